@@ -1,0 +1,40 @@
+# Shared build settings of Tervalo's targets.
+
+# The staged program directory: every executable and every data file that the programs open by bare name.
+set(TERVALO_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
+file(MAKE_DIRECTORY ${TERVALO_DIST_DIR})
+
+if(TERVALO_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(tervalo_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+endfunction()
+
+# A GUI-free library of one subsystem.
+function(tervalo_library target)
+    add_library(${target} STATIC ${ARGN})
+    set_target_properties(${target} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    tervalo_warnings(${target})
+endfunction()
+
+# An executable placed into the staged program directory.
+function(tervalo_stage_executable target)
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TERVALO_DIST_DIR})
+endfunction()
+
+# A GoogleTest executable of GUI-free code.
+function(tervalo_test target)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${target} ${ARG_SOURCES})
+    set_target_properties(${target} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+    target_link_libraries(${target} PRIVATE ${ARG_LIBS} tervalo_test_support GTest::gtest_main)
+    target_compile_definitions(${target} PRIVATE TERVALO_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
+                                                 TERVALO_DIST_DIR="${TERVALO_DIST_DIR}")
+    tervalo_warnings(${target})
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 30
+                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,106 @@
+#include "engine/file_access.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <random>
+
+namespace tervalo {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool SameNameNoCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+bool IsRegularFile(const fs::path& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<fs::path> FindFileNoCase(const fs::path& name) {
+    if (name.empty()) return std::nullopt;
+    if (IsRegularFile(name)) return name;
+    const fs::path directory = name.has_parent_path() ? name.parent_path() : fs::path(".");
+    const std::string wanted = name.filename().string();
+    std::error_code error;
+    fs::directory_iterator entries(directory, error);
+    if (error) return std::nullopt;
+    // Alphabetical among several matches, so the choice does not depend on the directory's order.
+    std::optional<fs::path> found;
+    for (const auto& entry : entries) {
+        if (!SameNameNoCase(entry.path().filename().string(), wanted) || !IsRegularFile(entry.path())) continue;
+        const fs::path candidate = name.has_parent_path() ? directory / entry.path().filename() : entry.path().filename();
+        if (!found || candidate < *found) found = candidate;
+    }
+    return found;
+}
+
+std::optional<std::string> ReadFileBytes(const fs::path& name, std::size_t limit) {
+    const auto path = FindFileNoCase(name);
+    if (!path) return std::nullopt;
+    std::ifstream in(*path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        if (bytes.size() + static_cast<std::size_t>(in.gcount()) > limit) return std::nullopt;
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
+    return bytes;
+}
+
+std::uintmax_t FileLength(const fs::path& name) {
+    const auto path = FindFileNoCase(name);
+    if (!path) return 0;
+    std::error_code error;
+    const auto size = fs::file_size(*path, error);
+    return error ? 0 : size;
+}
+
+bool ClearReadOnly(const fs::path& name) {
+    const auto path = FindFileNoCase(name);
+    if (!path) return false;
+    std::error_code error;
+    fs::permissions(*path, fs::perms::owner_write, fs::perm_options::add, error);
+    return ::access(path->c_str(), W_OK) == 0;
+}
+
+bool ReplaceFileBytes(const fs::path& name, std::string_view bytes) {
+    const fs::path target = FindFileNoCase(name).value_or(name);
+    std::error_code error;
+    if (fs::is_directory(target, error)) return false;
+    ClearReadOnly(target);
+
+    std::random_device seed;
+    const fs::path temporary = target.string() + ".tmp" + std::to_string(seed() % 1000000);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tervalo

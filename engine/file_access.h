@@ -1,0 +1,34 @@
+#pragma once
+
+// How the program finds, reads and rewrites its files. Data files are opened by bare name in the current
+// directory (the program directory) and matched without regard to letter case.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tervalo {
+
+// The path of an existing regular file whose name matches `name` without regard to letter case: the exact name
+// first, else a case-insensitive match of the last component inside its directory. Nothing when there is none.
+std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& name);
+
+// The whole content of a file found by FindFileNoCase, or nothing when it is missing, a directory or unreadable.
+// Files above `limit` bytes are refused: no data file of the program comes near it.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& name, std::size_t limit = 256u << 20);
+
+// Length in bytes of the file (0 when missing or not a regular file).
+std::uintmax_t FileLength(const std::filesystem::path& name);
+
+// Clears the read-only attribute of an existing file. Reports whether the file is writable afterwards (false
+// when it does not exist).
+bool ClearReadOnly(const std::filesystem::path& name);
+
+// Replaces the file's content with `bytes`: clears its read-only attribute, writes a temporary file in the same
+// directory and renames it over the old one, so an interruption leaves either the old or the new content. An
+// existing file is rewritten under its own spelling of the name. Returns false, with the old file untouched,
+// when anything fails.
+bool ReplaceFileBytes(const std::filesystem::path& name, std::string_view bytes);
+
+}  // namespace tervalo

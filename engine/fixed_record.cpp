@@ -1,0 +1,34 @@
+#include "engine/fixed_record.h"
+
+#include "engine/file_access.h"
+
+namespace tervalo {
+
+FixedRecordFile::FixedRecordFile(std::string bytes, std::size_t recordLength)
+    : bytes_(std::move(bytes)), recordLength_(recordLength == 0 ? 1 : recordLength) {}
+
+FixedRecordFile FixedRecordFile::Load(const std::filesystem::path& name, std::size_t recordLength) {
+    return FixedRecordFile(ReadFileBytes(name).value_or(std::string()), recordLength);
+}
+
+std::string FixedRecordFile::Record(long n) const {
+    std::string record(recordLength_, ' ');
+    if (n < 1) return record;
+    const std::size_t start = static_cast<std::size_t>(n - 1) * recordLength_;
+    if (start < bytes_.size()) record.replace(0, std::min(recordLength_, bytes_.size() - start), bytes_, start,
+                                              std::min(recordLength_, bytes_.size() - start));
+    return record;
+}
+
+void FixedRecordFile::SetRecord(long n, std::string_view text) {
+    if (n < 1) return;
+    const std::size_t start = static_cast<std::size_t>(n - 1) * recordLength_;
+    if (bytes_.size() < start + recordLength_) bytes_.resize(start + recordLength_, ' ');
+    std::string record(text.substr(0, recordLength_));
+    record.resize(recordLength_, ' ');
+    bytes_.replace(start, recordLength_, record);
+}
+
+long FixedRecordFile::RecordCount() const { return static_cast<long>(bytes_.size() / recordLength_); }
+
+}  // namespace tervalo

@@ -1,0 +1,33 @@
+#pragma once
+
+// Fixed-record files: record n (counted from 1) of length L begins at byte (n - 1) * L.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tervalo {
+
+class FixedRecordFile {
+public:
+    // Holds the bytes of a file of records of `recordLength` bytes (empty when the file is missing).
+    FixedRecordFile(std::string bytes, std::size_t recordLength);
+    static FixedRecordFile Load(const std::filesystem::path& name, std::size_t recordLength);
+
+    // Record n; a record beyond the end reads as blanks, as an unwritten record of a random-access file does,
+    // and one cut by the end of the file is filled up with blanks.
+    std::string Record(long n) const;
+
+    // Writes record n, padded with blanks or cut to the record length; the file grows with blank records.
+    void SetRecord(long n, std::string_view text);
+
+    long RecordCount() const;
+    const std::string& bytes() const { return bytes_; }
+
+private:
+    std::string bytes_;
+    std::size_t recordLength_;
+};
+
+}  // namespace tervalo

@@ -1,0 +1,151 @@
+#include "engine/number_text.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tervalo {
+
+std::string TemperatureUnitLabel;
+
+namespace {
+
+bool IsIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+std::string WithoutIgnored(std::string_view text) {
+    std::string kept;
+    for (char c : text)
+        if (!IsIgnored(c)) kept.push_back(c);
+    return kept;
+}
+
+int DigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return 99;
+}
+
+// "&H" and "&O" numbers: up to four hex digits (six octal) form a 16-bit integer, longer ones a 32-bit integer,
+// both with the top bit as sign ("&HFFFF" is -1).
+double PrefixedNumber(std::string_view digits, int base) {
+    unsigned long long value = 0;
+    std::size_t count = 0;
+    for (char c : digits) {
+        const int digit = DigitValue(c);
+        if (digit >= base) break;
+        value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
+        if (value > 0xFFFFFFFFull) return 0;  // overflow: the number is not taken
+        ++count;
+    }
+    if (count == 0) return 0;
+    const bool shortForm = value <= 0xFFFF && count <= (base == 16 ? 4u : 6u);
+    if (shortForm) return static_cast<double>(static_cast<std::int16_t>(static_cast<std::uint16_t>(value)));
+    return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
+}
+
+std::string TrimmedTrailingZeros(std::string digits) {
+    const auto exponent = digits.find_first_of("eE");
+    std::string tail;
+    if (exponent != std::string::npos) {
+        tail = digits.substr(exponent);
+        digits.erase(exponent);
+    }
+    if (digits.find('.') != std::string::npos) {
+        while (!digits.empty() && digits.back() == '0') digits.pop_back();
+        if (!digits.empty() && digits.back() == '.') digits.pop_back();
+    }
+    return digits + tail;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+    const std::string s = WithoutIgnored(text);
+    if (s.size() >= 2 && s[0] == '&') {
+        const char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(s[1])));
+        if (kind == 'H') return PrefixedNumber(std::string_view(s).substr(2), 16);
+        if (kind == 'O') return PrefixedNumber(std::string_view(s).substr(2), 8);
+        return 0;
+    }
+
+    // Collect the longest prefix of the form [sign] digits [. digits] [E|D [sign] digits] for strtod.
+    std::string number;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) number.push_back(s[i++]);
+    bool anyDigit = false;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) number.push_back(s[i++]), anyDigit = true;
+    if (i < s.size() && s[i] == '.') {
+        number.push_back(s[i++]);
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])))
+            number.push_back(s[i++]), anyDigit = true;
+    }
+    if (!anyDigit) return 0;
+    if (i < s.size() && std::string_view("EeDd").find(s[i]) != std::string_view::npos) {
+        std::string exponent = "e";
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent.push_back(s[j++]);
+        bool exponentDigits = false;
+        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) exponent.push_back(s[j++]), exponentDigits = true;
+        if (exponentDigits) number += exponent;
+    }
+    const double value = std::strtod(number.c_str(), nullptr);
+    return std::isfinite(value) ? value : 0;
+}
+
+double ParseNumberText(std::string& text) {
+    const auto posDot = text.find('.');
+    const auto posComma = text.find(',');
+    const auto LeftTrimmed = [](std::string_view s) {
+        const auto first = s.find_first_not_of(' ');
+        return first == std::string_view::npos ? std::string() : std::string(s.substr(first));
+    };
+
+    double value = 0;
+    if (posComma != std::string::npos && posDot == std::string::npos) {
+        const std::string left = LeftTrimmed(std::string_view(text).substr(0, posComma));
+        const std::string right = LeftTrimmed(std::string_view(text).substr(posComma + 1));
+        text = left + "." + right;
+    }
+    value = LeadingNumber(text);
+
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) value = 0;
+    return value;
+}
+
+double RoundHalfEven(double value) { return std::nearbyint(value); }
+
+std::string GeneralNumberText(double value, char decimalSeparator) {
+    if (!std::isfinite(value)) return "0";
+    if (value == 0) return "0";
+    char buffer[64];
+    const double magnitude = std::fabs(value);
+    // Ordinary magnitudes are written out in full; only extreme ones take an exponent.
+    if (magnitude >= 1e15 || magnitude < 1e-15)
+        std::snprintf(buffer, sizeof buffer, "%.14E", value);
+    else {
+        const int integerDigits = magnitude >= 1 ? static_cast<int>(std::floor(std::log10(magnitude))) + 1 : 0;
+        int decimals = 15 - integerDigits;
+        if (magnitude < 1) decimals = 15 - static_cast<int>(std::floor(std::log10(magnitude))) - 1;
+        if (decimals < 0) decimals = 0;
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    }
+    std::string text = TrimmedTrailingZeros(buffer);
+    if (text == "-0") text = "0";
+    for (char& c : text)
+        if (c == '.') c = decimalSeparator;
+    return text;
+}
+
+std::string PointFormat(double value) {
+    const std::string digits = GeneralNumberText(value, '.');
+    return digits.front() == '-' ? digits : " " + digits;
+}
+
+std::string LocaleFormat(double value, char decimalSeparator) { return GeneralNumberText(value, decimalSeparator); }
+
+void SetUnitLabels() { TemperatureUnitLabel = std::string("\xB0") + "C"; }
+
+}  // namespace tervalo

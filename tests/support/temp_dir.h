@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace tervalo::test {
+
+// A fresh temporary directory that is also the current directory while the object lives: the program opens its
+// files by bare name in the current directory, so tests run it inside a directory of their own.
+class ScopedTempDir {
+public:
+    ScopedTempDir() : previous_(std::filesystem::current_path()) {
+        std::random_device seed;
+        path_ = std::filesystem::temp_directory_path() / ("tervalo-test-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(path_);
+        std::filesystem::current_path(path_);
+    }
+    ~ScopedTempDir() {
+        std::error_code ignored;
+        std::filesystem::current_path(previous_, ignored);
+        // Read-only files inside would stop remove_all on some systems.
+        for (auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored))
+            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScopedTempDir(const ScopedTempDir&) = delete;
+    ScopedTempDir& operator=(const ScopedTempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
+};
+
+inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string ReadBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace tervalo::test

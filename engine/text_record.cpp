@@ -59,7 +59,8 @@ bool TextRecordReader::ReadText(std::string& field) {
     if (c == kEnd) return false;
 
     std::string text;
-    if (c == '"') {
+    const bool quoted = c == '"';
+    if (quoted) {
         Take();
         for (c = Take(); c != kEnd && c != '"'; c = Take())
             if (text.size() < kMaxFieldLength) text.push_back(static_cast<char>(c));
@@ -73,6 +74,7 @@ bool TextRecordReader::ReadText(std::string& field) {
         TrimTrailingBlanks(text);
     }
     if (IsLineEnd(c)) SkipLineEnd(c);
+    lastQuoted_ = quoted;
     field = std::move(text);
     return true;
 }

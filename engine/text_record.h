@@ -35,6 +35,9 @@ public:
 
     bool AtEnd();
 
+    // Whether the field read last stood between double quotes.
+    bool LastFieldWasQuoted() const { return lastQuoted_; }
+
 private:
     int Peek();
     int Take();
@@ -42,6 +45,7 @@ private:
 
     std::unique_ptr<std::istream> owned_;
     std::istream* in_;
+    bool lastQuoted_ = false;
 };
 
 // Builds the bytes of a text-record file statement by statement.

@@ -1,0 +1,98 @@
+#include "localisation/code_page.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <cerrno>
+
+namespace tervalo {
+
+namespace {
+
+// One conversion with a replacement for whatever the target cannot take: iconv stops at such input, so the
+// offending input is stepped over and the replacement appended.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (valid()) iconv_close(handle_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Returns the converted text; `clean` reports whether nothing had to be replaced.
+    std::string Convert(std::string_view input, std::string_view replacement, std::size_t skip, bool& clean) {
+        clean = true;
+        std::string output;
+        if (!valid()) {
+            clean = false;
+            return output;
+        }
+        char* in = const_cast<char*>(input.data());
+        std::size_t inLeft = input.size();
+        std::array<char, 4096> buffer;
+        while (inLeft > 0) {
+            char* out = buffer.data();
+            std::size_t outLeft = buffer.size();
+            const std::size_t result = iconv(handle_, &in, &inLeft, &out, &outLeft);
+            output.append(buffer.data(), buffer.size() - outLeft);
+            if (result != static_cast<std::size_t>(-1)) break;
+            if (errno == E2BIG) continue;
+            // EILSEQ or EINVAL: an input sequence that has no place in the target, or a cut one.
+            clean = false;
+            output.append(replacement);
+            const std::size_t step = errno == EILSEQ ? SequenceLength(in, inLeft, skip) : inLeft;
+            in += step;
+            inLeft -= step;
+            iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+        }
+        return output;
+    }
+
+private:
+    // How much input to step over: one byte for a code page, one whole character for UTF-8 input.
+    static std::size_t SequenceLength(const char* in, std::size_t left, std::size_t skip) {
+        if (skip == 1) return 1;
+        const auto lead = static_cast<unsigned char>(in[0]);
+        std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        return length > left ? left : length;
+    }
+
+    iconv_t handle_;
+};
+
+std::string CodePageName(int codePage) { return "CP" + std::to_string(codePage); }
+
+}  // namespace
+
+int CodePageOf(std::string_view code) {
+    if (code == "POL" || code == "HUN" || code == "ROM") return 1250;
+    if (code == "RUS" || code == "BUL") return 1251;
+    if (code == "GRE") return 1253;
+    if (code == "TRK") return 1254;
+    if (code == "ARA") return 1256;
+    return 1252;
+}
+
+std::string CodePageToUtf8(std::string_view bytes, int codePage) {
+    Converter converter("UTF-8", CodePageName(codePage).c_str());
+    bool clean = true;
+    return converter.Convert(bytes, "\xEF\xBF\xBD", 1, clean);
+}
+
+std::string Utf8ToCodePage(std::string_view utf8, int codePage) {
+    Converter converter(CodePageName(codePage).c_str(), "UTF-8");
+    bool clean = true;
+    return converter.Convert(utf8, "?", 0, clean);
+}
+
+bool DecodesCleanly(std::string_view bytes, int codePage) {
+    Converter converter("UTF-8", CodePageName(codePage).c_str());
+    bool clean = true;
+    converter.Convert(bytes, "", 1, clean);
+    return clean;
+}
+
+}  // namespace tervalo

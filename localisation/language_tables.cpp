@@ -1,0 +1,107 @@
+#include "localisation/language_tables.h"
+
+#include <fstream>
+
+#include "engine/file_access.h"
+#include "engine/number_text.h"
+#include "engine/text_util.h"
+#include "engine/text_record.h"
+
+namespace tervalo {
+
+LanguageTables Texts;
+
+namespace {
+
+const std::string kNoText;
+
+template <std::size_t N>
+const std::string& Item(const std::array<std::string, N>& table, int n) {
+    return n >= 1 && static_cast<std::size_t>(n) < N ? table[static_cast<std::size_t>(n)] : kNoText;
+}
+
+// Opens a language file by bare name, matched without regard to letter case. The stream is not open when the
+// file is missing, and a reader over it then yields nothing.
+std::ifstream OpenLanguageFile(const std::string& name) {
+    std::ifstream in;
+    if (const auto path = FindFileNoCase(name)) in.open(*path, std::ios::binary);
+    return in;
+}
+
+template <std::size_t N>
+void ReadItems(TextRecordReader& reader, std::array<std::string, N>& table, int first, int last) {
+    for (int n = first; n <= last; ++n)
+        if (!reader.ReadText(table[static_cast<std::size_t>(n)])) return;
+}
+
+template <std::size_t N>
+void LoadTable(const std::string& fileName, std::array<std::string, N>& table) {
+    std::ifstream in = OpenLanguageFile(fileName);
+    TextRecordReader reader(in);
+    ReadItems(reader, table, 1, static_cast<int>(N) - 1);
+}
+
+
+}  // namespace
+
+void ResetLanguageTables() { Texts = LanguageTables{}; }
+
+const std::string& Caption(int item) { return Item(Texts.captions, item); }
+const std::string& Message(int number) { return Item(Texts.messages, number); }
+const std::string& ComponentCaption(int item) { return Item(Texts.componentCaptions, item); }
+const std::string& HeatCaption(int item) { return Item(Texts.heatCaptions, item); }
+const std::string& InfoText(int number) { return Item(Texts.infoTexts, number); }
+
+std::string CaptionFileName(std::string_view code) { return "Caption." + std::string(code); }
+std::string ComponentCaptionFileName(std::string_view code) { return "VerbCapt." + std::string(code); }
+std::string HeatCaptionFileName(std::string_view code) { return "heatcap." + std::string(code); }
+std::string InfoTextFileName(std::string_view code) { return "infoTXT." + std::string(code); }
+
+void LoadCaptionFile(std::string_view code) {
+    std::ifstream in = OpenLanguageFile(CaptionFileName(code));
+    TextRecordReader reader(in);
+    [&] {
+        for (int item = 1; item <= 96; ++item)
+            if (!reader.ReadText(Texts.captions[static_cast<std::size_t>(item)])) return;
+        for (int number = 1; number <= kMessageCount; ++number)
+            if (!reader.ReadText(Texts.messages[static_cast<std::size_t>(number)])) return;
+        std::string dropped;
+        for (int item = 158; item <= kCaptionItems; ++item) {
+            const bool kept = item != 175 && item != 204 && item != 205;
+            if (!reader.ReadText(kept ? Texts.captions[static_cast<std::size_t>(item)] : dropped)) return;
+        }
+    }();
+    SetUnitLabels();
+}
+
+void LoadComponentCaptions(std::string_view code) {
+    LoadTable(ComponentCaptionFileName(code), Texts.componentCaptions);
+}
+
+void LoadHeatCaptions(std::string_view code) { LoadTable(HeatCaptionFileName(code), Texts.heatCaptions); }
+
+void LoadInfoTexts(std::string_view code) {
+    Texts.infoTexts.fill(std::string());
+    LoadTable(InfoTextFileName(code), Texts.infoTexts);
+}
+
+bool CaptionFileUsable(std::string_view code) { return FileLength(CaptionFileName(code)) > 0; }
+
+std::string RefusedLanguageText() { return Caption(91) + " " + Message(61); }
+
+std::string TranslateText(std::string_view text, std::string_view fromCode, std::string_view toCode) {
+    std::ifstream fromFile = OpenLanguageFile(HeatCaptionFileName(fromCode));
+    std::ifstream toFile = OpenLanguageFile(HeatCaptionFileName(toCode));
+    if (!fromFile.is_open() || !toFile.is_open()) return std::string(text);
+    TextRecordReader from(fromFile);
+    TextRecordReader to(toFile);
+    const std::string wanted = TrimBlanks(text);
+    std::string fromItem, toItem;
+    while (from.ReadText(fromItem)) {
+        const bool toRead = to.ReadText(toItem);
+        if (TrimBlanks(fromItem) == wanted) return toRead ? toItem : std::string(text);
+    }
+    return std::string(text);
+}
+
+}  // namespace tervalo

@@ -1,0 +1,63 @@
+#pragma once
+
+// The run's text tables, filled from the language files "Caption.", "VerbCapt.", "heatcap." and "infoTXT."
+// followed by the language code. Items are taken by position; an item that a load does not reach keeps its
+// previous text.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace tervalo {
+
+inline constexpr int kCaptionItems = 273;
+inline constexpr int kMessageCount = 61;        // caption items 97 to 157
+inline constexpr int kComponentCaptions = 24;
+inline constexpr int kHeatCaptions = 56;
+inline constexpr int kInfoTexts = 66;
+
+struct LanguageTables {
+    std::array<std::string, kCaptionItems + 1> captions;        // [1..273]; 97..157 live in messages
+    std::array<std::string, kMessageCount + 1> messages;        // MessageTexts [1..61]
+    std::array<std::string, kComponentCaptions + 1> componentCaptions;
+    std::array<std::string, kHeatCaptions + 1> heatCaptions;
+    std::array<std::string, kInfoTexts + 1> infoTexts;          // InfoTexts [1..66]
+};
+
+// The module-wide tables of the run, and their reset for a fresh start.
+extern LanguageTables Texts;
+void ResetLanguageTables();
+
+// Numbered access; a number outside the table gives an empty text.
+const std::string& Caption(int item);
+const std::string& Message(int number);
+const std::string& ComponentCaption(int item);
+const std::string& HeatCaption(int item);
+const std::string& InfoText(int number);
+
+// File names of the four kinds of language file.
+std::string CaptionFileName(std::string_view code);
+std::string ComponentCaptionFileName(std::string_view code);
+std::string HeatCaptionFileName(std::string_view code);
+std::string InfoTextFileName(std::string_view code);
+
+// The loads. A missing or short file leaves the items it does not reach as they were. LoadCaptionFile ends with
+// SetUnitLabels; the parameter-file check that precedes every caption load belongs to the caller.
+void LoadCaptionFile(std::string_view code);
+void LoadComponentCaptions(std::string_view code);
+void LoadHeatCaptions(std::string_view code);
+void LoadInfoTexts(std::string_view code);  // resets the 66 entries first
+
+// A language is accepted when its caption file exists and is not empty.
+bool CaptionFileUsable(std::string_view code);
+
+// The refused-language message, built from the texts of the language still in force: caption item 91, a blank
+// and message 61.
+std::string RefusedLanguageText();
+
+// The text in the other language: the item of "heatcap." + to at the position of the first item of
+// "heatcap." + from that equals the text, both trimmed of blanks. The text unchanged when nothing matches or a
+// file is missing.
+std::string TranslateText(std::string_view text, std::string_view fromCode, std::string_view toCode);
+
+}  // namespace tervalo

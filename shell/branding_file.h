@@ -1,0 +1,17 @@
+#pragma once
+
+// rechOpt.dat: the branding file. 3-byte records, each a decimal number; record 153 holds the shift K, and each
+// text is a block of records holding its character codes plus K.
+
+namespace tervalo {
+
+inline constexpr const char* kBrandingFileName = "rechOpt.dat";
+inline constexpr const char* kDefaultProductName = "Quelmo";
+inline constexpr const char* kDefaultNoticeLine = "Heat-pump evaluation for engineers and installers";
+inline constexpr const char* kDefaultWebAddress = "www.quelmo-software.example";
+
+// Fills ProductName, NoticeLine, WebAddress, the owner lines and UserName; an empty or missing file gives the
+// defaults above and leaves the owner lines and UserName as they are.
+void ReadBranding();
+
+}  // namespace tervalo

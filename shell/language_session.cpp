@@ -1,0 +1,40 @@
+#include "shell/language_session.h"
+
+#include "localisation/language_tables.h"
+#include "shell/branding_file.h"
+#include "shell/handover_file.h"
+#include "shell/parameter_file.h"
+#include "shell/run_settings.h"
+#include "shell/settings_file.h"
+
+namespace tervalo {
+
+void LoadLanguageTexts() {
+    CheckParameterFile();
+    LoadCaptionFile(Settings.LanguageCode);
+    LoadComponentCaptions(Settings.LanguageCode);
+    LoadHeatCaptions(Settings.LanguageCode);
+}
+
+std::optional<RefusalMessage> SwitchLanguage(const std::string& newCode, const LanguageSwitchSteps& steps) {
+    const std::string previousCode = Settings.LanguageCode;
+    if (!CaptionFileUsable(newCode)) return RefusalMessage{Settings.ProductName, RefusedLanguageText()};
+    Settings.LanguageCode = newCode;
+    if (steps.rewriteProject) steps.rewriteProject(previousCode, newCode);
+    LoadLanguageTexts();
+    if (steps.refreshWindow) steps.refreshWindow();
+    LoadInfoTexts(Settings.LanguageCode);
+    return std::nullopt;
+}
+
+void StartupLoad() {
+    StartupReadSettings();
+    Settings.LineBreak = "\r\n";
+    Settings.LabelSeparator = " :";
+    LoadLanguageTexts();
+    ReadBranding();
+    LoadInfoTexts(Settings.LanguageCode);
+    ConsumeHandOverFile();
+}
+
+}  // namespace tervalo

@@ -1,0 +1,36 @@
+#pragma once
+
+// The language steps of start-up and of the language commands, over the run settings and the text tables.
+// The windows plug in what only they can do: refresh their texts and rewrite the stored project.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace tervalo {
+
+// Caption file (after the parameter-file check), component captions and heat-pump captions of LanguageCode.
+void LoadLanguageTexts();
+
+// A message box the window shows: exclamation icon, title and text, in code-page bytes.
+struct RefusalMessage {
+    std::string title;
+    std::string text;
+};
+
+struct LanguageSwitchSteps {
+    // Rewrites the stored project record from the previous into the new language.
+    std::function<void(const std::string& fromCode, const std::string& toCode)> rewriteProject;
+    // Refreshes the main window's title, buttons, pictures and menus.
+    std::function<void()> refreshWindow;
+};
+
+// The sequence of every language command. A refused language (missing or empty caption file) changes nothing
+// and yields the message to show.
+std::optional<RefusalMessage> SwitchLanguage(const std::string& newCode, const LanguageSwitchSteps& steps);
+
+// Start-up from the settings read to the hand-over file, the steps of the main window's load that need no window:
+// settings, line break and separator, language texts, branding, info texts, KELVData.dat.
+void StartupLoad();
+
+}  // namespace tervalo

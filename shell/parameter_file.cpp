@@ -1,0 +1,52 @@
+#include "shell/parameter_file.h"
+
+#include "engine/file_access.h"
+#include "engine/fixed_record.h"
+#include "engine/text_util.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+
+namespace {
+
+constexpr long kFirstRecord = 30;
+constexpr long kLastRecord = 60;
+
+
+}  // namespace
+
+std::filesystem::path ParameterFilePath() {
+    const std::string& directory = Settings.ParameterDirectory;
+    if (directory.empty()) return kParameterFileName;
+    // A drive root such as "D:\": there are no drives here, so every root lies in the configured place.
+    if (directory.size() >= 2 && directory[1] == ':')
+        return std::filesystem::path(Settings.DriveRootDirectory) / kParameterFileName;
+    return std::filesystem::path(directory) / kParameterFileName;
+}
+
+void CheckParameterFile(const std::string& currentDirectory) {
+    const std::filesystem::path path = ParameterFilePath();
+    FixedRecordFile file = FixedRecordFile::Load(path, 3);
+    std::string stored;
+    for (long n = kFirstRecord; n <= kLastRecord; ++n) stored += file.Record(n);
+
+    std::string rest = TrimBlanks(currentDirectory) + "      ";
+    if (TrimBlanks(stored) == TrimBlanks(rest)) return;
+
+    bool usedUp = false;
+    for (long n = kFirstRecord; n <= kLastRecord; ++n) {
+        std::string piece = rest.substr(0, 3);
+        usedUp = usedUp || TrimBlanks(piece).empty();
+        file.SetRecord(n, usedUp ? "   " : piece);
+        rest.erase(0, std::min<std::size_t>(3, rest.size()));
+    }
+    ReplaceFileBytes(path, file.bytes());
+}
+
+void CheckParameterFile() {
+    std::error_code error;
+    const auto current = std::filesystem::current_path(error);
+    CheckParameterFile(error ? std::string() : current.string());
+}
+
+}  // namespace tervalo

@@ -1,0 +1,128 @@
+#include "shell/settings_file.h"
+
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "engine/file_access.h"
+#include "engine/number_text.h"
+#include "engine/text_util.h"
+#include "engine/text_record.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+
+namespace {
+
+
+
+// Reads the settings file field by field; a missing file reads as no fields at all.
+class SettingsReader {
+public:
+    SettingsReader() {
+        if (const auto path = FindFileNoCase(kSettingsFileName)) file_.open(*path, std::ios::binary);
+    }
+    TextRecordReader& operator*() { return reader_; }
+    TextRecordReader* operator->() { return &reader_; }
+
+private:
+    std::ifstream file_;
+    TextRecordReader reader_{file_};
+};
+
+// Line 1 fields 1 to 11; false once the file has run out.
+bool ReadLine1UpToField11(TextRecordReader& in) {
+    std::string dropped;
+    CarriedSettings& carried = Settings.carried;
+    return in.ReadText(dropped) && in.ReadText(dropped) && in.ReadText(dropped) &&
+           in.ReadText(Settings.LanguageCode) && in.ReadText(Settings.CurrencyCode) &&
+           in.ReadText(Settings.PrintFontName) && in.ReadText(Settings.UserName) &&
+           in.ReadInt16(carried.welcomeOption) && in.ReadText(carried.line1Field9) &&
+           in.ReadText(carried.line1Field10) && in.ReadText(carried.line1Field11);
+}
+
+void ReadLine2(TextRecordReader& in) {
+    CarriedSettings& carried = Settings.carried;
+    carried.line2Field1 = 0;
+    carried.line2Field2 = "35";
+    carried.line2Field2Quoted = false;
+    if (!in.ReadInt16(carried.line2Field1)) return;
+    if (!in.ReadText(carried.line2Field2)) return;
+    carried.line2Field2Quoted = in.LastFieldWasQuoted();
+    std::string number;
+    if (!in.ReadText(number)) return;
+    carried.line2Field3 = ParseNumberText(number);
+    if (carried.line2Field3 <= 0) carried.line2Field3 = 2.5;
+    in.ReadText(carried.line2Field4) && in.ReadText(carried.line2Field5) && in.ReadInt16(carried.line2Field6) &&
+        in.ReadText(carried.line2Field7);
+}
+
+// Fields 12 to 14 of line 1 into the carried record, then line 2.
+void ReadCarriedRest(TextRecordReader& in) {
+    CarriedSettings& carried = Settings.carried;
+    carried.storedParameterDirectoryMode = 0;
+    if (in.ReadInt16(carried.PrintHeaderOption) && in.ReadText(carried.storedParameterDirectory))
+        in.ReadInt16(carried.storedParameterDirectoryMode);
+    ReadLine2(in);
+}
+
+void ApplyCommonDefaults(const char* languageDefault) {
+    if (Settings.PrintFontName.size() < 3) Settings.PrintFontName = "Arial";
+    if (Settings.LanguageCode.size() < 3) Settings.LanguageCode = languageDefault;
+    if (Settings.CurrencyCode.empty()) Settings.CurrencyCode = "EUR";
+}
+
+}  // namespace
+
+void StartupReadSettings() {
+    SettingsReader in;
+    if (ReadLine1UpToField11(*in)) ReadCarriedRest(*in);
+    else ReadLine2(*in);  // sets the defaults of line 2
+    ApplyCommonDefaults("GER");
+}
+
+void FullReadSettings() {
+    SettingsReader in;
+    Settings.ParameterDirectoryMode = 0;
+    if (ReadLine1UpToField11(*in) && in->ReadInt16(Settings.carried.PrintHeaderOption)) {
+        std::string directory;
+        if (in->ReadText(directory)) {
+            Settings.ParameterDirectory = TrimBlanks(directory);
+            in->ReadInt16(Settings.ParameterDirectoryMode);
+        }
+    }
+    ReadLine2(*in);
+    Settings.carried.storedParameterDirectory = Settings.ParameterDirectory;
+    Settings.carried.storedParameterDirectoryMode = Settings.ParameterDirectoryMode;
+
+    std::string& directory = Settings.ParameterDirectory;
+    if (directory.size() > 3) directory = "C:\\";
+    const std::string trimmed = TrimBlanks(directory);
+    if (trimmed.empty() || trimmed == "0" || UpperAscii(trimmed) == "C:") directory = "C:\\";
+    if (Settings.ParameterDirectoryMode == 77) directory.clear();
+    Settings.parameterDirectoryRead = true;
+    ApplyCommonDefaults("ENG");
+}
+
+bool SaveSettings(char decimalSeparator) {
+    const RunSettings& s = Settings;
+    const CarriedSettings& carried = s.carried;
+    const std::string& directory = s.parameterDirectoryRead ? s.ParameterDirectory : carried.storedParameterDirectory;
+    const std::int16_t mode =
+        s.parameterDirectoryRead ? s.ParameterDirectoryMode : carried.storedParameterDirectoryMode;
+
+    TextRecordWriter out;
+    out.Text("").Text("").Text("").Text(s.LanguageCode).Text(s.CurrencyCode).Text(s.PrintFontName).Text(s.UserName);
+    out.Int(carried.welcomeOption).Text(carried.line1Field9).Text(carried.line1Field10).Text(carried.line1Field11);
+    out.Int(carried.PrintHeaderOption).Text(directory).Int(mode);
+    out.EndStatement();
+    out.Int(carried.line2Field1);
+    if (carried.line2Field2Quoted) out.Text(carried.line2Field2);
+    else out.Raw(carried.line2Field2);
+    out.Text(LocaleFormat(carried.line2Field3, decimalSeparator)).Text(carried.line2Field4).Text(carried.line2Field5);
+    out.Int(carried.line2Field6).Text(carried.line2Field7);
+    out.EndStatement();
+    return ReplaceFileBytes(kSettingsFileName, out.bytes());
+}
+
+}  // namespace tervalo

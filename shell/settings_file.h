@@ -1,0 +1,22 @@
+#pragma once
+
+// kparam.dat: the settings file, two statements of text-record fields.
+
+namespace tervalo {
+
+inline constexpr const char* kSettingsFileName = "kparam.dat";
+
+// The read at start-up: line 1 fields 4 to 7 into the settings (fields 8 to 11 carried), then the defaults
+// "Arial", "GER" and "EUR". The remaining fields are taken as carried fields only, so a save without a full read
+// writes back what the file holds; a missing or short file leaves the defaults.
+void StartupReadSettings();
+
+// The full read of the welcome window's confirmation, with its rules: the parameter directory reduced to a
+// drive root or emptied (mode 77), "Arial", "ENG", "EUR".
+void FullReadSettings();
+
+// Writes both lines from the run settings; `decimalSeparator` is the system's, for line 2 field 3.
+// Returns false when the file could not be written (the old file then stays as it was).
+bool SaveSettings(char decimalSeparator);
+
+}  // namespace tervalo

@@ -52,12 +52,18 @@ public:
     }
 
 private:
-    // How much input to step over: one byte for a code page, one whole character for UTF-8 input.
+    // How much input to step over: one byte for a code page; for UTF-8 one whole character, or one byte of a
+    // sequence that is not valid UTF-8.
     static std::size_t SequenceLength(const char* in, std::size_t left, std::size_t skip) {
         if (skip == 1) return 1;
         const auto lead = static_cast<unsigned char>(in[0]);
-        std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        return length > left ? left : length;
+        const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                                   : lead >= 0xF0 && lead <= 0xF4                      ? 4
+                                                                                       : 1;
+        if (length > left) return 1;
+        for (std::size_t i = 1; i < length; ++i)
+            if ((static_cast<unsigned char>(in[i]) & 0xC0) != 0x80) return 1;
+        return length;
     }
 
     iconv_t handle_;

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "engine/char_mapping.h"
+#include "engine/file_access.h"
+#include "engine/fixed_record.h"
+#include "support/temp_dir.h"
+
+namespace tervalo {
+namespace {
+
+using test::ReadBytes;
+using test::ScopedTempDir;
+using test::WriteBytes;
+
+TEST(FileAccess, FindsFilesWithoutRegardToLetterCase) {
+    ScopedTempDir dir;
+    WriteBytes("CAPTION.ndl", "x");
+    ASSERT_TRUE(FindFileNoCase("Caption.NDL"));
+    EXPECT_EQ(FindFileNoCase("Caption.NDL")->filename(), "CAPTION.ndl");
+    EXPECT_FALSE(FindFileNoCase("Caption.ESP"));
+    std::filesystem::create_directory("Caption.ESP");
+    EXPECT_FALSE(FindFileNoCase("caption.esp")) << "a directory is not a file";
+    EXPECT_FALSE(ReadFileBytes("Caption.ESP"));
+    EXPECT_EQ(FileLength("Caption.ESP"), 0u);
+}
+
+TEST(FileAccess, ReplaceKeepsTheNameAndClearsReadOnly) {
+    ScopedTempDir dir;
+    WriteBytes("KParam.DAT", "old");
+    std::filesystem::permissions("KParam.DAT", std::filesystem::perms::owner_read);
+    ASSERT_TRUE(ReplaceFileBytes("kparam.dat", "new\r\n"));
+    EXPECT_EQ(ReadBytes("KParam.DAT"), "new\r\n");
+    EXPECT_FALSE(std::filesystem::exists("kparam.dat") && !std::filesystem::equivalent("kparam.dat", "KParam.DAT"));
+    int files = 0;
+    for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(".")) ++files;
+    EXPECT_EQ(files, 1) << "no temporary file is left behind";
+}
+
+TEST(FileAccess, FailedReplaceLeavesTheOldFile) {
+    ScopedTempDir dir;
+    std::filesystem::create_directory("adir");
+    EXPECT_FALSE(ReplaceFileBytes("adir", "x")) << "a directory is never replaced by a file";
+    std::filesystem::create_directory("ro");
+    WriteBytes("ro/data.dat", "old");
+    std::filesystem::permissions("ro", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories";
+    EXPECT_FALSE(ReplaceFileBytes("ro/data.dat", "new"));
+    EXPECT_EQ(ReadBytes("ro/data.dat"), "old");
+}
+
+TEST(FixedRecordFile, RecordsAtTheirOffsetsAndBlankBeyondTheEnd) {
+    FixedRecordFile file("abcdefg", 3);
+    EXPECT_EQ(file.Record(1), "abc");
+    EXPECT_EQ(file.Record(2), "def");
+    EXPECT_EQ(file.Record(3), "g  ") << "a cut record is filled with blanks";
+    EXPECT_EQ(file.Record(60), "   ");
+    EXPECT_EQ(file.Record(0), "   ");
+    file.SetRecord(5, "xy");
+    EXPECT_EQ(file.bytes(), "abcdefg     xy ");
+    file.SetRecord(1, "toolong");
+    EXPECT_EQ(file.Record(1), "too");
+}
+
+TEST(CharMapping, DosLettersBecomeWindowsLetters) {
+    const std::pair<int, int> rows[] = {{129, 252}, {132, 228}, {142, 196}, {148, 246}, {153, 214},
+                                        {154, 220}, {225, 223}, {248, 176}, {34, kDroppedCharacter},
+                                        {65, 65},   {252, 252}, {0, 0}};
+    for (auto [dos, windows] : rows) EXPECT_EQ(MapDosToWindows(dos), windows) << dos;
+}
+
+}  // namespace
+}  // namespace tervalo

@@ -1,0 +1,66 @@
+#include "engine/number_text.h"
+
+#include <gtest/gtest.h>
+
+namespace tervalo {
+namespace {
+
+struct ParseRow {
+    const char* name;
+    const char* input;
+    double value;
+    const char* rewritten;
+};
+
+class ParseNumberTextRows : public ::testing::TestWithParam<ParseRow> {};
+
+TEST_P(ParseNumberTextRows, GivesValueAndRewritesText) {
+    const ParseRow& row = GetParam();
+    std::string text = row.input;
+    EXPECT_DOUBLE_EQ(ParseNumberText(text), row.value);
+    EXPECT_EQ(text, row.rewritten);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, ParseNumberTextRows,
+    ::testing::Values(ParseRow{"comma", "12,5", 12.5, "12.5"}, ParseRow{"point", "12.5", 12.5, "12.5"},
+                      ParseRow{"pointThenComma", "1.234,5", 1.234, "1.234,5"},
+                      ParseRow{"commaThenPoint", "1,234.5", 1, "1,234.5"},
+                      ParseRow{"onlyFirstCommaConverted", "1,2,3", 1.2, "1.2,3"},
+                      ParseRow{"leadingComma", ",5", 0.5, ".5"}, ParseRow{"trailingComma", "3,", 3, "3."},
+                      ParseRow{"blanksAroundComma", " 7 , 5", 7.5, "7 .5"}, ParseRow{"empty", "", 0, ""},
+                      ParseRow{"blanksOnly", "   ", 0, "   "}, ParseRow{"letters", "abc", 0, "abc"},
+                      ParseRow{"negativeComma", "-4,25", -4.25, "-4.25"},
+                      ParseRow{"exponentE", "1.5E3", 1500, "1.5E3"}, ParseRow{"exponentD", "2D-2", 0.02, "2D-2"},
+                      ParseRow{"hex", "&H1F", 31, "&H1F"}, ParseRow{"hexSixteenBitSign", "&HFFFF", -1, "&HFFFF"},
+                      ParseRow{"hexLong", "&H10000", 65536, "&H10000"}, ParseRow{"octal", "&O17", 15, "&O17"},
+                      ParseRow{"blanksInsideDigits", "1 2 3", 123, "1 2 3"},
+                      ParseRow{"stopsAtLetter", "20 kW", 20, "20 kW"}, ParseRow{"plusSign", "+3", 3, "+3"},
+                      ParseRow{"overflowGivesZero", "1E999", 0, "1E999"}),
+    [](const auto& row) { return row.param.name; });
+
+TEST(PointFormat, LeadingBlankForZeroAndPositive) {
+    EXPECT_EQ(PointFormat(20), " 20");
+    EXPECT_EQ(PointFormat(2.5), " 2.5");
+    EXPECT_EQ(PointFormat(-5), "-5");
+    EXPECT_EQ(PointFormat(0), " 0");
+    EXPECT_EQ(PointFormat(114.5), " 114.5");
+    EXPECT_EQ(PointFormat(0.1 + 0.2), " 0.3") << "15 significant digits hide the binary noise";
+    EXPECT_EQ(PointFormat(17181.818181818182), " 17181.8181818182");
+}
+
+TEST(LocaleFormat, UsesTheGivenSeparatorWithoutLeadingBlank) {
+    EXPECT_EQ(LocaleFormat(3.45, ','), "3,45");
+    EXPECT_EQ(LocaleFormat(3.45, '.'), "3.45");
+    EXPECT_EQ(LocaleFormat(-0.125, ','), "-0,125");
+    EXPECT_EQ(LocaleFormat(1234567, ','), "1234567") << "no thousands separator";
+}
+
+TEST(UnitLabels, DegreeSignIsTheCodePageByte) {
+    SetUnitLabels();
+    EXPECT_EQ(TemperatureUnitLabel, "\xB0"
+                                    "C");
+}
+
+}  // namespace
+}  // namespace tervalo

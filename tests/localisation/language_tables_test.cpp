@@ -1,0 +1,109 @@
+#include "localisation/language_tables.h"
+
+#include <gtest/gtest.h>
+
+#include "localisation/code_page.h"
+#include "support/temp_dir.h"
+
+namespace tervalo {
+namespace {
+
+using test::ScopedTempDir;
+using test::WriteBytes;
+
+class LanguageTablesTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetLanguageTables(); }
+    void TearDown() override { ResetLanguageTables(); }
+    ScopedTempDir dir_;
+};
+
+std::string Items(const std::string& prefix, int count) {
+    std::string bytes;
+    for (int item = 1; item <= count; ++item) bytes += "\"" + prefix + std::to_string(item) + "\"\r\n";
+    return bytes;
+}
+
+TEST_F(LanguageTablesTest, CaptionFileSplitsIntoCaptionsAndMessagesAndDropsThreeItems) {
+    Texts.captions[175] = "kept 175";
+    WriteBytes("Caption.ENG", Items("E", 273));
+    LoadCaptionFile("ENG");
+    EXPECT_EQ(Caption(1), "E1");
+    EXPECT_EQ(Caption(96), "E96");
+    EXPECT_EQ(Message(1), "E97");
+    EXPECT_EQ(Message(61), "E157");
+    EXPECT_EQ(Caption(158), "E158");
+    EXPECT_EQ(Caption(175), "kept 175");
+    EXPECT_EQ(Caption(204), "");
+    EXPECT_EQ(Caption(273), "E273");
+    EXPECT_EQ(Caption(0), "");
+    EXPECT_EQ(Caption(274), "");
+}
+
+TEST_F(LanguageTablesTest, ShortCaptionFileKeepsTheLaterItems) {
+    WriteBytes("Caption.ENG", Items("E", 273));
+    LoadCaptionFile("ENG");
+    WriteBytes("Caption.GER", Items("G", 120));
+    LoadCaptionFile("GER");
+    EXPECT_EQ(Caption(96), "G96");
+    EXPECT_EQ(Message(23), "G119");
+    EXPECT_EQ(Message(24), "G120");
+    EXPECT_EQ(Message(25), "E121");
+    EXPECT_EQ(Caption(221), "E221");
+}
+
+TEST_F(LanguageTablesTest, InfoTextsStartEmptyOnEveryLoad) {
+    WriteBytes("infoTXT.ENG", Items("I", 66));
+    LoadInfoTexts("ENG");
+    EXPECT_EQ(InfoText(66), "I66");
+    WriteBytes("infoTXT.GER", Items("J", 10));
+    LoadInfoTexts("GER");
+    EXPECT_EQ(InfoText(10), "J10");
+    EXPECT_EQ(InfoText(11), "");
+    LoadHeatCaptions("XXX");
+    LoadComponentCaptions("XXX");
+    EXPECT_EQ(HeatCaption(1), "") << "a missing file reads nothing";
+}
+
+TEST_F(LanguageTablesTest, CaptionFileMustExistAndHoldBytes) {
+    EXPECT_FALSE(CaptionFileUsable("ESP"));
+    WriteBytes("CAPTION.esp", "");
+    EXPECT_FALSE(CaptionFileUsable("ESP"));
+    WriteBytes("CAPTION.ndl", "\"x\"");
+    EXPECT_TRUE(CaptionFileUsable("NDL"));
+}
+
+TEST_F(LanguageTablesTest, TranslateMatchesTrimmedItemsByPosition) {
+    WriteBytes("heatcap.ENG", "\"Heat pump\",\"  Air \",\"Gas\"\r\n");
+    WriteBytes("heatcap.GER", "\"W\xE4rmepumpe\",\"Luft\",\"Gas\"\r\n");
+    EXPECT_EQ(TranslateText("Air", "ENG", "GER"), "Luft");
+    EXPECT_EQ(TranslateText("   Air  ", "ENG", "GER"), "Luft");
+    EXPECT_EQ(TranslateText("air", "ENG", "GER"), "air") << "exact and case-sensitive";
+    EXPECT_EQ(TranslateText("Water", "ENG", "GER"), "Water");
+    EXPECT_EQ(TranslateText("Air", "ENG", "FRA"), "Air") << "missing target file";
+    EXPECT_EQ(TranslateText("Luft", "GER", "ENG"), "  Air ");
+}
+
+TEST(CodePage, EachLanguageHasItsWindowsCodePage) {
+    EXPECT_EQ(CodePageOf("GER"), 1252);
+    EXPECT_EQ(CodePageOf("POL"), 1250);
+    EXPECT_EQ(CodePageOf("BUL"), 1251);
+    EXPECT_EQ(CodePageOf("GRE"), 1253);
+    EXPECT_EQ(CodePageOf("TRK"), 1254);
+    EXPECT_EQ(CodePageOf("ARA"), 1256);
+}
+
+TEST(CodePage, ConvertsBothWaysAndReplacesWhatDoesNotFit) {
+    EXPECT_EQ(CodePageToUtf8("\xB0""C W\xE4rme", 1252), "°C Wärme");
+    EXPECT_EQ(CodePageToUtf8("\xCF\xF0\xE8", 1251), "При");
+    EXPECT_EQ(CodePageToUtf8("\xB3", 1250), "ł");
+    EXPECT_EQ(Utf8ToCodePage("Wärme €", 1252), "W\xE4rme \x80");
+    EXPECT_EQ(Utf8ToCodePage("Привет", 1252), "??????");
+    EXPECT_EQ(Utf8ToCodePage("a\xFF""b", 1252), "a?b") << "invalid UTF-8";
+    EXPECT_EQ(CodePageToUtf8("\x81", 1252), "\xEF\xBF\xBD") << "undefined byte";
+    EXPECT_FALSE(DecodesCleanly("\x81", 1252));
+    EXPECT_TRUE(DecodesCleanly("\xB0", 1253));
+}
+
+}  // namespace
+}  // namespace tervalo

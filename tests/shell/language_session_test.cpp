@@ -1,0 +1,74 @@
+#include "shell/language_session.h"
+
+#include <gtest/gtest.h>
+
+#include "localisation/language_tables.h"
+#include "shell/run_settings.h"
+#include "support/temp_dir.h"
+
+namespace tervalo {
+namespace {
+
+using test::ReadBytes;
+using test::ScopedTempDir;
+using test::WriteBytes;
+
+std::string CaptionFile(const std::string& prefix) {
+    std::string bytes;
+    for (int item = 1; item <= 273; ++item) bytes += "\"" + prefix + std::to_string(item) + "\"\r\n";
+    return bytes;
+}
+
+class LanguageSession : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetRunSettings();
+        ResetLanguageTables();
+        WriteBytes("Caption.ENG", CaptionFile("E"));
+        WriteBytes("heatcap.ENG", "\"Heat pump\",\"Air\"\r\n");
+        WriteBytes("heatcap.GER", "\"W\xE4rmepumpe\",\"Luft\"\r\n");
+        WriteBytes("infoTXT.GER", "\"Info\"\r\n");
+        Settings.LanguageCode = "ENG";
+        Settings.ProductName = "Quelmo";
+        LoadLanguageTexts();
+    }
+    void TearDown() override {
+        ResetRunSettings();
+        ResetLanguageTables();
+    }
+    ScopedTempDir dir_;
+};
+
+TEST_F(LanguageSession, RefusesALanguageWithoutCaptionFileAndChangesNothing) {
+    WriteBytes("Caption.ESP", "");
+    bool rewritten = false;
+    const auto refusal = SwitchLanguage("ESP", {[&](auto&, auto&) { rewritten = true; }, nullptr});
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->title, "Quelmo");
+    EXPECT_EQ(refusal->text, "E91 E157") << "caption item 91, a blank, message 61";
+    EXPECT_EQ(Settings.LanguageCode, "ENG");
+    EXPECT_FALSE(rewritten);
+    EXPECT_EQ(Caption(1), "E1");
+    EXPECT_TRUE(SwitchLanguage("POR", {})) << "a missing caption file is refused too";
+    EXPECT_EQ(Settings.LanguageCode, "ENG");
+}
+
+TEST_F(LanguageSession, SwitchRewritesTheProjectThenReloadsAndRefreshes) {
+    WriteBytes("caption.ger", CaptionFile("G"));
+    std::vector<std::string> steps;
+    const auto refusal = SwitchLanguage(
+        "GER", {[&](const std::string& from, const std::string& to) {
+                    steps.push_back("rewrite " + from + ">" + to + " with caption " + Caption(1));
+                },
+                [&] { steps.push_back("refresh with caption " + Caption(1)); }});
+    EXPECT_FALSE(refusal);
+    EXPECT_EQ(Settings.LanguageCode, "GER");
+    EXPECT_EQ(steps, (std::vector<std::string>{"rewrite ENG>GER with caption E1", "refresh with caption G1"}));
+    EXPECT_EQ(Message(1), "G97");
+    EXPECT_EQ(HeatCaption(1), "W\xE4rmepumpe");
+    EXPECT_EQ(InfoText(1), "Info");
+    EXPECT_TRUE(std::filesystem::exists("rechPar.dat")) << "every caption load checks the parameter file";
+}
+
+}  // namespace
+}  // namespace tervalo

@@ -1,0 +1,129 @@
+#include "shell/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/run_settings.h"
+#include "support/temp_dir.h"
+
+namespace tervalo {
+namespace {
+
+using test::ReadBytes;
+using test::ScopedTempDir;
+using test::WriteBytes;
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override { ResetRunSettings(); }
+    void TearDown() override { ResetRunSettings(); }
+    ScopedTempDir dir_;
+};
+
+constexpr const char* kTypical =
+    "\"\",\"\",\"\",\"SWE\",\"SEK\",\"Times\",\"Anna\",1,\"a\",\"b\",\"c\",1,\"D:\\\",0\r\n"
+    "4,\"x\",\"3,5\",\"d\",\"e\",6,\"f\"\r\n";
+
+TEST_F(SettingsFile, EmptyLanguageIsGermanAtStartupButEnglishInTheFullRead) {
+    WriteBytes("kparam.dat", "\"\",\"\",\"\",\"\",\"\",\"\",\"\",0,\"\",\"\",\"\",0,\"\",0\r\n0,35,\"2.5\",\"\",\"\",0,\"\"\r\n");
+    StartupReadSettings();
+    EXPECT_EQ(Settings.LanguageCode, "GER");
+    EXPECT_EQ(Settings.CurrencyCode, "EUR");
+    EXPECT_EQ(Settings.PrintFontName, "Arial");
+    Settings.LanguageCode.clear();
+    FullReadSettings();
+    EXPECT_EQ(Settings.LanguageCode, "ENG");
+}
+
+TEST_F(SettingsFile, MissingFileGivesTheDefaults) {
+    StartupReadSettings();
+    EXPECT_EQ(Settings.LanguageCode, "GER");
+    EXPECT_EQ(Settings.CurrencyCode, "EUR");
+    EXPECT_EQ(Settings.PrintFontName, "Arial");
+    EXPECT_DOUBLE_EQ(Settings.carried.line2Field3, 2.5);
+    EXPECT_EQ(Settings.carried.line2Field2, "35");
+}
+
+struct DirectoryRow {
+    const char* name;
+    const char* field13;
+    int field14;
+    const char* expected;
+};
+
+class ParameterDirectoryRule : public SettingsFile, public ::testing::WithParamInterface<DirectoryRow> {};
+
+TEST_P(ParameterDirectoryRule, ReducesToADriveRootOrEmpty) {
+    const DirectoryRow& row = GetParam();
+    WriteBytes("kparam.dat", std::string("\"\",\"\",\"\",\"ENG\",\"EUR\",\"Arial\",\"u\",0,\"\",\"\",\"\",0,\"") +
+                                 row.field13 + "\"," + std::to_string(row.field14) + "\r\n");
+    FullReadSettings();
+    EXPECT_EQ(Settings.ParameterDirectory, row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ParameterDirectoryRule,
+    ::testing::Values(DirectoryRow{"folderBelowRoot", "D:\\Kelv\\", 0, "C:\\"},
+                      DirectoryRow{"otherDriveRoot", "D:\\", 0, "D:\\"}, DirectoryRow{"zero", "0", 0, "C:\\"},
+                      DirectoryRow{"bareDriveUpper", "C:", 0, "C:\\"}, DirectoryRow{"bareDriveLower", "c:", 0, "C:\\"},
+                      DirectoryRow{"blanks", "   ", 0, "C:\\"}, DirectoryRow{"trimmedRoot", " E:\\ ", 0, "E:\\"},
+                      DirectoryRow{"mode77", "D:\\", 77, ""}, DirectoryRow{"mode77Long", "D:\\x\\y", 77, ""}),
+    [](const auto& row) { return row.param.name; });
+
+TEST_F(SettingsFile, ZeroOrNegativeLine2Field3IsWrittenBackAs2Point5) {
+    for (const char* stored : {"0", "-1"}) {
+        WriteBytes("kparam.dat", std::string("\"\",\"\",\"\",\"ENG\",\"EUR\",\"Arial\",\"u\",0,\"\",\"\",\"\",0,\"\",0\r\n"
+                                             "0,35,\"") + stored + "\",\"\",\"\",0,\"\"\r\n");
+        FullReadSettings();
+        ASSERT_TRUE(SaveSettings(','));
+        const std::string saved = ReadBytes("kparam.dat");
+        EXPECT_NE(saved.find("0,35,\"2,5\","), std::string::npos) << stored << ": " << saved;
+    }
+}
+
+TEST_F(SettingsFile, FullReadThenSaveKeepsEveryCarriedField) {
+    WriteBytes("kparam.dat", kTypical);
+    FullReadSettings();
+    ASSERT_TRUE(SaveSettings('.'));
+    EXPECT_EQ(ReadBytes("kparam.dat"),
+              "\"\",\"\",\"\",\"SWE\",\"SEK\",\"Times\",\"Anna\",1,\"a\",\"b\",\"c\",1,\"D:\\\",0\r\n"
+              "4,\"x\",\"3.5\",\"d\",\"e\",6,\"f\"\r\n");
+}
+
+TEST_F(SettingsFile, SaveAfterStartupReadOnlyWritesTheFileValuesNotEmptyOnes) {
+    WriteBytes("kparam.dat",
+               "\"\",\"\",\"\",\"SWE\",\"SEK\",\"Times\",\"Anna\",1,\"a\",\"b\",\"c\",1,\"D:\\Kelv\",77\r\n"
+               "4,35,\"3.5\",\"d\",\"e\",6,\"f\"\r\n");
+    StartupReadSettings();
+    EXPECT_EQ(Settings.ParameterDirectory, "") << "the start-up read does not reach field 13";
+    Settings.LanguageCode = "ITA";
+    ASSERT_TRUE(SaveSettings('.'));
+    EXPECT_EQ(ReadBytes("kparam.dat"),
+              "\"\",\"\",\"\",\"ITA\",\"SEK\",\"Times\",\"Anna\",1,\"a\",\"b\",\"c\",1,\"D:\\Kelv\",77\r\n"
+              "4,35,\"3.5\",\"d\",\"e\",6,\"f\"\r\n");
+}
+
+TEST_F(SettingsFile, SaveClearsReadOnly) {
+    WriteBytes("kparam.dat", kTypical);
+    std::filesystem::permissions("kparam.dat", std::filesystem::perms::owner_read);
+    FullReadSettings();
+    Settings.LanguageCode = "FRA";
+    ASSERT_TRUE(SaveSettings('.'));
+    EXPECT_NE(ReadBytes("kparam.dat").find("\"FRA\""), std::string::npos);
+}
+
+TEST_F(SettingsFile, TruncatedAndBinaryFilesKeepWhatWasNotRead) {
+    WriteBytes("kparam.dat", "\"\",\"\",\"\",\"POL\",\"PLN\"");
+    Settings.PrintFontName = "Courier";
+    StartupReadSettings();
+    EXPECT_EQ(Settings.LanguageCode, "POL");
+    EXPECT_EQ(Settings.CurrencyCode, "PLN");
+    EXPECT_EQ(Settings.PrintFontName, "Courier");
+    std::string binary(5000, '\0');
+    for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 131);
+    WriteBytes("kparam.dat", binary);
+    FullReadSettings();
+    SUCCEED();
+}
+
+}  // namespace
+}  // namespace tervalo

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/fixed_record.h"
+#include "shell/branding_file.h"
+#include "shell/handover_file.h"
+#include "shell/parameter_file.h"
+#include "shell/run_settings.h"
+#include "support/temp_dir.h"
+
+namespace tervalo {
+namespace {
+
+using test::ReadBytes;
+using test::ScopedTempDir;
+using test::WriteBytes;
+
+class StartupFiles : public ::testing::Test {
+protected:
+    void SetUp() override { ResetRunSettings(); }
+    void TearDown() override { ResetRunSettings(); }
+    ScopedTempDir dir_;
+};
+
+TEST_F(StartupFiles, HandOverOneOneSkipsTheWelcomeAndIsEmptied) {
+    WriteBytes("KELVData.dat", "1,1,\"from the sister program\"\r\n");
+    ConsumeHandOverFile();
+    EXPECT_EQ(Settings.SkipWelcome, 1);
+    EXPECT_EQ(Settings.HandOverText, "from the sister program");
+    EXPECT_EQ(ReadBytes("KELVData.dat"), "0\r\n0\r\n");
+    ResetRunSettings();
+    ConsumeHandOverFile();
+    EXPECT_EQ(Settings.SkipWelcome, 0) << "a second run shows the welcome window again";
+}
+
+TEST_F(StartupFiles, HandOverMissingOrBrokenLeavesSkipWelcomeAtZero) {
+    ConsumeHandOverFile();
+    EXPECT_EQ(Settings.SkipWelcome, 0);
+    EXPECT_EQ(ReadBytes("KELVData.dat"), "0\r\n0\r\n");
+    WriteBytes("KELVData.dat", "\"unclosed");
+    ConsumeHandOverFile();
+    EXPECT_EQ(Settings.SkipWelcome, 0);
+}
+
+std::string StoredDirectory() {
+    const FixedRecordFile file = FixedRecordFile::Load("rechPar.dat", 3);
+    std::string stored;
+    for (long n = 30; n <= 60; ++n) stored += file.Record(n);
+    return stored;
+}
+
+TEST_F(StartupFiles, ParameterFileIsRewrittenOnlyForANewDirectory) {
+    std::string bytes(200, 'z');
+    WriteBytes("rechPar.dat", bytes);
+    CheckParameterFile("/opt/tervalo");
+    const std::string first = ReadBytes("rechPar.dat");
+    EXPECT_EQ(first.substr(0, 87), bytes.substr(0, 87)) << "records before 30 are kept";
+    EXPECT_EQ(StoredDirectory(), "/opt/tervalo" + std::string(93 - 12, ' '));
+    EXPECT_EQ(first.size(), 200u);
+
+    const auto stamp = std::filesystem::last_write_time("rechPar.dat");
+    std::filesystem::last_write_time("rechPar.dat", stamp - std::chrono::hours(1));
+    CheckParameterFile("/opt/tervalo");
+    EXPECT_EQ(std::filesystem::last_write_time("rechPar.dat"), stamp - std::chrono::hours(1)) << "not rewritten";
+}
+
+TEST_F(StartupFiles, ParameterFileWithADirectoryOfNinetyThreeOrMoreCharacters) {
+    const std::string fits(93, 'a');
+    CheckParameterFile(fits);
+    EXPECT_EQ(StoredDirectory(), fits);
+    auto stamp = std::filesystem::last_write_time("rechPar.dat") - std::chrono::hours(1);
+    std::filesystem::last_write_time("rechPar.dat", stamp);
+    CheckParameterFile(fits);
+    EXPECT_EQ(std::filesystem::last_write_time("rechPar.dat"), stamp) << "93 characters match after trimming";
+
+    const std::string tooLong = std::string(93, 'b') + "/c";
+    CheckParameterFile(tooLong);
+    EXPECT_EQ(StoredDirectory(), tooLong.substr(0, 93));
+    stamp = std::filesystem::last_write_time("rechPar.dat") - std::chrono::hours(1);
+    std::filesystem::last_write_time("rechPar.dat", stamp);
+    CheckParameterFile(tooLong);
+    EXPECT_NE(std::filesystem::last_write_time("rechPar.dat"), stamp) << "never matches: rewritten at every start";
+}
+
+TEST_F(StartupFiles, ParameterFileLivesInTheDriveRootAfterAFullRead) {
+    std::filesystem::create_directory("driveD");
+    Settings.DriveRootDirectory = (dir_.path() / "driveD").string();
+    CheckParameterFile("/here");
+    EXPECT_TRUE(std::filesystem::exists("rechPar.dat")) << "empty ParameterDirectory: the current directory";
+    Settings.ParameterDirectory = "D:\\";
+    CheckParameterFile("/here");
+    EXPECT_TRUE(std::filesystem::exists("driveD/rechPar.dat"));
+}
+
+// Encodes a text as the branding file does: one record per character, its code plus the shift.
+void PutText(FixedRecordFile& file, long first, std::string_view text, int shift) {
+    for (std::size_t i = 0; i < text.size(); ++i)
+        file.SetRecord(first + static_cast<long>(i),
+                       std::to_string(static_cast<unsigned char>(text[i]) + shift));
+}
+
+TEST_F(StartupFiles, EmptyBrandingFileGivesQuelmo) {
+    WriteBytes("rechOpt.dat", "");
+    Settings.UserName = "kept";
+    ReadBranding();
+    EXPECT_EQ(Settings.ProductName, "Quelmo");
+    EXPECT_FALSE(Settings.NoticeLine.empty());
+    EXPECT_FALSE(Settings.WebAddress.empty());
+    EXPECT_EQ(Settings.UserName, "kept");
+}
+
+TEST_F(StartupFiles, BrandingFileDecodesShiftedTextsWithTheDosMapping) {
+    FixedRecordFile file("", 3);
+    const int shift = 40;
+    file.SetRecord(153, std::to_string(shift));
+    PutText(file, 201, "  Brand X ", shift);
+    PutText(file, 401, "Note", shift);
+    PutText(file, 601, "www.example.org", shift);
+    PutText(file, 701, std::string("M\x81ller \"GmbH\""), shift);  // DOS u-umlaut, quotes dropped
+    PutText(file, 801, "Street 1", shift);
+    file.SetRecord(1000, "0");
+    WriteBytes("rechOpt.dat", file.bytes());
+    ReadBranding();
+    EXPECT_EQ(Settings.ProductName, "Brand X");
+    EXPECT_EQ(Settings.NoticeLine, "Note");
+    EXPECT_EQ(Settings.WebAddress, "www.example.org");
+    EXPECT_EQ(Settings.OwnerLines[0], "M\xFCller GmbH");
+    EXPECT_EQ(Settings.UserName, Settings.OwnerLines[0]);
+    EXPECT_EQ(Settings.OwnerLines[1], "Street 1");
+    EXPECT_EQ(Settings.OwnerLines[2], "");
+}
+
+}  // namespace
+}  // namespace tervalo

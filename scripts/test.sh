@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the full build's tests, the GUI-free tests
+# under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzzer, and the compile check of the
+# installer's Windows layer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+jobs=$(nproc)
+
+echo "== build and test"
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j"$jobs"
+ctest --preset dev -j"$jobs"
+
+echo "== sanitizers"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j"$jobs"
+ctest --preset sanitize -j"$jobs"
+
+echo "== fuzzers"
+scripts/fuzz.sh build-sanitize/fuzz "${FUZZ_SECONDS:-20}"
+
+if [ -x .ci/mingw-check ]; then
+    echo "== Windows layer of the installer"
+    .ci/mingw-check
+fi
+echo "== all tests passed"

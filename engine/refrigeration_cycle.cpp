@@ -1,0 +1,122 @@
+#include "engine/refrigeration_cycle.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "engine/checked_math.h"
+#include "engine/compressor.h"
+#include "engine/cycle_state.h"
+#include "engine/saturation_lookup.h"
+#include "engine/vapour_properties.h"
+
+namespace tervalo {
+
+namespace {
+
+struct ColumnRead {
+    double* target;
+    SaturationColumn column;
+};
+
+// Looks `value` up and stores the interpolated columns in order; stops at the first that fails, so the
+// targets stored before keep their new values.
+EngineStatus LookupAndRead(double value, LookupKey mode, std::initializer_list<ColumnRead> reads) {
+    if (const EngineStatus status = LookupSaturation(value, mode); status != EngineStatus::Ok) return status;
+    for (const ColumnRead& read : reads) {
+        const auto interpolated = InterpolateSaturation(value, read.column);
+        if (!interpolated) return EngineStatus::InvalidArithmetic;
+        *read.target = *interpolated;
+    }
+    return EngineStatus::Ok;
+}
+
+// The suction gas as an ideal gas: the saturated-vapour density at TEvap scaled to the suction temperature.
+EngineStatus StoreSuctionDensity(CycleStateRecord& s, double tSuctionK) {
+    return Store(s.rhoSuction, Divide(s.rhoVapourEvap * s.TEvap, tSuctionK)) ? EngineStatus::Ok
+                                                                             : EngineStatus::InvalidArithmetic;
+}
+
+}  // namespace
+
+EngineStatus RunRefrigerationCycle(double t0, double tc, double tSuction, double dTLiquid) {
+    using R = SaturationRecord;
+    CycleStateRecord& s = CycleState;
+    const double tSuctionK = tSuction + 273.15;
+    double pB0 = 0, hL0 = 0;             // bubble pressure (bar) and liquid enthalpy (kJ/kg) at TEvap
+    double hLsub = 0, pD5 = 0, pB5 = 0;  // liquid enthalpy (kJ/kg), dew and bubble pressure (bar) at TCond − 5 K
+    double pBc = 0;                      // bubble pressure at TCond, bar
+    EngineStatus status = EngineStatus::Ok;
+
+    s.TEvap = t0 + 273.15;
+    s.TCond = tc + 273.15;
+
+    status = LookupAndRead(s.TEvap, LookupKey::ByTemperature,
+                           {{&s.pEvap, &R::pDew},
+                            {&pB0, &R::pBubble},
+                            {&hL0, &R::hLiquid},
+                            {&s.hVapourEvap, &R::hVapour},
+                            {&s.rhoVapourEvap, &R::rhoVapour}});
+    if (status != EngineStatus::Ok) return status;
+    if ((status = StoreSuctionDensity(s, tSuctionK)) != EngineStatus::Ok) return status;
+
+    status = LookupAndRead(s.TCond - 5, LookupKey::ByTemperature,
+                           {{&hLsub, &R::hLiquid}, {&pD5, &R::pDew}, {&pB5, &R::pBubble}});
+    if (status != EngineStatus::Ok) return status;
+
+    status = LookupAndRead(s.TCond, LookupKey::ByTemperature,
+                           {{&s.pCond, &R::pDew},
+                            {&pBc, &R::pBubble},
+                            {&s.hLiquidCond, &R::hLiquid},
+                            {&s.hVapourCond, &R::hVapour}});
+    if (status != EngineStatus::Ok) return status;
+
+    double tRef = s.TEvap + 1;  // K
+    // Half the liquid fraction (1 − x) of the throttled refrigerant at the evaporator inlet.
+    const auto liquidFraction = Divide(s.hVapourEvap - s.hLiquidCond, s.hVapourEvap - hL0);
+    if (!liquidFraction) return EngineStatus::InvalidArithmetic;
+    const double w = *liquidFraction / 2;
+    const double pCondSat = s.pCond;  // dew pressure at TCond, before a blend's mean replaces pCond
+
+    // A blend with glide (judged at TEvap only): the evaporating pressure placed between dew and bubble
+    // pressure by the liquid fraction, the condensing pressure halfway between them.
+    if (s.pEvap != pB0) {
+        const double pSub = pD5 + std::fabs(pD5 - pB5) / 2;
+        status = LookupAndRead(pSub, LookupKey::ByBubblePressure, {{&hLsub, &R::hLiquid}});
+        if (status != EngineStatus::Ok) return status;
+        s.pEvap = s.pEvap + std::fabs(s.pEvap - pB0) * w;
+        s.pCond = s.pCond + std::fabs(s.pCond - pBc) / 2;
+        status = LookupAndRead(s.pCond, LookupKey::ByBubblePressure, {{&s.hLiquidCond, &R::hLiquid}});
+        if (status != EngineStatus::Ok) return status;
+        // After a lookup by dew pressure the pDew column holds the dew temperature.
+        double dewTemperature = 0;
+        status = LookupAndRead(s.pEvap, LookupKey::ByDewPressure,
+                               {{&s.rhoVapourEvap, &R::rhoVapour},
+                                {&s.hVapourEvap, &R::hVapour},
+                                {&dewTemperature, &R::pDew}});
+        if (status != EngineStatus::Ok) return status;
+        tRef = dewTemperature + 1;
+    }
+
+    s.cpLiquid = std::fabs(s.hLiquidCond - hLsub) / 5;
+    if ((status = StoreSuctionDensity(s, tSuctionK)) != EngineStatus::Ok) return status;
+
+    // Slopes of the dew-pressure curve over 1 K: above the evaporating state, and above TCond relative to it.
+    double pDewRef = 0;
+    status = LookupAndRead(tRef, LookupKey::ByTemperature, {{&pDewRef, &R::pDew}});
+    if (status != EngineStatus::Ok) return status;
+    s.dpdTEvap = pDewRef - s.pEvap;
+
+    double pDewAbove = 0;
+    status = LookupAndRead(s.TCond + 1, LookupKey::ByTemperature, {{&pDewAbove, &R::pDew}});
+    if (status != EngineStatus::Ok) return status;
+    if (!Store(s.dpdTRatio, Divide(pDewAbove - pCondSat, s.dpdTEvap))) return EngineStatus::InvalidArithmetic;
+
+    // The first call only forms the compression exponent: the suction temperature's number stands in for the
+    // discharge temperature, whose heat capacity the second call replaces.
+    VapourProperties(tSuction, tSuction, s.TCond);
+    const double t2 = DischargeTemperature(s.pEvap, s.pCond, tSuctionK, s.CompressionExponent);  // K
+    VapourProperties(tSuction, t2, s.TCond - dTLiquid);
+    return EngineStatus::Ok;
+}
+
+}  // namespace tervalo

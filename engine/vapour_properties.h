@@ -1,0 +1,23 @@
+#pragma once
+
+// Vapour heat capacities at the three temperatures of the compressor's gas path and the compression exponent,
+// from correlations compiled in per refrigerant.
+
+#include <string_view>
+
+#include "engine/cycle_state.h"
+
+namespace tervalo {
+
+// Writes cpVapourEvap (at TEvap of `state` + superheat), cpVapourSuction (at tSuction) and cpVapourDischarge
+// (at tDischarge), then CompressionExponent; for "R124" also cpLiquid when tLiquid is below 180. A statement
+// that cannot be evaluated (division by zero, overflow) is skipped and its field keeps its value. A name
+// without correlations leaves every field as it was.
+//   superheat K, tSuction °C, tDischarge K, tLiquid K.
+void VapourProperties(std::string_view name, double superheat, double tSuction, double tDischarge, double tLiquid,
+                      CycleStateRecord& state);
+
+// The same for RefrigerantName, Superheat and CycleState.
+void VapourProperties(double tSuction, double tDischarge, double tLiquid);
+
+}  // namespace tervalo

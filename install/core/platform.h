@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What the installer takes from the operating system, behind one small interface with a Windows and a POSIX
+// implementation. Texts are UTF-8. Every call reports failure through its result and never throws.
+namespace installer {
+
+// Special folders by their Windows numbers.
+inline constexpr int kCommonProgramsFolder = 23;  // programs folder of the common start menu
+inline constexpr int kCommonDesktopFolder = 25;
+
+// Byte counts as the system reports them; zero when the query fails.
+struct MemoryStatus {
+    std::uint64_t totalPhysical = 0;
+    std::uint64_t availablePhysical = 0;
+    std::uint64_t totalPageFile = 0;
+    std::uint64_t availablePageFile = 0;
+};
+
+// The arguments of a shortcut, by the names the shell link object uses.
+struct ShortcutRecord {
+    std::filesystem::path Datei;     // target file
+    std::filesystem::path LinkName;  // full path of the shortcut file to create
+    std::string Parameter;           // command-line arguments
+    std::string Comment;             // description
+    std::filesystem::path WorkingDir;
+    std::filesystem::path IconPath;
+    int IconNumber = 0;
+};
+
+class InstallerPlatform {
+public:
+    virtual ~InstallerPlatform() = default;
+
+    virtual bool IsUserAnAdmin() = 0;
+    virtual MemoryStatus QueryMemoryStatus() = 0;
+    virtual unsigned ProcessorCount() = 0;
+    // Nothing when the user name cannot be read.
+    virtual std::optional<std::string> UserName() = 0;
+    virtual std::string ComputerName() = 0;
+    // The folder's path, empty when it cannot be determined.
+    virtual std::filesystem::path SpecialFolder(int csidl) = 0;
+    // Creates or replaces the shortcut file; false when it could not be saved.
+    virtual bool CreateLink(const ShortcutRecord& link) = 0;
+    // The file name a shortcut really gets for the name `linkFileName` (which ends in ".LNK").
+    virtual std::string ShortcutFileName(std::string_view linkFileName) = 0;
+
+    // Nothing when the file's attributes cannot be read (no such file).
+    virtual std::optional<bool> IsReadOnly(const std::filesystem::path& file) = 0;
+    virtual void ClearReadOnlyAttribute(const std::filesystem::path& file) = 0;
+
+    // The installed program's file name in the target directory, and whether a distribution file is a
+    // program file that the program step copies besides the "*.exe" mask.
+    virtual std::string ProgramFileName() = 0;
+    virtual bool IsProgramFile(const std::filesystem::path& file) = 0;
+    virtual std::filesystem::path DefaultTargetDirectory() = 0;
+    // Starts `program` as a process of its own with `workingDirectory` as its current directory.
+    virtual bool StartProgram(const std::filesystem::path& program, const std::filesystem::path& workingDirectory) = 0;
+};
+
+}  // namespace installer

@@ -1,0 +1,178 @@
+#include "install/posix/posix_platform.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/sysinfo.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+#include "install/core/install_plan.h"
+#include "install/posix/desktop_entry.h"
+
+namespace installer {
+
+namespace {
+
+// The Tervalo executable as it is built here.
+constexpr std::string_view kProgramFile = "tervalo";
+
+std::optional<std::string> PasswordEntryField(bool wantName) {
+    std::vector<char> buffer(16384);
+    passwd entry{};
+    passwd* result = nullptr;
+    if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &result) != 0 || result == nullptr)
+        return std::nullopt;
+    const char* field = wantName ? result->pw_name : result->pw_dir;
+    if (field == nullptr) return std::nullopt;
+    return std::string(field);
+}
+
+}  // namespace
+
+std::optional<std::string> ProcessEnvironment(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    if (value == nullptr) return std::nullopt;
+    return std::string(value);
+}
+
+PosixPlatform::PosixPlatform(std::filesystem::path systemApplicationsFolder, EnvironmentLookup env)
+    : systemApplications_(std::move(systemApplicationsFolder)), env_(std::move(env)) {}
+
+bool PosixPlatform::IsUserAnAdmin() { return geteuid() == 0; }
+
+MemoryStatus PosixPlatform::QueryMemoryStatus() {
+    struct sysinfo info {};
+    if (sysinfo(&info) != 0) return {};
+    const std::uint64_t unit = info.mem_unit == 0 ? 1 : info.mem_unit;
+    return {info.totalram * unit, info.freeram * unit, info.totalswap * unit, info.freeswap * unit};
+}
+
+unsigned PosixPlatform::ProcessorCount() {
+    const long count = sysconf(_SC_NPROCESSORS_ONLN);
+    return count > 0 ? static_cast<unsigned>(count) : 0;
+}
+
+std::optional<std::string> PosixPlatform::UserName() { return PasswordEntryField(true); }
+
+std::string PosixPlatform::ComputerName() {
+    if (const auto name = env_("ComputerName")) return *name;
+    std::array<char, 256> host{};
+    if (gethostname(host.data(), host.size() - 1) != 0) return {};
+    return std::string(host.data());
+}
+
+std::filesystem::path PosixPlatform::HomeFolder() const {
+    if (const auto home = env_("HOME"); home && !home->empty()) return *home;
+    if (const auto home = PasswordEntryField(false)) return *home;
+    return {};
+}
+
+std::filesystem::path PosixPlatform::SpecialFolder(int csidl) {
+    switch (csidl) {
+        case kCommonProgramsFolder:
+            return IsUserAnAdmin() ? systemApplications_ : UserApplicationsFolder(env_, HomeFolder());
+        case kCommonDesktopFolder: return UserDesktopFolder(env_, HomeFolder());
+        default: return {};
+    }
+}
+
+bool PosixPlatform::CreateLink(const ShortcutRecord& link) {
+    const std::string text = DesktopEntryText(link);
+    {
+        std::ofstream out(link.LinkName, std::ios::binary | std::ios::trunc);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.close();
+        if (!out) return false;
+    }
+    // Desktops start only launchers that are marked executable.
+    std::error_code ignored;
+    std::filesystem::permissions(link.LinkName,
+                                 std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec |
+                                     std::filesystem::perms::others_exec,
+                                 std::filesystem::perm_options::add, ignored);
+    return true;
+}
+
+std::string PosixPlatform::ShortcutFileName(std::string_view linkFileName) {
+    std::string name(linkFileName);
+    if (name.size() >= 4 && MatchesMask(name.substr(name.size() - 4), ".LNK")) name.resize(name.size() - 4);
+    return name + ".desktop";
+}
+
+std::optional<bool> PosixPlatform::IsReadOnly(const std::filesystem::path& file) {
+    struct stat status {};
+    if (stat(file.c_str(), &status) != 0) return std::nullopt;
+    return (status.st_mode & S_IWUSR) == 0;
+}
+
+void PosixPlatform::ClearReadOnlyAttribute(const std::filesystem::path& file) {
+    struct stat status {};
+    if (stat(file.c_str(), &status) != 0) return;
+    chmod(file.c_str(), (status.st_mode & 07777) | S_IWUSR);
+}
+
+std::string PosixPlatform::ProgramFileName() { return std::string(kProgramFile); }
+
+bool PosixPlatform::IsProgramFile(const std::filesystem::path& file) {
+    // Executables here carry no extension; a point in the name marks a data file with stray run bits.
+    if (file.filename().string().find('.') != std::string::npos) return false;
+    struct stat status {};
+    return stat(file.c_str(), &status) == 0 && S_ISREG(status.st_mode) && (status.st_mode & S_IXUSR) != 0;
+}
+
+std::filesystem::path PosixPlatform::DefaultTargetDirectory() {
+    if (IsUserAnAdmin()) return std::filesystem::path("/opt") / kProgramName;
+    const std::filesystem::path home = HomeFolder();
+    return home.empty() ? std::filesystem::path(kProgramName) : home / kProgramName;
+}
+
+bool PosixPlatform::StartProgram(const std::filesystem::path& program, const std::filesystem::path& workingDirectory) {
+    // The started program outlives the installer: the middle process ends at once, so the program is
+    // adopted by init and never left as a zombie. A pipe closed on exec tells whether the exec succeeded.
+    int report[2];
+    if (pipe2(report, O_CLOEXEC) != 0) return false;
+    const std::string programText = program.string();
+    const std::string directoryText = workingDirectory.string();
+    char* const argv[] = {const_cast<char*>(programText.c_str()), nullptr};
+
+    const pid_t middle = fork();
+    if (middle < 0) {
+        close(report[0]);
+        close(report[1]);
+        return false;
+    }
+    if (middle == 0) {
+        close(report[0]);
+        setsid();
+        const pid_t child = fork();
+        if (child <= 0) {
+            int failure = errno;
+            if (child == 0) {
+                if (chdir(directoryText.c_str()) == 0) execv(programText.c_str(), argv);
+                failure = errno;
+            }
+            [[maybe_unused]] const ssize_t written = write(report[1], &failure, sizeof failure);
+            _exit(127);
+        }
+        _exit(0);
+    }
+    close(report[1]);
+    int status = 0;
+    while (waitpid(middle, &status, 0) < 0 && errno == EINTR) {
+    }
+    int failure = 0;
+    ssize_t got;
+    while ((got = read(report[0], &failure, sizeof failure)) < 0 && errno == EINTR) {
+    }
+    close(report[0]);
+    return got == 0;
+}
+
+}  // namespace installer

@@ -1,0 +1,401 @@
+#include "install/ui/installer_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QTreeView>
+#include <algorithm>
+
+#include "install/core/install_plan.h"
+#include "install/core/installer_texts.h"
+#include "install/core/path_text.h"
+
+namespace {
+
+// Page sizes in pixels; the progress display is positioned in twips by the installation run.
+constexpr QSize kPageSize(600, 400);
+constexpr int kProgressBarLeftTwips = 2500;  // the percentage label then stands 100 twips right of the bar
+constexpr int kActivityBarLeftTwips = 2600;
+constexpr int kPicture2BottomMarginTwips = 500;
+
+int Pixels(int twips) { return twips / installer::kTwipsPerPixel; }
+
+QString Shown(const std::string& text) {
+    // Labels break lines at LF; the stored texts end their lines with CR LF.
+    return QString::fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString PathText(const std::filesystem::path& path) {
+    return QDir::toNativeSeparators(QString::fromStdString(installer::Utf8(path)));
+}
+
+QFrame* MakePage(QWidget* parent, const char* name) {
+    auto* page = new QFrame(parent);
+    page->setObjectName(name);
+    page->setFrameShape(QFrame::Panel);
+    page->setFrameShadow(QFrame::Raised);
+    page->setLineWidth(2);
+    page->setAutoFillBackground(true);
+    page->setPalette(QApplication::palette());
+    page->resize(kPageSize);
+    return page;
+}
+
+template <typename Widget>
+Widget* Make(QWidget* parent, const char* name, QRect geometry) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry) {
+    auto* label = Make<QLabel>(parent, name, geometry);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* MakeBar(QWidget* parent, const char* name, QRect geometry, QColor colour) {
+    auto* bar = Make<QLabel>(parent, name, geometry);
+    bar->setAutoFillBackground(true);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, colour);
+    bar->setPalette(palette);
+    return bar;
+}
+
+QFrame* MakeShape(QWidget* parent, const char* name, QRect geometry) {
+    auto* shape = Make<QFrame>(parent, name, geometry);
+    shape->setFrameShape(QFrame::Box);
+    shape->setFrameShadow(QFrame::Sunken);
+    return shape;
+}
+
+QLabel* MakeTitle(QWidget* parent, const char* name, QRect geometry) {
+    QLabel* title = MakeLabel(parent, name, geometry);
+    QFont font = title->font();
+    font.setPointSize(font.pointSize() + 8);
+    font.setBold(true);
+    title->setFont(font);
+    return title;
+}
+
+// A picture that is missing or unreadable leaves the label empty.
+void LoadPicture(QLabel* label, const std::filesystem::path& file, bool fill) {
+    QPixmap picture;
+    if (!picture.load(QString::fromStdString(installer::Utf8(file)))) {
+        label->clear();
+        return;
+    }
+    const Qt::AspectRatioMode mode = fill ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio;
+    label->setPixmap(picture.scaled(label->size(), mode, Qt::SmoothTransformation));
+}
+
+}  // namespace
+
+InstallerWindow::InstallerWindow(installer::InstallerPlatform& platform, const std::filesystem::path& distributionFolder,
+                                 QWidget* parent)
+    : QWidget(parent), platform_(platform), installation_(platform, *this, distributionFolder) {
+    setObjectName("InstallerWindow");
+    setWindowTitle(QString::fromStdString(installer::WindowCaption()));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0, 64, 128));
+    setPalette(palette);
+    resize(800, 600);
+
+    picture2_ = MakeLabel(this, "Picture2", QRect(16, 0, 160, 64));
+    BuildWelcomePage();
+    BuildDirectoryPage();
+    BuildFinalPage();
+
+    label4_->setText(QString::fromStdString(installer::ProgramTitle()));
+    SelectOption(installer::OptionForCode(installation_.LanguageCode()));
+    command7_->setVisible(installation_.OffersBrowsing());
+    LoadPictures();
+    // The texts follow the code exactly as read, so a code in lower case shows English texts.
+    ApplyLanguageTexts(installation_.LanguageCode());
+    PlacePages();
+}
+
+InstallerWindow::~InstallerWindow() { SetBusy(false); }
+
+void InstallerWindow::BuildWelcomePage() {
+    frame3_ = MakePage(this, "Frame3");
+    picture1_ = MakeLabel(frame3_, "Picture1", QRect(16, 16, 96, 96));
+    label4_ = MakeTitle(frame3_, "Label4", QRect(128, 16, 456, 36));
+    label7_ = MakeLabel(frame3_, "Label7", QRect(128, 60, 456, 284));
+    label7_->setWordWrap(true);
+    label7_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Each option names its language in that language.
+    const char* names[] = {"Option1", "Option2", "Option3", "Option4"};
+    const char* captions[] = {"English", "Deutsch", "Italiano", "Français"};
+    for (int i = 0; i < 4; ++i) {
+        options_[i] = Make<QRadioButton>(frame3_, names[i], QRect(16, 132 + i * 26, 104, 24));
+        options_[i]->setText(QString::fromUtf8(captions[i]));
+        connect(options_[i], &QRadioButton::clicked, this,
+                [this, i] { ApplyLanguageTexts(installer::CodeOfOption(i + 1)); });
+    }
+    command5_ = Make<QPushButton>(frame3_, "Command5", QRect(372, 354, 104, 30));
+    command6_ = Make<QPushButton>(frame3_, "Command6", QRect(484, 354, 104, 30));
+    connect(command5_, &QPushButton::clicked, this, [this] {
+        frame3_->hide();
+        frame1_->show();
+        text1_->setFocus();
+    });
+    connect(command6_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void InstallerWindow::BuildDirectoryPage() {
+    frame1_ = MakePage(this, "Frame1");
+    picture6_ = MakeLabel(frame1_, "Picture6", QRect(2, 2, kPageSize.width() - 4, 148));
+    picture4_ = MakeLabel(frame1_, "Picture4", QRect(16, 160, 64, 64));
+    label1_ = MakeLabel(frame1_, "Label1", QRect(90, 160, 494, 22));
+    text1_ = Make<QLineEdit>(frame1_, "Text1", QRect(90, 186, 384, 28));
+    command7_ = Make<QPushButton>(frame1_, "Command7", QRect(482, 185, 102, 30));
+    dir1_ = Make<QTreeView>(frame1_, "Dir1", QRect(90, 220, 494, 126));
+    dir1_->setHeaderHidden(true);
+
+    shape1_ = MakeShape(frame1_, "Shape1", QRect(Pixels(kProgressBarLeftTwips) - 4, 228,
+                                                 Pixels(24 * installer::kProgressTwipsPerStep) + 8, 28));
+    label2_ = MakeBar(frame1_, "Label2", QRect(Pixels(kProgressBarLeftTwips), 232, 0, 20), QColor(0, 0, 160));
+    label3_ = MakeLabel(frame1_, "Label3", QRect(0, 232, 64, 20));
+    shape2_ = MakeShape(frame1_, "Shape2",
+                        QRect(Pixels(kActivityBarLeftTwips) - 4, 266,
+                              Pixels(installer::kActivityFilesPerSweep * installer::kActivityTwipsPerFile) + 8, 20));
+    label5_ = MakeBar(frame1_, "Label5", QRect(Pixels(kActivityBarLeftTwips), 270, 0, 12), QColor(0, 128, 128));
+    label8_ = MakeLabel(frame1_, "Label8", QRect(0, 266, 48, 20));
+    text2_ = Make<QLineEdit>(frame1_, "Text2", QRect(16, 306, 568, 26));
+    text2_->setReadOnly(true);
+    text2_->setFocusPolicy(Qt::NoFocus);
+
+    command1_ = Make<QPushButton>(frame1_, "Command1", QRect(372, 354, 104, 30));
+    command2_ = Make<QPushButton>(frame1_, "Command2", QRect(484, 354, 104, 30));
+
+    frame1_->hide();
+    dir1_->hide();
+    for (QWidget* element : {static_cast<QWidget*>(shape1_), static_cast<QWidget*>(shape2_),
+                             static_cast<QWidget*>(label2_), static_cast<QWidget*>(label3_),
+                             static_cast<QWidget*>(label5_), static_cast<QWidget*>(label8_)})
+        element->hide();
+
+    connect(command7_, &QPushButton::clicked, this, &InstallerWindow::ShowDirectoryList);
+    connect(command1_, &QPushButton::clicked, this, &InstallerWindow::RunInstallation);
+    connect(text1_, &QLineEdit::returnPressed, this, &InstallerWindow::RunInstallation);
+    connect(command2_, &QPushButton::clicked, this, [this] {
+        dir1_->hide();
+        close();
+    });
+}
+
+void InstallerWindow::BuildFinalPage() {
+    frame2_ = MakePage(this, "Frame2");
+    picture3_ = MakeLabel(frame2_, "Picture3", QRect(16, 16, 96, 96));
+    label9_ = MakeTitle(frame2_, "Label9", QRect(128, 16, 456, 36));
+    label6_ = MakeLabel(frame2_, "label6", QRect(128, 60, 456, 110));
+    label6_->setWordWrap(true);
+    label6_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture5_ = MakeLabel(frame2_, "Picture5", QRect(0, 0, 200, 120));
+    picture5_->move((kPageSize.width() - picture5_->width()) / 2, (kPageSize.height() - picture5_->height()) / 2);
+    picture5_->setAlignment(Qt::AlignCenter);
+    list1_ = Make<QListWidget>(frame2_, "List1", QRect(16, 176, 568, 168));
+    command3_ = Make<QPushButton>(frame2_, "Command3", QRect(356, 354, 120, 30));
+    command4_ = Make<QPushButton>(frame2_, "Command4", QRect(484, 354, 104, 30));
+    command4_->setText(QString::fromUtf8(installer::kEndCaption.data(), installer::kEndCaption.size()));
+
+    frame2_->hide();
+    list1_->hide();
+    connect(command3_, &QPushButton::clicked, this, &InstallerWindow::StartInstalledProgram);
+    connect(command4_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void InstallerWindow::LoadPictures() {
+    LoadPicture(picture1_, installation_.Picture("iceCube.bmp"), false);
+    LoadPicture(picture3_, installation_.Picture("iceCube.bmp"), false);
+    LoadPicture(picture2_, installation_.Picture("pic4.bmp"), false);
+    LoadPicture(picture4_, installation_.Picture("pic2.bmp"), false);
+    LoadPicture(picture5_, installation_.Picture("pic1.bmp"), false);
+    LoadPicture(picture6_, installation_.Picture("backg11.bmp"), true);
+}
+
+void InstallerWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!activated_) Activate();
+}
+
+// What the first activation sets: the default target and the empty progress display.
+void InstallerWindow::Activate() {
+    activated_ = true;
+    text1_->setText(PathText(platform_.DefaultTargetDirectory()));
+    installation_.ResetProgressDisplay();
+    ShowProgress(installation_.Display());
+}
+
+void InstallerWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlacePages();
+}
+
+void InstallerWindow::PlacePages() {
+    const auto place = [this](QFrame* page, double divisor) {
+        const int x = (width() - page->width()) / 2;
+        const int y = static_cast<int>((height() - page->height()) / divisor);
+        page->move(std::max(0, x), std::max(0, y));
+    };
+    place(frame1_, 2.0);
+    place(frame3_, 2.2);
+    place(frame2_, 1.7);
+    picture2_->move(picture2_->x(), height() - Pixels(kPicture2BottomMarginTwips) - picture2_->height());
+}
+
+void InstallerWindow::closeEvent(QCloseEvent* event) {
+    // Files are being copied: leaving now would leave a half-filled target.
+    if (running_) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void InstallerWindow::SelectOption(int option) {
+    options_[option - 1]->setChecked(true);
+    ApplyLanguageTexts(installer::CodeOfOption(option));
+}
+
+void InstallerWindow::ApplyLanguageTexts(std::string_view code) {
+    shownLanguage_ = std::string(code);
+    const std::string target = text1_->text().toStdString();
+    const installer::InstallerTexts texts = installer::TextsFor(code, target, platform_.ProgramFileName());
+    command1_->setText(Shown(texts.next));
+    command5_->setText(Shown(texts.next));
+    command2_->setText(Shown(texts.cancel));
+    command6_->setText(Shown(texts.cancel));
+    command7_->setText(Shown(texts.browse));
+    label1_->setText(Shown(texts.prompt));
+    label6_->setText(Shown(texts.finalMessage));
+    label7_->setText(Shown(texts.information));
+    command3_->setText(Shown(texts.startCaption));
+    label4_->setText(Shown(texts.title));
+    label9_->setText(Shown(texts.title));
+}
+
+void InstallerWindow::ShowDirectoryList() {
+    if (dirModel_ == nullptr) {
+        dirModel_ = new QFileSystemModel(this);
+        dirModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+        dirModel_->setRootPath(QString());
+        dir1_->setModel(dirModel_);
+        for (int column = 1; column < dirModel_->columnCount(); ++column) dir1_->hideColumn(column);
+        connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                &InstallerWindow::TakeDirectoryFromList);
+    }
+    // The list opens at the typed directory when that exists.
+    const QString typed = text1_->text();
+    if (!typed.isEmpty() && QDir(typed).exists()) {
+        const QModelIndex index = dirModel_->index(typed);
+        dir1_->setCurrentIndex(index);
+        dir1_->scrollTo(index);
+    }
+    dir1_->show();
+    dir1_->raise();
+}
+
+void InstallerWindow::TakeDirectoryFromList() {
+    const QModelIndex current = dir1_->currentIndex();
+    if (current.isValid()) text1_->setText(QDir::toNativeSeparators(dirModel_->filePath(current)));
+}
+
+void InstallerWindow::RunInstallation() {
+    if (running_ || !frame1_->isVisible() || !command1_->isVisible()) return;
+    const auto target = installer::TargetFromText(text1_->text().toStdString(), QDir::currentPath().toStdString());
+    if (!target) {
+        QApplication::beep();
+        text1_->setFocus();
+        return;
+    }
+    text1_->setText(PathText(*target));
+    text1_->setReadOnly(true);
+    running_ = true;
+    const installer::RunOutcome outcome = installation_.RunInstallation(*target, shownLanguage_);
+    running_ = false;
+    if (outcome == installer::RunOutcome::EndedByUser) {
+        close();
+        return;
+    }
+    // The final page speaks the language the settings file names, whatever option was chosen.
+    ApplyLanguageTexts(installation_.LanguageCode());
+    for (const std::string& line : installation_.Protocol()) list1_->addItem(QString::fromStdString(line));
+    frame1_->hide();
+    frame2_->show();
+    list1_->setVisible(installation_.ProtocolShownAtEnd());
+    if (list1_->isVisible()) list1_->raise();
+}
+
+void InstallerWindow::StartInstalledProgram() {
+    SetBusy(true);
+    if (const auto target = installer::TargetFromText(text1_->text().toStdString(), QDir::currentPath().toStdString()))
+        platform_.StartProgram(*target / installer::PathFromUtf8(platform_.ProgramFileName()), *target);
+    close();
+}
+
+bool InstallerWindow::ContinueWithoutRights(const std::string& title, const std::string& question) {
+    const bool wasBusy = busy_;
+    SetBusy(false);
+    const auto answer = QMessageBox::question(this, Shown(title), Shown(question), QMessageBox::Yes | QMessageBox::No);
+    SetBusy(wasBusy);
+    return answer == QMessageBox::Yes;
+}
+
+void InstallerWindow::SetBusy(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void InstallerWindow::HideDirectoryCommands() {
+    command2_->hide();
+    command1_->hide();
+}
+
+void InstallerWindow::EnterCopyPhase() {
+    dir1_->hide();
+    shape1_->show();
+    shape2_->show();
+}
+
+void InstallerWindow::ShowProgress(const installer::ProgressDisplay& display) {
+    label2_->setVisible(display.barsVisible);
+    label3_->setVisible(display.barsVisible);
+    label5_->setVisible(display.barsVisible && display.activityVisible);
+    label8_->setVisible(display.barsVisible);
+
+    label2_->resize(Pixels(display.progressWidth), label2_->height());
+    label3_->move(Pixels(display.percentLeft), label3_->y());
+    label3_->setText(QString::fromStdString(display.percentText));
+    label5_->resize(Pixels(display.activityWidth), label5_->height());
+    label8_->move(Pixels(display.counterLeft), label8_->y());
+    label8_->setText(QString::fromStdString(display.counterText));
+    text2_->setText(QString::fromStdString(display.statusLine));
+    if (display.background != shownBackground_) {
+        shownBackground_ = display.background;
+        LoadPicture(picture6_, display.background, true);
+    }
+}
+
+void InstallerWindow::ProcessPendingEvents() {
+    // Repaints only: a click during the copy must not start a second run or end the window.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

@@ -12,6 +12,9 @@ struct ParseRow {
     const char* rewritten;
 };
 
+void PrintTo(const ParseRow& row, std::ostream* out) { *out << row.name; }
+
+
 class ParseNumberTextRows : public ::testing::TestWithParam<ParseRow> {};
 
 TEST_P(ParseNumberTextRows, GivesValueAndRewritesText) {

@@ -50,6 +50,9 @@ struct DirectoryRow {
     const char* expected;
 };
 
+void PrintTo(const DirectoryRow& row, std::ostream* out) { *out << row.name; }
+
+
 class ParameterDirectoryRule : public SettingsFile, public ::testing::WithParamInterface<DirectoryRow> {};
 
 TEST_P(ParameterDirectoryRule, ReducesToADriveRootOrEmpty) {

@@ -1,0 +1,276 @@
+#!/usr/bin/env python3
+"""Builds the language files "Caption.", "VerbCapt.", "heatcap." and "infoTXT." + code for all sixteen languages.
+
+Sources (UTF-8, tab-separated, lines starting with "#" are comments):
+  master.tsv    every position of the four files: file, item, limit, where, meaning, english
+  <CODE>.tsv    the texts of one language: file, item, text (ENG comes from master.tsv)
+
+Each generated file holds its items in order, one per line, as "text" followed by CR LF, in the Windows code page
+of its language. Nothing is written unless every check passes; every problem found is reported, then the run fails.
+"""
+
+import argparse
+import os
+import re
+import sys
+import unicodedata
+from dataclasses import dataclass
+from pathlib import Path
+
+# Language code -> Windows ANSI code page, in the order of the welcome window.
+LANGUAGES = {
+    "ARA": "cp1256",
+    "BUL": "cp1251",
+    "ENG": "cp1252",
+    "GER": "cp1252",
+    "GRE": "cp1253",
+    "FRA": "cp1252",
+    "ESP": "cp1252",
+    "HUN": "cp1250",
+    "NDL": "cp1252",
+    "ITA": "cp1252",
+    "SWE": "cp1252",
+    "POR": "cp1252",
+    "RUS": "cp1251",
+    "POL": "cp1250",
+    "TRK": "cp1254",
+    "ROM": "cp1250",
+}
+
+# The four kinds of language file and their item counts; the reader takes items strictly by position.
+FILE_ITEMS = {"Caption": 273, "VerbCapt": 24, "heatcap": 56, "infoTXT": 66}
+
+# The writing system of each language; other letters are allowed only in the words below (units, formula
+# symbols, key names and trade terms that stay Latin in these languages).
+SCRIPT = {"ARA": "ARABIC", "BUL": "CYRILLIC", "RUS": "CYRILLIC", "GRE": "GREEK"}
+LATIN_WORDS = {"CO", "COP", "R", "kW", "Enter", "scroll"}
+
+# The results file draws a record of 150 characters or more as a rule line instead of text; info texts are
+# written behind an indent of eight blanks.
+RESULTS_RECORD_LIMIT = 149
+RESULTS_INDENT = 8
+
+FUELS = (("heatcap", 21), ("heatcap", 22), ("heatcap", 55), ("heatcap", 56))
+
+
+def _c(item):
+    return ("Caption", item)
+
+
+def _h(item):
+    return ("heatcap", item)
+
+
+# Texts that the program puts together from several items, with the longest length that still fits where they
+# are shown: list entries, labels of the project window, labels of the report column (about half a page wide),
+# the refused-language message and the window title.
+def composed_texts(text):
+    yield "radiator entries", 44, [text(_h(19)) + ", " + text(_h(n)) for n in (8, 9, 10)]
+    yield "house-type entries", 44, [text(_h(38)) + year for year in (" 1973", " 1982")]
+    yield "evaporating temperature label", 40, [text(_h(51)) + " " + text(_c(171)) + " " + text(_c(40))]
+    yield "suction-gas temperature label", 40, [text(_c(171)) + " " + text(_c(68)) + " :"]
+    yield "print header check box", 32, [text(_c(76)) + " " + text(_c(221))]
+    yield "heating COP label", 36, [text(_h(50)) + " = 4.45"]
+    report = [text(_h(31)) + " " + text(_h(33)),
+              text(_h(54)) + " " + text(_h(28)) + " :",
+              text(_c(84)) + " " + text(_h(28)) + " :",
+              text(_c(222)) + " CO2 " + text(_h(28)) + " :"]
+    for fuel in FUELS:
+        report += [text(_h(53)) + " " + text(fuel) + " :",
+                   text(_c(84)) + " " + text(fuel) + " :",
+                   text(_c(222)) + " CO2 " + text(fuel) + " :"]
+    yield "report labels", 52, report
+    yield "refused-language message", 120, [text(_c(91)) + " " + text(_c(96 + 61))]
+    yield "window title", 72, [text(_c(81)) + " " + text(_c(66)) + " - Simulation " + text(_c(222)) + " CO2"]
+
+
+@dataclass
+class MasterItem:
+    limit: int
+    english: str
+
+
+def read_table(path, columns, errors):
+    """The rows of a tab-separated source after its header line, each with its line number."""
+    rows = []
+    try:
+        lines = path.read_text(encoding="utf-8").splitlines()
+    except (OSError, UnicodeDecodeError) as problem:
+        errors.append(f"{path.name}: cannot be read as UTF-8 ({problem})")
+        return rows
+    header_seen = False
+    for number, line in enumerate(lines, start=1):
+        if not line.strip() or line.startswith("#"):
+            continue
+        fields = line.split("\t")
+        if not header_seen:
+            header_seen = True
+            if fields != columns:
+                errors.append(f"{path.name}:{number}: header must be {' / '.join(columns)}")
+                return rows
+            continue
+        if len(fields) != len(columns):
+            errors.append(f"{path.name}:{number}: {len(fields)} columns instead of {len(columns)}")
+            continue
+        rows.append((number, fields))
+    if not header_seen:
+        errors.append(f"{path.name}: no header line")
+    return rows
+
+
+def parse_position(path, number, file_name, item_text, errors):
+    if file_name not in FILE_ITEMS:
+        errors.append(f"{path.name}:{number}: unknown file {file_name!r}")
+        return None
+    if not item_text.isdigit() or not 1 <= int(item_text) <= FILE_ITEMS[file_name]:
+        errors.append(f"{path.name}:{number}: item {item_text!r} outside 1 to {FILE_ITEMS[file_name]} of {file_name}")
+        return None
+    return (file_name, int(item_text))
+
+
+def read_master(path, errors):
+    master = {}
+    for number, (file_name, item, limit, _where, _meaning, english) in read_table(
+            path, ["file", "item", "limit", "where", "meaning", "english"], errors):
+        position = parse_position(path, number, file_name, item, errors)
+        if position is None:
+            continue
+        if position in master:
+            errors.append(f"{path.name}:{number}: {file_name} {item} listed twice")
+            continue
+        if english and not limit.isdigit():
+            errors.append(f"{path.name}:{number}: {file_name} {item} has a text but no length limit")
+            continue
+        master[position] = MasterItem(int(limit) if limit.isdigit() else 0, english)
+    for file_name, count in FILE_ITEMS.items():
+        missing = [str(i) for i in range(1, count + 1) if (file_name, i) not in master]
+        if missing:
+            errors.append(f"{path.name}: {file_name} items missing: {', '.join(missing)}")
+    return master
+
+
+def read_language(path, master, errors):
+    texts = {}
+    for number, (file_name, item, text) in read_table(path, ["file", "item", "text"], errors):
+        position = parse_position(path, number, file_name, item, errors)
+        if position is None:
+            continue
+        if position in texts:
+            errors.append(f"{path.name}:{number}: {file_name} {item} given twice")
+            continue
+        if position in master and not master[position].english:
+            errors.append(f"{path.name}:{number}: {file_name} {item} is not shown by the program and stays empty")
+            continue
+        texts[position] = text
+    for position, entry in sorted(master.items()):
+        if entry.english and position not in texts:
+            errors.append(f"{path.name}: {position[0]} {position[1]} has no translation")
+    return texts
+
+
+def script_of(char):
+    name = unicodedata.name(char, "")
+    return name.split(" ")[0] if name else "UNKNOWN"
+
+
+def check_text(code, position, text, limit, errors):
+    where = f"{code} {position[0]} {position[1]}"
+    if '"' in text:
+        errors.append(f"{where}: a double quote cannot stand in a text of these files: {text!r}")
+    if any(unicodedata.category(char) in ("Cc", "Cf") for char in text):
+        errors.append(f"{where}: control character in {text!r}")
+    if text != text.strip():
+        errors.append(f"{where}: blanks at the start or end of {text!r}")
+    if limit and len(text) > limit:
+        errors.append(f"{where}: {len(text)} characters, more than the {limit} that fit: {text!r}")
+    try:
+        if text.encode(LANGUAGES[code]).decode(LANGUAGES[code]) != text:
+            errors.append(f"{where}: {text!r} does not survive code page {LANGUAGES[code]}")
+    except UnicodeEncodeError as problem:
+        errors.append(f"{where}: {text[problem.start:problem.end]!r} is not in code page {LANGUAGES[code]}: {text!r}")
+    expected = SCRIPT.get(code, "LATIN")
+    for word in re.findall(r"[^\W\d_]+", text):
+        scripts = {script_of(char) for char in word}
+        if len(scripts) > 1:
+            errors.append(f"{where}: the word {word!r} mixes the scripts {', '.join(sorted(scripts))}")
+        elif scripts != {expected} and not (scripts == {"LATIN"} and word in LATIN_WORDS):
+            errors.append(f"{where}: the word {word!r} is not in the {expected.lower()} script of the language")
+
+
+def check_language(code, texts, master, errors):
+    for position, text in sorted(texts.items()):
+        check_text(code, position, text, master[position].limit, errors)
+    for item in range(1, 67):
+        text = texts.get(("infoTXT", item), "")
+        if RESULTS_INDENT + len(text) > RESULTS_RECORD_LIMIT:
+            errors.append(f"{code} infoTXT {item}: too long for one line of the results file")
+    # The heat-pump captions are the dictionary of the translation of stored texts: the first item that
+    # matches after trimming wins, so two equal items would translate into the wrong one.
+    seen = {}
+    for item in range(1, FILE_ITEMS["heatcap"] + 1):
+        key = texts.get(("heatcap", item), "").strip(" ")
+        if key in seen:
+            errors.append(f"{code} heatcap {item}: equals heatcap {seen[key]} after trimming ({key!r})")
+        else:
+            seen[key] = item
+    for name, limit, composed in composed_texts(lambda position: texts.get(position, "")):
+        for text in composed:
+            if len(text) > limit:
+                errors.append(f"{code}: {name}: {text!r} has {len(text)} characters, more than {limit}")
+
+
+def file_bytes(code, file_name, texts):
+    lines = []
+    for item in range(1, FILE_ITEMS[file_name] + 1):
+        lines.append(b'"' + texts.get((file_name, item), "").encode(LANGUAGES[code]) + b'"\r\n')
+    return b"".join(lines)
+
+
+def build(sources, out=None, languages=None):
+    """Checks the sources and, when all is well and `out` is given, writes the 64 files. Returns the problems."""
+    errors = []
+    if languages is not None and list(languages) != list(LANGUAGES):
+        errors.append(f"language list {' '.join(languages)} differs from the generator's {' '.join(LANGUAGES)}")
+    master = read_master(sources / "master.tsv", errors)
+    all_texts = {}
+    for code in LANGUAGES:
+        if code == "ENG":
+            texts = {position: entry.english for position, entry in master.items() if entry.english}
+        else:
+            path = sources / f"{code}.tsv"
+            if not path.is_file():
+                errors.append(f"{path.name}: missing; every language needs its texts")
+                continue
+            texts = read_language(path, master, errors)
+        check_language(code, texts, master, errors)
+        all_texts[code] = texts
+    for path in sorted(sources.glob("*.tsv")):
+        if path.stem != "master" and path.stem not in LANGUAGES:
+            errors.append(f"{path.name}: no language has the code {path.stem!r}")
+    if errors or out is None:
+        return errors
+    out.mkdir(parents=True, exist_ok=True)
+    for code, texts in all_texts.items():
+        for file_name in FILE_ITEMS:
+            target = out / f"{file_name}.{code}"
+            temporary = target.with_name(target.name + ".tmp")
+            temporary.write_bytes(file_bytes(code, file_name, texts))
+            os.replace(temporary, target)
+    return errors
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--sources", type=Path, required=True, help="directory of master.tsv and <CODE>.tsv")
+    parser.add_argument("--out", type=Path, help="directory to write the files into; without it only checks")
+    parser.add_argument("--languages", help="comma-separated codes the build expects, checked against the table")
+    args = parser.parse_args(argv)
+    languages = args.languages.split(",") if args.languages else None
+    errors = build(args.sources, args.out, languages)
+    for error in errors:
+        print(f"lang_files: {error}", file=sys.stderr)
+    return 1 if errors else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

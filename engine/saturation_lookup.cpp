@@ -39,7 +39,11 @@ void ResetSaturationLookup() { SaturationLookup = SaturationLookupState{}; }
 std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& table, double value, LookupKey mode) {
     const auto& records = table.records;
     const std::size_t none = records.size();
-    const auto comparable = [&](std::size_t i) { return !std::isnan(KeyOf(records[i], mode)); };
+    // A partner for an edge record: a record whose key is a number other than the edge record's.
+    const auto partners = [&](std::size_t i, std::size_t edge) {
+        const double key = KeyOf(records[i], mode);
+        return !std::isnan(key) && key != KeyOf(records[edge], mode);
+    };
 
     std::size_t lower = none;
     std::size_t upper = none;
@@ -53,24 +57,26 @@ std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& ta
         }
     }
 
-    const bool found = lower != none && upper != none;
-    if (!found && upper != none) {
-        // Below the first key: the first two records.
+    const bool bracketed = lower != none && upper != none;
+    // The first key itself lies in the range, though no record stands below it.
+    const bool found = bracketed || (upper != none && KeyOf(records[upper], mode) == value);
+    if (!bracketed && upper != none) {
+        // Below the first key: the first record and the next with another key.
         lower = upper;
         for (std::size_t i = upper + 1; i < records.size(); ++i)
-            if (comparable(i)) {
+            if (partners(i, lower)) {
                 upper = i;
                 break;
             }
-    } else if (!found && lower != none) {
-        // Above the last key: the last two records.
+    } else if (!bracketed && lower != none) {
+        // Above the last key: the last record and the one before with another key.
         upper = lower;
         for (std::size_t i = lower; i-- > 0;)
-            if (comparable(i)) {
+            if (partners(i, upper)) {
                 lower = i;
                 break;
             }
-    } else if (!found) {
+    } else if (!bracketed) {
         return std::nullopt;
     }
     return SaturationLookupState{Exchanged(records[lower], mode), Exchanged(records[upper], mode), found};

@@ -23,7 +23,7 @@ struct SaturationLookupState {
     SaturationRecord LowerRecord;  // as exchanged for the lookup's key
     SaturationRecord UpperRecord;
     // Set when the value lay within the table's key range. When it did not, the two records at that end of the
-    // table stand in LowerRecord and UpperRecord and interpolation extrapolates along them.
+    // table stand in LowerRecord and UpperRecord, and interpolation extrapolates along them.
     bool found = false;
 };
 
@@ -32,9 +32,10 @@ extern SaturationLookupState SaturationLookup;
 void ResetSaturationLookup();
 
 // The bracket of `value` in a table: UpperRecord is the first record whose key reaches the value, LowerRecord
-// the last one before it whose key lies below. Below the first key the first two records are taken, above the
-// last key the last two; a table of one record gives that record twice. Records whose key is not a number
-// take no part. Nothing when no record (or the value) can be compared.
+// the last one before it whose key lies below. Below the first key the first record and the next one with
+// another key are taken, above the last key the last record and the one before with another key; a table of
+// one key gives its record twice. Records whose key is not a number take no part. Nothing when no record (or
+// the value) can be compared.
 std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& table, double value, LookupKey mode);
 
 // lower + f × (upper − lower) in `column`, with f = (value − lower key) / (upper key − lower key). Nothing when

@@ -1,6 +1,7 @@
 #include "engine/saturation_table.h"
 
 #include <sys/stat.h>
+#include <time.h>
 
 #include <array>
 #include <cmath>
@@ -92,6 +93,17 @@ struct FileIdentity {
     }
 };
 
+// A file modified within the last few seconds may be modified again without its modification time changing
+// (coarse file-system clocks, two-second resolution on FAT); such a file is read again at every load until it
+// has aged.
+constexpr time_t kSettledSeconds = 3;
+
+bool HasSettled(const FileIdentity& identity) {
+    timespec now{};
+    if (::clock_gettime(CLOCK_REALTIME, &now) != 0) return false;
+    return identity.modified.tv_sec < now.tv_sec - kSettledSeconds;
+}
+
 std::optional<FileIdentity> IdentityOf(const char* path) {
     struct stat info {};
     if (::stat(path, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
@@ -125,7 +137,7 @@ struct CachedTable {
     std::shared_ptr<const SaturationTable> table;
 };
 
-// Keyed on the catalogue's file name; each entry remembers which file it was read from.
+// Keyed on the file name asked for; each entry remembers which file it was read from.
 std::map<std::string, CachedTable, std::less<>> cache;
 bool cachingEnabled = true;
 
@@ -163,7 +175,7 @@ SaturationTableLoad LoadSaturationTable(std::string_view tableFile) {
     SaturationTableLoad load = ReadAndParse(tableFile);
     // The identity taken after reading: a file replaced in between is then read again next time.
     const auto identityAfter = IdentityOfTableFile(tableFile);
-    if (load.status == EngineStatus::Ok && identityAfter && *identityAfter == *identity) {
+    if (load.status == EngineStatus::Ok && identityAfter && *identityAfter == *identity && HasSettled(*identity)) {
         if (cache.size() >= kMaxCachedTables) cache.clear();
         cache.insert_or_assign(std::string(tableFile), CachedTable{*identity, load.table});
     } else if (cached != cache.end()) {

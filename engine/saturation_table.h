@@ -44,8 +44,9 @@ struct SaturationTableLoad {
 };
 
 // Reads a table file by its bare name in the current directory, found without regard to letter case. A parsed
-// table is kept and handed out again while the file stays the same file with the same size and modification
-// time; any change of the file makes the next call read it again.
+// table is kept and handed out again while the file stays the same file (device and inode) with the same size,
+// modification and change time; any change of the file makes the next call read it again. A file modified in
+// the last few seconds is not kept, as a second change within the file system's clock tick could go unseen.
 SaturationTableLoad LoadSaturationTable(std::string_view tableFile);
 
 // With caching off every load reads and parses the file (for measurements and comparisons).

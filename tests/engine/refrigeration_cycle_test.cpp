@@ -1,0 +1,194 @@
+// The refrigeration cycle on small tables whose columns are linear in temperature, so that every state point
+// has a closed form.
+
+#include "engine/refrigeration_cycle.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "engine/compressor.h"
+#include "engine_test_support.h"
+
+namespace tervalo {
+namespace {
+
+using test::LinearRecords;
+using test::ScopedTempDir;
+using test::TableText;
+using test::WriteBytes;
+
+class RefrigerationCycleTest : public test::EngineTest {
+protected:
+    ScopedTempDir dir_;
+};
+
+TEST_F(RefrigerationCycleTest, SingleSubstanceSkipsTheBlendStep) {
+    WriteBytes("R22.DAT", TableText(LinearRecords()));
+    RefrigerantName = "R22";
+    ASSERT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::Ok);
+
+    const CycleStateRecord& s = CycleState;
+    EXPECT_DOUBLE_EQ(s.TEvap, 268.15);
+    EXPECT_DOUBLE_EQ(s.TCond, 318.15);
+    EXPECT_NEAR(s.pEvap, 7.815, 1e-12);  // tabulated saturation pressures, no means
+    EXPECT_NEAR(s.pCond, 12.815, 1e-12);
+    EXPECT_NEAR(s.hVapourEvap, 398.5, 1e-12);
+    EXPECT_NEAR(s.rhoVapourEvap, 7.315, 1e-12);
+    EXPECT_NEAR(s.rhoSuction, 7.315 * 268.15 / 281.15, 1e-12);
+    EXPECT_NEAR(s.hLiquidCond, 254, 1e-12);  // saturated liquid at TCond
+    EXPECT_NEAR(s.hVapourCond, 413.5, 1e-12);
+    EXPECT_NEAR(s.cpLiquid, 1.2, 1e-12);  // the slope of the liquid enthalpy
+    EXPECT_NEAR(s.dpdTEvap, 0.1, 1e-12);
+    EXPECT_NEAR(s.dpdTRatio, 1, 1e-10);
+    // R22's correlations; the discharge temperature from the compressor model (evaluated separately).
+    EXPECT_NEAR(s.cpVapourEvap, 0.656295714726155, 1e-12);
+    EXPECT_NEAR(s.cpVapourSuction, 0.654274795360966, 1e-12);
+    EXPECT_NEAR(s.CompressionExponent, 1.20839010147574, 1e-12);
+    EXPECT_NEAR(s.cpVapourDischarge, 0.758374272696686, 1e-11);
+    EXPECT_NEAR(DischargeTemperature(s.pEvap, s.pCond, 281.15, s.CompressionExponent), 306.848200684296, 1e-9);
+}
+
+TEST_F(RefrigerationCycleTest, BlendWithGlideGetsMeanPressures) {
+    WriteBytes("R407C.DAT", TableText(LinearRecords(0.5)));
+    RefrigerantName = "R407C";
+    ASSERT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::Ok);
+
+    const CycleStateRecord& s = CycleState;
+    const double w = (144.5 / 204.5) / 2;  // half the liquid fraction after throttling from 254 kJ/kg
+    EXPECT_NEAR(s.pEvap, 7.815 + 0.5 * w, 1e-12);
+    EXPECT_NEAR(s.pCond, 12.815 + 0.25, 1e-12);
+    const double tDew = s.pEvap / 0.1 + 190;  // dew temperature at the mean evaporating pressure
+    EXPECT_NEAR(s.hVapourEvap, 400 + 0.3 * (tDew - 273.15), 1e-10);
+    EXPECT_NEAR(s.rhoVapourEvap, 0.5 + 0.1 * (tDew - 200), 1e-10);
+    EXPECT_NEAR(s.rhoSuction, s.rhoVapourEvap * 268.15 / 281.15, 1e-12);
+    EXPECT_NEAR(s.hLiquidCond, 251, 1e-10);  // liquid at the bubble temperature of the mean pressure
+    EXPECT_NEAR(s.hVapourCond, 413.5, 1e-12);
+    EXPECT_NEAR(s.cpLiquid, 1.2, 1e-10);
+    EXPECT_NEAR(s.dpdTEvap, 0.1, 1e-10);
+    EXPECT_NEAR(s.dpdTRatio, 1, 1e-9);  // from the dew pressure at TCond, not the mean
+    EXPECT_NEAR(s.CompressionExponent, 1.16807801620845, 1e-12);
+    EXPECT_NEAR(s.cpVapourDischarge, 0.869584599171636, 1e-10);
+}
+
+TEST_F(RefrigerationCycleTest, GlideOnlyNearTheCondenserIsASingleSubstance) {
+    auto records = LinearRecords();
+    for (auto& r : records)
+        if (r.t >= 300) r.pBubble += 1;
+    WriteBytes("R22.DAT", TableText(records));
+    RefrigerantName = "R22";
+    ASSERT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::Ok);
+    EXPECT_NEAR(CycleState.pCond, 12.815, 1e-12);
+    EXPECT_NEAR(CycleState.hLiquidCond, 254, 1e-12);
+}
+
+TEST_F(RefrigerationCycleTest, SuctionAtTheEvaporatingTemperature) {
+    WriteBytes("R22.DAT", TableText(LinearRecords()));
+    RefrigerantName = "R22";
+    ASSERT_EQ(RunRefrigerationCycle(-5, 45, -5, 0), EngineStatus::Ok);
+    EXPECT_EQ(CycleState.rhoSuction, CycleState.rhoVapourEvap);
+}
+
+TEST_F(RefrigerationCycleTest, LiquidTemperatureDropReachesOnlyTheR124Correlation) {
+    WriteBytes("R124.DAT", TableText(LinearRecords()));
+    RefrigerantName = "R124";
+    ASSERT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::Ok);
+    const double withoutDrop = CycleState.cpVapourDischarge;
+    ASSERT_EQ(RunRefrigerationCycle(-5, 45, 8, 7), EngineStatus::Ok);
+    EXPECT_NEAR(withoutDrop - CycleState.cpVapourDischarge, 7.0 / 70, 1e-12);
+    EXPECT_NEAR(CycleState.cpLiquid, 1.2, 1e-12);  // TLiquid far above 180
+}
+
+TEST_F(RefrigerationCycleTest, OperatingPointBeyondTheTableExtrapolates) {
+    WriteBytes("R22.DAT", TableText(LinearRecords()));
+    RefrigerantName = "R22";
+    ASSERT_EQ(RunRefrigerationCycle(-80, 130, -70, 0), EngineStatus::Ok);
+    EXPECT_NEAR(CycleState.pEvap, 0.1 * (193.15 - 190), 1e-12);
+    EXPECT_NEAR(CycleState.pCond, 0.1 * (403.15 - 190), 1e-10);
+    EXPECT_NEAR(CycleState.dpdTRatio, 1, 1e-9);
+}
+
+TEST_F(RefrigerationCycleTest, CachedAndUncachedRunsAgree) {
+    test::WriteSettledFile("R407C.DAT", TableText(LinearRecords(0.5)));
+    RefrigerantName = "R407C";
+    ASSERT_EQ(RunRefrigerationCycle(-7, 50, 6, 2), EngineStatus::Ok);
+    const CycleStateRecord cached = CycleState;
+    SetSaturationTableCaching(false);
+    ResetCycleState();
+    ASSERT_EQ(RunRefrigerationCycle(-7, 50, 6, 2), EngineStatus::Ok);
+    EXPECT_EQ(std::memcmp(&cached, &CycleState, sizeof cached), 0);
+}
+
+// Every field set to 1 before the run, to see which ones a stopped run wrote.
+void MarkCycleState() {
+    CycleStateRecord marked;
+    for (double* field : {&marked.TEvap, &marked.TCond, &marked.pEvap, &marked.pCond, &marked.hVapourEvap,
+                          &marked.rhoVapourEvap, &marked.rhoSuction, &marked.hLiquidCond, &marked.hVapourCond,
+                          &marked.cpLiquid, &marked.dpdTEvap, &marked.dpdTRatio, &marked.cpVapourEvap,
+                          &marked.cpVapourSuction, &marked.cpVapourDischarge, &marked.CompressionExponent})
+        *field = 1;
+    CycleState = marked;
+}
+
+TEST_F(RefrigerationCycleTest, FailingLookupStopsTheRunKeepingWhatWasWritten) {
+    WriteBytes("R13.DAT", TableText(LinearRecords()) + "400,1");
+    struct Row {
+        const char* name;
+        EngineStatus status;
+    };
+    for (const Row& row : {Row{"R12", EngineStatus::MissingTable}, Row{"r22", EngineStatus::UnknownRefrigerant},
+                           Row{"", EngineStatus::UnknownRefrigerant}, Row{"R13", EngineStatus::DamagedTable}}) {
+        SCOPED_TRACE(row.name);
+        RefrigerantName = row.name;
+        MarkCycleState();
+        EXPECT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), row.status);
+        EXPECT_DOUBLE_EQ(CycleState.TEvap, 268.15);
+        EXPECT_DOUBLE_EQ(CycleState.TCond, 318.15);
+        EXPECT_EQ(CycleState.pEvap, 1);
+        EXPECT_EQ(CycleState.CompressionExponent, 1);
+    }
+}
+
+TEST_F(RefrigerationCycleTest, FlatDewPressureStopsTheRunAtTheRatio) {
+    auto records = LinearRecords();
+    for (auto& r : records) r.pDew = r.pBubble = 5;
+    WriteBytes("R22.DAT", TableText(records));
+    RefrigerantName = "R22";
+    MarkCycleState();
+    EXPECT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::InvalidArithmetic);
+    EXPECT_EQ(CycleState.dpdTEvap, 0);
+    EXPECT_EQ(CycleState.dpdTRatio, 1);
+    EXPECT_NEAR(CycleState.cpLiquid, 1.2, 1e-12);
+    EXPECT_EQ(CycleState.CompressionExponent, 1);
+}
+
+TEST_F(RefrigerationCycleTest, EqualVapourAndLiquidEnthalpyStopsTheRunBeforeTheBlendStep) {
+    auto records = LinearRecords();
+    for (auto& r : records) r.hVapour = r.hLiquid;
+    WriteBytes("R22.DAT", TableText(records));
+    RefrigerantName = "R22";
+    MarkCycleState();
+    EXPECT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::InvalidArithmetic);
+    EXPECT_NEAR(CycleState.hLiquidCond, 254, 1e-12);
+    EXPECT_EQ(CycleState.cpLiquid, 1);
+}
+
+TEST_F(RefrigerationCycleTest, SingleRecordTableStopsAtTheFirstInterpolation) {
+    WriteBytes("R22.DAT", "268.15,4,4,194,398.5,1300,7.315\r\n");
+    RefrigerantName = "R22";
+    MarkCycleState();
+    EXPECT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::InvalidArithmetic);
+    EXPECT_EQ(CycleState.pEvap, 1);
+}
+
+TEST_F(RefrigerationCycleTest, SuctionAtAbsoluteZeroStopsTheRun) {
+    WriteBytes("R22.DAT", TableText(LinearRecords()));
+    RefrigerantName = "R22";
+    MarkCycleState();
+    EXPECT_EQ(RunRefrigerationCycle(-5, 45, -273.15, 0), EngineStatus::InvalidArithmetic);
+    EXPECT_NEAR(CycleState.rhoVapourEvap, 7.315, 1e-12);
+    EXPECT_EQ(CycleState.rhoSuction, 1);
+}
+
+}  // namespace
+}  // namespace tervalo

@@ -1,0 +1,216 @@
+// Bracketing a value in a saturation table and interpolating between the two records; the lookup through the
+// refrigerant's table file.
+
+#include "engine/saturation_lookup.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "engine_test_support.h"
+
+namespace tervalo {
+namespace {
+
+using test::EngineTest;
+using test::ScopedTempDir;
+using test::TableText;
+using test::WriteBytes;
+
+// Three records of a refrigerant with glide: bubble pressure above dew pressure.
+SaturationTable SmallTable() {
+    return {{
+        {250, 1.0, 1.5, 150, 380, 1300, 5},
+        {260, 2.0, 2.8, 162, 385, 1280, 9},
+        {270, 4.0, 5.0, 175, 390, 1250, 15},
+    }};
+}
+
+double Interpolated(const SaturationTable& table, double value, LookupKey mode, SaturationColumn column) {
+    const auto bracket = BracketSaturation(table, value, mode);
+    EXPECT_TRUE(bracket.has_value());
+    if (!bracket) return std::nan("");
+    return InterpolateBracket(*bracket, value, column).value_or(std::nan(""));
+}
+
+TEST(SaturationBracket, ValueBetweenKeys) {
+    const auto bracket = BracketSaturation(SmallTable(), 255, LookupKey::ByTemperature);
+    ASSERT_TRUE(bracket);
+    EXPECT_TRUE(bracket->found);
+    EXPECT_EQ(bracket->LowerRecord.t, 250);
+    EXPECT_EQ(bracket->UpperRecord.t, 260);
+    EXPECT_DOUBLE_EQ(*InterpolateBracket(*bracket, 255, &SaturationRecord::hLiquid), 156);
+    EXPECT_DOUBLE_EQ(*InterpolateBracket(*bracket, 257.5, &SaturationRecord::pBubble), 2.475);
+}
+
+TEST(SaturationBracket, ValueEqualToAKeyReturnsThatRecordExactly) {
+    const auto table = SmallTable();
+    const auto bracket = BracketSaturation(table, 260, LookupKey::ByTemperature);
+    ASSERT_TRUE(bracket);
+    EXPECT_EQ(bracket->UpperRecord, table.records[1]);
+    EXPECT_EQ(bracket->LowerRecord, table.records[0]);
+    for (SaturationColumn column : {&SaturationRecord::pDew, &SaturationRecord::pBubble, &SaturationRecord::hLiquid,
+                                    &SaturationRecord::hVapour, &SaturationRecord::rhoLiquid,
+                                    &SaturationRecord::rhoVapour})
+        EXPECT_EQ(*InterpolateBracket(*bracket, 260, column), table.records[1].*column);
+}
+
+TEST(SaturationBracket, ValueEqualToTheFirstOrLastKeyReturnsThatRecord) {
+    const auto table = SmallTable();
+    EXPECT_EQ(Interpolated(table, 250, LookupKey::ByTemperature, &SaturationRecord::hVapour), 380);
+    EXPECT_EQ(Interpolated(table, 250, LookupKey::ByTemperature, &SaturationRecord::rhoVapour), 5);
+    EXPECT_EQ(Interpolated(table, 270, LookupKey::ByTemperature, &SaturationRecord::hVapour), 390);
+}
+
+TEST(SaturationBracket, OutsideTheRangeExtrapolatesAlongTheEdgeRecords) {
+    const auto table = SmallTable();
+    const auto below = BracketSaturation(table, 240, LookupKey::ByTemperature);
+    ASSERT_TRUE(below);
+    EXPECT_FALSE(below->found);
+    EXPECT_EQ(below->LowerRecord, table.records[0]);
+    EXPECT_EQ(below->UpperRecord, table.records[1]);
+    EXPECT_DOUBLE_EQ(*InterpolateBracket(*below, 240, &SaturationRecord::hLiquid), 138);
+
+    const auto above = BracketSaturation(table, 280, LookupKey::ByTemperature);
+    ASSERT_TRUE(above);
+    EXPECT_FALSE(above->found);
+    EXPECT_EQ(above->LowerRecord, table.records[1]);
+    EXPECT_EQ(above->UpperRecord, table.records[2]);
+    EXPECT_DOUBLE_EQ(*InterpolateBracket(*above, 280, &SaturationRecord::hLiquid), 188);
+}
+
+TEST(SaturationBracket, ByDewPressureTheDewColumnHoldsTheTemperature) {
+    const auto table = SmallTable();
+    const auto bracket = BracketSaturation(table, 3.0, LookupKey::ByDewPressure);
+    ASSERT_TRUE(bracket);
+    EXPECT_EQ(bracket->LowerRecord.t, 2.0);  // the key slot holds the dew pressure
+    EXPECT_EQ(bracket->LowerRecord.pDew, 260);
+    EXPECT_DOUBLE_EQ(*InterpolateBracket(*bracket, 3.0, &SaturationRecord::pDew), 265);
+    EXPECT_DOUBLE_EQ(*InterpolateBracket(*bracket, 3.0, &SaturationRecord::pBubble), 3.9);
+}
+
+TEST(SaturationBracket, ByBubblePressureTheBubbleColumnHoldsTheTemperature) {
+    const auto table = SmallTable();
+    EXPECT_DOUBLE_EQ(Interpolated(table, 2.8, LookupKey::ByBubblePressure, &SaturationRecord::pBubble), 260);
+    EXPECT_DOUBLE_EQ(Interpolated(table, 3.9, LookupKey::ByBubblePressure, &SaturationRecord::pBubble), 265);
+    EXPECT_DOUBLE_EQ(Interpolated(table, 3.9, LookupKey::ByBubblePressure, &SaturationRecord::pDew), 3.0);
+}
+
+TEST(SaturationBracket, DegenerateTables) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // A single record brackets with itself; interpolation then has no slope and fails.
+    const SaturationTable single{{{250, 1, 1, 150, 380, 1300, 5}}};
+    const auto one = BracketSaturation(single, 250, LookupKey::ByTemperature);
+    ASSERT_TRUE(one);
+    EXPECT_FALSE(InterpolateBracket(*one, 250, &SaturationRecord::hLiquid).has_value());
+    EXPECT_FALSE(InterpolateBracket(*one, 260, &SaturationRecord::hLiquid).has_value());
+
+    EXPECT_FALSE(BracketSaturation(SaturationTable{}, 250, LookupKey::ByTemperature).has_value());
+    EXPECT_FALSE(BracketSaturation(SmallTable(), nan, LookupKey::ByTemperature).has_value());
+
+    // Two equal keys: the value at the key takes the first of them, between them there is nothing to divide.
+    const SaturationTable twice{{{250, 1, 1, 150, 380, 1300, 5}, {250, 1, 1, 151, 380, 1300, 5},
+                                 {260, 2, 2, 160, 385, 1280, 9}}};
+    EXPECT_EQ(Interpolated(twice, 250, LookupKey::ByTemperature, &SaturationRecord::hLiquid), 150);
+    const auto flatAbove = BracketSaturation(SaturationTable{{twice.records[0], twice.records[1]}}, 255,
+                                             LookupKey::ByTemperature);
+    ASSERT_TRUE(flatAbove);
+    EXPECT_FALSE(InterpolateBracket(*flatAbove, 255, &SaturationRecord::hLiquid).has_value());
+
+    // Records whose key is not a number take no part.
+    const SaturationTable gaps{{{nan, 0, 0, 0, 0, 0, 0}, {250, 1, 1, 150, 380, 1300, 5},
+                                {nan, 0, 0, 0, 0, 0, 0}, {260, 2, 2, 160, 385, 1280, 9}}};
+    EXPECT_DOUBLE_EQ(Interpolated(gaps, 255, LookupKey::ByTemperature, &SaturationRecord::hLiquid), 155);
+    EXPECT_DOUBLE_EQ(Interpolated(gaps, 245, LookupKey::ByTemperature, &SaturationRecord::hLiquid), 145);
+    EXPECT_DOUBLE_EQ(Interpolated(gaps, 265, LookupKey::ByTemperature, &SaturationRecord::hLiquid), 165);
+
+    // Descending temperatures give some bracket, without running past the table.
+    const SaturationTable descending{{SmallTable().records[2], SmallTable().records[1], SmallTable().records[0]}};
+    for (double value : {240.0, 255.0, 265.0, 280.0})
+        EXPECT_TRUE(BracketSaturation(descending, value, LookupKey::ByTemperature).has_value());
+}
+
+class SaturationLookupTest : public EngineTest {
+protected:
+    ScopedTempDir dir_;
+};
+
+TEST_F(SaturationLookupTest, LooksUpTheTableOfTheRefrigerant) {
+    WriteBytes("R22.DAT", TableText(SmallTable().records));
+    RefrigerantName = "R22";
+    DialogMode = 3;
+    ASSERT_EQ(LookupSaturation(265, LookupKey::ByTemperature), EngineStatus::Ok);
+    EXPECT_EQ(DialogMode, 0);
+    EXPECT_TRUE(SaturationLookup.found);
+    EXPECT_EQ(SaturationLookup.LowerRecord.t, 260);
+    EXPECT_DOUBLE_EQ(*InterpolateSaturation(265, &SaturationRecord::hVapour), 387.5);
+}
+
+TEST_F(SaturationLookupTest, AliasesReadTheSameFile) {
+    // PROPAN.DAT stores negated enthalpies and specific volumes.
+    WriteBytes("PROPAN.DAT", "250,1,1,-150,-380,2,40\r\n260,2,2,-160,-385,2.5,20\r\n");
+    for (const char* name : {"PROPAN", "R290"}) {
+        RefrigerantName = name;
+        ASSERT_EQ(LookupSaturation(255, LookupKey::ByTemperature), EngineStatus::Ok) << name;
+        EXPECT_DOUBLE_EQ(*InterpolateSaturation(255, &SaturationRecord::hLiquid), 155) << name;
+        EXPECT_DOUBLE_EQ(*InterpolateSaturation(255, &SaturationRecord::rhoLiquid), 450) << name;
+        EXPECT_DOUBLE_EQ(*InterpolateSaturation(255, &SaturationRecord::rhoVapour), 37.5) << name;
+    }
+}
+
+TEST_F(SaturationLookupTest, FailuresClearTheLookupState) {
+    WriteBytes("R22.DAT", TableText(SmallTable().records));
+    WriteBytes("R13.DAT", "250,1,1,150,380,1300,5\r\n260,1");
+    struct Row {
+        const char* name;
+        EngineStatus status;
+    };
+    for (const Row& row : {Row{"R12", EngineStatus::MissingTable}, Row{"r22", EngineStatus::UnknownRefrigerant},
+                           Row{"", EngineStatus::UnknownRefrigerant}, Row{"R13", EngineStatus::DamagedTable}}) {
+        SCOPED_TRACE(row.name);
+        RefrigerantName = "R22";
+        ASSERT_EQ(LookupSaturation(255, LookupKey::ByTemperature), EngineStatus::Ok);
+        RefrigerantName = row.name;
+        DialogMode = 1;
+        EXPECT_EQ(LookupSaturation(255, LookupKey::ByTemperature), row.status);
+        EXPECT_EQ(DialogMode, 0);
+        EXPECT_FALSE(SaturationLookup.found);
+        EXPECT_EQ(SaturationLookup.LowerRecord, SaturationRecord{});
+        EXPECT_FALSE(InterpolateSaturation(255, &SaturationRecord::hLiquid).has_value());
+    }
+}
+
+TEST_F(SaturationLookupTest, OutOfRangeNeverMixesInAnEarlierRefrigerantsRecords) {
+    WriteBytes("R12.DAT", TableText({{100, 0.1, 0.1, 50, 300, 1.0, 100}, {400, 40, 40, 300, 400, 2.0, 10}}));
+    WriteBytes("R22.DAT", TableText(SmallTable().records));
+    RefrigerantName = "R12";
+    ASSERT_EQ(LookupSaturation(200, LookupKey::ByTemperature), EngineStatus::Ok);
+    RefrigerantName = "R22";
+    for (double value : {200.0, 250.0, 300.0}) {
+        SCOPED_TRACE(value);
+        ASSERT_EQ(LookupSaturation(value, LookupKey::ByTemperature), EngineStatus::Ok);
+        EXPECT_GE(SaturationLookup.LowerRecord.t, 250);
+        EXPECT_LE(SaturationLookup.UpperRecord.t, 270);
+        EXPECT_EQ(SaturationLookup.found, value == 250.0);
+    }
+}
+
+TEST_F(SaturationLookupTest, CachedAndUncachedLookupsAgree) {
+    test::WriteSettledFile("R22.DAT", TableText(test::LinearRecords(0.25)));
+    RefrigerantName = "R22";
+    for (LookupKey mode : {LookupKey::ByTemperature, LookupKey::ByDewPressure, LookupKey::ByBubblePressure})
+        for (double value : {1.0, 7.77, 12.3, 268.15, 300.0, 401.0}) {
+            SetSaturationTableCaching(true);
+            ASSERT_EQ(LookupSaturation(value, mode), EngineStatus::Ok);
+            const auto cached = SaturationLookup;
+            SetSaturationTableCaching(false);
+            ASSERT_EQ(LookupSaturation(value, mode), EngineStatus::Ok);
+            EXPECT_EQ(cached.LowerRecord, SaturationLookup.LowerRecord);
+            EXPECT_EQ(cached.UpperRecord, SaturationLookup.UpperRecord);
+            EXPECT_EQ(cached.found, SaturationLookup.found);
+        }
+}
+
+}  // namespace
+}  // namespace tervalo

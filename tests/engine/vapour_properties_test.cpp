@@ -1,0 +1,176 @@
+// Vapour heat capacities and compression exponent of the compiled-in correlations.
+
+#include "engine/vapour_properties.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine_test_support.h"
+
+namespace tervalo {
+namespace {
+
+using test::EngineTest;
+
+struct Expected {
+    const char* name;
+    double cpEvap, cpSuction, cpDischarge, exponent;
+};
+
+// Evaluated separately from the printed correlations (curves G and G1, the six cubic polynomials, the special
+// lines, molar masses as written) at TEvap 268.15 K, no superheat, tSuction 8 °C, TDischarge 340 K and
+// TLiquid 318.15 K. Relative tolerance 1e-12.
+constexpr Expected kExpected[] = {
+    {"R22", 0.656295714726155, 0.654274795360966, 0.809405571146512, 1.20839010147574},
+    {"R12", 0.604747336914241, 0.629146348862746, 0.736737366960751, 1.1573079639686},
+    {"R11", 0.552569783251657, 0.567733837276147, 0.6540202912, 1.15382503224686},
+    {"R23", 1.49012351931501, 1.9952201563259, 3.445, 1.09606912992757},
+    {"PROPAN", 1.66219536535007, 1.77933514591106, 2.1924876132, 1.1530260624287},
+    {"R290", 1.66219536535007, 1.77933514591106, 2.1924876132, 1.1530260624287},
+    {"R600A", 1.78320543123509, 1.85958366643097, 1.91162768924608, 1.11673208292795},
+    {"AMMONIAK", 2.49089233602659, 2.52978915179374, 2.71525097392, 1.27733012058336},
+    {"CO2", 1.0959926278517, 1.11310722678925, 1.968556956092, 1.24159806160245},
+    {"R507", 0.807702443962362, 0.832888196863113, 0.941325067816, 1.14655529010496},
+    {"R502", 0.703766693763408, 0.725731049019921, 0.854581696047713, 1.14875433110768},
+    {"R403B", 0.703766693763408, 0.725731049019921, 0.854581696047713, 1.14875433110768},
+    {"R401A", 0.697516258385064, 0.719285539358616, 0.832934802865887, 1.16431823692152},
+    {"R402A", 0.750860491355416, 0.77429463043355, 0.947757453656439, 1.14732467904114},
+    {"R409A", 0.67246063380808, 0.693447935974934, 0.804699724802637, 1.16426211997404},
+    {"R407C", 0.804204724325769, 0.829303721508485, 0.936463422431139, 1.16807801620845},
+    {"AC9000", 0.804204724325769, 0.829303721508485, 0.936463422431139, 1.16807801620845},
+    {"R227", 0.746601650511408, 0.776723887484872, 1.03942791307641, 1.11485182188761},
+    {"R413A", 0.830876840810945, 0.857641738122845, 1.01175696393314, 1.13204466247245},
+    {"ISC_49", 0.830876840810945, 0.857641738122845, 1.01175696393314, 1.13204466247245},
+    {"R14", 1.208, 1.208, 0.55, 1.11829298390992},
+    {"R123", 0.662175, 0.68512, 0.78899025, 1.11969789559766},
+    {"R124", 0.771375, 0.771375, 0.555727607142857, 1.07307680558595},
+};
+
+CycleStateRecord Evaluated(const char* name, double tSuction = 8, double tDischarge = 340, double tLiquid = 318.15,
+                           double superheat = 0) {
+    CycleStateRecord state;
+    state.TEvap = 268.15;
+    VapourProperties(name, superheat, tSuction, tDischarge, tLiquid, state);
+    return state;
+}
+
+void ExpectNear(double actual, double expected) { EXPECT_NEAR(actual, expected, 1e-12 * std::fabs(expected)); }
+
+TEST(VapourProperties, AgainstSeparateEvaluation) {
+    for (const auto& row : kExpected) {
+        SCOPED_TRACE(row.name);
+        const auto state = Evaluated(row.name);
+        ExpectNear(state.cpVapourEvap, row.cpEvap);
+        ExpectNear(state.cpVapourSuction, row.cpSuction);
+        ExpectNear(state.cpVapourDischarge, row.cpDischarge);
+        ExpectNear(state.CompressionExponent, row.exponent);
+        EXPECT_EQ(state.cpLiquid, 0) << "only R124 writes the liquid heat capacity";
+    }
+}
+
+TEST(VapourProperties, R413ADiffersFromR134AOnlyInMolarMassAndDischarge) {
+    const auto r134a = Evaluated("R134A");
+    const auto r413a = Evaluated("R413A");
+    EXPECT_EQ(r413a.cpVapourEvap, r134a.cpVapourEvap);
+    EXPECT_EQ(r413a.cpVapourSuction, r134a.cpVapourSuction);
+    EXPECT_NEAR(r413a.cpVapourDischarge / r134a.cpVapourDischarge, 1.075 / 1.125, 1e-14);
+    EXPECT_NE(r413a.CompressionExponent, r134a.CompressionExponent);
+}
+
+TEST(VapourProperties, CurveG1DiffersFromGInTheThirdTermOnly) {
+    const double tr = 1.8 * 268.15;
+    const double g = 0.0282 + 0.3937799e-3 * tr - 0.128431e-6 * tr * tr + 2.27353 / tr;
+    const double g1 = g + 0.128431e-6 * tr * tr - 0.128431e-6 * tr;
+    for (const char* name : {"HX4", "PROPYLEN", "R1270"}) {
+        SCOPED_TRACE(name);
+        const double k = std::string_view(name) == "HX4" ? 0.9 : 1.6;
+        EXPECT_NEAR(Evaluated(name).cpVapourEvap, k * g1 * 4.1866, 1e-12);
+    }
+    EXPECT_NEAR(Evaluated("R404A").cpVapourEvap, 1.053 * g * 4.1866, 1e-12);
+}
+
+TEST(VapourProperties, CorrectionFactorAtTenKelvinSuperheat) {
+    // tSuction + 273.15 − TEvap = 10 K: f = 0.99 × f0, so n = 0.99 × f0 × cp / (cp − 8.314 / M).
+    const auto state = Evaluated("R22", 268.15 - 273.15 + 10);
+    const double cp = state.cpVapourSuction;
+    EXPECT_NEAR(state.CompressionExponent, cp / (cp - 8.314 / 86.48) * 0.99 * 1.043, 1e-14);
+    const auto r227 = Evaluated("R227", 268.15 - 273.15 + 10);
+    EXPECT_NEAR(r227.CompressionExponent,
+                r227.cpVapourSuction / (r227.cpVapourSuction - 8.314 / 170.03) * 0.99 * 1.057, 1e-14);
+}
+
+TEST(VapourProperties, R23DischargeLineStartsAbove280Kelvin) {
+    const double at280 = Evaluated("R23", 8, 280).cpVapourDischarge;
+    const double poly280 = -37.2336 + 5.11656e-1 * 280 - 2.31769e-3 * 280 * 280 + 3.53585e-6 * 280 * 280 * 280;
+    EXPECT_NEAR(at280, poly280, 1e-9);
+    EXPECT_NEAR(Evaluated("R23", 8, 280.001).cpVapourDischarge, 1.945 + 0.001 * 0.025, 1e-12);
+}
+
+TEST(VapourProperties, R14AndR124SuctionDoesNotDependOnSuctionTemperature) {
+    for (const char* name : {"R14", "R124"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Evaluated(name, -20).cpVapourSuction, Evaluated(name, 30).cpVapourSuction);
+        EXPECT_NE(Evaluated("R22", -20).cpVapourSuction, Evaluated("R22", 30).cpVapourSuction);
+    }
+    // R14 is taken at TEvap itself, R124 at TEvap + Superheat.
+    EXPECT_NEAR(Evaluated("R14", 8, 340, 318.15, 5).cpVapourEvap, 1.208, 1e-14);
+    EXPECT_NEAR(Evaluated("R124", 8, 340, 318.15, 5).cpVapourEvap, 0.7787 + 0.001465 * 0, 1e-14);
+}
+
+TEST(VapourProperties, R124LiquidHeatCapacityBelow180) {
+    auto state = Evaluated("R124", 8, 340, 170);
+    EXPECT_NEAR(state.cpLiquid, 1.15 + 130.0 / 120, 1e-14);
+    state.cpLiquid = 7;
+    VapourProperties("R124", 0, 8, 340, 180, state);
+    EXPECT_EQ(state.cpLiquid, 7);
+}
+
+TEST(VapourProperties, R502FactorFollowsSuctionTemperature) {
+    const auto state = Evaluated("R502", 30);
+    const double tr = 1.8 * 268.15;
+    EXPECT_NEAR(state.cpVapourEvap,
+                (0.863 + 0.029) * (0.0282 + 0.3937799e-3 * tr - 0.128431e-6 * tr * tr + 2.27353 / tr) * 4.1866,
+                1e-13);
+}
+
+TEST(VapourProperties, NameWithoutCorrelationsChangesNothing) {
+    CycleStateRecord state;
+    state.TEvap = 268.15;
+    state.cpVapourEvap = 1;
+    state.cpVapourSuction = 2;
+    state.cpVapourDischarge = 3;
+    state.CompressionExponent = 4;
+    const CycleStateRecord before = state;
+    for (const char* name : {"r22", "", "R22 ", "R999"}) VapourProperties(name, 0, 8, 340, 318.15, state);
+    EXPECT_EQ(state.cpVapourEvap, before.cpVapourEvap);
+    EXPECT_EQ(state.cpVapourSuction, before.cpVapourSuction);
+    EXPECT_EQ(state.cpVapourDischarge, before.cpVapourDischarge);
+    EXPECT_EQ(state.CompressionExponent, before.CompressionExponent);
+}
+
+TEST(VapourProperties, StatementsThatCannotBeEvaluatedKeepTheirTargets) {
+    CycleStateRecord state;
+    state.TEvap = 0;  // TR_evap = 0: the curve's 2.27353 / TR divides by zero
+    state.cpVapourEvap = 0.5;
+    VapourProperties("R22", 0, 8, 0, 318.15, state);
+    EXPECT_EQ(state.cpVapourEvap, 0.5);
+    EXPECT_EQ(state.cpVapourDischarge, 0);
+    EXPECT_NEAR(state.cpVapourSuction, 0.654274795360966, 1e-12);
+    EXPECT_TRUE(std::isfinite(state.CompressionExponent));
+}
+
+TEST_F(EngineTest, GlobalFormUsesRefrigerantNameSuperheatAndCycleState) {
+    RefrigerantName = "R290";
+    Superheat = 0;
+    CycleState.TEvap = 268.15;
+    VapourProperties(8, 340, 318.15);
+    ExpectNear(CycleState.cpVapourEvap, 1.66219536535007);
+    ExpectNear(CycleState.CompressionExponent, 1.1530260624287);
+    Superheat = 5;
+    VapourProperties(8, 340, 318.15);
+    EXPECT_GT(CycleState.cpVapourEvap, 1.66219536535007);
+}
+
+}  // namespace
+}  // namespace tervalo

@@ -1,0 +1,124 @@
+#!/usr/bin/env python3
+"""The language-file generator: what it writes from the real sources, and each fault it must refuse."""
+
+import shutil
+import sys
+import tempfile
+import unittest
+from pathlib import Path
+
+SOURCE_ROOT = Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(SOURCE_ROOT / "data" / "tools"))
+
+import lang_files  # noqa: E402
+
+
+def set_text(sources, code, file_name, item, text):
+    """Replaces the text of one item in a language source, or adds the row when the item has none."""
+    path = sources / f"{code}.tsv"
+    lines = path.read_text(encoding="utf-8").splitlines()
+    prefix = f"{file_name}\t{item}\t"
+    replaced = [prefix + text if line.startswith(prefix) else line for line in lines]
+    if replaced == lines:
+        replaced.append(prefix + text)
+    path.write_text("\n".join(replaced) + "\n", encoding="utf-8")
+
+
+def drop_row(sources, name, file_name, item):
+    path = sources / name
+    prefix = f"{file_name}\t{item}\t"
+    lines = [line for line in path.read_text(encoding="utf-8").splitlines() if not line.startswith(prefix)]
+    path.write_text("\n".join(lines) + "\n", encoding="utf-8")
+
+
+def items_of(data):
+    """The texts of a generated file, checking the line form on the way."""
+    assert data.endswith(b"\r\n")
+    lines = data[:-2].split(b"\r\n")
+    for line in lines:
+        assert line.startswith(b'"') and line.endswith(b'"') and line.count(b'"') == 2, line
+    return [line[1:-1] for line in lines]
+
+
+class GeneratorTest(unittest.TestCase):
+    def setUp(self):
+        self.temp = tempfile.TemporaryDirectory()
+        self.sources = Path(self.temp.name) / "lang"
+        self.out = Path(self.temp.name) / "dist"
+        shutil.copytree(SOURCE_ROOT / "data" / "lang", self.sources)
+
+    def tearDown(self):
+        self.temp.cleanup()
+
+    def test_real_sources_give_sixty_four_files_of_the_right_shape(self):
+        self.assertEqual(lang_files.build(self.sources, self.out), [])
+        self.assertEqual(len(list(self.out.iterdir())), 64)
+        for code in lang_files.LANGUAGES:
+            for file_name, count in lang_files.FILE_ITEMS.items():
+                items = items_of((self.out / f"{file_name}.{code}").read_bytes())
+                self.assertEqual(len(items), count, f"{file_name}.{code}")
+
+    def test_texts_are_bytes_of_the_language_code_page(self):
+        lang_files.build(self.sources, self.out)
+        rows = [  # code, file, item, expected bytes
+            ("ENG", "heatcap", 28, b"Heat pump"),
+            ("GER", "heatcap", 28, b"W\xe4rmepumpe"),
+            ("RUS", "Caption", 91, b"\xdf\xe7\xfb\xea"),              # cp1251
+            ("GRE", "Caption", 91, b"\xc3\xeb\xfe\xf3\xf3\xe1"),      # cp1253
+            ("POL", "Caption", 91, b"J\xeazyk"),                      # cp1250
+            ("ROM", "Caption", 75, b"Ie\xbaire"),                     # s with cedilla in cp1250
+            ("TRK", "Caption", 35, b"\xddptal"),                      # dotted capital I in cp1254
+            ("ARA", "Caption", 30, b"\xcd\xdd\xd9"),                  # cp1256
+            ("ENG", "VerbCapt", 1, b""),                              # not shown, kept as an empty item
+        ]
+        for code, file_name, item, expected in rows:
+            with self.subTest(code=code, file=file_name, item=item):
+                items = items_of((self.out / f"{file_name}.{code}").read_bytes())
+                self.assertEqual(items[item - 1], expected)
+
+    def test_faults_are_refused_and_nothing_is_written(self):
+        rows = [  # name, fault, words of the expected report
+            ("double quote", lambda s: set_text(s, "GER", "heatcap", 11, 'Wohnfläche "netto"'), "double quote"),
+            ("outside code page", lambda s: set_text(s, "ROM", "heatcap", 33, "Clădire ș"), "not in code page cp1250"),
+            ("Greek letter in a cp1251 text",
+             lambda s: set_text(s, "RUS", "heatcap", 33, "Здание Ω"), "not in code page cp1251"),
+            ("duplicate heat-pump caption", lambda s: set_text(s, "GER", "heatcap", 9, "klein"), "equals heatcap 8"),
+            ("blank at the end", lambda s: set_text(s, "FRA", "heatcap", 9, "moyen "), "blanks at the start or end"),
+            ("missing language", lambda s: (s / "SWE.tsv").unlink(), "SWE.tsv: missing"),
+            ("unknown language source", lambda s: shutil.copy(s / "GER.tsv", s / "XYZ.tsv"), "no language has the code"),
+            ("missing translation", lambda s: drop_row(s, "ITA.tsv", "heatcap", 40), "heatcap 40 has no translation"),
+            ("item beyond the file", lambda s: set_text(s, "ESP", "heatcap", 57, "x"), "outside 1 to 56"),
+            ("text for an item never shown", lambda s: set_text(s, "NDL", "VerbCapt", 3, "Klep"), "stays empty"),
+            ("position missing in master", lambda s: drop_row(s, "master.tsv", "infoTXT", 66), "infoTXT items missing: 66"),
+            ("too long for its label", lambda s: set_text(s, "POR", "Caption", 75, "Sair do programa agora"), "more than the 16"),
+            ("Cyrillic letter in CO2", lambda s: set_text(s, "BUL", "heatcap", 1, "Термопомпа: СO2"), "mixes the scripts"),
+            ("English left in a Cyrillic text", lambda s: set_text(s, "RUS", "heatcap", 33, "Building"), "not in the cyrillic"),
+            ("composed label too long", lambda s: set_text(s, "SWE", "Caption", 68, "suggasen vid kompressorns inlopp"),
+             "suction-gas temperature label"),
+            ("unknown file kind", lambda s: set_text(s, "GER", "Captions", 1, "x"), "unknown file"),
+        ]
+        for name, fault, expected in rows:
+            with self.subTest(name):
+                shutil.rmtree(self.sources)
+                shutil.copytree(SOURCE_ROOT / "data" / "lang", self.sources)
+                fault(self.sources)
+                errors = lang_files.build(self.sources, self.out)
+                self.assertTrue(any(expected in error for error in errors), errors)
+                self.assertFalse(self.out.exists())
+
+    def test_build_and_generator_must_agree_on_the_languages(self):
+        codes = list(lang_files.LANGUAGES)
+        self.assertEqual(lang_files.build(self.sources, None, codes), [])
+        errors = lang_files.build(self.sources, None, codes[:-1])
+        self.assertTrue(any("language list" in error for error in errors), errors)
+
+    def test_command_line_fails_with_a_report(self):
+        set_text(self.sources, "GER", "heatcap", 9, "klein")
+        self.assertEqual(lang_files.main(["--sources", str(self.sources), "--out", str(self.out)]), 1)
+        shutil.rmtree(self.sources)
+        shutil.copytree(SOURCE_ROOT / "data" / "lang", self.sources)
+        self.assertEqual(lang_files.main(["--sources", str(self.sources), "--out", str(self.out)]), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()

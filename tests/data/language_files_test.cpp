@@ -1,0 +1,131 @@
+// The delivered language files, loaded with the program's own readers from the staged program directory.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "engine/text_record.h"
+#include "localisation/code_page.h"
+#include "localisation/language_tables.h"
+#include "support/temp_dir.h"
+
+namespace tervalo {
+namespace {
+
+using test::ReadBytes;
+using test::ScopedTempDir;
+
+constexpr std::array<const char*, 16> kLanguageCodes = {"ARA", "BUL", "ENG", "GER", "GRE", "FRA", "ESP", "HUN",
+                                                        "NDL", "ITA", "SWE", "POR", "RUS", "POL", "TRK", "ROM"};
+
+// The items every window, message and the report take from the tables; each must have a text.
+constexpr std::array kShownCaptions = {12, 13, 14, 21, 25, 26, 30, 35, 40, 43, 63, 66, 68, 69, 70, 71, 72, 75, 76, 81,
+                                       84, 88, 91, 166, 171, 221, 222};
+constexpr std::array kShownMessages = {38, 39, 40, 42, 53, 55, 59, 61};
+constexpr std::array kShownInfoTexts = {39, 40, 41, 42, 43, 44, 45};
+
+const std::map<std::string, int> kItemCounts = {{"Caption.", kCaptionItems},
+                                                {"VerbCapt.", kComponentCaptions},
+                                                {"heatcap.", kHeatCaptions},
+                                                {"infoTXT.", kInfoTexts}};
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Runs inside a temporary program directory holding the files of one language and of English.
+class DeliveredLanguageTest : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        ResetLanguageTables();
+        for (const char* code : {GetParam(), "ENG"})
+            for (const auto& [prefix, count] : kItemCounts) {
+                const std::string name = prefix + code;
+                const std::filesystem::path source = std::filesystem::path(TERVALO_DIST_DIR) / name;
+                ASSERT_TRUE(std::filesystem::exists(source)) << source << " is not in the program directory";
+                std::filesystem::copy_file(source, dir_.path() / name,
+                                           std::filesystem::copy_options::overwrite_existing);
+            }
+    }
+    void TearDown() override { ResetLanguageTables(); }
+
+    void LoadAll() {
+        LoadCaptionFile(code_);
+        LoadComponentCaptions(code_);
+        LoadHeatCaptions(code_);
+        LoadInfoTexts(code_);
+    }
+
+    ScopedTempDir dir_;
+    std::string code_ = GetParam();
+};
+
+TEST_P(DeliveredLanguageTest, EachFileHoldsExactlyItsItemsOnePerLine) {
+    for (const auto& [prefix, count] : kItemCounts) {
+        const std::string bytes = ReadBytes(prefix + code_);
+        TextRecordReader reader(bytes);
+        int items = 0;
+        for (std::string text; reader.ReadText(text);) ++items;
+        EXPECT_EQ(items, count) << prefix << code_;
+        std::size_t lines = 0;
+        for (std::size_t at = bytes.find("\"\r\n"); at != std::string::npos; at = bytes.find("\"\r\n", at + 3)) ++lines;
+        EXPECT_EQ(lines, static_cast<std::size_t>(count)) << prefix << code_ << ": every item a quoted text and CR LF";
+    }
+}
+
+TEST_P(DeliveredLanguageTest, EveryTextDecodesInTheLanguageCodePage) {
+    LoadAll();
+    const int codePage = CodePageOf(code_);
+    auto expectClean = [&](const std::string& text, const char* table, int item) {
+        EXPECT_TRUE(DecodesCleanly(text, codePage)) << code_ << " " << table << " " << item;
+        EXPECT_EQ(Utf8ToCodePage(CodePageToUtf8(text, codePage), codePage), text) << code_ << " " << table << " " << item;
+    };
+    for (int item = 1; item <= kCaptionItems; ++item) expectClean(Caption(item), "caption", item);
+    for (int number = 1; number <= kMessageCount; ++number) expectClean(Message(number), "message", number);
+    for (int item = 1; item <= kHeatCaptions; ++item) expectClean(HeatCaption(item), "heat-pump caption", item);
+    for (int number = 1; number <= kInfoTexts; ++number) expectClean(InfoText(number), "info text", number);
+}
+
+TEST_P(DeliveredLanguageTest, ShownItemsHaveTexts) {
+    LoadAll();
+    for (const int item : kShownCaptions) EXPECT_FALSE(Caption(item).empty()) << code_ << " caption " << item;
+    for (const int number : kShownMessages) EXPECT_FALSE(Message(number).empty()) << code_ << " message " << number;
+    for (int item = 1; item <= kHeatCaptions; ++item)
+        EXPECT_FALSE(HeatCaption(item).empty()) << code_ << " heat-pump caption " << item;
+    for (const int number : kShownInfoTexts) EXPECT_FALSE(InfoText(number).empty()) << code_ << " info " << number;
+    EXPECT_TRUE(CaptionFileUsable(code_));
+    EXPECT_EQ(RefusedLanguageText(), Caption(91) + " " + Message(61));
+}
+
+TEST_P(DeliveredLanguageTest, HeatPumpCaptionsAreUniqueAfterTrimming) {
+    LoadHeatCaptions(code_);
+    std::map<std::string, int> seen;
+    for (int item = 1; item <= kHeatCaptions; ++item) {
+        const auto [where, inserted] = seen.emplace(Trimmed(HeatCaption(item)), item);
+        EXPECT_TRUE(inserted) << code_ << " heat-pump caption " << item << " equals item " << where->second;
+    }
+}
+
+// The heat-pump captions are the dictionary of stored project texts: every entry must go to the same position in
+// the other language and back.
+TEST_P(DeliveredLanguageTest, TranslateTextMapsEveryHeatPumpCaptionBothWays) {
+    LoadHeatCaptions("ENG");
+    std::array<std::string, kHeatCaptions + 1> english;
+    for (int item = 1; item <= kHeatCaptions; ++item) english[item] = HeatCaption(item);
+    LoadHeatCaptions(code_);
+    for (int item = 1; item <= kHeatCaptions; ++item) {
+        EXPECT_EQ(TranslateText(" " + english[item] + " ", "ENG", code_), HeatCaption(item)) << code_ << " " << item;
+        EXPECT_EQ(TranslateText(HeatCaption(item), code_, "ENG"), english[item]) << code_ << " " << item;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllLanguages, DeliveredLanguageTest, ::testing::ValuesIn(kLanguageCodes),
+                         [](const ::testing::TestParamInfo<const char*>& row) { return std::string(row.param); });
+
+}  // namespace
+}  // namespace tervalo

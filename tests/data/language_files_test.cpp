@@ -18,12 +18,13 @@ namespace {
 using test::ReadBytes;
 using test::ScopedTempDir;
 
-constexpr std::array<const char*, 16> kLanguageCodes = {"ARA", "BUL", "ENG", "GER", "GRE", "FRA", "ESP", "HUN",
-                                                        "NDL", "ITA", "SWE", "POR", "RUS", "POL", "TRK", "ROM"};
+constexpr std::array<const char*, 16> kLanguageCodes = {"ARA", "BUL", "ENG", "GER", "GRE", "FRA",
+                                                        "ESP", "HUN", "NDL", "ITA", "SWE", "POR",
+                                                        "RUS", "POL", "TRK", "ROM"};
 
 // The items every window, message and the report take from the tables; each must have a text.
-constexpr std::array kShownCaptions = {12, 13, 14, 21, 25, 26, 30, 35, 40, 43, 63, 66, 68, 69, 70, 71, 72, 75, 76, 81,
-                                       84, 88, 91, 166, 171, 221, 222};
+constexpr std::array kShownCaptions = {12, 13, 14, 21, 25, 26, 30, 35, 40, 43,  63,  66,  68, 69,
+                                       70, 71, 72, 75, 76, 81, 84, 88, 91, 166, 171, 221, 222};
 constexpr std::array kShownMessages = {38, 39, 40, 42, 53, 55, 59, 61};
 constexpr std::array kShownInfoTexts = {39, 40, 41, 42, 43, 44, 45};
 
@@ -40,7 +41,7 @@ std::string Trimmed(const std::string& text) {
 
 // Runs inside a temporary program directory holding the files of one language and of English.
 class DeliveredLanguageTest : public ::testing::TestWithParam<const char*> {
-protected:
+  protected:
     void SetUp() override {
         ResetLanguageTables();
         for (const char* code : {GetParam(), "ENG"})
@@ -73,8 +74,11 @@ TEST_P(DeliveredLanguageTest, EachFileHoldsExactlyItsItemsOnePerLine) {
         for (std::string text; reader.ReadText(text);) ++items;
         EXPECT_EQ(items, count) << prefix << code_;
         std::size_t lines = 0;
-        for (std::size_t at = bytes.find("\"\r\n"); at != std::string::npos; at = bytes.find("\"\r\n", at + 3)) ++lines;
-        EXPECT_EQ(lines, static_cast<std::size_t>(count)) << prefix << code_ << ": every item a quoted text and CR LF";
+        for (std::size_t at = bytes.find("\"\r\n"); at != std::string::npos;
+             at = bytes.find("\"\r\n", at + 3))
+            ++lines;
+        EXPECT_EQ(lines, static_cast<std::size_t>(count))
+            << prefix << code_ << ": every item a quoted text and CR LF";
     }
 }
 
@@ -83,21 +87,25 @@ TEST_P(DeliveredLanguageTest, EveryTextDecodesInTheLanguageCodePage) {
     const int codePage = CodePageOf(code_);
     auto expectClean = [&](const std::string& text, const char* table, int item) {
         EXPECT_TRUE(DecodesCleanly(text, codePage)) << code_ << " " << table << " " << item;
-        EXPECT_EQ(Utf8ToCodePage(CodePageToUtf8(text, codePage), codePage), text) << code_ << " " << table << " " << item;
+        EXPECT_EQ(Utf8ToCodePage(CodePageToUtf8(text, codePage), codePage), text)
+            << code_ << " " << table << " " << item;
     };
     for (int item = 1; item <= kCaptionItems; ++item) expectClean(Caption(item), "caption", item);
     for (int number = 1; number <= kMessageCount; ++number) expectClean(Message(number), "message", number);
-    for (int item = 1; item <= kHeatCaptions; ++item) expectClean(HeatCaption(item), "heat-pump caption", item);
+    for (int item = 1; item <= kHeatCaptions; ++item)
+        expectClean(HeatCaption(item), "heat-pump caption", item);
     for (int number = 1; number <= kInfoTexts; ++number) expectClean(InfoText(number), "info text", number);
 }
 
 TEST_P(DeliveredLanguageTest, ShownItemsHaveTexts) {
     LoadAll();
     for (const int item : kShownCaptions) EXPECT_FALSE(Caption(item).empty()) << code_ << " caption " << item;
-    for (const int number : kShownMessages) EXPECT_FALSE(Message(number).empty()) << code_ << " message " << number;
+    for (const int number : kShownMessages)
+        EXPECT_FALSE(Message(number).empty()) << code_ << " message " << number;
     for (int item = 1; item <= kHeatCaptions; ++item)
         EXPECT_FALSE(HeatCaption(item).empty()) << code_ << " heat-pump caption " << item;
-    for (const int number : kShownInfoTexts) EXPECT_FALSE(InfoText(number).empty()) << code_ << " info " << number;
+    for (const int number : kShownInfoTexts)
+        EXPECT_FALSE(InfoText(number).empty()) << code_ << " info " << number;
     EXPECT_TRUE(CaptionFileUsable(code_));
     EXPECT_EQ(RefusedLanguageText(), Caption(91) + " " + Message(61));
 }
@@ -111,21 +119,24 @@ TEST_P(DeliveredLanguageTest, HeatPumpCaptionsAreUniqueAfterTrimming) {
     }
 }
 
-// The heat-pump captions are the dictionary of stored project texts: every entry must go to the same position in
-// the other language and back.
+// The heat-pump captions are the dictionary of stored project texts: every entry must go to the same position
+// in the other language and back.
 TEST_P(DeliveredLanguageTest, TranslateTextMapsEveryHeatPumpCaptionBothWays) {
     LoadHeatCaptions("ENG");
     std::array<std::string, kHeatCaptions + 1> english;
     for (int item = 1; item <= kHeatCaptions; ++item) english[item] = HeatCaption(item);
     LoadHeatCaptions(code_);
     for (int item = 1; item <= kHeatCaptions; ++item) {
-        EXPECT_EQ(TranslateText(" " + english[item] + " ", "ENG", code_), HeatCaption(item)) << code_ << " " << item;
+        EXPECT_EQ(TranslateText(" " + english[item] + " ", "ENG", code_), HeatCaption(item))
+            << code_ << " " << item;
         EXPECT_EQ(TranslateText(HeatCaption(item), code_, "ENG"), english[item]) << code_ << " " << item;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, DeliveredLanguageTest, ::testing::ValuesIn(kLanguageCodes),
-                         [](const ::testing::TestParamInfo<const char*>& row) { return std::string(row.param); });
+                         [](const ::testing::TestParamInfo<const char*>& row) {
+                             return std::string(row.param);
+                         });
 
 }  // namespace
 }  // namespace tervalo

@@ -198,13 +198,14 @@ void Installation::CopyOneFile(const std::filesystem::path& name, const std::fil
     // Installing into the distribution folder itself leaves its files as they are.
     if (std::filesystem::equivalent(source, destination, error)) return;
 
-    bool stuck = ClearReadOnly(destination) == ReadOnlyState::StillReadOnly;
+    const ReadOnlyState before = ClearReadOnly(destination);
     const bool copied =
-        std::filesystem::copy_file(source, destination, std::filesystem::copy_options::overwrite_existing, error);
-    stuck = ClearReadOnly(destination) == ReadOnlyState::StillReadOnly || stuck;
-    if (stuck)
+        std::filesystem::copy_file(source, destination, std::filesystem::copy_options::overwrite_existing, error) &&
+        !error;
+    const ReadOnlyState after = ClearReadOnly(destination);
+    if (after == ReadOnlyState::StillReadOnly || (!copied && before == ReadOnlyState::StillReadOnly))
         ReportProblem(destination, kStillWriteProtected);
-    else if (!copied || error)
+    else if (!copied)
         ReportProblem(destination, kNotCopied);
 }
 

@@ -1,0 +1,133 @@
+// A complete installation on this machine's platform layer, from a temporary distribution folder into a
+// temporary target, with every special folder pointed into the temporary tree.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <map>
+
+#include "install/core/installation.h"
+#include "install/posix/posix_platform.h"
+#include "installer_fakes.h"
+
+namespace installer {
+namespace {
+
+namespace fs = std::filesystem;
+using tervalo::test::ReadBytes;
+using tervalo::test::ScopedTempDir;
+using tervalo::test::WriteBytes;
+
+std::set<std::string> TreeBelow(const fs::path& root) {
+    std::set<std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(root))
+        entries.insert(entry.path().lexically_relative(root).string());
+    return entries;
+}
+
+bool HasMode(const fs::path& file, mode_t bits) {
+    struct stat status {};
+    return stat(file.c_str(), &status) == 0 && (status.st_mode & bits) == bits;
+}
+
+class FullInstallation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::WriteFiles(dist_, {"kparam.dat", "R22.DAT", "Caption.GER", "Caption.ENG", "backg01.bmp", "x1.rdm",
+                                 "x2.rdm", "x3.rdm", "tervalo", "tervalo-calc", "install", "README"});
+        WriteBytes(dist_ / "kparam.dat", "\"\",\"\",\"\",\"ger\",\"EUR\",\"Arial\"\r\n");
+        for (const char* program : {"tervalo", "tervalo-calc", "install"})
+            fs::permissions(dist_ / program, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+        fs::permissions(dist_ / "R22.DAT", fs::perms::owner_read);
+        fs::create_directories(home_ / "Desktop");
+        fs::create_directories(target_);
+        WriteBytes(target_ / "kparam.dat", "settings of an older installation");
+        fs::permissions(target_ / "kparam.dat", fs::perms::owner_read);
+    }
+
+    ScopedTempDir temp_;
+    fs::path dist_ = temp_.path() / "dist";
+    fs::path home_ = temp_.path() / "home";
+    fs::path systemApplications_ = temp_.path() / "system-applications";
+    // Blanks and letters beyond ASCII in the target path.
+    fs::path target_ = temp_.path() / "Programme" / "Kälte Planung";
+    PosixPlatform posix_{systemApplications_, [this](const std::string& name) -> std::optional<std::string> {
+                             if (name == "HOME") return home_.string();
+                             if (name == "ComputerName") return "PLANT-PC";
+                             return std::nullopt;
+                         }};
+    test::RecordingView view_;
+};
+
+TEST_F(FullInstallation, InstallsFilesLaunchersAndProtocol) {
+    const std::set<std::string> before = TreeBelow(temp_.path());
+    Installation installation(posix_, view_, dist_);
+    ASSERT_EQ(installation.LanguageCode(), "ger");
+
+    ASSERT_EQ(installation.RunInstallation(target_, "GER"), RunOutcome::Completed);
+
+    // Step 2 takes the program files that carry no extension, and the installer itself; step 5 two files.
+    EXPECT_EQ(test::FileNames(target_),
+              (std::set<std::string>{"kparam.dat", "R22.DAT", "Caption.GER", "Caption.ENG", "backg01.bmp", "x1.rdm",
+                                     "x2.rdm", "tervalo", "tervalo-calc", "install"}));
+    EXPECT_EQ(ReadBytes(target_ / "kparam.dat"), ReadBytes(dist_ / "kparam.dat"));
+    EXPECT_TRUE(HasMode(target_ / "tervalo", S_IXUSR | S_IWUSR));
+    EXPECT_TRUE(HasMode(target_ / "tervalo-calc", S_IXUSR));
+    EXPECT_TRUE(HasMode(target_ / "R22.DAT", S_IWUSR));
+    EXPECT_TRUE(HasMode(target_ / "kparam.dat", S_IWUSR));
+
+    const fs::path programs = posix_.SpecialFolder(kCommonProgramsFolder);
+    const fs::path desktop = home_ / "Desktop";
+    const fs::path menuLink = programs / "Tervalo 2.12" / "Tervalo 2.12.desktop";
+    const fs::path desktopLink = desktop / "Tervalo 2.12.desktop";
+    const std::string launcher = "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Tervalo 2.12\n"
+                                 "Comment=Tervalo Version 2.12\nExec=\"" +
+                                 (target_ / "tervalo").string() + "\"\nPath=" + target_.string() +
+                                 "\nTerminal=false\n";
+    EXPECT_EQ(ReadBytes(menuLink), launcher);
+    EXPECT_EQ(ReadBytes(desktopLink), launcher);
+    EXPECT_TRUE(HasMode(desktopLink, S_IXUSR));
+
+    const auto& protocol = installation.Protocol();
+    ASSERT_EQ(protocol.size(), 16u);
+    EXPECT_EQ(protocol[0], std::string("Administrator Rights\t") + (posix_.IsUserAnAdmin() ? "True" : "False"));
+    EXPECT_EQ(protocol[1], "Kelvara Installation Protokoll");
+    EXPECT_EQ(protocol[3].rfind("phys. Mem \t", 0), 0u);
+    EXPECT_EQ(protocol[7].rfind("Prozessoren\t", 0), 0u);
+    EXPECT_EQ(protocol[9], "Computername:      PLANT-PC");
+    EXPECT_EQ(protocol[10].rfind("Current User:         ", 0), 0u);
+    EXPECT_EQ(protocol[13], programs.string());
+    EXPECT_EQ(protocol[15], desktop.string());
+
+    // Nothing besides the target's files, the start-menu folder and the two launchers has appeared.
+    std::set<std::string> added;
+    const std::set<std::string> after = TreeBelow(temp_.path());
+    std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::inserter(added, added.end()));
+    std::set<std::string> expected;
+    for (const std::string& name : test::FileNames(target_))
+        if (!before.count((target_ / name).lexically_relative(temp_.path()).string()))
+            expected.insert((target_ / name).lexically_relative(temp_.path()).string());
+    for (const fs::path& path : {programs, programs / "Tervalo 2.12", menuLink, desktopLink}) {
+        const std::string relative = path.lexically_relative(temp_.path()).string();
+        if (!before.count(relative)) expected.insert(relative);
+    }
+    EXPECT_EQ(added, expected);
+}
+
+TEST_F(FullInstallation, UserWithoutRightsWhoGoesOnGetsTheSameInstallation) {
+    struct WithoutRights : test::ForwardingPlatform {
+        using ForwardingPlatform::ForwardingPlatform;
+        bool IsUserAnAdmin() override { return false; }
+    } platform(posix_);
+    Installation installation(platform, view_, dist_);
+
+    ASSERT_EQ(installation.RunInstallation(target_, "ENG"), RunOutcome::Completed);
+
+    EXPECT_EQ(installation.Protocol().front(), "Administrator Rights\tFalse");
+    EXPECT_TRUE(installation.ProtocolShownAtEnd());
+    EXPECT_TRUE(fs::exists(target_ / "tervalo"));
+    EXPECT_TRUE(fs::exists(home_ / "Desktop" / "Tervalo 2.12.desktop"));
+}
+
+}  // namespace
+}  // namespace installer

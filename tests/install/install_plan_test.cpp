@@ -1,0 +1,81 @@
+#include "install/core/install_plan.h"
+
+#include <gtest/gtest.h>
+
+#include "installer_fakes.h"
+
+namespace installer {
+namespace {
+
+using tervalo::test::ScopedTempDir;
+
+TEST(InstallPlan, IdentityTexts) {
+    EXPECT_EQ(ProgramTitle(), "Tervalo 2.12");
+    EXPECT_EQ(LinkFileName(), "Tervalo 2.12.LNK");
+    EXPECT_EQ(WindowCaption(), "Tervalo - Install");
+}
+
+TEST(InstallPlan, StepsAreNumberedInOrderAndTheProgramStepNamesTheProgram) {
+    for (std::size_t i = 0; i < kInstallPlan.size(); ++i) EXPECT_EQ(kInstallPlan[i].number, static_cast<int>(i + 1));
+    EXPECT_EQ(kInstallPlan[kProgramStep - 1].mask, "*.exe");
+    EXPECT_EQ(kInstallPlan[kProgramStep - 1].group, "Tervalo");
+    EXPECT_EQ(kInstallPlan[kLimitedStep - 1].mask, "*.RDM");
+}
+
+TEST(InstallPlan, MasksMatchWithoutLetterCase) {
+    struct Row {
+        const char* name;
+        const char* mask;
+        bool matches;
+    };
+    const Row rows[] = {
+        {"kparam.dat", "*.dat", true},   {"KPARAM.DAT", "*.dat", true},  {"Caption.GER", "*.ger", true},
+        {"a.b.dat", "*.dat", true},      {".dat", "*.dat", true},        {"a.data", "*.dat", false},
+        {"dat", "*.dat", false},         {"adat", "*.dat", false},       {"x.rdm", "*.RDM", true},
+        {"Tervalo.EXE", "*.exe", true},  {"install", "*.exe", false},    {"ab", "a?", true},
+        {"a", "a?", false},              {"abc", "a*c", true},           {"abcbd", "a*b?", true},
+        {"", "*", true},                 {"", "*.dat", false},
+    };
+    for (const Row& row : rows) EXPECT_EQ(MatchesMask(row.name, row.mask), row.matches) << row.name << " ~ " << row.mask;
+}
+
+TEST(InstallPlan, MatchingFilesAreOrdinaryFilesInAlphabeticalOrderWithoutCase) {
+    ScopedTempDir dir;
+    test::WriteFiles(dir.path(), {"D.RDM", "c.rdm", "a.RDM", "B.rdm", "notes.txt"});
+    std::filesystem::create_directory(dir.path() / "folder.rdm");
+    const auto files = MatchingFiles(dir.path(), "*.RDM", nullptr);
+    const std::vector<std::filesystem::path> expected{"a.RDM", "B.rdm", "c.rdm", "D.RDM"};
+    EXPECT_EQ(files, expected);
+}
+
+TEST(InstallPlan, MatchingFilesTakesWhatTheExtraTestAccepts) {
+    ScopedTempDir dir;
+    test::WriteFiles(dir.path(), {"tervalo", "setup.exe", "readme"});
+    const auto files = MatchingFiles(dir.path(), "*.exe", [](const auto& file) { return file.filename() == "tervalo"; });
+    const std::vector<std::filesystem::path> expected{"setup.exe", "tervalo"};
+    EXPECT_EQ(files, expected);
+}
+
+TEST(InstallPlan, MissingFolderHasNoFiles) {
+    EXPECT_TRUE(MatchingFiles("/nonexistent/folder/of/install/tests", "*.dat", nullptr).empty());
+}
+
+TEST(InstallPlan, FindFileNoCase) {
+    ScopedTempDir dir;
+    test::WriteFiles(dir.path(), {"KPARAM.DAT", "rohrdm.dat"});
+    std::filesystem::create_directory(dir.path() / "pic1.bmp");
+    EXPECT_EQ(FindFileNoCase(dir.path(), "kparam.dat"), dir.path() / "KPARAM.DAT");
+    EXPECT_EQ(FindFileNoCase(dir.path(), "Rohrdm.dat"), dir.path() / "rohrdm.dat");
+    EXPECT_EQ(FindFileNoCase(dir.path(), "pic1.bmp"), std::nullopt);
+    EXPECT_EQ(FindFileNoCase(dir.path(), "*.dat"), std::nullopt);
+}
+
+TEST(InstallPlan, NameWithoutExtension) {
+    EXPECT_EQ(NameWithoutExtension("kparam.dat"), "kparam");
+    EXPECT_EQ(NameWithoutExtension("a.b.GER"), "a.b");
+    EXPECT_EQ(NameWithoutExtension(".dat"), "");
+    EXPECT_EQ(NameWithoutExtension("tervalo"), "tervalo");
+}
+
+}  // namespace
+}  // namespace installer

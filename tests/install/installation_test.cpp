@@ -1,0 +1,365 @@
+#include "install/core/installation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "installer_fakes.h"
+
+namespace installer {
+namespace {
+
+namespace fs = std::filesystem;
+using tervalo::test::ReadBytes;
+using tervalo::test::ScopedTempDir;
+using tervalo::test::WriteBytes;
+
+bool IsWritable(const fs::path& file) {
+    return (fs::status(file).permissions() & fs::perms::owner_write) != fs::perms::none;
+}
+
+class InstallationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(dist_);
+        fs::create_directories(programs_);
+        fs::create_directories(desktop_);
+        platform_.folders = {{kCommonProgramsFolder, programs_}, {kCommonDesktopFolder, desktop_}};
+    }
+
+    RunOutcome Run(Installation& installation, std::string_view language = "ENG") {
+        return installation.RunInstallation(target_, language);
+    }
+
+    ScopedTempDir temp_;
+    fs::path dist_ = temp_.path() / "dist";
+    fs::path target_ = temp_.path() / "target";
+    fs::path programs_ = temp_.path() / "programs";
+    fs::path desktop_ = temp_.path() / "desktop";
+    test::FakePlatform platform_;
+    test::RecordingView view_;
+};
+
+TEST_F(InstallationTest, CopiesEveryMatchingFileFlatIntoTheTarget) {
+    test::WriteFiles(dist_, {"kparam.dat", "Tervalo.EXE", "install.exe", "iceCube.bmp", "katalg.lst",   "D.RDM",
+                             "c.rdm",      "a.RDM",       "B.rdm",       "app.ico",     "Caption.GER",  "Caption.eng",
+                             "infoTXT.ita", "x.std",      "y.fra",       "z.esp",       "w.ndl",        "v.swe",
+                             "msvbvm60.dll", "other.dll", "u.ocx",       "t.sym",       "s.por",        "photo.JPG",
+                             "r.rus",      "q.trk",       "p.gre",       "o.pol",       "n.rom",        "readme.txt",
+                             "notes.doc"});
+    test::WriteFiles(dist_ / "Images", {"inner.bmp"});
+    Installation installation(platform_, view_, dist_);
+
+    ASSERT_EQ(Run(installation), RunOutcome::Completed);
+
+    // Step 5 takes the first two "*.RDM" files in alphabetical order without regard to case: a and B, not B and D.
+    const std::set<std::string> expected{
+        "kparam.dat", "Tervalo.EXE", "install.exe", "iceCube.bmp", "katalg.lst", "a.RDM",      "B.rdm",
+        "app.ico",    "Caption.GER", "Caption.eng", "infoTXT.ita", "x.std",      "y.fra",      "z.esp",
+        "w.ndl",      "v.swe",       "msvbvm60.dll", "other.dll",  "u.ocx",      "t.sym",      "s.por",
+        "photo.JPG",  "r.rus",       "q.trk",       "p.gre",       "o.pol",      "n.rom"};
+    EXPECT_EQ(test::FileNames(target_), expected);
+    for (const std::string& name : expected) EXPECT_EQ(ReadBytes(target_ / name), name);
+    EXPECT_FALSE(installation.ProtocolShownAtEnd());
+}
+
+TEST_F(InstallationTest, ReadOnlyTargetIsOverwrittenAndCopiesAreWritable) {
+    test::WriteFiles(dist_, {"kparam.dat", "R22.DAT"});
+    fs::permissions(dist_ / "R22.DAT", fs::perms::owner_read | fs::perms::group_read);
+    fs::create_directories(target_);
+    WriteBytes(target_ / "kparam.dat", "old settings");
+    fs::permissions(target_ / "kparam.dat", fs::perms::owner_read);
+    Installation installation(platform_, view_, dist_);
+
+    Run(installation);
+
+    EXPECT_EQ(ReadBytes(target_ / "kparam.dat"), "kparam.dat");
+    EXPECT_TRUE(IsWritable(target_ / "kparam.dat"));
+    EXPECT_TRUE(IsWritable(target_ / "R22.DAT"));
+    EXPECT_FALSE(installation.ProtocolShownAtEnd());
+}
+
+TEST_F(InstallationTest, FileThatStaysReadOnlyIsNamedInTheProtocol) {
+    test::WriteFiles(dist_, {"kparam.dat", "energk.dat"});
+    fs::create_directories(target_);
+    WriteBytes(target_ / "kparam.dat", "old");
+    fs::permissions(target_ / "kparam.dat", fs::perms::owner_read);
+    platform_.lockedFiles.insert(target_ / "kparam.dat");
+    Installation installation(platform_, view_, dist_);
+
+    Run(installation);
+
+    const auto& protocol = installation.Protocol();
+    EXPECT_EQ(std::count(protocol.begin(), protocol.end(), (target_ / "kparam.dat").string() + ":  File still write protected."),
+              1);
+    EXPECT_EQ(ReadBytes(target_ / "energk.dat"), "energk.dat");
+    EXPECT_TRUE(installation.ProtocolShownAtEnd());
+}
+
+TEST_F(InstallationTest, ProtocolLinesInOrder) {
+    Installation installation(platform_, view_, dist_);
+    Run(installation);
+    const std::vector<std::string> expected{
+        "Administrator Rights\tTrue",
+        "Kelvara Installation Protokoll",
+        "",
+        "phys. Mem \t17179869184",
+        "phys. Mem frei\t4294967297",
+        "Ausl. Mem\t25769803776",
+        "Ausl. Mem frei\t3000000000",
+        "Prozessoren\t4",
+        " ",
+        "Computername:      PLANT-PC",
+        "Current User:         anna",
+        " ",
+        " ",
+        programs_.string(),
+        " ",
+        desktop_.string(),
+    };
+    EXPECT_EQ(installation.Protocol(), expected);
+    EXPECT_TRUE(view_.questions.empty());
+    EXPECT_FALSE(installation.ProtocolShownAtEnd());
+}
+
+TEST_F(InstallationTest, ShortcutsComeBeforeAnyCopy) {
+    test::WriteFiles(dist_, {"kparam.dat"});
+    std::vector<bool> targetExisted;
+    platform_.onCreateLink = [&](const ShortcutRecord&) { targetExisted.push_back(fs::exists(target_)); };
+    Installation installation(platform_, view_, dist_);
+
+    Run(installation);
+
+    ASSERT_EQ(platform_.links.size(), 2u);
+    EXPECT_EQ(targetExisted, (std::vector<bool>{false, false}));
+    const ShortcutRecord& menu = platform_.links[0];
+    EXPECT_EQ(menu.LinkName, programs_ / "Tervalo 2.12" / "Tervalo 2.12.LNK");
+    EXPECT_EQ(menu.Datei, target_ / "Tervalo.EXE");
+    EXPECT_EQ(menu.Comment, "Tervalo Version 2.12");
+    EXPECT_EQ(menu.WorkingDir, target_);
+    EXPECT_TRUE(menu.Parameter.empty());
+    EXPECT_TRUE(menu.IconPath.empty());
+    EXPECT_EQ(menu.IconNumber, 0);
+    EXPECT_EQ(platform_.links[1].LinkName, desktop_ / "Tervalo 2.12.LNK");
+    EXPECT_EQ(platform_.links[1].Datei, menu.Datei);
+    EXPECT_TRUE(fs::exists(menu.LinkName));
+    EXPECT_EQ(view_.events,
+              (std::vector<std::string>{"busy", "hide commands", "normal", "copy phase", "busy", "normal"}));
+}
+
+TEST_F(InstallationTest, NoToTheRightsQuestionEndsBeforeAnythingIsWritten) {
+    test::WriteFiles(dist_, {"kparam.dat"});
+    platform_.admin = false;
+    view_.answerYes = false;
+    Installation installation(platform_, view_, dist_);
+
+    EXPECT_EQ(Run(installation, "GER"), RunOutcome::EndedByUser);
+
+    EXPECT_EQ(installation.Protocol(), (std::vector<std::string>{"Administrator Rights\tFalse"}));
+    EXPECT_EQ(view_.questions, (std::vector<std::string>{
+                                   ":  Installation Setup|Sie haben keine Administrator Rechte!\r\n"
+                                   "Möchten Sie trotzdem das Setup fortsetzen?"}));
+    EXPECT_FALSE(fs::exists(target_));
+    EXPECT_TRUE(fs::is_empty(programs_));
+    EXPECT_TRUE(fs::is_empty(desktop_));
+    EXPECT_TRUE(platform_.links.empty());
+}
+
+TEST_F(InstallationTest, YesWithoutRightsInstallsAndShowsTheProtocol) {
+    test::WriteFiles(dist_, {"kparam.dat"});
+    platform_.admin = false;
+    Installation installation(platform_, view_, dist_);
+
+    EXPECT_EQ(Run(installation, "ita"), RunOutcome::Completed);
+
+    EXPECT_EQ(view_.questions, (std::vector<std::string>{
+                                   ":  Installation Setup|You don't have Adimistrator Rights!\r\nDo you want to continue "
+                                   "Setup?"}));
+    EXPECT_EQ(installation.AdminOverrideCount(), 1);
+    EXPECT_TRUE(installation.ProtocolShownAtEnd());
+    EXPECT_EQ(installation.Protocol().front(), "Administrator Rights\tFalse");
+    EXPECT_EQ(installation.Protocol().size(), 16u);
+    EXPECT_TRUE(fs::exists(target_ / "kparam.dat"));
+}
+
+TEST_F(InstallationTest, UnknownUserAndMissingFolderShortenTheRun) {
+    platform_.user.reset();
+    platform_.folders.erase(kCommonProgramsFolder);
+    Installation installation(platform_, view_, dist_);
+
+    Run(installation);
+
+    const auto& protocol = installation.Protocol();
+    ASSERT_EQ(protocol.size(), 15u);
+    EXPECT_EQ(protocol[9], "Computername:      PLANT-PC");
+    EXPECT_EQ(protocol[10], " ");
+    EXPECT_EQ(protocol[11], " ");
+    EXPECT_EQ(protocol[12], "");
+    // Without a programs folder there is no start-menu shortcut, and nothing lands in the file system's root.
+    ASSERT_EQ(platform_.links.size(), 1u);
+    EXPECT_EQ(platform_.links[0].LinkName, desktop_ / "Tervalo 2.12.LNK");
+    EXPECT_FALSE(fs::exists("/Tervalo 2.12"));
+}
+
+TEST_F(InstallationTest, ProgressAdvancesFourPercentPerStepAndTheActivityBarWrapsAfterFiftyFiles) {
+    std::vector<std::string> names;
+    for (int i = 0; i < 52; ++i) names.push_back("f" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".dat");
+    test::WriteFiles(dist_, names);
+    Installation installation(platform_, view_, dist_);
+
+    Run(installation);
+
+    std::vector<std::string> percents;
+    for (const ProgressDisplay& display : view_.displays)
+        if (percents.empty() || percents.back() != display.percentText) {
+            percents.push_back(display.percentText);
+            const int shownSteps = display.progressWidth / kProgressTwipsPerStep;
+            EXPECT_EQ(display.percentLeft, display.progressWidth + 2600);
+            if (display.percentText != " 100 %" && display.percentText != " 1 %") {
+                EXPECT_EQ(display.percentText, " " + std::to_string(shownSteps * 4) + " %");
+            }
+        }
+    std::vector<std::string> expectedPercents{" 1 %"};
+    for (int step = 1; step <= 24; ++step) expectedPercents.push_back(" " + std::to_string(step * 4) + " %");
+    expectedPercents.push_back(" 100 %");
+    EXPECT_EQ(percents, expectedPercents);
+
+    std::vector<int> widths;
+    std::vector<std::string> counters;
+    for (const ProgressDisplay& display : view_.displays)
+        if (display.statusLine.find(" -> ") != std::string::npos &&
+            (counters.empty() || counters.back() != display.counterText)) {
+            widths.push_back(display.activityWidth);
+            counters.push_back(display.counterText);
+            EXPECT_EQ(display.counterLeft, display.activityWidth + 2700);
+        }
+    ASSERT_EQ(widths.size(), 52u);
+    EXPECT_EQ(widths[0], 100);
+    EXPECT_EQ(widths[49], 5000);
+    EXPECT_EQ(widths[50], 0);
+    EXPECT_EQ(widths[51], 100);
+    EXPECT_EQ(counters[0], " 0");
+    EXPECT_EQ(counters[51], " 51");
+
+    const ProgressDisplay& last = view_.displays.back();
+    EXPECT_TRUE(last.barsVisible);
+    EXPECT_FALSE(last.activityVisible);
+    EXPECT_EQ(last.percentText, " 100 %");
+    EXPECT_EQ(last.percentLeft, 24 * 150 + 2600);
+    EXPECT_EQ(last.counterText, "");
+    EXPECT_EQ(last.counterLeft, 2700);
+    EXPECT_EQ(last.statusLine, "");
+}
+
+TEST_F(InstallationTest, StatusLineNamesGroupAndFileWithoutExtension) {
+    test::WriteFiles(dist_, {"kparam.dat", "Caption.GER"});
+    Installation installation(platform_, view_, dist_);
+
+    Run(installation);
+
+    std::vector<std::string> lines;
+    for (const ProgressDisplay& display : view_.displays)
+        if (lines.empty() || lines.back() != display.statusLine) lines.push_back(display.statusLine);
+    const std::string target = target_.string();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "In process : Property kparam -> " + target + "/kparam"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "In process : German Caption -> " + target + "/Caption"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "In process : Romanian"), lines.end());
+}
+
+TEST_F(InstallationTest, BackgroundsChangeAtTheirStepsAndFallBackToTheFirst) {
+    WriteBytes(dist_ / "backg01.bmp", "1");
+    WriteBytes(dist_ / "backg02.bmp", "2");
+    WriteBytes(dist_ / "backg03.bmp", "");  // empty: falls back
+    WriteBytes(dist_ / "BACKG04.BMP", "4");
+    WriteBytes(dist_ / "backg17.bmp", "17");  // backg05 is missing: falls back
+    Installation installation(platform_, view_, dist_);
+    EXPECT_EQ(installation.Display().background, dist_ / "backg01.bmp");
+
+    Run(installation);
+
+    std::vector<std::string> shown;
+    fs::path previous = dist_ / "backg01.bmp";
+    for (const ProgressDisplay& display : view_.displays)
+        if (display.background != previous) {
+            previous = display.background;
+            shown.push_back(display.background.filename().string());
+        }
+    EXPECT_EQ(shown, (std::vector<std::string>{"backg02.bmp", "backg01.bmp", "BACKG04.BMP", "backg01.bmp",
+                                                "backg17.bmp"}));
+}
+
+TEST_F(InstallationTest, TargetThatCannotBeCreatedIsReportedAndNothingElseIsTouched) {
+    test::WriteFiles(dist_, {"kparam.dat", "R22.DAT"});
+    WriteBytes(temp_.path() / "blocker", "a file, not a folder");
+    target_ = temp_.path() / "blocker" / "Tervalo";
+    Installation installation(platform_, view_, dist_);
+
+    EXPECT_EQ(Run(installation), RunOutcome::Completed);
+
+    const auto& protocol = installation.Protocol();
+    const auto has = [&](const std::string& line) { return std::find(protocol.begin(), protocol.end(), line) != protocol.end(); };
+    EXPECT_TRUE(has(target_.string() + ":  Directory could not be created."));
+    EXPECT_TRUE(has((target_ / "kparam.dat").string() + ":  File could not be copied."));
+    EXPECT_TRUE(installation.ProtocolShownAtEnd());
+    EXPECT_EQ(ReadBytes(temp_.path() / "blocker"), "a file, not a folder");
+    EXPECT_EQ(test::FileNames(dist_), (std::set<std::string>{"kparam.dat", "R22.DAT"}));
+}
+
+TEST_F(InstallationTest, FileThatCannotBeCopiedIsReportedAndTheRunGoesOn) {
+    test::WriteFiles(dist_, {"a.dat", "b.dat", "c.dat"});
+    fs::create_directories(target_ / "b.dat");
+    Installation installation(platform_, view_, dist_);
+
+    Run(installation);
+
+    EXPECT_EQ(installation.Protocol().back(), (target_ / "b.dat").string() + ":  File could not be copied.");
+    EXPECT_EQ(ReadBytes(target_ / "a.dat"), "a.dat");
+    EXPECT_EQ(ReadBytes(target_ / "c.dat"), "c.dat");
+}
+
+TEST_F(InstallationTest, InstallingIntoTheDistributionLeavesItAsItIs) {
+    test::WriteFiles(dist_, {"kparam.dat", "Tervalo.EXE"});
+    Installation installation(platform_, view_, dist_);
+
+    installation.RunInstallation(dist_, "ENG");
+
+    EXPECT_EQ(ReadBytes(dist_ / "kparam.dat"), "kparam.dat");
+    EXPECT_EQ(ReadBytes(dist_ / "Tervalo.EXE"), "Tervalo.EXE");
+    EXPECT_FALSE(installation.ProtocolShownAtEnd());
+}
+
+TEST_F(InstallationTest, StartReadsTheLanguageCodeAsWrittenAndOffersBrowsingWithoutPipeTable) {
+    {
+        Installation installation(platform_, view_, dist_);
+        EXPECT_EQ(installation.LanguageCode(), "");
+        EXPECT_TRUE(installation.OffersBrowsing());
+    }
+    WriteBytes(dist_ / "KPARAM.DAT", "\"\",\"\",\"\",\"ger\",\"EUR\"\r\n");
+    WriteBytes(dist_ / "Rohrdm.dat", "");
+    {
+        Installation installation(platform_, view_, dist_);
+        EXPECT_EQ(installation.LanguageCode(), "ger");
+        EXPECT_TRUE(installation.OffersBrowsing());
+    }
+    WriteBytes(dist_ / "Rohrdm.dat", "1");
+    EXPECT_FALSE(Installation(platform_, view_, dist_).OffersBrowsing());
+}
+
+TEST(TargetFromText, BlankTextHasNoTarget) {
+    struct Row {
+        const char* text;
+        std::optional<fs::path> target;
+    };
+    const Row rows[] = {
+        {"", std::nullopt},
+        {"  \t ", std::nullopt},
+        {" /opt/Tervalo/ ", fs::path("/opt/Tervalo")},
+        {"/opt/Tervalo//", fs::path("/opt/Tervalo")},
+        {"/", fs::path("/")},
+        {"Ziel Ordner äö", fs::path("/base/Ziel Ordner äö")},
+    };
+    for (const Row& row : rows) EXPECT_EQ(TargetFromText(row.text, "/base"), row.target) << row.text;
+}
+
+}  // namespace
+}  // namespace installer

@@ -1,0 +1,123 @@
+#include "install/core/installer_texts.h"
+
+#include <gtest/gtest.h>
+
+#include "install/core/system_report.h"
+
+namespace installer {
+namespace {
+
+TEST(InstallerTexts, CommandsAndPromptByLanguage) {
+    struct Row {
+        const char* code;
+        const char* next;
+        const char* cancel;
+        const char* browse;
+        const char* prompt;
+    };
+    const Row rows[] = {
+        {"GER", "Weiter >", "Abbrechen", "Durchsuchen", "Tervalo installieren in :"},
+        {"FRA", "Continue >", "Quitter", "Chercher", "Installe Kelvara a répertoire :"},
+        {"ITA", "Continua >", "Interruzione", "Cercare", "Installa Kelvara nella directory :"},
+        {"ENG", "Continue >", "Break", "Search", "Install Kelvara in directory :"},
+        // Texts follow the exact code: anything but the three upper-case codes is English.
+        {"ger", "Continue >", "Break", "Search", "Install Kelvara in directory :"},
+        {"", "Continue >", "Break", "Search", "Install Kelvara in directory :"},
+    };
+    for (const Row& row : rows) {
+        const InstallerTexts texts = TextsFor(row.code, "T", "Tervalo.EXE");
+        EXPECT_EQ(texts.next, row.next) << row.code;
+        EXPECT_EQ(texts.cancel, row.cancel) << row.code;
+        EXPECT_EQ(texts.browse, row.browse) << row.code;
+        EXPECT_EQ(texts.prompt, row.prompt) << row.code;
+        EXPECT_EQ(texts.startCaption, "Start Tervalo") << row.code;
+        EXPECT_EQ(texts.title, "Tervalo 2.12") << row.code;
+    }
+}
+
+TEST(InstallerTexts, FinalMessageNamesTargetAndExecutable) {
+    const std::string target = "c:\\Tervalo";
+    EXPECT_EQ(TextsFor("GER", target, "Tervalo.EXE").finalMessage,
+              "Tervalo Vollversion im Pfad c:\\Tervalo installiert. Ausführbare Datei ist Tervalo.EXE . ");
+    EXPECT_EQ(TextsFor("FRA", target, "Tervalo.EXE").finalMessage,
+              "Version complet de Kelvara installer a répertoire :\r\n\r\n   c:\\Tervalo.\r\n\r\n"
+              "Le menu principal se trouve dans le repertoire sous Tervalo.EXE . ");
+    EXPECT_EQ(TextsFor("ITA", target, "Tervalo.EXE").finalMessage,
+              "La versione completa di Kelvara è stata installata nella directory c:\\Tervalo. Executable file "
+              "Tervalo.EXE . ");
+    EXPECT_EQ(TextsFor("XYZ", target, "tervalo").finalMessage,
+              "Kelvara Fullversion successfully installed in directory c:\\Tervalo. Executable file is tervalo . ");
+}
+
+TEST(InstallerTexts, InformationTextJoinsFiveParagraphs) {
+    EXPECT_EQ(TextsFor("ENG", "", "").information,
+              "Kelvara Installation Software. \r\n\r\n"
+              "The SETUP installs automatic all necessary files in one directory, in wich all exicutable files are "
+              "situated. \r\n\r\n"
+              "All libraries, like .DLL und .VBX - files, are also situated in this directory.\r\n\r\n"
+              "That's why conflicts with other Windows applikations can be avoided. \r\n\r\n"
+              " If you want to delete Kelvara on your computer, just delete this directory.");
+    const std::string german = TextsFor("GER", "", "").information;
+    EXPECT_EQ(german.rfind("Installation der Tervalo Software. \r\n\r\nDas SETUP", 0), 0u);
+    EXPECT_NE(german.find("\r\n\r\nSollten Sie Tervalo von Ihrem Rechner entfernen wollen, löschen Sie einfach "
+                          "dieses Verzeichnis."),
+              std::string::npos);
+    const std::string french = TextsFor("FRA", "", "").information;
+    EXPECT_NE(french.find("répertoire. \r\n\r\n C’est pourquoi"), std::string::npos);
+}
+
+TEST(InstallerTexts, RightsQuestion) {
+    EXPECT_EQ(RightsQuestion("GER"), "Sie haben keine Administrator Rechte!\r\nMöchten Sie trotzdem das Setup fortsetzen?");
+    EXPECT_EQ(RightsQuestion("ger"), "You don't have Adimistrator Rights!\r\nDo you want to continue Setup?");
+    EXPECT_EQ(RightsQuestion("FRA"), "You don't have Adimistrator Rights!\r\nDo you want to continue Setup?");
+}
+
+TEST(InstallerTexts, OptionsAreChosenByTheCodeInUpperCase) {
+    struct Row {
+        const char* code;
+        int option;
+    };
+    const Row rows[] = {{"ENG", 1}, {"GER", 2}, {"ger", 2}, {"Ita", 3}, {"fra", 4},
+                        {"", 1},    {"SWE", 1}, {"GERX", 1}, {" GER", 1}};
+    for (const Row& row : rows) EXPECT_EQ(OptionForCode(row.code), row.option) << row.code;
+    EXPECT_EQ(CodeOfOption(1), "ENG");
+    EXPECT_EQ(CodeOfOption(2), "GER");
+    EXPECT_EQ(CodeOfOption(3), "ITA");
+    EXPECT_EQ(CodeOfOption(4), "FRA");
+}
+
+TEST(SystemReport, LinesKeepTheirLabelsAndFullByteCounts) {
+    SystemFacts facts;
+    facts.memory = {17179869184ull, 4294967297ull, 25769803776ull, 0};
+    facts.processors = 12;
+    facts.computerName = "PLANT-PC";
+    facts.userName = "anna";
+    const std::vector<std::string> expected{
+        "Kelvara Installation Protokoll",
+        "",
+        "phys. Mem \t17179869184",
+        "phys. Mem frei\t4294967297",
+        "Ausl. Mem\t25769803776",
+        "Ausl. Mem frei\t0",
+        "Prozessoren\t12",
+        " ",
+        "Computername:      PLANT-PC",
+        "Current User:         anna",
+        " ",
+    };
+    EXPECT_EQ(SystemReportLines(facts), expected);
+    EXPECT_EQ(AdminRightsLine(true), "Administrator Rights\tTrue");
+    EXPECT_EQ(AdminRightsLine(false), "Administrator Rights\tFalse");
+}
+
+TEST(SystemReport, UnknownUserLeavesOutTheUserLine) {
+    SystemFacts facts;
+    facts.computerName = "";
+    const auto lines = SystemReportLines(facts);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[8], "Computername:      ");
+    EXPECT_EQ(lines[9], " ");
+}
+
+}  // namespace
+}  // namespace installer

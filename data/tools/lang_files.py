@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Builds the language files "Caption.", "VerbCapt.", "heatcap." and "infoTXT." + code for all sixteen languages.
+"""Builds the language files "Caption.", "VerbCapt.", "heatcap." and "infoTXT." + code and the about files
+code + ".dat" (the texts of the info box) for all sixteen languages.
 
 Sources (UTF-8, tab-separated, lines starting with "#" are comments):
-  master.tsv    every position of the four files: file, item, limit, where, meaning, english
+  master.tsv    every position of the five kinds of file: file, item, limit, where, meaning, english
   <CODE>.tsv    the texts of one language: file, item, text (ENG comes from master.tsv)
 
 Each generated file holds its items in order, one per line, as "text" followed by CR LF, in the Windows code page
@@ -37,8 +38,12 @@ LANGUAGES = {
     "ROM": "cp1250",
 }
 
-# The four kinds of language file and their item counts; the reader takes items strictly by position.
-FILE_ITEMS = {"Caption": 273, "VerbCapt": 24, "heatcap": 56, "infoTXT": 66}
+# The kinds of language file and their item counts; the readers take items strictly by position.
+FILE_ITEMS = {"Caption": 273, "VerbCapt": 24, "heatcap": 56, "infoTXT": 66, "about": 6}
+
+
+def output_name(file_name, code):
+    return f"{code}.dat" if file_name == "about" else f"{file_name}.{code}"
 
 # The writing system of each language; other letters are allowed only in the words below (units, formula
 # symbols, key names and trade terms that stay Latin in these languages).
@@ -227,7 +232,7 @@ def file_bytes(code, file_name, texts):
 
 
 def build(sources, out=None, languages=None):
-    """Checks the sources and, when all is well and `out` is given, writes the 64 files. Returns the problems."""
+    """Checks the sources and, when all is well and `out` is given, writes the 80 files. Returns the problems."""
     errors = []
     if languages is not None and list(languages) != list(LANGUAGES):
         errors.append(f"language list {' '.join(languages)} differs from the generator's {' '.join(LANGUAGES)}")
@@ -252,7 +257,7 @@ def build(sources, out=None, languages=None):
     out.mkdir(parents=True, exist_ok=True)
     for code, texts in all_texts.items():
         for file_name in FILE_ITEMS:
-            target = out / f"{file_name}.{code}"
+            target = out / output_name(file_name, code)
             temporary = target.with_name(target.name + ".tmp")
             temporary.write_bytes(file_bytes(code, file_name, texts))
             os.replace(temporary, target)

@@ -50,13 +50,13 @@ class GeneratorTest(unittest.TestCase):
     def tearDown(self):
         self.temp.cleanup()
 
-    def test_real_sources_give_sixty_four_files_of_the_right_shape(self):
+    def test_real_sources_give_eighty_files_of_the_right_shape(self):
         self.assertEqual(lang_files.build(self.sources, self.out), [])
-        self.assertEqual(len(list(self.out.iterdir())), 64)
+        self.assertEqual(len(list(self.out.iterdir())), 80)
         for code in lang_files.LANGUAGES:
             for file_name, count in lang_files.FILE_ITEMS.items():
-                items = items_of((self.out / f"{file_name}.{code}").read_bytes())
-                self.assertEqual(len(items), count, f"{file_name}.{code}")
+                name = lang_files.output_name(file_name, code)
+                self.assertEqual(len(items_of((self.out / name).read_bytes())), count, name)
 
     def test_texts_are_bytes_of_the_language_code_page(self):
         lang_files.build(self.sources, self.out)
@@ -70,10 +70,11 @@ class GeneratorTest(unittest.TestCase):
             ("TRK", "Caption", 35, b"\xddptal"),                      # dotted capital I in cp1254
             ("ARA", "Caption", 30, b"\xcd\xdd\xd9"),                  # cp1256
             ("ENG", "VerbCapt", 1, b""),                              # not shown, kept as an empty item
+            ("GER", "about", 4, b"Internet:"),                        # the about file GER.dat
         ]
         for code, file_name, item, expected in rows:
             with self.subTest(code=code, file=file_name, item=item):
-                items = items_of((self.out / f"{file_name}.{code}").read_bytes())
+                items = items_of((self.out / lang_files.output_name(file_name, code)).read_bytes())
                 self.assertEqual(items[item - 1], expected)
 
     def test_faults_are_refused_and_nothing_is_written(self):

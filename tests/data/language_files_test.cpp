@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "engine/text_record.h"
 #include "localisation/code_page.h"
@@ -79,6 +80,20 @@ TEST_P(DeliveredLanguageTest, EachFileHoldsExactlyItsItemsOnePerLine) {
             ++lines;
         EXPECT_EQ(lines, static_cast<std::size_t>(count))
             << prefix << code_ << ": every item a quoted text and CR LF";
+    }
+}
+
+// The about file (code + ".dat") of the info box: two items read and dropped, then the four lines it shows.
+TEST_P(DeliveredLanguageTest, AboutFileHoldsTheInfoBoxLines) {
+    const std::string bytes = ReadBytes(std::filesystem::path(TERVALO_DIST_DIR) / (code_ + ".dat"));
+    ASSERT_FALSE(bytes.empty()) << code_ << ".dat";
+    TextRecordReader reader(bytes);
+    std::vector<std::string> items;
+    for (std::string text; reader.ReadText(text);) items.push_back(text);
+    ASSERT_EQ(items.size(), 6u) << code_ << ".dat";
+    for (std::size_t shown = 2; shown < items.size(); ++shown) {
+        EXPECT_FALSE(items[shown].empty()) << code_ << ".dat item " << shown + 1;
+        EXPECT_TRUE(DecodesCleanly(items[shown], CodePageOf(code_))) << code_ << ".dat item " << shown + 1;
     }
 }
 

@@ -1,0 +1,38 @@
+#pragma once
+
+// The help box: shows the help page of the current help topic in the language in force, lets the user edit it
+// and store it back into the help file.
+
+#include <QDialog>
+
+#include "help/help_file.h"
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace tervalo {
+
+class PictureButton;
+
+class Hilfebox : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Hilfebox(QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Selects the page of the help topic and shows its text; done each time the box is shown.
+    void ShowPage();
+    void StorePage();
+
+    QPlainTextEdit* infoText_ = nullptr;
+    PictureButton* closeButton_ = nullptr;
+    PictureButton* storeButton_ = nullptr;
+    QLabel* storeLabel_ = nullptr;
+    HelpPage page_;
+};
+
+}  // namespace tervalo

@@ -1,0 +1,30 @@
+#pragma once
+
+// Every message box of the program goes through here. Tests install an answerer that takes the place of the
+// user, so a window under test never waits for a click.
+
+#include <QString>
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace tervalo {
+
+enum class MessageKind { Plain, Information, Exclamation, YesNoQuestion };
+
+struct MessageRequest {
+    MessageKind kind;
+    QString title;
+    QString text;
+};
+
+// Returns the answer to a YesNoQuestion (true for Yes); ignored for the other kinds.
+using MessageAnswerer = std::function<bool(const MessageRequest&)>;
+void SetMessageAnswerer(MessageAnswerer answerer);  // an empty answerer brings back the real boxes
+
+// Title and text are code-page bytes.
+void ShowMessage(QWidget* parent, MessageKind kind, const std::string& title, const std::string& text);
+bool AskYesNo(QWidget* parent, const std::string& title, const std::string& text);
+
+}  // namespace tervalo

@@ -1,0 +1,87 @@
+#include "localisation/ui/picture_button.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace tervalo {
+
+namespace {
+
+constexpr int kBevel = 2;  // width of the 3-D edge in pixels
+
+bool IsLeftButton(QEvent* event) { return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton; }
+
+}  // namespace
+
+PictureButton::PictureButton(PressLook look, QSize boxSize, QWidget* parent)
+    : QWidget(parent), look_(look), boxSize_(boxSize) {
+    setFixedSize(boxSize);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::SetPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void PictureButton::AddTwin(QWidget* twin) {
+    twin->installEventFilter(this);
+    twin->setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::ShowFlat() {
+    pressed_ = false;
+    update();
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!picture_.isNull()) {
+        const QRect inner = rect().adjusted(kBevel, kBevel, -kBevel, -kBevel);
+        QSize size = picture_.size();
+        if (size.width() > inner.width() || size.height() > inner.height()) size.scale(inner.size(), Qt::KeepAspectRatio);
+        QRect target(QPoint(), size);
+        target.moveCenter(inner.center());
+        // A sunken button shows its picture pushed down by one pixel, as a pressed key does.
+        if (pressed_ && look_ == PressLook::Sunken) target.translate(1, 1);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(target, picture_);
+    }
+    if (pressed_) qDrawShadePanel(&painter, rect(), palette(), look_ == PressLook::Sunken, kBevel);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) Press();
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) Release();
+}
+
+bool PictureButton::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && IsLeftButton(event)) {
+        Press();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && IsLeftButton(event)) {
+        Release();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PictureButton::Press() {
+    if (!isEnabled()) return;
+    pressed_ = true;
+    update();
+}
+
+void PictureButton::Release() {
+    if (!pressed_) return;
+    pressed_ = false;
+    update();
+    emit Released();
+}
+
+}  // namespace tervalo

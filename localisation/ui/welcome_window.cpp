@@ -1,0 +1,268 @@
+#include "localisation/ui/welcome_window.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "engine/dialog_mode.h"
+#include "engine/file_access.h"
+#include "engine/text_record.h"
+#include "engine/text_util.h"
+#include "localisation/language_tables.h"
+#include "localisation/ui/message_box.h"
+#include "localisation/ui/picture_button.h"
+#include "localisation/ui/picture_file.h"
+#include "localisation/ui/twips.h"
+#include "localisation/ui/window_text.h"
+#include "shell/run_settings.h"
+#include "shell/settings_file.h"
+
+namespace tervalo {
+
+namespace {
+
+struct LanguageOption {
+    const char* code;
+    const char* optionName;
+    const char* flagName;
+    const char* flagFile;
+    const char* ownName;  // the language's name in its own script, beside the flag
+};
+
+// In the order in which confirming tests the options.
+constexpr LanguageOption kLanguageOptions[] = {
+    {"ARA", "ARAopt", "PicARA", "Arabic.bmp", "العربية"},
+    {"BUL", "Bulopt", "Picbul", "Bulgaria.bmp", "Български"},
+    {"ENG", "Engopt", "PICENG", "england.bmp", "English"},
+    {"GER", "GERopt", "PICGER", "Germany.bmp", "Deutsch"},
+    {"GRE", "GREopt", "PICGre", "Griechl.bmp", "Ελληνικά"},
+    {"FRA", "FRAopt", "PICFRA", "Frankr.bmp", "Français"},
+    {"ESP", "ESPopt", "PICESP", "SPANIEN.bmp", "Español"},
+    {"HUN", "HUNopt", "PICHUN", "Ungarn.bmp", "Magyar"},
+    {"NDL", "NDLOpt", "PICNDL", "niederl.bmp", "Nederlands"},
+    {"ITA", "ITAOpt", "PICITA", "italien.bmp", "Italiano"},
+    {"SWE", "SWEOpt", "PICSWE", "schweden.bmp", "Svenska"},
+    {"POR", "POROpt", "PICPOR", "Portugal.bmp", "Português"},
+    {"RUS", "RUSOpt", "PICRUS", "russisch.bmp", "Русский"},
+    {"POL", "POLOpt", "PICPOL", "polen.bmp", "Polski"},
+    {"TRK", "TRKOpt", "PICTRK", "tuerkei.bmp", "Türkçe"},
+    {"ROM", "ROMOpt", "PICROM", "rumaen.bmp", "Română"},
+};
+
+// English and German are delivered with every installation, so they stay selectable even without caption file.
+bool AlwaysOffered(std::string_view code) { return code == "ENG" || code == "GER"; }
+
+constexpr const char* kComponentPictures[] = {
+    "exv1cap.bmp",  "herm2cap.bmp", "MagV1cap.bmp", "samm1cap.bmp", "schg2cap.bmp", "trok1cap.bmp", "verd1cap.bmp",
+    "verf1cap.bmp", "absp1cap.bmp", "oela1cap.bmp", "halb2cap.bmp", "kw02cap.bmp",  "pres3cap.bmp", "verf6cap.bmp",
+};
+
+// Box sizes in twips.
+constexpr double kStartPictureWidth = 5400, kStartPictureHeight = 4050;
+constexpr double kFlagWidth = 600, kFlagHeight = 400;
+constexpr double kComponentSize = 660;
+constexpr double kOkButtonSize = 720;
+
+// Line 1 fields 4 (the stored language) and 8 of kparam.dat, as far as the file holds them.
+struct StoredChoice {
+    std::optional<std::string> languageCode;
+    std::optional<std::int16_t> welcomeOption;
+};
+
+StoredChoice ReadStoredChoice() {
+    StoredChoice stored;
+    const auto bytes = ReadFileBytes(kSettingsFileName);
+    if (!bytes) return stored;
+    TextRecordReader in(*bytes);
+    std::string field;
+    for (int i = 1; i <= 3; ++i)
+        if (!in.ReadText(field)) return stored;
+    if (!in.ReadText(field)) return stored;
+    stored.languageCode = field;
+    for (int i = 5; i <= 7; ++i)
+        if (!in.ReadText(field)) return stored;
+    std::int16_t option = 0;
+    if (in.ReadInt16(option)) stored.welcomeOption = option;
+    return stored;
+}
+
+QLabel* PictureBox(const char* objectName, const char* fileName, QSize boxSize, QWidget* parent) {
+    auto* box = new QLabel(parent);
+    box->setObjectName(QLatin1String(objectName));
+    box->setFixedSize(boxSize);
+    box->setAlignment(Qt::AlignCenter);
+    const QPixmap picture = LoadPicture(fileName);
+    if (!picture.isNull())
+        box->setPixmap(picture.size().boundedTo(boxSize) == picture.size()
+                           ? picture
+                           : picture.scaled(boxSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    return box;
+}
+
+}  // namespace
+
+const char* Begruess::StartPictureFile(int dialogMode) {
+    switch (dialogMode) {
+        case 3: return "start04.bmp";
+        case 2: return "start03.bmp";
+        case 1: return "start02.bmp";
+        default: return "start01.bmp";
+    }
+}
+
+Begruess::Begruess(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Begruess"));
+    setWindowTitle(DisplayText(Settings.ProductName));
+    setModal(true);
+    setMouseTracking(true);
+    const TwipsScale twips = TwipsScale::Of(this);
+
+    picture1_ = PictureBox("Picture1", StartPictureFile(DialogMode), twips.Pixels(kStartPictureWidth, kStartPictureHeight),
+                           this);
+    picture1_->setFrameShape(QFrame::StyledPanel);
+
+    okButton_ = new PictureButton(PictureButton::PressLook::Raised, twips.Pixels(kOkButtonSize, kOkButtonSize), this);
+    okButton_->setObjectName(QStringLiteral("OKbutt"));
+    okButton_->SetPicture(LoadPicture("OKcap.bmp"));
+    auto* okLabel = new QLabel(QStringLiteral("OK"), this);
+    okLabel->setObjectName(QStringLiteral("Label21"));
+    okButton_->AddTwin(okLabel);
+    connect(okButton_, &PictureButton::Released, this, &Begruess::ConfirmLanguage);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture1_, 0, Qt::AlignTop);
+    top->addSpacing(twips.Pixels(240));
+    top->addWidget(BuildLanguageChoice(), 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(BuildComponentStrip());
+    bottom->addStretch(1);
+    bottom->addWidget(okButton_);
+    bottom->addWidget(okLabel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(twips.Pixels(120));
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (const Option& option : options_) {
+        if (!AlwaysOffered(option.code) && !CaptionFileUsable(option.code)) option.button->setEnabled(false);
+    }
+    SelectStoredLanguage();
+}
+
+QWidget* Begruess::BuildLanguageChoice() {
+    const TwipsScale twips = TwipsScale::Of(this);
+    auto* choice = new QWidget(this);
+    auto* grid = new QGridLayout(choice);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(twips.Pixels(120));
+    grid->setVerticalSpacing(twips.Pixels(90));
+
+    pn1_ = new QLabel(DisplayText(Caption(91)), choice);
+    pn1_->setObjectName(QStringLiteral("pn1"));
+    QFont heading = pn1_->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.25);
+    pn1_->setFont(heading);
+    grid->addWidget(pn1_, 0, 0, 1, 4);
+
+    constexpr int kColumns = 2;
+    int index = 0;
+    for (const LanguageOption& language : kLanguageOptions) {
+        QLabel* flag = PictureBox(language.flagName, language.flagFile, twips.Pixels(kFlagWidth, kFlagHeight), choice);
+        flag->setCursor(Qt::PointingHandCursor);
+        flag->installEventFilter(this);
+        auto* button = new QRadioButton(QString::fromUtf8(language.ownName), choice);
+        button->setObjectName(QLatin1String(language.optionName));
+        const std::string code = language.code;
+        connect(button, &QRadioButton::clicked, this, [code] { Settings.LanguageCode = code; });
+        const int row = 1 + index / kColumns;
+        const int column = 2 * (index % kColumns);
+        grid->addWidget(flag, row, column);
+        grid->addWidget(button, row, column + 1);
+        options_.push_back({code, button, flag});
+        ++index;
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(grid->rowCount(), 1);
+    return choice;
+}
+
+QWidget* Begruess::BuildComponentStrip() {
+    const TwipsScale twips = TwipsScale::Of(this);
+    auto* strip = new QWidget(this);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(twips.Pixels(45));
+    int number = 2;
+    for (const char* file : kComponentPictures) {
+        const QByteArray name = "Picture" + QByteArray::number(number++);
+        row->addWidget(PictureBox(name.constData(), file, twips.Pixels(kComponentSize, kComponentSize), strip));
+    }
+    return strip;
+}
+
+void Begruess::SelectStoredLanguage() {
+    const StoredChoice stored = ReadStoredChoice();
+    if (stored.welcomeOption) Settings.carried.welcomeOption = *stored.welcomeOption;
+    // Without a settings file the language of this run stands for the stored one.
+    const std::string code = UpperAscii(TrimBlanks(stored.languageCode.value_or(Settings.LanguageCode)));
+    for (const Option& option : options_) {
+        if (option.code == code) option.button->setChecked(true);
+    }
+}
+
+std::string Begruess::SelectedCode() const {
+    for (const Option& option : options_) {
+        if (option.button->isChecked()) return option.code;
+    }
+    return {};
+}
+
+void Begruess::ConfirmLanguage() {
+    if (confirmed_) return;
+    confirmed_ = true;
+    FullReadSettings();
+    const std::string code = SelectedCode();
+    if (CaptionFileUsable(code)) {
+        Settings.LanguageCode = code;
+        SaveSettings(SystemDecimalSeparator());
+    } else {
+        ShowMessage(this, MessageKind::Exclamation, Settings.ProductName, RefusedLanguageText());
+    }
+    done(QDialog::Accepted);
+}
+
+void Begruess::reject() { ConfirmLanguage(); }
+
+void Begruess::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (const QScreen* display = screen()) {
+        const QRect area = display->geometry();
+        move(area.x() + (area.width() - width()) / 3, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+void Begruess::mouseMoveEvent(QMouseEvent* event) {
+    okButton_->ShowFlat();
+    QDialog::mouseMoveEvent(event);
+}
+
+bool Begruess::eventFilter(QObject* watched, QEvent* event) {
+    // A click on a flag chooses its language, as a click on the option beside it does.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (const Option& option : options_) {
+            if (watched == option.flag && option.button->isEnabled()) option.button->click();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tervalo

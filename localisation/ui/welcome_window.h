@@ -1,0 +1,56 @@
+#pragma once
+
+// The welcome window: greets the user at start-up and lets them choose the language of the program from sixteen
+// flags. A language whose caption file is missing or empty cannot be chosen. Confirming (the OK button, its
+// label, or closing the window in any way) stores the choice in kparam.dat; the main window then reloads its
+// texts.
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QRadioButton;
+
+namespace tervalo {
+
+class PictureButton;
+
+class Begruess : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Begruess(QWidget* parent = nullptr);
+
+    // The start picture shown for a DialogMode value.
+    static const char* StartPictureFile(int dialogMode);
+
+    // Closing the window confirms the language like the OK button does.
+    void reject() override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Option {
+        std::string code;
+        QRadioButton* button;
+        QLabel* flag;
+    };
+
+    QWidget* BuildLanguageChoice();
+    QWidget* BuildComponentStrip();
+    void SelectStoredLanguage();
+    void ConfirmLanguage();
+    std::string SelectedCode() const;
+
+    std::vector<Option> options_;
+    QLabel* pn1_ = nullptr;
+    QLabel* picture1_ = nullptr;
+    PictureButton* okButton_ = nullptr;
+    bool confirmed_ = false;
+};
+
+}  // namespace tervalo

@@ -1,0 +1,28 @@
+#include "localisation/ui/window_text.h"
+
+#include <QLocale>
+
+#include "localisation/code_page.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+
+QString DisplayText(std::string_view bytes) {
+    QString text = QString::fromStdString(CodePageToUtf8(bytes, CodePageOf(Settings.LanguageCode)));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+std::string TypedText(const QString& text) {
+    return Utf8ToCodePage(text.toStdString(), CodePageOf(Settings.LanguageCode));
+}
+
+QString MenuCaption(const QString& caption) {
+    QString escaped = caption;
+    escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return QLatin1Char('&') + escaped;
+}
+
+char SystemDecimalSeparator() { return QLocale::system().decimalPoint() == QLatin1String(",") ? ',' : '.'; }
+
+}  // namespace tervalo

@@ -1,0 +1,1 @@
+# Tests of the help box (filled in with the window tests).

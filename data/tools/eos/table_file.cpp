@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "data/tools/eos/fluids.h"
@@ -98,12 +99,13 @@ std::optional<std::vector<SaturationPoint>> TableRecords(const TablePlan& plan) 
 
 std::string FormatSignificant(double value, int significantDigits) {
     if (value == 0 || !std::isfinite(value)) return FormatFixed(value, significantDigits - 1);
-    int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
-    // Rounding may carry into a new leading digit (99.99... to 100.0...): count the digits after rounding.
-    if (std::abs(std::stod(FormatFixed(value, std::max(0, significantDigits - 1 - magnitude)))) >=
-        std::pow(10.0, magnitude + 1))
-        ++magnitude;
-    return FormatFixed(value, std::max(0, significantDigits - 1 - magnitude));
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
+    const int decimals = std::max(0, significantDigits - 1 - magnitude);
+    const std::string text = FormatFixed(value, decimals);
+    // Rounding may carry into a new leading digit (99.99... to 100.0...): one decimal fewer then.
+    if (decimals > 0 && std::abs(std::strtod(text.c_str(), nullptr)) >= std::pow(10.0, magnitude + 1))
+        return FormatFixed(value, decimals - 1);
+    return text;
 }
 
 std::string EncodeTable(const std::vector<SaturationPoint>& records, const TableLayout& layout) {

@@ -1,6 +1,7 @@
 #include "engine/number_text.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -70,7 +71,7 @@ double LeadingNumber(std::string_view text) {
         return 0;
     }
 
-    // Collect the longest prefix of the form [sign] digits [. digits] [E|D [sign] digits] for strtod.
+    // Collect the longest prefix of the form [sign] digits [. digits] [E|D [sign] digits] for from_chars.
     std::string number;
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) number.push_back(s[i++]);
@@ -90,7 +91,12 @@ double LeadingNumber(std::string_view text) {
         while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) exponent.push_back(s[j++]), exponentDigits = true;
         if (exponentDigits) number += exponent;
     }
-    const double value = std::strtod(number.c_str(), nullptr);
+    // from_chars reads "." whatever the C locale, which a windowing toolkit sets from the user's environment
+    // (strtod would stop at the "." under a German locale). Out of range, overflow or underflow to zero, gives 0.
+    std::string_view digits(number);
+    if (digits.front() == '+') digits.remove_prefix(1);
+    double value = 0;
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), value).ec != std::errc()) return 0;
     return std::isfinite(value) ? value : 0;
 }
 

@@ -7,6 +7,7 @@
 #include "engine/compressor.h"
 #include "engine/cycle_state.h"
 #include "engine/saturation_lookup.h"
+#include "engine/saturation_table.h"
 #include "engine/vapour_properties.h"
 
 namespace tervalo {
@@ -40,6 +41,7 @@ EngineStatus StoreSuctionDensity(CycleStateRecord& s, double tSuctionK) {
 
 EngineStatus RunRefrigerationCycle(double t0, double tc, double tSuction, double dTLiquid) {
     using R = SaturationRecord;
+    const SaturationTableRun run;  // the table file is checked once for all lookups of the run
     CycleStateRecord& s = CycleState;
     const double tSuctionK = tSuction + 273.15;
     double pB0 = 0, hL0 = 0;             // bubble pressure (bar) and liquid enthalpy (kJ/kg) at TEvap

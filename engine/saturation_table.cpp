@@ -135,11 +135,17 @@ SaturationTableLoad ReadAndParse(std::string_view tableFile) {
 struct CachedTable {
     FileIdentity identity;
     std::shared_ptr<const SaturationTable> table;
+    unsigned long long checkedInRun = 0;  // the SaturationTableRun in which the file was last checked
 };
 
 // Keyed on the file name asked for; each entry remembers which file it was read from.
 std::map<std::string, CachedTable, std::less<>> cache;
 bool cachingEnabled = true;
+
+// The current SaturationTableRun (0: none, or nested runs share the outermost).
+unsigned runDepth = 0;
+unsigned long long currentRun = 0;
+unsigned long long lastRun = 0;
 
 // More distinct names than the catalogue holds only come from callers outside it; keep the cache bounded.
 constexpr std::size_t kMaxCachedTables = 64;
@@ -166,18 +172,22 @@ EngineStatus ParseSaturationTable(std::string_view bytes, std::string_view table
 SaturationTableLoad LoadSaturationTable(std::string_view tableFile) {
     if (!cachingEnabled) return ReadAndParse(tableFile);
 
+    const auto cached = cache.find(tableFile);
+    if (cached != cache.end() && currentRun != 0 && cached->second.checkedInRun == currentRun)
+        return {EngineStatus::Ok, cached->second.table};
     const auto identity = IdentityOfTableFile(tableFile);
     if (!identity) return {};
-    const auto cached = cache.find(tableFile);
-    if (cached != cache.end() && cached->second.identity == *identity)
+    if (cached != cache.end() && cached->second.identity == *identity) {
+        cached->second.checkedInRun = currentRun;
         return {EngineStatus::Ok, cached->second.table};
+    }
 
     SaturationTableLoad load = ReadAndParse(tableFile);
     // The identity taken after reading: a file replaced in between is then read again next time.
     const auto identityAfter = IdentityOfTableFile(tableFile);
     if (load.status == EngineStatus::Ok && identityAfter && *identityAfter == *identity && HasSettled(*identity)) {
         if (cache.size() >= kMaxCachedTables) cache.clear();
-        cache.insert_or_assign(std::string(tableFile), CachedTable{*identity, load.table});
+        cache.insert_or_assign(std::string(tableFile), CachedTable{*identity, load.table, currentRun});
     } else if (cached != cache.end()) {
         cache.erase(cached);
     }
@@ -190,5 +200,13 @@ void SetSaturationTableCaching(bool enabled) {
 }
 
 void ClearSaturationTableCache() { cache.clear(); }
+
+SaturationTableRun::SaturationTableRun() {
+    if (runDepth++ == 0) currentRun = ++lastRun;
+}
+
+SaturationTableRun::~SaturationTableRun() {
+    if (--runDepth == 0) currentRun = 0;
+}
 
 }  // namespace tervalo

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <filesystem>
 #include <string>
 
@@ -41,6 +42,23 @@ TEST(SaturationTableParse, PointIsTheDecimalSeparator) {
     // A comma is a field separator: "1,5" is two fields, and the record then spills over.
     SaturationTable table;
     EXPECT_EQ(ParseSaturationTable("250,1,5,1.5,150,380,1300,8", "R22.DAT", table), EngineStatus::DamagedTable);
+}
+
+TEST(SaturationTableParse, PointIsTheDecimalSeparatorWhateverTheLocale) {
+    // A windowing toolkit sets the C locale from the user's environment; a German one uses a decimal comma.
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    bool commaLocale = false;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "German_Germany.1252"})
+        if (std::setlocale(LC_NUMERIC, name)) {
+            commaLocale = true;
+            break;
+        }
+    if (!commaLocale) GTEST_SKIP() << "no German locale installed";
+    SaturationTable table;
+    const EngineStatus status = ParseSaturationTable("250.5,1.25,1.25,150.5,380.75,1300.5,8.5", "R22.DAT", table);
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    ASSERT_EQ(status, EngineStatus::Ok);
+    EXPECT_EQ(table.records[0], (SaturationRecord{250.5, 1.25, 1.25, 150.5, 380.75, 1300.5, 8.5}));
 }
 
 struct ConversionRow {

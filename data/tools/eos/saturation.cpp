@@ -74,8 +74,8 @@ std::optional<CoexistingDensities> SolvePhaseEquilibrium(const FluidData& fluid,
         if (!std::isfinite(determinant) || determinant == 0) return std::nullopt;
         const double dj = v.j - l.j;
         const double dk = v.k - l.k;
-        double stepL = (dk * v.jDelta - dj * v.kDelta) / determinant;
-        double stepV = (dk * l.jDelta - dj * l.kDelta) / determinant;
+        const double stepL = (dk * v.jDelta - dj * v.kDelta) / determinant;
+        const double stepV = (dk * l.jDelta - dj * l.kDelta) / determinant;
         // Damp steps that would leave the physical region or swap the phases.
         double gamma = 1;
         while (!(deltaV + gamma * stepV > 0 && deltaL + gamma * stepL > deltaV + gamma * stepV) &&

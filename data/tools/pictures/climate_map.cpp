@@ -22,7 +22,8 @@ QPointF project(double lonDeg, double latDeg) {
     const double lon = qDegreesToRadians(lonDeg - kCentreLon);
     const double lat = qDegreesToRadians(latDeg);
     const double lat0 = qDegreesToRadians(kCentreLat);
-    const double k = std::sqrt(2 / (1 + std::sin(lat0) * std::sin(lat) + std::cos(lat0) * std::cos(lat) * std::cos(lon)));
+    const double k =
+        std::sqrt(2 / (1 + std::sin(lat0) * std::sin(lat) + std::cos(lat0) * std::cos(lat) * std::cos(lon)));
     // y grows downwards on the picture.
     return {k * std::cos(lat) * std::sin(lon),
             -k * (std::cos(lat0) * std::sin(lat) - std::sin(lat0) * std::cos(lat) * std::cos(lon))};
@@ -35,30 +36,27 @@ QPointF unproject(QPointF xy) {
     if (rho < 1e-12) return {kCentreLon, kCentreLat};
     const double c = 2 * std::asin(std::min(1.0, rho / 2));
     const double lat = std::asin(std::cos(c) * std::sin(lat0) + y * std::sin(c) * std::cos(lat0) / rho);
-    const double lon = std::atan2(x * std::sin(c), rho * std::cos(lat0) * std::cos(c) - y * std::sin(lat0) * std::sin(c));
+    const double lon =
+        std::atan2(x * std::sin(c), rho * std::cos(lat0) * std::cos(c) - y * std::sin(lat0) * std::sin(c));
     return {kCentreLon + qRadiansToDegrees(lon), qRadiansToDegrees(lat)};
 }
 
 // A smooth estimate of the January mean temperature (degrees C), fitted to a few dozen
 // stations, with the colder mountain areas pressed in: enough to draw zone boundaries.
 double januaryTemperature(double lon, double lat) {
-    double t = 47.2 - 0.0857 * lon - 1.241 * lat - 0.0013 * lon * lon + 0.00747 * lat * lat - 0.00237 * lon * lat;
+    double t =
+        47.2 - 0.0857 * lon - 1.241 * lat - 0.0013 * lon * lon + 0.00747 * lat * lat - 0.00237 * lon * lat;
     const struct {
         double lon, lat, radius, drop;
-    } mountains[] = {{10.0, 46.5, 2.2, 5.0}, {8.5, 61.5, 2.8, 5.0}, {15.0, 65.5, 2.5, 3.0}, {0.5, 42.7, 1.2, 3.0},
-                     {24.5, 46.5, 1.8, 2.5}, {35.0, 39.0, 4.0, 4.0}, {42.5, 42.8, 2.0, 4.0}, {-4.0, 40.5, 2.0, 2.5}};
+    } mountains[] = {{10.0, 46.5, 2.2, 5.0}, {8.5, 61.5, 2.8, 5.0},  {15.0, 65.5, 2.5, 3.0},
+                     {0.5, 42.7, 1.2, 3.0},  {24.5, 46.5, 1.8, 2.5}, {35.0, 39.0, 4.0, 4.0},
+                     {42.5, 42.8, 2.0, 4.0}, {-4.0, 40.5, 2.0, 2.5}};
     for (const auto& m : mountains) {
-        const double d2 = std::pow((lon - m.lon) * std::cos(qDegreesToRadians(lat)), 2) + std::pow(lat - m.lat, 2);
+        const double d2 =
+            std::pow((lon - m.lon) * std::cos(qDegreesToRadians(lat)), 2) + std::pow(lat - m.lat, 2);
         t -= m.drop * std::exp(-d2 / (m.radius * m.radius));
     }
     return t;
-}
-
-int zoneOf(double temperature) {
-    if (temperature >= 5) return 0;
-    if (temperature >= 1) return 1;
-    if (temperature >= -3) return 2;
-    return 3;
 }
 
 const QColor kZoneColours[4] = {QColor(0xf2, 0xc2, 0x72), QColor(0xbf, 0xdb, 0x8e), QColor(0x8c, 0xc6, 0xd8),
@@ -99,6 +97,14 @@ QPainterPath pathOf(const std::vector<QPolygonF>& rings, const QTransform& trans
 
 }  // namespace
 
+int climateZoneAt(double lon, double lat) {
+    const double temperature = januaryTemperature(lon, lat);
+    if (temperature >= 5) return 1;
+    if (temperature >= 1) return 2;
+    if (temperature >= -3) return 3;
+    return 4;
+}
+
 bool drawClimateMap(QPainter& p, const QSizeF& size, const QString& outlineFile) {
     const auto outline = readOutline(outlineFile);
     if (!outline) return false;
@@ -107,7 +113,8 @@ bool drawClimateMap(QPainter& p, const QSizeF& size, const QString& outlineFile)
     for (const auto& [lon, lat] : {std::pair{-10.5, 36.0}, std::pair{-10.5, 58.0}, std::pair{41.0, 45.0},
                                    std::pair{36.0, 66.0}, std::pair{26.0, 71.5}, std::pair{25.0, 32.8}}) {
         const QPointF at = project(lon, lat);
-        frame = frame.isNull() ? QRectF(at, QSizeF(1e-9, 1e-9)) : frame.united(QRectF(at, QSizeF(1e-9, 1e-9)));
+        frame =
+            frame.isNull() ? QRectF(at, QSizeF(1e-9, 1e-9)) : frame.united(QRectF(at, QSizeF(1e-9, 1e-9)));
     }
     const double scale = std::min(size.width() / frame.width(), size.height() / frame.height());
     QTransform toPicture;
@@ -147,7 +154,7 @@ bool drawClimateMap(QPainter& p, const QSizeF& size, const QString& outlineFile)
         auto* row = reinterpret_cast<QRgb*>(zones.scanLine(y));
         for (int x = 0; x < zones.width(); ++x) {
             const QPointF lonLat = unproject(toMap.map(QPointF(x + 0.5, y + 0.5)));
-            row[x] = kZoneColours[zoneOf(januaryTemperature(lonLat.x(), lonLat.y()))].rgb();
+            row[x] = kZoneColours[climateZoneAt(lonLat.x(), lonLat.y()) - 1].rgb();
         }
     }
     p.save();
@@ -175,14 +182,16 @@ bool drawClimateMap(QPainter& p, const QSizeF& size, const QString& outlineFile)
     font.setBold(true);
     p.setFont(font);
     for (int zone = 0; zone < 4; ++zone) {
-        const QRectF swatch(legend.left() + unit * (10 + zone * 8.2), legend.top() + unit * 1.8, unit * 7.4, unit * 6.4);
+        const QRectF swatch(legend.left() + unit * (10 + zone * 8.2), legend.top() + unit * 1.8, unit * 7.4,
+                            unit * 6.4);
         p.setPen(QPen(QColor(0x5a, 0x6a, 0x7a), 0.8));
         p.setBrush(kZoneColours[zone]);
         p.drawRect(swatch);
         p.setPen(QColor(0x22, 0x2a, 0x32));
         p.drawText(swatch, Qt::AlignCenter, QString::number(zone + 1));
     }
-    drawSnowflake(p, QPointF(legend.right() - unit * 4.8, legend.center().y()), unit * 3, palette::cold, unit * 0.6);
+    drawSnowflake(p, QPointF(legend.right() - unit * 4.8, legend.center().y()), unit * 3, palette::cold,
+                  unit * 0.6);
     p.setPen(QPen(QColor(0x5a, 0x6a, 0x7a), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1));

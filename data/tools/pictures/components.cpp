@@ -41,7 +41,8 @@ void glassWindow(QPainter& p, QPointF centre, double radius, const QColor& tint)
 QPainterPath capsule(const QRectF& r, Qt::Orientation axis) {
     QPainterPath path;
     const double radius = axis == Qt::Horizontal ? r.height() / 2 : r.width() / 2;
-    path.addRoundedRect(r, radius * (axis == Qt::Horizontal ? 0.55 : 1.0), radius * (axis == Qt::Horizontal ? 1.0 : 0.55));
+    path.addRoundedRect(r, radius * (axis == Qt::Horizontal ? 0.55 : 1.0),
+                        radius * (axis == Qt::Horizontal ? 1.0 : 0.55));
     return path;
 }
 
@@ -344,7 +345,8 @@ void drawPlateHeatExchanger(QPainter& p) {
     const struct {
         QPointF at;
         QColor ring;
-    } ports[] = {{QPointF(37, 24), hot}, {QPointF(59, 24), steel}, {QPointF(37, 78), cold}, {QPointF(59, 78), steel}};
+    } ports[] = {
+        {QPointF(37, 24), hot}, {QPointF(59, 24), steel}, {QPointF(37, 78), cold}, {QPointF(59, 78), steel}};
     for (const auto& port : ports) {
         QRadialGradient nozzle(port.at - QPointF(1.5, 1.5), 8);
         nozzle.setColorAt(0, steel.lighter(140));
@@ -415,7 +417,8 @@ void drawShellAndTubeCondenser(QPainter& p) {
     } nozzles[] = {{42, hot}, {68, cold}};
     for (const auto& nozzle : nozzles) {
         drawPipe(p, QPointF(16, nozzle.y), QPointF(4, nozzle.y), 6, steel);
-        drawBody(p, QRectF(2, nozzle.y - 6, 4, 12), 1, faceShade(QRectF(2, nozzle.y - 6, 4, 12), nozzle.flange));
+        drawBody(p, QRectF(2, nozzle.y - 6, 4, 12), 1,
+                 faceShade(QRectF(2, nozzle.y - 6, 4, 12), nozzle.flange));
     }
     const QRectF shell(20, 36, 64, 38);
     p.setPen(QPen(outline, 1.3));

@@ -12,7 +12,8 @@ namespace {
 std::function<bool(QPainter&, const QSizeF&)> component(void (*draw)(QPainter&)) {
     return [draw](QPainter& painter, const QSizeF& size) {
         painter.scale(size.width() / 100, size.height() / 100);
-        drawTileBackground(painter, QRectF(0, 0, 100, 100), QColor(0xff, 0xff, 0xff), QColor(0xe3, 0xea, 0xf0));
+        drawTileBackground(painter, QRectF(0, 0, 100, 100), QColor(0xff, 0xff, 0xff),
+                           QColor(0xe3, 0xea, 0xf0));
         draw(painter);
         return true;
     };

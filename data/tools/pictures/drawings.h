@@ -39,5 +39,7 @@ void drawClimateMark(QPainter& painter, const QSizeF& size);
 void drawComponentStrip(QPainter& painter, const QSizeF& size);
 void drawIceCube(QPainter& painter, const QSizeF& size);
 bool drawClimateMap(QPainter& painter, const QSizeF& size, const QString& outlineFile);
+// Climate zone of the map at a place (degrees east, degrees north): 1 (mild) to 4 (cold).
+int climateZoneAt(double lon, double lat);
 
 }  // namespace pictures

@@ -51,11 +51,15 @@ void drawNut(QPainter& painter, QPointF centre, double length, double across, Qt
     painter.drawRoundedRect(box, 0.8, 0.8);
     painter.setPen(QPen(colour.darker(160), 0.6));
     if (axis == Qt::Horizontal) {
-        painter.drawLine(QPointF(box.left(), box.top() + across * 0.27), QPointF(box.right(), box.top() + across * 0.27));
-        painter.drawLine(QPointF(box.left(), box.top() + across * 0.73), QPointF(box.right(), box.top() + across * 0.73));
+        painter.drawLine(QPointF(box.left(), box.top() + across * 0.27),
+                         QPointF(box.right(), box.top() + across * 0.27));
+        painter.drawLine(QPointF(box.left(), box.top() + across * 0.73),
+                         QPointF(box.right(), box.top() + across * 0.73));
     } else {
-        painter.drawLine(QPointF(box.left() + across * 0.27, box.top()), QPointF(box.left() + across * 0.27, box.bottom()));
-        painter.drawLine(QPointF(box.left() + across * 0.73, box.top()), QPointF(box.left() + across * 0.73, box.bottom()));
+        painter.drawLine(QPointF(box.left() + across * 0.27, box.top()),
+                         QPointF(box.left() + across * 0.27, box.bottom()));
+        painter.drawLine(QPointF(box.left() + across * 0.73, box.top()),
+                         QPointF(box.left() + across * 0.73, box.bottom()));
     }
     painter.restore();
 }
@@ -141,7 +145,8 @@ void drawFan(QPainter& painter, QPointF centre, double radius, const QColor& bla
     for (int b = 0; b < 5; ++b) {
         QPainterPath wing;
         wing.moveTo(0, 0);
-        wing.cubicTo(radius * 0.35, -radius * 0.25, radius * 0.9, -radius * 0.2, radius * 0.85, radius * 0.15);
+        wing.cubicTo(radius * 0.35, -radius * 0.25, radius * 0.9, -radius * 0.2, radius * 0.85,
+                     radius * 0.15);
         wing.cubicTo(radius * 0.6, radius * 0.25, radius * 0.3, radius * 0.15, 0, 0);
         painter.setPen(QPen(blade.darker(150), radius * 0.03));
         painter.setBrush(blade);

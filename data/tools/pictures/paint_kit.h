@@ -33,7 +33,8 @@ QLinearGradient cylinderShade(const QRectF& rect, Qt::Orientation axis, const QC
 QLinearGradient faceShade(const QRectF& rect, const QColor& base, int contrast = 115);
 
 // A straight pipe of the given width between two points, shaded as a tube.
-void drawPipe(QPainter& painter, QPointF from, QPointF to, double width, const QColor& colour = palette::copper);
+void drawPipe(QPainter& painter, QPointF from, QPointF to, double width,
+              const QColor& colour = palette::copper);
 
 // A hexagonal nut seen from the side, centred on `centre`, its axis along `axis`.
 void drawNut(QPainter& painter, QPointF centre, double length, double across, Qt::Orientation axis,

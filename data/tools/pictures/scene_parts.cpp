@@ -24,7 +24,8 @@ void drawWindow(QPainter& painter, const QRectF& frame, const HouseLook& look) {
         painter.setPen(QPen(blueprintLine, 0.8));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(frame);
-        painter.drawLine(QPointF(frame.center().x(), frame.top()), QPointF(frame.center().x(), frame.bottom()));
+        painter.drawLine(QPointF(frame.center().x(), frame.top()),
+                         QPointF(frame.center().x(), frame.bottom()));
         return;
     }
     QLinearGradient glass(frame.topLeft(), frame.bottomRight());
@@ -55,7 +56,8 @@ void drawWindow(QPainter& painter, const QRectF& frame, const HouseLook& look) {
     painter.setPen(QPen(QColor(0xff, 0xff, 0xff), 1.1));
     painter.drawLine(QPointF(frame.center().x(), frame.top()), QPointF(frame.center().x(), frame.bottom()));
     painter.setPen(QPen(QColor(0x6b, 0x5a, 0x48), 1.2));
-    painter.drawLine(QPointF(frame.left() - 1.5, frame.bottom() + 0.8), QPointF(frame.right() + 1.5, frame.bottom() + 0.8));
+    painter.drawLine(QPointF(frame.left() - 1.5, frame.bottom() + 0.8),
+                     QPointF(frame.right() + 1.5, frame.bottom() + 0.8));
 }
 
 }  // namespace
@@ -148,7 +150,8 @@ void drawOutdoorUnit(QPainter& painter, QPointF origin, double scale, bool bluep
     painter.setBrush(QColor(0x4a, 0x50, 0x56));
     painter.drawRect(QRectF(8, 66, 12, 10));
     painter.drawRect(QRectF(80, 66, 12, 10));
-    drawBody(painter, casing, 5, faceShade(casing, QColor(0xf2, 0xf4, 0xf6), 106), QColor(0x8a, 0x94, 0x9e), 1.4);
+    drawBody(painter, casing, 5, faceShade(casing, QColor(0xf2, 0xf4, 0xf6), 106), QColor(0x8a, 0x94, 0x9e),
+             1.4);
     drawFan(painter, QPointF(38, 34), 25, QColor(0x90, 0x9a, 0xa4), QColor(0xd6, 0xdb, 0xe0));
     // Service panel and air inlet louvres on the right.
     painter.setPen(QPen(QColor(0xa8, 0xb0, 0xb8), 1));
@@ -173,7 +176,8 @@ void drawConnectingLines(QPainter& painter, QPointF unitSide, QPointF wall, doub
         line.lineTo(QPointF((from.x() + to.x()) / 2, to.y()));
         line.lineTo(to);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor(0x33, 0x33, 0x33), width + 1.4, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+        painter.setPen(
+            QPen(QColor(0x33, 0x33, 0x33), width + 1.4, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
         painter.drawPath(line);
         painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
         painter.drawPath(line);
@@ -199,10 +203,12 @@ void drawConifer(QPainter& painter, QPointF origin, double height, bool snowy) {
         painter.drawPolygon(layer);
         if (snowy) {
             painter.setBrush(QColor(0xf6, 0xfa, 0xff));
-            painter.drawPolygon(QPolygonF{QPointF(-half * 0.9, base - height * 0.01), QPointF(-half * 0.2, base - height * 0.08),
-                                          QPointF(half * 0.3, base - height * 0.02), QPointF(half * 0.9, base - height * 0.01),
-                                          QPointF(half, base), QPointF(-half, base)});
-            painter.drawPolygon(QPolygonF{QPointF(-half * 0.22, base - height * 0.33), QPointF(0, base - height * 0.42),
+            painter.drawPolygon(QPolygonF{
+                QPointF(-half * 0.9, base - height * 0.01), QPointF(-half * 0.2, base - height * 0.08),
+                QPointF(half * 0.3, base - height * 0.02), QPointF(half * 0.9, base - height * 0.01),
+                QPointF(half, base), QPointF(-half, base)});
+            painter.drawPolygon(QPolygonF{QPointF(-half * 0.22, base - height * 0.33),
+                                          QPointF(0, base - height * 0.42),
                                           QPointF(half * 0.22, base - height * 0.33)});
         }
     }
@@ -228,11 +234,13 @@ void drawBlueprint(QPainter& painter, const QRectF& rect) {
     const double step = rect.height() / 20;
     for (int i = 0; rect.left() + i * step <= rect.right(); ++i) {
         painter.setPen(QPen(QColor(255, 255, 255, i % 5 == 0 ? 55 : 22), 0.7));
-        painter.drawLine(QPointF(rect.left() + i * step, rect.top()), QPointF(rect.left() + i * step, rect.bottom()));
+        painter.drawLine(QPointF(rect.left() + i * step, rect.top()),
+                         QPointF(rect.left() + i * step, rect.bottom()));
     }
     for (int i = 0; rect.top() + i * step <= rect.bottom(); ++i) {
         painter.setPen(QPen(QColor(255, 255, 255, i % 5 == 0 ? 55 : 22), 0.7));
-        painter.drawLine(QPointF(rect.left(), rect.top() + i * step), QPointF(rect.right(), rect.top() + i * step));
+        painter.drawLine(QPointF(rect.left(), rect.top() + i * step),
+                         QPointF(rect.right(), rect.top() + i * step));
     }
     painter.restore();
 }

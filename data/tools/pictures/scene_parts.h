@@ -9,9 +9,9 @@ namespace pictures {
 
 struct HouseLook {
     bool snowOnRoof = false;
-    bool warmWindows = false;   // lit from inside (evening)
-    bool blueprint = false;     // only white construction lines
-    bool showRadiators = false; // heat visible behind the windows
+    bool warmWindows = false;    // lit from inside (evening)
+    bool blueprint = false;      // only white construction lines
+    bool showRadiators = false;  // heat visible behind the windows
 };
 
 void drawSky(QPainter& painter, const QRectF& rect, const QColor& top, const QColor& horizon);

@@ -29,8 +29,9 @@ Layout landscapeLayout(const QSizeF& size, double houseX) {
     layout.houseScale = size.height() * 0.62 / 100;
     layout.house = QPointF(size.width() * houseX, size.height() * 0.80);
     layout.unitScale = layout.houseScale * 0.36;
-    layout.unit = QPointF(layout.house.x() + layout.houseScale * 50 + layout.unitScale * 50 + layout.houseScale * 16,
-                          layout.house.y() - layout.houseScale * 2);
+    layout.unit =
+        QPointF(layout.house.x() + layout.houseScale * 50 + layout.unitScale * 50 + layout.houseScale * 16,
+                layout.house.y() - layout.houseScale * 2);
     return layout;
 }
 
@@ -58,7 +59,8 @@ void drawCheckBadge(QPainter& painter, QPointF centre, double radius) {
     painter.setBrush(disc);
     painter.drawEllipse(centre, radius, radius);
     painter.setPen(QPen(Qt::white, radius * 0.24, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(QPolygonF{centre + QPointF(-radius * 0.45, 0), centre + QPointF(-radius * 0.1, radius * 0.35),
+    painter.drawPolyline(QPolygonF{centre + QPointF(-radius * 0.45, 0),
+                                   centre + QPointF(-radius * 0.1, radius * 0.35),
                                    centre + QPointF(radius * 0.5, -radius * 0.35)});
 }
 
@@ -103,7 +105,8 @@ void drawComponentAt(QPainter& painter, void (*component)(QPainter&), QPointF to
 void fitDesign(QPainter& painter, const QSizeF& size, const QSizeF& design) {
     // Uniform scale, centred: the design keeps its proportions on any picture size.
     const double scale = std::min(size.width() / design.width(), size.height() / design.height());
-    painter.translate((size.width() - design.width() * scale) / 2, (size.height() - design.height() * scale) / 2);
+    painter.translate((size.width() - design.width() * scale) / 2,
+                      (size.height() - design.height() * scale) / 2);
     painter.scale(scale, scale);
 }
 
@@ -119,19 +122,23 @@ void drawHouseScene(QPainter& p, const QSizeF& size, bool winter) {
         drawGround(p, ground, QColor(0xf4, 0xf8, 0xfc), QColor(0xc9, 0xd8, 0xe9));
     } else {
         drawSky(p, sky, QColor(0x5d, 0xa6, 0xe0), QColor(0xdc, 0xee, 0xfa));
-        drawSun(p, QPointF(size.width() * 0.86, size.height() * 0.18), size.height() * 0.07, QColor(0xf7, 0xc5, 0x2a));
+        drawSun(p, QPointF(size.width() * 0.86, size.height() * 0.18), size.height() * 0.07,
+                QColor(0xf7, 0xc5, 0x2a));
         drawGround(p, ground, QColor(0x6c, 0xae, 0x4a), QColor(0xa6, 0xd2, 0x7a));
     }
     const double treeHeight = size.height() * 0.42;
     drawConifer(p, QPointF(size.width() * 0.08, layout.groundY + size.height() * 0.06), treeHeight, winter);
-    drawConifer(p, QPointF(size.width() * 0.93, layout.groundY + size.height() * 0.04), treeHeight * 0.85, winter);
+    drawConifer(p, QPointF(size.width() * 0.93, layout.groundY + size.height() * 0.04), treeHeight * 0.85,
+                winter);
     HouseLook look;
     look.snowOnRoof = winter;
     look.warmWindows = winter;
     drawHouse(p, layout.house, layout.houseScale, look);
     drawLinesBetween(p, layout);
     drawOutdoorUnit(p, layout.unit, layout.unitScale);
-    if (winter) drawSnowfall(p, QRectF(0, 0, size.width(), size.height()), int(size.width() * 0.25), size.height() * 0.006);
+    if (winter)
+        drawSnowfall(p, QRectF(0, 0, size.width(), size.height()), int(size.width() * 0.25),
+                     size.height() * 0.006);
 }
 
 void drawInstallationStage(QPainter& p, const QSizeF& size, int stage) {
@@ -145,8 +152,10 @@ void drawInstallationStage(QPainter& p, const QSizeF& size, int stage) {
         p.drawRect(QRectF(6, 6, size.width() - 12, size.height() - 12));
         const QRectF titleBlock(size.width() - 96, size.height() - 34, 90, 28);
         p.drawRect(titleBlock);
-        p.drawLine(QPointF(titleBlock.left(), titleBlock.center().y()), QPointF(titleBlock.right(), titleBlock.center().y()));
-        p.drawLine(QPointF(titleBlock.left() + 30, titleBlock.top()), QPointF(titleBlock.left() + 30, titleBlock.bottom()));
+        p.drawLine(QPointF(titleBlock.left(), titleBlock.center().y()),
+                   QPointF(titleBlock.right(), titleBlock.center().y()));
+        p.drawLine(QPointF(titleBlock.left() + 30, titleBlock.top()),
+                   QPointF(titleBlock.left() + 30, titleBlock.bottom()));
         if (stage == 1) {
             HouseLook plan;
             plan.blueprint = true;
@@ -168,15 +177,19 @@ void drawInstallationStage(QPainter& p, const QSizeF& size, int stage) {
         drawSky(p, sky, QColor(0x7d, 0xb8, 0xe6), QColor(0xe4, 0xf1, 0xfa));
         drawGround(p, ground, QColor(0x7a, 0xb5, 0x55), QColor(0xb0, 0xd6, 0x86));
     }
-    drawConifer(p, QPointF(size.width() * 0.1, layout.groundY + size.height() * 0.05), size.height() * 0.4, false);
-    drawConifer(p, QPointF(size.width() * 0.92, layout.groundY + size.height() * 0.03), size.height() * 0.32, false);
+    drawConifer(p, QPointF(size.width() * 0.1, layout.groundY + size.height() * 0.05), size.height() * 0.4,
+                false);
+    drawConifer(p, QPointF(size.width() * 0.92, layout.groundY + size.height() * 0.03), size.height() * 0.32,
+                false);
     HouseLook look;
     look.warmWindows = evening;
     look.showRadiators = stage >= 4;
     drawHouse(p, layout.house, layout.houseScale, look);
     if (stage >= 4) drawLinesBetween(p, layout);
     if (stage >= 3) drawOutdoorUnit(p, layout.unit, layout.unitScale);
-    if (stage == 6) drawCheckBadge(p, QPointF(size.width() - size.height() * 0.16, size.height() * 0.18), size.height() * 0.1);
+    if (stage == 6)
+        drawCheckBadge(p, QPointF(size.width() - size.height() * 0.16, size.height() * 0.18),
+                       size.height() * 0.1);
 }
 
 void drawHouseSection(QPainter& p, const QSizeF& size) {
@@ -233,24 +246,26 @@ void drawHouseSection(QPainter& p, const QSizeF& size) {
     p.setBrush(QColor(0x6f, 0xd0, 0x7a));
     p.drawRect(QRectF(62, 148, 6, 2));
     const QRectF tank(98, 140, 18, 32);
-    drawBody(p, tank, 7, cylinderShade(tank, Qt::Vertical, QColor(0xd6, 0xdc, 0xe2)), QColor(0x7a, 0x84, 0x8e));
+    drawBody(p, tank, 7, cylinderShade(tank, Qt::Vertical, QColor(0xd6, 0xdc, 0xe2)),
+             QColor(0x7a, 0x84, 0x8e));
 
     // Heating circuit: flow up to the radiator and the floor coil, return down.
     const QColor flow(0xd6, 0x4a, 0x30);
     const QColor back(0x3a, 0x7a, 0xc8);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(flow, 2.2, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF{QPointF(107, 140), QPointF(107, 132), QPointF(128, 132), QPointF(128, 84), QPointF(150, 84),
-                             QPointF(150, 78)});
+    p.drawPolyline(QPolygonF{QPointF(107, 140), QPointF(107, 132), QPointF(128, 132), QPointF(128, 84),
+                             QPointF(150, 84), QPointF(150, 78)});
     p.setPen(QPen(back, 2.2, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    p.drawPolyline(QPolygonF{QPointF(176, 78), QPointF(176, 88), QPointF(136, 88), QPointF(136, 134), QPointF(112, 134),
-                             QPointF(112, 140)});
+    p.drawPolyline(QPolygonF{QPointF(176, 78), QPointF(176, 88), QPointF(136, 88), QPointF(136, 134),
+                             QPointF(112, 134), QPointF(112, 140)});
     // Radiator upstairs with rising warmth.
     const QRectF radiator(148, 64, 30, 14);
     drawBody(p, radiator, 1.5, faceShade(radiator, QColor(0xf6, 0xf6, 0xf6)), QColor(0x8a, 0x8a, 0x8a), 0.8);
     p.setPen(QPen(QColor(0xc8, 0xc8, 0xc8), 0.8));
     for (double x = 151; x < 177; x += 3) p.drawLine(QPointF(x, 66), QPointF(x, 76));
-    for (const double x : {155.0, 163.0, 171.0}) drawWavyArrow(p, QPointF(x, 61), 12, 1.4, QColor(0xe0, 0x70, 0x40));
+    for (const double x : {155.0, 163.0, 171.0})
+        drawWavyArrow(p, QPointF(x, 61), 12, 1.4, QColor(0xe0, 0x70, 0x40));
     // Floor heating coil in the ground floor screed.
     QPainterPath coil;
     coil.moveTo(48, 126);
@@ -260,7 +275,8 @@ void drawHouseSection(QPainter& p, const QSizeF& size) {
     }
     p.setPen(QPen(flow, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(coil);
-    for (const double x : {70.0, 110.0, 150.0}) drawWavyArrow(p, QPointF(x, 119), 14, 1.4, QColor(0xe0, 0x70, 0x40, 200));
+    for (const double x : {70.0, 110.0, 150.0})
+        drawWavyArrow(p, QPointF(x, 119), 14, 1.4, QColor(0xe0, 0x70, 0x40, 200));
 
     // Borehole with its loop, taking heat from the ground.
     p.setPen(Qt::NoPen);
@@ -313,8 +329,8 @@ void drawRefrigerationCycle(QPainter& p, const QSizeF& size) {
     // Electric drive of the compressor.
     p.setPen(QPen(QColor(0x9a, 0x6a, 0x00), 0.8));
     p.setBrush(QColor(0xf6, 0xc3, 0x1c));
-    p.drawPolygon(QPolygonF{QPointF(304, 108), QPointF(294, 128), QPointF(302, 128), QPointF(296, 146), QPointF(312, 122),
-                            QPointF(304, 122), QPointF(310, 108)});
+    p.drawPolygon(QPolygonF{QPointF(304, 108), QPointF(294, 128), QPointF(302, 128), QPointF(296, 146),
+                            QPointF(312, 122), QPointF(304, 122), QPointF(310, 108)});
 }
 
 void drawPressureEnthalpyChart(QPainter& p, const QSizeF& size) {
@@ -499,8 +515,8 @@ void drawIceCube(QPainter& p, const QSizeF& size) {
     fitDesign(p, size, QSizeF(100, 100));
     drawShadow(p, QRectF(14, 80, 76, 14), 70);
     // Three faces of a cube with softened edges, seen from above.
-    const QPointF top(50, 12), left(14, 30), right(86, 30), centre(50, 48), bottomLeft(16, 70), bottomRight(84, 70),
-        bottom(50, 90);
+    const QPointF top(50, 12), left(14, 30), right(86, 30), centre(50, 48), bottomLeft(16, 70),
+        bottomRight(84, 70), bottom(50, 90);
     auto face = [&](const QPolygonF& shape, const QColor& light, const QColor& dark) {
         QLinearGradient fill(shape.boundingRect().topLeft(), shape.boundingRect().bottomRight());
         fill.setColorAt(0, light);

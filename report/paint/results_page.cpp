@@ -1,0 +1,75 @@
+#include "report/paint/results_page.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "localisation/code_page.h"
+#include "report/report_title.h"
+#include "report/results_file.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+
+namespace {
+
+// Paper lines are half a point wide at any printer resolution; the view draws one-pixel lines.
+QPen LinePen(const QPainter& painter, PageTarget target) {
+    QPen pen(Qt::black);
+    if (target == PageTarget::View || !painter.device()) {
+        pen.setCosmetic(true);
+        pen.setWidth(1);
+    } else {
+        pen.setWidthF(painter.device()->logicalDpiY() * 0.5 / 72.0);
+    }
+    return pen;
+}
+
+}  // namespace
+
+QString PageTextToUnicode(const std::string& text) {
+    return QString::fromStdString(CodePageToUtf8(text, CodePageOf(Settings.LanguageCode)));
+}
+
+void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& style) {
+    const PageLayout layout = LayOutResultsPage(ReadResultsFile(), style.target);
+    const auto at = [&page](double x, double y) {
+        return QPointF(page.left() + x * page.width(), page.top() + y * page.height());
+    };
+
+    painter.save();
+    painter.setPen(LinePen(painter, style.target));
+    for (const PageLine& line : layout.lines) painter.drawLine(at(line.x0, line.y0), at(line.x1, line.y1));
+
+    QFont font(style.fontFamily);
+    font.setPointSizeF(style.pointSize);
+    for (const PageText& text : layout.texts) {
+        font.setBold(text.bold);
+        painter.setFont(font);
+        // The layout places the top of the text; the painter wants the baseline.
+        const qreal ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
+        painter.drawText(at(text.x, text.y) + QPointF(0, ascent), PageTextToUnicode(text.text));
+    }
+    painter.restore();
+}
+
+bool PrintResultsPage(QPagedPaintDevice& device, const QString& fontFamily) {
+    device.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    DrawResultsPage(painter, QRectF(0, 0, device.width(), device.height()), PageStyle::ForPaper(fontFamily));
+    return painter.end();
+}
+
+bool PrintResultsPdf(const QString& fileName, const QString& fontFamily) {
+    QPdfWriter pdf(fileName);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setTitle(PageTextToUnicode(BuildReportTitle()));
+    pdf.setCreator(PageTextToUnicode(Settings.ProductName));
+    return PrintResultsPage(pdf, fontFamily);
+}
+
+}  // namespace tervalo

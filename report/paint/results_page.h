@@ -1,0 +1,41 @@
+#pragma once
+
+// The one drawing of the report page: the results view, the printer, a PDF file and the tests' images all call
+// DrawResultsPage with their own painter. Links Qt Gui only.
+
+#include <QRectF>
+#include <QString>
+
+#include "report/page_layout.h"
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace tervalo {
+
+struct PageStyle {
+    PageTarget target = PageTarget::Paper;
+    QString fontFamily;
+    qreal pointSize = 10;
+
+    // Size 8 in the view, headings not emphasised; size 10 on paper with bold headings.
+    static PageStyle ForView(const QString& fontFamily) { return {PageTarget::View, fontFamily, 8}; }
+    static PageStyle ForPaper(const QString& fontFamily) { return {PageTarget::Paper, fontFamily, 10}; }
+};
+
+// Draws the page of ergEN1.DAT in the current directory. `page` is where the page (0, 0)-(W, H) stands in
+// the painter's coordinates; every position is a fraction of it. A missing or unreadable file gives the frame
+// alone. Fonts are taken in points of the painter's device.
+void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& style);
+
+// Prints the page as one sheet on a printer or PDF writer: full-page coordinates, paper style, then the page
+// and the document are ended. False when the device could not be opened or finished.
+bool PrintResultsPage(QPagedPaintDevice& device, const QString& fontFamily);
+
+// Prints the page to a PDF file (A4). Needs a QGuiApplication.
+bool PrintResultsPdf(const QString& fileName, const QString& fontFamily);
+
+// The text of a record in the language's code page as Unicode.
+QString PageTextToUnicode(const std::string& text);
+
+}  // namespace tervalo

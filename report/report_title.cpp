@@ -1,0 +1,21 @@
+#include "report/report_title.h"
+
+#include "engine/text_util.h"
+#include "localisation/language_tables.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+
+std::string BuildReportTitle() {
+    const std::string& a = Caption(81);
+    const std::string& b = Caption(66);
+    const std::string& c = Caption(222);
+    const std::string start = Settings.ProductName + " : " + a;
+    const std::string code = UpperAscii(Settings.LanguageCode);
+    if (code == "FRA") return start + " de " + b + " - Simulacion " + c + " CO2";
+    if (code == "ESP" || code == "POR") return start + " del " + b + " - Simulacion " + c + " CO2";
+    if (code == "ITA") return start + " di " + b + " - Simulatione " + c + " CO2";
+    return start + " " + b + " - Simulation CO2 " + c;
+}
+
+}  // namespace tervalo

@@ -1,0 +1,154 @@
+#include "report/results_writer.h"
+
+#include <initializer_list>
+#include <string_view>
+
+#include "localisation/language_tables.h"
+#include "project/window_texts.h"
+#include "report/report_title.h"
+#include "report/results_file.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+
+namespace {
+
+// Builds the records in the order they are written.
+class RecordSequence {
+public:
+    void Blank() { records_.push_back(Settings.LineBreak); }
+
+    void Heading(std::string_view text, std::string_view ending) {
+        records_.push_back(Concat({kRecordIndent, kHeadingMarker, text, ending}));
+    }
+
+    void Field(std::string_view label, std::initializer_list<std::string_view> value) {
+        std::string record = Concat({kRecordIndent, label, kFieldMarker});
+        for (std::string_view part : value) record += part;
+        records_.push_back(std::move(record));
+    }
+
+    void Plain(std::string_view text) { records_.push_back(Concat({kRecordIndent, text})); }
+
+    void Rule() { records_.push_back(Concat({kRecordIndent, std::string(155, '-'), Settings.LineBreak})); }
+
+    std::vector<std::string> Take() { return std::move(records_); }
+
+private:
+    static std::string Concat(std::initializer_list<std::string_view> parts) {
+        std::string text;
+        for (std::string_view part : parts) text += part;
+        return text;
+    }
+
+    std::vector<std::string> records_;
+};
+
+std::string Labelled(std::string_view caption) { return std::string(caption) + Settings.LabelSeparator; }
+
+}  // namespace
+
+std::vector<std::string> BuildResultsRecords(const ProjectRecord& p) {
+    const std::string& sep = Settings.LabelSeparator;
+    const std::string& currency = Settings.CurrencyCode;
+    const std::string squareMetres = SquareMetres();
+    const std::string& heatPump = HeatCaption(28);
+    RecordSequence r;
+
+    r.Blank();
+    r.Heading(BuildReportTitle(), Settings.LineBreak);
+    r.Blank();
+
+    r.Heading(HeatCaption(33), sep);
+    r.Blank();
+    r.Field(Labelled(HeatCaption(11)), {p.WohnFL, " ", squareMetres});
+    r.Blank();
+    r.Field(Labelled(HeatCaption(26)), {p.HausTyp});
+    r.Blank();
+    r.Field(Labelled(HeatCaption(12)), {p.Klimazone});
+    r.Blank();
+    // The specific demand's value is not reported, only its unit.
+    r.Field(Labelled(HeatCaption(25)), {" kWh/", squareMetres, " a"});
+    r.Blank();
+    // The only label written without the separator.
+    r.Field(HeatCaption(31) + " " + HeatCaption(33), {p.GesHBDGeB, " kWh/a"});
+    r.Blank();
+    r.Field(Labelled(HeatCaption(13)), {p.AmbientT});
+    r.Blank();
+    r.Rule();
+    r.Rule();
+    r.Blank();
+
+    r.Heading(HeatCaption(32), sep);
+    r.Blank();
+    r.Field(Labelled(HeatCaption(41)), {p.HeizArt});
+    r.Blank();
+    r.Field(Labelled(HeatCaption(42)), {p.KesselWirk, " - ", p.WirkGKessel, " %"});
+    r.Blank();
+    r.Field(Labelled(HeatCaption(29)), {p.Bereitstell, " - ", p.BereitStV, " %"});
+    r.Blank();
+    r.Field(Labelled(HeatCaption(34)), {p.BrennK, " ", p.BrennStKeinh});
+    r.Blank();
+    r.Field(Labelled(HeatCaption(35)), {p.BrennStV, " ", p.BrennstVUnit});
+    r.Field(Labelled(p.Label39), {p.GesHBDHeiz, " kWh/a"});
+    r.Blank();
+    r.Rule();
+    r.Rule();
+    r.Blank();
+
+    r.Heading(heatPump, sep);
+    r.Blank();
+    r.Field(Labelled(HeatCaption(23)), {p.AnwendBereich});
+    r.Blank();
+    r.Field(Labelled(Caption(14)), {p.VFlsize});
+    r.Blank();
+    r.Field(Labelled(Caption(84)), {p.EnergKost, " ", currency, "/kWh"});
+    r.Blank();
+    r.Field(Labelled(HeatCaption(54) + " " + heatPump), {p.GesEnergWP, " kWh/a"});
+    if (p.EinbindCheck) {
+        r.Plain(HeatCaption(30));
+        r.Blank();
+    }
+    r.Rule();
+    r.Rule();
+    r.Blank();
+
+    r.Plain(Labelled(Caption(84)));
+    r.Blank();
+    r.Rule();
+    r.Blank();
+    r.Field(Labelled(Caption(84) + " " + p.HeizArt), {p.Label27, " ", currency, "/a"});
+    r.Blank();
+    r.Field(Labelled(Caption(222) + " CO2 " + p.HeizArt), {p.Label38, " t/a"});
+    r.Blank();
+    r.Rule();
+    r.Blank();
+    r.Field(Labelled(Caption(84) + " " + heatPump), {p.BetrKo, " ", currency, "/a"});
+    r.Blank();
+    r.Field(Labelled(Caption(222) + " CO2 " + heatPump), {p.co2consum, " t/a"});
+    r.Blank();
+    r.Rule();
+    r.Rule();
+
+    for (int info : {41, 42, 43, 44, 45, 40}) {
+        r.Plain(InfoText(info));
+        r.Blank();
+    }
+    if (!InfoText(39).empty()) {
+        r.Plain(InfoText(39));
+        r.Blank();
+    }
+    r.Rule();
+    // The owner lines are the captions of the main window's Label3, Label6 and Label7.
+    r.Plain(Settings.OwnerLines[0] + " " + Settings.OwnerLines[1]);
+    r.Blank();
+    r.Plain(Settings.OwnerLines[2] + " - " + Settings.WebAddress);
+    r.Blank();
+    return r.Take();
+}
+
+bool WriteResultsFile(const ProjectRecord& project) {
+    return WriteResultsRecords(BuildResultsRecords(project));
+}
+
+}  // namespace tervalo

@@ -1,0 +1,192 @@
+#include "report/ui/print_settings_window.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "engine/dialog_mode.h"
+#include "engine/file_access.h"
+#include "localisation/code_page.h"
+#include "localisation/language_tables.h"
+#include "report/paint/results_page.h"
+#include "report/ui/current_printer.h"
+#include "report/ui/picture_button.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+
+namespace {
+
+// The window shows the font itself; the sample text is the font's name with letters and digits.
+QString SampleText(const QString& family) { return family + QStringLiteral("\nAaBbCcXxYyZz 0123456789"); }
+
+QLabel* Twin(const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    return label;
+}
+
+PictureButton* Button(const QString& name, QWidget* parent) {
+    auto* button = new PictureButton(name, parent);
+    button->setFixedSize(TwipsToPixels(parent, 600), TwipsToPixels(parent, 600));
+    return button;
+}
+
+QHBoxLayout* ButtonRow(PictureButton* button, QLabel* twin) {
+    button->AddTwin(twin);
+    auto* row = new QHBoxLayout;
+    row->addWidget(button);
+    row->addWidget(twin, 1);
+    return row;
+}
+
+}  // namespace
+
+PrintSettingsWindow::PrintSettingsWindow(QWidget* parent)
+    : QDialog(parent),
+      fontlist(new QComboBox(this)),
+      FonttestPN(new QLabel(this)),
+      drbutt(Button("drbutt", this)),
+      drbutt_l(Twin("drbutt_l", this)),
+      prevButt(Button("prevButt", this)),
+      prevButt_l(Twin("prevButt_l", this)),
+      Panel3D1(new QFrame(this)),
+      Pwidth(new QLabel(Panel3D1)),
+      Pheight(new QLabel(Panel3D1)),
+      Swidth(new QLabel(Panel3D1)),
+      Sheight(new QLabel(Panel3D1)),
+      Command3D1(new QPushButton(QStringLiteral("OK"), Panel3D1)),
+      OKbutt(Button("OKbutt", this)),
+      Okbutt_l(Twin("Okbutt_l", this)),
+      Abbutt(Button("Abbutt", this)),
+      Abbutt_l(Twin("Abbutt_l", this)),
+      iceC(new QLabel(this)) {
+    setObjectName("PrintSettings");
+    setModal(true);
+    fontlist->setObjectName("fontlist");
+    FonttestPN->setObjectName("FonttestPN");
+    Panel3D1->setObjectName("Panel3D1");
+    Command3D1->setObjectName("Command3D1");
+    iceC->setObjectName("iceC");
+
+    // Load: the picture and the printer's fonts in the printer's order.
+    const auto ice = FindFileNoCase("iceCube.bmp");
+    if (ice) iceC->setPixmap(QPixmap(QString::fromStdString(ice->string())));
+    fontlist->addItems(QFontDatabase::families());
+    fontlist->setMaxVisibleItems(20);
+
+    FonttestPN->setFrameShape(QFrame::Box);
+    FonttestPN->setAlignment(Qt::AlignCenter);
+    FonttestPN->setMinimumSize(TwipsToPixels(this, 4800), TwipsToPixels(this, 1200));
+    FonttestPN->setAutoFillBackground(true);
+    FonttestPN->setStyleSheet("background: white; color: black;");
+
+    Panel3D1->setFrameShape(QFrame::StyledPanel);
+    auto* panelLayout = new QVBoxLayout(Panel3D1);
+    for (QLabel* label : {Pwidth, Pheight, Swidth, Sheight}) panelLayout->addWidget(label);
+    Pwidth->setObjectName("Pwidth");
+    Pheight->setObjectName("Pheight");
+    Swidth->setObjectName("Swidth");
+    Sheight->setObjectName("Sheight");
+    panelLayout->addWidget(Command3D1, 0, Qt::AlignRight);
+    Panel3D1->hide();
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(fontlist);
+    left->addWidget(FonttestPN, 1);
+    left->addLayout(ButtonRow(drbutt, drbutt_l));
+    left->addLayout(ButtonRow(prevButt, prevButt_l));
+    left->addWidget(Panel3D1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(iceC, 0, Qt::AlignHCenter);
+    right->addStretch(1);
+    right->addLayout(ButtonRow(OKbutt, Okbutt_l));
+    right->addLayout(ButtonRow(Abbutt, Abbutt_l));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right);
+
+    connect(fontlist, &QComboBox::textActivated, this, &PrintSettingsWindow::ChooseFont);
+    connect(drbutt, &PictureButton::clicked, this, [this] { printCMsetup(this); });
+    connect(prevButt, &PictureButton::clicked, this, &PrintSettingsWindow::Printer_I);
+    connect(Command3D1, &QPushButton::clicked, Panel3D1, &QWidget::hide);
+    connect(OKbutt, &PictureButton::clicked, this, [this] {
+        DialogMode = 1;
+        accept();
+    });
+    connect(Abbutt, &PictureButton::clicked, this, [this] {
+        DialogMode = 0;
+        reject();
+    });
+}
+
+void PrintSettingsWindow::Activate() {
+    setWindowTitle(PageTextToUnicode(Settings.ProductName + " - " + Caption(63) + " " + Caption(166)));
+    drbutt->SetPicture("prcap.bmp");
+    prevButt->SetPicture("zoomcap.bmp");
+    OKbutt->SetPicture("okcap.bmp");
+    Abbutt->SetPicture("abcap.bmp");
+    drbutt_l->setText(PageTextToUnicode(Caption(166)));
+    prevButt_l->setText(PageTextToUnicode(Caption(26)));
+    Okbutt_l->setText(QStringLiteral("OK"));
+    Abbutt_l->setText(PageTextToUnicode(Caption(35)));
+
+    // The stored font goes to the printer and the sample; the list shows what the printer now uses, which is
+    // its own font when it lacks the stored one. The stored name is kept until the user chooses a font.
+    const QString stored = PageTextToUnicode(Settings.PrintFontName);
+    SetPrinterFontName(stored);
+    ShowSample(stored);
+    fontlist->setCurrentIndex(fontlist->findText(PrinterFontName(), Qt::MatchFixedString));
+}
+
+void PrintSettingsWindow::ChooseFont(const QString& name) {
+    SetPrinterFontName(name);
+    Settings.PrintFontName = Utf8ToCodePage(name.toStdString(), CodePageOf(Settings.LanguageCode));
+    ShowSample(name);
+    SetPrinterFontName(name);
+}
+
+void PrintSettingsWindow::ShowSample(const QString& name) {
+    QFont font(name);
+    font.setPointSize(12);
+    FonttestPN->setFont(font);
+    FonttestPN->setText(SampleText(name));
+}
+
+void PrintSettingsWindow::Printer_I() {
+    const QSize page = PrinterPageSize();
+    const QSize screen = this->screen() ? this->screen()->size() : QSize();
+    Pwidth->setText(QStringLiteral("Printer Width = ") + QString::number(page.width()));
+    Pheight->setText(QStringLiteral("Printer Height = ") + QString::number(page.height()));
+    Swidth->setText(QStringLiteral("Screen Width = ") + QString::number(PixelsToTwips(this, screen.width())));
+    Sheight->setText(QStringLiteral("Screen Height = ") + QString::number(PixelsToTwips(this, screen.height())));
+    Panel3D1->show();
+}
+
+void PrintSettingsWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Activate();
+}
+
+void PrintSettingsWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (const QScreen* s = screen()) {
+        const QRect area = s->geometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    }
+}
+
+void PrintSettingsWindow::done(int result) {
+    // The close box and Escape cancel like the cancel button.
+    if (result != QDialog::Accepted) DialogMode = 0;
+    QDialog::done(result);
+}
+
+}  // namespace tervalo

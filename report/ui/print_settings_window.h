@@ -1,0 +1,56 @@
+#pragma once
+
+// The print settings, confirmed before the report page goes to paper: the printer font with a sample, the
+// printer set-up dialog, the printer's and the screen's sizes. OK sets DialogMode to 1, cancel (and the close
+// box) to 0; the results view prints only when it reads 1 afterwards.
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QFrame;
+class QPushButton;
+
+namespace tervalo {
+
+class PictureButton;
+
+class PrintSettingsWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit PrintSettingsWindow(QWidget* parent = nullptr);
+
+    QComboBox* fontlist;
+    QLabel* FonttestPN;
+    PictureButton* drbutt;
+    QLabel* drbutt_l;
+    PictureButton* prevButt;
+    QLabel* prevButt_l;
+    QFrame* Panel3D1;
+    QLabel* Pwidth;
+    QLabel* Pheight;
+    QLabel* Swidth;
+    QLabel* Sheight;
+    QPushButton* Command3D1;
+    PictureButton* OKbutt;
+    QLabel* Okbutt_l;
+    PictureButton* Abbutt;
+    QLabel* Abbutt_l;
+    QLabel* iceC;
+
+    // Fills the four size labels and shows the panel.
+    void Printer_I();
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Activate();
+    void ChooseFont(const QString& name);
+    void ShowSample(const QString& name);
+};
+
+}  // namespace tervalo

@@ -1,0 +1,35 @@
+#include "report/ui/report_windows.h"
+
+#include <QDir>
+#include <QMessageBox>
+
+#include "report/paint/results_page.h"
+#include "report/results_file.h"
+#include "report/results_writer.h"
+#include "report/ui/current_printer.h"
+#include "report/ui/results_view.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+
+bool PrintProject(const ProjectRecord& project, QWidget* parent) {
+    if (!WriteResultsFile(project)) {
+        const QString file = QDir::current().absoluteFilePath(QString::fromLatin1(kResultsFileName));
+        QMessageBox::warning(parent, PageTextToUnicode(Settings.ProductName),
+                             QStringLiteral("%1\n\nThe results file could not be written (no write permission or "
+                                            "the disk is full). The report is not shown.")
+                                 .arg(QDir::toNativeSeparators(file)));
+        return false;
+    }
+    ShowResultsView(parent);
+    return true;
+}
+
+void ShowResultsView(QWidget* parent) {
+    ResultsView view(parent);
+    view.exec();
+}
+
+bool ShowPrinterSetup(QWidget* parent) { return printCMsetup(parent); }
+
+}  // namespace tervalo

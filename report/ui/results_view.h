@@ -1,0 +1,56 @@
+#pragma once
+
+// The results view: a modal window showing the report page drawn from ergEN1.DAT, with the print-header
+// option, a page scroll bar and the print, close and cancel commands. Printing goes through the print settings;
+// the page is printed only when they were confirmed (DialogMode 1).
+
+#include <QDialog>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QScrollBar;
+
+namespace tervalo {
+
+class PictureButton;
+
+class ResultsView : public QDialog {
+    Q_OBJECT
+public:
+    explicit ResultsView(QWidget* parent = nullptr);
+
+    QCheckBox* PrintHead;
+    QScrollBar* VScroll1;
+    QFrame* Frame3D2;
+    QLabel* Label3;
+    QLabel* Label4;
+    PictureButton* Command3D1;  // close
+    QLabel* Command3D1_l;
+    PictureButton* Command3D2;  // print
+    QLabel* Command3D2_l;
+    PictureButton* Command3D3;  // cancel
+    QLabel* Command3D3_l;
+
+    // Where the page (0, 0)-(W, H) stands in the window: the surface spans -0.1 W to 1.5 W across and
+    // -0.045 H to 0.99 H down, so the page takes the left part and the button panel the rest.
+    static QRectF PageArea(const QSizeF& surface);
+
+    // The page size the view lays out, from the current printer; 2150 x 2900 when there is none.
+    static QSizeF ViewPageSize();
+
+    // Every way of closing resets DialogMode to 0.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Activate();
+    void PrintHeadClicked();
+    void Print();
+};
+
+}  // namespace tervalo

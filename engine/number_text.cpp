@@ -3,7 +3,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace tervalo {
@@ -128,17 +127,22 @@ std::string GeneralNumberText(double value, char decimalSeparator) {
     if (value == 0) return "0";
     char buffer[64];
     const double magnitude = std::fabs(value);
-    // Ordinary magnitudes are written out in full; only extreme ones take an exponent.
+    // Ordinary magnitudes are written out in full; only extreme ones take an exponent. to_chars writes as
+    // printf does in the C locale, whatever locale the windowing toolkit has set (a German one writes ",").
+    std::to_chars_result written{};
     if (magnitude >= 1e15 || magnitude < 1e-15)
-        std::snprintf(buffer, sizeof buffer, "%.14E", value);
+        written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     else {
         const int integerDigits = magnitude >= 1 ? static_cast<int>(std::floor(std::log10(magnitude))) + 1 : 0;
         int decimals = 15 - integerDigits;
         if (magnitude < 1) decimals = 15 - static_cast<int>(std::floor(std::log10(magnitude))) - 1;
         if (decimals < 0) decimals = 0;
-        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+        written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     }
-    std::string text = TrimmedTrailingZeros(buffer);
+    std::string text(buffer, written.ptr);
+    for (char& c : text)
+        if (c == 'e') c = 'E';
+    text = TrimmedTrailingZeros(text);
     if (text == "-0") text = "0";
     for (char& c : text)
         if (c == '.') c = decimalSeparator;

@@ -19,7 +19,7 @@ void placeBox(QPainter& painter, QPointF origin, double scale, double width, dou
     painter.scale(scale, scale);
 }
 
-void drawWindow(QPainter& painter, const QRectF& frame, const HouseLook& look) {
+void drawWindow(QPainter& painter, const QRectF& frame, const HouseLook& look, bool hasRadiator) {
     if (look.blueprint) {
         painter.setPen(QPen(blueprintLine, 0.8));
         painter.setBrush(Qt::NoBrush);
@@ -40,7 +40,7 @@ void drawWindow(QPainter& painter, const QRectF& frame, const HouseLook& look) {
     painter.setPen(QPen(QColor(0xff, 0xff, 0xff), 1.6));
     painter.setBrush(glass);
     painter.drawRect(frame);
-    if (look.showRadiators) {
+    if (look.showRadiators && hasRadiator) {
         // A warm glow rising from the radiator under the sill.
         QLinearGradient glow(frame.topLeft(), frame.bottomLeft());
         glow.setColorAt(0.3, QColor(0xff, 0x9a, 0x50, 0));
@@ -126,9 +126,9 @@ void drawHouse(QPainter& painter, QPointF origin, double scale, const HouseLook&
         painter.setBrush(QColor(0xe0, 0xc0, 0x60));
         painter.drawEllipse(QPointF(67, 87), 1, 1);
     }
-    drawWindow(painter, QRectF(18, 60, 22, 18), look);
-    drawWindow(painter, QRectF(74, 60, 11, 18), look);
-    drawWindow(painter, QRectF(44, 28, 12, 11), look);
+    drawWindow(painter, QRectF(18, 60, 22, 18), look, true);
+    drawWindow(painter, QRectF(74, 60, 11, 18), look, true);
+    drawWindow(painter, QRectF(44, 28, 12, 11), look, false);
     painter.restore();
 }
 
@@ -164,8 +164,8 @@ void drawOutdoorUnit(QPainter& painter, QPointF origin, double scale, bool bluep
 }
 
 void drawConnectingLines(QPainter& painter, QPointF unitSide, QPointF wall, double width) {
-    // Flow (warm) above return (cool), both with light insulation sleeves.
-    const QPointF offset(0, width * 1.4);
+    // Flow (warm) above return (cool), run side by side as one bundle.
+    const QPointF offset(0, width * 0.75);
     for (const auto& [shift, colour] :
          {std::pair{-offset, QColor(0xd0, 0x50, 0x3a)}, std::pair{offset, QColor(0x3a, 0x7a, 0xc8)}}) {
         const QPointF from = unitSide + shift;

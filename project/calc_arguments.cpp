@@ -1,0 +1,138 @@
+#include "project/calc_arguments.h"
+
+#include <charconv>
+
+#include "project/project_lists.h"
+
+namespace tervalo {
+
+namespace {
+
+bool StartsWith(const std::string& text, std::string_view prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+bool IsInput(FieldKind kind) {
+    return kind == FieldKind::Text || kind == FieldKind::List || kind == FieldKind::CheckBox ||
+           kind == FieldKind::PriceBox;
+}
+
+// "#N" with N from 1 to the list's length; 0 when the text is no entry number.
+int EntryNumber(const std::string& text) {
+    if (text.size() < 2 || text[0] != '#') return 0;
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data() + 1, text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size()) return 0;
+    return number;
+}
+
+std::optional<CalcCommand::Action> OptionAction(const std::string& argument) {
+    using A = CalcCommand::Action;
+    if (argument == "--save") return A::Save;
+    if (argument == "--calculate") return A::Calculate;
+    if (argument == "--activate") return A::Activate;
+    if (argument == "--prices") return A::OpenPrices;
+    if (argument == "--prices-ok") return A::AcceptPrices;
+    if (argument == "--prices-cancel") return A::CancelPrices;
+    return std::nullopt;
+}
+
+// One FIELD=TEXT or FIELD:=TEXT argument; the error text when it is malformed.
+std::string ParseFieldArgument(const std::string& argument, CalcCommand& command) {
+    const auto equals = argument.find('=');
+    if (equals == std::string::npos || equals == 0) return "malformed argument \"" + argument + "\"";
+    const bool setOnly = argument[equals - 1] == ':';
+    const std::string name = argument.substr(0, setOnly ? equals - 1 : equals);
+    command.text = argument.substr(equals + 1);
+    command.field = FindProjectField(name);
+    if (!command.field) return "unknown field \"" + name + "\" in \"" + argument + "\"";
+    if (!IsInput(command.field->kind)) return "\"" + name + "\" is a label, not an input field";
+    command.action = setOnly ? CalcCommand::Action::SetOnly : CalcCommand::Action::SetAndAct;
+
+    if (command.field->kind == FieldKind::CheckBox && command.text != "0" && command.text != "1")
+        return "EinbindCheck takes 0 or 1, not \"" + command.text + "\"";
+    if (command.field->kind == FieldKind::List && !setOnly && !command.text.empty() &&
+        command.text[0] == '#') {
+        const int count = ListEntryCount(*command.field->list);
+        const int number = EntryNumber(command.text);
+        if (number < 1 || number > count)
+            return "\"" + command.text + "\" is no entry of " + name + " (it has " + std::to_string(count) +
+                   " entries)";
+        command.action = CalcCommand::Action::ChooseEntry;
+        command.entry = number;
+    }
+    return {};
+}
+
+}  // namespace
+
+CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
+    CalcParse parse;
+    for (const std::string& argument : arguments) {
+        if (argument == "--help" || argument == "-h") {
+            parse.options.help = true;
+            continue;
+        }
+        if (const auto action = OptionAction(argument)) {
+            parse.options.commands.push_back(CalcCommand{*action, nullptr, {}, 0});
+            continue;
+        }
+        if (StartsWith(argument, "--language=")) {
+            const std::string code = argument.substr(11);
+            if (code.size() != 3) {
+                parse.error = "malformed argument \"" + argument + "\": a language code has three letters";
+                return parse;
+            }
+            parse.options.commands.push_back(
+                CalcCommand{CalcCommand::Action::SwitchLanguage, nullptr, code, 0});
+            continue;
+        }
+        if (StartsWith(argument, "--decimal-separator=")) {
+            const std::string separator = argument.substr(20);
+            if (separator.size() != 1) {
+                parse.error = "malformed argument \"" + argument + "\": the separator is one character";
+                return parse;
+            }
+            parse.options.decimalSeparator = separator[0];
+            continue;
+        }
+        if (StartsWith(argument, "-")) {
+            parse.error = "unknown option \"" + argument + "\"";
+            return parse;
+        }
+        CalcCommand command;
+        if (std::string error = ParseFieldArgument(argument, command); !error.empty()) {
+            parse.error = error;
+            return parse;
+        }
+        parse.options.commands.push_back(command);
+    }
+    return parse;
+}
+
+std::string CalcUsage() {
+    return "Usage: tervalo-calc [ARGUMENT]...\n"
+           "Loads the project (TempPart.dat) in the current directory as the project window does, applies "
+           "the\n"
+           "arguments in order as the user would in the window, and prints every field, list, label, "
+           "caption\n"
+           "and the window title as NAME=TEXT lines (UTF-8). Messages of the window go to standard error.\n"
+           "\n"
+           "  FIELD=TEXT             set the field and act: Enter in a text field, choose in a list,\n"
+           "                         EinbindCheck=1 or =0 checks or unchecks and clicks\n"
+           "  LIST=#N                choose the N-th entry of a list (from 1)\n"
+           "  FIELD:=TEXT            set the text only, as typing without Enter\n"
+           "  --save                 accept: save the project to TempPart.dat\n"
+           "  --calculate            the calculate command\n"
+           "  --activate             the window is activated again (reads SpezBK.dat, calculates)\n"
+           "  --prices               open the fuel-price panel (BK50 to BK53 from SpezBK.dat)\n"
+           "  --prices-ok            store the panel's prices in SpezBK.dat\n"
+           "  --prices-cancel        close the panel without saving\n"
+           "  --language=CODE        close the window without saving, switch the language (the saved\n"
+           "                         project is rewritten into it) and open the window again\n"
+           "  --decimal-separator=C  the regional decimal separator (default: the system locale's)\n"
+           "\n"
+           "Exit status 2 for a malformed argument or an unknown field; nothing is then saved.\n";
+}
+
+}  // namespace tervalo

@@ -1,0 +1,49 @@
+#pragma once
+
+// The command line of tervalo-calc, the headless calculator: each argument is one thing the user does in the
+// project window, applied in order.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "project/project_fields.h"
+
+namespace tervalo {
+
+struct CalcCommand {
+    enum class Action {
+        SetAndAct,       // FIELD=TEXT: set the text and perform the field's action (Enter, choose, click)
+        ChooseEntry,     // LIST=#N: choose the N-th entry of the list
+        SetOnly,         // FIELD:=TEXT: set the text only, as typing without Enter
+        Save,            // --save: accept (TempPart.dat)
+        Calculate,       // --calculate: the calculate command
+        Activate,        // --activate: the window is activated again
+        OpenPrices,      // --prices: the fuel-price panel
+        AcceptPrices,    // --prices-ok
+        CancelPrices,    // --prices-cancel
+        SwitchLanguage,  // --language=CODE: close the window, language command, open the window
+    };
+    Action action = Action::SetAndAct;
+    const ProjectFieldInfo* field = nullptr;
+    std::string text;  // UTF-8 as given; the language code for SwitchLanguage
+    int entry = 0;     // ChooseEntry, counted from 1
+};
+
+struct CalcOptions {
+    std::vector<CalcCommand> commands;
+    std::optional<char> decimalSeparator;  // --decimal-separator=C, else the system locale's
+    bool help = false;
+};
+
+// The parsed command line, or the message that names the malformed argument or unknown field.
+struct CalcParse {
+    CalcOptions options;
+    std::string error;
+};
+CalcParse ParseCalcArguments(const std::vector<std::string>& arguments);
+
+// The usage text of --help.
+std::string CalcUsage();
+
+}  // namespace tervalo

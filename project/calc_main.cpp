@@ -1,0 +1,193 @@
+// tervalo-calc: the project window without a window, for scripted and batch use. It starts as Tervalo does in
+// the current directory (settings, language texts, branding), opens the project window (record, rules,
+// catalogue index, calculation), applies its arguments in order and prints the window's texts.
+
+#include <clocale>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "engine/text_util.h"
+#include "localisation/code_page.h"
+#include "localisation/language_tables.h"
+#include "project/calc_arguments.h"
+#include "project/project_actions.h"
+#include "project/project_fields.h"
+#include "project/project_lists.h"
+#include "project/project_record.h"
+#include "shell/branding_file.h"
+#include "shell/language_session.h"
+#include "shell/run_settings.h"
+#include "shell/settings_file.h"
+
+namespace {
+
+using namespace tervalo;
+
+int CodePage() {
+    return CodePageOf(Settings.LanguageCode);
+}
+
+std::string Utf8(const std::string& text) {
+    return CodePageToUtf8(text, CodePage());
+}
+
+void ShowMessages(const WindowMessages& messages) {
+    for (std::string text : messages) {
+        for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+            text.replace(at, 2, "\n");
+        std::cerr << "message: " << Utf8(text) << '\n';
+    }
+}
+
+// The system locale's decimal separator. The numeric locale is then put back to "C", since the number texts
+// are formed with the C library.
+char SystemDecimalSeparator() {
+    char separator = '.';
+    if (std::setlocale(LC_NUMERIC, "")) {
+        const char* point = std::localeconv()->decimal_point;
+        if (point && point[0] && !point[1]) separator = point[0];
+    }
+    std::setlocale(LC_NUMERIC, "C");
+    return separator;
+}
+
+// Tervalo's start-up without the steps that belong to its main window alone (the hand-over file is left for
+// Tervalo).
+void StartUp() {
+    StartupReadSettings();
+    Settings.LineBreak = "\r\n";
+    Settings.LabelSeparator = " :";
+    LoadLanguageTexts();
+    ReadBranding();
+    LoadInfoTexts(Settings.LanguageCode);
+}
+
+void OpenProjectWindow() {
+    ClearProjectWindow();
+    OnWindowLoad();
+    OnWindowActivate();
+}
+
+// The action of FIELD=TEXT.
+void SetAndAct(const ProjectFieldInfo& field, const std::string& text) {
+    ProjectRecord& record = Project();
+    switch (field.kind) {
+        case FieldKind::List:
+            OnListChosen(*field.list, text);
+            break;
+        case FieldKind::CheckBox:
+            OnEinbindCheckClicked(text == "1");
+            break;
+        case FieldKind::Text:
+            EditableText(record, field) = text;
+            ShowMessages(OnEnter(field.text));
+            break;
+        case FieldKind::PriceBox:
+            EditableText(record, field) = text;
+            break;
+        case FieldKind::UnitLabel:
+        case FieldKind::ResultLabel:
+            break;
+    }
+}
+
+// The reaction of FIELD:=TEXT: typing changes the text; in HeizArt that is a change of the heating type's
+// text, in t0 every key refreshes the application limits.
+void SetOnly(const ProjectFieldInfo& field, const std::string& text) {
+    ProjectRecord& record = Project();
+    if (field.kind == FieldKind::CheckBox) {
+        record.EinbindCheck = text == "1";
+        return;
+    }
+    EditableText(record, field) = text;
+    if (field.text == &ProjectRecord::HeizArt) OnHeizArtTextChanged();
+    if (field.text == &ProjectRecord::t0) ShowMessages(OnT0Key(text.empty() ? 0 : text.back()));
+}
+
+// Applies one command; false when the project could not be saved.
+bool Apply(const CalcCommand& command) {
+    using A = CalcCommand::Action;
+    switch (command.action) {
+        case A::SetAndAct:
+            SetAndAct(*command.field, Utf8ToCodePage(command.text, CodePage()));
+            break;
+        case A::ChooseEntry: {
+            const ProjectList list = *command.field->list;
+            OnListChosen(list, ListEntries(list)[static_cast<std::size_t>(command.entry - 1)]);
+            break;
+        }
+        case A::SetOnly:
+            SetOnly(*command.field, Utf8ToCodePage(command.text, CodePage()));
+            break;
+        case A::Save:
+            if (!OnAcceptCommand()) {
+                std::cerr << "tervalo-calc: TempPart.dat could not be written\n";
+                return false;
+            }
+            break;
+        case A::Calculate:
+            OnCalculateCommand();
+            break;
+        case A::Activate:
+            OnWindowActivate();
+            break;
+        case A::OpenPrices:
+            OnFuelPriceCommand();
+            break;
+        case A::AcceptPrices:
+            if (!OnFuelPriceAccept()) std::cerr << "tervalo-calc: SpezBK.dat could not be written\n";
+            break;
+        case A::CancelPrices:
+            OnFuelPriceCancel();
+            break;
+        case A::SwitchLanguage: {
+            LanguageSwitchSteps steps;
+            steps.rewriteProject = RewriteProjectForLanguage;
+            if (const auto refusal = SwitchLanguage(UpperAscii(command.text), steps))
+                ShowMessages({refusal->text});
+            OpenProjectWindow();
+            break;
+        }
+    }
+    return true;
+}
+
+void PrintWindow() {
+    const ProjectRecord& record = Project();
+    for (const ProjectFieldInfo& field : ProjectFields())
+        std::cout << field.name << '=' << Utf8(FieldDisplayText(record, field)) << '\n';
+    for (const ProjectFieldInfo& field : ProjectFields()) {
+        if (!field.list) continue;
+        const auto& entries = record.lists[static_cast<std::size_t>(*field.list)];
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            std::cout << field.name << '#' << i + 1 << '=' << Utf8(entries[i]) << '\n';
+    }
+    for (const ControlCaption& caption : record.captions)
+        std::cout << caption.control << ".Caption=" << Utf8(caption.text) << '\n';
+    std::cout << "Projektdaten.Caption=" << Utf8(record.Title) << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const CalcParse parse = ParseCalcArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parse.error.empty()) {
+        std::cerr << "tervalo-calc: " << parse.error << '\n' << "Try tervalo-calc --help.\n";
+        return 2;
+    }
+    if (parse.options.help) {
+        std::cout << CalcUsage();
+        return 0;
+    }
+
+    const char separator = parse.options.decimalSeparator.value_or(SystemDecimalSeparator());
+    StartUp();
+    Project().DecimalSeparator = separator;
+    OpenProjectWindow();
+
+    bool saved = true;
+    for (const CalcCommand& command : parse.options.commands) saved = Apply(command) && saved;
+    PrintWindow();
+    return saved ? 0 : 1;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+// The calculation run that every change of the project ends in, and the annual balance it ends with.
+//
+// DesignPointCalculation evaluates the heat pump at one design point (t0, Tc of the record): the R22 cycle at
+// that point, the mass flow for 20 kW refrigerating capacity, the compressor power P, hence the refrigerating
+// COP (20 / P) and the heating COP (COP + 1). AnnualCostComparison then turns the building's annual heat
+// demand into fuel energy, quantity, cost and CO2 of the existing heating and electricity, cost and CO2 of
+// the heat pump. Both write their results into the record as the texts the window shows, each rounded down.
+
+#include <optional>
+
+#include "project/project_record.h"
+
+namespace tervalo {
+
+// Refrigerating capacity of the design point, kW.
+inline constexpr double DesignRefrigerationCapacity = 20;
+
+// The calculation run over Project(). Statements that cannot be evaluated are skipped and their targets keep
+// their texts. When the cycle cannot be computed (table missing or damaged, a step dividing by zero) the run
+// has no compressor power and no COP: the COP labels and the heat-pump results keep their texts, while the
+// fuel side of the balance is still brought up to date. Sets CalculationDone.
+void DesignPointCalculation();
+
+// The annual balance with the run's refrigerating COP and compressor power (nothing when the run could not
+// form them). Each field is written as soon as it is known; a step that cannot be evaluated (efficiency 0,
+// a heating type of no kind, no COP) ends the balance and the later fields keep their texts.
+void AnnualCostComparison(ProjectRecord& record, std::optional<double> refrigerationCop,
+                          std::optional<double> compressorPower);
+
+// Enter in a consumption field of Project(): the specific demand that produces the typed figure, then a
+// calculation run, and the typed text back into the field. The first two rest (only putting the text back)
+// while CalculationLock is set; a figure that cannot be evaluated (area 0, no calorific value, efficiency 0)
+// changes no field and starts no run.
+void BackCalculateFromFuelQuantity();    // BrennStV
+void BackCalculateFromFuelEnergy();      // GesHBDHeiz
+void BackCalculateFromBuildingDemand();  // GesHBDGeB
+
+// Enter in SpezHeizLeist: GesHBDGeB = ⌊A × q⌋, then a calculation run.
+void ForwardFromSpecificDemand();
+
+}  // namespace tervalo

@@ -1,0 +1,79 @@
+#pragma once
+
+// What the project window's events start. Each action runs the rules, back-calculations and calculation runs
+// on Project() in the order the window defines, and returns the messages the window must show (message boxes
+// with an OK button) instead of showing them. The window copies a widget's text into the record before it
+// calls the action and shows the record's texts afterwards.
+//
+// Road of a change, for example a new climate zone: OnListChosen(Klimazone) → specific-demand rule and
+// operating-point rule (SpezHeizLeist, t0, SuctionAllowance) → DesignPointCalculation (cycle at t0/Tc, COP) →
+// AnnualCostComparison (annual results into the record's fields and labels).
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "project/project_record.h"
+
+namespace tervalo {
+
+using WindowMessages = std::vector<std::string>;
+
+// Window load: reads TempPart.dat (the refrigerant is R22 in every project), applies the heating-type
+// captions, the operating-point and the distribution rule, fills the lists, captions and title, and, before
+// the first calculation of the program run, writes the catalogue index and runs a calculation.
+void OnWindowLoad();
+
+// Window activation (also after a modal window of this window closes): reads SpezBK.dat into FuelPriceTable
+// and runs a calculation unless CalculationLock is set. A lock set by the print or help command lasts until
+// this activation, which follows the closing of their window, and is released here.
+void OnWindowActivate();
+
+// An entry chosen in a list (the text becomes the list field's text), with the rules that list starts.
+void OnListChosen(ProjectList list, std::string_view text);
+
+// The text of HeizArt changed by typing: boiler rule, run.
+void OnHeizArtTextChanged();
+
+// EinbindCheck clicked into the given state: run.
+void OnEinbindCheckClicked(bool checked);
+
+// Enter in a text field: WohnFL, BrennK, WirkGKessel, BereitStV run; EnergKost refreshes the application
+// limits and runs; SpezHeizLeist, GesHBDGeB, GesHBDHeiz, BrennStV take their forward step or
+// back-calculation; t0 the check of the operating point; Tc and the other fields nothing.
+WindowMessages OnEnter(std::string ProjectRecord::*field);
+
+// A key pressed in t0: the application limits are refreshed; Enter (13) checks the operating point and runs
+// when it is usable, or returns the message why not (below the refrigerant's TMin, or Tc below t0).
+WindowMessages OnT0Key(char key);
+
+// Rechbutt: refreshes the application limits and runs, without checks.
+void OnCalculateCommand();
+
+// Abbrechen (accept): saves TempPart.dat; the window then closes. False when the file could not be written.
+bool OnAcceptCommand();
+
+// Printbutt and Command3D3 (help): set CalculationLock, so the activation after their modal window starts no
+// calculation. The window then writes the results file or shows the help box.
+void OnPrintCommand();
+void OnHelpCommand();
+
+// Command3D4: reads SpezBK.dat and shows the prices in BK50 to BK53 on the fuel-price panel.
+void OnFuelPriceCommand();
+// OKbutt on the panel: the prices become FuelPriceTable and are written to SpezBK.dat; BrennK keeps its text
+// until a heating type is chosen again. False when the file could not be written.
+bool OnFuelPriceAccept();
+// Abbbutt or Command3D5: hides the panel without saving.
+void OnFuelPriceCancel();
+
+// KlimaZButt shows the climate-zone map; clicks on the window's panels hide it.
+void OnClimateMapShow();
+void OnClimateMapHide();
+
+// The hint the main window's information label shows while WohnFL, t0 or Tc has the focus (empty for others).
+std::string FocusHint(std::string ProjectRecord::*field);
+
+// The language commands' step that rewrites the saved project into the new language.
+void RewriteProjectForLanguage(const std::string& fromCode, const std::string& toCode);
+
+}  // namespace tervalo

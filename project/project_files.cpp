@@ -1,0 +1,131 @@
+#include "project/project_files.h"
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "engine/file_access.h"
+#include "engine/refrigerant_catalogue.h"
+#include "engine/text_record.h"
+#include "engine/text_util.h"
+#include "localisation/language_tables.h"
+
+namespace tervalo {
+
+namespace {
+
+// A project file is a few hundred bytes; anything far larger is no project file.
+constexpr std::size_t kProjectFileByteLimit = 1u << 20;
+
+// The record's field of each position of TempPart.dat; null for the refrigerant and the reserved fields.
+using RecordText = std::string ProjectRecord::*;
+const std::array<RecordText, kProjectFileFields>& ProjectFileLayout() {
+    static const std::array<RecordText, kProjectFileFields> layout = {
+        nullptr,                            // 1 refrigerant
+        &ProjectRecord::WohnFL,             // 2
+        &ProjectRecord::t0,                 // 3
+        &ProjectRecord::BrennK,             // 4
+        &ProjectRecord::AnwendBereich,      // 5
+        nullptr,                            // 6 reserved
+        &ProjectRecord::Bereitstell,        // 7
+        &ProjectRecord::VFlsize,            // 8
+        &ProjectRecord::AmbientT,           // 9
+        &ProjectRecord::Tempbereich,        // 10
+        &ProjectRecord::WartungI,           // 11
+        &ProjectRecord::Klimazone,          // 12
+        &ProjectRecord::Leitungsdimension,  // 13
+        &ProjectRecord::HausTyp,            // 14
+        nullptr,                            // 15 reserved
+        &ProjectRecord::Verdichterbauart,   // 16
+        &ProjectRecord::HeizArt,            // 17
+        &ProjectRecord::KesselWirk,         // 18
+        &ProjectRecord::SpezHeizLeist,      // 19
+        &ProjectRecord::EnergKost,          // 20
+        &ProjectRecord::WirkGKessel,        // 21
+        &ProjectRecord::BereitStV,          // 22
+    };
+    return layout;
+}
+
+// A text as a quoted field can hold it.
+std::string Storable(std::string_view text) {
+    std::string stored;
+    for (char c : text) {
+        if (c == '"')
+            stored += "''";
+        else
+            stored.push_back(c);
+    }
+    return stored;
+}
+
+std::string QuotedLines(const std::vector<std::string>& fields) {
+    TextRecordWriter writer;
+    for (const std::string& field : fields) {
+        writer.Text(Storable(field));
+        writer.EndStatement();
+    }
+    return writer.bytes();
+}
+
+// The fields of a text-record file, at most `count`; fewer when the file is missing or shorter.
+std::vector<std::string> ReadFields(const char* fileName, int count) {
+    std::vector<std::string> fields;
+    const auto bytes = ReadFileBytes(fileName, kProjectFileByteLimit);
+    if (!bytes) return fields;
+    TextRecordReader reader(*bytes);
+    std::string field;
+    while (static_cast<int>(fields.size()) < count && reader.ReadText(field)) fields.push_back(field);
+    return fields;
+}
+
+}  // namespace
+
+void ReadProjectFile(ProjectRecord& record) {
+    const auto fields = ReadFields(kProjectFileName, kProjectFileFields);
+    const auto& layout = ProjectFileLayout();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (layout[i]) record.*layout[i] = fields[i];
+}
+
+bool WriteProjectFile(const ProjectRecord& record) {
+    std::vector<std::string> fields;
+    for (RecordText text : ProjectFileLayout()) fields.push_back(text ? record.*text : std::string());
+    fields[0] = RefrigerantName;
+    return ReplaceFileBytes(kProjectFileName, QuotedLines(fields));
+}
+
+void ReadFuelPrices(ProjectRecord& record) {
+    const auto fields = ReadFields(kFuelPriceFileName, 4);
+    for (std::size_t i = 0; i < fields.size(); ++i) record.FuelPriceTable[i] = fields[i];
+}
+
+bool WriteFuelPrices(const ProjectRecord& record) {
+    return ReplaceFileBytes(kFuelPriceFileName,
+                            QuotedLines({record.FuelPriceTable.begin(), record.FuelPriceTable.end()}));
+}
+
+bool RewriteProjectFileForLanguage(std::string_view fromCode, std::string_view toCode) {
+    std::vector<std::string> fields = ReadFields(kProjectFileName, kProjectFileFields);
+    fields.resize(kProjectFileFields);
+    for (int number = 4; number <= 18; ++number) {
+        std::string& field = fields[static_cast<std::size_t>(number - 1)];
+        if (!TrimBlanks(field).empty()) field = TranslateText(field, fromCode, toCode);
+    }
+
+    namespace fs = std::filesystem;
+    if (!ReplaceFileBytes(kRewriteFileName, QuotedLines(fields))) return false;
+    const auto buffer = FindFileNoCase(kRewriteFileName);
+    if (!buffer) return false;
+    const fs::path target = FindFileNoCase(kProjectFileName).value_or(kProjectFileName);
+    ClearReadOnly(target);
+    std::error_code error;
+    fs::rename(*buffer, target, error);
+    if (error) {
+        fs::remove(*buffer, error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tervalo

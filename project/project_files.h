@@ -1,0 +1,40 @@
+#pragma once
+
+// The files that keep the project between runs, in the working directory: TempPart.dat (the record, 22 quoted
+// text fields, one per line) and SpezBK.dat (the default fuel prices, four quoted texts).
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "project/project_record.h"
+
+namespace tervalo {
+
+inline constexpr const char* kProjectFileName = "TempPart.dat";
+inline constexpr const char* kFuelPriceFileName = "SpezBK.dat";
+inline constexpr const char* kRewriteFileName = "Puffer.dat";
+inline constexpr int kProjectFileFields = 22;
+
+// Reads TempPart.dat into the record's fields. Fields that a missing or short file does not reach keep their
+// texts; fields 1 (the refrigerant), 6 and 15 (reserved) are read and not kept.
+void ReadProjectFile(ProjectRecord& record);
+
+// Writes the 22 fields. A double quote, which a text field cannot hold, is stored as two single quotes. The
+// old file is replaced as a whole: an interruption leaves either the old or the new file. False when it could
+// not be written.
+bool WriteProjectFile(const ProjectRecord& record);
+
+// Reads SpezBK.dat into FuelPriceTable; prices the file does not hold keep their texts.
+void ReadFuelPrices(ProjectRecord& record);
+// Writes FuelPriceTable to SpezBK.dat; false when it could not be written.
+bool WriteFuelPrices(const ProjectRecord& record);
+
+// Rewrites TempPart.dat from the language `fromCode` into `toCode`: fields 4 to 18 (the list choices) are
+// translated through the heat-pump captions, all others copied. Combined entries match no single caption and
+// keep their old language; empty texts stay empty. The new record is written to Puffer.dat, which then takes
+// the place of TempPart.dat in one rename, so the project is never lost. A missing TempPart.dat gives a
+// record of 22 empty texts. False when the new file could not be written (the old one is then untouched).
+bool RewriteProjectFileForLanguage(std::string_view fromCode, std::string_view toCode);
+
+}  // namespace tervalo

@@ -1,0 +1,119 @@
+#pragma once
+
+// The project: one building, its existing heating and the heat pump that is to replace it, held as the texts
+// that the project window shows (bytes in the language's code page), together with the run-time values of the
+// project part. The window is the data: every rule and every calculation run reads its inputs from these
+// texts and writes its results back into them. The window only binds its widgets to this record and calls the
+// actions of project_actions.h.
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tervalo {
+
+// The lists of the window (the eleven that the window fills, and Tempbereich, which stays empty).
+enum class ProjectList {
+    AnwendBereich,
+    WartungI,
+    Klimazone,
+    Bereitstell,
+    VFlsize,
+    Leitungsdimension,
+    Verdichterbauart,
+    HausTyp,
+    AmbientT,
+    HeizArt,
+    KesselWirk,
+    Tempbereich,
+};
+inline constexpr int kProjectListCount = 12;
+
+// A caption of the window: the control's name and its text.
+struct ControlCaption {
+    std::string control;
+    std::string text;
+};
+
+struct ProjectRecord {
+    // Building.
+    std::string WohnFL;         // heated living area, m²
+    std::string HausTyp;        // list: house type (building age class)
+    std::string Klimazone;      // list: climate zone
+    std::string AmbientT;       // list: ambient level of the location
+    std::string SpezHeizLeist;  // specific annual heat demand, kWh/(m²·a)
+    std::string GesHBDGeB;      // annual heat demand of the building, kWh/a
+
+    // Existing heating.
+    std::string HeizArt;      // list: heating type (selects the HeatingKind)
+    std::string KesselWirk;   // list: boiler type
+    std::string WirkGKessel;  // annual efficiency of the boiler, %
+    std::string Bereitstell;  // list: stand-by situation
+    std::string BereitStV;    // stand-by and distribution losses, %
+    std::string BrennK;       // fuel price per fuel unit
+    std::string BrennStV;     // annual fuel quantity, fuel units per year
+    std::string GesHBDHeiz;   // annual fuel energy, kWh/a
+
+    // Heat pump.
+    std::string AnwendBereich;  // list: application range
+    std::string VFlsize;        // list: heat-distribution type with its supply temperature
+    std::string t0;             // evaporating temperature of the design point, °C
+    std::string Tc;             // condensing temperature of the design point, °C
+    std::string EnergKost;      // electricity price per kWh
+    bool EinbindCheck = false;  // integrated into the existing system (stand-by losses apply)
+    std::string GesEnergWP;     // annual electricity of the heat pump, kWh/a
+
+    // Saved with the project; enter no calculation.
+    std::string Leitungsdimension;
+    std::string Verdichterbauart;
+    std::string WartungI;
+    std::string Tempbereich;
+
+    // Result labels (not saved).
+    std::string LeistZahlK;  // "COP = " and the refrigerating COP
+    std::string LeistZahlH;  // heating COP with its caption
+    std::string pn32;        // suction gas temperature, °C
+    std::string LeistZ;      // refrigerating COP in the cost section
+    std::string Label27;     // annual fuel cost
+    std::string Label38;     // annual CO2 of the existing heating, t/a
+    std::string BetrKo;      // annual electricity cost of the heat pump
+    std::string co2consum;   // annual CO2 of the heat pump, t/a
+
+    // Unit labels and heating-type captions written by the heating-type rule.
+    std::string BrennStKeinh;  // price unit beside BrennK
+    std::string BrennstVUnit;  // quantity unit beside BrennStV
+    std::string Label21;
+    std::string Label39;
+
+    // The fuel-price panel: the price boxes BK50 to BK53 and whether the panel is shown.
+    std::array<std::string, 4> BK;
+    bool FuelPricePanelVisible = false;
+    // Whether the climate-zone map is shown.
+    bool ClimateMapVisible = false;
+
+    // Set when the window initialises: list entries, captions of labels and buttons, and the window title.
+    std::array<std::vector<std::string>, kProjectListCount> lists;
+    std::vector<ControlCaption> captions;
+    std::string Title;
+
+    // Run-time values of the project part; they outlive the window.
+    double SuctionAllowance = 0;            // K; set by the operating-point rule
+    bool CalculationLock = false;           // while set, activation starts no run and back-calculations rest
+    bool CalculationDone = false;           // a calculation has run in this program run
+    bool lockReleasedByActivation = false;  // the lock was set by the print or help command (see actions)
+    std::array<std::string, 4> FuelPriceTable;  // default prices of the four heating kinds, texts as typed
+    std::array<double, 5> EnergyFactors{};  // energk.dat as read by the last run; [1] is 1 after every run
+    char DecimalSeparator = '.';            // the system locale's, for the numbers in the regional form
+};
+
+// The record of the run.
+ProjectRecord& Project();
+
+// A fresh program start: everything empty and clear.
+void ResetProject();
+
+// The window closes and opens again: all texts, lists and captions empty, the run-time values kept.
+void ClearProjectWindow();
+
+}  // namespace tervalo

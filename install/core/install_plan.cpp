@@ -9,7 +9,9 @@ namespace installer {
 
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool IsOrdinaryFile(const std::filesystem::directory_entry& entry) {
     std::error_code error;
@@ -18,11 +20,17 @@ bool IsOrdinaryFile(const std::filesystem::directory_entry& entry) {
 
 }  // namespace
 
-std::string ProgramTitle() { return std::string(kProgramName) + std::string(kProgramVersion); }
+std::string ProgramTitle() {
+    return std::string(kProgramName) + std::string(kProgramVersion);
+}
 
-std::string LinkFileName() { return ProgramTitle() + ".LNK"; }
+std::string LinkFileName() {
+    return ProgramTitle() + ".LNK";
+}
 
-std::string WindowCaption() { return std::string(kProgramName) + " - Install"; }
+std::string WindowCaption() {
+    return std::string(kProgramName) + " - Install";
+}
 
 bool MatchesMask(std::string_view name, std::string_view mask) {
     // Greedy matching with one backtrack point: the last "*" seen.
@@ -56,25 +64,31 @@ bool NameLessNoCase(std::string_view a, std::string_view b) {
     return a < b;
 }
 
-std::vector<std::filesystem::path> MatchingFiles(const std::filesystem::path& folder, std::string_view mask,
-                                                 const std::function<bool(const std::filesystem::path&)>& alsoTake) {
+std::vector<std::filesystem::path> MatchingFiles(
+    const std::filesystem::path& folder, std::string_view mask,
+    const std::function<bool(const std::filesystem::path&)>& alsoTake) {
     std::vector<std::filesystem::path> files;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
         if (!IsOrdinaryFile(*it)) continue;
         const std::string name = Utf8(it->path().filename());
-        if (MatchesMask(name, mask) || (alsoTake && alsoTake(it->path()))) files.push_back(it->path().filename());
+        if (MatchesMask(name, mask) || (alsoTake && alsoTake(it->path())))
+            files.push_back(it->path().filename());
     }
-    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return NameLessNoCase(Utf8(a), Utf8(b)); });
+    std::sort(files.begin(), files.end(),
+              [](const auto& a, const auto& b) { return NameLessNoCase(Utf8(a), Utf8(b)); });
     return files;
 }
 
-std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& folder, std::string_view name) {
+std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& folder,
+                                                    std::string_view name) {
     std::error_code error;
     const std::filesystem::path exact = folder / PathFromUtf8(name);
     if (std::filesystem::is_regular_file(exact, error)) return exact;
     std::optional<std::filesystem::path> found;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
         const std::string candidate = Utf8(it->path().filename());
         if (!IsOrdinaryFile(*it) || candidate.size() != name.size()) continue;
         if (!std::equal(candidate.begin(), candidate.end(), name.begin(),

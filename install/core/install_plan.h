@@ -29,12 +29,14 @@ struct InstallStep {
 };
 
 inline constexpr std::array<InstallStep, 24> kInstallPlan{{
-    {1, "*.dat", "Property"},   {2, "*.exe", kProgramName},  {3, "*.bmp", "Images"},   {4, "*.lst", "Data"},
-    {5, "*.RDM", "Data"},       {6, "*.ico", "Images"},      {7, "*.ger", "German"},   {8, "*.eng", "English"},
-    {9, "*.ita", "Italiano"},   {10, "*.std", "Data"},       {11, "*.fra", "Francais"}, {12, "*.esp", "Espaniol"},
-    {13, "*.ndl", "Nederlands"}, {14, "*.swe", "Swedish"},   {15, "*.dll", "Library"}, {16, "*.ocx", "Library"},
-    {17, "*.sym", "Images"},    {18, "*.por", "Portuguese"}, {19, "*.jpg", "Images"},  {20, "*.rus", "Russian"},
-    {21, "*.trk", "Turkish"},   {22, "*.gre", "Greece"},     {23, "*.pol", "Polish"},  {24, "*.rom", "Romanian"},
+    {1, "*.dat", "Property"},    {2, "*.exe", kProgramName}, {3, "*.bmp", "Images"},
+    {4, "*.lst", "Data"},        {5, "*.RDM", "Data"},       {6, "*.ico", "Images"},
+    {7, "*.ger", "German"},      {8, "*.eng", "English"},    {9, "*.ita", "Italiano"},
+    {10, "*.std", "Data"},       {11, "*.fra", "Francais"},  {12, "*.esp", "Espaniol"},
+    {13, "*.ndl", "Nederlands"}, {14, "*.swe", "Swedish"},   {15, "*.dll", "Library"},
+    {16, "*.ocx", "Library"},    {17, "*.sym", "Images"},    {18, "*.por", "Portuguese"},
+    {19, "*.jpg", "Images"},     {20, "*.rus", "Russian"},   {21, "*.trk", "Turkish"},
+    {22, "*.gre", "Greece"},     {23, "*.pol", "Polish"},    {24, "*.rom", "Romanian"},
 }};
 
 // The step that copies the program files, and the step that copies only its first two matches.
@@ -50,11 +52,13 @@ bool NameLessNoCase(std::string_view a, std::string_view b);
 
 // The ordinary files of `folder` whose names match `mask` or that `alsoTake` accepts, alphabetically.
 // An unreadable folder yields no files.
-std::vector<std::filesystem::path> MatchingFiles(const std::filesystem::path& folder, std::string_view mask,
-                                                 const std::function<bool(const std::filesystem::path&)>& alsoTake);
+std::vector<std::filesystem::path> MatchingFiles(
+    const std::filesystem::path& folder, std::string_view mask,
+    const std::function<bool(const std::filesystem::path&)>& alsoTake);
 
 // The file `name` in `folder`, found without regard to letter case; nothing when there is none.
-std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& folder, std::string_view name);
+std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& folder,
+                                                    std::string_view name);
 
 // The name as the status line shows it: without its last four characters (the point and a three-letter
 // extension that every mask requires); a name without such an extension stays whole.

@@ -25,7 +25,9 @@ struct StepBackground {
 constexpr StepBackground kStepBackgrounds[] = {
     {6, "backg02.bmp"}, {12, "backg03.bmp"}, {16, "backg04.bmp"}, {20, "backg05.bmp"}};
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 bool HasContent(const std::filesystem::path& file) {
     std::error_code error;
@@ -34,11 +36,14 @@ bool HasContent(const std::filesystem::path& file) {
 }
 
 // A number as the protocol and the labels show it: with a leading blank in place of a sign.
-std::string WithLeadingBlank(long number) { return " " + std::to_string(number); }
+std::string WithLeadingBlank(long number) {
+    return " " + std::to_string(number);
+}
 
 }  // namespace
 
-std::optional<std::filesystem::path> TargetFromText(std::string_view text, const std::filesystem::path& base) {
+std::optional<std::filesystem::path> TargetFromText(std::string_view text,
+                                                    const std::filesystem::path& base) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     if (text.empty()) return std::nullopt;
@@ -48,9 +53,11 @@ std::optional<std::filesystem::path> TargetFromText(std::string_view text, const
     return target;
 }
 
-Installation::Installation(InstallerPlatform& platform, InstallerView& view, std::filesystem::path distributionFolder)
+Installation::Installation(InstallerPlatform& platform, InstallerView& view,
+                           std::filesystem::path distributionFolder)
     : platform_(platform), view_(view), distribution_(std::move(distributionFolder)) {
-    if (const auto settings = FindFileNoCase(distribution_, kSettingsFile)) languageCode_ = ReadLanguageCode(*settings);
+    if (const auto settings = FindFileNoCase(distribution_, kSettingsFile))
+        languageCode_ = ReadLanguageCode(*settings);
     ResetProgressDisplay();
 }
 
@@ -143,7 +150,8 @@ void Installation::CopyAllFiles(const std::filesystem::path& target) {
     std::error_code error;
     std::filesystem::create_directories(target, error);
     if (error && !std::filesystem::is_directory(target)) ReportProblem(target, kDirectoryNotCreated);
-    if (const auto runtime = FindFileNoCase(distribution_, kRuntimeLibrary)) CopyOneFile(runtime->filename(), target);
+    if (const auto runtime = FindFileNoCase(distribution_, kRuntimeLibrary))
+        CopyOneFile(runtime->filename(), target);
 
     for (const InstallStep& step : kInstallPlan) {
         CopyMaskGroup(step, target);
@@ -199,9 +207,9 @@ void Installation::CopyOneFile(const std::filesystem::path& name, const std::fil
     if (std::filesystem::equivalent(source, destination, error)) return;
 
     const ReadOnlyState before = ClearReadOnly(destination);
-    const bool copied =
-        std::filesystem::copy_file(source, destination, std::filesystem::copy_options::overwrite_existing, error) &&
-        !error;
+    const bool copied = std::filesystem::copy_file(
+                            source, destination, std::filesystem::copy_options::overwrite_existing, error) &&
+                        !error;
     const ReadOnlyState after = ClearReadOnly(destination);
     if (after == ReadOnlyState::StillReadOnly || (!copied && before == ReadOnlyState::StillReadOnly))
         ReportProblem(destination, kStillWriteProtected);

@@ -35,7 +35,7 @@ inline constexpr std::string_view kDirectoryNotCreated = ":  Directory could not
 std::optional<std::filesystem::path> TargetFromText(std::string_view text, const std::filesystem::path& base);
 
 class Installation {
-public:
+  public:
     Installation(InstallerPlatform& platform, InstallerView& view, std::filesystem::path distributionFolder);
 
     const std::filesystem::path& DistributionFolder() const { return distribution_; }
@@ -69,7 +69,7 @@ public:
     // The final page shows the protocol after a continue without rights or when a file went wrong.
     bool ProtocolShownAtEnd() const { return adminOverrideCount_ > 0 || problemCount_ > 0; }
 
-private:
+  private:
     void Append(std::string line) { protocol_.push_back(std::move(line)); }
     void ReportProblem(const std::filesystem::path& path, std::string_view text);
     void Show() { view_.ShowProgress(display_); }

@@ -23,7 +23,8 @@ struct InstallerTexts {
 };
 
 // `targetDirectory` and `programFile` (the executable's file name) are named by the final message.
-InstallerTexts TextsFor(std::string_view code, std::string_view targetDirectory, std::string_view programFile);
+InstallerTexts TextsFor(std::string_view code, std::string_view targetDirectory,
+                        std::string_view programFile);
 
 // The question asked of a user without administrator rights.
 std::string RightsQuestion(std::string_view code);

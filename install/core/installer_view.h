@@ -8,7 +8,7 @@
 namespace installer {
 
 class InstallerView {
-public:
+  public:
     virtual ~InstallerView() = default;
 
     // The rights question with Yes and No; true for Yes.

@@ -9,11 +9,15 @@ namespace {
 // The language code stands near the start; a damaged or foreign file is not read beyond this.
 constexpr std::size_t kReadLimit = 64 * 1024;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 class FieldCursor {
-public:
+  public:
     explicit FieldCursor(std::string text) : text_(std::move(text)) {}
 
     bool AtEnd() const { return pos_ >= text_.size(); }
@@ -36,7 +40,7 @@ public:
         return field;
     }
 
-private:
+  private:
     void SkipDelimiter() {
         if (AtEnd()) return;
         if (text_[pos_] == ',') {

@@ -34,7 +34,7 @@ struct ShortcutRecord {
 };
 
 class InstallerPlatform {
-public:
+  public:
     virtual ~InstallerPlatform() = default;
 
     virtual bool IsUserAnAdmin() = 0;
@@ -60,7 +60,8 @@ public:
     virtual bool IsProgramFile(const std::filesystem::path& file) = 0;
     virtual std::filesystem::path DefaultTargetDirectory() = 0;
     // Starts `program` as a process of its own with `workingDirectory` as its current directory.
-    virtual bool StartProgram(const std::filesystem::path& program, const std::filesystem::path& workingDirectory) = 0;
+    virtual bool StartProgram(const std::filesystem::path& program,
+                              const std::filesystem::path& workingDirectory) = 0;
 };
 
 }  // namespace installer

@@ -10,7 +10,8 @@ namespace installer {
 
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kProgressTwipsPerStep = 150;
-inline constexpr int kPercentLabelOffset = 2600;  // the percentage label stands this far right of the bar's width
+inline constexpr int kPercentLabelOffset =
+    2600;  // the percentage label stands this far right of the bar's width
 inline constexpr int kActivityTwipsPerFile = 100;
 inline constexpr int kCounterLabelOffset = 2700;
 // The activity bar starts again from zero width after this many files of one step.

@@ -2,7 +2,9 @@
 
 namespace installer {
 
-std::string AdminRightsLine(bool isAdmin) { return std::string("Administrator Rights\t") + (isAdmin ? "True" : "False"); }
+std::string AdminRightsLine(bool isAdmin) {
+    return std::string("Administrator Rights\t") + (isAdmin ? "True" : "False");
+}
 
 std::vector<std::string> SystemReportLines(const SystemFacts& facts) {
     std::vector<std::string> lines{

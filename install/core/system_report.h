@@ -19,7 +19,8 @@ struct SystemFacts {
 
 std::string AdminRightsLine(bool isAdmin);
 
-// From the protocol's title down to the closing blank line; the user line is left out when the name is unknown.
+// From the protocol's title down to the closing blank line; the user line is left out when the name is
+// unknown.
 std::vector<std::string> SystemReportLines(const SystemFacts& facts);
 
 SystemFacts CollectSystemFacts(InstallerPlatform& platform);

@@ -8,11 +8,20 @@ std::string EscapeDesktopValue(std::string_view value) {
     std::string escaped;
     for (char c : value) {
         switch (c) {
-            case '\\': escaped += "\\\\"; break;
-            case '\n': escaped += "\\n"; break;
-            case '\r': escaped += "\\r"; break;
-            case '\t': escaped += "\\t"; break;
-            default: escaped += c;
+            case '\\':
+                escaped += "\\\\";
+                break;
+            case '\n':
+                escaped += "\\n";
+                break;
+            case '\r':
+                escaped += "\\r";
+                break;
+            case '\t':
+                escaped += "\\t";
+                break;
+            default:
+                escaped += c;
         }
     }
     // A leading blank would be taken as part of the separator around "=".
@@ -46,7 +55,8 @@ std::string DesktopEntryText(const ShortcutRecord& link) {
     if (!link.Comment.empty()) text += "Comment=" + EscapeDesktopValue(link.Comment) + "\n";
     text += "Exec=" + EscapeDesktopValue(exec) + "\n";
     if (!link.WorkingDir.empty()) text += "Path=" + EscapeDesktopValue(Utf8(link.WorkingDir)) + "\n";
-    if (!link.IconPath.empty() && link.IconNumber > 0) text += "Icon=" + EscapeDesktopValue(Utf8(link.IconPath)) + "\n";
+    if (!link.IconPath.empty() && link.IconNumber > 0)
+        text += "Icon=" + EscapeDesktopValue(Utf8(link.IconPath)) + "\n";
     text += "Terminal=false\n";
     return text;
 }

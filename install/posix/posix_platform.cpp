@@ -45,7 +45,9 @@ std::optional<std::string> ProcessEnvironment(const std::string& name) {
 PosixPlatform::PosixPlatform(std::filesystem::path systemApplicationsFolder, EnvironmentLookup env)
     : systemApplications_(std::move(systemApplicationsFolder)), env_(std::move(env)) {}
 
-bool PosixPlatform::IsUserAnAdmin() { return geteuid() == 0; }
+bool PosixPlatform::IsUserAnAdmin() {
+    return geteuid() == 0;
+}
 
 MemoryStatus PosixPlatform::QueryMemoryStatus() {
     struct sysinfo info {};
@@ -59,7 +61,9 @@ unsigned PosixPlatform::ProcessorCount() {
     return count > 0 ? static_cast<unsigned>(count) : 0;
 }
 
-std::optional<std::string> PosixPlatform::UserName() { return PasswordEntryField(true); }
+std::optional<std::string> PosixPlatform::UserName() {
+    return PasswordEntryField(true);
+}
 
 std::string PosixPlatform::ComputerName() {
     if (const auto name = env_("ComputerName")) return *name;
@@ -78,8 +82,10 @@ std::filesystem::path PosixPlatform::SpecialFolder(int csidl) {
     switch (csidl) {
         case kCommonProgramsFolder:
             return IsUserAnAdmin() ? systemApplications_ : UserApplicationsFolder(env_, HomeFolder());
-        case kCommonDesktopFolder: return UserDesktopFolder(env_, HomeFolder());
-        default: return {};
+        case kCommonDesktopFolder:
+            return UserDesktopFolder(env_, HomeFolder());
+        default:
+            return {};
     }
 }
 
@@ -118,7 +124,9 @@ void PosixPlatform::ClearReadOnlyAttribute(const std::filesystem::path& file) {
     chmod(file.c_str(), (status.st_mode & 07777) | S_IWUSR);
 }
 
-std::string PosixPlatform::ProgramFileName() { return std::string(kProgramFile); }
+std::string PosixPlatform::ProgramFileName() {
+    return std::string(kProgramFile);
+}
 
 bool PosixPlatform::IsProgramFile(const std::filesystem::path& file) {
     // Executables here carry no extension; a point in the name marks a data file with stray run bits.
@@ -133,7 +141,8 @@ std::filesystem::path PosixPlatform::DefaultTargetDirectory() {
     return home.empty() ? std::filesystem::path(kProgramName) : home / kProgramName;
 }
 
-bool PosixPlatform::StartProgram(const std::filesystem::path& program, const std::filesystem::path& workingDirectory) {
+bool PosixPlatform::StartProgram(const std::filesystem::path& program,
+                                 const std::filesystem::path& workingDirectory) {
     // The started program outlives the installer: the middle process ends at once, so the program is
     // adopted by init and never left as a zombie. A pipe closed on exec tells whether the exec succeeded.
     int report[2];

@@ -14,8 +14,9 @@ namespace installer {
 std::optional<std::string> ProcessEnvironment(const std::string& name);
 
 class PosixPlatform final : public InstallerPlatform {
-public:
-    // The folders come from `env`; the system's launcher folder is given so that tests can point it elsewhere.
+  public:
+    // The folders come from `env`; the system's launcher folder is given so that tests can point it
+    // elsewhere.
     explicit PosixPlatform(std::filesystem::path systemApplicationsFolder = "/usr/share/applications",
                            EnvironmentLookup env = ProcessEnvironment);
 
@@ -32,9 +33,10 @@ public:
     std::string ProgramFileName() override;
     bool IsProgramFile(const std::filesystem::path& file) override;
     std::filesystem::path DefaultTargetDirectory() override;
-    bool StartProgram(const std::filesystem::path& program, const std::filesystem::path& workingDirectory) override;
+    bool StartProgram(const std::filesystem::path& program,
+                      const std::filesystem::path& workingDirectory) override;
 
-private:
+  private:
     std::filesystem::path HomeFolder() const;
 
     std::filesystem::path systemApplications_;

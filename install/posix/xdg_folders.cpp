@@ -40,7 +40,8 @@ std::optional<std::filesystem::path> UserDirsEntry(const std::filesystem::path& 
 
 }  // namespace
 
-std::filesystem::path UserApplicationsFolder(const EnvironmentLookup& env, const std::filesystem::path& home) {
+std::filesystem::path UserApplicationsFolder(const EnvironmentLookup& env,
+                                             const std::filesystem::path& home) {
     if (const auto dataHome = AbsoluteVariable(env, "XDG_DATA_HOME")) return *dataHome / "applications";
     if (home.empty()) return {};
     return home / ".local" / "share" / "applications";
@@ -49,7 +50,8 @@ std::filesystem::path UserApplicationsFolder(const EnvironmentLookup& env, const
 std::filesystem::path UserDesktopFolder(const EnvironmentLookup& env, const std::filesystem::path& home) {
     if (home.empty()) return {};
     const std::filesystem::path config = AbsoluteVariable(env, "XDG_CONFIG_HOME").value_or(home / ".config");
-    if (const auto desktop = UserDirsEntry(config / "user-dirs.dirs", "XDG_DESKTOP_DIR", home)) return *desktop;
+    if (const auto desktop = UserDirsEntry(config / "user-dirs.dirs", "XDG_DESKTOP_DIR", home))
+        return *desktop;
     return home / "Desktop";
 }
 

@@ -7,8 +7,10 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLinearGradient>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,7 +30,9 @@ constexpr int kProgressBarLeftTwips = 2500;  // the percentage label then stands
 constexpr int kActivityBarLeftTwips = 2600;
 constexpr int kPicture2BottomMarginTwips = 500;
 
-int Pixels(int twips) { return twips / installer::kTwipsPerPixel; }
+int Pixels(int twips) {
+    return twips / installer::kTwipsPerPixel;
+}
 
 QString Shown(const std::string& text) {
     // Labels break lines at LF; the stored texts end their lines with CR LF.
@@ -46,7 +50,6 @@ QFrame* MakePage(QWidget* parent, const char* name) {
     page->setFrameShadow(QFrame::Raised);
     page->setLineWidth(2);
     page->setAutoFillBackground(true);
-    page->setPalette(QApplication::palette());
     page->resize(kPageSize);
     return page;
 }
@@ -103,16 +106,12 @@ void LoadPicture(QLabel* label, const std::filesystem::path& file, bool fill) {
 
 }  // namespace
 
-InstallerWindow::InstallerWindow(installer::InstallerPlatform& platform, const std::filesystem::path& distributionFolder,
-                                 QWidget* parent)
+InstallerWindow::InstallerWindow(installer::InstallerPlatform& platform,
+                                 const std::filesystem::path& distributionFolder, QWidget* parent)
     : QWidget(parent), platform_(platform), installation_(platform, *this, distributionFolder) {
     setObjectName("InstallerWindow");
     setWindowTitle(QString::fromStdString(installer::WindowCaption()));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(0, 64, 128));
-    setPalette(palette);
-    resize(800, 600);
+    resize(960, 720);
 
     picture2_ = MakeLabel(this, "Picture2", QRect(16, 0, 160, 64));
     BuildWelcomePage();
@@ -128,7 +127,9 @@ InstallerWindow::InstallerWindow(installer::InstallerPlatform& platform, const s
     PlacePages();
 }
 
-InstallerWindow::~InstallerWindow() { SetBusy(false); }
+InstallerWindow::~InstallerWindow() {
+    SetBusy(false);
+}
 
 void InstallerWindow::BuildWelcomePage() {
     frame3_ = MakePage(this, "Frame3");
@@ -166,14 +167,17 @@ void InstallerWindow::BuildDirectoryPage() {
     dir1_ = Make<QTreeView>(frame1_, "Dir1", QRect(90, 220, 494, 126));
     dir1_->setHeaderHidden(true);
 
-    shape1_ = MakeShape(frame1_, "Shape1", QRect(Pixels(kProgressBarLeftTwips) - 4, 228,
-                                                 Pixels(24 * installer::kProgressTwipsPerStep) + 8, 28));
+    shape1_ = MakeShape(
+        frame1_, "Shape1",
+        QRect(Pixels(kProgressBarLeftTwips) - 4, 228, Pixels(24 * installer::kProgressTwipsPerStep) + 8, 28));
     label2_ = MakeBar(frame1_, "Label2", QRect(Pixels(kProgressBarLeftTwips), 232, 0, 20), QColor(0, 0, 160));
     label3_ = MakeLabel(frame1_, "Label3", QRect(0, 232, 64, 20));
-    shape2_ = MakeShape(frame1_, "Shape2",
-                        QRect(Pixels(kActivityBarLeftTwips) - 4, 266,
-                              Pixels(installer::kActivityFilesPerSweep * installer::kActivityTwipsPerFile) + 8, 20));
-    label5_ = MakeBar(frame1_, "Label5", QRect(Pixels(kActivityBarLeftTwips), 270, 0, 12), QColor(0, 128, 128));
+    shape2_ = MakeShape(
+        frame1_, "Shape2",
+        QRect(Pixels(kActivityBarLeftTwips) - 4, 266,
+              Pixels(installer::kActivityFilesPerSweep * installer::kActivityTwipsPerFile) + 8, 20));
+    label5_ =
+        MakeBar(frame1_, "Label5", QRect(Pixels(kActivityBarLeftTwips), 270, 0, 12), QColor(0, 128, 128));
     label8_ = MakeLabel(frame1_, "Label8", QRect(0, 266, 48, 20));
     text2_ = Make<QLineEdit>(frame1_, "Text2", QRect(16, 306, 568, 26));
     text2_->setReadOnly(true);
@@ -184,9 +188,10 @@ void InstallerWindow::BuildDirectoryPage() {
 
     frame1_->hide();
     dir1_->hide();
-    for (QWidget* element : {static_cast<QWidget*>(shape1_), static_cast<QWidget*>(shape2_),
-                             static_cast<QWidget*>(label2_), static_cast<QWidget*>(label3_),
-                             static_cast<QWidget*>(label5_), static_cast<QWidget*>(label8_)})
+    for (QWidget* element :
+         {static_cast<QWidget*>(shape1_), static_cast<QWidget*>(shape2_), static_cast<QWidget*>(label2_),
+          static_cast<QWidget*>(label3_), static_cast<QWidget*>(label5_), static_cast<QWidget*>(label8_),
+          static_cast<QWidget*>(text2_)})
         element->hide();
 
     connect(command7_, &QPushButton::clicked, this, &InstallerWindow::ShowDirectoryList);
@@ -206,7 +211,8 @@ void InstallerWindow::BuildFinalPage() {
     label6_->setWordWrap(true);
     label6_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture5_ = MakeLabel(frame2_, "Picture5", QRect(0, 0, 200, 120));
-    picture5_->move((kPageSize.width() - picture5_->width()) / 2, (kPageSize.height() - picture5_->height()) / 2);
+    picture5_->move((kPageSize.width() - picture5_->width()) / 2,
+                    (kPageSize.height() - picture5_->height()) / 2);
     picture5_->setAlignment(Qt::AlignCenter);
     list1_ = Make<QListWidget>(frame2_, "List1", QRect(16, 176, 568, 168));
     command3_ = Make<QPushButton>(frame2_, "Command3", QRect(356, 354, 120, 30));
@@ -226,6 +232,15 @@ void InstallerWindow::LoadPictures() {
     LoadPicture(picture4_, installation_.Picture("pic2.bmp"), false);
     LoadPicture(picture5_, installation_.Picture("pic1.bmp"), false);
     LoadPicture(picture6_, installation_.Picture("backg11.bmp"), true);
+}
+
+void InstallerWindow::paintEvent(QPaintEvent*) {
+    // The classic setup backdrop: the pages stand on a deep blue that darkens towards the bottom.
+    QPainter painter(this);
+    QLinearGradient backdrop(0, 0, 0, height());
+    backdrop.setColorAt(0, QColor(0, 72, 144));
+    backdrop.setColorAt(1, QColor(0, 16, 64));
+    painter.fillRect(rect(), backdrop);
 }
 
 void InstallerWindow::showEvent(QShowEvent* event) {
@@ -302,6 +317,7 @@ void InstallerWindow::ShowDirectoryList() {
     // The list opens at the typed directory when that exists.
     const QString typed = text1_->text();
     if (!typed.isEmpty() && QDir(typed).exists()) {
+        dirModel_->setRootPath(typed);
         const QModelIndex index = dirModel_->index(typed);
         dir1_->setCurrentIndex(index);
         dir1_->scrollTo(index);
@@ -317,7 +333,8 @@ void InstallerWindow::TakeDirectoryFromList() {
 
 void InstallerWindow::RunInstallation() {
     if (running_ || !frame1_->isVisible() || !command1_->isVisible()) return;
-    const auto target = installer::TargetFromText(text1_->text().toStdString(), QDir::currentPath().toStdString());
+    const auto target =
+        installer::TargetFromText(text1_->text().toStdString(), QDir::currentPath().toStdString());
     if (!target) {
         QApplication::beep();
         text1_->setFocus();
@@ -337,13 +354,15 @@ void InstallerWindow::RunInstallation() {
     for (const std::string& line : installation_.Protocol()) list1_->addItem(QString::fromStdString(line));
     frame1_->hide();
     frame2_->show();
+    // The protocol takes the place of the picture in the middle of the page.
     list1_->setVisible(installation_.ProtocolShownAtEnd());
-    if (list1_->isVisible()) list1_->raise();
+    picture5_->setVisible(!installation_.ProtocolShownAtEnd());
 }
 
 void InstallerWindow::StartInstalledProgram() {
     SetBusy(true);
-    if (const auto target = installer::TargetFromText(text1_->text().toStdString(), QDir::currentPath().toStdString()))
+    if (const auto target =
+            installer::TargetFromText(text1_->text().toStdString(), QDir::currentPath().toStdString()))
         platform_.StartProgram(*target / installer::PathFromUtf8(platform_.ProgramFileName()), *target);
     close();
 }
@@ -351,7 +370,8 @@ void InstallerWindow::StartInstalledProgram() {
 bool InstallerWindow::ContinueWithoutRights(const std::string& title, const std::string& question) {
     const bool wasBusy = busy_;
     SetBusy(false);
-    const auto answer = QMessageBox::question(this, Shown(title), Shown(question), QMessageBox::Yes | QMessageBox::No);
+    const auto answer =
+        QMessageBox::question(this, Shown(title), Shown(question), QMessageBox::Yes | QMessageBox::No);
     SetBusy(wasBusy);
     return answer == QMessageBox::Yes;
 }
@@ -381,6 +401,7 @@ void InstallerWindow::ShowProgress(const installer::ProgressDisplay& display) {
     label3_->setVisible(display.barsVisible);
     label5_->setVisible(display.barsVisible && display.activityVisible);
     label8_->setVisible(display.barsVisible);
+    text2_->setVisible(display.barsVisible);
 
     label2_->resize(Pixels(display.progressWidth), label2_->height());
     label3_->move(Pixels(display.percentLeft), label3_->y());

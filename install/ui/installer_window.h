@@ -26,17 +26,18 @@ class QFileSystemModel;
 class InstallerWindow : public QWidget, private installer::InstallerView {
     Q_OBJECT
 
-public:
+  public:
     InstallerWindow(installer::InstallerPlatform& platform, const std::filesystem::path& distributionFolder,
                     QWidget* parent = nullptr);
     ~InstallerWindow() override;
 
-protected:
+  protected:
+    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     bool ContinueWithoutRights(const std::string& title, const std::string& question) override;
     void SetBusy(bool busy) override;
     void HideDirectoryCommands() override;

@@ -16,7 +16,8 @@ using NativePlatform = installer::PosixPlatform;
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     NativePlatform platform;
-    InstallerWindow window(platform, installer::PathFromUtf8(QCoreApplication::applicationDirPath().toStdString()));
+    InstallerWindow window(platform,
+                           installer::PathFromUtf8(QCoreApplication::applicationDirPath().toStdString()));
     window.show();
     return application.exec();
 }

@@ -21,7 +21,8 @@ namespace {
 
 std::wstring WideFromCodePage(UINT codePage, const std::string& text) {
     if (text.empty()) return {};
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const int length =
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     if (length <= 0) return {};
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
@@ -30,22 +31,27 @@ std::wstring WideFromCodePage(UINT codePage, const std::string& text) {
 
 std::string CodePageFromWide(UINT codePage, const std::wstring& wide) {
     if (wide.empty()) return {};
-    const int length =
-        WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                           0, nullptr, nullptr);
     if (length <= 0) return {};
     std::string text(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length, nullptr,
+                        nullptr);
     return text;
 }
 
-std::string Utf8FromAnsi(const std::string& ansi) { return CodePageFromWide(CP_UTF8, WideFromCodePage(CP_ACP, ansi)); }
+std::string Utf8FromAnsi(const std::string& ansi) {
+    return CodePageFromWide(CP_UTF8, WideFromCodePage(CP_ACP, ansi));
+}
 
-std::string AnsiFromPath(const std::filesystem::path& path) { return CodePageFromWide(CP_ACP, path.wstring()); }
+std::string AnsiFromPath(const std::filesystem::path& path) {
+    return CodePageFromWide(CP_ACP, path.wstring());
+}
 
 // Releases a COM interface when it goes out of scope.
 template <typename Interface>
 class ComReference {
-public:
+  public:
     ComReference() = default;
     ~ComReference() {
         if (pointer_ != nullptr) pointer_->Release();
@@ -56,7 +62,7 @@ public:
     Interface* operator->() const { return pointer_; }
     void** Out() { return reinterpret_cast<void**>(&pointer_); }
 
-private:
+  private:
     Interface* pointer_ = nullptr;
 };
 
@@ -71,7 +77,9 @@ WindowsPlatform::~WindowsPlatform() {
     if (comInitialised_) CoUninitialize();
 }
 
-bool WindowsPlatform::IsUserAnAdmin() { return ::IsUserAnAdmin() != FALSE; }
+bool WindowsPlatform::IsUserAnAdmin() {
+    return ::IsUserAnAdmin() != FALSE;
+}
 
 MemoryStatus WindowsPlatform::QueryMemoryStatus() {
     MEMORYSTATUSEX status{};
@@ -105,16 +113,20 @@ std::filesystem::path WindowsPlatform::SpecialFolder(int csidl) {
     const BOOL converted = SHGetPathFromIDListA(items, buffer);
     CoTaskMemFree(items);
     if (!converted) return {};
-    return std::filesystem::path(WideFromCodePage(CP_ACP, std::string(buffer, strnlen(buffer, sizeof buffer))));
+    return std::filesystem::path(
+        WideFromCodePage(CP_ACP, std::string(buffer, strnlen(buffer, sizeof buffer))));
 }
 
 bool WindowsPlatform::CreateLink(const ShortcutRecord& link) {
     ComReference<IShellLinkA> shellLink;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, shellLink.Out())))
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                shellLink.Out())))
         return false;
     shellLink->SetPath(AnsiFromPath(link.Datei).c_str());
-    if (!link.Parameter.empty()) shellLink->SetArguments(CodePageFromWide(CP_ACP, WideFromCodePage(CP_UTF8, link.Parameter)).c_str());
-    if (!link.Comment.empty()) shellLink->SetDescription(CodePageFromWide(CP_ACP, WideFromCodePage(CP_UTF8, link.Comment)).c_str());
+    if (!link.Parameter.empty())
+        shellLink->SetArguments(CodePageFromWide(CP_ACP, WideFromCodePage(CP_UTF8, link.Parameter)).c_str());
+    if (!link.Comment.empty())
+        shellLink->SetDescription(CodePageFromWide(CP_ACP, WideFromCodePage(CP_UTF8, link.Comment)).c_str());
     if (!link.WorkingDir.empty()) shellLink->SetWorkingDirectory(AnsiFromPath(link.WorkingDir).c_str());
     if (!link.IconPath.empty() && link.IconNumber > 0)
         shellLink->SetIconLocation(AnsiFromPath(link.IconPath).c_str(), link.IconNumber);
@@ -125,7 +137,9 @@ bool WindowsPlatform::CreateLink(const ShortcutRecord& link) {
     return SUCCEEDED(file->Save(link.LinkName.wstring().c_str(), FALSE));
 }
 
-std::string WindowsPlatform::ShortcutFileName(std::string_view linkFileName) { return std::string(linkFileName); }
+std::string WindowsPlatform::ShortcutFileName(std::string_view linkFileName) {
+    return std::string(linkFileName);
+}
 
 std::optional<bool> WindowsPlatform::IsReadOnly(const std::filesystem::path& file) {
     const DWORD attributes = GetFileAttributesW(file.c_str());
@@ -140,15 +154,20 @@ void WindowsPlatform::ClearReadOnlyAttribute(const std::filesystem::path& file) 
     SetFileAttributesW(file.c_str(), cleared == 0 ? FILE_ATTRIBUTE_NORMAL : cleared);
 }
 
-std::string WindowsPlatform::ProgramFileName() { return std::string(kProgramName) + ".EXE"; }
+std::string WindowsPlatform::ProgramFileName() {
+    return std::string(kProgramName) + ".EXE";
+}
 
-bool WindowsPlatform::IsProgramFile(const std::filesystem::path&) { return false; }
+bool WindowsPlatform::IsProgramFile(const std::filesystem::path&) {
+    return false;
+}
 
 std::filesystem::path WindowsPlatform::DefaultTargetDirectory() {
     return std::filesystem::path("c:\\") / std::string(kProgramName);
 }
 
-bool WindowsPlatform::StartProgram(const std::filesystem::path& program, const std::filesystem::path& workingDirectory) {
+bool WindowsPlatform::StartProgram(const std::filesystem::path& program,
+                                   const std::filesystem::path& workingDirectory) {
     SetCurrentDirectoryW(workingDirectory.c_str());
     std::wstring commandLine = L"\"" + program.wstring() + L"\"";
     STARTUPINFOW startup{};

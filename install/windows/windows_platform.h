@@ -7,7 +7,7 @@
 namespace installer {
 
 class WindowsPlatform final : public InstallerPlatform {
-public:
+  public:
     WindowsPlatform();
     ~WindowsPlatform() override;
     WindowsPlatform(const WindowsPlatform&) = delete;
@@ -26,9 +26,10 @@ public:
     std::string ProgramFileName() override;
     bool IsProgramFile(const std::filesystem::path& file) override;
     std::filesystem::path DefaultTargetDirectory() override;
-    bool StartProgram(const std::filesystem::path& program, const std::filesystem::path& workingDirectory) override;
+    bool StartProgram(const std::filesystem::path& program,
+                      const std::filesystem::path& workingDirectory) override;
 
-private:
+  private:
     bool comInitialised_ = false;
 };
 

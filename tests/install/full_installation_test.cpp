@@ -31,13 +31,15 @@ bool HasMode(const fs::path& file, mode_t bits) {
 }
 
 class FullInstallation : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        test::WriteFiles(dist_, {"kparam.dat", "R22.DAT", "Caption.GER", "Caption.ENG", "backg01.bmp", "x1.rdm",
-                                 "x2.rdm", "x3.rdm", "tervalo", "tervalo-calc", "install", "README"});
+        test::WriteFiles(
+            dist_, {"kparam.dat", "R22.DAT", "Caption.GER", "Caption.ENG", "backg01.bmp", "x1.rdm", "x2.rdm",
+                    "x3.rdm", "tervalo", "tervalo-calc", "install", "README"});
         WriteBytes(dist_ / "kparam.dat", "\"\",\"\",\"\",\"ger\",\"EUR\",\"Arial\"\r\n");
         for (const char* program : {"tervalo", "tervalo-calc", "install"})
-            fs::permissions(dist_ / program, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+            fs::permissions(dist_ / program,
+                            fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
         fs::permissions(dist_ / "R22.DAT", fs::perms::owner_read);
         fs::create_directories(home_ / "Desktop");
         fs::create_directories(target_);
@@ -68,8 +70,8 @@ TEST_F(FullInstallation, InstallsFilesLaunchersAndProtocol) {
 
     // Step 2 takes the program files that carry no extension, and the installer itself; step 5 two files.
     EXPECT_EQ(test::FileNames(target_),
-              (std::set<std::string>{"kparam.dat", "R22.DAT", "Caption.GER", "Caption.ENG", "backg01.bmp", "x1.rdm",
-                                     "x2.rdm", "tervalo", "tervalo-calc", "install"}));
+              (std::set<std::string>{"kparam.dat", "R22.DAT", "Caption.GER", "Caption.ENG", "backg01.bmp",
+                                     "x1.rdm", "x2.rdm", "tervalo", "tervalo-calc", "install"}));
     EXPECT_EQ(ReadBytes(target_ / "kparam.dat"), ReadBytes(dist_ / "kparam.dat"));
     EXPECT_TRUE(HasMode(target_ / "tervalo", S_IXUSR | S_IWUSR));
     EXPECT_TRUE(HasMode(target_ / "tervalo-calc", S_IXUSR));
@@ -80,17 +82,18 @@ TEST_F(FullInstallation, InstallsFilesLaunchersAndProtocol) {
     const fs::path desktop = home_ / "Desktop";
     const fs::path menuLink = programs / "Tervalo 2.12" / "Tervalo 2.12.desktop";
     const fs::path desktopLink = desktop / "Tervalo 2.12.desktop";
-    const std::string launcher = "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Tervalo 2.12\n"
-                                 "Comment=Tervalo Version 2.12\nExec=\"" +
-                                 (target_ / "tervalo").string() + "\"\nPath=" + target_.string() +
-                                 "\nTerminal=false\n";
+    const std::string launcher =
+        "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Tervalo 2.12\n"
+        "Comment=Tervalo Version 2.12\nExec=\"" +
+        (target_ / "tervalo").string() + "\"\nPath=" + target_.string() + "\nTerminal=false\n";
     EXPECT_EQ(ReadBytes(menuLink), launcher);
     EXPECT_EQ(ReadBytes(desktopLink), launcher);
     EXPECT_TRUE(HasMode(desktopLink, S_IXUSR));
 
     const auto& protocol = installation.Protocol();
     ASSERT_EQ(protocol.size(), 16u);
-    EXPECT_EQ(protocol[0], std::string("Administrator Rights\t") + (posix_.IsUserAnAdmin() ? "True" : "False"));
+    EXPECT_EQ(protocol[0],
+              std::string("Administrator Rights\t") + (posix_.IsUserAnAdmin() ? "True" : "False"));
     EXPECT_EQ(protocol[1], "Kelvara Installation Protokoll");
     EXPECT_EQ(protocol[3].rfind("phys. Mem \t", 0), 0u);
     EXPECT_EQ(protocol[7].rfind("Prozessoren\t", 0), 0u);
@@ -102,7 +105,8 @@ TEST_F(FullInstallation, InstallsFilesLaunchersAndProtocol) {
     // Nothing besides the target's files, the start-menu folder and the two launchers has appeared.
     std::set<std::string> added;
     const std::set<std::string> after = TreeBelow(temp_.path());
-    std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::inserter(added, added.end()));
+    std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
+                        std::inserter(added, added.end()));
     std::set<std::string> expected;
     for (const std::string& name : test::FileNames(target_))
         if (!before.count((target_ / name).lexically_relative(temp_.path()).string()))

@@ -16,7 +16,8 @@ TEST(InstallPlan, IdentityTexts) {
 }
 
 TEST(InstallPlan, StepsAreNumberedInOrderAndTheProgramStepNamesTheProgram) {
-    for (std::size_t i = 0; i < kInstallPlan.size(); ++i) EXPECT_EQ(kInstallPlan[i].number, static_cast<int>(i + 1));
+    for (std::size_t i = 0; i < kInstallPlan.size(); ++i)
+        EXPECT_EQ(kInstallPlan[i].number, static_cast<int>(i + 1));
     EXPECT_EQ(kInstallPlan[kProgramStep - 1].mask, "*.exe");
     EXPECT_EQ(kInstallPlan[kProgramStep - 1].group, "Tervalo");
     EXPECT_EQ(kInstallPlan[kLimitedStep - 1].mask, "*.RDM");
@@ -29,14 +30,26 @@ TEST(InstallPlan, MasksMatchWithoutLetterCase) {
         bool matches;
     };
     const Row rows[] = {
-        {"kparam.dat", "*.dat", true},   {"KPARAM.DAT", "*.dat", true},  {"Caption.GER", "*.ger", true},
-        {"a.b.dat", "*.dat", true},      {".dat", "*.dat", true},        {"a.data", "*.dat", false},
-        {"dat", "*.dat", false},         {"adat", "*.dat", false},       {"x.rdm", "*.RDM", true},
-        {"Tervalo.EXE", "*.exe", true},  {"install", "*.exe", false},    {"ab", "a?", true},
-        {"a", "a?", false},              {"abc", "a*c", true},           {"abcbd", "a*b?", true},
-        {"", "*", true},                 {"", "*.dat", false},
+        {"kparam.dat", "*.dat", true},
+        {"KPARAM.DAT", "*.dat", true},
+        {"Caption.GER", "*.ger", true},
+        {"a.b.dat", "*.dat", true},
+        {".dat", "*.dat", true},
+        {"a.data", "*.dat", false},
+        {"dat", "*.dat", false},
+        {"adat", "*.dat", false},
+        {"x.rdm", "*.RDM", true},
+        {"Tervalo.EXE", "*.exe", true},
+        {"install", "*.exe", false},
+        {"ab", "a?", true},
+        {"a", "a?", false},
+        {"abc", "a*c", true},
+        {"abcbd", "a*b?", true},
+        {"", "*", true},
+        {"", "*.dat", false},
     };
-    for (const Row& row : rows) EXPECT_EQ(MatchesMask(row.name, row.mask), row.matches) << row.name << " ~ " << row.mask;
+    for (const Row& row : rows)
+        EXPECT_EQ(MatchesMask(row.name, row.mask), row.matches) << row.name << " ~ " << row.mask;
 }
 
 TEST(InstallPlan, MatchingFilesAreOrdinaryFilesInAlphabeticalOrderWithoutCase) {
@@ -51,7 +64,8 @@ TEST(InstallPlan, MatchingFilesAreOrdinaryFilesInAlphabeticalOrderWithoutCase) {
 TEST(InstallPlan, MatchingFilesTakesWhatTheExtraTestAccepts) {
     ScopedTempDir dir;
     test::WriteFiles(dir.path(), {"tervalo", "setup.exe", "readme"});
-    const auto files = MatchingFiles(dir.path(), "*.exe", [](const auto& file) { return file.filename() == "tervalo"; });
+    const auto files =
+        MatchingFiles(dir.path(), "*.exe", [](const auto& file) { return file.filename() == "tervalo"; });
     const std::vector<std::filesystem::path> expected{"setup.exe", "tervalo"};
     EXPECT_EQ(files, expected);
 }

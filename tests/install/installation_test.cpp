@@ -19,7 +19,7 @@ bool IsWritable(const fs::path& file) {
 }
 
 class InstallationTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fs::create_directories(dist_);
         fs::create_directories(programs_);
@@ -41,23 +41,25 @@ protected:
 };
 
 TEST_F(InstallationTest, CopiesEveryMatchingFileFlatIntoTheTarget) {
-    test::WriteFiles(dist_, {"kparam.dat", "Tervalo.EXE", "install.exe", "iceCube.bmp", "katalg.lst",   "D.RDM",
-                             "c.rdm",      "a.RDM",       "B.rdm",       "app.ico",     "Caption.GER",  "Caption.eng",
-                             "infoTXT.ita", "x.std",      "y.fra",       "z.esp",       "w.ndl",        "v.swe",
-                             "msvbvm60.dll", "other.dll", "u.ocx",       "t.sym",       "s.por",        "photo.JPG",
-                             "r.rus",      "q.trk",       "p.gre",       "o.pol",       "n.rom",        "readme.txt",
-                             "notes.doc"});
+    test::WriteFiles(
+        dist_,
+        {"kparam.dat", "Tervalo.EXE", "install.exe", "iceCube.bmp", "katalg.lst",   "D.RDM",       "c.rdm",
+         "a.RDM",      "B.rdm",       "app.ico",     "Caption.GER", "Caption.eng",  "infoTXT.ita", "x.std",
+         "y.fra",      "z.esp",       "w.ndl",       "v.swe",       "msvbvm60.dll", "other.dll",   "u.ocx",
+         "t.sym",      "s.por",       "photo.JPG",   "r.rus",       "q.trk",        "p.gre",       "o.pol",
+         "n.rom",      "readme.txt",  "notes.doc"});
     test::WriteFiles(dist_ / "Images", {"inner.bmp"});
     Installation installation(platform_, view_, dist_);
 
     ASSERT_EQ(Run(installation), RunOutcome::Completed);
 
-    // Step 5 takes the first two "*.RDM" files in alphabetical order without regard to case: a and B, not B and D.
+    // Step 5 takes the first two "*.RDM" files in alphabetical order without regard to case: a and B, not B
+    // and D.
     const std::set<std::string> expected{
-        "kparam.dat", "Tervalo.EXE", "install.exe", "iceCube.bmp", "katalg.lst", "a.RDM",      "B.rdm",
-        "app.ico",    "Caption.GER", "Caption.eng", "infoTXT.ita", "x.std",      "y.fra",      "z.esp",
-        "w.ndl",      "v.swe",       "msvbvm60.dll", "other.dll",  "u.ocx",      "t.sym",      "s.por",
-        "photo.JPG",  "r.rus",       "q.trk",       "p.gre",       "o.pol",      "n.rom"};
+        "kparam.dat", "Tervalo.EXE", "install.exe",  "iceCube.bmp", "katalg.lst", "a.RDM", "B.rdm",
+        "app.ico",    "Caption.GER", "Caption.eng",  "infoTXT.ita", "x.std",      "y.fra", "z.esp",
+        "w.ndl",      "v.swe",       "msvbvm60.dll", "other.dll",   "u.ocx",      "t.sym", "s.por",
+        "photo.JPG",  "r.rus",       "q.trk",        "p.gre",       "o.pol",      "n.rom"};
     EXPECT_EQ(test::FileNames(target_), expected);
     for (const std::string& name : expected) EXPECT_EQ(ReadBytes(target_ / name), name);
     EXPECT_FALSE(installation.ProtocolShownAtEnd());
@@ -90,7 +92,8 @@ TEST_F(InstallationTest, FileThatStaysReadOnlyIsNamedInTheProtocol) {
     Run(installation);
 
     const auto& protocol = installation.Protocol();
-    EXPECT_EQ(std::count(protocol.begin(), protocol.end(), (target_ / "kparam.dat").string() + ":  File still write protected."),
+    EXPECT_EQ(std::count(protocol.begin(), protocol.end(),
+                         (target_ / "kparam.dat").string() + ":  File still write protected."),
               1);
     EXPECT_EQ(ReadBytes(target_ / "energk.dat"), "energk.dat");
     EXPECT_TRUE(installation.ProtocolShownAtEnd());
@@ -156,9 +159,9 @@ TEST_F(InstallationTest, NoToTheRightsQuestionEndsBeforeAnythingIsWritten) {
     EXPECT_EQ(Run(installation, "GER"), RunOutcome::EndedByUser);
 
     EXPECT_EQ(installation.Protocol(), (std::vector<std::string>{"Administrator Rights\tFalse"}));
-    EXPECT_EQ(view_.questions, (std::vector<std::string>{
-                                   ":  Installation Setup|Sie haben keine Administrator Rechte!\r\n"
-                                   "Möchten Sie trotzdem das Setup fortsetzen?"}));
+    EXPECT_EQ(view_.questions,
+              (std::vector<std::string>{":  Installation Setup|Sie haben keine Administrator Rechte!\r\n"
+                                        "Möchten Sie trotzdem das Setup fortsetzen?"}));
     EXPECT_FALSE(fs::exists(target_));
     EXPECT_TRUE(fs::is_empty(programs_));
     EXPECT_TRUE(fs::is_empty(desktop_));
@@ -172,9 +175,10 @@ TEST_F(InstallationTest, YesWithoutRightsInstallsAndShowsTheProtocol) {
 
     EXPECT_EQ(Run(installation, "ita"), RunOutcome::Completed);
 
-    EXPECT_EQ(view_.questions, (std::vector<std::string>{
-                                   ":  Installation Setup|You don't have Adimistrator Rights!\r\nDo you want to continue "
-                                   "Setup?"}));
+    EXPECT_EQ(view_.questions,
+              (std::vector<std::string>{
+                  ":  Installation Setup|You don't have Adimistrator Rights!\r\nDo you want to continue "
+                  "Setup?"}));
     EXPECT_EQ(installation.AdminOverrideCount(), 1);
     EXPECT_TRUE(installation.ProtocolShownAtEnd());
     EXPECT_EQ(installation.Protocol().front(), "Administrator Rights\tFalse");
@@ -203,7 +207,8 @@ TEST_F(InstallationTest, UnknownUserAndMissingFolderShortenTheRun) {
 
 TEST_F(InstallationTest, ProgressAdvancesFourPercentPerStepAndTheActivityBarWrapsAfterFiftyFiles) {
     std::vector<std::string> names;
-    for (int i = 0; i < 52; ++i) names.push_back("f" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".dat");
+    for (int i = 0; i < 52; ++i)
+        names.push_back("f" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".dat");
     test::WriteFiles(dist_, names);
     Installation installation(platform_, view_, dist_);
 
@@ -261,8 +266,10 @@ TEST_F(InstallationTest, StatusLineNamesGroupAndFileWithoutExtension) {
     for (const ProgressDisplay& display : view_.displays)
         if (lines.empty() || lines.back() != display.statusLine) lines.push_back(display.statusLine);
     const std::string target = target_.string();
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "In process : Property kparam -> " + target + "/kparam"), lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "In process : German Caption -> " + target + "/Caption"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "In process : Property kparam -> " + target + "/kparam"),
+              lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "In process : German Caption -> " + target + "/Caption"),
+              lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "In process : Romanian"), lines.end());
 }
 
@@ -285,7 +292,7 @@ TEST_F(InstallationTest, BackgroundsChangeAtTheirStepsAndFallBackToTheFirst) {
             shown.push_back(display.background.filename().string());
         }
     EXPECT_EQ(shown, (std::vector<std::string>{"backg02.bmp", "backg01.bmp", "BACKG04.BMP", "backg01.bmp",
-                                                "backg17.bmp"}));
+                                               "backg17.bmp"}));
 }
 
 TEST_F(InstallationTest, TargetThatCannotBeCreatedIsReportedAndNothingElseIsTouched) {
@@ -297,7 +304,9 @@ TEST_F(InstallationTest, TargetThatCannotBeCreatedIsReportedAndNothingElseIsTouc
     EXPECT_EQ(Run(installation), RunOutcome::Completed);
 
     const auto& protocol = installation.Protocol();
-    const auto has = [&](const std::string& line) { return std::find(protocol.begin(), protocol.end(), line) != protocol.end(); };
+    const auto has = [&](const std::string& line) {
+        return std::find(protocol.begin(), protocol.end(), line) != protocol.end();
+    };
     EXPECT_TRUE(has(target_.string() + ":  Directory could not be created."));
     EXPECT_TRUE(has((target_ / "kparam.dat").string() + ":  File could not be copied."));
     EXPECT_TRUE(installation.ProtocolShownAtEnd());

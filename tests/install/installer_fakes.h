@@ -15,7 +15,7 @@ namespace installer::test {
 
 // A machine whose answers the test sets; files and attributes are real.
 class FakePlatform : public InstallerPlatform {
-public:
+  public:
     bool admin = true;
     MemoryStatus memory{17179869184ull, 4294967297ull, 25769803776ull, 3000000000ull};
     unsigned processors = 4;
@@ -33,7 +33,9 @@ public:
     unsigned ProcessorCount() override { return processors; }
     std::optional<std::string> UserName() override { return user; }
     std::string ComputerName() override { return computer; }
-    std::filesystem::path SpecialFolder(int csidl) override { return folders.count(csidl) ? folders[csidl] : ""; }
+    std::filesystem::path SpecialFolder(int csidl) override {
+        return folders.count(csidl) ? folders[csidl] : "";
+    }
     bool CreateLink(const ShortcutRecord& link) override {
         links.push_back(link);
         if (onCreateLink) onCreateLink(link);
@@ -53,8 +55,8 @@ public:
     void ClearReadOnlyAttribute(const std::filesystem::path& file) override {
         if (lockedFiles.count(file)) return;
         std::error_code ignored;
-        std::filesystem::permissions(file, std::filesystem::perms::owner_write, std::filesystem::perm_options::add,
-                                     ignored);
+        std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add, ignored);
     }
     std::string ProgramFileName() override { return "Tervalo.EXE"; }
     bool IsProgramFile(const std::filesystem::path&) override { return false; }
@@ -67,7 +69,7 @@ public:
 
 // Passes every call to another platform; tests override single answers.
 class ForwardingPlatform : public InstallerPlatform {
-public:
+  public:
     explicit ForwardingPlatform(InstallerPlatform& inner) : inner_(inner) {}
     bool IsUserAnAdmin() override { return inner_.IsUserAnAdmin(); }
     MemoryStatus QueryMemoryStatus() override { return inner_.QueryMemoryStatus(); }
@@ -77,8 +79,12 @@ public:
     std::filesystem::path SpecialFolder(int csidl) override { return inner_.SpecialFolder(csidl); }
     bool CreateLink(const ShortcutRecord& link) override { return inner_.CreateLink(link); }
     std::string ShortcutFileName(std::string_view name) override { return inner_.ShortcutFileName(name); }
-    std::optional<bool> IsReadOnly(const std::filesystem::path& file) override { return inner_.IsReadOnly(file); }
-    void ClearReadOnlyAttribute(const std::filesystem::path& file) override { inner_.ClearReadOnlyAttribute(file); }
+    std::optional<bool> IsReadOnly(const std::filesystem::path& file) override {
+        return inner_.IsReadOnly(file);
+    }
+    void ClearReadOnlyAttribute(const std::filesystem::path& file) override {
+        inner_.ClearReadOnlyAttribute(file);
+    }
     std::string ProgramFileName() override { return inner_.ProgramFileName(); }
     bool IsProgramFile(const std::filesystem::path& file) override { return inner_.IsProgramFile(file); }
     std::filesystem::path DefaultTargetDirectory() override { return inner_.DefaultTargetDirectory(); }
@@ -86,13 +92,13 @@ public:
         return inner_.StartProgram(program, directory);
     }
 
-private:
+  private:
     InstallerPlatform& inner_;
 };
 
 // Records what the run shows and answers the rights question as told.
 class RecordingView : public InstallerView {
-public:
+  public:
     bool answerYes = true;
     std::vector<std::string> questions;  // title + "|" + text
     std::vector<ProgressDisplay> displays;

@@ -42,32 +42,37 @@ TEST(InstallerTexts, FinalMessageNamesTargetAndExecutable) {
     EXPECT_EQ(TextsFor("FRA", target, "Tervalo.EXE").finalMessage,
               "Version complet de Kelvara installer a répertoire :\r\n\r\n   c:\\Tervalo.\r\n\r\n"
               "Le menu principal se trouve dans le repertoire sous Tervalo.EXE . ");
-    EXPECT_EQ(TextsFor("ITA", target, "Tervalo.EXE").finalMessage,
-              "La versione completa di Kelvara è stata installata nella directory c:\\Tervalo. Executable file "
-              "Tervalo.EXE . ");
-    EXPECT_EQ(TextsFor("XYZ", target, "tervalo").finalMessage,
-              "Kelvara Fullversion successfully installed in directory c:\\Tervalo. Executable file is tervalo . ");
+    EXPECT_EQ(
+        TextsFor("ITA", target, "Tervalo.EXE").finalMessage,
+        "La versione completa di Kelvara è stata installata nella directory c:\\Tervalo. Executable file "
+        "Tervalo.EXE . ");
+    EXPECT_EQ(
+        TextsFor("XYZ", target, "tervalo").finalMessage,
+        "Kelvara Fullversion successfully installed in directory c:\\Tervalo. Executable file is tervalo . ");
 }
 
 TEST(InstallerTexts, InformationTextJoinsFiveParagraphs) {
-    EXPECT_EQ(TextsFor("ENG", "", "").information,
-              "Kelvara Installation Software. \r\n\r\n"
-              "The SETUP installs automatic all necessary files in one directory, in wich all exicutable files are "
-              "situated. \r\n\r\n"
-              "All libraries, like .DLL und .VBX - files, are also situated in this directory.\r\n\r\n"
-              "That's why conflicts with other Windows applikations can be avoided. \r\n\r\n"
-              " If you want to delete Kelvara on your computer, just delete this directory.");
+    EXPECT_EQ(
+        TextsFor("ENG", "", "").information,
+        "Kelvara Installation Software. \r\n\r\n"
+        "The SETUP installs automatic all necessary files in one directory, in wich all exicutable files are "
+        "situated. \r\n\r\n"
+        "All libraries, like .DLL und .VBX - files, are also situated in this directory.\r\n\r\n"
+        "That's why conflicts with other Windows applikations can be avoided. \r\n\r\n"
+        " If you want to delete Kelvara on your computer, just delete this directory.");
     const std::string german = TextsFor("GER", "", "").information;
     EXPECT_EQ(german.rfind("Installation der Tervalo Software. \r\n\r\nDas SETUP", 0), 0u);
-    EXPECT_NE(german.find("\r\n\r\nSollten Sie Tervalo von Ihrem Rechner entfernen wollen, löschen Sie einfach "
-                          "dieses Verzeichnis."),
-              std::string::npos);
+    EXPECT_NE(
+        german.find("\r\n\r\nSollten Sie Tervalo von Ihrem Rechner entfernen wollen, löschen Sie einfach "
+                    "dieses Verzeichnis."),
+        std::string::npos);
     const std::string french = TextsFor("FRA", "", "").information;
     EXPECT_NE(french.find("répertoire. \r\n\r\n C’est pourquoi"), std::string::npos);
 }
 
 TEST(InstallerTexts, RightsQuestion) {
-    EXPECT_EQ(RightsQuestion("GER"), "Sie haben keine Administrator Rechte!\r\nMöchten Sie trotzdem das Setup fortsetzen?");
+    EXPECT_EQ(RightsQuestion("GER"),
+              "Sie haben keine Administrator Rechte!\r\nMöchten Sie trotzdem das Setup fortsetzen?");
     EXPECT_EQ(RightsQuestion("ger"), "You don't have Adimistrator Rights!\r\nDo you want to continue Setup?");
     EXPECT_EQ(RightsQuestion("FRA"), "You don't have Adimistrator Rights!\r\nDo you want to continue Setup?");
 }
@@ -77,7 +82,7 @@ TEST(InstallerTexts, OptionsAreChosenByTheCodeInUpperCase) {
         const char* code;
         int option;
     };
-    const Row rows[] = {{"ENG", 1}, {"GER", 2}, {"ger", 2}, {"Ita", 3}, {"fra", 4},
+    const Row rows[] = {{"ENG", 1}, {"GER", 2}, {"ger", 2},  {"Ita", 3}, {"fra", 4},
                         {"", 1},    {"SWE", 1}, {"GERX", 1}, {" GER", 1}};
     for (const Row& row : rows) EXPECT_EQ(OptionForCode(row.code), row.option) << row.code;
     EXPECT_EQ(CodeOfOption(1), "ENG");

@@ -72,8 +72,10 @@ TEST(DesktopEntry, LauncherTextFromTheShortcutRecord) {
 }
 
 TEST(XdgFolders, ApplicationsFolder) {
-    EXPECT_EQ(UserApplicationsFolder(MapEnvironment({}), "/home/anna"), "/home/anna/.local/share/applications");
-    EXPECT_EQ(UserApplicationsFolder(MapEnvironment({{"XDG_DATA_HOME", "/data"}}), "/home/anna"), "/data/applications");
+    EXPECT_EQ(UserApplicationsFolder(MapEnvironment({}), "/home/anna"),
+              "/home/anna/.local/share/applications");
+    EXPECT_EQ(UserApplicationsFolder(MapEnvironment({{"XDG_DATA_HOME", "/data"}}), "/home/anna"),
+              "/data/applications");
     EXPECT_EQ(UserApplicationsFolder(MapEnvironment({{"XDG_DATA_HOME", "relative"}}), "/home/anna"),
               "/home/anna/.local/share/applications");
     EXPECT_EQ(UserApplicationsFolder(MapEnvironment({}), ""), "");
@@ -107,7 +109,8 @@ TEST(XdgFolders, DesktopFolderFromUserDirs) {
     const fs::path elsewhere = temp.path() / "cfg";
     fs::create_directories(elsewhere);
     WriteBytes(elsewhere / "user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n");
-    EXPECT_EQ(UserDesktopFolder(MapEnvironment({{"XDG_CONFIG_HOME", elsewhere.string()}}), home), home / "Bureau");
+    EXPECT_EQ(UserDesktopFolder(MapEnvironment({{"XDG_CONFIG_HOME", elsewhere.string()}}), home),
+              home / "Bureau");
 }
 
 TEST(PosixPlatform, SpecialFoldersFollowRightsAndEnvironment) {
@@ -163,7 +166,8 @@ TEST(PosixPlatform, ReadOnlyAttribute) {
     EXPECT_EQ(platform.IsReadOnly(file), true);
     platform.ClearReadOnlyAttribute(file);
     EXPECT_EQ(platform.IsReadOnly(file), false);
-    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::owner_exec);
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::owner_exec);
 }
 
 TEST(PosixPlatform, StartsTheProgramDetachedInItsFolder) {

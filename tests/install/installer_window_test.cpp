@@ -1,0 +1,168 @@
+// The installer window on the offscreen platform: pages, texts of the start language, and a run.
+#include "install/ui/installer_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "installer_fakes.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using installer::test::FakePlatform;
+using tervalo::test::ScopedTempDir;
+using tervalo::test::WriteBytes;
+
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "installer_window_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+    return application;
+}
+
+class InstallerWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Application();
+        fs::create_directories(dist_);
+        fs::create_directories(temp_.path() / "programs");
+        fs::create_directories(temp_.path() / "desktop");
+        platform_.folders = {{installer::kCommonProgramsFolder, temp_.path() / "programs"},
+                             {installer::kCommonDesktopFolder, temp_.path() / "desktop"}};
+        platform_.admin = true;
+    }
+
+    void WriteLanguage(const std::string& code) {
+        WriteBytes(dist_ / "kparam.dat", "\"\",\"\",\"\",\"" + code + "\",\"EUR\"\r\n");
+    }
+
+    template <typename Widget>
+    Widget* Find(InstallerWindow& window, const char* name) {
+        auto* widget = window.findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void Install(InstallerWindow& window) {
+        Find<QPushButton>(window, "Command5")->click();
+        Find<QLineEdit>(window, "Text1")->setText(QString::fromStdString(target_.string()));
+        Find<QPushButton>(window, "Command1")->click();
+    }
+
+    ScopedTempDir temp_;
+    fs::path dist_ = temp_.path() / "dist";
+    fs::path target_ = temp_.path() / "Ziel Ordner";
+    FakePlatform platform_;
+};
+
+TEST_F(InstallerWindowTest, StartShowsTheWelcomePageOnly) {
+    WriteLanguage("ITA");
+    InstallerWindow window(platform_, dist_);
+    window.show();
+
+    EXPECT_EQ(window.windowTitle(), "Tervalo - Install");
+    EXPECT_TRUE(Find<QWidget>(window, "Frame3")->isVisible());
+    for (const char* hidden : {"Frame1", "Frame2", "List1", "Dir1", "Shape1", "Label2", "Label5"})
+        EXPECT_TRUE(Find<QWidget>(window, hidden)->isHidden()) << hidden;
+    EXPECT_TRUE(Find<QRadioButton>(window, "Option3")->isChecked());
+    EXPECT_EQ(Find<QPushButton>(window, "Command6")->text(), "Interruzione");
+    EXPECT_EQ(Find<QLabel>(window, "Label4")->text(), "Tervalo 2.12");
+    EXPECT_EQ(Find<QLineEdit>(window, "Text1")->text(), "c:\\Tervalo");
+    // Without the pipe-size table the browse button is offered.
+    EXPECT_FALSE(Find<QWidget>(window, "Command7")->isHidden());
+}
+
+TEST_F(InstallerWindowTest, LowerCaseCodeSelectsTheOptionButShowsEnglishTexts) {
+    WriteLanguage("ger");
+    WriteBytes(dist_ / "Rohrdm.dat", "table");
+    InstallerWindow window(platform_, dist_);
+    window.show();
+
+    EXPECT_TRUE(Find<QRadioButton>(window, "Option2")->isChecked());
+    EXPECT_EQ(Find<QPushButton>(window, "Command5")->text(), "Continue >");
+    EXPECT_EQ(Find<QLabel>(window, "Label1")->text(), "Install Kelvara in directory :");
+    EXPECT_TRUE(Find<QWidget>(window, "Command7")->isHidden());
+
+    Find<QRadioButton>(window, "Option2")->click();
+    EXPECT_EQ(Find<QPushButton>(window, "Command5")->text(), "Weiter >");
+    EXPECT_EQ(Find<QLabel>(window, "Label1")->text(), "Tervalo installieren in :");
+}
+
+TEST_F(InstallerWindowTest, RunEndsOnTheFinalPageInTheStartLanguage) {
+    WriteLanguage("ENG");
+    WriteBytes(dist_ / "R22.DAT", "table");
+    InstallerWindow window(platform_, dist_);
+    window.show();
+    Find<QRadioButton>(window, "Option4")->click();
+
+    Install(window);
+
+    EXPECT_TRUE(Find<QWidget>(window, "Frame2")->isVisible());
+    EXPECT_FALSE(Find<QWidget>(window, "Frame1")->isVisible());
+    EXPECT_FALSE(Find<QWidget>(window, "List1")->isVisible());
+    EXPECT_EQ(Find<QLabel>(window, "label6")->text().toStdString(),
+              "Kelvara Fullversion successfully installed in directory " + target_.string() +
+                  ". Executable file is Tervalo.EXE . ");
+    EXPECT_EQ(Find<QPushButton>(window, "Command3")->text(), "Start Tervalo");
+    EXPECT_EQ(Find<QPushButton>(window, "Command4")->text(), "End");
+    EXPECT_EQ(tervalo::test::ReadBytes(target_ / "R22.DAT"), "table");
+
+    Find<QPushButton>(window, "Command3")->click();
+    EXPECT_EQ(platform_.started, (std::vector<fs::path>{target_ / "Tervalo.EXE"}));
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(InstallerWindowTest, ContinuingWithoutRightsShowsTheProtocol) {
+    platform_.admin = false;
+    InstallerWindow window(platform_, dist_);
+    window.show();
+    QString question;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        question = box->windowTitle() + "|" + box->text();
+        box->button(QMessageBox::Yes)->click();
+    });
+
+    Install(window);
+
+    EXPECT_EQ(question,
+              ":  Installation Setup|You don't have Adimistrator Rights!\nDo you want to continue Setup?");
+    auto* list = Find<QListWidget>(window, "List1");
+    EXPECT_TRUE(list->isVisible());
+    ASSERT_EQ(list->count(), 16);
+    EXPECT_EQ(list->item(0)->text(), "Administrator Rights\tFalse");
+}
+
+TEST_F(InstallerWindowTest, NoEndsTheInstallerAndBlankTargetIsRefused) {
+    platform_.admin = false;
+    InstallerWindow window(platform_, dist_);
+    window.show();
+    Find<QPushButton>(window, "Command5")->click();
+    Find<QLineEdit>(window, "Text1")->setText("   ");
+    Find<QPushButton>(window, "Command1")->click();
+    EXPECT_TRUE(Find<QWidget>(window, "Frame1")->isVisible());
+    EXPECT_TRUE(window.isVisible());
+
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::No)->click();
+    });
+    Find<QLineEdit>(window, "Text1")->setText(QString::fromStdString(target_.string()));
+    Find<QPushButton>(window, "Command1")->click();
+
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(fs::exists(target_));
+    EXPECT_TRUE(platform_.links.empty());
+}
+
+}  // namespace

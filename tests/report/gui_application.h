@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <memory>
+
+namespace tervalo::test {
+
+// One application object of type App for the whole test program, on the offscreen platform unless another one
+// is asked for. Fonts, painting and windows need it.
+template <typename App>
+void EnsureApplication() {
+    if (QCoreApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "report_tests";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<App> app = std::make_unique<App>(argc, argv);
+}
+
+}  // namespace tervalo::test

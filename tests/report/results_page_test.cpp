@@ -1,0 +1,224 @@
+#include "report/paint/results_page.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <cstdio>
+#include <memory>
+
+#include "localisation/language_tables.h"
+#include "report/results_file.h"
+#include "shell/run_settings.h"
+#include "support/temp_dir.h"
+#include "tests/report/gui_application.h"
+
+namespace tervalo {
+namespace {
+
+using test::ScopedTempDir;
+
+// A paint device that keeps what is drawn on it: lines and texts with their fonts.
+class RecordingEngine : public QPaintEngine {
+public:
+    struct Text {
+        QPointF baseline;
+        QString text;
+        QFont font;
+    };
+    RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawLines(const QLineF* drawn, int count) override { lines.insert(lines.end(), drawn, drawn + count); }
+    void drawLines(const QLine* drawn, int count) override {
+        for (int i = 0; i < count; ++i) lines.push_back(QLineF(drawn[i]));
+    }
+    void drawTextItem(const QPointF& p, const QTextItem& item) override { texts.push_back({p, item.text(), item.font()}); }
+    Type type() const override { return QPaintEngine::User; }
+
+    std::vector<QLineF> lines;
+    std::vector<Text> texts;
+};
+
+class RecordingDevice : public QPaintDevice {
+public:
+    RecordingDevice(int width, int height) : width_(width), height_(height) {}
+    QPaintEngine* paintEngine() const override { return &engine; }
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+            case PdmWidth: return width_;
+            case PdmHeight: return height_;
+            case PdmWidthMM: return width_ * 254 / 3000;
+            case PdmHeightMM: return height_ * 254 / 3000;
+            case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 300;
+            case PdmDepth: return 32;
+            case PdmNumColors: return 1 << 24;
+            case PdmDevicePixelRatio: return 1;
+            case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+            default: return 0;
+        }
+    }
+    mutable RecordingEngine engine;
+
+private:
+    int width_, height_;
+};
+
+const std::string kRule = "        " + std::string(155, '-') + "\r\n";
+
+// A known results file: title, heading, field, rule pair, plain line.
+const std::vector<std::string> kKnownRecords = {
+    "\r\n",
+    "        &$$Quelmo : Calculation Heat Pump - Simulation CO2 Emission\r\n",
+    "\r\n",
+    "        &$$Building :",
+    "\r\n",
+    "        Heated living area :\xA7$&120 m\xB2",
+    kRule,
+    kRule,
+    "        Energy costs :",
+};
+
+class ResultsPageTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { test::EnsureApplication<QGuiApplication>(); }
+    void SetUp() override {
+        ResetRunSettings();
+        ResetLanguageTables();
+        Settings.LanguageCode = "ENG";
+    }
+    void TearDown() override {
+        ResetRunSettings();
+        ResetLanguageTables();
+    }
+    ScopedTempDir dir_;
+};
+
+TEST_F(ResultsPageTest, DrawsTheKnownFileAtItsPositionsOnPaper) {
+    ASSERT_TRUE(WriteResultsRecords(kKnownRecords));
+    RecordingDevice device(2480, 3508);
+    {
+        QPainter painter(&device);
+        DrawResultsPage(painter, QRectF(0, 0, 2480, 3508), PageStyle::ForPaper("DejaVu Sans"));
+    }
+    const auto& engine = device.engine;
+    ASSERT_EQ(engine.lines.size(), 6u);
+    EXPECT_EQ(engine.lines[0], QLineF(0.08 * 2480, 0.16 * 3508, 0.08 * 2480, 0.90 * 3508));
+    EXPECT_EQ(engine.lines[3], QLineF(0.08 * 2480, 0.90 * 3508, 0.94 * 2480, 0.90 * 3508));
+    EXPECT_NEAR(engine.lines[4].y1(), 0.205 * 3508, 1e-6);
+    EXPECT_NEAR(engine.lines[5].y1(), 0.210 * 3508, 1e-6);
+
+    const struct {
+        const char* text;
+        double x, y;
+        bool bold;
+    } expected[] = {{"Quelmo : Calculation Heat Pump - Simulation CO2 Emission", 0.09, 0.145, true},
+                    {"Building :", 0.09, 0.165, true},
+                    {"Heated living area :", 0.09, 0.185, false},
+                    {"120 m\u00B2", 0.55, 0.185, false},
+                    {"Energy costs :", 0.09, 0.215, false}};
+    ASSERT_EQ(engine.texts.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(expected[i].text);
+        const auto& text = engine.texts[i];
+        EXPECT_EQ(text.text, QString::fromUtf8(expected[i].text));
+        EXPECT_EQ(text.font.bold(), expected[i].bold);
+        EXPECT_DOUBLE_EQ(text.font.pointSizeF(), 10);
+        const qreal ascent = QFontMetricsF(text.font, &device).ascent();
+        // Glyph positions are kept in 1/64 pixel.
+        EXPECT_NEAR(text.baseline.x(), expected[i].x * 2480, 0.02);
+        EXPECT_NEAR(text.baseline.y() - ascent, expected[i].y * 3508, 0.02);
+    }
+}
+
+TEST_F(ResultsPageTest, ViewDrawsSmallerTextWithoutBoldAndALowerFrame) {
+    ASSERT_TRUE(WriteResultsRecords(kKnownRecords));
+    RecordingDevice device(1000, 1000);
+    {
+        QPainter painter(&device);
+        DrawResultsPage(painter, QRectF(100, 50, 500, 800), PageStyle::ForView("DejaVu Sans"));
+    }
+    const auto& engine = device.engine;
+    EXPECT_EQ(engine.lines[0], QLineF(100 + 0.08 * 500, 50 + 0.16 * 800, 100 + 0.08 * 500, 50 + 0.91 * 800));
+    for (const auto& text : engine.texts) {
+        EXPECT_FALSE(text.font.bold());
+        EXPECT_DOUBLE_EQ(text.font.pointSizeF(), 8);
+    }
+}
+
+TEST_F(ResultsPageTest, MissingFileDrawsTheFrameOnly) {
+    RecordingDevice device(2150, 2900);
+    {
+        QPainter painter(&device);
+        DrawResultsPage(painter, QRectF(0, 0, 2150, 2900), PageStyle::ForView("DejaVu Sans"));
+    }
+    EXPECT_EQ(device.engine.lines.size(), 4u);
+    EXPECT_TRUE(device.engine.texts.empty());
+}
+
+// Dark pixels of an image inside a rectangle.
+int DarkPixels(const QImage& image, const QRect& area) {
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128) ++dark;
+    return dark;
+}
+
+QImage DrawnImage(PageTarget target) {
+    QImage image(1075, 1450, QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);  // 96 dpi
+    image.setDotsPerMeterY(3780);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const PageStyle style = target == PageTarget::View ? PageStyle::ForView("DejaVu Sans")
+                                                       : PageStyle::ForPaper("DejaVu Sans");
+    DrawResultsPage(painter, QRectF(0, 0, 1075, 1450), style);
+    return image;
+}
+
+TEST_F(ResultsPageTest, ImageShowsFrameAndTextWhereExpected) {
+    ASSERT_TRUE(WriteResultsRecords(kKnownRecords));
+    const QImage image = DrawnImage(PageTarget::View);
+    const int left = static_cast<int>(0.08 * 1075), right = static_cast<int>(0.94 * 1075);
+    const int top = static_cast<int>(0.16 * 1450), bottom = static_cast<int>(0.91 * 1450);
+    // The frame's edges run their whole length.
+    EXPECT_EQ(DarkPixels(image, QRect(left, top, 1, bottom - top)), bottom - top);
+    EXPECT_EQ(DarkPixels(image, QRect(right, top, 1, bottom - top)), bottom - top);
+    EXPECT_EQ(DarkPixels(image, QRect(left, top, right - left, 1)), right - left);
+    EXPECT_EQ(DarkPixels(image, QRect(left, bottom, right - left, 1)), right - left);
+
+    const auto line = [](double y) { return static_cast<int>(y * 1450); };
+    const int lineHeight = line(0.02);
+    // The title above the frame, the living area's label at 0.09 W and its value at 0.55 W.
+    EXPECT_GT(DarkPixels(image, QRect(97, line(0.145), 400, lineHeight)), 50);
+    EXPECT_GT(DarkPixels(image, QRect(97, line(0.185), 400, lineHeight)), 50);
+    EXPECT_GT(DarkPixels(image, QRect(592, line(0.185), 200, lineHeight)), 20);
+    // Nothing between the left edge and the labels, nor between the label and value columns.
+    EXPECT_EQ(DarkPixels(image, QRect(left + 2, top + 2, 8, line(0.2) - top)), 0);
+    EXPECT_EQ(DarkPixels(image, QRect(400, line(0.185), 180, lineHeight)), 0);
+    // The two rules, 0.005 H apart, right below the field line.
+    EXPECT_EQ(DarkPixels(image, QRect(left, line(0.205), right - left, 1)), right - left);
+    EXPECT_EQ(DarkPixels(image, QRect(left, line(0.210), right - left, 1)), right - left);
+    EXPECT_GT(DarkPixels(image, QRect(97, line(0.215), 300, lineHeight)), 20);
+    // Below the last line the frame holds nothing.
+    EXPECT_EQ(DarkPixels(image, QRect(left + 2, line(0.24), right - left - 4, bottom - line(0.24) - 2)), 0);
+}
+
+TEST_F(ResultsPageTest, MissingFileImageHoldsTheFrameAlone) {
+    const QImage image = DrawnImage(PageTarget::Paper);
+    const int frame = static_cast<int>((0.90 - 0.16) * 1450) * 2 + static_cast<int>((0.94 - 0.08) * 1075) * 2;
+    const int dark = DarkPixels(image, image.rect());
+    // Half-point lines are one or two pixels wide at 96 dpi.
+    EXPECT_GE(dark, frame);
+    EXPECT_LE(dark, 2 * frame + 8);
+    EXPECT_EQ(DarkPixels(image, QRect(0, 0, 1075, static_cast<int>(0.16 * 1450) - 2)), 0);
+}
+
+}  // namespace
+}  // namespace tervalo

@@ -34,6 +34,7 @@ std::optional<CalcCommand::Action> OptionAction(const std::string& argument) {
     if (argument == "--prices") return A::OpenPrices;
     if (argument == "--prices-ok") return A::AcceptPrices;
     if (argument == "--prices-cancel") return A::CancelPrices;
+    if (argument == "--results") return A::WriteResults;
     return std::nullopt;
 }
 
@@ -68,13 +69,23 @@ std::string ParseFieldArgument(const std::string& argument, CalcCommand& command
 
 CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
     CalcParse parse;
-    for (const std::string& argument : arguments) {
+    for (std::size_t at = 0; at < arguments.size(); ++at) {
+        const std::string& argument = arguments[at];
         if (argument == "--help" || argument == "-h") {
             parse.options.help = true;
             continue;
         }
         if (const auto action = OptionAction(argument)) {
             parse.options.commands.push_back(CalcCommand{*action, nullptr, {}, 0});
+            continue;
+        }
+        if (argument == "--pdf") {
+            if (at + 1 == arguments.size() || arguments[at + 1].empty()) {
+                parse.error = "malformed argument \"--pdf\": the PDF file name must follow";
+                return parse;
+            }
+            parse.options.commands.push_back(
+                CalcCommand{CalcCommand::Action::PrintPdf, nullptr, arguments[++at], 0});
             continue;
         }
         if (StartsWith(argument, "--language=")) {
@@ -128,6 +139,8 @@ std::string CalcUsage() {
            "  --prices               open the fuel-price panel (BK50 to BK53 from SpezBK.dat)\n"
            "  --prices-ok            store the panel's prices in SpezBK.dat\n"
            "  --prices-cancel        close the panel without saving\n"
+           "  --results              the print command: write the report to ergEN1.DAT\n"
+           "  --pdf FILE             the print command, then print the report page to the PDF file FILE\n"
            "  --language=CODE        close the window without saving, switch the language (the saved\n"
            "                         project is rewritten into it) and open the window again\n"
            "  --decimal-separator=C  the regional decimal separator (default: the system locale's)\n"

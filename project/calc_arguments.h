@@ -23,10 +23,12 @@ struct CalcCommand {
         AcceptPrices,    // --prices-ok
         CancelPrices,    // --prices-cancel
         SwitchLanguage,  // --language=CODE: close the window, language command, open the window
+        WriteResults,    // --results: the print command writes the results file
+        PrintPdf,        // --pdf FILE: the print command, then the report page printed to the PDF file FILE
     };
     Action action = Action::SetAndAct;
     const ProjectFieldInfo* field = nullptr;
-    std::string text;  // UTF-8 as given; the language code for SwitchLanguage
+    std::string text;  // UTF-8 as given; the language code for SwitchLanguage; the file for PrintPdf
     int entry = 0;     // ChooseEntry, counted from 1
 };
 

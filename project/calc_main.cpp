@@ -15,6 +15,10 @@
 #include "project/project_fields.h"
 #include "project/project_lists.h"
 #include "project/project_record.h"
+#include "report/results_writer.h"
+#ifdef TERVALO_CALC_PDF
+#include "report/paint/results_page.h"
+#endif
 #include "shell/branding_file.h"
 #include "shell/language_session.h"
 #include "shell/run_settings.h"
@@ -105,7 +109,28 @@ void SetOnly(const ProjectFieldInfo& field, const std::string& text) {
     if (field.text == &ProjectRecord::t0) ShowMessages(OnT0Key(text.empty() ? 0 : text.back()));
 }
 
-// Applies one command; false when the project could not be saved.
+// The project window's print command: the lock, the results file, and the activation that follows the
+// results view. False when the file could not be written.
+bool PrintCommand() {
+    OnPrintCommand();
+    const bool written = WriteResultsFile(Project());
+    if (!written) std::cerr << "tervalo-calc: ergEN1.DAT could not be written\n";
+    OnWindowActivate();
+    return written;
+}
+
+// The report page printed to a PDF file, as the results view prints it.
+bool PrintPdf(const std::string& file) {
+#ifdef TERVALO_CALC_PDF
+    if (PrintResultsPdfFile(file)) return true;
+    std::cerr << "tervalo-calc: " << file << " could not be written\n";
+#else
+    std::cerr << "tervalo-calc: this build prints no PDF files (" << file << ")\n";
+#endif
+    return false;
+}
+
+// Applies one command; false when the project or a report could not be written.
 bool Apply(const CalcCommand& command) {
     using A = CalcCommand::Action;
     switch (command.action) {
@@ -149,6 +174,10 @@ bool Apply(const CalcCommand& command) {
             OpenProjectWindow();
             break;
         }
+        case A::WriteResults:
+            return PrintCommand();
+        case A::PrintPdf:
+            return PrintCommand() && PrintPdf(command.text);
     }
     return true;
 }

@@ -9,6 +9,7 @@
 // the heat pump. Both write their results into the record as the texts the window shows, each rounded down.
 
 #include <optional>
+#include <string>
 
 #include "project/project_record.h"
 
@@ -16,6 +17,12 @@ namespace tervalo {
 
 // Refrigerating capacity of the design point, kW.
 inline constexpr double DesignRefrigerationCapacity = 20;
+
+// The design point's labels: LeistZahlK ("COP = " and the refrigerating COP cut to two decimals in the point
+// form, so a positive COP stands two blanks after "=") and LeistZahlH (caption item 50, " = ", the heating
+// COP). Nothing for a COP too large to show.
+std::optional<std::string> RefrigerationCopLabel(double refrigerationCop);
+std::optional<std::string> HeatingCopLabel(double refrigerationCop);
 
 // The calculation run over Project(). Statements that cannot be evaluated are skipped and their targets keep
 // their texts. When the cycle cannot be computed (table missing or damaged, a step dividing by zero) the run

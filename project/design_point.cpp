@@ -11,6 +11,19 @@
 
 namespace tervalo {
 
+std::optional<std::string> RefrigerationCopLabel(double refrigerationCop) {
+    const auto shown = Finite(RoundDownTo(refrigerationCop, 100));
+    if (!shown) return std::nullopt;
+    return "COP = " + PointFormat(*shown);
+}
+
+std::optional<std::string> HeatingCopLabel(double refrigerationCop) {
+    const double heatingCop = refrigerationCop + 1;
+    const auto shown = Finite(RoundDownTo(heatingCop, 100));
+    if (!shown) return std::nullopt;
+    return HeatCaption(50) + " = " + PointFormat(*shown);
+}
+
 void DesignPointCalculation() {
     ProjectRecord& record = Project();
     const double t0 = FieldNumber(record.t0);  // °C
@@ -36,11 +49,8 @@ void DesignPointCalculation() {
     CheckedValue refrigerationCop;
     if (power) refrigerationCop = Divide(DesignRefrigerationCapacity, *power);
     if (refrigerationCop) {
-        const double heatingCop = *refrigerationCop + 1;
-        if (const auto shown = Finite(RoundDownTo(*refrigerationCop, 100)))
-            record.LeistZahlK = "COP = " + PointFormat(*shown);
-        if (const auto shown = Finite(RoundDownTo(heatingCop, 100)))
-            record.LeistZahlH = HeatCaption(50) + " = " + PointFormat(*shown);
+        if (auto label = RefrigerationCopLabel(*refrigerationCop)) record.LeistZahlK = std::move(*label);
+        if (auto label = HeatingCopLabel(*refrigerationCop)) record.LeistZahlH = std::move(*label);
     }
 
     AnnualCostComparison(record, refrigerationCop, power);

@@ -1,0 +1,160 @@
+#include "project_fixture.h"
+
+#include <filesystem>
+
+#include "engine/number_text.h"
+#include "project/calculation.h"
+#include "project/project_lists.h"
+
+namespace tervalo {
+namespace {
+
+using test::hp;
+using test::WriteBytes;
+
+class DesignPoint : public test::ProjectFixture {
+  protected:
+    void SetUp() override {
+        ProjectFixture::SetUp();
+        InstallR22Table();
+        WriteBytes("energk.dat", "2000,7,0.3,1,0.6\r\n");
+        r.t0 = "-5";
+        r.Tc = "45";
+        r.SuctionAllowance = 8;
+        r.WohnFL = "150";
+        r.SpezHeizLeist = "120";
+        r.HeizArt = hp(21);
+        r.WirkGKessel = "90";
+        r.BereitStV = "10";
+        r.BrennK = "0.6";
+        r.EnergKost = "0.2";
+    }
+    // The COP shown in LeistZahlK.
+    static double ShownCop(const std::string& label) {
+        return LeadingNumber(label.substr(label.find('=') + 1));
+    }
+
+    ProjectRecord& r = Project();
+};
+
+TEST_F(DesignPoint, CopLabelsCutToTwoDecimalsWithThePointFormsBlank) {
+    EXPECT_EQ(RefrigerationCopLabel(3.456), "COP =  3.45");
+    EXPECT_EQ(HeatingCopLabel(3.456), "hp50 =  4.45");
+    EXPECT_EQ(RefrigerationCopLabel(1.15), "COP =  1.15");
+    EXPECT_EQ(HeatingCopLabel(0.29), "hp50 =  1.29");
+    EXPECT_EQ(RefrigerationCopLabel(0.5), "COP =  0.5");
+    EXPECT_EQ(RefrigerationCopLabel(-0.25), "COP = -0.25");
+    EXPECT_EQ(RefrigerationCopLabel(4), "COP =  4");
+}
+
+TEST_F(DesignPoint, RunShowsSuctionGasTemperatureCopsAndTheBalance) {
+    DesignPointCalculation();
+    EXPECT_EQ(r.pn32, "8") << "-5 + 5 + 8 K";
+    const double cop = ShownCop(r.LeistZahlK);
+    EXPECT_GT(cop, 2);
+    EXPECT_LT(cop, 8);
+    EXPECT_EQ(r.LeistZahlK.substr(0, 7), "COP =  ");
+    EXPECT_EQ(r.LeistZahlH.substr(0, 8), "hp50 =  ");
+    EXPECT_NEAR(ShownCop(r.LeistZahlH) - cop, 1, 0.0101);
+    EXPECT_EQ(r.LeistZ, PointFormat(cop).substr(1));
+    EXPECT_EQ(r.GesHBDHeiz, " 22000");
+    EXPECT_FALSE(r.GesEnergWP.empty());
+    EXPECT_TRUE(r.CalculationDone);
+    EXPECT_EQ(r.EnergyFactors[1], 1) << "field 2 of energk.dat is replaced by 1";
+    EXPECT_EQ(r.EnergyFactors[4], 0.6);
+
+    r.SuctionAllowance = 5;
+    r.t0 = "-5,5";
+    r.DecimalSeparator = ',';
+    DesignPointCalculation();
+    EXPECT_EQ(r.pn32, "4,5");
+}
+
+TEST_F(DesignPoint, HigherCondensingTemperatureLowersTheCop) {
+    DesignPointCalculation();
+    const double at45 = ShownCop(r.LeistZahlK);
+    r.Tc = "55";
+    DesignPointCalculation();
+    EXPECT_LT(ShownCop(r.LeistZahlK), at45);
+}
+
+TEST_F(DesignPoint, ChoicesThatEnterNoCalculationChangeNoResult) {
+    DesignPointCalculation();
+    const ProjectRecord before = r;
+    r.Verdichterbauart = hp(33);
+    r.WartungI = hp(45);
+    r.Leitungsdimension = hp(10);
+    r.Tempbereich = "any";
+    DesignPointCalculation();
+    for (auto field : {&ProjectRecord::pn32, &ProjectRecord::LeistZahlK, &ProjectRecord::LeistZahlH,
+                       &ProjectRecord::LeistZ, &ProjectRecord::GesEnergWP, &ProjectRecord::BetrKo,
+                       &ProjectRecord::co2consum})
+        EXPECT_EQ(r.*field, before.*field);
+}
+
+TEST_F(DesignPoint, MissingFactorFileKeepsTheFactorsOfTheLastRun) {
+    DesignPointCalculation();
+    const ProjectRecord first = r;
+    std::filesystem::remove("energk.dat");
+    DesignPointCalculation();
+    EXPECT_EQ(r.co2consum, first.co2consum);
+    EXPECT_EQ(r.BetrKo, first.BetrKo);
+    EXPECT_EQ(r.EnergyFactors, first.EnergyFactors);
+}
+
+TEST_F(DesignPoint, ShortFactorFileReplacesOnlyWhatItHolds) {
+    r.EnergyFactors = {1, 2, 3, 4, 0.5};
+    WriteBytes("energk.dat", "10,20\r\n");
+    DesignPointCalculation();
+    EXPECT_EQ(r.EnergyFactors, (std::array<double, 5>{10, 1, 3, 4, 0.5}));
+}
+
+TEST_F(DesignPoint, WithoutFactorsTheHeatPumpEmitsNothing) {
+    std::filesystem::remove("energk.dat");
+    DesignPointCalculation();
+    EXPECT_EQ(r.co2consum, "0");
+    EXPECT_EQ(r.Label38, " 5.573");
+}
+
+TEST_F(DesignPoint, MissingRefrigerantTableKeepsTheHeatPumpResults) {
+    DesignPointCalculation();
+    const ProjectRecord before = r;
+    std::filesystem::remove("R22.DAT");
+    r.WohnFL = "100";
+    r.t0 = "-2";
+    DesignPointCalculation();
+    EXPECT_EQ(r.pn32, "11") << "the suction gas temperature needs no table";
+    EXPECT_EQ(r.LeistZahlK, before.LeistZahlK);
+    EXPECT_EQ(r.LeistZahlH, before.LeistZahlH);
+    EXPECT_EQ(r.LeistZ, before.LeistZ);
+    EXPECT_EQ(r.GesEnergWP, before.GesEnergWP);
+    EXPECT_EQ(r.co2consum, before.co2consum);
+    EXPECT_EQ(r.GesHBDGeB, " 12000") << "the boiler side is brought up to date";
+    EXPECT_EQ(r.BrennStV, " 1396");
+}
+
+TEST_F(DesignPoint, DamagedTableOrUnknownRefrigerantNeverCrashes) {
+    for (const char* table : {"", "garbage", "1,2,3\r\n", "\x01\x02\xff\xfe,,,,\r\n"}) {
+        WriteBytes("R22.DAT", table);
+        ClearSaturationTableCache();
+        r.LeistZahlK = "previous";
+        DesignPointCalculation();
+        EXPECT_EQ(r.LeistZahlK, "previous");
+    }
+    InstallR22Table();
+    RefrigerantName = "R9999";
+    DesignPointCalculation();
+    EXPECT_EQ(r.LeistZahlK, "previous");
+}
+
+TEST_F(DesignPoint, OperatingPointsFarOutsideTheTableGiveResultsWithoutCrashing) {
+    for (const char* t0 : {"-150", "200", "1e300", "abc", ""}) {
+        SCOPED_TRACE(t0);
+        r.t0 = t0;
+        DesignPointCalculation();
+        EXPECT_TRUE(r.CalculationDone);
+    }
+}
+
+}  // namespace
+}  // namespace tervalo

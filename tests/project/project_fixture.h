@@ -1,0 +1,99 @@
+#pragma once
+
+// A fresh program run inside a temporary directory with two small test languages: "TST", whose heat-pump
+// caption N is "hpN" (with readable texts for the lists the tests choose from), and "TSB", the same items
+// with "bN". Caption item N is "cN" and message N is "mN".
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "engine/cycle_state.h"
+#include "engine/dialog_mode.h"
+#include "engine/number_text.h"
+#include "engine/refrigerant_catalogue.h"
+#include "engine/saturation_lookup.h"
+#include "engine/saturation_table.h"
+#include "localisation/language_tables.h"
+#include "project/project_record.h"
+#include "shell/run_settings.h"
+#include "support/temp_dir.h"
+
+namespace tervalo::test {
+
+inline std::string QuotedItems(const std::string& prefix, int count) {
+    std::string bytes;
+    for (int item = 1; item <= count; ++item) bytes += "\"" + prefix + std::to_string(item) + "\"\r\n";
+    return bytes;
+}
+
+inline std::string CaptionFileBytes() {
+    std::string bytes;
+    for (int item = 1; item <= 273; ++item) {
+        const bool message = item >= 97 && item <= 157;
+        bytes += "\"" + (message ? "m" + std::to_string(item - 96) : "c" + std::to_string(item)) + "\"\r\n";
+    }
+    return bytes;
+}
+
+// A saturation table shaped like R22's between -73 °C and +87 °C: vapour pressure of the Clausius-Clapeyron
+// form (5 bar at 0 °C, 22 bar at 55 °C), liquid and vapour enthalpy rising with temperature, ideal-gas
+// vapour.
+inline std::string SyntheticR22Table() {
+    std::string bytes;
+    char line[256];
+    for (int k = 200; k <= 360; k += 2) {
+        const double t = k;
+        const double c = t - 273.15;
+        const double p = std::exp(10.4 - 2400 / t);
+        const double hLiquid = 200 + 1.2 * c;
+        const double hVapour = 405 + 0.25 * c - 0.004 * c * c;
+        const double rhoLiquid = 1280 - 3 * c;
+        const double rhoVapour = p * 1e5 / (96.1 * t);
+        std::snprintf(line, sizeof line, "%.2f,%.6f,%.6f,%.4f,%.4f,%.4f,%.6f\r\n", t, p, p, hLiquid, hVapour,
+                      rhoLiquid, rhoVapour);
+        bytes += line;
+    }
+    return bytes;
+}
+
+class ProjectFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetAll();
+        WriteBytes("heatcap.TST", QuotedItems("hp", 56));
+        WriteBytes("heatcap.TSB", QuotedItems("b", 56));
+        WriteBytes("Caption.TST", CaptionFileBytes());
+        Settings.LanguageCode = "TST";
+        Settings.CurrencyCode = "EUR";
+        Settings.ProductName = "Quelmo";
+        LoadCaptionFile("TST");
+        LoadHeatCaptions("TST");
+        RefrigerantName = "R22";
+    }
+    void TearDown() override { ResetAll(); }
+
+    static void ResetAll() {
+        ResetProject();
+        ResetRunSettings();
+        ResetLanguageTables();
+        ResetCycleState();
+        ResetRefrigerantSelection();
+        ResetSaturationLookup();
+        ClearSaturationTableCache();
+        DialogMode = 0;
+    }
+
+    static void InstallR22Table() { WriteBytes("R22.DAT", SyntheticR22Table()); }
+
+    ScopedTempDir dir_;
+};
+
+// Heat-pump caption N of the test language.
+inline std::string hp(int item) {
+    return "hp" + std::to_string(item);
+}
+
+}  // namespace tervalo::test

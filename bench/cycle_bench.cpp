@@ -18,10 +18,10 @@
 namespace tervalo {
 namespace {
 
-constexpr double kT0 = -5;          // °C, evaporating
-constexpr double kTc = 45;          // °C, condensing
-constexpr double kTSuction = 8;     // °C, t0 + 5 K + 8 K allowance
-constexpr double kCapacity = 20;    // kW refrigerating capacity
+constexpr double kT0 = -5;        // °C, evaporating
+constexpr double kTc = 45;        // °C, condensing
+constexpr double kTSuction = 8;   // °C, t0 + 5 K + 8 K allowance
+constexpr double kCapacity = 20;  // kW refrigerating capacity
 
 // Enters the program directory and selects R22; false (with the reason set on the state) when the table is
 // not there.
@@ -43,7 +43,8 @@ double DesignPointPower() {
     RunRefrigerationCycle(kT0, kTc, kTSuction, 0);
     const CycleStateRecord& s = CycleState;
     const double massFlow = kCapacity / (s.hVapourEvap - s.hLiquidCond);
-    return CompressorPower(s.pEvap, s.pCond, s.TEvap, s.TCond, massFlow, kTSuction, s.hVapourCond, s.hVapourEvap);
+    return CompressorPower(s.pEvap, s.pCond, s.TEvap, s.TCond, massFlow, kTSuction, s.hVapourCond,
+                           s.hVapourEvap);
 }
 
 void DesignPoint(benchmark::State& state, bool caching) {
@@ -52,8 +53,12 @@ void DesignPoint(benchmark::State& state, bool caching) {
     state.counters["COP"] = kCapacity / DesignPointPower();
 }
 
-void BM_DesignPointCached(benchmark::State& state) { DesignPoint(state, true); }
-void BM_DesignPointReadingTheFile(benchmark::State& state) { DesignPoint(state, false); }
+void BM_DesignPointCached(benchmark::State& state) {
+    DesignPoint(state, true);
+}
+void BM_DesignPointReadingTheFile(benchmark::State& state) {
+    DesignPoint(state, false);
+}
 
 void BM_LookupCached(benchmark::State& state) {
     if (!Prepare(state, true)) return;

@@ -14,7 +14,8 @@ double DischargeTemperature(double pSuction, double pDischarge, double tSuction,
     Store(c, (state.TCond - 318) * 0.373);
     if (c < 0) c = 0;
     Store(d, a * b);
-    if (const auto ratioPower = Power(r, e)) Store(t2s, tSuction * *ratioPower);  // polytropic end temperature
+    if (const auto ratioPower = Power(r, e))
+        Store(t2s, tSuction * *ratioPower);  // polytropic end temperature
     Store(dT, (t2s - state.TCond) * 1.17 * 1.1);
     Store(t2, state.TCond + dT);
     Store(corr, dT * (1 - d) - c);
@@ -23,13 +24,15 @@ double DischargeTemperature(double pSuction, double pDischarge, double tSuction,
 }
 
 double CompressorPower(double pSuction, double pDischarge, double tEvap, double tCond, double massFlow,
-                       double tSuction, double hVapourCond, double hVapourEvap, const CycleStateRecord& state) {
+                       double tSuction, double hVapourCond, double hVapourEvap,
+                       const CycleStateRecord& state) {
     double t2 = 0, h2 = 0, h1 = 0, power = 0, s = 0, result = 0;
-    Store(t2, DischargeTemperature(pSuction, pDischarge, tSuction + 273.15, state.CompressionExponent, state) -
-                  273.15);  // °C
-    Store(h2, hVapourCond + state.cpVapourDischarge * (t2 - (tCond - 273.15)));  // compressor outlet, kJ/kg
+    Store(t2,
+          DischargeTemperature(pSuction, pDischarge, tSuction + 273.15, state.CompressionExponent, state) -
+              273.15);                                                            // °C
+    Store(h2, hVapourCond + state.cpVapourDischarge * (t2 - (tCond - 273.15)));   // compressor outlet, kJ/kg
     Store(h1, hVapourEvap + (tSuction - (tEvap - 273.15)) * state.cpVapourEvap);  // compressor inlet, kJ/kg
-    Store(power, (h2 - h1) * massFlow);                                          // kW
+    Store(power, (h2 - h1) * massFlow);                                           // kW
     if (power <= 100)
         Store(s, 1 - 0.05 * power / 100);
     else

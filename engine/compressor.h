@@ -15,9 +15,9 @@ namespace tervalo {
 double DischargeTemperature(double pSuction, double pDischarge, double tSuction, double n,
                             const CycleStateRecord& state = CycleState);
 
-// Compressor input power, kW, from the mass flow and the enthalpy rise between inlet and outlet, with a factor
-// that falls from 1 at 0 kW to 0.95 at 100 kW and stays there, and 1.06 on every size. Uses cpVapourEvap,
-// cpVapourDischarge, CompressionExponent and (for the discharge temperature) TCond of `state`.
+// Compressor input power, kW, from the mass flow and the enthalpy rise between inlet and outlet, with a
+// factor that falls from 1 at 0 kW to 0.95 at 100 kW and stays there, and 1.06 on every size. Uses
+// cpVapourEvap, cpVapourDischarge, CompressionExponent and (for the discharge temperature) TCond of `state`.
 //   pSuction bar, pDischarge bar, tEvap K, tCond K, massFlow kg/s, tSuction °C, hVapourCond kJ/kg,
 //   hVapourEvap kJ/kg.
 double CompressorPower(double pSuction, double pDischarge, double tEvap, double tCond, double massFlow,

@@ -59,6 +59,7 @@ struct LimitsEntry {
 };
 
 // One entry per name; the groups of names that share their limits stand together.
+// clang-format off
 constexpr std::array<LimitsEntry, 49> kLimits{{
     {"R11", {-30, 65}},
     {"R12", {-60, 70}},
@@ -110,10 +111,13 @@ constexpr std::array<LimitsEntry, 49> kLimits{{
     {"CO2", {-55, 20}},
     {"R744", {-55, 20}},
 }};
+// clang-format on
 
 }  // namespace
 
-std::span<const RefrigerantCatalogueEntry> RefrigerantCatalogue() { return kCatalogue; }
+std::span<const RefrigerantCatalogueEntry> RefrigerantCatalogue() {
+    return kCatalogue;
+}
 
 std::optional<std::string_view> RefrigerantTableFile(std::string_view name) {
     if (name.empty()) return std::nullopt;

@@ -37,8 +37,8 @@ struct TemperatureLimits {
 // The limits of a name, or nothing for a name outside the limits table.
 std::optional<TemperatureLimits> ApplicationLimitsOf(std::string_view name);
 
-// Sets TMax to 65, then TMin and TMax from the limits of RefrigerantName. A name outside the limits table keeps
-// the TMin of the previous refrigerant.
+// Sets TMax to 65, then TMin and TMax from the limits of RefrigerantName. A name outside the limits table
+// keeps the TMin of the previous refrigerant.
 void RefreshApplicationLimits();
 
 // Empties RefrigerantName and zeroes TMin and TMax, the values at program start.

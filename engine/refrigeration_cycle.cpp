@@ -31,10 +31,14 @@ EngineStatus LookupAndRead(double value, LookupKey mode, std::initializer_list<C
     return EngineStatus::Ok;
 }
 
+// target := value; a value that overflowed stops the run as a division by zero does.
+EngineStatus Assign(double& target, CheckedValue value) {
+    return Store(target, value) ? EngineStatus::Ok : EngineStatus::InvalidArithmetic;
+}
+
 // The suction gas as an ideal gas: the saturated-vapour density at TEvap scaled to the suction temperature.
 EngineStatus StoreSuctionDensity(CycleStateRecord& s, double tSuctionK) {
-    return Store(s.rhoSuction, Divide(s.rhoVapourEvap * s.TEvap, tSuctionK)) ? EngineStatus::Ok
-                                                                             : EngineStatus::InvalidArithmetic;
+    return Assign(s.rhoSuction, Divide(s.rhoVapourEvap * s.TEvap, tSuctionK));
 }
 
 }  // namespace
@@ -44,9 +48,10 @@ EngineStatus RunRefrigerationCycle(double t0, double tc, double tSuction, double
     const SaturationTableRun run;  // the table file is checked once for all lookups of the run
     CycleStateRecord& s = CycleState;
     const double tSuctionK = tSuction + 273.15;
-    double pB0 = 0, hL0 = 0;             // bubble pressure (bar) and liquid enthalpy (kJ/kg) at TEvap
-    double hLsub = 0, pD5 = 0, pB5 = 0;  // liquid enthalpy (kJ/kg), dew and bubble pressure (bar) at TCond − 5 K
-    double pBc = 0;                      // bubble pressure at TCond, bar
+    double pB0 = 0, hL0 = 0;  // bubble pressure (bar) and liquid enthalpy (kJ/kg) at TEvap
+    double hLsub = 0, pD5 = 0,
+           pB5 = 0;  // liquid enthalpy (kJ/kg), dew and bubble pressure (bar) at TCond − 5 K
+    double pBc = 0;  // bubble pressure at TCond, bar
     EngineStatus status = EngineStatus::Ok;
 
     s.TEvap = t0 + 273.15;
@@ -74,44 +79,48 @@ EngineStatus RunRefrigerationCycle(double t0, double tc, double tSuction, double
 
     double tRef = s.TEvap + 1;  // K
     // Half the liquid fraction (1 − x) of the throttled refrigerant at the evaporator inlet.
-    const auto liquidFraction = Divide(s.hVapourEvap - s.hLiquidCond, s.hVapourEvap - hL0);
-    if (!liquidFraction) return EngineStatus::InvalidArithmetic;
-    const double w = *liquidFraction / 2;
+    double w = 0;
+    status = Assign(w, Divide(s.hVapourEvap - s.hLiquidCond, 2 * (s.hVapourEvap - hL0)));
+    if (status != EngineStatus::Ok) return status;
     const double pCondSat = s.pCond;  // dew pressure at TCond, before a blend's mean replaces pCond
 
     // A blend with glide (judged at TEvap only): the evaporating pressure placed between dew and bubble
     // pressure by the liquid fraction, the condensing pressure halfway between them.
     if (s.pEvap != pB0) {
-        const double pSub = pD5 + std::fabs(pD5 - pB5) / 2;
+        double pSub = 0;
+        if ((status = Assign(pSub, pD5 + std::fabs(pD5 - pB5) / 2)) != EngineStatus::Ok) return status;
         status = LookupAndRead(pSub, LookupKey::ByBubblePressure, {{&hLsub, &R::hLiquid}});
         if (status != EngineStatus::Ok) return status;
-        s.pEvap = s.pEvap + std::fabs(s.pEvap - pB0) * w;
-        s.pCond = s.pCond + std::fabs(s.pCond - pBc) / 2;
+        if ((status = Assign(s.pEvap, s.pEvap + std::fabs(s.pEvap - pB0) * w)) != EngineStatus::Ok)
+            return status;
+        if ((status = Assign(s.pCond, s.pCond + std::fabs(s.pCond - pBc) / 2)) != EngineStatus::Ok)
+            return status;
         status = LookupAndRead(s.pCond, LookupKey::ByBubblePressure, {{&s.hLiquidCond, &R::hLiquid}});
         if (status != EngineStatus::Ok) return status;
         // After a lookup by dew pressure the pDew column holds the dew temperature.
         double dewTemperature = 0;
-        status = LookupAndRead(s.pEvap, LookupKey::ByDewPressure,
-                               {{&s.rhoVapourEvap, &R::rhoVapour},
-                                {&s.hVapourEvap, &R::hVapour},
-                                {&dewTemperature, &R::pDew}});
+        status = LookupAndRead(
+            s.pEvap, LookupKey::ByDewPressure,
+            {{&s.rhoVapourEvap, &R::rhoVapour}, {&s.hVapourEvap, &R::hVapour}, {&dewTemperature, &R::pDew}});
         if (status != EngineStatus::Ok) return status;
         tRef = dewTemperature + 1;
     }
 
-    s.cpLiquid = std::fabs(s.hLiquidCond - hLsub) / 5;
+    if ((status = Assign(s.cpLiquid, std::fabs(s.hLiquidCond - hLsub) / 5)) != EngineStatus::Ok)
+        return status;
     if ((status = StoreSuctionDensity(s, tSuctionK)) != EngineStatus::Ok) return status;
 
     // Slopes of the dew-pressure curve over 1 K: above the evaporating state, and above TCond relative to it.
     double pDewRef = 0;
     status = LookupAndRead(tRef, LookupKey::ByTemperature, {{&pDewRef, &R::pDew}});
     if (status != EngineStatus::Ok) return status;
-    s.dpdTEvap = pDewRef - s.pEvap;
+    if ((status = Assign(s.dpdTEvap, pDewRef - s.pEvap)) != EngineStatus::Ok) return status;
 
     double pDewAbove = 0;
     status = LookupAndRead(s.TCond + 1, LookupKey::ByTemperature, {{&pDewAbove, &R::pDew}});
     if (status != EngineStatus::Ok) return status;
-    if (!Store(s.dpdTRatio, Divide(pDewAbove - pCondSat, s.dpdTEvap))) return EngineStatus::InvalidArithmetic;
+    if ((status = Assign(s.dpdTRatio, Divide(pDewAbove - pCondSat, s.dpdTEvap))) != EngineStatus::Ok)
+        return status;
 
     // The first call only forms the compression exponent: the suction temperature's number stands in for the
     // discharge temperature, whose heat capacity the second call replaces.

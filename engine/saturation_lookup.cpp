@@ -34,9 +34,12 @@ SaturationRecord Exchanged(SaturationRecord record, LookupKey mode) {
 
 }  // namespace
 
-void ResetSaturationLookup() { SaturationLookup = SaturationLookupState{}; }
+void ResetSaturationLookup() {
+    SaturationLookup = SaturationLookupState{};
+}
 
-std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& table, double value, LookupKey mode) {
+std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& table, double value,
+                                                       LookupKey mode) {
     const auto& records = table.records;
     const std::size_t none = records.size();
     // A partner for an edge record: a record whose key is a number other than the edge record's.

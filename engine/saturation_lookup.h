@@ -22,8 +22,8 @@ using SaturationColumn = double SaturationRecord::*;
 struct SaturationLookupState {
     SaturationRecord LowerRecord;  // as exchanged for the lookup's key
     SaturationRecord UpperRecord;
-    // Set when the value lay within the table's key range. When it did not, the two records at that end of the
-    // table stand in LowerRecord and UpperRecord, and interpolation extrapolates along them.
+    // Set when the value lay within the table's key range. When it did not, the two records at that end of
+    // the table stand in LowerRecord and UpperRecord, and interpolation extrapolates along them.
     bool found = false;
 };
 
@@ -36,11 +36,13 @@ void ResetSaturationLookup();
 // another key are taken, above the last key the last record and the one before with another key; a table of
 // one key gives its record twice. Records whose key is not a number take no part. Nothing when no record (or
 // the value) can be compared.
-std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& table, double value, LookupKey mode);
+std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& table, double value,
+                                                       LookupKey mode);
 
-// lower + f × (upper − lower) in `column`, with f = (value − lower key) / (upper key − lower key). Nothing when
-// the two keys are equal or the result overflows.
-std::optional<double> InterpolateBracket(const SaturationLookupState& bracket, double value, SaturationColumn column);
+// lower + f × (upper − lower) in `column`, with f = (value − lower key) / (upper key − lower key). Nothing
+// when the two keys are equal or the result overflows.
+std::optional<double> InterpolateBracket(const SaturationLookupState& bracket, double value,
+                                         SaturationColumn column);
 
 // Looks `value` up (a temperature in K or a pressure in bar, by `mode`) in the table of RefrigerantName and
 // leaves the bracket in SaturationLookup. Sets DialogMode to 0. On failure the lookup state is cleared, so no

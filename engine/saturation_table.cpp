@@ -21,8 +21,8 @@ constexpr std::size_t kFieldsPerRecord = 7;
 // How the numbers of a table file differ from the in-memory units.
 enum class TableConversion {
     None,
-    SpecificVolumes,         // densities stored as specific volumes, dm³/kg
-    AmmoniaVolumes,          // specific volumes, and the first records' liquid enthalpies with the sign turned
+    SpecificVolumes,  // densities stored as specific volumes, dm³/kg
+    AmmoniaVolumes,   // specific volumes, and the first records' liquid enthalpies with the sign turned
     NegatedEnthalpyVolumes,  // both enthalpies with the sign turned, and specific volumes
     Celsius,                 // temperatures in °C
 };
@@ -34,7 +34,8 @@ TableConversion ConversionOf(std::string_view tableFile) {
     if (tableFile == "R11.DAT" || tableFile == "R12.DAT" || tableFile == "R23.DAT")
         return TableConversion::SpecificVolumes;
     if (tableFile == "AMMONIAK.DAT") return TableConversion::AmmoniaVolumes;
-    if (tableFile == "PROPAN.DAT" || tableFile == "PROPYLEN.DAT") return TableConversion::NegatedEnthalpyVolumes;
+    if (tableFile == "PROPAN.DAT" || tableFile == "PROPYLEN.DAT")
+        return TableConversion::NegatedEnthalpyVolumes;
     if (tableFile == "R123.DAT") return TableConversion::Celsius;
     return TableConversion::None;
 }
@@ -152,7 +153,8 @@ constexpr std::size_t kMaxCachedTables = 64;
 
 }  // namespace
 
-EngineStatus ParseSaturationTable(std::string_view bytes, std::string_view tableFile, SaturationTable& table) {
+EngineStatus ParseSaturationTable(std::string_view bytes, std::string_view tableFile,
+                                  SaturationTable& table) {
     table.records.clear();
     const TableConversion conversion = ConversionOf(tableFile);
     TextRecordReader reader(WithoutTrailingSpace(bytes));
@@ -185,7 +187,8 @@ SaturationTableLoad LoadSaturationTable(std::string_view tableFile) {
     SaturationTableLoad load = ReadAndParse(tableFile);
     // The identity taken after reading: a file replaced in between is then read again next time.
     const auto identityAfter = IdentityOfTableFile(tableFile);
-    if (load.status == EngineStatus::Ok && identityAfter && *identityAfter == *identity && HasSettled(*identity)) {
+    if (load.status == EngineStatus::Ok && identityAfter && *identityAfter == *identity &&
+        HasSettled(*identity)) {
         if (cache.size() >= kMaxCachedTables) cache.clear();
         cache.insert_or_assign(std::string(tableFile), CachedTable{*identity, load.table, currentRun});
     } else if (cached != cache.end()) {
@@ -199,7 +202,9 @@ void SetSaturationTableCaching(bool enabled) {
     if (!enabled) cache.clear();
 }
 
-void ClearSaturationTableCache() { cache.clear(); }
+void ClearSaturationTableCache() {
+    cache.clear();
+}
 
 SaturationTableRun::SaturationTableRun() {
     if (runDepth++ == 0) currentRun = ++lastRun;

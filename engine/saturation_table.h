@@ -1,7 +1,8 @@
 #pragma once
 
-// Saturation tables: one record per saturation temperature, read from the refrigerant's table file and brought
-// to the units the cycle works in. Reading is kept apart from the lookup, which works on a plain table.
+// Saturation tables: one record per saturation temperature, read from the refrigerant's table file and
+// brought to the units the cycle works in. Reading is kept apart from the lookup, which works on a plain
+// table.
 
 #include <cstddef>
 #include <memory>
@@ -29,10 +30,10 @@ struct SaturationTable {
     std::vector<SaturationRecord> records;
 };
 
-// Parses the bytes of a table file: seven numbers per record, fields separated by commas or line breaks, "." as
-// decimal point, no header. Each record is converted as its file's name demands (`tableFile` is the name the
-// catalogue gives, such as "PROPAN.DAT"). Blanks and line ends after the last record are ignored. Fails with
-// DamagedTable when the data ends inside a record, holds no record, or a conversion divides by zero.
+// Parses the bytes of a table file: seven numbers per record, fields separated by commas or line breaks, "."
+// as decimal point, no header. Each record is converted as its file's name demands (`tableFile` is the name
+// the catalogue gives, such as "PROPAN.DAT"). Blanks and line ends after the last record are ignored. Fails
+// with DamagedTable when the data ends inside a record, holds no record, or a conversion divides by zero.
 EngineStatus ParseSaturationTable(std::string_view bytes, std::string_view tableFile, SaturationTable& table);
 
 // Tables are read whole; none of them comes near this size.
@@ -44,9 +45,10 @@ struct SaturationTableLoad {
 };
 
 // Reads a table file by its bare name in the current directory, found without regard to letter case. A parsed
-// table is kept and handed out again while the file stays the same file (device and inode) with the same size,
-// modification and change time; any change of the file makes the next call read it again. A file modified in
-// the last few seconds is not kept, as a second change within the file system's clock tick could go unseen.
+// table is kept and handed out again while the file stays the same file (device and inode) with the same
+// size, modification and change time; any change of the file makes the next call read it again. A file
+// modified in the last few seconds is not kept, as a second change within the file system's clock tick could
+// go unseen.
 SaturationTableLoad LoadSaturationTable(std::string_view tableFile);
 
 // With caching off every load reads and parses the file (for measurements and comparisons).
@@ -57,7 +59,7 @@ void ClearSaturationTableCache();
 // checking the file again: the lookups of one cycle run, microseconds apart, then cost one check instead of
 // one each. Has no effect with caching off.
 class SaturationTableRun {
-public:
+  public:
     SaturationTableRun();
     ~SaturationTableRun();
     SaturationTableRun(const SaturationTableRun&) = delete;

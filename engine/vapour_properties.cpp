@@ -10,13 +10,13 @@ namespace tervalo {
 namespace {
 
 enum class Form {
-    CurveG,     // generic curve in degrees Rankine
-    CurveG1,    // the same with the third term of first power
-    Poly,       // cubic polynomial in kelvin
-    R14Line,    // linear in TEvap and TDischarge
-    R23Poly,    // polynomial, replaced by a line above 280 K at the discharge
-    R123Line,   // linear in the Celsius temperature
-    R124Line,   // linear, discharge value depending on the liquid temperature
+    CurveG,    // generic curve in degrees Rankine
+    CurveG1,   // the same with the third term of first power
+    Poly,      // cubic polynomial in kelvin
+    R14Line,   // linear in TEvap and TDischarge
+    R23Poly,   // polynomial, replaced by a line above 280 K at the discharge
+    R123Line,  // linear in the Celsius temperature
+    R124Line,  // linear, discharge value depending on the liquid temperature
 };
 
 struct Cubic {
@@ -38,13 +38,14 @@ struct VapourRow {
     Form form;
     Cubic cubic;
     double kEvap, kSuct, kDis;
-    double f0;  // base factor of the compression exponent
+    double f0;                  // base factor of the compression exponent
     bool kFromSuction = false;  // k_evap = k_suct = 0.863 + 0.029 × tSuction / 30
 };
 
 constexpr double kDefaultF0 = 1.043;
 
 // First match wins.
+// clang-format off
 constexpr std::array<VapourRow, 38> kRows{{
     {{"R11"}, 137.38, Form::Poly, kP11, 1, 1, 1, 1.043},
     {{"R12"}, 120.92, Form::CurveG1, kNoCubic, 0.648, 0.648, 0.645, 1.043},
@@ -85,6 +86,7 @@ constexpr std::array<VapourRow, 38> kRows{{
     {{"FX_90"}, 109.3, Form::CurveG, kNoCubic, 0.98, 1.06, 1.07, 1.043},
     {{"ISC_89"}, 113.9, Form::CurveG, kNoCubic, 0.842, 0.93, 1.12, 1.043},
 }};
+// clang-format on
 
 // R413A (ISC_49) is R134A with a little R600A and R218: after the R134A row its own molar mass and discharge
 // factor apply.
@@ -115,8 +117,8 @@ CheckedValue CurveHeatCapacity(double k, double tr, bool firstPowerThirdTerm) {
 
 }  // namespace
 
-void VapourProperties(std::string_view name, double superheat, double tSuction, double tDischarge, double tLiquid,
-                      CycleStateRecord& state) {
+void VapourProperties(std::string_view name, double superheat, double tSuction, double tDischarge,
+                      double tLiquid, CycleStateRecord& state) {
     const VapourRow* row = FindRow(name);
     if (!row) return;
 

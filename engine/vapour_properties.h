@@ -14,8 +14,8 @@ namespace tervalo {
 // that cannot be evaluated (division by zero, overflow) is skipped and its field keeps its value. A name
 // without correlations leaves every field as it was.
 //   superheat K, tSuction °C, tDischarge K, tLiquid K.
-void VapourProperties(std::string_view name, double superheat, double tSuction, double tDischarge, double tLiquid,
-                      CycleStateRecord& state);
+void VapourProperties(std::string_view name, double superheat, double tSuction, double tDischarge,
+                      double tLiquid, CycleStateRecord& state);
 
 // The same for RefrigerantName, Superheat and CycleState.
 void VapourProperties(double tSuction, double tDischarge, double tLiquid);

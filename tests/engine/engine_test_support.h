@@ -29,7 +29,7 @@ inline void ResetEngineState() {
 }
 
 class EngineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetEngineState(); }
     void TearDown() override { ResetEngineState(); }
 };
@@ -39,8 +39,8 @@ inline std::string TableText(const std::vector<SaturationRecord>& records) {
     std::string text;
     char line[256];
     for (const auto& r : records) {
-        std::snprintf(line, sizeof line, "%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g\r\n", r.t, r.pDew, r.pBubble,
-                      r.hLiquid, r.hVapour, r.rhoLiquid, r.rhoVapour);
+        std::snprintf(line, sizeof line, "%.17g,%.17g,%.17g,%.17g,%.17g,%.17g,%.17g\r\n", r.t, r.pDew,
+                      r.pBubble, r.hLiquid, r.hVapour, r.rhoLiquid, r.rhoVapour);
         text += line;
     }
     return text;
@@ -49,7 +49,8 @@ inline std::string TableText(const std::vector<SaturationRecord>& records) {
 // Writes the file with a modification time an hour back, so the table cache may keep it.
 inline void WriteSettledFile(const std::filesystem::path& file, std::string_view bytes) {
     WriteBytes(file, bytes);
-    std::filesystem::last_write_time(file, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    std::filesystem::last_write_time(file,
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
 }
 
 // A single substance whose columns are linear in temperature, records every 5 K from 200 K to 400 K:

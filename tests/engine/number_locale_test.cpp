@@ -12,7 +12,7 @@ namespace tervalo {
 namespace {
 
 class CommaLocaleTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         previous_ = std::setlocale(LC_NUMERIC, nullptr);
         for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "German_Germany.1252"})
@@ -21,7 +21,7 @@ protected:
     }
     void TearDown() override { std::setlocale(LC_NUMERIC, previous_.c_str()); }
 
-private:
+  private:
     std::string previous_;
 };
 

@@ -38,7 +38,7 @@ std::map<long, FileRecord> RecordsOf(const std::filesystem::path& file) {
 }
 
 class RealTableCycleTest : public test::EngineTest {
-protected:
+  protected:
     void SetUp() override {
         test::EngineTest::SetUp();
         std::filesystem::current_path(TERVALO_DIST_DIR);
@@ -49,7 +49,7 @@ protected:
         test::EngineTest::TearDown();
     }
 
-private:
+  private:
     std::filesystem::path previous_ = std::filesystem::current_path();
 };
 
@@ -70,7 +70,9 @@ DesignPoint RunDesignPoint(double t0, double tc, double tSuction) {
     return {massFlow, power, 20 / power};
 }
 
-double CurveG(double tr) { return 0.0282 + 0.3937799e-3 * tr - 0.128431e-6 * tr * tr + 2.27353 / tr; }
+double CurveG(double tr) {
+    return 0.0282 + 0.3937799e-3 * tr - 0.128431e-6 * tr * tr + 2.27353 / tr;
+}
 
 TEST_F(RealTableCycleTest, R22DesignPointAgainstHandCalculation) {
     RefrigerantName = "R22";
@@ -170,7 +172,8 @@ TEST_F(RealTableCycleTest, R407CTakesTheBlendPath) {
     EXPECT_GT(s.pEvap, evap.pDew);
     EXPECT_LT(s.pEvap, evap.pBubble);
     EXPECT_NEAR(s.pCond, (cond.pDew + cond.pBubble) / 2, 1e-9);
-    // Liquid at the mean pressure is cooler than at the dew point: less enthalpy than saturated liquid at TCond.
+    // Liquid at the mean pressure is cooler than at the dew point: less enthalpy than saturated liquid at
+    // TCond.
     EXPECT_LT(s.hLiquidCond, cond.hLiquid);
     EXPECT_GT(s.hVapourEvap, evap.hVapour);  // vapour at a dew temperature above TEvap
     EXPECT_GT(point.cop, 2.5);

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <string>
 
 #include "engine/compressor.h"
 #include "engine_test_support.h"
@@ -19,7 +21,7 @@ using test::TableText;
 using test::WriteBytes;
 
 class RefrigerationCycleTest : public test::EngineTest {
-protected:
+  protected:
     ScopedTempDir dir_;
 };
 
@@ -46,7 +48,8 @@ TEST_F(RefrigerationCycleTest, SingleSubstanceSkipsTheBlendStep) {
     EXPECT_NEAR(s.cpVapourSuction, 0.654274795360966, 1e-12);
     EXPECT_NEAR(s.CompressionExponent, 1.20839010147574, 1e-12);
     EXPECT_NEAR(s.cpVapourDischarge, 0.758374272696686, 1e-11);
-    EXPECT_NEAR(DischargeTemperature(s.pEvap, s.pCond, 281.15, s.CompressionExponent), 306.848200684296, 1e-9);
+    EXPECT_NEAR(DischargeTemperature(s.pEvap, s.pCond, 281.15, s.CompressionExponent), 306.848200684296,
+                1e-9);
 }
 
 TEST_F(RefrigerationCycleTest, BlendWithGlideGetsMeanPressures) {
@@ -136,8 +139,9 @@ TEST_F(RefrigerationCycleTest, FailingLookupStopsTheRunKeepingWhatWasWritten) {
         const char* name;
         EngineStatus status;
     };
-    for (const Row& row : {Row{"R12", EngineStatus::MissingTable}, Row{"r22", EngineStatus::UnknownRefrigerant},
-                           Row{"", EngineStatus::UnknownRefrigerant}, Row{"R13", EngineStatus::DamagedTable}}) {
+    for (const Row& row :
+         {Row{"R12", EngineStatus::MissingTable}, Row{"r22", EngineStatus::UnknownRefrigerant},
+          Row{"", EngineStatus::UnknownRefrigerant}, Row{"R13", EngineStatus::DamagedTable}}) {
         SCOPED_TRACE(row.name);
         RefrigerantName = row.name;
         MarkCycleState();
@@ -188,6 +192,52 @@ TEST_F(RefrigerationCycleTest, SuctionAtAbsoluteZeroStopsTheRun) {
     EXPECT_EQ(RunRefrigerationCycle(-5, 45, -273.15, 0), EngineStatus::InvalidArithmetic);
     EXPECT_NEAR(CycleState.rhoVapourEvap, 7.315, 1e-12);
     EXPECT_EQ(CycleState.rhoSuction, 1);
+}
+
+TEST_F(RefrigerationCycleTest, BadTablesNeverLeaveNonFiniteResults) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+    };
+    std::string descending, equalKeys, huge, negative;
+    auto records = LinearRecords(0.5);
+    for (auto it = records.rbegin(); it != records.rend(); ++it) descending += TableText({*it});
+    for (auto r : records) {
+        r.t = 300;
+        equalKeys += TableText({r});
+    }
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        auto r = records[i];
+        r.hLiquid = i % 2 ? 1e308 : -1e308;  // differences overflow
+        r.pBubble *= 1e306;
+        huge += TableText({r});
+    }
+    for (auto r : records) {
+        r.pDew = -r.pDew;
+        r.pBubble = -r.pBubble;
+        negative += TableText({r});
+    }
+    const Row rows[] = {
+        {"descending temperatures", descending},
+        {"one temperature throughout", equalKeys},
+        {"numbers near overflow", huge},
+        {"negative pressures", negative},
+        {"all zero", TableText(std::vector<SaturationRecord>(5))},
+        {"binary", std::string("\x00\xff,\x01\r\n\x7f\"x,,,,,,,,,,,,,\x1a", 25)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteBytes("R407C.DAT", row.bytes);
+        RefrigerantName = "R407C";
+        ResetCycleState();
+        const EngineStatus status = RunRefrigerationCycle(-5, 45, 8, 0);
+        EXPECT_NE(status, EngineStatus::MissingTable);
+        const CycleStateRecord& s = CycleState;
+        for (double field : {s.TEvap, s.TCond, s.pEvap, s.pCond, s.hVapourEvap, s.rhoVapourEvap, s.rhoSuction,
+                             s.hLiquidCond, s.hVapourCond, s.cpLiquid, s.dpdTEvap, s.dpdTRatio,
+                             s.cpVapourEvap, s.cpVapourSuction, s.cpVapourDischarge, s.CompressionExponent})
+            EXPECT_TRUE(std::isfinite(field)) << static_cast<int>(status);
+    }
 }
 
 }  // namespace

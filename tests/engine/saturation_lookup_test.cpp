@@ -50,9 +50,9 @@ TEST(SaturationBracket, ValueEqualToAKeyReturnsThatRecordExactly) {
     ASSERT_TRUE(bracket);
     EXPECT_EQ(bracket->UpperRecord, table.records[1]);
     EXPECT_EQ(bracket->LowerRecord, table.records[0]);
-    for (SaturationColumn column : {&SaturationRecord::pDew, &SaturationRecord::pBubble, &SaturationRecord::hLiquid,
-                                    &SaturationRecord::hVapour, &SaturationRecord::rhoLiquid,
-                                    &SaturationRecord::rhoVapour})
+    for (SaturationColumn column :
+         {&SaturationRecord::pDew, &SaturationRecord::pBubble, &SaturationRecord::hLiquid,
+          &SaturationRecord::hVapour, &SaturationRecord::rhoLiquid, &SaturationRecord::rhoVapour})
         EXPECT_EQ(*InterpolateBracket(*bracket, 260, column), table.records[1].*column);
 }
 
@@ -110,8 +110,8 @@ TEST(SaturationBracket, DegenerateTables) {
     EXPECT_FALSE(BracketSaturation(SmallTable(), nan, LookupKey::ByTemperature).has_value());
 
     // Two equal keys: the value at the key takes the first of them, between them there is nothing to divide.
-    const SaturationTable twice{{{250, 1, 1, 150, 380, 1300, 5}, {250, 1, 1, 151, 380, 1300, 5},
-                                 {260, 2, 2, 160, 385, 1280, 9}}};
+    const SaturationTable twice{
+        {{250, 1, 1, 150, 380, 1300, 5}, {250, 1, 1, 151, 380, 1300, 5}, {260, 2, 2, 160, 385, 1280, 9}}};
     EXPECT_EQ(Interpolated(twice, 250, LookupKey::ByTemperature, &SaturationRecord::hLiquid), 150);
     const auto flatAbove = BracketSaturation(SaturationTable{{twice.records[0], twice.records[1]}}, 255,
                                              LookupKey::ByTemperature);
@@ -119,20 +119,23 @@ TEST(SaturationBracket, DegenerateTables) {
     EXPECT_FALSE(InterpolateBracket(*flatAbove, 255, &SaturationRecord::hLiquid).has_value());
 
     // Records whose key is not a number take no part.
-    const SaturationTable gaps{{{nan, 0, 0, 0, 0, 0, 0}, {250, 1, 1, 150, 380, 1300, 5},
-                                {nan, 0, 0, 0, 0, 0, 0}, {260, 2, 2, 160, 385, 1280, 9}}};
+    const SaturationTable gaps{{{nan, 0, 0, 0, 0, 0, 0},
+                                {250, 1, 1, 150, 380, 1300, 5},
+                                {nan, 0, 0, 0, 0, 0, 0},
+                                {260, 2, 2, 160, 385, 1280, 9}}};
     EXPECT_DOUBLE_EQ(Interpolated(gaps, 255, LookupKey::ByTemperature, &SaturationRecord::hLiquid), 155);
     EXPECT_DOUBLE_EQ(Interpolated(gaps, 245, LookupKey::ByTemperature, &SaturationRecord::hLiquid), 145);
     EXPECT_DOUBLE_EQ(Interpolated(gaps, 265, LookupKey::ByTemperature, &SaturationRecord::hLiquid), 165);
 
     // Descending temperatures give some bracket, without running past the table.
-    const SaturationTable descending{{SmallTable().records[2], SmallTable().records[1], SmallTable().records[0]}};
+    const SaturationTable descending{
+        {SmallTable().records[2], SmallTable().records[1], SmallTable().records[0]}};
     for (double value : {240.0, 255.0, 265.0, 280.0})
         EXPECT_TRUE(BracketSaturation(descending, value, LookupKey::ByTemperature).has_value());
 }
 
 class SaturationLookupTest : public EngineTest {
-protected:
+  protected:
     ScopedTempDir dir_;
 };
 
@@ -166,8 +169,9 @@ TEST_F(SaturationLookupTest, FailuresClearTheLookupState) {
         const char* name;
         EngineStatus status;
     };
-    for (const Row& row : {Row{"R12", EngineStatus::MissingTable}, Row{"r22", EngineStatus::UnknownRefrigerant},
-                           Row{"", EngineStatus::UnknownRefrigerant}, Row{"R13", EngineStatus::DamagedTable}}) {
+    for (const Row& row :
+         {Row{"R12", EngineStatus::MissingTable}, Row{"r22", EngineStatus::UnknownRefrigerant},
+          Row{"", EngineStatus::UnknownRefrigerant}, Row{"R13", EngineStatus::DamagedTable}}) {
         SCOPED_TRACE(row.name);
         RefrigerantName = "R22";
         ASSERT_EQ(LookupSaturation(255, LookupKey::ByTemperature), EngineStatus::Ok);

@@ -1,5 +1,5 @@
-// Reading saturation-table files: the record layout, the conversions keyed on the file name, damaged files and
-// the table cache.
+// Reading saturation-table files: the record layout, the conversions keyed on the file name, damaged files
+// and the table cache.
 
 #include "engine/saturation_table.h"
 
@@ -27,7 +27,8 @@ SaturationTable Parsed(std::string_view bytes, std::string_view file) {
 }
 
 TEST(SaturationTableParse, FieldsAcrossLinesAndBlanks) {
-    const auto table = Parsed(" 250 , 1.5,1.5 \r\n150,380.25\n1300,  8.5\r\n251,1.6,1.7,151,381,1299,8.75", "R22.DAT");
+    const auto table =
+        Parsed(" 250 , 1.5,1.5 \r\n150,380.25\n1300,  8.5\r\n251,1.6,1.7,151,381,1299,8.75", "R22.DAT");
     ASSERT_EQ(table.records.size(), 2u);
     EXPECT_EQ(table.records[0], (SaturationRecord{250, 1.5, 1.5, 150, 380.25, 1300, 8.5}));
     EXPECT_EQ(table.records[1], (SaturationRecord{251, 1.6, 1.7, 151, 381, 1299, 8.75}));
@@ -41,7 +42,8 @@ TEST(SaturationTableParse, TrailingLineEndsAndEndMarkAreNoRecord) {
 TEST(SaturationTableParse, PointIsTheDecimalSeparator) {
     // A comma is a field separator: "1,5" is two fields, and the record then spills over.
     SaturationTable table;
-    EXPECT_EQ(ParseSaturationTable("250,1,5,1.5,150,380,1300,8", "R22.DAT", table), EngineStatus::DamagedTable);
+    EXPECT_EQ(ParseSaturationTable("250,1,5,1.5,150,380,1300,8", "R22.DAT", table),
+              EngineStatus::DamagedTable);
 }
 
 TEST(SaturationTableParse, PointIsTheDecimalSeparatorWhateverTheLocale) {
@@ -55,7 +57,8 @@ TEST(SaturationTableParse, PointIsTheDecimalSeparatorWhateverTheLocale) {
         }
     if (!commaLocale) GTEST_SKIP() << "no German locale installed";
     SaturationTable table;
-    const EngineStatus status = ParseSaturationTable("250.5,1.25,1.25,150.5,380.75,1300.5,8.5", "R22.DAT", table);
+    const EngineStatus status =
+        ParseSaturationTable("250.5,1.25,1.25,150.5,380.75,1300.5,8.5", "R22.DAT", table);
     std::setlocale(LC_NUMERIC, previous.c_str());
     ASSERT_EQ(status, EngineStatus::Ok);
     EXPECT_EQ(table.records[0], (SaturationRecord{250.5, 1.25, 1.25, 150.5, 380.75, 1300.5, 8.5}));

@@ -47,15 +47,17 @@ constexpr Expected kExpected[] = {
     {"R124", 0.771375, 0.771375, 0.555727607142857, 1.07307680558595},
 };
 
-CycleStateRecord Evaluated(const char* name, double tSuction = 8, double tDischarge = 340, double tLiquid = 318.15,
-                           double superheat = 0) {
+CycleStateRecord Evaluated(const char* name, double tSuction = 8, double tDischarge = 340,
+                           double tLiquid = 318.15, double superheat = 0) {
     CycleStateRecord state;
     state.TEvap = 268.15;
     VapourProperties(name, superheat, tSuction, tDischarge, tLiquid, state);
     return state;
 }
 
-void ExpectNear(double actual, double expected) { EXPECT_NEAR(actual, expected, 1e-12 * std::fabs(expected)); }
+void ExpectNear(double actual, double expected) {
+    EXPECT_NEAR(actual, expected, 1e-12 * std::fabs(expected));
+}
 
 TEST(VapourProperties, AgainstSeparateEvaluation) {
     for (const auto& row : kExpected) {
@@ -102,7 +104,8 @@ TEST(VapourProperties, CorrectionFactorAtTenKelvinSuperheat) {
 
 TEST(VapourProperties, R23DischargeLineStartsAbove280Kelvin) {
     const double at280 = Evaluated("R23", 8, 280).cpVapourDischarge;
-    const double poly280 = -37.2336 + 5.11656e-1 * 280 - 2.31769e-3 * 280 * 280 + 3.53585e-6 * 280 * 280 * 280;
+    const double poly280 =
+        -37.2336 + 5.11656e-1 * 280 - 2.31769e-3 * 280 * 280 + 3.53585e-6 * 280 * 280 * 280;
     EXPECT_NEAR(at280, poly280, 1e-9);
     EXPECT_NEAR(Evaluated("R23", 8, 280.001).cpVapourDischarge, 1.945 + 0.001 * 0.025, 1e-12);
 }
@@ -129,9 +132,10 @@ TEST(VapourProperties, R124LiquidHeatCapacityBelow180) {
 TEST(VapourProperties, R502FactorFollowsSuctionTemperature) {
     const auto state = Evaluated("R502", 30);
     const double tr = 1.8 * 268.15;
-    EXPECT_NEAR(state.cpVapourEvap,
-                (0.863 + 0.029) * (0.0282 + 0.3937799e-3 * tr - 0.128431e-6 * tr * tr + 2.27353 / tr) * 4.1866,
-                1e-13);
+    EXPECT_NEAR(
+        state.cpVapourEvap,
+        (0.863 + 0.029) * (0.0282 + 0.3937799e-3 * tr - 0.128431e-6 * tr * tr + 2.27353 / tr) * 4.1866,
+        1e-13);
 }
 
 TEST(VapourProperties, NameWithoutCorrelationsChangesNothing) {

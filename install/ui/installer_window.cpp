@@ -25,7 +25,7 @@
 namespace {
 
 // Page sizes in pixels; the progress display is positioned in twips by the installation run.
-constexpr QSize kPageSize(600, 400);
+constexpr QSize kPageSize(640, 480);
 constexpr int kProgressBarLeftTwips = 2500;  // the percentage label then stands 100 twips right of the bar
 constexpr int kActivityBarLeftTwips = 2600;
 constexpr int kPicture2BottomMarginTwips = 500;
@@ -93,15 +93,19 @@ QLabel* MakeTitle(QWidget* parent, const char* name, QRect geometry) {
     return title;
 }
 
-// A picture that is missing or unreadable leaves the label empty.
+// A picture that is missing or unreadable leaves the label empty. Pictures larger than their place are
+// scaled down, keeping their proportions; backgrounds fill their place.
 void LoadPicture(QLabel* label, const std::filesystem::path& file, bool fill) {
     QPixmap picture;
     if (!picture.load(QString::fromStdString(installer::Utf8(file)))) {
         label->clear();
         return;
     }
-    const Qt::AspectRatioMode mode = fill ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio;
-    label->setPixmap(picture.scaled(label->size(), mode, Qt::SmoothTransformation));
+    if (fill)
+        picture = picture.scaled(label->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    else if (picture.width() > label->width() || picture.height() > label->height())
+        picture = picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    label->setPixmap(picture);
 }
 
 }  // namespace
@@ -113,7 +117,8 @@ InstallerWindow::InstallerWindow(installer::InstallerPlatform& platform,
     setWindowTitle(QString::fromStdString(installer::WindowCaption()));
     resize(960, 720);
 
-    picture2_ = MakeLabel(this, "Picture2", QRect(16, 0, 160, 64));
+    picture2_ = MakeLabel(this, "Picture2", QRect(16, 0, 420, 48));
+    picture2_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     BuildWelcomePage();
     BuildDirectoryPage();
     BuildFinalPage();
@@ -133,22 +138,22 @@ InstallerWindow::~InstallerWindow() {
 
 void InstallerWindow::BuildWelcomePage() {
     frame3_ = MakePage(this, "Frame3");
-    picture1_ = MakeLabel(frame3_, "Picture1", QRect(16, 16, 96, 96));
-    label4_ = MakeTitle(frame3_, "Label4", QRect(128, 16, 456, 36));
-    label7_ = MakeLabel(frame3_, "Label7", QRect(128, 60, 456, 284));
+    picture1_ = MakeLabel(frame3_, "Picture1", QRect(16, 16, 64, 64));
+    label4_ = MakeTitle(frame3_, "Label4", QRect(136, 16, 488, 36));
+    label7_ = MakeLabel(frame3_, "Label7", QRect(136, 60, 488, 350));
     label7_->setWordWrap(true);
     label7_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Each option names its language in that language.
     const char* names[] = {"Option1", "Option2", "Option3", "Option4"};
     const char* captions[] = {"English", "Deutsch", "Italiano", "Français"};
     for (int i = 0; i < 4; ++i) {
-        options_[i] = Make<QRadioButton>(frame3_, names[i], QRect(16, 132 + i * 26, 104, 24));
+        options_[i] = Make<QRadioButton>(frame3_, names[i], QRect(16, 100 + i * 26, 112, 24));
         options_[i]->setText(QString::fromUtf8(captions[i]));
         connect(options_[i], &QRadioButton::clicked, this,
                 [this, i] { ApplyLanguageTexts(installer::CodeOfOption(i + 1)); });
     }
-    command5_ = Make<QPushButton>(frame3_, "Command5", QRect(372, 354, 104, 30));
-    command6_ = Make<QPushButton>(frame3_, "Command6", QRect(484, 354, 104, 30));
+    command5_ = Make<QPushButton>(frame3_, "Command5", QRect(412, 434, 104, 30));
+    command6_ = Make<QPushButton>(frame3_, "Command6", QRect(524, 434, 104, 30));
     connect(command5_, &QPushButton::clicked, this, [this] {
         frame3_->hide();
         frame1_->show();
@@ -159,32 +164,32 @@ void InstallerWindow::BuildWelcomePage() {
 
 void InstallerWindow::BuildDirectoryPage() {
     frame1_ = MakePage(this, "Frame1");
-    picture6_ = MakeLabel(frame1_, "Picture6", QRect(2, 2, kPageSize.width() - 4, 148));
-    picture4_ = MakeLabel(frame1_, "Picture4", QRect(16, 160, 64, 64));
-    label1_ = MakeLabel(frame1_, "Label1", QRect(90, 160, 494, 22));
-    text1_ = Make<QLineEdit>(frame1_, "Text1", QRect(90, 186, 384, 28));
-    command7_ = Make<QPushButton>(frame1_, "Command7", QRect(482, 185, 102, 30));
-    dir1_ = Make<QTreeView>(frame1_, "Dir1", QRect(90, 220, 494, 126));
+    picture6_ = MakeLabel(frame1_, "Picture6", QRect(184, 12, 440, 200));
+    picture4_ = MakeLabel(frame1_, "Picture4", QRect(16, 12, 160, 120));
+    label1_ = MakeLabel(frame1_, "Label1", QRect(16, 224, 608, 22));
+    text1_ = Make<QLineEdit>(frame1_, "Text1", QRect(16, 250, 500, 28));
+    command7_ = Make<QPushButton>(frame1_, "Command7", QRect(524, 249, 104, 30));
+    dir1_ = Make<QTreeView>(frame1_, "Dir1", QRect(16, 286, 612, 136));
     dir1_->setHeaderHidden(true);
 
     shape1_ = MakeShape(
         frame1_, "Shape1",
-        QRect(Pixels(kProgressBarLeftTwips) - 4, 228, Pixels(24 * installer::kProgressTwipsPerStep) + 8, 28));
-    label2_ = MakeBar(frame1_, "Label2", QRect(Pixels(kProgressBarLeftTwips), 232, 0, 20), QColor(0, 0, 160));
-    label3_ = MakeLabel(frame1_, "Label3", QRect(0, 232, 64, 20));
+        QRect(Pixels(kProgressBarLeftTwips) - 4, 292, Pixels(24 * installer::kProgressTwipsPerStep) + 8, 28));
+    label2_ = MakeBar(frame1_, "Label2", QRect(Pixels(kProgressBarLeftTwips), 296, 0, 20), QColor(0, 0, 160));
+    label3_ = MakeLabel(frame1_, "Label3", QRect(0, 296, 64, 20));
     shape2_ = MakeShape(
         frame1_, "Shape2",
-        QRect(Pixels(kActivityBarLeftTwips) - 4, 266,
+        QRect(Pixels(kActivityBarLeftTwips) - 4, 332,
               Pixels(installer::kActivityFilesPerSweep * installer::kActivityTwipsPerFile) + 8, 20));
     label5_ =
-        MakeBar(frame1_, "Label5", QRect(Pixels(kActivityBarLeftTwips), 270, 0, 12), QColor(0, 128, 128));
-    label8_ = MakeLabel(frame1_, "Label8", QRect(0, 266, 48, 20));
-    text2_ = Make<QLineEdit>(frame1_, "Text2", QRect(16, 306, 568, 26));
+        MakeBar(frame1_, "Label5", QRect(Pixels(kActivityBarLeftTwips), 336, 0, 12), QColor(0, 128, 128));
+    label8_ = MakeLabel(frame1_, "Label8", QRect(0, 332, 48, 20));
+    text2_ = Make<QLineEdit>(frame1_, "Text2", QRect(16, 370, 612, 26));
     text2_->setReadOnly(true);
     text2_->setFocusPolicy(Qt::NoFocus);
 
-    command1_ = Make<QPushButton>(frame1_, "Command1", QRect(372, 354, 104, 30));
-    command2_ = Make<QPushButton>(frame1_, "Command2", QRect(484, 354, 104, 30));
+    command1_ = Make<QPushButton>(frame1_, "Command1", QRect(412, 434, 104, 30));
+    command2_ = Make<QPushButton>(frame1_, "Command2", QRect(524, 434, 104, 30));
 
     frame1_->hide();
     dir1_->hide();
@@ -205,18 +210,18 @@ void InstallerWindow::BuildDirectoryPage() {
 
 void InstallerWindow::BuildFinalPage() {
     frame2_ = MakePage(this, "Frame2");
-    picture3_ = MakeLabel(frame2_, "Picture3", QRect(16, 16, 96, 96));
-    label9_ = MakeTitle(frame2_, "Label9", QRect(128, 16, 456, 36));
-    label6_ = MakeLabel(frame2_, "label6", QRect(128, 60, 456, 110));
+    picture3_ = MakeLabel(frame2_, "Picture3", QRect(16, 16, 64, 64));
+    label9_ = MakeTitle(frame2_, "Label9", QRect(136, 16, 488, 36));
+    label6_ = MakeLabel(frame2_, "label6", QRect(136, 60, 488, 110));
     label6_->setWordWrap(true);
     label6_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture5_ = MakeLabel(frame2_, "Picture5", QRect(0, 0, 200, 120));
+    picture5_ = MakeLabel(frame2_, "Picture5", QRect(0, 0, 240, 64));
     picture5_->move((kPageSize.width() - picture5_->width()) / 2,
                     (kPageSize.height() - picture5_->height()) / 2);
     picture5_->setAlignment(Qt::AlignCenter);
-    list1_ = Make<QListWidget>(frame2_, "List1", QRect(16, 176, 568, 168));
-    command3_ = Make<QPushButton>(frame2_, "Command3", QRect(356, 354, 120, 30));
-    command4_ = Make<QPushButton>(frame2_, "Command4", QRect(484, 354, 104, 30));
+    list1_ = Make<QListWidget>(frame2_, "List1", QRect(16, 180, 612, 240));
+    command3_ = Make<QPushButton>(frame2_, "Command3", QRect(396, 434, 120, 30));
+    command4_ = Make<QPushButton>(frame2_, "Command4", QRect(524, 434, 104, 30));
     command4_->setText(QString::fromUtf8(installer::kEndCaption.data(), installer::kEndCaption.size()));
 
     frame2_->hide();

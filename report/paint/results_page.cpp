@@ -1,6 +1,7 @@
 #include "report/paint/results_page.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -70,6 +71,20 @@ bool PrintResultsPdf(const QString& fileName, const QString& fontFamily) {
     pdf.setTitle(PageTextToUnicode(BuildReportTitle()));
     pdf.setCreator(PageTextToUnicode(Settings.ProductName));
     return PrintResultsPage(pdf, fontFamily);
+}
+
+bool PrintResultsPdfFile(const std::string& fileName) {
+    if (!QCoreApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "tervalo";
+        static char* argv[] = {name, nullptr};
+        // Lives until the process ends; tearing it down among the static destructors could outlive Qt's own.
+        new QGuiApplication(argc, argv);
+    }
+    return PrintResultsPdf(QString::fromLocal8Bit(fileName.c_str()), PageTextToUnicode(Settings.PrintFontName));
 }
 
 }  // namespace tervalo

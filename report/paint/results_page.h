@@ -5,6 +5,7 @@
 
 #include <QRectF>
 #include <QString>
+#include <string>
 
 #include "report/page_layout.h"
 
@@ -34,6 +35,10 @@ bool PrintResultsPage(QPagedPaintDevice& device, const QString& fontFamily);
 
 // Prints the page to a PDF file (A4). Needs a QGuiApplication.
 bool PrintResultsPdf(const QString& fileName, const QString& fontFamily);
+
+// The same for a program without windows: makes the application object the drawing needs (offscreen where
+// there is no display) and prints in PrintFontName.
+bool PrintResultsPdfFile(const std::string& fileName);
 
 // The text of a record in the language's code page as Unicode.
 QString PageTextToUnicode(const std::string& text);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <memory>
 
 #include "installer_fakes.h"
 
@@ -21,18 +22,24 @@ using installer::test::FakePlatform;
 using tervalo::test::ScopedTempDir;
 using tervalo::test::WriteBytes;
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "installer_window_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
-}
+// The application lives from before the first test to after the last, and ends before static objects do.
+class ApplicationEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { application_ = std::make_unique<QApplication>(argc_, argv_); }
+    void TearDown() override { application_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[24] = "installer_window_test";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> application_;
+};
+
+[[maybe_unused]] const auto* const kApplication = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
 class InstallerWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        Application();
         fs::create_directories(dist_);
         fs::create_directories(temp_.path() / "programs");
         fs::create_directories(temp_.path() / "desktop");

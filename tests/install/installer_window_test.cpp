@@ -24,18 +24,19 @@ using tervalo::test::WriteBytes;
 
 // The application lives from before the first test to after the last, and ends before static objects do.
 class ApplicationEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override { application_ = std::make_unique<QApplication>(argc_, argv_); }
     void TearDown() override { application_.reset(); }
 
-private:
+  private:
     int argc_ = 1;
     char name_[24] = "installer_window_test";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> application_;
 };
 
-[[maybe_unused]] const auto* const kApplication = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+[[maybe_unused]] const auto* const kApplication =
+    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
 class InstallerWindowTest : public ::testing::Test {
   protected:

@@ -90,7 +90,7 @@ TEST(XdgFolders, DesktopFolderFromUserDirs) {
     EXPECT_EQ(UserDesktopFolder(env, home), home / "Desktop");
 
     struct Row {
-        const char* entry;
+        std::string entry;
         fs::path desktop;
     };
     const Row rows[] = {
@@ -99,7 +99,7 @@ TEST(XdgFolders, DesktopFolderFromUserDirs) {
         {"XDG_DESKTOP_DIR=\"$HOME/\"\n", home},
         {"XDG_DESKTOP_DIR=relative\n", home / "Desktop"},
         {"XDG_DESKTOP_DIR=\"unterminated\n", home / "Desktop"},
-        {std::string("\0\xff binary", 9).c_str(), home / "Desktop"},
+        {std::string("\0\xff binary", 9), home / "Desktop"},
     };
     for (const Row& row : rows) {
         WriteBytes(config / "user-dirs.dirs", row.entry);

@@ -12,7 +12,7 @@ namespace installer {
 namespace {
 
 constexpr std::string_view kSettingsFile = "kparam.dat";
-constexpr std::string_view kPipeTableFile = "Rohrdm.dat";
+constexpr std::string_view kRohrdmFile = "Rohrdm.dat";
 constexpr std::string_view kRuntimeLibrary = "msvbvm60.dll";
 constexpr std::string_view kFallbackBackground = "backg01.bmp";
 constexpr std::string_view kFinalBackground = "backg17.bmp";
@@ -62,7 +62,7 @@ Installation::Installation(InstallerPlatform& platform, InstallerView& view,
 }
 
 bool Installation::OffersBrowsing() const {
-    const auto table = FindFileNoCase(distribution_, kPipeTableFile);
+    const auto table = FindFileNoCase(distribution_, kRohrdmFile);
     return !table || !HasContent(*table);
 }
 

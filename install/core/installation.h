@@ -41,7 +41,7 @@ class Installation {
     const std::filesystem::path& DistributionFolder() const { return distribution_; }
     // The language code read from the distribution's settings file at start, kept as read.
     const std::string& LanguageCode() const { return languageCode_; }
-    // The browse button is offered when the pipe-size table of a full distribution is missing or empty.
+    // The browse button is offered when "Rohrdm.dat" is missing from the distribution or empty.
     bool OffersBrowsing() const;
     std::filesystem::path Picture(std::string_view name) const;
 

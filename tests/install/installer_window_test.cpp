@@ -85,7 +85,7 @@ TEST_F(InstallerWindowTest, StartShowsTheWelcomePageOnly) {
     EXPECT_EQ(Find<QPushButton>(window, "Command6")->text(), "Interruzione");
     EXPECT_EQ(Find<QLabel>(window, "Label4")->text(), "Tervalo 2.12");
     EXPECT_EQ(Find<QLineEdit>(window, "Text1")->text(), "c:\\Tervalo");
-    // Without the pipe-size table the browse button is offered.
+    // Without "Rohrdm.dat" the browse button is offered.
     EXPECT_FALSE(Find<QWidget>(window, "Command7")->isHidden());
 }
 

@@ -43,6 +43,12 @@ QString PathText(const std::filesystem::path& path) {
     return QDir::toNativeSeparators(QString::fromStdString(installer::Utf8(path)));
 }
 
+// The directory field's text as a target directory; a relative one counts from the current directory.
+std::optional<std::filesystem::path> TargetOf(const QString& text) {
+    return installer::TargetFromText(text.toStdString(),
+                                     installer::PathFromUtf8(QDir::currentPath().toStdString()));
+}
+
 QFrame* MakePage(QWidget* parent, const char* name) {
     auto* page = new QFrame(parent);
     page->setObjectName(name);
@@ -338,8 +344,7 @@ void InstallerWindow::TakeDirectoryFromList() {
 
 void InstallerWindow::RunInstallation() {
     if (running_ || !frame1_->isVisible() || !command1_->isVisible()) return;
-    const auto target =
-        installer::TargetFromText(text1_->text().toStdString(), QDir::currentPath().toStdString());
+    const auto target = TargetOf(text1_->text());
     if (!target) {
         QApplication::beep();
         text1_->setFocus();
@@ -366,8 +371,7 @@ void InstallerWindow::RunInstallation() {
 
 void InstallerWindow::StartInstalledProgram() {
     SetBusy(true);
-    if (const auto target =
-            installer::TargetFromText(text1_->text().toStdString(), QDir::currentPath().toStdString()))
+    if (const auto target = TargetOf(text1_->text()))
         platform_.StartProgram(*target / installer::PathFromUtf8(platform_.ProgramFileName()), *target);
     close();
 }

@@ -62,6 +62,18 @@ std::string TrimmedTrailingZeros(std::string digits) {
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
+    // Fast path for a field that is one plain decimal number, the usual case of the data files: any other text
+    // takes the general path below, which gives the same value for such a field.
+    std::string_view plain = text;
+    const bool plus = !plain.empty() && plain.front() == '+';
+    if (plus) plain.remove_prefix(1);
+    const std::size_t first = !plus && !plain.empty() && plain.front() == '-' ? 1 : 0;
+    if (first < plain.size() && (plain[first] == '.' || std::isdigit(static_cast<unsigned char>(plain[first])))) {
+        double parsed = 0;
+        const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), parsed);
+        if (error == std::errc() && end == plain.data() + plain.size() && std::isfinite(parsed)) return parsed;
+    }
+
     const std::string s = WithoutIgnored(text);
     if (s.size() >= 2 && s[0] == '&') {
         const char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(s[1])));

@@ -19,7 +19,7 @@ namespace {
 
 // Sizes in twips.
 constexpr double kTextWidth = 9600, kTextHeight = 6000;
-constexpr double kButtonSize = 720;
+constexpr double kButtonSize = 780;
 
 std::string Title() { return Settings.ProductName + " " + Caption(21) + " " + HelpTopic; }
 

@@ -62,10 +62,10 @@ constexpr const char* kComponentPictures[] = {
 };
 
 // Box sizes in twips.
-constexpr double kStartPictureWidth = 5400, kStartPictureHeight = 4050;
-constexpr double kFlagWidth = 600, kFlagHeight = 400;
-constexpr double kComponentSize = 660;
-constexpr double kOkButtonSize = 720;
+constexpr double kStartPictureWidth = 4800, kStartPictureHeight = 3600;
+constexpr double kFlagWidth = 600, kFlagHeight = 450;
+constexpr double kComponentSize = 720;
+constexpr double kOkButtonSize = 780;
 
 // Line 1 fields 4 (the stored language) and 8 of kparam.dat, as far as the file holds them.
 struct StoredChoice {

@@ -1,0 +1,57 @@
+#include "shell/ui/about_text.h"
+
+#include "engine/file_access.h"
+#include "engine/text_record.h"
+#include "localisation/language_tables.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+
+namespace {
+
+std::string BuiltInText() {
+    const std::string& lineBreak = Settings.LineBreak;
+    std::string text = Settings.ProductName + lineBreak + HeatCaption(1) + lineBreak + lineBreak;
+    text += Settings.ProductName + " " + kProgramVersion + lineBreak + Settings.NoticeLine + lineBreak + lineBreak;
+    for (const std::string& owner : Settings.OwnerLines) {
+        if (!owner.empty()) text += owner + lineBreak;
+    }
+    return text + Settings.WebAddress;
+}
+
+}  // namespace
+
+std::string AboutFileName(const std::string& languageCode) { return languageCode + ".dat"; }
+
+std::string AboutBoxTitle() { return "The things, that you ever want to know about " + Settings.ProductName + "..."; }
+
+std::string AboutBoxText() {
+    const auto bytes = ReadFileBytes(AboutFileName(Settings.LanguageCode));
+    if (!bytes || bytes->empty()) return BuiltInText();
+
+    // Items the file does not hold stay empty.
+    TextRecordReader in(*bytes);
+    const auto next = [&in] {
+        std::string item;
+        in.ReadText(item);
+        return item;
+    };
+    const std::string& lineBreak = Settings.LineBreak;
+    const auto& owners = Settings.OwnerLines;
+    next();
+    const std::string l1 = Settings.ProductName + lineBreak + HeatCaption(1);
+    next();
+    const std::string l3 = next();
+    const std::string l4 = Settings.NoticeLine + lineBreak + lineBreak;
+    const std::string l5 = owners[0] + lineBreak;
+    const std::string l6 = owners[1] + lineBreak;
+    const std::string l7 = owners[2].empty() ? std::string() : owners[2] + lineBreak;
+    const std::string l8 = next();
+    const std::string l9 = Settings.WebAddress + lineBreak + lineBreak;
+    const std::string l10 = next();
+    const std::string l11 = next();
+    return l1 + lineBreak + lineBreak + l3 + lineBreak + l4 + l5 + l6 + l7 + l8 + lineBreak + l9 + lineBreak + l10 +
+           lineBreak + l11 + lineBreak;
+}
+
+}  // namespace tervalo

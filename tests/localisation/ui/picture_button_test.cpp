@@ -1,0 +1,83 @@
+#include "localisation/ui/picture_button.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+
+#include "localisation/ui/window_test_support.h"
+
+namespace tervalo {
+namespace {
+
+class PictureButtonTest : public ::testing::Test {
+protected:
+    PictureButtonTest() {
+        button_ = new PictureButton(PictureButton::PressLook::Sunken, QSize(52, 52), &window_);
+        twin_ = new QLabel(QStringLiteral("Calculation"), &window_);
+        twin_->move(0, 60);
+        button_->AddTwin(twin_);
+        QObject::connect(button_, &PictureButton::Released, [this] { ++commands_; });
+        window_.show();
+    }
+
+    QWidget window_;
+    PictureButton* button_;
+    QLabel* twin_;
+    int commands_ = 0;
+};
+
+TEST_F(PictureButtonTest, PressGivesThe3DLookAndReleaseRunsTheCommandOnce) {
+    QTest::mousePress(button_, Qt::LeftButton);
+    EXPECT_TRUE(button_->IsPressed());
+    EXPECT_EQ(commands_, 0) << "the command runs on release, not on press";
+    QTest::mouseRelease(button_, Qt::LeftButton);
+    EXPECT_FALSE(button_->IsPressed());
+    EXPECT_EQ(commands_, 1);
+}
+
+TEST_F(PictureButtonTest, TheLabelTwinActsOnTheButton) {
+    QTest::mousePress(twin_, Qt::LeftButton);
+    EXPECT_TRUE(button_->IsPressed());
+    QTest::mouseRelease(twin_, Qt::LeftButton);
+    EXPECT_FALSE(button_->IsPressed());
+    EXPECT_EQ(commands_, 1);
+}
+
+TEST_F(PictureButtonTest, ReleaseWithoutPressRightButtonAndDisabledButtonRunNothing) {
+    QTest::mouseRelease(button_, Qt::LeftButton);
+    QTest::mouseRelease(twin_, Qt::LeftButton);
+    test::ClickOn(button_);  // a proper click afterwards still works
+    EXPECT_EQ(commands_, 1);
+
+    QTest::mousePress(button_, Qt::RightButton);
+    QTest::mouseRelease(button_, Qt::RightButton);
+    EXPECT_EQ(commands_, 1);
+
+    button_->setEnabled(false);
+    QTest::mousePress(twin_, Qt::LeftButton);
+    QTest::mouseRelease(twin_, Qt::LeftButton);
+    EXPECT_EQ(commands_, 1);
+}
+
+TEST_F(PictureButtonTest, WithoutPictureTheBoxStaysEmptyAndWorks) {
+    button_->SetPicture(QPixmap());
+    EXPECT_TRUE(button_->Picture().isNull());
+    EXPECT_FALSE(button_->grab().isNull()) << "painting an empty box";
+    test::ClickOn(button_);
+    EXPECT_EQ(commands_, 1);
+}
+
+TEST_F(PictureButtonTest, ALargePictureIsDrawnInsideItsBox) {
+    QPixmap big(400, 200);
+    big.fill(Qt::red);
+    button_->SetPicture(big);
+    QTest::mousePress(button_, Qt::LeftButton);
+    const QImage pressed = button_->grab().toImage();
+    QTest::mouseRelease(button_, Qt::LeftButton);
+    const QImage flat = button_->grab().toImage();
+    EXPECT_EQ(flat.size(), QSize(52, 52)) << "the box keeps its size";
+    EXPECT_NE(pressed, flat) << "the pressed look differs from the flat one";
+}
+
+}  // namespace
+}  // namespace tervalo

@@ -1,0 +1,159 @@
+#include "localisation/ui/welcome_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QRadioButton>
+
+#include "engine/dialog_mode.h"
+#include "localisation/language_tables.h"
+#include "localisation/ui/picture_button.h"
+#include "localisation/ui/window_test_support.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+namespace {
+
+using test::ReadBytes;
+using test::WriteBytes;
+
+const char* const kOptionNames[] = {"ARAopt", "Bulopt", "Engopt", "GERopt", "GREopt", "FRAopt", "ESPopt", "HUNopt",
+                                    "NDLOpt", "ITAOpt", "SWEOpt", "POROpt", "RUSOpt", "POLOpt", "TRKOpt", "ROMOpt"};
+
+std::string SettingsFile(const std::string& languageCode, int welcomeOption = 0) {
+    return "\"\",\"\",\"\",\"" + languageCode + "\",\"EUR\",\"Arial\",\"User\"," + std::to_string(welcomeOption) +
+           ",\"\",\"\",\"\",0,\"C:\\\",0\r\n0,35,\"2.5\",\"\",\"\",0,\"\"\r\n";
+}
+
+class WelcomeWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetRunSettings();
+        ResetLanguageTables();
+        Settings.ProductName = "Quelmo";
+        Settings.LanguageCode = "ENG";
+        WriteBytes("Caption.ENG", test::NumberedItems("E", 273));
+        LoadCaptionFile("ENG");
+    }
+    void TearDown() override {
+        ResetRunSettings();
+        ResetLanguageTables();
+    }
+
+    static QRadioButton* Option(Begruess& window, const char* name) {
+        return window.findChild<QRadioButton*>(QLatin1String(name));
+    }
+
+    test::ScopedTempDir dir_;
+    test::MessageRecorder messages_;
+};
+
+TEST_F(WelcomeWindow, OffersOnlyLanguagesWithACaptionFileButAlwaysEnglishAndGerman) {
+    std::filesystem::remove("Caption.ENG");
+    WriteBytes("CAPTION.fra", "\"x\"");
+    WriteBytes("Caption.RUS", "");
+    Begruess window;
+    for (const char* name : kOptionNames) {
+        const std::string option = name;
+        const bool expected = option == "Engopt" || option == "GERopt" || option == "FRAopt";
+        ASSERT_NE(Option(window, name), nullptr) << name;
+        EXPECT_EQ(Option(window, name)->isEnabled(), expected) << name;
+    }
+}
+
+TEST_F(WelcomeWindow, SelectsTheStoredLanguageAndReadsTheWelcomeField) {
+    WriteBytes("kparam.dat", SettingsFile("FRA", 7));
+    WriteBytes("Caption.FRA", "\"x\"");
+    Begruess window;
+    EXPECT_TRUE(Option(window, "FRAopt")->isChecked());
+    EXPECT_EQ(Settings.carried.welcomeOption, 7);
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("pn1"))->text(), QStringLiteral("E91"));
+}
+
+TEST_F(WelcomeWindow, AStoredCodeOfNoOptionLeavesNoneSelectedAndConfirmingRefusesIt) {
+    WriteBytes("kparam.dat", SettingsFile("XYZ"));
+    const std::string before = ReadBytes("kparam.dat");
+    Begruess window;
+    for (const char* name : kOptionNames) EXPECT_FALSE(Option(window, name)->isChecked()) << name;
+
+    window.show();
+    window.close();
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].kind, MessageKind::Exclamation);
+    EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Quelmo"));
+    EXPECT_EQ(messages_.shown[0].text, QStringLiteral("E91 E157"));
+    EXPECT_EQ(Settings.LanguageCode, "XYZ") << "the stored language stays";
+    EXPECT_EQ(ReadBytes("kparam.dat"), before) << "the settings file is not written";
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(WelcomeWindow, AnOptionClickTakesEffectAtOnce) {
+    WriteBytes("kparam.dat", SettingsFile("ENG"));
+    Begruess window;
+    window.show();
+    Option(window, "GERopt")->click();
+    EXPECT_EQ(Settings.LanguageCode, "GER");
+}
+
+// Each way of confirming stores the chosen language.
+enum class Confirmation { OkButton, OkLabel, CloseBox, EscapeKey };
+
+class WelcomeConfirmation : public WelcomeWindow, public ::testing::WithParamInterface<Confirmation> {};
+
+TEST_P(WelcomeConfirmation, StoresTheChosenLanguageAndCloses) {
+    WriteBytes("kparam.dat", SettingsFile("ENG", 3));
+    WriteBytes("Caption.GER", test::NumberedItems("G", 273));
+    Begruess window;
+    window.show();
+    Option(window, "GERopt")->click();
+    switch (GetParam()) {
+        case Confirmation::OkButton: test::ClickOn(window.findChild<PictureButton*>(QStringLiteral("OKbutt"))); break;
+        case Confirmation::OkLabel: test::ClickOn(window.findChild<QLabel*>(QStringLiteral("Label21"))); break;
+        case Confirmation::CloseBox: window.close(); break;
+        case Confirmation::EscapeKey: QTest::keyClick(&window, Qt::Key_Escape); break;
+    }
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ(Settings.LanguageCode, "GER");
+    const std::string saved = ReadBytes("kparam.dat");
+    EXPECT_TRUE(saved.starts_with("\"\",\"\",\"\",\"GER\",\"EUR\"")) << saved;
+    EXPECT_NE(saved.find(",3,"), std::string::npos) << "the carried fields are written back";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, WelcomeConfirmation,
+                         ::testing::Values(Confirmation::OkButton, Confirmation::OkLabel, Confirmation::CloseBox,
+                                           Confirmation::EscapeKey));
+
+TEST_F(WelcomeWindow, ACaptionFileRemovedWhileOpenIsRefusedOnConfirming) {
+    WriteBytes("kparam.dat", SettingsFile("ENG"));
+    WriteBytes("Caption.ITA", "\"x\"");
+    Begruess window;
+    window.show();
+    Option(window, "ITAOpt")->click();
+    std::filesystem::remove("Caption.ITA");
+    window.close();
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(Settings.LanguageCode, "ENG");
+}
+
+TEST_F(WelcomeWindow, TheStartPictureFollowsTheDialogModeAndMissingPicturesLeaveEmptyBoxes) {
+    EXPECT_STREQ(Begruess::StartPictureFile(3), "start04.bmp");
+    EXPECT_STREQ(Begruess::StartPictureFile(2), "start03.bmp");
+    EXPECT_STREQ(Begruess::StartPictureFile(1), "start02.bmp");
+    EXPECT_STREQ(Begruess::StartPictureFile(0), "start01.bmp");
+    EXPECT_STREQ(Begruess::StartPictureFile(-7), "start01.bmp");
+
+    QImage picture(32, 24, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    picture.save(QStringLiteral("START04.BMP"), "BMP");
+    WriteBytes("Germany.bmp", "not a picture");
+    DialogMode = 3;
+    Begruess window;
+    EXPECT_FALSE(window.findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().isNull());
+    EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("PICGER"))->pixmap().isNull());
+    EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("Picture2"))->pixmap().isNull());
+    EXPECT_FALSE(window.grab().isNull());
+}
+
+}  // namespace
+}  // namespace tervalo

@@ -1,0 +1,243 @@
+#include "shell/ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+#include "engine/dialog_mode.h"
+#include "help/help_file.h"
+#include "localisation/language_tables.h"
+#include "localisation/ui/picture_button.h"
+#include "localisation/ui/window_test_support.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+namespace {
+
+using test::ReadBytes;
+using test::WriteBytes;
+
+std::string SettingsFile(const std::string& languageCode) {
+    return "\"\",\"\",\"\",\"" + languageCode +
+           "\",\"EUR\",\"Arial\",\"User\",0,\"\",\"\",\"\",0,\"C:\\\",0\r\n0,35,\"2.5\",\"\",\"\",0,\"\"\r\n";
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetRunSettings();
+        ResetLanguageTables();
+        ResetHelpTopic();
+        WriteBytes("kparam.dat", SettingsFile("ENG"));
+        WriteBytes("Caption.ENG", test::NumberedItems("E", 273));
+        WriteBytes("heatcap.ENG", test::NumberedItems("hE", 56));
+        WriteBytes("Caption.GER", test::NumberedItems("G", 273));
+        WriteBytes("heatcap.GER", test::NumberedItems("hG", 56));
+        WriteBytes("Caption.SWE", test::NumberedItems("S", 273));
+        WriteBytes("KELVData.dat", "1,1\r\n");
+    }
+    void TearDown() override {
+        ResetRunSettings();
+        ResetLanguageTables();
+        ResetHelpTopic();
+        DialogMode = 0;
+    }
+
+    Start& Window() {
+        if (!window_) {
+            window_ = std::make_unique<Start>(StartCommands{
+                [this](QWidget*) { steps_.push_back("project window"); },
+                [this](QWidget*) {
+                    steps_.push_back("printer set-up");
+                    return false;
+                },
+                [this](const std::string& from, const std::string& to) {
+                    steps_.push_back("rewrite " + from + ">" + to);
+                }});
+        }
+        return *window_;
+    }
+    template <typename T>
+    T* Child(const char* name) {
+        T* child = Window().findChild<T*>(QLatin1String(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    void Trigger(const char* actionName) { Child<QAction>(actionName)->trigger(); }
+    QString Label(const char* name) { return Child<QLabel>(name)->text(); }
+
+    test::ScopedTempDir dir_;
+    test::MessageRecorder messages_;
+    std::vector<std::string> steps_;
+    std::unique_ptr<Start> window_;
+};
+
+TEST_F(MainWindow, LoadShowsTheTextsOfTheStoredLanguageAndEmptiesTheHandOverFile) {
+    WriteBytes("kparam.dat", SettingsFile("GER"));
+    Window();
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Quelmo - hG1"));
+    EXPECT_EQ(Label("Command3D6_l"), QStringLiteral("G81"));
+    EXPECT_EQ(Label("PriButt_l"), QStringLiteral("G166"));
+    EXPECT_EQ(Label("Command3D1_l"), QStringLiteral("G21"));
+    EXPECT_EQ(Label("Command3D11_l"), QStringLiteral("G75"));
+    EXPECT_EQ(Label("Label1"), QStringLiteral("Quelmo 2.12"));
+    EXPECT_EQ(Label("Label4"), QStringLiteral("G43"));
+    EXPECT_EQ(Label("Label5"), QStringLiteral("Matchcode"));
+    EXPECT_EQ(Child<QMenu>("Language")->title(), QStringLiteral("&G91"));
+    EXPECT_EQ(Child<QMenu>("VorGab")->title(), QStringLiteral("&G63"));
+    EXPECT_EQ(Child<QAction>("ProjNix")->text(), QStringLiteral("&G81"));
+    EXPECT_EQ(Child<QAction>("ende")->text(), QStringLiteral("G75"));
+    EXPECT_EQ(ReadBytes("KELVData.dat"), "0\r\n0\r\n");
+}
+
+TEST_F(MainWindow, SkipWelcomeFromTheHandOverFileActivatesWithoutTheWelcomeWindow) {
+    Window().show();
+    QString opened = QStringLiteral("none");
+    test::WhenModalOpens([](QWidget* modal) { modal->close(); }, &opened);
+    Window().Activate();
+    QApplication::processEvents();
+    EXPECT_TRUE(opened.isEmpty()) << opened.toStdString();
+    EXPECT_TRUE(Child<QFrame>("InfoG")->isVisible());
+    EXPECT_EQ(Label("InfoPn2"), QStringLiteral("E138")) << "message 42";
+    EXPECT_TRUE(steps_.empty());
+}
+
+TEST_F(MainWindow, TheFirstActivationShowsTheWelcomeWindowOnceAndFollowsItsChoice) {
+    WriteBytes("KELVData.dat", "0,0\r\n");
+    Window().show();
+    QString opened;
+    test::WhenModalOpens(
+        [](QWidget* welcome) {
+            welcome->findChild<QAbstractButton*>(QStringLiteral("GERopt"))->click();
+            welcome->close();
+        },
+        &opened);
+    Window().Activate();
+    EXPECT_EQ(opened, QStringLiteral("Begruess"));
+    EXPECT_EQ(DialogMode, 3);
+    EXPECT_EQ(Settings.LanguageCode, "GER");
+    EXPECT_EQ(Label("Command3D6_l"), QStringLiteral("G81")) << "texts reloaded after the welcome window";
+    EXPECT_EQ(steps_, std::vector<std::string>{"rewrite ENG>GER"});
+    EXPECT_TRUE(ReadBytes("kparam.dat").starts_with("\"\",\"\",\"\",\"GER\""));
+
+    opened = QStringLiteral("none");
+    test::WhenModalOpens([](QWidget* modal) { modal->close(); }, &opened);
+    Window().Activate();
+    QApplication::processEvents();
+    EXPECT_TRUE(opened.isEmpty()) << "shown once per run";
+    EXPECT_EQ(steps_.size(), 1u);
+}
+
+TEST_F(MainWindow, LanguageMenuSwitchesAndOnlySwedishSaves) {
+    const std::string stored = ReadBytes("kparam.dat");
+    Trigger("German");
+    EXPECT_EQ(Settings.LanguageCode, "GER");
+    EXPECT_EQ(Label("Command3D1_l"), QStringLiteral("G21"));
+    EXPECT_EQ(Child<QMenu>("Language")->title(), QStringLiteral("&G91"));
+    EXPECT_EQ(ReadBytes("kparam.dat"), stored) << "French, German and the others save nothing";
+
+    Trigger("swedish");
+    EXPECT_EQ(Settings.LanguageCode, "SWE");
+    EXPECT_TRUE(ReadBytes("kparam.dat").starts_with("\"\",\"\",\"\",\"SWE\""));
+    EXPECT_EQ(steps_, (std::vector<std::string>{"rewrite ENG>GER", "rewrite GER>SWE"}));
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_F(MainWindow, ALanguageWithoutCaptionFileIsRefusedInTheLanguageInForce) {
+    WriteBytes("Caption.FRA", "");
+    Trigger("French");
+    Trigger("Portuguese");
+    ASSERT_EQ(messages_.shown.size(), 2u);
+    EXPECT_EQ(messages_.shown[0].kind, MessageKind::Exclamation);
+    EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Quelmo"));
+    EXPECT_EQ(messages_.shown[0].text, QStringLiteral("E91 E157"));
+    EXPECT_EQ(Settings.LanguageCode, "ENG");
+    EXPECT_EQ(Label("Command3D6_l"), QStringLiteral("E81"));
+    EXPECT_TRUE(steps_.empty());
+}
+
+TEST_F(MainWindow, ExitQuestionNoKeepsTheProgramRunning) {
+    Window().show();
+    const std::string stored = ReadBytes("kparam.dat");
+    messages_.answers = {false};
+    test::ClickOn(Child<PictureButton>("Command3D11"));
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].kind, MessageKind::YesNoQuestion);
+    EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Quelmo  E75"));
+    EXPECT_EQ(messages_.shown[0].text, QStringLiteral("Quelmo : E155")) << "message 59";
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_TRUE(Child<QFrame>("InfoG")->isVisible());
+    EXPECT_EQ(ReadBytes("kparam.dat"), stored);
+}
+
+TEST_F(MainWindow, ExitQuestionYesSavesTheSettingsAndEnds) {
+    Window().show();
+    Trigger("French");  // refused: no caption file, so the settings stay English
+    std::filesystem::remove("kparam.dat");
+    messages_.answers = {true};
+    Window().close();  // the close box asks the same question
+    EXPECT_FALSE(Window().isVisible());
+    EXPECT_TRUE(ReadBytes("kparam.dat").starts_with("\"\",\"\",\"\",\"ENG\",\"EUR\""));
+}
+
+TEST_F(MainWindow, CommandsReachTheirWindowsFromButtonsLabelsAndMenus) {
+    Window().show();
+    test::ClickOn(Child<QLabel>("Command3D6_l"));
+    Trigger("ProjNix");
+    test::ClickOn(Child<PictureButton>("PriButt"));
+    Trigger("Printset");
+    EXPECT_EQ(steps_, (std::vector<std::string>{"project window", "project window", "printer set-up",
+                                                "printer set-up"}));
+    EXPECT_TRUE(Child<QFrame>("InfoG")->isVisible()) << "shown again when the project window has closed";
+}
+
+TEST_F(MainWindow, HelpButtonUsesTheLastTopicAndTheHelpMenuSetsTheProductTopic) {
+    std::string page = "#Help for Quelmo";
+    page.resize(128, ' ');
+    WriteBytes("Kelvhelp.ENG", page);
+    Window().show();
+    QString text = QStringLiteral("unset"), title;
+    const auto readBox = [&text, &title](QWidget* box) {
+        text = box->findChild<QPlainTextEdit*>(QStringLiteral("InfoText"))->toPlainText();
+        title = box->windowTitle();
+        box->close();
+    };
+    test::WhenModalOpens(readBox);
+    test::ClickOn(Child<PictureButton>("Command3D1"));
+    EXPECT_EQ(text, QString()) << "no topic yet: an empty page";
+
+    test::WhenModalOpens(readBox);
+    Trigger("StartHelp");
+    EXPECT_EQ(HelpTopic, "Quelmo-Software");
+    EXPECT_EQ(text, QStringLiteral("Help for Quelmo"));
+    EXPECT_EQ(title, QStringLiteral("Quelmo E21 Quelmo-Software"));
+
+    text.clear();
+    test::WhenModalOpens(readBox);
+    test::ClickOn(Child<QLabel>("Command3D1_l"));
+    EXPECT_EQ(text, QStringLiteral("Help for Quelmo")) << "the topic outlives the box";
+}
+
+TEST_F(MainWindow, InfoBoxFromTheAboutFileOrNeutralTextsWithoutIt) {
+    Trigger("InfoP");
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].kind, MessageKind::Information);
+    EXPECT_EQ(messages_.shown[0].title, QStringLiteral("The things, that you ever want to know about Quelmo..."));
+    EXPECT_TRUE(messages_.shown[0].text.startsWith(QStringLiteral("Quelmo\nhE1\n\nQuelmo 2.12\n")));
+
+    WriteBytes("eng.dat", "\"one\",\"two\",\"three\",\"four\",\"five\",\"six\"\r\n");
+    Settings.OwnerLines = {"Owner A", "Owner B", ""};
+    Settings.NoticeLine = "Notice";
+    Settings.WebAddress = "www.example";
+    Trigger("InfoP");
+    ASSERT_EQ(messages_.shown.size(), 2u);
+    EXPECT_EQ(messages_.shown[1].text,
+              QStringLiteral("Quelmo\nhE1\n\nthree\nNotice\n\nOwner A\nOwner B\nfour\nwww.example\n\n\nfive\nsix\n"));
+}
+
+}  // namespace
+}  // namespace tervalo

@@ -32,10 +32,10 @@ extern SaturationLookupState SaturationLookup;
 void ResetSaturationLookup();
 
 // The bracket of `value` in a table: UpperRecord is the first record whose key reaches the value, LowerRecord
-// the last one before it whose key lies below. Below the first key the first record and the next one with
-// another key are taken, above the last key the last record and the one before with another key; a table of
-// one key gives its record twice. Records whose key is not a number take no part. Nothing when no record (or
-// the value) can be compared.
+// the last one before it whose key lies below. At or below the first key the first record and the next one
+// with another key are taken, above the last key the last record and the one before with another key; a table
+// of one key gives its record twice. Records whose key is not a number take no part. Nothing when no record
+// (or the value) can be compared.
 std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& table, double value,
                                                        LookupKey mode);
 

@@ -32,7 +32,7 @@ void OnWindowActivate();
 // An entry chosen in a list (the text becomes the list field's text), with the rules that list starts.
 void OnListChosen(ProjectList list, std::string_view text);
 
-// The text of HeizArt changed by typing: boiler rule, run.
+// The text of HeizArt changed by typing (not by choosing an entry, which is OnListChosen): boiler rule, run.
 void OnHeizArtTextChanged();
 
 // EinbindCheck clicked into the given state: run.
@@ -52,6 +52,8 @@ void OnCalculateCommand();
 
 // Abbrechen (accept): saves TempPart.dat; the window then closes. False when the file could not be written.
 bool OnAcceptCommand();
+
+// Command3D2 (cancel) and closing by the window frame need nothing of the record: the window closes unsaved.
 
 // Printbutt and Command3D3 (help): set CalculationLock, so the activation after their modal window starts no
 // calculation. The window then writes the results file or shows the help box.

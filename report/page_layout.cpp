@@ -60,7 +60,8 @@ PageLayout LayOutResultsPage(const std::vector<std::string>& records, PageTarget
         const bool bold = heading && target == PageTarget::Paper;
         if (const auto split = text.find(kFieldMarker); split != std::string_view::npos) {
             page.texts.push_back({G::kTextLeft, y, PrintableText(text.substr(0, split)), bold});
-            page.texts.push_back({G::kValueLeft, y, PrintableText(text.substr(split + kFieldMarker.size())), bold});
+            page.texts.push_back(
+                {G::kValueLeft, y, PrintableText(text.substr(split + kFieldMarker.size())), bold});
             y += G::kLineAdvance;
         } else if (n >= G::kShortestLine) {
             page.texts.push_back({G::kTextLeft, y, PrintableText(text), bold});

@@ -1,7 +1,7 @@
 #pragma once
 
-// The results file ergEN1.DAT: the report as a sequence of quoted text records, written for every printout and
-// read back by the page drawing. It is the only channel between the project side and the report side.
+// The results file ergEN1.DAT: the report as a sequence of quoted text records, written for every printout
+// and read back by the page drawing. It is the only channel between the project side and the report side.
 
 #include <filesystem>
 #include <string>

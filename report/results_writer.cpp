@@ -15,7 +15,7 @@ namespace {
 
 // Builds the records in the order they are written.
 class RecordSequence {
-public:
+  public:
     void Blank() { records_.push_back(Settings.LineBreak); }
 
     void Heading(std::string_view text, std::string_view ending) {
@@ -34,7 +34,7 @@ public:
 
     std::vector<std::string> Take() { return std::move(records_); }
 
-private:
+  private:
     static std::string Concat(std::initializer_list<std::string_view> parts) {
         std::string text;
         for (std::string_view part : parts) text += part;
@@ -44,7 +44,9 @@ private:
     std::vector<std::string> records_;
 };
 
-std::string Labelled(std::string_view caption) { return std::string(caption) + Settings.LabelSeparator; }
+std::string Labelled(std::string_view caption) {
+    return std::string(caption) + Settings.LabelSeparator;
+}
 
 }  // namespace
 

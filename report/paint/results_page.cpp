@@ -84,7 +84,8 @@ bool PrintResultsPdfFile(const std::string& fileName) {
         // Lives until the process ends; tearing it down among the static destructors could outlive Qt's own.
         new QGuiApplication(argc, argv);
     }
-    return PrintResultsPdf(QString::fromLocal8Bit(fileName.c_str()), PageTextToUnicode(Settings.PrintFontName));
+    return PrintResultsPdf(QString::fromLocal8Bit(fileName.c_str()),
+                           PageTextToUnicode(Settings.PrintFontName));
 }
 
 }  // namespace tervalo

@@ -1,7 +1,7 @@
 #pragma once
 
-// The one drawing of the report page: the results view, the printer, a PDF file and the tests' images all call
-// DrawResultsPage with their own painter. Links Qt Gui only.
+// The one drawing of the report page: the results view, the printer, a PDF file and the tests' images all
+// call DrawResultsPage with their own painter. Links Qt Gui only.
 
 #include <QRectF>
 #include <QString>

@@ -1,9 +1,15 @@
 #include "report/ui/current_printer.h"
 
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <memory>
 
 #include "report/paint/results_page.h"
@@ -15,8 +21,10 @@ namespace {
 std::unique_ptr<QPrinter> printer;
 QString printerFont;
 
-// A printer's own font before any other is applied: the platform's default family.
-QString DefaultPrinterFont() { return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(); }
+// A printer's own font before any other is applied: the family the platform's default font resolves to.
+QString DefaultPrinterFont() {
+    return QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
+}
 
 }  // namespace
 
@@ -27,7 +35,8 @@ QPrinter& CurrentPrinter() {
 
 bool HasPrintDestination() {
     const QPrinter& p = CurrentPrinter();
-    if (p.outputFormat() == QPrinter::PdfFormat) return !p.outputFileName().isEmpty();
+    if (p.outputFormat() == QPrinter::PdfFormat)
+        return !p.outputFileName().isEmpty() && !QFileInfo(p.outputFileName()).isDir();
     return !p.printerName().isEmpty() && p.isValid();
 }
 
@@ -52,20 +61,36 @@ void SetPrinterFontName(const QString& name) {
 }
 
 bool printCMsetup(QWidget* parent) {
-    QPrintDialog dialog(&CurrentPrinter(), parent);
+    QPrinter& p = CurrentPrinter();
+    // Without a printer the dialog offers a PDF file; it should propose a file, not a bare folder.
+    if (!HasPrintDestination() && QPrinterInfo::availablePrinters().isEmpty()) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(
+            QDir(QFileInfo(folder).isDir() ? folder : QDir::homePath()).filePath("ergEN1.pdf"));
+    }
+    QPrintDialog dialog(&p, parent);
     dialog.setWindowTitle(QStringLiteral("Kelvara Printer Setup"));
-    // The set-up form: destination and paper only, no page range or copies.
+    // The set-up form: destination and paper only, no page range or copies; confirming prints nothing yet.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool PrintOnCurrentPrinter(QWidget* parent) {
-    if (!HasPrintDestination() && !printCMsetup(parent)) return false;
+PrintOutcome PrintOnCurrentPrinter(QWidget* parent) {
+    if (!HasPrintDestination() && !printCMsetup(parent)) return PrintOutcome::Cancelled;
     QPrinter& p = CurrentPrinter();
     p.setFullPage(true);
     p.setFromTo(0, 0);
     p.setCopyCount(1);
-    return PrintResultsPage(p, PrinterFontName());
+    return PrintResultsPage(p, PrinterFontName()) ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+QString PrintDestinationName() {
+    const QPrinter& p = CurrentPrinter();
+    return p.outputFormat() == QPrinter::PdfFormat ? QDir::toNativeSeparators(p.outputFileName())
+                                                   : p.printerName();
 }
 
 void ResetCurrentPrinter() {

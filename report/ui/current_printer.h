@@ -29,8 +29,12 @@ void SetPrinterFontName(const QString& name);
 bool printCMsetup(QWidget* parent);
 
 // Prints the report page on the current printer with its font, as one sheet. Without a destination the
-// set-up dialog is shown first so that a PDF file can be chosen. False when nothing was printed.
-bool PrintOnCurrentPrinter(QWidget* parent);
+// set-up dialog is shown first so that a PDF file can be chosen.
+enum class PrintOutcome { Printed, Cancelled, Failed };
+PrintOutcome PrintOnCurrentPrinter(QWidget* parent);
+
+// The printer's name, or the PDF file it prints to.
+QString PrintDestinationName();
 
 // Forgets the printer and its font (tests).
 void ResetCurrentPrinter();

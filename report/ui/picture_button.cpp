@@ -8,7 +8,8 @@
 
 namespace tervalo {
 
-PictureButton::PictureButton(const QString& objectName, QWidget* parent) : QFrame(parent), picture_(new QLabel(this)) {
+PictureButton::PictureButton(const QString& objectName, QWidget* parent)
+    : QFrame(parent), picture_(new QLabel(this)) {
     setObjectName(objectName);
     setFrameShape(QFrame::Panel);
     setLineWidth(2);
@@ -35,7 +36,9 @@ void PictureButton::AddTwin(QLabel* twin) {
     twin->setCursor(Qt::PointingHandCursor);
 }
 
-void PictureButton::SetSunken(bool sunken) { setFrameShadow(sunken ? QFrame::Sunken : QFrame::Raised); }
+void PictureButton::SetSunken(bool sunken) {
+    setFrameShadow(sunken ? QFrame::Sunken : QFrame::Raised);
+}
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) SetSunken(true);
@@ -67,6 +70,8 @@ int TwipsToPixels(const QWidget* widget, double twips) {
     return static_cast<int>(twips * widget->logicalDpiY() / 1440.0 + 0.5);
 }
 
-double PixelsToTwips(const QWidget* widget, int pixels) { return pixels * 1440.0 / widget->logicalDpiY(); }
+double PixelsToTwips(const QWidget* widget, int pixels) {
+    return pixels * 1440.0 / widget->logicalDpiY();
+}
 
 }  // namespace tervalo

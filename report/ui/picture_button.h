@@ -11,7 +11,7 @@ namespace tervalo {
 
 class PictureButton : public QFrame {
     Q_OBJECT
-public:
+  public:
     // `pictureFile` is opened by bare name in the current directory; without it the button stays empty.
     explicit PictureButton(const QString& objectName, QWidget* parent);
     void SetPicture(const QString& pictureFile);
@@ -20,15 +20,15 @@ public:
     // Runs the command as a click would.
     void Click() { emit clicked(); }
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void SetSunken(bool sunken);
 
     QLabel* picture_;

@@ -23,7 +23,9 @@ namespace tervalo {
 namespace {
 
 // The window shows the font itself; the sample text is the font's name with letters and digits.
-QString SampleText(const QString& family) { return family + QStringLiteral("\nAaBbCcXxYyZz 0123456789"); }
+QString SampleText(const QString& family) {
+    return family + QStringLiteral("\nAaBbCcXxYyZz 0123456789");
+}
 
 QLabel* Twin(const QString& name, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -166,7 +168,8 @@ void PrintSettingsWindow::Printer_I() {
     Pwidth->setText(QStringLiteral("Printer Width = ") + QString::number(page.width()));
     Pheight->setText(QStringLiteral("Printer Height = ") + QString::number(page.height()));
     Swidth->setText(QStringLiteral("Screen Width = ") + QString::number(PixelsToTwips(this, screen.width())));
-    Sheight->setText(QStringLiteral("Screen Height = ") + QString::number(PixelsToTwips(this, screen.height())));
+    Sheight->setText(QStringLiteral("Screen Height = ") +
+                     QString::number(PixelsToTwips(this, screen.height())));
     Panel3D1->show();
 }
 

@@ -17,7 +17,7 @@ class PictureButton;
 
 class PrintSettingsWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit PrintSettingsWindow(QWidget* parent = nullptr);
 
     QComboBox* fontlist;
@@ -43,11 +43,11 @@ public:
 
     void done(int result) override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void Activate();
     void ChooseFont(const QString& name);
     void ShowSample(const QString& name);

@@ -15,10 +15,11 @@ namespace tervalo {
 bool PrintProject(const ProjectRecord& project, QWidget* parent) {
     if (!WriteResultsFile(project)) {
         const QString file = QDir::current().absoluteFilePath(QString::fromLatin1(kResultsFileName));
-        QMessageBox::warning(parent, PageTextToUnicode(Settings.ProductName),
-                             QStringLiteral("%1\n\nThe results file could not be written (no write permission or "
-                                            "the disk is full). The report is not shown.")
-                                 .arg(QDir::toNativeSeparators(file)));
+        QMessageBox::warning(
+            parent, PageTextToUnicode(Settings.ProductName),
+            QStringLiteral("%1\n\nThe results file could not be written (no write permission or "
+                           "the disk is full). The report is not shown.")
+                .arg(QDir::toNativeSeparators(file)));
         return false;
     }
     ShowResultsView(parent);
@@ -30,6 +31,8 @@ void ShowResultsView(QWidget* parent) {
     view.exec();
 }
 
-bool ShowPrinterSetup(QWidget* parent) { return printCMsetup(parent); }
+bool ShowPrinterSetup(QWidget* parent) {
+    return printCMsetup(parent);
+}
 
 }  // namespace tervalo

@@ -3,9 +3,11 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "engine/dialog_mode.h"
 #include "localisation/language_tables.h"
@@ -81,14 +83,17 @@ ResultsView::ResultsView(QWidget* parent)
     connect(Command3D1, &PictureButton::clicked, this, &QDialog::accept);
     connect(Command3D3, &PictureButton::clicked, this, &QDialog::accept);
 
-    // The window has the page's proportions; on a screen lower than 8900 twips it starts at the top left.
+    // The page shows its text at 8 points, so the window starts as tall as the screen allows, with the page's
+    // proportions; it is never so narrow that the panel covers the scroll bar. On a screen lower than 8900
+    // twips it starts at the top left.
     const QSizeF page = ViewPageSize();
     const QScreen* screen = this->screen();
-    const int available = screen ? screen->availableGeometry().height() : 900;
-    const int height = std::min(available - 60, TwipsToPixels(this, 13500));
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 960);
+    const int minimumWidth = static_cast<int>((Frame3D2->width() + VScroll1->sizeHint().width()) / 0.27);
+    setMinimumSize(minimumWidth, TwipsToPixels(this, 6000));
+    const int height = available.height() - TwipsToPixels(this, 600);
     const int width = static_cast<int>(1.6 * page.width() / page.height() * height / 1.035);
-    resize(width, height);
-    setMinimumSize(TwipsToPixels(this, 6000), TwipsToPixels(this, 4500));
+    resize(std::clamp(width, minimumWidth, std::max(minimumWidth, available.width())), height);
     if (screen && PixelsToTwips(this, screen->size().height()) < 8900) move(screen->geometry().topLeft());
 }
 
@@ -129,7 +134,10 @@ void ResultsView::Print() {
     PrintSettingsWindow settings(this);
     settings.exec();
     if (DialogMode == 1) {
-        PrintOnCurrentPrinter(this);
+        if (PrintOnCurrentPrinter(this) == PrintOutcome::Failed)
+            QMessageBox::warning(
+                this, PageTextToUnicode(Settings.ProductName),
+                QStringLiteral("%1\n\nThe page could not be printed.").arg(PrintDestinationName()));
         DialogMode = 0;
     }
 }
@@ -161,7 +169,8 @@ void ResultsView::resizeEvent(QResizeEvent* event) {
         buttons[i].first->move(left, top);
         buttons[i].second->setGeometry(twinLeft, top, twinWidth, buttons[i].first->height());
     }
-    VScroll1->setGeometry(static_cast<int>(0.72 * w), twips(100), VScroll1->sizeHint().width(), h - twips(200));
+    VScroll1->setGeometry(static_cast<int>(0.72 * w), twips(100), VScroll1->sizeHint().width(),
+                          h - twips(200));
 }
 
 void ResultsView::paintEvent(QPaintEvent*) {

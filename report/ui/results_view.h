@@ -1,8 +1,8 @@
 #pragma once
 
 // The results view: a modal window showing the report page drawn from ergEN1.DAT, with the print-header
-// option, a page scroll bar and the print, close and cancel commands. Printing goes through the print settings;
-// the page is printed only when they were confirmed (DialogMode 1).
+// option, a page scroll bar and the print, close and cancel commands. Printing goes through the print
+// settings; the page is printed only when they were confirmed (DialogMode 1).
 
 #include <QDialog>
 
@@ -17,7 +17,7 @@ class PictureButton;
 
 class ResultsView : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit ResultsView(QWidget* parent = nullptr);
 
     QCheckBox* PrintHead;
@@ -42,12 +42,12 @@ public:
     // Every way of closing resets DialogMode to 0.
     void done(int result) override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void Activate();
     void PrintHeadClicked();
     void Print();

@@ -21,8 +21,10 @@ TEST(PageLayoutTest, FrameBottomDiffersBetweenViewAndPaper) {
         const PageLayout page = LayOutResultsPage({}, target);
         ASSERT_EQ(page.lines.size(), 4u);
         EXPECT_TRUE(page.texts.empty());
-        const PageLine expected[] = {
-            {0.08, 0.16, 0.08, bottom}, {0.94, 0.16, 0.94, bottom}, {0.08, 0.16, 0.94, 0.16}, {0.08, bottom, 0.94, bottom}};
+        const PageLine expected[] = {{0.08, 0.16, 0.08, bottom},
+                                     {0.94, 0.16, 0.94, bottom},
+                                     {0.08, 0.16, 0.94, 0.16},
+                                     {0.08, bottom, 0.94, bottom}};
         for (int i = 0; i < 4; ++i) {
             EXPECT_DOUBLE_EQ(page.lines[i].x0, expected[i].x0);
             EXPECT_DOUBLE_EQ(page.lines[i].y0, expected[i].y0);
@@ -33,16 +35,17 @@ TEST(PageLayoutTest, FrameBottomDiffersBetweenViewAndPaper) {
 }
 
 TEST(PageLayoutTest, BlankRecordsTakeNoSpaceAndTextAdvancesByTwoHundredths) {
-    const PageLayout page = LayOutResultsPage(
-        {kBlank, "        &$$Report title\r\n", kBlank, "        &$$Building :", kBlank,
-         Field("Living area :", "   120 m\xB2"), kBlank, Field("Demand :", " kWh/m\xB2 a")},
-        PageTarget::View);
+    const PageLayout page =
+        LayOutResultsPage({kBlank, "        &$$Report title\r\n", kBlank, "        &$$Building :", kBlank,
+                           Field("Living area :", "   120 m\xB2"), kBlank, Field("Demand :", " kWh/m\xB2 a")},
+                          PageTarget::View);
     ASSERT_EQ(page.texts.size(), 6u);
     const struct {
         double x, y;
         const char* text;
-    } expected[] = {{0.09, 0.145, "Report title"}, {0.09, 0.165, "Building :"}, {0.09, 0.185, "Living area :"},
-                    {0.55, 0.185, "120 m\xB2"},      {0.09, 0.205, "Demand :"},   {0.55, 0.205, "kWh/m\xB2 a"}};
+    } expected[] = {{0.09, 0.145, "Report title"},  {0.09, 0.165, "Building :"},
+                    {0.09, 0.185, "Living area :"}, {0.55, 0.185, "120 m\xB2"},
+                    {0.09, 0.205, "Demand :"},      {0.55, 0.205, "kWh/m\xB2 a"}};
     for (std::size_t i = 0; i < 6; ++i) {
         SCOPED_TRACE(i);
         EXPECT_DOUBLE_EQ(page.texts[i].x, expected[i].x);
@@ -56,8 +59,8 @@ TEST(PageLayoutTest, RuleLengthDecidesBeforeAnyMarker) {
     const std::string exactly150(150, 'x');
     std::string marked151 = "        &$$" + std::string(kFieldMarker) + std::string(137, 'y');
     ASSERT_EQ(marked151.size(), 151u);
-    const PageLayout page =
-        LayOutResultsPage({"        first", kRule, kRule, exactly150, marked151, "        after"}, PageTarget::Paper);
+    const PageLayout page = LayOutResultsPage(
+        {"        first", kRule, kRule, exactly150, marked151, "        after"}, PageTarget::Paper);
     ASSERT_EQ(page.lines.size(), 4u + 3u);
     EXPECT_NEAR(page.lines[4].y0, 0.165, 1e-12);
     EXPECT_NEAR(page.lines[5].y0, 0.170, 1e-12);
@@ -88,15 +91,13 @@ TEST_P(ShortRecordTest, ShortRecordsWithoutFieldMarkerPrintNothing) {
     EXPECT_NEAR(page.texts.back().y, G::kFirstLine + G::kLineAdvance * GetParam().advances, 1e-12);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ShortRecordTest,
-                         ::testing::Values(ShortRow{"Empty", "", 0, 0}, ShortRow{"CrLf", "\r\n", 0, 0},
-                                           ShortRow{"FourCharacters", "abcd", 0, 0},
-                                           ShortRow{"FiveCharacters", "abcde", 1, 1},
-                                           ShortRow{"IndentOnly", "        ", 1, 1},
-                                           ShortRow{"ShortHeading", "&$$ab", 1, 1},
-                                           ShortRow{"BareHeadingMarker", "&$$", 0, 0},
-                                           ShortRow{"ShortField", "\xA7$&b", 2, 1}),
-                         [](const auto& row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ShortRecordTest,
+    ::testing::Values(ShortRow{"Empty", "", 0, 0}, ShortRow{"CrLf", "\r\n", 0, 0},
+                      ShortRow{"FourCharacters", "abcd", 0, 0}, ShortRow{"FiveCharacters", "abcde", 1, 1},
+                      ShortRow{"IndentOnly", "        ", 1, 1}, ShortRow{"ShortHeading", "&$$ab", 1, 1},
+                      ShortRow{"BareHeadingMarker", "&$$", 0, 0}, ShortRow{"ShortField", "\xA7$&b", 2, 1}),
+    [](const auto& row) { return row.param.name; });
 
 TEST(PageLayoutTest, HeadingsAreBoldOnPaperOnlyAndOnlyTheirOwnRecord) {
     const std::vector<std::string> records = {"        &$$Heat pump :", Field("Price :", "0.2 EUR/kWh"),

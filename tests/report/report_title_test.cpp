@@ -15,7 +15,7 @@ struct TitleRow {
 };
 
 class ReportTitleTest : public ::testing::TestWithParam<TitleRow> {
-protected:
+  protected:
     void SetUp() override {
         ResetRunSettings();
         ResetLanguageTables();

@@ -34,12 +34,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "\"\r\n\"\r\n\"        &$$Title\r\n\"\r\n\"\r\n\"\r\n",
                  {"\r\n", "        &$$Title\r\n", "\r\n"}},
         ParseRow{"LineEndInsideARecord", "\"one\r\ntwo\"\r\n\"three\"\r\n", {"one\r\ntwo", "three"}},
-        ParseRow{"FieldMarkerBytes", "\"        Area :\xA7$&120 m\xB2\"\r\n", {"        Area :\xA7$&120 m\xB2"}},
+        ParseRow{
+            "FieldMarkerBytes", "\"        Area :\xA7$&120 m\xB2\"\r\n", {"        Area :\xA7$&120 m\xB2"}},
         ParseRow{"CommaInsideQuotes", "\"a, b\"\r\n", {"a, b"}},
         ParseRow{"MissingLastLineEnd", "\"a\"\r\n\"b\"", {"a", "b"}},
         ParseRow{"UnclosedQuoteRunsToTheEnd", "\"a\"\r\n\"b\r\nc", {"a", "b\r\nc"}},
-        ParseRow{"Empty", "", {}},
-        ParseRow{"OnlyLineEnds", "\r\n\r\n", {"", ""}},
+        ParseRow{"Empty", "", {}}, ParseRow{"OnlyLineEnds", "\r\n\r\n", {"", ""}},
         ParseRow{"EmptyRecord", "\"\"\r\n", {""}}),
     [](const auto& row) { return row.param.name; });
 
@@ -63,7 +63,7 @@ TEST(EncodeResultsRecordsTest, RoundTripKeepsEveryByte) {
 }
 
 class ResultsFileTest : public ::testing::Test {
-protected:
+  protected:
     ScopedTempDir dir_;
 };
 
@@ -100,7 +100,8 @@ TEST_F(ResultsFileTest, UnwritableDirectoryFailsAndKeepsTheOldFile) {
     fs::create_directory("locked");
     WriteBytes("locked/ergEN1.DAT", "\"old\"\r\n");
     fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec);
-    if (fs::path probe = "locked/probe"; WriteBytes(probe, "x"), fs::exists(probe)) GTEST_SKIP() << "running as root";
+    if (fs::path probe = "locked/probe"; WriteBytes(probe, "x"), fs::exists(probe))
+        GTEST_SKIP() << "running as root";
     EXPECT_FALSE(WriteResultsRecords({"new"}, "locked/ergEN1.DAT"));
     EXPECT_EQ(ReadBytes("locked/ergEN1.DAT"), "\"old\"\r\n");
 }

@@ -23,7 +23,7 @@ using test::ScopedTempDir;
 
 // A paint device that keeps what is drawn on it: lines and texts with their fonts.
 class RecordingEngine : public QPaintEngine {
-public:
+  public:
     struct Text {
         QPointF baseline;
         QString text;
@@ -34,11 +34,15 @@ public:
     bool end() override { return true; }
     void updateState(const QPaintEngineState&) override {}
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawLines(const QLineF* drawn, int count) override { lines.insert(lines.end(), drawn, drawn + count); }
+    void drawLines(const QLineF* drawn, int count) override {
+        lines.insert(lines.end(), drawn, drawn + count);
+    }
     void drawLines(const QLine* drawn, int count) override {
         for (int i = 0; i < count; ++i) lines.push_back(QLineF(drawn[i]));
     }
-    void drawTextItem(const QPointF& p, const QTextItem& item) override { texts.push_back({p, item.text(), item.font()}); }
+    void drawTextItem(const QPointF& p, const QTextItem& item) override {
+        texts.push_back({p, item.text(), item.font()});
+    }
     Type type() const override { return QPaintEngine::User; }
 
     std::vector<QLineF> lines;
@@ -46,26 +50,39 @@ public:
 };
 
 class RecordingDevice : public QPaintDevice {
-public:
+  public:
     RecordingDevice(int width, int height) : width_(width), height_(height) {}
     QPaintEngine* paintEngine() const override { return &engine; }
     int metric(PaintDeviceMetric metric) const override {
         switch (metric) {
-            case PdmWidth: return width_;
-            case PdmHeight: return height_;
-            case PdmWidthMM: return width_ * 254 / 3000;
-            case PdmHeightMM: return height_ * 254 / 3000;
-            case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 300;
-            case PdmDepth: return 32;
-            case PdmNumColors: return 1 << 24;
-            case PdmDevicePixelRatio: return 1;
-            case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
-            default: return 0;
+            case PdmWidth:
+                return width_;
+            case PdmHeight:
+                return height_;
+            case PdmWidthMM:
+                return width_ * 254 / 3000;
+            case PdmHeightMM:
+                return height_ * 254 / 3000;
+            case PdmDpiX:
+            case PdmDpiY:
+            case PdmPhysicalDpiX:
+            case PdmPhysicalDpiY:
+                return 300;
+            case PdmDepth:
+                return 32;
+            case PdmNumColors:
+                return 1 << 24;
+            case PdmDevicePixelRatio:
+                return 1;
+            case PdmDevicePixelRatioScaled:
+                return static_cast<int>(devicePixelRatioFScale());
+            default:
+                return 0;
         }
     }
     mutable RecordingEngine engine;
 
-private:
+  private:
     int width_, height_;
 };
 
@@ -85,7 +102,7 @@ const std::vector<std::string> kKnownRecords = {
 };
 
 class ResultsPageTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { test::EnsureApplication<QGuiApplication>(); }
     void SetUp() override {
         ResetRunSettings();
@@ -176,8 +193,8 @@ QImage DrawnImage(PageTarget target) {
     image.setDotsPerMeterY(3780);
     image.fill(Qt::white);
     QPainter painter(&image);
-    const PageStyle style = target == PageTarget::View ? PageStyle::ForView("DejaVu Sans")
-                                                       : PageStyle::ForPaper("DejaVu Sans");
+    const PageStyle style =
+        target == PageTarget::View ? PageStyle::ForView("DejaVu Sans") : PageStyle::ForPaper("DejaVu Sans");
     DrawResultsPage(painter, QRectF(0, 0, 1075, 1450), style);
     return image;
 }

@@ -23,7 +23,7 @@ const std::string kRule = kIndent + std::string(155, '-') + "\r\n";
 const std::string F = "\xA7$&";  // field marker
 
 class ResultsWriterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetRunSettings();
         ResetLanguageTables();
@@ -184,13 +184,29 @@ TEST_P(OptionalRecordsTest, OptionalRecordsKeepTheOrderOfTheRest) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, OptionalRecordsTest,
     ::testing::Values(
-        OptionalRow{"Neither", false, "", 81, {{45, kIndent + "hp54 hp28 :" + F + "4523 kWh/a"}, {46, kRule}}},
-        OptionalRow{"Integrated", true, "", 83, {{46, kIndent + "hp30"}, {47, kBlank}, {48, kRule}, {49, kRule}}},
-        OptionalRow{"Info39", false, "Rounded down.", 83,
-                    {{46, kRule}, {65, kIndent + "info41"}, {77, kIndent + "Rounded down."}, {78, kBlank}, {79, kRule}}},
-        OptionalRow{"Both", true, "Rounded down.", 85,
-                    {{46, kIndent + "hp30"}, {67, kIndent + "info41"}, {79, kIndent + "Rounded down."},
-                     {80, kBlank}, {81, kRule}, {82, kIndent + "Owner one Owner two"}}}),
+        OptionalRow{
+            "Neither", false, "", 81, {{45, kIndent + "hp54 hp28 :" + F + "4523 kWh/a"}, {46, kRule}}},
+        OptionalRow{
+            "Integrated", true, "", 83, {{46, kIndent + "hp30"}, {47, kBlank}, {48, kRule}, {49, kRule}}},
+        OptionalRow{"Info39",
+                    false,
+                    "Rounded down.",
+                    83,
+                    {{46, kRule},
+                     {65, kIndent + "info41"},
+                     {77, kIndent + "Rounded down."},
+                     {78, kBlank},
+                     {79, kRule}}},
+        OptionalRow{"Both",
+                    true,
+                    "Rounded down.",
+                    85,
+                    {{46, kIndent + "hp30"},
+                     {67, kIndent + "info41"},
+                     {79, kIndent + "Rounded down."},
+                     {80, kBlank},
+                     {81, kRule},
+                     {82, kIndent + "Owner one Owner two"}}}),
     [](const auto& row) { return row.param.name; });
 
 TEST_F(ResultsWriterTest, EmptyFieldTextsLeaveTheLabels) {
@@ -208,7 +224,9 @@ TEST_F(ResultsWriterTest, FileHoldsTheCodePageBytesAndReadsBackRecordForRecord) 
     ASSERT_TRUE(WriteResultsFile(p_));
     const std::string bytes = ReadBytes("ergEN1.DAT");
     EXPECT_EQ(bytes.substr(0, 4), "\"\r\n\"");
-    EXPECT_NE(bytes.find("\"        hp11 :\xA7\x24\x26" "120 m\xB2\"\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\"        hp11 :\xA7\x24\x26"
+                         "120 m\xB2\"\r\n"),
+              std::string::npos);
     std::vector<std::string> expected = BuildResultsRecords(p_);
     expected[7] = kIndent + "hp26 :" + F + "Altbau 'teilsaniert'";
     EXPECT_EQ(ReadResultsFile(), expected);

@@ -181,6 +181,14 @@ TEST_F(AnnualCost, WholeResultsJustBelowTheirValueInBinaryAreNotCutToTheNextLowe
     EXPECT_EQ(r.LeistZ, "1.15") << "100 × 1.15 is 114.99999999999999 in binary";
 }
 
+TEST_F(AnnualCost, OverflowingDemandEndsTheBalanceBeforeItsFirstField) {
+    r.WohnFL = "1e308";
+    r.GesHBDGeB = "previous";
+    AnnualCostComparison(r, 2.5, 8.0);
+    EXPECT_EQ(r.LeistZ, "2.5");
+    EXPECT_EQ(r.GesHBDGeB, "previous");
+}
+
 TEST_F(AnnualCost, LossesOfMinusHundredPercentEndTheUnintegratedBalance) {
     r.BereitStV = "-100";
     r.EinbindCheck = false;

@@ -59,10 +59,6 @@ Hilfebox::Hilfebox(QWidget* parent) : QDialog(parent) {
     storeButton_->AddTwin(storeLabel_);
     connect(storeButton_, &PictureButton::Released, this, &Hilfebox::StorePage);
 
-    const QString storeTip = DisplayText(Caption(30) + " " + Settings.ProductName + " " + Caption(21));
-    storeButton_->setToolTip(storeTip);
-    storeLabel_->setToolTip(storeTip);
-
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(closeButton_);
     buttons->addStretch(1);
@@ -82,6 +78,9 @@ void Hilfebox::showEvent(QShowEvent* event) {
 
 void Hilfebox::ShowPage() {
     storeLabel_->setText(DisplayText(Caption(30)));
+    const QString storeTip = DisplayText(Caption(30) + " " + Settings.ProductName + " " + Caption(21));
+    storeButton_->setToolTip(storeTip);
+    storeLabel_->setToolTip(storeTip);
     page_ = PageForTopic(HelpTopic, Settings.ProductName);
     setWindowTitle(DisplayText(Title()));
     infoText_->setPlainText(DisplayText(TrimBlanks(ReadHelpPage(HelpFileName(Settings.LanguageCode), page_))));

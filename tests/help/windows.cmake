@@ -1,1 +1,2 @@
-# Tests of the help box (filled in with the window tests).
+# Tests of the help box.
+tervalo_window_test(help_box_tests SOURCES ui/help_box_test.cpp LIBS tervalo_help_ui)

@@ -1,0 +1,107 @@
+#include "help/ui/help_box.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "help/help_file.h"
+#include "localisation/language_tables.h"
+#include "localisation/ui/picture_button.h"
+#include "localisation/ui/window_test_support.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+namespace {
+
+using test::ReadBytes;
+using test::WriteBytes;
+
+class HelpBox : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetRunSettings();
+        ResetLanguageTables();
+        ResetHelpTopic();
+        Settings.ProductName = "Quelmo";
+        Settings.LanguageCode = "GER";
+        WriteBytes("Caption.GER", test::NumberedItems("G", 273));
+        LoadCaptionFile("GER");
+        HelpTopic = "Quelmo-Software";
+    }
+    void TearDown() override {
+        ResetRunSettings();
+        ResetLanguageTables();
+        ResetHelpTopic();
+    }
+
+    template <typename T>
+    T* Child(const char* name) {
+        T* child = box_.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    QPlainTextEdit* InfoText() { return Child<QPlainTextEdit>("InfoText"); }
+
+    test::ScopedTempDir dir_;
+    Hilfebox box_;
+};
+
+TEST_F(HelpBox, ShowsThePageOfTheTopicWithTitleLabelAndToolTip) {
+    WriteBytes("Kelvhelp.GER", "#  W\xE4rmepumpe" + std::string(114, ' '));
+    box_.show();
+    EXPECT_EQ(InfoText()->toPlainText(), QString::fromUtf8("Wärmepumpe")) << "trimmed, from code page 1252";
+    EXPECT_EQ(box_.windowTitle(), QStringLiteral("Quelmo G21 Quelmo-Software"));
+    EXPECT_EQ(Child<QLabel>("Command3D2_l")->text(), QStringLiteral("G30"));
+    EXPECT_EQ(Child<PictureButton>("Command3D2")->toolTip(), QStringLiteral("G30 Quelmo G21"));
+    EXPECT_EQ(Child<QLabel>("Command3D2_l")->toolTip(), QStringLiteral("G30 Quelmo G21"));
+}
+
+TEST_F(HelpBox, StoresTheEditedTextAndReadsItBack) {
+    box_.show();
+    EXPECT_EQ(InfoText()->toPlainText(), QString()) << "no help file yet";
+    const QString text = QString::fromUtf8("Erste Zeile mit Ä\nzweite Zeile ") + QString(200, QLatin1Char('x'));
+    InfoText()->setPlainText(text);
+    test::ClickOn(Child<QLabel>("Command3D2_l"));
+
+    const std::string bytes = ReadBytes("Kelvhelp.GER");
+    ASSERT_EQ(bytes.size(), 40 * kHelpRecordLength);
+    EXPECT_EQ(bytes.substr(0, 20), "#Erste Zeile mit \xC4\r\n") << "code page bytes and the line breaks of a text box";
+
+    Hilfebox again;
+    again.show();
+    EXPECT_EQ(again.findChild<QPlainTextEdit*>(QStringLiteral("InfoText"))->toPlainText(), text);
+}
+
+TEST_F(HelpBox, WithoutTopicThePageIsEmptyAndStoringWritesNothing) {
+    ResetHelpTopic();
+    WriteBytes("Kelvhelp.GER", "#Text" + std::string(123, ' '));
+    box_.show();
+    EXPECT_EQ(InfoText()->toPlainText(), QString());
+    InfoText()->setPlainText(QStringLiteral("typed"));
+    test::ClickOn(Child<PictureButton>("Command3D2"));
+    EXPECT_EQ(ReadBytes("Kelvhelp.GER"), "#Text" + std::string(123, ' '));
+}
+
+TEST_F(HelpBox, AVeryLongPasteIsCutToThePageAndAReadOnlyOrDamagedFileDoesNoHarm) {
+    WriteBytes("Kelvhelp.GER", std::string("\0\xFF#", 3));
+    std::filesystem::permissions("Kelvhelp.GER", std::filesystem::perms::owner_read);
+    box_.show();
+    InfoText()->setPlainText(QString(200000, QLatin1Char('a')));
+    test::ClickOn(Child<PictureButton>("Command3D2"));
+    Hilfebox again;
+    again.show();
+    EXPECT_EQ(again.findChild<QPlainTextEdit*>(QStringLiteral("InfoText"))->toPlainText(),
+              QString(5080, QLatin1Char('a')));
+}
+
+TEST_F(HelpBox, TheOkButtonClosesWithoutStoring) {
+    box_.show();
+    InfoText()->setPlainText(QStringLiteral("not stored"));
+    test::ClickOn(Child<PictureButton>("Command3D1"));
+    EXPECT_FALSE(box_.isVisible());
+    EXPECT_FALSE(std::filesystem::exists("Kelvhelp.GER"));
+}
+
+}  // namespace
+}  // namespace tervalo

@@ -7,11 +7,16 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <array>
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <regex>
 
 #include "localisation/language_tables.h"
+#include "project/project_record.h"
 #include "report/results_file.h"
+#include "report/results_writer.h"
 #include "shell/run_settings.h"
 #include "support/temp_dir.h"
 #include "tests/report/gui_application.h"
@@ -235,6 +240,96 @@ TEST_F(ResultsPageTest, MissingFileImageHoldsTheFrameAlone) {
     EXPECT_GE(dark, frame);
     EXPECT_LE(dark, 2 * frame + 8);
     EXPECT_EQ(DarkPixels(image, QRect(0, 0, 1075, static_cast<int>(0.16 * 1450) - 2)), 0);
+}
+
+// Standard output of a command, empty when it cannot run.
+std::string CommandOutput(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        std::array<char, 4096> buffer;
+        for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+            output.append(buffer.data(), n);
+        pclose(pipe);
+    }
+    return output;
+}
+
+// The top-left corner, in points, of the first word of a PDF's text that equals `word`.
+std::optional<QPointF> WordPosition(const std::string& bbox, const std::string& word) {
+    const std::regex pattern("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
+    std::smatch match;
+    if (!std::regex_search(bbox, match, pattern)) return std::nullopt;
+    return QPointF(std::stod(match[1]), std::stod(match[2]));
+}
+
+TEST_F(ResultsPageTest, PdfHoldsTitleAndEveryValueAtTheirPlacesOnOneSheet) {
+    if (CommandOutput("pdfinfo -v 2>&1").find("pdfinfo") == std::string::npos)
+        GTEST_SKIP() << "no poppler tools";
+    Settings.ProductName = "Quelmo";
+    Settings.CurrencyCode = "EUR";
+    Texts.captions[81] = "Calculation";
+    ProjectRecord p;
+    p.WohnFL = "151";
+    p.HausTyp = "Oldhouse";
+    p.Klimazone = "Zone2";
+    p.GesHBDGeB = "18001";
+    p.AmbientT = "Windy";
+    p.HeizArt = "Oilfired";
+    p.KesselWirk = "Lowtemp";
+    p.WirkGKessel = "91";
+    p.Bereitstell = "Medium";
+    p.BereitStV = "16";
+    p.BrennK = "1.03";
+    p.BrennStKeinh = "EUR/l";
+    p.BrennStV = "2191";
+    p.BrennstVUnit = "l/a";
+    p.GesHBDHeiz = "23001";
+    p.AnwendBereich = "Groundwater";
+    p.VFlsize = "Underfloor";
+    p.EnergKost = "0.29";
+    p.GesEnergWP = "3033";
+    p.Label27 = "2235";
+    p.Label38 = "5.827";
+    p.BetrKo = "850";
+    p.co2consum = "1.153";
+    ASSERT_TRUE(WriteResultsFile(p));
+    for (const char* name : {"a.pdf", "b.pdf"}) {
+        ASSERT_TRUE(PrintResultsPdf(name, "DejaVu Sans"));
+        EXPECT_NE(CommandOutput(std::string("pdfinfo ") + name).find("Pages:           1\n"),
+                  std::string::npos);
+    }
+    CommandOutput("pdftoppm -r 30 -png a.pdf a && pdftoppm -r 30 -png b.pdf b");
+    EXPECT_EQ(test::ReadBytes("a-1.png"), test::ReadBytes("b-1.png"));
+    EXPECT_FALSE(std::filesystem::exists("a-2.png"));
+
+    // The font joins "fi" and "fl" into ligatures, which the text extraction gives as such.
+    std::string text = CommandOutput("pdftotext -enc UTF-8 a.pdf -");
+    for (const auto& [ligature, letters] : {std::pair{"\uFB01", "fi"}, std::pair{"\uFB02", "fl"}})
+        for (auto at = text.find(ligature); at != std::string::npos; at = text.find(ligature))
+            text.replace(at, std::string_view(ligature).size(), letters);
+    for (const std::string& value : {p.WohnFL,      p.HausTyp,
+                                     p.Klimazone,   p.GesHBDGeB,
+                                     p.AmbientT,    p.HeizArt,
+                                     p.KesselWirk,  p.WirkGKessel,
+                                     p.Bereitstell, p.BereitStV,
+                                     p.BrennK,      p.BrennStV,
+                                     p.GesHBDHeiz,  p.AnwendBereich,
+                                     p.VFlsize,     p.EnergKost,
+                                     p.GesEnergWP,  p.Label27,
+                                     p.Label38,     p.BetrKo,
+                                     p.co2consum,   std::string("Calculation")})
+        EXPECT_NE(text.find(value), std::string::npos) << value;
+
+    // A4 is 595 x 842 points: the title's top-left corner at (0.09 W, 0.145 H), the living area at 0.55 W on
+    // the third line (blank records take no space).
+    const std::string bbox = CommandOutput("pdftotext -bbox a.pdf -");
+    const auto title = WordPosition(bbox, "Quelmo");
+    const auto area = WordPosition(bbox, "151");
+    ASSERT_TRUE(title && area) << bbox;
+    EXPECT_NEAR(title->x(), 0.09 * 595, 0.5);
+    EXPECT_NEAR(title->y(), 0.145 * 842, 0.5);
+    EXPECT_NEAR(area->x(), 0.55 * 595, 0.5);
+    EXPECT_NEAR(area->y(), 0.185 * 842, 0.5);
 }
 
 }  // namespace

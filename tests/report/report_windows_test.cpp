@@ -13,8 +13,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 
@@ -29,10 +27,12 @@
 #include "shell/run_settings.h"
 #include "support/temp_dir.h"
 #include "tests/report/gui_application.h"
+#include "tests/report/poppler.h"
 
 namespace tervalo {
 namespace {
 
+using test::CommandOutput;
 using test::ScopedTempDir;
 namespace fs = std::filesystem;
 
@@ -61,22 +61,6 @@ void CloseOnceBackAt(QWidget* view, QString* message) {
         }
         CloseOnceBackAt(view, message);
     });
-}
-
-// Standard output of a command, empty when it cannot run.
-std::string CommandOutput(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        std::array<char, 4096> buffer;
-        for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-            output.append(buffer.data(), n);
-        pclose(pipe);
-    }
-    return output;
-}
-
-bool HavePoppler() {
-    return CommandOutput("pdfinfo -v 2>&1").find("pdfinfo") != std::string::npos;
 }
 
 class ReportWindowsTest : public ::testing::Test {
@@ -210,7 +194,7 @@ TEST_F(ReportWindowsTest, CancelledPrintSettingsPrintNothing) {
 }
 
 TEST_F(ReportWindowsTest, PrintingTwiceGivesTwoIdenticalSingleSheets) {
-    if (!HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
     for (const char* name : {"first.pdf", "second.pdf"}) {
         PrintToPdf(dir_.path() / name);
         ASSERT_TRUE(PrintFromView(true));

@@ -7,8 +7,6 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
-#include <array>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <regex>
@@ -20,10 +18,12 @@
 #include "shell/run_settings.h"
 #include "support/temp_dir.h"
 #include "tests/report/gui_application.h"
+#include "tests/report/poppler.h"
 
 namespace tervalo {
 namespace {
 
+using test::CommandOutput;
 using test::ScopedTempDir;
 
 // A paint device that keeps what is drawn on it: lines and texts with their fonts.
@@ -242,18 +242,6 @@ TEST_F(ResultsPageTest, MissingFileImageHoldsTheFrameAlone) {
     EXPECT_EQ(DarkPixels(image, QRect(0, 0, 1075, static_cast<int>(0.16 * 1450) - 2)), 0);
 }
 
-// Standard output of a command, empty when it cannot run.
-std::string CommandOutput(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        std::array<char, 4096> buffer;
-        for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-            output.append(buffer.data(), n);
-        pclose(pipe);
-    }
-    return output;
-}
-
 // The top-left corner, in points, of the first word of a PDF's text that equals `word`.
 std::optional<QPointF> WordPosition(const std::string& bbox, const std::string& word) {
     const std::regex pattern("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>" + word + "</word>");
@@ -263,8 +251,7 @@ std::optional<QPointF> WordPosition(const std::string& bbox, const std::string& 
 }
 
 TEST_F(ResultsPageTest, PdfHoldsTitleAndEveryValueAtTheirPlacesOnOneSheet) {
-    if (CommandOutput("pdfinfo -v 2>&1").find("pdfinfo") == std::string::npos)
-        GTEST_SKIP() << "no poppler tools";
+    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
     Settings.ProductName = "Quelmo";
     Settings.CurrencyCode = "EUR";
     Texts.captions[81] = "Calculation";

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <memory>
 
 namespace tervalo::test {
 
 // One application object of type App for the whole test program, on the offscreen platform unless another one
-// is asked for. Fonts, painting and windows need it.
+// is asked for. Fonts, painting and windows need it. It is never deleted: destroying it among the static
+// destructors at exit would run after parts of Qt are gone.
 template <typename App>
 void EnsureApplication() {
     if (QCoreApplication::instance()) return;
@@ -14,7 +14,7 @@ void EnsureApplication() {
     static int argc = 1;
     static char name[] = "report_tests";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<App> app = std::make_unique<App>(argc, argv);
+    new App(argc, argv);
 }
 
 }  // namespace tervalo::test

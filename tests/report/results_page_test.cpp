@@ -183,6 +183,20 @@ TEST_F(ResultsPageTest, MissingFileDrawsTheFrameOnly) {
     EXPECT_TRUE(device.engine.texts.empty());
 }
 
+TEST_F(ResultsPageTest, BinaryFileDrawsWithoutHarm) {
+    std::string bytes(200000, '\0');
+    std::uint32_t state = 12345;
+    for (char& c : bytes) c = static_cast<char>((state = state * 1664525u + 1013904223u) >> 24);
+    test::WriteBytes("ergEN1.DAT", bytes);
+    RecordingDevice device(2150, 2900);
+    {
+        QPainter painter(&device);
+        DrawResultsPage(painter, QRectF(0, 0, 2150, 2900), PageStyle::ForPaper("DejaVu Sans"));
+    }
+    EXPECT_GE(device.engine.lines.size(), 4u);
+    for (const auto& text : device.engine.texts) EXPECT_LT(text.baseline.y(), 2900 + 100);
+}
+
 // Dark pixels of an image inside a rectangle.
 int DarkPixels(const QImage& image, const QRect& area) {
     int dark = 0;

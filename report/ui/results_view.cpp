@@ -43,7 +43,7 @@ QLabel* Twin(const QString& name, PictureButton* button, QWidget* parent) {
 
 ResultsView::ResultsView(QWidget* parent)
     : QDialog(parent),
-      PrintHead(nullptr),
+      PrintHead(nullptr),  // made below, inside the panel
       VScroll1(new QScrollBar(Qt::Vertical, this)),
       Frame3D2(new QFrame(this)),
       Label3(new QLabel(Frame3D2)),
@@ -74,7 +74,7 @@ ResultsView::ResultsView(QWidget* parent)
     Label4->setGeometry(margin, margin + TwipsToPixels(this, 360), inner, TwipsToPixels(this, 300));
     PrintHead->setGeometry(margin, margin + TwipsToPixels(this, 900), inner, TwipsToPixels(this, 360));
 
-    // The Windows program starts with the page at the only position of its scroll bar.
+    // The report has one page; the scroll bar only redraws it.
     VScroll1->setRange(0, 1);
 
     connect(VScroll1, &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));

@@ -7,7 +7,7 @@
 
 #include "engine/text_util.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/picture_button.h"
+#include "localisation/ui/command_picture.h"
 #include "localisation/ui/picture_file.h"
 #include "localisation/ui/twips.h"
 #include "localisation/ui/window_text.h"
@@ -46,18 +46,18 @@ Hilfebox::Hilfebox(QWidget* parent) : QDialog(parent) {
     infoText_->setObjectName(QStringLiteral("InfoText"));
     infoText_->setMinimumSize(twips.Pixels(kTextWidth, kTextHeight));
 
-    closeButton_ = new PictureButton(PictureButton::PressLook::Raised, buttonSize, this);
+    closeButton_ = new CommandPicture(CommandPicture::PressLook::Raised, buttonSize, this);
     closeButton_->setObjectName(QStringLiteral("Command3D1"));
     closeButton_->SetPicture(LoadPicture("OKcap.bmp"));
-    connect(closeButton_, &PictureButton::Released, this, &QDialog::accept);
+    connect(closeButton_, &CommandPicture::Released, this, &QDialog::accept);
 
-    storeButton_ = new PictureButton(PictureButton::PressLook::Raised, buttonSize, this);
+    storeButton_ = new CommandPicture(CommandPicture::PressLook::Raised, buttonSize, this);
     storeButton_->setObjectName(QStringLiteral("Command3D2"));
     storeButton_->SetPicture(LoadPicture("pscap.bmp"));
     storeLabel_ = new QLabel(DisplayText("      " + Caption(30)), this);
     storeLabel_->setObjectName(QStringLiteral("Command3D2_l"));
     storeButton_->AddTwin(storeLabel_);
-    connect(storeButton_, &PictureButton::Released, this, &Hilfebox::StorePage);
+    connect(storeButton_, &CommandPicture::Released, this, &Hilfebox::StorePage);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(closeButton_);

@@ -12,7 +12,7 @@ class QPlainTextEdit;
 
 namespace tervalo {
 
-class PictureButton;
+class CommandPicture;
 
 class Hilfebox : public QDialog {
     Q_OBJECT
@@ -29,8 +29,8 @@ private:
     void StorePage();
 
     QPlainTextEdit* infoText_ = nullptr;
-    PictureButton* closeButton_ = nullptr;
-    PictureButton* storeButton_ = nullptr;
+    CommandPicture* closeButton_ = nullptr;
+    CommandPicture* storeButton_ = nullptr;
     QLabel* storeLabel_ = nullptr;
     HelpPage page_;
 };

@@ -14,7 +14,7 @@
 #include "engine/text_util.h"
 #include "localisation/language_tables.h"
 #include "localisation/ui/message_box.h"
-#include "localisation/ui/picture_button.h"
+#include "localisation/ui/command_picture.h"
 #include "localisation/ui/picture_file.h"
 #include "localisation/ui/twips.h"
 #include "localisation/ui/window_text.h"
@@ -125,13 +125,13 @@ Begruess::Begruess(QWidget* parent) : QDialog(parent) {
                            this);
     picture1_->setFrameShape(QFrame::StyledPanel);
 
-    okButton_ = new PictureButton(PictureButton::PressLook::Raised, twips.Pixels(kOkButtonSize, kOkButtonSize), this);
+    okButton_ = new CommandPicture(CommandPicture::PressLook::Raised, twips.Pixels(kOkButtonSize, kOkButtonSize), this);
     okButton_->setObjectName(QStringLiteral("OKbutt"));
     okButton_->SetPicture(LoadPicture("OKcap.bmp"));
     auto* okLabel = new QLabel(QStringLiteral("OK"), this);
     okLabel->setObjectName(QStringLiteral("Label21"));
     okButton_->AddTwin(okLabel);
-    connect(okButton_, &PictureButton::Released, this, &Begruess::ConfirmLanguage);
+    connect(okButton_, &CommandPicture::Released, this, &Begruess::ConfirmLanguage);
 
     auto* top = new QHBoxLayout;
     top->addWidget(picture1_, 0, Qt::AlignTop);

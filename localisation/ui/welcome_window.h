@@ -14,7 +14,7 @@ class QRadioButton;
 
 namespace tervalo {
 
-class PictureButton;
+class CommandPicture;
 
 class Begruess : public QDialog {
     Q_OBJECT
@@ -49,7 +49,7 @@ private:
     std::vector<Option> options_;
     QLabel* pn1_ = nullptr;
     QLabel* picture1_ = nullptr;
-    PictureButton* okButton_ = nullptr;
+    CommandPicture* okButton_ = nullptr;
     bool confirmed_ = false;
 };
 

@@ -14,7 +14,7 @@
 #include "localisation/language_tables.h"
 #include "localisation/ui/busy_pointer.h"
 #include "localisation/ui/message_box.h"
-#include "localisation/ui/picture_button.h"
+#include "localisation/ui/command_picture.h"
 #include "localisation/ui/picture_file.h"
 #include "localisation/ui/twips.h"
 #include "localisation/ui/welcome_window.h"
@@ -47,7 +47,7 @@ constexpr double kTitleStripRightSpace = 3765;  // room for pic2 beside the titl
 constexpr double kInfoStripHeight = 480;
 constexpr double kInfoLabelIndent = 120;
 constexpr double kInfoGInitialTop = 3000;
-constexpr double kPictureButtonSize = 780;
+constexpr double kCommandPictureSize = 780;
 constexpr double kMargin = 240;
 constexpr double kNotesWidth = 3600, kNotesHeight = 1800;
 constexpr double kBottomSpace = 1200;        // kept free below the pictures at the bottom edge
@@ -167,10 +167,10 @@ void Start::BuildForm() {
     auto* row = new QHBoxLayout(infoG_);
     row->setContentsMargins(twips.Pixels(kMargin), twips.Pixels(kMargin), twips.Pixels(kMargin), twips.Pixels(kMargin));
     row->setSpacing(twips.Pixels(2 * kMargin));
-    buttons_ = {AddPictureButton("Command3D6", "Command3D6_l", &Start::ProjectCommand),
-                AddPictureButton("PriButt", "PriButt_l", &Start::PrinterSetupCommand),
-                AddPictureButton("Command3D1", "Command3D1_l", &Start::HelpButtonCommand),
-                AddPictureButton("Command3D11", "Command3D11_l", &Start::ExitCommand)};
+    buttons_ = {AddCommandPicture("Command3D6", "Command3D6_l", &Start::ProjectCommand),
+                AddCommandPicture("PriButt", "PriButt_l", &Start::PrinterSetupCommand),
+                AddCommandPicture("Command3D1", "Command3D1_l", &Start::HelpButtonCommand),
+                AddCommandPicture("Command3D11", "Command3D11_l", &Start::ExitCommand)};
     for (const ButtonWithLabel& pair : buttons_) {
         auto* column = new QVBoxLayout;
         column->setSpacing(twips.Pixels(60));
@@ -207,16 +207,16 @@ void Start::BuildForm() {
     pic2_->move(pic2_->x(), twips.Pixels(120));
 }
 
-Start::ButtonWithLabel Start::AddPictureButton(const char* name, const char* labelName, void (Start::*command)()) {
+Start::ButtonWithLabel Start::AddCommandPicture(const char* name, const char* labelName, void (Start::*command)()) {
     const TwipsScale twips = TwipsScale::Of(this);
-    auto* button = new PictureButton(PictureButton::PressLook::Sunken,
-                                     twips.Pixels(kPictureButtonSize, kPictureButtonSize), infoG_);
+    auto* button = new CommandPicture(CommandPicture::PressLook::Sunken,
+                                     twips.Pixels(kCommandPictureSize, kCommandPictureSize), infoG_);
     button->setObjectName(QLatin1String(name));
     auto* label = new QLabel(infoG_);
     label->setObjectName(QLatin1String(labelName));
     label->setAlignment(Qt::AlignHCenter);
     button->AddTwin(label);
-    connect(button, &PictureButton::Released, this, command);
+    connect(button, &CommandPicture::Released, this, command);
     return {button, label};
 }
 

@@ -23,7 +23,7 @@ class QPlainTextEdit;
 
 namespace tervalo {
 
-class PictureButton;
+class CommandPicture;
 
 // What the main window starts in other parts of the program.
 struct StartCommands {
@@ -58,13 +58,13 @@ protected:
 
 private:
     struct ButtonWithLabel {
-        PictureButton* button;
+        CommandPicture* button;
         QLabel* label;
     };
 
     void BuildMenus();
     void BuildForm();
-    ButtonWithLabel AddPictureButton(const char* name, const char* labelName, void (Start::*command)());
+    ButtonWithLabel AddCommandPicture(const char* name, const char* labelName, void (Start::*command)());
     QLabel* AddPicture(const char* name, const char* fileName);
     void SizeInfoPanels();
     void ArrangeForSize();

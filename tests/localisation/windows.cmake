@@ -13,5 +13,5 @@ function(tervalo_window_test target)
 endfunction()
 
 tervalo_window_test(welcome_window_tests
-    SOURCES ui/welcome_window_test.cpp ui/picture_button_test.cpp
+    SOURCES ui/welcome_window_test.cpp ui/command_picture_test.cpp
     LIBS tervalo_localisation_ui)

@@ -7,7 +7,7 @@
 
 #include "help/help_file.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/picture_button.h"
+#include "localisation/ui/command_picture.h"
 #include "localisation/ui/window_test_support.h"
 #include "shell/run_settings.h"
 
@@ -53,7 +53,7 @@ TEST_F(HelpBox, ShowsThePageOfTheTopicWithTitleLabelAndToolTip) {
     EXPECT_EQ(InfoText()->toPlainText(), QString::fromUtf8("Wärmepumpe")) << "trimmed, from code page 1252";
     EXPECT_EQ(box_.windowTitle(), QStringLiteral("Quelmo G21 Quelmo-Software"));
     EXPECT_EQ(Child<QLabel>("Command3D2_l")->text(), QStringLiteral("G30"));
-    EXPECT_EQ(Child<PictureButton>("Command3D2")->toolTip(), QStringLiteral("G30 Quelmo G21"));
+    EXPECT_EQ(Child<CommandPicture>("Command3D2")->toolTip(), QStringLiteral("G30 Quelmo G21"));
     EXPECT_EQ(Child<QLabel>("Command3D2_l")->toolTip(), QStringLiteral("G30 Quelmo G21"));
 }
 
@@ -79,7 +79,7 @@ TEST_F(HelpBox, WithoutTopicThePageIsEmptyAndStoringWritesNothing) {
     box_.show();
     EXPECT_EQ(InfoText()->toPlainText(), QString());
     InfoText()->setPlainText(QStringLiteral("typed"));
-    test::ClickOn(Child<PictureButton>("Command3D2"));
+    test::ClickOn(Child<CommandPicture>("Command3D2"));
     EXPECT_EQ(ReadBytes("Kelvhelp.GER"), "#Text" + std::string(123, ' '));
 }
 
@@ -88,7 +88,7 @@ TEST_F(HelpBox, AVeryLongPasteIsCutToThePageAndAReadOnlyOrDamagedFileDoesNoHarm)
     std::filesystem::permissions("Kelvhelp.GER", std::filesystem::perms::owner_read);
     box_.show();
     InfoText()->setPlainText(QString(200000, QLatin1Char('a')));
-    test::ClickOn(Child<PictureButton>("Command3D2"));
+    test::ClickOn(Child<CommandPicture>("Command3D2"));
     Hilfebox again;
     again.show();
     EXPECT_EQ(again.findChild<QPlainTextEdit*>(QStringLiteral("InfoText"))->toPlainText(),
@@ -98,7 +98,7 @@ TEST_F(HelpBox, AVeryLongPasteIsCutToThePageAndAReadOnlyOrDamagedFileDoesNoHarm)
 TEST_F(HelpBox, TheOkButtonClosesWithoutStoring) {
     box_.show();
     InfoText()->setPlainText(QStringLiteral("not stored"));
-    test::ClickOn(Child<PictureButton>("Command3D1"));
+    test::ClickOn(Child<CommandPicture>("Command3D1"));
     EXPECT_FALSE(box_.isVisible());
     EXPECT_FALSE(std::filesystem::exists("Kelvhelp.GER"));
 }

@@ -7,7 +7,7 @@
 
 #include "engine/dialog_mode.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/picture_button.h"
+#include "localisation/ui/command_picture.h"
 #include "localisation/ui/window_test_support.h"
 #include "shell/run_settings.h"
 
@@ -107,7 +107,7 @@ TEST_P(WelcomeConfirmation, StoresTheChosenLanguageAndCloses) {
     window.show();
     Option(window, "GERopt")->click();
     switch (GetParam()) {
-        case Confirmation::OkButton: test::ClickOn(window.findChild<PictureButton*>(QStringLiteral("OKbutt"))); break;
+        case Confirmation::OkButton: test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("OKbutt"))); break;
         case Confirmation::OkLabel: test::ClickOn(window.findChild<QLabel*>(QStringLiteral("Label21"))); break;
         case Confirmation::CloseBox: window.close(); break;
         case Confirmation::EscapeKey: QTest::keyClick(&window, Qt::Key_Escape); break;

@@ -11,7 +11,7 @@
 #include "engine/dialog_mode.h"
 #include "help/help_file.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/picture_button.h"
+#include "localisation/ui/command_picture.h"
 #include "localisation/ui/window_test_support.h"
 #include "shell/run_settings.h"
 
@@ -164,7 +164,7 @@ TEST_F(MainWindow, ExitQuestionNoKeepsTheProgramRunning) {
     Window().show();
     const std::string stored = ReadBytes("kparam.dat");
     messages_.answers = {false};
-    test::ClickOn(Child<PictureButton>("Command3D11"));
+    test::ClickOn(Child<CommandPicture>("Command3D11"));
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].kind, MessageKind::YesNoQuestion);
     EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Quelmo  E75"));
@@ -188,7 +188,7 @@ TEST_F(MainWindow, CommandsReachTheirWindowsFromButtonsLabelsAndMenus) {
     Window().show();
     test::ClickOn(Child<QLabel>("Command3D6_l"));
     Trigger("ProjNix");
-    test::ClickOn(Child<PictureButton>("PriButt"));
+    test::ClickOn(Child<CommandPicture>("PriButt"));
     Trigger("Printset");
     EXPECT_EQ(steps_, (std::vector<std::string>{"project window", "project window", "printer set-up",
                                                 "printer set-up"}));
@@ -207,7 +207,7 @@ TEST_F(MainWindow, HelpButtonUsesTheLastTopicAndTheHelpMenuSetsTheProductTopic) 
         box->close();
     };
     test::WhenModalOpens(readBox);
-    test::ClickOn(Child<PictureButton>("Command3D1"));
+    test::ClickOn(Child<CommandPicture>("Command3D1"));
     EXPECT_EQ(text, QString()) << "no topic yet: an empty page";
 
     test::WhenModalOpens(readBox);

@@ -1,4 +1,4 @@
-#include "localisation/ui/picture_button.h"
+#include "localisation/ui/command_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -9,24 +9,24 @@
 namespace tervalo {
 namespace {
 
-class PictureButtonTest : public ::testing::Test {
+class CommandPictureTest : public ::testing::Test {
 protected:
-    PictureButtonTest() {
-        button_ = new PictureButton(PictureButton::PressLook::Sunken, QSize(52, 52), &window_);
+    CommandPictureTest() {
+        button_ = new CommandPicture(CommandPicture::PressLook::Sunken, QSize(52, 52), &window_);
         twin_ = new QLabel(QStringLiteral("Calculation"), &window_);
         twin_->move(0, 60);
         button_->AddTwin(twin_);
-        QObject::connect(button_, &PictureButton::Released, [this] { ++commands_; });
+        QObject::connect(button_, &CommandPicture::Released, [this] { ++commands_; });
         window_.show();
     }
 
     QWidget window_;
-    PictureButton* button_;
+    CommandPicture* button_;
     QLabel* twin_;
     int commands_ = 0;
 };
 
-TEST_F(PictureButtonTest, PressGivesThe3DLookAndReleaseRunsTheCommandOnce) {
+TEST_F(CommandPictureTest, PressGivesThe3DLookAndReleaseRunsTheCommandOnce) {
     QTest::mousePress(button_, Qt::LeftButton);
     EXPECT_TRUE(button_->IsPressed());
     EXPECT_EQ(commands_, 0) << "the command runs on release, not on press";
@@ -35,7 +35,7 @@ TEST_F(PictureButtonTest, PressGivesThe3DLookAndReleaseRunsTheCommandOnce) {
     EXPECT_EQ(commands_, 1);
 }
 
-TEST_F(PictureButtonTest, TheLabelTwinActsOnTheButton) {
+TEST_F(CommandPictureTest, TheLabelTwinActsOnTheButton) {
     QTest::mousePress(twin_, Qt::LeftButton);
     EXPECT_TRUE(button_->IsPressed());
     QTest::mouseRelease(twin_, Qt::LeftButton);
@@ -43,7 +43,7 @@ TEST_F(PictureButtonTest, TheLabelTwinActsOnTheButton) {
     EXPECT_EQ(commands_, 1);
 }
 
-TEST_F(PictureButtonTest, ReleaseWithoutPressRightButtonAndDisabledButtonRunNothing) {
+TEST_F(CommandPictureTest, ReleaseWithoutPressRightButtonAndDisabledButtonRunNothing) {
     QTest::mouseRelease(button_, Qt::LeftButton);
     QTest::mouseRelease(twin_, Qt::LeftButton);
     test::ClickOn(button_);  // a proper click afterwards still works
@@ -59,7 +59,7 @@ TEST_F(PictureButtonTest, ReleaseWithoutPressRightButtonAndDisabledButtonRunNoth
     EXPECT_EQ(commands_, 1);
 }
 
-TEST_F(PictureButtonTest, WithoutPictureTheBoxStaysEmptyAndWorks) {
+TEST_F(CommandPictureTest, WithoutPictureTheBoxStaysEmptyAndWorks) {
     button_->SetPicture(QPixmap());
     EXPECT_TRUE(button_->Picture().isNull());
     EXPECT_FALSE(button_->grab().isNull()) << "painting an empty box";
@@ -67,7 +67,7 @@ TEST_F(PictureButtonTest, WithoutPictureTheBoxStaysEmptyAndWorks) {
     EXPECT_EQ(commands_, 1);
 }
 
-TEST_F(PictureButtonTest, ALargePictureIsDrawnInsideItsBox) {
+TEST_F(CommandPictureTest, ALargePictureIsDrawnInsideItsBox) {
     QPixmap big(400, 200);
     big.fill(Qt::red);
     button_->SetPicture(big);

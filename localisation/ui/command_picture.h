@@ -9,13 +9,13 @@
 
 namespace tervalo {
 
-class PictureButton : public QWidget {
+class CommandPicture : public QWidget {
     Q_OBJECT
 
 public:
     enum class PressLook { Sunken, Raised };
 
-    PictureButton(PressLook look, QSize boxSize, QWidget* parent = nullptr);
+    CommandPicture(PressLook look, QSize boxSize, QWidget* parent = nullptr);
 
     // A null picture leaves the box empty; the button still works.
     void SetPicture(const QPixmap& picture);

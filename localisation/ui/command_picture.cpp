@@ -1,4 +1,4 @@
-#include "localisation/ui/picture_button.h"
+#include "localisation/ui/command_picture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,28 +14,28 @@ bool IsLeftButton(QEvent* event) { return static_cast<QMouseEvent*>(event)->butt
 
 }  // namespace
 
-PictureButton::PictureButton(PressLook look, QSize boxSize, QWidget* parent)
+CommandPicture::CommandPicture(PressLook look, QSize boxSize, QWidget* parent)
     : QWidget(parent), look_(look), boxSize_(boxSize) {
     setFixedSize(boxSize);
     setCursor(Qt::PointingHandCursor);
 }
 
-void PictureButton::SetPicture(const QPixmap& picture) {
+void CommandPicture::SetPicture(const QPixmap& picture) {
     picture_ = picture;
     update();
 }
 
-void PictureButton::AddTwin(QWidget* twin) {
+void CommandPicture::AddTwin(QWidget* twin) {
     twin->installEventFilter(this);
     twin->setCursor(Qt::PointingHandCursor);
 }
 
-void PictureButton::ShowFlat() {
+void CommandPicture::ShowFlat() {
     pressed_ = false;
     update();
 }
 
-void PictureButton::paintEvent(QPaintEvent*) {
+void CommandPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!picture_.isNull()) {
         const QRect inner = rect().adjusted(kBevel, kBevel, -kBevel, -kBevel);
@@ -51,15 +51,15 @@ void PictureButton::paintEvent(QPaintEvent*) {
     if (pressed_) qDrawShadePanel(&painter, rect(), palette(), look_ == PressLook::Sunken, kBevel);
 }
 
-void PictureButton::mousePressEvent(QMouseEvent* event) {
+void CommandPicture::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) Press();
 }
 
-void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+void CommandPicture::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) Release();
 }
 
-bool PictureButton::eventFilter(QObject* watched, QEvent* event) {
+bool CommandPicture::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && IsLeftButton(event)) {
         Press();
         return true;
@@ -71,13 +71,13 @@ bool PictureButton::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void PictureButton::Press() {
+void CommandPicture::Press() {
     if (!isEnabled()) return;
     pressed_ = true;
     update();
 }
 
-void PictureButton::Release() {
+void CommandPicture::Release() {
     if (!pressed_) return;
     pressed_ = false;
     update();

@@ -9,6 +9,8 @@
 #include "help/ui/help_box.h"
 #include "localisation/language_tables.h"
 #include "localisation/ui/welcome_window.h"
+#include "project/project_record.h"
+#include "project/ui/project_window.h"
 #include "localisation/ui/window_test_support.h"
 #include "shell/run_settings.h"
 #include "shell/ui/main_window.h"
@@ -37,6 +39,7 @@ protected:
         ResetRunSettings();
         ResetLanguageTables();
         ResetHelpTopic();
+        ResetProject();
         DialogMode = 0;
     }
 
@@ -71,6 +74,13 @@ TEST_P(WindowLook, HelpBox) {
     HelpTopic = ProductHelpTopic(Settings.ProductName);
     Hilfebox window;
     Check(&window, "help");
+}
+
+TEST_P(WindowLook, ProjectWindow) {
+    Start main({});
+    ResetProject();
+    Projektdaten window({}, &main);
+    Check(&window, "project");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowLook,

@@ -1,0 +1,232 @@
+#include "project/ui/project_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+
+#include "help/ui/help_box.h"
+#include "localisation/ui/busy_pointer.h"
+#include "localisation/ui/message_box.h"
+#include "localisation/ui/twips.h"
+#include "localisation/ui/window_text.h"
+#include "project/project_actions.h"
+#include "project/project_fields.h"
+#include "project/project_files.h"
+#include "report/ui/report_windows.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+
+namespace {
+
+// Screens lower than this place the window in their top-left corner.
+constexpr double kLowScreen = 8900;
+
+constexpr char kEnterKey = 13;
+
+// The panels of the window whose click closes the climate-zone map.
+bool IsMapClosingPanel(const QObject* object) {
+    const QString name = object->objectName();
+    return name == QLatin1String("Frame3D1") || name == QLatin1String("Panel3D1") || name == QLatin1String("Pn45") ||
+           name == QLatin1String("PNRG");
+}
+
+void ShowTextIn(QWidget* widget, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        if (edit->text() != text) edit->setText(text);
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        if (list->currentText() == text) return;
+        const int entry = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        list->setCurrentIndex(entry);
+        if (entry < 0) list->setEditText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+    }
+}
+
+QString ShownText(const QWidget* widget) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) return edit->text();
+    if (const auto* list = qobject_cast<const QComboBox*>(widget)) return list->currentText();
+    return {};
+}
+
+}  // namespace
+
+Projektdaten::Projektdaten(std::function<void(const std::string&)> showHint, QWidget* parent)
+    : QDialog(parent), showHint_(std::move(showHint)) {
+    setObjectName(QStringLiteral("Projektdaten"));
+    BusyPointer busy;
+    // Each opening starts from empty fields, as a newly loaded window does; the run's values stay.
+    ClearProjectWindow();
+    Project().DecimalSeparator = SystemDecimalSeparator();
+    OnWindowLoad();
+    setWindowTitle(DisplayText(Project().Title));
+    CreateFieldWidgets();
+    ShowRecord();
+}
+
+QWidget* Projektdaten::Field(const char* name) const {
+    const auto found = fields_.find(name);
+    return found == fields_.end() ? nullptr : found->second;
+}
+
+void Projektdaten::TakeWidgetTexts() {
+    ProjectRecord& record = Project();
+    for (const ProjectFieldInfo& field : ProjectFields()) {
+        QWidget* widget = fields_.at(std::string(field.name));
+        if (field.kind == FieldKind::CheckBox) {
+            record.EinbindCheck = static_cast<QCheckBox*>(widget)->isChecked();
+            continue;
+        }
+        if (field.kind != FieldKind::Text && field.kind != FieldKind::List && field.kind != FieldKind::PriceBox)
+            continue;
+        // Only what the user changed is converted back, so untouched texts keep their bytes exactly.
+        std::string& text = EditableText(record, field);
+        const QString shown = ShownText(widget);
+        if (shown != DisplayText(text)) text = TypedText(shown);
+    }
+}
+
+void Projektdaten::ShowRecord() {
+    const ProjectRecord& record = Project();
+    for (const ProjectFieldInfo& field : ProjectFields()) {
+        QWidget* widget = fields_.at(std::string(field.name));
+        if (field.kind == FieldKind::CheckBox) static_cast<QCheckBox*>(widget)->setChecked(record.EinbindCheck);
+        else ShowTextIn(widget, DisplayText(FieldDisplayText(record, field)));
+    }
+    fuelPricePanel_->setVisible(record.FuelPricePanelVisible);
+    climateMapPanel_->setVisible(record.ClimateMapVisible);
+    if (record.FuelPricePanelVisible) fuelPricePanel_->raise();
+    if (record.ClimateMapVisible) climateMapPanel_->raise();
+}
+
+void Projektdaten::Act(const std::function<void()>& action) {
+    TakeWidgetTexts();
+    action();
+    ShowRecord();
+}
+
+void Projektdaten::ShowMessages(const std::vector<std::string>& messages) {
+    for (const std::string& message : messages) ShowMessage(this, MessageKind::Plain, Settings.ProductName, message);
+}
+
+void Projektdaten::Activate() {
+    BusyPointer busy;
+    Act(OnWindowActivate);
+}
+
+void Projektdaten::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!firstShow_) return;
+    firstShow_ = false;
+    if (TwipsScale::ScreenHeightTwips(this) < kLowScreen && screen())
+        move(screen()->availableGeometry().topLeft());
+    PlaceOverlays();
+    // The first activation follows the load, once the window stands.
+    QMetaObject::invokeMethod(this, &Projektdaten::Activate, Qt::QueuedConnection);
+}
+
+void Projektdaten::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    PlaceOverlays();
+}
+
+bool Projektdaten::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (const auto* field = FindProjectField(watched->objectName().toStdString())) {
+            const std::string hint = FocusHint(field->text);
+            if (!hint.empty() && showHint_) showHint_(hint);
+        }
+    } else if (event->type() == QEvent::KeyPress && watched == t0_) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            T0KeyPressed(kEnterKey);
+            return true;
+        }
+        const QByteArray typed = key->text().toLatin1();
+        T0KeyPressed(typed.isEmpty() ? '\0' : typed.front());
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        // A list shows its entries wherever it is clicked; only the heating type can also be typed into.
+        if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && edit->isReadOnly()) {
+            if (auto* list = qobject_cast<QComboBox*>(edit->parentWidget())) {
+                list->showPopup();
+                return true;
+            }
+        }
+        if (IsMapClosingPanel(watched) && Project().ClimateMapVisible) ClimateMapHide();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Projektdaten::ListChosen(const ProjectFieldInfo& field) {
+    Act([&field] { OnListChosen(*field.list, EditableText(Project(), field)); });
+}
+
+void Projektdaten::EnterPressed(const ProjectFieldInfo& field) {
+    WindowMessages messages;
+    Act([&] { messages = OnEnter(field.text); });
+    ShowMessages(messages);
+}
+
+void Projektdaten::T0KeyPressed(char key) {
+    WindowMessages messages;
+    Act([&] { messages = OnT0Key(key); });
+    ShowMessages(messages);
+}
+
+void Projektdaten::CalculateCommand() { Act(OnCalculateCommand); }
+
+void Projektdaten::AcceptCommand() {
+    TakeWidgetTexts();
+    if (OnAcceptCommand()) {
+        accept();
+        return;
+    }
+    ShowMessage(this, MessageKind::Exclamation, Settings.ProductName,
+                std::string("The project could not be saved in ") + kProjectFileName +
+                    " (no write permission or the disk is full).");
+}
+
+void Projektdaten::PrintCommand() {
+    TakeWidgetTexts();
+    OnPrintCommand();
+    PrintProject(Project(), this);
+    Activate();
+}
+
+void Projektdaten::HelpCommand() {
+    TakeWidgetTexts();
+    OnHelpCommand();
+    {
+        Hilfebox help(this);
+        help.exec();
+    }
+    Activate();
+}
+
+void Projektdaten::FuelPriceCommand() {
+    Act(OnFuelPriceCommand);
+    fields_.at("BK50")->setFocus();
+}
+
+void Projektdaten::FuelPriceAccept() {
+    bool written = true;
+    Act([&written] { written = OnFuelPriceAccept(); });
+    if (!written)
+        ShowMessage(this, MessageKind::Exclamation, Settings.ProductName,
+                    std::string("The fuel prices could not be saved in ") + kFuelPriceFileName +
+                        " (no write permission or the disk is full).");
+}
+
+void Projektdaten::FuelPriceCancel() { Act(OnFuelPriceCancel); }
+
+void Projektdaten::ClimateMapShow() { Act(OnClimateMapShow); }
+
+void Projektdaten::ClimateMapHide() { Act(OnClimateMapHide); }
+
+}  // namespace tervalo

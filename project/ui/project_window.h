@@ -1,0 +1,96 @@
+#pragma once
+
+// The project window: one building, its existing heating and the heat pump that is to replace it, with the
+// results of the design point and of the annual comparison beside the inputs.
+//
+// The window holds no logic of its own. Before every action it copies the texts of its widgets into the project
+// record, then calls the project part's action for the event (project_actions.h), then shows the record's texts
+// again and any message the action returned. A list choice or an Enter thus runs the rules and the calculation
+// on exactly what the window shows.
+
+#include <QDialog>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "project/project_record.h"
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+namespace tervalo {
+
+class CommandPicture;
+struct ProjectFieldInfo;
+
+class Projektdaten : public QDialog {
+    Q_OBJECT
+
+public:
+    // `showHint` puts the focus hints of the living area, t0 and Tc into the main window's information label.
+    explicit Projektdaten(std::function<void(const std::string&)> showHint, QWidget* parent = nullptr);
+
+    // The activation steps: fuel prices read, a calculation unless locked. Run when the window first shows and
+    // after each window it opens itself has closed.
+    void Activate();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building the window (project_window_layout.cpp).
+    void CreateFieldWidgets();
+    QWidget* BuildBuildingSection();
+    QWidget* BuildHeatingSection();
+    QWidget* BuildHeatPumpSection();
+    QWidget* BuildComparisonSection();
+    QWidget* BuildCommandRow();
+    void BuildFuelPricePanel();
+    void BuildClimateMapPanel();
+    QString CaptionText(std::string_view control) const;
+    QLabel* Caption(const char* control);
+    QLabel* UnitLabel(const std::string& text);
+    CommandPicture* AddCommand(const char* name, const char* twinName, const char* pictureFile,
+                               void (Projektdaten::*command)(), QWidget* parent, double sizeTwips);
+    void PlaceOverlays();
+
+    // Widgets and record.
+    QWidget* Field(const char* name) const;
+    void TakeWidgetTexts();
+    void ShowRecord();
+    void ShowMessages(const std::vector<std::string>& messages);
+    // Widget texts into the record, the action, the record back into the widgets.
+    void Act(const std::function<void()>& action);
+
+    // Events.
+    void ListChosen(const ProjectFieldInfo& field);
+    void EnterPressed(const ProjectFieldInfo& field);
+    void T0KeyPressed(char key);
+    void CalculateCommand();
+    void AcceptCommand();
+    void PrintCommand();
+    void HelpCommand();
+    void FuelPriceCommand();
+    void FuelPriceAccept();
+    void FuelPriceCancel();
+    void ClimateMapShow();
+    void ClimateMapHide();
+
+    std::function<void(const std::string&)> showHint_;
+    std::map<std::string, QWidget*, std::less<>> fields_;  // by control name
+    std::map<std::string, QLabel*, std::less<>> captions_;
+    QLineEdit* t0_ = nullptr;
+    QFrame* fuelPricePanel_ = nullptr;
+    QFrame* climateMapPanel_ = nullptr;
+    bool firstShow_ = true;
+};
+
+}  // namespace tervalo

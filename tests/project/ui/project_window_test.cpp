@@ -1,0 +1,268 @@
+#include "project/ui/project_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "engine/cycle_state.h"
+#include "engine/dialog_mode.h"
+#include "engine/refrigerant_catalogue.h"
+#include "engine/saturation_lookup.h"
+#include "engine/saturation_table.h"
+#include "help/help_file.h"
+#include "localisation/language_tables.h"
+#include "localisation/ui/command_picture.h"
+#include "localisation/ui/window_test_support.h"
+#include "project/project_record.h"
+#include "project/window_texts.h"
+#include "shell/language_session.h"
+#include "shell/run_settings.h"
+
+namespace tervalo {
+namespace {
+
+using test::ReadBytes;
+using test::WriteBytes;
+
+// The project window over the delivered program directory, in English.
+class ProjectWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(std::filesystem::path(TERVALO_DIST_DIR) / "R22.DAT"))
+            GTEST_SKIP() << "the program directory is not staged";
+        ResetAll();
+        test::CopyProgramDirectory();
+        std::filesystem::remove("TempPart.dat");
+        WriteBytes("SpezBK.dat", "\"1.02\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
+        Settings.LanguageCode = "ENG";
+        Settings.CurrencyCode = "EUR";
+        Settings.ProductName = "Quelmo";
+        LoadLanguageTexts();
+    }
+    void TearDown() override { ResetAll(); }
+
+    static void ResetAll() {
+        ResetProject();
+        ResetRunSettings();
+        ResetLanguageTables();
+        ResetHelpTopic();
+        ResetCycleState();
+        ResetRefrigerantSelection();
+        ResetSaturationLookup();
+        ClearSaturationTableCache();
+        DialogMode = 0;
+    }
+
+    // Opens the window as the main window does: load, show, first activation.
+    Projektdaten& Open() {
+        window_ = std::make_unique<Projektdaten>([this](const std::string& hint) { hints_.push_back(hint); });
+        window_->show();
+        QApplication::processEvents();
+        return *window_;
+    }
+    template <typename T>
+    T* Child(const char* name) {
+        T* child = window_->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    QString Text(const char* name) {
+        if (auto* edit = window_->findChild<QLineEdit*>(QLatin1String(name))) return edit->text();
+        if (auto* list = window_->findChild<QComboBox*>(QLatin1String(name))) return list->currentText();
+        return Child<QLabel>(name)->text();
+    }
+    void Choose(const char* list, int entry) {
+        auto* box = Child<QComboBox>(list);
+        box->setCurrentIndex(entry);
+        emit box->activated(entry);
+    }
+    void Type(const char* field, const QString& text) {
+        auto* edit = Child<QLineEdit>(field);
+        edit->setFocus();
+        edit->setText(text);
+    }
+    void TypeAndEnter(const char* field, const QString& text) {
+        Type(field, text);
+        QTest::keyClick(Child<QLineEdit>(field), Qt::Key_Return);
+    }
+    static QString Hp(int item) { return QString::fromStdString(HeatCaption(item)); }
+
+    test::ScopedTempDir dir_;
+    test::MessageRecorder messages_;
+    std::vector<std::string> hints_;
+    std::unique_ptr<Projektdaten> window_;
+};
+
+TEST_F(ProjectWindow, OpensWithListsAndCaptionsOfTheLanguageAndTheRulesOfAFirstStart) {
+    Open();
+    EXPECT_EQ(window_->windowTitle(), QString::fromStdString(ProjectWindowTitle()));
+    auto* houses = Child<QComboBox>("HausTyp");
+    ASSERT_EQ(houses->count(), 6);
+    EXPECT_EQ(houses->itemText(0), Hp(36));
+    EXPECT_EQ(houses->itemText(3), Hp(38) + QStringLiteral(" 1982"));
+    EXPECT_EQ(Child<QComboBox>("VFlsize")->itemText(2), Hp(19) + QStringLiteral(", ") + Hp(8));
+    EXPECT_EQ(Child<QComboBox>("Tempbereich")->count(), 0);
+    EXPECT_EQ(Text("Label14"), Hp(11) + QStringLiteral(" :"));
+    EXPECT_EQ(Text("Label25"), QStringLiteral("EUR/kWh"));
+    EXPECT_EQ(Text("t0"), QStringLiteral("0"));
+    EXPECT_EQ(Text("Tc"), QStringLiteral("55"));
+    EXPECT_TRUE(Text("LeistZahlK").startsWith(QStringLiteral("COP = "))) << "calculated at load";
+    EXPECT_FALSE(Child<QFrame>("BrennstoffKPN")->isVisible());
+    EXPECT_FALSE(Child<QFrame>("KlimaPN")->isVisible());
+}
+
+TEST_F(ProjectWindow, ListChoicesAndEnterRecomputeTheResults) {
+    Open();
+    Choose("AnwendBereich", 1);  // outdoor air / water
+    Choose("Klimazone", 2);      // zone 3
+    Choose("AmbientT", 2);       // high exposure
+    EXPECT_EQ(Text("t0"), QStringLiteral("-9"));
+    Choose("HausTyp", 3);
+    EXPECT_EQ(Text("SpezHeizLeist"), QStringLiteral(" 146")) << "100 x 1.1 x 1.33";
+    Choose("HeizArt", 0);
+    EXPECT_EQ(Text("Label21"), Hp(21) + QStringLiteral(" :"));
+    EXPECT_EQ(Text("BrennStKeinh"), QStringLiteral("EUR/l"));
+    EXPECT_EQ(Text("BrennK"), QStringLiteral("1.02"));
+    Choose("KesselWirk", 1);
+    EXPECT_EQ(Text("WirkGKessel"), QStringLiteral(" 90"));
+
+    TypeAndEnter("WohnFL", QStringLiteral("150"));
+    EXPECT_EQ(Text("GesHBDGeB"), QStringLiteral(" 21900")) << "150 m2 x 146";
+    const QString fuelCost = Text("Label27");
+    EXPECT_FALSE(fuelCost.isEmpty());
+
+    // Typed without Enter, then taken up by the next choice: the window is the data.
+    Type("WohnFL", QStringLiteral("300"));
+    Choose("Bereitstell", 0);
+    EXPECT_EQ(Text("GesHBDGeB"), QStringLiteral(" 43800"));
+    EXPECT_NE(Text("Label27"), fuelCost);
+
+    TypeAndEnter("EnergKost", QStringLiteral("0,25"));
+    EXPECT_FALSE(Text("BetrKo").isEmpty());
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_F(ProjectWindow, TheT0CheckShowsItsTwoMessagesAndRunsOnlyAUsablePoint) {
+    Open();
+    const QString suctionGas = Text("pn32");
+    TypeAndEnter("t0", QStringLiteral("-70"));
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].kind, MessageKind::Plain);
+    EXPECT_EQ(messages_.shown[0].text, QString::fromStdString(Message(53)) + QString::fromUtf8("\ntmin = -60 °C !"));
+    EXPECT_EQ(Text("pn32"), suctionGas) << "no run";
+
+    Type("Tc", QStringLiteral("3"));
+    TypeAndEnter("t0", QStringLiteral("5"));
+    ASSERT_EQ(messages_.shown.size(), 2u);
+    EXPECT_EQ(messages_.shown[1].text, QString::fromStdString(Message(55)));
+    EXPECT_EQ(Text("pn32"), suctionGas);
+
+    Type("Tc", QStringLiteral("5"));
+    TypeAndEnter("t0", QStringLiteral("5"));
+    EXPECT_EQ(messages_.shown.size(), 2u);
+    EXPECT_NE(Text("pn32"), suctionGas) << "a usable point runs";
+}
+
+TEST_F(ProjectWindow, FuelPricePanelRoundTripThroughSpezBK) {
+    Open();
+    test::ClickOn(Child<QLabel>("Command3D4_L"));
+    EXPECT_TRUE(Child<QFrame>("BrennstoffKPN")->isVisible());
+    EXPECT_EQ(Text("BK50"), QStringLiteral("1.02"));
+    EXPECT_EQ(Text("BK53"), QStringLiteral("0.35"));
+    Type("BK51", QStringLiteral("0,99"));
+    test::ClickOn(Child<CommandPicture>("OKbutt"));
+    EXPECT_FALSE(Child<QFrame>("BrennstoffKPN")->isVisible());
+    EXPECT_EQ(ReadBytes("SpezBK.dat"), "\"1.02\"\r\n\"0,99\"\r\n\"0.30\"\r\n\"0.35\"\r\n") << "stored as typed";
+
+    Choose("HeizArt", 1);
+    EXPECT_EQ(Text("BrennK"), QStringLiteral("0,99")) << "the new default of natural gas";
+
+    test::ClickOn(Child<CommandPicture>("Command3D4"));
+    Type("BK50", QStringLiteral("9"));
+    test::ClickOn(Child<QLabel>("Abbbutt_l"));
+    EXPECT_FALSE(Child<QFrame>("BrennstoffKPN")->isVisible());
+    EXPECT_EQ(ReadBytes("SpezBK.dat"), "\"1.02\"\r\n\"0,99\"\r\n\"0.30\"\r\n\"0.35\"\r\n") << "cancel stores nothing";
+}
+
+TEST_F(ProjectWindow, AcceptSavesTheProjectWhileCancelAndTheCloseBoxDoNot) {
+    Open();
+    TypeAndEnter("WohnFL", QStringLiteral("120"));
+    window_->close();
+    EXPECT_FALSE(std::filesystem::exists("TempPart.dat"));
+
+    Open();
+    TypeAndEnter("WohnFL", QStringLiteral("120"));
+    test::ClickOn(Child<CommandPicture>("Command3D2"));
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_FALSE(std::filesystem::exists("TempPart.dat"));
+
+    Open();
+    TypeAndEnter("WohnFL", QStringLiteral("120"));
+    test::ClickOn(Child<QLabel>("Abbrechen_l"));
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(window_->result(), QDialog::Accepted);
+    const std::string saved = ReadBytes("TempPart.dat");
+    EXPECT_TRUE(saved.starts_with("\"R22\"\r\n\"120\"\r\n")) << saved;
+
+    Open();
+    EXPECT_EQ(Text("WohnFL"), QStringLiteral("120")) << "the saved project comes back";
+}
+
+TEST_F(ProjectWindow, FocusHintsGoToTheMainWindow) {
+    Open();
+    Child<QLineEdit>("WohnFL")->setFocus();
+    Child<QLineEdit>("t0")->setFocus();
+    Child<QLineEdit>("Tc")->setFocus();
+    Child<QLineEdit>("BrennK")->setFocus();
+    EXPECT_EQ(hints_, (std::vector<std::string>{Message(38), Message(39), Message(40)}));
+}
+
+TEST_F(ProjectWindow, TheClimateMapOpensFromItsButtonAndClosesOnAPanelClick) {
+    Open();
+    test::ClickOn(Child<CommandPicture>("KlimaZButt"));
+    EXPECT_TRUE(Child<QFrame>("KlimaPN")->isVisible());
+    EXPECT_FALSE(Child<QLabel>("Picture1")->pixmap().isNull());
+    QTest::mouseClick(Child<QWidget>("PNRG"), Qt::LeftButton);
+    EXPECT_FALSE(Child<QFrame>("KlimaPN")->isVisible());
+}
+
+TEST_F(ProjectWindow, PrintWritesTheResultsAndOpensTheViewWithoutRecalculating) {
+    Open();
+    TypeAndEnter("WohnFL", QStringLiteral("150"));
+    Type("WohnFL", QStringLiteral("999"));  // changed without Enter: printed with the previous results
+    const QString demand = Text("GesHBDGeB");
+    QString opened;
+    test::WhenModalOpens([](QWidget* view) { view->close(); }, &opened);
+    test::ClickOn(Child<CommandPicture>("Printbutt"));
+    EXPECT_FALSE(opened.isEmpty()) << "the results view";
+    EXPECT_NE(ReadBytes("ergEN1.DAT").find("999"), std::string::npos);
+    EXPECT_EQ(Text("GesHBDGeB"), demand) << "the activation after the view starts no calculation";
+    EXPECT_FALSE(Project().CalculationLock) << "released by that activation";
+}
+
+TEST_F(ProjectWindow, HelpOpensTheHelpBox) {
+    Open();
+    QString opened;
+    test::WhenModalOpens([](QWidget* box) { box->close(); }, &opened);
+    test::ClickOn(Child<QLabel>("Command3D3_l"));
+    EXPECT_EQ(opened, QStringLiteral("Hilfebox"));
+}
+
+TEST_F(ProjectWindow, AnyTextInAnyFieldNeverBreaksTheWindow) {
+    Open();
+    const QString junk = QString::fromUtf8("1e400 ,,, -0 \u20AC\u4E2D\u0000 ") + QString(100000, QLatin1Char('9'));
+    for (const char* field : {"WohnFL", "SpezHeizLeist", "GesHBDGeB", "WirkGKessel", "BereitStV", "BrennK", "BrennStV",
+                              "GesHBDHeiz", "t0", "Tc", "EnergKost", "GesEnergWP"}) {
+        TypeAndEnter(field, junk);
+    }
+    Child<QComboBox>("HeizArt")->lineEdit()->setText(junk);
+    emit Child<QComboBox>("HeizArt")->lineEdit()->textEdited(junk);
+    test::ClickOn(Child<CommandPicture>("Rechbutt"));
+    EXPECT_TRUE(window_->isVisible());
+}
+
+}  // namespace
+}  // namespace tervalo

@@ -1,0 +1,3 @@
+# Tests of the project window.
+tervalo_window_test(project_window_tests SOURCES ui/project_window_test.cpp LIBS tervalo_project_ui)
+add_dependencies(project_window_tests tervalo_data)

@@ -2,12 +2,16 @@
 // TERVALO_SCREENSHOT_DIR set, the windows are also saved as pictures for a look by eye.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 
 #include "engine/dialog_mode.h"
 #include "help/help_file.h"
 #include "help/ui/help_box.h"
 #include "localisation/language_tables.h"
+#include "localisation/ui/command_picture.h"
 #include "localisation/ui/welcome_window.h"
 #include "project/project_record.h"
 #include "project/ui/project_window.h"
@@ -76,11 +80,37 @@ TEST_P(WindowLook, HelpBox) {
     Check(&window, "help");
 }
 
+// A project typed in as a user would, so that every result stands in the window.
+void FillSampleProject(Projektdaten& window) {
+    const std::pair<const char*, int> choices[] = {{"AnwendBereich", 1}, {"Klimazone", 1}, {"AmbientT", 1},
+                                                   {"HausTyp", 2},       {"Bereitstell", 1}, {"VFlsize", 3},
+                                                   {"HeizArt", 0},       {"KesselWirk", 1}};
+    for (const auto& [name, entry] : choices) {
+        auto* list = window.findChild<QComboBox*>(QLatin1String(name));
+        list->setCurrentIndex(entry);
+        emit list->activated(entry);
+    }
+    for (const auto& [name, text] : {std::pair{"WohnFL", "140"}, std::pair{"EnergKost", "0.28"}}) {
+        auto* edit = window.findChild<QLineEdit*>(QLatin1String(name));
+        edit->setText(QLatin1String(text));
+        emit edit->returnPressed();
+    }
+    window.findChild<QCheckBox*>(QStringLiteral("EinbindCheck"))->click();
+}
+
 TEST_P(WindowLook, ProjectWindow) {
     Start main({});
     ResetProject();
     Projektdaten window({}, &main);
+    window.show();
+    QApplication::processEvents();
+    FillSampleProject(window);
     Check(&window, "project");
+    test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("Command3D4")));
+    Check(&window, "project-prices");
+    test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("Abbbutt")));
+    test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("KlimaZButt")));
+    Check(&window, "project-map");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowLook,

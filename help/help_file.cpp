@@ -14,11 +14,17 @@ constexpr long kProductPageRecords = 40;
 
 std::string HelpTopic;
 
-void ResetHelpTopic() { HelpTopic.clear(); }
+void ResetHelpTopic() {
+    HelpTopic.clear();
+}
 
-std::string HelpFileName(std::string_view languageCode) { return "Kelvhelp." + std::string(languageCode); }
+std::string HelpFileName(std::string_view languageCode) {
+    return "Kelvhelp." + std::string(languageCode);
+}
 
-std::string ProductHelpTopic(std::string_view productName) { return std::string(productName) + "-Software"; }
+std::string ProductHelpTopic(std::string_view productName) {
+    return std::string(productName) + "-Software";
+}
 
 HelpPage PageForTopic(std::string_view topic, std::string_view productName) {
     if (topic == ProductHelpTopic(productName)) return {kProductPageFirstRecord, kProductPageRecords};

@@ -1,8 +1,8 @@
 #pragma once
 
-// Help files "Kelvhelp." followed by the language code: 128-byte records, each either "#" and 127 characters of
-// help text or anything else (usually blanks), which carries nothing. A help page is a run of records whose
-// carried texts, joined, make the page text.
+// Help files "Kelvhelp." followed by the language code: 128-byte records, each either "#" and 127 characters
+// of help text or anything else (usually blanks), which carries nothing. A help page is a run of records
+// whose carried texts, joined, make the page text.
 
 #include <cstddef>
 #include <filesystem>

@@ -21,7 +21,9 @@ namespace {
 constexpr double kTextWidth = 9600, kTextHeight = 6000;
 constexpr double kButtonSize = 780;
 
-std::string Title() { return Settings.ProductName + " " + Caption(21) + " " + HelpTopic; }
+std::string Title() {
+    return Settings.ProductName + " " + Caption(21) + " " + HelpTopic;
+}
 
 // The help file keeps the line breaks of a Windows text box.
 std::string WithFileLineBreaks(std::string text) {
@@ -83,7 +85,8 @@ void Hilfebox::ShowPage() {
     storeLabel_->setToolTip(storeTip);
     page_ = PageForTopic(HelpTopic, Settings.ProductName);
     setWindowTitle(DisplayText(Title()));
-    infoText_->setPlainText(DisplayText(TrimBlanks(ReadHelpPage(HelpFileName(Settings.LanguageCode), page_))));
+    infoText_->setPlainText(
+        DisplayText(TrimBlanks(ReadHelpPage(HelpFileName(Settings.LanguageCode), page_))));
 }
 
 void Hilfebox::StorePage() {

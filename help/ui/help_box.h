@@ -17,13 +17,13 @@ class CommandPicture;
 class Hilfebox : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit Hilfebox(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     // Selects the page of the help topic and shows its text; done each time the box is shown.
     void ShowPage();
     void StorePage();

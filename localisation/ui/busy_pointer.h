@@ -6,7 +6,7 @@ namespace tervalo {
 
 // The busy (hourglass) pointer over the whole program while the object lives.
 class BusyPointer {
-public:
+  public:
     BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~BusyPointer() { QApplication::restoreOverrideCursor(); }
     BusyPointer(const BusyPointer&) = delete;

@@ -1,8 +1,8 @@
 #include "localisation/ui/command_picture.h"
 
+#include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 namespace tervalo {
 
@@ -10,7 +10,9 @@ namespace {
 
 constexpr int kBevel = 2;  // width of the 3-D edge in pixels
 
-bool IsLeftButton(QEvent* event) { return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton; }
+bool IsLeftButton(QEvent* event) {
+    return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+}
 
 }  // namespace
 
@@ -40,7 +42,8 @@ void CommandPicture::paintEvent(QPaintEvent*) {
     if (!picture_.isNull()) {
         const QRect inner = rect().adjusted(kBevel, kBevel, -kBevel, -kBevel);
         QSize size = picture_.size();
-        if (size.width() > inner.width() || size.height() > inner.height()) size.scale(inner.size(), Qt::KeepAspectRatio);
+        if (size.width() > inner.width() || size.height() > inner.height())
+            size.scale(inner.size(), Qt::KeepAspectRatio);
         QRect target(QPoint(), size);
         target.moveCenter(inner.center());
         // A sunken button shows its picture pushed down by one pixel, as a pressed key does.

@@ -1,8 +1,8 @@
 #pragma once
 
-// A picture button of the program's windows: a picture in a box that takes a 3-D look while the mouse button is
-// held down on it and runs its command when the button is released. Its label twin, the caption below or beside
-// it, behaves the same: pressing the twin gives the picture the 3-D look, releasing runs the command.
+// A picture button of the program's windows: a picture in a box that takes a 3-D look while the mouse button
+// is held down on it and runs its command when the button is released. Its label twin, the caption below or
+// beside it, behaves the same: pressing the twin gives the picture the 3-D look, releasing runs the command.
 
 #include <QPixmap>
 #include <QWidget>
@@ -12,7 +12,7 @@ namespace tervalo {
 class CommandPicture : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     enum class PressLook { Sunken, Raised };
 
     CommandPicture(PressLook look, QSize boxSize, QWidget* parent = nullptr);
@@ -30,17 +30,17 @@ public:
 
     QSize sizeHint() const override { return boxSize_; }
 
-signals:
+  signals:
     // The command: the mouse button was released after a press on the button or on its twin.
     void Released();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void Press();
     void Release();
 

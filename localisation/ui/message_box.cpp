@@ -15,10 +15,14 @@ MessageAnswerer& Answerer() {
 
 QMessageBox::Icon IconOf(MessageKind kind) {
     switch (kind) {
-        case MessageKind::Information: return QMessageBox::Information;
-        case MessageKind::Exclamation: return QMessageBox::Warning;
-        case MessageKind::YesNoQuestion: return QMessageBox::Question;
-        case MessageKind::Plain: break;
+        case MessageKind::Information:
+            return QMessageBox::Information;
+        case MessageKind::Exclamation:
+            return QMessageBox::Warning;
+        case MessageKind::YesNoQuestion:
+            return QMessageBox::Question;
+        case MessageKind::Plain:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -34,7 +38,9 @@ bool Show(QWidget* parent, const MessageRequest& request) {
 
 }  // namespace
 
-void SetMessageAnswerer(MessageAnswerer answerer) { Answerer() = std::move(answerer); }
+void SetMessageAnswerer(MessageAnswerer answerer) {
+    Answerer() = std::move(answerer);
+}
 
 void ShowMessage(QWidget* parent, MessageKind kind, const std::string& title, const std::string& text) {
     Show(parent, {kind, DisplayText(title), DisplayText(text)});

@@ -21,9 +21,13 @@ TwipsScale TwipsScale::Of(const QWidget* widget) {
     return TwipsScale(screen ? screen->logicalDotsPerInchX() : 96.0);
 }
 
-int TwipsScale::Pixels(double twips) const { return static_cast<int>(std::lround(twips * pixelsPerTwip_)); }
+int TwipsScale::Pixels(double twips) const {
+    return static_cast<int>(std::lround(twips * pixelsPerTwip_));
+}
 
-double TwipsScale::Twips(int pixels) const { return pixels / pixelsPerTwip_; }
+double TwipsScale::Twips(int pixels) const {
+    return pixels / pixelsPerTwip_;
+}
 
 double TwipsScale::ScreenWidthTwips(const QWidget* widget) {
     const QScreen* screen = ScreenOf(widget);

@@ -13,8 +13,8 @@
 #include "engine/text_record.h"
 #include "engine/text_util.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/message_box.h"
 #include "localisation/ui/command_picture.h"
+#include "localisation/ui/message_box.h"
 #include "localisation/ui/picture_file.h"
 #include "localisation/ui/twips.h"
 #include "localisation/ui/window_text.h"
@@ -53,12 +53,16 @@ constexpr LanguageOption kLanguageOptions[] = {
     {"ROM", "ROMOpt", "PICROM", "rumaen.bmp", "Română"},
 };
 
-// English and German are delivered with every installation, so they stay selectable even without caption file.
-bool AlwaysOffered(std::string_view code) { return code == "ENG" || code == "GER"; }
+// English and German are delivered with every installation, so they stay selectable even without caption
+// file.
+bool AlwaysOffered(std::string_view code) {
+    return code == "ENG" || code == "GER";
+}
 
 constexpr const char* kComponentPictures[] = {
-    "exv1cap.bmp",  "herm2cap.bmp", "MagV1cap.bmp", "samm1cap.bmp", "schg2cap.bmp", "trok1cap.bmp", "verd1cap.bmp",
-    "verf1cap.bmp", "absp1cap.bmp", "oela1cap.bmp", "halb2cap.bmp", "kw02cap.bmp",  "pres3cap.bmp", "verf6cap.bmp",
+    "exv1cap.bmp",  "herm2cap.bmp", "MagV1cap.bmp", "samm1cap.bmp", "schg2cap.bmp",
+    "trok1cap.bmp", "verd1cap.bmp", "verf1cap.bmp", "absp1cap.bmp", "oela1cap.bmp",
+    "halb2cap.bmp", "kw02cap.bmp",  "pres3cap.bmp", "verf6cap.bmp",
 };
 
 // Box sizes in twips.
@@ -107,10 +111,14 @@ QLabel* PictureBox(const char* objectName, const char* fileName, QSize boxSize, 
 
 const char* Begruess::StartPictureFile(int dialogMode) {
     switch (dialogMode) {
-        case 3: return "start04.bmp";
-        case 2: return "start03.bmp";
-        case 1: return "start02.bmp";
-        default: return "start01.bmp";
+        case 3:
+            return "start04.bmp";
+        case 2:
+            return "start03.bmp";
+        case 1:
+            return "start02.bmp";
+        default:
+            return "start01.bmp";
     }
 }
 
@@ -121,11 +129,12 @@ Begruess::Begruess(QWidget* parent) : QDialog(parent) {
     setMouseTracking(true);
     const TwipsScale twips = TwipsScale::Of(this);
 
-    picture1_ = PictureBox("Picture1", StartPictureFile(DialogMode), twips.Pixels(kStartPictureWidth, kStartPictureHeight),
-                           this);
+    picture1_ = PictureBox("Picture1", StartPictureFile(DialogMode),
+                           twips.Pixels(kStartPictureWidth, kStartPictureHeight), this);
     picture1_->setFrameShape(QFrame::StyledPanel);
 
-    okButton_ = new CommandPicture(CommandPicture::PressLook::Raised, twips.Pixels(kOkButtonSize, kOkButtonSize), this);
+    okButton_ = new CommandPicture(CommandPicture::PressLook::Raised,
+                                   twips.Pixels(kOkButtonSize, kOkButtonSize), this);
     okButton_->setObjectName(QStringLiteral("OKbutt"));
     okButton_->SetPicture(LoadPicture("OKcap.bmp"));
     auto* okLabel = new QLabel(QStringLiteral("OK"), this);
@@ -175,7 +184,8 @@ QWidget* Begruess::BuildLanguageChoice() {
     constexpr int kColumns = 2;
     int index = 0;
     for (const LanguageOption& language : kLanguageOptions) {
-        QLabel* flag = PictureBox(language.flagName, language.flagFile, twips.Pixels(kFlagWidth, kFlagHeight), choice);
+        QLabel* flag =
+            PictureBox(language.flagName, language.flagFile, twips.Pixels(kFlagWidth, kFlagHeight), choice);
         flag->setCursor(Qt::PointingHandCursor);
         flag->installEventFilter(this);
         auto* button = new QRadioButton(QString::fromUtf8(language.ownName), choice);
@@ -204,7 +214,8 @@ QWidget* Begruess::BuildComponentStrip() {
     int number = 2;
     for (const char* file : kComponentPictures) {
         const QByteArray name = "Picture" + QByteArray::number(number++);
-        row->addWidget(PictureBox(name.constData(), file, twips.Pixels(kComponentSize, kComponentSize), strip));
+        row->addWidget(
+            PictureBox(name.constData(), file, twips.Pixels(kComponentSize, kComponentSize), strip));
     }
     return strip;
 }
@@ -240,7 +251,9 @@ void Begruess::ConfirmLanguage() {
     done(QDialog::Accepted);
 }
 
-void Begruess::reject() { ConfirmLanguage(); }
+void Begruess::reject() {
+    ConfirmLanguage();
+}
 
 void Begruess::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);

@@ -1,9 +1,9 @@
 #pragma once
 
-// The welcome window: greets the user at start-up and lets them choose the language of the program from sixteen
-// flags. A language whose caption file is missing or empty cannot be chosen. Confirming (the OK button, its
-// label, or closing the window in any way) stores the choice in kparam.dat; the main window then reloads its
-// texts.
+// The welcome window: greets the user at start-up and lets them choose the language of the program from
+// sixteen flags. A language whose caption file is missing or empty cannot be chosen. Confirming (the OK
+// button, its label, or closing the window in any way) stores the choice in kparam.dat; the main window then
+// reloads its texts.
 
 #include <QDialog>
 #include <string>
@@ -19,7 +19,7 @@ class CommandPicture;
 class Begruess : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit Begruess(QWidget* parent = nullptr);
 
     // The start picture shown for a DialogMode value.
@@ -28,12 +28,12 @@ public:
     // Closing the window confirms the language like the OK button does.
     void reject() override;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Option {
         std::string code;
         QRadioButton* button;

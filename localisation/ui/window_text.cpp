@@ -23,6 +23,8 @@ QString MenuCaption(const QString& caption) {
     return QLatin1Char('&') + escaped;
 }
 
-char SystemDecimalSeparator() { return QLocale::system().decimalPoint() == QLatin1String(",") ? ',' : '.'; }
+char SystemDecimalSeparator() {
+    return QLocale::system().decimalPoint() == QLatin1String(",") ? ',' : '.';
+}
 
 }  // namespace tervalo

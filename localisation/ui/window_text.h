@@ -1,7 +1,7 @@
 #pragma once
 
-// The program keeps its texts as the bytes of the language's Windows code page; windows convert them here, with
-// the code page of the language in force, and nowhere else.
+// The program keeps its texts as the bytes of the language's Windows code page; windows convert them here,
+// with the code page of the language in force, and nowhere else.
 
 #include <QString>
 #include <string>

@@ -32,8 +32,8 @@ constexpr char kEnterKey = 13;
 // The panels of the window whose click closes the climate-zone map.
 bool IsMapClosingPanel(const QObject* object) {
     const QString name = object->objectName();
-    return name == QLatin1String("Frame3D1") || name == QLatin1String("Panel3D1") || name == QLatin1String("Pn45") ||
-           name == QLatin1String("PNRG");
+    return name == QLatin1String("Frame3D1") || name == QLatin1String("Panel3D1") ||
+           name == QLatin1String("Pn45") || name == QLatin1String("PNRG");
 }
 
 void ShowTextIn(QWidget* widget, const QString& text) {
@@ -83,7 +83,8 @@ void Projektdaten::TakeWidgetTexts() {
             record.EinbindCheck = static_cast<QCheckBox*>(widget)->isChecked();
             continue;
         }
-        if (field.kind != FieldKind::Text && field.kind != FieldKind::List && field.kind != FieldKind::PriceBox)
+        if (field.kind != FieldKind::Text && field.kind != FieldKind::List &&
+            field.kind != FieldKind::PriceBox)
             continue;
         // Only what the user changed is converted back, so untouched texts keep their bytes exactly.
         std::string& text = EditableText(record, field);
@@ -96,8 +97,10 @@ void Projektdaten::ShowRecord() {
     const ProjectRecord& record = Project();
     for (const ProjectFieldInfo& field : ProjectFields()) {
         QWidget* widget = fields_.at(std::string(field.name));
-        if (field.kind == FieldKind::CheckBox) static_cast<QCheckBox*>(widget)->setChecked(record.EinbindCheck);
-        else ShowTextIn(widget, DisplayText(FieldDisplayText(record, field)));
+        if (field.kind == FieldKind::CheckBox)
+            static_cast<QCheckBox*>(widget)->setChecked(record.EinbindCheck);
+        else
+            ShowTextIn(widget, DisplayText(FieldDisplayText(record, field)));
     }
     fuelPricePanel_->setVisible(record.FuelPricePanelVisible);
     climateMapPanel_->setVisible(record.ClimateMapVisible);
@@ -112,7 +115,8 @@ void Projektdaten::Act(const std::function<void()>& action) {
 }
 
 void Projektdaten::ShowMessages(const std::vector<std::string>& messages) {
-    for (const std::string& message : messages) ShowMessage(this, MessageKind::Plain, Settings.ProductName, message);
+    for (const std::string& message : messages)
+        ShowMessage(this, MessageKind::Plain, Settings.ProductName, message);
 }
 
 void Projektdaten::Activate() {
@@ -179,7 +183,9 @@ void Projektdaten::T0KeyPressed(char key) {
     ShowMessages(messages);
 }
 
-void Projektdaten::CalculateCommand() { Act(OnCalculateCommand); }
+void Projektdaten::CalculateCommand() {
+    Act(OnCalculateCommand);
+}
 
 void Projektdaten::AcceptCommand() {
     TakeWidgetTexts();
@@ -223,10 +229,16 @@ void Projektdaten::FuelPriceAccept() {
                         " (no write permission or the disk is full).");
 }
 
-void Projektdaten::FuelPriceCancel() { Act(OnFuelPriceCancel); }
+void Projektdaten::FuelPriceCancel() {
+    Act(OnFuelPriceCancel);
+}
 
-void Projektdaten::ClimateMapShow() { Act(OnClimateMapShow); }
+void Projektdaten::ClimateMapShow() {
+    Act(OnClimateMapShow);
+}
 
-void Projektdaten::ClimateMapHide() { Act(OnClimateMapHide); }
+void Projektdaten::ClimateMapHide() {
+    Act(OnClimateMapHide);
+}
 
 }  // namespace tervalo

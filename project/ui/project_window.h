@@ -3,10 +3,10 @@
 // The project window: one building, its existing heating and the heat pump that is to replace it, with the
 // results of the design point and of the annual comparison beside the inputs.
 //
-// The window holds no logic of its own. Before every action it copies the texts of its widgets into the project
-// record, then calls the project part's action for the event (project_actions.h), then shows the record's texts
-// again and any message the action returned. A list choice or an Enter thus runs the rules and the calculation
-// on exactly what the window shows.
+// The window holds no logic of its own. Before every action it copies the texts of its widgets into the
+// project record, then calls the project part's action for the event (project_actions.h), then shows the
+// record's texts again and any message the action returned. A list choice or an Enter thus runs the rules and
+// the calculation on exactly what the window shows.
 
 #include <QDialog>
 #include <functional>
@@ -32,20 +32,20 @@ struct ProjectFieldInfo;
 class Projektdaten : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // `showHint` puts the focus hints of the living area, t0 and Tc into the main window's information label.
     explicit Projektdaten(std::function<void(const std::string&)> showHint, QWidget* parent = nullptr);
 
-    // The activation steps: fuel prices read, a calculation unless locked. Run when the window first shows and
-    // after each window it opens itself has closed.
+    // The activation steps: fuel prices read, a calculation unless locked. Run when the window first shows
+    // and after each window it opens itself has closed.
     void Activate();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Building the window (project_window_layout.cpp).
     void CreateFieldWidgets();
     QWidget* BuildBuildingSection();

@@ -1,6 +1,6 @@
-// How the project window is put together: the inputs grouped as building, existing heating and heat pump, each
-// result beside its inputs with its unit, the annual comparison of costs and CO2 below, the commands at the
-// bottom, and the fuel-price panel and the climate-zone map above everything when they are shown.
+// How the project window is put together: the inputs grouped as building, existing heating and heat pump,
+// each result beside its inputs with its unit, the annual comparison of costs and CO2 below, the commands at
+// the bottom, and the fuel-price panel and the climate-zone map above everything when they are shown.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -86,12 +86,14 @@ QLabel* Projektdaten::Caption(const char* control) {
     return label;
 }
 
-QLabel* Projektdaten::UnitLabel(const std::string& text) { return new QLabel(DisplayText(text), this); }
+QLabel* Projektdaten::UnitLabel(const std::string& text) {
+    return new QLabel(DisplayText(text), this);
+}
 
 CommandPicture* Projektdaten::AddCommand(const char* name, const char* twinName, const char* pictureFile,
                                          void (Projektdaten::*command)(), QWidget* parent, double size) {
-    auto* button = new CommandPicture(CommandPicture::PressLook::Sunken, TwipsScale::Of(this).Pixels(size, size),
-                                      parent);
+    auto* button = new CommandPicture(CommandPicture::PressLook::Sunken,
+                                      TwipsScale::Of(this).Pixels(size, size), parent);
     button->setObjectName(QLatin1String(name));
     button->SetPicture(LoadPicture(pictureFile));
     QLabel* twin = Caption(twinName);
@@ -105,7 +107,8 @@ void Projektdaten::CreateFieldWidgets() {
     const ProjectRecord& record = Project();
     const TwipsScale twips = TwipsScale::Of(this);
     for (const ProjectFieldInfo& field : ProjectFields()) {
-        const QString name = QString::fromLatin1(field.name.data(), static_cast<qsizetype>(field.name.size()));
+        const QString name =
+            QString::fromLatin1(field.name.data(), static_cast<qsizetype>(field.name.size()));
         QWidget* widget = nullptr;
         switch (field.kind) {
             case FieldKind::Text:
@@ -126,7 +129,8 @@ void Projektdaten::CreateFieldWidgets() {
                 for (const std::string& entry : record.lists[static_cast<std::size_t>(*field.list)])
                     list->addItem(DisplayText(entry));
                 if (*field.list == ProjectList::HeizArt) {
-                    connect(list->lineEdit(), &QLineEdit::textEdited, this, [this] { Act(OnHeizArtTextChanged); });
+                    connect(list->lineEdit(), &QLineEdit::textEdited, this,
+                            [this] { Act(OnHeizArtTextChanged); });
                 } else {
                     list->lineEdit()->setReadOnly(true);
                     list->lineEdit()->installEventFilter(this);
@@ -191,7 +195,8 @@ void Projektdaten::CreateFieldWidgets() {
     // As large as the content wants, within the screen; a small screen scrolls.
     QSize wanted = content->sizeHint().expandedTo(content->minimumSizeHint()) +
                    QSize(2 * layout->contentsMargins().left() + 4, 0);
-    wanted.rheight() += layout->itemAt(1)->sizeHint().height() + layout->spacing() + 2 * layout->contentsMargins().top() + 4;
+    wanted.rheight() +=
+        layout->itemAt(1)->sizeHint().height() + layout->spacing() + 2 * layout->contentsMargins().top() + 4;
     if (const QScreen* display = screen()) wanted = wanted.boundedTo(display->availableGeometry().size());
     resize(wanted);
 }
@@ -246,8 +251,8 @@ QWidget* Projektdaten::BuildHeatingSection() {
     auto* prices = new QWidget(section);
     auto* pricesRow = new QHBoxLayout(prices);
     pricesRow->setContentsMargins(0, 0, 0, 0);
-    pricesRow->addWidget(AddCommand("Command3D4", "Command3D4_L", "stcap.bmp", &Projektdaten::FuelPriceCommand, prices,
-                                    kSmallCommandSize));
+    pricesRow->addWidget(AddCommand("Command3D4", "Command3D4_L", "stcap.bmp",
+                                    &Projektdaten::FuelPriceCommand, prices, kSmallCommandSize));
     pricesRow->addWidget(captions_.at("Command3D4_L"));
     pricesRow->addStretch(1);
     grid->addWidget(prices, 3, kListColumn);
@@ -344,7 +349,8 @@ QWidget* Projektdaten::BuildCommandRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    const auto add = [&](const char* name, const char* twin, const char* picture, void (Projektdaten::*command)()) {
+    const auto add = [&](const char* name, const char* twin, const char* picture,
+                         void (Projektdaten::*command)()) {
         layout->addWidget(AddCommand(name, twin, picture, command, row, kCommandSize));
         layout->addWidget(captions_.at(twin));
         layout->addSpacing(TwipsScale::Of(this).Pixels(kSpacing));
@@ -381,13 +387,13 @@ void Projektdaten::BuildFuelPricePanel() {
         grid->addWidget(Caption(units[i]), i + 1, 2);
     }
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(AddCommand("OKbutt", "Okbutt_l", "OKcap.bmp", &Projektdaten::FuelPriceAccept, fuelPricePanel_,
-                                  kSmallCommandSize));
+    buttons->addWidget(AddCommand("OKbutt", "Okbutt_l", "OKcap.bmp", &Projektdaten::FuelPriceAccept,
+                                  fuelPricePanel_, kSmallCommandSize));
     buttons->addWidget(captions_.at("Okbutt_l"));
     captions_.at("Okbutt_l")->setText(QStringLiteral("OK"));
     buttons->addStretch(1);
-    buttons->addWidget(AddCommand("Abbbutt", "Abbbutt_l", "abcap.bmp", &Projektdaten::FuelPriceCancel, fuelPricePanel_,
-                                  kSmallCommandSize));
+    buttons->addWidget(AddCommand("Abbbutt", "Abbbutt_l", "abcap.bmp", &Projektdaten::FuelPriceCancel,
+                                  fuelPricePanel_, kSmallCommandSize));
     buttons->addWidget(captions_.at("Abbbutt_l"));
     grid->addLayout(buttons, 5, 0, 1, 3);
     fuelPricePanel_->adjustSize();
@@ -422,7 +428,8 @@ void Projektdaten::PlaceOverlays() {
         if (!panel) continue;
         panel->adjustSize();
         const QSize size = panel->size().boundedTo(this->size());
-        panel->setGeometry((width() - size.width()) / 2, (height() - size.height()) / 3, size.width(), size.height());
+        panel->setGeometry((width() - size.width()) / 2, (height() - size.height()) / 3, size.width(),
+                           size.height());
     }
 }
 

@@ -12,7 +12,8 @@ namespace {
 std::string BuiltInText() {
     const std::string& lineBreak = Settings.LineBreak;
     std::string text = Settings.ProductName + lineBreak + HeatCaption(1) + lineBreak + lineBreak;
-    text += Settings.ProductName + " " + kProgramVersion + lineBreak + Settings.NoticeLine + lineBreak + lineBreak;
+    text += Settings.ProductName + " " + kProgramVersion + lineBreak + Settings.NoticeLine + lineBreak +
+            lineBreak;
     for (const std::string& owner : Settings.OwnerLines) {
         if (!owner.empty()) text += owner + lineBreak;
     }
@@ -21,9 +22,13 @@ std::string BuiltInText() {
 
 }  // namespace
 
-std::string AboutFileName(const std::string& languageCode) { return languageCode + ".dat"; }
+std::string AboutFileName(const std::string& languageCode) {
+    return languageCode + ".dat";
+}
 
-std::string AboutBoxTitle() { return "The things, that you ever want to know about " + Settings.ProductName + "..."; }
+std::string AboutBoxTitle() {
+    return "The things, that you ever want to know about " + Settings.ProductName + "...";
+}
 
 std::string AboutBoxText() {
     const auto bytes = ReadFileBytes(AboutFileName(Settings.LanguageCode));
@@ -50,8 +55,8 @@ std::string AboutBoxText() {
     const std::string l9 = Settings.WebAddress + lineBreak + lineBreak;
     const std::string l10 = next();
     const std::string l11 = next();
-    return l1 + lineBreak + lineBreak + l3 + lineBreak + l4 + l5 + l6 + l7 + l8 + lineBreak + l9 + lineBreak + l10 +
-           lineBreak + l11 + lineBreak;
+    return l1 + lineBreak + lineBreak + l3 + lineBreak + l4 + l5 + l6 + l7 + l8 + lineBreak + l9 + lineBreak +
+           l10 + lineBreak + l11 + lineBreak;
 }
 
 }  // namespace tervalo

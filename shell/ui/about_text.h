@@ -1,7 +1,7 @@
 #pragma once
 
-// The texts of the main window's info box, built from the about file of the language in force (the language code
-// followed by ".dat") and the branding of the run.
+// The texts of the main window's info box, built from the about file of the language in force (the language
+// code followed by ".dat") and the branding of the run.
 
 #include <string>
 

@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
     tervalo::Start* main = nullptr;
     tervalo::Start start(tervalo::StartCommands{
         [&main](QWidget* parent) {
-            tervalo::Projektdaten project([&main](const std::string& hint) { main->ShowInfoHint(hint); }, parent);
+            tervalo::Projektdaten project([&main](const std::string& hint) { main->ShowInfoHint(hint); },
+                                          parent);
             project.exec();
         },
         tervalo::ShowPrinterSetup,

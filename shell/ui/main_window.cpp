@@ -1,20 +1,20 @@
 #include "shell/ui/main_window.h"
 
 #include <QCloseEvent>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/dialog_mode.h"
 #include "help/help_file.h"
 #include "help/ui/help_box.h"
 #include "localisation/language_tables.h"
 #include "localisation/ui/busy_pointer.h"
-#include "localisation/ui/message_box.h"
 #include "localisation/ui/command_picture.h"
+#include "localisation/ui/message_box.h"
 #include "localisation/ui/picture_file.h"
 #include "localisation/ui/twips.h"
 #include "localisation/ui/welcome_window.h"
@@ -35,14 +35,15 @@ struct LanguageEntry {
     const char* code;
 };
 constexpr LanguageEntry kLanguageEntries[] = {
-    {"ENGlish", "&English", "ENG"},     {"German", "&Deutsch", "GER"},        {"French", "&Français", "FRA"},
-    {"Spain", "E&spañol", "ESP"},       {"Portuguese", "P&ortuguês", "POR"},  {"PappaGallo", "&Italiano", "ITA"},
-    {"KäsKopp", "&Nederlands", "NDL"},  {"swedish", "S&venska", "SWE"},
+    {"ENGlish", "&English", "ENG"},      {"German", "&Deutsch", "GER"},
+    {"French", "&Français", "FRA"},      {"Spain", "E&spañol", "ESP"},
+    {"Portuguese", "P&ortuguês", "POR"}, {"PappaGallo", "&Italiano", "ITA"},
+    {"KäsKopp", "&Nederlands", "NDL"},   {"swedish", "S&venska", "SWE"},
 };
 constexpr const char* kSavingLanguageEntry = "swedish";
 
 // Designed geometry, in twips.
-constexpr double kTitleStripHeight = 2040;  // pic2 stands beside it
+constexpr double kTitleStripHeight = 2040;      // pic2 stands beside it
 constexpr double kTitleStripRightSpace = 3765;  // room for pic2 beside the title strip
 constexpr double kInfoStripHeight = 480;
 constexpr double kInfoLabelIndent = 120;
@@ -50,13 +51,14 @@ constexpr double kInfoGInitialTop = 3000;
 constexpr double kCommandPictureSize = 780;
 constexpr double kMargin = 240;
 constexpr double kNotesWidth = 3600, kNotesHeight = 1800;
-constexpr double kBottomSpace = 1200;        // kept free below the pictures at the bottom edge
-constexpr double kTallScreen = 8900;         // screens above this height centre InfoG vertically
+constexpr double kBottomSpace = 1200;  // kept free below the pictures at the bottom edge
+constexpr double kTallScreen = 8900;   // screens above this height centre InfoG vertically
 
 // Text2 fills its panel Pn4 with a small border, as the layout helper places a child in its container.
 void FitIntoPanel(QWidget* child, QWidget* container, const TwipsScale& twips) {
     const double width = twips.Twips(container->width()), height = twips.Twips(container->height());
-    child->setGeometry(twips.Pixels(12), twips.Pixels(12), twips.Pixels(width - 37), twips.Pixels(height - 30));
+    child->setGeometry(twips.Pixels(12), twips.Pixels(12), twips.Pixels(width - 37),
+                       twips.Pixels(height - 30));
 }
 
 QFont Enlarged(QFont font, double factor, bool bold) {
@@ -74,7 +76,8 @@ Start::Start(StartCommands commands, QWidget* parent) : QMainWindow(parent), com
     BuildForm();
     FitIntoPanel(text2_, pn4_, TwipsScale::Of(this));
     StartupLoad();
-    for (std::size_t i = 0; i < ownerLabels_.size(); ++i) ownerLabels_[i]->setText(DisplayText(Settings.OwnerLines[i]));
+    for (std::size_t i = 0; i < ownerLabels_.size(); ++i)
+        ownerLabels_[i]->setText(DisplayText(Settings.OwnerLines[i]));
     SizeInfoPanels();
     RefreshTexts();
     label4_->setText(DisplayText(Caption(43)));
@@ -156,7 +159,8 @@ void Start::BuildForm() {
     infoPn2_->setFont(Enlarged(infoPn2_->font(), 1.1, false));
     infoPn2_->setWordWrap(true);
     // Room for a hint of two lines, whatever the font.
-    const int infoHeight = std::max(twips.Pixels(kInfoStripHeight), 2 * infoPn2_->fontMetrics().lineSpacing() + 8);
+    const int infoHeight =
+        std::max(twips.Pixels(kInfoStripHeight), 2 * infoPn2_->fontMetrics().lineSpacing() + 8);
     panel3D1_->resize(panel3D1_->width(), infoHeight);
 
     // The four commands in the centre.
@@ -165,7 +169,8 @@ void Start::BuildForm() {
     infoG_->setFrameShape(QFrame::StyledPanel);
     infoG_->setFrameShadow(QFrame::Raised);
     auto* row = new QHBoxLayout(infoG_);
-    row->setContentsMargins(twips.Pixels(kMargin), twips.Pixels(kMargin), twips.Pixels(kMargin), twips.Pixels(kMargin));
+    row->setContentsMargins(twips.Pixels(kMargin), twips.Pixels(kMargin), twips.Pixels(kMargin),
+                            twips.Pixels(kMargin));
     row->setSpacing(twips.Pixels(2 * kMargin));
     buttons_ = {AddCommandPicture("Command3D6", "Command3D6_l", &Start::ProjectCommand),
                 AddCommandPicture("PriButt", "PriButt_l", &Start::PrinterSetupCommand),
@@ -207,10 +212,11 @@ void Start::BuildForm() {
     pic2_->move(pic2_->x(), twips.Pixels(120));
 }
 
-Start::ButtonWithLabel Start::AddCommandPicture(const char* name, const char* labelName, void (Start::*command)()) {
+Start::ButtonWithLabel Start::AddCommandPicture(const char* name, const char* labelName,
+                                                void (Start::*command)()) {
     const TwipsScale twips = TwipsScale::Of(this);
     auto* button = new CommandPicture(CommandPicture::PressLook::Sunken,
-                                     twips.Pixels(kCommandPictureSize, kCommandPictureSize), infoG_);
+                                      twips.Pixels(kCommandPictureSize, kCommandPictureSize), infoG_);
     button->setObjectName(QLatin1String(name));
     auto* label = new QLabel(infoG_);
     label->setObjectName(QLatin1String(labelName));
@@ -295,8 +301,8 @@ bool Start::event(QEvent* event) {
 
 void Start::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // Not every window system activates a new window (a bare X server does not), so the first showing runs the
-    // activation itself, once the window stands.
+    // Not every window system activates a new window (a bare X server does not), so the first showing runs
+    // the activation itself, once the window stands.
     if (firstShow_) {
         firstShow_ = false;
         QMetaObject::invokeMethod(this, &Start::Activate, Qt::QueuedConnection);
@@ -316,8 +322,8 @@ void Start::ArrangeForSize() {
     const auto place = [&twips](QWidget* widget, double left, double top) {
         widget->move(twips.Pixels(left), twips.Pixels(top));
     };
-    const double infoGTop = TwipsScale::ScreenHeightTwips(this) > kTallScreen ? (h - th(infoG_)) / 2.5
-                                                                                 : twips.Twips(infoG_->y());
+    const double infoGTop =
+        TwipsScale::ScreenHeightTwips(this) > kTallScreen ? (h - th(infoG_)) / 2.5 : twips.Twips(infoG_->y());
     place(infoG_, (w - tw(infoG_)) / 2, infoGTop);
     place(pic1_, twips.Twips(pic1_->x()), h - th(pic1_) - kBottomSpace);
     place(pic5_, twips.Twips(pic5_->x()), h - th(pic5_) - th(pic1_) - kBottomSpace);
@@ -328,8 +334,10 @@ void Start::ArrangeForSize() {
 
 void Start::closeEvent(QCloseEvent* event) {
     // The close box asks the exit question like the exit command.
-    if (exiting_ || ConfirmExit()) event->accept();
-    else event->ignore();
+    if (exiting_ || ConfirmExit())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void Start::ProjectCommand() {
@@ -364,8 +372,8 @@ void Start::ExitCommand() {
 
 bool Start::ConfirmExit() {
     infoG_->hide();
-    const bool yes = AskYesNo(this, Settings.ProductName + "  " + Caption(75),
-                              Settings.ProductName + " : " + Message(59));
+    const bool yes =
+        AskYesNo(this, Settings.ProductName + "  " + Caption(75), Settings.ProductName + " : " + Message(59));
     if (!yes) {
         infoG_->show();
         return false;
@@ -374,7 +382,9 @@ bool Start::ConfirmExit() {
     return true;
 }
 
-void Start::InfoCommand() { ShowMessage(this, MessageKind::Information, AboutBoxTitle(), AboutBoxText()); }
+void Start::InfoCommand() {
+    ShowMessage(this, MessageKind::Information, AboutBoxTitle(), AboutBoxText());
+}
 
 void Start::LanguageCommand(const std::string& code, bool saveSettings) {
     const auto refusal = SwitchLanguage(code, {commands_.rewriteProject, [this] { RefreshTexts(); }});

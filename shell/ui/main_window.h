@@ -4,11 +4,11 @@
 //
 // Load reads the settings, the language texts, the branding and the hand-over file (StartupLoad) and lays the
 // window out. The first activation shows the welcome window, unless the hand-over file asked to skip it; its
-// language choice reloads the texts and, when the language changed, the project part rewrites the saved project
-// into the new language. From here the user opens the project window, where every change of an input runs the
-// rules and the calculation of the project part; the printer set-up; the help box; the info box; switches the
-// language from the menu (which rewrites the saved project and refreshes this window); or ends the program after
-// the exit question, which saves the settings file.
+// language choice reloads the texts and, when the language changed, the project part rewrites the saved
+// project into the new language. From here the user opens the project window, where every change of an input
+// runs the rules and the calculation of the project part; the printer set-up; the help box; the info box;
+// switches the language from the menu (which rewrites the saved project and refreshes this window); or ends
+// the program after the exit question, which saves the settings file.
 
 #include <QMainWindow>
 #include <array>
@@ -38,7 +38,7 @@ struct StartCommands {
 class Start : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit Start(StartCommands commands, QWidget* parent = nullptr);
 
     // Title, button captions and pictures, Label1 and the menu captions from the language tables in force.
@@ -50,13 +50,13 @@ public:
     // What the window does each time it becomes active; the first time it shows the welcome window.
     void Activate();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     struct ButtonWithLabel {
         CommandPicture* button;
         QLabel* label;

@@ -28,8 +28,8 @@ TEST_P(DeliveredHelp, HoldsTheProductPageInTheLanguagesCodePage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, DeliveredHelp,
-                         ::testing::Values("ARA", "BUL", "ENG", "GER", "GRE", "FRA", "ESP", "HUN", "NDL", "ITA",
-                                           "SWE", "POR", "RUS", "POL", "TRK", "ROM"),
+                         ::testing::Values("ARA", "BUL", "ENG", "GER", "GRE", "FRA", "ESP", "HUN", "NDL",
+                                           "ITA", "SWE", "POR", "RUS", "POL", "TRK", "ROM"),
                          [](const auto& row) { return std::string(row.param); });
 
 }  // namespace

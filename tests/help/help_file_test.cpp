@@ -27,7 +27,7 @@ std::string Letters(std::size_t count) {
 }
 
 class HelpFile : public ::testing::Test {
-protected:
+  protected:
     ScopedTempDir dir_;
 };
 
@@ -43,8 +43,8 @@ TEST(HelpTopics, OnlyTheProductTopicHasAPage) {
 TEST_F(HelpFile, ReadJoinsTheMarkedRecordsAndSkipsTheOthers) {
     WriteBytes("kelvhelp.eng", Record("#First piece ") + Record("not help text") + Record("#second piece") +
                                    Record("") + Record("#outside the page"));
-    EXPECT_EQ(ReadHelpPage("Kelvhelp.ENG", {1, 4}), Record("First piece ").substr(0, 127) +
-                                                        Record("second piece").substr(0, 127));
+    EXPECT_EQ(ReadHelpPage("Kelvhelp.ENG", {1, 4}),
+              Record("First piece ").substr(0, 127) + Record("second piece").substr(0, 127));
     EXPECT_EQ(ReadHelpPage("Kelvhelp.ENG", {1, 0}), "");
     EXPECT_EQ(ReadHelpPage("Kelvhelp.GER", kProductPage), "") << "a missing file gives an empty page";
 }

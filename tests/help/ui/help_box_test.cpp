@@ -18,7 +18,7 @@ using test::ReadBytes;
 using test::WriteBytes;
 
 class HelpBox : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetRunSettings();
         ResetLanguageTables();
@@ -60,13 +60,15 @@ TEST_F(HelpBox, ShowsThePageOfTheTopicWithTitleLabelAndToolTip) {
 TEST_F(HelpBox, StoresTheEditedTextAndReadsItBack) {
     box_.show();
     EXPECT_EQ(InfoText()->toPlainText(), QString()) << "no help file yet";
-    const QString text = QString::fromUtf8("Erste Zeile mit Ä\nzweite Zeile ") + QString(200, QLatin1Char('x'));
+    const QString text =
+        QString::fromUtf8("Erste Zeile mit Ä\nzweite Zeile ") + QString(200, QLatin1Char('x'));
     InfoText()->setPlainText(text);
     test::ClickOn(Child<QLabel>("Command3D2_l"));
 
     const std::string bytes = ReadBytes("Kelvhelp.GER");
     ASSERT_EQ(bytes.size(), 40 * kHelpRecordLength);
-    EXPECT_EQ(bytes.substr(0, 20), "#Erste Zeile mit \xC4\r\n") << "code page bytes and the line breaks of a text box";
+    EXPECT_EQ(bytes.substr(0, 20), "#Erste Zeile mit \xC4\r\n")
+        << "code page bytes and the line breaks of a text box";
 
     Hilfebox again;
     again.show();

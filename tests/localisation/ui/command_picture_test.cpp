@@ -10,7 +10,7 @@ namespace tervalo {
 namespace {
 
 class CommandPictureTest : public ::testing::Test {
-protected:
+  protected:
     CommandPictureTest() {
         button_ = new CommandPicture(CommandPicture::PressLook::Sunken, QSize(52, 52), &window_);
         twin_ = new QLabel(QStringLiteral("Calculation"), &window_);

@@ -17,16 +17,18 @@ namespace {
 using test::ReadBytes;
 using test::WriteBytes;
 
-const char* const kOptionNames[] = {"ARAopt", "Bulopt", "Engopt", "GERopt", "GREopt", "FRAopt", "ESPopt", "HUNopt",
-                                    "NDLOpt", "ITAOpt", "SWEOpt", "POROpt", "RUSOpt", "POLOpt", "TRKOpt", "ROMOpt"};
+const char* const kOptionNames[] = {"ARAopt", "Bulopt", "Engopt", "GERopt", "GREopt", "FRAopt",
+                                    "ESPopt", "HUNopt", "NDLOpt", "ITAOpt", "SWEOpt", "POROpt",
+                                    "RUSOpt", "POLOpt", "TRKOpt", "ROMOpt"};
 
 std::string SettingsFile(const std::string& languageCode, int welcomeOption = 0) {
-    return "\"\",\"\",\"\",\"" + languageCode + "\",\"EUR\",\"Arial\",\"User\"," + std::to_string(welcomeOption) +
+    return "\"\",\"\",\"\",\"" + languageCode + "\",\"EUR\",\"Arial\",\"User\"," +
+           std::to_string(welcomeOption) +
            ",\"\",\"\",\"\",0,\"C:\\\",0\r\n0,35,\"2.5\",\"\",\"\",0,\"\"\r\n";
 }
 
 class WelcomeWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetRunSettings();
         ResetLanguageTables();
@@ -107,10 +109,18 @@ TEST_P(WelcomeConfirmation, StoresTheChosenLanguageAndCloses) {
     window.show();
     Option(window, "GERopt")->click();
     switch (GetParam()) {
-        case Confirmation::OkButton: test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("OKbutt"))); break;
-        case Confirmation::OkLabel: test::ClickOn(window.findChild<QLabel*>(QStringLiteral("Label21"))); break;
-        case Confirmation::CloseBox: window.close(); break;
-        case Confirmation::EscapeKey: QTest::keyClick(&window, Qt::Key_Escape); break;
+        case Confirmation::OkButton:
+            test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("OKbutt")));
+            break;
+        case Confirmation::OkLabel:
+            test::ClickOn(window.findChild<QLabel*>(QStringLiteral("Label21")));
+            break;
+        case Confirmation::CloseBox:
+            window.close();
+            break;
+        case Confirmation::EscapeKey:
+            QTest::keyClick(&window, Qt::Key_Escape);
+            break;
     }
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(messages_.shown.empty());
@@ -121,8 +131,8 @@ TEST_P(WelcomeConfirmation, StoresTheChosenLanguageAndCloses) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, WelcomeConfirmation,
-                         ::testing::Values(Confirmation::OkButton, Confirmation::OkLabel, Confirmation::CloseBox,
-                                           Confirmation::EscapeKey));
+                         ::testing::Values(Confirmation::OkButton, Confirmation::OkLabel,
+                                           Confirmation::CloseBox, Confirmation::EscapeKey));
 
 TEST_F(WelcomeWindow, ACaptionFileRemovedWhileOpenIsRefusedOnConfirming) {
     WriteBytes("kparam.dat", SettingsFile("ENG"));

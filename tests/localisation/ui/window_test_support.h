@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <deque>
-#include <ostream>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,14 +21,16 @@
 #include "support/temp_dir.h"
 
 // Readable texts in the failure messages of GoogleTest.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace tervalo::test {
 
 // Takes the place of the user at every message box: records it and answers questions from a queue (No when
 // the queue is empty).
 class MessageRecorder {
-public:
+  public:
     MessageRecorder() {
         SetMessageAnswerer([this](const MessageRequest& request) {
             shown.push_back(request);
@@ -84,10 +86,17 @@ inline QStringList ClippedTexts(QWidget* window) {
             text = button->text();
         }
         if (text.isEmpty()) continue;
+        // What lies inside a scroll area is cut only by the area's content: the user scrolls to the rest.
         QRect visible(widget->mapTo(window, QPoint(0, 0)), widget->size());
-        for (QWidget* parent = widget->parentWidget(); parent && parent != window; parent = parent->parentWidget())
+        bool scrolled = false;
+        for (QWidget* parent = widget->parentWidget(); parent && parent != window; parent = parent->parentWidget()) {
+            if (parent->objectName() == QLatin1String("qt_scrollarea_viewport")) {
+                scrolled = true;
+                break;
+            }
             visible &= QRect(parent->mapTo(window, QPoint(0, 0)), parent->size());
-        visible &= window->rect();
+        }
+        if (!scrolled) visible &= window->rect();
         const QSize needed = widget->sizeHint();
         if (visible.width() < needed.width() || visible.height() < needed.height())
             clipped << widget->objectName() + QStringLiteral(": ") + text;
@@ -98,11 +107,12 @@ inline QStringList ClippedTexts(QWidget* window) {
 // Saves a picture of the window when TERVALO_SCREENSHOT_DIR names a directory, for a look at it by eye.
 inline void SaveScreenshot(QWidget* window, const QString& name) {
     const QString directory = qEnvironmentVariable("TERVALO_SCREENSHOT_DIR");
-    if (!directory.isEmpty()) window->grab().save(directory + QLatin1Char('/') + name + QStringLiteral(".png"));
+    if (!directory.isEmpty())
+        window->grab().save(directory + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-// Copies the data files of the staged program directory (pictures, language, help and settings files) into the
-// current directory.
+// Copies the data files of the staged program directory (pictures, language, help and settings files) into
+// the current directory.
 inline void CopyProgramDirectory() {
     namespace fs = std::filesystem;
     for (const auto& entry : fs::directory_iterator(TERVALO_DIST_DIR)) {

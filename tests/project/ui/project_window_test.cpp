@@ -29,7 +29,7 @@ using test::WriteBytes;
 
 // The project window over the delivered program directory, in English.
 class ProjectWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (!std::filesystem::exists(std::filesystem::path(TERVALO_DIST_DIR) / "R22.DAT"))
             GTEST_SKIP() << "the program directory is not staged";
@@ -151,7 +151,8 @@ TEST_F(ProjectWindow, TheT0CheckShowsItsTwoMessagesAndRunsOnlyAUsablePoint) {
     TypeAndEnter("t0", QStringLiteral("-70"));
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].kind, MessageKind::Plain);
-    EXPECT_EQ(messages_.shown[0].text, QString::fromStdString(Message(53)) + QString::fromUtf8("\ntmin = -60 °C !"));
+    EXPECT_EQ(messages_.shown[0].text,
+              QString::fromStdString(Message(53)) + QString::fromUtf8("\ntmin = -60 °C !"));
     EXPECT_EQ(Text("pn32"), suctionGas) << "no run";
 
     Type("Tc", QStringLiteral("3"));
@@ -175,7 +176,8 @@ TEST_F(ProjectWindow, FuelPricePanelRoundTripThroughSpezBK) {
     Type("BK51", QStringLiteral("0,99"));
     test::ClickOn(Child<CommandPicture>("OKbutt"));
     EXPECT_FALSE(Child<QFrame>("BrennstoffKPN")->isVisible());
-    EXPECT_EQ(ReadBytes("SpezBK.dat"), "\"1.02\"\r\n\"0,99\"\r\n\"0.30\"\r\n\"0.35\"\r\n") << "stored as typed";
+    EXPECT_EQ(ReadBytes("SpezBK.dat"), "\"1.02\"\r\n\"0,99\"\r\n\"0.30\"\r\n\"0.35\"\r\n")
+        << "stored as typed";
 
     Choose("HeizArt", 1);
     EXPECT_EQ(Text("BrennK"), QStringLiteral("0,99")) << "the new default of natural gas";
@@ -184,7 +186,8 @@ TEST_F(ProjectWindow, FuelPricePanelRoundTripThroughSpezBK) {
     Type("BK50", QStringLiteral("9"));
     test::ClickOn(Child<QLabel>("Abbbutt_l"));
     EXPECT_FALSE(Child<QFrame>("BrennstoffKPN")->isVisible());
-    EXPECT_EQ(ReadBytes("SpezBK.dat"), "\"1.02\"\r\n\"0,99\"\r\n\"0.30\"\r\n\"0.35\"\r\n") << "cancel stores nothing";
+    EXPECT_EQ(ReadBytes("SpezBK.dat"), "\"1.02\"\r\n\"0,99\"\r\n\"0.30\"\r\n\"0.35\"\r\n")
+        << "cancel stores nothing";
 }
 
 TEST_F(ProjectWindow, AcceptSavesTheProjectWhileCancelAndTheCloseBoxDoNot) {
@@ -253,9 +256,10 @@ TEST_F(ProjectWindow, HelpOpensTheHelpBox) {
 
 TEST_F(ProjectWindow, AnyTextInAnyFieldNeverBreaksTheWindow) {
     Open();
-    const QString junk = QString::fromUtf8("1e400 ,,, -0 \u20AC\u4E2D\u0000 ") + QString(100000, QLatin1Char('9'));
-    for (const char* field : {"WohnFL", "SpezHeizLeist", "GesHBDGeB", "WirkGKessel", "BereitStV", "BrennK", "BrennStV",
-                              "GesHBDHeiz", "t0", "Tc", "EnergKost", "GesEnergWP"}) {
+    const QString junk =
+        QString::fromUtf8("1e400 ,,, -0 \u20AC\u4E2D\u0000 ") + QString(100000, QLatin1Char('9'));
+    for (const char* field : {"WohnFL", "SpezHeizLeist", "GesHBDGeB", "WirkGKessel", "BereitStV", "BrennK",
+                              "BrennStV", "GesHBDHeiz", "t0", "Tc", "EnergKost", "GesEnergWP"}) {
         TypeAndEnter(field, junk);
     }
     Child<QComboBox>("HeizArt")->lineEdit()->setText(junk);

@@ -27,7 +27,7 @@ std::string SettingsFile(const std::string& languageCode) {
 }
 
 class MainWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetRunSettings();
         ResetLanguageTables();
@@ -49,15 +49,15 @@ protected:
 
     Start& Window() {
         if (!window_) {
-            window_ = std::make_unique<Start>(StartCommands{
-                [this](QWidget*) { steps_.push_back("project window"); },
-                [this](QWidget*) {
-                    steps_.push_back("printer set-up");
-                    return false;
-                },
-                [this](const std::string& from, const std::string& to) {
-                    steps_.push_back("rewrite " + from + ">" + to);
-                }});
+            window_ = std::make_unique<Start>(
+                StartCommands{[this](QWidget*) { steps_.push_back("project window"); },
+                              [this](QWidget*) {
+                                  steps_.push_back("printer set-up");
+                                  return false;
+                              },
+                              [this](const std::string& from, const std::string& to) {
+                                  steps_.push_back("rewrite " + from + ">" + to);
+                              }});
         }
         return *window_;
     }
@@ -226,7 +226,8 @@ TEST_F(MainWindow, InfoBoxFromTheAboutFileOrNeutralTextsWithoutIt) {
     Trigger("InfoP");
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].kind, MessageKind::Information);
-    EXPECT_EQ(messages_.shown[0].title, QStringLiteral("The things, that you ever want to know about Quelmo..."));
+    EXPECT_EQ(messages_.shown[0].title,
+              QStringLiteral("The things, that you ever want to know about Quelmo..."));
     EXPECT_TRUE(messages_.shown[0].text.startsWith(QStringLiteral("Quelmo\nhE1\n\nQuelmo 2.12\n")));
 
     WriteBytes("eng.dat", "\"one\",\"two\",\"three\",\"four\",\"five\",\"six\"\r\n");
@@ -236,7 +237,8 @@ TEST_F(MainWindow, InfoBoxFromTheAboutFileOrNeutralTextsWithoutIt) {
     Trigger("InfoP");
     ASSERT_EQ(messages_.shown.size(), 2u);
     EXPECT_EQ(messages_.shown[1].text,
-              QStringLiteral("Quelmo\nhE1\n\nthree\nNotice\n\nOwner A\nOwner B\nfour\nwww.example\n\n\nfive\nsix\n"));
+              QStringLiteral(
+                  "Quelmo\nhE1\n\nthree\nNotice\n\nOwner A\nOwner B\nfour\nwww.example\n\n\nfive\nsix\n"));
 }
 
 }  // namespace

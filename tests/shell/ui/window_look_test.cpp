@@ -13,9 +13,9 @@
 #include "localisation/language_tables.h"
 #include "localisation/ui/command_picture.h"
 #include "localisation/ui/welcome_window.h"
+#include "localisation/ui/window_test_support.h"
 #include "project/project_record.h"
 #include "project/ui/project_window.h"
-#include "localisation/ui/window_test_support.h"
 #include "shell/run_settings.h"
 #include "shell/ui/main_window.h"
 
@@ -25,7 +25,7 @@ namespace {
 using test::WriteBytes;
 
 class WindowLook : public ::testing::TestWithParam<const char*> {
-protected:
+  protected:
     void SetUp() override {
         if (!std::filesystem::exists(std::filesystem::path(TERVALO_DIST_DIR) / "Caption.ENG"))
             GTEST_SKIP() << "the program directory is not staged";
@@ -34,9 +34,10 @@ protected:
         ResetHelpTopic();
         test::CopyProgramDirectory();
         code_ = GetParam();
-        WriteBytes("kparam.dat", "\"\",\"\",\"\",\"" + code_ +
-                                     "\",\"EUR\",\"Arial\",\"\",0,\"\",\"\",\"\",0,\"C:\\\",0\r\n0,35,\"2.5\","
-                                     "\"\",\"\",0,\"\"\r\n");
+        WriteBytes("kparam.dat",
+                   "\"\",\"\",\"\",\"" + code_ +
+                       "\",\"EUR\",\"Arial\",\"\",0,\"\",\"\",\"\",0,\"C:\\\",0\r\n0,35,\"2.5\","
+                       "\"\",\"\",0,\"\"\r\n");
         WriteBytes("KELVData.dat", "1,1\r\n");
     }
     void TearDown() override {
@@ -51,7 +52,8 @@ protected:
         window->show();
         QApplication::processEvents();
         EXPECT_EQ(test::ClippedTexts(window), QStringList()) << name << " in " << code_;
-        test::SaveScreenshot(window, QString::fromLatin1(name) + QLatin1Char('-') + QString::fromStdString(code_));
+        test::SaveScreenshot(window,
+                             QString::fromLatin1(name) + QLatin1Char('-') + QString::fromStdString(code_));
     }
 
     test::ScopedTempDir dir_;
@@ -82,7 +84,7 @@ TEST_P(WindowLook, HelpBox) {
 
 // A project typed in as a user would, so that every result stands in the window.
 void FillSampleProject(Projektdaten& window) {
-    const std::pair<const char*, int> choices[] = {{"AnwendBereich", 1}, {"Klimazone", 1}, {"AmbientT", 1},
+    const std::pair<const char*, int> choices[] = {{"AnwendBereich", 1}, {"Klimazone", 1},   {"AmbientT", 1},
                                                    {"HausTyp", 2},       {"Bereitstell", 1}, {"VFlsize", 3},
                                                    {"HeizArt", 0},       {"KesselWirk", 1}};
     for (const auto& [name, entry] : choices) {
@@ -114,8 +116,8 @@ TEST_P(WindowLook, ProjectWindow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowLook,
-                         ::testing::Values("ARA", "BUL", "ENG", "GER", "GRE", "FRA", "ESP", "HUN", "NDL", "ITA", "SWE",
-                                           "POR", "RUS", "POL", "TRK", "ROM"),
+                         ::testing::Values("ARA", "BUL", "ENG", "GER", "GRE", "FRA", "ESP", "HUN", "NDL",
+                                           "ITA", "SWE", "POR", "RUS", "POL", "TRK", "ROM"),
                          [](const auto& row) { return std::string(row.param); });
 
 }  // namespace

@@ -9,17 +9,14 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    tervalo::Start* main = nullptr;
     tervalo::Start start(tervalo::StartCommands{
-        [&main](QWidget* parent) {
-            tervalo::Projektdaten project([&main](const std::string& hint) { main->ShowInfoHint(hint); },
-                                          parent);
+        [](QWidget* parent, const std::function<void(const std::string&)>& showHint) {
+            tervalo::Projektdaten project(showHint, parent);
             project.exec();
         },
         tervalo::ShowPrinterSetup,
         tervalo::RewriteProjectForLanguage,
     });
-    main = &start;
     start.showMaximized();
     return app.exec();
 }

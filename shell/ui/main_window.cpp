@@ -345,7 +345,8 @@ void Start::ProjectCommand() {
         BusyPointer busy;
         infoG_->hide();
     }
-    if (commands_.openProject) commands_.openProject(this);
+    if (commands_.openProject)
+        commands_.openProject(this, [this](const std::string& hint) { ShowInfoHint(hint); });
     // Back from the project window; the window system may not report the activation, so do what it starts.
     Activate();
 }

@@ -27,8 +27,8 @@ class CommandPicture;
 
 // What the main window starts in other parts of the program.
 struct StartCommands {
-    // Shows the project window modally.
-    std::function<void(QWidget* parent)> openProject;
+    // Shows the project window modally; it shows its focus hints through `showHint`.
+    std::function<void(QWidget* parent, const std::function<void(const std::string&)>& showHint)> openProject;
     // The printer set-up dialog; true when the user confirmed.
     std::function<bool(QWidget* parent)> printerSetup;
     // Rewrites the saved project from the previous into the new language.

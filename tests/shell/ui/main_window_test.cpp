@@ -49,15 +49,19 @@ class MainWindow : public ::testing::Test {
 
     Start& Window() {
         if (!window_) {
-            window_ = std::make_unique<Start>(
-                StartCommands{[this](QWidget*) { steps_.push_back("project window"); },
-                              [this](QWidget*) {
-                                  steps_.push_back("printer set-up");
-                                  return false;
-                              },
-                              [this](const std::string& from, const std::string& to) {
-                                  steps_.push_back("rewrite " + from + ">" + to);
-                              }});
+            window_ = std::make_unique<Start>(StartCommands{
+                [this](QWidget* parent, const std::function<void(const std::string&)>& showHint) {
+                    showHint("Living area");
+                    const QString shown = parent->findChild<QLabel*>(QStringLiteral("InfoPn2"))->text();
+                    steps_.push_back("project window, hint " + shown.toStdString());
+                },
+                [this](QWidget*) {
+                    steps_.push_back("printer set-up");
+                    return false;
+                },
+                [this](const std::string& from, const std::string& to) {
+                    steps_.push_back("rewrite " + from + ">" + to);
+                }});
         }
         return *window_;
     }
@@ -190,9 +194,11 @@ TEST_F(MainWindow, CommandsReachTheirWindowsFromButtonsLabelsAndMenus) {
     Trigger("ProjNix");
     test::ClickOn(Child<CommandPicture>("PriButt"));
     Trigger("Printset");
-    EXPECT_EQ(steps_, (std::vector<std::string>{"project window", "project window", "printer set-up",
+    EXPECT_EQ(steps_, (std::vector<std::string>{"project window, hint Living area",
+                                                "project window, hint Living area", "printer set-up",
                                                 "printer set-up"}));
     EXPECT_TRUE(Child<QFrame>("InfoG")->isVisible()) << "shown again when the project window has closed";
+    EXPECT_EQ(Label("InfoPn2"), QStringLiteral("E138")) << "the greeting replaces the hints again";
 }
 
 TEST_F(MainWindow, HelpButtonUsesTheLastTopicAndTheHelpMenuSetsTheProductTopic) {

@@ -43,7 +43,11 @@ void SetMessageAnswerer(MessageAnswerer answerer) {
 }
 
 void ShowMessage(QWidget* parent, MessageKind kind, const std::string& title, const std::string& text) {
-    Show(parent, {kind, DisplayText(title), DisplayText(text)});
+    ShowMessage(parent, kind, DisplayText(title), DisplayText(text));
+}
+
+void ShowMessage(QWidget* parent, MessageKind kind, const QString& title, const QString& text) {
+    Show(parent, {kind, title, text});
 }
 
 bool AskYesNo(QWidget* parent, const std::string& title, const std::string& text) {

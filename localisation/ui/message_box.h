@@ -25,6 +25,9 @@ void SetMessageAnswerer(MessageAnswerer answerer);  // an empty answerer brings 
 
 // Title and text are code-page bytes.
 void ShowMessage(QWidget* parent, MessageKind kind, const std::string& title, const std::string& text);
+// Title and text already in Unicode: texts that name files as the system spells them, which the language's
+// code page may not hold.
+void ShowMessage(QWidget* parent, MessageKind kind, const QString& title, const QString& text);
 bool AskYesNo(QWidget* parent, const std::string& title, const std::string& text);
 
 }  // namespace tervalo

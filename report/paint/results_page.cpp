@@ -29,11 +29,13 @@ QPen LinePen(const QPainter& painter, PageTarget target) {
     return pen;
 }
 
-}  // namespace
-
+// A text of the page in the language's code page as Unicode. The drawing runs without the window kit (also
+// in tervalo-calc), so it goes to the code-page conversion directly.
 QString PageTextToUnicode(const std::string& text) {
     return QString::fromStdString(CodePageToUtf8(text, CodePageOf(Settings.LanguageCode)));
 }
+
+}  // namespace
 
 void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& style) {
     const PageLayout layout = LayOutResultsPage(ReadResultsFile(), style.target);

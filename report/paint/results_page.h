@@ -40,7 +40,4 @@ bool PrintResultsPdf(const QString& fileName, const QString& fontFamily);
 // there is no display) and prints in PrintFontName.
 bool PrintResultsPdfFile(const std::string& fileName);
 
-// The text of a record in the language's code page as Unicode.
-QString PageTextToUnicode(const std::string& text);
-
 }  // namespace tervalo

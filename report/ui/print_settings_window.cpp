@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 
 #include "engine/dialog_mode.h"
-#include "engine/file_access.h"
-#include "localisation/code_page.h"
 #include "localisation/language_tables.h"
-#include "report/paint/results_page.h"
+#include "localisation/ui/command_picture.h"
+#include "localisation/ui/picture_file.h"
+#include "localisation/ui/twips.h"
+#include "localisation/ui/window_text.h"
 #include "report/ui/current_printer.h"
-#include "report/ui/picture_button.h"
 #include "shell/run_settings.h"
 
 namespace tervalo {
@@ -33,13 +33,17 @@ QLabel* Twin(const QString& name, QWidget* parent) {
     return label;
 }
 
-PictureButton* Button(const QString& name, QWidget* parent) {
-    auto* button = new PictureButton(name, parent);
-    button->setFixedSize(TwipsToPixels(parent, 600), TwipsToPixels(parent, 600));
+constexpr double kButtonTwips = 600;
+
+CommandPicture* Button(const QString& name, QWidget* parent) {
+    auto* button = new CommandPicture(CommandPicture::PressLook::Sunken,
+                                      TwipsScale::Of(parent).Pixels(kButtonTwips, kButtonTwips), parent,
+                                      CommandPicture::ReleaseRule::OverPressedControl);
+    button->setObjectName(name);
     return button;
 }
 
-QHBoxLayout* ButtonRow(PictureButton* button, QLabel* twin) {
+QHBoxLayout* ButtonRow(CommandPicture* button, QLabel* twin) {
     button->AddTwin(twin);
     auto* row = new QHBoxLayout;
     row->addWidget(button);
@@ -77,14 +81,13 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent)
     iceC->setObjectName("iceC");
 
     // Load: the picture and the printer's fonts in the printer's order.
-    const auto ice = FindFileNoCase("iceCube.bmp");
-    if (ice) iceC->setPixmap(QPixmap(QString::fromStdString(ice->string())));
+    iceC->setPixmap(LoadPicture("iceCube.bmp"));
     fontlist->addItems(QFontDatabase::families());
     fontlist->setMaxVisibleItems(20);
 
     FonttestPN->setFrameShape(QFrame::Box);
     FonttestPN->setAlignment(Qt::AlignCenter);
-    FonttestPN->setMinimumSize(TwipsToPixels(this, 4800), TwipsToPixels(this, 1200));
+    FonttestPN->setMinimumSize(TwipsScale::Of(this).Pixels(4800, 1200));
     FonttestPN->setAutoFillBackground(true);
     FonttestPN->setStyleSheet("background: white; color: black;");
 
@@ -116,33 +119,33 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent)
     layout->addLayout(right);
 
     connect(fontlist, &QComboBox::textActivated, this, &PrintSettingsWindow::ChooseFont);
-    connect(drbutt, &PictureButton::clicked, this, [this] { printCMsetup(this); });
-    connect(prevButt, &PictureButton::clicked, this, &PrintSettingsWindow::Printer_I);
+    connect(drbutt, &CommandPicture::Released, this, [this] { printCMsetup(this); });
+    connect(prevButt, &CommandPicture::Released, this, &PrintSettingsWindow::Printer_I);
     connect(Command3D1, &QPushButton::clicked, Panel3D1, &QWidget::hide);
-    connect(OKbutt, &PictureButton::clicked, this, [this] {
+    connect(OKbutt, &CommandPicture::Released, this, [this] {
         DialogMode = 1;
         accept();
     });
-    connect(Abbutt, &PictureButton::clicked, this, [this] {
+    connect(Abbutt, &CommandPicture::Released, this, [this] {
         DialogMode = 0;
         reject();
     });
 }
 
 void PrintSettingsWindow::Activate() {
-    setWindowTitle(PageTextToUnicode(Settings.ProductName + " - " + Caption(63) + " " + Caption(166)));
-    drbutt->SetPicture("prcap.bmp");
-    prevButt->SetPicture("zoomcap.bmp");
-    OKbutt->SetPicture("okcap.bmp");
-    Abbutt->SetPicture("abcap.bmp");
-    drbutt_l->setText(PageTextToUnicode(Caption(166)));
-    prevButt_l->setText(PageTextToUnicode(Caption(26)));
+    setWindowTitle(DisplayText(Settings.ProductName + " - " + Caption(63) + " " + Caption(166)));
+    drbutt->SetPicture(LoadPicture("prcap.bmp"));
+    prevButt->SetPicture(LoadPicture("zoomcap.bmp"));
+    OKbutt->SetPicture(LoadPicture("okcap.bmp"));
+    Abbutt->SetPicture(LoadPicture("abcap.bmp"));
+    drbutt_l->setText(DisplayText(Caption(166)));
+    prevButt_l->setText(DisplayText(Caption(26)));
     Okbutt_l->setText(QStringLiteral("OK"));
-    Abbutt_l->setText(PageTextToUnicode(Caption(35)));
+    Abbutt_l->setText(DisplayText(Caption(35)));
 
     // The stored font goes to the printer and the sample; the list shows what the printer now uses, which is
     // its own font when it lacks the stored one. The stored name is kept until the user chooses a font.
-    const QString stored = PageTextToUnicode(Settings.PrintFontName);
+    const QString stored = DisplayText(Settings.PrintFontName);
     SetPrinterFontName(stored);
     ShowSample(stored);
     fontlist->setCurrentIndex(fontlist->findText(PrinterFontName(), Qt::MatchFixedString));
@@ -150,7 +153,7 @@ void PrintSettingsWindow::Activate() {
 
 void PrintSettingsWindow::ChooseFont(const QString& name) {
     SetPrinterFontName(name);
-    Settings.PrintFontName = Utf8ToCodePage(name.toStdString(), CodePageOf(Settings.LanguageCode));
+    Settings.PrintFontName = TypedText(name);
     ShowSample(name);
     SetPrinterFontName(name);
 }
@@ -164,12 +167,11 @@ void PrintSettingsWindow::ShowSample(const QString& name) {
 
 void PrintSettingsWindow::Printer_I() {
     const QSize page = PrinterPageSize();
-    const QSize screen = this->screen() ? this->screen()->size() : QSize();
     Pwidth->setText(QStringLiteral("Printer Width = ") + QString::number(page.width()));
     Pheight->setText(QStringLiteral("Printer Height = ") + QString::number(page.height()));
-    Swidth->setText(QStringLiteral("Screen Width = ") + QString::number(PixelsToTwips(this, screen.width())));
+    Swidth->setText(QStringLiteral("Screen Width = ") + QString::number(TwipsScale::ScreenWidthTwips(this)));
     Sheight->setText(QStringLiteral("Screen Height = ") +
-                     QString::number(PixelsToTwips(this, screen.height())));
+                     QString::number(TwipsScale::ScreenHeightTwips(this)));
     Panel3D1->show();
 }
 

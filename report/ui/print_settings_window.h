@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace tervalo {
 
-class PictureButton;
+class CommandPicture;
 
 class PrintSettingsWindow : public QDialog {
     Q_OBJECT
@@ -22,9 +22,9 @@ class PrintSettingsWindow : public QDialog {
 
     QComboBox* fontlist;
     QLabel* FonttestPN;
-    PictureButton* drbutt;
+    CommandPicture* drbutt;
     QLabel* drbutt_l;
-    PictureButton* prevButt;
+    CommandPicture* prevButt;
     QLabel* prevButt_l;
     QFrame* Panel3D1;
     QLabel* Pwidth;
@@ -32,9 +32,9 @@ class PrintSettingsWindow : public QDialog {
     QLabel* Swidth;
     QLabel* Sheight;
     QPushButton* Command3D1;
-    PictureButton* OKbutt;
+    CommandPicture* OKbutt;
     QLabel* Okbutt_l;
-    PictureButton* Abbutt;
+    CommandPicture* Abbutt;
     QLabel* Abbutt_l;
     QLabel* iceC;
 

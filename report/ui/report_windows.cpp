@@ -1,9 +1,9 @@
 #include "report/ui/report_windows.h"
 
 #include <QDir>
-#include <QMessageBox>
 
-#include "report/paint/results_page.h"
+#include "localisation/ui/message_box.h"
+#include "localisation/ui/window_text.h"
 #include "report/results_file.h"
 #include "report/results_writer.h"
 #include "report/ui/current_printer.h"
@@ -15,11 +15,10 @@ namespace tervalo {
 bool PrintProject(const ProjectRecord& project, QWidget* parent) {
     if (!WriteResultsFile(project)) {
         const QString file = QDir::current().absoluteFilePath(QString::fromLatin1(kResultsFileName));
-        QMessageBox::warning(
-            parent, PageTextToUnicode(Settings.ProductName),
-            QStringLiteral("%1\n\nThe results file could not be written (no write permission or "
-                           "the disk is full). The report is not shown.")
-                .arg(QDir::toNativeSeparators(file)));
+        ShowMessage(parent, MessageKind::Exclamation, DisplayText(Settings.ProductName),
+                    QStringLiteral("%1\n\nThe results file could not be written (no write permission or "
+                                   "the disk is full). The report is not shown.")
+                        .arg(QDir::toNativeSeparators(file)));
         return false;
     }
     ShowResultsView(parent);

@@ -13,7 +13,7 @@ class QScrollBar;
 
 namespace tervalo {
 
-class PictureButton;
+class CommandPicture;
 
 class ResultsView : public QDialog {
     Q_OBJECT
@@ -25,11 +25,11 @@ class ResultsView : public QDialog {
     QFrame* Frame3D2;
     QLabel* Label3;
     QLabel* Label4;
-    PictureButton* Command3D1;  // close
+    CommandPicture* Command3D1;  // close
     QLabel* Command3D1_l;
-    PictureButton* Command3D2;  // print
+    CommandPicture* Command3D2;  // print
     QLabel* Command3D2_l;
-    PictureButton* Command3D3;  // cancel
+    CommandPicture* Command3D3;  // cancel
     QLabel* Command3D3_l;
 
     // Where the page (0, 0)-(W, H) stands in the window: the surface spans -0.1 W to 1.5 W across and

@@ -8,25 +8,27 @@
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "engine/dialog_mode.h"
 #include "localisation/language_tables.h"
+#include "localisation/ui/command_picture.h"
+#include "localisation/ui/twips.h"
+#include "localisation/ui/window_test_support.h"
 #include "project/project_record.h"
 #include "report/results_file.h"
 #include "report/ui/current_printer.h"
-#include "report/ui/picture_button.h"
 #include "report/ui/print_settings_window.h"
 #include "report/ui/results_view.h"
 #include "shell/run_settings.h"
 #include "support/temp_dir.h"
-#include "tests/report/gui_application.h"
 #include "tests/report/poppler.h"
 
 namespace tervalo {
@@ -47,25 +49,25 @@ void WhenModalOpens(std::function<void(QWidget*)> act, QWidget* below = QApplica
     });
 }
 
-// Answers message boxes (keeping the last text) until `view` is the top window again, then closes it.
-void CloseOnceBackAt(QWidget* view, QString* message) {
-    QTimer::singleShot(10, [view, message] {
+// Waits until `view` is the top window again, then closes it. Messages go to the test's answerer; a message
+// box that bypasses it is a fault, closed so that the test goes on.
+void CloseOnceBackAt(QWidget* view) {
+    QTimer::singleShot(10, [view] {
         QWidget* top = QApplication::activeModalWidget();
         if (top == view) {
-            qobject_cast<ResultsView*>(view)->Command3D1->Click();
+            test::ClickOn(qobject_cast<ResultsView*>(view)->Command3D1);
             return;
         }
         if (auto* box = qobject_cast<QMessageBox*>(top)) {
-            if (message) *message = box->text();
+            ADD_FAILURE() << "message box outside the answerer: " << box->text().toStdString();
             box->close();
         }
-        CloseOnceBackAt(view, message);
+        CloseOnceBackAt(view);
     });
 }
 
 class ReportWindowsTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { test::EnsureApplication<QApplication>(); }
     void SetUp() override {
         ResetRunSettings();
         ResetLanguageTables();
@@ -104,42 +106,43 @@ class ReportWindowsTest : public ::testing::Test {
     }
 
     // Opens the view from the project, presses print, answers the print settings with `ok`, closes the view.
-    // A message shown after printing is answered and its text kept in `message`.
-    bool PrintFromView(bool ok, QString* message = nullptr) {
-        WhenModalOpens([ok, message](QWidget* view) {
+    bool PrintFromView(bool ok) {
+        WhenModalOpens([ok](QWidget* view) {
             WhenModalOpens(
-                [ok, view, message](QWidget* settings) {
+                [ok, view](QWidget* settings) {
                     auto* window = qobject_cast<PrintSettingsWindow*>(settings);
                     ASSERT_NE(window, nullptr);
-                    (ok ? window->OKbutt : window->Abbutt)->Click();
-                    CloseOnceBackAt(view, message);
+                    test::ClickOn(ok ? window->OKbutt : window->Abbutt);
+                    CloseOnceBackAt(view);
                 },
                 view);
-            qobject_cast<ResultsView*>(view)->Command3D2->Click();
+            test::ClickOn(qobject_cast<ResultsView*>(view)->Command3D2);
         });
         return PrintProject(project_, nullptr);
     }
 
+    // The one message shown, as the user would have seen it: a warning titled with the product name.
+    void ExpectOneWarningNaming(const QString& fileName) {
+        ASSERT_EQ(messages_.shown.size(), 1u);
+        const MessageRequest& shown = messages_.shown.front();
+        EXPECT_EQ(shown.kind, MessageKind::Exclamation);
+        EXPECT_EQ(shown.title, QStringLiteral("Quelmo"));
+        EXPECT_TRUE(shown.text.contains(fileName)) << shown.text.toStdString();
+    }
+
     ScopedTempDir dir_;
     ProjectRecord project_;
+    test::MessageRecorder messages_;
 };
 
 TEST_F(ReportWindowsTest, UnwritableResultsFileIsReportedAndTheViewStaysClosed) {
     fs::create_directory("ergEN1.DAT");
-    QString shown;
-    bool viewOpened = false;
-    WhenModalOpens([&](QWidget* top) {
-        viewOpened = qobject_cast<ResultsView*>(top) != nullptr;
-        if (auto* box = qobject_cast<QMessageBox*>(top)) {
-            shown = box->text();
-            box->accept();
-        } else {
-            top->close();
-        }
-    });
+    QString opened;
+    test::WhenModalOpens([](QWidget* top) { top->close(); }, &opened);
     EXPECT_FALSE(PrintProject(project_, nullptr));
-    EXPECT_FALSE(viewOpened);
-    EXPECT_TRUE(shown.contains("ergEN1.DAT")) << shown.toStdString();
+    QApplication::processEvents();  // a view opened by mistake has been closed by now and named in `opened`
+    EXPECT_TRUE(opened.isEmpty()) << opened.toStdString();
+    ExpectOneWarningNaming(QStringLiteral("ergEN1.DAT"));
 }
 
 TEST_F(ReportWindowsTest, ViewOfAMissingFileOpensAndClosesWithTheFrameAlone) {
@@ -160,7 +163,7 @@ TEST_F(ReportWindowsTest, ViewOfAMissingFileOpensAndClosesWithTheFrameAlone) {
             for (int x = inside.left(); x <= inside.right(); ++x)
                 darkInsideFrame += qGray(image.pixel(x, y)) < 128;
         DialogMode = 7;
-        view->Command3D3->Click();
+        test::ClickOn(view->Command3D3);
     });
     ShowResultsView(nullptr);
     EXPECT_EQ(darkInsideFrame, 0);
@@ -191,6 +194,7 @@ TEST_F(ReportWindowsTest, CancelledPrintSettingsPrintNothing) {
     EXPECT_TRUE(PrintFromView(false));
     EXPECT_EQ(DialogMode, 0);
     EXPECT_FALSE(fs::exists("cancelled.pdf"));
+    EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(ReportWindowsTest, PrintingTwiceGivesTwoIdenticalSingleSheets) {
@@ -199,6 +203,7 @@ TEST_F(ReportWindowsTest, PrintingTwiceGivesTwoIdenticalSingleSheets) {
         PrintToPdf(dir_.path() / name);
         ASSERT_TRUE(PrintFromView(true));
         EXPECT_EQ(DialogMode, 0);
+        EXPECT_TRUE(messages_.shown.empty());
         ASSERT_TRUE(fs::exists(name)) << name;
         EXPECT_NE(CommandOutput(std::string("pdfinfo ") + name).find("Pages:           1\n"),
                   std::string::npos);
@@ -217,9 +222,8 @@ TEST_F(ReportWindowsTest, PrintingTwiceGivesTwoIdenticalSingleSheets) {
 
 TEST_F(ReportWindowsTest, PrintThatCannotBeWrittenIsReported) {
     PrintToPdf(dir_.path() / "missing" / "report.pdf");
-    QString message;
-    EXPECT_TRUE(PrintFromView(true, &message));
-    EXPECT_TRUE(message.contains("report.pdf")) << message.toStdString();
+    EXPECT_TRUE(PrintFromView(true));
+    ExpectOneWarningNaming(QStringLiteral("report.pdf"));
     EXPECT_EQ(DialogMode, 0);
 }
 
@@ -230,14 +234,15 @@ TEST_F(ReportWindowsTest, ResizeKeepsPanelButtonsAndScrollBarInTheirPlaces) {
         view.resize(size);
         QApplication::processEvents();
         const int w = view.width(), h = view.height();
+        const TwipsScale twips = TwipsScale::Of(&view);
         SCOPED_TRACE(w);
         EXPECT_EQ(view.Frame3D2->geometry().right(), w - 1);
-        EXPECT_EQ(view.Frame3D2->height(), h + TwipsToPixels(&view, 100));
-        EXPECT_EQ(view.Command3D1->y(), h - TwipsToPixels(&view, 1000));
-        EXPECT_EQ(view.Command3D3->y(), h - TwipsToPixels(&view, 1600));
-        EXPECT_EQ(view.Command3D2->y(), h - TwipsToPixels(&view, 2200));
+        EXPECT_EQ(view.Frame3D2->height(), h + twips.Pixels(100));
+        EXPECT_EQ(view.Command3D1->y(), h - twips.Pixels(1000));
+        EXPECT_EQ(view.Command3D3->y(), h - twips.Pixels(1600));
+        EXPECT_EQ(view.Command3D2->y(), h - twips.Pixels(2200));
         EXPECT_EQ(view.VScroll1->x(), static_cast<int>(0.72 * w));
-        EXPECT_EQ(view.VScroll1->height(), h - TwipsToPixels(&view, 200));
+        EXPECT_EQ(view.VScroll1->height(), h - twips.Pixels(200));
         // The scroll bar stays clear of the panel.
         EXPECT_LT(view.VScroll1->geometry().right(), view.Frame3D2->x());
     }
@@ -245,30 +250,63 @@ TEST_F(ReportWindowsTest, ResizeKeepsPanelButtonsAndScrollBarInTheirPlaces) {
     EXPECT_EQ(view.VScroll1->value(), 1);
 }
 
-TEST_F(ReportWindowsTest, TwinLabelPressesThePictureAndRunsOnRelease) {
-    QWidget parent;
-    PictureButton button("b", &parent);
-    QLabel twin("twin", &parent);
-    twin.resize(60, 20);
-    button.AddTwin(&twin);
-    int runs = 0;
-    QObject::connect(&button, &PictureButton::clicked, [&] { ++runs; });
-    const auto send = [](QWidget* target, QEvent::Type type, QPoint at) {
-        QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
+// Every picture button of both windows keeps its size and has its label twin: pressing the twin presses the
+// picture.
+TEST_F(ReportWindowsTest, EveryPictureButtonHasItsSizeAndTakesThePressOfItsLabelTwin) {
+    using Pairs = std::vector<std::pair<CommandPicture*, QLabel*>>;
+    const auto expectButtons = [](QWidget& window, double sizeTwips, const Pairs& pairs) {
+        window.show();
+        const int size = TwipsScale::Of(&window).Pixels(sizeTwips);
+        for (const auto& [button, twin] : pairs) {
+            SCOPED_TRACE(button->objectName().toStdString());
+            EXPECT_EQ(button->size(), QSize(size, size));
+            QTest::mousePress(twin, Qt::LeftButton);
+            EXPECT_TRUE(button->IsPressed());
+            button->ShowFlat();
+        }
+        window.hide();
     };
-    send(&twin, QEvent::MouseButtonPress, {5, 5});
-    EXPECT_EQ(button.frameShadow(), QFrame::Sunken);
-    EXPECT_EQ(runs, 0);
-    send(&twin, QEvent::MouseButtonRelease, {5, 5});
-    EXPECT_EQ(button.frameShadow(), QFrame::Raised);
-    EXPECT_EQ(runs, 1);
-    // Released away from the twin: the look comes back, the command does not run.
-    send(&twin, QEvent::MouseButtonPress, {5, 5});
-    send(&twin, QEvent::MouseButtonRelease, {500, 5});
-    EXPECT_EQ(button.frameShadow(), QFrame::Raised);
-    EXPECT_EQ(runs, 1);
+    PrintSettingsWindow settings;
+    expectButtons(settings, 600,
+                  {{settings.drbutt, settings.drbutt_l},
+                   {settings.prevButt, settings.prevButt_l},
+                   {settings.OKbutt, settings.Okbutt_l},
+                   {settings.Abbutt, settings.Abbutt_l}});
+    ResultsView view;
+    expectButtons(view, 540,
+                  {{view.Command3D1, view.Command3D1_l},
+                   {view.Command3D2, view.Command3D2_l},
+                   {view.Command3D3, view.Command3D3_l}});
+}
+
+// The command runs when the mouse is let go over the control it was pressed on; moving away first only
+// restores the picture's look.
+TEST_F(ReportWindowsTest, PictureCommandRunsOnReleaseOverThePressedControlOnly) {
+    const auto expectRunsOnlyOver = [](QWidget& window, CommandPicture* button, QLabel* twin,
+                                       const std::function<bool()>& ran) {
+        for (QWidget* control : {static_cast<QWidget*>(button), static_cast<QWidget*>(twin)}) {
+            SCOPED_TRACE(control->objectName().toStdString());
+            window.show();
+            QTest::mousePress(control, Qt::LeftButton);
+            EXPECT_TRUE(button->IsPressed());
+            EXPECT_FALSE(ran()) << "nothing runs on the press";
+            QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(control->width() + 200, 2));
+            EXPECT_FALSE(button->IsPressed());
+            EXPECT_FALSE(ran()) << "released away";
+            test::ClickOn(control);
+            EXPECT_FALSE(button->IsPressed());
+            EXPECT_TRUE(ran()) << "released over the control";
+            window.hide();
+        }
+    };
+    PrintSettingsWindow settings;
+    expectRunsOnlyOver(settings, settings.prevButt, settings.prevButt_l, [&] {
+        const bool shown = settings.Panel3D1->isVisible();
+        settings.Panel3D1->hide();
+        return shown;
+    });
+    ResultsView view;
+    expectRunsOnlyOver(view, view.Command3D1, view.Command3D1_l, [&] { return !view.isVisible(); });
 }
 
 TEST_F(ReportWindowsTest, StoredFontThePrinterLacksLeavesThePrintersOwnInTheList) {
@@ -293,7 +331,7 @@ TEST_F(ReportWindowsTest, SizePanelShowsPrinterAndScreen) {
     PrintSettingsWindow window;
     window.show();
     EXPECT_FALSE(window.Panel3D1->isVisible());
-    window.prevButt->Click();
+    test::ClickOn(window.prevButt);
     EXPECT_TRUE(window.Panel3D1->isVisible());
     const QSize page = PrinterPageSize();
     EXPECT_GT(page.height(), page.width());

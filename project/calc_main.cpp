@@ -9,7 +9,6 @@
 
 #include "engine/text_util.h"
 #include "localisation/code_page.h"
-#include "localisation/language_tables.h"
 #include "project/calc_arguments.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
@@ -19,10 +18,8 @@
 #ifdef TERVALO_CALC_PDF
 #include "report/paint/results_page.h"
 #endif
-#include "shell/branding_file.h"
 #include "shell/language_session.h"
 #include "shell/run_settings.h"
-#include "shell/settings_file.h"
 
 namespace {
 
@@ -39,7 +36,7 @@ std::string Utf8(const std::string& text) {
 void ShowMessages(const WindowMessages& messages) {
     for (std::string text : messages) {
         for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-            text.replace(at, 2, "\n");
+            text.erase(at, 1);  // CR LF becomes LF
         std::cerr << "message: " << Utf8(text) << '\n';
     }
 }
@@ -54,17 +51,6 @@ char SystemDecimalSeparator() {
     }
     std::setlocale(LC_NUMERIC, "C");
     return separator;
-}
-
-// Tervalo's start-up without the steps that belong to its main window alone (the hand-over file is left for
-// Tervalo).
-void StartUp() {
-    StartupReadSettings();
-    Settings.LineBreak = "\r\n";
-    Settings.LabelSeparator = " :";
-    LoadLanguageTexts();
-    ReadBranding();
-    LoadInfoTexts(Settings.LanguageCode);
 }
 
 void OpenProjectWindow() {
@@ -211,7 +197,8 @@ int main(int argc, char** argv) {
     }
 
     const char separator = parse.options.decimalSeparator.value_or(SystemDecimalSeparator());
-    StartUp();
+    // Tervalo's start-up without the steps of its main window; the hand-over file is left for Tervalo.
+    StartupLoad(HandOverFile::LeaveUnread);
     Project().DecimalSeparator = separator;
     OpenProjectWindow();
 

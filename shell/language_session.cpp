@@ -27,14 +27,14 @@ std::optional<RefusalMessage> SwitchLanguage(const std::string& newCode, const L
     return std::nullopt;
 }
 
-void StartupLoad() {
+void StartupLoad(HandOverFile handOver) {
     StartupReadSettings();
     Settings.LineBreak = "\r\n";
     Settings.LabelSeparator = " :";
     LoadLanguageTexts();
     ReadBranding();
     LoadInfoTexts(Settings.LanguageCode);
-    ConsumeHandOverFile();
+    if (handOver == HandOverFile::Consume) ConsumeHandOverFile();
 }
 
 }  // namespace tervalo

@@ -29,8 +29,12 @@ struct LanguageSwitchSteps {
 // and yields the message to show.
 std::optional<RefusalMessage> SwitchLanguage(const std::string& newCode, const LanguageSwitchSteps& steps);
 
-// Start-up from the settings read to the hand-over file, the steps of the main window's load that need no window:
-// settings, line break and separator, language texts, branding, info texts, KELVData.dat.
-void StartupLoad();
+// What start-up does with the hand-over file KELVData.dat: Tervalo takes it over; a tool run beside Tervalo
+// (tervalo-calc) leaves it unread for Tervalo.
+enum class HandOverFile { Consume, LeaveUnread };
+
+// Start-up from the settings read to the hand-over file, the steps of the main window's load that need no
+// window: settings, line break and separator, language texts, branding, info texts, then KELVData.dat.
+void StartupLoad(HandOverFile handOver = HandOverFile::Consume);
 
 }  // namespace tervalo

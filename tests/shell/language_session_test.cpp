@@ -70,5 +70,31 @@ TEST_F(LanguageSession, SwitchRewritesTheProjectThenReloadsAndRefreshes) {
     EXPECT_TRUE(std::filesystem::exists("rechPar.dat")) << "every caption load checks the parameter file";
 }
 
+// Tervalo and tervalo-calc start the same way; only Tervalo takes over the hand-over file.
+TEST_F(LanguageSession, StartupLoadsTheTextsAndConsumesTheHandOverFileOnlyWhenAsked) {
+    const std::string handOver = "1,1,\"from the sister program\"\r\n";
+    const struct {
+        HandOverFile mode;
+        std::string fileAfter;
+        std::string handOverText;
+    } rows[] = {{HandOverFile::Consume, "0\r\n0\r\n", "from the sister program"},
+                {HandOverFile::LeaveUnread, handOver, ""}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.handOverText);
+        ResetRunSettings();
+        ResetLanguageTables();
+        WriteBytes("caption.ger", CaptionFile("G"));
+        WriteBytes("KELVData.dat", handOver);
+        StartupLoad(row.mode);
+        EXPECT_EQ(Settings.LanguageCode, "GER") << "the default without kparam.dat";
+        EXPECT_EQ(Settings.LineBreak, "\r\n");
+        EXPECT_EQ(Settings.LabelSeparator, " :");
+        EXPECT_EQ(Caption(1), "G1");
+        EXPECT_EQ(InfoText(1), "Info");
+        EXPECT_EQ(ReadBytes("KELVData.dat"), row.fileAfter);
+        EXPECT_EQ(Settings.HandOverText, row.handOverText);
+    }
+}
+
 }  // namespace
 }  // namespace tervalo

@@ -16,8 +16,8 @@ bool IsLeftButton(QEvent* event) {
 
 }  // namespace
 
-CommandPicture::CommandPicture(PressLook look, QSize boxSize, QWidget* parent, ReleaseRule rule)
-    : QWidget(parent), look_(look), rule_(rule), boxSize_(boxSize) {
+CommandPicture::CommandPicture(PressLook look, QSize boxSize, QWidget* parent)
+    : QWidget(parent), look_(look), boxSize_(boxSize) {
     setFixedSize(boxSize);
     setCursor(Qt::PointingHandCursor);
 }
@@ -59,7 +59,7 @@ void CommandPicture::mousePressEvent(QMouseEvent* event) {
 }
 
 void CommandPicture::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) Release(this, event->position());
+    if (event->button() == Qt::LeftButton) Release();
 }
 
 bool CommandPicture::eventFilter(QObject* watched, QEvent* event) {
@@ -68,7 +68,7 @@ bool CommandPicture::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (event->type() == QEvent::MouseButtonRelease && IsLeftButton(event)) {
-        Release(qobject_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)->position());
+        Release();
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -80,12 +80,10 @@ void CommandPicture::Press() {
     update();
 }
 
-void CommandPicture::Release(const QWidget* control, QPointF at) {
+void CommandPicture::Release() {
     if (!pressed_) return;
     pressed_ = false;
     update();
-    if (rule_ == ReleaseRule::OverPressedControl && control && !control->rect().contains(at.toPoint()))
-        return;
     emit Released();
 }
 

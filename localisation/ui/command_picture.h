@@ -14,12 +14,8 @@ class CommandPicture : public QWidget {
 
   public:
     enum class PressLook { Sunken, Raised };
-    // Where the release runs the command: wherever the mouse is then, or only over the control that was
-    // pressed (the button or its twin), so that moving away before letting go takes the command back.
-    enum class ReleaseRule { Anywhere, OverPressedControl };
 
-    CommandPicture(PressLook look, QSize boxSize, QWidget* parent = nullptr,
-                   ReleaseRule rule = ReleaseRule::Anywhere);
+    CommandPicture(PressLook look, QSize boxSize, QWidget* parent = nullptr);
 
     // A null picture leaves the box empty; the button still works.
     void SetPicture(const QPixmap& picture);
@@ -46,11 +42,9 @@ class CommandPicture : public QWidget {
 
   private:
     void Press();
-    // `control` is the button or the twin that received the release, `at` the position in it.
-    void Release(const QWidget* control, QPointF at);
+    void Release();
 
     PressLook look_;
-    ReleaseRule rule_;
     QSize boxSize_;
     QPixmap picture_;
     bool pressed_ = false;

@@ -37,8 +37,7 @@ constexpr double kButtonTwips = 600;
 
 CommandPicture* Button(const QString& name, QWidget* parent) {
     auto* button = new CommandPicture(CommandPicture::PressLook::Sunken,
-                                      TwipsScale::Of(parent).Pixels(kButtonTwips, kButtonTwips), parent,
-                                      CommandPicture::ReleaseRule::OverPressedControl);
+                                      TwipsScale::Of(parent).Pixels(kButtonTwips, kButtonTwips), parent);
     button->setObjectName(name);
     return button;
 }

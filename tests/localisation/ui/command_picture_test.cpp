@@ -59,32 +59,14 @@ TEST_F(CommandPictureTest, ReleaseWithoutPressRightButtonAndDisabledButtonRunNot
     EXPECT_EQ(commands_, 1);
 }
 
-TEST_F(CommandPictureTest, ReleaseAwayRunsTheCommandOnlyUnderTheAnywhereRule) {
-    const struct {
-        CommandPicture::ReleaseRule rule;
-        int commandsAfterReleaseAway;
-    } rows[] = {{CommandPicture::ReleaseRule::Anywhere, 1},
-                {CommandPicture::ReleaseRule::OverPressedControl, 0}};
-    for (const auto& row : rows) {
-        QWidget window;
-        auto* button =
-            new CommandPicture(CommandPicture::PressLook::Sunken, QSize(40, 40), &window, row.rule);
-        auto* twin = new QLabel(QStringLiteral("Print"), &window);
-        twin->move(0, 50);
-        button->AddTwin(twin);
-        int commands = 0;
-        QObject::connect(button, &CommandPicture::Released, [&commands] { ++commands; });
-        window.show();
-        for (QWidget* control : {static_cast<QWidget*>(button), static_cast<QWidget*>(twin)}) {
-            SCOPED_TRACE(control == button ? "button" : "twin");
-            commands = 0;
-            QTest::mousePress(control, Qt::LeftButton);
-            QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(control->width() + 100, 2));
-            EXPECT_FALSE(button->IsPressed()) << "the look comes back either way";
-            EXPECT_EQ(commands, row.commandsAfterReleaseAway);
-            test::ClickOn(control);
-            EXPECT_EQ(commands, row.commandsAfterReleaseAway + 1) << "released over the control";
-        }
+TEST_F(CommandPictureTest, ReleaseRunsTheCommandWhereverTheMouseIsLetGo) {
+    for (QWidget* control : {static_cast<QWidget*>(button_), static_cast<QWidget*>(twin_)}) {
+        SCOPED_TRACE(control == button_ ? "button" : "twin");
+        commands_ = 0;
+        QTest::mousePress(control, Qt::LeftButton);
+        QTest::mouseRelease(control, Qt::LeftButton, {}, QPoint(control->width() + 100, 2));
+        EXPECT_FALSE(button_->IsPressed()) << "the flat look comes back";
+        EXPECT_EQ(commands_, 1);
     }
 }
 

@@ -18,9 +18,9 @@ constexpr long kLastRecord = 60;
 std::filesystem::path ParameterFilePath() {
     const std::string& directory = Settings.ParameterDirectory;
     if (directory.empty()) return kParameterFileName;
-    // A drive root such as "D:\": there are no drives here, so every root lies in the configured place.
-    if (directory.size() >= 2 && directory[1] == ':')
-        return std::filesystem::path(Settings.DriveRootDirectory) / kParameterFileName;
+    // A drive root such as "D:\" names no place on a system without drive letters: the family's parameter
+    // file then stays in the program directory rather than at the root of the file system.
+    if (directory.size() >= 2 && directory[1] == ':') return kParameterFileName;
     return std::filesystem::path(directory) / kParameterFileName;
 }
 

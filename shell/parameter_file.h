@@ -9,7 +9,8 @@ namespace tervalo {
 
 inline constexpr const char* kParameterFileName = "rechPar.dat";
 
-// Where rechPar.dat is looked for: the current directory while ParameterDirectory is empty, else that drive root.
+// Where rechPar.dat is looked for: the current directory while ParameterDirectory is empty or a drive root
+// (drive letters exist only on Windows), else in ParameterDirectory.
 std::filesystem::path ParameterFilePath();
 
 // Keeps records 30 to 60 equal to `currentDirectory` followed by six blanks, cut into 3-character records (93

@@ -44,8 +44,6 @@ struct RunSettings {
     bool WelcomeShown = false;
     std::string HandOverText;              // KELVData.dat field 3, kept for the run
     CarriedSettings carried;
-    // Where a drive root of ParameterDirectory lies on this system (drives exist only on Windows).
-    std::string DriveRootDirectory = "/";
 };
 
 extern RunSettings Settings;

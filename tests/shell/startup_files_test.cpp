@@ -83,14 +83,17 @@ TEST_F(StartupFiles, ParameterFileWithADirectoryOfNinetyThreeOrMoreCharacters) {
     EXPECT_NE(std::filesystem::last_write_time("rechPar.dat"), stamp) << "never matches: rewritten at every start";
 }
 
-TEST_F(StartupFiles, ParameterFileLivesInTheDriveRootAfterAFullRead) {
-    std::filesystem::create_directory("driveD");
-    Settings.DriveRootDirectory = (dir_.path() / "driveD").string();
+TEST_F(StartupFiles, ParameterFileStaysInTheProgramDirectoryForADriveRoot) {
+    EXPECT_EQ(ParameterFilePath(), "rechPar.dat") << "empty ParameterDirectory: the current directory";
+    for (const char* root : {"C:\\", "D:\\"}) {
+        Settings.ParameterDirectory = root;
+        EXPECT_EQ(ParameterFilePath(), "rechPar.dat") << root << " is no place on this system";
+    }
+    std::filesystem::create_directory("shared");
+    Settings.ParameterDirectory = (dir_.path() / "shared").string() + "/";
     CheckParameterFile("/here");
-    EXPECT_TRUE(std::filesystem::exists("rechPar.dat")) << "empty ParameterDirectory: the current directory";
-    Settings.ParameterDirectory = "D:\\";
-    CheckParameterFile("/here");
-    EXPECT_TRUE(std::filesystem::exists("driveD/rechPar.dat"));
+    EXPECT_TRUE(std::filesystem::exists("shared/rechPar.dat"));
+    EXPECT_FALSE(std::filesystem::exists("rechPar.dat"));
 }
 
 // Encodes a text as the branding file does: one record per character, its code plus the shift.

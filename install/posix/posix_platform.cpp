@@ -22,6 +22,10 @@ namespace {
 
 // The Tervalo executable as it is built here.
 constexpr std::string_view kProgramFile = "tervalo";
+// The programs of the distribution, the installer among them. They are taken by name as well, because a
+// distribution on a medium that drops run bits (a FAT stick mounted with "showexec", a zip archive) would
+// otherwise be installed without its program while the shortcuts point at it.
+constexpr std::string_view kDistributionPrograms[] = {kProgramFile, "tervalo-calc", "install"};
 
 std::optional<std::string> PasswordEntryField(bool wantName) {
     std::vector<char> buffer(16384);
@@ -129,8 +133,12 @@ std::string PosixPlatform::ProgramFileName() {
 }
 
 bool PosixPlatform::IsProgramFile(const std::filesystem::path& file) {
+    const std::string name = file.filename().string();
+    std::error_code ignored;
+    for (const std::string_view program : kDistributionPrograms)
+        if (name == program) return std::filesystem::is_regular_file(file, ignored);
     // Executables here carry no extension; a point in the name marks a data file with stray run bits.
-    if (file.filename().string().find('.') != std::string::npos) return false;
+    if (name.find('.') != std::string::npos) return false;
     struct stat status {};
     return stat(file.c_str(), &status) == 0 && S_ISREG(status.st_mode) && (status.st_mode & S_IXUSR) != 0;
 }

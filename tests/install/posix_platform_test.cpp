@@ -146,14 +146,30 @@ TEST(PosixPlatform, ShortcutNamesAndProgramFiles) {
     EXPECT_EQ(platform.ShortcutFileName("Tervalo 2.12.LNK"), "Tervalo 2.12.desktop");
     EXPECT_EQ(platform.ProgramFileName(), "tervalo");
 
-    test::WriteFiles(temp.path(), {"tervalo", "R22.DAT", "notes"});
-    fs::permissions(temp.path() / "tervalo", fs::perms::owner_exec, fs::perm_options::add);
-    fs::permissions(temp.path() / "R22.DAT", fs::perms::owner_exec, fs::perm_options::add);
-    fs::create_directory(temp.path() / "bin");
-    EXPECT_TRUE(platform.IsProgramFile(temp.path() / "tervalo"));
-    EXPECT_FALSE(platform.IsProgramFile(temp.path() / "R22.DAT"));
-    EXPECT_FALSE(platform.IsProgramFile(temp.path() / "notes"));
+    struct Row {
+        const char* name;
+        bool runnable;
+        bool program;
+    };
+    const Row rows[] = {
+        {"tervalo", true, true},
+        // The distribution's programs count by name even when their medium dropped the run bits.
+        {"tervalo-calc", false, true},
+        {"install", false, true},
+        {"helper", true, true},
+        {"R22.DAT", true, false},
+        {"notes", false, false},
+        {"Tervalo", false, false},
+    };
+    for (const Row& row : rows) {
+        test::WriteFiles(temp.path(), {row.name});
+        if (row.runnable)
+            fs::permissions(temp.path() / row.name, fs::perms::owner_exec, fs::perm_options::add);
+        EXPECT_EQ(platform.IsProgramFile(temp.path() / row.name), row.program) << row.name;
+    }
+    fs::create_directories(temp.path() / "bin" / "tervalo");
     EXPECT_FALSE(platform.IsProgramFile(temp.path() / "bin"));
+    EXPECT_FALSE(platform.IsProgramFile(temp.path() / "bin" / "tervalo"));
 }
 
 TEST(PosixPlatform, ReadOnlyAttribute) {

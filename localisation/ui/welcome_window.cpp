@@ -11,7 +11,6 @@
 #include "engine/dialog_mode.h"
 #include "engine/file_access.h"
 #include "engine/text_record.h"
-#include "engine/text_util.h"
 #include "localisation/language_tables.h"
 #include "localisation/ui/command_picture.h"
 #include "localisation/ui/message_box.h"
@@ -223,8 +222,9 @@ QWidget* Begruess::BuildComponentStrip() {
 void Begruess::SelectStoredLanguage() {
     const StoredChoice stored = ReadStoredChoice();
     if (stored.welcomeOption) Settings.carried.welcomeOption = *stored.welcomeOption;
-    // Without a settings file the language of this run stands for the stored one.
-    const std::string code = UpperAscii(TrimBlanks(stored.languageCode.value_or(Settings.LanguageCode)));
+    // Without a settings file the language of this run stands for the stored one. The code must equal an
+    // option's code as it stands; "ger" or " GER" selects nothing, and confirming then refuses the empty choice.
+    const std::string code = stored.languageCode.value_or(Settings.LanguageCode);
     for (const Option& option : options_) {
         if (option.code == code) option.button->setChecked(true);
     }

@@ -73,20 +73,26 @@ TEST_F(WelcomeWindow, SelectsTheStoredLanguageAndReadsTheWelcomeField) {
 }
 
 TEST_F(WelcomeWindow, AStoredCodeOfNoOptionLeavesNoneSelectedAndConfirmingRefusesIt) {
-    WriteBytes("kparam.dat", SettingsFile("XYZ"));
-    const std::string before = ReadBytes("kparam.dat");
-    Begruess window;
-    for (const char* name : kOptionNames) EXPECT_FALSE(Option(window, name)->isChecked()) << name;
+    WriteBytes("Caption.GER", test::NumberedItems("G", 273));
+    // Codes are compared as they stand: neither letter case nor blanks inside the quotes are forgiven.
+    for (const char* stored : {"XYZ", "ger", " GER"}) {
+        SCOPED_TRACE(stored);
+        messages_.shown.clear();
+        WriteBytes("kparam.dat", SettingsFile(stored));
+        const std::string before = ReadBytes("kparam.dat");
+        Begruess window;
+        for (const char* name : kOptionNames) EXPECT_FALSE(Option(window, name)->isChecked()) << name;
 
-    window.show();
-    window.close();
-    ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_EQ(messages_.shown[0].kind, MessageKind::Exclamation);
-    EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Quelmo"));
-    EXPECT_EQ(messages_.shown[0].text, QStringLiteral("E91 E157"));
-    EXPECT_EQ(Settings.LanguageCode, "XYZ") << "the stored language stays";
-    EXPECT_EQ(ReadBytes("kparam.dat"), before) << "the settings file is not written";
-    EXPECT_FALSE(window.isVisible());
+        window.show();
+        window.close();
+        ASSERT_EQ(messages_.shown.size(), 1u);
+        EXPECT_EQ(messages_.shown[0].kind, MessageKind::Exclamation);
+        EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Quelmo"));
+        EXPECT_EQ(messages_.shown[0].text, QStringLiteral("E91 E157"));
+        EXPECT_EQ(Settings.LanguageCode, stored) << "the stored language stays";
+        EXPECT_EQ(ReadBytes("kparam.dat"), before) << "the settings file is not written";
+        EXPECT_FALSE(window.isVisible());
+    }
 }
 
 TEST_F(WelcomeWindow, AnOptionClickTakesEffectAtOnce) {

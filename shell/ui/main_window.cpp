@@ -202,6 +202,17 @@ void Start::BuildForm() {
     text2_ = new QPlainTextEdit(pn4_);
     text2_->setObjectName(QStringLiteral("Text2"));
 
+    // Labels at the right edge, below the information strip.
+    label11_ = new QLabel(form_);
+    label11_->setObjectName(QStringLiteral("Label11"));
+    label11_->move(0, twips.Pixels(notesTop));
+    label12_ = new QLabel(form_);
+    label12_->setObjectName(QStringLiteral("Label12"));
+    label12_->move(0, twips.Pixels(notesTop));
+    label8_ = new QLabel(form_);
+    label8_->setObjectName(QStringLiteral("Label8"));
+    label8_->move(0, twips.Pixels(notesTop + 300));
+
     pic1_ = AddPicture("Pic1", "pic1.bmp");
     pic6_ = AddPicture("pic6", "pic6.bmp");
     pic5_ = AddPicture("pic5", "pic5.bmp");
@@ -330,6 +341,11 @@ void Start::ArrangeForSize() {
     place(pic3_, w - tw(pic3_) - tw(pic6_) - 500, h - th(pic3_) - kBottomSpace);
     place(pic2_, w - tw(pic2_) - 200, twips.Twips(pic2_->y()));
     place(pic6_, w - tw(pic6_) - 200, h - th(pic6_) - kBottomSpace);
+    label11_->clear();
+    label8_->clear();
+    place(label11_, w - tw(label11_) - 100, twips.Twips(label11_->y()));
+    place(label8_, w - tw(label8_) - 100, twips.Twips(label8_->y()));
+    place(label12_, w - tw(label11_) - tw(label12_) - 100, twips.Twips(label12_->y()));
 }
 
 void Start::closeEvent(QCloseEvent* event) {

@@ -97,6 +97,9 @@ class Start : public QMainWindow {
     QLabel* pic3_ = nullptr;
     QLabel* pic5_ = nullptr;
     QLabel* pic6_ = nullptr;
+    QLabel* label8_ = nullptr;   // emptied at every resize, kept at the right edge
+    QLabel* label11_ = nullptr;  // emptied at every resize, kept at the right edge
+    QLabel* label12_ = nullptr;  // left of Label11
     QMenu* languageMenu_ = nullptr;
     QMenu* vorGabMenu_ = nullptr;
     QAction* projNix_ = nullptr;

@@ -12,6 +12,7 @@
 #include "help/help_file.h"
 #include "localisation/language_tables.h"
 #include "localisation/ui/command_picture.h"
+#include "localisation/ui/twips.h"
 #include "localisation/ui/window_test_support.h"
 #include "shell/run_settings.h"
 
@@ -226,6 +227,56 @@ TEST_F(MainWindow, HelpButtonUsesTheLastTopicAndTheHelpMenuSetsTheProductTopic) 
     test::WhenModalOpens(readBox);
     test::ClickOn(Child<QLabel>("Command3D1_l"));
     EXPECT_EQ(text, QStringLiteral("Help for Quelmo")) << "the topic outlives the box";
+}
+
+TEST_F(MainWindow, EveryResizeKeepsThePicturesAndLabelsAtTheirEdges) {
+    const struct {
+        const char* file;
+        int width, height;
+    } pictures[] = {{"pic1.bmp", 40, 20}, {"pic2.bmp", 30, 50}, {"pic3.bmp", 60, 25},
+                    {"pic5.bmp", 35, 16}, {"pic6.bmp", 45, 30}};
+    for (const auto& picture : pictures) {
+        QImage image(picture.width, picture.height, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        ASSERT_TRUE(image.save(QString::fromLatin1(picture.file), "BMP")) << picture.file;
+    }
+    Window().show();
+    Window().resize(900, 640);
+    QApplication::processEvents();
+
+    const TwipsScale twips = TwipsScale::Of(&Window());
+    const double w = twips.Twips(Window().centralWidget()->width());
+    const double h = twips.Twips(Window().centralWidget()->height());
+    const auto tw = [&](const char* name) { return twips.Twips(Child<QWidget>(name)->width()); };
+    const auto th = [&](const char* name) { return twips.Twips(Child<QWidget>(name)->height()); };
+    const bool tallScreen = TwipsScale::ScreenHeightTwips(&Window()) > 8900;
+    constexpr double kKept = -1;  // the rule leaves this coordinate alone
+    const struct {
+        const char* name;
+        double left, top;
+    } rows[] = {
+        {"InfoG", (w - tw("InfoG")) / 2, tallScreen ? (h - th("InfoG")) / 2.5 : kKept},
+        {"Pic1", kKept, h - th("Pic1") - 1200},
+        {"pic5", kKept, h - th("pic5") - th("Pic1") - 1200},
+        {"pic3", w - tw("pic3") - tw("pic6") - 500, h - th("pic3") - 1200},
+        {"pic2", w - tw("pic2") - 200, kKept},
+        {"pic6", w - tw("pic6") - 200, h - th("pic6") - 1200},
+        {"Label11", w - tw("Label11") - 100, kKept},
+        {"Label8", w - tw("Label8") - 100, kKept},
+        {"Label12", w - tw("Label11") - tw("Label12") - 100, kKept},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QWidget* widget = Child<QWidget>(row.name);
+        if (row.left != kKept) {
+            EXPECT_EQ(widget->x(), twips.Pixels(row.left));
+        }
+        if (row.top != kKept) {
+            EXPECT_EQ(widget->y(), twips.Pixels(row.top));
+        }
+    }
+    EXPECT_EQ(Label("Label11"), QString());
+    EXPECT_EQ(Label("Label8"), QString());
 }
 
 TEST_F(MainWindow, InfoBoxFromTheAboutFileOrNeutralTextsWithoutIt) {

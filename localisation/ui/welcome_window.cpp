@@ -223,7 +223,8 @@ void Begruess::SelectStoredLanguage() {
     const StoredChoice stored = ReadStoredChoice();
     if (stored.welcomeOption) Settings.carried.welcomeOption = *stored.welcomeOption;
     // Without a settings file the language of this run stands for the stored one. The code must equal an
-    // option's code as it stands; "ger" or " GER" selects nothing, and confirming then refuses the empty choice.
+    // option's code as it stands; "ger" or " GER" selects nothing, and confirming then refuses the empty
+    // choice.
     const std::string code = stored.languageCode.value_or(Settings.LanguageCode);
     for (const Option& option : options_) {
         if (option.code == code) option.button->setChecked(true);

@@ -233,8 +233,11 @@ TEST_F(MainWindow, EveryResizeKeepsThePicturesAndLabelsAtTheirEdges) {
     const struct {
         const char* file;
         int width, height;
-    } pictures[] = {{"pic1.bmp", 40, 20}, {"pic2.bmp", 30, 50}, {"pic3.bmp", 60, 25},
-                    {"pic5.bmp", 35, 16}, {"pic6.bmp", 45, 30}};
+    } pictures[] = {{"pic1.bmp", 40, 20},
+                    {"pic2.bmp", 30, 50},
+                    {"pic3.bmp", 60, 25},
+                    {"pic5.bmp", 35, 16},
+                    {"pic6.bmp", 45, 30}};
     for (const auto& picture : pictures) {
         QImage image(picture.width, picture.height, QImage::Format_RGB32);
         image.fill(Qt::darkGreen);

@@ -1,5 +1,6 @@
 #include "engine/number_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -138,19 +139,20 @@ std::string GeneralNumberText(double value, char decimalSeparator) {
     if (!std::isfinite(value)) return "0";
     if (value == 0) return "0";
     char buffer[64];
-    const double magnitude = std::fabs(value);
+    // The decimal exponent of the value rounded to 15 significant digits. (log10 would not do: for a value
+    // just below a power of ten, such as 999.9999999999994, it rounds up to the power and costs a digit.)
+    const auto rounded =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const char* exponentText = std::find(buffer, rounded.ptr, 'e') + 1;
+    if (*exponentText == '+') ++exponentText;
+    int exponent = 0;
+    std::from_chars(exponentText, rounded.ptr, exponent);
     // Ordinary magnitudes are written out in full; only extreme ones take an exponent. to_chars writes as
     // printf does in the C locale, whatever locale the windowing toolkit has set (a German one writes ",").
-    std::to_chars_result written{};
-    if (magnitude >= 1e15 || magnitude < 1e-15)
-        written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    else {
-        const int integerDigits = magnitude >= 1 ? static_cast<int>(std::floor(std::log10(magnitude))) + 1 : 0;
-        int decimals = 15 - integerDigits;
-        if (magnitude < 1) decimals = 15 - static_cast<int>(std::floor(std::log10(magnitude))) - 1;
-        if (decimals < 0) decimals = 0;
-        written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    }
+    std::to_chars_result written = rounded;
+    if (exponent < 15 && exponent >= -15)
+        written =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 14 - exponent);
     std::string text(buffer, written.ptr);
     for (char& c : text)
         if (c == 'e') c = 'E';

@@ -52,6 +52,21 @@ TEST(PointFormat, LeadingBlankForZeroAndPositive) {
     EXPECT_EQ(PointFormat(17181.818181818182), " 17181.8181818182");
 }
 
+TEST(PointFormat, FifteenDigitsJustBelowAPowerOfTen) {
+    struct Row {
+        double value;
+        const char* text;
+    };
+    const Row rows[] = {
+        {999.9999999999994, " 999.999999999999"},  // log10 of it is exactly 3
+        {999.9999999999996, " 1000"},              // rounds up to the power at 15 digits
+        {99999999999999.94, " 99999999999999.9"},
+        {9.999999999999994e-7, " 0.000000999999999999999"},
+        {999999999999999.6, " 1E+15"},  // rounds up to 16 digits: the exponent form
+    };
+    for (const Row& row : rows) EXPECT_EQ(PointFormat(row.value), row.text) << row.value;
+}
+
 TEST(LocaleFormat, UsesTheGivenSeparatorWithoutLeadingBlank) {
     EXPECT_EQ(LocaleFormat(3.45, ','), "3,45");
     EXPECT_EQ(LocaleFormat(3.45, '.'), "3.45");

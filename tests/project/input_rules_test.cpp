@@ -1,5 +1,6 @@
 #include "project/input_rules.h"
 
+#include "project/project_lists.h"
 #include "project_fixture.h"
 
 namespace tervalo {
@@ -11,6 +12,29 @@ class InputRules : public test::ProjectFixture {
   protected:
     ProjectRecord& r = Project();
 };
+
+TEST_F(InputRules, EveryListHoldsItsEntriesInWindowOrder) {
+    using Entries = std::vector<std::string>;
+    const std::pair<ProjectList, Entries> rows[] = {
+        {ProjectList::AnwendBereich, {hp(2), hp(3), hp(4), hp(5), hp(52), hp(6), hp(7)}},
+        {ProjectList::WartungI, {hp(43), hp(44), hp(45)}},
+        {ProjectList::Klimazone, {hp(46), hp(47), hp(48), hp(49)}},
+        {ProjectList::Bereitstell, {hp(8), hp(9), hp(10)}},
+        {ProjectList::VFlsize, {hp(18), hp(20), "hp19, hp8", "hp19, hp9", "hp19, hp10"}},
+        {ProjectList::Leitungsdimension, {hp(8), hp(9), hp(10)}},
+        {ProjectList::Verdichterbauart, {hp(32), hp(33), "c88"}},
+        {ProjectList::HausTyp, {hp(36), hp(37), "hp38 1973", "hp38 1982", hp(39), hp(40)}},
+        {ProjectList::AmbientT, {hp(43), hp(44), hp(45)}},
+        {ProjectList::HeizArt, {hp(21), hp(22), hp(55), hp(56)}},
+        {ProjectList::KesselWirk, {hp(14), hp(15), hp(16), hp(17)}},
+        {ProjectList::Tempbereich, {}},
+    };
+    FillLists(r);
+    for (const auto& [list, entries] : rows) {
+        SCOPED_TRACE(static_cast<int>(list));
+        EXPECT_EQ(r.lists[static_cast<std::size_t>(list)], entries);
+    }
+}
 
 TEST_F(InputRules, OperatingPointFromApplicationClimateAndAmbient) {
     struct Row {

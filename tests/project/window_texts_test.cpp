@@ -42,8 +42,19 @@ TEST_F(WindowTexts, CaptionsOfLabelsAndButtons) {
         {"Panel3D2", "hp33"},
         {"Label14", "hp11 :"},
         {"Label30", "m\xB2"},
+        {"Label19", "hp26 :"},
+        {"Label15", "hp12 :"},
         {"Label9", "hp13 :"},
+        {"Label23", "hp25 :"},
         {"Label1", "hp31 hp33 :"},
+        {"Panel3D5", "hp32"},
+        {"Label34", "hp41 :"},
+        {"Label35", "hp42 :"},
+        {"Label2", "hp29 :"},
+        {"Label41", "hp34 :"},
+        {"Label45", "hp35 :"},
+        {"Label20", "hp28 :"},
+        {"Label17", "hp23 :"},
         {"Pn45_L", "c14"},
         {"Label22", "c84 :"},
         {"Label32", "c84 :"},
@@ -56,24 +67,39 @@ TEST_F(WindowTexts, CaptionsOfLabelsAndButtons) {
         {"Label12",
          "\xB0"
          "C"},
+        {"Label13",
+         "\xB0"
+         "C"},
         {"Label28",
          "\xB0"
          "C"},
+        {"Label16", "hp22 :"},
+        {"Label18", "hp24 :"},
+        {"Label33", "c12 :"},
+        {"Pn44_L", "c13"},
         {"MittTo", "hp51 c171 c40"},
         {"tslPN", "c171 c68 :"},
         {"Rechbutt_l", "c81"},
         {"Printbutt_L", "c76"},
         {"Command3D3_l", "c21"},
+        {"Command3D2_l", "c35"},
         {"Abbbutt_l", "c35"},
+        {"Command3D4_L", "hp34"},
         {"Panel3D6", "hp34"},
+        {"Label50", "hp21 :"},
+        {"Label51", "hp22 :"},
         {"Label52", "hp55 :"},
+        {"Label53", "hp56 :"},
+        {"Label60", "EUR/l"},
         {"Label61", "EUR/m\xB3"},
+        {"Label62", "EUR/kg"},
         {"Label63", "EUR/kWh"},
     };
     for (const auto& [control, text] : rows) {
         SCOPED_TRACE(control);
         EXPECT_EQ(CaptionOf(control), text);
     }
+    EXPECT_EQ(ProjectWindowCaptions().size(), std::size(rows)) << "every caption of the window, no other";
 
     Settings.LabelSeparator = ":";
     Settings.CurrencyCode = "CHF";

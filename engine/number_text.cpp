@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/text_util.h"
+
 namespace tervalo {
 
 std::string TemperatureUnitLabel;
@@ -115,15 +117,10 @@ double LeadingNumber(std::string_view text) {
 double ParseNumberText(std::string& text) {
     const auto posDot = text.find('.');
     const auto posComma = text.find(',');
-    const auto LeftTrimmed = [](std::string_view s) {
-        const auto first = s.find_first_not_of(' ');
-        return first == std::string_view::npos ? std::string() : std::string(s.substr(first));
-    };
-
     double value = 0;
     if (posComma != std::string::npos && posDot == std::string::npos) {
-        const std::string left = LeftTrimmed(std::string_view(text).substr(0, posComma));
-        const std::string right = LeftTrimmed(std::string_view(text).substr(posComma + 1));
+        const std::string left = TrimLeadingBlanks(std::string_view(text).substr(0, posComma));
+        const std::string right = TrimLeadingBlanks(std::string_view(text).substr(posComma + 1));
         text = left + "." + right;
     }
     value = LeadingNumber(text);

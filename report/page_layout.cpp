@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "engine/text_util.h"
 #include "report/results_file.h"
 
 namespace tervalo {
@@ -10,15 +11,10 @@ namespace {
 
 using G = PageGeometry;
 
-std::string DropLeadingBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string() : std::string(text.substr(first));
-}
-
 // A line end inside a printed text has no visible effect: trailing ones go, inner ones become blanks.
 std::string PrintableText(std::string_view text) {
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.remove_suffix(1);
-    std::string printable = DropLeadingBlanks(text);
+    std::string printable = TrimLeadingBlanks(text);
     for (char& c : printable)
         if (c == '\r' || c == '\n' || c == '\t') c = ' ';
     return printable;

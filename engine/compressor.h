@@ -13,7 +13,7 @@ namespace tervalo {
 //   pSuction bar, pDischarge bar, tSuction K. With pDischarge below pSuction or pSuction of 0 the result is
 //   TCond + the condensing-temperature term.
 double DischargeTemperature(double pSuction, double pDischarge, double tSuction, double n,
-                            const CycleStateRecord& state = CycleState);
+                            const CycleStateRecord& state);
 
 // Compressor input power, kW, from the mass flow and the enthalpy rise between inlet and outlet, with a
 // factor that falls from 1 at 0 kW to 0.95 at 100 kW and stays there, and 1.06 on every size. Uses
@@ -21,7 +21,12 @@ double DischargeTemperature(double pSuction, double pDischarge, double tSuction,
 //   pSuction bar, pDischarge bar, tEvap K, tCond K, massFlow kg/s, tSuction °C, hVapourCond kJ/kg,
 //   hVapourEvap kJ/kg.
 double CompressorPower(double pSuction, double pDischarge, double tEvap, double tCond, double massFlow,
-                       double tSuction, double hVapourCond, double hVapourEvap,
-                       const CycleStateRecord& state = CycleState);
+                       double tSuction, double hVapourCond, double hVapourEvap, const CycleStateRecord& state);
+
+// The same with the discharge temperature already known (K): the cycle run gives it for its own pressures,
+// suction temperature and state, which is what CompressorPower would compute again.
+double CompressorPowerAtDischarge(double tDischarge, double tEvap, double tCond, double massFlow,
+                                  double tSuction, double hVapourCond, double hVapourEvap,
+                                  const CycleStateRecord& state);
 
 }  // namespace tervalo

@@ -1,7 +1,7 @@
 #pragma once
 
-// The state points of the last refrigeration-cycle run, shared by the cycle, the vapour correlations, the
-// compressor model and the design-point calculation that reads the results.
+// The state points of one refrigeration-cycle run, as the cycle, the vapour correlations, the compressor model
+// and the design-point calculation hand them to each other.
 
 namespace tervalo {
 
@@ -18,19 +18,12 @@ struct CycleStateRecord {
     double cpLiquid = 0;             // liquid heat capacity over the 5 K below TCond, kJ/(kg·K)
     double dpdTEvap = 0;             // rise of the dew pressure over 1 K above the evaporating state, bar/K
     double dpdTRatio = 0;            // rise of the dew pressure over 1 K above TCond, divided by dpdTEvap
-    double cpVapourEvap = 0;         // vapour heat capacity at TEvap + Superheat, kJ/(kg·K)
+    double cpVapourEvap = 0;         // vapour heat capacity at TEvap + superheat, kJ/(kg·K)
     double cpVapourSuction = 0;      // vapour heat capacity at the compressor inlet, kJ/(kg·K)
     double cpVapourDischarge = 0;    // vapour heat capacity at the compressor outlet, kJ/(kg·K)
     double CompressionExponent = 0;  // exponent of the pressure ratio in the compressor model
+
+    bool operator==(const CycleStateRecord&) const = default;
 };
-
-// The run's one cycle state, overwritten by every cycle run.
-extern CycleStateRecord CycleState;
-
-// Superheat at the evaporator outlet, K; set by the caller before a cycle run.
-extern double Superheat;
-
-// Zeroes CycleState and Superheat, their values at program start.
-void ResetCycleState();
 
 }  // namespace tervalo

@@ -10,8 +10,6 @@
 
 namespace tervalo {
 
-std::string TemperatureUnitLabel;
-
 namespace {
 
 bool IsIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
@@ -166,7 +164,5 @@ std::string PointFormat(double value) {
 }
 
 std::string LocaleFormat(double value, char decimalSeparator) { return GeneralNumberText(value, decimalSeparator); }
-
-void SetUnitLabels() { TemperatureUnitLabel = std::string("\xB0") + "C"; }
 
 }  // namespace tervalo

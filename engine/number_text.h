@@ -30,7 +30,7 @@ std::string LocaleFormat(double value, char decimalSeparator);
 std::string GeneralNumberText(double value, char decimalSeparator);
 
 // The temperature unit shown after temperatures: "°C" with the degree sign as the code-page byte B0.
-extern std::string TemperatureUnitLabel;
-void SetUnitLabels();
+inline constexpr std::string_view TemperatureUnitLabel = "\xB0"
+                                                         "C";
 
 }  // namespace tervalo

@@ -4,10 +4,6 @@
 
 namespace tervalo {
 
-std::string RefrigerantName;
-int TMin = 0;
-int TMax = 0;
-
 namespace {
 
 constexpr std::array<RefrigerantCatalogueEntry, 40> kCatalogue{{
@@ -132,18 +128,9 @@ std::optional<TemperatureLimits> ApplicationLimitsOf(std::string_view name) {
     return std::nullopt;
 }
 
-void RefreshApplicationLimits() {
-    TMax = 65;
-    if (const auto limits = ApplicationLimitsOf(RefrigerantName)) {
-        TMin = limits->tMin;
-        TMax = limits->tMax;
-    }
-}
-
-void ResetRefrigerantSelection() {
-    RefrigerantName.clear();
-    TMin = 0;
-    TMax = 0;
+TemperatureLimits RefreshApplicationLimits(std::string_view name, TemperatureLimits previous) {
+    if (const auto limits = ApplicationLimitsOf(name)) return *limits;
+    return {previous.tMin, 65};
 }
 
 }  // namespace tervalo

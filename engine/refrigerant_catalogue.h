@@ -5,13 +5,9 @@
 
 #include <optional>
 #include <span>
-#include <string>
 #include <string_view>
 
 namespace tervalo {
-
-// The project's refrigerant. Compared exactly everywhere: case-sensitive, no trimming.
-extern std::string RefrigerantName;
 
 struct RefrigerantCatalogueEntry {
     std::string_view name;       // the first accepted name
@@ -25,23 +21,19 @@ std::span<const RefrigerantCatalogueEntry> RefrigerantCatalogue();
 // The table file of a name, or nothing when the name is not in the catalogue.
 std::optional<std::string_view> RefrigerantTableFile(std::string_view name);
 
-// Application limits, °C: the lowest and highest evaporating temperature the project window accepts.
-extern int TMin;
-extern int TMax;
-
+// Application limits: the lowest and highest evaporating temperature the project window accepts.
 struct TemperatureLimits {
-    int tMin;  // °C
-    int tMax;  // °C
+    int tMin = 0;  // °C
+    int tMax = 0;  // °C
+
+    bool operator==(const TemperatureLimits&) const = default;
 };
 
 // The limits of a name, or nothing for a name outside the limits table.
 std::optional<TemperatureLimits> ApplicationLimitsOf(std::string_view name);
 
-// Sets TMax to 65, then TMin and TMax from the limits of RefrigerantName. A name outside the limits table
-// keeps the TMin of the previous refrigerant.
-void RefreshApplicationLimits();
-
-// Empties RefrigerantName and zeroes TMin and TMax, the values at program start.
-void ResetRefrigerantSelection();
+// The limits after a refresh for a refrigerant (names compared exactly: case-sensitive, no trimming): tMax 65,
+// then both from the limits of the name. A name outside the limits table keeps the tMin of `previous`.
+TemperatureLimits RefreshApplicationLimits(std::string_view name, TemperatureLimits previous);
 
 }  // namespace tervalo

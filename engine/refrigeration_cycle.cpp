@@ -5,9 +5,7 @@
 
 #include "engine/checked_math.h"
 #include "engine/compressor.h"
-#include "engine/cycle_state.h"
 #include "engine/saturation_lookup.h"
-#include "engine/saturation_table.h"
 #include "engine/vapour_properties.h"
 
 namespace tervalo {
@@ -21,10 +19,12 @@ struct ColumnRead {
 
 // Looks `value` up and stores the interpolated columns in order; stops at the first that fails, so the
 // targets stored before keep their new values.
-EngineStatus LookupAndRead(double value, LookupKey mode, std::initializer_list<ColumnRead> reads) {
-    if (const EngineStatus status = LookupSaturation(value, mode); status != EngineStatus::Ok) return status;
+EngineStatus LookupAndRead(const SaturationTableLoad& table, double value, LookupKey mode,
+                           std::initializer_list<ColumnRead> reads) {
+    const SaturationLookup lookup = LookupSaturation(table, value, mode);
+    if (lookup.status != EngineStatus::Ok) return lookup.status;
     for (const ColumnRead& read : reads) {
-        const auto interpolated = InterpolateSaturation(value, read.column);
+        const auto interpolated = InterpolateBracket(lookup.bracket, value, read.column);
         if (!interpolated) return EngineStatus::InvalidArithmetic;
         *read.target = *interpolated;
     }
@@ -41,12 +41,12 @@ EngineStatus StoreSuctionDensity(CycleStateRecord& s, double tSuctionK) {
     return Assign(s.rhoSuction, Divide(s.rhoVapourEvap * s.TEvap, tSuctionK));
 }
 
-}  // namespace
-
-EngineStatus RunRefrigerationCycle(double t0, double tc, double tSuction, double dTLiquid) {
+// The steps of a run on run.state; returns at the first that fails.
+EngineStatus RunCycleSteps(std::string_view refrigerant, const SaturationTableLoad& table,
+                           const CycleConditions& conditions, CycleRun& run) {
     using R = SaturationRecord;
-    const SaturationTableRun run;  // the table file is checked once for all lookups of the run
-    CycleStateRecord& s = CycleState;
+    CycleStateRecord& s = run.state;
+    const double tSuction = conditions.tSuction;
     const double tSuctionK = tSuction + 273.15;
     double pB0 = 0, hL0 = 0;  // bubble pressure (bar) and liquid enthalpy (kJ/kg) at TEvap
     double hLsub = 0, pD5 = 0,
@@ -54,10 +54,10 @@ EngineStatus RunRefrigerationCycle(double t0, double tc, double tSuction, double
     double pBc = 0;  // bubble pressure at TCond, bar
     EngineStatus status = EngineStatus::Ok;
 
-    s.TEvap = t0 + 273.15;
-    s.TCond = tc + 273.15;
+    s.TEvap = conditions.t0 + 273.15;
+    s.TCond = conditions.tc + 273.15;
 
-    status = LookupAndRead(s.TEvap, LookupKey::ByTemperature,
+    status = LookupAndRead(table, s.TEvap, LookupKey::ByTemperature,
                            {{&s.pEvap, &R::pDew},
                             {&pB0, &R::pBubble},
                             {&hL0, &R::hLiquid},
@@ -66,11 +66,11 @@ EngineStatus RunRefrigerationCycle(double t0, double tc, double tSuction, double
     if (status != EngineStatus::Ok) return status;
     if ((status = StoreSuctionDensity(s, tSuctionK)) != EngineStatus::Ok) return status;
 
-    status = LookupAndRead(s.TCond - 5, LookupKey::ByTemperature,
+    status = LookupAndRead(table, s.TCond - 5, LookupKey::ByTemperature,
                            {{&hLsub, &R::hLiquid}, {&pD5, &R::pDew}, {&pB5, &R::pBubble}});
     if (status != EngineStatus::Ok) return status;
 
-    status = LookupAndRead(s.TCond, LookupKey::ByTemperature,
+    status = LookupAndRead(table, s.TCond, LookupKey::ByTemperature,
                            {{&s.pCond, &R::pDew},
                             {&pBc, &R::pBubble},
                             {&s.hLiquidCond, &R::hLiquid},
@@ -89,18 +89,18 @@ EngineStatus RunRefrigerationCycle(double t0, double tc, double tSuction, double
     if (s.pEvap != pB0) {
         double pSub = 0;
         if ((status = Assign(pSub, pD5 + std::fabs(pD5 - pB5) / 2)) != EngineStatus::Ok) return status;
-        status = LookupAndRead(pSub, LookupKey::ByBubblePressure, {{&hLsub, &R::hLiquid}});
+        status = LookupAndRead(table, pSub, LookupKey::ByBubblePressure, {{&hLsub, &R::hLiquid}});
         if (status != EngineStatus::Ok) return status;
         if ((status = Assign(s.pEvap, s.pEvap + std::fabs(s.pEvap - pB0) * w)) != EngineStatus::Ok)
             return status;
         if ((status = Assign(s.pCond, s.pCond + std::fabs(s.pCond - pBc) / 2)) != EngineStatus::Ok)
             return status;
-        status = LookupAndRead(s.pCond, LookupKey::ByBubblePressure, {{&s.hLiquidCond, &R::hLiquid}});
+        status = LookupAndRead(table, s.pCond, LookupKey::ByBubblePressure, {{&s.hLiquidCond, &R::hLiquid}});
         if (status != EngineStatus::Ok) return status;
         // After a lookup by dew pressure the pDew column holds the dew temperature.
         double dewTemperature = 0;
         status = LookupAndRead(
-            s.pEvap, LookupKey::ByDewPressure,
+            table, s.pEvap, LookupKey::ByDewPressure,
             {{&s.rhoVapourEvap, &R::rhoVapour}, {&s.hVapourEvap, &R::hVapour}, {&dewTemperature, &R::pDew}});
         if (status != EngineStatus::Ok) return status;
         tRef = dewTemperature + 1;
@@ -112,22 +112,33 @@ EngineStatus RunRefrigerationCycle(double t0, double tc, double tSuction, double
 
     // Slopes of the dew-pressure curve over 1 K: above the evaporating state, and above TCond relative to it.
     double pDewRef = 0;
-    status = LookupAndRead(tRef, LookupKey::ByTemperature, {{&pDewRef, &R::pDew}});
+    status = LookupAndRead(table, tRef, LookupKey::ByTemperature, {{&pDewRef, &R::pDew}});
     if (status != EngineStatus::Ok) return status;
     if ((status = Assign(s.dpdTEvap, pDewRef - s.pEvap)) != EngineStatus::Ok) return status;
 
     double pDewAbove = 0;
-    status = LookupAndRead(s.TCond + 1, LookupKey::ByTemperature, {{&pDewAbove, &R::pDew}});
+    status = LookupAndRead(table, s.TCond + 1, LookupKey::ByTemperature, {{&pDewAbove, &R::pDew}});
     if (status != EngineStatus::Ok) return status;
     if ((status = Assign(s.dpdTRatio, Divide(pDewAbove - pCondSat, s.dpdTEvap))) != EngineStatus::Ok)
         return status;
 
     // The first call only forms the compression exponent: the suction temperature's number stands in for the
-    // discharge temperature, whose heat capacity the second call replaces.
-    VapourProperties(tSuction, tSuction, s.TCond);
-    const double t2 = DischargeTemperature(s.pEvap, s.pCond, tSuctionK, s.CompressionExponent);  // K
-    VapourProperties(tSuction, t2, s.TCond - dTLiquid);
+    // discharge temperature, whose heat capacity the second call replaces. The exponent depends on the
+    // suction state alone, so the discharge temperature found with it holds for the finished state too.
+    VapourProperties(refrigerant, conditions.superheat, tSuction, tSuction, s.TCond, s);
+    run.tDischarge = DischargeTemperature(s.pEvap, s.pCond, tSuctionK, s.CompressionExponent, s);
+    VapourProperties(refrigerant, conditions.superheat, tSuction, run.tDischarge, s.TCond - conditions.dTLiquid,
+                     s);
     return EngineStatus::Ok;
+}
+
+}  // namespace
+
+CycleRun RunRefrigerationCycle(std::string_view refrigerant, const SaturationTableLoad& table,
+                               const CycleConditions& conditions, const CycleStateRecord& previous) {
+    CycleRun run{EngineStatus::Ok, previous, 0};
+    run.status = RunCycleSteps(refrigerant, table, conditions, run);
+    return run;
 }
 
 }  // namespace tervalo

@@ -1,30 +1,15 @@
 #include "engine/saturation_lookup.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <utility>
 
 #include "engine/checked_math.h"
-#include "engine/dialog_mode.h"
-#include "engine/refrigerant_catalogue.h"
 
 namespace tervalo {
 
-SaturationLookupState SaturationLookup;
-
 namespace {
-
-double KeyOf(const SaturationRecord& record, LookupKey mode) {
-    switch (mode) {
-        case LookupKey::ByDewPressure:
-            return record.pDew;
-        case LookupKey::ByBubblePressure:
-            return record.pBubble;
-        case LookupKey::ByTemperature:
-            break;
-    }
-    return record.t;
-}
 
 SaturationRecord Exchanged(SaturationRecord record, LookupKey mode) {
     if (mode == LookupKey::ByDewPressure) std::swap(record.t, record.pDew);
@@ -34,35 +19,42 @@ SaturationRecord Exchanged(SaturationRecord record, LookupKey mode) {
 
 }  // namespace
 
-void ResetSaturationLookup() {
-    SaturationLookup = SaturationLookupState{};
-}
-
 std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& table, double value,
                                                        LookupKey mode) {
     const auto& records = table.records;
     const std::size_t none = records.size();
     // A partner for an edge record: a record whose key is a number other than the edge record's.
     const auto partners = [&](std::size_t i, std::size_t edge) {
-        const double key = KeyOf(records[i], mode);
-        return !std::isnan(key) && key != KeyOf(records[edge], mode);
+        const double key = SaturationKey(records[i], mode);
+        return !std::isnan(key) && key != SaturationKey(records[edge], mode);
     };
 
     std::size_t lower = none;
     std::size_t upper = none;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const double key = KeyOf(records[i], mode);
-        if (key < value) {
-            lower = i;
-        } else if (key >= value) {
-            upper = i;
-            break;
+    if (table.keyAscending[static_cast<std::size_t>(mode)]) {
+        // Every key a number and none falling: the first key that reaches the value, and the record before.
+        if (std::isnan(value)) return std::nullopt;
+        const auto reaching = std::lower_bound(
+            records.begin(), records.end(), value,
+            [mode](const SaturationRecord& record, double v) { return SaturationKey(record, mode) < v; });
+        upper = reaching == records.end() ? none : static_cast<std::size_t>(reaching - records.begin());
+        const std::size_t below = upper == none ? records.size() : upper;
+        if (below > 0) lower = below - 1;
+    } else {
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            const double key = SaturationKey(records[i], mode);
+            if (key < value) {
+                lower = i;
+            } else if (key >= value) {
+                upper = i;
+                break;
+            }
         }
     }
 
     const bool bracketed = lower != none && upper != none;
     // The first key itself lies in the range, though no record stands below it.
-    const bool found = bracketed || (upper != none && KeyOf(records[upper], mode) == value);
+    const bool found = bracketed || (upper != none && SaturationKey(records[upper], mode) == value);
     if (!bracketed && upper != none) {
         // Below the first key: the first record and the next with another key.
         lower = upper;
@@ -94,28 +86,11 @@ std::optional<double> InterpolateBracket(const SaturationLookupState& bracket, d
     return Finite(lower.*column + *fraction * (upper.*column - lower.*column));
 }
 
-EngineStatus LookupSaturation(double value, LookupKey mode) {
-    DialogMode = 0;
-    SaturationLookup.found = false;
-
-    EngineStatus status = EngineStatus::UnknownRefrigerant;
-    std::optional<SaturationLookupState> bracket;
-    if (const auto tableFile = RefrigerantTableFile(RefrigerantName)) {
-        const SaturationTableLoad load = LoadSaturationTable(*tableFile);
-        status = load.status;
-        if (status == EngineStatus::Ok) {
-            bracket = BracketSaturation(*load.table, value, mode);
-            if (!bracket) status = EngineStatus::InvalidArithmetic;
-        }
-    }
-
-    SaturationLookup = bracket.value_or(SaturationLookupState{});
-    DialogMode = 0;
-    return status;
-}
-
-std::optional<double> InterpolateSaturation(double value, SaturationColumn column) {
-    return InterpolateBracket(SaturationLookup, value, column);
+SaturationLookup LookupSaturation(const SaturationTableLoad& table, double value, LookupKey mode) {
+    if (table.status != EngineStatus::Ok || !table.table) return {table.status, {}};
+    const auto bracket = BracketSaturation(*table.table, value, mode);
+    if (!bracket) return {EngineStatus::InvalidArithmetic, {}};
+    return {EngineStatus::Ok, *bracket};
 }
 
 }  // namespace tervalo

@@ -1,8 +1,7 @@
 #pragma once
 
 // Finding the two records of a saturation table that bracket a temperature or a pressure, and interpolating
-// linearly between them. The lookup state lives for the whole run: the cycle makes a lookup and then reads
-// several columns at the looked-up value.
+// linearly between them. The cycle makes a lookup and then reads several columns at the looked-up value.
 
 #include <optional>
 
@@ -11,12 +10,7 @@
 
 namespace tervalo {
 
-// What a lookup searches by. For ByDewPressure the values of t and pDew are exchanged in every record before
-// the search, for ByBubblePressure t and pBubble: the searched column then stands in `t`, and the exchanged
-// slot holds the saturation temperature at the looked-up pressure.
-enum class LookupKey : int { ByTemperature = 0, ByDewPressure = 1, ByBubblePressure = 2 };
-
-// A column of a record, named by its member: InterpolateSaturation(value, &SaturationRecord::pDew).
+// A column of a record, named by its member: InterpolateBracket(bracket, value, &SaturationRecord::pDew).
 using SaturationColumn = double SaturationRecord::*;
 
 struct SaturationLookupState {
@@ -27,15 +21,11 @@ struct SaturationLookupState {
     bool found = false;
 };
 
-// The lookup state of the run.
-extern SaturationLookupState SaturationLookup;
-void ResetSaturationLookup();
-
 // The bracket of `value` in a table: UpperRecord is the first record whose key reaches the value, LowerRecord
 // the last one before it whose key lies below. At or below the first key the first record and the next one
 // with another key are taken, above the last key the last record and the one before with another key; a table
 // of one key gives its record twice. Records whose key is not a number take no part. Nothing when no record
-// (or the value) can be compared.
+// (or the value) can be compared. A key column marked ascending is searched by halving, with the same result.
 std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& table, double value,
                                                        LookupKey mode);
 
@@ -44,12 +34,13 @@ std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& ta
 std::optional<double> InterpolateBracket(const SaturationLookupState& bracket, double value,
                                          SaturationColumn column);
 
-// Looks `value` up (a temperature in K or a pressure in bar, by `mode`) in the table of RefrigerantName and
-// leaves the bracket in SaturationLookup. Sets DialogMode to 0. On failure the lookup state is cleared, so no
-// record of an earlier lookup can be mistaken for this one's.
-EngineStatus LookupSaturation(double value, LookupKey mode);
+struct SaturationLookup {
+    EngineStatus status = EngineStatus::MissingTable;
+    SaturationLookupState bracket;  // cleared when the lookup failed
+};
 
-// InterpolateBracket on the records of the last lookup.
-std::optional<double> InterpolateSaturation(double value, SaturationColumn column);
+// Looks `value` up (a temperature in K or a pressure in bar, by `mode`) in a loaded table: the load's status
+// when there is no table, InvalidArithmetic when nothing brackets the value.
+SaturationLookup LookupSaturation(const SaturationTableLoad& table, double value, LookupKey mode);
 
 }  // namespace tervalo

@@ -1,15 +1,12 @@
 #include "engine/saturation_table.h"
 
-#include <sys/stat.h>
-#include <time.h>
-
 #include <array>
 #include <cmath>
-#include <map>
 #include <optional>
 #include <string>
 
 #include "engine/file_access.h"
+#include "engine/refrigerant_catalogue.h"
 #include "engine/text_record.h"
 
 namespace tervalo {
@@ -79,79 +76,20 @@ std::string_view WithoutTrailingSpace(std::string_view bytes) {
     return bytes;
 }
 
-// The identity of a file on disk: a change of any part means the file must be read again.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{};
-    timespec changed{};
-
-    bool operator==(const FileIdentity& other) const {
-        return device == other.device && inode == other.inode && size == other.size &&
-               modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec &&
-               changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec;
+bool KeysAscend(const std::vector<SaturationRecord>& records, LookupKey mode) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const double key = SaturationKey(records[i], mode);
+        if (std::isnan(key) || (i > 0 && key < SaturationKey(records[i - 1], mode))) return false;
     }
-};
-
-// A file modified within the last few seconds may be modified again without its modification time changing
-// (coarse file-system clocks, two-second resolution on FAT); such a file is read again at every load until it
-// has aged.
-constexpr time_t kSettledSeconds = 3;
-
-bool HasSettled(const FileIdentity& identity) {
-    timespec now{};
-    if (::clock_gettime(CLOCK_REALTIME, &now) != 0) return false;
-    return identity.modified.tv_sec < now.tv_sec - kSettledSeconds;
+    return true;
 }
-
-std::optional<FileIdentity> IdentityOf(const char* path) {
-    struct stat info {};
-    if (::stat(path, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    return FileIdentity{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
-}
-
-// The identity of the file a bare name opens: the exact spelling first (one system call on the usual path),
-// otherwise the match without regard to letter case.
-std::optional<FileIdentity> IdentityOfTableFile(std::string_view tableFile) {
-    const std::string name(tableFile);
-    if (auto identity = IdentityOf(name.c_str())) return identity;
-    const auto found = FindFileNoCase(name);
-    if (!found) return std::nullopt;
-    return IdentityOf(found->c_str());
-}
-
-SaturationTableLoad ReadAndParse(std::string_view tableFile) {
-    SaturationTableLoad load;
-    const std::string name(tableFile);
-    if (name.empty()) return load;
-    const auto bytes = ReadFileBytes(name, kSaturationTableByteLimit);
-    if (!bytes) return load;
-    auto table = std::make_shared<SaturationTable>();
-    load.status = ParseSaturationTable(*bytes, tableFile, *table);
-    if (load.status == EngineStatus::Ok) load.table = std::move(table);
-    return load;
-}
-
-struct CachedTable {
-    FileIdentity identity;
-    std::shared_ptr<const SaturationTable> table;
-    unsigned long long checkedInRun = 0;  // the SaturationTableRun in which the file was last checked
-};
-
-// Keyed on the file name asked for; each entry remembers which file it was read from.
-std::map<std::string, CachedTable, std::less<>> cache;
-bool cachingEnabled = true;
-
-// The current SaturationTableRun (0: none, or nested runs share the outermost).
-unsigned runDepth = 0;
-unsigned long long currentRun = 0;
-unsigned long long lastRun = 0;
-
-// More distinct names than the catalogue holds only come from callers outside it; keep the cache bounded.
-constexpr std::size_t kMaxCachedTables = 64;
 
 }  // namespace
+
+void FindAscendingKeys(SaturationTable& table) {
+    for (LookupKey mode : {LookupKey::ByTemperature, LookupKey::ByDewPressure, LookupKey::ByBubblePressure})
+        table.keyAscending[static_cast<std::size_t>(mode)] = KeysAscend(table.records, mode);
+}
 
 EngineStatus ParseSaturationTable(std::string_view bytes, std::string_view tableFile,
                                   SaturationTable& table) {
@@ -168,50 +106,26 @@ EngineStatus ParseSaturationTable(std::string_view bytes, std::string_view table
         if (!Convert(record, conversion, counter)) return EngineStatus::DamagedTable;
         table.records.push_back(record);
     }
+    FindAscendingKeys(table);
     return table.records.empty() ? EngineStatus::DamagedTable : EngineStatus::Ok;
 }
 
 SaturationTableLoad LoadSaturationTable(std::string_view tableFile) {
-    if (!cachingEnabled) return ReadAndParse(tableFile);
-
-    const auto cached = cache.find(tableFile);
-    if (cached != cache.end() && currentRun != 0 && cached->second.checkedInRun == currentRun)
-        return {EngineStatus::Ok, cached->second.table};
-    const auto identity = IdentityOfTableFile(tableFile);
-    if (!identity) return {};
-    if (cached != cache.end() && cached->second.identity == *identity) {
-        cached->second.checkedInRun = currentRun;
-        return {EngineStatus::Ok, cached->second.table};
-    }
-
-    SaturationTableLoad load = ReadAndParse(tableFile);
-    // The identity taken after reading: a file replaced in between is then read again next time.
-    const auto identityAfter = IdentityOfTableFile(tableFile);
-    if (load.status == EngineStatus::Ok && identityAfter && *identityAfter == *identity &&
-        HasSettled(*identity)) {
-        if (cache.size() >= kMaxCachedTables) cache.clear();
-        cache.insert_or_assign(std::string(tableFile), CachedTable{*identity, load.table, currentRun});
-    } else if (cached != cache.end()) {
-        cache.erase(cached);
-    }
+    SaturationTableLoad load;
+    const std::string name(tableFile);
+    if (name.empty()) return load;
+    const auto bytes = ReadFileBytes(name, kSaturationTableByteLimit);
+    if (!bytes) return load;
+    auto table = std::make_shared<SaturationTable>();
+    load.status = ParseSaturationTable(*bytes, tableFile, *table);
+    if (load.status == EngineStatus::Ok) load.table = std::move(table);
     return load;
 }
 
-void SetSaturationTableCaching(bool enabled) {
-    cachingEnabled = enabled;
-    if (!enabled) cache.clear();
-}
-
-void ClearSaturationTableCache() {
-    cache.clear();
-}
-
-SaturationTableRun::SaturationTableRun() {
-    if (runDepth++ == 0) currentRun = ++lastRun;
-}
-
-SaturationTableRun::~SaturationTableRun() {
-    if (--runDepth == 0) currentRun = 0;
+SaturationTableLoad LoadRefrigerantTable(std::string_view refrigerantName) {
+    const auto tableFile = RefrigerantTableFile(refrigerantName);
+    if (!tableFile) return {EngineStatus::UnknownRefrigerant, nullptr};
+    return LoadSaturationTable(*tableFile);
 }
 
 }  // namespace tervalo

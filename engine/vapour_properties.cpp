@@ -3,7 +3,6 @@
 #include <array>
 
 #include "engine/checked_math.h"
-#include "engine/refrigerant_catalogue.h"
 
 namespace tervalo {
 
@@ -188,10 +187,6 @@ void VapourProperties(std::string_view name, double superheat, double tSuction, 
     const double cv = state.cpVapourSuction - gasConstant;
     const double f = f0 * (0.99 - (dTs - 10) / 1800);
     if (const auto ratio = Divide(state.cpVapourSuction, cv)) Store(state.CompressionExponent, *ratio * f);
-}
-
-void VapourProperties(double tSuction, double tDischarge, double tLiquid) {
-    VapourProperties(RefrigerantName, Superheat, tSuction, tDischarge, tLiquid, CycleState);
 }
 
 }  // namespace tervalo

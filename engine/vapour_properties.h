@@ -17,7 +17,4 @@ namespace tervalo {
 void VapourProperties(std::string_view name, double superheat, double tSuction, double tDischarge,
                       double tLiquid, CycleStateRecord& state);
 
-// The same for RefrigerantName, Superheat and CycleState.
-void VapourProperties(double tSuction, double tDischarge, double tLiquid);
-
 }  // namespace tervalo

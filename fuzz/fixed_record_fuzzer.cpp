@@ -6,7 +6,7 @@
 #include "engine/fixed_record.h"
 #include "shell/branding_file.h"
 #include "shell/parameter_file.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace {
 

@@ -12,12 +12,6 @@ constexpr long kProductPageRecords = 40;
 
 }  // namespace
 
-std::string HelpTopic;
-
-void ResetHelpTopic() {
-    HelpTopic.clear();
-}
-
 std::string HelpFileName(std::string_view languageCode) {
     return "Kelvhelp." + std::string(languageCode);
 }

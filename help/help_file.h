@@ -39,8 +39,4 @@ std::string ReadHelpPage(const std::filesystem::path& file, const HelpPage& page
 // written (it is then left as it was).
 bool StoreHelpPage(const std::filesystem::path& file, const HelpPage& page, std::string_view text);
 
-// The help topic of the run: empty at the start, set by the main window's help command.
-extern std::string HelpTopic;
-void ResetHelpTopic();
-
 }  // namespace tervalo

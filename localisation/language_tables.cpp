@@ -71,7 +71,6 @@ void LoadCaptionFile(std::string_view code) {
             if (!reader.ReadText(kept ? Texts.captions[static_cast<std::size_t>(item)] : dropped)) return;
         }
     }();
-    SetUnitLabels();
 }
 
 void LoadComponentCaptions(std::string_view code) {

@@ -41,8 +41,8 @@ std::string ComponentCaptionFileName(std::string_view code);
 std::string HeatCaptionFileName(std::string_view code);
 std::string InfoTextFileName(std::string_view code);
 
-// The loads. A missing or short file leaves the items it does not reach as they were. LoadCaptionFile ends with
-// SetUnitLabels; the parameter-file check that precedes every caption load belongs to the caller.
+// The loads. A missing or short file leaves the items it does not reach as they were. The
+// parameter-file check that precedes every caption load belongs to the caller.
 void LoadCaptionFile(std::string_view code);
 void LoadComponentCaptions(std::string_view code);
 void LoadHeatCaptions(std::string_view code);

@@ -39,8 +39,7 @@ void UnderLock(ProjectRecord& record, std::string ProjectRecord::*field, Calcula
 
 }  // namespace
 
-void BackCalculateFromFuelQuantity() {
-    ProjectRecord& record = Project();
+void BackCalculateFromFuelQuantity(ProjectRecord& record) {
     UnderLock(record, &ProjectRecord::BrennStV, [&](const std::string& typed) {
         const HeatingKind kind = HeatingKindOf(record.HeizArt);
         const double calorificValue = FuelConstants(kind, kCalorificValue, record.EnergyFactors[4]);
@@ -52,12 +51,11 @@ void BackCalculateFromFuelQuantity() {
         const auto specific = SpecificDemandOf(*demand, FieldNumber(record.WohnFL), 10);
         if (!specific) return;
         record.SpezHeizLeist = PointFormat(*specific);
-        DesignPointCalculation();
+        CalculationRun(record);
     });
 }
 
-void BackCalculateFromFuelEnergy() {
-    ProjectRecord& record = Project();
+void BackCalculateFromFuelEnergy(ProjectRecord& record) {
     UnderLock(record, &ProjectRecord::GesHBDHeiz, [&](const std::string& typed) {
         const HeatingKind kind = HeatingKindOf(record.HeizArt);
         const double calorificValue = FuelConstants(kind, kCalorificValue, record.EnergyFactors[4]);
@@ -71,25 +69,23 @@ void BackCalculateFromFuelEnergy() {
         if (!specific) return;
         record.BrennStV = PointFormat(*quantityShown);
         record.SpezHeizLeist = PointFormat(*specific);
-        DesignPointCalculation();
+        CalculationRun(record);
     });
 }
 
-void BackCalculateFromBuildingDemand() {
-    ProjectRecord& record = Project();
+void BackCalculateFromBuildingDemand(ProjectRecord& record) {
     const std::string typed = record.GesHBDGeB;
     if (const auto specific = SpecificDemandOf(FieldNumber(typed), FieldNumber(record.WohnFL), 100)) {
         record.SpezHeizLeist = PointFormat(*specific);
-        DesignPointCalculation();
+        CalculationRun(record);
     }
     record.GesHBDGeB = typed;
 }
 
-void ForwardFromSpecificDemand() {
-    ProjectRecord& record = Project();
+void ForwardFromSpecificDemand(ProjectRecord& record) {
     if (const auto demand = Finite(RoundDown(FieldNumber(record.WohnFL) * FieldNumber(record.SpezHeizLeist))))
         record.GesHBDGeB = PointFormat(*demand);
-    DesignPointCalculation();
+    CalculationRun(record);
 }
 
 }  // namespace tervalo

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/saturation_table.h"
 #include "project/project_record.h"
 
 namespace tervalo {
@@ -24,11 +25,24 @@ inline constexpr double DesignRefrigerationCapacity = 20;
 std::optional<std::string> RefrigerationCopLabel(double refrigerationCop);
 std::optional<std::string> HeatingCopLabel(double refrigerationCop);
 
-// The calculation run over Project(). Statements that cannot be evaluated are skipped and their targets keep
+// What a calculation reads from files, loaded once per user action so that the calculation itself touches
+// no file: any number of calculations (the project and its variants) can then share one load.
+struct CalculationData {
+    SaturationTableLoad refrigerantTable;  // of the record's RefrigerantName
+};
+
+// Reads energk.dat into the record's EnergyFactors (fields the file does not reach keep their values) and
+// loads the table of the record's refrigerant.
+CalculationData LoadCalculationData(ProjectRecord& record);
+
+// The calculation run over the record. Statements that cannot be evaluated are skipped and their targets keep
 // their texts. When the cycle cannot be computed (table missing or damaged, a step dividing by zero) the run
 // has no compressor power and no COP: the COP labels and the heat-pump results keep their texts, while the
 // fuel side of the balance is still brought up to date. Sets CalculationDone.
-void DesignPointCalculation();
+void DesignPointCalculation(ProjectRecord& record, const CalculationData& data);
+
+// What every user action that calculates starts: the load, then the calculation run.
+void CalculationRun(ProjectRecord& record);
 
 // The annual balance with the run's refrigerating COP and compressor power (nothing when the run could not
 // form them). Each field is written as soon as it is known; a step that cannot be evaluated (efficiency 0,
@@ -36,15 +50,15 @@ void DesignPointCalculation();
 void AnnualCostComparison(ProjectRecord& record, std::optional<double> refrigerationCop,
                           std::optional<double> compressorPower);
 
-// Enter in a consumption field of Project(): the specific demand that produces the typed figure, then a
+// Enter in a consumption field of the record: the specific demand that produces the typed figure, then a
 // calculation run, and the typed text back into the field. The first two rest (only putting the text back)
 // while CalculationLock is set; a figure that cannot be evaluated (area 0, no calorific value, efficiency 0)
 // changes no field and starts no run.
-void BackCalculateFromFuelQuantity();    // BrennStV
-void BackCalculateFromFuelEnergy();      // GesHBDHeiz
-void BackCalculateFromBuildingDemand();  // GesHBDGeB
+void BackCalculateFromFuelQuantity(ProjectRecord& record);    // BrennStV
+void BackCalculateFromFuelEnergy(ProjectRecord& record);      // GesHBDHeiz
+void BackCalculateFromBuildingDemand(ProjectRecord& record);  // GesHBDGeB
 
 // Enter in SpezHeizLeist: GesHBDGeB = ⌊A × q⌋, then a calculation run.
-void ForwardFromSpecificDemand();
+void ForwardFromSpecificDemand(ProjectRecord& record);
 
 }  // namespace tervalo

@@ -1,6 +1,5 @@
 #include "engine/checked_math.h"
 #include "engine/compressor.h"
-#include "engine/cycle_state.h"
 #include "engine/number_text.h"
 #include "engine/refrigeration_cycle.h"
 #include "localisation/language_tables.h"
@@ -24,16 +23,21 @@ std::optional<std::string> HeatingCopLabel(double refrigerationCop) {
     return HeatCaption(50) + " = " + PointFormat(*shown);
 }
 
-void DesignPointCalculation() {
-    ProjectRecord& record = Project();
+CalculationData LoadCalculationData(ProjectRecord& record) {
+    ReadEnergyFactors(record.EnergyFactors);
+    return {LoadRefrigerantTable(record.RefrigerantName)};
+}
+
+void DesignPointCalculation(ProjectRecord& record, const CalculationData& data) {
     const double t0 = FieldNumber(record.t0);  // °C
     const double tc = FieldNumber(record.Tc);  // °C
-    ReadEnergyFactors(record.EnergyFactors);
     const double suctionGasTemperature = 5 + record.SuctionAllowance + t0;  // °C
 
-    Superheat = 0;
-    const bool cycleComputed = RunRefrigerationCycle(t0, tc, suctionGasTemperature, 0) == EngineStatus::Ok;
-    const CycleStateRecord& cycle = CycleState;
+    const CycleRun run = RunRefrigerationCycle(record.RefrigerantName, data.refrigerantTable,
+                                               {t0, tc, suctionGasTemperature, 0, 0}, record.CycleState);
+    record.CycleState = run.state;
+    const bool cycleComputed = run.status == EngineStatus::Ok;
+    const CycleStateRecord& cycle = run.state;
 
     CheckedValue massFlow;  // kg/s
     if (cycleComputed) massFlow = Divide(DesignRefrigerationCapacity, cycle.hVapourEvap - cycle.hLiquidCond);
@@ -43,8 +47,9 @@ void DesignPointCalculation() {
 
     CheckedValue power;  // kW
     if (massFlow)
-        power = Finite(CompressorPower(cycle.pEvap, cycle.pCond, cycle.TEvap, cycle.TCond, *massFlow,
-                                       suctionGasTemperature, cycle.hVapourCond, cycle.hVapourEvap));
+        power = Finite(CompressorPowerAtDischarge(run.tDischarge, cycle.TEvap, cycle.TCond, *massFlow,
+                                                  suctionGasTemperature, cycle.hVapourCond, cycle.hVapourEvap,
+                                                  cycle));
 
     CheckedValue refrigerationCop;
     if (power) refrigerationCop = Divide(DesignRefrigerationCapacity, *power);
@@ -55,6 +60,10 @@ void DesignPointCalculation() {
 
     AnnualCostComparison(record, refrigerationCop, power);
     record.CalculationDone = true;
+}
+
+void CalculationRun(ProjectRecord& record) {
+    DesignPointCalculation(record, LoadCalculationData(record));
 }
 
 }  // namespace tervalo

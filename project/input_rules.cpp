@@ -10,7 +10,7 @@
 #include "project/project_lists.h"
 #include "project/round_down.h"
 #include "project/window_texts.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 

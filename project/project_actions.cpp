@@ -2,14 +2,13 @@
 
 #include "catalogue/catalogue_index.h"
 #include "engine/number_text.h"
-#include "engine/refrigerant_catalogue.h"
 #include "localisation/language_tables.h"
 #include "project/calculation.h"
 #include "project/input_rules.h"
 #include "project/project_files.h"
 #include "project/project_lists.h"
 #include "project/window_texts.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -17,8 +16,8 @@ namespace {
 
 constexpr char kEnterKey = 13;
 
-void Run() {
-    DesignPointCalculation();
+void RefreshApplicationLimits(ProjectRecord& record) {
+    record.ApplicationLimits = RefreshApplicationLimits(record.RefrigerantName, record.ApplicationLimits);
 }
 
 // Message 53 and the lowest evaporating temperature of the refrigerant, or message 55; nothing when the
@@ -27,9 +26,10 @@ WindowMessages CheckOperatingPoint(const ProjectRecord& record) {
     // The plain leading number: "," ends it here.
     const double t0 = LeadingNumber(record.t0);
     const double tc = LeadingNumber(record.Tc);
-    if (t0 < TMin)
-        return {Message(53) + Settings.LineBreak + "tmin = " + PointFormat(TMin) + " " +
-                TemperatureUnitLabel + " !"};
+    const int tMin = record.ApplicationLimits.tMin;
+    if (t0 < tMin)
+        return {Message(53) + Settings.LineBreak + "tmin = " + PointFormat(tMin) + " " +
+                std::string(TemperatureUnitLabel) + " !"};
     if (tc < t0) return {Message(55)};
     return {};
 }
@@ -41,10 +41,9 @@ void HoldLockUntilActivation(ProjectRecord& record) {
 
 }  // namespace
 
-void OnWindowLoad() {
-    ProjectRecord& record = Project();
+void OnWindowLoad(ProjectRecord& record) {
     ReadProjectFile(record);
-    RefrigerantName = "R22";
+    record.RefrigerantName = "R22";
     HeatingTypeCaptions(record, false);
     OperatingPointRule(record);
     DistributionRule(record);
@@ -53,23 +52,21 @@ void OnWindowLoad() {
     record.captions = ProjectWindowCaptions();
     record.Title = ProjectWindowTitle();
     if (!record.CalculationDone) {
-        BuildRefrigerantList(RefrigerantName);
-        Run();
+        BuildRefrigerantList(record.RefrigerantName);
+        CalculationRun(record);
     }
 }
 
-void OnWindowActivate() {
-    ProjectRecord& record = Project();
+void OnWindowActivate(ProjectRecord& record) {
     ReadFuelPrices(record);
-    if (!record.CalculationLock) Run();
+    if (!record.CalculationLock) CalculationRun(record);
     if (record.lockReleasedByActivation) {
         record.CalculationLock = false;
         record.lockReleasedByActivation = false;
     }
 }
 
-void OnListChosen(ProjectList list, std::string_view text) {
-    ProjectRecord& record = Project();
+void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text) {
     ListText(record, list) = std::string(text);
     switch (list) {
         case ProjectList::AnwendBereich:
@@ -103,89 +100,87 @@ void OnListChosen(ProjectList list, std::string_view text) {
         case ProjectList::WartungI:
             break;
     }
-    Run();
+    CalculationRun(record);
 }
 
-void OnHeizArtTextChanged() {
-    BoilerRule(Project());
-    Run();
+void OnHeizArtTextChanged(ProjectRecord& record) {
+    BoilerRule(record);
+    CalculationRun(record);
 }
 
-void OnEinbindCheckClicked(bool checked) {
-    Project().EinbindCheck = checked;
-    Run();
+void OnEinbindCheckClicked(ProjectRecord& record, bool checked) {
+    record.EinbindCheck = checked;
+    CalculationRun(record);
 }
 
-WindowMessages OnEnter(std::string ProjectRecord::*field) {
+WindowMessages OnEnter(ProjectRecord& record, std::string ProjectRecord::*field) {
     using R = ProjectRecord;
-    if (field == &R::t0) return OnT0Key(kEnterKey);
+    if (field == &R::t0) return OnT0Key(record, kEnterKey);
     if (field == &R::WohnFL || field == &R::BrennK || field == &R::WirkGKessel || field == &R::BereitStV) {
-        Run();
+        CalculationRun(record);
     } else if (field == &R::EnergKost) {
-        RefreshApplicationLimits();
-        Run();
+        RefreshApplicationLimits(record);
+        CalculationRun(record);
     } else if (field == &R::SpezHeizLeist) {
-        ForwardFromSpecificDemand();
+        ForwardFromSpecificDemand(record);
     } else if (field == &R::GesHBDGeB) {
-        BackCalculateFromBuildingDemand();
+        BackCalculateFromBuildingDemand(record);
     } else if (field == &R::GesHBDHeiz) {
-        BackCalculateFromFuelEnergy();
+        BackCalculateFromFuelEnergy(record);
     } else if (field == &R::BrennStV) {
-        BackCalculateFromFuelQuantity();
+        BackCalculateFromFuelQuantity(record);
     }
     return {};
 }
 
-WindowMessages OnT0Key(char key) {
-    RefreshApplicationLimits();
+WindowMessages OnT0Key(ProjectRecord& record, char key) {
+    RefreshApplicationLimits(record);
     if (key != kEnterKey) return {};
-    WindowMessages messages = CheckOperatingPoint(Project());
-    if (messages.empty()) Run();
+    WindowMessages messages = CheckOperatingPoint(record);
+    if (messages.empty()) CalculationRun(record);
     return messages;
 }
 
-void OnCalculateCommand() {
-    RefreshApplicationLimits();
-    Run();
+void OnCalculateCommand(ProjectRecord& record) {
+    RefreshApplicationLimits(record);
+    CalculationRun(record);
 }
 
-bool OnAcceptCommand() {
-    return WriteProjectFile(Project());
+bool OnAcceptCommand(const ProjectRecord& record) {
+    return WriteProjectFile(record);
 }
 
-void OnPrintCommand() {
-    HoldLockUntilActivation(Project());
+void OnPrintCommand(ProjectRecord& record) {
+    HoldLockUntilActivation(record);
 }
 
-void OnHelpCommand() {
-    HoldLockUntilActivation(Project());
+void OnHelpCommand(ProjectRecord& record) {
+    HoldLockUntilActivation(record);
 }
 
-void OnFuelPriceCommand() {
-    ProjectRecord& record = Project();
+void OnFuelPriceCommand(ProjectRecord& record) {
     ReadFuelPrices(record);
     record.BK = record.FuelPriceTable;
     record.FuelPricePanelVisible = true;
 }
 
-bool OnFuelPriceAccept() {
-    ProjectRecord& record = Project();
+bool OnFuelPriceAccept(ProjectRecord& record) {
     record.FuelPriceTable = record.BK;
     const bool written = WriteFuelPrices(record);
     record.FuelPricePanelVisible = false;
     return written;
 }
 
-void OnFuelPriceCancel() {
-    Project().FuelPricePanelVisible = false;
+void OnFuelPriceCancel(ProjectRecord& record) {
+    record.FuelPricePanelVisible = false;
 }
 
-void OnClimateMapShow() {
-    Project().ClimateMapVisible = true;
+void OnClimateMapShow(ProjectRecord& record) {
+    record.ClimateMapVisible = true;
 }
 
-void OnClimateMapHide() {
-    Project().ClimateMapVisible = false;
+void OnClimateMapHide(ProjectRecord& record) {
+    record.ClimateMapVisible = false;
 }
 
 std::string FocusHint(std::string ProjectRecord::*field) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the project window's events start. Each action runs the rules, back-calculations and calculation runs
-// on Project() in the order the window defines, and returns the messages the window must show (message boxes
+// on the record the window hands in, in the order the window defines, and returns the messages the window must show (message boxes
 // with an OK button) instead of showing them. The window copies a widget's text into the record before it
 // calls the action and shows the record's texts afterwards.
 //
@@ -22,55 +22,55 @@ using WindowMessages = std::vector<std::string>;
 // Window load: reads TempPart.dat (the refrigerant is R22 in every project), applies the heating-type
 // captions, the operating-point and the distribution rule, fills the lists, captions and title, and, before
 // the first calculation of the program run, writes the catalogue index and runs a calculation.
-void OnWindowLoad();
+void OnWindowLoad(ProjectRecord& record);
 
 // Window activation (also after a modal window of this window closes): reads SpezBK.dat into FuelPriceTable
 // and runs a calculation unless CalculationLock is set. A lock set by the print or help command lasts until
 // this activation, which follows the closing of their window, and is released here.
-void OnWindowActivate();
+void OnWindowActivate(ProjectRecord& record);
 
 // An entry chosen in a list (the text becomes the list field's text), with the rules that list starts.
-void OnListChosen(ProjectList list, std::string_view text);
+void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text);
 
 // The text of HeizArt changed by typing (not by choosing an entry, which is OnListChosen): boiler rule, run.
-void OnHeizArtTextChanged();
+void OnHeizArtTextChanged(ProjectRecord& record);
 
 // EinbindCheck clicked into the given state: run.
-void OnEinbindCheckClicked(bool checked);
+void OnEinbindCheckClicked(ProjectRecord& record, bool checked);
 
 // Enter in a text field: WohnFL, BrennK, WirkGKessel, BereitStV run; EnergKost refreshes the application
 // limits and runs; SpezHeizLeist, GesHBDGeB, GesHBDHeiz, BrennStV take their forward step or
 // back-calculation; t0 the check of the operating point; Tc and the other fields nothing.
-WindowMessages OnEnter(std::string ProjectRecord::*field);
+WindowMessages OnEnter(ProjectRecord& record, std::string ProjectRecord::*field);
 
 // A key pressed in t0: the application limits are refreshed; Enter (13) checks the operating point and runs
 // when it is usable, or returns the message why not (below the refrigerant's TMin, or Tc below t0).
-WindowMessages OnT0Key(char key);
+WindowMessages OnT0Key(ProjectRecord& record, char key);
 
 // Rechbutt: refreshes the application limits and runs, without checks.
-void OnCalculateCommand();
+void OnCalculateCommand(ProjectRecord& record);
 
 // Abbrechen (accept): saves TempPart.dat; the window then closes. False when the file could not be written.
-bool OnAcceptCommand();
+bool OnAcceptCommand(const ProjectRecord& record);
 
 // Command3D2 (cancel) and closing by the window frame need nothing of the record: the window closes unsaved.
 
 // Printbutt and Command3D3 (help): set CalculationLock, so the activation after their modal window starts no
 // calculation. The window then writes the results file or shows the help box.
-void OnPrintCommand();
-void OnHelpCommand();
+void OnPrintCommand(ProjectRecord& record);
+void OnHelpCommand(ProjectRecord& record);
 
 // Command3D4: reads SpezBK.dat and shows the prices in BK50 to BK53 on the fuel-price panel.
-void OnFuelPriceCommand();
+void OnFuelPriceCommand(ProjectRecord& record);
 // OKbutt on the panel: the prices become FuelPriceTable and are written to SpezBK.dat; BrennK keeps its text
 // until a heating type is chosen again. False when the file could not be written.
-bool OnFuelPriceAccept();
+bool OnFuelPriceAccept(ProjectRecord& record);
 // Abbbutt or Command3D5: hides the panel without saving.
-void OnFuelPriceCancel();
+void OnFuelPriceCancel(ProjectRecord& record);
 
 // KlimaZButt shows the climate-zone map; clicks on the window's panels hide it.
-void OnClimateMapShow();
-void OnClimateMapHide();
+void OnClimateMapShow(ProjectRecord& record);
+void OnClimateMapHide(ProjectRecord& record);
 
 // The hint the main window's information label shows while WohnFL, t0 or Tc has the focus (empty for others).
 std::string FocusHint(std::string ProjectRecord::*field);

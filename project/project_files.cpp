@@ -91,7 +91,7 @@ void ReadProjectFile(ProjectRecord& record) {
 bool WriteProjectFile(const ProjectRecord& record) {
     std::vector<std::string> fields;
     for (RecordText text : ProjectFileLayout()) fields.push_back(text ? record.*text : std::string());
-    fields[0] = RefrigerantName;
+    fields[0] = record.RefrigerantName;
     return ReplaceFileBytes(kProjectFileName, QuotedLines(fields));
 }
 

@@ -2,19 +2,7 @@
 
 namespace tervalo {
 
-namespace {
-ProjectRecord record;
-}
-
-ProjectRecord& Project() {
-    return record;
-}
-
-void ResetProject() {
-    record = ProjectRecord{};
-}
-
-void ClearProjectWindow() {
+void ClearProjectWindow(ProjectRecord& record) {
     ProjectRecord fresh;
     fresh.SuctionAllowance = record.SuctionAllowance;
     fresh.CalculationLock = record.CalculationLock;
@@ -23,6 +11,9 @@ void ClearProjectWindow() {
     fresh.FuelPriceTable = record.FuelPriceTable;
     fresh.EnergyFactors = record.EnergyFactors;
     fresh.DecimalSeparator = record.DecimalSeparator;
+    fresh.RefrigerantName = record.RefrigerantName;
+    fresh.ApplicationLimits = record.ApplicationLimits;
+    fresh.CycleState = record.CycleState;
     record = std::move(fresh);
 }
 

@@ -2,7 +2,7 @@
 
 // The project: one building, its existing heating and the heat pump that is to replace it, held as the texts
 // that the project window shows (bytes in the language's code page), together with the run-time values of the
-// project part. The window is the data: every rule and every calculation run reads its inputs from these
+// project part. Each program's main() owns one record and hands it to the windows and actions. The window is the data: every rule and every calculation run reads its inputs from these
 // texts and writes its results back into them. The window only binds its widgets to this record and calls the
 // actions of project_actions.h.
 
@@ -10,6 +10,9 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "engine/cycle_state.h"
+#include "engine/refrigerant_catalogue.h"
 
 namespace tervalo {
 
@@ -105,15 +108,12 @@ struct ProjectRecord {
     std::array<std::string, 4> FuelPriceTable;  // default prices of the four heating kinds, texts as typed
     std::array<double, 5> EnergyFactors{};  // energk.dat as read by the last run; [1] is 1 after every run
     char DecimalSeparator = '.';            // the system locale's, for the numbers in the regional form
+    std::string RefrigerantName;            // "R22" from the window's load on; compared exactly everywhere
+    TemperatureLimits ApplicationLimits;    // TMin and TMax of RefrigerantName, °C, as last refreshed
+    CycleStateRecord CycleState;            // the state points of the last cycle run
 };
 
-// The record of the run.
-ProjectRecord& Project();
-
-// A fresh program start: everything empty and clear.
-void ResetProject();
-
 // The window closes and opens again: all texts, lists and captions empty, the run-time values kept.
-void ClearProjectWindow();
+void ClearProjectWindow(ProjectRecord& record);
 
 }  // namespace tervalo

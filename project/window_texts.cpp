@@ -4,7 +4,7 @@
 #include "engine/text_util.h"
 #include "localisation/code_page.h"
 #include "localisation/language_tables.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -62,7 +62,7 @@ std::string ProjectWindowTitle() {
 std::vector<ControlCaption> ProjectWindowCaptions() {
     const std::string& sep = Settings.LabelSeparator;
     const std::string& currency = Settings.CurrencyCode;
-    const std::string& degrees = TemperatureUnitLabel;
+    const std::string degrees(TemperatureUnitLabel);
     return {
         {"Panel3D2", hp(33)},
         {"Label14", hp(11) + sep},

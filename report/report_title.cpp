@@ -2,7 +2,7 @@
 
 #include "engine/text_util.h"
 #include "localisation/language_tables.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 

@@ -7,7 +7,7 @@
 #include "project/window_texts.h"
 #include "report/report_title.h"
 #include "report/results_file.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 

@@ -6,7 +6,7 @@
 #include "engine/fixed_record.h"
 #include "engine/number_text.h"
 #include "engine/text_util.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 

@@ -4,7 +4,7 @@
 
 #include "engine/file_access.h"
 #include "engine/text_record.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 

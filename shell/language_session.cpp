@@ -4,8 +4,8 @@
 #include "shell/branding_file.h"
 #include "shell/handover_file.h"
 #include "shell/parameter_file.h"
-#include "shell/run_settings.h"
-#include "shell/settings_file.h"
+#include "config/run_settings.h"
+#include "config/settings_file.h"
 
 namespace tervalo {
 

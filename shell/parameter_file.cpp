@@ -3,7 +3,7 @@
 #include "engine/file_access.h"
 #include "engine/fixed_record.h"
 #include "engine/text_util.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 

@@ -7,11 +7,11 @@
 
 #include "engine/text_util.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/command_picture.h"
-#include "localisation/ui/picture_file.h"
-#include "localisation/ui/twips.h"
-#include "localisation/ui/window_text.h"
-#include "shell/run_settings.h"
+#include "widgets/command_picture.h"
+#include "widgets/picture_file.h"
+#include "widgets/twips.h"
+#include "widgets/window_text.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -21,8 +21,8 @@ namespace {
 constexpr double kTextWidth = 9600, kTextHeight = 6000;
 constexpr double kButtonSize = 780;
 
-std::string Title() {
-    return Settings.ProductName + " " + Caption(21) + " " + HelpTopic;
+std::string Title(const std::string& topic) {
+    return Settings.ProductName + " " + Caption(21) + " " + topic;
 }
 
 // The help file keeps the line breaks of a Windows text box.
@@ -38,7 +38,7 @@ std::string WithFileLineBreaks(std::string text) {
 
 }  // namespace
 
-Hilfebox::Hilfebox(QWidget* parent) : QDialog(parent) {
+Hilfebox::Hilfebox(std::string topic, QWidget* parent) : QDialog(parent), topic_(std::move(topic)) {
     setObjectName(QStringLiteral("Hilfebox"));
     setModal(true);
     const TwipsScale twips = TwipsScale::Of(this);
@@ -70,7 +70,7 @@ Hilfebox::Hilfebox(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(infoText_, 1);
     layout->addLayout(buttons);
-    setWindowTitle(DisplayText(Title()));
+    setWindowTitle(DisplayText(Title(topic_)));
 }
 
 void Hilfebox::showEvent(QShowEvent* event) {
@@ -83,8 +83,8 @@ void Hilfebox::ShowPage() {
     const QString storeTip = DisplayText(Caption(30) + " " + Settings.ProductName + " " + Caption(21));
     storeButton_->setToolTip(storeTip);
     storeLabel_->setToolTip(storeTip);
-    page_ = PageForTopic(HelpTopic, Settings.ProductName);
-    setWindowTitle(DisplayText(Title()));
+    page_ = PageForTopic(topic_, Settings.ProductName);
+    setWindowTitle(DisplayText(Title(topic_)));
     infoText_->setPlainText(
         DisplayText(TrimBlanks(ReadHelpPage(HelpFileName(Settings.LanguageCode), page_))));
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-// The help box: shows the help page of the current help topic in the language in force, lets the user edit it
+// The help box: shows the help page of a help topic in the language in force, lets the user edit it
 // and store it back into the help file.
 
 #include <QDialog>
+#include <string>
 
 #include "help/help_file.h"
 
@@ -18,7 +19,8 @@ class Hilfebox : public QDialog {
     Q_OBJECT
 
   public:
-    explicit Hilfebox(QWidget* parent = nullptr);
+    // `topic` selects the page (see PageForTopic): the product topic its page, any other an empty one.
+    explicit Hilfebox(std::string topic, QWidget* parent = nullptr);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -32,6 +34,7 @@ class Hilfebox : public QDialog {
     CommandPicture* closeButton_ = nullptr;
     CommandPicture* storeButton_ = nullptr;
     QLabel* storeLabel_ = nullptr;
+    std::string topic_;
     HelpPage page_;
 };
 

@@ -8,17 +8,16 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "engine/dialog_mode.h"
 #include "engine/file_access.h"
 #include "engine/text_record.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/command_picture.h"
-#include "localisation/ui/message_box.h"
-#include "localisation/ui/picture_file.h"
-#include "localisation/ui/twips.h"
-#include "localisation/ui/window_text.h"
-#include "shell/run_settings.h"
-#include "shell/settings_file.h"
+#include "widgets/command_picture.h"
+#include "widgets/message_box.h"
+#include "widgets/picture_file.h"
+#include "widgets/twips.h"
+#include "widgets/window_text.h"
+#include "config/run_settings.h"
+#include "config/settings_file.h"
 
 namespace tervalo {
 
@@ -108,8 +107,8 @@ QLabel* PictureBox(const char* objectName, const char* fileName, QSize boxSize, 
 
 }  // namespace
 
-const char* Begruess::StartPictureFile(int dialogMode) {
-    switch (dialogMode) {
+const char* Begruess::StartPictureFile(int startPicture) {
+    switch (startPicture) {
         case 3:
             return "start04.bmp";
         case 2:
@@ -121,14 +120,14 @@ const char* Begruess::StartPictureFile(int dialogMode) {
     }
 }
 
-Begruess::Begruess(QWidget* parent) : QDialog(parent) {
+Begruess::Begruess(int startPicture, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Begruess"));
     setWindowTitle(DisplayText(Settings.ProductName));
     setModal(true);
     setMouseTracking(true);
     const TwipsScale twips = TwipsScale::Of(this);
 
-    picture1_ = PictureBox("Picture1", StartPictureFile(DialogMode),
+    picture1_ = PictureBox("Picture1", StartPictureFile(startPicture),
                            twips.Pixels(kStartPictureWidth, kStartPictureHeight), this);
     picture1_->setFrameShape(QFrame::StyledPanel);
 

@@ -20,10 +20,12 @@ class Begruess : public QDialog {
     Q_OBJECT
 
   public:
-    explicit Begruess(QWidget* parent = nullptr);
+    // The main window opens it at start-up with kStartUpPicture.
+    static constexpr int kStartUpPicture = 3;
+    explicit Begruess(int startPicture, QWidget* parent = nullptr);
 
-    // The start picture shown for a DialogMode value.
-    static const char* StartPictureFile(int dialogMode);
+    // The file of a start picture: 3 "start04.bmp", 2 "start03.bmp", 1 "start02.bmp", others "start01.bmp".
+    static const char* StartPictureFile(int startPicture);
 
     // Closing the window confirms the language like the OK button does.
     void reject() override;

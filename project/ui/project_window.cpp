@@ -10,15 +10,14 @@
 #include <QScreen>
 
 #include "help/ui/help_box.h"
-#include "localisation/ui/busy_pointer.h"
-#include "localisation/ui/message_box.h"
-#include "localisation/ui/twips.h"
-#include "localisation/ui/window_text.h"
+#include "widgets/busy_pointer.h"
+#include "widgets/message_box.h"
+#include "widgets/twips.h"
+#include "widgets/window_text.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_files.h"
-#include "report/ui/report_windows.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -57,15 +56,15 @@ QString ShownText(const QWidget* widget) {
 
 }  // namespace
 
-Projektdaten::Projektdaten(std::function<void(const std::string&)> showHint, QWidget* parent)
-    : QDialog(parent), showHint_(std::move(showHint)) {
+Projektdaten::Projektdaten(ProjectRecord& record, ProjectWindowCommands commands, QWidget* parent)
+    : QDialog(parent), record_(record), commands_(std::move(commands)) {
     setObjectName(QStringLiteral("Projektdaten"));
     BusyPointer busy;
     // Each opening starts from empty fields, as a newly loaded window does; the run's values stay.
-    ClearProjectWindow();
-    Project().DecimalSeparator = SystemDecimalSeparator();
-    OnWindowLoad();
-    setWindowTitle(DisplayText(Project().Title));
+    ClearProjectWindow(record_);
+    record_.DecimalSeparator = SystemDecimalSeparator();
+    OnWindowLoad(record_);
+    setWindowTitle(DisplayText(record_.Title));
     CreateFieldWidgets();
     ShowRecord();
 }
@@ -76,7 +75,7 @@ QWidget* Projektdaten::Field(const char* name) const {
 }
 
 void Projektdaten::TakeWidgetTexts() {
-    ProjectRecord& record = Project();
+    ProjectRecord& record = record_;
     for (const ProjectFieldInfo& field : ProjectFields()) {
         QWidget* widget = fields_.at(std::string(field.name));
         if (field.kind == FieldKind::CheckBox) {
@@ -94,7 +93,7 @@ void Projektdaten::TakeWidgetTexts() {
 }
 
 void Projektdaten::ShowRecord() {
-    const ProjectRecord& record = Project();
+    const ProjectRecord& record = record_;
     for (const ProjectFieldInfo& field : ProjectFields()) {
         QWidget* widget = fields_.at(std::string(field.name));
         if (field.kind == FieldKind::CheckBox)
@@ -121,7 +120,7 @@ void Projektdaten::ShowMessages(const std::vector<std::string>& messages) {
 
 void Projektdaten::Activate() {
     BusyPointer busy;
-    Act(OnWindowActivate);
+    Act([this] { OnWindowActivate(record_); });
 }
 
 void Projektdaten::showEvent(QShowEvent* event) {
@@ -144,7 +143,7 @@ bool Projektdaten::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         if (const auto* field = FindProjectField(watched->objectName().toStdString())) {
             const std::string hint = FocusHint(field->text);
-            if (!hint.empty() && showHint_) showHint_(hint);
+            if (!hint.empty() && commands_.showHint) commands_.showHint(hint);
         }
     } else if (event->type() == QEvent::KeyPress && watched == t0_) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -162,34 +161,34 @@ bool Projektdaten::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
-        if (IsMapClosingPanel(watched) && Project().ClimateMapVisible) ClimateMapHide();
+        if (IsMapClosingPanel(watched) && record_.ClimateMapVisible) ClimateMapHide();
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void Projektdaten::ListChosen(const ProjectFieldInfo& field) {
-    Act([&field] { OnListChosen(*field.list, EditableText(Project(), field)); });
+    Act([this, &field] { OnListChosen(record_, *field.list, EditableText(record_, field)); });
 }
 
 void Projektdaten::EnterPressed(const ProjectFieldInfo& field) {
     WindowMessages messages;
-    Act([&] { messages = OnEnter(field.text); });
+    Act([&] { messages = OnEnter(record_, field.text); });
     ShowMessages(messages);
 }
 
 void Projektdaten::T0KeyPressed(char key) {
     WindowMessages messages;
-    Act([&] { messages = OnT0Key(key); });
+    Act([&] { messages = OnT0Key(record_, key); });
     ShowMessages(messages);
 }
 
 void Projektdaten::CalculateCommand() {
-    Act(OnCalculateCommand);
+    Act([this] { OnCalculateCommand(record_); });
 }
 
 void Projektdaten::AcceptCommand() {
     TakeWidgetTexts();
-    if (OnAcceptCommand()) {
+    if (OnAcceptCommand(record_)) {
         accept();
         return;
     }
@@ -200,29 +199,29 @@ void Projektdaten::AcceptCommand() {
 
 void Projektdaten::PrintCommand() {
     TakeWidgetTexts();
-    OnPrintCommand();
-    PrintProject(Project(), this);
+    OnPrintCommand(record_);
+    if (commands_.print) commands_.print(record_, this);
     Activate();
 }
 
 void Projektdaten::HelpCommand() {
     TakeWidgetTexts();
-    OnHelpCommand();
+    OnHelpCommand(record_);
     {
-        Hilfebox help(this);
+        Hilfebox help(commands_.helpTopic, this);
         help.exec();
     }
     Activate();
 }
 
 void Projektdaten::FuelPriceCommand() {
-    Act(OnFuelPriceCommand);
+    Act([this] { OnFuelPriceCommand(record_); });
     fields_.at("BK50")->setFocus();
 }
 
 void Projektdaten::FuelPriceAccept() {
     bool written = true;
-    Act([&written] { written = OnFuelPriceAccept(); });
+    Act([this, &written] { written = OnFuelPriceAccept(record_); });
     if (!written)
         ShowMessage(this, MessageKind::Exclamation, Settings.ProductName,
                     std::string("The fuel prices could not be saved in ") + kFuelPriceFileName +
@@ -230,15 +229,15 @@ void Projektdaten::FuelPriceAccept() {
 }
 
 void Projektdaten::FuelPriceCancel() {
-    Act(OnFuelPriceCancel);
+    Act([this] { OnFuelPriceCancel(record_); });
 }
 
 void Projektdaten::ClimateMapShow() {
-    Act(OnClimateMapShow);
+    Act([this] { OnClimateMapShow(record_); });
 }
 
 void Projektdaten::ClimateMapHide() {
-    Act(OnClimateMapHide);
+    Act([this] { OnClimateMapHide(record_); });
 }
 
 }  // namespace tervalo

@@ -29,12 +29,23 @@ namespace tervalo {
 class CommandPicture;
 struct ProjectFieldInfo;
 
+// What the project window starts outside the project part.
+struct ProjectWindowCommands {
+    // Puts the focus hints of the living area, t0 and Tc into the main window's information label.
+    std::function<void(const std::string&)> showHint;
+    // The print command's report: writes the results file from the record and shows the results view.
+    std::function<void(const ProjectRecord&, QWidget* parent)> print;
+    // The topic the help command opens the help box on.
+    std::string helpTopic;
+};
+
 class Projektdaten : public QDialog {
     Q_OBJECT
 
   public:
-    // `showHint` puts the focus hints of the living area, t0 and Tc into the main window's information label.
-    explicit Projektdaten(std::function<void(const std::string&)> showHint, QWidget* parent = nullptr);
+    // The window works on `record`, which outlives it: each opening starts from empty fields and the record's
+    // run-time values.
+    Projektdaten(ProjectRecord& record, ProjectWindowCommands commands, QWidget* parent = nullptr);
 
     // The activation steps: fuel prices read, a calculation unless locked. Run when the window first shows
     // and after each window it opens itself has closed.
@@ -84,7 +95,8 @@ class Projektdaten : public QDialog {
     void ClimateMapShow();
     void ClimateMapHide();
 
-    std::function<void(const std::string&)> showHint_;
+    ProjectRecord& record_;
+    ProjectWindowCommands commands_;
     std::map<std::string, QWidget*, std::less<>> fields_;  // by control name
     std::map<std::string, QLabel*, std::less<>> captions_;
     QLineEdit* t0_ = nullptr;

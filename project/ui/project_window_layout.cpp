@@ -14,16 +14,16 @@
 #include <QVBoxLayout>
 
 #include "localisation/language_tables.h"
-#include "localisation/ui/command_picture.h"
-#include "localisation/ui/picture_file.h"
-#include "localisation/ui/twips.h"
-#include "localisation/ui/window_text.h"
+#include "widgets/command_picture.h"
+#include "widgets/picture_file.h"
+#include "widgets/twips.h"
+#include "widgets/window_text.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_lists.h"
 #include "project/ui/project_window.h"
 #include "project/window_texts.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -73,7 +73,7 @@ QToolButton* CloseButton(const char* name, QWidget* parent) {
 }  // namespace
 
 QString Projektdaten::CaptionText(std::string_view control) const {
-    for (const ControlCaption& caption : Project().captions) {
+    for (const ControlCaption& caption : record_.captions) {
         if (caption.control == control) return DisplayText(caption.text);
     }
     return {};
@@ -104,7 +104,7 @@ CommandPicture* Projektdaten::AddCommand(const char* name, const char* twinName,
 }
 
 void Projektdaten::CreateFieldWidgets() {
-    const ProjectRecord& record = Project();
+    const ProjectRecord& record = record_;
     const TwipsScale twips = TwipsScale::Of(this);
     for (const ProjectFieldInfo& field : ProjectFields()) {
         const QString name =
@@ -130,7 +130,7 @@ void Projektdaten::CreateFieldWidgets() {
                     list->addItem(DisplayText(entry));
                 if (*field.list == ProjectList::HeizArt) {
                     connect(list->lineEdit(), &QLineEdit::textEdited, this,
-                            [this] { Act(OnHeizArtTextChanged); });
+                            [this] { Act([this] { OnHeizArtTextChanged(record_); }); });
                 } else {
                     list->lineEdit()->setReadOnly(true);
                     list->lineEdit()->installEventFilter(this);
@@ -142,7 +142,7 @@ void Projektdaten::CreateFieldWidgets() {
             case FieldKind::CheckBox: {
                 auto* box = new QCheckBox(CaptionText(field.name), this);
                 connect(box, &QCheckBox::clicked, this,
-                        [this](bool checked) { Act([checked] { OnEinbindCheckClicked(checked); }); });
+                        [this](bool checked) { Act([this, checked] { OnEinbindCheckClicked(record_, checked); }); });
                 widget = box;
                 break;
             }

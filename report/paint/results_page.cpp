@@ -11,7 +11,7 @@
 #include "localisation/code_page.h"
 #include "report/report_title.h"
 #include "report/results_file.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 

@@ -9,14 +9,13 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "engine/dialog_mode.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/command_picture.h"
-#include "localisation/ui/picture_file.h"
-#include "localisation/ui/twips.h"
-#include "localisation/ui/window_text.h"
+#include "widgets/command_picture.h"
+#include "widgets/picture_file.h"
+#include "widgets/twips.h"
+#include "widgets/window_text.h"
 #include "report/ui/current_printer.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -121,14 +120,8 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent)
     connect(drbutt, &CommandPicture::Released, this, [this] { printCMsetup(this); });
     connect(prevButt, &CommandPicture::Released, this, &PrintSettingsWindow::Printer_I);
     connect(Command3D1, &QPushButton::clicked, Panel3D1, &QWidget::hide);
-    connect(OKbutt, &CommandPicture::Released, this, [this] {
-        DialogMode = 1;
-        accept();
-    });
-    connect(Abbutt, &CommandPicture::Released, this, [this] {
-        DialogMode = 0;
-        reject();
-    });
+    connect(OKbutt, &CommandPicture::Released, this, &QDialog::accept);
+    connect(Abbutt, &CommandPicture::Released, this, &QDialog::reject);
 }
 
 void PrintSettingsWindow::Activate() {
@@ -185,12 +178,6 @@ void PrintSettingsWindow::resizeEvent(QResizeEvent* event) {
         const QRect area = s->geometry();
         move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
     }
-}
-
-void PrintSettingsWindow::done(int result) {
-    // The close box and Escape cancel like the cancel button.
-    if (result != QDialog::Accepted) DialogMode = 0;
-    QDialog::done(result);
 }
 
 }  // namespace tervalo

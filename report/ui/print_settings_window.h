@@ -1,8 +1,8 @@
 #pragma once
 
 // The print settings, confirmed before the report page goes to paper: the printer font with a sample, the
-// printer set-up dialog, the printer's and the screen's sizes. OK sets DialogMode to 1, cancel (and the close
-// box) to 0; the results view prints only when it reads 1 afterwards.
+// printer set-up dialog, the printer's and the screen's sizes. OK accepts the window, cancel and the close box
+// reject it; the results view prints only when exec() answered Accepted.
 
 #include <QDialog>
 
@@ -40,8 +40,6 @@ class PrintSettingsWindow : public QDialog {
 
     // Fills the four size labels and shows the panel.
     void Printer_I();
-
-    void done(int result) override;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -2,13 +2,13 @@
 
 #include <QDir>
 
-#include "localisation/ui/message_box.h"
-#include "localisation/ui/window_text.h"
+#include "widgets/message_box.h"
+#include "widgets/window_text.h"
 #include "report/results_file.h"
 #include "report/results_writer.h"
 #include "report/ui/current_printer.h"
 #include "report/ui/results_view.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 

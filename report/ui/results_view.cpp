@@ -8,18 +8,17 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "engine/dialog_mode.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/command_picture.h"
-#include "localisation/ui/message_box.h"
-#include "localisation/ui/picture_file.h"
-#include "localisation/ui/twips.h"
-#include "localisation/ui/window_text.h"
+#include "widgets/command_picture.h"
+#include "widgets/message_box.h"
+#include "widgets/picture_file.h"
+#include "widgets/twips.h"
+#include "widgets/window_text.h"
 #include "report/paint/results_page.h"
 #include "report/report_title.h"
 #include "report/ui/current_printer.h"
 #include "report/ui/print_settings_window.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -137,18 +136,10 @@ void ResultsView::PrintHeadClicked() {
 
 void ResultsView::Print() {
     PrintSettingsWindow settings(this);
-    settings.exec();
-    if (DialogMode == 1) {
-        if (PrintOnCurrentPrinter(this) == PrintOutcome::Failed)
-            ShowMessage(this, MessageKind::Exclamation, DisplayText(Settings.ProductName),
-                        QStringLiteral("%1\n\nThe page could not be printed.").arg(PrintDestinationName()));
-        DialogMode = 0;
-    }
-}
-
-void ResultsView::done(int result) {
-    DialogMode = 0;
-    QDialog::done(result);
+    if (settings.exec() != QDialog::Accepted) return;
+    if (PrintOnCurrentPrinter(this) == PrintOutcome::Failed)
+        ShowMessage(this, MessageKind::Exclamation, DisplayText(Settings.ProductName),
+                    QStringLiteral("%1\n\nThe page could not be printed.").arg(PrintDestinationName()));
 }
 
 void ResultsView::showEvent(QShowEvent* event) {

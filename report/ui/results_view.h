@@ -2,7 +2,7 @@
 
 // The results view: a modal window showing the report page drawn from ergEN1.DAT, with the print-header
 // option, a page scroll bar and the print, close and cancel commands. Printing goes through the print
-// settings; the page is printed only when they were confirmed (DialogMode 1).
+// settings; the page is printed only when they were confirmed.
 
 #include <QDialog>
 
@@ -39,8 +39,6 @@ class ResultsView : public QDialog {
     // The page size the view lays out, from the current printer; 2150 x 2900 when there is none.
     static QSizeF ViewPageSize();
 
-    // Every way of closing resets DialogMode to 0.
-    void done(int result) override;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -3,7 +3,7 @@
 #include "engine/file_access.h"
 #include "engine/text_record.h"
 #include "localisation/language_tables.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 

@@ -8,20 +8,19 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "engine/dialog_mode.h"
 #include "help/help_file.h"
 #include "help/ui/help_box.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/busy_pointer.h"
-#include "localisation/ui/command_picture.h"
-#include "localisation/ui/message_box.h"
-#include "localisation/ui/picture_file.h"
-#include "localisation/ui/twips.h"
+#include "widgets/busy_pointer.h"
+#include "widgets/command_picture.h"
+#include "widgets/message_box.h"
+#include "widgets/picture_file.h"
+#include "widgets/twips.h"
 #include "localisation/ui/welcome_window.h"
-#include "localisation/ui/window_text.h"
+#include "widgets/window_text.h"
 #include "shell/language_session.h"
-#include "shell/run_settings.h"
-#include "shell/settings_file.h"
+#include "config/run_settings.h"
+#include "config/settings_file.h"
 #include "shell/ui/about_text.h"
 
 namespace tervalo {
@@ -286,8 +285,7 @@ void Start::Activate() {
     const std::string previousCode = Settings.LanguageCode;
     if (!Settings.WelcomeShown && Settings.SkipWelcome == 0) {
         Settings.WelcomeShown = true;
-        DialogMode = 3;
-        Begruess welcome(this);
+        Begruess welcome(Begruess::kStartUpPicture, this);
         welcome.exec();
         BusyPointer busy;
         LoadLanguageTexts();
@@ -362,7 +360,7 @@ void Start::ProjectCommand() {
         infoG_->hide();
     }
     if (commands_.openProject)
-        commands_.openProject(this, [this](const std::string& hint) { ShowInfoHint(hint); });
+        commands_.openProject(this, [this](const std::string& hint) { ShowInfoHint(hint); }, helpTopic_);
     // Back from the project window; the window system may not report the activation, so do what it starts.
     Activate();
 }
@@ -372,12 +370,12 @@ void Start::PrinterSetupCommand() {
 }
 
 void Start::HelpButtonCommand() {
-    Hilfebox help(this);
+    Hilfebox help(helpTopic_, this);
     help.exec();
 }
 
 void Start::HelpMenuCommand() {
-    HelpTopic = ProductHelpTopic(Settings.ProductName);
+    helpTopic_ = ProductHelpTopic(Settings.ProductName);
     HelpButtonCommand();
 }
 

@@ -27,8 +27,11 @@ class CommandPicture;
 
 // What the main window starts in other parts of the program.
 struct StartCommands {
-    // Shows the project window modally; it shows its focus hints through `showHint`.
-    std::function<void(QWidget* parent, const std::function<void(const std::string&)>& showHint)> openProject;
+    // Shows the project window modally; it shows its focus hints through `showHint`, and its help command
+    // opens the help box on `helpTopic`.
+    std::function<void(QWidget* parent, const std::function<void(const std::string&)>& showHint,
+                       const std::string& helpTopic)>
+        openProject;
     // The printer set-up dialog; true when the user confirmed.
     std::function<bool(QWidget* parent)> printerSetup;
     // Rewrites the saved project from the previous into the new language.
@@ -80,6 +83,7 @@ class Start : public QMainWindow {
     void LanguageCommand(const std::string& code, bool saveSettings);
 
     StartCommands commands_;
+    std::string helpTopic_;  // empty until the help menu sets the product topic
     QWidget* form_ = nullptr;
     QFrame* infopn1_ = nullptr;
     QLabel* label1_ = nullptr;

@@ -50,10 +50,9 @@ TEST(DischargeTemperature, Cases) {
 }
 
 TEST(DischargeTemperature, ReadsTCondOfTheCycleState) {
-    const CycleStateRecord saved = CycleState;
-    CycleState.TCond = 330;
-    EXPECT_NEAR(DischargeTemperature(10, 5, 281.15, 1.15), 330 + 12 * 0.373, 1e-12);
-    CycleState = saved;
+    CycleStateRecord state;
+    state.TCond = 330;
+    EXPECT_NEAR(DischargeTemperature(10, 5, 281.15, 1.15, state), 330 + 12 * 0.373, 1e-12);
 }
 
 CycleStateRecord PowerState(double cpEvap, double cpDischarge, double exponent, double tCond) {

@@ -1,37 +1,65 @@
 #pragma once
 
-// Shared pieces of the refrigerant-engine tests: a fixture that resets the engine's run-wide state, and table
-// files written from records.
+// Shared pieces of the refrigerant-engine tests: a fixture that plays the engine's caller (it keeps the
+// refrigerant, the superheat, the cycle state and the last lookup between runs, as the project part does), and
+// table files written from records.
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/cycle_state.h"
-#include "engine/dialog_mode.h"
 #include "engine/refrigerant_catalogue.h"
+#include "engine/refrigeration_cycle.h"
 #include "engine/saturation_lookup.h"
 #include "engine/saturation_table.h"
+#include "engine/vapour_properties.h"
 #include "support/temp_dir.h"
 
 namespace tervalo::test {
 
-inline void ResetEngineState() {
-    ResetCycleState();
-    ResetSaturationLookup();
-    ResetRefrigerantSelection();
-    SetSaturationTableCaching(true);
-    ClearSaturationTableCache();
-    DialogMode = 0;
-}
-
 class EngineTest : public ::testing::Test {
   protected:
-    void SetUp() override { ResetEngineState(); }
-    void TearDown() override { ResetEngineState(); }
+    // What the caller keeps between runs.
+    std::string RefrigerantName;
+    double Superheat = 0;  // K
+    CycleStateRecord CycleState;
+    SaturationLookupState SaturationLookup;
+    TemperatureLimits ApplicationLimits;
+
+    // A cycle run as the project part makes one: the table of RefrigerantName loaded from the current
+    // directory, the cycle started from CycleState, and its new state kept.
+    EngineStatus RunRefrigerationCycle(double t0, double tc, double tSuction, double dTLiquid) {
+        const CycleRun run = tervalo::RunRefrigerationCycle(
+            RefrigerantName, LoadRefrigerantTable(RefrigerantName), {t0, tc, tSuction, dTLiquid, Superheat},
+            CycleState);
+        CycleState = run.state;
+        return run.status;
+    }
+
+    // A lookup in the table of RefrigerantName; its bracket is kept in SaturationLookup.
+    EngineStatus LookupSaturation(double value, LookupKey mode) {
+        const tervalo::SaturationLookup lookup =
+            tervalo::LookupSaturation(LoadRefrigerantTable(RefrigerantName), value, mode);
+        SaturationLookup = lookup.bracket;
+        return lookup.status;
+    }
+
+    std::optional<double> InterpolateSaturation(double value, SaturationColumn column) const {
+        return InterpolateBracket(SaturationLookup, value, column);
+    }
+
+    void VapourProperties(double tSuction, double tDischarge, double tLiquid) {
+        tervalo::VapourProperties(RefrigerantName, Superheat, tSuction, tDischarge, tLiquid, CycleState);
+    }
+
+    void RefreshApplicationLimits() {
+        ApplicationLimits = tervalo::RefreshApplicationLimits(RefrigerantName, ApplicationLimits);
+    }
 };
 
 // The records as a table file: one record per line, seven fields, CR LF, full precision.
@@ -46,7 +74,7 @@ inline std::string TableText(const std::vector<SaturationRecord>& records) {
     return text;
 }
 
-// Writes the file with a modification time an hour back, so the table cache may keep it.
+// Writes the file with a modification time an hour back, as a file untouched for long.
 inline void WriteSettledFile(const std::filesystem::path& file, std::string_view bytes) {
     WriteBytes(file, bytes);
     std::filesystem::last_write_time(file,

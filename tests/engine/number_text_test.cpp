@@ -75,7 +75,6 @@ TEST(LocaleFormat, UsesTheGivenSeparatorWithoutLeadingBlank) {
 }
 
 TEST(UnitLabels, DegreeSignIsTheCodePageByte) {
-    SetUnitLabels();
     EXPECT_EQ(TemperatureUnitLabel, "\xB0"
                                     "C");
 }

@@ -86,8 +86,8 @@ TEST_F(EngineTest, ApplicationLimitsOfEveryName) {
         SCOPED_TRACE(row.name);
         RefrigerantName = row.name;
         RefreshApplicationLimits();
-        EXPECT_EQ(TMin, row.tMin);
-        EXPECT_EQ(TMax, row.tMax);
+        EXPECT_EQ(ApplicationLimits.tMin, row.tMin);
+        EXPECT_EQ(ApplicationLimits.tMax, row.tMax);
     }
 }
 
@@ -97,15 +97,15 @@ TEST_F(EngineTest, EveryCatalogueNameHasLimits) {
 
 TEST_F(EngineTest, NameOutsideTheLimitsTableKeepsTMinAndSetsTMaxTo65) {
     RefreshApplicationLimits();  // nothing chosen yet
-    EXPECT_EQ(TMin, 0);
-    EXPECT_EQ(TMax, 65);
+    EXPECT_EQ(ApplicationLimits.tMin, 0);
+    EXPECT_EQ(ApplicationLimits.tMax, 65);
 
     RefrigerantName = "R14";
     RefreshApplicationLimits();
     RefrigerantName = "r14";
     RefreshApplicationLimits();
-    EXPECT_EQ(TMin, -140);
-    EXPECT_EQ(TMax, 65);
+    EXPECT_EQ(ApplicationLimits.tMin, -140);
+    EXPECT_EQ(ApplicationLimits.tMax, 65);
 }
 
 }  // namespace

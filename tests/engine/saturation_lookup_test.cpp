@@ -142,9 +142,7 @@ class SaturationLookupTest : public EngineTest {
 TEST_F(SaturationLookupTest, LooksUpTheTableOfTheRefrigerant) {
     WriteBytes("R22.DAT", TableText(SmallTable().records));
     RefrigerantName = "R22";
-    DialogMode = 3;
     ASSERT_EQ(LookupSaturation(265, LookupKey::ByTemperature), EngineStatus::Ok);
-    EXPECT_EQ(DialogMode, 0);
     EXPECT_TRUE(SaturationLookup.found);
     EXPECT_EQ(SaturationLookup.LowerRecord.t, 260);
     EXPECT_DOUBLE_EQ(*InterpolateSaturation(265, &SaturationRecord::hVapour), 387.5);
@@ -176,9 +174,7 @@ TEST_F(SaturationLookupTest, FailuresClearTheLookupState) {
         RefrigerantName = "R22";
         ASSERT_EQ(LookupSaturation(255, LookupKey::ByTemperature), EngineStatus::Ok);
         RefrigerantName = row.name;
-        DialogMode = 1;
         EXPECT_EQ(LookupSaturation(255, LookupKey::ByTemperature), row.status);
-        EXPECT_EQ(DialogMode, 0);
         EXPECT_FALSE(SaturationLookup.found);
         EXPECT_EQ(SaturationLookup.LowerRecord, SaturationRecord{});
         EXPECT_FALSE(InterpolateSaturation(255, &SaturationRecord::hLiquid).has_value());
@@ -200,20 +196,52 @@ TEST_F(SaturationLookupTest, OutOfRangeNeverMixesInAnEarlierRefrigerantsRecords)
     }
 }
 
-TEST_F(SaturationLookupTest, CachedAndUncachedLookupsAgree) {
-    test::WriteSettledFile("R22.DAT", TableText(test::LinearRecords(0.25)));
-    RefrigerantName = "R22";
-    for (LookupKey mode : {LookupKey::ByTemperature, LookupKey::ByDewPressure, LookupKey::ByBubblePressure})
-        for (double value : {1.0, 7.77, 12.3, 268.15, 300.0, 401.0}) {
-            SetSaturationTableCaching(true);
-            ASSERT_EQ(LookupSaturation(value, mode), EngineStatus::Ok);
-            const auto cached = SaturationLookup;
-            SetSaturationTableCaching(false);
-            ASSERT_EQ(LookupSaturation(value, mode), EngineStatus::Ok);
-            EXPECT_EQ(cached.LowerRecord, SaturationLookup.LowerRecord);
-            EXPECT_EQ(cached.UpperRecord, SaturationLookup.UpperRecord);
-            EXPECT_EQ(cached.found, SaturationLookup.found);
+TEST_F(SaturationLookupTest, HalvingFindsTheBracketsOfTheRecordByRecordScan) {
+    // Ascending keys with repeats at the ends and inside, as the pressure columns of blends have them.
+    std::vector<SaturationRecord> records = test::LinearRecords(0.25);
+    records.insert(records.begin(), records.front());
+    records.insert(records.begin() + 10, records[10]);
+    records.push_back(records.back());
+    SaturationTable halving{records, {}};
+    FindAscendingKeys(halving);
+    const SaturationTable scanning{records, {}};
+    ASSERT_TRUE(halving.keyAscending[0] && halving.keyAscending[1] && halving.keyAscending[2]);
+
+    std::vector<double> values = {-1e308, 0, 1, 7.77, 12.3, 200, 268.15, 300, 400, 401, 1e308,
+                                  std::numeric_limits<double>::infinity(),
+                                  -std::numeric_limits<double>::infinity(),
+                                  std::numeric_limits<double>::quiet_NaN()};
+    for (const SaturationRecord& record : records)
+        for (double key : {record.t, record.pDew, record.pBubble}) {
+            values.push_back(key);
+            values.push_back(std::nextafter(key, -1e308));
+            values.push_back(std::nextafter(key, 1e308));
         }
+    for (LookupKey mode : {LookupKey::ByTemperature, LookupKey::ByDewPressure, LookupKey::ByBubblePressure})
+        for (double value : values) {
+            SCOPED_TRACE(value);
+            const auto fast = BracketSaturation(halving, value, mode);
+            const auto slow = BracketSaturation(scanning, value, mode);
+            ASSERT_EQ(fast.has_value(), slow.has_value());
+            if (!fast) continue;
+            EXPECT_EQ(fast->LowerRecord, slow->LowerRecord);
+            EXPECT_EQ(fast->UpperRecord, slow->UpperRecord);
+            EXPECT_EQ(fast->found, slow->found);
+        }
+}
+
+TEST_F(SaturationLookupTest, KeysThatFallOrAreNotNumbersAreScannedRecordByRecord) {
+    std::vector<SaturationRecord> records = test::LinearRecords();
+    SaturationTable table{records, {}};
+    FindAscendingKeys(table);
+    EXPECT_TRUE(table.keyAscending[0]);
+    std::swap(table.records[3].t, table.records[4].t);
+    FindAscendingKeys(table);
+    EXPECT_FALSE(table.keyAscending[0]);
+    EXPECT_TRUE(table.keyAscending[1]);
+    table.records[7].pDew = std::numeric_limits<double>::quiet_NaN();
+    FindAscendingKeys(table);
+    EXPECT_FALSE(table.keyAscending[1]);
 }
 
 }  // namespace

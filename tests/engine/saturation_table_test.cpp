@@ -172,21 +172,18 @@ TEST_F(EngineTest, HugeFileIsRefused) {
     EXPECT_EQ(LoadSaturationTable("R22.DAT").status, EngineStatus::MissingTable);
 }
 
-TEST_F(EngineTest, CacheKeepsASettledFileAndRereadsItWhenItChanges) {
+TEST_F(EngineTest, EveryLoadReadsTheFileAsItStandsNow) {
     ScopedTempDir dir;
     WriteSettledFile("R22.DAT", "250,1,1,150,380,1300,8");
-    const auto first = LoadSaturationTable("R22.DAT");
-    const auto second = LoadSaturationTable("R22.DAT");
-    ASSERT_EQ(second.status, EngineStatus::Ok);
-    EXPECT_EQ(first.table, second.table) << "a settled, unchanged file is parsed once";
+    ASSERT_EQ(LoadSaturationTable("R22.DAT").status, EngineStatus::Ok);
 
-    // Same size, other numbers: the modification time tells.
+    // Same size, other numbers.
     WriteBytes("R22.DAT", "251,1,1,150,380,1300,8");
     const auto edited = LoadSaturationTable("R22.DAT");
     ASSERT_EQ(edited.status, EngineStatus::Ok);
     EXPECT_EQ(edited.table->records[0].t, 251);
 
-    // Replaced by another file with the old modification time: the file's identity tells.
+    // Replaced by another file with the old modification time.
     WriteSettledFile("other", "252,1,1,150,380,1300,8");
     std::filesystem::last_write_time("other", std::filesystem::last_write_time("R22.DAT"));
     std::filesystem::rename("other", "R22.DAT");
@@ -204,7 +201,7 @@ TEST_F(EngineTest, FreshlyWrittenFileIsReadAtEveryLoad) {
     EXPECT_EQ(LoadSaturationTable("R22.DAT").table->records[0].t, 260);
 }
 
-TEST_F(EngineTest, CacheFollowsTheCurrentDirectory) {
+TEST_F(EngineTest, LoadFollowsTheCurrentDirectory) {
     ScopedTempDir first;
     WriteSettledFile("R22.DAT", "250,1,1,150,380,1300,8");
     ASSERT_EQ(LoadSaturationTable("R22.DAT").table->records[0].t, 250);

@@ -48,7 +48,7 @@ TEST_F(DesignPoint, CopLabelsCutToTwoDecimalsWithThePointFormsBlank) {
 }
 
 TEST_F(DesignPoint, RunShowsSuctionGasTemperatureCopsAndTheBalance) {
-    DesignPointCalculation();
+    CalculationRun(Project());
     EXPECT_EQ(r.pn32, "8") << "-5 + 5 + 8 K";
     const double cop = ShownCop(r.LeistZahlK);
     EXPECT_GT(cop, 2);
@@ -66,26 +66,26 @@ TEST_F(DesignPoint, RunShowsSuctionGasTemperatureCopsAndTheBalance) {
     r.SuctionAllowance = 5;
     r.t0 = "-5,5";
     r.DecimalSeparator = ',';
-    DesignPointCalculation();
+    CalculationRun(Project());
     EXPECT_EQ(r.pn32, "4,5");
 }
 
 TEST_F(DesignPoint, HigherCondensingTemperatureLowersTheCop) {
-    DesignPointCalculation();
+    CalculationRun(Project());
     const double at45 = ShownCop(r.LeistZahlK);
     r.Tc = "55";
-    DesignPointCalculation();
+    CalculationRun(Project());
     EXPECT_LT(ShownCop(r.LeistZahlK), at45);
 }
 
 TEST_F(DesignPoint, ChoicesThatEnterNoCalculationChangeNoResult) {
-    DesignPointCalculation();
+    CalculationRun(Project());
     const ProjectRecord before = r;
     r.Verdichterbauart = hp(33);
     r.WartungI = hp(45);
     r.Leitungsdimension = hp(10);
     r.Tempbereich = "any";
-    DesignPointCalculation();
+    CalculationRun(Project());
     for (auto field : {&ProjectRecord::pn32, &ProjectRecord::LeistZahlK, &ProjectRecord::LeistZahlH,
                        &ProjectRecord::LeistZ, &ProjectRecord::GesEnergWP, &ProjectRecord::BetrKo,
                        &ProjectRecord::co2consum})
@@ -93,10 +93,10 @@ TEST_F(DesignPoint, ChoicesThatEnterNoCalculationChangeNoResult) {
 }
 
 TEST_F(DesignPoint, MissingFactorFileKeepsTheFactorsOfTheLastRun) {
-    DesignPointCalculation();
+    CalculationRun(Project());
     const ProjectRecord first = r;
     std::filesystem::remove("energk.dat");
-    DesignPointCalculation();
+    CalculationRun(Project());
     EXPECT_EQ(r.co2consum, first.co2consum);
     EXPECT_EQ(r.BetrKo, first.BetrKo);
     EXPECT_EQ(r.EnergyFactors, first.EnergyFactors);
@@ -105,24 +105,24 @@ TEST_F(DesignPoint, MissingFactorFileKeepsTheFactorsOfTheLastRun) {
 TEST_F(DesignPoint, ShortFactorFileReplacesOnlyWhatItHolds) {
     r.EnergyFactors = {1, 2, 3, 4, 0.5};
     WriteBytes("energk.dat", "10,20\r\n");
-    DesignPointCalculation();
+    CalculationRun(Project());
     EXPECT_EQ(r.EnergyFactors, (std::array<double, 5>{10, 1, 3, 4, 0.5}));
 }
 
 TEST_F(DesignPoint, WithoutFactorsTheHeatPumpEmitsNothing) {
     std::filesystem::remove("energk.dat");
-    DesignPointCalculation();
+    CalculationRun(Project());
     EXPECT_EQ(r.co2consum, "0");
     EXPECT_EQ(r.Label38, " 5.573");
 }
 
 TEST_F(DesignPoint, MissingRefrigerantTableKeepsTheHeatPumpResults) {
-    DesignPointCalculation();
+    CalculationRun(Project());
     const ProjectRecord before = r;
     std::filesystem::remove("R22.DAT");
     r.WohnFL = "100";
     r.t0 = "-2";
-    DesignPointCalculation();
+    CalculationRun(Project());
     EXPECT_EQ(r.pn32, "11") << "the suction gas temperature needs no table";
     EXPECT_EQ(r.LeistZahlK, before.LeistZahlK);
     EXPECT_EQ(r.LeistZahlH, before.LeistZahlH);
@@ -136,14 +136,13 @@ TEST_F(DesignPoint, MissingRefrigerantTableKeepsTheHeatPumpResults) {
 TEST_F(DesignPoint, DamagedTableOrUnknownRefrigerantNeverCrashes) {
     for (const char* table : {"", "garbage", "1,2,3\r\n", "\x01\x02\xff\xfe,,,,\r\n"}) {
         WriteBytes("R22.DAT", table);
-        ClearSaturationTableCache();
         r.LeistZahlK = "previous";
-        DesignPointCalculation();
+        CalculationRun(Project());
         EXPECT_EQ(r.LeistZahlK, "previous");
     }
     InstallR22Table();
-    RefrigerantName = "R9999";
-    DesignPointCalculation();
+    Project().RefrigerantName = "R9999";
+    CalculationRun(Project());
     EXPECT_EQ(r.LeistZahlK, "previous");
 }
 
@@ -151,7 +150,7 @@ TEST_F(DesignPoint, OperatingPointsFarOutsideTheTableGiveResultsWithoutCrashing)
     for (const char* t0 : {"-150", "200", "1e300", "abc", ""}) {
         SCOPED_TRACE(t0);
         r.t0 = t0;
-        DesignPointCalculation();
+        CalculationRun(Project());
         EXPECT_TRUE(r.CalculationDone);
     }
 }

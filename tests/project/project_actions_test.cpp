@@ -23,18 +23,18 @@ class ProjectActions : public test::ProjectFixture {
     }
     // The window as the user first sees it: load, then activation.
     void Open() {
-        OnWindowLoad();
-        OnWindowActivate();
+        OnWindowLoad(Project());
+        OnWindowActivate(Project());
     }
     // A sample project typed in: 150 m², heating oil, 90 %, 10 %, electricity 0.2.
     void TypeExampleProject() {
         r.WohnFL = "150";
-        OnEnter(&ProjectRecord::WohnFL);
-        OnListChosen(ProjectList::HeizArt, hp(21));
+        OnEnter(Project(), &ProjectRecord::WohnFL);
+        OnListChosen(Project(), ProjectList::HeizArt, hp(21));
         r.WirkGKessel = "90";
         r.BereitStV = "10";
         r.EnergKost = "0.2";
-        OnEnter(&ProjectRecord::EnergKost);
+        OnEnter(Project(), &ProjectRecord::EnergKost);
     }
     ProjectRecord& r = Project();
 };
@@ -48,7 +48,7 @@ TEST_F(ProjectActions, FirstStartWithoutProjectFile) {
     EXPECT_EQ(r.pn32, "13");
     EXPECT_EQ(r.LeistZahlK.substr(0, 7), "COP =  ");
     EXPECT_EQ(r.GesHBDGeB, " 0");
-    EXPECT_EQ(RefrigerantName, "R22");
+    EXPECT_EQ(Project().RefrigerantName, "R22");
     EXPECT_TRUE(r.CalculationDone);
     EXPECT_EQ(r.FuelPriceTable[1], "1.13") << "activation reads SpezBK.dat";
     EXPECT_EQ(r.lists[static_cast<int>(ProjectList::VFlsize)],
@@ -65,7 +65,7 @@ TEST_F(ProjectActions, LoadAppliesRulesButKeepsSavedEfficiencyAndPrice) {
                "\"hp43\"\r\n\"\"\r\n\"\"\r\n\"hp48\"\r\n\"\"\r\n\"hp36\"\r\n\"\"\r\n\"\"\r\n\"hp22\"\r\n"
                "\"hp17\"\r\n\" 200\"\r\n\"0.2\"\r\n\" 77\"\r\n\" 10\"\r\n");
     Open();
-    EXPECT_EQ(RefrigerantName, "R22") << "every project uses R22";
+    EXPECT_EQ(Project().RefrigerantName, "R22") << "every project uses R22";
     EXPECT_EQ(r.t0, "6") << "replaced by the operating-point rule";
     EXPECT_EQ(r.SuctionAllowance, 5);
     EXPECT_EQ(r.Tc, "38");
@@ -81,39 +81,39 @@ TEST_F(ProjectActions, ListChoicesRunTheirRules) {
     Open();
     TypeExampleProject();
 
-    OnListChosen(ProjectList::HausTyp, "hp38 1982");
+    OnListChosen(Project(), ProjectList::HausTyp, "hp38 1982");
     EXPECT_EQ(r.SpezHeizLeist, " 100");
     EXPECT_EQ(r.BereitStV, " 12");
 
-    OnListChosen(ProjectList::Klimazone, hp(49));
+    OnListChosen(Project(), ProjectList::Klimazone, hp(49));
     EXPECT_EQ(r.SpezHeizLeist, " 120");
-    OnListChosen(ProjectList::AmbientT, hp(45));
+    OnListChosen(Project(), ProjectList::AmbientT, hp(45));
     EXPECT_EQ(r.SpezHeizLeist, " 159");
     EXPECT_EQ(r.t0, "-2") << "no application chosen: base 0, -2 for the high ambient level";
 
-    OnListChosen(ProjectList::AnwendBereich, hp(4));
-    OnListChosen(ProjectList::AmbientT, hp(43));
+    OnListChosen(Project(), ProjectList::AnwendBereich, hp(4));
+    OnListChosen(Project(), ProjectList::AmbientT, hp(43));
     EXPECT_EQ(r.t0, "6");
     EXPECT_EQ(r.SuctionAllowance, 5);
     const std::string demand = r.SpezHeizLeist;
-    OnListChosen(ProjectList::Klimazone, hp(46));
+    OnListChosen(Project(), ProjectList::Klimazone, hp(46));
     EXPECT_EQ(r.t0, "6") << "ground water does not follow the climate";
     EXPECT_NE(r.SpezHeizLeist, demand);
 
-    OnListChosen(ProjectList::Bereitstell, hp(10));
+    OnListChosen(Project(), ProjectList::Bereitstell, hp(10));
     EXPECT_EQ(r.BereitStV, " 16");
-    OnListChosen(ProjectList::VFlsize, "hp19, hp8");
+    OnListChosen(Project(), ProjectList::VFlsize, "hp19, hp8");
     EXPECT_EQ(r.Tc, "65");
-    OnListChosen(ProjectList::KesselWirk, hp(17));
+    OnListChosen(Project(), ProjectList::KesselWirk, hp(17));
     EXPECT_EQ(r.WirkGKessel, " 105");
-    OnListChosen(ProjectList::HeizArt, hp(55));
+    OnListChosen(Project(), ProjectList::HeizArt, hp(55));
     EXPECT_EQ(r.WirkGKessel, " 88");
     EXPECT_EQ(r.BrennK, "0.30");
     r.HeizArt = hp(22);
-    OnHeizArtTextChanged();
+    OnHeizArtTextChanged(Project());
     EXPECT_EQ(r.WirkGKessel, " 105");
     EXPECT_EQ(r.BrennK, "0.30") << "typing the heating type sets no price";
-    OnListChosen(ProjectList::Tempbereich, "typed range");
+    OnListChosen(Project(), ProjectList::Tempbereich, "typed range");
     EXPECT_EQ(r.t0, "6");
 }
 
@@ -144,12 +144,12 @@ TEST_F(ProjectActions, OperatingPointCheckOnEnterInT0) {
         r.t0 = row.t0;
         r.Tc = row.tc;
         r.pn32 = "before";
-        EXPECT_EQ(OnEnter(&ProjectRecord::t0), row.messages);
+        EXPECT_EQ(OnEnter(Project(), &ProjectRecord::t0), row.messages);
         EXPECT_EQ(r.pn32 != "before", row.runs);
     }
     r.t0 = "-70";
     r.pn32 = "before";
-    EXPECT_TRUE(OnT0Key('7').empty()) << "keys other than Enter are only typed";
+    EXPECT_TRUE(OnT0Key(Project(), '7').empty()) << "keys other than Enter are only typed";
     EXPECT_EQ(r.pn32, "before");
 }
 
@@ -157,7 +157,7 @@ TEST_F(ProjectActions, BackCalculationFromTwoThousandLitres) {
     Open();
     TypeExampleProject();
     r.BrennStV = "2000";
-    OnEnter(&ProjectRecord::BrennStV);
+    OnEnter(Project(), &ProjectRecord::BrennStV);
     EXPECT_EQ(r.SpezHeizLeist, " 114.5");
     EXPECT_EQ(r.BrennStV, "2000") << "the typed text, not the recomputed quantity";
     EXPECT_EQ(r.GesHBDGeB, " 17175");
@@ -168,19 +168,19 @@ TEST_F(ProjectActions, BackCalculationsFromFuelEnergyAndBuildingDemand) {
     Open();
     TypeExampleProject();
     r.GesHBDHeiz = "22000";
-    OnEnter(&ProjectRecord::GesHBDHeiz);
+    OnEnter(Project(), &ProjectRecord::GesHBDHeiz);
     EXPECT_EQ(r.SpezHeizLeist, " 120");
     EXPECT_EQ(r.GesHBDHeiz, "22000");
     EXPECT_EQ(r.BrennStV, " 2095");
 
     r.GesHBDGeB = "17181,5";
-    OnEnter(&ProjectRecord::GesHBDGeB);
+    OnEnter(Project(), &ProjectRecord::GesHBDGeB);
     EXPECT_EQ(r.SpezHeizLeist, " 114.54");
     EXPECT_EQ(r.GesHBDGeB, "17181,5");
 
     r.SpezHeizLeist = "114.5";
     r.WohnFL = "150.5";
-    OnEnter(&ProjectRecord::SpezHeizLeist);
+    OnEnter(Project(), &ProjectRecord::SpezHeizLeist);
     EXPECT_EQ(r.GesHBDGeB, " 17232.25") << "the run writes the demand unrounded";
 }
 
@@ -209,7 +209,7 @@ TEST_F(ProjectActions, BackCalculationsThatCannotBeEvaluatedChangeNothing) {
         r.*row.field = "1234";
         r.pn32 = "no run";
         before = r;
-        OnEnter(row.field);
+        OnEnter(Project(), row.field);
         EXPECT_EQ(r.SpezHeizLeist, before.SpezHeizLeist);
         EXPECT_EQ(r.BrennStV, before.BrennStV);
         EXPECT_EQ(r.pn32, "no run");
@@ -224,80 +224,80 @@ TEST_F(ProjectActions, BackCalculationsThatCannotBeEvaluatedChangeNothing) {
 TEST_F(ProjectActions, PrintLockHoldsUntilTheActivationAfterItsWindow) {
     Open();
     TypeExampleProject();
-    OnPrintCommand();
+    OnPrintCommand(Project());
     EXPECT_TRUE(r.CalculationLock);
     r.BrennStV = "2000";
     const std::string demand = r.SpezHeizLeist;
-    OnEnter(&ProjectRecord::BrennStV);
+    OnEnter(Project(), &ProjectRecord::BrennStV);
     EXPECT_EQ(r.SpezHeizLeist, demand) << "a locked back-calculation only puts the text back";
     EXPECT_EQ(r.BrennStV, "2000");
 
     r.pn32 = "no run";
-    OnWindowActivate();
+    OnWindowActivate(Project());
     EXPECT_EQ(r.pn32, "no run") << "the activation after the view starts no calculation";
     EXPECT_FALSE(r.CalculationLock);
-    OnEnter(&ProjectRecord::BrennStV);
+    OnEnter(Project(), &ProjectRecord::BrennStV);
     EXPECT_EQ(r.SpezHeizLeist, " 114.5") << "back-calculations work again";
 
-    OnHelpCommand();
-    OnWindowActivate();
+    OnHelpCommand(Project());
+    OnWindowActivate(Project());
     r.pn32 = "run";
-    OnWindowActivate();
+    OnWindowActivate(Project());
     EXPECT_NE(r.pn32, "run");
 }
 
 TEST_F(ProjectActions, IntegrationCheckBoxAndSecondLoadOfTheRun) {
     Open();
     TypeExampleProject();
-    OnListChosen(ProjectList::HausTyp, hp(37));
-    OnEinbindCheckClicked(true);
+    OnListChosen(Project(), ProjectList::HausTyp, hp(37));
+    OnEinbindCheckClicked(Project(), true);
     const std::string integrated = r.GesEnergWP;
-    OnEinbindCheckClicked(false);
+    OnEinbindCheckClicked(Project(), false);
     EXPECT_NE(r.GesEnergWP, integrated);
 
-    ASSERT_TRUE(OnAcceptCommand());
-    ClearProjectWindow();
+    ASSERT_TRUE(OnAcceptCommand(Project()));
+    ClearProjectWindow(Project());
     EXPECT_EQ(r.GesEnergWP, "");
     EXPECT_TRUE(r.CalculationDone);
     std::filesystem::remove("R22.DAT");
-    OnWindowLoad();
+    OnWindowLoad(Project());
     EXPECT_EQ(r.GesEnergWP, "") << "no run at a second load of the program run";
     EXPECT_EQ(r.WohnFL, "150");
 }
 
 TEST_F(ProjectActions, FuelPricePanel) {
     Open();
-    OnFuelPriceCommand();
+    OnFuelPriceCommand(Project());
     EXPECT_TRUE(r.FuelPricePanelVisible);
     EXPECT_EQ(r.BK, (std::array<std::string, 4>{"0.6", "1.13", "0.30", "0.35"}));
     r.BK[0] = "1,05";
-    OnFuelPriceCancel();
+    OnFuelPriceCancel(Project());
     EXPECT_FALSE(r.FuelPricePanelVisible);
     EXPECT_EQ(r.FuelPriceTable[0], "0.6");
 
-    OnListChosen(ProjectList::HeizArt, hp(21));
-    OnFuelPriceCommand();
+    OnListChosen(Project(), ProjectList::HeizArt, hp(21));
+    OnFuelPriceCommand(Project());
     r.BK[0] = "1,05";
-    ASSERT_TRUE(OnFuelPriceAccept());
+    ASSERT_TRUE(OnFuelPriceAccept(Project()));
     EXPECT_EQ(ReadBytes("SpezBK.dat"), "\"1,05\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
     EXPECT_EQ(r.BrennK, "0.6") << "the price field keeps its text until a heating type is chosen";
-    OnListChosen(ProjectList::HeizArt, hp(21));
+    OnListChosen(Project(), ProjectList::HeizArt, hp(21));
     EXPECT_EQ(r.BrennK, "1,05");
 }
 
 TEST_F(ProjectActions, LanguageRewriteThenLoadGivesTheOtherRowForCombinedEntries) {
     Open();
-    OnListChosen(ProjectList::VFlsize, "hp19, hp8");
-    OnListChosen(ProjectList::HausTyp, "hp38 1973");
-    OnListChosen(ProjectList::Klimazone, hp(48));
+    OnListChosen(Project(), ProjectList::VFlsize, "hp19, hp8");
+    OnListChosen(Project(), ProjectList::HausTyp, "hp38 1973");
+    OnListChosen(Project(), ProjectList::Klimazone, hp(48));
     EXPECT_EQ(r.Tc, "65");
-    ASSERT_TRUE(OnAcceptCommand());
+    ASSERT_TRUE(OnAcceptCommand(Project()));
 
     RewriteProjectForLanguage("TST", "TSB");
     LoadHeatCaptions("TSB");
     Settings.LanguageCode = "TSB";
-    ClearProjectWindow();
-    OnWindowLoad();
+    ClearProjectWindow(Project());
+    OnWindowLoad(Project());
     EXPECT_EQ(r.VFlsize, "hp19, hp8") << "the combined entry keeps the old language";
     EXPECT_EQ(r.Tc, "55") << "and matches no entry of the new one";
     EXPECT_EQ(r.Klimazone, "b48");

@@ -75,7 +75,7 @@ TEST_F(ProjectFiles, ReservedFieldsAreIgnoredAndWrittenEmpty) {
     fields[0] = "R404A";
     WriteBytes("TempPart.dat", ProjectFileOf(fields));
     ReadProjectFile(r);
-    RefrigerantName = "R22";
+    Project().RefrigerantName = "R22";
     ASSERT_TRUE(WriteProjectFile(r));
     EXPECT_EQ(ReadBytes("TempPart.dat"), ProjectFileOf(SavedFields()));
 }

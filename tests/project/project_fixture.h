@@ -10,15 +10,10 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/cycle_state.h"
-#include "engine/dialog_mode.h"
 #include "engine/number_text.h"
-#include "engine/refrigerant_catalogue.h"
-#include "engine/saturation_lookup.h"
-#include "engine/saturation_table.h"
 #include "localisation/language_tables.h"
 #include "project/project_record.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 #include "support/temp_dir.h"
 
 namespace tervalo::test {
@@ -71,24 +66,22 @@ class ProjectFixture : public ::testing::Test {
         Settings.ProductName = "Quelmo";
         LoadCaptionFile("TST");
         LoadHeatCaptions("TST");
-        RefrigerantName = "R22";
+        record_.RefrigerantName = "R22";
     }
     void TearDown() override { ResetAll(); }
 
     static void ResetAll() {
-        ResetProject();
         ResetRunSettings();
         ResetLanguageTables();
-        ResetCycleState();
-        ResetRefrigerantSelection();
-        ResetSaturationLookup();
-        ClearSaturationTableCache();
-        DialogMode = 0;
     }
+
+    // The run's record, as a program's main() owns it.
+    ProjectRecord& Project() { return record_; }
 
     static void InstallR22Table() { WriteBytes("R22.DAT", SyntheticR22Table()); }
 
     ScopedTempDir dir_;
+    ProjectRecord record_;
 };
 
 // Heat-pump caption N of the test language.

@@ -17,17 +17,16 @@
 #include <utility>
 #include <vector>
 
-#include "engine/dialog_mode.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/command_picture.h"
-#include "localisation/ui/twips.h"
-#include "localisation/ui/window_test_support.h"
+#include "widgets/command_picture.h"
+#include "widgets/twips.h"
+#include "widgets/window_test_support.h"
 #include "project/project_record.h"
 #include "report/results_file.h"
 #include "report/ui/current_printer.h"
 #include "report/ui/print_settings_window.h"
 #include "report/ui/results_view.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 #include "support/temp_dir.h"
 #include "tests/report/poppler.h"
 
@@ -72,7 +71,6 @@ class ReportWindowsTest : public ::testing::Test {
         ResetRunSettings();
         ResetLanguageTables();
         ResetCurrentPrinter();
-        DialogMode = 0;
         Settings.LanguageCode = "GER";
         Settings.CurrencyCode = "EUR";
         Settings.ProductName = "Quelmo";
@@ -97,7 +95,6 @@ class ReportWindowsTest : public ::testing::Test {
         ResetCurrentPrinter();
         ResetRunSettings();
         ResetLanguageTables();
-        DialogMode = 0;
     }
 
     void PrintToPdf(const fs::path& file) {
@@ -162,12 +159,10 @@ TEST_F(ReportWindowsTest, ViewOfAMissingFileOpensAndClosesWithTheFrameAlone) {
         for (int y = inside.top(); y <= inside.bottom(); ++y)
             for (int x = inside.left(); x <= inside.right(); ++x)
                 darkInsideFrame += qGray(image.pixel(x, y)) < 128;
-        DialogMode = 7;
         test::ClickOn(view->Command3D3);
     });
     ShowResultsView(nullptr);
     EXPECT_EQ(darkInsideFrame, 0);
-    EXPECT_EQ(DialogMode, 0);
     EXPECT_EQ(title, QString::fromUtf8("Quelmo : Berechnung Wärmepumpe - Simulation CO2 Emission"));
 }
 
@@ -192,7 +187,6 @@ TEST_F(ReportWindowsTest, PrintHeadFollowsAndSetsThePrintHeaderOption) {
 TEST_F(ReportWindowsTest, CancelledPrintSettingsPrintNothing) {
     PrintToPdf(dir_.path() / "cancelled.pdf");
     EXPECT_TRUE(PrintFromView(false));
-    EXPECT_EQ(DialogMode, 0);
     EXPECT_FALSE(fs::exists("cancelled.pdf"));
     EXPECT_TRUE(messages_.shown.empty());
 }
@@ -202,8 +196,7 @@ TEST_F(ReportWindowsTest, PrintingTwiceGivesTwoIdenticalSingleSheets) {
     for (const char* name : {"first.pdf", "second.pdf"}) {
         PrintToPdf(dir_.path() / name);
         ASSERT_TRUE(PrintFromView(true));
-        EXPECT_EQ(DialogMode, 0);
-        EXPECT_TRUE(messages_.shown.empty());
+            EXPECT_TRUE(messages_.shown.empty());
         ASSERT_TRUE(fs::exists(name)) << name;
         EXPECT_NE(CommandOutput(std::string("pdfinfo ") + name).find("Pages:           1\n"),
                   std::string::npos);
@@ -224,7 +217,6 @@ TEST_F(ReportWindowsTest, PrintThatCannotBeWrittenIsReported) {
     PrintToPdf(dir_.path() / "missing" / "report.pdf");
     EXPECT_TRUE(PrintFromView(true));
     ExpectOneWarningNaming(QStringLiteral("report.pdf"));
-    EXPECT_EQ(DialogMode, 0);
 }
 
 TEST_F(ReportWindowsTest, ResizeKeepsPanelButtonsAndScrollBarInTheirPlaces) {
@@ -340,10 +332,8 @@ TEST_F(ReportWindowsTest, SizePanelShowsPrinterAndScreen) {
 
 TEST_F(ReportWindowsTest, CloseBoxOfThePrintSettingsCancels) {
     PrintSettingsWindow window;
-    DialogMode = 1;
     WhenModalOpens([](QWidget* top) { top->close(); });
-    window.exec();
-    EXPECT_EQ(DialogMode, 0);
+    EXPECT_EQ(window.exec(), QDialog::Rejected);
 }
 
 TEST_F(ReportWindowsTest, PrinterSetupDialogHasItsTitleAndCancelChangesNothing) {

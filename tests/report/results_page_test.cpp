@@ -15,7 +15,7 @@
 #include "project/project_record.h"
 #include "report/results_file.h"
 #include "report/results_writer.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 #include "support/temp_dir.h"
 #include "tests/report/gui_application.h"
 #include "tests/report/poppler.h"

@@ -8,7 +8,7 @@
 #include "project/project_record.h"
 #include "report/page_layout.h"
 #include "report/results_file.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {
@@ -27,7 +27,6 @@ class ResultsWriterTest : public ::testing::Test {
     void SetUp() override {
         ResetRunSettings();
         ResetLanguageTables();
-        ResetProject();
         Settings.LanguageCode = "GER";
         Settings.CurrencyCode = "EUR";
         Settings.ProductName = "Quelmo";
@@ -66,7 +65,6 @@ class ResultsWriterTest : public ::testing::Test {
     void TearDown() override {
         ResetRunSettings();
         ResetLanguageTables();
-        ResetProject();
     }
 
     ProjectRecord p_;

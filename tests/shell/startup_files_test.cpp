@@ -6,7 +6,7 @@
 #include "shell/branding_file.h"
 #include "shell/handover_file.h"
 #include "shell/parameter_file.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {

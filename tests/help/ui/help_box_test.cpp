@@ -7,9 +7,9 @@
 
 #include "help/help_file.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/command_picture.h"
-#include "localisation/ui/window_test_support.h"
-#include "shell/run_settings.h"
+#include "widgets/command_picture.h"
+#include "widgets/window_test_support.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 namespace {
@@ -17,22 +17,21 @@ namespace {
 using test::ReadBytes;
 using test::WriteBytes;
 
+constexpr const char* kTopic = "Quelmo-Software";
+
 class HelpBox : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetRunSettings();
         ResetLanguageTables();
-        ResetHelpTopic();
         Settings.ProductName = "Quelmo";
         Settings.LanguageCode = "GER";
         WriteBytes("Caption.GER", test::NumberedItems("G", 273));
         LoadCaptionFile("GER");
-        HelpTopic = "Quelmo-Software";
     }
     void TearDown() override {
         ResetRunSettings();
         ResetLanguageTables();
-        ResetHelpTopic();
     }
 
     template <typename T>
@@ -44,7 +43,7 @@ class HelpBox : public ::testing::Test {
     QPlainTextEdit* InfoText() { return Child<QPlainTextEdit>("InfoText"); }
 
     test::ScopedTempDir dir_;
-    Hilfebox box_;
+    Hilfebox box_{kTopic};
 };
 
 TEST_F(HelpBox, ShowsThePageOfTheTopicWithTitleLabelAndToolTip) {
@@ -70,18 +69,19 @@ TEST_F(HelpBox, StoresTheEditedTextAndReadsItBack) {
     EXPECT_EQ(bytes.substr(0, 20), "#Erste Zeile mit \xC4\r\n")
         << "code page bytes and the line breaks of a text box";
 
-    Hilfebox again;
+    Hilfebox again{kTopic};
     again.show();
     EXPECT_EQ(again.findChild<QPlainTextEdit*>(QStringLiteral("InfoText"))->toPlainText(), text);
 }
 
 TEST_F(HelpBox, WithoutTopicThePageIsEmptyAndStoringWritesNothing) {
-    ResetHelpTopic();
     WriteBytes("Kelvhelp.GER", "#Text" + std::string(123, ' '));
-    box_.show();
-    EXPECT_EQ(InfoText()->toPlainText(), QString());
-    InfoText()->setPlainText(QStringLiteral("typed"));
-    test::ClickOn(Child<CommandPicture>("Command3D2"));
+    Hilfebox untitled{""};
+    untitled.show();
+    auto* text = untitled.findChild<QPlainTextEdit*>(QStringLiteral("InfoText"));
+    EXPECT_EQ(text->toPlainText(), QString());
+    text->setPlainText(QStringLiteral("typed"));
+    test::ClickOn(untitled.findChild<CommandPicture*>(QStringLiteral("Command3D2")));
     EXPECT_EQ(ReadBytes("Kelvhelp.GER"), "#Text" + std::string(123, ' '));
 }
 
@@ -91,7 +91,7 @@ TEST_F(HelpBox, AVeryLongPasteIsCutToThePageAndAReadOnlyOrDamagedFileDoesNoHarm)
     box_.show();
     InfoText()->setPlainText(QString(200000, QLatin1Char('a')));
     test::ClickOn(Child<CommandPicture>("Command3D2"));
-    Hilfebox again;
+    Hilfebox again{kTopic};
     again.show();
     EXPECT_EQ(again.findChild<QPlainTextEdit*>(QStringLiteral("InfoText"))->toPlainText(),
               QString(5080, QLatin1Char('a')));

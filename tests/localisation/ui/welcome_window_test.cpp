@@ -5,11 +5,10 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "engine/dialog_mode.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/command_picture.h"
-#include "localisation/ui/window_test_support.h"
-#include "shell/run_settings.h"
+#include "widgets/command_picture.h"
+#include "widgets/window_test_support.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 namespace {
@@ -54,7 +53,7 @@ TEST_F(WelcomeWindow, OffersOnlyLanguagesWithACaptionFileButAlwaysEnglishAndGerm
     std::filesystem::remove("Caption.ENG");
     WriteBytes("CAPTION.fra", "\"x\"");
     WriteBytes("Caption.RUS", "");
-    Begruess window;
+    Begruess window(Begruess::kStartUpPicture);
     for (const char* name : kOptionNames) {
         const std::string option = name;
         const bool expected = option == "Engopt" || option == "GERopt" || option == "FRAopt";
@@ -66,7 +65,7 @@ TEST_F(WelcomeWindow, OffersOnlyLanguagesWithACaptionFileButAlwaysEnglishAndGerm
 TEST_F(WelcomeWindow, SelectsTheStoredLanguageAndReadsTheWelcomeField) {
     WriteBytes("kparam.dat", SettingsFile("FRA", 7));
     WriteBytes("Caption.FRA", "\"x\"");
-    Begruess window;
+    Begruess window(Begruess::kStartUpPicture);
     EXPECT_TRUE(Option(window, "FRAopt")->isChecked());
     EXPECT_EQ(Settings.carried.welcomeOption, 7);
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("pn1"))->text(), QStringLiteral("E91"));
@@ -80,7 +79,7 @@ TEST_F(WelcomeWindow, AStoredCodeOfNoOptionLeavesNoneSelectedAndConfirmingRefuse
         messages_.shown.clear();
         WriteBytes("kparam.dat", SettingsFile(stored));
         const std::string before = ReadBytes("kparam.dat");
-        Begruess window;
+        Begruess window(Begruess::kStartUpPicture);
         for (const char* name : kOptionNames) EXPECT_FALSE(Option(window, name)->isChecked()) << name;
 
         window.show();
@@ -97,7 +96,7 @@ TEST_F(WelcomeWindow, AStoredCodeOfNoOptionLeavesNoneSelectedAndConfirmingRefuse
 
 TEST_F(WelcomeWindow, AnOptionClickTakesEffectAtOnce) {
     WriteBytes("kparam.dat", SettingsFile("ENG"));
-    Begruess window;
+    Begruess window(Begruess::kStartUpPicture);
     window.show();
     Option(window, "GERopt")->click();
     EXPECT_EQ(Settings.LanguageCode, "GER");
@@ -111,7 +110,7 @@ class WelcomeConfirmation : public WelcomeWindow, public ::testing::WithParamInt
 TEST_P(WelcomeConfirmation, StoresTheChosenLanguageAndCloses) {
     WriteBytes("kparam.dat", SettingsFile("ENG", 3));
     WriteBytes("Caption.GER", test::NumberedItems("G", 273));
-    Begruess window;
+    Begruess window(Begruess::kStartUpPicture);
     window.show();
     Option(window, "GERopt")->click();
     switch (GetParam()) {
@@ -143,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, WelcomeConfirmation,
 TEST_F(WelcomeWindow, ACaptionFileRemovedWhileOpenIsRefusedOnConfirming) {
     WriteBytes("kparam.dat", SettingsFile("ENG"));
     WriteBytes("Caption.ITA", "\"x\"");
-    Begruess window;
+    Begruess window(Begruess::kStartUpPicture);
     window.show();
     Option(window, "ITAOpt")->click();
     std::filesystem::remove("Caption.ITA");
@@ -152,7 +151,7 @@ TEST_F(WelcomeWindow, ACaptionFileRemovedWhileOpenIsRefusedOnConfirming) {
     EXPECT_EQ(Settings.LanguageCode, "ENG");
 }
 
-TEST_F(WelcomeWindow, TheStartPictureFollowsTheDialogModeAndMissingPicturesLeaveEmptyBoxes) {
+TEST_F(WelcomeWindow, TheStartPictureFollowsItsSelectorAndMissingPicturesLeaveEmptyBoxes) {
     EXPECT_STREQ(Begruess::StartPictureFile(3), "start04.bmp");
     EXPECT_STREQ(Begruess::StartPictureFile(2), "start03.bmp");
     EXPECT_STREQ(Begruess::StartPictureFile(1), "start02.bmp");
@@ -163,8 +162,7 @@ TEST_F(WelcomeWindow, TheStartPictureFollowsTheDialogModeAndMissingPicturesLeave
     picture.fill(Qt::blue);
     picture.save(QStringLiteral("START04.BMP"), "BMP");
     WriteBytes("Germany.bmp", "not a picture");
-    DialogMode = 3;
-    Begruess window;
+    Begruess window(Begruess::kStartUpPicture);
     EXPECT_FALSE(window.findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().isNull());
     EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("PICGER"))->pixmap().isNull());
     EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("Picture2"))->pixmap().isNull());

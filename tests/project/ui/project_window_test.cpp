@@ -1,4 +1,5 @@
 #include "project/ui/project_window.h"
+#include "report/ui/report_windows.h"
 
 #include <gtest/gtest.h>
 
@@ -7,19 +8,16 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "engine/cycle_state.h"
-#include "engine/dialog_mode.h"
 #include "engine/refrigerant_catalogue.h"
-#include "engine/saturation_lookup.h"
 #include "engine/saturation_table.h"
 #include "help/help_file.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/command_picture.h"
-#include "localisation/ui/window_test_support.h"
+#include "widgets/command_picture.h"
+#include "widgets/window_test_support.h"
 #include "project/project_record.h"
 #include "project/window_texts.h"
 #include "shell/language_session.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 namespace {
@@ -45,20 +43,14 @@ class ProjectWindow : public ::testing::Test {
     void TearDown() override { ResetAll(); }
 
     static void ResetAll() {
-        ResetProject();
         ResetRunSettings();
         ResetLanguageTables();
-        ResetHelpTopic();
-        ResetCycleState();
-        ResetRefrigerantSelection();
-        ResetSaturationLookup();
-        ClearSaturationTableCache();
-        DialogMode = 0;
     }
 
     // Opens the window as the main window does: load, show, first activation.
     Projektdaten& Open() {
-        window_ = std::make_unique<Projektdaten>([this](const std::string& hint) { hints_.push_back(hint); });
+        window_ = std::make_unique<Projektdaten>(
+            project_, ProjectWindowCommands{[this](const std::string& hint) { hints_.push_back(hint); }, PrintProject, {}});
         window_->show();
         QApplication::processEvents();
         return *window_;
@@ -93,6 +85,7 @@ class ProjectWindow : public ::testing::Test {
     test::ScopedTempDir dir_;
     test::MessageRecorder messages_;
     std::vector<std::string> hints_;
+    ProjectRecord project_;
     std::unique_ptr<Projektdaten> window_;
 };
 
@@ -243,7 +236,7 @@ TEST_F(ProjectWindow, PrintWritesTheResultsAndOpensTheViewWithoutRecalculating) 
     EXPECT_FALSE(opened.isEmpty()) << "the results view";
     EXPECT_NE(ReadBytes("ergEN1.DAT").find("999"), std::string::npos);
     EXPECT_EQ(Text("GesHBDGeB"), demand) << "the activation after the view starts no calculation";
-    EXPECT_FALSE(Project().CalculationLock) << "released by that activation";
+    EXPECT_FALSE(project_.CalculationLock) << "released by that activation";
 }
 
 TEST_F(ProjectWindow, HelpOpensTheHelpBox) {

@@ -8,13 +8,12 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
-#include "engine/dialog_mode.h"
 #include "help/help_file.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/command_picture.h"
-#include "localisation/ui/twips.h"
-#include "localisation/ui/window_test_support.h"
-#include "shell/run_settings.h"
+#include "widgets/command_picture.h"
+#include "widgets/twips.h"
+#include "widgets/window_test_support.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 namespace {
@@ -32,7 +31,6 @@ class MainWindow : public ::testing::Test {
     void SetUp() override {
         ResetRunSettings();
         ResetLanguageTables();
-        ResetHelpTopic();
         WriteBytes("kparam.dat", SettingsFile("ENG"));
         WriteBytes("Caption.ENG", test::NumberedItems("E", 273));
         WriteBytes("heatcap.ENG", test::NumberedItems("hE", 56));
@@ -44,14 +42,13 @@ class MainWindow : public ::testing::Test {
     void TearDown() override {
         ResetRunSettings();
         ResetLanguageTables();
-        ResetHelpTopic();
-        DialogMode = 0;
     }
 
     Start& Window() {
         if (!window_) {
             window_ = std::make_unique<Start>(StartCommands{
-                [this](QWidget* parent, const std::function<void(const std::string&)>& showHint) {
+                [this](QWidget* parent, const std::function<void(const std::string&)>& showHint,
+                       const std::string&) {
                     showHint("Living area");
                     const QString shown = parent->findChild<QLabel*>(QStringLiteral("InfoPn2"))->text();
                     steps_.push_back("project window, hint " + shown.toStdString());
@@ -123,7 +120,6 @@ TEST_F(MainWindow, TheFirstActivationShowsTheWelcomeWindowOnceAndFollowsItsChoic
         &opened);
     Window().Activate();
     EXPECT_EQ(opened, QStringLiteral("Begruess"));
-    EXPECT_EQ(DialogMode, 3);
     EXPECT_EQ(Settings.LanguageCode, "GER");
     EXPECT_EQ(Label("Command3D6_l"), QStringLiteral("G81")) << "texts reloaded after the welcome window";
     EXPECT_EQ(steps_, std::vector<std::string>{"rewrite ENG>GER"});
@@ -219,7 +215,6 @@ TEST_F(MainWindow, HelpButtonUsesTheLastTopicAndTheHelpMenuSetsTheProductTopic) 
 
     test::WhenModalOpens(readBox);
     Trigger("StartHelp");
-    EXPECT_EQ(HelpTopic, "Quelmo-Software");
     EXPECT_EQ(text, QStringLiteral("Help for Quelmo"));
     EXPECT_EQ(title, QStringLiteral("Quelmo E21 Quelmo-Software"));
 

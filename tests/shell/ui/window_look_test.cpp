@@ -7,16 +7,15 @@
 #include <QDialog>
 #include <QLineEdit>
 
-#include "engine/dialog_mode.h"
 #include "help/help_file.h"
 #include "help/ui/help_box.h"
 #include "localisation/language_tables.h"
-#include "localisation/ui/command_picture.h"
+#include "widgets/command_picture.h"
 #include "localisation/ui/welcome_window.h"
-#include "localisation/ui/window_test_support.h"
+#include "widgets/window_test_support.h"
 #include "project/project_record.h"
 #include "project/ui/project_window.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 #include "shell/ui/main_window.h"
 
 namespace tervalo {
@@ -31,7 +30,6 @@ class WindowLook : public ::testing::TestWithParam<const char*> {
             GTEST_SKIP() << "the program directory is not staged";
         ResetRunSettings();
         ResetLanguageTables();
-        ResetHelpTopic();
         test::CopyProgramDirectory();
         code_ = GetParam();
         WriteBytes("kparam.dat",
@@ -43,9 +41,6 @@ class WindowLook : public ::testing::TestWithParam<const char*> {
     void TearDown() override {
         ResetRunSettings();
         ResetLanguageTables();
-        ResetHelpTopic();
-        ResetProject();
-        DialogMode = 0;
     }
 
     void Check(QWidget* window, const char* name) {
@@ -70,15 +65,13 @@ TEST_P(WindowLook, MainWindow) {
 
 TEST_P(WindowLook, WelcomeWindow) {
     Start main({});
-    DialogMode = 3;
-    Begruess window;
+    Begruess window(Begruess::kStartUpPicture);
     Check(&window, "welcome");
 }
 
 TEST_P(WindowLook, HelpBox) {
     Start main({});
-    HelpTopic = ProductHelpTopic(Settings.ProductName);
-    Hilfebox window;
+    Hilfebox window(ProductHelpTopic(Settings.ProductName));
     Check(&window, "help");
 }
 
@@ -102,8 +95,8 @@ void FillSampleProject(Projektdaten& window) {
 
 TEST_P(WindowLook, ProjectWindow) {
     Start main({});
-    ResetProject();
-    Projektdaten window({}, &main);
+    ProjectRecord project;
+    Projektdaten window(project, {}, &main);
     window.show();
     QApplication::processEvents();
     FillSampleProject(window);

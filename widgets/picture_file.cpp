@@ -1,4 +1,4 @@
-#include "localisation/ui/picture_file.h"
+#include "widgets/picture_file.h"
 
 #include <QString>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "localisation/ui/twips.h"
+#include "widgets/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "localisation/ui/message_box.h"
+#include "widgets/message_box.h"
 #include "support/temp_dir.h"
 
 // Readable texts in the failure messages of GoogleTest.

@@ -1,8 +1,8 @@
-#include "shell/settings_file.h"
+#include "config/settings_file.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {

@@ -1,4 +1,4 @@
-#include "shell/settings_file.h"
+#include "config/settings_file.h"
 
 #include <fstream>
 #include <optional>
@@ -8,7 +8,7 @@
 #include "engine/number_text.h"
 #include "engine/text_util.h"
 #include "engine/text_record.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 

@@ -1,8 +1,8 @@
-#include "localisation/ui/message_box.h"
+#include "widgets/message_box.h"
 
 #include <QMessageBox>
 
-#include "localisation/ui/window_text.h"
+#include "widgets/window_text.h"
 
 namespace tervalo {
 

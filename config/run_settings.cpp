@@ -1,6 +1,4 @@
-#include "shell/run_settings.h"
-
-#include "engine/dialog_mode.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -8,7 +6,6 @@ RunSettings Settings;
 
 void ResetRunSettings() {
     Settings = RunSettings{};
-    DialogMode = 0;
 }
 
 }  // namespace tervalo

@@ -1,10 +1,10 @@
-#include "localisation/ui/command_picture.h"
+#include "widgets/command_picture.h"
 
 #include <gtest/gtest.h>
 
 #include <QLabel>
 
-#include "localisation/ui/window_test_support.h"
+#include "widgets/window_test_support.h"
 
 namespace tervalo {
 namespace {

@@ -1,4 +1,4 @@
-#include "localisation/ui/command_picture.h"
+#include "widgets/command_picture.h"
 
 #include <qdrawutil.h>
 #include <QMouseEvent>

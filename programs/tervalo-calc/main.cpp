@@ -19,7 +19,7 @@
 #include "report/paint/results_page.h"
 #endif
 #include "shell/language_session.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace {
 
@@ -53,25 +53,24 @@ char SystemDecimalSeparator() {
     return separator;
 }
 
-void OpenProjectWindow() {
-    ClearProjectWindow();
-    OnWindowLoad();
-    OnWindowActivate();
+void OpenProjectWindow(ProjectRecord& record) {
+    ClearProjectWindow(record);
+    OnWindowLoad(record);
+    OnWindowActivate(record);
 }
 
 // The action of FIELD=TEXT.
-void SetAndAct(const ProjectFieldInfo& field, const std::string& text) {
-    ProjectRecord& record = Project();
+void SetAndAct(ProjectRecord& record, const ProjectFieldInfo& field, const std::string& text) {
     switch (field.kind) {
         case FieldKind::List:
-            OnListChosen(*field.list, text);
+            OnListChosen(record, *field.list, text);
             break;
         case FieldKind::CheckBox:
-            OnEinbindCheckClicked(text == "1");
+            OnEinbindCheckClicked(record, text == "1");
             break;
         case FieldKind::Text:
             EditableText(record, field) = text;
-            ShowMessages(OnEnter(field.text));
+            ShowMessages(OnEnter(record, field.text));
             break;
         case FieldKind::PriceBox:
             EditableText(record, field) = text;
@@ -84,24 +83,23 @@ void SetAndAct(const ProjectFieldInfo& field, const std::string& text) {
 
 // The reaction of FIELD:=TEXT: typing changes the text; in HeizArt that is a change of the heating type's
 // text, in t0 every key refreshes the application limits.
-void SetOnly(const ProjectFieldInfo& field, const std::string& text) {
-    ProjectRecord& record = Project();
+void SetOnly(ProjectRecord& record, const ProjectFieldInfo& field, const std::string& text) {
     if (field.kind == FieldKind::CheckBox) {
         record.EinbindCheck = text == "1";
         return;
     }
     EditableText(record, field) = text;
-    if (field.text == &ProjectRecord::HeizArt) OnHeizArtTextChanged();
-    if (field.text == &ProjectRecord::t0) ShowMessages(OnT0Key(text.empty() ? 0 : text.back()));
+    if (field.text == &ProjectRecord::HeizArt) OnHeizArtTextChanged(record);
+    if (field.text == &ProjectRecord::t0) ShowMessages(OnT0Key(record, text.empty() ? 0 : text.back()));
 }
 
 // The project window's print command: the lock, the results file, and the activation that follows the
 // results view. False when the file could not be written.
-bool PrintCommand() {
-    OnPrintCommand();
-    const bool written = WriteResultsFile(Project());
+bool PrintCommand(ProjectRecord& record) {
+    OnPrintCommand(record);
+    const bool written = WriteResultsFile(record);
     if (!written) std::cerr << "tervalo-calc: ergEN1.DAT could not be written\n";
-    OnWindowActivate();
+    OnWindowActivate(record);
     return written;
 }
 
@@ -117,59 +115,58 @@ bool PrintPdf(const std::string& file) {
 }
 
 // Applies one command; false when the project or a report could not be written.
-bool Apply(const CalcCommand& command) {
+bool Apply(ProjectRecord& record, const CalcCommand& command) {
     using A = CalcCommand::Action;
     switch (command.action) {
         case A::SetAndAct:
-            SetAndAct(*command.field, Utf8ToCodePage(command.text, CodePage()));
+            SetAndAct(record, *command.field, Utf8ToCodePage(command.text, CodePage()));
             break;
         case A::ChooseEntry: {
             const ProjectList list = *command.field->list;
-            OnListChosen(list, ListEntries(list)[static_cast<std::size_t>(command.entry - 1)]);
+            OnListChosen(record, list, ListEntries(list)[static_cast<std::size_t>(command.entry - 1)]);
             break;
         }
         case A::SetOnly:
-            SetOnly(*command.field, Utf8ToCodePage(command.text, CodePage()));
+            SetOnly(record, *command.field, Utf8ToCodePage(command.text, CodePage()));
             break;
         case A::Save:
-            if (!OnAcceptCommand()) {
+            if (!OnAcceptCommand(record)) {
                 std::cerr << "tervalo-calc: TempPart.dat could not be written\n";
                 return false;
             }
             break;
         case A::Calculate:
-            OnCalculateCommand();
+            OnCalculateCommand(record);
             break;
         case A::Activate:
-            OnWindowActivate();
+            OnWindowActivate(record);
             break;
         case A::OpenPrices:
-            OnFuelPriceCommand();
+            OnFuelPriceCommand(record);
             break;
         case A::AcceptPrices:
-            if (!OnFuelPriceAccept()) std::cerr << "tervalo-calc: SpezBK.dat could not be written\n";
+            if (!OnFuelPriceAccept(record)) std::cerr << "tervalo-calc: SpezBK.dat could not be written\n";
             break;
         case A::CancelPrices:
-            OnFuelPriceCancel();
+            OnFuelPriceCancel(record);
             break;
         case A::SwitchLanguage: {
             LanguageSwitchSteps steps;
             steps.rewriteProject = RewriteProjectForLanguage;
             if (const auto refusal = SwitchLanguage(UpperAscii(command.text), steps))
                 ShowMessages({refusal->text});
-            OpenProjectWindow();
+            OpenProjectWindow(record);
             break;
         }
         case A::WriteResults:
-            return PrintCommand();
+            return PrintCommand(record);
         case A::PrintPdf:
-            return PrintCommand() && PrintPdf(command.text);
+            return PrintCommand(record) && PrintPdf(command.text);
     }
     return true;
 }
 
-void PrintWindow() {
-    const ProjectRecord& record = Project();
+void PrintWindow(const ProjectRecord& record) {
     for (const ProjectFieldInfo& field : ProjectFields())
         std::cout << field.name << '=' << Utf8(FieldDisplayText(record, field)) << '\n';
     for (const ProjectFieldInfo& field : ProjectFields()) {
@@ -199,11 +196,12 @@ int main(int argc, char** argv) {
     const char separator = parse.options.decimalSeparator.value_or(SystemDecimalSeparator());
     // Tervalo's start-up without the steps of its main window; the hand-over file is left for Tervalo.
     StartupLoad(HandOverFile::LeaveUnread);
-    Project().DecimalSeparator = separator;
-    OpenProjectWindow();
+    ProjectRecord record;
+    record.DecimalSeparator = separator;
+    OpenProjectWindow(record);
 
     bool saved = true;
-    for (const CalcCommand& command : parse.options.commands) saved = Apply(command) && saved;
-    PrintWindow();
+    for (const CalcCommand& command : parse.options.commands) saved = Apply(record, command) && saved;
+    PrintWindow(record);
     return saved ? 0 : 1;
 }

@@ -1,9 +1,9 @@
-#include "localisation/ui/window_text.h"
+#include "widgets/window_text.h"
 
 #include <QLocale>
 
 #include "localisation/code_page.h"
-#include "shell/run_settings.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 

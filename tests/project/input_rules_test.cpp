@@ -151,25 +151,6 @@ TEST_F(InputRules, SpecificDemandIsRoundedDownInPointForm) {
     }
 }
 
-TEST_F(InputRules, StandbyLossesFromHouseTypeAndSituation) {
-    struct Row {
-        std::string house, standby;
-        const char* losses;
-    };
-    const Row rows[] = {
-        {hp(36), hp(10), " 35"},      {hp(36), "none", " 25"},   {"hp38 1973", "x", " 20"},
-        {"hp38 1982", hp(10), " 16"}, {hp(40), hp(9), " 6"},     {hp(39), hp(8), " 6"},
-        {"other", hp(8), " 15"},      {"other", "other", " 15"}, {hp(37), hp(10), " 26"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.house + " / " + row.standby);
-        r.HausTyp = row.house;
-        r.Bereitstell = row.standby;
-        StandbyRule(r);
-        EXPECT_EQ(r.BereitStV, row.losses);
-    }
-}
-
 // Every cell of the stand-by table: house types in list order and a text matching none, by stand-by
 // situation items 8, 9, 10 and a text matching none.
 TEST_F(InputRules, StandbyLossesOfEveryHouseTypeAndSituation) {

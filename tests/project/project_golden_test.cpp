@@ -142,7 +142,8 @@ class ProjectGolden : public test::ProjectFixture {
                 out += std::string("> EinbindCheck ") + (checked ? "1" : "0") + "\n";
                 OnEinbindCheckClicked(checked);
             } else if (kind < 0.96) {
-                r.HeizArt = heatings[draw.Index(heatings.size())] + (draw.Chance(0.5) ? "" : "x");
+                r.HeizArt = heatings[draw.Index(heatings.size())];  // two statements: two draws in order
+                if (draw.Chance(0.5)) r.HeizArt += "x";
                 out += "> HeizArt typed \"" + r.HeizArt + "\"\n";
                 OnHeizArtTextChanged();
             } else {

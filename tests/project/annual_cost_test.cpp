@@ -107,6 +107,35 @@ TEST_F(AnnualCost, ElectricHeatingUsesFullEfficiencyAndNoLosses) {
     EXPECT_EQ(r.BereitStV, "15");
 }
 
+// Electric heating back-calculates with 100 % and 0 % whatever the efficiency and loss fields hold, from the
+// fuel quantity (kWh) as from the fuel energy: 17000 kWh over 150 m² are 113.33 kWh/m².
+TEST_F(AnnualCost, ElectricHeatingBackCalculatesWithFullEfficiencyAndNoLosses) {
+    struct Row {
+        const char* efficiency;
+        const char* losses;
+    };
+    for (const Row& row : {Row{"80", "15"}, Row{"", ""}, Row{"0", "-100"}}) {
+        SCOPED_TRACE(std::string(row.efficiency) + " % / " + row.losses + " %");
+        r.HeizArt = hp(56);
+        r.WirkGKessel = row.efficiency;
+        r.BereitStV = row.losses;
+
+        r.SpezHeizLeist = "120";
+        r.BrennStV = "17000";
+        BackCalculateFromFuelQuantity();
+        EXPECT_EQ(r.SpezHeizLeist, " 113.3");
+        EXPECT_EQ(r.BrennStV, "17000");
+
+        r.SpezHeizLeist = "120";
+        r.GesHBDHeiz = "17000";
+        BackCalculateFromFuelEnergy();
+        EXPECT_EQ(r.SpezHeizLeist, " 113.33");
+        EXPECT_EQ(r.GesHBDHeiz, "17000");
+        EXPECT_EQ(r.WirkGKessel, row.efficiency);
+        EXPECT_EQ(r.BereitStV, row.losses);
+    }
+}
+
 TEST_F(AnnualCost, FuelKindsTakeTheirCalorificValuesAndCo2) {
     struct Row {
         int item;

@@ -70,6 +70,13 @@ TEST_F(DesignPoint, RunShowsSuctionGasTemperatureCopsAndTheBalance) {
     EXPECT_EQ(r.pn32, "4,5");
 }
 
+TEST_F(DesignPoint, NegativeSuctionGasTemperatureIsCutDownwards) {
+    r.t0 = "-20.35";
+    DesignPointCalculation();
+    EXPECT_EQ(r.pn32, "-7.4") << "-20.35 + 5 + 8 K cut to one decimal towards minus infinity";
+    EXPECT_EQ(RefrigerationCopLabel(-0.251), "COP = -0.26");
+}
+
 TEST_F(DesignPoint, HigherCondensingTemperatureLowersTheCop) {
     CalculationRun(Project());
     const double at45 = ShownCop(r.LeistZahlK);

@@ -73,6 +73,31 @@ TEST_F(InputRules, OperatingPointFromApplicationClimateAndAmbient) {
     }
 }
 
+// Outdoor air (items 2 and 3) takes its base from the climate zone: 0, -2, -6, -12, and -5 for any other
+// text; the ambient level adds +2, 0, -3 or nothing.
+TEST_F(InputRules, OutdoorAirOperatingPointForEveryClimateAndAmbient) {
+    const std::string climates[] = {hp(46), hp(47), hp(48), hp(49), "zone 9"};
+    const std::string ambients[] = {hp(43), hp(44), hp(45), "level"};
+    const char* expected[5][4] = {
+        {"2", "0", "-3", "0"},         // item 46, base 0
+        {"0", "-2", "-5", "-2"},       // item 47, base -2
+        {"-4", "-6", "-9", "-6"},      // item 48, base -6
+        {"-10", "-12", "-15", "-12"},  // item 49, base -12
+        {"-3", "-5", "-8", "-5"},      // other, base -5
+    };
+    for (int application : {2, 3})
+        for (int climate = 0; climate < 5; ++climate)
+            for (int ambient = 0; ambient < 4; ++ambient) {
+                SCOPED_TRACE(hp(application) + " / " + climates[climate] + " / " + ambients[ambient]);
+                r.AnwendBereich = hp(application);
+                r.Klimazone = climates[climate];
+                r.AmbientT = ambients[ambient];
+                OperatingPointRule(r);
+                EXPECT_EQ(r.t0, expected[climate][ambient]);
+                EXPECT_EQ(r.SuctionAllowance, 8);
+            }
+}
+
 TEST_F(InputRules, OutdoorAirSetsFloorHeatingAndItsCondensingTemperature) {
     r.AnwendBereich = hp(2);
     r.Klimazone = hp(47);
@@ -126,23 +151,25 @@ TEST_F(InputRules, SpecificDemandIsRoundedDownInPointForm) {
     }
 }
 
-TEST_F(InputRules, StandbyLossesFromHouseTypeAndSituation) {
-    struct Row {
-        std::string house, standby;
-        const char* losses;
+// Every cell of the stand-by table: house types in list order and a text matching none, by stand-by
+// situation items 8, 9, 10 and a text matching none.
+TEST_F(InputRules, StandbyLossesOfEveryHouseTypeAndSituation) {
+    const std::string houses[] = {hp(36), hp(37), hp(38) + " 1973", hp(38) + " 1982",
+                                  hp(39), hp(40), "house"};
+    const std::string situations[] = {hp(8), hp(9), hp(10), "situation"};
+    const char* expected[7][4] = {
+        {" 15", " 25", " 35", " 25"}, {" 12", " 20", " 26", " 20"}, {" 10", " 15", " 20", " 20"},
+        {" 8", " 12", " 16", " 12"},  {" 6", " 8", " 12", " 8"},    {" 4", " 6", " 8", " 6"},
+        {" 15", " 15", " 15", " 15"},
     };
-    const Row rows[] = {
-        {hp(36), hp(10), " 35"},      {hp(36), "none", " 25"},   {"hp38 1973", "x", " 20"},
-        {"hp38 1982", hp(10), " 16"}, {hp(40), hp(9), " 6"},     {hp(39), hp(8), " 6"},
-        {"other", hp(8), " 15"},      {"other", "other", " 15"}, {hp(37), hp(10), " 26"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.house + " / " + row.standby);
-        r.HausTyp = row.house;
-        r.Bereitstell = row.standby;
-        StandbyRule(r);
-        EXPECT_EQ(r.BereitStV, row.losses);
-    }
+    for (int house = 0; house < 7; ++house)
+        for (int situation = 0; situation < 4; ++situation) {
+            SCOPED_TRACE(houses[house] + " / " + situations[situation]);
+            r.HausTyp = houses[house];
+            r.Bereitstell = situations[situation];
+            StandbyRule(r);
+            EXPECT_EQ(r.BereitStV, expected[house][situation]);
+        }
 }
 
 TEST_F(InputRules, BoilerEfficiencyDependsOnSolidFuel) {

@@ -65,7 +65,6 @@ bool SameState(const CycleStateRecord& a, const CycleStateRecord& b) {
 }
 
 TEST(EngineGoldenTest, EveryPointOfTheRecordBitForBit) {
-    ResetEngineState();
     std::ifstream file(std::string(TERVALO_TEST_DATA_DIR) + "/engine/engine_golden.txt", std::ios::binary);
     ASSERT_TRUE(file) << "the golden record is missing";
     ScopedTempDir dir;
@@ -101,7 +100,6 @@ TEST(EngineGoldenTest, EveryPointOfTheRecordBitForBit) {
     for (std::string_view status :
          {"Ok", "UnknownRefrigerant", "MissingTable", "DamagedTable", "InvalidArithmetic"})
         EXPECT_GT(statuses[status], 0) << status;
-    ResetEngineState();
 }
 
 }  // namespace

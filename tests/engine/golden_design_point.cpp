@@ -10,27 +10,27 @@
 
 #include "engine/checked_math.h"
 #include "engine/compressor.h"
-#include "engine/refrigerant_catalogue.h"
+#include "engine/saturation_table.h"
 #include "engine/refrigeration_cycle.h"
 
 namespace tervalo::test {
 
 GoldenRun RunGoldenPoint(const GoldenInput& input, CycleStateRecord& previous) {
-    RefrigerantName = input.refrigerant;
-    Superheat = input.superheat;
-    CycleState = previous;
+    const CycleRun cycle =
+        RunRefrigerationCycle(input.refrigerant, LoadRefrigerantTable(input.refrigerant),
+                              {input.t0, input.tc, input.tSuction, input.dTLiquid, input.superheat}, previous);
     GoldenRun run;
-    run.status = RunRefrigerationCycle(input.t0, input.tc, input.tSuction, input.dTLiquid);
-    previous = CycleState;
-    run.state = CycleState;
+    run.status = cycle.status;
+    previous = cycle.state;
+    run.state = cycle.state;
 
     // As the design point: 20 kW of refrigeration, the power only when the cycle ran and the mass flow
-    // formed.
+    // formed, from the discharge temperature the cycle found.
     const CycleStateRecord& s = run.state;
     if (run.status == EngineStatus::Ok) {
         if (const auto massFlow = Divide(20, s.hVapourEvap - s.hLiquidCond))
-            run.compressorPower = CompressorPower(s.pEvap, s.pCond, s.TEvap, s.TCond, *massFlow,
-                                                  input.tSuction, s.hVapourCond, s.hVapourEvap, s);
+            run.compressorPower = CompressorPowerAtDischarge(cycle.tDischarge, s.TEvap, s.TCond, *massFlow,
+                                                             input.tSuction, s.hVapourCond, s.hVapourEvap, s);
     }
     run.dischargeTemperature =
         DischargeTemperature(s.pEvap, s.pCond, input.tSuction + 273.15, s.CompressionExponent, s);

@@ -122,13 +122,13 @@ TEST_F(AnnualCost, ElectricHeatingBackCalculatesWithFullEfficiencyAndNoLosses) {
 
         r.SpezHeizLeist = "120";
         r.BrennStV = "17000";
-        BackCalculateFromFuelQuantity();
+        BackCalculateFromFuelQuantity(Project());
         EXPECT_EQ(r.SpezHeizLeist, " 113.3");
         EXPECT_EQ(r.BrennStV, "17000");
 
         r.SpezHeizLeist = "120";
         r.GesHBDHeiz = "17000";
-        BackCalculateFromFuelEnergy();
+        BackCalculateFromFuelEnergy(Project());
         EXPECT_EQ(r.SpezHeizLeist, " 113.33");
         EXPECT_EQ(r.GesHBDHeiz, "17000");
         EXPECT_EQ(r.WirkGKessel, row.efficiency);

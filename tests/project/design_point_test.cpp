@@ -72,7 +72,7 @@ TEST_F(DesignPoint, RunShowsSuctionGasTemperatureCopsAndTheBalance) {
 
 TEST_F(DesignPoint, NegativeSuctionGasTemperatureIsCutDownwards) {
     r.t0 = "-20.35";
-    DesignPointCalculation();
+    CalculationRun(Project());
     EXPECT_EQ(r.pn32, "-7.4") << "-20.35 + 5 + 8 K cut to one decimal towards minus infinity";
     EXPECT_EQ(RefrigerationCopLabel(-0.251), "COP = -0.26");
 }

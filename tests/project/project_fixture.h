@@ -58,6 +58,7 @@ class ProjectFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetAll();
+        record_ = ProjectRecord{};
         WriteBytes("heatcap.TST", QuotedItems("hp", 56));
         WriteBytes("heatcap.TSB", QuotedItems("b", 56));
         WriteBytes("Caption.TST", CaptionFileBytes());

@@ -79,9 +79,6 @@ class ProjectGolden : public test::ProjectFixture {
         ProjectFixture::SetUp();
         if (!std::filesystem::exists("R22.DAT")) {
             std::filesystem::copy_file(std::filesystem::path(TERVALO_DIST_DIR) / "R22.DAT", "R22.DAT");
-            // A settled file, which the table cache may keep.
-            std::filesystem::last_write_time(
-                "R22.DAT", std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
         }
         WriteBytes("energk.dat", draw.Chance(0.5) ? "2000,1,0.3,1,0.6\r\n" : "1500,1,0.25,1.1,0.45\r\n");
         WriteBytes("SpezBK.dat", "\"0.6\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
@@ -97,8 +94,8 @@ class ProjectGolden : public test::ProjectFixture {
     std::string RunProject(int number, Draw& draw) {
         std::string out = "# project " + std::to_string(number) + "\n";
         FreshRun(draw);
-        OnWindowLoad();
-        OnWindowActivate();
+        OnWindowLoad(Project());
+        OnWindowActivate(Project());
         ProjectRecord& r = Project();
 
         // A complete project: an entry of every list that enters the calculation, area and electricity price,
@@ -107,16 +104,16 @@ class ProjectGolden : public test::ProjectFixture {
              {ProjectList::HausTyp, ProjectList::Klimazone, ProjectList::AmbientT, ProjectList::AnwendBereich,
               ProjectList::VFlsize, ProjectList::Bereitstell, ProjectList::KesselWirk}) {
             const auto entries = ListEntries(list);
-            OnListChosen(list, entries[draw.Index(entries.size())]);
+            OnListChosen(Project(), list, entries[draw.Index(entries.size())]);
         }
         r.WohnFL = draw.NumberText(50, 400);
-        Messages(out, OnEnter(&ProjectRecord::WohnFL));
+        Messages(out, OnEnter(Project(), &ProjectRecord::WohnFL));
         r.EnergKost = draw.NumberText(0.05, 0.5);
-        Messages(out, OnEnter(&ProjectRecord::EnergKost));
+        Messages(out, OnEnter(Project(), &ProjectRecord::EnergKost));
         const auto heatings = ListEntries(ProjectList::HeizArt);
-        OnListChosen(ProjectList::HeizArt, heatings[static_cast<std::size_t>(number) % heatings.size()]);
+        OnListChosen(Project(), ProjectList::HeizArt, heatings[static_cast<std::size_t>(number) % heatings.size()]);
         const bool integrated = (number / 4) % 2 == 1;
-        OnEinbindCheckClicked(integrated);
+        OnEinbindCheckClicked(Project(), integrated);
         out += "> " + r.HausTyp + ", " + r.Klimazone + ", " + r.AmbientT + ", " + r.AnwendBereich + ", " +
                r.VFlsize + ", " + r.Bereitstell + ", " + r.KesselWirk + ", WohnFL \"" + r.WohnFL +
                "\", EnergKost \"" + r.EnergKost + "\", " + r.HeizArt + ", EinbindCheck " +
@@ -131,24 +128,24 @@ class ProjectGolden : public test::ProjectFixture {
                 const std::string entry =
                     entries.empty() || draw.Chance(0.08) ? "other" : entries[draw.Index(entries.size())];
                 out += "> choose " + std::to_string(static_cast<int>(list)) + ": " + entry + "\n";
-                OnListChosen(list, entry);
+                OnListChosen(Project(), list, entry);
             } else if (kind < 0.85) {
                 const TypedField& typed = kTypedFields[draw.Index(std::size(kTypedFields))];
                 r.*typed.field = draw.NumberText(typed.low, typed.high);
                 out += std::string("> ") + typed.name + " = \"" + r.*typed.field + "\" Enter\n";
-                Messages(out, OnEnter(typed.field));
+                Messages(out, OnEnter(Project(), typed.field));
             } else if (kind < 0.92) {
                 const bool checked = draw.Chance(0.5);
                 out += std::string("> EinbindCheck ") + (checked ? "1" : "0") + "\n";
-                OnEinbindCheckClicked(checked);
+                OnEinbindCheckClicked(Project(), checked);
             } else if (kind < 0.96) {
                 r.HeizArt = heatings[draw.Index(heatings.size())];  // two statements: two draws in order
                 if (draw.Chance(0.5)) r.HeizArt += "x";
                 out += "> HeizArt typed \"" + r.HeizArt + "\"\n";
-                OnHeizArtTextChanged();
+                OnHeizArtTextChanged(Project());
             } else {
                 out += "> calculate\n";
-                OnCalculateCommand();
+                OnCalculateCommand(Project());
             }
         }
         for (const ProjectFieldInfo& field : ProjectFields())

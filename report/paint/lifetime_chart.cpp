@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "localisation/code_page.h"
+#include "localisation/lifetime_texts.h"
 
 namespace tervalo {
 
@@ -178,6 +179,15 @@ LifetimeChartData LifetimeChartDataOf(const lifetime::LifetimeResult& result) {
         data.boilerCo2_t.push_back(y.cumulativeBoilerCo2_kg / 1000);
     }
     return data;
+}
+
+LifetimeChartTexts LifetimeChartTextsOf(const FeatureTexts& texts, const std::string& currencyCode,
+                                        char decimalSeparator) {
+    using namespace lifetime_texts;
+    // Tonnes are "t" in every language, as in the program's " t/a".
+    return {texts[kCumulativeCost], texts[kCumulativeCo2], currencyCode,   "t",
+            texts[kYear],           texts[kHeatPump],      texts[kBoiler], texts.codePage(),
+            decimalSeparator};
 }
 
 void DrawLifetimeChart(QPainter& painter, const QRectF& area, const LifetimeChartData& data,

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "localisation/feature_texts.h"
 #include "project/lifetime/lifetime_analysis.h"
 
 class QPainter;
@@ -37,6 +38,11 @@ struct LifetimeChartTexts {
 };
 
 LifetimeChartData LifetimeChartDataOf(const lifetime::LifetimeResult& result);
+
+// The chart's texts from the lifetime caption file (LoadFeatureTexts(lifetime_texts::kFile, code)), with the
+// run's currency code as the unit of cost.
+LifetimeChartTexts LifetimeChartTextsOf(const FeatureTexts& texts, const std::string& currencyCode,
+                                        char decimalSeparator);
 
 // Draws the chart into `area` of the painter with the painter's font; line widths follow the size of the
 // area, so a printer draws what the screen shows. Values that are not finite are left out.

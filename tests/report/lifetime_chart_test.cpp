@@ -12,6 +12,7 @@
 #include <limits>
 #include <optional>
 
+#include "localisation/lifetime_texts.h"
 #include "tests/report/gui_application.h"
 
 namespace tervalo {
@@ -132,6 +133,18 @@ TEST(LifetimeChart, DegenerateDataDrawsWithoutFailing) {
     DrawLifetimeChart(painter, QRectF(10, 10, 0, 50), Crossing(), {});
     painter.end();
     EXPECT_EQ(untouched, before) << "an empty area draws nothing";
+}
+
+TEST(LifetimeChart, TextsComeFromTheLifetimeCaptionFile) {
+    std::vector<std::string> items(lifetime_texts::kFile.itemCount);
+    for (int item = 1; item <= lifetime_texts::kFile.itemCount; ++item)
+        items[item - 1] = "item " + std::to_string(item);
+    const LifetimeChartTexts texts = LifetimeChartTextsOf(FeatureTexts(items, 1251), "PLN", ',');
+    EXPECT_EQ(texts.costTitle, "item " + std::to_string(lifetime_texts::kCumulativeCost));
+    EXPECT_EQ(texts.boiler, "item " + std::to_string(lifetime_texts::kBoiler));
+    EXPECT_EQ(texts.costUnit, "PLN");
+    EXPECT_EQ(texts.codePage, 1251);
+    EXPECT_EQ(texts.decimalSeparator, ',');
 }
 
 TEST(LifetimeChart, DataFollowsTheLifetimeResult) {

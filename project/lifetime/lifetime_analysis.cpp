@@ -1,5 +1,6 @@
 #include "project/lifetime/lifetime_analysis.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tervalo::lifetime {
@@ -35,7 +36,8 @@ LifetimeResult EvaluateLifetime(const LifetimeInputs& inputs, const AnnualFigure
     result.years.push_back(start);
 
     std::vector<double> boilerCosts{start.boilerCost}, heatPumpCosts{start.heatPumpCost};
-    for (int year = 1; year <= inputs.yearsOfUse; ++year) {
+    const int years = std::clamp(inputs.yearsOfUse, 0, kMaxYearsOfUse);
+    for (int year = 1; year <= years; ++year) {
         YearFigures y;
         y.year = year;
         y.calendarYear = inputs.firstYear + year - 1;
@@ -72,7 +74,7 @@ LifetimeResult EvaluateLifetime(const LifetimeInputs& inputs, const AnnualFigure
     result.heatPumpLevelisedCost = LevelisedCost(heatPumpCosts, rate, first.heat_kWh);
 
     result.co2SavingGrid_kg = boilerCo2 - heatPumpCo2;
-    result.co2SavingToday_kg = inputs.yearsOfUse * (first.fuelCo2_kg - first.electricityCo2_kg);
+    result.co2SavingToday_kg = years * (first.fuelCo2_kg - first.electricityCo2_kg);
     return result;
 }
 

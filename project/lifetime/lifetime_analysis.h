@@ -59,7 +59,8 @@ struct LifetimeResult {
     double co2SavingToday_kg = 0;  // the same at today's grid factor throughout
 };
 
-// `inputs` are taken as given: sanitise them first (Sanitised).
+// `inputs` are taken as given (sanitise them first, Sanitised); only the years of use are held to
+// 0 to kMaxYearsOfUse.
 LifetimeResult EvaluateLifetime(const LifetimeInputs& inputs, const AnnualFigures& first);
 
 // The yearly savings of choosing the heat pump, year 0 (the boiler's investment less the heat pump's) to N.

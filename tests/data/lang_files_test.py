@@ -31,6 +31,23 @@ def drop_row(sources, name, file_name, item):
     path.write_text("\n".join(lines) + "\n", encoding="utf-8")
 
 
+def edit_feature(sources, feature, edit):
+    """Rewrites the rows of a feature source: `edit` takes the list of rows (each a list of cells, header first)."""
+    path = sources / "features" / f"{feature}.tsv"
+    lines = path.read_text(encoding="utf-8").splitlines()
+    comments = [line for line in lines if line.startswith("#")]
+    rows = [line.split("\t") for line in lines if not line.startswith("#")]
+    edit(rows)
+    path.write_text("\n".join(comments + ["\t".join(row) for row in rows]) + "\n", encoding="utf-8")
+
+
+def set_feature_text(sources, key, code, text):
+    def edit(rows):
+        column = rows[0].index(code)
+        next(row for row in rows if row[1] == key)[column] = text
+    edit_feature(sources, "Lifetime", edit)
+
+
 def items_of(data):
     """The texts of a generated file, checking the line form on the way."""
     assert data.endswith(b"\r\n")
@@ -50,13 +67,19 @@ class GeneratorTest(unittest.TestCase):
     def tearDown(self):
         self.temp.cleanup()
 
-    def test_real_sources_give_eighty_files_of_the_right_shape(self):
+    def test_real_sources_give_every_file_in_the_right_shape(self):
         self.assertEqual(lang_files.build(self.sources, self.out), [])
-        self.assertEqual(len(list(self.out.iterdir())), 80)
+        features = lang_files.feature_sources(self.sources)
+        self.assertIn("Lifetime", [path.stem for path in features])
+        self.assertEqual(len(list(self.out.iterdir())), 80 + 16 * len(features))
         for code in lang_files.LANGUAGES:
             for file_name, count in lang_files.FILE_ITEMS.items():
                 name = lang_files.output_name(file_name, code)
                 self.assertEqual(len(items_of((self.out / name).read_bytes())), count, name)
+            for path in features:
+                errors = []
+                count = len(lang_files.read_feature(path, errors))
+                self.assertEqual(len(items_of((self.out / f"{path.stem}.{code}").read_bytes())), count, path.stem)
 
     def test_texts_are_bytes_of_the_language_code_page(self):
         lang_files.build(self.sources, self.out)
@@ -71,10 +94,14 @@ class GeneratorTest(unittest.TestCase):
             ("ARA", "Caption", 30, b"\xcd\xdd\xd9"),                  # cp1256
             ("ENG", "VerbCapt", 1, b""),                              # not shown, kept as an empty item
             ("GER", "about", 4, b"Internet:"),                        # the about file GER.dat
+            ("GER", "Lifetime", 34, b"W\xe4rmepumpe"),
+            ("RUS", "Lifetime", 35, b"\xca\xee\xf2\xb8\xeb"),            # cp1251, with the letter yo
+            ("ROM", "Lifetime", 35, b"Cazan"),
         ]
         for code, file_name, item, expected in rows:
             with self.subTest(code=code, file=file_name, item=item):
-                items = items_of((self.out / lang_files.output_name(file_name, code)).read_bytes())
+                name = f"{file_name}.{code}" if file_name == "Lifetime" else lang_files.output_name(file_name, code)
+                items = items_of((self.out / name).read_bytes())
                 self.assertEqual(items[item - 1], expected)
 
     def test_faults_are_refused_and_nothing_is_written(self):
@@ -106,6 +133,59 @@ class GeneratorTest(unittest.TestCase):
                 errors = lang_files.build(self.sources, self.out)
                 self.assertTrue(any(expected in error for error in errors), errors)
                 self.assertFalse(self.out.exists())
+
+    def test_feature_faults_are_refused_and_nothing_is_written(self):
+        def drop_column(code):
+            def edit(rows):
+                column = rows[0].index(code)
+                for row in rows:
+                    del row[column]
+            return lambda s: edit_feature(s, "Lifetime", edit)
+
+        def renumber(rows):
+            rows[3][0] = "7"
+
+        def duplicate_key(rows):
+            rows[2][1] = rows[1][1]
+
+        rows = [  # name, fault, words of the expected report
+            ("double quote", lambda s: set_feature_text(s, "Subsidy", "FRA", 'Subvention "verte"'), "double quote"),
+            ("outside code page", lambda s: set_feature_text(s, "Boiler", "ROM", "Cazan ș"), "not in code page cp1250"),
+            ("too long", lambda s: set_feature_text(s, "Year", "GER", "Jahr der Nutzung seit dem Einbau"), "more than the 24"),
+            ("missing translation", lambda s: set_feature_text(s, "Boiler", "TRK", ""), "TRK has no text for Boiler"),
+            ("Latin word in a Greek text", lambda s: set_feature_text(s, "Boiler", "GRE", "Boiler"), "not in the greek"),
+            ("language column missing", drop_column("SWE"), "header must be"),
+            ("item numbers out of order", lambda s: edit_feature(s, "Lifetime", renumber), "where item 3 is due"),
+            ("key twice", lambda s: edit_feature(s, "Lifetime", duplicate_key), "not a fresh capitalised name"),
+            ("name of a specified file", lambda s: shutil.copy(s / "features" / "Lifetime.tsv", s / "features" / "Heatcap.tsv"),
+             "would collide"),
+            ("name that is no word", lambda s: shutil.copy(s / "features" / "Lifetime.tsv", s / "features" / "life-2.tsv"),
+             "capitalised word"),
+        ]
+        for name, fault, expected in rows:
+            with self.subTest(name):
+                shutil.rmtree(self.sources)
+                shutil.copytree(SOURCE_ROOT / "data" / "lang", self.sources)
+                fault(self.sources)
+                errors = lang_files.build(self.sources, self.out)
+                self.assertTrue(any(expected in error for error in errors), errors)
+                self.assertFalse(self.out.exists())
+                self.assertEqual(lang_files.write_headers(self.sources, self.out), errors)
+                self.assertFalse(self.out.exists())
+
+    def test_item_names_follow_the_rows_and_an_unchanged_header_is_left_alone(self):
+        headers = Path(self.temp.name) / "generated"
+        self.assertEqual(lang_files.main(["--sources", str(self.sources), "--headers", str(headers)]), 0)
+        header = headers / "lifetime_texts.h"
+        text = header.read_text(encoding="utf-8")
+        self.assertIn('inline constexpr FeatureFile kFile{"Lifetime", 40};', text)
+        self.assertIn("inline constexpr int kTitle = 1;", text)
+        self.assertIn("inline constexpr int kCashFlows = 40;", text)
+        stamp = header.stat().st_mtime_ns
+        set_feature_text(self.sources, "Boiler", "GER", "Heizkessel")
+        self.assertEqual(lang_files.write_headers(self.sources, headers), [])
+        self.assertEqual(header.stat().st_mtime_ns, stamp)
+        self.assertEqual(lang_files.header_name("DecisionView"), "decision_view_texts.h")
 
     def test_build_and_generator_must_agree_on_the_languages(self):
         codes = list(lang_files.LANGUAGES)

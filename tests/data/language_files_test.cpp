@@ -10,7 +10,9 @@
 
 #include "engine/text_record.h"
 #include "localisation/code_page.h"
+#include "localisation/feature_texts.h"
 #include "localisation/language_tables.h"
+#include "localisation/lifetime_texts.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {
@@ -145,6 +147,23 @@ TEST_P(DeliveredLanguageTest, TranslateTextMapsEveryHeatPumpCaptionBothWays) {
         EXPECT_EQ(TranslateText(" " + english[item] + " ", "ENG", code_), HeatCaption(item))
             << code_ << " " << item;
         EXPECT_EQ(TranslateText(HeatCaption(item), code_, "ENG"), english[item]) << code_ << " " << item;
+    }
+}
+
+// The features' caption files: all items of the language's own, none left to the English fallback.
+TEST_P(DeliveredLanguageTest, LifetimeFileHoldsEveryItemInTheLanguage) {
+    const std::string name = FeatureFileName(lifetime_texts::kFile, code_);
+    const std::string bytes = ReadBytes(std::filesystem::path(TERVALO_DIST_DIR) / name);
+    TextRecordReader reader(bytes);
+    std::vector<std::string> items;
+    for (std::string text; reader.ReadText(text);) items.push_back(text);
+    ASSERT_EQ(items.size(), static_cast<std::size_t>(lifetime_texts::kFile.itemCount)) << name;
+    test::WriteBytes(name, bytes);
+    const FeatureTexts texts = LoadFeatureTexts(lifetime_texts::kFile, code_);
+    for (int item = 1; item <= lifetime_texts::kFile.itemCount; ++item) {
+        EXPECT_EQ(texts[item], items[static_cast<std::size_t>(item - 1)]) << name << " item " << item;
+        EXPECT_FALSE(texts[item].empty()) << name << " item " << item;
+        EXPECT_TRUE(DecodesCleanly(texts[item], CodePageOf(code_))) << name << " item " << item;
     }
 }
 

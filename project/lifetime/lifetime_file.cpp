@@ -1,0 +1,149 @@
+#include "project/lifetime/lifetime_file.h"
+
+#include <charconv>
+#include <optional>
+#include <vector>
+
+#include "engine/file_access.h"
+#include "engine/text_record.h"
+
+namespace tervalo::lifetime {
+
+namespace {
+
+constexpr std::string_view kHeader = "Tervalo lifetime inputs";
+constexpr int kVersion = 1;
+// The largest file has fifty grid factors; anything near this limit is not a lifetime file.
+constexpr std::size_t kFileLimit = 64 * 1024;
+
+struct NumberEntry {
+    const char* name;
+    double LifetimeInputs::*member;
+};
+struct IntEntry {
+    const char* name;
+    int LifetimeInputs::*member;
+};
+struct FlagEntry {
+    const char* name;
+    bool LifetimeInputs::*member;
+};
+
+constexpr NumberEntry kNumbers[] = {
+    {"HeatPumpCost", &LifetimeInputs::heatPumpCost},
+    {"BoilerCost", &LifetimeInputs::boilerCost},
+    {"Subsidy", &LifetimeInputs::subsidy},
+    {"DiscountRate", &LifetimeInputs::discountRate_pct},
+    {"FuelPriceChange", &LifetimeInputs::fuelPriceChange_pct},
+    {"ElectricityPriceChange", &LifetimeInputs::electricityPriceChange_pct},
+    {"FuelStandingCharge", &LifetimeInputs::fuelStandingCharge},
+    {"ElectricityStandingCharge", &LifetimeInputs::electricityStandingCharge},
+    {"HeatPumpMaintenance", &LifetimeInputs::heatPumpMaintenance},
+    {"BoilerMaintenance", &LifetimeInputs::boilerMaintenance},
+    {"GridTargetFactor", &LifetimeInputs::gridTargetFactor},
+};
+constexpr IntEntry kInts[] = {
+    {"YearsOfUse", &LifetimeInputs::yearsOfUse},
+    {"FirstYear", &LifetimeInputs::firstYear},
+    {"GridTargetYear", &LifetimeInputs::gridTargetYear},
+};
+constexpr FlagEntry kFlags[] = {
+    {"SubsidyIsPercentage", &LifetimeInputs::subsidyIsPercentage},
+    {"FuelConnectionGivenUp", &LifetimeInputs::fuelConnectionGivenUp},
+};
+constexpr const char* kGridFactorEdits = "GridFactorEdits";
+
+// A whole field as a number, "." as decimal point; nothing for anything else.
+template <typename T>
+std::optional<T> Number(std::string_view field) {
+    T value{};
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (error != std::errc() || end != field.data() + field.size()) return std::nullopt;
+    return value;
+}
+
+std::string NumberText(double value) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return error == std::errc() ? std::string(buffer, end) : "0";
+}
+
+// A quoted name and the unquoted values after it.
+struct Statement {
+    std::string name;
+    std::vector<std::string> values;
+};
+
+std::vector<Statement> Statements(std::string_view bytes) {
+    std::vector<Statement> statements;
+    TextRecordReader reader(bytes);
+    for (std::string field; reader.ReadText(field);) {
+        if (reader.LastFieldWasQuoted())
+            statements.push_back({field, {}});
+        else if (!statements.empty() &&
+                 statements.back().values.size() <= static_cast<std::size_t>(kMaxYearsOfUse))
+            statements.back().values.push_back(field);
+    }
+    return statements;
+}
+
+void Apply(const Statement& statement, LifetimeInputs& inputs) {
+    const auto single = [&]() -> std::string_view {
+        return statement.values.size() == 1 ? std::string_view(statement.values[0]) : std::string_view();
+    };
+    for (const NumberEntry& entry : kNumbers)
+        if (statement.name == entry.name)
+            if (const auto value = Number<double>(single())) inputs.*entry.member = *value;
+    for (const IntEntry& entry : kInts)
+        if (statement.name == entry.name)
+            if (const auto value = Number<int>(single())) inputs.*entry.member = *value;
+    for (const FlagEntry& entry : kFlags)
+        if (statement.name == entry.name)
+            if (const auto value = Number<int>(single()); value && (*value == 0 || *value == 1))
+                inputs.*entry.member = *value == 1;
+    if (statement.name == kGridFactorEdits) {
+        inputs.gridFactorEdits.clear();
+        for (const std::string& text : statement.values) {
+            const auto value = Number<double>(text);
+            if (!value) break;
+            inputs.gridFactorEdits.push_back(*value);
+        }
+    }
+}
+
+}  // namespace
+
+LifetimeInputs ParseLifetimeInputs(std::string_view bytes, const LifetimeInputs& defaults) {
+    const std::vector<Statement> statements = Statements(bytes);
+    if (statements.empty() || statements[0].name != kHeader || statements[0].values.size() != 1 ||
+        Number<int>(statements[0].values[0]) != kVersion)
+        return defaults;
+    LifetimeInputs inputs = defaults;
+    for (std::size_t i = 1; i < statements.size(); ++i) Apply(statements[i], inputs);
+    return Sanitised(inputs, defaults);
+}
+
+std::string LifetimeInputsBytes(const LifetimeInputs& inputs) {
+    TextRecordWriter writer;
+    writer.Text(kHeader).Int(kVersion).EndStatement();
+    for (const NumberEntry& entry : kNumbers)
+        writer.Text(entry.name).Raw(NumberText(inputs.*entry.member)).EndStatement();
+    for (const IntEntry& entry : kInts) writer.Text(entry.name).Int(inputs.*entry.member).EndStatement();
+    for (const FlagEntry& entry : kFlags)
+        writer.Text(entry.name).Int(inputs.*entry.member ? 1 : 0).EndStatement();
+    writer.Text(kGridFactorEdits);
+    for (const double factor : inputs.gridFactorEdits) writer.Raw(NumberText(factor));
+    writer.EndStatement();
+    return writer.bytes();
+}
+
+LifetimeInputs LoadLifetimeInputs(const LifetimeInputs& defaults) {
+    const std::optional<std::string> bytes = ReadFileBytes(kLifetimeFileName, kFileLimit);
+    return bytes ? ParseLifetimeInputs(*bytes, defaults) : defaults;
+}
+
+bool SaveLifetimeInputs(const LifetimeInputs& inputs) {
+    return ReplaceFileBytes(kLifetimeFileName, LifetimeInputsBytes(inputs));
+}
+
+}  // namespace tervalo::lifetime

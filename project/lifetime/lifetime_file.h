@@ -1,0 +1,30 @@
+#pragma once
+
+// Lifetime.dat: the lifetime inputs of the project, beside TempPart.dat in the program directory. Text
+// records: a header statement, then one statement per input, a quoted name followed by its value(s):
+//
+//   "Tervalo lifetime inputs",1
+//   "HeatPumpCost",30000
+//   "GridFactorEdits",0.38,0.35
+//
+// Reading is forgiving: unknown names are skipped, an input missing or damaged keeps its default, and a file
+// that is missing, not of this kind or far too large gives the defaults.
+
+#include <string>
+#include <string_view>
+
+#include "project/lifetime/lifetime_inputs.h"
+
+namespace tervalo::lifetime {
+
+inline constexpr const char* kLifetimeFileName = "Lifetime.dat";
+
+LifetimeInputs ParseLifetimeInputs(std::string_view bytes, const LifetimeInputs& defaults);
+std::string LifetimeInputsBytes(const LifetimeInputs& inputs);
+
+// Lifetime.dat read from, or written to, the current directory. Saving replaces the file as a whole; false
+// when it could not be written (the old file then stays).
+LifetimeInputs LoadLifetimeInputs(const LifetimeInputs& defaults);
+bool SaveLifetimeInputs(const LifetimeInputs& inputs);
+
+}  // namespace tervalo::lifetime

@@ -1,12 +1,11 @@
 #include "engine/file_access.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <random>
+
+#include "engine/platform.h"
 
 namespace tervalo {
 
@@ -16,22 +15,14 @@ namespace {
 
 bool SameNameNoCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
 bool IsRegularFile(const fs::path& path) {
     std::error_code error;
     return fs::is_regular_file(path, error);
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 }  // namespace
@@ -47,8 +38,10 @@ std::optional<fs::path> FindFileNoCase(const fs::path& name) {
     // Alphabetical among several matches, so the choice does not depend on the directory's order.
     std::optional<fs::path> found;
     for (const auto& entry : entries) {
-        if (!SameNameNoCase(entry.path().filename().string(), wanted) || !IsRegularFile(entry.path())) continue;
-        const fs::path candidate = name.has_parent_path() ? directory / entry.path().filename() : entry.path().filename();
+        if (!SameNameNoCase(entry.path().filename().string(), wanted) || !IsRegularFile(entry.path()))
+            continue;
+        const fs::path candidate =
+            name.has_parent_path() ? directory / entry.path().filename() : entry.path().filename();
         if (!found || candidate < *found) found = candidate;
     }
     return found;
@@ -81,7 +74,7 @@ bool ClearReadOnly(const fs::path& name) {
     if (!path) return false;
     std::error_code error;
     fs::permissions(*path, fs::perms::owner_write, fs::perm_options::add, error);
-    return ::access(path->c_str(), W_OK) == 0;
+    return IsWritable(*path);
 }
 
 bool ReplaceFileBytes(const fs::path& name, std::string_view bytes) {
@@ -92,12 +85,9 @@ bool ReplaceFileBytes(const fs::path& name, std::string_view bytes) {
 
     std::random_device seed;
     const fs::path temporary = target.string() + ".tmp" + std::to_string(seed() % 1000000);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
+    if (!WriteNewFileDurably(temporary, bytes)) return false;
+    if (!RenameOver(temporary, target)) {
+        fs::remove(temporary, error);
         return false;
     }
     return true;

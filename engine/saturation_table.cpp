@@ -1,8 +1,5 @@
 #include "engine/saturation_table.h"
 
-#include <sys/stat.h>
-#include <time.h>
-
 #include <array>
 #include <cmath>
 #include <map>
@@ -10,6 +7,7 @@
 #include <string>
 
 #include "engine/file_access.h"
+#include "engine/platform.h"
 #include "engine/text_record.h"
 
 namespace tervalo {
@@ -79,46 +77,27 @@ std::string_view WithoutTrailingSpace(std::string_view bytes) {
     return bytes;
 }
 
-// The identity of a file on disk: a change of any part means the file must be read again.
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{};
-    timespec changed{};
-
-    bool operator==(const FileIdentity& other) const {
-        return device == other.device && inode == other.inode && size == other.size &&
-               modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec &&
-               changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec;
-    }
-};
-
 // A file modified within the last few seconds may be modified again without its modification time changing
 // (coarse file-system clocks, two-second resolution on FAT); such a file is read again at every load until it
 // has aged.
-constexpr time_t kSettledSeconds = 3;
+constexpr std::int64_t kSettledSeconds = 3;
 
-bool HasSettled(const FileIdentity& identity) {
-    timespec now{};
-    if (::clock_gettime(CLOCK_REALTIME, &now) != 0) return false;
-    return identity.modified.tv_sec < now.tv_sec - kSettledSeconds;
-}
-
-std::optional<FileIdentity> IdentityOf(const char* path) {
-    struct stat info {};
-    if (::stat(path, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    return FileIdentity{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+bool HasSettled(const FileStamp& identity) {
+    constexpr std::int64_t kNsPerSecond = 1000000000;
+    // Whole seconds rounded down, also before 1970.
+    const std::int64_t modifiedSeconds =
+        identity.modifiedNs / kNsPerSecond - (identity.modifiedNs % kNsPerSecond < 0 ? 1 : 0);
+    return modifiedSeconds < NowSeconds() - kSettledSeconds;
 }
 
 // The identity of the file a bare name opens: the exact spelling first (one system call on the usual path),
 // otherwise the match without regard to letter case.
-std::optional<FileIdentity> IdentityOfTableFile(std::string_view tableFile) {
+std::optional<FileStamp> IdentityOfTableFile(std::string_view tableFile) {
     const std::string name(tableFile);
-    if (auto identity = IdentityOf(name.c_str())) return identity;
+    if (auto identity = StampOfFile(name)) return identity;
     const auto found = FindFileNoCase(name);
     if (!found) return std::nullopt;
-    return IdentityOf(found->c_str());
+    return StampOfFile(*found);
 }
 
 SaturationTableLoad ReadAndParse(std::string_view tableFile) {
@@ -134,7 +113,7 @@ SaturationTableLoad ReadAndParse(std::string_view tableFile) {
 }
 
 struct CachedTable {
-    FileIdentity identity;
+    FileStamp identity;
     std::shared_ptr<const SaturationTable> table;
     unsigned long long checkedInRun = 0;  // the SaturationTableRun in which the file was last checked
 };

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <fstream>
-#include <random>
 
 #include "engine/platform.h"
 
@@ -12,6 +12,9 @@ namespace tervalo {
 namespace fs = std::filesystem;
 
 namespace {
+
+// More links in a row than this are a loop.
+constexpr int kMaxLinkHops = 40;
 
 bool SameNameNoCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -77,20 +80,47 @@ bool ClearReadOnly(const fs::path& name) {
     return IsWritable(*path);
 }
 
-bool ReplaceFileBytes(const fs::path& name, std::string_view bytes) {
-    const fs::path target = FindFileNoCase(name).value_or(name);
-    std::error_code error;
-    if (fs::is_directory(target, error)) return false;
-    ClearReadOnly(target);
+fs::path TemporaryNameOf(const fs::path& target) {
+    return target.string() + kTemporarySuffix;
+}
 
-    std::random_device seed;
-    const fs::path temporary = target.string() + ".tmp" + std::to_string(seed() % 1000000);
-    if (!WriteNewFileDurably(temporary, bytes)) return false;
-    if (!RenameOver(temporary, target)) {
-        fs::remove(temporary, error);
-        return false;
+fs::path LinkTarget(fs::path path) {
+    std::error_code error;
+    for (int hops = 0; hops < kMaxLinkHops && fs::is_symlink(path, error); ++hops) {
+        const fs::path next = fs::read_symlink(path, error);
+        if (error) break;
+        path = next.is_absolute() ? next : path.parent_path() / next;
     }
-    return true;
+    return path;
+}
+
+bool ReplaceFileBytes(const fs::path& name, std::string_view bytes) {
+    const fs::path target = LinkTarget(FindFileNoCase(name).value_or(name));
+    ClearReadOnly(target);
+    return ReplaceFileBytesAt(target, bytes);
+}
+
+bool ReplaceFileBytesAt(const fs::path& path, std::string_view bytes) {
+    const fs::path target = LinkTarget(path);
+    std::error_code error;
+    if (fs::is_symlink(target, error)) return false;  // a loop of links
+    const fs::file_status status = fs::status(target, error);
+    if (fs::is_directory(status)) return false;
+    std::optional<fs::perms> mode;
+    if (fs::exists(status)) {
+        if (!IsWritable(target)) return false;
+        mode = status.permissions();
+    }
+    return WriteAndRenameOver(TemporaryNameOf(target), target, bytes, mode);
+}
+
+void RemoveAbandonedTemporaries(const fs::path& directory) {
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(directory, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() > std::strlen(kTemporarySuffix) && name.ends_with(kTemporarySuffix))
+            RemoveAbandonedTemporary(entry.path());
+    }
 }
 
 }  // namespace tervalo

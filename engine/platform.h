@@ -30,11 +30,15 @@ std::int64_t NowSeconds();
 // Whether the current user may write the existing file.
 bool IsWritable(const std::filesystem::path& path);
 
-// Creates `path`, which must not exist yet, with `bytes` as its content, and flushes it to the disk before
-// returning. Returns false when anything fails, with nothing left behind (an existing file is not touched).
-bool WriteNewFileDurably(const std::filesystem::path& path, std::string_view bytes);
+// Writes `bytes` into `temporary` and renames it over `target`, flushing the file and then the directory to
+// the disk, so that at every moment `target` is the complete old or the complete new file. `temporary` is one
+// fixed name per target: a writer busy with it is waited for, and one left behind by a writer that died is
+// taken over. `mode` gives the new file's permission bits (the system's default for new files when nothing).
+// Returns false when anything fails, with `target` untouched and no temporary left behind.
+bool WriteAndRenameOver(const std::filesystem::path& temporary, const std::filesystem::path& target,
+                        std::string_view bytes, std::optional<std::filesystem::perms> mode);
 
-// Renames `from` over `to` in one step: afterwards `to` is either the old or the new file.
-bool RenameOver(const std::filesystem::path& from, const std::filesystem::path& to);
+// Removes `temporary` when it is left over from a writer that died; one that a writer is busy with stays.
+void RemoveAbandonedTemporary(const std::filesystem::path& temporary);
 
 }  // namespace tervalo

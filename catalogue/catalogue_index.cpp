@@ -40,7 +40,10 @@ int TypeFromKey(std::string_view key) {
 }  // namespace
 
 int CatalogueType(std::string_view key) {
-    const auto path = FindFileNoCase(CatalogueFileName(key, "N.rdm"));
+    // A key is a name in the program directory; one leading elsewhere names no catalogue.
+    const std::string name = CatalogueFileName(key, "N.rdm");
+    if (!StaysInProgramDirectory(name)) return 0;
+    const auto path = FindFileNoCase(name);
     if (!path) return 0;
     std::string record =
         ReadFixedRecord(*path, kCatalogueRecordLength, kCatalogueTypeRecord).value_or(std::string());
@@ -95,6 +98,7 @@ bool BuildRefrigerantList(std::string_view refrigerantName) {
     while (reader.ReadText(key)) {
         reader.ReadText(description);
         if (TrimBlanks(key).empty()) continue;  // an empty entry names no catalogue
+        if (!StaysInProgramDirectory(CatalogueFileName(key, "N.rdm"))) continue;  // nor one outside
         if (CatalogueType(key) == 0) {
             indexedKey = key.substr(0, std::min(key.size(), kCatalogueKeyLength));
             break;

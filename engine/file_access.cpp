@@ -94,7 +94,24 @@ fs::path LinkTarget(fs::path path) {
     return path;
 }
 
+bool StaysInProgramDirectory(const fs::path& name) {
+    if (name.empty() || name.has_root_name() || name.has_root_directory()) return false;
+    for (const fs::path& part : name)
+        if (part == "..") return false;
+    std::error_code error;
+    const fs::path home = fs::canonical(fs::current_path(error), error);
+    if (error) return false;
+    const fs::path directory = fs::weakly_canonical(home / name.parent_path(), error);
+    if (error) return false;
+    // Component by component: "/data/prog2" does not lie inside "/data/prog".
+    auto inside = directory.begin();
+    for (auto part = home.begin(); part != home.end(); ++part, ++inside)
+        if (inside == directory.end() || *inside != *part) return false;
+    return true;
+}
+
 bool ReplaceFileBytes(const fs::path& name, std::string_view bytes) {
+    if (!StaysInProgramDirectory(name)) return false;
     const fs::path target = LinkTarget(FindFileNoCase(name).value_or(name));
     ClearReadOnly(target);
     return ReplaceFileBytesAt(target, bytes);

@@ -26,6 +26,11 @@ std::uintmax_t FileLength(const std::filesystem::path& name);
 // when it does not exist).
 bool ClearReadOnly(const std::filesystem::path& name);
 
+// Whether `name`, a file name the program builds from its data files, stays inside the program directory (the
+// current directory): relative, without "..", and its directory, with symbolic links resolved, inside the
+// program directory. The file itself may be a symbolic link: it is the user's own arrangement of the file.
+bool StaysInProgramDirectory(const std::filesystem::path& name);
+
 // Replaces the file's content with `bytes`: clears its read-only attribute, writes the temporary file of the
 // target and renames it over the old one, so an interruption leaves either the old or the new content. An
 // existing file is rewritten under its own spelling of the name, keeps its permission bits, and a symbolic

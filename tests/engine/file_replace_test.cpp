@@ -135,6 +135,42 @@ TEST(FileReplace, FixedRecordWriteReplacesTheWholeFile) {
     EXPECT_EQ(EntryCount(), 1);
 }
 
+// Names built from data files: each way out of the program directory is refused, by name and by rewrite.
+TEST(FileReplace, NamesLeavingTheProgramDirectoryAreRefused) {
+    ScopedTempDir dir;
+    fs::create_directory("prog");
+    fs::create_directory("prog2");
+    fs::current_path("prog");
+    fs::create_directory("sub");
+    fs::create_directory_symlink("..", "up");
+    fs::create_directory_symlink("/", "top");
+    fs::create_directory_symlink("../prog2", "sibling");
+    fs::create_directory_symlink("sub", "inner");
+    struct Row {
+        const char* name;
+        bool stays;
+    };
+    const Row rows[] = {{"data.dat", true},         {"sub/data.dat", true},      {"inner/data.dat", true},
+                        {"new/data.dat", true},     {"C:\\x.dat", true},         {"../data.dat", false},
+                        {"sub/../data.dat", false}, {"/tmp/data.dat", false},    {"up/data.dat", false},
+                        {"top/data.dat", false},    {"sibling/data.dat", false}, {"", false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(StaysInProgramDirectory(row.name), row.stays);
+        if (!row.stays) {
+            EXPECT_FALSE(ReplaceFileBytes(row.name, "x"));
+        }
+    }
+    EXPECT_EQ(EntryCount(".."), 2) << "nothing written beside the program directory";
+    EXPECT_EQ(EntryCount("../prog2"), 0);
+
+    // The file itself may be the user's link to elsewhere: it is written through.
+    WriteBytes("../prog2/kparam.dat", "old");
+    fs::create_symlink("../prog2/kparam.dat", "kparam.dat");
+    EXPECT_TRUE(ReplaceFileBytes("kparam.dat", "new"));
+    EXPECT_EQ(ReadBytes("../prog2/kparam.dat"), "new");
+}
+
 // The helper killed at each system call of a rewrite: the file is the complete old or new content, and the
 // next start-up (or the next rewrite) leaves no temporary.
 TEST(FileReplace, KilledAtEachStepLeavesTheOldOrTheNewFile) {

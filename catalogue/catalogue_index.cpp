@@ -1,12 +1,12 @@
 #include "catalogue/catalogue_index.h"
 
 #include <array>
-#include <fstream>
 #include <optional>
 #include <vector>
 
 #include "engine/char_mapping.h"
 #include "engine/file_access.h"
+#include "engine/fixed_record.h"
 #include "engine/text_record.h"
 #include "engine/text_util.h"
 
@@ -16,36 +16,11 @@ namespace {
 
 // "katalg.lst" lists a few dozen catalogues; a larger file is no catalogue list.
 constexpr std::size_t kCatalogueListByteLimit = 1u << 20;
+// A catalogue data file of this size would hold over a hundred thousand components.
+constexpr std::size_t kCatalogueDataByteLimit = 64u << 20;
 
 std::string CatalogueFileName(std::string_view key, const char* suffix) {
     return std::string(key.substr(0, kCatalogueKeyLength)) + suffix;
-}
-
-// Record n of a fixed-record file, as far as the file holds it; nothing when the file cannot be opened.
-std::optional<std::string> ReadRecord(const std::filesystem::path& path, std::size_t length, long n) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string record(length, '\0');
-    in.seekg(static_cast<std::streamoff>(static_cast<std::size_t>(n - 1) * length));
-    in.read(record.data(), static_cast<std::streamsize>(length));
-    record.resize(in ? length : static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-    return record;
-}
-
-// Writes record n in place; a file shorter than its start is first filled up with blanks.
-void WriteRecord(const std::filesystem::path& path, std::size_t length, long n, const std::string& record) {
-    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
-    if (!file) return;
-    file.seekg(0, std::ios::end);
-    const auto size = static_cast<std::size_t>(std::max<std::streamoff>(file.tellg(), 0));
-    const std::size_t start = static_cast<std::size_t>(n - 1) * length;
-    if (size < start) {
-        file.seekp(static_cast<std::streamoff>(size));
-        const std::string padding(start - size, ' ');
-        file.write(padding.data(), static_cast<std::streamsize>(padding.size()));
-    }
-    file.seekp(static_cast<std::streamoff>(start));
-    file.write(record.data(), static_cast<std::streamsize>(record.size()));
 }
 
 int TypeFromKey(std::string_view key) {
@@ -65,10 +40,13 @@ int TypeFromKey(std::string_view key) {
 }  // namespace
 
 int CatalogueType(std::string_view key) {
-    const auto path = FindFileNoCase(CatalogueFileName(key, "N.rdm"));
+    // A key is a name in the program directory; one leading elsewhere names no catalogue.
+    const std::string name = CatalogueFileName(key, "N.rdm");
+    if (!StaysInProgramDirectory(name)) return 0;
+    const auto path = FindFileNoCase(name);
     if (!path) return 0;
     std::string record =
-        ReadRecord(*path, kCatalogueRecordLength, kCatalogueTypeRecord).value_or(std::string());
+        ReadFixedRecord(*path, kCatalogueRecordLength, kCatalogueTypeRecord).value_or(std::string());
     const char first = record.empty() ? ' ' : record.front();
     int type = first >= '0' && first <= '9' ? first - '0' : 0;
     if (type != 0) return type;
@@ -78,7 +56,7 @@ int CatalogueType(std::string_view key) {
     std::string field = std::to_string(type);
     field.resize(kCatalogueTypeFieldLength, ' ');
     record.replace(0, kCatalogueTypeFieldLength, field);
-    WriteRecord(*path, kCatalogueRecordLength, kCatalogueTypeRecord, record);
+    WriteFixedRecord(*path, kCatalogueRecordLength, kCatalogueTypeRecord, record, kCatalogueDataByteLimit);
     return type;
 }
 
@@ -120,6 +98,7 @@ bool BuildRefrigerantList(std::string_view refrigerantName) {
     while (reader.ReadText(key)) {
         reader.ReadText(description);
         if (TrimBlanks(key).empty()) continue;  // an empty entry names no catalogue
+        if (!StaysInProgramDirectory(CatalogueFileName(key, "N.rdm"))) continue;  // nor one outside
         if (CatalogueType(key) == 0) {
             indexedKey = key.substr(0, std::min(key.size(), kCatalogueKeyLength));
             break;
@@ -131,7 +110,7 @@ bool BuildRefrigerantList(std::string_view refrigerantName) {
     if (const auto indexFile = FindFileNoCase(CatalogueFileName(*indexedKey, "I.rdm")))
         for (int i = 1; i <= kCatalogueFieldCount; ++i)
             titles[static_cast<std::size_t>(DisplayPosition(i))] = DosToWindowsText(
-                ReadRecord(*indexFile, kCatalogueIndexRecordLength, i).value_or(std::string()));
+                ReadFixedRecord(*indexFile, kCatalogueIndexRecordLength, i).value_or(std::string()));
 
     TextRecordWriter writer;
     for (int i = 1; i <= kCatalogueFieldCount; ++i) {

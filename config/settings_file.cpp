@@ -1,6 +1,5 @@
 #include "config/settings_file.h"
 
-#include <fstream>
 #include <optional>
 #include <string>
 
@@ -14,20 +13,17 @@ namespace tervalo {
 
 namespace {
 
-
-
-// Reads the settings file field by field; a missing file reads as no fields at all.
+// Reads the settings file field by field; a missing or oversized file reads as no fields at all.
 class SettingsReader {
 public:
-    SettingsReader() {
-        if (const auto path = FindFileNoCase(kSettingsFileName)) file_.open(*path, std::ios::binary);
-    }
-    TextRecordReader& operator*() { return reader_; }
-    TextRecordReader* operator->() { return &reader_; }
+  SettingsReader()
+      : bytes_(ReadFileBytes(kSettingsFileName, kSettingsFileByteLimit).value_or(std::string())) {}
+  TextRecordReader& operator*() { return reader_; }
+  TextRecordReader* operator->() { return &reader_; }
 
 private:
-    std::ifstream file_;
-    TextRecordReader reader_{file_};
+  std::string bytes_;
+  TextRecordReader reader_{bytes_};
 };
 
 // Line 1 fields 1 to 11; false once the file has run out.

@@ -2,9 +2,14 @@
 
 // kparam.dat: the settings file, two statements of text-record fields.
 
+#include <cstddef>
+
 namespace tervalo {
 
 inline constexpr const char* kSettingsFileName = "kparam.dat";
+
+// The file holds two short lines; one above this size is read as missing.
+inline constexpr std::size_t kSettingsFileByteLimit = 1u << 20;
 
 // The read at start-up: line 1 fields 4 to 7 into the settings (fields 8 to 11 carried), then the defaults
 // "Arial", "GER" and "EUR". The remaining fields are taken as carried fields only, so a save without a full read

@@ -1,12 +1,11 @@
 #include "engine/file_access.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <fstream>
-#include <random>
+
+#include "engine/platform.h"
 
 namespace tervalo {
 
@@ -14,24 +13,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// More links in a row than this are a loop.
+constexpr int kMaxLinkHops = 40;
+
 bool SameNameNoCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
 bool IsRegularFile(const fs::path& path) {
     std::error_code error;
     return fs::is_regular_file(path, error);
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 }  // namespace
@@ -47,8 +41,10 @@ std::optional<fs::path> FindFileNoCase(const fs::path& name) {
     // Alphabetical among several matches, so the choice does not depend on the directory's order.
     std::optional<fs::path> found;
     for (const auto& entry : entries) {
-        if (!SameNameNoCase(entry.path().filename().string(), wanted) || !IsRegularFile(entry.path())) continue;
-        const fs::path candidate = name.has_parent_path() ? directory / entry.path().filename() : entry.path().filename();
+        if (!SameNameNoCase(entry.path().filename().string(), wanted) || !IsRegularFile(entry.path()))
+            continue;
+        const fs::path candidate =
+            name.has_parent_path() ? directory / entry.path().filename() : entry.path().filename();
         if (!found || candidate < *found) found = candidate;
     }
     return found;
@@ -81,26 +77,67 @@ bool ClearReadOnly(const fs::path& name) {
     if (!path) return false;
     std::error_code error;
     fs::permissions(*path, fs::perms::owner_write, fs::perm_options::add, error);
-    return ::access(path->c_str(), W_OK) == 0;
+    return IsWritable(*path);
+}
+
+fs::path TemporaryNameOf(const fs::path& target) {
+    return target.string() + kTemporarySuffix;
+}
+
+fs::path LinkTarget(fs::path path) {
+    std::error_code error;
+    for (int hops = 0; hops < kMaxLinkHops && fs::is_symlink(path, error); ++hops) {
+        const fs::path next = fs::read_symlink(path, error);
+        if (error) break;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path;
+}
+
+bool StaysInProgramDirectory(const fs::path& name) {
+    if (name.empty() || name.has_root_name() || name.has_root_directory()) return false;
+    for (const fs::path& part : name)
+        if (part == "..") return false;
+    std::error_code error;
+    const fs::path home = fs::canonical(fs::current_path(error), error);
+    if (error) return false;
+    const fs::path directory = fs::weakly_canonical(home / name.parent_path(), error);
+    if (error) return false;
+    // Component by component: "/data/prog2" does not lie inside "/data/prog".
+    auto inside = directory.begin();
+    for (auto part = home.begin(); part != home.end(); ++part, ++inside)
+        if (inside == directory.end() || *inside != *part) return false;
+    return true;
 }
 
 bool ReplaceFileBytes(const fs::path& name, std::string_view bytes) {
-    const fs::path target = FindFileNoCase(name).value_or(name);
-    std::error_code error;
-    if (fs::is_directory(target, error)) return false;
+    if (!StaysInProgramDirectory(name)) return false;
+    const fs::path target = LinkTarget(FindFileNoCase(name).value_or(name));
     ClearReadOnly(target);
+    return ReplaceFileBytesAt(target, bytes);
+}
 
-    std::random_device seed;
-    const fs::path temporary = target.string() + ".tmp" + std::to_string(seed() % 1000000);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
+bool ReplaceFileBytesAt(const fs::path& path, std::string_view bytes) {
+    const fs::path target = LinkTarget(path);
+    std::error_code error;
+    if (fs::is_symlink(target, error)) return false;  // a loop of links
+    const fs::file_status status = fs::status(target, error);
+    if (fs::is_directory(status)) return false;
+    std::optional<fs::perms> mode;
+    if (fs::exists(status)) {
+        if (!IsWritable(target)) return false;
+        mode = status.permissions();
     }
-    return true;
+    return WriteAndRenameOver(TemporaryNameOf(target), target, bytes, mode);
+}
+
+void RemoveAbandonedTemporaries(const fs::path& directory) {
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(directory, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() > std::strlen(kTemporarySuffix) && name.ends_with(kTemporarySuffix))
+            RemoveAbandonedTemporary(entry.path());
+    }
 }
 
 }  // namespace tervalo

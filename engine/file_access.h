@@ -10,12 +10,13 @@
 
 namespace tervalo {
 
-// The path of an existing regular file whose name matches `name` without regard to letter case: the exact name
-// first, else a case-insensitive match of the last component inside its directory. Nothing when there is none.
+// The path of an existing regular file whose name matches `name` without regard to letter case: the exact
+// name first, else a case-insensitive match of the last component inside its directory. Nothing when there is
+// none.
 std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& name);
 
-// The whole content of a file found by FindFileNoCase, or nothing when it is missing, a directory or unreadable.
-// Files above `limit` bytes are refused: no data file of the program comes near it.
+// The whole content of a file found by FindFileNoCase, or nothing when it is missing, a directory or
+// unreadable. Files above `limit` bytes are refused: no data file of the program comes near it.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& name, std::size_t limit = 256u << 20);
 
 // Length in bytes of the file (0 when missing or not a regular file).
@@ -25,10 +26,31 @@ std::uintmax_t FileLength(const std::filesystem::path& name);
 // when it does not exist).
 bool ClearReadOnly(const std::filesystem::path& name);
 
-// Replaces the file's content with `bytes`: clears its read-only attribute, writes a temporary file in the same
-// directory and renames it over the old one, so an interruption leaves either the old or the new content. An
-// existing file is rewritten under its own spelling of the name. Returns false, with the old file untouched,
-// when anything fails.
+// Whether `name`, a file name the program builds from its data files, stays inside the program directory (the
+// current directory): relative, without "..", and its directory, with symbolic links resolved, inside the
+// program directory. The file itself may be a symbolic link: it is the user's own arrangement of the file.
+bool StaysInProgramDirectory(const std::filesystem::path& name);
+
+// Replaces the file's content with `bytes`: clears its read-only attribute, writes the temporary file of the
+// target and renames it over the old one, so an interruption leaves either the old or the new content. An
+// existing file is rewritten under its own spelling of the name, keeps its permission bits, and a symbolic
+// link stays a link: the file it points to is rewritten. Returns false, with the old file untouched, when
+// anything fails.
 bool ReplaceFileBytes(const std::filesystem::path& name, std::string_view bytes);
+
+// The same for the file at exactly `path` (no matching of letter case), such as a file the user chose; an
+// existing file the user may not write is not replaced.
+bool ReplaceFileBytesAt(const std::filesystem::path& path, std::string_view bytes);
+
+// The one temporary name of a rewrite of `target` (its name followed by kTemporarySuffix).
+inline constexpr const char* kTemporarySuffix = ".tervalo-tmp";
+std::filesystem::path TemporaryNameOf(const std::filesystem::path& target);
+
+// The file a chain of symbolic links ends at (the path itself when it is no link).
+std::filesystem::path LinkTarget(std::filesystem::path path);
+
+// Removes the temporaries in `directory` that a rewrite killed midway left behind (the next rewrite of the
+// same file would take its temporary over anyway); those of rewrites still running stay.
+void RemoveAbandonedTemporaries(const std::filesystem::path& directory);
 
 }  // namespace tervalo

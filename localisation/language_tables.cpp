@@ -1,6 +1,6 @@
 #include "localisation/language_tables.h"
 
-#include <fstream>
+#include <optional>
 
 #include "engine/file_access.h"
 #include "engine/number_text.h"
@@ -20,12 +20,10 @@ const std::string& Item(const std::array<std::string, N>& table, int n) {
     return n >= 1 && static_cast<std::size_t>(n) < N ? table[static_cast<std::size_t>(n)] : kNoText;
 }
 
-// Opens a language file by bare name, matched without regard to letter case. The stream is not open when the
-// file is missing, and a reader over it then yields nothing.
-std::ifstream OpenLanguageFile(const std::string& name) {
-    std::ifstream in;
-    if (const auto path = FindFileNoCase(name)) in.open(*path, std::ios::binary);
-    return in;
+// A language file's bytes, found by bare name without regard to letter case; nothing when it is missing or
+// above kLanguageFileByteLimit.
+std::optional<std::string> ReadLanguageFile(const std::string& name) {
+    return ReadFileBytes(name, kLanguageFileByteLimit);
 }
 
 template <std::size_t N>
@@ -36,8 +34,8 @@ void ReadItems(TextRecordReader& reader, std::array<std::string, N>& table, int 
 
 template <std::size_t N>
 void LoadTable(const std::string& fileName, std::array<std::string, N>& table) {
-    std::ifstream in = OpenLanguageFile(fileName);
-    TextRecordReader reader(in);
+    const std::string bytes = ReadLanguageFile(fileName).value_or(std::string());
+    TextRecordReader reader(bytes);
     ReadItems(reader, table, 1, static_cast<int>(N) - 1);
 }
 
@@ -58,8 +56,8 @@ std::string HeatCaptionFileName(std::string_view code) { return "heatcap." + std
 std::string InfoTextFileName(std::string_view code) { return "infoTXT." + std::string(code); }
 
 void LoadCaptionFile(std::string_view code) {
-    std::ifstream in = OpenLanguageFile(CaptionFileName(code));
-    TextRecordReader reader(in);
+    const std::string bytes = ReadLanguageFile(CaptionFileName(code)).value_or(std::string());
+    TextRecordReader reader(bytes);
     [&] {
         for (int item = 1; item <= 96; ++item)
             if (!reader.ReadText(Texts.captions[static_cast<std::size_t>(item)])) return;
@@ -84,16 +82,19 @@ void LoadInfoTexts(std::string_view code) {
     LoadTable(InfoTextFileName(code), Texts.infoTexts);
 }
 
-bool CaptionFileUsable(std::string_view code) { return FileLength(CaptionFileName(code)) > 0; }
+bool CaptionFileUsable(std::string_view code) {
+    const std::uintmax_t length = FileLength(CaptionFileName(code));
+    return length > 0 && length <= kLanguageFileByteLimit;
+}
 
 std::string RefusedLanguageText() { return Caption(91) + " " + Message(61); }
 
 std::string TranslateText(std::string_view text, std::string_view fromCode, std::string_view toCode) {
-    std::ifstream fromFile = OpenLanguageFile(HeatCaptionFileName(fromCode));
-    std::ifstream toFile = OpenLanguageFile(HeatCaptionFileName(toCode));
-    if (!fromFile.is_open() || !toFile.is_open()) return std::string(text);
-    TextRecordReader from(fromFile);
-    TextRecordReader to(toFile);
+    const auto fromFile = ReadLanguageFile(HeatCaptionFileName(fromCode));
+    const auto toFile = ReadLanguageFile(HeatCaptionFileName(toCode));
+    if (!fromFile || !toFile) return std::string(text);
+    TextRecordReader from(*fromFile);
+    TextRecordReader to(*toFile);
     const std::string wanted = TrimBlanks(text);
     std::string fromItem, toItem;
     while (from.ReadText(fromItem)) {

@@ -5,6 +5,7 @@
 // previous text.
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,10 @@ const std::string& Message(int number);
 const std::string& ComponentCaption(int item);
 const std::string& HeatCaption(int item);
 const std::string& InfoText(int number);
+
+// Language files are read whole; the largest holds a few kilobytes, and a file above this size is refused as
+// if it were missing.
+inline constexpr std::size_t kLanguageFileByteLimit = 1u << 20;
 
 // File names of the four kinds of language file.
 std::string CaptionFileName(std::string_view code);

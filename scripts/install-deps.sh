@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     g++-mingw-w64-x86-64
-    xvfb xauth poppler-utils
+    xvfb xauth poppler-utils strace
 )
 
 missing=()

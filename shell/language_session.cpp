@@ -1,5 +1,6 @@
 #include "shell/language_session.h"
 
+#include "engine/file_access.h"
 #include "localisation/language_tables.h"
 #include "shell/branding_file.h"
 #include "shell/handover_file.h"
@@ -28,6 +29,8 @@ std::optional<RefusalMessage> SwitchLanguage(const std::string& newCode, const L
 }
 
 void StartupLoad(HandOverFile handOver) {
+    // Rewrites killed midway in an earlier run leave their temporaries; the files themselves are whole.
+    RemoveAbandonedTemporaries(".");
     StartupReadSettings();
     Settings.LineBreak = "\r\n";
     Settings.LabelSeparator = " :";

@@ -34,7 +34,8 @@ std::optional<RefusalMessage> SwitchLanguage(const std::string& newCode, const L
 enum class HandOverFile { Consume, LeaveUnread };
 
 // Start-up from the settings read to the hand-over file, the steps of the main window's load that need no
-// window: settings, line break and separator, language texts, branding, info texts, then KELVData.dat.
+// window: temporaries of killed rewrites removed, settings, line break and separator, language texts,
+// branding, info texts, then KELVData.dat.
 void StartupLoad(HandOverFile handOver = HandOverFile::Consume);
 
 }  // namespace tervalo

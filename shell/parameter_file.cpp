@@ -12,7 +12,6 @@ namespace {
 constexpr long kFirstRecord = 30;
 constexpr long kLastRecord = 60;
 
-
 }  // namespace
 
 std::filesystem::path ParameterFilePath() {
@@ -21,7 +20,9 @@ std::filesystem::path ParameterFilePath() {
     // A drive root such as "D:\" names no place on a system without drive letters: the family's parameter
     // file then stays in the program directory rather than at the root of the file system.
     if (directory.size() >= 2 && directory[1] == ':') return kParameterFileName;
-    return std::filesystem::path(directory) / kParameterFileName;
+    // Nor does the program write outside its directory: "..", "/" or a link out lead back to it.
+    const std::filesystem::path path = std::filesystem::path(directory) / kParameterFileName;
+    return StaysInProgramDirectory(path) ? path : kParameterFileName;
 }
 
 void CheckParameterFile(const std::string& currentDirectory) {

@@ -9,8 +9,8 @@ namespace tervalo {
 
 inline constexpr const char* kParameterFileName = "rechPar.dat";
 
-// Where rechPar.dat is looked for: the current directory while ParameterDirectory is empty or a drive root
-// (drive letters exist only on Windows), else in ParameterDirectory.
+// Where rechPar.dat is looked for: in ParameterDirectory, but in the current directory while that is empty, a
+// drive root (drive letters exist only on Windows) or a place outside the program directory.
 std::filesystem::path ParameterFilePath();
 
 // Keeps records 30 to 60 equal to `currentDirectory` followed by six blanks, cut into 3-character records (93

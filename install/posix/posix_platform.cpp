@@ -10,7 +10,6 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
 #include <vector>
 
 #include "install/core/install_plan.h"
@@ -95,18 +94,20 @@ std::filesystem::path PosixPlatform::SpecialFolder(int csidl) {
 
 bool PosixPlatform::CreateLink(const ShortcutRecord& link) {
     const std::string text = DesktopEntryText(link);
-    {
-        std::ofstream out(link.LinkName, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) return false;
-    }
+    // Written beside the launcher and renamed over it, so an interruption leaves the old launcher or the new
+    // one, never a cut one.
+    const std::filesystem::path temporary = link.LinkName.string() + ".tmp";
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0) return false;
+    struct stat status {};
     // Desktops start only launchers that are marked executable.
-    std::error_code ignored;
-    std::filesystem::permissions(link.LinkName,
-                                 std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec |
-                                     std::filesystem::perms::others_exec,
-                                 std::filesystem::perm_options::add, ignored);
+    bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()) &&
+                   fstat(fd, &status) == 0 && fchmod(fd, (status.st_mode & 07777) | 0111) == 0 && fsync(fd) == 0;
+    written = close(fd) == 0 && written;
+    if (!written || rename(temporary.c_str(), link.LinkName.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
     return true;
 }
 

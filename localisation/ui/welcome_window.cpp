@@ -77,7 +77,7 @@ struct StoredChoice {
 
 StoredChoice ReadStoredChoice() {
     StoredChoice stored;
-    const auto bytes = ReadFileBytes(kSettingsFileName);
+    const auto bytes = ReadFileBytes(kSettingsFileName, kSettingsFileByteLimit);
     if (!bytes) return stored;
     TextRecordReader in(*bytes);
     std::string field;

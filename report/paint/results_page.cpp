@@ -1,5 +1,7 @@
 #include "report/paint/results_page.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -7,7 +9,10 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <filesystem>
+#include <string_view>
 
+#include "engine/file_access.h"
 #include "localisation/code_page.h"
 #include "report/report_title.h"
 #include "report/results_file.h"
@@ -67,12 +72,23 @@ bool PrintResultsPage(QPagedPaintDevice& device, const QString& fontFamily) {
     return painter.end();
 }
 
-bool PrintResultsPdf(const QString& fileName, const QString& fontFamily) {
-    QPdfWriter pdf(fileName);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setTitle(PageTextToUnicode(BuildReportTitle()));
-    pdf.setCreator(PageTextToUnicode(Settings.ProductName));
-    return PrintResultsPage(pdf, fontFamily);
+bool PrintResultsPdf(const QString& fileName, const QString& fontFamily, const QPageLayout& layout,
+                     int resolution) {
+    // Drawn in memory and then put in place as a whole: an interrupted print leaves the old file, not a
+    // truncated one.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(resolution);
+        pdf.setPageLayout(layout);
+        pdf.setTitle(PageTextToUnicode(BuildReportTitle()));
+        pdf.setCreator(PageTextToUnicode(Settings.ProductName));
+        if (!PrintResultsPage(pdf, fontFamily)) return false;
+    }
+    const QByteArray& bytes = buffer.data();
+    return ReplaceFileBytesAt(std::filesystem::path(QFile::encodeName(fileName).toStdString()),
+                              std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 bool PrintResultsPdfFile(const std::string& fileName) {

@@ -3,6 +3,8 @@
 // The one drawing of the report page: the results view, the printer, a PDF file and the tests' images all
 // call DrawResultsPage with their own painter. Links Qt Gui only.
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QRectF>
 #include <QString>
 #include <string>
@@ -33,8 +35,12 @@ void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& sty
 // and the document are ended. False when the device could not be opened or finished.
 bool PrintResultsPage(QPagedPaintDevice& device, const QString& fontFamily);
 
-// Prints the page to a PDF file (A4). Needs a QGuiApplication.
-bool PrintResultsPdf(const QString& fileName, const QString& fontFamily);
+// Prints the page to a PDF file (A4 unless given a printer's page layout and resolution). The file is
+// replaced as a whole (see ReplaceFileBytesAt): an interruption leaves the old file. Needs a QGuiApplication.
+bool PrintResultsPdf(const QString& fileName, const QString& fontFamily,
+                     const QPageLayout& layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                             QMarginsF()),
+                     int resolution = 1200);
 
 // The same for a program without windows: makes the application object the drawing needs (offscreen where
 // there is no display) and prints in PrintFontName.

@@ -84,7 +84,12 @@ PrintOutcome PrintOnCurrentPrinter(QWidget* parent) {
     p.setFullPage(true);
     p.setFromTo(0, 0);
     p.setCopyCount(1);
-    return PrintResultsPage(p, PrinterFontName()) ? PrintOutcome::Printed : PrintOutcome::Failed;
+    // A PDF file is drawn in memory and replaced as a whole, never truncated in place.
+    const bool printed =
+        p.outputFormat() == QPrinter::PdfFormat
+            ? PrintResultsPdf(p.outputFileName(), PrinterFontName(), p.pageLayout(), p.resolution())
+            : PrintResultsPage(p, PrinterFontName());
+    return printed ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
 QString PrintDestinationName() {

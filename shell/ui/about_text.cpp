@@ -31,7 +31,7 @@ std::string AboutBoxTitle() {
 }
 
 std::string AboutBoxText() {
-    const auto bytes = ReadFileBytes(AboutFileName(Settings.LanguageCode));
+    const auto bytes = ReadFileBytes(AboutFileName(Settings.LanguageCode), kLanguageFileByteLimit);
     if (!bytes || bytes->empty()) return BuiltInText();
 
     // Items the file does not hold stay empty.

@@ -85,6 +85,35 @@ TEST_F(CatalogueIndex, UntypedCatalogueIsTypedFromItsKeyAndRecord51Written) {
     }
 }
 
+TEST_F(CatalogueIndex, TypingReplacesTheDataFileWholeAndKeepsItsPermissions) {
+    namespace fs = std::filesystem;
+    WriteBytes("VERDIvdN.rdm", DataFile("0"));
+    fs::permissions("VERDIvdN.rdm", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_hard_link("VERDIvdN.rdm", "old-data");
+    EXPECT_EQ(CatalogueType("VERDIvd"), 3);
+    EXPECT_EQ(ReadBytes("old-data"), DataFile("0")) << "not written in place: a kill midway tears nothing";
+    EXPECT_EQ(Record51("VERDIvdN.rdm").substr(0, 1), "3");
+    EXPECT_EQ(fs::status("VERDIvdN.rdm").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2) << "no temporary";
+}
+
+TEST_F(CatalogueIndex, KeysLeadingOutOfTheProgramDirectoryAreSkipped) {
+    namespace fs = std::filesystem;
+    fs::create_directory("prog");
+    fs::current_path("prog");
+    WriteBytes("../outVDN.rdm", DataFile("0"));
+    fs::create_directory_symlink("..", "up");
+    for (const char* key : {"../outVD", "up/outVD", "/tmp/VD"}) {
+        SCOPED_TRACE(key);
+        EXPECT_EQ(CatalogueType(key), 0);
+    }
+    EXPECT_EQ(ReadBytes("../outVDN.rdm"), DataFile("0")) << "not typed, not rewritten";
+    WriteBytes("katalg.lst", "\"../outVD\",\"outside\"\r\n\"up/outVD\",\"link\"\r\n");
+    EXPECT_FALSE(BuildRefrigerantList("R22")) << "no entry names a catalogue of the program";
+    EXPECT_FALSE(fs::exists("R22.LST"));
+    fs::current_path("..");
+}
+
 TEST_F(CatalogueIndex, MissingOrShortDataFiles) {
     EXPECT_EQ(CatalogueType("KOMPRVD"), 0) << "a missing data file gives type 0";
     EXPECT_FALSE(std::filesystem::exists("KOMPRVDN.rdm")) << "and is not created";

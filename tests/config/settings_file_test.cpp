@@ -34,6 +34,16 @@ TEST_F(SettingsFile, EmptyLanguageIsGermanAtStartupButEnglishInTheFullRead) {
     EXPECT_EQ(Settings.LanguageCode, "ENG");
 }
 
+TEST_F(SettingsFile, OverlongFileReadsAsMissing) {
+    test::WriteLongFile("kparam.dat", kTypical, std::uintmax_t{1} << 30);
+    StartupReadSettings();
+    EXPECT_EQ(Settings.LanguageCode, "GER") << "the defaults, not the file's SWE";
+    ResetRunSettings();
+    test::WriteLongFile("kparam.dat", kTypical, kSettingsFileByteLimit);
+    StartupReadSettings();
+    EXPECT_EQ(Settings.LanguageCode, "SWE");
+}
+
 TEST_F(SettingsFile, MissingFileGivesTheDefaults) {
     StartupReadSettings();
     EXPECT_EQ(Settings.LanguageCode, "GER");

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -7,6 +6,7 @@
 #include "engine/file_access.h"
 #include "engine/fixed_record.h"
 #include "support/temp_dir.h"
+#include "support/write_failure.h"
 
 namespace tervalo {
 namespace {
@@ -33,7 +33,8 @@ TEST(FileAccess, ReplaceKeepsTheNameAndClearsReadOnly) {
     std::filesystem::permissions("KParam.DAT", std::filesystem::perms::owner_read);
     ASSERT_TRUE(ReplaceFileBytes("kparam.dat", "new\r\n"));
     EXPECT_EQ(ReadBytes("KParam.DAT"), "new\r\n");
-    EXPECT_FALSE(std::filesystem::exists("kparam.dat") && !std::filesystem::equivalent("kparam.dat", "KParam.DAT"));
+    EXPECT_FALSE(std::filesystem::exists("kparam.dat") &&
+                 !std::filesystem::equivalent("kparam.dat", "KParam.DAT"));
     int files = 0;
     for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(".")) ++files;
     EXPECT_EQ(files, 1) << "no temporary file is left behind";
@@ -43,12 +44,15 @@ TEST(FileAccess, FailedReplaceLeavesTheOldFile) {
     ScopedTempDir dir;
     std::filesystem::create_directory("adir");
     EXPECT_FALSE(ReplaceFileBytes("adir", "x")) << "a directory is never replaced by a file";
-    std::filesystem::create_directory("ro");
-    WriteBytes("ro/data.dat", "old");
-    std::filesystem::permissions("ro", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories";
-    EXPECT_FALSE(ReplaceFileBytes("ro/data.dat", "new"));
-    EXPECT_EQ(ReadBytes("ro/data.dat"), "old");
+    WriteBytes("data.dat", "old");
+    // The disk takes 4 bytes of the new content, then refuses (root included).
+    EXPECT_FALSE(
+        test::RunWithFileSizeLimit(4, [] { return ReplaceFileBytes("data.dat", std::string(100, 'n')); }));
+    EXPECT_EQ(ReadBytes("data.dat"), "old");
+    EXPECT_FALSE(std::filesystem::exists(TemporaryNameOf("data.dat")));
+    EXPECT_TRUE(test::RunWithFileSizeLimit(100, [] {
+        return ReplaceFileBytes("data.dat", std::string(100, 'n'));
+    })) << "the limit is what made it fail";
 }
 
 TEST(FixedRecordFile, RecordsAtTheirOffsetsAndBlankBeyondTheEnd) {
@@ -65,8 +69,9 @@ TEST(FixedRecordFile, RecordsAtTheirOffsetsAndBlankBeyondTheEnd) {
 }
 
 TEST(CharMapping, DosLettersBecomeWindowsLetters) {
-    const std::pair<int, int> rows[] = {{129, 252}, {132, 228}, {142, 196}, {148, 246}, {153, 214},
-                                        {154, 220}, {225, 223}, {248, 176}, {34, kDroppedCharacter},
+    const std::pair<int, int> rows[] = {{129, 252}, {132, 228}, {142, 196},
+                                        {148, 246}, {153, 214}, {154, 220},
+                                        {225, 223}, {248, 176}, {34, kDroppedCharacter},
                                         {65, 65},   {252, 252}, {0, 0}};
     for (auto [dos, windows] : rows) EXPECT_EQ(MapDosToWindows(dos), windows) << dos;
 }

@@ -10,6 +10,7 @@
 #include "install/posix/desktop_entry.h"
 #include "install/posix/xdg_folders.h"
 #include "installer_fakes.h"
+#include "support/write_failure.h"
 
 namespace installer {
 namespace {
@@ -202,6 +203,25 @@ TEST(PosixPlatform, StartsTheProgramDetachedInItsFolder) {
 
     EXPECT_FALSE(platform.StartProgram(folder / "missing", folder));
     EXPECT_FALSE(platform.StartProgram(program, temp.path() / "no such folder"));
+}
+
+TEST(PosixPlatform, LauncherIsReplacedWholeOrNotAtAll) {
+    ScopedTempDir temp;
+    PosixPlatform platform;
+    ShortcutRecord link;
+    link.Datei = temp.path() / "tervalo";
+    link.LinkName = temp.path() / "Tervalo.desktop";
+    link.WorkingDir = temp.path();
+    WriteBytes(link.LinkName, "old launcher");
+    // The disk refuses the new launcher after 5 bytes (root included): the old one stays whole.
+    EXPECT_FALSE(tervalo::test::RunWithFileSizeLimit(5, [&] { return platform.CreateLink(link); }));
+    EXPECT_EQ(ReadBytes(link.LinkName), "old launcher");
+    EXPECT_FALSE(fs::exists(link.LinkName.string() + ".tmp"));
+
+    ASSERT_TRUE(platform.CreateLink(link));
+    EXPECT_EQ(ReadBytes(link.LinkName), DesktopEntryText(link));
+    EXPECT_NE(fs::status(link.LinkName).permissions() & fs::perms::owner_exec, fs::perms::none);
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 1);
 }
 
 }  // namespace

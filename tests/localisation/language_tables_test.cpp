@@ -24,6 +24,26 @@ std::string Items(const std::string& prefix, int count) {
     return bytes;
 }
 
+// A language file far above any real one is refused as a missing one is, after reading no more than the
+// limit.
+TEST_F(LanguageTablesTest, OverlongLanguageFilesAreRefused) {
+    const std::string items = Items("E", 273);
+    test::WriteLongFile("Caption.BIG", items, std::uintmax_t{256} << 20);
+    test::WriteLongFile("heatcap.BIG", Items("B", 56), kLanguageFileByteLimit + 1);
+    test::WriteLongFile("Caption.MAX", items, kLanguageFileByteLimit);
+    WriteBytes("heatcap.ENG", Items("H", 56));
+    EXPECT_FALSE(CaptionFileUsable("BIG"));
+    LoadCaptionFile("BIG");
+    LoadHeatCaptions("BIG");
+    EXPECT_EQ(Caption(1), "");
+    EXPECT_EQ(HeatCaption(1), "");
+    EXPECT_EQ(TranslateText("H3", "ENG", "BIG"), "H3") << "no translation into a refused file";
+
+    EXPECT_TRUE(CaptionFileUsable("MAX")) << "the limit itself is allowed";
+    LoadCaptionFile("MAX");
+    EXPECT_EQ(Caption(1), "E1");
+}
+
 TEST_F(LanguageTablesTest, CaptionFileSplitsIntoCaptionsAndMessagesAndDropsThreeItems) {
     Texts.captions[175] = "kept 175";
     WriteBytes("Caption.ENG", Items("E", 273));

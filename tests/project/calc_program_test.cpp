@@ -4,8 +4,10 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
+#include "engine/file_access.h"
 #include "project_fixture.h"
 
 namespace tervalo {
@@ -126,6 +128,66 @@ TEST_F(CalcProgram, MalformedArgumentsSaveNothing) {
         EXPECT_TRUE(run.lines.empty());
         EXPECT_FALSE(std::filesystem::exists("TempPart.dat"));
     }
+}
+
+using Snapshot = std::map<std::string, std::string>;  // file name → bytes
+
+Snapshot TakeSnapshot() {
+    Snapshot files;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        if (entry.is_regular_file() && entry.path().filename() != "calc-errors.txt")
+            files[entry.path().filename().string()] = ReadBytes(entry.path());
+    return files;
+}
+
+void RestoreSnapshot(const Snapshot& files) {
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        std::filesystem::remove_all(entry.path());
+    for (const auto& [name, bytes] : files) WriteBytes(name, bytes);
+}
+
+// A session that writes every file tervalo-calc can write, killed at each flush and each rename in turn:
+// every file is then its complete old or new content, and the next start leaves no temporary behind.
+TEST_F(CalcProgram, KilledAtEveryWriteStepLeavesEachFileOldOrNew) {
+    if (std::system("strace -V >/dev/null 2>&1") != 0) GTEST_SKIP() << "strace is missing";
+    const std::string writes = " --save --prices-ok --results --pdf report.pdf";
+    ASSERT_EQ(RunCalc("WohnFL=120 HeizArt=#1 WirkGKessel=80 --prices BK50=0.5" + writes).status, 0);
+    const Snapshot before = TakeSnapshot();
+    const std::string arguments = kExample + std::string(" --prices BK50=0.7") + writes;
+    ASSERT_EQ(RunCalc(arguments).status, 0);
+    const Snapshot after = TakeSnapshot();
+    for (const char* file : {"TempPart.dat", "SpezBK.dat", "ergEN1.DAT"})
+        ASSERT_NE(before.at(file), after.at(file)) << file << " changes in the session";
+    const bool withPdf = after.count("report.pdf") != 0;
+
+    int kills = 0;
+    for (const char* call : {"write", "fsync", "rename"}) {
+        for (int n = 1; n < 100; ++n) {
+            SCOPED_TRACE(std::string(call) + " " + std::to_string(n));
+            RestoreSnapshot(before);
+            const std::string command = "strace -f -qq -o /dev/null -e inject=" + std::string(call) +
+                                        ":signal=SIGKILL:when=" + std::to_string(n) + " " +
+                                        TERVALO_CALC_PROGRAM + " " + arguments + " >/dev/null 2>&1";
+            const int status = std::system(command.c_str());
+            if (WIFEXITED(status) && WEXITSTATUS(status) == 0) break;  // the session got past its last one
+            ++kills;
+            for (const auto& [name, bytes] : after) {
+                if (name.ends_with(".pdf")) continue;
+                const std::string seen = ReadBytes(name);
+                EXPECT_TRUE(seen == bytes || seen == before.at(name)) << name;
+            }
+            if (withPdf) {
+                const std::string pdf = ReadBytes("report.pdf");
+                EXPECT_TRUE(pdf == before.at("report.pdf") ||
+                            (pdf.starts_with("%PDF") && pdf.find("%%EOF") != std::string::npos))
+                    << "report.pdf: " << pdf.size() << " bytes";
+            }
+            RunCalc("");
+            for (const auto& entry : std::filesystem::directory_iterator("."))
+                EXPECT_FALSE(entry.path().string().ends_with(kTemporarySuffix)) << entry.path();
+        }
+    }
+    EXPECT_GE(kills, 8) << "the session's writes were reached";
 }
 
 }  // namespace

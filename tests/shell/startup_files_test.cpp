@@ -17,7 +17,7 @@ using test::ScopedTempDir;
 using test::WriteBytes;
 
 class StartupFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetRunSettings(); }
     void TearDown() override { ResetRunSettings(); }
     ScopedTempDir dir_;
@@ -62,7 +62,8 @@ TEST_F(StartupFiles, ParameterFileIsRewrittenOnlyForANewDirectory) {
     const auto stamp = std::filesystem::last_write_time("rechPar.dat");
     std::filesystem::last_write_time("rechPar.dat", stamp - std::chrono::hours(1));
     CheckParameterFile("/opt/tervalo");
-    EXPECT_EQ(std::filesystem::last_write_time("rechPar.dat"), stamp - std::chrono::hours(1)) << "not rewritten";
+    EXPECT_EQ(std::filesystem::last_write_time("rechPar.dat"), stamp - std::chrono::hours(1))
+        << "not rewritten";
 }
 
 TEST_F(StartupFiles, ParameterFileWithADirectoryOfNinetyThreeOrMoreCharacters) {
@@ -80,7 +81,8 @@ TEST_F(StartupFiles, ParameterFileWithADirectoryOfNinetyThreeOrMoreCharacters) {
     stamp = std::filesystem::last_write_time("rechPar.dat") - std::chrono::hours(1);
     std::filesystem::last_write_time("rechPar.dat", stamp);
     CheckParameterFile(tooLong);
-    EXPECT_NE(std::filesystem::last_write_time("rechPar.dat"), stamp) << "never matches: rewritten at every start";
+    EXPECT_NE(std::filesystem::last_write_time("rechPar.dat"), stamp)
+        << "never matches: rewritten at every start";
 }
 
 TEST_F(StartupFiles, ParameterFileStaysInTheProgramDirectoryForADriveRoot) {
@@ -89,11 +91,35 @@ TEST_F(StartupFiles, ParameterFileStaysInTheProgramDirectoryForADriveRoot) {
         Settings.ParameterDirectory = root;
         EXPECT_EQ(ParameterFilePath(), "rechPar.dat") << root << " is no place on this system";
     }
-    std::filesystem::create_directory("shared");
-    Settings.ParameterDirectory = (dir_.path() / "shared").string() + "/";
+    std::filesystem::create_directory("sh");
+    Settings.ParameterDirectory = "sh/";
     CheckParameterFile("/here");
-    EXPECT_TRUE(std::filesystem::exists("shared/rechPar.dat"));
+    EXPECT_TRUE(std::filesystem::exists("sh/rechPar.dat"));
     EXPECT_FALSE(std::filesystem::exists("rechPar.dat"));
+}
+
+// Each way out of the program directory leads back into it: rechPar.dat is written there, never beside it.
+TEST_F(StartupFiles, ParameterFileIsNeverWrittenOutsideTheProgramDirectory) {
+    namespace fs = std::filesystem;
+    fs::create_directory("prog");
+    fs::current_path("prog");
+    fs::create_directory_symlink("..", "up");
+    fs::create_directory_symlink("/", "top");
+    fs::create_directory("in");
+    fs::create_directory_symlink("in", "ok");
+    for (const char* directory : {"../", "..", "/", "/./", "up/", "top", "a/..", "in/../.."}) {
+        SCOPED_TRACE(directory);
+        Settings.ParameterDirectory = directory;
+        EXPECT_EQ(ParameterFilePath(), "rechPar.dat");
+        CheckParameterFile("/here");
+        EXPECT_TRUE(fs::exists("rechPar.dat"));
+        EXPECT_FALSE(fs::exists("../rechPar.dat"));
+        fs::remove("rechPar.dat");
+    }
+    EXPECT_FALSE(fs::exists("/rechPar.dat"));
+    Settings.ParameterDirectory = "ok/";
+    EXPECT_EQ(ParameterFilePath(), "ok/rechPar.dat") << "a link that stays inside is followed";
+    fs::current_path(dir_.path());
 }
 
 // Encodes a text as the branding file does: one record per character, its code plus the shift.

@@ -42,6 +42,13 @@ inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// `bytes` followed by zeros up to `size` bytes, without writing them (a sparse file): huge files for limit
+// tests.
+inline void WriteLongFile(const std::filesystem::path& file, std::string_view bytes, std::uintmax_t size) {
+    WriteBytes(file, bytes);
+    std::filesystem::resize_file(file, size);
+}
+
 inline std::string ReadBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -1,0 +1,82 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "engine/platform.h"
+
+namespace tervalo {
+
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Whether the open file `fd` is still the file that `path` names (a writer may have renamed or removed it
+// between our open and our lock).
+bool StillNamedBy(int fd, const char* path) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(fd, &opened) == 0 && ::lstat(path, &named) == 0 && opened.st_dev == named.st_dev &&
+           opened.st_ino == named.st_ino;
+}
+
+// Opens `path` for writing, creating it when missing, and locks it for this process alone: the lock is the
+// sign of a live writer, and the system drops it when the writer dies. -1 when the file cannot be opened.
+int OpenLocked(const char* path) {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        const int fd = ::open(path, O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+        if (fd < 0) return -1;
+        if (::flock(fd, LOCK_EX) == 0 && StillNamedBy(fd, path)) return fd;
+        ::close(fd);  // renamed or removed by the writer waited for: take the name afresh
+    }
+    return -1;
+}
+
+void SyncDirectoryOf(const std::filesystem::path& file) {
+    const std::filesystem::path directory = file.has_parent_path() ? file.parent_path() : ".";
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+bool IsWritable(const std::filesystem::path& path) {
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+bool WriteAndRenameOver(const std::filesystem::path& temporary, const std::filesystem::path& target,
+                        std::string_view bytes, std::optional<std::filesystem::perms> mode) {
+    const int fd = OpenLocked(temporary.c_str());
+    if (fd < 0) return false;
+    // A file taken over from a writer that died still holds its bytes.
+    bool written = ::ftruncate(fd, 0) == 0 && WriteAll(fd, bytes);
+    if (written && mode) written = ::fchmod(fd, static_cast<mode_t>(*mode) & 07777) == 0;
+    written = written && ::fsync(fd) == 0;
+    // The rename happens under the lock, so a waiting writer never takes the file being put in place.
+    const bool renamed = written && std::rename(temporary.c_str(), target.c_str()) == 0;
+    if (!renamed) ::unlink(temporary.c_str());
+    ::close(fd);
+    if (renamed) SyncDirectoryOf(target);
+    return renamed;
+}
+
+void RemoveAbandonedTemporary(const std::filesystem::path& temporary) {
+    const int fd = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && StillNamedBy(fd, temporary.c_str()))
+        ::unlink(temporary.c_str());
+    ::close(fd);
+}
+
+}  // namespace tervalo

@@ -25,7 +25,9 @@ constexpr std::string_view kProgramFile = "tervalo";
 // The programs of the distribution, the installer among them. They are taken by name as well, because a
 // distribution on a medium that drops run bits (a FAT stick mounted with "showexec", a zip archive) would
 // otherwise be installed without its program while the shortcuts point at it.
-constexpr std::string_view kDistributionPrograms[] = {kProgramFile, "tervalo-calc", "install"};
+// The installer is "install" on Windows; here that name belongs to the system's own command.
+constexpr std::string_view kInstallerFile = "tervalo-install";
+constexpr std::string_view kDistributionPrograms[] = {kProgramFile, "tervalo-calc", kInstallerFile};
 
 std::optional<std::string> PasswordEntryField(bool wantName) {
     std::vector<char> buffer(16384);
@@ -130,6 +132,10 @@ void PosixPlatform::ClearReadOnlyAttribute(const std::filesystem::path& file) {
 
 std::string PosixPlatform::ProgramFileName() {
     return std::string(kProgramFile);
+}
+
+std::string PosixPlatform::InstallerFileName() {
+    return std::string(kInstallerFile);
 }
 
 bool PosixPlatform::IsProgramFile(const std::filesystem::path& file) {

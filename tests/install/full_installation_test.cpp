@@ -35,9 +35,9 @@ class FullInstallation : public ::testing::Test {
     void SetUp() override {
         test::WriteFiles(
             dist_, {"kparam.dat", "R22.DAT", "Caption.GER", "Caption.ENG", "backg01.bmp", "x1.rdm", "x2.rdm",
-                    "x3.rdm", "tervalo", "tervalo-calc", "install", "README"});
+                    "x3.rdm", "tervalo", "tervalo-calc", "tervalo-install", "README"});
         WriteBytes(dist_ / "kparam.dat", "\"\",\"\",\"\",\"ger\",\"EUR\",\"Arial\"\r\n");
-        for (const char* program : {"tervalo", "tervalo-calc", "install"})
+        for (const char* program : {"tervalo", "tervalo-calc", "tervalo-install"})
             fs::permissions(dist_ / program,
                             fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
         fs::permissions(dist_ / "R22.DAT", fs::perms::owner_read);
@@ -68,20 +68,25 @@ TEST_F(FullInstallation, InstallsFilesLaunchersAndProtocol) {
 
     ASSERT_EQ(installation.RunInstallation(target_, "GER"), RunOutcome::Completed);
 
-    // Step 2 takes the program files that carry no extension, and the installer itself; step 5 two files.
+    // Step 2 takes the program files that carry no extension, and the installer itself. The settings of
+    // the earlier installation stay, the new ones beside them.
     EXPECT_EQ(test::FileNames(target_),
-              (std::set<std::string>{"kparam.dat", "R22.DAT", "Caption.GER", "Caption.ENG", "backg01.bmp",
-                                     "x1.rdm", "x2.rdm", "tervalo", "tervalo-calc", "install"}));
-    EXPECT_EQ(ReadBytes(target_ / "kparam.dat"), ReadBytes(dist_ / "kparam.dat"));
+              (std::set<std::string>{"kparam.dat", "kparam.dat.new", "R22.DAT", "Caption.GER", "Caption.ENG",
+                                     "backg01.bmp", "x1.rdm", "x2.rdm", "x3.rdm", "tervalo", "tervalo-calc",
+                                     "tervalo-install", "Tervalo.uninst"}));
+    EXPECT_EQ(ReadBytes(target_ / "kparam.dat"), "settings of an older installation");
+    EXPECT_EQ(ReadBytes(target_ / "kparam.dat.new"), ReadBytes(dist_ / "kparam.dat"));
+    EXPECT_EQ(view_.updateQuestions.size(), 1u);
     EXPECT_TRUE(HasMode(target_ / "tervalo", S_IXUSR | S_IWUSR));
     EXPECT_TRUE(HasMode(target_ / "tervalo-calc", S_IXUSR));
     EXPECT_TRUE(HasMode(target_ / "R22.DAT", S_IWUSR));
-    EXPECT_TRUE(HasMode(target_ / "kparam.dat", S_IWUSR));
+    EXPECT_TRUE(HasMode(target_ / "kparam.dat.new", S_IWUSR));
 
     const fs::path programs = posix_.SpecialFolder(kCommonProgramsFolder);
     const fs::path desktop = home_ / "Desktop";
     const fs::path menuLink = programs / "Tervalo 2.12" / "Tervalo 2.12.desktop";
     const fs::path desktopLink = desktop / "Tervalo 2.12.desktop";
+    const fs::path uninstallLink = programs / "Tervalo 2.12" / "Uninstall Tervalo.desktop";
     const std::string launcher =
         "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Tervalo 2.12\n"
         "Comment=Tervalo Version 2.12\nExec=\"" +
@@ -91,7 +96,7 @@ TEST_F(FullInstallation, InstallsFilesLaunchersAndProtocol) {
     EXPECT_TRUE(HasMode(desktopLink, S_IXUSR));
 
     const auto& protocol = installation.Protocol();
-    ASSERT_EQ(protocol.size(), 16u);
+    ASSERT_EQ(protocol.size(), 18u);
     EXPECT_EQ(protocol[0],
               std::string("Administrator Rights\t") + (posix_.IsUserAnAdmin() ? "True" : "False"));
     EXPECT_EQ(protocol[1], "Kelvara Installation Protokoll");
@@ -111,7 +116,7 @@ TEST_F(FullInstallation, InstallsFilesLaunchersAndProtocol) {
     for (const std::string& name : test::FileNames(target_))
         if (!before.count((target_ / name).lexically_relative(temp_.path()).string()))
             expected.insert((target_ / name).lexically_relative(temp_.path()).string());
-    for (const fs::path& path : {programs, programs / "Tervalo 2.12", menuLink, desktopLink}) {
+    for (const fs::path& path : {programs, programs / "Tervalo 2.12", menuLink, uninstallLink, desktopLink}) {
         const std::string relative = path.lexically_relative(temp_.path()).string();
         if (!before.count(relative)) expected.insert(relative);
     }

@@ -145,6 +145,7 @@ TEST(PosixPlatform, ShortcutNamesAndProgramFiles) {
     PosixPlatform platform("/x", MapEnvironment({{"HOME", "/home/anna"}}));
     EXPECT_EQ(platform.ShortcutFileName("Tervalo 2.12.LNK"), "Tervalo 2.12.desktop");
     EXPECT_EQ(platform.ProgramFileName(), "tervalo");
+    EXPECT_EQ(platform.InstallerFileName(), "tervalo-install");
 
     struct Row {
         const char* name;
@@ -155,7 +156,8 @@ TEST(PosixPlatform, ShortcutNamesAndProgramFiles) {
         {"tervalo", true, true},
         // The distribution's programs count by name even when their medium dropped the run bits.
         {"tervalo-calc", false, true},
-        {"install", false, true},
+        {"tervalo-install", false, true},
+        {"install", false, false},
         {"helper", true, true},
         {"R22.DAT", true, false},
         {"notes", false, false},

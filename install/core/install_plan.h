@@ -15,6 +15,9 @@ inline constexpr std::string_view kProgramName = "Tervalo";
 // The version text carries its leading blank so that it can follow the name directly.
 inline constexpr std::string_view kProgramVersion = " 2.12";
 
+// The application icon, which the distribution holds beside the program.
+inline constexpr std::string_view kIconFileName = "org.kelvara.Tervalo.svg";
+
 // ProgramName + ProgramVersion: the title labels and the start-menu folder.
 std::string ProgramTitle();
 // ProgramTitle + ".LNK": the file name of both shortcuts on Windows.

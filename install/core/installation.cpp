@@ -197,7 +197,7 @@ void Installation::CreateShortcuts(const fs::path& target) {
     const fs::path programs = platform_.SpecialFolder(kCommonProgramsFolder);
     Append(Utf8(programs));
     if (!programs.empty()) {
-        const fs::path menuFolder = programs / PathFromUtf8(ProgramTitle());
+        const fs::path menuFolder = platform_.MenuFolder(programs);
         std::error_code ignored;
         if (fs::create_directories(menuFolder, ignored)) installedFiles_.push_back(menuFolder);
         link.LinkName = menuFolder / shortcutName;

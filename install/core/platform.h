@@ -7,6 +7,9 @@
 #include <string_view>
 #include <system_error>
 
+#include "install/core/install_plan.h"
+#include "install/core/path_text.h"
+
 // What the installer takes from the operating system, behind one small interface with a Windows and a POSIX
 // implementation. Texts are UTF-8. Every call reports failure through its result and never throws.
 namespace installer {
@@ -50,6 +53,10 @@ class InstallerPlatform {
     virtual bool CreateLink(const ShortcutRecord& link) = 0;
     // The file name a shortcut really gets for the name `linkFileName` (which ends in ".LNK").
     virtual std::string ShortcutFileName(std::string_view linkFileName) = 0;
+    // The folder of the start-menu shortcuts: a folder of the program's title in the programs folder.
+    virtual std::filesystem::path MenuFolder(const std::filesystem::path& programsFolder) {
+        return programsFolder / PathFromUtf8(ProgramTitle());
+    }
 
     // Nothing when the file's attributes cannot be read (no such file).
     virtual std::optional<bool> IsReadOnly(const std::filesystem::path& file) = 0;

@@ -115,7 +115,18 @@ bool PosixPlatform::CreateLink(const ShortcutRecord& link) {
 std::string PosixPlatform::ShortcutFileName(std::string_view linkFileName) {
     std::string name(linkFileName);
     if (name.size() >= 4 && MatchesMask(name.substr(name.size() - 4), ".LNK")) name.resize(name.size() - 4);
+    // Desktops want an ID without blanks; the program's launcher and its uninstall launcher have theirs.
+    if (name == ProgramTitle()) return std::string(kLauncherId) + ".desktop";
+    if (name == "Uninstall " + std::string(kProgramName))
+        return std::string(kUninstallLauncherId) + ".desktop";
+    for (char& c : name)
+        if (c == ' ') c = '-';
     return name + ".desktop";
+}
+
+std::filesystem::path PosixPlatform::MenuFolder(const std::filesystem::path& programsFolder) {
+    // Launchers in a subfolder would get the folder's name in their ID.
+    return programsFolder;
 }
 
 std::optional<bool> PosixPlatform::IsReadOnly(const std::filesystem::path& file) {

@@ -76,6 +76,8 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
+    QApplication::setWindowIcon(QIcon(QString::fromStdString(
+        installer::Utf8(ProgramFolder() / installer::PathFromUtf8(installer::kIconFileName)))));
     NativePlatform platform;
     InstallerWindow window(platform, ProgramFolder());
     window.show();

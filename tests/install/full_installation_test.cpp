@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 
 #include "install/core/installation.h"
@@ -84,15 +85,19 @@ TEST_F(FullInstallation, InstallsFilesLaunchersAndProtocol) {
 
     const fs::path programs = posix_.SpecialFolder(kCommonProgramsFolder);
     const fs::path desktop = home_ / "Desktop";
-    const fs::path menuLink = programs / "Tervalo 2.12" / "Tervalo 2.12.desktop";
-    const fs::path desktopLink = desktop / "Tervalo 2.12.desktop";
-    const fs::path uninstallLink = programs / "Tervalo 2.12" / "Uninstall Tervalo.desktop";
-    const std::string launcher =
-        "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Tervalo 2.12\n"
-        "Comment=Tervalo Version 2.12\nExec=\"" +
-        (target_ / "tervalo").string() + "\"\nPath=" + target_.string() + "\nTerminal=false\n";
-    EXPECT_EQ(ReadBytes(menuLink), launcher);
+    // The launchers stand in the applications folder itself, under IDs without blanks.
+    const fs::path menuLink = programs / "org.kelvara.Tervalo.desktop";
+    const fs::path desktopLink = desktop / "org.kelvara.Tervalo.desktop";
+    const fs::path uninstallLink = programs / "org.kelvara.Tervalo.Uninstall.desktop";
+    const std::string launcher = ReadBytes(menuLink);
+    EXPECT_NE(launcher.find("\nName=Tervalo\n"), std::string::npos) << launcher;
+    EXPECT_NE(launcher.find("\nExec=\"" + (target_ / "tervalo").string() + "\"\n"), std::string::npos);
+    EXPECT_NE(launcher.find("\nIcon=" + (target_ / "org.kelvara.Tervalo.svg").string() + "\n"),
+              std::string::npos);
     EXPECT_EQ(ReadBytes(desktopLink), launcher);
+    EXPECT_NE(ReadBytes(uninstallLink)
+                  .find("\nExec=\"" + (target_ / "tervalo-install").string() + "\" --uninstall --ask\n"),
+              std::string::npos);
     EXPECT_TRUE(HasMode(desktopLink, S_IXUSR));
 
     const auto& protocol = installation.Protocol();
@@ -116,7 +121,7 @@ TEST_F(FullInstallation, InstallsFilesLaunchersAndProtocol) {
     for (const std::string& name : test::FileNames(target_))
         if (!before.count((target_ / name).lexically_relative(temp_.path()).string()))
             expected.insert((target_ / name).lexically_relative(temp_.path()).string());
-    for (const fs::path& path : {programs, programs / "Tervalo 2.12", menuLink, uninstallLink, desktopLink}) {
+    for (const fs::path& path : {programs, menuLink, uninstallLink, desktopLink}) {
         const std::string relative = path.lexically_relative(temp_.path()).string();
         if (!before.count(relative)) expected.insert(relative);
     }
@@ -135,7 +140,20 @@ TEST_F(FullInstallation, UserWithoutRightsWhoGoesOnGetsTheSameInstallation) {
     EXPECT_EQ(installation.Protocol().front(), "Administrator Rights\tFalse");
     EXPECT_TRUE(installation.ProtocolShownAtEnd());
     EXPECT_TRUE(fs::exists(target_ / "tervalo"));
-    EXPECT_TRUE(fs::exists(home_ / "Desktop" / "Tervalo 2.12.desktop"));
+    EXPECT_TRUE(fs::exists(home_ / "Desktop" / "org.kelvara.Tervalo.desktop"));
+}
+
+// The launchers pass the desktops' own check, where the check is installed.
+TEST_F(FullInstallation, LaunchersAreValidDesktopFiles) {
+    if (std::system("command -v desktop-file-validate >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    Installation installation(posix_, view_, dist_);
+    ASSERT_EQ(installation.RunInstallation(target_, "ENG"), RunOutcome::Completed);
+    const fs::path programs = posix_.SpecialFolder(kCommonProgramsFolder);
+    for (const char* id : {"org.kelvara.Tervalo.desktop", "org.kelvara.Tervalo.Uninstall.desktop"}) {
+        const std::string command = "desktop-file-validate '" + (programs / id).string() + "' 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    }
 }
 
 }  // namespace

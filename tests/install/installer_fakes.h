@@ -85,6 +85,9 @@ class ForwardingPlatform : public InstallerPlatform {
     std::filesystem::path SpecialFolder(int csidl) override { return inner_.SpecialFolder(csidl); }
     bool CreateLink(const ShortcutRecord& link) override { return inner_.CreateLink(link); }
     std::string ShortcutFileName(std::string_view name) override { return inner_.ShortcutFileName(name); }
+    std::filesystem::path MenuFolder(const std::filesystem::path& programs) override {
+        return inner_.MenuFolder(programs);
+    }
     std::optional<bool> IsReadOnly(const std::filesystem::path& file) override {
         return inner_.IsReadOnly(file);
     }

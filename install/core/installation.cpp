@@ -1,5 +1,6 @@
 #include "install/core/installation.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -173,8 +174,11 @@ bool Installation::HoldsInstallation(const fs::path& target) {
 
 std::vector<std::string> Installation::KeptUserFiles(const fs::path& target) const {
     std::vector<std::string> names;
-    for (const fs::path& file : MatchingFiles(target, "*", [](const fs::path&) { return false; }))
-        if (IsUserFile(Utf8(file))) names.push_back(Utf8(file));
+    for (const fs::path& file : MatchingFiles(target, "*", [](const fs::path&) { return false; })) {
+        const std::string group = UserFileGroup(Utf8(file));
+        if (IsUserFile(Utf8(file)) && std::find(names.begin(), names.end(), group) == names.end())
+            names.push_back(group);
+    }
     return names;
 }
 

@@ -92,7 +92,10 @@ bool PrepareUserDataFolder(const fs::path& programFolder, const fs::path& userFo
 fs::path ChooseWorkingFolder(const fs::path& currentFolder, const fs::path& programFolder,
                              const EnvironmentLookup& env) {
     if (IsWorkingFolder(currentFolder, true)) return currentFolder;
-    if (IsWorkingFolder(programFolder, false)) return programFolder;
+    // Below /usr the package manager owns the files, and the system may mount it read-only: not even the
+    // superuser works there.
+    const bool systemManaged = programFolder.lexically_normal().string().rfind("/usr/", 0) == 0;
+    if (!systemManaged && IsWorkingFolder(programFolder, false)) return programFolder;
     return UserDataFolder(env);
 }
 

@@ -3,9 +3,10 @@
 // The folder Tervalo works in. The programs open their files by bare name in the current directory, so at
 // start they enter the folder that holds them: the current directory when it is a data folder of its own (it
 // holds a writable settings file, as scripts and tests prepare it), else the program directory when this user
-// can write it, else a per-user folder. The per-user folder serves an installation that all users share and
-// none may write: it shows every file of the program directory under its name as a link, so that reading
-// goes to the program directory, while the program's saves replace a link by a file of the user's own.
+// can write it and it does not lie below /usr, else a per-user folder. The per-user folder serves an
+// installation that all users share and none may write: it shows every file of the program directory under
+// its name as a link, so that reading goes to the program directory, while the program's saves replace a link
+// by a file of the user's own.
 
 #include <filesystem>
 #include <functional>

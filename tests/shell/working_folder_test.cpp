@@ -42,6 +42,8 @@ TEST(WorkingFolder, CurrentDataFolderThenWritableProgramDirectoryThenTheUsersFol
     EXPECT_EQ(ChooseWorkingFolder("/proc/self", "/proc/self",
                                   Environment({{"HOME", "/home/anna"}, {"XDG_DATA_HOME", "/data/anna"}})),
               "/data/anna/Tervalo");
+    // A packaged installation is left to the package manager, whoever starts the program.
+    EXPECT_EQ(ChooseWorkingFolder("/proc/self", "/usr/lib/tervalo", env), "/home/anna/.local/share/Tervalo");
     EXPECT_EQ(ChooseWorkingFolder("/proc/self", "/proc/self", Environment({{"XDG_DATA_HOME", "relative"}})),
               "");
 }

@@ -237,8 +237,11 @@ RunResult Installation::CopyAllFiles(const fs::path& target) {
         run.stepFiles.push_back(MatchingFiles(distribution_, step.mask, [&](const auto& file) {
             return step.number == kProgramStep && platform_.IsProgramFile(file);
         }));
-        for (const fs::path& name : run.stepFiles.back())
-            needed += fs::file_size(distribution_ / name, error);
+        for (const fs::path& name : run.stepFiles.back()) {
+            // A file whose size cannot be read fails at its copy, not here.
+            const std::uintmax_t size = fs::file_size(distribution_ / name, error);
+            if (!error) needed += size;
+        }
     }
 
     if (!run.transaction.CreateTarget()) {

@@ -207,12 +207,13 @@ void Installation::CreateShortcuts(const fs::path& target) {
         link.LinkName = menuFolder / shortcutName;
         save(link);
 
+        // The installer copies itself into the target, where its uninstall shortcut finds it.
         ShortcutRecord uninstall = link;
         uninstall.Datei = target / PathFromUtf8(platform_.InstallerFileName());
         uninstall.Parameter = std::string(kUninstallArgument);
         uninstall.Comment = "Uninstall " + std::string(kProgramName);
         uninstall.LinkName = menuFolder / PathFromUtf8(platform_.ShortcutFileName(kUninstallLinkName));
-        save(uninstall);
+        if (fs::is_regular_file(uninstall.Datei, ignored)) save(uninstall);
     }
 
     Append(" ");

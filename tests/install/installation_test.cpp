@@ -127,7 +127,7 @@ TEST_F(InstallationTest, ProtocolLinesInOrder) {
 }
 
 TEST_F(InstallationTest, ShortcutsComeAfterTheCopy) {
-    test::WriteFiles(dist_, {"kparam.dat", "Tervalo.EXE"});
+    test::WriteFiles(dist_, {"kparam.dat", "Tervalo.EXE", "install.exe"});
     std::vector<bool> programStood;
     platform_.onCreateLink = [&](const ShortcutRecord&) {
         programStood.push_back(ReadBytes(target_ / "Tervalo.EXE") == "Tervalo.EXE");

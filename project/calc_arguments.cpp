@@ -123,7 +123,7 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
 
 std::string CalcUsage() {
     return "Usage: tervalo-calc [ARGUMENT]...\n"
-           "Loads the project (TempPart.dat) in the current directory as the project window does, applies "
+           "Loads the project (TempPart.dat) in the working folder as the project window does, applies "
            "the\n"
            "arguments in order as the user would in the window, and prints every field, list, label, "
            "caption\n"
@@ -145,6 +145,11 @@ std::string CalcUsage() {
            "  --language=CODE        close the window without saving, switch the language (the saved\n"
            "                         project is rewritten into it) and open the window again\n"
            "  --decimal-separator=C  the regional decimal separator (default: the system locale's)\n"
+           "  --help, --version      show this help or the version and end\n"
+           "\n"
+           "The working folder is the current directory when it holds a writable kparam.dat, else the\n"
+           "program directory when it is writable, else the folder Tervalo of $XDG_DATA_HOME\n"
+           "(~/.local/share/Tervalo), which is filled from the program directory.\n"
            "\n"
            "Exit status 2 for a malformed argument or an unknown field; nothing is then saved.\n";
 }

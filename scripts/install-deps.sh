@@ -9,6 +9,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     g++-mingw-w64-x86-64
     xvfb xauth poppler-utils strace
+    desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the full build's tests, the GUI-free tests
+# Installs what is missing, builds everything and runs every test: the full build's tests, the Debian package
+# (contents, lintian, validators, a scratch installation used by a normal user), the GUI-free tests
 # under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzzer, and the compile check of the
 # installer's Windows layer.
 set -euo pipefail
@@ -11,6 +12,9 @@ echo "== build and test"
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j"$jobs"
 ctest --preset dev -j"$jobs"
+
+echo "== Debian package"
+scripts/package-test.sh build
 
 echo "== sanitizers"
 cmake --preset sanitize >/dev/null

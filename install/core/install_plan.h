@@ -15,6 +15,9 @@ inline constexpr std::string_view kProgramName = "Tervalo";
 // The version text carries its leading blank so that it can follow the name directly.
 inline constexpr std::string_view kProgramVersion = " 2.12";
 
+// The application icon, which the distribution holds beside the program.
+inline constexpr std::string_view kIconFileName = "org.kelvara.Tervalo.svg";
+
 // ProgramName + ProgramVersion: the title labels and the start-menu folder.
 std::string ProgramTitle();
 // ProgramTitle + ".LNK": the file name of both shortcuts on Windows.
@@ -28,7 +31,8 @@ struct InstallStep {
     std::string_view group;
 };
 
-inline constexpr std::array<InstallStep, 24> kInstallPlan{{
+// The 24 classic steps, then the three languages that came later and the scalable application icon.
+inline constexpr std::array<InstallStep, 28> kInstallPlan{{
     {1, "*.dat", "Property"},    {2, "*.exe", kProgramName}, {3, "*.bmp", "Images"},
     {4, "*.lst", "Data"},        {5, "*.RDM", "Data"},       {6, "*.ico", "Images"},
     {7, "*.ger", "German"},      {8, "*.eng", "English"},    {9, "*.ita", "Italiano"},
@@ -37,12 +41,13 @@ inline constexpr std::array<InstallStep, 24> kInstallPlan{{
     {16, "*.ocx", "Library"},    {17, "*.sym", "Images"},    {18, "*.por", "Portuguese"},
     {19, "*.jpg", "Images"},     {20, "*.rus", "Russian"},   {21, "*.trk", "Turkish"},
     {22, "*.gre", "Greece"},     {23, "*.pol", "Polish"},    {24, "*.rom", "Romanian"},
+    {25, "*.ara", "Arabic"},     {26, "*.bul", "Bulgarian"}, {27, "*.hun", "Hungarian"},
+    {28, "*.svg", "Images"},
 }};
 
-// The step that copies the program files, and the step that copies only its first two matches.
+// The step that copies the program files. Every catalogue file is copied: the catalogue list names pairs of
+// files, and a pair copied in part gives the program a catalogue without titles.
 inline constexpr int kProgramStep = 2;
-inline constexpr int kLimitedStep = 5;
-inline constexpr std::size_t kLimitedStepFiles = 2;
 
 // Mask with "*" and "?" wildcards, compared without regard to ASCII letter case.
 bool MatchesMask(std::string_view name, std::string_view mask);

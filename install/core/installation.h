@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,24 +12,41 @@
 #include "install/core/platform.h"
 #include "install/core/progress_display.h"
 
-// One run of the installer: the rights check, the system report, the two shortcuts and the copy of the
-// distribution folder into the target directory, with the progress display and the protocol.
+// One run of the installer: the rights check, the system report, the copy of the distribution folder into
+// the target directory with the progress display, the shortcuts and the protocol.
 //
-// Nothing outside the target directory, the start-menu folder and the two shortcut files is written. The
-// run goes on past every failure; files that could not be copied or stay write-protected are named in the
-// protocol, which is then shown at the end.
+// The copy is all or nothing: before it, the target must be creatable and writable and hold room for the
+// distribution; every file is copied under a temporary name and renamed into place only when all copies
+// stand; a failure or a cancel removes what the run created and leaves the target as it was. The shortcuts
+// are written only after a successful copy, so that they never start a program that is not there. An update
+// keeps the files that the user changes. Nothing outside the target directory, the start-menu folder and the
+// shortcut files is written.
 namespace installer {
 
-enum class RunOutcome { Completed, EndedByUser };
+enum class RunOutcome { Completed, EndedByUser, UpdateDeclined };
+
+// How the copy ended; the final page's headline follows it.
+enum class RunResult { Installed, Failed, Cancelled };
 
 enum class ReadOnlyState { Missing, Writable, StillReadOnly };
 
 enum class RightsAnswer { Administrator, ContinueWithout, End };
 
-// Protocol texts for files that did not end up writable in the target directory.
+// Protocol texts for files and folders, following the path.
 inline constexpr std::string_view kStillWriteProtected = ":  File still write protected.";
 inline constexpr std::string_view kNotCopied = ":  File could not be copied.";
 inline constexpr std::string_view kDirectoryNotCreated = ":  Directory could not be created.";
+inline constexpr std::string_view kDirectoryNotWritable = ":  Directory is not writable.";
+inline constexpr std::string_view kNotPutInPlace = ":  File could not be put into place.";
+inline constexpr std::string_view kKeptUserFile = ":  Kept, your own version.";
+inline constexpr std::string_view kNewVersionBeside = ":  New version, put beside yours.";
+inline constexpr std::string_view kCancelled = ":  Installation cancelled, nothing changed.";
+inline constexpr std::string_view kShortcutNotSaved = ":  Shortcut could not be saved.";
+inline constexpr std::string_view kRecordNotWritten = ":  List of installed files could not be written.";
+
+// The line for a target without room: bytes needed and available.
+std::string NotEnoughSpaceLine(const std::filesystem::path& target, std::uint64_t needed,
+                               std::uint64_t available);
 
 // The target directory typed by the user: blanks around it and trailing separators dropped, a relative path
 // taken from `base`. Nothing for a blank text, which would otherwise put the files into a drive's root.
@@ -52,28 +70,39 @@ class Installation {
     void ShowBackground(std::string_view name);
 
     // The whole run up to the final page. `textLanguage` is the code of the texts the window shows, in which
-    // the rights question is asked.
+    // the questions are asked.
     RunOutcome RunInstallation(const std::filesystem::path& target, std::string_view textLanguage);
+    RunResult Result() const { return result_; }
 
     // The steps of the run, in their order.
-    // Records the rights in the protocol and, without them, asks whether to go on.
-    RightsAnswer IsAdmin(std::string_view textLanguage);
+    // Records the rights in the protocol and, without them and with a target that this user cannot write,
+    // asks whether to go on.
+    RightsAnswer IsAdmin(std::string_view textLanguage, const std::filesystem::path& target);
     void SystemInfo();
+    // Whether `target` holds an installation, which the run then updates.
+    bool HoldsInstallation(const std::filesystem::path& target);
+    RunResult CopyAllFiles(const std::filesystem::path& target);
     void CreateShortcuts(const std::filesystem::path& target);
-    void CopyAllFiles(const std::filesystem::path& target);
-    void CopyMaskGroup(const InstallStep& step, const std::filesystem::path& target);
     ReadOnlyState ClearReadOnly(const std::filesystem::path& file);
 
     const std::vector<std::string>& Protocol() const { return protocol_; }
     int AdminOverrideCount() const { return adminOverrideCount_; }
-    // The final page shows the protocol after a continue without rights or when a file went wrong.
-    bool ProtocolShownAtEnd() const { return adminOverrideCount_ > 0 || problemCount_ > 0; }
+    // The final page shows the protocol after a continue without rights, when something went wrong, or when
+    // an update kept a user's file beside a new version.
+    bool ProtocolShownAtEnd() const {
+        return adminOverrideCount_ > 0 || problemCount_ > 0 || noticeCount_ > 0;
+    }
 
   private:
+    class CopyRun;
+
     void Append(std::string line) { protocol_.push_back(std::move(line)); }
     void ReportProblem(const std::filesystem::path& path, std::string_view text);
     void Show() { view_.ShowProgress(display_); }
-    void CopyOneFile(const std::filesystem::path& name, const std::filesystem::path& target);
+    void ShowStepDone(int step);
+    void ShowCopyEnd();
+    bool CopyMaskGroup(const InstallStep& step, CopyRun& run);
+    std::vector<std::string> KeptUserFiles(const std::filesystem::path& target) const;
 
     InstallerPlatform& platform_;
     InstallerView& view_;
@@ -81,7 +110,12 @@ class Installation {
     std::string languageCode_;
     int adminOverrideCount_ = 0;
     int problemCount_ = 0;
+    int noticeCount_ = 0;
+    RunResult result_ = RunResult::Failed;
     std::vector<std::string> protocol_;
+    // Lines of the copy, appended after the shortcut lines so that the machine's report stays together.
+    std::vector<std::string> copyNotes_;
+    std::vector<std::filesystem::path> installedFiles_;
     ProgressDisplay display_;
 };
 

@@ -13,6 +13,8 @@ class InstallerView {
 
     // The rights question with Yes and No; true for Yes.
     virtual bool ContinueWithoutRights(const std::string& title, const std::string& question) = 0;
+    // The question before an existing installation is updated, with Yes and No; true for Yes.
+    virtual bool ConfirmUpdate(const std::string& title, const std::string& question) = 0;
     virtual void SetBusy(bool busy) = 0;
     // The target has been taken from the directory field: the page's next and cancel buttons go.
     virtual void HideDirectoryCommands() = 0;
@@ -21,6 +23,8 @@ class InstallerView {
     virtual void ShowProgress(const ProgressDisplay& display) = 0;
     // Lets pending window events run during a long copy.
     virtual void ProcessPendingEvents() = 0;
+    // Whether the user has asked to cancel; asked between the files of the copy.
+    virtual bool CancelRequested() = 0;
 };
 
 }  // namespace installer

@@ -5,6 +5,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
+
+#include "install/core/install_plan.h"
+#include "install/core/path_text.h"
 
 // What the installer takes from the operating system, behind one small interface with a Windows and a POSIX
 // implementation. Texts are UTF-8. Every call reports failure through its result and never throws.
@@ -49,6 +53,10 @@ class InstallerPlatform {
     virtual bool CreateLink(const ShortcutRecord& link) = 0;
     // The file name a shortcut really gets for the name `linkFileName` (which ends in ".LNK").
     virtual std::string ShortcutFileName(std::string_view linkFileName) = 0;
+    // The folder of the start-menu shortcuts: a folder of the program's title in the programs folder.
+    virtual std::filesystem::path MenuFolder(const std::filesystem::path& programsFolder) {
+        return programsFolder / PathFromUtf8(ProgramTitle());
+    }
 
     // Nothing when the file's attributes cannot be read (no such file).
     virtual std::optional<bool> IsReadOnly(const std::filesystem::path& file) = 0;
@@ -57,8 +65,17 @@ class InstallerPlatform {
     // The installed program's file name in the target directory, and whether a distribution file is a
     // program file that the program step copies besides the "*.exe" mask.
     virtual std::string ProgramFileName() = 0;
+    // The installer's own file name in the target directory; its uninstall shortcut starts it.
+    virtual std::string InstallerFileName() = 0;
     virtual bool IsProgramFile(const std::filesystem::path& file) = 0;
     virtual std::filesystem::path DefaultTargetDirectory() = 0;
+    // Bytes that can still be written into `folder`; nothing when the system cannot tell.
+    virtual std::optional<std::uint64_t> AvailableSpace(const std::filesystem::path& folder) {
+        std::error_code error;
+        const std::filesystem::space_info space = std::filesystem::space(folder, error);
+        if (error) return std::nullopt;
+        return space.available;
+    }
     // Starts `program` as a process of its own with `workingDirectory` as its current directory.
     virtual bool StartProgram(const std::filesystem::path& program,
                               const std::filesystem::path& workingDirectory) = 0;

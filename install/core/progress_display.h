@@ -9,7 +9,10 @@
 namespace installer {
 
 inline constexpr int kTwipsPerPixel = 15;
-inline constexpr int kProgressTwipsPerStep = 150;
+// The progress bar's full width: 150 twips for each of the 24 classic steps. With more steps each step gets
+// its share of the same width and of 96 %, the last 4 % standing for the files being put into place.
+inline constexpr int kProgressBarTwips = 3600;
+inline constexpr int kProgressPercentBeforeEnd = 96;
 inline constexpr int kPercentLabelOffset =
     2600;  // the percentage label stands this far right of the bar's width
 inline constexpr int kActivityTwipsPerFile = 100;

@@ -1,5 +1,6 @@
 #include "install/posix/desktop_entry.h"
 
+#include "install/core/install_plan.h"
 #include "install/core/path_text.h"
 
 namespace installer {
@@ -47,17 +48,38 @@ std::string DesktopEntryText(const ShortcutRecord& link) {
         for (char c : link.Parameter) parameter += (c == '%') ? std::string("%%") : std::string(1, c);
         exec += " " + parameter;
     }
+    const bool uninstall = Utf8(link.LinkName.stem()) == kUninstallLauncherId;
 
     std::string text = "[Desktop Entry]\n";
     text += "Type=Application\n";
     text += "Version=1.0\n";
-    text += "Name=" + EscapeDesktopValue(Utf8(link.LinkName.stem())) + "\n";
-    if (!link.Comment.empty()) text += "Comment=" + EscapeDesktopValue(link.Comment) + "\n";
+    if (uninstall) {
+        text += "Name=Uninstall Tervalo\n";
+        text += "Name[de]=Tervalo entfernen\n";
+        text += "Comment=Remove Tervalo and its launchers; your own settings and projects stay\n";
+        text += "Comment[de]=Tervalo und seine Starter entfernen; Ihre Einstellungen und Projekte bleiben\n";
+    } else {
+        text += "Name=Tervalo\n";
+        text += "GenericName=Heat Pump Comparison\n";
+        text += "GenericName[de]=Wärmepumpen-Vergleich\n";
+        text +=
+            "Comment=Compare a heat pump with the existing boiler heating: energy, cost and CO2 per year\n";
+        text +=
+            "Comment[de]=Wärmepumpe und vorhandene Kesselheizung vergleichen: Energie, Kosten und CO2 im "
+            "Jahr\n";
+        text += "Keywords=heat pump;boiler;heating;COP;energy;cost;CO2;refrigeration;\n";
+        text += "Keywords[de]=Wärmepumpe;Heizkessel;Heizung;Leistungszahl;Energie;Kosten;CO2;Kältetechnik;\n";
+        text += "StartupNotify=true\n";
+        text += "StartupWMClass=" + EscapeDesktopValue(Utf8(link.Datei.filename())) + "\n";
+    }
     text += "Exec=" + EscapeDesktopValue(exec) + "\n";
     if (!link.WorkingDir.empty()) text += "Path=" + EscapeDesktopValue(Utf8(link.WorkingDir)) + "\n";
-    if (!link.IconPath.empty() && link.IconNumber > 0)
-        text += "Icon=" + EscapeDesktopValue(Utf8(link.IconPath)) + "\n";
+    const std::filesystem::path icon = !link.IconPath.empty() && link.IconNumber > 0
+                                           ? link.IconPath
+                                           : link.Datei.parent_path() / PathFromUtf8(kIconFileName);
+    text += "Icon=" + EscapeDesktopValue(Utf8(icon)) + "\n";
     text += "Terminal=false\n";
+    text += "Categories=Science;Engineering;\n";
     return text;
 }
 

@@ -9,7 +9,13 @@
 // systems read.
 namespace installer {
 
-// The launcher text for `link`; its name is the link file's name without the suffix.
+// The desktop-file ID of Tervalo's launcher, and of the launcher that uninstalls it. Desktops match a window
+// to its launcher by this ID and by the window class, the program's file name.
+inline constexpr std::string_view kLauncherId = "org.kelvara.Tervalo";
+inline constexpr std::string_view kUninstallLauncherId = "org.kelvara.Tervalo.Uninstall";
+
+// The launcher text for `link`, which the link file's ID (its name without ".desktop") makes Tervalo's own
+// launcher or the uninstall launcher. The icon is the one beside the program the link starts.
 std::string DesktopEntryText(const ShortcutRecord& link);
 
 // A value of a string key, with the escapes that launcher files define for backslash and control characters.

@@ -24,7 +24,9 @@ constexpr std::string_view kProgramFile = "tervalo";
 // The programs of the distribution, the installer among them. They are taken by name as well, because a
 // distribution on a medium that drops run bits (a FAT stick mounted with "showexec", a zip archive) would
 // otherwise be installed without its program while the shortcuts point at it.
-constexpr std::string_view kDistributionPrograms[] = {kProgramFile, "tervalo-calc", "install"};
+// The installer is "install" on Windows; here that name belongs to the system's own command.
+constexpr std::string_view kInstallerFile = "tervalo-install";
+constexpr std::string_view kDistributionPrograms[] = {kProgramFile, "tervalo-calc", kInstallerFile};
 
 std::optional<std::string> PasswordEntryField(bool wantName) {
     std::vector<char> buffer(16384);
@@ -114,7 +116,18 @@ bool PosixPlatform::CreateLink(const ShortcutRecord& link) {
 std::string PosixPlatform::ShortcutFileName(std::string_view linkFileName) {
     std::string name(linkFileName);
     if (name.size() >= 4 && MatchesMask(name.substr(name.size() - 4), ".LNK")) name.resize(name.size() - 4);
+    // Desktops want an ID without blanks; the program's launcher and its uninstall launcher have theirs.
+    if (name == ProgramTitle()) return std::string(kLauncherId) + ".desktop";
+    if (name == "Uninstall " + std::string(kProgramName))
+        return std::string(kUninstallLauncherId) + ".desktop";
+    for (char& c : name)
+        if (c == ' ') c = '-';
     return name + ".desktop";
+}
+
+std::filesystem::path PosixPlatform::MenuFolder(const std::filesystem::path& programsFolder) {
+    // Launchers in a subfolder would get the folder's name in their ID.
+    return programsFolder;
 }
 
 std::optional<bool> PosixPlatform::IsReadOnly(const std::filesystem::path& file) {
@@ -131,6 +144,10 @@ void PosixPlatform::ClearReadOnlyAttribute(const std::filesystem::path& file) {
 
 std::string PosixPlatform::ProgramFileName() {
     return std::string(kProgramFile);
+}
+
+std::string PosixPlatform::InstallerFileName() {
+    return std::string(kInstallerFile);
 }
 
 bool PosixPlatform::IsProgramFile(const std::filesystem::path& file) {

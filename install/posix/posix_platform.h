@@ -28,9 +28,11 @@ class PosixPlatform final : public InstallerPlatform {
     std::filesystem::path SpecialFolder(int csidl) override;
     bool CreateLink(const ShortcutRecord& link) override;
     std::string ShortcutFileName(std::string_view linkFileName) override;
+    std::filesystem::path MenuFolder(const std::filesystem::path& programsFolder) override;
     std::optional<bool> IsReadOnly(const std::filesystem::path& file) override;
     void ClearReadOnlyAttribute(const std::filesystem::path& file) override;
     std::string ProgramFileName() override;
+    std::string InstallerFileName() override;
     bool IsProgramFile(const std::filesystem::path& file) override;
     std::filesystem::path DefaultTargetDirectory() override;
     bool StartProgram(const std::filesystem::path& program,

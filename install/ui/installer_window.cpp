@@ -21,6 +21,7 @@
 #include "install/core/install_plan.h"
 #include "install/core/installer_texts.h"
 #include "install/core/path_text.h"
+#include "install/core/run_texts.h"
 
 namespace {
 
@@ -180,7 +181,7 @@ void InstallerWindow::BuildDirectoryPage() {
 
     shape1_ = MakeShape(
         frame1_, "Shape1",
-        QRect(Pixels(kProgressBarLeftTwips) - 4, 292, Pixels(24 * installer::kProgressTwipsPerStep) + 8, 28));
+        QRect(Pixels(kProgressBarLeftTwips) - 4, 292, Pixels(installer::kProgressBarTwips) + 8, 28));
     label2_ = MakeBar(frame1_, "Label2", QRect(Pixels(kProgressBarLeftTwips), 296, 0, 20), QColor(0, 0, 160));
     label3_ = MakeLabel(frame1_, "Label3", QRect(0, 296, 64, 20));
     shape2_ = MakeShape(
@@ -208,7 +209,13 @@ void InstallerWindow::BuildDirectoryPage() {
     connect(command7_, &QPushButton::clicked, this, &InstallerWindow::ShowDirectoryList);
     connect(command1_, &QPushButton::clicked, this, &InstallerWindow::RunInstallation);
     connect(text1_, &QLineEdit::returnPressed, this, &InstallerWindow::RunInstallation);
+    // During the copy the cancel button stops the run between two files.
     connect(command2_, &QPushButton::clicked, this, [this] {
+        if (running_) {
+            cancelRequested_ = true;
+            command2_->setEnabled(false);
+            return;
+        }
         dir1_->hide();
         close();
     });
@@ -285,9 +292,18 @@ void InstallerWindow::PlacePages() {
 }
 
 void InstallerWindow::closeEvent(QCloseEvent* event) {
-    // Files are being copied: leaving now would leave a half-filled target.
+    // Files are being copied: the window closes once the run has removed what it created.
     if (running_) {
         event->ignore();
+        if (cancelRequested_ || !copying_) return;
+        const auto answer = QMessageBox::question(this, Shown(std::string(installer::kRightsQuestionTitle)),
+                                                  Shown(installer::CancelQuestion(shownLanguage_)),
+                                                  QMessageBox::Yes | QMessageBox::No);
+        if (answer == QMessageBox::Yes && running_) {
+            cancelRequested_ = true;
+            closeAfterRun_ = true;
+            command2_->setEnabled(false);
+        }
         return;
     }
     QWidget::closeEvent(event);
@@ -355,12 +371,23 @@ void InstallerWindow::RunInstallation() {
     running_ = true;
     const installer::RunOutcome outcome = installation_.RunInstallation(*target, shownLanguage_);
     running_ = false;
-    if (outcome == installer::RunOutcome::EndedByUser) {
+    copying_ = false;
+    if (outcome == installer::RunOutcome::EndedByUser || closeAfterRun_) {
         close();
+        return;
+    }
+    if (outcome == installer::RunOutcome::UpdateDeclined) {
+        text1_->setReadOnly(false);
         return;
     }
     // The final page speaks the language the settings file names, whatever option was chosen.
     ApplyLanguageTexts(installation_.LanguageCode());
+    const std::string targetText = PathText(*target).toStdString();
+    if (installation_.Result() == installer::RunResult::Failed)
+        label6_->setText(Shown(installer::FailureMessage(installation_.LanguageCode(), targetText)));
+    if (installation_.Result() == installer::RunResult::Cancelled)
+        label6_->setText(Shown(installer::CancelledMessage(installation_.LanguageCode(), targetText)));
+    command3_->setVisible(installation_.Result() == installer::RunResult::Installed);
     for (const std::string& line : installation_.Protocol()) list1_->addItem(QString::fromStdString(line));
     frame1_->hide();
     frame2_->show();
@@ -374,6 +401,19 @@ void InstallerWindow::StartInstalledProgram() {
     if (const auto target = TargetOf(text1_->text()))
         platform_.StartProgram(*target / installer::PathFromUtf8(platform_.ProgramFileName()), *target);
     close();
+}
+
+bool InstallerWindow::ConfirmUpdate(const std::string& title, const std::string& question) {
+    const bool wasBusy = busy_;
+    SetBusy(false);
+    const auto answer =
+        QMessageBox::question(this, Shown(title), Shown(question), QMessageBox::Yes | QMessageBox::No);
+    SetBusy(wasBusy);
+    return answer == QMessageBox::Yes;
+}
+
+bool InstallerWindow::CancelRequested() {
+    return cancelRequested_;
 }
 
 bool InstallerWindow::ContinueWithoutRights(const std::string& title, const std::string& question) {
@@ -395,8 +435,11 @@ void InstallerWindow::SetBusy(bool busy) {
 }
 
 void InstallerWindow::HideDirectoryCommands() {
-    command2_->hide();
+    // The cancel button stays for the copy, as a real cancel.
     command1_->hide();
+    command7_->setEnabled(false);
+    command2_->setText(Shown(installer::CancelCaption(shownLanguage_)));
+    copying_ = true;
 }
 
 void InstallerWindow::EnterCopyPhase() {
@@ -426,6 +469,6 @@ void InstallerWindow::ShowProgress(const installer::ProgressDisplay& display) {
 }
 
 void InstallerWindow::ProcessPendingEvents() {
-    // Repaints only: a click during the copy must not start a second run or end the window.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Clicks reach the cancel button and the close box; a second run cannot start while one is running.
+    QCoreApplication::processEvents();
 }

@@ -39,6 +39,8 @@ class InstallerWindow : public QWidget, private installer::InstallerView {
 
   private:
     bool ContinueWithoutRights(const std::string& title, const std::string& question) override;
+    bool ConfirmUpdate(const std::string& title, const std::string& question) override;
+    bool CancelRequested() override;
     void SetBusy(bool busy) override;
     void HideDirectoryCommands() override;
     void EnterCopyPhase() override;
@@ -65,6 +67,9 @@ class InstallerWindow : public QWidget, private installer::InstallerView {
     std::filesystem::path shownBackground_;
     bool activated_ = false;
     bool running_ = false;
+    bool copying_ = false;
+    bool cancelRequested_ = false;
+    bool closeAfterRun_ = false;
     bool busy_ = false;
 
     QFrame* frame3_ = nullptr;  // welcome page

@@ -158,6 +158,10 @@ std::string WindowsPlatform::ProgramFileName() {
     return std::string(kProgramName) + ".EXE";
 }
 
+std::string WindowsPlatform::InstallerFileName() {
+    return "install.exe";
+}
+
 bool WindowsPlatform::IsProgramFile(const std::filesystem::path&) {
     return false;
 }

@@ -24,6 +24,7 @@ class WindowsPlatform final : public InstallerPlatform {
     std::optional<bool> IsReadOnly(const std::filesystem::path& file) override;
     void ClearReadOnlyAttribute(const std::filesystem::path& file) override;
     std::string ProgramFileName() override;
+    std::string InstallerFileName() override;
     bool IsProgramFile(const std::filesystem::path& file) override;
     std::filesystem::path DefaultTargetDirectory() override;
     bool StartProgram(const std::filesystem::path& program,

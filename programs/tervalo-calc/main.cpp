@@ -1,5 +1,5 @@
 // tervalo-calc: the project window without a window, for scripted and batch use. It starts as Tervalo does in
-// the current directory (settings, language texts, branding), opens the project window (record, rules,
+// its working folder (settings, language texts, branding), opens the project window (record, rules,
 // catalogue index, calculation), applies its arguments in order and prints the window's texts.
 
 #include <clocale>
@@ -20,6 +20,8 @@
 #endif
 #include "shell/language_session.h"
 #include "config/run_settings.h"
+#include "shell/program_identity.h"
+#include "shell/working_folder.h"
 
 namespace {
 
@@ -183,6 +185,10 @@ void PrintWindow(const ProjectRecord& record) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (FindInfoRequest(std::vector<std::string>(argv + 1, argv + argc)) == InfoRequest::Version) {
+        std::cout << VersionText("tervalo-calc");
+        return 0;
+    }
     const CalcParse parse = ParseCalcArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!parse.error.empty()) {
         std::cerr << "tervalo-calc: " << parse.error << '\n' << "Try tervalo-calc --help.\n";
@@ -193,6 +199,10 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (const auto failure = EnterWorkingFolder(ProgramFolder(argv[0]), ProcessEnvironmentVariable)) {
+        std::cerr << "tervalo-calc: " << *failure << '\n';
+        return 1;
+    }
     const char separator = parse.options.decimalSeparator.value_or(SystemDecimalSeparator());
     // Tervalo's start-up without the steps of its main window; the hand-over file is left for Tervalo.
     StartupLoad(HandOverFile::LeaveUnread);

@@ -1,16 +1,38 @@
-// Tervalo: runs in the program directory, where it finds its settings, language and data files by bare name.
-// main() owns the run's project record; the main window reaches the other parts of the program through the
-// commands wired here.
+// Tervalo: runs in its working folder (the program directory, or the user's own folder when that is not
+// writable), where it finds its settings, language and data files by bare name. main() owns the run's project
+// record; the main window reaches the other parts of the program through the commands wired here.
 #include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <iostream>
 
 #include "project/project_actions.h"
 #include "project/project_record.h"
 #include "project/ui/project_window.h"
 #include "report/ui/report_windows.h"
+#include "shell/program_identity.h"
 #include "shell/ui/main_window.h"
+#include "shell/working_folder.h"
 
 int main(int argc, char* argv[]) {
+    switch (tervalo::FindInfoRequest(std::vector<std::string>(argv + 1, argv + argc))) {
+        case tervalo::InfoRequest::Help:
+            std::cout << tervalo::TervaloUsage();
+            return 0;
+        case tervalo::InfoRequest::Version:
+            std::cout << tervalo::VersionText("tervalo");
+            return 0;
+        case tervalo::InfoRequest::None:
+            break;
+    }
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(tervalo::kDesktopFileId);
+    if (const auto failure = tervalo::EnterWorkingFolder(tervalo::ProgramFolder(argv[0]),
+                                                         tervalo::ProcessEnvironmentVariable)) {
+        QMessageBox::critical(nullptr, "Tervalo", QString::fromStdString(*failure));
+        return 1;
+    }
+    QApplication::setWindowIcon(QIcon(tervalo::kIconFileName));
     tervalo::ProjectRecord project;
     tervalo::Start start(tervalo::StartCommands{
         [&project](QWidget* parent, const std::function<void(const std::string&)>& showHint,

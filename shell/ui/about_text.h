@@ -5,9 +5,9 @@
 
 #include <string>
 
-namespace tervalo {
+#include "shell/program_identity.h"
 
-inline constexpr const char* kProgramVersion = "2.12";
+namespace tervalo {
 
 std::string AboutFileName(const std::string& languageCode);
 

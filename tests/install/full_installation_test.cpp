@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 
 #include "install/core/installation.h"
@@ -35,9 +36,9 @@ class FullInstallation : public ::testing::Test {
     void SetUp() override {
         test::WriteFiles(
             dist_, {"kparam.dat", "R22.DAT", "Caption.GER", "Caption.ENG", "backg01.bmp", "x1.rdm", "x2.rdm",
-                    "x3.rdm", "tervalo", "tervalo-calc", "install", "README"});
+                    "x3.rdm", "tervalo", "tervalo-calc", "tervalo-install", "README"});
         WriteBytes(dist_ / "kparam.dat", "\"\",\"\",\"\",\"ger\",\"EUR\",\"Arial\"\r\n");
-        for (const char* program : {"tervalo", "tervalo-calc", "install"})
+        for (const char* program : {"tervalo", "tervalo-calc", "tervalo-install"})
             fs::permissions(dist_ / program,
                             fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
         fs::permissions(dist_ / "R22.DAT", fs::perms::owner_read);
@@ -68,30 +69,39 @@ TEST_F(FullInstallation, InstallsFilesLaunchersAndProtocol) {
 
     ASSERT_EQ(installation.RunInstallation(target_, "GER"), RunOutcome::Completed);
 
-    // Step 2 takes the program files that carry no extension, and the installer itself; step 5 two files.
+    // Step 2 takes the program files that carry no extension, and the installer itself. The settings of
+    // the earlier installation stay, the new ones beside them.
     EXPECT_EQ(test::FileNames(target_),
-              (std::set<std::string>{"kparam.dat", "R22.DAT", "Caption.GER", "Caption.ENG", "backg01.bmp",
-                                     "x1.rdm", "x2.rdm", "tervalo", "tervalo-calc", "install"}));
-    EXPECT_EQ(ReadBytes(target_ / "kparam.dat"), ReadBytes(dist_ / "kparam.dat"));
+              (std::set<std::string>{"kparam.dat", "kparam.dat.new", "R22.DAT", "Caption.GER", "Caption.ENG",
+                                     "backg01.bmp", "x1.rdm", "x2.rdm", "x3.rdm", "tervalo", "tervalo-calc",
+                                     "tervalo-install", "Tervalo.uninst"}));
+    EXPECT_EQ(ReadBytes(target_ / "kparam.dat"), "settings of an older installation");
+    EXPECT_EQ(ReadBytes(target_ / "kparam.dat.new"), ReadBytes(dist_ / "kparam.dat"));
+    EXPECT_EQ(view_.updateQuestions.size(), 1u);
     EXPECT_TRUE(HasMode(target_ / "tervalo", S_IXUSR | S_IWUSR));
     EXPECT_TRUE(HasMode(target_ / "tervalo-calc", S_IXUSR));
     EXPECT_TRUE(HasMode(target_ / "R22.DAT", S_IWUSR));
-    EXPECT_TRUE(HasMode(target_ / "kparam.dat", S_IWUSR));
+    EXPECT_TRUE(HasMode(target_ / "kparam.dat.new", S_IWUSR));
 
     const fs::path programs = posix_.SpecialFolder(kCommonProgramsFolder);
     const fs::path desktop = home_ / "Desktop";
-    const fs::path menuLink = programs / "Tervalo 2.12" / "Tervalo 2.12.desktop";
-    const fs::path desktopLink = desktop / "Tervalo 2.12.desktop";
-    const std::string launcher =
-        "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Tervalo 2.12\n"
-        "Comment=Tervalo Version 2.12\nExec=\"" +
-        (target_ / "tervalo").string() + "\"\nPath=" + target_.string() + "\nTerminal=false\n";
-    EXPECT_EQ(ReadBytes(menuLink), launcher);
+    // The launchers stand in the applications folder itself, under IDs without blanks.
+    const fs::path menuLink = programs / "org.kelvara.Tervalo.desktop";
+    const fs::path desktopLink = desktop / "org.kelvara.Tervalo.desktop";
+    const fs::path uninstallLink = programs / "org.kelvara.Tervalo.Uninstall.desktop";
+    const std::string launcher = ReadBytes(menuLink);
+    EXPECT_NE(launcher.find("\nName=Tervalo\n"), std::string::npos) << launcher;
+    EXPECT_NE(launcher.find("\nExec=\"" + (target_ / "tervalo").string() + "\"\n"), std::string::npos);
+    EXPECT_NE(launcher.find("\nIcon=" + (target_ / "org.kelvara.Tervalo.svg").string() + "\n"),
+              std::string::npos);
     EXPECT_EQ(ReadBytes(desktopLink), launcher);
+    EXPECT_NE(ReadBytes(uninstallLink)
+                  .find("\nExec=\"" + (target_ / "tervalo-install").string() + "\" --uninstall --ask\n"),
+              std::string::npos);
     EXPECT_TRUE(HasMode(desktopLink, S_IXUSR));
 
     const auto& protocol = installation.Protocol();
-    ASSERT_EQ(protocol.size(), 16u);
+    ASSERT_EQ(protocol.size(), 18u);
     EXPECT_EQ(protocol[0],
               std::string("Administrator Rights\t") + (posix_.IsUserAnAdmin() ? "True" : "False"));
     EXPECT_EQ(protocol[1], "Kelvara Installation Protokoll");
@@ -111,7 +121,7 @@ TEST_F(FullInstallation, InstallsFilesLaunchersAndProtocol) {
     for (const std::string& name : test::FileNames(target_))
         if (!before.count((target_ / name).lexically_relative(temp_.path()).string()))
             expected.insert((target_ / name).lexically_relative(temp_.path()).string());
-    for (const fs::path& path : {programs, programs / "Tervalo 2.12", menuLink, desktopLink}) {
+    for (const fs::path& path : {programs, menuLink, uninstallLink, desktopLink}) {
         const std::string relative = path.lexically_relative(temp_.path()).string();
         if (!before.count(relative)) expected.insert(relative);
     }
@@ -130,7 +140,20 @@ TEST_F(FullInstallation, UserWithoutRightsWhoGoesOnGetsTheSameInstallation) {
     EXPECT_EQ(installation.Protocol().front(), "Administrator Rights\tFalse");
     EXPECT_TRUE(installation.ProtocolShownAtEnd());
     EXPECT_TRUE(fs::exists(target_ / "tervalo"));
-    EXPECT_TRUE(fs::exists(home_ / "Desktop" / "Tervalo 2.12.desktop"));
+    EXPECT_TRUE(fs::exists(home_ / "Desktop" / "org.kelvara.Tervalo.desktop"));
+}
+
+// The launchers pass the desktops' own check, where the check is installed.
+TEST_F(FullInstallation, LaunchersAreValidDesktopFiles) {
+    if (std::system("command -v desktop-file-validate >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    Installation installation(posix_, view_, dist_);
+    ASSERT_EQ(installation.RunInstallation(target_, "ENG"), RunOutcome::Completed);
+    const fs::path programs = posix_.SpecialFolder(kCommonProgramsFolder);
+    for (const char* id : {"org.kelvara.Tervalo.desktop", "org.kelvara.Tervalo.Uninstall.desktop"}) {
+        const std::string command = "desktop-file-validate '" + (programs / id).string() + "' 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "installer_fakes.h"
 
 namespace installer {
@@ -20,7 +22,18 @@ TEST(InstallPlan, StepsAreNumberedInOrderAndTheProgramStepNamesTheProgram) {
         EXPECT_EQ(kInstallPlan[i].number, static_cast<int>(i + 1));
     EXPECT_EQ(kInstallPlan[kProgramStep - 1].mask, "*.exe");
     EXPECT_EQ(kInstallPlan[kProgramStep - 1].group, "Tervalo");
-    EXPECT_EQ(kInstallPlan[kLimitedStep - 1].mask, "*.RDM");
+}
+
+// Every language of the program has its step: the extensions of the sixteen language files.
+TEST(InstallPlan, EveryLanguageHasAStep) {
+    for (const char* code : {"GER", "ENG", "ITA", "FRA", "ESP", "NDL", "SWE", "POR", "RUS", "TRK", "GRE",
+                             "POL", "ROM", "ARA", "BUL", "HUN"}) {
+        const std::string name = std::string("Caption.") + code;
+        EXPECT_EQ(std::count_if(kInstallPlan.begin(), kInstallPlan.end(),
+                                [&](const InstallStep& step) { return MatchesMask(name, step.mask); }),
+                  1)
+            << code;
+    }
 }
 
 TEST(InstallPlan, MasksMatchWithoutLetterCase) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "install/core/install_record.h"
 #include "installer_fakes.h"
 
 namespace installer {
@@ -42,59 +43,59 @@ class InstallationTest : public ::testing::Test {
 
 TEST_F(InstallationTest, CopiesEveryMatchingFileFlatIntoTheTarget) {
     test::WriteFiles(
-        dist_,
-        {"kparam.dat", "Tervalo.EXE", "install.exe", "iceCube.bmp", "katalg.lst",   "D.RDM",       "c.rdm",
-         "a.RDM",      "B.rdm",       "app.ico",     "Caption.GER", "Caption.eng",  "infoTXT.ita", "x.std",
-         "y.fra",      "z.esp",       "w.ndl",       "v.swe",       "msvbvm60.dll", "other.dll",   "u.ocx",
-         "t.sym",      "s.por",       "photo.JPG",   "r.rus",       "q.trk",        "p.gre",       "o.pol",
-         "n.rom",      "readme.txt",  "notes.doc"});
+        dist_, {"kparam.dat",   "Tervalo.EXE",  "install.exe", "iceCube.bmp", "katalg.lst",  "D.RDM",
+                "c.rdm",        "a.RDM",        "B.rdm",       "app.ico",     "Caption.GER", "Caption.eng",
+                "infoTXT.ita",  "x.std",        "y.fra",       "z.esp",       "w.ndl",       "v.swe",
+                "msvbvm60.dll", "other.dll",    "u.ocx",       "t.sym",       "s.por",       "photo.JPG",
+                "r.rus",        "q.trk",        "p.gre",       "o.pol",       "n.rom",       "Caption.ARA",
+                "heatcap.BUL",  "Kelvhelp.HUN", "icon.svg",    "readme.txt",  "notes.doc"});
     test::WriteFiles(dist_ / "Images", {"inner.bmp"});
     Installation installation(platform_, view_, dist_);
 
     ASSERT_EQ(Run(installation), RunOutcome::Completed);
 
-    // Step 5 takes the first two "*.RDM" files in alphabetical order without regard to case: a and B, not B
-    // and D.
-    const std::set<std::string> expected{
-        "kparam.dat", "Tervalo.EXE", "install.exe",  "iceCube.bmp", "katalg.lst", "a.RDM", "B.rdm",
-        "app.ico",    "Caption.GER", "Caption.eng",  "infoTXT.ita", "x.std",      "y.fra", "z.esp",
-        "w.ndl",      "v.swe",       "msvbvm60.dll", "other.dll",   "u.ocx",      "t.sym", "s.por",
-        "photo.JPG",  "r.rus",       "q.trk",        "p.gre",       "o.pol",      "n.rom"};
+    // Every catalogue file, and the files of all sixteen languages.
+    std::set<std::string> expected = test::FileNames(dist_);
+    for (const char* left : {"Images", "readme.txt", "notes.doc"}) expected.erase(left);
+    expected.insert(std::string(kInstallRecordName));
     EXPECT_EQ(test::FileNames(target_), expected);
+    expected.erase(std::string(kInstallRecordName));
     for (const std::string& name : expected) EXPECT_EQ(ReadBytes(target_ / name), name);
     EXPECT_FALSE(installation.ProtocolShownAtEnd());
 }
 
 TEST_F(InstallationTest, ReadOnlyTargetIsOverwrittenAndCopiesAreWritable) {
-    test::WriteFiles(dist_, {"kparam.dat", "R22.DAT"});
+    test::WriteFiles(dist_, {"energk.dat", "R22.DAT"});
     fs::permissions(dist_ / "R22.DAT", fs::perms::owner_read | fs::perms::group_read);
     fs::create_directories(target_);
-    WriteBytes(target_ / "kparam.dat", "old settings");
-    fs::permissions(target_ / "kparam.dat", fs::perms::owner_read);
+    WriteBytes(target_ / "energk.dat", "old factors");
+    fs::permissions(target_ / "energk.dat", fs::perms::owner_read);
     Installation installation(platform_, view_, dist_);
 
     Run(installation);
 
-    EXPECT_EQ(ReadBytes(target_ / "kparam.dat"), "kparam.dat");
-    EXPECT_TRUE(IsWritable(target_ / "kparam.dat"));
+    EXPECT_EQ(installation.Result(), RunResult::Installed);
+    EXPECT_EQ(ReadBytes(target_ / "energk.dat"), "energk.dat");
+    EXPECT_TRUE(IsWritable(target_ / "energk.dat"));
     EXPECT_TRUE(IsWritable(target_ / "R22.DAT"));
     EXPECT_FALSE(installation.ProtocolShownAtEnd());
 }
 
 TEST_F(InstallationTest, FileThatStaysReadOnlyIsNamedInTheProtocol) {
-    test::WriteFiles(dist_, {"kparam.dat", "energk.dat"});
+    test::WriteFiles(dist_, {"R22.DAT", "energk.dat"});
     fs::create_directories(target_);
-    WriteBytes(target_ / "kparam.dat", "old");
-    fs::permissions(target_ / "kparam.dat", fs::perms::owner_read);
-    platform_.lockedFiles.insert(target_ / "kparam.dat");
+    WriteBytes(target_ / "R22.DAT", "old");
+    fs::permissions(target_ / "R22.DAT", fs::perms::owner_read);
+    platform_.lockedFiles.insert(target_ / "R22.DAT");
     Installation installation(platform_, view_, dist_);
 
     Run(installation);
 
     const auto& protocol = installation.Protocol();
     EXPECT_EQ(std::count(protocol.begin(), protocol.end(),
-                         (target_ / "kparam.dat").string() + ":  File still write protected."),
+                         (target_ / "R22.DAT").string() + ":  File still write protected."),
               1);
+    EXPECT_EQ(ReadBytes(target_ / "R22.DAT"), "R22.DAT");
     EXPECT_EQ(ReadBytes(target_ / "energk.dat"), "energk.dat");
     EXPECT_TRUE(installation.ProtocolShownAtEnd());
 }
@@ -125,16 +126,18 @@ TEST_F(InstallationTest, ProtocolLinesInOrder) {
     EXPECT_FALSE(installation.ProtocolShownAtEnd());
 }
 
-TEST_F(InstallationTest, ShortcutsComeBeforeAnyCopy) {
-    test::WriteFiles(dist_, {"kparam.dat"});
-    std::vector<bool> targetExisted;
-    platform_.onCreateLink = [&](const ShortcutRecord&) { targetExisted.push_back(fs::exists(target_)); };
+TEST_F(InstallationTest, ShortcutsComeAfterTheCopy) {
+    test::WriteFiles(dist_, {"kparam.dat", "Tervalo.EXE", "install.exe"});
+    std::vector<bool> programStood;
+    platform_.onCreateLink = [&](const ShortcutRecord&) {
+        programStood.push_back(ReadBytes(target_ / "Tervalo.EXE") == "Tervalo.EXE");
+    };
     Installation installation(platform_, view_, dist_);
 
     Run(installation);
 
-    ASSERT_EQ(platform_.links.size(), 2u);
-    EXPECT_EQ(targetExisted, (std::vector<bool>{false, false}));
+    ASSERT_EQ(platform_.links.size(), 3u);
+    EXPECT_EQ(programStood, (std::vector<bool>{true, true, true}));
     const ShortcutRecord& menu = platform_.links[0];
     EXPECT_EQ(menu.LinkName, programs_ / "Tervalo 2.12" / "Tervalo 2.12.LNK");
     EXPECT_EQ(menu.Datei, target_ / "Tervalo.EXE");
@@ -143,15 +146,22 @@ TEST_F(InstallationTest, ShortcutsComeBeforeAnyCopy) {
     EXPECT_TRUE(menu.Parameter.empty());
     EXPECT_TRUE(menu.IconPath.empty());
     EXPECT_EQ(menu.IconNumber, 0);
-    EXPECT_EQ(platform_.links[1].LinkName, desktop_ / "Tervalo 2.12.LNK");
-    EXPECT_EQ(platform_.links[1].Datei, menu.Datei);
+    const ShortcutRecord& uninstall = platform_.links[1];
+    EXPECT_EQ(uninstall.LinkName, programs_ / "Tervalo 2.12" / "Uninstall Tervalo.LNK");
+    EXPECT_EQ(uninstall.Datei, target_ / "install.exe");
+    EXPECT_EQ(uninstall.Parameter, "--uninstall --ask");
+    EXPECT_EQ(platform_.links[2].LinkName, desktop_ / "Tervalo 2.12.LNK");
+    EXPECT_EQ(platform_.links[2].Datei, menu.Datei);
     EXPECT_TRUE(fs::exists(menu.LinkName));
     EXPECT_EQ(view_.events,
               (std::vector<std::string>{"busy", "hide commands", "normal", "copy phase", "busy", "normal"}));
 }
 
+// A target below a file cannot be created, whatever the rights of the test's user.
 TEST_F(InstallationTest, NoToTheRightsQuestionEndsBeforeAnythingIsWritten) {
     test::WriteFiles(dist_, {"kparam.dat"});
+    WriteBytes(temp_.path() / "blocker", "a file");
+    target_ = temp_.path() / "blocker" / "Tervalo";
     platform_.admin = false;
     view_.answerYes = false;
     Installation installation(platform_, view_, dist_);
@@ -168,11 +178,21 @@ TEST_F(InstallationTest, NoToTheRightsQuestionEndsBeforeAnythingIsWritten) {
     EXPECT_TRUE(platform_.links.empty());
 }
 
-TEST_F(InstallationTest, YesWithoutRightsInstallsAndShowsTheProtocol) {
+TEST_F(InstallationTest, UserWithoutRightsIsAskedOnlyWhenTheTargetIsNotWritable) {
     test::WriteFiles(dist_, {"kparam.dat"});
     platform_.admin = false;
-    Installation installation(platform_, view_, dist_);
+    {
+        Installation installation(platform_, view_, dist_);
+        EXPECT_EQ(Run(installation, "GER"), RunOutcome::Completed);
+        EXPECT_TRUE(view_.questions.empty());
+        EXPECT_EQ(installation.Result(), RunResult::Installed);
+        EXPECT_FALSE(installation.ProtocolShownAtEnd());
+        EXPECT_EQ(installation.Protocol().front(), "Administrator Rights\tFalse");
+    }
 
+    WriteBytes(temp_.path() / "blocker", "a file");
+    target_ = temp_.path() / "blocker" / "Tervalo";
+    Installation installation(platform_, view_, dist_);
     EXPECT_EQ(Run(installation, "ita"), RunOutcome::Completed);
 
     EXPECT_EQ(view_.questions,
@@ -181,9 +201,8 @@ TEST_F(InstallationTest, YesWithoutRightsInstallsAndShowsTheProtocol) {
                   "Setup?"}));
     EXPECT_EQ(installation.AdminOverrideCount(), 1);
     EXPECT_TRUE(installation.ProtocolShownAtEnd());
-    EXPECT_EQ(installation.Protocol().front(), "Administrator Rights\tFalse");
-    EXPECT_EQ(installation.Protocol().size(), 16u);
-    EXPECT_TRUE(fs::exists(target_ / "kparam.dat"));
+    EXPECT_EQ(installation.Result(), RunResult::Failed);
+    EXPECT_EQ(installation.Protocol().back(), target_.string() + ":  Directory could not be created.");
 }
 
 TEST_F(InstallationTest, UnknownUserAndMissingFolderShortenTheRun) {
@@ -214,20 +233,22 @@ TEST_F(InstallationTest, ProgressAdvancesFourPercentPerStepAndTheActivityBarWrap
 
     Run(installation);
 
+    // The 28 steps share the bar's 3600 twips and 96 %; the last 4 % come when every file is in place.
     std::vector<std::string> percents;
+    std::vector<int> barWidths;
     for (const ProgressDisplay& display : view_.displays)
         if (percents.empty() || percents.back() != display.percentText) {
             percents.push_back(display.percentText);
-            const int shownSteps = display.progressWidth / kProgressTwipsPerStep;
+            barWidths.push_back(display.progressWidth);
             EXPECT_EQ(display.percentLeft, display.progressWidth + 2600);
-            if (display.percentText != " 100 %" && display.percentText != " 1 %") {
-                EXPECT_EQ(display.percentText, " " + std::to_string(shownSteps * 4) + " %");
-            }
         }
-    std::vector<std::string> expectedPercents{" 1 %"};
-    for (int step = 1; step <= 24; ++step) expectedPercents.push_back(" " + std::to_string(step * 4) + " %");
-    expectedPercents.push_back(" 100 %");
-    EXPECT_EQ(percents, expectedPercents);
+    ASSERT_EQ(percents.size(), 30u);
+    EXPECT_EQ(percents[1], " 3 %");
+    EXPECT_EQ(percents[7], " 24 %");
+    EXPECT_EQ(percents[28], " 96 %");
+    EXPECT_EQ(percents[29], " 100 %");
+    EXPECT_EQ(barWidths[7], 900);
+    EXPECT_EQ(barWidths[28], 3600);
 
     std::vector<int> widths;
     std::vector<std::string> counters;
@@ -303,27 +324,26 @@ TEST_F(InstallationTest, TargetThatCannotBeCreatedIsReportedAndNothingElseIsTouc
 
     EXPECT_EQ(Run(installation), RunOutcome::Completed);
 
-    const auto& protocol = installation.Protocol();
-    const auto has = [&](const std::string& line) {
-        return std::find(protocol.begin(), protocol.end(), line) != protocol.end();
-    };
-    EXPECT_TRUE(has(target_.string() + ":  Directory could not be created."));
-    EXPECT_TRUE(has((target_ / "kparam.dat").string() + ":  File could not be copied."));
+    EXPECT_EQ(installation.Result(), RunResult::Failed);
+    EXPECT_EQ(installation.Protocol().back(), target_.string() + ":  Directory could not be created.");
     EXPECT_TRUE(installation.ProtocolShownAtEnd());
+    EXPECT_TRUE(platform_.links.empty());
     EXPECT_EQ(ReadBytes(temp_.path() / "blocker"), "a file, not a folder");
     EXPECT_EQ(test::FileNames(dist_), (std::set<std::string>{"kparam.dat", "R22.DAT"}));
 }
 
-TEST_F(InstallationTest, FileThatCannotBeCopiedIsReportedAndTheRunGoesOn) {
-    test::WriteFiles(dist_, {"a.dat", "b.dat", "c.dat"});
+TEST_F(InstallationTest, FileThatCannotBeCopiedEndsTheRunWithTheTargetAsItWas) {
+    test::WriteFiles(dist_, {"a.dat", "b.dat", "c.dat", "Tervalo.EXE"});
     fs::create_directories(target_ / "b.dat");
     Installation installation(platform_, view_, dist_);
 
     Run(installation);
 
+    EXPECT_EQ(installation.Result(), RunResult::Failed);
     EXPECT_EQ(installation.Protocol().back(), (target_ / "b.dat").string() + ":  File could not be copied.");
-    EXPECT_EQ(ReadBytes(target_ / "a.dat"), "a.dat");
-    EXPECT_EQ(ReadBytes(target_ / "c.dat"), "c.dat");
+    EXPECT_EQ(test::FileNames(target_), (std::set<std::string>{"b.dat"}));
+    EXPECT_TRUE(fs::is_empty(target_ / "b.dat"));
+    EXPECT_TRUE(platform_.links.empty());
 }
 
 TEST_F(InstallationTest, InstallingIntoTheDistributionLeavesItAsItIs) {

@@ -59,6 +59,12 @@ class FakePlatform : public InstallerPlatform {
                                      std::filesystem::perm_options::add, ignored);
     }
     std::string ProgramFileName() override { return "Tervalo.EXE"; }
+    std::string InstallerFileName() override { return "install.exe"; }
+    // Free bytes in the target; the real file system's when unset.
+    std::optional<std::uint64_t> availableSpace;
+    std::optional<std::uint64_t> AvailableSpace(const std::filesystem::path& folder) override {
+        return availableSpace ? availableSpace : InstallerPlatform::AvailableSpace(folder);
+    }
     bool IsProgramFile(const std::filesystem::path&) override { return false; }
     std::filesystem::path DefaultTargetDirectory() override { return "c:\\Tervalo"; }
     bool StartProgram(const std::filesystem::path& program, const std::filesystem::path&) override {
@@ -79,6 +85,9 @@ class ForwardingPlatform : public InstallerPlatform {
     std::filesystem::path SpecialFolder(int csidl) override { return inner_.SpecialFolder(csidl); }
     bool CreateLink(const ShortcutRecord& link) override { return inner_.CreateLink(link); }
     std::string ShortcutFileName(std::string_view name) override { return inner_.ShortcutFileName(name); }
+    std::filesystem::path MenuFolder(const std::filesystem::path& programs) override {
+        return inner_.MenuFolder(programs);
+    }
     std::optional<bool> IsReadOnly(const std::filesystem::path& file) override {
         return inner_.IsReadOnly(file);
     }
@@ -86,6 +95,10 @@ class ForwardingPlatform : public InstallerPlatform {
         inner_.ClearReadOnlyAttribute(file);
     }
     std::string ProgramFileName() override { return inner_.ProgramFileName(); }
+    std::string InstallerFileName() override { return inner_.InstallerFileName(); }
+    std::optional<std::uint64_t> AvailableSpace(const std::filesystem::path& folder) override {
+        return inner_.AvailableSpace(folder);
+    }
     bool IsProgramFile(const std::filesystem::path& file) override { return inner_.IsProgramFile(file); }
     std::filesystem::path DefaultTargetDirectory() override { return inner_.DefaultTargetDirectory(); }
     bool StartProgram(const std::filesystem::path& program, const std::filesystem::path& directory) override {
@@ -108,11 +121,21 @@ class RecordingView : public InstallerView {
         questions.push_back(title + "|" + question);
         return answerYes;
     }
+    bool answerUpdate = true;
+    std::vector<std::string> updateQuestions;
+    bool ConfirmUpdate(const std::string&, const std::string& question) override {
+        updateQuestions.push_back(question);
+        return answerUpdate;
+    }
+    // The cancel request arrives once this many pending-event calls have passed; never when negative.
+    int cancelAfterEvents = -1;
+    int eventCalls = 0;
+    bool CancelRequested() override { return cancelAfterEvents >= 0 && eventCalls >= cancelAfterEvents; }
     void SetBusy(bool busy) override { events.push_back(busy ? "busy" : "normal"); }
     void HideDirectoryCommands() override { events.push_back("hide commands"); }
     void EnterCopyPhase() override { events.push_back("copy phase"); }
     void ShowProgress(const ProgressDisplay& display) override { displays.push_back(display); }
-    void ProcessPendingEvents() override {}
+    void ProcessPendingEvents() override { ++eventCalls; }
 };
 
 // Files of a distribution folder, each holding its own name.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "install/core/run_texts.h"
 #include "install/core/system_report.h"
 
 namespace installer {
@@ -122,6 +125,31 @@ TEST(SystemReport, UnknownUserLeavesOutTheUserLine) {
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[8], "Computername:      ");
     EXPECT_EQ(lines[9], " ");
+}
+
+// The texts of failed and cancelled runs follow the page texts: one set for each of the four languages,
+// chosen by the exact code, each naming the target.
+TEST(RunTexts, OneSetPerLanguageChosenByTheExactCode) {
+    std::set<std::string> failures, cancels, questions, updates;
+    for (const char* code : {"GER", "FRA", "ITA", "ENG"}) {
+        const std::string failure = FailureMessage(code, "/opt/Kälte");
+        EXPECT_NE(failure.find("/opt/Kälte"), std::string::npos) << code;
+        EXPECT_NE(CancelledMessage(code, "/opt/Kälte").find("/opt/Kälte"), std::string::npos) << code;
+        const std::string update = UpdateQuestion(code, "/opt/Kälte", "kparam.dat, Kelvhelp.*");
+        EXPECT_NE(update.find("kparam.dat, Kelvhelp.*"), std::string::npos) << code;
+        EXPECT_NE(update.find(".new"), std::string::npos) << code;
+        failures.insert(failure);
+        cancels.insert(CancelledMessage(code, "T"));
+        questions.insert(CancelQuestion(code));
+        updates.insert(update);
+    }
+    EXPECT_EQ(failures.size(), 4u);
+    EXPECT_EQ(cancels.size(), 4u);
+    EXPECT_EQ(questions.size(), 4u);
+    EXPECT_EQ(updates.size(), 4u);
+    EXPECT_EQ(CancelQuestion("ger"), CancelQuestion("ENG"));
+    EXPECT_EQ(CancelCaption("GER"), "Abbrechen");
+    EXPECT_EQ(CancelCaption("xyz"), "Cancel");
 }
 
 }  // namespace

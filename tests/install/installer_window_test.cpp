@@ -129,8 +129,20 @@ TEST_F(InstallerWindowTest, RunEndsOnTheFinalPageInTheStartLanguage) {
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(InstallerWindowTest, ContinuingWithoutRightsShowsTheProtocol) {
+// Answers the next message box with `button` and keeps its title and text.
+void AnswerNextBox(QString& shown, QMessageBox::StandardButton button) {
+    QTimer::singleShot(0, [&shown, button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->windowTitle() + "|" + box->text();
+        box->button(button)->click();
+    });
+}
+
+TEST_F(InstallerWindowTest, ContinuingWithoutRightsToATargetThatCannotBeWrittenEndsWithTheFailure) {
     platform_.admin = false;
+    WriteBytes(temp_.path() / "blocker", "a file");
+    target_ = temp_.path() / "blocker" / "Tervalo";
     InstallerWindow window(platform_, dist_);
     window.show();
     QString question;
@@ -147,12 +159,20 @@ TEST_F(InstallerWindowTest, ContinuingWithoutRightsShowsTheProtocol) {
               ":  Installation Setup|You don't have Adimistrator Rights!\nDo you want to continue Setup?");
     auto* list = Find<QListWidget>(window, "List1");
     EXPECT_TRUE(list->isVisible());
-    ASSERT_EQ(list->count(), 16);
+    ASSERT_EQ(list->count(), 13);
     EXPECT_EQ(list->item(0)->text(), "Administrator Rights\tFalse");
+    EXPECT_EQ(list->item(12)->text().toStdString(), target_.string() + ":  Directory could not be created.");
+    EXPECT_EQ(Find<QLabel>(window, "label6")->text().toStdString(),
+              "Tervalo could not be installed in directory " + target_.string() +
+                  ". Nothing has been changed; the list names the cause.");
+    EXPECT_TRUE(Find<QWidget>(window, "Command3")->isHidden());
+    EXPECT_TRUE(platform_.links.empty());
 }
 
 TEST_F(InstallerWindowTest, NoEndsTheInstallerAndBlankTargetIsRefused) {
     platform_.admin = false;
+    WriteBytes(temp_.path() / "blocker", "a file");
+    target_ = temp_.path() / "blocker" / "Tervalo";
     InstallerWindow window(platform_, dist_);
     window.show();
     Find<QPushButton>(window, "Command5")->click();
@@ -171,6 +191,65 @@ TEST_F(InstallerWindowTest, NoEndsTheInstallerAndBlankTargetIsRefused) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(fs::exists(target_));
     EXPECT_TRUE(platform_.links.empty());
+}
+
+TEST_F(InstallerWindowTest, CancelDuringTheCopyRemovesWhatTheRunCreated) {
+    WriteLanguage("GER");
+    for (int i = 0; i < 20; ++i) WriteBytes(dist_ / ("f" + std::to_string(i) + ".dat"), "data");
+    InstallerWindow window(platform_, dist_);
+    window.show();
+    QTimer::singleShot(0, [&] {
+        auto* cancel = window.findChild<QPushButton*>("Command2");
+        EXPECT_EQ(cancel->text(), "Abbrechen");
+        cancel->click();
+    });
+
+    Install(window);
+
+    EXPECT_TRUE(Find<QWidget>(window, "Frame2")->isVisible());
+    EXPECT_EQ(Find<QLabel>(window, "label6")->text().toStdString(),
+              "Die Installation wurde abgebrochen. Im Pfad " + target_.string() + " wurde nichts verändert.");
+    EXPECT_FALSE(fs::exists(target_));
+    EXPECT_TRUE(platform_.links.empty());
+}
+
+TEST_F(InstallerWindowTest, CloseBoxDuringTheCopyAsksThenCancelsAndCloses) {
+    for (int i = 0; i < 20; ++i) WriteBytes(dist_ / ("f" + std::to_string(i) + ".dat"), "data");
+    InstallerWindow window(platform_, dist_);
+    window.show();
+    QString question;
+    QTimer::singleShot(0, [&] {
+        AnswerNextBox(question, QMessageBox::Yes);
+        window.close();
+    });
+
+    Install(window);
+
+    EXPECT_EQ(question,
+              ":  Installation Setup|Cancel the installation?\nThe files copied so far are removed.");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(fs::exists(target_));
+    EXPECT_TRUE(platform_.links.empty());
+}
+
+TEST_F(InstallerWindowTest, AnUpdateIsAnnouncedAndCanBeDeclined) {
+    WriteBytes(dist_ / "kparam.dat", "settings");
+    fs::create_directories(target_);
+    WriteBytes(target_ / "kparam.dat", "the user's settings");
+    InstallerWindow window(platform_, dist_);
+    window.show();
+    QString question;
+    AnswerNextBox(question, QMessageBox::No);
+
+    Install(window);
+
+    EXPECT_TRUE(question.toStdString().starts_with(
+        ":  Installation Setup|Tervalo is already installed in directory " + target_.string() +
+        " and will be updated."));
+    EXPECT_TRUE(question.contains("Your own files are kept: kparam.dat."));
+    EXPECT_TRUE(Find<QWidget>(window, "Frame1")->isVisible());
+    EXPECT_FALSE(Find<QWidget>(window, "Command1")->isHidden());
+    EXPECT_EQ(installer::test::FileNames(target_), (std::set<std::string>{"kparam.dat"}));
 }
 
 }  // namespace

@@ -49,26 +49,40 @@ TEST(DesktopEntry, ValuesAndExecArgumentAreEscaped) {
 TEST(DesktopEntry, LauncherTextFromTheShortcutRecord) {
     ShortcutRecord link;
     link.Datei = "/home/anna/Ziel Ordner/tervalo";
-    link.LinkName = "/home/anna/Desktop/Tervalo 2.12.desktop";
+    link.LinkName = "/home/anna/Desktop/org.kelvara.Tervalo.desktop";
     link.Comment = "Tervalo Version 2.12";
     link.WorkingDir = "/home/anna/Ziel Ordner";
-    EXPECT_EQ(DesktopEntryText(link),
-              "[Desktop Entry]\n"
-              "Type=Application\n"
-              "Version=1.0\n"
-              "Name=Tervalo 2.12\n"
-              "Comment=Tervalo Version 2.12\n"
-              "Exec=\"/home/anna/Ziel Ordner/tervalo\"\n"
-              "Path=/home/anna/Ziel Ordner\n"
-              "Terminal=false\n");
+    EXPECT_EQ(
+        DesktopEntryText(link),
+        "[Desktop Entry]\n"
+        "Type=Application\n"
+        "Version=1.0\n"
+        "Name=Tervalo\n"
+        "GenericName=Heat Pump Comparison\n"
+        "GenericName[de]=Wärmepumpen-Vergleich\n"
+        "Comment=Compare a heat pump with the existing boiler heating: energy, cost and CO2 per year\n"
+        "Comment[de]=Wärmepumpe und vorhandene Kesselheizung vergleichen: Energie, Kosten und CO2 im Jahr\n"
+        "Keywords=heat pump;boiler;heating;COP;energy;cost;CO2;refrigeration;\n"
+        "Keywords[de]=Wärmepumpe;Heizkessel;Heizung;Leistungszahl;Energie;Kosten;CO2;Kältetechnik;\n"
+        "StartupNotify=true\n"
+        "StartupWMClass=tervalo\n"
+        "Exec=\"/home/anna/Ziel Ordner/tervalo\"\n"
+        "Path=/home/anna/Ziel Ordner\n"
+        "Icon=/home/anna/Ziel Ordner/org.kelvara.Tervalo.svg\n"
+        "Terminal=false\n"
+        "Categories=Science;Engineering;\n");
 
     // A backslash is escaped for the argument and again for the value: four in the file.
-    link.Datei = "/a\\b/tervalo";
-    link.Parameter = "--fast 50%";
+    link.Datei = "/a\\b/tervalo-install";
+    link.LinkName = "/apps/org.kelvara.Tervalo.Uninstall.desktop";
+    link.Parameter = "--uninstall 50%";
     link.IconPath = "/a/icon.png";
     link.IconNumber = 1;
     const std::string text = DesktopEntryText(link);
-    EXPECT_NE(text.find("Exec=\"/a\\\\\\\\b/tervalo\" --fast 50%%\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Name=Uninstall Tervalo\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("StartupWMClass"), std::string::npos) << text;
+    EXPECT_NE(text.find("Exec=\"/a\\\\\\\\b/tervalo-install\" --uninstall 50%%\n"), std::string::npos)
+        << text;
     EXPECT_NE(text.find("Icon=/a/icon.png\n"), std::string::npos);
 }
 
@@ -144,8 +158,12 @@ TEST(PosixPlatform, MachineFacts) {
 TEST(PosixPlatform, ShortcutNamesAndProgramFiles) {
     ScopedTempDir temp;
     PosixPlatform platform("/x", MapEnvironment({{"HOME", "/home/anna"}}));
-    EXPECT_EQ(platform.ShortcutFileName("Tervalo 2.12.LNK"), "Tervalo 2.12.desktop");
+    EXPECT_EQ(platform.ShortcutFileName("Tervalo 2.12.LNK"), "org.kelvara.Tervalo.desktop");
+    EXPECT_EQ(platform.ShortcutFileName("Uninstall Tervalo.LNK"), "org.kelvara.Tervalo.Uninstall.desktop");
+    EXPECT_EQ(platform.ShortcutFileName("Other Link.lnk"), "Other-Link.desktop");
+    EXPECT_EQ(platform.MenuFolder("/usr/share/applications"), "/usr/share/applications");
     EXPECT_EQ(platform.ProgramFileName(), "tervalo");
+    EXPECT_EQ(platform.InstallerFileName(), "tervalo-install");
 
     struct Row {
         const char* name;
@@ -156,7 +174,8 @@ TEST(PosixPlatform, ShortcutNamesAndProgramFiles) {
         {"tervalo", true, true},
         // The distribution's programs count by name even when their medium dropped the run bits.
         {"tervalo-calc", false, true},
-        {"install", false, true},
+        {"tervalo-install", false, true},
+        {"install", false, false},
         {"helper", true, true},
         {"R22.DAT", true, false},
         {"notes", false, false},

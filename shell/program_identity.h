@@ -1,0 +1,29 @@
+#pragma once
+
+// What Tervalo and tervalo-calc say about themselves on the command line, before any file is read or any
+// window opens.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tervalo {
+
+inline constexpr const char* kProgramVersion = "2.12";
+// The name under which desktops know the program: its launcher's file name without ".desktop", and the name
+// of its icon file in the program directory with ".svg".
+inline constexpr const char* kDesktopFileId = "org.kelvara.Tervalo";
+inline constexpr const char* kIconFileName = "org.kelvara.Tervalo.svg";
+
+enum class InfoRequest { None, Help, Version };
+
+// "--help" ("-h") or "--version" among the arguments (without the program name); the first one counts.
+InfoRequest FindInfoRequest(const std::vector<std::string>& arguments);
+
+// The program's name and version, one line.
+std::string VersionText(std::string_view programName);
+
+// The command-line help of the windowed program.
+std::string TervaloUsage();
+
+}  // namespace tervalo

@@ -1,0 +1,116 @@
+#include "shell/working_folder.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <system_error>
+
+#include "engine/file_access.h"
+#include "engine/text_util.h"
+#include "config/settings_file.h"
+
+namespace tervalo {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool Writable(const fs::path& path) {
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+// A folder holding the settings file that this user may rewrite, or a writable folder without one.
+bool IsWorkingFolder(const fs::path& folder, bool settingsRequired) {
+    if (folder.empty() || !Writable(folder)) return false;
+    const auto settings = FindFileNoCase(folder / kSettingsFileName);
+    if (!settings) return !settingsRequired;
+    return Writable(*settings);
+}
+
+// Catalogue files get their type written into a record in place, which a link to a shared file would refuse.
+bool CopiedIntoUserFolder(const fs::path& name) {
+    const std::string text = UpperAscii(name.string());
+    return text.size() > 4 && text.compare(text.size() - 4, 4, ".RDM") == 0;
+}
+
+}  // namespace
+
+std::optional<std::string> ProcessEnvironmentVariable(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    if (value == nullptr) return std::nullopt;
+    return std::string(value);
+}
+
+fs::path ProgramFolder(const char* argv0) {
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    if (!error && self.has_parent_path()) return self.parent_path();
+    const fs::path program = fs::weakly_canonical(fs::absolute(argv0 ? argv0 : "", error), error);
+    return program.parent_path();
+}
+
+fs::path UserDataFolder(const EnvironmentLookup& env) {
+    if (const auto dataHome = env("XDG_DATA_HOME");
+        dataHome && !dataHome->empty() && dataHome->front() == '/')
+        return fs::path(*dataHome) / "Tervalo";
+    if (const auto home = env("HOME"); home && !home->empty())
+        return fs::path(*home) / ".local" / "share" / "Tervalo";
+    return {};
+}
+
+bool PrepareUserDataFolder(const fs::path& programFolder, const fs::path& userFolder) {
+    std::error_code error;
+    fs::create_directories(userFolder, error);
+    if (!fs::is_directory(userFolder, error) || !Writable(userFolder)) return false;
+
+    for (const fs::directory_entry& entry : fs::directory_iterator(programFolder, error)) {
+        const fs::path name = entry.path().filename();
+        if (name.string().front() == '.' || !entry.is_regular_file(error)) continue;
+        const fs::path shown = userFolder / name;
+        const fs::file_status status = fs::symlink_status(shown, error);
+        if (fs::exists(status) && !fs::is_symlink(status)) continue;  // the user's own
+        if (CopiedIntoUserFolder(name)) {
+            fs::remove(shown, error);
+            fs::copy_file(entry.path(), shown, error);
+            fs::permissions(shown, fs::perms::owner_write, fs::perm_options::add, error);
+            continue;
+        }
+        if (fs::is_symlink(status) && fs::read_symlink(shown, error) == entry.path()) continue;
+        fs::remove(shown, error);
+        fs::create_symlink(entry.path(), shown, error);
+    }
+    // Links to files that an update of the program directory removed.
+    for (const fs::directory_entry& entry : fs::directory_iterator(userFolder, error)) {
+        if (!entry.is_symlink(error)) continue;
+        const fs::path linked = fs::read_symlink(entry.path(), error);
+        if (!error && linked.parent_path() == programFolder && !fs::exists(linked, error))
+            fs::remove(entry.path(), error);
+    }
+    return true;
+}
+
+fs::path ChooseWorkingFolder(const fs::path& currentFolder, const fs::path& programFolder,
+                             const EnvironmentLookup& env) {
+    if (IsWorkingFolder(currentFolder, true)) return currentFolder;
+    // Below /usr the package manager owns the files, and the system may mount it read-only: not even the
+    // superuser works there.
+    const bool systemManaged = programFolder.lexically_normal().string().rfind("/usr/", 0) == 0;
+    if (!systemManaged && IsWorkingFolder(programFolder, false)) return programFolder;
+    return UserDataFolder(env);
+}
+
+std::optional<std::string> EnterWorkingFolder(const fs::path& programFolder, const EnvironmentLookup& env) {
+    std::error_code error;
+    const fs::path current = fs::current_path(error);
+    const fs::path folder = ChooseWorkingFolder(current, programFolder, env);
+    if (folder.empty())
+        return "The program directory " + programFolder.string() +
+               " is not writable, and there is no home folder for a folder of your own (HOME is not set).";
+    if (folder != current && folder != programFolder && !PrepareUserDataFolder(programFolder, folder))
+        return "The folder " + folder.string() + " for your settings and projects could not be created.";
+    fs::current_path(folder, error);
+    if (error) return "The folder " + folder.string() + " could not be entered: " + error.message() + ".";
+    return std::nullopt;
+}
+
+}  // namespace tervalo

@@ -1,0 +1,166 @@
+// Installations on this machine's platform layer that meet a full disk, a target that cannot be written and a
+// program that is running; and a complete installation of the staged program directory. The failures are made
+// so that they also fail for the superuser: a file size limit, and the process file system.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <map>
+
+#include "install/core/installation.h"
+#include "install/posix/posix_platform.h"
+#include "installer_fakes.h"
+
+namespace installer {
+namespace {
+
+namespace fs = std::filesystem;
+using tervalo::test::ReadBytes;
+using tervalo::test::ScopedTempDir;
+using tervalo::test::WriteBytes;
+
+// Writes beyond `bytes` fail with EFBIG instead of ending the process, while the object lives.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        previousHandler_ = signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit previous_{};
+    sighandler_t previousHandler_ = SIG_DFL;
+};
+
+class FailingTarget : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::WriteFiles(dist_, {"kparam.dat", "energk.dat", "Caption.GER", "tervalo", "tervalo-calc"});
+        WriteBytes(dist_ / "R22.DAT", std::string(256 * 1024, 'r'));
+        for (const char* program : {"tervalo", "tervalo-calc"})
+            fs::permissions(dist_ / program, fs::perms::owner_all);
+        fs::create_directories(home_ / "Desktop");
+    }
+
+    RunResult Install(const fs::path& target) {
+        Installation installation(posix_, view_, dist_);
+        installation.RunInstallation(target, "ENG");
+        protocol_ = installation.Protocol();
+        return installation.Result();
+    }
+
+    std::map<std::string, std::string> Snapshot() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(temp_.path()))
+            if (!entry.path().string().starts_with(dist_.string()))
+                files[entry.path().string()] = entry.is_regular_file() ? ReadBytes(entry.path()) : "<folder>";
+        return files;
+    }
+
+    ScopedTempDir temp_;
+    fs::path dist_ = temp_.path() / "dist";
+    fs::path home_ = temp_.path() / "home";
+    fs::path target_ = temp_.path() / "opt" / "Tervalo";
+    PosixPlatform posix_{temp_.path() / "system-applications",
+                         [this](const std::string& name) -> std::optional<std::string> {
+                             if (name == "HOME") return home_.string();
+                             return std::nullopt;
+                         }};
+    test::RecordingView view_;
+    std::vector<std::string> protocol_;
+};
+
+TEST_F(FailingTarget, FullDiskOnAFreshTargetLeavesNothingAndWritesNoLauncher) {
+    RunResult result;
+    {
+        FileSizeLimit limit(64 * 1024);
+        result = Install(target_);
+    }
+    EXPECT_EQ(result, RunResult::Failed);
+    EXPECT_EQ(protocol_.back(), (target_ / "R22.DAT").string() + ":  File could not be copied.");
+    EXPECT_FALSE(fs::exists(target_.parent_path()));
+    EXPECT_TRUE(fs::is_empty(home_ / "Desktop"));
+}
+
+TEST_F(FailingTarget, FullDiskDuringAnUpdateLeavesTheInstallationAndItsLaunchersAsTheyWere) {
+    ASSERT_EQ(Install(target_), RunResult::Installed);
+    WriteBytes(dist_ / "tervalo", "program of the next version");
+    WriteBytes(dist_ / "R22.DAT", std::string(300 * 1024, 'n'));
+    const auto before = Snapshot();
+
+    RunResult result;
+    {
+        FileSizeLimit limit(64 * 1024);
+        result = Install(target_);
+    }
+    EXPECT_EQ(result, RunResult::Failed);
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(FailingTarget, TargetThatCannotBeWrittenEndsWithTheFailureAndChangesNothing) {
+    // The process file system takes no new files, not even from the superuser.
+    const fs::path unwritable = "/proc/self";
+    EXPECT_EQ(Install(unwritable), RunResult::Failed);
+    EXPECT_EQ(protocol_.back(), "/proc/self:  Directory is not writable.");
+    EXPECT_TRUE(fs::is_empty(home_ / "Desktop"));
+
+    EXPECT_EQ(Install("/proc/self/Tervalo"), RunResult::Failed);
+    EXPECT_EQ(protocol_.back(), "/proc/self/Tervalo:  Directory could not be created.");
+}
+
+TEST_F(FailingTarget, UpdateReplacesAProgramThatIsRunning) {
+    ASSERT_TRUE(fs::exists("/bin/sleep"));
+    fs::create_directories(target_);
+    fs::copy_file("/bin/sleep", target_ / "tervalo");
+    const pid_t running = fork();
+    if (running == 0) {
+        const std::string program = (target_ / "tervalo").string();
+        execl(program.c_str(), program.c_str(), "30", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    ASSERT_GT(running, 0);
+    // Writing into the running program now fails with "text file busy"; the update renames instead.
+    for (int i = 0; i < 100 && ReadBytes("/proc/" + std::to_string(running) + "/comm") != "tervalo\n"; ++i)
+        usleep(10000);
+
+    const RunResult result = Install(target_);
+    kill(running, SIGKILL);
+    waitpid(running, nullptr, 0);
+
+    EXPECT_EQ(result, RunResult::Installed);
+    EXPECT_EQ(ReadBytes(target_ / "tervalo"), "tervalo");
+}
+
+// The installer must put every file of the staged program directory, which the programs open, into place.
+TEST_F(FailingTarget, CompleteInstallationHoldsTheStagedProgramDirectory) {
+    const fs::path staged = TERVALO_DIST_DIR;
+    std::size_t files = 0;
+    Installation installation(posix_, view_, staged);
+    installation.RunInstallation(target_, "ENG");
+    ASSERT_EQ(installation.Result(), RunResult::Installed);
+    for (const auto& entry : fs::directory_iterator(staged)) {
+        if (!entry.is_regular_file()) continue;
+        ++files;
+        const fs::path installed = target_ / entry.path().filename();
+        ASSERT_TRUE(fs::is_regular_file(installed)) << installed;
+        EXPECT_TRUE(ReadBytes(installed) == ReadBytes(entry.path())) << installed;
+    }
+    // Without the windows the pictures are not staged; the languages, tables and catalogues always are.
+    EXPECT_GT(files, 100u);
+    for (const char* name : {"Caption.ARA", "heatcap.BUL", "Kelvhelp.HUN", "TXV22EXN.rdm", "TXV22EXI.rdm"})
+        EXPECT_TRUE(fs::exists(target_ / name)) << name;
+}
+
+}  // namespace
+}  // namespace installer

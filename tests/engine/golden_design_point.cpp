@@ -68,8 +68,6 @@ void StageGoldenTables(const std::filesystem::path& distDir) {
         const std::string name = entry.path().filename().string();
         if (name.size() > 4 && name.substr(name.size() - 4) == ".DAT" && entry.is_regular_file()) {
             fs::copy_file(entry.path(), name, fs::copy_options::overwrite_existing);
-            // Settled files may stay in the table cache.
-            fs::last_write_time(name, fs::file_time_type::clock::now() - std::chrono::hours(1));
         }
     }
     // Catalogue names whose tables are not shipped.

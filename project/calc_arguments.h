@@ -36,6 +36,10 @@ struct CalcOptions {
     std::vector<CalcCommand> commands;
     std::optional<char> decimalSeparator;  // --decimal-separator=C, else the system locale's
     bool help = false;
+    bool json = false;        // --json: one JSON document instead of NAME=TEXT lines
+    bool whatIf = false;      // --what-if: the table of heat sources by distributions as well
+    std::string batchInput;   // --batch IN.csv: one project per row
+    std::string batchOutput;  // --out OUT.csv: the rows' results
 };
 
 // The parsed command line, or the message that names the malformed argument or unknown field.

@@ -79,8 +79,10 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
             parse.options.commands.push_back(CalcCommand{*action, nullptr, {}, 0});
             continue;
         }
-        if (argument == "--json" || argument == "--what-if") {
-            (argument == "--json" ? parse.options.json : parse.options.whatIf) = true;
+        if (argument == "--json" || argument == "--what-if" || argument == "--sensitivity") {
+            (argument == "--json"      ? parse.options.json
+             : argument == "--what-if" ? parse.options.whatIf
+                                       : parse.options.sensitivity) = true;
             continue;
         }
         if (argument == "--batch" || argument == "--out") {
@@ -170,6 +172,8 @@ std::string CalcUsage() {
            "  --json                 print one JSON document (fields, results, break-even figures)\n"
            "                         instead of the NAME=TEXT lines\n"
            "  --what-if              also each heat source with each heat distribution (35 variants)\n"
+           "  --sensitivity          also the saving with the electricity price, the fuel price, the\n"
+           "                         heating COP and the heat demand each moved by 10, 20, 30 % (JSON)\n"
            "  --batch IN.csv --out OUT.csv\n"
            "                         one project per row of IN.csv (a header of field names, cells as\n"
            "                         FIELD=TEXT takes them), each from the project as loaded and the\n"

@@ -114,11 +114,12 @@ int RunBatch(const ProjectRecord& project, const std::string& inputFile, const s
         }
         ProjectRecord record = project;
         for (const CalcCommand& command : parse.options.commands) Apply(record, command, where + ": ");
-        const DecisionRun run = EvaluateDecision(record, false);
+        const DecisionRun run = EvaluateDecision(record, false, false);
         if (output.empty()) output = CsvLine(OutputCells(0, record, run, true));
         output += CsvLine(OutputCells(static_cast<int>(r), record, run, false));
     }
-    if (output.empty()) output = CsvLine(OutputCells(0, project, EvaluateDecision(project, false), true));
+    if (output.empty())
+        output = CsvLine(OutputCells(0, project, EvaluateDecision(project, false, false), true));
 
     std::ofstream out(outputFile, std::ios::binary | std::ios::trunc);
     if (!(out << output) || !out.flush()) {

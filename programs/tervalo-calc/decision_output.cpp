@@ -21,7 +21,7 @@ std::string Line(const std::string& name, const std::string& text) {
 
 }  // namespace
 
-DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf) {
+DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf, bool withSensitivity) {
     ProjectRecord current = record;
     const CalculationData data = LoadCalculationData(current);
     const AnnualBalance balance = DesignPointCalculation(current, data);
@@ -29,6 +29,7 @@ DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf) {
     run.breakEven = decision::EvaluateBreakEven(current, balance);
     run.saving = decision::EvaluateSaving(balance, current.DecimalSeparator);
     if (withWhatIf) run.whatIf = decision::EvaluateWhatIf(record, data);
+    if (withSensitivity) run.sensitivity = decision::EvaluateSensitivity(current, balance);
     return run;
 }
 
@@ -58,7 +59,8 @@ std::string DecisionLines(const DecisionRun& run, bool withWhatIf) {
 }
 
 std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf) {
-    decision::DecisionFigures figures{run.breakEven, run.saving, withWhatIf ? &run.whatIf : nullptr};
+    decision::DecisionFigures figures{run.breakEven, run.saving, withWhatIf ? &run.whatIf : nullptr,
+                                      run.sensitivity ? &*run.sensitivity : nullptr};
     return decision::ResultsJson(record, figures,
                                  {CodePage(), Settings.LanguageCode, Utf8(Settings.CurrencyCode)});
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "project/decision/break_even.h"
+#include "project/decision/sensitivity.h"
 #include "project/decision/what_if.h"
 #include "project/project_record.h"
 
@@ -15,12 +16,13 @@ namespace tervalo {
 struct DecisionRun {
     decision::BreakEven breakEven;
     decision::AnnualSaving saving;
-    std::vector<decision::WhatIfCell> whatIf;  // empty unless asked for
+    std::vector<decision::WhatIfCell> whatIf;          // empty unless asked for
+    std::optional<decision::Sensitivity> sensitivity;  // unless asked for
 };
 
 // A calculation run over a copy of the record gives the balance of the project as it stands (the project
 // itself keeps its texts); the variants start from the record.
-DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf);
+DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf, bool withSensitivity);
 
 // The figures as NAME=TEXT lines (UTF-8), "–" for a figure that cannot be formed.
 std::string DecisionLines(const DecisionRun& run, bool withWhatIf);

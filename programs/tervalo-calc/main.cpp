@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
 
     bool saved = true;
     for (const CalcCommand& command : options.commands) saved = Apply(record, command, "") && saved;
-    const DecisionRun decision = EvaluateDecision(record, options.whatIf);
+    const DecisionRun decision = EvaluateDecision(record, options.whatIf, options.sensitivity);
     if (options.json) {
         std::cout << DecisionJson(record, decision, options.whatIf);
     } else {

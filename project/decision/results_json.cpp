@@ -81,6 +81,30 @@ Json WhatIfJson(const std::vector<WhatIfCell>& cells, const Units& units, int co
     return list;
 }
 
+const char* SensitivityName(SensitivityInput input) {
+    switch (input) {
+        case SensitivityInput::ElectricityPrice:
+            return "electricity_price";
+        case SensitivityInput::FuelPrice:
+            return "fuel_price";
+        case SensitivityInput::HeatingCop:
+            return "heating_cop";
+        case SensitivityInput::HeatDemand:
+            return "heat_demand";
+    }
+    return "";
+}
+
+Json SensitivityJson(const Sensitivity& sensitivity, const Units& units) {
+    Json json = {{"steps_percent", kSensitivitySteps}, {"base", SavingJson(sensitivity.base, units)}};
+    for (const SensitivityRow& row : sensitivity.rows) {
+        Json savings = Json::array();
+        for (const AnnualSaving& saving : row.savings) savings.push_back(SavingJson(saving, units));
+        json[SensitivityName(row.input)] = std::move(savings);
+    }
+    return json;
+}
+
 }  // namespace
 
 std::string ResultsJson(const ProjectRecord& record, const DecisionFigures& figures,
@@ -108,6 +132,7 @@ std::string ResultsJson(const ProjectRecord& record, const DecisionFigures& figu
     document["break_even_shown"] = BreakEvenShown(figures.breakEven, units);
     document["saving"] = SavingJson(figures.saving, units);
     if (figures.whatIf) document["what_if"] = WhatIfJson(*figures.whatIf, units, settings.codePage);
+    if (figures.sensitivity) document["sensitivity"] = SensitivityJson(*figures.sensitivity, units);
     return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 

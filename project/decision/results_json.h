@@ -2,12 +2,14 @@
 
 // The project and its decision figures as one JSON document (UTF-8, numbers with "." whatever the locale):
 // every field as its shown text with the number it shows and its unit, the break-even figures and savings,
-// and optionally the table of heat sources by distributions. The format is described in the README.
+// and optionally the table of heat sources by distributions and the sensitivity of the saving. The format is
+// described in the README.
 
 #include <string>
 #include <vector>
 
 #include "project/decision/break_even.h"
+#include "project/decision/sensitivity.h"
 #include "project/decision/what_if.h"
 #include "project/project_record.h"
 
@@ -23,6 +25,7 @@ struct DecisionFigures {
     BreakEven breakEven;
     AnnualSaving saving;
     const std::vector<WhatIfCell>* whatIf = nullptr;  // nothing: no "what_if" member
+    const Sensitivity* sensitivity = nullptr;         // nothing: no "sensitivity" member
 };
 
 std::string ResultsJson(const ProjectRecord& record, const DecisionFigures& figures,

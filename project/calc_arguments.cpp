@@ -79,6 +79,20 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
             parse.options.commands.push_back(CalcCommand{*action, nullptr, {}, 0});
             continue;
         }
+        if (argument == "--json" || argument == "--what-if" || argument == "--sensitivity") {
+            (argument == "--json"      ? parse.options.json
+             : argument == "--what-if" ? parse.options.whatIf
+                                       : parse.options.sensitivity) = true;
+            continue;
+        }
+        if (argument == "--batch" || argument == "--out") {
+            if (at + 1 == arguments.size() || arguments[at + 1].empty()) {
+                parse.error = "malformed argument \"" + argument + "\": the CSV file name must follow";
+                return parse;
+            }
+            (argument == "--batch" ? parse.options.batchInput : parse.options.batchOutput) = arguments[++at];
+            continue;
+        }
         if (argument == "--pdf") {
             if (at + 1 == arguments.size() || arguments[at + 1].empty()) {
                 parse.error = "malformed argument \"--pdf\": the PDF file name must follow";
@@ -118,6 +132,16 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
         }
         parse.options.commands.push_back(command);
     }
+    if (parse.options.batchInput.empty() != parse.options.batchOutput.empty()) {
+        parse.error = "--batch IN.csv and --out OUT.csv go together";
+    } else if (!parse.options.batchInput.empty()) {
+        for (const CalcCommand& command : parse.options.commands) {
+            if (!command.field) {
+                parse.error = "--batch saves and prints nothing: it takes field arguments only";
+                break;
+            }
+        }
+    }
     return parse;
 }
 
@@ -145,13 +169,28 @@ std::string CalcUsage() {
            "  --language=CODE        close the window without saving, switch the language (the saved\n"
            "                         project is rewritten into it) and open the window again\n"
            "  --decimal-separator=C  the regional decimal separator (default: the system locale's)\n"
+           "  --json                 print one JSON document (fields, results, break-even figures)\n"
+           "                         instead of the NAME=TEXT lines\n"
+           "  --what-if              also each heat source with each heat distribution (35 variants)\n"
+           "  --sensitivity          also the saving with the electricity price, the fuel price, the\n"
+           "                         heating COP and the heat demand each moved by 10, 20, 30 % (JSON)\n"
+           "  --batch IN.csv --out OUT.csv\n"
+           "                         one project per row of IN.csv (a header of field names, cells as\n"
+           "                         FIELD=TEXT takes them), each from the project as loaded and the\n"
+           "                         field arguments; the results to OUT.csv; nothing is saved\n"
            "  --help, --version      show this help or the version and end\n"
            "\n"
            "The working folder is the current directory when it holds a writable kparam.dat, else the\n"
            "program directory when it is writable, else the folder Tervalo of $XDG_DATA_HOME\n"
            "(~/.local/share/Tervalo), which is filled from the program directory.\n"
            "\n"
-           "Exit status 2 for a malformed argument or an unknown field; nothing is then saved.\n";
+           "The NAME=TEXT lines end with the break-even figures (BreakEven.NAME, \"\u2013\" where none can "
+           "be\n"
+           "formed) and the annual saving (Saving.money, Saving.co2).\n"
+           "\n"
+           "Exit status 2 for a malformed argument or an unknown field; nothing is then saved. --batch "
+           "skips\n"
+           "a malformed row (reported with its number on standard error) and ends with status 1 then.\n";
 }
 
 }  // namespace tervalo

@@ -36,6 +36,11 @@ struct CalcOptions {
     std::vector<CalcCommand> commands;
     std::optional<char> decimalSeparator;  // --decimal-separator=C, else the system locale's
     bool help = false;
+    bool json = false;         // --json: one JSON document instead of NAME=TEXT lines
+    bool whatIf = false;       // --what-if: the table of heat sources by distributions as well
+    bool sensitivity = false;  // --sensitivity: the saving with each input moved by up to ±30 % (JSON)
+    std::string batchInput;    // --batch IN.csv: one project per row
+    std::string batchOutput;   // --out OUT.csv: the rows' results
 };
 
 // The parsed command line, or the message that names the malformed argument or unknown field.

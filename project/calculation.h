@@ -12,6 +12,7 @@
 #include <string>
 
 #include "engine/saturation_table.h"
+#include "project/annual_balance.h"
 #include "project/project_record.h"
 
 namespace tervalo {
@@ -38,17 +39,18 @@ CalculationData LoadCalculationData(ProjectRecord& record);
 // The calculation run over the record. Statements that cannot be evaluated are skipped and their targets keep
 // their texts. When the cycle cannot be computed (table missing or damaged, a step dividing by zero) the run
 // has no compressor power and no COP: the COP labels and the heat-pump results keep their texts, while the
-// fuel side of the balance is still brought up to date. Sets CalculationDone.
-void DesignPointCalculation(ProjectRecord& record, const CalculationData& data);
+// fuel side of the balance is still brought up to date. Sets CalculationDone. Returns the balance's numbers.
+AnnualBalance DesignPointCalculation(ProjectRecord& record, const CalculationData& data);
 
 // What every user action that calculates starts: the load, then the calculation run.
-void CalculationRun(ProjectRecord& record);
+AnnualBalance CalculationRun(ProjectRecord& record);
 
 // The annual balance with the run's refrigerating COP and compressor power (nothing when the run could not
 // form them). Each field is written as soon as it is known; a step that cannot be evaluated (efficiency 0,
-// a heating type of no kind, no COP) ends the balance and the later fields keep their texts.
-void AnnualCostComparison(ProjectRecord& record, std::optional<double> refrigerationCop,
-                          std::optional<double> compressorPower);
+// a heating type of no kind, no COP) ends the balance and the later fields keep their texts. Returns the
+// numbers behind the texts it wrote.
+AnnualBalance AnnualCostComparison(ProjectRecord& record, std::optional<double> refrigerationCop,
+                                   std::optional<double> compressorPower);
 
 // Enter in a consumption field of the record: the specific demand that produces the typed figure, then a
 // calculation run, and the typed text back into the field. The first two rest (only putting the text back)

@@ -28,9 +28,9 @@ CalculationData LoadCalculationData(ProjectRecord& record) {
     return {LoadRefrigerantTable(record.RefrigerantName)};
 }
 
-void DesignPointCalculation(ProjectRecord& record, const CalculationData& data) {
-    const double t0 = FieldNumber(record.t0);  // °C
-    const double tc = FieldNumber(record.Tc);  // °C
+AnnualBalance DesignPointCalculation(ProjectRecord& record, const CalculationData& data) {
+    const double t0 = FieldNumber(record.t0);                               // °C
+    const double tc = FieldNumber(record.Tc);                               // °C
     const double suctionGasTemperature = 5 + record.SuctionAllowance + t0;  // °C
 
     const CycleRun run = RunRefrigerationCycle(record.RefrigerantName, data.refrigerantTable,
@@ -58,12 +58,13 @@ void DesignPointCalculation(ProjectRecord& record, const CalculationData& data) 
         if (auto label = HeatingCopLabel(*refrigerationCop)) record.LeistZahlH = std::move(*label);
     }
 
-    AnnualCostComparison(record, refrigerationCop, power);
+    AnnualBalance balance = AnnualCostComparison(record, refrigerationCop, power);
     record.CalculationDone = true;
+    return balance;
 }
 
-void CalculationRun(ProjectRecord& record) {
-    DesignPointCalculation(record, LoadCalculationData(record));
+AnnualBalance CalculationRun(ProjectRecord& record) {
+    return DesignPointCalculation(record, LoadCalculationData(record));
 }
 
 }  // namespace tervalo

@@ -1,6 +1,7 @@
 #include "project/project_actions.h"
 
 #include "catalogue/catalogue_index.h"
+#include "config/run_settings.h"
 #include "engine/number_text.h"
 #include "localisation/language_tables.h"
 #include "project/calculation.h"
@@ -8,7 +9,6 @@
 #include "project/project_files.h"
 #include "project/project_lists.h"
 #include "project/window_texts.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -66,7 +66,10 @@ void OnWindowActivate(ProjectRecord& record) {
     }
 }
 
-void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text) {
+namespace {
+
+// The text becomes the list field's text, and the rules the list starts run.
+void ChooseListEntry(ProjectRecord& record, ProjectList list, std::string_view text) {
     ListText(record, list) = std::string(text);
     switch (list) {
         case ProjectList::AnwendBereich:
@@ -100,7 +103,19 @@ void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text
         case ProjectList::WartungI:
             break;
     }
+}
+
+}  // namespace
+
+void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text) {
+    ChooseListEntry(record, list, text);
     CalculationRun(record);
+}
+
+AnnualBalance OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text,
+                           const CalculationData& data) {
+    ChooseListEntry(record, list, text);
+    return DesignPointCalculation(record, data);
 }
 
 void OnHeizArtTextChanged(ProjectRecord& record) {

@@ -8,59 +8,17 @@
 #include <map>
 
 #include "engine/file_access.h"
-#include "project_fixture.h"
+#include "calc_program_fixture.h"
 
 namespace tervalo {
 namespace {
 
+using test::CalcProgram;
+using test::CalcRun;
 using test::hp;
-using test::ReadBytes;
+using test::kExample;
+using test::RunCalc;
 using test::WriteBytes;
-
-struct CalcRun {
-    int status = -1;
-    std::map<std::string, std::string> lines;  // NAME → TEXT of standard output
-    std::string errors;                        // standard error
-};
-
-CalcRun RunCalc(const std::string& arguments) {
-    CalcRun run;
-    const std::string command = std::string(TERVALO_CALC_PROGRAM) + " " + arguments + " 2>calc-errors.txt";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::string output;
-    std::array<char, 4096> buffer;
-    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        output.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::size_t start = 0;
-    for (std::size_t end; (end = output.find('\n', start)) != std::string::npos; start = end + 1) {
-        const std::string line = output.substr(start, end - start);
-        const auto equals = line.find('=');
-        if (equals != std::string::npos) run.lines[line.substr(0, equals)] = line.substr(equals + 1);
-    }
-    run.errors = ReadBytes("calc-errors.txt");
-    return run;
-}
-
-class CalcProgram : public test::ProjectFixture {
-  protected:
-    void SetUp() override {
-        ProjectFixture::SetUp();
-        InstallR22Table();
-        WriteBytes("kparam.dat",
-                   "\"\",\"\",\"\",\"TST\",\"EUR\",\"Arial\",\"\",0,\"\",\"\",\"\",0,\"\",0\r\n"
-                   "0,35,\"2.5\",\"\",\"\",0,\"\"\r\n");
-        WriteBytes("energk.dat", "2000,1,0.3,1,0.6\r\n");
-        WriteBytes("SpezBK.dat", "\"0.6\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
-    }
-};
-
-// The worked example typed in: 150 m², 120 kWh/(m²·a) through the specific demand, heating oil at 0.6.
-const char* const kExample =
-    "WohnFL=150 HeizArt=#1 WirkGKessel=90 BereitStV=10 EnergKost=0.2 SpezHeizLeist=120 "
-    "--decimal-separator=,";
 
 TEST_F(CalcProgram, PrintsTheWindowAfterApplyingTheArgumentsInOrder) {
     const CalcRun run = RunCalc(kExample);

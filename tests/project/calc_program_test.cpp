@@ -17,6 +17,7 @@ using test::CalcProgram;
 using test::CalcRun;
 using test::hp;
 using test::kExample;
+using test::ReadBytes;
 using test::RunCalc;
 using test::WriteBytes;
 

@@ -118,6 +118,14 @@ TEST_F(HelpFile, StoringIntoAMissingOrReadOnlyFileWorksAndAPageWithoutRecordsWri
     EXPECT_EQ(ReadHelpPage("Kelvhelp.GER", kProductPage).substr(0, 3), "neu");
 }
 
+TEST_F(HelpFile, AnOversizedFileIsNeitherReadNorOverwritten) {
+    test::WriteLongFile("Kelvhelp.ENG", Record("#keep"), 64u << 20);
+    EXPECT_EQ(ReadHelpPage("Kelvhelp.ENG", kProductPage), "");
+    EXPECT_FALSE(StoreHelpPage("Kelvhelp.ENG", {1, 1}, "lost?"));
+    EXPECT_EQ(ReadBytes("Kelvhelp.ENG").substr(0, 5), "#keep");
+    EXPECT_EQ(std::filesystem::file_size("Kelvhelp.ENG"), 64u << 20);
+}
+
 TEST_F(HelpFile, AFileThatCannotBeReadIsNotOverwritten) {
     if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
     WriteBytes("Kelvhelp.ENG", Record("#keep") + Record("#other page"));

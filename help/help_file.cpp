@@ -69,7 +69,7 @@ bool StoreHelpPage(const std::filesystem::path& file, const HelpPage& page, std:
             records.SetRecord(page.firstRecord + i, std::string(kHelpRecordLength, ' '));
         }
     }
-    return ReplaceFileBytes(file, records.bytes());
+    return records.Save(file);
 }
 
 }  // namespace tervalo

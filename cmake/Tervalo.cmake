@@ -9,6 +9,12 @@ if(TERVALO_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# With the fuzzers every library is instrumented for coverage, so that they see the code they test; the
+# sanitizer runtime supplies the coverage hooks to the programs that are no fuzzers.
+if(TERVALO_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 function(tervalo_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
 endfunction()

@@ -113,19 +113,14 @@ bool RewriteProjectFileForLanguage(std::string_view fromCode, std::string_view t
         if (!TrimBlanks(field).empty()) field = TranslateText(field, fromCode, toCode);
     }
 
-    namespace fs = std::filesystem;
-    if (!ReplaceFileBytes(kRewriteFileName, QuotedLines(fields))) return false;
-    const auto buffer = FindFileNoCase(kRewriteFileName);
-    if (!buffer) return false;
-    const fs::path target = FindFileNoCase(kProjectFileName).value_or(kProjectFileName);
-    ClearReadOnly(target);
+    const std::string bytes = QuotedLines(fields);
+    if (!ReplaceFileBytes(kRewriteFileName, bytes)) return false;
+    // The project file is replaced by the helper rather than by renaming the buffer over it, so that it keeps
+    // its permission bits and a link stays a link.
+    const bool replaced = ReplaceFileBytes(kProjectFileName, bytes);
     std::error_code error;
-    fs::rename(*buffer, target, error);
-    if (error) {
-        fs::remove(*buffer, error);
-        return false;
-    }
-    return true;
+    if (const auto buffer = FindFileNoCase(kRewriteFileName)) std::filesystem::remove(*buffer, error);
+    return replaced;
 }
 
 }  // namespace tervalo

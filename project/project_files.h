@@ -32,9 +32,10 @@ bool WriteFuelPrices(const ProjectRecord& record);
 
 // Rewrites TempPart.dat from the language `fromCode` into `toCode`: fields 4 to 18 (the list choices) are
 // translated through the heat-pump captions, all others copied. Combined entries match no single caption and
-// keep their old language; empty texts stay empty. The new record is written to Puffer.dat, which then takes
-// the place of TempPart.dat in one rename, so the project is never lost. A missing TempPart.dat gives a
-// record of 22 empty texts. False when the new file could not be written (the old one is then untouched).
+// keep their old language; empty texts stay empty. The new record is written to Puffer.dat, then replaces
+// TempPart.dat as a whole (see ReplaceFileBytes) and the buffer is removed, so the project is never lost. A
+// missing TempPart.dat gives a record of 22 empty texts. False when the new file could not be written (the
+// old one is then untouched).
 bool RewriteProjectFileForLanguage(std::string_view fromCode, std::string_view toCode);
 
 }  // namespace tervalo

@@ -8,8 +8,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "engine/file_access.h"
-#include "engine/text_record.h"
 #include "localisation/language_tables.h"
 #include "widgets/command_picture.h"
 #include "widgets/message_box.h"
@@ -68,29 +66,6 @@ constexpr double kStartPictureWidth = 4800, kStartPictureHeight = 3600;
 constexpr double kFlagWidth = 600, kFlagHeight = 450;
 constexpr double kComponentSize = 720;
 constexpr double kOkButtonSize = 780;
-
-// Line 1 fields 4 (the stored language) and 8 of kparam.dat, as far as the file holds them.
-struct StoredChoice {
-    std::optional<std::string> languageCode;
-    std::optional<std::int16_t> welcomeOption;
-};
-
-StoredChoice ReadStoredChoice() {
-    StoredChoice stored;
-    const auto bytes = ReadFileBytes(kSettingsFileName, kSettingsFileByteLimit);
-    if (!bytes) return stored;
-    TextRecordReader in(*bytes);
-    std::string field;
-    for (int i = 1; i <= 3; ++i)
-        if (!in.ReadText(field)) return stored;
-    if (!in.ReadText(field)) return stored;
-    stored.languageCode = field;
-    for (int i = 5; i <= 7; ++i)
-        if (!in.ReadText(field)) return stored;
-    std::int16_t option = 0;
-    if (in.ReadInt16(option)) stored.welcomeOption = option;
-    return stored;
-}
 
 QLabel* PictureBox(const char* objectName, const char* fileName, QSize boxSize, QWidget* parent) {
     auto* box = new QLabel(parent);

@@ -1,12 +1,12 @@
 #include "project/project_files.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 
+#include "engine/file_access.h"
 #include "engine/refrigerant_catalogue.h"
 #include "engine/text_record.h"
 #include "project_fixture.h"
+#include "support/write_failure.h"
 
 namespace tervalo {
 namespace {
@@ -121,6 +121,22 @@ TEST_F(ProjectFiles, ReadOnlyProjectFileIsReplaced) {
     EXPECT_EQ(FieldsOf(ReadBytes("TempPart.dat")).at(1), "99");
 }
 
+// A disk that refuses the new content partway (root included) leaves both files as they were.
+TEST_F(ProjectFiles, FailedSavesKeepTheOldFiles) {
+    WriteBytes("TempPart.dat", ProjectFileOf(SavedFields()));
+    WriteBytes("SpezBK.dat", "\"1\"\r\n\"2\"\r\n\"3\"\r\n\"4\"\r\n");
+    ReadProjectFile(r);
+    r.WohnFL = "999";
+    r.FuelPriceTable = {"9", "9", "9", "9"};
+    EXPECT_FALSE(test::RunWithFileSizeLimit(30, [this] { return WriteProjectFile(r); }));
+    EXPECT_FALSE(test::RunWithFileSizeLimit(10, [this] { return WriteFuelPrices(r); }));
+    EXPECT_EQ(ReadBytes("TempPart.dat"), ProjectFileOf(SavedFields()));
+    EXPECT_EQ(ReadBytes("SpezBK.dat"), "\"1\"\r\n\"2\"\r\n\"3\"\r\n\"4\"\r\n");
+    EXPECT_TRUE(test::RunWithFileSizeLimit(1000, [this] {
+        return WriteProjectFile(r) && WriteFuelPrices(r);
+    })) << "the limit is what made them fail";
+}
+
 TEST_F(ProjectFiles, ProjectFileFoundWithoutRegardToCase) {
     WriteBytes("TEMPPART.DAT", ProjectFileOf(SavedFields()));
     ReadProjectFile(r);
@@ -196,15 +212,27 @@ TEST_F(LanguageRewrite, AFailedRewriteLeavesTheProjectAsItWas) {
     EXPECT_EQ(ReadBytes("TempPart.dat"), saved);
 
     std::filesystem::remove("Puffer.dat");
-    std::filesystem::create_directory("TempPart.dat.d");
-    const auto directory = std::filesystem::current_path();
-    ::chmod(directory.c_str(), 0555);  // nothing can be created or renamed in the directory
-    const bool rewritten = RewriteProjectFileForLanguage("TST", "TSB");
-    ::chmod(directory.c_str(), 0755);
-    if (::geteuid() != 0) {
-        EXPECT_FALSE(rewritten);
-    }
-    EXPECT_EQ(FieldsOf(ReadBytes("TempPart.dat")).size(), 22u) << "never no project";
+    // The disk refuses after 20 bytes (root included): neither the buffer nor the project can be written.
+    EXPECT_FALSE(test::RunWithFileSizeLimit(20, [] { return RewriteProjectFileForLanguage("TST", "TSB"); }));
+    EXPECT_EQ(ReadBytes("TempPart.dat"), saved);
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        EXPECT_TRUE(entry.path().filename() != "Puffer.dat" &&
+                    !entry.path().string().ends_with(kTemporarySuffix))
+            << entry.path() << " left behind";
+}
+
+TEST_F(LanguageRewrite, KeepsThePermissionsAndLinkOfTheProjectFile) {
+    namespace fs = std::filesystem;
+    fs::create_directory("projects");
+    WriteBytes("projects/TempPart.dat", ProjectFileOf(SavedFields()));
+    fs::permissions("projects/TempPart.dat", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("projects/TempPart.dat", "TempPart.dat");
+    ASSERT_TRUE(RewriteProjectFileForLanguage("TST", "TSB"));
+    EXPECT_TRUE(fs::is_symlink("TempPart.dat"));
+    EXPECT_EQ(FieldsOf(ReadBytes("projects/TempPart.dat")).at(4), "b3");
+    EXPECT_EQ(fs::status("projects/TempPart.dat").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_FALSE(fs::exists("Puffer.dat"));
 }
 
 TEST_F(LanguageRewrite, ReadOnlyProjectFileIsRewritten) {

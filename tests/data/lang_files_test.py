@@ -11,6 +11,7 @@ SOURCE_ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(SOURCE_ROOT / "data" / "tools"))
 
 import lang_files  # noqa: E402
+import languages  # noqa: E402
 
 
 def set_text(sources, code, file_name, item, text):
@@ -187,11 +188,27 @@ class GeneratorTest(unittest.TestCase):
         self.assertEqual(header.stat().st_mtime_ns, stamp)
         self.assertEqual(lang_files.header_name("DecisionView"), "decision_view_texts.h")
 
-    def test_build_and_generator_must_agree_on_the_languages(self):
-        codes = list(lang_files.LANGUAGES)
-        self.assertEqual(lang_files.build(self.sources, None, codes), [])
-        errors = lang_files.build(self.sources, None, codes[:-1])
-        self.assertTrue(any("language list" in error for error in errors), errors)
+    def test_language_table_gives_the_rows_of_the_program(self):
+        header = lang_files.languages_header_text()
+        self.assertIn('{"ARA", 1256, "Arabic.bmp", "العربية", "ARAopt", "PicARA"},', header)
+        self.assertEqual(header.count("\n    {"), len(lang_files.LANGUAGES))
+        self.assertEqual(lang_files.LANGUAGES["TRK"], "cp1254")
+        table = (SOURCE_ROOT / "data" / "lang" / "languages.tsv").read_text(encoding="utf-8")
+        path = Path(self.temp.name) / "languages.tsv"
+        faults = {
+            "header": table.replace("code_page", "codepage"),
+            "code page": table.replace("GRE\t1253", "GRE\tGreek"),
+            "twice": table + table.splitlines()[-1] + "\n",
+            "columns": table.replace("\tRomână", ""),
+            "no rows": "\n".join(line for line in table.splitlines() if line.startswith("#") or "code_page" in line),
+        }
+        for fault, text in faults.items():
+            with self.subTest(fault):
+                path.write_text(text, encoding="utf-8")
+                with self.assertRaises(ValueError):
+                    languages.read_languages(path)
+        with self.assertRaises(ValueError):
+            lang_files.c_string('say "hi"')
 
     def test_command_line_fails_with_a_report(self):
         set_text(self.sources, "GER", "heatcap", 9, "klein")

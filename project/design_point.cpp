@@ -20,7 +20,7 @@ std::optional<std::string> HeatingCopLabel(double refrigerationCop) {
     const double heatingCop = refrigerationCop + 1;
     const auto shown = Finite(RoundDownTo(heatingCop, 100));
     if (!shown) return std::nullopt;
-    return HeatCaption(50) + " = " + PointFormat(*shown);
+    return HeatCaption(kHeatHeatingCop) + " = " + PointFormat(*shown);
 }
 
 CalculationData LoadCalculationData(ProjectRecord& record) {
@@ -29,8 +29,8 @@ CalculationData LoadCalculationData(ProjectRecord& record) {
 }
 
 void DesignPointCalculation(ProjectRecord& record, const CalculationData& data) {
-    const double t0 = FieldNumber(record.t0);  // °C
-    const double tc = FieldNumber(record.Tc);  // °C
+    const double t0 = FieldNumber(record.t0);                               // °C
+    const double tc = FieldNumber(record.Tc);                               // °C
     const double suctionGasTemperature = 5 + record.SuctionAllowance + t0;  // °C
 
     const CycleRun run = RunRefrigerationCycle(record.RefrigerantName, data.refrigerantTable,

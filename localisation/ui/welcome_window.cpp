@@ -144,7 +144,7 @@ QWidget* Begruess::BuildLanguageChoice() {
     grid->setHorizontalSpacing(twips.Pixels(120));
     grid->setVerticalSpacing(twips.Pixels(90));
 
-    pn1_ = new QLabel(DisplayText(Caption(91)), choice);
+    pn1_ = new QLabel(DisplayText(Caption(kCaptionLanguage)), choice);
     pn1_->setObjectName(QStringLiteral("pn1"));
     QFont heading = pn1_->font();
     heading.setBold(true);

@@ -32,6 +32,15 @@ def drop_row(sources, name, file_name, item):
     path.write_text("\n".join(lines) + "\n", encoding="utf-8")
 
 
+def name_item(sources, file_name, item, name):
+    """Sets the name column of one row of master.tsv."""
+    path = sources / "master.tsv"
+    prefix = f"{file_name}\t{item}\t"
+    lines = [prefix + name + "\t" + line[len(prefix):].split("\t", 1)[1] if line.startswith(prefix) else line
+             for line in path.read_text(encoding="utf-8").splitlines()]
+    path.write_text("\n".join(lines) + "\n", encoding="utf-8")
+
+
 def edit_feature(sources, feature, edit):
     """Rewrites the rows of a feature source: `edit` takes the list of rows (each a list of cells, header first)."""
     path = sources / "features" / f"{feature}.tsv"
@@ -125,6 +134,9 @@ class GeneratorTest(unittest.TestCase):
             ("composed label too long", lambda s: set_text(s, "SWE", "Caption", 68, "suggasen vid kompressorns inlopp"),
              "suction-gas temperature label"),
             ("unknown file kind", lambda s: set_text(s, "GER", "Captions", 1, "x"), "unknown file"),
+            ("item name given twice", lambda s: name_item(s, "heatcap", 9, "Small"), "kHeatSmall already names heatcap 8"),
+            ("name of an item never shown", lambda s: name_item(s, "Caption", 1, "First"), "not a capitalised name"),
+            ("name not capitalised", lambda s: name_item(s, "Caption", 21, "help"), "not a capitalised name"),
         ]
         for name, fault, expected in rows:
             with self.subTest(name):
@@ -187,6 +199,16 @@ class GeneratorTest(unittest.TestCase):
         self.assertEqual(lang_files.write_headers(self.sources, headers), [])
         self.assertEqual(header.stat().st_mtime_ns, stamp)
         self.assertEqual(lang_files.header_name("DecisionView"), "decision_view_texts.h")
+
+    def test_named_items_of_the_language_files_become_constants(self):
+        headers = Path(self.temp.name) / "generated"
+        self.assertEqual(lang_files.write_headers(self.sources, headers), [])
+        text = (headers / "caption_items.h").read_text(encoding="utf-8")
+        # Caption items 97 to 157 are named as messages, by their message number.
+        for line in ("inline constexpr int kCaptionHelp = 21;", "inline constexpr int kMessageExitQuestion = 59;",
+                     "inline constexpr int kHeatWoodPellets = 55;", "inline constexpr int kInfoRounding = 39;"):
+            self.assertIn(line, text)
+        self.assertNotIn("kCaptionExitQuestion", text)
 
     def test_language_table_gives_the_rows_of_the_program(self):
         header = lang_files.languages_header_text()

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "config/run_settings.h"
 #include "engine/number_text.h"
@@ -28,31 +29,25 @@ int MatchedItem(const std::string& text, const std::array<int, N>& items) {
 
 // Position of the house type among its six entries, or kOther.
 int HouseTypeRow(const std::string& text) {
-    const std::array<std::string, 6> entries = {
-        HeatCaption(kHeatUninsulated),    HeatCaption(kHeatPartlyInsulated),
-        InsulationStandardEntry("1973"),  InsulationStandardEntry("1982"),
-        HeatCaption(kHeatLowEnergyHouse), HeatCaption(kHeatUltraLowEnergyHouse)};
+    const std::vector<std::string> entries = ListEntries(ProjectList::HausTyp);
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (EntryMatches(text, entries[i])) return static_cast<int>(i);
     return kOther;
 }
 
 int ClimateRow(const std::string& text) {
-    return MatchedItem(text, std::array{kHeatZone1, kHeatZone2, kHeatZone3, kHeatZone4});
+    return MatchedItem(text, kClimateZoneItems);
 }
 int AmbientRow(const std::string& text) {
-    return MatchedItem(text, std::array{kHeatExposureLow, kHeatExposureNormal, kHeatExposureHigh});
+    return MatchedItem(text, kExposureItems);
 }
 
 }  // namespace
 
 void OperatingPointRule(ProjectRecord& record) {
-    constexpr std::array<int, 7> applications = {
-        kHeatOutdoorAirToAir, kHeatOutdoorAirToWater, kHeatGroundWater, kHeatGroundCollector,
-        kHeatSurfaceWater,    kHeatSolarAbsorber,     kHeatBorehole};
     int application = kOther;
-    for (std::size_t i = 0; i < applications.size(); ++i)
-        if (EntryMatchesTrimmed(record.AnwendBereich, HeatCaption(applications[i]))) {
+    for (std::size_t i = 0; i < kApplicationItems.size(); ++i)
+        if (EntryMatchesTrimmed(record.AnwendBereich, HeatCaption(kApplicationItems[i]))) {
             application = static_cast<int>(i);
             break;
         }
@@ -87,12 +82,10 @@ void OperatingPointRule(ProjectRecord& record) {
 }
 
 void DistributionRule(ProjectRecord& record) {
-    const std::array<std::string, 5> entries = {HeatCaption(kHeatWarmAir), HeatCaption(kHeatUnderfloor),
-                                                RadiatorEntry(kHeatSmall), RadiatorEntry(kHeatMedium),
-                                                RadiatorEntry(kHeatLarge)};
+    const std::vector<std::string> entries = ListEntries(ProjectList::VFlsize);
     constexpr std::array<int, 5> supplyTemperatures = {45, 38, 65, 55, 45};
     int tc = 55;
-    for (std::size_t i = 0; i < entries.size(); ++i)
+    for (std::size_t i = 0; i < entries.size() && i < supplyTemperatures.size(); ++i)
         if (EntryMatchesTrimmed(record.VFlsize, entries[i])) {
             tc = supplyTemperatures[i];
             break;
@@ -123,7 +116,7 @@ void StandbyRule(ProjectRecord& record) {
                                                            {4, 6, 8, 6},
                                                            {15, 15, 15, 15}}};
     const int house = HouseTypeRow(record.HausTyp);
-    const int standby = MatchedItem(record.Bereitstell, std::array{kHeatSmall, kHeatMedium, kHeatLarge});
+    const int standby = MatchedItem(record.Bereitstell, kSizeItems);
     const auto& row = losses[house == kOther ? 6u : static_cast<std::size_t>(house)];
     record.BereitStV = PointFormat(row[standby == kOther ? 3u : static_cast<std::size_t>(standby)]);
 }
@@ -131,9 +124,7 @@ void StandbyRule(ProjectRecord& record) {
 void BoilerRule(ProjectRecord& record) {
     constexpr std::array<int, 4> efficiencies = {80, 90, 96, 105};  // %
     constexpr std::array<int, 4> solidFuelEfficiencies = {75, 80, 85, 88};
-    const int boiler =
-        MatchedItem(record.KesselWirk, std::array{kHeatStandardBoiler, kHeatLowTemperatureBoiler,
-                                                  kHeatCondensingBoiler, kHeatHighEfficiencyBoiler});
+    const int boiler = MatchedItem(record.KesselWirk, kBoilerItems);
     if (boiler == kOther) {
         record.WirkGKessel.clear();
         return;

@@ -1,6 +1,9 @@
 #include "project/project_lists.h"
 
+#include <span>
+
 #include "localisation/language_tables.h"
+#include "project/heating_kind.h"
 
 namespace tervalo {
 
@@ -14,7 +17,7 @@ std::string InsulationStandardEntry(const char* year) {
 
 namespace {
 
-std::vector<std::string> Items(std::initializer_list<int> items) {
+std::vector<std::string> Items(std::span<const int> items) {
     std::vector<std::string> entries;
     for (int item : items) entries.push_back(HeatCaption(item));
     return entries;
@@ -25,19 +28,18 @@ std::vector<std::string> Items(std::initializer_list<int> items) {
 std::vector<std::string> ListEntries(ProjectList list) {
     switch (list) {
         case ProjectList::AnwendBereich:
-            return Items({kHeatOutdoorAirToAir, kHeatOutdoorAirToWater, kHeatGroundWater,
-                          kHeatGroundCollector, kHeatSurfaceWater, kHeatSolarAbsorber, kHeatBorehole});
+            return Items(kApplicationItems);
         case ProjectList::WartungI:
-            return Items({kHeatExposureLow, kHeatExposureNormal, kHeatExposureHigh});
+            return Items(kExposureItems);
         case ProjectList::Klimazone:
-            return Items({kHeatZone1, kHeatZone2, kHeatZone3, kHeatZone4});
+            return Items(kClimateZoneItems);
         case ProjectList::Bereitstell:
-            return Items({kHeatSmall, kHeatMedium, kHeatLarge});
+            return Items(kSizeItems);
         case ProjectList::VFlsize:
             return {HeatCaption(kHeatWarmAir), HeatCaption(kHeatUnderfloor), RadiatorEntry(kHeatSmall),
                     RadiatorEntry(kHeatMedium), RadiatorEntry(kHeatLarge)};
         case ProjectList::Leitungsdimension:
-            return Items({kHeatSmall, kHeatMedium, kHeatLarge});
+            return Items(kSizeItems);
         case ProjectList::Verdichterbauart:
             return {HeatCaption(kHeatHeatingSystem), HeatCaption(kHeatBuilding),
                     Caption(kCaptionScrollCompressor)};
@@ -46,12 +48,11 @@ std::vector<std::string> ListEntries(ProjectList list) {
                     InsulationStandardEntry("1973"),  InsulationStandardEntry("1982"),
                     HeatCaption(kHeatLowEnergyHouse), HeatCaption(kHeatUltraLowEnergyHouse)};
         case ProjectList::AmbientT:
-            return Items({kHeatExposureLow, kHeatExposureNormal, kHeatExposureHigh});
+            return Items(kExposureItems);
         case ProjectList::HeizArt:
-            return Items({kHeatHeatingOil, kHeatNaturalGas, kHeatWoodPellets, kHeatElectricity});
+            return Items(kHeatingKindItems);
         case ProjectList::KesselWirk:
-            return Items({kHeatStandardBoiler, kHeatLowTemperatureBoiler, kHeatCondensingBoiler,
-                          kHeatHighEfficiencyBoiler});
+            return Items(kBoilerItems);
         case ProjectList::Tempbereich:
             return {};
     }

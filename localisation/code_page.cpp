@@ -5,6 +5,8 @@
 #include <array>
 #include <cerrno>
 
+#include "localisation/languages.h"
+
 namespace tervalo {
 
 namespace {
@@ -12,7 +14,7 @@ namespace {
 // One conversion with a replacement for whatever the target cannot take: iconv stops at such input, so the
 // offending input is stepped over and the replacement appended.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
     ~Converter() {
         if (valid()) iconv_close(handle_);
@@ -51,15 +53,16 @@ public:
         return output;
     }
 
-private:
+  private:
     // How much input to step over: one byte for a code page; for UTF-8 one whole character, or one byte of a
     // sequence that is not valid UTF-8.
     static std::size_t SequenceLength(const char* in, std::size_t left, std::size_t skip) {
         if (skip == 1) return 1;
         const auto lead = static_cast<unsigned char>(in[0]);
-        const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                                   : lead >= 0xF0 && lead <= 0xF4                      ? 4
-                                                                                       : 1;
+        const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                                   : lead >= 0xE0 && lead <= 0xEF ? 3
+                                   : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                                  : 1;
         if (length > left) return 1;
         for (std::size_t i = 1; i < length; ++i)
             if ((static_cast<unsigned char>(in[i]) & 0xC0) != 0x80) return 1;
@@ -69,17 +72,17 @@ private:
     iconv_t handle_;
 };
 
-std::string CodePageName(int codePage) { return "CP" + std::to_string(codePage); }
+constexpr int kWesternCodePage = 1252;
+
+std::string CodePageName(int codePage) {
+    return "CP" + std::to_string(codePage);
+}
 
 }  // namespace
 
 int CodePageOf(std::string_view code) {
-    if (code == "POL" || code == "HUN" || code == "ROM") return 1250;
-    if (code == "RUS" || code == "BUL") return 1251;
-    if (code == "GRE") return 1253;
-    if (code == "TRK") return 1254;
-    if (code == "ARA") return 1256;
-    return 1252;
+    if (const LanguageRow* language = FindLanguage(code)) return language->codePage;
+    return kWesternCodePage;
 }
 
 std::string CodePageToUtf8(std::string_view bytes, int codePage) {

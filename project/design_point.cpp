@@ -20,7 +20,7 @@ std::optional<std::string> HeatingCopLabel(double refrigerationCop) {
     const double heatingCop = refrigerationCop + 1;
     const auto shown = Finite(RoundDownTo(heatingCop, 100));
     if (!shown) return std::nullopt;
-    return HeatCaption(50) + " = " + PointFormat(*shown);
+    return HeatCaption(kHeatHeatingCop) + " = " + PointFormat(*shown);
 }
 
 CalculationData LoadCalculationData(ProjectRecord& record) {

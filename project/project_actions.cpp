@@ -28,9 +28,9 @@ WindowMessages CheckOperatingPoint(const ProjectRecord& record) {
     const double tc = LeadingNumber(record.Tc);
     const int tMin = record.ApplicationLimits.tMin;
     if (t0 < tMin)
-        return {Message(53) + Settings.LineBreak + "tmin = " + PointFormat(tMin) + " " +
-                std::string(TemperatureUnitLabel) + " !"};
-    if (tc < t0) return {Message(55)};
+        return {Message(kMessageEvaporatingBelowLimit) + Settings.LineBreak + "tmin = " + PointFormat(tMin) +
+                " " + std::string(TemperatureUnitLabel) + " !"};
+    if (tc < t0) return {Message(kMessageCondensingBelowEvaporating)};
     return {};
 }
 
@@ -199,9 +199,9 @@ void OnClimateMapHide(ProjectRecord& record) {
 }
 
 std::string FocusHint(std::string ProjectRecord::*field) {
-    if (field == &ProjectRecord::WohnFL) return Message(38);
-    if (field == &ProjectRecord::t0) return Message(39);
-    if (field == &ProjectRecord::Tc) return Message(40);
+    if (field == &ProjectRecord::WohnFL) return Message(kMessageLivingAreaHint);
+    if (field == &ProjectRecord::t0) return Message(kMessageEvaporatingHint);
+    if (field == &ProjectRecord::Tc) return Message(kMessageCondensingHint);
     return {};
 }
 

@@ -5,13 +5,13 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "config/run_settings.h"
 #include "engine/text_util.h"
 #include "localisation/language_tables.h"
 #include "widgets/command_picture.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -22,7 +22,7 @@ constexpr double kTextWidth = 9600, kTextHeight = 6000;
 constexpr double kButtonSize = 780;
 
 std::string Title(const std::string& topic) {
-    return Settings.ProductName + " " + Caption(21) + " " + topic;
+    return Settings.ProductName + " " + Caption(kCaptionHelp) + " " + topic;
 }
 
 // The help file keeps the line breaks of a Windows text box.
@@ -56,7 +56,7 @@ Hilfebox::Hilfebox(std::string topic, QWidget* parent) : QDialog(parent), topic_
     storeButton_ = new CommandPicture(CommandPicture::PressLook::Raised, buttonSize, this);
     storeButton_->setObjectName(QStringLiteral("Command3D2"));
     storeButton_->SetPicture(LoadPicture("pscap.bmp"));
-    storeLabel_ = new QLabel(DisplayText("      " + Caption(30)), this);
+    storeLabel_ = new QLabel(DisplayText("      " + Caption(kCaptionSave)), this);
     storeLabel_->setObjectName(QStringLiteral("Command3D2_l"));
     storeButton_->AddTwin(storeLabel_);
     connect(storeButton_, &CommandPicture::Released, this, &Hilfebox::StorePage);
@@ -79,8 +79,9 @@ void Hilfebox::showEvent(QShowEvent* event) {
 }
 
 void Hilfebox::ShowPage() {
-    storeLabel_->setText(DisplayText(Caption(30)));
-    const QString storeTip = DisplayText(Caption(30) + " " + Settings.ProductName + " " + Caption(21));
+    storeLabel_->setText(DisplayText(Caption(kCaptionSave)));
+    const QString storeTip =
+        DisplayText(Caption(kCaptionSave) + " " + Settings.ProductName + " " + Caption(kCaptionHelp));
     storeButton_->setToolTip(storeTip);
     storeLabel_->setToolTip(storeTip);
     page_ = PageForTopic(topic_, Settings.ProductName);

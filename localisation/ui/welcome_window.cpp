@@ -8,46 +8,19 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "config/run_settings.h"
+#include "config/settings_file.h"
 #include "localisation/language_tables.h"
+#include "localisation/languages.h"
 #include "widgets/command_picture.h"
 #include "widgets/message_box.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
-#include "config/run_settings.h"
-#include "config/settings_file.h"
 
 namespace tervalo {
 
 namespace {
-
-struct LanguageOption {
-    const char* code;
-    const char* optionName;
-    const char* flagName;
-    const char* flagFile;
-    const char* ownName;  // the language's name in its own script, beside the flag
-};
-
-// In the order in which confirming tests the options.
-constexpr LanguageOption kLanguageOptions[] = {
-    {"ARA", "ARAopt", "PicARA", "Arabic.bmp", "العربية"},
-    {"BUL", "Bulopt", "Picbul", "Bulgaria.bmp", "Български"},
-    {"ENG", "Engopt", "PICENG", "england.bmp", "English"},
-    {"GER", "GERopt", "PICGER", "Germany.bmp", "Deutsch"},
-    {"GRE", "GREopt", "PICGre", "Griechl.bmp", "Ελληνικά"},
-    {"FRA", "FRAopt", "PICFRA", "Frankr.bmp", "Français"},
-    {"ESP", "ESPopt", "PICESP", "SPANIEN.bmp", "Español"},
-    {"HUN", "HUNopt", "PICHUN", "Ungarn.bmp", "Magyar"},
-    {"NDL", "NDLOpt", "PICNDL", "niederl.bmp", "Nederlands"},
-    {"ITA", "ITAOpt", "PICITA", "italien.bmp", "Italiano"},
-    {"SWE", "SWEOpt", "PICSWE", "schweden.bmp", "Svenska"},
-    {"POR", "POROpt", "PICPOR", "Portugal.bmp", "Português"},
-    {"RUS", "RUSOpt", "PICRUS", "russisch.bmp", "Русский"},
-    {"POL", "POLOpt", "PICPOL", "polen.bmp", "Polski"},
-    {"TRK", "TRKOpt", "PICTRK", "tuerkei.bmp", "Türkçe"},
-    {"ROM", "ROMOpt", "PICROM", "rumaen.bmp", "Română"},
-};
 
 // English and German are delivered with every installation, so they stay selectable even without caption
 // file.
@@ -67,9 +40,9 @@ constexpr double kFlagWidth = 600, kFlagHeight = 450;
 constexpr double kComponentSize = 720;
 constexpr double kOkButtonSize = 780;
 
-QLabel* PictureBox(const char* objectName, const char* fileName, QSize boxSize, QWidget* parent) {
+QLabel* PictureBox(std::string_view objectName, std::string_view fileName, QSize boxSize, QWidget* parent) {
     auto* box = new QLabel(parent);
-    box->setObjectName(QLatin1String(objectName));
+    box->setObjectName(QLatin1String(objectName.data(), static_cast<qsizetype>(objectName.size())));
     box->setFixedSize(boxSize);
     box->setAlignment(Qt::AlignCenter);
     const QPixmap picture = LoadPicture(fileName);
@@ -146,7 +119,7 @@ QWidget* Begruess::BuildLanguageChoice() {
     grid->setHorizontalSpacing(twips.Pixels(120));
     grid->setVerticalSpacing(twips.Pixels(90));
 
-    pn1_ = new QLabel(DisplayText(Caption(91)), choice);
+    pn1_ = new QLabel(DisplayText(Caption(kCaptionLanguage)), choice);
     pn1_->setObjectName(QStringLiteral("pn1"));
     QFont heading = pn1_->font();
     heading.setBold(true);
@@ -156,14 +129,18 @@ QWidget* Begruess::BuildLanguageChoice() {
 
     constexpr int kColumns = 2;
     int index = 0;
-    for (const LanguageOption& language : kLanguageOptions) {
-        QLabel* flag =
-            PictureBox(language.flagName, language.flagFile, twips.Pixels(kFlagWidth, kFlagHeight), choice);
+    // In the order in which confirming tests the options.
+    for (const LanguageRow& language : Languages()) {
+        QLabel* flag = PictureBox(language.flagObject, language.flagPicture,
+                                  twips.Pixels(kFlagWidth, kFlagHeight), choice);
         flag->setCursor(Qt::PointingHandCursor);
         flag->installEventFilter(this);
-        auto* button = new QRadioButton(QString::fromUtf8(language.ownName), choice);
-        button->setObjectName(QLatin1String(language.optionName));
-        const std::string code = language.code;
+        const QString nativeName =
+            QString::fromUtf8(language.nativeName.data(), static_cast<qsizetype>(language.nativeName.size()));
+        auto* button = new QRadioButton(nativeName, choice);
+        button->setObjectName(QLatin1String(language.optionObject.data(),
+                                            static_cast<qsizetype>(language.optionObject.size())));
+        const std::string code(language.code);
         connect(button, &QRadioButton::clicked, this, [code] { Settings.LanguageCode = code; });
         const int row = 1 + index / kColumns;
         const int column = 2 * (index % kColumns);

@@ -13,17 +13,17 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "config/run_settings.h"
 #include "localisation/language_tables.h"
-#include "widgets/command_picture.h"
-#include "widgets/picture_file.h"
-#include "widgets/twips.h"
-#include "widgets/window_text.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_lists.h"
 #include "project/ui/project_window.h"
 #include "project/window_texts.h"
-#include "config/run_settings.h"
+#include "widgets/command_picture.h"
+#include "widgets/picture_file.h"
+#include "widgets/twips.h"
+#include "widgets/window_text.h"
 
 namespace tervalo {
 
@@ -141,8 +141,9 @@ void Projektdaten::CreateFieldWidgets() {
             }
             case FieldKind::CheckBox: {
                 auto* box = new QCheckBox(CaptionText(field.name), this);
-                connect(box, &QCheckBox::clicked, this,
-                        [this](bool checked) { Act([this, checked] { OnEinbindCheckClicked(record_, checked); }); });
+                connect(box, &QCheckBox::clicked, this, [this](bool checked) {
+                    Act([this, checked] { OnEinbindCheckClicked(record_, checked); });
+                });
                 widget = box;
                 break;
             }
@@ -218,7 +219,7 @@ QWidget* Projektdaten::BuildBuildingSection() {
                                    TwipsScale::Of(this).Pixels(mapButton, mapButton), section);
     map->setObjectName(QStringLiteral("KlimaZButt"));
     map->SetPicture(LoadPicture("z_maxcap.bmp"));
-    map->setToolTip(DisplayText(HeatCaption(27)));
+    map->setToolTip(DisplayText(HeatCaption(kHeatClimateMap)));
     connect(map, &CommandPicture::Released, this, &Projektdaten::ClimateMapShow);
     grid->addWidget(map, 2, kUnitColumn, Qt::AlignLeft);
     grid->addWidget(Caption("Label9"), 3, kLabelColumn);
@@ -326,7 +327,7 @@ QWidget* Projektdaten::BuildComparisonSection() {
     auto* grid = SectionGrid(section);
     grid->setColumnStretch(kListColumn, 0);
     grid->addWidget(Field("Label21"), 0, 1, 1, 2, Qt::AlignCenter);
-    auto* heatPump = new QLabel(DisplayText(HeatCaption(28)), section);
+    auto* heatPump = new QLabel(DisplayText(HeatCaption(kHeatHeatPump)), section);
     heatPump->setObjectName(QStringLiteral("PNRG_HeatPump"));
     grid->addWidget(heatPump, 0, 3, 1, 2, Qt::AlignCenter);
     grid->addWidget(Caption("Label32"), 1, 0);
@@ -408,7 +409,7 @@ void Projektdaten::BuildClimateMapPanel() {
     climateMapPanel_->setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(climateMapPanel_);
     auto* header = new QHBoxLayout;
-    auto* title = new QLabel(DisplayText(HeatCaption(27)), climateMapPanel_);
+    auto* title = new QLabel(DisplayText(HeatCaption(kHeatClimateMap)), climateMapPanel_);
     title->setFont(Bold(title->font()));
     header->addWidget(title, 1);
     QToolButton* close = CloseButton("Command3D1", climateMapPanel_);

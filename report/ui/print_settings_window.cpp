@@ -9,13 +9,13 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "config/run_settings.h"
 #include "localisation/language_tables.h"
+#include "report/ui/current_printer.h"
 #include "widgets/command_picture.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
-#include "report/ui/current_printer.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -125,15 +125,16 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent)
 }
 
 void PrintSettingsWindow::Activate() {
-    setWindowTitle(DisplayText(Settings.ProductName + " - " + Caption(63) + " " + Caption(166)));
+    setWindowTitle(
+        DisplayText(Settings.ProductName + " - " + Caption(kCaptionSetup) + " " + Caption(kCaptionPrinter)));
     drbutt->SetPicture(LoadPicture("prcap.bmp"));
     prevButt->SetPicture(LoadPicture("zoomcap.bmp"));
     OKbutt->SetPicture(LoadPicture("okcap.bmp"));
     Abbutt->SetPicture(LoadPicture("abcap.bmp"));
-    drbutt_l->setText(DisplayText(Caption(166)));
-    prevButt_l->setText(DisplayText(Caption(26)));
+    drbutt_l->setText(DisplayText(Caption(kCaptionPrinter)));
+    prevButt_l->setText(DisplayText(Caption(kCaptionPage)));
     Okbutt_l->setText(QStringLiteral("OK"));
-    Abbutt_l->setText(DisplayText(Caption(35)));
+    Abbutt_l->setText(DisplayText(Caption(kCaptionCancel)));
 
     // The stored font goes to the printer and the sample; the list shows what the printer now uses, which is
     // its own font when it lacks the stored one. The stored name is kept until the user chooses a font.

@@ -8,17 +8,17 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "config/run_settings.h"
 #include "localisation/language_tables.h"
+#include "report/paint/results_page.h"
+#include "report/report_title.h"
+#include "report/ui/current_printer.h"
+#include "report/ui/print_settings_window.h"
 #include "widgets/command_picture.h"
 #include "widgets/message_box.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
-#include "report/paint/results_page.h"
-#include "report/report_title.h"
-#include "report/ui/current_printer.h"
-#include "report/ui/print_settings_window.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -114,15 +114,15 @@ QSizeF ResultsView::ViewPageSize() {
 
 void ResultsView::Activate() {
     PrintHead->setChecked(Settings.carried.PrintHeaderOption == 0);
-    PrintHead->setText(DisplayText(Caption(76) + " " + Caption(221)));
-    Label3->setText(DisplayText(Caption(25) + " :"));
-    Label4->setText(DisplayText(Caption(26) + " :"));
+    PrintHead->setText(DisplayText(Caption(kCaptionPrint) + " " + Caption(kCaptionPageHeader)));
+    Label3->setText(DisplayText(Caption(kCaptionPrintPreview) + " :"));
+    Label4->setText(DisplayText(Caption(kCaptionPage) + " :"));
     Command3D1->SetPicture(LoadPicture("OKcap.bmp"));
     Command3D2->SetPicture(LoadPicture("Prcap.bmp"));
     Command3D3->SetPicture(LoadPicture("abcap.bmp"));
     Command3D1_l->setText(QStringLiteral("OK"));
-    Command3D2_l->setText(DisplayText(Caption(76)));
-    Command3D3_l->setText(DisplayText(Caption(35)));
+    Command3D2_l->setText(DisplayText(Caption(kCaptionPrint)));
+    Command3D3_l->setText(DisplayText(Caption(kCaptionCancel)));
     setWindowTitle(DisplayText(BuildReportTitle()));
     VScroll1->setValue(1);
     update();

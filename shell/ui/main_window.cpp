@@ -8,20 +8,20 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "config/run_settings.h"
+#include "config/settings_file.h"
 #include "help/help_file.h"
 #include "help/ui/help_box.h"
 #include "localisation/language_tables.h"
+#include "localisation/ui/welcome_window.h"
+#include "shell/language_session.h"
+#include "shell/ui/about_text.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/command_picture.h"
 #include "widgets/message_box.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
-#include "localisation/ui/welcome_window.h"
 #include "widgets/window_text.h"
-#include "shell/language_session.h"
-#include "config/run_settings.h"
-#include "config/settings_file.h"
-#include "shell/ui/about_text.h"
 
 namespace tervalo {
 
@@ -79,7 +79,7 @@ Start::Start(StartCommands commands, QWidget* parent) : QMainWindow(parent), com
         ownerLabels_[i]->setText(DisplayText(Settings.OwnerLines[i]));
     SizeInfoPanels();
     RefreshTexts();
-    label4_->setText(DisplayText(Caption(43)));
+    label4_->setText(DisplayText(Caption(kCaptionNotes)));
     label4_->adjustSize();
     label5_->setText(QStringLiteral("Matchcode"));
     label5_->adjustSize();
@@ -255,8 +255,8 @@ void Start::SizeInfoPanels() {
 }
 
 void Start::RefreshTexts() {
-    setWindowTitle(DisplayText(Settings.ProductName + " - " + HeatCaption(1)));
-    const int captions[] = {81, 166, 21, 75};
+    setWindowTitle(DisplayText(Settings.ProductName + " - " + HeatCaption(kHeatProgramPurpose)));
+    const int captions[] = {kCaptionCalculation, kCaptionPrinter, kCaptionHelp, kCaptionExit};
     const char* pictures[] = {"brcap.bmp", "prcap.bmp", "hpcap.bmp", "endcap.bmp"};
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i].label->setText(DisplayText(Caption(captions[i])));
@@ -265,12 +265,12 @@ void Start::RefreshTexts() {
     infoG_->adjustSize();
     label1_->setText(DisplayText(Settings.ProductName + " " + kProgramVersion));
 
-    languageMenu_->setTitle(MenuCaption(DisplayText(Caption(91))));
-    vorGabMenu_->setTitle(MenuCaption(DisplayText(Caption(63))));
-    projNix_->setText(MenuCaption(DisplayText(Caption(81))));
-    printset_->setText(MenuCaption(DisplayText(Caption(166))));
-    startHelp_->setText(MenuCaption(DisplayText(Caption(21))));
-    ende_->setText(DisplayText(Caption(75)));
+    languageMenu_->setTitle(MenuCaption(DisplayText(Caption(kCaptionLanguage))));
+    vorGabMenu_->setTitle(MenuCaption(DisplayText(Caption(kCaptionSetup))));
+    projNix_->setText(MenuCaption(DisplayText(Caption(kCaptionCalculation))));
+    printset_->setText(MenuCaption(DisplayText(Caption(kCaptionPrinter))));
+    startHelp_->setText(MenuCaption(DisplayText(Caption(kCaptionHelp))));
+    ende_->setText(DisplayText(Caption(kCaptionExit)));
     ArrangeForSize();
 }
 
@@ -298,7 +298,7 @@ void Start::Activate() {
             commands_.rewriteProject(previousCode, Settings.LanguageCode);
         infoG_->show();
         infoPn2_->setStyleSheet(QStringLiteral("color: black"));
-        infoPn2_->setText(DisplayText(Message(42)));
+        infoPn2_->setText(DisplayText(Message(kMessageGreeting)));
     }
     activating_ = false;
 }
@@ -360,7 +360,8 @@ void Start::ProjectCommand() {
         infoG_->hide();
     }
     if (commands_.openProject)
-        commands_.openProject(this, [this](const std::string& hint) { ShowInfoHint(hint); }, helpTopic_);
+        commands_.openProject(
+            this, [this](const std::string& hint) { ShowInfoHint(hint); }, helpTopic_);
     // Back from the project window; the window system may not report the activation, so do what it starts.
     Activate();
 }
@@ -387,8 +388,8 @@ void Start::ExitCommand() {
 
 bool Start::ConfirmExit() {
     infoG_->hide();
-    const bool yes =
-        AskYesNo(this, Settings.ProductName + "  " + Caption(75), Settings.ProductName + " : " + Message(59));
+    const bool yes = AskYesNo(this, Settings.ProductName + "  " + Caption(kCaptionExit),
+                              Settings.ProductName + " : " + Message(kMessageExitQuestion));
     if (!yes) {
         infoG_->show();
         return false;

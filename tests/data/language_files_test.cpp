@@ -12,6 +12,7 @@
 #include "localisation/code_page.h"
 #include "localisation/feature_texts.h"
 #include "localisation/language_tables.h"
+#include "localisation/languages.h"
 #include "localisation/lifetime_texts.h"
 #include "support/temp_dir.h"
 
@@ -20,10 +21,6 @@ namespace {
 
 using test::ReadBytes;
 using test::ScopedTempDir;
-
-constexpr std::array<const char*, 16> kLanguageCodes = {"ARA", "BUL", "ENG", "GER", "GRE", "FRA",
-                                                        "ESP", "HUN", "NDL", "ITA", "SWE", "POR",
-                                                        "RUS", "POL", "TRK", "ROM"};
 
 // The items every window, message and the report take from the tables; each must have a text.
 constexpr std::array kShownCaptions = {12, 13, 14, 21, 25, 26, 30, 35, 40, 43,  63,  66,  68, 69,
@@ -43,13 +40,13 @@ std::string Trimmed(const std::string& text) {
 }
 
 // Runs inside a temporary program directory holding the files of one language and of English.
-class DeliveredLanguageTest : public ::testing::TestWithParam<const char*> {
+class DeliveredLanguageTest : public ::testing::TestWithParam<LanguageRow> {
   protected:
     void SetUp() override {
         ResetLanguageTables();
-        for (const char* code : {GetParam(), "ENG"})
+        for (const std::string_view code : {GetParam().code, std::string_view("ENG")})
             for (const auto& [prefix, count] : kItemCounts) {
-                const std::string name = prefix + code;
+                const std::string name = prefix + std::string(code);
                 const std::filesystem::path source = std::filesystem::path(TERVALO_DIST_DIR) / name;
                 ASSERT_TRUE(std::filesystem::exists(source)) << source << " is not in the program directory";
                 std::filesystem::copy_file(source, dir_.path() / name,
@@ -66,7 +63,7 @@ class DeliveredLanguageTest : public ::testing::TestWithParam<const char*> {
     }
 
     ScopedTempDir dir_;
-    std::string code_ = GetParam();
+    std::string code_{GetParam().code};
 };
 
 TEST_P(DeliveredLanguageTest, EachFileHoldsExactlyItsItemsOnePerLine) {
@@ -167,9 +164,9 @@ TEST_P(DeliveredLanguageTest, LifetimeFileHoldsEveryItemInTheLanguage) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllLanguages, DeliveredLanguageTest, ::testing::ValuesIn(kLanguageCodes),
-                         [](const ::testing::TestParamInfo<const char*>& row) {
-                             return std::string(row.param);
+INSTANTIATE_TEST_SUITE_P(AllLanguages, DeliveredLanguageTest, ::testing::ValuesIn(Languages()),
+                         [](const ::testing::TestParamInfo<LanguageRow>& row) {
+                             return std::string(row.param.code);
                          });
 
 }  // namespace

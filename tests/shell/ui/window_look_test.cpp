@@ -7,23 +7,24 @@
 #include <QDialog>
 #include <QLineEdit>
 
+#include "config/run_settings.h"
 #include "help/help_file.h"
 #include "help/ui/help_box.h"
 #include "localisation/language_tables.h"
-#include "widgets/command_picture.h"
+#include "localisation/languages.h"
 #include "localisation/ui/welcome_window.h"
-#include "widgets/window_test_support.h"
 #include "project/project_record.h"
 #include "project/ui/project_window.h"
-#include "config/run_settings.h"
 #include "shell/ui/main_window.h"
+#include "widgets/command_picture.h"
+#include "widgets/window_test_support.h"
 
 namespace tervalo {
 namespace {
 
 using test::WriteBytes;
 
-class WindowLook : public ::testing::TestWithParam<const char*> {
+class WindowLook : public ::testing::TestWithParam<LanguageRow> {
   protected:
     void SetUp() override {
         if (!std::filesystem::exists(std::filesystem::path(TERVALO_DIST_DIR) / "Caption.ENG"))
@@ -31,7 +32,7 @@ class WindowLook : public ::testing::TestWithParam<const char*> {
         ResetRunSettings();
         ResetLanguageTables();
         test::CopyProgramDirectory();
-        code_ = GetParam();
+        code_ = GetParam().code;
         WriteBytes("kparam.dat",
                    "\"\",\"\",\"\",\"" + code_ +
                        "\",\"EUR\",\"Arial\",\"\",0,\"\",\"\",\"\",0,\"C:\\\",0\r\n0,35,\"2.5\","
@@ -108,10 +109,8 @@ TEST_P(WindowLook, ProjectWindow) {
     Check(&window, "project-map");
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, WindowLook,
-                         ::testing::Values("ARA", "BUL", "ENG", "GER", "GRE", "FRA", "ESP", "HUN", "NDL",
-                                           "ITA", "SWE", "POR", "RUS", "POL", "TRK", "ROM"),
-                         [](const auto& row) { return std::string(row.param); });
+INSTANTIATE_TEST_SUITE_P(Languages, WindowLook, ::testing::ValuesIn(Languages()),
+                         [](const auto& row) { return std::string(row.param.code); });
 
 }  // namespace
 }  // namespace tervalo

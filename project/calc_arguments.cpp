@@ -75,6 +75,10 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
             parse.options.help = true;
             continue;
         }
+        if (argument == "--strict") {
+            parse.options.strict = true;
+            continue;
+        }
         if (const auto action = OptionAction(argument)) {
             parse.options.commands.push_back(CalcCommand{*action, nullptr, {}, 0});
             continue;
@@ -128,6 +132,9 @@ std::string CalcUsage() {
            "arguments in order as the user would in the window, and prints every field, list, label, "
            "caption\n"
            "and the window title as NAME=TEXT lines (UTF-8). Messages of the window go to standard error.\n"
+           "In a TEXT, a backslash is written \\\\, a carriage return \\r, a line feed \\n and a NUL byte "
+           "\\0,\n"
+           "so that every line is one field.\n"
            "\n"
            "  FIELD=TEXT             set the field and act: Enter in a text field, choose in a list,\n"
            "                         EinbindCheck=1 or =0 checks or unchecks and clicks\n"
@@ -145,13 +152,22 @@ std::string CalcUsage() {
            "  --language=CODE        close the window without saving, switch the language (the saved\n"
            "                         project is rewritten into it) and open the window again\n"
            "  --decimal-separator=C  the regional decimal separator (default: the system locale's)\n"
+           "  --strict               end with exit status 3 at the first warning; no file is written after "
+           "it\n"
            "  --help, --version      show this help or the version and end\n"
            "\n"
            "The working folder is the current directory when it holds a writable kparam.dat, else the\n"
            "program directory when it is writable, else the folder Tervalo of $XDG_DATA_HOME\n"
            "(~/.local/share/Tervalo), which is filled from the program directory.\n"
            "\n"
-           "Exit status 2 for a malformed argument or an unknown field; nothing is then saved.\n";
+           "Warnings go to standard error as \"tervalo-calc: warning: ...\" lines: a result that the last\n"
+           "calculation did not compute (data file missing, short or damaged, design point outside the\n"
+           "refrigerant's table, a balance that ended early), with the reason; a list text that matches no\n"
+           "entry of its list.\n"
+           "\n"
+           "Exit status 1 when a file could not be written (project, prices, language, report), 2 for a\n"
+           "malformed argument or an unknown field (nothing is then saved), 3 for a warning under "
+           "--strict.\n";
 }
 
 }  // namespace tervalo

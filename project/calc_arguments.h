@@ -36,6 +36,7 @@ struct CalcOptions {
     std::vector<CalcCommand> commands;
     std::optional<char> decimalSeparator;  // --decimal-separator=C, else the system locale's
     bool help = false;
+    bool strict = false;  // --strict: a warning ends the run with exit status 3 before any further write
 };
 
 // The parsed command line, or the message that names the malformed argument or unknown field.

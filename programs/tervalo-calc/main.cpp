@@ -10,16 +10,18 @@
 #include "engine/text_util.h"
 #include "localisation/code_page.h"
 #include "project/calc_arguments.h"
+#include "project/calc_output.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_lists.h"
 #include "project/project_record.h"
+#include "project/result_reason_text.h"
 #include "report/results_writer.h"
 #ifdef TERVALO_CALC_PDF
 #include "report/paint/results_page.h"
 #endif
-#include "shell/language_session.h"
 #include "config/run_settings.h"
+#include "shell/language_session.h"
 #include "shell/program_identity.h"
 #include "shell/working_folder.h"
 
@@ -116,6 +118,22 @@ bool PrintPdf(const std::string& file) {
     return false;
 }
 
+// The language command: the project rewritten and the new language stored in the settings file together,
+// so that the next start finds both in the same language. False when either could not be written.
+bool SwitchLanguageAndReopen(ProjectRecord& record, const std::string& code) {
+    bool rewritten = true;
+    LanguageSwitchSteps steps;
+    steps.rewriteProject = [&rewritten](const std::string& from, const std::string& to) {
+        rewritten = RewriteProjectAndStoreLanguage(from, to, SystemDecimalSeparator());
+    };
+    if (const auto refusal = SwitchLanguage(code, steps)) ShowMessages({refusal->text});
+    OpenProjectWindow(record);
+    if (!rewritten)
+        std::cerr << "tervalo-calc: TempPart.dat and kparam.dat could not both be rewritten into " << code
+                  << '\n';
+    return rewritten;
+}
+
 // Applies one command; false when the project or a report could not be written.
 bool Apply(ProjectRecord& record, const CalcCommand& command) {
     using A = CalcCommand::Action;
@@ -147,19 +165,16 @@ bool Apply(ProjectRecord& record, const CalcCommand& command) {
             OnFuelPriceCommand(record);
             break;
         case A::AcceptPrices:
-            if (!OnFuelPriceAccept(record)) std::cerr << "tervalo-calc: SpezBK.dat could not be written\n";
+            if (!OnFuelPriceAccept(record)) {
+                std::cerr << "tervalo-calc: SpezBK.dat could not be written\n";
+                return false;
+            }
             break;
         case A::CancelPrices:
             OnFuelPriceCancel(record);
             break;
-        case A::SwitchLanguage: {
-            LanguageSwitchSteps steps;
-            steps.rewriteProject = RewriteProjectForLanguage;
-            if (const auto refusal = SwitchLanguage(UpperAscii(command.text), steps))
-                ShowMessages({refusal->text});
-            OpenProjectWindow(record);
-            break;
-        }
+        case A::SwitchLanguage:
+            return SwitchLanguageAndReopen(record, UpperAscii(command.text));
         case A::WriteResults:
             return PrintCommand(record);
         case A::PrintPdf:
@@ -169,17 +184,45 @@ bool Apply(ProjectRecord& record, const CalcCommand& command) {
 }
 
 void PrintWindow(const ProjectRecord& record) {
+    const auto value = [](const std::string& text) { return Utf8(EscapeLineValue(text)); };
     for (const ProjectFieldInfo& field : ProjectFields())
-        std::cout << field.name << '=' << Utf8(FieldDisplayText(record, field)) << '\n';
+        std::cout << field.name << '=' << value(FieldDisplayText(record, field)) << '\n';
     for (const ProjectFieldInfo& field : ProjectFields()) {
         if (!field.list) continue;
         const auto& entries = record.lists[static_cast<std::size_t>(*field.list)];
         for (std::size_t i = 0; i < entries.size(); ++i)
-            std::cout << field.name << '#' << i + 1 << '=' << Utf8(entries[i]) << '\n';
+            std::cout << field.name << '#' << i + 1 << '=' << value(entries[i]) << '\n';
     }
     for (const ControlCaption& caption : record.captions)
-        std::cout << caption.control << ".Caption=" << Utf8(caption.text) << '\n';
-    std::cout << "Projektdaten.Caption=" << Utf8(record.Title) << '\n';
+        std::cout << caption.control << ".Caption=" << value(caption.text) << '\n';
+    std::cout << "Projektdaten.Caption=" << value(record.Title) << '\n';
+}
+
+// Prints a warning for each result that does not follow from the inputs shown and each list text that
+// matches no entry; the reasons in English. True when there was one.
+bool ReportWarnings(const ProjectRecord& record) {
+    const FeatureTexts english = LoadResultMarkTexts("ENG");
+    std::vector<std::string> items;
+    for (int item = 1; item <= english.size(); ++item)
+        items.push_back(Utf8ToCodePage(CodePageToUtf8(english[item], english.codePage()), CodePage()));
+    const auto warnings = ProjectWarnings(record, FeatureTexts(std::move(items), CodePage()));
+    for (const std::string& warning : warnings)
+        std::cerr << "tervalo-calc: warning: " << Utf8(warning) << '\n';
+    return !warnings.empty();
+}
+
+bool WritesFiles(const CalcCommand& command) {
+    using A = CalcCommand::Action;
+    switch (command.action) {
+        case A::Save:
+        case A::AcceptPrices:
+        case A::SwitchLanguage:
+        case A::WriteResults:
+        case A::PrintPdf:
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -210,8 +253,17 @@ int main(int argc, char** argv) {
     record.DecimalSeparator = separator;
     OpenProjectWindow(record);
 
+    // Under --strict a warning stops the run before the next write.
     bool saved = true;
-    for (const CalcCommand& command : parse.options.commands) saved = Apply(record, command) && saved;
+    for (const CalcCommand& command : parse.options.commands) {
+        if (parse.options.strict && WritesFiles(command) && ReportWarnings(record)) {
+            PrintWindow(record);
+            return 3;
+        }
+        saved = Apply(record, command) && saved;
+    }
+    const bool warned = ReportWarnings(record);
     PrintWindow(record);
-    return saved ? 0 : 1;
+    if (!saved) return 1;
+    return parse.options.strict && warned ? 3 : 0;
 }

@@ -20,8 +20,8 @@
 #ifdef TERVALO_CALC_PDF
 #include "report/paint/results_page.h"
 #endif
-#include "config/run_settings.h"
 #include "shell/language_session.h"
+#include "config/run_settings.h"
 #include "shell/program_identity.h"
 #include "shell/working_folder.h"
 

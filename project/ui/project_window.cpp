@@ -10,17 +10,17 @@
 #include <QLineEdit>
 #include <QScreen>
 
-#include "config/run_settings.h"
 #include "help/ui/help_box.h"
-#include "project/project_actions.h"
-#include "project/project_fields.h"
-#include "project/project_files.h"
-#include "project/result_reason_text.h"
-#include "project/ui/result_marks_view.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/message_box.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
+#include "project/project_actions.h"
+#include "project/project_fields.h"
+#include "project/project_files.h"
+#include "config/run_settings.h"
+#include "project/result_reason_text.h"
+#include "project/ui/result_marks_view.h"
 
 namespace tervalo {
 

@@ -122,8 +122,8 @@ TEST_F(CalcProgram, SaveAndLanguageRewrite) {
     run = RunCalc("--language=TSB");
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.lines.at("Klimazone"), "b48");
-    EXPECT_EQ(run.lines.at("VFlsize"), "hp19, hp8") << "the combined entry keeps the old language";
-    EXPECT_EQ(run.lines.at("Tc"), "55");
+    EXPECT_EQ(run.lines.at("VFlsize"), "b19, b8") << "the combined entry is translated piece by piece";
+    EXPECT_EQ(run.lines.at("Tc"), "65");
     EXPECT_EQ(run.lines.at("Klimazone#1"), "b46");
 
     run = RunCalc("--language=XYZ");

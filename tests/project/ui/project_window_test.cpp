@@ -3,21 +3,23 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
+#include "config/run_settings.h"
 #include "engine/refrigerant_catalogue.h"
 #include "engine/saturation_table.h"
 #include "help/help_file.h"
 #include "localisation/language_tables.h"
-#include "widgets/command_picture.h"
-#include "widgets/window_test_support.h"
 #include "project/project_record.h"
 #include "project/window_texts.h"
 #include "shell/language_session.h"
-#include "config/run_settings.h"
+#include "widgets/command_picture.h"
+#include "widgets/window_test_support.h"
 
 namespace tervalo {
 namespace {
@@ -50,7 +52,8 @@ class ProjectWindow : public ::testing::Test {
     // Opens the window as the main window does: load, show, first activation.
     Projektdaten& Open() {
         window_ = std::make_unique<Projektdaten>(
-            project_, ProjectWindowCommands{[this](const std::string& hint) { hints_.push_back(hint); }, PrintProject, {}});
+            project_, ProjectWindowCommands{
+                          [this](const std::string& hint) { hints_.push_back(hint); }, PrintProject, {}});
         window_->show();
         QApplication::processEvents();
         return *window_;
@@ -237,6 +240,42 @@ TEST_F(ProjectWindow, PrintWritesTheResultsAndOpensTheViewWithoutRecalculating) 
     EXPECT_NE(ReadBytes("ergEN1.DAT").find("999"), std::string::npos);
     EXPECT_EQ(Text("GesHBDGeB"), demand) << "the activation after the view starts no calculation";
     EXPECT_FALSE(project_.CalculationLock) << "released by that activation";
+}
+
+// A design point outside the refrigerant's table: the COP and heat-pump results keep their texts but are
+// greyed with the reason as tooltip, and the line below the sections names the temperature and the range.
+// TERVALO_SCREENSHOT_DIR, when set, receives the window as PNG files.
+TEST_F(ProjectWindow, ResultsTheLastRunDidNotWriteAreGreyedWithTheReason) {
+    for (const char* code : {"ENG", "GER"}) {
+        SCOPED_TRACE(code);
+        Settings.LanguageCode = code;
+        LoadLanguageTexts();
+        Open();
+        Choose("HeizArt", 0);
+        Choose("KesselWirk", 1);
+        TypeAndEnter("WohnFL", QStringLiteral("150"));
+        auto* line = Child<QLabel>("StaleResults");
+        EXPECT_FALSE(line->isVisible()) << line->text().toStdString();
+        const QString cop = Text("LeistZahlK");
+
+        TypeAndEnter("Tc", QStringLiteral("110"));
+        test::ClickOn(Child<CommandPicture>("Rechbutt"));
+        EXPECT_EQ(Text("LeistZahlK"), cop) << "the specified text stays";
+        EXPECT_TRUE(line->isVisible());
+        EXPECT_TRUE(line->text().contains(QStringLiteral("110 \u00B0C"))) << line->text().toStdString();
+        EXPECT_TRUE(line->text().contains(QStringLiteral("94 \u00B0C"))) << line->text().toStdString();
+        EXPECT_FALSE(Child<QWidget>("LeistZahlK")->toolTip().isEmpty());
+        EXPECT_TRUE(Child<QWidget>("GesHBDHeiz")->toolTip().isEmpty()) << "the fuel side is current";
+        if (const char* folder = std::getenv("TERVALO_SCREENSHOT_DIR"))
+            window_->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/outside-") +
+                                 QLatin1String(code) + QStringLiteral(".png"));
+
+        TypeAndEnter("Tc", QStringLiteral("55"));
+        test::ClickOn(Child<CommandPicture>("Rechbutt"));
+        EXPECT_FALSE(line->isVisible());
+        EXPECT_TRUE(Child<QWidget>("LeistZahlK")->toolTip().isEmpty());
+        window_.reset();
+    }
 }
 
 TEST_F(ProjectWindow, HelpOpensTheHelpBox) {

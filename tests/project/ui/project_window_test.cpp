@@ -10,16 +10,16 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "config/run_settings.h"
 #include "engine/refrigerant_catalogue.h"
 #include "engine/saturation_table.h"
 #include "help/help_file.h"
 #include "localisation/language_tables.h"
+#include "widgets/command_picture.h"
+#include "widgets/window_test_support.h"
 #include "project/project_record.h"
 #include "project/window_texts.h"
 #include "shell/language_session.h"
-#include "widgets/command_picture.h"
-#include "widgets/window_test_support.h"
+#include "config/run_settings.h"
 
 namespace tervalo {
 namespace {
@@ -52,8 +52,7 @@ class ProjectWindow : public ::testing::Test {
     // Opens the window as the main window does: load, show, first activation.
     Projektdaten& Open() {
         window_ = std::make_unique<Projektdaten>(
-            project_, ProjectWindowCommands{
-                          [this](const std::string& hint) { hints_.push_back(hint); }, PrintProject, {}});
+            project_, ProjectWindowCommands{[this](const std::string& hint) { hints_.push_back(hint); }, PrintProject, {}});
         window_->show();
         QApplication::processEvents();
         return *window_;

@@ -273,6 +273,18 @@ TEST_F(ProjectWindow, ResultsTheLastRunDidNotWriteAreGreyedWithTheReason) {
         test::ClickOn(Child<CommandPicture>("Rechbutt"));
         EXPECT_FALSE(line->isVisible());
         EXPECT_TRUE(Child<QWidget>("LeistZahlK")->toolTip().isEmpty());
+
+        // Without energk.dat the heat pump's CO2 has no factor.
+        const std::string factors = ReadBytes("energk.dat");
+        std::filesystem::remove("energk.dat");
+        test::ClickOn(Child<CommandPicture>("Rechbutt"));
+        EXPECT_TRUE(line->isVisible());
+        EXPECT_TRUE(line->text().contains(QStringLiteral("energk.dat"))) << line->text().toStdString();
+        EXPECT_FALSE(Child<QWidget>("co2consum")->toolTip().isEmpty());
+        if (const char* folder = std::getenv("TERVALO_SCREENSHOT_DIR"))
+            window_->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/stale-") +
+                                 QLatin1String(code) + QStringLiteral(".png"));
+        WriteBytes("energk.dat", factors);
         window_.reset();
     }
 }

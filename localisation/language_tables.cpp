@@ -112,19 +112,24 @@ std::string RefusedLanguageText() {
     return Caption(kCaptionLanguage) + " " + Message(kMessageLanguageNotInstalled);
 }
 
-std::string TranslateText(std::string_view text, std::string_view fromCode, std::string_view toCode) {
+std::optional<std::string> FindTranslation(std::string_view text, std::string_view fromCode,
+                                           std::string_view toCode) {
     const auto fromFile = ReadLanguageFile(HeatCaptionFileName(fromCode));
     const auto toFile = ReadLanguageFile(HeatCaptionFileName(toCode));
-    if (!fromFile || !toFile) return std::string(text);
+    if (!fromFile || !toFile) return std::nullopt;
     TextRecordReader from(*fromFile);
     TextRecordReader to(*toFile);
     const std::string wanted = TrimBlanks(text);
     std::string fromItem, toItem;
     while (from.ReadText(fromItem)) {
         const bool toRead = to.ReadText(toItem);
-        if (TrimBlanks(fromItem) == wanted) return toRead ? toItem : std::string(text);
+        if (TrimBlanks(fromItem) == wanted) return toRead ? std::optional<std::string>(toItem) : std::nullopt;
     }
-    return std::string(text);
+    return std::nullopt;
+}
+
+std::string TranslateText(std::string_view text, std::string_view fromCode, std::string_view toCode) {
+    return FindTranslation(text, fromCode, toCode).value_or(std::string(text));
 }
 
 }  // namespace tervalo

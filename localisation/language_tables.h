@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -66,5 +67,9 @@ std::string RefusedLanguageText();
 // "heatcap." + from that equals the text, both trimmed of blanks. The text unchanged when nothing matches or
 // a file is missing.
 std::string TranslateText(std::string_view text, std::string_view fromCode, std::string_view toCode);
+
+// The same item, or nothing when no item matches (or the item of "to" is missing).
+std::optional<std::string> FindTranslation(std::string_view text, std::string_view fromCode,
+                                           std::string_view toCode);
 
 }  // namespace tervalo

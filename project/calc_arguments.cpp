@@ -75,6 +75,10 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
             parse.options.help = true;
             continue;
         }
+        if (argument == "--strict") {
+            parse.options.strict = true;
+            continue;
+        }
         if (const auto action = OptionAction(argument)) {
             parse.options.commands.push_back(CalcCommand{*action, nullptr, {}, 0});
             continue;
@@ -152,6 +156,9 @@ std::string CalcUsage() {
            "arguments in order as the user would in the window, and prints every field, list, label, "
            "caption\n"
            "and the window title as NAME=TEXT lines (UTF-8). Messages of the window go to standard error.\n"
+           "In a TEXT, a backslash is written \\\\, a carriage return \\r, a line feed \\n and a NUL byte "
+           "\\0,\n"
+           "so that every line is one field.\n"
            "\n"
            "  FIELD=TEXT             set the field and act: Enter in a text field, choose in a list,\n"
            "                         EinbindCheck=1 or =0 checks or unchecks and clicks\n"
@@ -178,6 +185,8 @@ std::string CalcUsage() {
            "                         one project per row of IN.csv (a header of field names, cells as\n"
            "                         FIELD=TEXT takes them), each from the project as loaded and the\n"
            "                         field arguments; the results to OUT.csv; nothing is saved\n"
+           "  --strict               end with exit status 3 at the first warning; no file is written after "
+           "it\n"
            "  --help, --version      show this help or the version and end\n"
            "\n"
            "The working folder is the current directory when it holds a writable kparam.dat, else the\n"
@@ -188,9 +197,16 @@ std::string CalcUsage() {
            "be\n"
            "formed) and the annual saving (Saving.money, Saving.co2).\n"
            "\n"
-           "Exit status 2 for a malformed argument or an unknown field; nothing is then saved. --batch "
-           "skips\n"
-           "a malformed row (reported with its number on standard error) and ends with status 1 then.\n";
+           "Warnings go to standard error as \"tervalo-calc: warning: ...\" lines: a result that the last\n"
+           "calculation did not compute (data file missing, short or damaged, design point outside the\n"
+           "refrigerant's table, a balance that ended early), with the reason; a list text that matches no\n"
+           "entry of its list.\n"
+           "\n"
+           "Exit status 1 when a file could not be written (project, prices, language, report), 2 for a\n"
+           "malformed argument or an unknown field (nothing is then saved), 3 for a warning under "
+           "--strict.\n"
+           "--batch skips a malformed row (reported with its number on standard error) and ends with\n"
+           "status 1 then.\n";
 }
 
 }  // namespace tervalo

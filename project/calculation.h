@@ -14,6 +14,7 @@
 #include "engine/saturation_table.h"
 #include "project/annual_balance.h"
 #include "project/project_record.h"
+#include "project/result_currency.h"
 
 namespace tervalo {
 
@@ -29,7 +30,8 @@ std::optional<std::string> HeatingCopLabel(double refrigerationCop);
 // What a calculation reads from files, loaded once per user action so that the calculation itself touches
 // no file: any number of calculations (the project and its variants) can then share one load.
 struct CalculationData {
-    SaturationTableLoad refrigerantTable;  // of the record's RefrigerantName
+    SaturationTableLoad refrigerantTable;                         // of the record's RefrigerantName
+    EnergyFactorFile energyFactors = EnergyFactorFile::Complete;  // how energk.dat gave the CO2 factor
 };
 
 // Reads energk.dat into the record's EnergyFactors (fields the file does not reach keep their values) and
@@ -39,7 +41,8 @@ CalculationData LoadCalculationData(ProjectRecord& record);
 // The calculation run over the record. Statements that cannot be evaluated are skipped and their targets keep
 // their texts. When the cycle cannot be computed (table missing or damaged, a step dividing by zero) the run
 // has no compressor power and no COP: the COP labels and the heat-pump results keep their texts, while the
-// fuel side of the balance is still brought up to date. Sets CalculationDone. Returns the balance's numbers.
+// fuel side of the balance is still brought up to date. Sets CalculationDone, and the record's Results to
+// what the run wrote (the texts themselves as described). Returns the balance's numbers.
 AnnualBalance DesignPointCalculation(ProjectRecord& record, const CalculationData& data);
 
 // What every user action that calculates starts: the load, then the calculation run.

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "engine/checked_math.h"
 #include "engine/compressor.h"
 #include "engine/number_text.h"
@@ -24,11 +26,32 @@ std::optional<std::string> HeatingCopLabel(double refrigerationCop) {
 }
 
 CalculationData LoadCalculationData(ProjectRecord& record) {
-    ReadEnergyFactors(record.EnergyFactors);
-    return {LoadRefrigerantTable(record.RefrigerantName)};
+    const EnergyFactorRead read = ReadEnergyFactors(record.EnergyFactors);
+    // A CO2 factor of 0 (or no number) is what a damaged file leaves, not an electricity mix.
+    const double co2Factor = record.EnergyFactors[4];
+    const EnergyFactorFile factors = !read.present ? EnergyFactorFile::Missing
+                                     : read.fieldsRead < 5 || !(std::isfinite(co2Factor) && co2Factor > 0)
+                                         ? EnergyFactorFile::ShortOrDamaged
+                                         : EnergyFactorFile::Complete;
+    return {LoadRefrigerantTable(record.RefrigerantName), factors};
 }
 
+namespace {
+
+// The design point as the user gave it and the range the table allows, when the cycle left the table.
+std::optional<OutsideDesignPoint> OutsidePoint(const CycleRun& run, const SaturationTableLoad& table,
+                                               double t0, double tc) {
+    if (run.status != EngineStatus::OutsideTable || !table.table) return std::nullopt;
+    const DesignTemperature of = run.outside.of;
+    const auto range = UsableDesignRange(*table.table, of);
+    if (!range) return std::nullopt;
+    return OutsideDesignPoint{of, of == DesignTemperature::Evaporating ? t0 : tc, *range};
+}
+
+}  // namespace
+
 AnnualBalance DesignPointCalculation(ProjectRecord& record, const CalculationData& data) {
+    ResultTracking tracking(record);
     const double t0 = FieldNumber(record.t0);                               // °C
     const double tc = FieldNumber(record.Tc);                               // °C
     const double suctionGasTemperature = 5 + record.SuctionAllowance + t0;  // °C
@@ -60,6 +83,8 @@ AnnualBalance DesignPointCalculation(ProjectRecord& record, const CalculationDat
 
     AnnualBalance balance = AnnualCostComparison(record, refrigerationCop, power);
     record.CalculationDone = true;
+    tracking.Finish({run.status, OutsidePoint(run, data.refrigerantTable, t0, tc),
+                     refrigerationCop.has_value(), data.energyFactors});
     return balance;
 }
 

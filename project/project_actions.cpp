@@ -2,6 +2,8 @@
 
 #include "catalogue/catalogue_index.h"
 #include "config/run_settings.h"
+#include "config/settings_file.h"
+#include "engine/file_access.h"
 #include "engine/number_text.h"
 #include "localisation/language_tables.h"
 #include "project/calculation.h"
@@ -205,8 +207,17 @@ std::string FocusHint(std::string ProjectRecord::*field) {
     return {};
 }
 
-void RewriteProjectForLanguage(const std::string& fromCode, const std::string& toCode) {
-    RewriteProjectFileForLanguage(fromCode, toCode);
+bool RewriteProjectForLanguage(const std::string& fromCode, const std::string& toCode) {
+    return RewriteProjectFileForLanguage(fromCode, toCode);
+}
+
+bool RewriteProjectAndStoreLanguage(const std::string& fromCode, const std::string& toCode,
+                                    char decimalSeparator) {
+    const std::optional<std::string> before = ReadFileBytes(kProjectFileName);
+    if (!RewriteProjectFileForLanguage(fromCode, toCode)) return false;
+    if (SaveSettings(decimalSeparator)) return true;
+    if (before) ReplaceFileBytes(kProjectFileName, *before);
+    return false;
 }
 
 }  // namespace tervalo

@@ -80,7 +80,14 @@ void OnClimateMapHide(ProjectRecord& record);
 // The hint the main window's information label shows while WohnFL, t0 or Tc has the focus (empty for others).
 std::string FocusHint(std::string ProjectRecord::*field);
 
-// The language commands' step that rewrites the saved project into the new language.
-void RewriteProjectForLanguage(const std::string& fromCode, const std::string& toCode);
+// The language commands' step that rewrites the saved project into the new language; false when the file
+// could not be rewritten.
+bool RewriteProjectForLanguage(const std::string& fromCode, const std::string& toCode);
+
+// The same step together with the settings file, which then names the new language (already in the run
+// settings): both files are rewritten, or when the settings cannot be written the project gets its old bytes
+// back, so the next start finds both in one language. `decimalSeparator` is the system's. False on failure.
+bool RewriteProjectAndStoreLanguage(const std::string& fromCode, const std::string& toCode,
+                                    char decimalSeparator);
 
 }  // namespace tervalo

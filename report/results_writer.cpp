@@ -48,6 +48,14 @@ std::string Labelled(std::string_view caption) {
     return std::string(caption) + Settings.LabelSeparator;
 }
 
+// A result as the report prints it: left out when the last calculation did not write it, so that no figure
+// on paper stands beside inputs it does not follow from. A record no run has marked prints as it stands.
+std::string_view Reported(const ProjectRecord& p, ResultField field) {
+    const StaleReason reason = p.Results[field];
+    if (reason == StaleReason::Current || reason == StaleReason::NoCalculation) return p.*ResultText(field);
+    return {};
+}
+
 }  // namespace
 
 std::vector<std::string> BuildResultsRecords(const ProjectRecord& p) {
@@ -73,7 +81,7 @@ std::vector<std::string> BuildResultsRecords(const ProjectRecord& p) {
     r.Field(Labelled(HeatCaption(kHeatSpecificHeatDemand)), {" kWh/", squareMetres, " a"});
     r.Blank();
     // The only label written without the separator.
-    r.Field(HeatCaption(kHeatAnnualHeatDemand) + " " + HeatCaption(kHeatBuilding), {p.GesHBDGeB, " kWh/a"});
+    r.Field(HeatCaption(kHeatAnnualHeatDemand) + " " + HeatCaption(kHeatBuilding), {Reported(p, ResultField::GesHBDGeB), " kWh/a"});
     r.Blank();
     r.Field(Labelled(HeatCaption(kHeatSiteExposure)), {p.AmbientT});
     r.Blank();
@@ -91,8 +99,8 @@ std::vector<std::string> BuildResultsRecords(const ProjectRecord& p) {
     r.Blank();
     r.Field(Labelled(HeatCaption(kHeatFuelPrice)), {p.BrennK, " ", p.BrennStKeinh});
     r.Blank();
-    r.Field(Labelled(HeatCaption(kHeatAnnualFuel)), {p.BrennStV, " ", p.BrennstVUnit});
-    r.Field(Labelled(p.Label39), {p.GesHBDHeiz, " kWh/a"});
+    r.Field(Labelled(HeatCaption(kHeatAnnualFuel)), {Reported(p, ResultField::BrennStV), " ", p.BrennstVUnit});
+    r.Field(Labelled(p.Label39), {Reported(p, ResultField::GesHBDHeiz), " kWh/a"});
     r.Blank();
     r.Rule();
     r.Rule();
@@ -106,7 +114,7 @@ std::vector<std::string> BuildResultsRecords(const ProjectRecord& p) {
     r.Blank();
     r.Field(Labelled(Caption(kCaptionEnergyCosts)), {p.EnergKost, " ", currency, "/kWh"});
     r.Blank();
-    r.Field(Labelled(HeatCaption(kHeatElectricityDemand) + " " + heatPump), {p.GesEnergWP, " kWh/a"});
+    r.Field(Labelled(HeatCaption(kHeatElectricityDemand) + " " + heatPump), {Reported(p, ResultField::GesEnergWP), " kWh/a"});
     if (p.EinbindCheck) {
         r.Plain(HeatCaption(kHeatIntegrated));
         r.Blank();
@@ -119,15 +127,16 @@ std::vector<std::string> BuildResultsRecords(const ProjectRecord& p) {
     r.Blank();
     r.Rule();
     r.Blank();
-    r.Field(Labelled(Caption(kCaptionEnergyCosts) + " " + p.HeizArt), {p.Label27, " ", currency, "/a"});
+    r.Field(Labelled(Caption(kCaptionEnergyCosts) + " " + p.HeizArt),
+            {Reported(p, ResultField::Label27), " ", currency, "/a"});
     r.Blank();
-    r.Field(Labelled(Caption(kCaptionEmission) + " CO2 " + p.HeizArt), {p.Label38, " t/a"});
+    r.Field(Labelled(Caption(kCaptionEmission) + " CO2 " + p.HeizArt), {Reported(p, ResultField::Label38), " t/a"});
     r.Blank();
     r.Rule();
     r.Blank();
-    r.Field(Labelled(Caption(kCaptionEnergyCosts) + " " + heatPump), {p.BetrKo, " ", currency, "/a"});
+    r.Field(Labelled(Caption(kCaptionEnergyCosts) + " " + heatPump), {Reported(p, ResultField::BetrKo), " ", currency, "/a"});
     r.Blank();
-    r.Field(Labelled(Caption(kCaptionEmission) + " CO2 " + heatPump), {p.co2consum, " t/a"});
+    r.Field(Labelled(Caption(kCaptionEmission) + " CO2 " + heatPump), {Reported(p, ResultField::co2consum), " t/a"});
     r.Blank();
     r.Rule();
     r.Rule();

@@ -8,6 +8,10 @@
 #include <vector>
 
 #include "batch.h"
+#include "engine/text_util.h"
+#include "localisation/code_page.h"
+#include "project/calc_output.h"
+#include "project/result_reason_text.h"
 #include "config/run_settings.h"
 #include "decision_output.h"
 #include "project/calc_arguments.h"
@@ -23,17 +27,45 @@ namespace {
 using namespace tervalo;
 
 void PrintWindow(const ProjectRecord& record) {
+    const auto value = [](const std::string& text) { return Utf8(EscapeLineValue(text)); };
     for (const ProjectFieldInfo& field : ProjectFields())
-        std::cout << field.name << '=' << Utf8(FieldDisplayText(record, field)) << '\n';
+        std::cout << field.name << '=' << value(FieldDisplayText(record, field)) << '\n';
     for (const ProjectFieldInfo& field : ProjectFields()) {
         if (!field.list) continue;
         const auto& entries = record.lists[static_cast<std::size_t>(*field.list)];
         for (std::size_t i = 0; i < entries.size(); ++i)
-            std::cout << field.name << '#' << i + 1 << '=' << Utf8(entries[i]) << '\n';
+            std::cout << field.name << '#' << i + 1 << '=' << value(entries[i]) << '\n';
     }
     for (const ControlCaption& caption : record.captions)
-        std::cout << caption.control << ".Caption=" << Utf8(caption.text) << '\n';
-    std::cout << "Projektdaten.Caption=" << Utf8(record.Title) << '\n';
+        std::cout << caption.control << ".Caption=" << value(caption.text) << '\n';
+    std::cout << "Projektdaten.Caption=" << value(record.Title) << '\n';
+}
+
+// Prints a warning for each result that does not follow from the inputs shown and each list text that
+// matches no entry; the reasons in English. True when there was one.
+bool ReportWarnings(const ProjectRecord& record) {
+    const FeatureTexts english = LoadResultMarkTexts("ENG");
+    std::vector<std::string> items;
+    for (int item = 1; item <= english.size(); ++item)
+        items.push_back(Utf8ToCodePage(CodePageToUtf8(english[item], english.codePage()), CodePage()));
+    const auto warnings = ProjectWarnings(record, FeatureTexts(std::move(items), CodePage()));
+    for (const std::string& warning : warnings)
+        std::cerr << "tervalo-calc: warning: " << Utf8(warning) << '\n';
+    return !warnings.empty();
+}
+
+bool WritesFiles(const CalcCommand& command) {
+    using A = CalcCommand::Action;
+    switch (command.action) {
+        case A::Save:
+        case A::AcceptPrices:
+        case A::SwitchLanguage:
+        case A::WriteResults:
+        case A::PrintPdf:
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -70,8 +102,16 @@ int main(int argc, char** argv) {
         return RunBatch(record, options.batchInput, options.batchOutput);
     }
 
+    // Under --strict a warning stops the run before the next write.
     bool saved = true;
-    for (const CalcCommand& command : options.commands) saved = Apply(record, command, "") && saved;
+    for (const CalcCommand& command : options.commands) {
+        if (options.strict && WritesFiles(command) && ReportWarnings(record)) {
+            PrintWindow(record);
+            return 3;
+        }
+        saved = Apply(record, command, "") && saved;
+    }
+    const bool warned = ReportWarnings(record);
     const DecisionRun decision = EvaluateDecision(record, options.whatIf, options.sensitivity);
     if (options.json) {
         std::cout << DecisionJson(record, decision, options.whatIf);
@@ -79,5 +119,6 @@ int main(int argc, char** argv) {
         PrintWindow(record);
         std::cout << DecisionLines(decision, options.whatIf);
     }
-    return saved ? 0 : 1;
+    if (!saved) return 1;
+    return options.strict && warned ? 3 : 0;
 }

@@ -75,6 +75,22 @@ bool PrintPdf(const std::string& file) {
     return false;
 }
 
+// The language command: the project rewritten and the new language stored in the settings file together,
+// so that the next start finds both in the same language. False when either could not be written.
+bool SwitchLanguageAndReopen(ProjectRecord& record, const std::string& code, std::string_view prefix) {
+    bool rewritten = true;
+    LanguageSwitchSteps steps;
+    steps.rewriteProject = [&rewritten](const std::string& from, const std::string& to) {
+        rewritten = RewriteProjectAndStoreLanguage(from, to, SystemDecimalSeparator());
+    };
+    if (const auto refusal = SwitchLanguage(code, steps)) ShowMessages({refusal->text}, prefix);
+    OpenProjectWindow(record);
+    if (!rewritten)
+        std::cerr << "tervalo-calc: TempPart.dat and kparam.dat could not both be rewritten into " << code
+                  << '\n';
+    return rewritten;
+}
+
 }  // namespace
 
 int CodePage() {
@@ -142,19 +158,16 @@ bool Apply(ProjectRecord& record, const CalcCommand& command, std::string_view p
             OnFuelPriceCommand(record);
             break;
         case A::AcceptPrices:
-            if (!OnFuelPriceAccept(record)) std::cerr << "tervalo-calc: SpezBK.dat could not be written\n";
+            if (!OnFuelPriceAccept(record)) {
+                std::cerr << "tervalo-calc: SpezBK.dat could not be written\n";
+                return false;
+            }
             break;
         case A::CancelPrices:
             OnFuelPriceCancel(record);
             break;
-        case A::SwitchLanguage: {
-            LanguageSwitchSteps steps;
-            steps.rewriteProject = RewriteProjectForLanguage;
-            if (const auto refusal = SwitchLanguage(UpperAscii(command.text), steps))
-                ShowMessages({refusal->text}, prefix);
-            OpenProjectWindow(record);
-            break;
-        }
+        case A::SwitchLanguage:
+            return SwitchLanguageAndReopen(record, UpperAscii(command.text), prefix);
         case A::WriteResults:
             return PrintCommand(record);
         case A::PrintPdf:

@@ -13,6 +13,7 @@
 #include "shell/program_identity.h"
 #include "shell/ui/main_window.h"
 #include "shell/working_folder.h"
+#include "widgets/window_text.h"
 
 int main(int argc, char* argv[]) {
     switch (tervalo::FindInfoRequest(std::vector<std::string>(argv + 1, argv + argc))) {
@@ -41,7 +42,9 @@ int main(int argc, char* argv[]) {
             window.exec();
         },
         tervalo::ShowPrinterSetup,
-        tervalo::RewriteProjectForLanguage,
+        [](const std::string& fromCode, const std::string& toCode) {
+            tervalo::RewriteProjectAndStoreLanguage(fromCode, toCode, tervalo::SystemDecimalSeparator());
+        },
     });
     start.showMaximized();
     return app.exec();

@@ -1,5 +1,6 @@
 #include "project/ui/project_window.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -18,6 +19,8 @@
 #include "project/project_fields.h"
 #include "project/project_files.h"
 #include "config/run_settings.h"
+#include "project/result_reason_text.h"
+#include "project/ui/result_marks_view.h"
 
 namespace tervalo {
 
@@ -66,6 +69,7 @@ Projektdaten::Projektdaten(ProjectRecord& record, ProjectWindowCommands commands
     OnWindowLoad(record_);
     setWindowTitle(DisplayText(record_.Title));
     CreateFieldWidgets();
+    AddStaleResultsLine();
     ShowRecord();
 }
 
@@ -105,6 +109,16 @@ void Projektdaten::ShowRecord() {
     climateMapPanel_->setVisible(record.ClimateMapVisible);
     if (record.FuelPricePanelVisible) fuelPricePanel_->raise();
     if (record.ClimateMapVisible) climateMapPanel_->raise();
+    ShowResultMarks(
+        record, resultMarkTexts_, [this](std::string_view name) { return Field(std::string(name).c_str()); },
+        staleResultsLine_);
+}
+
+void Projektdaten::AddStaleResultsLine() {
+    resultMarkTexts_ = LoadResultMarkTexts(Settings.LanguageCode);
+    staleResultsLine_ = CreateStaleResultsLine(this);
+    // Between the sections and the command row.
+    if (auto* column = qobject_cast<QBoxLayout*>(layout())) column->insertWidget(1, staleResultsLine_);
 }
 
 void Projektdaten::Act(const std::function<void()>& action) {

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "localisation/feature_texts.h"
 #include "project/project_record.h"
 
 class QCheckBox;
@@ -77,6 +78,8 @@ class Projektdaten : public QDialog {
     QWidget* Field(const char* name) const;
     void TakeWidgetTexts();
     void ShowRecord();
+    // The line that names why greyed results are not current (result_marks_view.h).
+    void AddStaleResultsLine();
     void ShowMessages(const std::vector<std::string>& messages);
     // Widget texts into the record, the action, the record back into the widgets.
     void Act(const std::function<void()>& action);
@@ -102,6 +105,8 @@ class Projektdaten : public QDialog {
     QLineEdit* t0_ = nullptr;
     QFrame* fuelPricePanel_ = nullptr;
     QFrame* climateMapPanel_ = nullptr;
+    QLabel* staleResultsLine_ = nullptr;
+    FeatureTexts resultMarkTexts_;
     bool firstShow_ = true;
 };
 

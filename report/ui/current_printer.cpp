@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPrintDialog>
@@ -52,12 +53,11 @@ QString PrinterFontName() {
 }
 
 void SetPrinterFontName(const QString& name) {
-    for (const QString& family : QFontDatabase::families()) {
-        if (family.compare(name, Qt::CaseInsensitive) == 0) {
-            printerFont = family;
-            return;
-        }
-    }
+    // Resolved as the system resolves it: an alias such as "Arial" names no family of its own but the one
+    // fontconfig substitutes, which is also what tervalo-calc prints with and what the window should name.
+    if (name.trimmed().isEmpty()) return;
+    const QString family = QFontInfo(QFont(name)).family();
+    if (!family.isEmpty()) printerFont = family;
 }
 
 bool printCMsetup(QWidget* parent) {

@@ -10,15 +10,15 @@
 
 #include "engine/checked_math.h"
 #include "engine/compressor.h"
-#include "engine/saturation_table.h"
 #include "engine/refrigeration_cycle.h"
+#include "engine/saturation_table.h"
 
 namespace tervalo::test {
 
 GoldenRun RunGoldenPoint(const GoldenInput& input, CycleStateRecord& previous) {
-    const CycleRun cycle =
-        RunRefrigerationCycle(input.refrigerant, LoadRefrigerantTable(input.refrigerant),
-                              {input.t0, input.tc, input.tSuction, input.dTLiquid, input.superheat}, previous);
+    const CycleRun cycle = RunRefrigerationCycle(
+        input.refrigerant, LoadRefrigerantTable(input.refrigerant),
+        {input.t0, input.tc, input.tSuction, input.dTLiquid, input.superheat}, previous);
     GoldenRun run;
     run.status = cycle.status;
     previous = cycle.state;
@@ -116,9 +116,9 @@ void AppendResult(std::string& line, double value, const double* before) {
     line += before && SameDouble(value, *before) ? std::string("=") : Hex(value);
 }
 
-constexpr EngineStatus kStatuses[] = {EngineStatus::Ok, EngineStatus::UnknownRefrigerant,
-                                      EngineStatus::MissingTable, EngineStatus::DamagedTable,
-                                      EngineStatus::InvalidArithmetic};
+constexpr EngineStatus kStatuses[] = {
+    EngineStatus::Ok,           EngineStatus::UnknownRefrigerant, EngineStatus::MissingTable,
+    EngineStatus::DamagedTable, EngineStatus::InvalidArithmetic,  EngineStatus::OutsideTable};
 
 }  // namespace
 
@@ -139,6 +139,8 @@ std::string_view StatusName(EngineStatus status) {
             return "DamagedTable";
         case EngineStatus::InvalidArithmetic:
             return "InvalidArithmetic";
+        case EngineStatus::OutsideTable:
+            return "OutsideTable";
     }
     return "?";
 }

@@ -5,6 +5,8 @@
 #include "engine/file_access.h"
 #include "engine/refrigerant_catalogue.h"
 #include "engine/text_record.h"
+#include "localisation/language_tables.h"
+#include "project/project_lists.h"
 #include "project_fixture.h"
 #include "support/write_failure.h"
 
@@ -162,13 +164,13 @@ TEST_F(ProjectFiles, FuelPricesAreStoredAsTyped) {
 
 class LanguageRewrite : public ProjectFiles {};
 
-TEST_F(LanguageRewrite, ListChoicesTranslatedCombinedEntriesKeepTheirLanguage) {
+TEST_F(LanguageRewrite, ListChoicesAndCombinedEntriesAreTranslated) {
     WriteBytes("TempPart.dat", ProjectFileOf(SavedFields()));
     ASSERT_TRUE(RewriteProjectFileForLanguage("TST", "TSB"));
     const auto fields = FieldsOf(ReadBytes("TempPart.dat"));
     const std::vector<std::string> expected = {
-        "R22", "150", "-9",        "0.6", "b3",  "",    "b10", "hp19, hp9", "b45", "range", "b44",
-        "b48", "b9",  "hp38 1982", "",    "b33", "b21", "b15", " 159",      "0.2", " 90",   " 16"};
+        "R22", "150", "-9",       "0.6", "b3",  "",    "b10", "b19, b9", "b45", "range", "b44",
+        "b48", "b9",  "b38 1982", "",    "b33", "b21", "b15", " 159",    "0.2", " 90",   " 16"};
     EXPECT_EQ(fields, expected);
     EXPECT_FALSE(std::filesystem::exists("Puffer.dat"));
 }
@@ -184,6 +186,20 @@ TEST_F(LanguageRewrite, PriceAndNumbersAreNeverTranslated) {
     EXPECT_EQ(rewritten[1], "hp3");
     EXPECT_EQ(rewritten[3], "b4");
     EXPECT_EQ(rewritten[18], "hp5");
+}
+
+TEST_F(LanguageRewrite, CombinedTextsAreTranslatedOnlyWhenEveryPieceIsACaption) {
+    const struct {
+        const char* text;
+        const char* translated;
+    } rows[] = {
+        {"hp19, hp10", "b19, b10"},           {"hp38 1973", "b38 1973"}, {"hp19, xyz", "hp19, xyz"},
+        {"hp38 19a3", "hp38 19a3"},           {"hp38 ", "b38"},          {"xyz 1982", "xyz 1982"},
+        {"hp19, hp8, hp9", "hp19, hp8, hp9"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(TranslateListText(row.text, "TST", "TSB"), row.translated) << row.text;
+    EXPECT_EQ(TranslateListText("hp19, hp10", "TST", "XXX"), "hp19, hp10");
 }
 
 TEST_F(LanguageRewrite, EmptyTextsStayEmptyEvenWhereACaptionIsEmpty) {
@@ -202,6 +218,43 @@ TEST_F(LanguageRewrite, MissingCaptionFileLeavesEveryFieldAndMissingProjectGives
     std::filesystem::remove("TempPart.dat");
     ASSERT_TRUE(RewriteProjectFileForLanguage("TST", "TSB"));
     EXPECT_EQ(FieldsOf(ReadBytes("TempPart.dat")), std::vector<std::string>(22, ""));
+}
+
+// Every entry of every list that enters the calculation, in every delivered language: rewritten from German
+// it is the same entry of the list in the new language, and rewritten back it is the German text again, so
+// a language switch changes no result.
+TEST_F(LanguageRewrite, EveryListEntryKeepsItsPlaceInEveryLanguage) {
+    const std::filesystem::path dist(TERVALO_DIST_DIR);
+    if (!std::filesystem::exists(dist / "heatcap.GER")) GTEST_SKIP() << "the language files are not staged";
+    const char* codes[] = {"ARA", "BUL", "ENG", "GER", "GRE", "FRA", "ESP", "HUN",
+                           "NDL", "ITA", "SWE", "POR", "RUS", "POL", "TRK", "ROM"};
+    for (const char* code : codes)
+        WriteBytes(std::string("heatcap.") + code, ReadBytes(dist / ("heatcap." + std::string(code))));
+    // Verdichterbauart takes one entry from the caption file and enters no calculation.
+    const ProjectList lists[] = {ProjectList::AnwendBereich, ProjectList::WartungI,
+                                 ProjectList::Klimazone,     ProjectList::Bereitstell,
+                                 ProjectList::VFlsize,       ProjectList::Leitungsdimension,
+                                 ProjectList::HausTyp,       ProjectList::AmbientT,
+                                 ProjectList::HeizArt,       ProjectList::KesselWirk};
+    LoadHeatCaptions("GER");
+    std::vector<std::vector<std::string>> german;
+    for (ProjectList list : lists) german.push_back(ListEntries(list));
+    int checked = 0;
+    for (const char* code : codes) {
+        LoadHeatCaptions(code);
+        for (std::size_t l = 0; l < std::size(lists); ++l) {
+            const std::vector<std::string> entries = ListEntries(lists[l]);
+            ASSERT_EQ(entries.size(), german[l].size());
+            for (std::size_t i = 0; i < entries.size(); ++i) {
+                SCOPED_TRACE(std::string(code) + " list " + std::to_string(l) + " entry " +
+                             std::to_string(i));
+                EXPECT_EQ(TranslateListText(german[l][i], "GER", code), entries[i]);
+                EXPECT_EQ(TranslateListText(entries[i], code, "GER"), german[l][i]);
+                ++checked;
+            }
+        }
+    }
+    EXPECT_EQ(checked, 16 * 42);
 }
 
 TEST_F(LanguageRewrite, AFailedRewriteLeavesTheProjectAsItWas) {

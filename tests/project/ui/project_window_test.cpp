@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -237,6 +239,54 @@ TEST_F(ProjectWindow, PrintWritesTheResultsAndOpensTheViewWithoutRecalculating) 
     EXPECT_NE(ReadBytes("ergEN1.DAT").find("999"), std::string::npos);
     EXPECT_EQ(Text("GesHBDGeB"), demand) << "the activation after the view starts no calculation";
     EXPECT_FALSE(project_.CalculationLock) << "released by that activation";
+}
+
+// A design point outside the refrigerant's table: the COP and heat-pump results keep their texts but are
+// greyed with the reason as tooltip, and the line below the sections names the temperature and the range.
+// TERVALO_SCREENSHOT_DIR, when set, receives the window as PNG files.
+TEST_F(ProjectWindow, ResultsTheLastRunDidNotWriteAreGreyedWithTheReason) {
+    for (const char* code : {"ENG", "GER"}) {
+        SCOPED_TRACE(code);
+        Settings.LanguageCode = code;
+        LoadLanguageTexts();
+        Open();
+        Choose("HeizArt", 0);
+        Choose("KesselWirk", 1);
+        TypeAndEnter("WohnFL", QStringLiteral("150"));
+        auto* line = Child<QLabel>("StaleResults");
+        EXPECT_FALSE(line->isVisible()) << line->text().toStdString();
+        const QString cop = Text("LeistZahlK");
+
+        TypeAndEnter("Tc", QStringLiteral("110"));
+        test::ClickOn(Child<CommandPicture>("Rechbutt"));
+        EXPECT_EQ(Text("LeistZahlK"), cop) << "the specified text stays";
+        EXPECT_TRUE(line->isVisible());
+        EXPECT_TRUE(line->text().contains(QStringLiteral("110 \u00B0C"))) << line->text().toStdString();
+        EXPECT_TRUE(line->text().contains(QStringLiteral("94 \u00B0C"))) << line->text().toStdString();
+        EXPECT_FALSE(Child<QWidget>("LeistZahlK")->toolTip().isEmpty());
+        EXPECT_TRUE(Child<QWidget>("GesHBDHeiz")->toolTip().isEmpty()) << "the fuel side is current";
+        if (const char* folder = std::getenv("TERVALO_SCREENSHOT_DIR"))
+            window_->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/outside-") +
+                                 QLatin1String(code) + QStringLiteral(".png"));
+
+        TypeAndEnter("Tc", QStringLiteral("55"));
+        test::ClickOn(Child<CommandPicture>("Rechbutt"));
+        EXPECT_FALSE(line->isVisible());
+        EXPECT_TRUE(Child<QWidget>("LeistZahlK")->toolTip().isEmpty());
+
+        // Without energk.dat the heat pump's CO2 has no factor.
+        const std::string factors = ReadBytes("energk.dat");
+        std::filesystem::remove("energk.dat");
+        test::ClickOn(Child<CommandPicture>("Rechbutt"));
+        EXPECT_TRUE(line->isVisible());
+        EXPECT_TRUE(line->text().contains(QStringLiteral("energk.dat"))) << line->text().toStdString();
+        EXPECT_FALSE(Child<QWidget>("co2consum")->toolTip().isEmpty());
+        if (const char* folder = std::getenv("TERVALO_SCREENSHOT_DIR"))
+            window_->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/stale-") +
+                                 QLatin1String(code) + QStringLiteral(".png"));
+        WriteBytes("energk.dat", factors);
+        window_.reset();
+    }
 }
 
 TEST_F(ProjectWindow, HelpOpensTheHelpBox) {

@@ -19,7 +19,7 @@ std::optional<std::string> WholePointText(CheckedValue value) {
 }
 
 std::string N(double value) {
-    return TraceNumber(value);
+    return TraceOperand(value);
 }
 
 // The balance's statements; returns where a step cannot be evaluated.
@@ -34,11 +34,12 @@ void BalanceSteps(ProjectRecord& record, std::optional<double> refrigerationCop,
         const auto shown = Finite(RoundDownTo(*refrigerationCop, 100));
         if (shown) record.LeistZ = LocaleFormat(*shown, separator);
         if (trace)
-            trace->Add(Q::CostSectionCop, "COP = ⌊100 × COP⌋/100", N(*refrigerationCop), shown,
+            trace->Add(Q::CostSectionCop, "COP", N(*refrigerationCop),
+                       shown ? CheckedValue(*refrigerationCop) : std::nullopt,
                        shown ? record.LeistZ : std::string(), &ProjectRecord::LeistZ);
         if (!shown) return;
     } else if (trace) {
-        trace->Skip(Q::CostSectionCop, TraceSkip::NoCop, "COP = ⌊100 × COP⌋/100");
+        trace->Skip(Q::CostSectionCop, TraceSkip::NoCop, "COP");
     }
     if (compressorPower) {
         const double product = f[0] * f[1] * f[2] * f[3] * *compressorPower;

@@ -47,4 +47,9 @@ std::string TraceNumber(double value) {
     return result;
 }
 
+std::string TraceOperand(double value) {
+    const std::string text = TraceNumber(value);
+    return text.front() == '-' ? "(" + text + ")" : text;
+}
+
 }  // namespace tervalo

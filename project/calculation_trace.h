@@ -88,5 +88,7 @@ struct CalculationTrace {
 
 // A number as put into a formula: up to six significant digits, point as decimal mark, no exponent.
 std::string TraceNumber(double value);
+// The same as an operand: a negative number in parentheses.
+std::string TraceOperand(double value);
 
 }  // namespace tervalo

@@ -32,7 +32,7 @@ CalculationData LoadCalculationData(ProjectRecord& record) {
 namespace {
 
 std::string N(double value) {
-    return TraceNumber(value);
+    return TraceOperand(value);
 }
 
 // The cycle's state points as the trace lists them; every one read from the table or formed by the cycle.
@@ -51,13 +51,13 @@ void TraceCycle(CalculationTrace& trace, const CycleRun& run, double t0, double 
             if (step.skip == TraceSkip::NotReached) step.skip = TraceSkip::NoCycle;
         return;
     }
-    trace.Add(TraceQuantity::EvaporatingPressure, "p_0 = p″(T_0)", "T_0 = " + N(c.TEvap) + " K", c.pEvap);
-    trace.Add(TraceQuantity::CondensingPressure, "p_c = p″(T_c)", "T_c = " + N(c.TCond) + " K", c.pCond);
-    trace.Add(TraceQuantity::VapourEnthalpyEvaporator, "h_1 = h″(T_0)", "T_0 = " + N(c.TEvap) + " K",
+    trace.Add(TraceQuantity::EvaporatingPressure, "p_0 = p″(T_0)", "p″(" + N(c.TEvap) + " K)", c.pEvap);
+    trace.Add(TraceQuantity::CondensingPressure, "p_c = p″(T_c)", "p″(" + N(c.TCond) + " K)", c.pCond);
+    trace.Add(TraceQuantity::VapourEnthalpyEvaporator, "h_1 = h″(T_0)", "h″(" + N(c.TEvap) + " K)",
               c.hVapourEvap);
-    trace.Add(TraceQuantity::LiquidEnthalpyCondenser, "h_3 = h′(T_c)", "T_c = " + N(c.TCond) + " K",
+    trace.Add(TraceQuantity::LiquidEnthalpyCondenser, "h_3 = h′(T_c)", "h′(" + N(c.TCond) + " K)",
               c.hLiquidCond);
-    trace.Add(TraceQuantity::VapourEnthalpyCondenser, "h″_c = h″(T_c)", "T_c = " + N(c.TCond) + " K",
+    trace.Add(TraceQuantity::VapourEnthalpyCondenser, "h″_c = h″(T_c)", "h″(" + N(c.TCond) + " K)",
               c.hVapourCond);
 }
 

@@ -9,17 +9,21 @@
 
 #include "engine/text_util.h"
 #include "localisation/code_page.h"
+#include "localisation/cycle_texts.h"
 #include "project/calc_arguments.h"
+#include "project/cycle_view/cycle_view.h"
+#include "project/cycle_view/trace_rows.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_lists.h"
 #include "project/project_record.h"
 #include "report/results_writer.h"
 #ifdef TERVALO_CALC_PDF
+#include "report/paint/cycle_diagram.h"
 #include "report/paint/results_page.h"
 #endif
-#include "shell/language_session.h"
 #include "config/run_settings.h"
+#include "shell/language_session.h"
 #include "shell/program_identity.h"
 #include "shell/working_folder.h"
 
@@ -116,6 +120,23 @@ bool PrintPdf(const std::string& file) {
     return false;
 }
 
+// The cycle's diagram of the project as computed now.
+bool WriteDiagram(const ProjectRecord& record, const std::string& file) {
+#ifdef TERVALO_CALC_PDF
+    if (WriteCycleDiagramFile(file, record)) return true;
+    std::cerr << "tervalo-calc: " << file << " could not be written\n";
+#else
+    (void)record;
+    std::cerr << "tervalo-calc: this build draws no diagrams (" << file << ")\n";
+#endif
+    return false;
+}
+
+void PrintTrace(const ProjectRecord& record) {
+    std::cout << TraceText(
+        TraceRows(CycleViewOf(record).trace, LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode)));
+}
+
 // Applies one command; false when the project or a report could not be written.
 bool Apply(ProjectRecord& record, const CalcCommand& command) {
     using A = CalcCommand::Action;
@@ -164,6 +185,11 @@ bool Apply(ProjectRecord& record, const CalcCommand& command) {
             return PrintCommand(record);
         case A::PrintPdf:
             return PrintCommand(record) && PrintPdf(command.text);
+        case A::WriteDiagram:
+            return WriteDiagram(record, command.text);
+        case A::PrintTrace:
+            PrintTrace(record);
+            break;
     }
     return true;
 }

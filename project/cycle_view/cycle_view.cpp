@@ -44,20 +44,11 @@ std::optional<double> Value(const CalculationTrace& trace, TraceQuantity quantit
     return step ? step->value : std::nullopt;
 }
 
-// Isotherms every 20 °C that lie inside the table, at most six, spread over the range.
+// Isotherms every 20 °C that lie inside the table.
 std::vector<Isotherm> Isotherms(const SaturationTableLoad& table, double lowK, double highK) {
     std::vector<Isotherm> lines;
-    const double low = std::ceil((lowK - 273.15) / 20) * 20;
-    const double high = highK - 273.15;
-    int count = 0;
-    for (double t = low; t < high && count < 64; t += 20, ++count)
+    for (double t = std::ceil((lowK - 273.15) / 20) * 20; t < highK - 273.15; t += 20)
         if (const auto line = IsothermAt(table, t)) lines.push_back(*line);
-    // A long range keeps every second one.
-    if (lines.size() > 7) {
-        std::vector<Isotherm> thinned;
-        for (std::size_t i = 0; i < lines.size(); i += 2) thinned.push_back(lines[i]);
-        lines = std::move(thinned);
-    }
     return lines;
 }
 
@@ -121,6 +112,12 @@ CycleView CycleViewOf(const ProjectRecord& record, const CalculationData& data) 
         {StatePoint::EvaporatorInlet, t0, {c.hLiquidCond, c.pEvap}, std::nullopt},
     };
     return view;
+}
+
+CycleView CycleViewOf(const ProjectRecord& record) {
+    ProjectRecord loaded = record;
+    const CalculationData data = LoadCalculationData(loaded);
+    return CycleViewOf(loaded, data);
 }
 
 }  // namespace tervalo

@@ -50,8 +50,8 @@ struct CycleStatePoint {
 
 struct CycleView {
     EngineStatus tableStatus = EngineStatus::MissingTable;
-    std::vector<DomeSample> dome;  // empty without a table
-    std::vector<Isotherm> isotherms;
+    std::vector<DomeSample> dome;     // empty without a table
+    std::vector<Isotherm> isotherms;  // every 20 °C inside the table
     // The state points; empty when the cycle could not be computed.
     std::vector<CycleStatePoint> points;
     // The condensing pressure's dew point (h″ at T_c), where the discharge gas starts to condense.
@@ -81,5 +81,8 @@ std::optional<Isotherm> IsothermAt(const SaturationTableLoad& table, double t);
 
 // Runs the calculation on a copy of `record` with `data` and gathers the view.
 CycleView CycleViewOf(const ProjectRecord& record, const CalculationData& data);
+
+// The same with the data loaded as a calculation run loads it (energk.dat and the refrigerant's table).
+CycleView CycleViewOf(const ProjectRecord& record);
 
 }  // namespace tervalo

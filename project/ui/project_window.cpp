@@ -9,15 +9,15 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include "config/run_settings.h"
 #include "help/ui/help_box.h"
+#include "project/project_actions.h"
+#include "project/project_fields.h"
+#include "project/project_files.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/message_box.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
-#include "project/project_actions.h"
-#include "project/project_fields.h"
-#include "project/project_files.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -111,6 +111,7 @@ void Projektdaten::Act(const std::function<void()>& action) {
     TakeWidgetTexts();
     action();
     ShowRecord();
+    emit RecordShown();
 }
 
 void Projektdaten::ShowMessages(const std::vector<std::string>& messages) {
@@ -212,6 +213,11 @@ void Projektdaten::HelpCommand() {
         help.exec();
     }
     Activate();
+}
+
+void Projektdaten::CycleCommand() {
+    TakeWidgetTexts();
+    commands_.showCycle(record_, *this);
 }
 
 void Projektdaten::FuelPriceCommand() {

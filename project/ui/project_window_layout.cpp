@@ -8,22 +8,24 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "config/run_settings.h"
+#include "localisation/cycle_texts.h"
 #include "localisation/language_tables.h"
-#include "widgets/command_picture.h"
-#include "widgets/picture_file.h"
-#include "widgets/twips.h"
-#include "widgets/window_text.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_lists.h"
 #include "project/ui/project_window.h"
 #include "project/window_texts.h"
-#include "config/run_settings.h"
+#include "widgets/command_picture.h"
+#include "widgets/picture_file.h"
+#include "widgets/twips.h"
+#include "widgets/window_text.h"
 
 namespace tervalo {
 
@@ -141,8 +143,9 @@ void Projektdaten::CreateFieldWidgets() {
             }
             case FieldKind::CheckBox: {
                 auto* box = new QCheckBox(CaptionText(field.name), this);
-                connect(box, &QCheckBox::clicked, this,
-                        [this](bool checked) { Act([this, checked] { OnEinbindCheckClicked(record_, checked); }); });
+                connect(box, &QCheckBox::clicked, this, [this](bool checked) {
+                    Act([this, checked] { OnEinbindCheckClicked(record_, checked); });
+                });
                 widget = box;
                 break;
             }
@@ -358,6 +361,13 @@ QWidget* Projektdaten::BuildCommandRow() {
     add("Rechbutt", "Rechbutt_l", "brcap.bmp", &Projektdaten::CalculateCommand);
     add("Printbutt", "Printbutt_L", "prcap.bmp", &Projektdaten::PrintCommand);
     add("Command3D3", "Command3D3_l", "hpcap.bmp", &Projektdaten::HelpCommand);
+    if (commands_.showCycle) {
+        const FeatureTexts texts = LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode);
+        auto* cycle = new QPushButton(DisplayText(texts[cycle_texts::kCycleButton]), row);
+        cycle->setObjectName(QStringLiteral("CycleButt"));
+        connect(cycle, &QPushButton::clicked, this, &Projektdaten::CycleCommand);
+        layout->addWidget(cycle);
+    }
     layout->addStretch(1);
     add("Abbrechen", "Abbrechen_l", "OKcap.bmp", &Projektdaten::AcceptCommand);
     captions_.at("Abbrechen_l")->setText(QStringLiteral("OK"));

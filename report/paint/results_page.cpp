@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -12,11 +11,12 @@
 #include <filesystem>
 #include <string_view>
 
+#include "config/run_settings.h"
 #include "engine/file_access.h"
 #include "localisation/code_page.h"
+#include "report/paint/gui_application.h"
 #include "report/report_title.h"
 #include "report/results_file.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -92,16 +92,7 @@ bool PrintResultsPdf(const QString& fileName, const QString& fontFamily, const Q
 }
 
 bool PrintResultsPdfFile(const std::string& fileName) {
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "tervalo";
-        static char* argv[] = {name, nullptr};
-        // Lives until the process ends; tearing it down among the static destructors could outlive Qt's own.
-        new QGuiApplication(argc, argv);
-    }
+    EnsureGuiApplication();
     return PrintResultsPdf(QString::fromLocal8Bit(fileName.c_str()),
                            PageTextToUnicode(Settings.PrintFontName));
 }

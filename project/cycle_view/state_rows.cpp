@@ -36,20 +36,20 @@ std::string FixedNumber(double value, int decimals, char separator) {
 
 std::vector<std::string> StatePointHeadings(const FeatureTexts& texts) {
     return {Utf8(texts, cycle_texts::kPoint),
-            "",
             Utf8(texts, cycle_texts::kTemperature) + ", °C",
             Utf8(texts, cycle_texts::kPressure) + ", bar",
             Utf8(texts, cycle_texts::kEnthalpyColumn) + ", kJ/kg",
-            Utf8(texts, cycle_texts::kDensity) + ", kg/m³"};
+            Utf8(texts, cycle_texts::kDensity) + ", kg/m³",
+            ""};
 }
 
 std::vector<StatePointRow> StatePointRows(const CycleView& view, const FeatureTexts& texts, char separator) {
     std::vector<StatePointRow> rows;
     for (const CycleStatePoint& point : view.points) {
         const int index = static_cast<int>(point.point);
-        rows.push_back({std::to_string(index + 1), Utf8(texts, kPointNames[index]),
-                        FixedNumber(point.t, 1, separator), FixedNumber(point.ph.p, 3, separator),
-                        FixedNumber(point.ph.h, 1, separator), Optional(point.density, 2, separator)});
+        rows.push_back({std::to_string(index + 1), FixedNumber(point.t, 1, separator),
+                        FixedNumber(point.ph.p, 3, separator), FixedNumber(point.ph.h, 1, separator),
+                        Optional(point.density, 2, separator), Utf8(texts, kPointNames[index])});
     }
     return rows;
 }

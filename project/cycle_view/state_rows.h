@@ -11,9 +11,9 @@
 
 namespace tervalo {
 
-// Number, name, t °C, p bar, h kJ/kg, ρ kg/m³ ("" where the model has no density).
+// Number, t °C, p bar, h kJ/kg, ρ kg/m³ ("" where the model has no density), name.
 struct StatePointRow {
-    std::string number, name, temperature, pressure, enthalpy, density;
+    std::string number, temperature, pressure, enthalpy, density, name;
 };
 
 // Name, value and unit; the value is empty where the run formed none.
@@ -21,7 +21,8 @@ struct FigureRow {
     std::string name, value, unit;
 };
 
-// The column headings of the state-point table, with units: "Point", "Temperature, °C", ...
+// The column headings of the state-point table, with units: "Point", "Temperature, °C", ..., "" above the
+// names
 std::vector<std::string> StatePointHeadings(const FeatureTexts& texts);
 std::vector<StatePointRow> StatePointRows(const CycleView& view, const FeatureTexts& texts, char separator);
 std::vector<FigureRow> FigureRows(const CycleView& view, const FeatureTexts& texts, char separator);

@@ -161,7 +161,9 @@ void DrawIsotherms(QPainter& painter, const PhScale& scale, const CycleView& vie
         const QString label = Number(line.t, 0, texts.decimalSeparator) + QStringLiteral(" °C");
         const QPointF at = scale.Map(line.dew);
         painter.setPen(kIsothermColour.darker(140));
-        painter.drawText(QPointF(at.x() + unit * 3, at.y() - unit * 3), label);
+        // Inside the dome, just left of the dew line, where the cycle's numbers do not stand.
+        const double width = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(label);
+        painter.drawText(QPointF(at.x() - width - unit * 4, at.y() - unit * 3), label);
     }
 }
 

@@ -104,8 +104,9 @@ CycleWindow::CycleWindow(const ProjectRecord& record, QWidget* parent)
     auto* top = new QSplitter(Qt::Horizontal, this);
     top->addWidget(diagram_);
     top->addWidget(side);
-    top->setStretchFactor(0, 3);
-    top->setStretchFactor(1, 2);
+    top->setStretchFactor(0, 1);
+    top->setStretchFactor(1, 1);
+    top->setSizes({620, 560});
 
     auto* bottom = new QWidget(this);
     auto* bottomLayout = new QVBoxLayout(bottom);
@@ -155,7 +156,8 @@ void CycleWindow::Refresh() {
     points_->setRowCount(static_cast<int>(points.size()));
     for (int row = 0; row < static_cast<int>(points.size()); ++row) {
         const StatePointRow& p = points[static_cast<std::size_t>(row)];
-        SetRow(points_, row, {p.number, p.name, p.temperature, p.pressure, p.enthalpy, p.density}, 2);
+        SetRow(points_, row, {p.number, p.temperature, p.pressure, p.enthalpy, p.density, p.name}, 1);
+        points_->item(row, 5)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
     points_->resizeColumnsToContents();
 

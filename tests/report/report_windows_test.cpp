@@ -17,18 +17,18 @@
 #include <utility>
 #include <vector>
 
+#include "config/run_settings.h"
 #include "localisation/language_tables.h"
-#include "widgets/command_picture.h"
-#include "widgets/twips.h"
-#include "widgets/window_test_support.h"
 #include "project/project_record.h"
 #include "report/results_file.h"
 #include "report/ui/current_printer.h"
 #include "report/ui/print_settings_window.h"
 #include "report/ui/results_view.h"
-#include "config/run_settings.h"
 #include "support/temp_dir.h"
 #include "tests/report/poppler.h"
+#include "widgets/command_picture.h"
+#include "widgets/twips.h"
+#include "widgets/window_test_support.h"
 
 namespace tervalo {
 namespace {
@@ -196,7 +196,7 @@ TEST_F(ReportWindowsTest, PrintingTwiceGivesTwoIdenticalSingleSheets) {
     for (const char* name : {"first.pdf", "second.pdf"}) {
         PrintToPdf(dir_.path() / name);
         ASSERT_TRUE(PrintFromView(true));
-            EXPECT_TRUE(messages_.shown.empty());
+        EXPECT_TRUE(messages_.shown.empty());
         ASSERT_TRUE(fs::exists(name)) << name;
         EXPECT_NE(CommandOutput(std::string("pdfinfo ") + name).find("Pages:           1\n"),
                   std::string::npos);
@@ -274,7 +274,7 @@ TEST_F(ReportWindowsTest, EveryPictureButtonHasItsSizeAndTakesThePressOfItsLabel
 // The command runs on the release, not on the press, on the button and on its twin.
 TEST_F(ReportWindowsTest, PictureCommandRunsOnRelease) {
     const auto expectRunsOnRelease = [](QWidget& window, CommandPicture* button, QLabel* twin,
-                                       const std::function<bool()>& ran) {
+                                        const std::function<bool()>& ran) {
         for (QWidget* control : {static_cast<QWidget*>(button), static_cast<QWidget*>(twin)}) {
             SCOPED_TRACE(control->objectName().toStdString());
             window.show();

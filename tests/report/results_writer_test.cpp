@@ -4,11 +4,11 @@
 
 #include <set>
 
+#include "config/run_settings.h"
 #include "localisation/language_tables.h"
 #include "project/project_record.h"
 #include "report/page_layout.h"
 #include "report/results_file.h"
-#include "config/run_settings.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {

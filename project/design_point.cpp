@@ -91,10 +91,10 @@ void DesignPointCalculation(ProjectRecord& record, const CalculationData& data, 
                                                   cycle, &working));
     if (trace && cycleComputed) {
         const double tcK = cycle.TCond;
-        trace->Add(
-            TraceQuantity::DischargeTemperature, "t_2 = T_2(p_c/p_0, n, T_c) − 273.15",
-            "p_c/p_0 = " + N(cycle.pCond) + "/" + N(cycle.pEvap) + ", n = " + N(cycle.CompressionExponent),
-            run.tDischarge - 273.15);
+        trace->Add(TraceQuantity::DischargeTemperature, "t_2 = T_2(p_c/p_0, n, T_c) − 273.15",
+                   "T_2(" + N(cycle.pCond) + "/" + N(cycle.pEvap) + ", " + N(cycle.CompressionExponent) +
+                       ", " + N(tcK) + " K) − 273.15",
+                   run.tDischarge - 273.15);
         trace->Add(
             TraceQuantity::MassFlow, "ṁ = Q_0/(h_1 − h_3)",
             N(DesignRefrigerationCapacity) + "/(" + N(cycle.hVapourEvap) + " − " + N(cycle.hLiquidCond) + ")",

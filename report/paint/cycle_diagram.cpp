@@ -17,6 +17,7 @@
 #include "engine/file_access.h"
 #include "localisation/code_page.h"
 #include "localisation/cycle_texts.h"
+#include "report/paint/cycle_page.h"
 #include "report/paint/gui_application.h"
 
 namespace tervalo {
@@ -353,8 +354,12 @@ CycleDiagramTexts CycleDiagramTextsOf(const ProjectRecord& record) {
 
 bool WriteCycleDiagramFile(const std::string& fileName, const ProjectRecord& record) {
     EnsureGuiApplication();
-    return WriteCycleDiagram(QString::fromLocal8Bit(fileName.c_str()), CycleViewOf(record),
-                             CycleDiagramTextsOf(record));
+    const QString name = QString::fromLocal8Bit(fileName.c_str());
+    if (name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        return PrintCyclePdf(name, CycleViewOf(record), CycleDiagramTextsOf(record),
+                             QString::fromStdString(
+                                 CodePageToUtf8(Settings.PrintFontName, CodePageOf(Settings.LanguageCode))));
+    return WriteCycleDiagram(name, CycleViewOf(record), CycleDiagramTextsOf(record));
 }
 
 }  // namespace tervalo

@@ -47,7 +47,8 @@ bool WriteCycleDiagram(const QString& fileName, const CycleView& view, const Cyc
 // The texts in the run's language, the record's refrigerant and decimal separator.
 CycleDiagramTexts CycleDiagramTextsOf(const ProjectRecord& record);
 
-// For a program without windows: the view of the record as computed now, written to `fileName`.
+// For a program without windows: the view of the record as computed now, written to `fileName`: the whole
+// cycle page for a name ending in .pdf (any case), else the diagram.
 bool WriteCycleDiagramFile(const std::string& fileName, const ProjectRecord& record);
 
 }  // namespace tervalo

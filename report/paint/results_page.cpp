@@ -64,16 +64,23 @@ void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& sty
     painter.restore();
 }
 
-bool PrintResultsPage(QPagedPaintDevice& device, const QString& fontFamily) {
+bool PrintResultsPage(QPagedPaintDevice& device, const QString& fontFamily, const FurtherPage& further) {
     device.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
     if (!painter.begin(&device)) return false;
     DrawResultsPage(painter, QRectF(0, 0, device.width(), device.height()), PageStyle::ForPaper(fontFamily));
+    if (further) {
+        if (!device.newPage()) {
+            painter.end();
+            return false;
+        }
+        further(painter, QRectF(0, 0, device.width(), device.height()));
+    }
     return painter.end();
 }
 
 bool PrintResultsPdf(const QString& fileName, const QString& fontFamily, const QPageLayout& layout,
-                     int resolution) {
+                     int resolution, const FurtherPage& further) {
     // Drawn in memory and then put in place as a whole: an interrupted print leaves the old file, not a
     // truncated one.
     QBuffer buffer;
@@ -84,7 +91,7 @@ bool PrintResultsPdf(const QString& fileName, const QString& fontFamily, const Q
         pdf.setPageLayout(layout);
         pdf.setTitle(PageTextToUnicode(BuildReportTitle()));
         pdf.setCreator(PageTextToUnicode(Settings.ProductName));
-        if (!PrintResultsPage(pdf, fontFamily)) return false;
+        if (!PrintResultsPage(pdf, fontFamily, further)) return false;
     }
     const QByteArray& bytes = buffer.data();
     return ReplaceFileBytesAt(std::filesystem::path(QFile::encodeName(fileName).toStdString()),

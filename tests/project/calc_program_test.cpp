@@ -195,7 +195,8 @@ TEST_F(CalcProgram, KilledAtEveryWriteStepLeavesEachFileOldOrNew) {
 TEST_F(CalcProgram, TracePrintsTheWorkingOfTheProjectAsComputedThen) {
     const CalcRun run = RunCalc(std::string(kExample) + " EinbindCheck=1 --trace");
     ASSERT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(run.lines.at("    E_f "), " Q_b × 100/η × (s+100)/100 = 18000 × 100/90 × 110/100 = 22000 kWh/a  →  22000");
+    EXPECT_EQ(run.lines.at("    E_f "),
+              " Q_b × 100/η × (s+100)/100 = 18000 × 100/90 × 110/100 = 22000 kWh/a  →  22000");
     EXPECT_EQ(run.lines.at("    B "), " E_f/H = 22000/10.5 = 2095.24  →  2095");
     EXPECT_EQ(run.lines.at("GesHBDHeiz"), " 22000") << "the window's fields follow as before";
 }

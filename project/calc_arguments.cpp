@@ -35,6 +35,7 @@ std::optional<CalcCommand::Action> OptionAction(const std::string& argument) {
     if (argument == "--prices-ok") return A::AcceptPrices;
     if (argument == "--prices-cancel") return A::CancelPrices;
     if (argument == "--results") return A::WriteResults;
+    if (argument == "--trace") return A::PrintTrace;
     return std::nullopt;
 }
 
@@ -97,13 +98,15 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
             (argument == "--batch" ? parse.options.batchInput : parse.options.batchOutput) = arguments[++at];
             continue;
         }
-        if (argument == "--pdf") {
+        if (argument == "--pdf" || argument == "--diagram") {
             if (at + 1 == arguments.size() || arguments[at + 1].empty()) {
-                parse.error = "malformed argument \"--pdf\": the PDF file name must follow";
+                parse.error = "malformed argument \"" + argument + "\": the " +
+                              (argument == "--pdf" ? "PDF" : "diagram") + " file name must follow";
                 return parse;
             }
-            parse.options.commands.push_back(
-                CalcCommand{CalcCommand::Action::PrintPdf, nullptr, arguments[++at], 0});
+            const auto action =
+                argument == "--pdf" ? CalcCommand::Action::PrintPdf : CalcCommand::Action::WriteDiagram;
+            parse.options.commands.push_back(CalcCommand{action, nullptr, arguments[++at], 0});
             continue;
         }
         if (StartsWith(argument, "--language=")) {
@@ -173,6 +176,9 @@ std::string CalcUsage() {
            "  --prices-cancel        close the panel without saving\n"
            "  --results              the print command: write the report to ergEN1.DAT\n"
            "  --pdf FILE             the print command, then print the report page to the PDF file FILE\n"
+           "  --diagram FILE         write the cycle's pressure-enthalpy diagram to FILE (.svg, else PNG;\n"
+           "                         .pdf gives the cycle page with state points and working)\n"
+           "  --trace                print the calculation step by step (formula, numbers, result, shown)\n"
            "  --language=CODE        close the window without saving, switch the language (the saved\n"
            "                         project is rewritten into it) and open the window again\n"
            "  --decimal-separator=C  the regional decimal separator (default: the system locale's)\n"

@@ -25,11 +25,14 @@ struct CalcCommand {
         SwitchLanguage,  // --language=CODE: close the window, language command, open the window
         WriteResults,    // --results: the print command writes the results file
         PrintPdf,        // --pdf FILE: the print command, then the report page printed to the PDF file FILE
+        WriteDiagram,    // --diagram FILE: the cycle's pressure-enthalpy diagram as SVG or PNG
+        PrintTrace,      // --trace: the working of the calculation as plain text
     };
     Action action = Action::SetAndAct;
     const ProjectFieldInfo* field = nullptr;
-    std::string text;  // UTF-8 as given; the language code for SwitchLanguage; the file for PrintPdf
-    int entry = 0;     // ChooseEntry, counted from 1
+    std::string
+        text;  // UTF-8 as given; the language code for SwitchLanguage; the file for PrintPdf, WriteDiagram
+    int entry = 0;  // ChooseEntry, counted from 1
 };
 
 struct CalcOptions {

@@ -62,6 +62,7 @@ bool WritesFiles(const CalcCommand& command) {
         case A::SwitchLanguage:
         case A::WriteResults:
         case A::PrintPdf:
+        case A::WriteDiagram:
             return true;
         default:
             return false;

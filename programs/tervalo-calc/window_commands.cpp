@@ -4,11 +4,15 @@
 #include <iostream>
 
 #include "config/run_settings.h"
+#include "localisation/cycle_texts.h"
+#include "project/cycle_view/cycle_view.h"
+#include "project/cycle_view/trace_rows.h"
 #include "engine/text_util.h"
 #include "localisation/code_page.h"
 #include "project/project_lists.h"
 #include "report/results_writer.h"
 #ifdef TERVALO_CALC_PDF
+#include "report/paint/cycle_diagram.h"
 #include "report/paint/results_page.h"
 #endif
 #include "shell/language_session.h"
@@ -73,6 +77,23 @@ bool PrintPdf(const std::string& file) {
     std::cerr << "tervalo-calc: this build prints no PDF files (" << file << ")\n";
 #endif
     return false;
+}
+
+// The cycle's diagram of the project as computed now.
+bool WriteDiagram(const ProjectRecord& record, const std::string& file) {
+#ifdef TERVALO_CALC_PDF
+    if (WriteCycleDiagramFile(file, record)) return true;
+    std::cerr << "tervalo-calc: " << file << " could not be written\n";
+#else
+    (void)record;
+    std::cerr << "tervalo-calc: this build draws no diagrams (" << file << ")\n";
+#endif
+    return false;
+}
+
+void PrintTrace(const ProjectRecord& record) {
+    std::cout << TraceText(
+        TraceRows(CycleViewOf(record).trace, LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode)));
 }
 
 // The language command: the project rewritten and the new language stored in the settings file together,
@@ -172,6 +193,11 @@ bool Apply(ProjectRecord& record, const CalcCommand& command, std::string_view p
             return PrintCommand(record);
         case A::PrintPdf:
             return PrintCommand(record) && PrintPdf(command.text);
+        case A::WriteDiagram:
+            return WriteDiagram(record, command.text);
+        case A::PrintTrace:
+            PrintTrace(record);
+            break;
     }
     return true;
 }

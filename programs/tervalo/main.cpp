@@ -9,6 +9,7 @@
 #include "project/project_actions.h"
 #include "project/project_record.h"
 #include "project/ui/project_window.h"
+#include "report/ui/cycle_window.h"
 #include "report/ui/report_windows.h"
 #include "shell/program_identity.h"
 #include "shell/ui/main_window.h"
@@ -38,7 +39,13 @@ int main(int argc, char* argv[]) {
     tervalo::Start start(tervalo::StartCommands{
         [&project](QWidget* parent, const std::function<void(const std::string&)>& showHint,
                    const std::string& helpTopic) {
-            tervalo::Projektdaten window(project, {showHint, tervalo::PrintProject, helpTopic}, parent);
+            const auto showCycle = [](const tervalo::ProjectRecord& record, tervalo::Projektdaten& window) {
+                tervalo::CycleWindow* cycle = tervalo::ShowCycleWindow(record, &window);
+                QObject::connect(&window, &tervalo::Projektdaten::RecordShown, cycle,
+                                 &tervalo::CycleWindow::Refresh, Qt::UniqueConnection);
+            };
+            tervalo::Projektdaten window(project, {showHint, tervalo::PrintProject, helpTopic, showCycle},
+                                         parent);
             window.exec();
         },
         tervalo::ShowPrinterSetup,

@@ -10,7 +10,11 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include "config/run_settings.h"
 #include "help/ui/help_box.h"
+#include "project/project_actions.h"
+#include "project/project_fields.h"
+#include "project/project_files.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/message_box.h"
 #include "widgets/twips.h"
@@ -125,6 +129,7 @@ void Projektdaten::Act(const std::function<void()>& action) {
     TakeWidgetTexts();
     action();
     ShowRecord();
+    emit RecordShown();
 }
 
 void Projektdaten::ShowMessages(const std::vector<std::string>& messages) {
@@ -226,6 +231,11 @@ void Projektdaten::HelpCommand() {
         help.exec();
     }
     Activate();
+}
+
+void Projektdaten::CycleCommand() {
+    TakeWidgetTexts();
+    commands_.showCycle(record_, *this);
 }
 
 void Projektdaten::FuelPriceCommand() {

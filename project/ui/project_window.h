@@ -28,6 +28,7 @@ class QLineEdit;
 namespace tervalo {
 
 class CommandPicture;
+class Projektdaten;
 struct ProjectFieldInfo;
 
 // What the project window starts outside the project part.
@@ -38,6 +39,8 @@ struct ProjectWindowCommands {
     std::function<void(const ProjectRecord&, QWidget* parent)> print;
     // The topic the help command opens the help box on.
     std::string helpTopic;
+    // The cycle command: opens the cycle view of the record beside the window. No button when empty.
+    std::function<void(const ProjectRecord&, Projektdaten& window)> showCycle;
 };
 
 class Projektdaten : public QDialog {
@@ -51,6 +54,10 @@ class Projektdaten : public QDialog {
     // The activation steps: fuel prices read, a calculation unless locked. Run when the window first shows
     // and after each window it opens itself has closed.
     void Activate();
+
+  signals:
+    // The record's texts are shown again after an action: views of the record follow it.
+    void RecordShown();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -92,6 +99,7 @@ class Projektdaten : public QDialog {
     void AcceptCommand();
     void PrintCommand();
     void HelpCommand();
+    void CycleCommand();
     void FuelPriceCommand();
     void FuelPriceAccept();
     void FuelPriceCancel();

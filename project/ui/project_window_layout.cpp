@@ -8,12 +8,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "config/run_settings.h"
+#include "localisation/cycle_texts.h"
 #include "localisation/language_tables.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
@@ -359,6 +361,13 @@ QWidget* Projektdaten::BuildCommandRow() {
     add("Rechbutt", "Rechbutt_l", "brcap.bmp", &Projektdaten::CalculateCommand);
     add("Printbutt", "Printbutt_L", "prcap.bmp", &Projektdaten::PrintCommand);
     add("Command3D3", "Command3D3_l", "hpcap.bmp", &Projektdaten::HelpCommand);
+    if (commands_.showCycle) {
+        const FeatureTexts texts = LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode);
+        auto* cycle = new QPushButton(DisplayText(texts[cycle_texts::kCycleButton]), row);
+        cycle->setObjectName(QStringLiteral("CycleButt"));
+        connect(cycle, &QPushButton::clicked, this, &Projektdaten::CycleCommand);
+        layout->addWidget(cycle);
+    }
     layout->addStretch(1);
     add("Abbrechen", "Abbrechen_l", "OKcap.bmp", &Projektdaten::AcceptCommand);
     captions_.at("Abbrechen_l")->setText(QStringLiteral("OK"));

@@ -78,7 +78,7 @@ bool printCMsetup(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-PrintOutcome PrintOnCurrentPrinter(QWidget* parent) {
+PrintOutcome PrintOnCurrentPrinter(QWidget* parent, const FurtherPage& further) {
     if (!HasPrintDestination() && !printCMsetup(parent)) return PrintOutcome::Cancelled;
     QPrinter& p = CurrentPrinter();
     p.setFullPage(true);
@@ -87,8 +87,8 @@ PrintOutcome PrintOnCurrentPrinter(QWidget* parent) {
     // A PDF file is drawn in memory and replaced as a whole, never truncated in place.
     const bool printed =
         p.outputFormat() == QPrinter::PdfFormat
-            ? PrintResultsPdf(p.outputFileName(), PrinterFontName(), p.pageLayout(), p.resolution())
-            : PrintResultsPage(p, PrinterFontName());
+            ? PrintResultsPdf(p.outputFileName(), PrinterFontName(), p.pageLayout(), p.resolution(), further)
+            : PrintResultsPage(p, PrinterFontName(), further);
     return printed ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 

@@ -1,5 +1,6 @@
 #include "report/ui/print_settings_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "config/run_settings.h"
+#include "localisation/cycle_texts.h"
 #include "localisation/language_tables.h"
 #include "report/ui/current_printer.h"
 #include "widgets/command_picture.h"
@@ -51,7 +53,7 @@ QHBoxLayout* ButtonRow(CommandPicture* button, QLabel* twin) {
 
 }  // namespace
 
-PrintSettingsWindow::PrintSettingsWindow(QWidget* parent)
+PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
     : QDialog(parent),
       fontlist(new QComboBox(this)),
       FonttestPN(new QLabel(this)),
@@ -69,7 +71,8 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent)
       Okbutt_l(Twin("Okbutt_l", this)),
       Abbutt(Button("Abbutt", this)),
       Abbutt_l(Twin("Abbutt_l", this)),
-      iceC(new QLabel(this)) {
+      iceC(new QLabel(this)),
+      CyclePage(new QCheckBox(this)) {
     setObjectName("PrintSettings");
     setModal(true);
     fontlist->setObjectName("fontlist");
@@ -105,6 +108,11 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent)
     left->addLayout(ButtonRow(drbutt, drbutt_l));
     left->addLayout(ButtonRow(prevButt, prevButt_l));
     left->addWidget(Panel3D1);
+    CyclePage->setObjectName("CyclePage");
+    const FeatureTexts cycleTexts = LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode);
+    CyclePage->setText(DisplayText(cycleTexts[cycle_texts::kPrintCyclePage]));
+    CyclePage->setVisible(offerCyclePage);
+    left->addWidget(CyclePage);
 
     auto* right = new QVBoxLayout;
     right->addWidget(iceC, 0, Qt::AlignHCenter);

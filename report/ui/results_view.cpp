@@ -10,6 +10,7 @@
 
 #include "config/run_settings.h"
 #include "localisation/language_tables.h"
+#include "report/paint/cycle_page.h"
 #include "report/paint/results_page.h"
 #include "report/report_title.h"
 #include "report/ui/current_printer.h"
@@ -44,7 +45,7 @@ QLabel* Twin(const QString& name, CommandPicture* button, QWidget* parent) {
 
 }  // namespace
 
-ResultsView::ResultsView(QWidget* parent)
+ResultsView::ResultsView(QWidget* parent, const ProjectRecord* project)
     : QDialog(parent),
       PrintHead(nullptr),  // made below, inside the panel
       VScroll1(new QScrollBar(Qt::Vertical, this)),
@@ -56,7 +57,8 @@ ResultsView::ResultsView(QWidget* parent)
       Command3D2(Button("Command3D2", Frame3D2)),
       Command3D2_l(Twin("Command3D2_l", Command3D2, Frame3D2)),
       Command3D3(Button("Command3D3", Frame3D2)),
-      Command3D3_l(Twin("Command3D3_l", Command3D3, Frame3D2)) {
+      Command3D3_l(Twin("Command3D3_l", Command3D3, Frame3D2)),
+      project_(project) {
     setObjectName("ResultsView");
     setModal(true);
     PrintHead = new QCheckBox(Frame3D2);
@@ -135,9 +137,15 @@ void ResultsView::PrintHeadClicked() {
 }
 
 void ResultsView::Print() {
-    PrintSettingsWindow settings(this);
+    PrintSettingsWindow settings(this, project_ != nullptr);
     if (settings.exec() != QDialog::Accepted) return;
-    if (PrintOnCurrentPrinter(this) == PrintOutcome::Failed)
+    FurtherPage cyclePage;
+    if (project_ && settings.CyclePage->isChecked())
+        cyclePage = [view = CycleViewOf(*project_), texts = CycleDiagramTextsOf(*project_)](
+                        QPainter& painter, const QRectF& sheet) {
+            DrawCyclePage(painter, sheet, view, texts, PrinterFontName());
+        };
+    if (PrintOnCurrentPrinter(this, cyclePage) == PrintOutcome::Failed)
         ShowMessage(this, MessageKind::Exclamation, DisplayText(Settings.ProductName),
                     QStringLiteral("%1\n\nThe page could not be printed.").arg(PrintDestinationName()));
 }

@@ -10,6 +10,7 @@
 
 #include "engine/text_record.h"
 #include "localisation/code_page.h"
+#include "localisation/cycle_texts.h"
 #include "localisation/feature_texts.h"
 #include "localisation/language_tables.h"
 #include "localisation/languages.h"
@@ -148,19 +149,21 @@ TEST_P(DeliveredLanguageTest, TranslateTextMapsEveryHeatPumpCaptionBothWays) {
 }
 
 // The features' caption files: all items of the language's own, none left to the English fallback.
-TEST_P(DeliveredLanguageTest, LifetimeFileHoldsEveryItemInTheLanguage) {
-    const std::string name = FeatureFileName(lifetime_texts::kFile, code_);
-    const std::string bytes = ReadBytes(std::filesystem::path(TERVALO_DIST_DIR) / name);
-    TextRecordReader reader(bytes);
-    std::vector<std::string> items;
-    for (std::string text; reader.ReadText(text);) items.push_back(text);
-    ASSERT_EQ(items.size(), static_cast<std::size_t>(lifetime_texts::kFile.itemCount)) << name;
-    test::WriteBytes(name, bytes);
-    const FeatureTexts texts = LoadFeatureTexts(lifetime_texts::kFile, code_);
-    for (int item = 1; item <= lifetime_texts::kFile.itemCount; ++item) {
-        EXPECT_EQ(texts[item], items[static_cast<std::size_t>(item - 1)]) << name << " item " << item;
-        EXPECT_FALSE(texts[item].empty()) << name << " item " << item;
-        EXPECT_TRUE(DecodesCleanly(texts[item], CodePageOf(code_))) << name << " item " << item;
+TEST_P(DeliveredLanguageTest, FeatureFilesHoldEveryItemInTheLanguage) {
+    for (const FeatureFile& file : {lifetime_texts::kFile, cycle_texts::kFile}) {
+        const std::string name = FeatureFileName(file, code_);
+        const std::string bytes = ReadBytes(std::filesystem::path(TERVALO_DIST_DIR) / name);
+        TextRecordReader reader(bytes);
+        std::vector<std::string> items;
+        for (std::string text; reader.ReadText(text);) items.push_back(text);
+        ASSERT_EQ(items.size(), static_cast<std::size_t>(file.itemCount)) << name;
+        test::WriteBytes(name, bytes);
+        const FeatureTexts texts = LoadFeatureTexts(file, code_);
+        for (int item = 1; item <= file.itemCount; ++item) {
+            EXPECT_EQ(texts[item], items[static_cast<std::size_t>(item - 1)]) << name << " item " << item;
+            EXPECT_FALSE(texts[item].empty()) << name << " item " << item;
+            EXPECT_TRUE(DecodesCleanly(texts[item], CodePageOf(code_))) << name << " item " << item;
+        }
     }
 }
 

@@ -282,5 +282,16 @@ TEST_F(CalcProgram, LineEndsInValuesAreEscaped) {
     EXPECT_NE(run.lines.at("co2consum"), "9");
 }
 
+// --trace prints the working where it stands among the arguments: before the balance's inputs nothing of it
+// is known, after them every step.
+TEST_F(CalcProgram, TracePrintsTheWorkingOfTheProjectAsComputedThen) {
+    const CalcRun run = RunCalc(std::string(kExample) + " EinbindCheck=1 --trace");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.lines.at("    E_f "),
+              " Q_b × 100/η × (s+100)/100 = 18000 × 100/90 × 110/100 = 22000 kWh/a  →  22000");
+    EXPECT_EQ(run.lines.at("    B "), " E_f/H = 22000/10.5 = 2095.24  →  2095");
+    EXPECT_EQ(run.lines.at("GesHBDHeiz"), " 22000") << "the window's fields follow as before";
+}
+
 }  // namespace
 }  // namespace tervalo

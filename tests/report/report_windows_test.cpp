@@ -17,18 +17,18 @@
 #include <utility>
 #include <vector>
 
+#include "config/run_settings.h"
 #include "localisation/language_tables.h"
-#include "widgets/command_picture.h"
-#include "widgets/twips.h"
-#include "widgets/window_test_support.h"
 #include "project/project_record.h"
 #include "report/results_file.h"
 #include "report/ui/current_printer.h"
 #include "report/ui/print_settings_window.h"
 #include "report/ui/results_view.h"
-#include "config/run_settings.h"
 #include "support/temp_dir.h"
 #include "tests/report/poppler.h"
+#include "widgets/command_picture.h"
+#include "widgets/twips.h"
+#include "widgets/window_test_support.h"
 
 namespace tervalo {
 namespace {
@@ -103,12 +103,16 @@ class ReportWindowsTest : public ::testing::Test {
     }
 
     // Opens the view from the project, presses print, answers the print settings with `ok`, closes the view.
-    bool PrintFromView(bool ok) {
-        WhenModalOpens([ok](QWidget* view) {
+    // With `cyclePage` the print settings' cycle-page box (offered, off at first) is checked before.
+    bool PrintFromView(bool ok, bool cyclePage = false) {
+        WhenModalOpens([ok, cyclePage](QWidget* view) {
             WhenModalOpens(
-                [ok, view](QWidget* settings) {
+                [ok, cyclePage, view](QWidget* settings) {
                     auto* window = qobject_cast<PrintSettingsWindow*>(settings);
                     ASSERT_NE(window, nullptr);
+                    EXPECT_TRUE(window->CyclePage->isVisibleTo(window));
+                    EXPECT_FALSE(window->CyclePage->isChecked());
+                    if (cyclePage) window->CyclePage->click();
                     test::ClickOn(ok ? window->OKbutt : window->Abbutt);
                     CloseOnceBackAt(view);
                 },
@@ -196,7 +200,7 @@ TEST_F(ReportWindowsTest, PrintingTwiceGivesTwoIdenticalSingleSheets) {
     for (const char* name : {"first.pdf", "second.pdf"}) {
         PrintToPdf(dir_.path() / name);
         ASSERT_TRUE(PrintFromView(true));
-            EXPECT_TRUE(messages_.shown.empty());
+        EXPECT_TRUE(messages_.shown.empty());
         ASSERT_TRUE(fs::exists(name)) << name;
         EXPECT_NE(CommandOutput(std::string("pdfinfo ") + name).find("Pages:           1\n"),
                   std::string::npos);
@@ -211,6 +215,18 @@ TEST_F(ReportWindowsTest, PrintingTwiceGivesTwoIdenticalSingleSheets) {
          {"Quelmo : Berechnung Wärmepumpe - Simulation CO2 Emission", "Beheizte Räume :", "135 m²",
           "16200 kWh/a", "Heizöl", "2234 EUR/a", "1.152 t/a", "www.example.org"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+}
+
+TEST_F(ReportWindowsTest, CheckedCyclePageFollowsTheReportPageOnASecondSheet) {
+    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    PrintToPdf(dir_.path() / "cycle.pdf");
+    ASSERT_TRUE(PrintFromView(true, true));
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_NE(CommandOutput("pdfinfo cycle.pdf").find("Pages:           2\n"), std::string::npos);
+    const std::string second = CommandOutput("pdftotext -f 2 -l 2 -enc UTF-8 cycle.pdf -");
+    EXPECT_NE(second.find("T_0 = t_0 + 273.15"), std::string::npos) << second;
+    EXPECT_EQ(CommandOutput("pdftotext -f 1 -l 1 -enc UTF-8 cycle.pdf -").find("T_0 = t_0"),
+              std::string::npos);
 }
 
 TEST_F(ReportWindowsTest, PrintThatCannotBeWrittenIsReported) {
@@ -274,7 +290,7 @@ TEST_F(ReportWindowsTest, EveryPictureButtonHasItsSizeAndTakesThePressOfItsLabel
 // The command runs on the release, not on the press, on the button and on its twin.
 TEST_F(ReportWindowsTest, PictureCommandRunsOnRelease) {
     const auto expectRunsOnRelease = [](QWidget& window, CommandPicture* button, QLabel* twin,
-                                       const std::function<bool()>& ran) {
+                                        const std::function<bool()>& ran) {
         for (QWidget* control : {static_cast<QWidget*>(button), static_cast<QWidget*>(twin)}) {
             SCOPED_TRACE(control->objectName().toStdString());
             window.show();

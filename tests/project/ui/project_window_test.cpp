@@ -9,17 +9,18 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
+#include "config/run_settings.h"
 #include "engine/refrigerant_catalogue.h"
 #include "engine/saturation_table.h"
 #include "help/help_file.h"
 #include "localisation/language_tables.h"
-#include "widgets/command_picture.h"
-#include "widgets/window_test_support.h"
 #include "project/project_record.h"
 #include "project/window_texts.h"
 #include "shell/language_session.h"
-#include "config/run_settings.h"
+#include "widgets/command_picture.h"
+#include "widgets/window_test_support.h"
 
 namespace tervalo {
 namespace {
@@ -52,7 +53,8 @@ class ProjectWindow : public ::testing::Test {
     // Opens the window as the main window does: load, show, first activation.
     Projektdaten& Open() {
         window_ = std::make_unique<Projektdaten>(
-            project_, ProjectWindowCommands{[this](const std::string& hint) { hints_.push_back(hint); }, PrintProject, {}});
+            project_, ProjectWindowCommands{
+                          [this](const std::string& hint) { hints_.push_back(hint); }, PrintProject, {}});
         window_->show();
         QApplication::processEvents();
         return *window_;
@@ -107,6 +109,32 @@ TEST_F(ProjectWindow, OpensWithListsAndCaptionsOfTheLanguageAndTheRulesOfAFirstS
     EXPECT_TRUE(Text("LeistZahlK").startsWith(QStringLiteral("COP = "))) << "calculated at load";
     EXPECT_FALSE(Child<QFrame>("BrennstoffKPN")->isVisible());
     EXPECT_FALSE(Child<QFrame>("KlimaPN")->isVisible());
+}
+
+// The cycle command is offered only when wired; it hands over the record with what the window shows, and
+// every action announces the texts shown again, so that the cycle view can follow.
+TEST_F(ProjectWindow, CycleButtonHandsOverTheShownProjectAndActionsAnnounceTheirResults) {
+    Open();
+    EXPECT_EQ(window_->findChild<QPushButton*>(QStringLiteral("CycleButt")), nullptr);
+    std::vector<std::string> handed;
+    window_ = std::make_unique<Projektdaten>(
+        project_,
+        ProjectWindowCommands{{}, PrintProject, {}, [&handed](const ProjectRecord& record, Projektdaten&) {
+                                  handed.push_back(record.WohnFL);
+                              }});
+    window_->show();
+    QApplication::processEvents();
+    int announced = 0;
+    QObject::connect(window_.get(), &Projektdaten::RecordShown, [&announced] { ++announced; });
+    auto* cycle = Child<QPushButton>("CycleButt");
+    ASSERT_NE(cycle, nullptr);
+    EXPECT_EQ(cycle->text(), QStringLiteral("Cycle"));
+    test::SaveScreenshot(window_.get(), QStringLiteral("project_window_cycle_button"));
+    Type("WohnFL", QStringLiteral("175"));
+    cycle->click();
+    EXPECT_EQ(handed, std::vector<std::string>{"175"}) << "typed text is taken up first";
+    TypeAndEnter("WohnFL", QStringLiteral("180"));
+    EXPECT_GE(announced, 1);
 }
 
 TEST_F(ProjectWindow, ListChoicesAndEnterRecomputeTheResults) {

@@ -9,15 +9,15 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include "config/run_settings.h"
 #include "help/ui/help_box.h"
+#include "project/project_actions.h"
+#include "project/project_fields.h"
+#include "project/project_files.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/message_box.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
-#include "project/project_actions.h"
-#include "project/project_fields.h"
-#include "project/project_files.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -66,6 +66,7 @@ Projektdaten::Projektdaten(ProjectRecord& record, ProjectWindowCommands commands
     OnWindowLoad(record_);
     setWindowTitle(DisplayText(record_.Title));
     CreateFieldWidgets();
+    WatchEdits();
     ShowRecord();
 }
 
@@ -105,6 +106,7 @@ void Projektdaten::ShowRecord() {
     climateMapPanel_->setVisible(record.ClimateMapVisible);
     if (record.FuelPricePanelVisible) fuelPricePanel_->raise();
     if (record.ClimateMapVisible) climateMapPanel_->raise();
+    MarkFields();
 }
 
 void Projektdaten::Act(const std::function<void()>& action) {

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "localisation/feature_texts.h"
 #include "project/project_record.h"
 
 class QCheckBox;
@@ -51,7 +52,11 @@ class Projektdaten : public QDialog {
     // and after each window it opens itself has closed.
     void Activate();
 
+    // Cancelling (Esc, the cancel button, the close box) asks before discarding edits made in the window.
+    void reject() override;
+
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,6 +86,11 @@ class Projektdaten : public QDialog {
     // Widget texts into the record, the action, the record back into the widgets.
     void Act(const std::function<void()>& action);
 
+    // Safeguards for what the user typed (project_window_guards.cpp).
+    void WatchEdits();
+    bool CloseOpenOverlay();
+    void MarkFields();
+
     // Events.
     void ListChosen(const ProjectFieldInfo& field);
     void EnterPressed(const ProjectFieldInfo& field);
@@ -103,6 +113,8 @@ class Projektdaten : public QDialog {
     QFrame* fuelPricePanel_ = nullptr;
     QFrame* climateMapPanel_ = nullptr;
     bool firstShow_ = true;
+    bool edited_ = false;  // an input was changed since the window opened
+    FeatureTexts aids_;    // the texts of the safeguards
 };
 
 }  // namespace tervalo

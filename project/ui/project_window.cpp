@@ -66,6 +66,7 @@ Projektdaten::Projektdaten(ProjectRecord& record, ProjectWindowCommands commands
     OnWindowLoad(record_);
     setWindowTitle(DisplayText(record_.Title));
     CreateFieldWidgets();
+    LinkKeyboard();
     WatchEdits();
     ShowRecord();
 }

@@ -86,6 +86,9 @@ class Projektdaten : public QDialog {
     // Widget texts into the record, the action, the record back into the widgets.
     void Act(const std::function<void()>& action);
 
+    // Focus chain, shortcuts and names of the inputs (project_window_keyboard.cpp).
+    void LinkKeyboard();
+
     // Safeguards for what the user typed (project_window_guards.cpp).
     void WatchEdits();
     bool CloseOpenOverlay();

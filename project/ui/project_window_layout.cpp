@@ -13,17 +13,17 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "config/run_settings.h"
 #include "localisation/language_tables.h"
-#include "widgets/command_picture.h"
-#include "widgets/picture_file.h"
-#include "widgets/twips.h"
-#include "widgets/window_text.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_lists.h"
 #include "project/ui/project_window.h"
 #include "project/window_texts.h"
-#include "config/run_settings.h"
+#include "widgets/command_picture.h"
+#include "widgets/picture_file.h"
+#include "widgets/twips.h"
+#include "widgets/window_text.h"
 
 namespace tervalo {
 
@@ -141,8 +141,9 @@ void Projektdaten::CreateFieldWidgets() {
             }
             case FieldKind::CheckBox: {
                 auto* box = new QCheckBox(CaptionText(field.name), this);
-                connect(box, &QCheckBox::clicked, this,
-                        [this](bool checked) { Act([this, checked] { OnEinbindCheckClicked(record_, checked); }); });
+                connect(box, &QCheckBox::clicked, this, [this](bool checked) {
+                    Act([this, checked] { OnEinbindCheckClicked(record_, checked); });
+                });
                 widget = box;
                 break;
             }

@@ -69,6 +69,9 @@ Hilfebox::Hilfebox(std::string topic, QWidget* parent) : QDialog(parent), topic_
     closeButton_->setObjectName(QStringLiteral("Command3D1"));
     closeButton_->SetPicture(LoadPicture("OKcap.bmp"));
     connect(closeButton_, &CommandPicture::Released, this, &QDialog::accept);
+    closeButton_->setAccessibleName(QStringLiteral("OK"));
+    closeButton_->MakeDefaultIn(this);
+    infoText_->setTabChangesFocus(true);  // Tab leads on to the buttons
 
     storeButton_ = new CommandPicture(CommandPicture::PressLook::Raised, buttonSize, this);
     storeButton_->setObjectName(QStringLiteral("Command3D2"));
@@ -103,6 +106,7 @@ void Hilfebox::showEvent(QShowEvent* event) {
 
 void Hilfebox::ShowPage() {
     storeLabel_->setText(DisplayText(Caption(30)));
+    AssignMnemonics({storeLabel_});
     const QString storeTip = DisplayText(Caption(30) + " " + Settings.ProductName + " " + Caption(21));
     storeButton_->setToolTip(storeTip);
     storeLabel_->setToolTip(storeTip);

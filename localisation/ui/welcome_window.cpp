@@ -8,16 +8,17 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "config/run_settings.h"
+#include "config/settings_file.h"
 #include "engine/file_access.h"
 #include "engine/text_record.h"
 #include "localisation/language_tables.h"
 #include "widgets/command_picture.h"
+#include "widgets/focus_chain.h"
 #include "widgets/message_box.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
-#include "config/run_settings.h"
-#include "config/settings_file.h"
 
 namespace tervalo {
 
@@ -161,6 +162,10 @@ Begruess::Begruess(int startPicture, QWidget* parent) : QDialog(parent) {
         if (!AlwaysOffered(option.code) && !CaptionFileUsable(option.code)) option.button->setEnabled(false);
     }
     SelectStoredLanguage();
+    // From the keyboard: the languages, then OK, which Enter also runs.
+    ChainFocus(FocusableInLayoutOrder(layout));
+    okButton_->MakeDefaultIn(this);
+    AssignMnemonics({okLabel});
 }
 
 QWidget* Begruess::BuildLanguageChoice() {

@@ -53,7 +53,7 @@ TEST_F(HelpBox, ShowsThePageOfTheTopicWithTitleLabelAndToolTip) {
     box_.show();
     EXPECT_EQ(InfoText()->toPlainText(), QString::fromUtf8("Wärmepumpe")) << "trimmed, from code page 1252";
     EXPECT_EQ(box_.windowTitle(), QStringLiteral("Quelmo G21 Quelmo-Software"));
-    EXPECT_EQ(Child<QLabel>("Command3D2_l")->text(), QStringLiteral("G30"));
+    EXPECT_EQ(Child<QLabel>("Command3D2_l")->text(), QStringLiteral("&G30"));
     EXPECT_EQ(Child<CommandPicture>("Command3D2")->toolTip(), QStringLiteral("G30 Quelmo G21"));
     EXPECT_EQ(Child<QLabel>("Command3D2_l")->toolTip(), QStringLiteral("G30 Quelmo G21"));
 }
@@ -127,6 +127,22 @@ TEST_F(HelpBox, AVeryLongPasteIsCutToThePageAndAReadOnlyOrDamagedFileDoesNoHarm)
     again.show();
     EXPECT_EQ(again.findChild<QPlainTextEdit*>(QStringLiteral("InfoText"))->toPlainText(),
               QString(5080, QLatin1Char('a')));
+}
+
+TEST_F(HelpBox, TabLeadsFromTheTextToTheButtonsAndAltStores) {
+    box_.show();
+    box_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box_));
+    InfoText()->setFocus();
+    QTest::keyClicks(InfoText(), QStringLiteral("Notiz"));
+    QTest::keyClick(InfoText(), Qt::Key_Tab);
+    EXPECT_EQ(InfoText()->toPlainText(), QStringLiteral("Notiz"));
+    EXPECT_EQ(QApplication::focusWidget(), Child<CommandPicture>("Command3D1"));
+    QTest::keyClick(&box_, Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(ReadBytes("Kelvhelp.GER").substr(0, 6), "#Notiz");
+    EXPECT_TRUE(box_.isVisible());
+    QTest::keyClick(Child<CommandPicture>("Command3D1"), Qt::Key_Return);
+    EXPECT_FALSE(box_.isVisible());
 }
 
 TEST_F(HelpBox, TheOkButtonClosesWithoutStoring) {

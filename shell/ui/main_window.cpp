@@ -8,20 +8,20 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "config/run_settings.h"
+#include "config/settings_file.h"
 #include "help/help_file.h"
 #include "help/ui/help_box.h"
 #include "localisation/language_tables.h"
+#include "localisation/ui/welcome_window.h"
+#include "shell/language_session.h"
+#include "shell/ui/about_text.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/command_picture.h"
 #include "widgets/message_box.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
-#include "localisation/ui/welcome_window.h"
 #include "widgets/window_text.h"
-#include "shell/language_session.h"
-#include "config/run_settings.h"
-#include "config/settings_file.h"
-#include "shell/ui/about_text.h"
 
 namespace tervalo {
 
@@ -78,12 +78,8 @@ Start::Start(StartCommands commands, QWidget* parent) : QMainWindow(parent), com
     for (std::size_t i = 0; i < ownerLabels_.size(); ++i)
         ownerLabels_[i]->setText(DisplayText(Settings.OwnerLines[i]));
     SizeInfoPanels();
-    RefreshTexts();
-    label4_->setText(DisplayText(Caption(43)));
-    label4_->adjustSize();
     label5_->setText(QStringLiteral("Matchcode"));
-    label5_->adjustSize();
-    label5_->move(label4_->geometry().right() + TwipsScale::Of(this).Pixels(kInfoLabelIndent), label4_->y());
+    RefreshTexts();
     resize(TwipsScale::Of(this).Pixels(15360, 10800));
 }
 
@@ -200,6 +196,9 @@ void Start::BuildForm() {
                       twips.Pixels(kNotesHeight));
     text2_ = new QPlainTextEdit(pn4_);
     text2_->setObjectName(QStringLiteral("Text2"));
+    // Nothing keeps these notes beyond the run, so nothing can be typed that would be lost.
+    text2_->setReadOnly(true);
+    text2_->setFocusPolicy(Qt::NoFocus);
 
     // Labels at the right edge, below the information strip.
     label11_ = new QLabel(form_);
@@ -262,8 +261,21 @@ void Start::RefreshTexts() {
         buttons_[i].label->setText(DisplayText(Caption(captions[i])));
         buttons_[i].button->SetPicture(LoadPicture(pictures[i]));
     }
+    // Alt with a letter of the menu titles stays with the menus.
+    const QString menuLetters = DisplayText(Caption(91)).left(1) + DisplayText(Caption(63)).left(1);
+    AssignMnemonics({buttons_[0].label, buttons_[2].label, buttons_[1].label, buttons_[3].label},
+                    menuLetters);
+    // The panel is laid out afresh for the new captions, also while it is hidden.
+    infoG_->layout()->invalidate();
+    infoG_->layout()->activate();
     infoG_->adjustSize();
     label1_->setText(DisplayText(Settings.ProductName + " " + kProgramVersion));
+    label4_->setText(DisplayText(Caption(43)));
+    label4_->adjustSize();
+    label5_->adjustSize();
+    label5_->move(label4_->geometry().right() + TwipsScale::Of(this).Pixels(kInfoLabelIndent), label4_->y());
+    infoPn2_->setStyleSheet(QStringLiteral("color: black"));
+    infoPn2_->setText(DisplayText(Message(42)));
 
     languageMenu_->setTitle(MenuCaption(DisplayText(Caption(91))));
     vorGabMenu_->setTitle(MenuCaption(DisplayText(Caption(63))));
@@ -360,7 +372,8 @@ void Start::ProjectCommand() {
         infoG_->hide();
     }
     if (commands_.openProject)
-        commands_.openProject(this, [this](const std::string& hint) { ShowInfoHint(hint); }, helpTopic_);
+        commands_.openProject(
+            this, [this](const std::string& hint) { ShowInfoHint(hint); }, helpTopic_);
     // Back from the project window; the window system may not report the activation, so do what it starts.
     Activate();
 }

@@ -34,10 +34,13 @@ int main(int argc, char* argv[]) {
     }
     QApplication::setWindowIcon(QIcon(tervalo::kIconFileName));
     tervalo::ProjectRecord project;
+    QSize projectWindowSize;  // as the user last left it, for the run
     tervalo::Start start(tervalo::StartCommands{
-        [&project](QWidget* parent, const std::function<void(const std::string&)>& showHint,
-                   const std::string& helpTopic) {
-            tervalo::Projektdaten window(project, {showHint, tervalo::PrintProject, helpTopic}, parent);
+        [&project, &projectWindowSize](QWidget* parent,
+                                       const std::function<void(const std::string&)>& showHint,
+                                       const std::string& helpTopic) {
+            tervalo::Projektdaten window(
+                project, {showHint, tervalo::PrintProject, helpTopic, &projectWindowSize}, parent);
             window.exec();
         },
         tervalo::ShowPrinterSetup,

@@ -130,6 +130,7 @@ void Projektdaten::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!firstShow_) return;
     firstShow_ = false;
+    SizeForScreen();
     if (TwipsScale::ScreenHeightTwips(this) < kLowScreen && screen())
         move(screen()->availableGeometry().topLeft());
     PlaceOverlays();

@@ -9,6 +9,7 @@
 // the calculation on exactly what the window shows.
 
 #include <QDialog>
+#include <QSize>
 #include <functional>
 #include <map>
 #include <string>
@@ -38,6 +39,9 @@ struct ProjectWindowCommands {
     std::function<void(const ProjectRecord&, QWidget* parent)> print;
     // The topic the help command opens the help box on.
     std::string helpTopic;
+    // Where the size the user last gave the window is kept for the next opening (the caller keeps it for the
+    // run); none, or an empty size, opens the window as large as its content within the screen.
+    QSize* rememberedSize = nullptr;
 };
 
 class Projektdaten : public QDialog {
@@ -54,6 +58,7 @@ class Projektdaten : public QDialog {
 
     // Cancelling (Esc, the cancel button, the close box) asks before discarding edits made in the window.
     void reject() override;
+    void done(int result) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -85,6 +90,10 @@ class Projektdaten : public QDialog {
     void ShowMessages(const std::vector<std::string>& messages);
     // Widget texts into the record, the action, the record back into the widgets.
     void Act(const std::function<void()>& action);
+
+    // The opening size: the remembered one, else all of the content, within the screen
+    // (project_window_size.cpp).
+    void SizeForScreen();
 
     // Focus chain, shortcuts and names of the inputs (project_window_keyboard.cpp).
     void LinkKeyboard();

@@ -262,7 +262,8 @@ void Start::RefreshTexts() {
         buttons_[i].button->SetPicture(LoadPicture(pictures[i]));
     }
     // Alt with a letter of the menu titles stays with the menus.
-    const QString menuLetters = DisplayText(Caption(91)).left(1) + DisplayText(Caption(63)).left(1);
+    const QString menuLetters = DisplayText(Caption(91)).left(1) + DisplayText(Caption(63)).left(1) +
+                                DisplayText(Caption(21)).left(1) + QStringLiteral("I");
     AssignMnemonics({buttons_[0].label, buttons_[2].label, buttons_[1].label, buttons_[3].label},
                     menuLetters);
     // The panel is laid out afresh for the new captions, also while it is hidden.
@@ -346,6 +347,10 @@ void Start::ArrangeForSize() {
     const double infoGTop =
         TwipsScale::ScreenHeightTwips(this) > kTallScreen ? (h - th(infoG_)) / 2.5 : twips.Twips(infoG_->y());
     place(infoG_, (w - tw(infoG_)) / 2, infoGTop);
+    // The commands stay clear of the notes and above the pictures, however small the window.
+    if (infoG_->geometry().intersects(pn4_->geometry()))
+        infoG_->move(pn4_->geometry().right() + twips.Pixels(kMargin), infoG_->y());
+    infoG_->raise();
     place(pic1_, twips.Twips(pic1_->x()), h - th(pic1_) - kBottomSpace);
     place(pic5_, twips.Twips(pic5_->x()), h - th(pic5_) - th(pic1_) - kBottomSpace);
     place(pic3_, w - tw(pic3_) - tw(pic6_) - 500, h - th(pic3_) - kBottomSpace);

@@ -165,12 +165,28 @@ TEST_F(MainWindow, PictureCommandsHaveAltShortcutsApartFromTheMenus) {
     for (const char* label : {"Command3D6_l", "PriButt_l", "Command3D1_l", "Command3D11_l"}) {
         const QString text = Child<QLabel>(label)->text();
         EXPECT_EQ(text.count(QLatin1Char('&')), 1) << label;
-        EXPECT_FALSE(text.contains(QStringLiteral("&E"))) << "E opens a menu";
+        EXPECT_FALSE(text.contains(QStringLiteral("&E")) || text.contains(QStringLiteral("&I")))
+            << "E and I open menus";
     }
     const QString project = Child<QLabel>("Command3D6_l")->text();
     QTest::keyClick(&Window(), project.at(project.indexOf(QLatin1Char('&')) + 1).toLatin1(), Qt::AltModifier);
     ASSERT_FALSE(steps_.empty());
     EXPECT_EQ(steps_.back(), "project window, hint Living area");
+}
+
+TEST_F(MainWindow, TheCommandsStayClearOfTheNotesAndAboveThePicturesInASmallWindow) {
+    Window().show();
+    for (const QSize size : {QSize(800, 600), QSize(640, 480), QSize(1024, 768)}) {
+        Window().resize(size);
+        QApplication::processEvents();
+        const QRect commands = Child<QFrame>("InfoG")->geometry();
+        EXPECT_FALSE(commands.intersects(Child<QFrame>("Pn4")->geometry())) << size.width();
+        QWidget* form = Child<QFrame>("InfoG")->parentWidget();
+        const QPoint middle = Child<CommandPicture>("Command3D6")->rect().center();
+        EXPECT_EQ(form->childAt(Child<CommandPicture>("Command3D6")->mapTo(form, middle)),
+                  Child<CommandPicture>("Command3D6"))
+            << "nothing covers the calculation button at " << size.width();
+    }
 }
 
 TEST_F(MainWindow, ALanguageWithoutCaptionFileIsRefusedInTheLanguageInForce) {

@@ -20,6 +20,7 @@
 #include "widgets/command_picture.h"
 #include "widgets/message_box.h"
 #include "widgets/picture_file.h"
+#include "widgets/qt_translation.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
 
@@ -254,6 +255,7 @@ void Start::SizeInfoPanels() {
 }
 
 void Start::RefreshTexts() {
+    UseQtTranslation(Settings.LanguageCode);
     setWindowTitle(DisplayText(Settings.ProductName + " - " + HeatCaption(1)));
     const int captions[] = {81, 166, 21, 75};
     const char* pictures[] = {"brcap.bmp", "prcap.bmp", "hpcap.bmp", "endcap.bmp"};

@@ -13,6 +13,7 @@
 #include "localisation/language_tables.h"
 #include "localisation/languages.h"
 #include "widgets/command_picture.h"
+#include "widgets/focus_chain.h"
 #include "widgets/message_box.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
@@ -109,6 +110,10 @@ Begruess::Begruess(int startPicture, QWidget* parent) : QDialog(parent) {
         if (!AlwaysOffered(option.code) && !CaptionFileUsable(option.code)) option.button->setEnabled(false);
     }
     SelectStoredLanguage();
+    // From the keyboard: the languages, then OK, which Enter also runs.
+    ChainFocus(FocusableInLayoutOrder(layout));
+    okButton_->MakeDefaultIn(this);
+    AssignMnemonics({okLabel});
 }
 
 QWidget* Begruess::BuildLanguageChoice() {

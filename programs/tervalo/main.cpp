@@ -36,16 +36,18 @@ int main(int argc, char* argv[]) {
     }
     QApplication::setWindowIcon(QIcon(tervalo::kIconFileName));
     tervalo::ProjectRecord project;
+    QSize projectWindowSize;  // as the user last left it, for the run
     tervalo::Start start(tervalo::StartCommands{
-        [&project](QWidget* parent, const std::function<void(const std::string&)>& showHint,
-                   const std::string& helpTopic) {
+        [&project, &projectWindowSize](QWidget* parent,
+                                       const std::function<void(const std::string&)>& showHint,
+                                       const std::string& helpTopic) {
             const auto showCycle = [](const tervalo::ProjectRecord& record, tervalo::Projektdaten& window) {
                 tervalo::CycleWindow* cycle = tervalo::ShowCycleWindow(record, &window);
                 QObject::connect(&window, &tervalo::Projektdaten::RecordShown, cycle,
                                  &tervalo::CycleWindow::Refresh, Qt::UniqueConnection);
             };
-            tervalo::Projektdaten window(project, {showHint, tervalo::PrintProject, helpTopic, showCycle},
-                                         parent);
+            tervalo::Projektdaten window(
+                project, {showHint, tervalo::PrintProject, helpTopic, showCycle, &projectWindowSize}, parent);
             window.exec();
         },
         tervalo::ShowPrinterSetup,

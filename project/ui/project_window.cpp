@@ -74,6 +74,8 @@ Projektdaten::Projektdaten(ProjectRecord& record, ProjectWindowCommands commands
     setWindowTitle(DisplayText(record_.Title));
     CreateFieldWidgets();
     AddStaleResultsLine();
+    LinkKeyboard();
+    WatchEdits();
     ShowRecord();
 }
 
@@ -113,6 +115,7 @@ void Projektdaten::ShowRecord() {
     climateMapPanel_->setVisible(record.ClimateMapVisible);
     if (record.FuelPricePanelVisible) fuelPricePanel_->raise();
     if (record.ClimateMapVisible) climateMapPanel_->raise();
+    MarkFields();
     ShowResultMarks(
         record, resultMarkTexts_, [this](std::string_view name) { return Field(std::string(name).c_str()); },
         staleResultsLine_);
@@ -146,6 +149,7 @@ void Projektdaten::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!firstShow_) return;
     firstShow_ = false;
+    SizeForScreen();
     if (TwipsScale::ScreenHeightTwips(this) < kLowScreen && screen())
         move(screen()->availableGeometry().topLeft());
     PlaceOverlays();

@@ -9,6 +9,7 @@
 // the calculation on exactly what the window shows.
 
 #include <QDialog>
+#include <QSize>
 #include <functional>
 #include <map>
 #include <string>
@@ -41,6 +42,9 @@ struct ProjectWindowCommands {
     std::string helpTopic;
     // The cycle command: opens the cycle view of the record beside the window. No button when empty.
     std::function<void(const ProjectRecord&, Projektdaten& window)> showCycle;
+    // Where the size the user last gave the window is kept for the next opening (the caller keeps it for the
+    // run); none, or an empty size, opens the window as large as its content within the screen.
+    QSize* rememberedSize = nullptr;
 };
 
 class Projektdaten : public QDialog {
@@ -55,11 +59,16 @@ class Projektdaten : public QDialog {
     // and after each window it opens itself has closed.
     void Activate();
 
+    // Cancelling (Esc, the cancel button, the close box) asks before discarding edits made in the window.
+    void reject() override;
+    void done(int result) override;
+
   signals:
     // The record's texts are shown again after an action: views of the record follow it.
     void RecordShown();
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -91,6 +100,18 @@ class Projektdaten : public QDialog {
     // Widget texts into the record, the action, the record back into the widgets.
     void Act(const std::function<void()>& action);
 
+    // The opening size: the remembered one, else all of the content, within the screen
+    // (project_window_size.cpp).
+    void SizeForScreen();
+
+    // Focus chain, shortcuts and names of the inputs (project_window_keyboard.cpp).
+    void LinkKeyboard();
+
+    // Safeguards for what the user typed (project_window_guards.cpp).
+    void WatchEdits();
+    bool CloseOpenOverlay();
+    void MarkFields();
+
     // Events.
     void ListChosen(const ProjectFieldInfo& field);
     void EnterPressed(const ProjectFieldInfo& field);
@@ -116,6 +137,8 @@ class Projektdaten : public QDialog {
     QLabel* staleResultsLine_ = nullptr;
     FeatureTexts resultMarkTexts_;
     bool firstShow_ = true;
+    bool edited_ = false;  // an input was changed since the window opened
+    FeatureTexts aids_;    // the texts of the safeguards
 };
 
 }  // namespace tervalo

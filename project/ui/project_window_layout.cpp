@@ -194,14 +194,6 @@ void Projektdaten::CreateFieldWidgets() {
     layout->addWidget(BuildCommandRow());
     BuildFuelPricePanel();
     BuildClimateMapPanel();
-
-    // As large as the content wants, within the screen; a small screen scrolls.
-    QSize wanted = content->sizeHint().expandedTo(content->minimumSizeHint()) +
-                   QSize(2 * layout->contentsMargins().left() + 4, 0);
-    wanted.rheight() +=
-        layout->itemAt(1)->sizeHint().height() + layout->spacing() + 2 * layout->contentsMargins().top() + 4;
-    if (const QScreen* display = screen()) wanted = wanted.boundedTo(display->availableGeometry().size());
-    resize(wanted);
 }
 
 QWidget* Projektdaten::BuildBuildingSection() {

@@ -1,5 +1,6 @@
 #include "report/ui/current_printer.h"
 
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -10,10 +11,16 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <memory>
 
+#include "config/run_settings.h"
+#include "localisation/window_aids_texts.h"
 #include "report/paint/results_page.h"
+#include "report/report_title.h"
+#include "widgets/message_box.h"
+#include "widgets/window_text.h"
 
 namespace tervalo {
 
@@ -25,6 +32,38 @@ QString printerFont;
 // A printer's own font before any other is applied: the family the platform's default font resolves to.
 QString DefaultPrinterFont() {
     return QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
+}
+
+// A file name from the report's title and today's date, without the characters file systems refuse.
+QString ProposedPdfName() {
+    QString title = DisplayText(BuildReportTitle()).simplified();
+    title.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
+    if (title.isEmpty()) title = QStringLiteral("ergEN1");
+    return title.left(120) + QLatin1Char(' ') + QDate::currentDate().toString(Qt::ISODate) +
+           QStringLiteral(".pdf");
+}
+
+// The first "name (N).pdf" beside `file` that does not exist yet.
+QString FreeFileName(const QString& file) {
+    const QFileInfo info(file);
+    for (int n = 2;; ++n) {
+        const QString candidate = info.dir().filePath(
+            QStringLiteral("%1 (%2).%3").arg(info.completeBaseName()).arg(n).arg(info.suffix()));
+        if (!QFileInfo::exists(candidate)) return candidate;
+    }
+}
+
+// Before a PDF file that exists is replaced, the user is asked; No proposes a free name in the set-up dialog.
+bool ReplacingConfirmed(QPrinter& p, QWidget* parent) {
+    const FeatureTexts aids = LoadFeatureTexts(window_aids_texts::kFile, Settings.LanguageCode);
+    while (p.outputFormat() == QPrinter::PdfFormat && QFileInfo::exists(p.outputFileName())) {
+        const QString question = QDir::toNativeSeparators(p.outputFileName()) + QStringLiteral("\n\n") +
+                                 DisplayText(aids[window_aids_texts::kReplaceFile]);
+        if (AskYesNoDefaultNo(parent, DisplayText(Settings.ProductName), question)) return true;
+        p.setOutputFileName(FreeFileName(p.outputFileName()));
+        if (!printCMsetup(parent)) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -62,12 +101,13 @@ void SetPrinterFontName(const QString& name) {
 
 bool printCMsetup(QWidget* parent) {
     QPrinter& p = CurrentPrinter();
-    // Without a printer the dialog offers a PDF file; it should propose a file, not a bare folder.
+    // Without a printer the dialog offers a PDF file; it should propose a file named after the report, not a
+    // bare folder.
     if (!HasPrintDestination() && QPrinterInfo::availablePrinters().isEmpty()) {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         p.setOutputFormat(QPrinter::PdfFormat);
         p.setOutputFileName(
-            QDir(QFileInfo(folder).isDir() ? folder : QDir::homePath()).filePath("ergEN1.pdf"));
+            QDir(QFileInfo(folder).isDir() ? folder : QDir::homePath()).filePath(ProposedPdfName()));
     }
     QPrintDialog dialog(&p, parent);
     dialog.setWindowTitle(QStringLiteral("Kelvara Printer Setup"));
@@ -81,6 +121,10 @@ bool printCMsetup(QWidget* parent) {
 PrintOutcome PrintOnCurrentPrinter(QWidget* parent, const FurtherPage& further) {
     if (!HasPrintDestination() && !printCMsetup(parent)) return PrintOutcome::Cancelled;
     QPrinter& p = CurrentPrinter();
+    if (!ReplacingConfirmed(p, parent)) return PrintOutcome::Cancelled;
+    // A print queue shows the document by its title.
+    p.setDocName(DisplayText(BuildReportTitle()));
+    p.setCreator(DisplayText(Settings.ProductName));
     p.setFullPage(true);
     p.setFromTo(0, 0);
     p.setCopyCount(1);

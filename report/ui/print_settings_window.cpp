@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -168,11 +169,21 @@ void PrintSettingsWindow::ShowSample(const QString& name) {
 
 void PrintSettingsWindow::Printer_I() {
     const QSize page = PrinterPageSize();
-    Pwidth->setText(QStringLiteral("Printer Width = ") + QString::number(page.width()));
-    Pheight->setText(QStringLiteral("Printer Height = ") + QString::number(page.height()));
-    Swidth->setText(QStringLiteral("Screen Width = ") + QString::number(TwipsScale::ScreenWidthTwips(this)));
-    Sheight->setText(QStringLiteral("Screen Height = ") +
-                     QString::number(TwipsScale::ScreenHeightTwips(this)));
+    const int resolution = HasPrintDestination() ? CurrentPrinter().resolution() : 0;
+    // The printer's figures are its dots, the screen's twips; each with the length a reader knows.
+    const auto dots = [resolution](int value) {
+        QString text = QString::number(value) + QStringLiteral(" dots");
+        if (resolution > 0) text += QStringLiteral(" (%1 mm)").arg(qRound(value * 25.4 / resolution));
+        return text;
+    };
+    const TwipsScale twips = TwipsScale::Of(this);
+    const auto screen = [&twips](double value) {
+        return QString::number(value) + QStringLiteral(" twips (%1 px)").arg(twips.Pixels(value));
+    };
+    Pwidth->setText(QStringLiteral("Printer Width = ") + dots(page.width()));
+    Pheight->setText(QStringLiteral("Printer Height = ") + dots(page.height()));
+    Swidth->setText(QStringLiteral("Screen Width = ") + screen(TwipsScale::ScreenWidthTwips(this)));
+    Sheight->setText(QStringLiteral("Screen Height = ") + screen(TwipsScale::ScreenHeightTwips(this)));
     Panel3D1->show();
 }
 

@@ -20,6 +20,7 @@
 #include "widgets/command_picture.h"
 #include "widgets/message_box.h"
 #include "widgets/picture_file.h"
+#include "widgets/qt_translation.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
 
@@ -78,12 +79,8 @@ Start::Start(StartCommands commands, QWidget* parent) : QMainWindow(parent), com
     for (std::size_t i = 0; i < ownerLabels_.size(); ++i)
         ownerLabels_[i]->setText(DisplayText(Settings.OwnerLines[i]));
     SizeInfoPanels();
-    RefreshTexts();
-    label4_->setText(DisplayText(Caption(kCaptionNotes)));
-    label4_->adjustSize();
     label5_->setText(QStringLiteral("Matchcode"));
-    label5_->adjustSize();
-    label5_->move(label4_->geometry().right() + TwipsScale::Of(this).Pixels(kInfoLabelIndent), label4_->y());
+    RefreshTexts();
     resize(TwipsScale::Of(this).Pixels(15360, 10800));
 }
 
@@ -200,6 +197,9 @@ void Start::BuildForm() {
                       twips.Pixels(kNotesHeight));
     text2_ = new QPlainTextEdit(pn4_);
     text2_->setObjectName(QStringLiteral("Text2"));
+    // Nothing keeps these notes beyond the run, so nothing can be typed that would be lost.
+    text2_->setReadOnly(true);
+    text2_->setFocusPolicy(Qt::NoFocus);
 
     // Labels at the right edge, below the information strip.
     label11_ = new QLabel(form_);
@@ -255,6 +255,7 @@ void Start::SizeInfoPanels() {
 }
 
 void Start::RefreshTexts() {
+    UseQtTranslation(Settings.LanguageCode);
     setWindowTitle(DisplayText(Settings.ProductName + " - " + HeatCaption(kHeatProgramPurpose)));
     const int captions[] = {kCaptionCalculation, kCaptionPrinter, kCaptionHelp, kCaptionExit};
     const char* pictures[] = {"brcap.bmp", "prcap.bmp", "hpcap.bmp", "endcap.bmp"};
@@ -262,8 +263,23 @@ void Start::RefreshTexts() {
         buttons_[i].label->setText(DisplayText(Caption(captions[i])));
         buttons_[i].button->SetPicture(LoadPicture(pictures[i]));
     }
+    // Alt with a letter of the menu titles stays with the menus.
+    const QString menuLetters = DisplayText(Caption(kCaptionLanguage)).left(1) +
+                                DisplayText(Caption(kCaptionSetup)).left(1) +
+                                DisplayText(Caption(kCaptionHelp)).left(1) + QStringLiteral("I");
+    AssignMnemonics({buttons_[0].label, buttons_[2].label, buttons_[1].label, buttons_[3].label},
+                    menuLetters);
+    // The panel is laid out afresh for the new captions, also while it is hidden.
+    infoG_->layout()->invalidate();
+    infoG_->layout()->activate();
     infoG_->adjustSize();
     label1_->setText(DisplayText(Settings.ProductName + " " + kProgramVersion));
+    label4_->setText(DisplayText(Caption(kCaptionNotes)));
+    label4_->adjustSize();
+    label5_->adjustSize();
+    label5_->move(label4_->geometry().right() + TwipsScale::Of(this).Pixels(kInfoLabelIndent), label4_->y());
+    infoPn2_->setStyleSheet(QStringLiteral("color: black"));
+    infoPn2_->setText(DisplayText(Message(kMessageGreeting)));
 
     languageMenu_->setTitle(MenuCaption(DisplayText(Caption(kCaptionLanguage))));
     vorGabMenu_->setTitle(MenuCaption(DisplayText(Caption(kCaptionSetup))));
@@ -334,6 +350,10 @@ void Start::ArrangeForSize() {
     const double infoGTop =
         TwipsScale::ScreenHeightTwips(this) > kTallScreen ? (h - th(infoG_)) / 2.5 : twips.Twips(infoG_->y());
     place(infoG_, (w - tw(infoG_)) / 2, infoGTop);
+    // The commands stay clear of the notes and above the pictures, however small the window.
+    if (infoG_->geometry().intersects(pn4_->geometry()))
+        infoG_->move(pn4_->geometry().right() + twips.Pixels(kMargin), infoG_->y());
+    infoG_->raise();
     place(pic1_, twips.Twips(pic1_->x()), h - th(pic1_) - kBottomSpace);
     place(pic5_, twips.Twips(pic5_->x()), h - th(pic5_) - th(pic1_) - kBottomSpace);
     place(pic3_, w - tw(pic3_) - tw(pic6_) - 500, h - th(pic3_) - kBottomSpace);

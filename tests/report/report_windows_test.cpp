@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTimer>
 #include <filesystem>
@@ -21,6 +23,7 @@
 #include "localisation/language_tables.h"
 #include "project/project_record.h"
 #include "report/results_file.h"
+#include "report/results_writer.h"
 #include "report/ui/current_printer.h"
 #include "report/ui/print_settings_window.h"
 #include "report/ui/results_view.h"
@@ -339,11 +342,49 @@ TEST_F(ReportWindowsTest, SizePanelShowsPrinterAndScreen) {
     EXPECT_TRUE(window.Panel3D1->isVisible());
     const QSize page = PrinterPageSize();
     EXPECT_GT(page.height(), page.width());
-    EXPECT_EQ(window.Pwidth->text(), "Printer Width = " + QString::number(page.width()));
-    EXPECT_EQ(window.Pheight->text(), "Printer Height = " + QString::number(page.height()));
-    EXPECT_TRUE(window.Swidth->text().startsWith("Screen Width = "));
+    EXPECT_EQ(window.Pwidth->text(), "Printer Width = " + QString::number(page.width()) + " dots (210 mm)");
+    EXPECT_EQ(window.Pheight->text(),
+              "Printer Height = " + QString::number(page.height()) + " dots (297 mm)");
+    EXPECT_TRUE(window.Swidth->text().startsWith("Screen Width = ")) << "the figure in twips and in pixels";
+    EXPECT_TRUE(window.Swidth->text().contains(QRegularExpression(" twips \\(\\d+ px\\)$")))
+        << window.Swidth->text().toStdString();
     window.Command3D1->click();
     EXPECT_FALSE(window.Panel3D1->isVisible());
+}
+
+TEST_F(ReportWindowsTest, PrintingIntoAnExistingFileAsksAndNoProposesAFreeName) {
+    ASSERT_TRUE(WriteResultsFile(project_));
+    PrintToPdf(dir_.path() / "report.pdf");
+    test::WriteBytes("report.pdf", "earlier");
+    test::WriteBytes("report (2).pdf", "earlier too");
+    QString proposed;
+    WhenModalOpens([&](QWidget* setup) {
+        proposed = CurrentPrinter().outputFileName();
+        qobject_cast<QDialog*>(setup)->accept();
+    });
+    EXPECT_EQ(PrintOnCurrentPrinter(nullptr), PrintOutcome::Printed);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].kind, MessageKind::YesNoQuestion);
+    EXPECT_TRUE(messages_.shown[0].defaultNo);
+    EXPECT_TRUE(
+        messages_.shown[0].text.startsWith(QString::fromStdString((dir_.path() / "report.pdf").string())));
+    EXPECT_EQ(proposed, QString::fromStdString((dir_.path() / "report (3).pdf").string()));
+    EXPECT_EQ(test::ReadBytes("report.pdf"), "earlier");
+    EXPECT_TRUE(test::ReadBytes("report (3).pdf").starts_with("%PDF"));
+    EXPECT_EQ(CurrentPrinter().docName(),
+              QString::fromUtf8("Quelmo : Berechnung Wärmepumpe - Simulation CO2 Emission"))
+        << "for a print queue";
+    EXPECT_EQ(CurrentPrinter().creator(), QStringLiteral("Quelmo"));
+
+    messages_.answers = {true};
+    PrintToPdf(dir_.path() / "report.pdf");
+    EXPECT_EQ(PrintOnCurrentPrinter(nullptr), PrintOutcome::Printed);
+    EXPECT_EQ(messages_.shown.size(), 2u);
+    EXPECT_TRUE(test::ReadBytes("report.pdf").starts_with("%PDF")) << "Yes replaces";
+
+    PrintToPdf(dir_.path() / "report.pdf");
+    WhenModalOpens([](QWidget* setup) { qobject_cast<QDialog*>(setup)->reject(); });
+    EXPECT_EQ(PrintOnCurrentPrinter(nullptr), PrintOutcome::Cancelled) << "No, then cancelling the set-up";
 }
 
 TEST_F(ReportWindowsTest, CloseBoxOfThePrintSettingsCancels) {
@@ -372,7 +413,10 @@ TEST_F(ReportWindowsTest, WithoutAPrinterTheViewUsesTheDefaultPageSizeAndSetupOf
     WhenModalOpens([](QWidget* top) { qobject_cast<QDialog*>(top)->accept(); });
     EXPECT_TRUE(ShowPrinterSetup(nullptr));
     EXPECT_EQ(CurrentPrinter().outputFormat(), QPrinter::PdfFormat);
-    EXPECT_TRUE(CurrentPrinter().outputFileName().endsWith("/ergEN1.pdf"));
+    const QString proposed = CurrentPrinter().outputFileName();
+    EXPECT_TRUE(proposed.endsWith(" " + QDate::currentDate().toString(Qt::ISODate) + ".pdf"))
+        << proposed.toStdString();
+    EXPECT_TRUE(proposed.contains("/Quelmo _ Berechnung")) << "named after the report, the colon replaced";
     EXPECT_TRUE(HasPrintDestination());
 }
 

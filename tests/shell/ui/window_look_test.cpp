@@ -1,4 +1,5 @@
-// Every window in every language with the delivered language files and pictures: nothing clipped. With
+// Every window in every language with the delivered language files and pictures: nothing clipped (and, run on
+// a 1024x768 screen at several scale factors, nothing beyond the screen). With
 // TERVALO_SCREENSHOT_DIR set, the windows are also saved as pictures for a look by eye.
 #include <gtest/gtest.h>
 
@@ -6,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QScreen>
 
 #include "config/run_settings.h"
 #include "help/help_file.h"
@@ -48,6 +50,12 @@ class WindowLook : public ::testing::TestWithParam<LanguageRow> {
         window->show();
         QApplication::processEvents();
         EXPECT_EQ(test::ClippedTexts(window), QStringList()) << name << " in " << code_;
+        // On a screen of the smallest size the windows are made for, each window fits it whole.
+        if (qEnvironmentVariableIsSet("TERVALO_FIT_SCREEN")) {
+            const QRect screen = window->screen()->availableGeometry();
+            EXPECT_LE(window->width(), screen.width()) << name << " in " << code_;
+            EXPECT_LE(window->height(), screen.height()) << name << " in " << code_;
+        }
         test::SaveScreenshot(window,
                              QString::fromLatin1(name) + QLatin1Char('-') + QString::fromStdString(code_));
     }

@@ -50,8 +50,9 @@ class ProjectWindow : public ::testing::Test {
     // Opens the window as the main window does: load, show, first activation.
     Projektdaten& Open() {
         window_ = std::make_unique<Projektdaten>(
-            project_, ProjectWindowCommands{
-                          [this](const std::string& hint) { hints_.push_back(hint); }, PrintProject, {}});
+            project_,
+            ProjectWindowCommands{
+                [this](const std::string& hint) { hints_.push_back(hint); }, PrintProject, {}, {}, {}});
         window_->show();
         QApplication::processEvents();
         return *window_;

@@ -23,9 +23,10 @@ TEST_F(ProjectWindowSize, OpensWithinTheScreenAndShowsAllThatFits) {
     EXPECT_LE(window.width(), screen.width());
     EXPECT_LE(window.height(), screen.height());
     const QWidget* content = Child<QScrollArea>("ProjectScroll")->widget();
-    if (content->sizeHint().height() < screen.height() - 150)
+    if (content->sizeHint().height() < screen.height() - 150) {
         EXPECT_GE(Child<QScrollArea>("ProjectScroll")->viewport()->height(), content->sizeHint().height())
             << "no vertical scrolling where the screen has room";
+    }
 }
 
 TEST_F(ProjectWindowSize, TheSizeTheUserGaveIsKeptForTheNextOpening) {

@@ -8,7 +8,6 @@
 namespace tervalo {
 namespace {
 
-using test::hp;
 using Q = TraceQuantity;
 
 std::string Trimmed(const std::string& text) {
@@ -20,15 +19,8 @@ class Trace : public test::ProjectFixture {
   protected:
     void SetUp() override {
         ProjectFixture::SetUp();
-        r.WohnFL = "150";
-        r.SpezHeizLeist = "120";
-        r.HeizArt = hp(21);
-        r.WirkGKessel = "90";
-        r.BereitStV = "10";
-        r.BrennK = "0.6";
-        r.EnergKost = "0.2";
+        EnterWorkedExample();
         r.EinbindCheck = true;
-        r.EnergyFactors = {2000, 1, 0.3, 1, 0.6};
     }
     // Every quantity appears once, in the order of the enumeration.
     static void ExpectEveryQuantityOnceInOrder(const CalculationTrace& trace, Q first) {

@@ -19,15 +19,8 @@ class BreakEvenFigures : public test::ProjectFixture {
     // litre, electricity 0.2 per kWh, CO2 of electricity 0.6 kg/kWh, integrated.
     void SetUp() override {
         ProjectFixture::SetUp();
-        r.WohnFL = "150";
-        r.SpezHeizLeist = "120";
-        r.HeizArt = hp(21);
-        r.WirkGKessel = "90";
-        r.BereitStV = "10";
-        r.BrennK = "0.6";
-        r.EnergKost = "0.2";
+        EnterWorkedExample();
         r.EinbindCheck = true;
-        r.EnergyFactors = {2000, 1, 0.3, 1, 0.6};
     }
 
     // The columns after the balance with the record as it stands and the given heating COP.

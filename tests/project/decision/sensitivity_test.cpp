@@ -6,22 +6,14 @@
 namespace tervalo::decision {
 namespace {
 
-using test::hp;
 
 class SensitivityStrip : public test::ProjectFixture {
   protected:
     // The example project, integrated: saving 1257 − 1131 = 126 per year at a heating COP of 3.5.
     void SetUp() override {
         ProjectFixture::SetUp();
-        r.WohnFL = "150";
-        r.SpezHeizLeist = "120";
-        r.HeizArt = hp(21);
-        r.WirkGKessel = "90";
-        r.BereitStV = "10";
-        r.BrennK = "0.6";
-        r.EnergKost = "0.2";
+        EnterWorkedExample();
         r.EinbindCheck = true;
-        r.EnergyFactors = {2000, 1, 0.3, 1, 0.6};
     }
     static double Money(const AnnualSaving& saving) { return saving.money ? saving.money->value : -1e9; }
     ProjectRecord& r = Project();

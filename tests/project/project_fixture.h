@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <string>
 
+#include "config/run_settings.h"
 #include "engine/number_text.h"
 #include "localisation/language_tables.h"
 #include "project/project_record.h"
-#include "config/run_settings.h"
 #include "support/temp_dir.h"
 
 namespace tervalo::test {

@@ -6,7 +6,6 @@
 namespace tervalo::decision {
 namespace {
 
-
 class SensitivityStrip : public test::ProjectFixture {
   protected:
     // The example project, integrated: saving 1257 − 1131 = 126 per year at a heating COP of 3.5.

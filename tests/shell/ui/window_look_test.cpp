@@ -1,6 +1,6 @@
-// Every window in every language with the delivered language files and pictures: nothing clipped (and, run on
-// a 1024x768 screen at several scale factors, nothing beyond the screen). With
-// TERVALO_SCREENSHOT_DIR set, the windows are also saved as pictures for a look by eye.
+// Every window in every language with the delivered language files and pictures: nothing clipped, nothing
+// covering anything else (and, run on small screens at several scale factors, nothing beyond the screen).
+// With TERVALO_SCREENSHOT_DIR set, the windows are also saved as pictures for a look by eye.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -46,10 +46,12 @@ class WindowLook : public ::testing::TestWithParam<LanguageRow> {
         ResetLanguageTables();
     }
 
-    void Check(QWidget* window, const char* name) {
+    // `overlays`: panels open on purpose over the window's content.
+    void Check(QWidget* window, const char* name, const QList<QWidget*>& overlays = {}) {
         window->show();
         QApplication::processEvents();
         EXPECT_EQ(test::ClippedTexts(window), QStringList()) << name << " in " << code_;
+        EXPECT_EQ(test::OverlappingWidgets(window, overlays), QStringList()) << name << " in " << code_;
         // On a screen of the smallest size the windows are made for, each window fits it whole.
         if (qEnvironmentVariableIsSet("TERVALO_FIT_SCREEN")) {
             const QRect screen = window->screen()->availableGeometry();
@@ -111,10 +113,10 @@ TEST_P(WindowLook, ProjectWindow) {
     FillSampleProject(window);
     Check(&window, "project");
     test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("Command3D4")));
-    Check(&window, "project-prices");
+    Check(&window, "project-prices", {window.findChild<QWidget*>(QStringLiteral("BrennstoffKPN"))});
     test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("Abbbutt")));
     test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("KlimaZButt")));
-    Check(&window, "project-map");
+    Check(&window, "project-map", {window.findChild<QWidget*>(QStringLiteral("KlimaPN"))});
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowLook, ::testing::ValuesIn(Languages()),

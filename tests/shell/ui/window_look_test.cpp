@@ -17,6 +17,8 @@
 #include "localisation/ui/welcome_window.h"
 #include "project/project_record.h"
 #include "project/ui/project_window.h"
+#include "report/ui/print_settings_window.h"
+#include "report/ui/results_view.h"
 #include "shell/ui/main_window.h"
 #include "widgets/command_picture.h"
 #include "widgets/window_test_support.h"
@@ -84,6 +86,20 @@ TEST_P(WindowLook, HelpBox) {
     Start main({});
     Hilfebox window(ProductHelpTopic(Settings.ProductName));
     Check(&window, "help");
+}
+
+TEST_P(WindowLook, PrintSettings) {
+    Start main({});
+    PrintSettingsWindow window(&main, true);
+    Check(&window, "print-settings");
+    test::ClickOn(window.prevButt);
+    Check(&window, "print-settings-sizes");
+}
+
+TEST_P(WindowLook, ResultsView) {
+    Start main({});
+    ResultsView window(&main);
+    Check(&window, "results");
 }
 
 // A project typed in as a user would, so that every result stands in the window.

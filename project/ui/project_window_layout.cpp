@@ -33,6 +33,7 @@ namespace {
 
 // Sizes in twips.
 constexpr double kNumberWidth = 1050;
+constexpr double kNarrowListWidth = 1500;  // a list gives way to this on a narrow screen
 constexpr double kCommandSize = 660;
 constexpr double kSmallCommandSize = 480;  // the fuel-price button inside its section
 constexpr double kMapButtonSize = 420;
@@ -128,6 +129,9 @@ void Projektdaten::CreateFieldWidgets() {
                 list->setEditable(true);
                 list->setInsertPolicy(QComboBox::NoInsert);
                 list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+                // As wide as its entries where the screen has room; narrower, so that the content does not
+                // scroll sideways, on a small one (the open list still shows the entries whole).
+                list->setMinimumWidth(twips.Pixels(kNarrowListWidth));
                 for (const std::string& entry : record.lists[static_cast<std::size_t>(*field.list)])
                     list->addItem(DisplayText(entry));
                 if (*field.list == ProjectList::HeizArt) {
@@ -136,6 +140,9 @@ void Projektdaten::CreateFieldWidgets() {
                 } else {
                     list->lineEdit()->setReadOnly(true);
                     list->lineEdit()->installEventFilter(this);
+                    // A narrowed list shows the start of its entry.
+                    connect(list->lineEdit(), &QLineEdit::textChanged, list->lineEdit(),
+                            [edit = list->lineEdit()] { edit->setCursorPosition(0); });
                 }
                 connect(list, &QComboBox::activated, this, [this, &field] { ListChosen(field); });
                 widget = list;

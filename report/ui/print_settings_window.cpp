@@ -14,8 +14,10 @@
 #include "config/run_settings.h"
 #include "localisation/cycle_texts.h"
 #include "localisation/language_tables.h"
+#include "localisation/window_aids_texts.h"
 #include "report/ui/current_printer.h"
 #include "widgets/command_picture.h"
+#include "widgets/focus_chain.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
@@ -131,6 +133,12 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
     connect(Command3D1, &QPushButton::clicked, Panel3D1, &QWidget::hide);
     connect(OKbutt, &CommandPicture::Released, this, &QDialog::accept);
     connect(Abbutt, &CommandPicture::Released, this, &QDialog::reject);
+
+    // From the keyboard: Tab down the left column, then OK and cancel; Enter confirms.
+    ChainFocus(FocusableInLayoutOrder(layout));
+    OKbutt->MakeDefaultIn(this);
+    fontlist->setAccessibleName(DisplayText(
+        LoadFeatureTexts(window_aids_texts::kFile, Settings.LanguageCode)[window_aids_texts::kPrinterFont]));
 }
 
 void PrintSettingsWindow::Activate() {
@@ -144,6 +152,8 @@ void PrintSettingsWindow::Activate() {
     prevButt_l->setText(DisplayText(Caption(kCaptionPage)));
     Okbutt_l->setText(QStringLiteral("OK"));
     Abbutt_l->setText(DisplayText(Caption(kCaptionCancel)));
+    // OK and cancel keep their first letters.
+    AssignButtonMnemonics({CyclePage}, AssignMnemonics({Okbutt_l, Abbutt_l, drbutt_l, prevButt_l}));
 
     // The stored font goes to the printer and the sample; the list shows what the printer now uses, which is
     // its own font when it lacks the stored one. The stored name is kept until the user chooses a font.

@@ -16,6 +16,7 @@
 #include "report/ui/current_printer.h"
 #include "report/ui/print_settings_window.h"
 #include "widgets/command_picture.h"
+#include "widgets/focus_chain.h"
 #include "widgets/message_box.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
@@ -89,6 +90,12 @@ ResultsView::ResultsView(QWidget* parent, const ProjectRecord* project)
     connect(Command3D1, &CommandPicture::Released, this, &QDialog::accept);
     connect(Command3D3, &CommandPicture::Released, this, &QDialog::accept);
 
+    // From the keyboard: Tab goes down the panel as the commands stand on it; Enter is OK. The scroll bar
+    // only redraws the one page and takes no focus.
+    VScroll1->setFocusPolicy(Qt::NoFocus);
+    ChainFocus({PrintHead, Command3D2, Command3D3, Command3D1});
+    Command3D1->MakeDefaultIn(this);
+
     // The page shows its text at 8 points, so the window starts as tall as the screen allows, with the page's
     // proportions; it is never so narrow that the panel covers the scroll bar. On a screen lower than 8900
     // twips it starts at the top left.
@@ -125,6 +132,7 @@ void ResultsView::Activate() {
     Command3D1_l->setText(QStringLiteral("OK"));
     Command3D2_l->setText(DisplayText(Caption(kCaptionPrint)));
     Command3D3_l->setText(DisplayText(Caption(kCaptionCancel)));
+    AssignButtonMnemonics({PrintHead}, AssignMnemonics({Command3D1_l, Command3D2_l, Command3D3_l}));
     setWindowTitle(DisplayText(BuildReportTitle()));
     VScroll1->setValue(1);
     update();

@@ -14,6 +14,7 @@
 #include "config/run_settings.h"
 #include "engine/file_access.h"
 #include "localisation/code_page.h"
+#include "report/page_layout.h"
 #include "report/paint/gui_application.h"
 #include "report/report_title.h"
 #include "report/results_file.h"
@@ -22,14 +23,15 @@ namespace tervalo {
 
 namespace {
 
-// Paper lines are half a point wide at any printer resolution; the view draws one-pixel lines.
-QPen LinePen(const QPainter& painter, PageTarget target) {
+// Lines are a twentieth of the font size wide (half a point on paper), and never thinner than a pixel.
+QPen LinePen(const QPainter& painter, const PageStyle& style) {
     QPen pen(Qt::black);
-    if (target == PageTarget::View || !painter.device()) {
+    const qreal width = painter.device() ? painter.device()->logicalDpiY() * style.pointSize / 20 / 72.0 : 0;
+    if (width < 1) {
         pen.setCosmetic(true);
         pen.setWidth(1);
     } else {
-        pen.setWidthF(painter.device()->logicalDpiY() * 0.5 / 72.0);
+        pen.setWidthF(width);
     }
     return pen;
 }
@@ -43,22 +45,37 @@ QString PageTextToUnicode(const std::string& text) {
 }  // namespace
 
 void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& style) {
-    const PageLayout layout = LayOutResultsPage(ReadResultsFile(), style.target);
+    PageLayout layout = LayOutResultsPage(ReadResultsFile());
     const auto at = [&page](double x, double y) {
         return QPointF(page.left() + x * page.width(), page.top() + y * page.height());
     };
 
+    QFont regular(style.fontFamily);
+    regular.setPointSizeF(style.pointSize);
+    QFont bold = regular;
+    bold.setBold(true);
+    const QFontMetricsF regularMetrics(regular, painter.device());
+    const QFontMetricsF boldMetrics(bold, painter.device());
+    if (page.width() > 0 && page.height() > 0) {
+        const TextMeasure measure{
+            [&](const std::string& text, bool isBold) {
+                return (isBold ? boldMetrics : regularMetrics).horizontalAdvance(PageTextToUnicode(text)) /
+                       page.width();
+            },
+            regularMetrics.ascent() / page.height(), regularMetrics.height() / page.height()};
+        FitTextsToColumns(layout, measure);
+    }
+
     painter.save();
-    painter.setPen(LinePen(painter, style.target));
+    painter.setPen(LinePen(painter, style));
     for (const PageLine& line : layout.lines) painter.drawLine(at(line.x0, line.y0), at(line.x1, line.y1));
 
-    QFont font(style.fontFamily);
-    font.setPointSizeF(style.pointSize);
     for (const PageText& text : layout.texts) {
-        font.setBold(text.bold);
+        QFont font = text.bold ? bold : regular;
+        font.setPointSizeF(style.pointSize * text.scale);
         painter.setFont(font);
         // The layout places the top of the text; the painter wants the baseline.
-        const qreal ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
+        const qreal ascent = QFontMetricsF(font, painter.device()).ascent();
         painter.drawText(at(text.x, text.y) + QPointF(0, ascent), PageTextToUnicode(text.text));
     }
     painter.restore();

@@ -157,10 +157,10 @@ TEST_F(ReportWindowsTest, ViewOfAMissingFileOpensAndClosesWithTheFrameAlone) {
         ASSERT_NE(view, nullptr);
         title = view->windowTitle();
         const QImage image = view->grab().toImage();
-        const QRectF page = ResultsView::PageArea(view->size());
+        const QRectF page = ResultsView::PageArea(view->size(), ResultsView::ViewPageSize());
         const QRect inside =
             QRectF(page.left() + 0.08 * page.width() + 3, page.top() + 0.16 * page.height() + 3,
-                   0.86 * page.width() - 6, 0.75 * page.height() - 6)
+                   0.86 * page.width() - 6, 0.74 * page.height() - 6)
                 .toRect();
         darkInsideFrame = 0;
         for (int y = inside.top(); y <= inside.bottom(); ++y)

@@ -23,11 +23,12 @@ namespace tervalo {
 
 namespace {
 
-// Lines are a twentieth of the font size wide (half a point on paper), and never thinner than a pixel.
+// Lines are a twentieth of the font size wide (half a point on paper), and never thinner than a pixel where
+// they are shown.
 QPen LinePen(const QPainter& painter, const PageStyle& style) {
     QPen pen(Qt::black);
     const qreal width = painter.device() ? painter.device()->logicalDpiY() * style.pointSize / 20 / 72.0 : 0;
-    if (width < 1) {
+    if (painter.transform().map(QLineF(0, 0, 0, width)).length() < 1) {
         pen.setCosmetic(true);
         pen.setWidth(1);
     } else {
@@ -71,13 +72,35 @@ void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& sty
     for (const PageLine& line : layout.lines) painter.drawLine(at(line.x0, line.y0), at(line.x1, line.y1));
 
     for (const PageText& text : layout.texts) {
+        const QString shown = PageTextToUnicode(text.text);
         QFont font = text.bold ? bold : regular;
         font.setPointSizeF(style.pointSize * text.scale);
+        // A font engine may round a smaller size up to whole pixels: the size is reduced until the text fits.
+        const qreal column = (text.right - text.x) * page.width();
+        for (int tries = 0; text.scale < 1 && tries < 4; ++tries) {
+            const qreal width = QFontMetricsF(font, painter.device()).horizontalAdvance(shown);
+            if (width <= column) break;
+            font.setPointSizeF(font.pointSizeF() * column / width * 0.99);
+        }
         painter.setFont(font);
         // The layout places the top of the text; the painter wants the baseline.
         const qreal ascent = QFontMetricsF(font, painter.device()).ascent();
-        painter.drawText(at(text.x, text.y) + QPointF(0, ascent), PageTextToUnicode(text.text));
+        painter.drawText(at(text.x, text.y) + QPointF(0, ascent), shown);
     }
+    painter.restore();
+}
+
+void DrawResultsPreview(QPainter& painter, const QRectF& page, qreal paperHeight, const QString& fontFamily) {
+    if (page.isEmpty() || paperHeight <= 0 || !painter.device()) return;
+    // A sheet of the page's proportions at a printer's resolution, 10-point text in its dots.
+    constexpr qreal kSheetResolution = 1200;
+    const QSizeF sheet(paperHeight * page.width() / page.height() * kSheetResolution / 72,
+                       paperHeight * kSheetResolution / 72);
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(page.height() / sheet.height(), page.height() / sheet.height());
+    DrawResultsPage(painter, QRectF(QPointF(0, 0), sheet),
+                    {fontFamily, 10 * kSheetResolution / painter.device()->logicalDpiY()});
     painter.restore();
 }
 

@@ -15,14 +15,12 @@ class QPainter;
 
 namespace tervalo {
 
-// The page's font: 10 points on paper with bold headings. A preview draws the same page at scale, so its
-// font is 10 points times the ratio of the drawn page to the paper.
+// The page's font: 10 points on paper, headings bold.
 struct PageStyle {
     QString fontFamily;
     qreal pointSize = 10;
 
     static PageStyle ForPaper(const QString& fontFamily) { return {fontFamily, 10}; }
-    static PageStyle ForPreview(const QString& fontFamily, qreal scale) { return {fontFamily, 10 * scale}; }
 };
 
 // Draws the page of ergEN1.DAT in the current directory. `page` is where the page (0, 0)-(W, H) stands in
@@ -30,6 +28,11 @@ struct PageStyle {
 // alone. Fonts are taken in points of the painter's device; every text is kept inside its column (see
 // FitTextsToColumns).
 void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& style);
+
+// The page as it will be printed on paper `paperHeight` points high, shown in `page` at any scale: laid out
+// on a sheet of that paper at a printer's resolution and scaled down, so that every text breaks and shrinks
+// as on paper.
+void DrawResultsPreview(QPainter& painter, const QRectF& page, qreal paperHeight, const QString& fontFamily);
 
 // A further sheet printed after the report page, drawn into the sheet's full-page rectangle.
 using FurtherPage = std::function<void(QPainter&, const QRectF& sheet)>;

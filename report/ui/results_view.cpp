@@ -186,11 +186,7 @@ void ResultsView::paintEvent(QPaintEvent*) {
     const qreal shadow = TwipsScale::Of(this).Pixels(90);
     painter.fillRect(page.translated(shadow, shadow), QColor(0x80, 0x84, 0x88));
     painter.fillRect(page, Qt::white);
-    // The printed page at the scale of the drawn one.
-    const qreal drawnPoints = page.height() * 72.0 / logicalDpiY();
-    DrawResultsPage(
-        painter, page,
-        PageStyle::ForPreview(DisplayText(Settings.PrintFontName), drawnPoints / PrinterPageHeightPoints()));
+    DrawResultsPreview(painter, page, PrinterPageHeightPoints(), DisplayText(Settings.PrintFontName));
 }
 
 }  // namespace tervalo

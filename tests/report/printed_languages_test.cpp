@@ -118,8 +118,8 @@ TEST_P(PrintedLanguageTest, EveryTextStaysInsideTheFrameAndItsColumn) {
     }
     // In a line that holds a value, no label reaches the value column.
     for (const auto& [y, row] : rows) {
-        const bool holdsValue = std::any_of(row.begin(), row.end(),
-                                            [&](const Word* w) { return std::abs(w->x0 - valueLeft) < 0.05; });
+        const bool holdsValue = std::any_of(
+            row.begin(), row.end(), [&](const Word* w) { return std::abs(w->x0 - valueLeft) < 0.05; });
         if (!holdsValue) continue;
         for (const Word* word : row)
             if (word->x0 < valueLeft - 0.05) {

@@ -405,6 +405,21 @@ TEST_F(ReportWindowsTest, PrinterSetupDialogHasItsTitleAndCancelChangesNothing) 
     EXPECT_EQ(CurrentPrinter().outputFileName(), QString::fromStdString((dir_.path() / "kept.pdf").string()));
 }
 
+TEST(ResultsViewPageArea, ThePageKeepsThePapersProportionsInAnyWindow) {
+    const QSizeF a4(2480, 3508);
+    for (const QSizeF surface : {QSizeF(1100, 1000), QSizeF(2000, 600), QSizeF(500, 1400)}) {
+        const QRectF page = ResultsView::PageArea(surface, a4);
+        EXPECT_NEAR(page.width() / page.height(), a4.width() / a4.height(), 1e-9);
+        // -0.1 W to 1.5 W across and -0.045 H to 0.99 H down fill the surface in one direction at least.
+        EXPECT_NEAR(page.left(), 0.1 * page.width(), 1e-9);
+        EXPECT_NEAR(page.top(), 0.045 * page.height(), 1e-9);
+        EXPECT_LE(1.6 * page.width(), surface.width() + 1e-9);
+        EXPECT_LE(1.035 * page.height(), surface.height() + 1e-9);
+        EXPECT_TRUE(std::abs(1.6 * page.width() - surface.width()) < 1e-9 ||
+                    std::abs(1.035 * page.height() - surface.height()) < 1e-9);
+    }
+}
+
 TEST_F(ReportWindowsTest, WithoutAPrinterTheViewUsesTheDefaultPageSizeAndSetupOffersAPdfFile) {
     if (HasPrintDestination()) GTEST_SKIP() << "this machine has a printer";
     EXPECT_EQ(PrinterPageSize(), QSize(0, 0));

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <regex>
@@ -105,11 +106,11 @@ struct DrawnText {
     qreal end;  // where its advance ends, as a fraction of the page width
 };
 
-std::vector<DrawnText> DrawnTexts(const QRectF& page, const PageStyle& style) {
+std::vector<DrawnText> DrawnTexts(const QRectF& page, const std::function<void(QPainter&)>& draw) {
     RecordingDevice device(static_cast<int>(page.right()) + 10, static_cast<int>(page.bottom()) + 10);
     {
         QPainter painter(&device);
-        DrawResultsPage(painter, page, style);
+        draw(painter);
     }
     std::vector<DrawnText> texts;
     for (const auto& text : device.engine.texts) {
@@ -133,7 +134,9 @@ TEST_F(ResultsPageTest, TooWideTextsAreDrawnSmallerInsideTheirColumns) {
         "        METHOD: THE HEAT PUMP IS ASSESSED AT ONE DESIGN POINT ONLY; ALL RESULTS ARE ESTIMATES "
         "AND CARRY NO GUARANTEE OF ANY KIND.");
     ASSERT_TRUE(WriteResultsRecords(records));
-    const auto texts = DrawnTexts(QRectF(0, 0, 2480, 3508), PageStyle::ForPaper("DejaVu Sans"));
+    const QRectF page(0, 0, 2480, 3508);
+    const auto texts = DrawnTexts(
+        page, [&](QPainter& painter) { DrawResultsPage(painter, page, PageStyle::ForPaper("DejaVu Sans")); });
     ASSERT_EQ(texts.size(), 5u + 2u + 2u);
     for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(texts[i].points, 10) << texts[i].text.toStdString();
     // The label ends before the values, the value before the frame, both a little smaller on one line.
@@ -158,14 +161,19 @@ TEST_F(ResultsPageTest, PreviewDrawsThePrintedPageAtScale) {
     records.push_back(
         "        A label much too long to stand beside its value :\xA7$&a value too long for its column");
     ASSERT_TRUE(WriteResultsRecords(records));
-    const auto paper = DrawnTexts(QRectF(0, 0, 2480, 3508), PageStyle::ForPaper("DejaVu Sans"));
-    const auto preview = DrawnTexts(QRectF(100, 50, 620, 877), PageStyle::ForPreview("DejaVu Sans", 0.25));
+    // A4 at 300 dpi, and shown in a window: laid out on a sheet of 1200 dots an inch and scaled down.
+    const QRectF sheet(0, 0, 2480, 3508), shown(100, 50, 620, 877);
+    const auto paper = DrawnTexts(sheet, [&](QPainter& painter) {
+        DrawResultsPage(painter, sheet, PageStyle::ForPaper("DejaVu Sans"));
+    });
+    const auto preview = DrawnTexts(
+        shown, [&](QPainter& painter) { DrawResultsPreview(painter, shown, 841.89, "DejaVu Sans"); });
     ASSERT_EQ(preview.size(), paper.size());
     for (std::size_t i = 0; i < paper.size(); ++i) {
         SCOPED_TRACE(paper[i].text.toStdString());
         EXPECT_EQ(preview[i].text, paper[i].text);
         EXPECT_EQ(preview[i].bold, paper[i].bold);
-        EXPECT_NEAR(preview[i].points, paper[i].points * 0.25, 0.05);
+        EXPECT_NEAR(preview[i].points, paper[i].points * 4, paper[i].points * 4 * 0.01);
         EXPECT_NEAR(preview[i].baseline.x(), paper[i].baseline.x(), 0.002);
         EXPECT_NEAR(preview[i].baseline.y(), paper[i].baseline.y(), 0.002);
     }

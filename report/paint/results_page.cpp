@@ -15,6 +15,7 @@
 #include "engine/file_access.h"
 #include "localisation/code_page.h"
 #include "report/page_layout.h"
+#include "report/paint/fitted_text.h"
 #include "report/paint/gui_application.h"
 #include "report/report_title.h"
 #include "report/results_file.h"
@@ -74,13 +75,10 @@ void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& sty
     for (const PageText& text : layout.texts) {
         const QString shown = PageTextToUnicode(text.text);
         QFont font = text.bold ? bold : regular;
-        font.setPointSizeF(style.pointSize * text.scale);
-        // A font engine may round a smaller size up to whole pixels: the size is reduced until the text fits.
-        const qreal column = (text.right - text.x) * page.width();
-        for (int tries = 0; text.scale < 1 && tries < 4; ++tries) {
-            const qreal width = QFontMetricsF(font, painter.device()).horizontalAdvance(shown);
-            if (width <= column) break;
-            font.setPointSizeF(font.pointSizeF() * column / width * 0.99);
+        if (text.scale < 1) {
+            // Font engines round sizes, so the smaller size is checked against the column once more.
+            font.setPointSizeF(style.pointSize * text.scale);
+            font = FittedFont(font, painter.device(), (text.right - text.x) * page.width(), shown);
         }
         painter.setFont(font);
         // The layout places the top of the text; the painter wants the baseline.

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -331,6 +332,29 @@ TEST_F(ReportWindowsTest, StoredFontThePrinterLacksLeavesThePrintersOwnInTheList
     EXPECT_EQ(QString::fromStdString(Settings.PrintFontName), chosen);
     EXPECT_EQ(PrinterFontName(), chosen);
     EXPECT_EQ(window.FonttestPN->font().family(), chosen);
+}
+
+TEST_F(ReportWindowsTest, AnAliasedFontIsNamedAndPrintedAsTheFamilyItResolvesTo) {
+    // "Arial" is an alias of the system's font configuration, not a family of its own.
+    const QString family = QFontInfo(QFont(QStringLiteral("Arial"))).family();
+    PrintSettingsWindow window;
+    window.show();
+    EXPECT_EQ(window.fontlist->currentText(), family);
+    EXPECT_GE(window.fontlist->currentIndex(), 0);
+    EXPECT_TRUE(window.FonttestPN->text().startsWith(family + QLatin1Char('\n')));
+    EXPECT_EQ(Settings.PrintFontName, "Arial");
+    window.close();
+
+    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    // The window's print and tervalo-calc's (the stored name as it is) use the same font.
+    PrintToPdf(dir_.path() / "window.pdf");
+    ASSERT_TRUE(PrintFromView(true));
+    ASSERT_TRUE(PrintResultsPdf(QStringLiteral("calc.pdf"), QStringLiteral("Arial")));
+    const auto fonts = [](const std::string& file) {
+        return test::CommandOutput("pdffonts " + file + " | tail -n +3 | cut -d' ' -f1 | sort");
+    };
+    EXPECT_FALSE(fonts("window.pdf").empty());
+    EXPECT_EQ(fonts("window.pdf"), fonts("calc.pdf"));
 }
 
 TEST_F(ReportWindowsTest, SizePanelShowsPrinterAndScreen) {

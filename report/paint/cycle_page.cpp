@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 #include <filesystem>
 #include <string_view>
 
@@ -15,6 +16,7 @@
 #include "localisation/cycle_texts.h"
 #include "project/cycle_view/state_rows.h"
 #include "project/cycle_view/trace_rows.h"
+#include "report/paint/fitted_text.h"
 
 namespace tervalo {
 
@@ -40,22 +42,38 @@ struct Column {
     bool right;    // numbers stand right-aligned
 };
 
+// The height of `rows` rows of a table in the font of `metrics`.
+double TableHeight(const QFontMetricsF& metrics, std::size_t rows) {
+    return metrics.height() * 1.15 * static_cast<double>(rows);
+}
+
+// A cell too wide for its column is drawn smaller, down to this part of the table's font, and only then cut.
+constexpr double kSmallestCellFont = 0.75;
+
 // A table of text rows in the given columns from `top`, the first row as heading when `headed`. Returns the
 // height used.
 double DrawTable(QPainter& painter, double left, double top, double width, const std::vector<Column>& columns,
                  const std::vector<std::vector<QString>>& rows, bool headed) {
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const double line = metrics.height() * 1.15;
+    const QFont font = painter.font();
+    const QFontMetricsF metrics(font, painter.device());
+    QFont smallest = font;
+    smallest.setPointSizeF(font.pointSizeF() * kSmallestCellFont);
+    const QFontMetricsF smallestMetrics(smallest, painter.device());
+    const double line = TableHeight(metrics, 1);
     double y = top;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         double x = left;
         for (std::size_t c = 0; c < rows[r].size() && c < columns.size(); ++c) {
             const double cell = width * columns[c].width;
-            const QString text =
-                metrics.elidedText(rows[r][c], Qt::ElideRight, cell - metrics.height() * 0.4);
-            const double at =
-                columns[c].right ? x + cell - metrics.height() * 0.4 - metrics.horizontalAdvance(text) : x;
-            painter.drawText(QPointF(at, y + metrics.ascent()), text);
+            const double room = cell - metrics.height() * 0.4;
+            QString text = rows[r][c];
+            if (metrics.horizontalAdvance(text) > room && smallestMetrics.horizontalAdvance(text) > room)
+                // Right-aligned columns end in the figure, which stays.
+                text = smallestMetrics.elidedText(text, columns[c].right ? Qt::ElideMiddle : Qt::ElideRight,
+                                                  room);
+            const double shown = std::min(metrics.horizontalAdvance(text), room);
+            const double at = columns[c].right ? x + room - shown : x;
+            DrawFittedText(painter, QPointF(at, y + metrics.ascent()), room, text);
             x += cell;
         }
         y += line;
@@ -78,8 +96,8 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
 
     painter.setFont(PageFont(fontFamily, 13, true));
     const QFontMetricsF headingMetrics(painter.font(), painter.device());
-    painter.drawText(QPointF(body.left(), body.top() + headingMetrics.ascent()),
-                     Text(t, cycle_texts::kTitle));
+    DrawFittedText(painter, QPointF(body.left(), body.top() + headingMetrics.ascent()), body.width(),
+                   Text(t, cycle_texts::kTitle));
     double y = body.top() + headingMetrics.height() * 1.5;
 
     // The diagram across the full width.
@@ -92,7 +110,8 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
     const char separator = texts.decimalSeparator;
     painter.setFont(PageFont(fontFamily, 9, true));
     const QFontMetricsF sub(painter.font(), painter.device());
-    painter.drawText(QPointF(body.left(), y + sub.ascent()), Text(t, cycle_texts::kStatePoints));
+    DrawFittedText(painter, QPointF(body.left(), y + sub.ascent()), body.width(),
+                   Text(t, cycle_texts::kStatePoints));
     y += sub.height() * 1.3;
     painter.setFont(PageFont(fontFamily, 7));
     std::vector<std::vector<QString>> pointRows;
@@ -109,7 +128,8 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
                    pointRows, true);
     y += sub.height() * 0.6;
     painter.setFont(PageFont(fontFamily, 9, true));
-    painter.drawText(QPointF(body.left(), y + sub.ascent()), Text(t, cycle_texts::kDesignPoint));
+    DrawFittedText(painter, QPointF(body.left(), y + sub.ascent()), body.width(),
+                   Text(t, cycle_texts::kDesignPoint));
     y += sub.height() * 1.3;
     painter.setFont(PageFont(fontFamily, 7));
     std::vector<std::vector<QString>> figureRows;
@@ -121,15 +141,19 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
 
     // The working.
     painter.setFont(PageFont(fontFamily, 9, true));
-    painter.drawText(QPointF(body.left(), y + sub.ascent()), Text(t, cycle_texts::kWorking));
+    DrawFittedText(painter, QPointF(body.left(), y + sub.ascent()), body.width(),
+                   Text(t, cycle_texts::kWorking));
     y += sub.height() * 1.3;
-    painter.setFont(PageFont(fontFamily, 6.3));
     std::vector<std::vector<QString>> steps = {
         {Text(t, cycle_texts::kQuantity), Text(t, cycle_texts::kFormula), Text(t, cycle_texts::kNumbers),
          Text(t, cycle_texts::kResult), Text(t, cycle_texts::kShown)}};
     for (const TraceRow& row : TraceRows(view.trace, t))
         steps.push_back(
             {Utf8(row.name), Utf8(row.formula), Utf8(row.numbers), Utf8(row.result), Utf8(row.shown)});
+    // The working takes the rest of the page; a long one is set smaller.
+    painter.setFont(FittedFont(
+        PageFont(fontFamily, 6.3), painter.device(), body.bottom() - y,
+        [rows = steps.size()](const QFontMetricsF& metrics) { return TableHeight(metrics, rows); }));
     DrawTable(painter, body.left(), y, body.width(),
               {{0.27, false}, {0.24, false}, {0.26, false}, {0.13, true}, {0.10, true}}, steps, true);
     painter.restore();

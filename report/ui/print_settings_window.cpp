@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -174,7 +175,8 @@ void PrintSettingsWindow::ShowSample(const QString& name) {
     QFont font(name);
     font.setPointSize(12);
     FonttestPN->setFont(font);
-    FonttestPN->setText(SampleText(name));
+    // Named by the family that draws it: an alias such as "Arial" shows the font that really prints.
+    FonttestPN->setText(SampleText(QFontInfo(font).family()));
 }
 
 void PrintSettingsWindow::Printer_I() {

@@ -96,7 +96,7 @@ ResultsView::ResultsView(QWidget* parent, const ProjectRecord* project)
     ChainFocus({PrintHead, Command3D2, Command3D3, Command3D1});
     Command3D1->MakeDefaultIn(this);
 
-    // The page shows its text at 8 points, so the window starts as tall as the screen allows, with the page's
+    // The page is drawn at scale, so the window starts as tall as the screen allows, with the page's
     // proportions; it is never so narrow that the panel covers the scroll bar. On a screen lower than 8900
     // twips it starts at the top left.
     const QSizeF page = ViewPageSize();
@@ -110,9 +110,11 @@ ResultsView::ResultsView(QWidget* parent, const ProjectRecord* project)
     if (screen && TwipsScale::ScreenHeightTwips(this) < 8900) move(screen->geometry().topLeft());
 }
 
-QRectF ResultsView::PageArea(const QSizeF& surface) {
-    return {surface.width() * 0.1 / 1.6, surface.height() * 0.045 / 1.035, surface.width() / 1.6,
-            surface.height() / 1.035};
+QRectF ResultsView::PageArea(const QSizeF& surface, const QSizeF& page) {
+    const qreal scale =
+        std::min(surface.width() / (1.6 * page.width()), surface.height() / (1.035 * page.height()));
+    const QSizeF drawn = page * scale;
+    return {drawn.width() * 0.1, drawn.height() * 0.045, drawn.width(), drawn.height()};
 }
 
 QSizeF ResultsView::ViewPageSize() {
@@ -187,12 +189,12 @@ void ResultsView::resizeEvent(QResizeEvent* event) {
 void ResultsView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(0xC8, 0xCC, 0xD0));
-    const QRectF page = PageArea(size());
+    const QRectF page = PageArea(size(), ViewPageSize());
     // The sheet with its shadow around the drawn page.
     const qreal shadow = TwipsScale::Of(this).Pixels(90);
     painter.fillRect(page.translated(shadow, shadow), QColor(0x80, 0x84, 0x88));
     painter.fillRect(page, Qt::white);
-    DrawResultsPage(painter, page, PageStyle::ForView(DisplayText(Settings.PrintFontName)));
+    DrawResultsPreview(painter, page, PrinterPageHeightPoints(), DisplayText(Settings.PrintFontName));
 }
 
 }  // namespace tervalo

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -157,10 +158,10 @@ TEST_F(ReportWindowsTest, ViewOfAMissingFileOpensAndClosesWithTheFrameAlone) {
         ASSERT_NE(view, nullptr);
         title = view->windowTitle();
         const QImage image = view->grab().toImage();
-        const QRectF page = ResultsView::PageArea(view->size());
+        const QRectF page = ResultsView::PageArea(view->size(), ResultsView::ViewPageSize());
         const QRect inside =
             QRectF(page.left() + 0.08 * page.width() + 3, page.top() + 0.16 * page.height() + 3,
-                   0.86 * page.width() - 6, 0.75 * page.height() - 6)
+                   0.86 * page.width() - 6, 0.74 * page.height() - 6)
                 .toRect();
         darkInsideFrame = 0;
         for (int y = inside.top(); y <= inside.bottom(); ++y)
@@ -333,6 +334,29 @@ TEST_F(ReportWindowsTest, StoredFontThePrinterLacksLeavesThePrintersOwnInTheList
     EXPECT_EQ(window.FonttestPN->font().family(), chosen);
 }
 
+TEST_F(ReportWindowsTest, AnAliasedFontIsNamedAndPrintedAsTheFamilyItResolvesTo) {
+    // "Arial" is an alias of the system's font configuration, not a family of its own.
+    const QString family = QFontInfo(QFont(QStringLiteral("Arial"))).family();
+    PrintSettingsWindow window;
+    window.show();
+    EXPECT_EQ(window.fontlist->currentText(), family);
+    EXPECT_GE(window.fontlist->currentIndex(), 0);
+    EXPECT_TRUE(window.FonttestPN->text().startsWith(family + QLatin1Char('\n')));
+    EXPECT_EQ(Settings.PrintFontName, "Arial");
+    window.close();
+
+    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    // The window's print and tervalo-calc's (the stored name as it is) use the same font.
+    PrintToPdf(dir_.path() / "window.pdf");
+    ASSERT_TRUE(PrintFromView(true));
+    ASSERT_TRUE(PrintResultsPdf(QStringLiteral("calc.pdf"), QStringLiteral("Arial")));
+    const auto fonts = [](const std::string& file) {
+        return test::CommandOutput("pdffonts " + file + " | tail -n +3 | cut -d' ' -f1 | sort");
+    };
+    EXPECT_FALSE(fonts("window.pdf").empty());
+    EXPECT_EQ(fonts("window.pdf"), fonts("calc.pdf"));
+}
+
 TEST_F(ReportWindowsTest, SizePanelShowsPrinterAndScreen) {
     PrintToPdf(dir_.path() / "size.pdf");
     PrintSettingsWindow window;
@@ -403,6 +427,21 @@ TEST_F(ReportWindowsTest, PrinterSetupDialogHasItsTitleAndCancelChangesNothing) 
     EXPECT_FALSE(ShowPrinterSetup(nullptr));
     EXPECT_EQ(title, "Kelvara Printer Setup");
     EXPECT_EQ(CurrentPrinter().outputFileName(), QString::fromStdString((dir_.path() / "kept.pdf").string()));
+}
+
+TEST(ResultsViewPageArea, ThePageKeepsThePapersProportionsInAnyWindow) {
+    const QSizeF a4(2480, 3508);
+    for (const QSizeF surface : {QSizeF(1100, 1000), QSizeF(2000, 600), QSizeF(500, 1400)}) {
+        const QRectF page = ResultsView::PageArea(surface, a4);
+        EXPECT_NEAR(page.width() / page.height(), a4.width() / a4.height(), 1e-9);
+        // -0.1 W to 1.5 W across and -0.045 H to 0.99 H down fill the surface in one direction at least.
+        EXPECT_NEAR(page.left(), 0.1 * page.width(), 1e-9);
+        EXPECT_NEAR(page.top(), 0.045 * page.height(), 1e-9);
+        EXPECT_LE(1.6 * page.width(), surface.width() + 1e-9);
+        EXPECT_LE(1.035 * page.height(), surface.height() + 1e-9);
+        EXPECT_TRUE(std::abs(1.6 * page.width() - surface.width()) < 1e-9 ||
+                    std::abs(1.035 * page.height() - surface.height()) < 1e-9);
+    }
 }
 
 TEST_F(ReportWindowsTest, WithoutAPrinterTheViewUsesTheDefaultPageSizeAndSetupOffersAPdfFile) {

@@ -1,6 +1,7 @@
 #include "widgets/command_picture.h"
 
 #include <qdrawutil.h>
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -161,29 +162,55 @@ void CommandPicture::Run() {
     if (isEnabled()) emit Released();
 }
 
+namespace {
+
+// The caption with "&" before its first letter that `taken` lacks (then none), every "&" it had doubled so
+// that it stays a character; the letter joins `taken`.
+QString MarkMnemonic(const QString& caption, QString& taken) {
+    qsizetype chosen = -1;
+    for (qsizetype i = 0; i < caption.size() && chosen < 0; ++i) {
+        const QChar letter = caption[i].toLower();
+        if (letter.isLetterOrNumber() && !taken.contains(letter)) chosen = i;
+    }
+    QString marked = caption;
+    marked.replace(QStringLiteral("&"), QStringLiteral("&&"));
+    if (chosen >= 0) {
+        taken += caption[chosen].toLower();
+        // Each "&" before the chosen letter was doubled.
+        marked.insert(chosen + caption.left(chosen).count(QLatin1Char('&')), QLatin1Char('&'));
+    }
+    return marked;
+}
+
+}  // namespace
+
 void AssignMnemonics(const std::vector<QLabel*>& labels, const QString& reserved) {
     QString taken = reserved.toLower();
     for (QLabel* label : labels) {
-        // The caption without a mark given earlier; every "&" in it is doubled so that only the chosen letter
-        // is marked.
+        // The caption without a mark given earlier.
         const bool markedBefore = label->text() == label->property("markedCaption").toString();
         const QString caption = markedBefore ? label->property("plainCaption").toString() : label->text();
-        qsizetype chosen = -1;
-        for (qsizetype i = 0; i < caption.size() && chosen < 0; ++i) {
-            const QChar letter = caption[i].toLower();
-            if (letter.isLetterOrNumber() && !taken.contains(letter)) chosen = i;
-        }
-        QString marked = caption;
-        marked.replace(QStringLiteral("&"), QStringLiteral("&&"));
-        if (chosen >= 0) {
-            taken += caption[chosen].toLower();
-            // Each "&" before the chosen letter was doubled.
-            marked.insert(chosen + caption.left(chosen).count(QLatin1Char('&')), QLatin1Char('&'));
-        }
+        const QString marked = MarkMnemonic(caption, taken);
         label->setText(marked);
         label->setProperty("plainCaption", caption);
         label->setProperty("markedCaption", marked);
         if (QWidget* buddy = label->buddy()) buddy->setAccessibleName(caption);
+    }
+}
+
+void AssignButtonMnemonics(const std::vector<QAbstractButton*>& buttons, const std::vector<QLabel*>& after) {
+    QString taken;
+    for (const QLabel* label : after) {
+        const QString marked = label->text();
+        for (qsizetype i = 0; i + 1 < marked.size(); ++i) {
+            if (marked[i] != QLatin1Char('&')) continue;
+            if (marked[i + 1] != QLatin1Char('&')) taken += marked[i + 1].toLower();
+            ++i;  // past the marked letter or the second "&"
+        }
+    }
+    for (QAbstractButton* button : buttons) {
+        button->setAccessibleName(button->text());
+        button->setText(MarkMnemonic(button->text(), taken));
     }
 }
 

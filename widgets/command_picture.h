@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <vector>
 
+class QAbstractButton;
 class QLabel;
 
 namespace tervalo {
@@ -73,5 +74,8 @@ class CommandPicture : public QWidget {
 // `reserved` took (then any later letter, then none), shown underlined. Labels are taken in the order given,
 // so the most used commands get their first letters. A "&" that was in a caption stays a character.
 void AssignMnemonics(const std::vector<QLabel*>& labels, const QString& reserved = {});
+
+// The same for push buttons, with letters the shortcuts of the labels `after` (marked before) left free.
+void AssignButtonMnemonics(const std::vector<QAbstractButton*>& buttons, const std::vector<QLabel*>& after);
 
 }  // namespace tervalo

@@ -13,6 +13,7 @@
 
 #include "config/run_settings.h"
 #include "localisation/cycle_texts.h"
+#include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
 #include "report/ui/current_printer.h"
 #include "widgets/command_picture.h"
@@ -73,7 +74,8 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
       Abbutt(Button("Abbutt", this)),
       Abbutt_l(Twin("Abbutt_l", this)),
       iceC(new QLabel(this)),
-      CyclePage(new QCheckBox(this)) {
+      CyclePage(new QCheckBox(this)),
+      DecisionPage(new QCheckBox(this)) {
     setObjectName("PrintSettings");
     setModal(true);
     fontlist->setObjectName("fontlist");
@@ -114,6 +116,11 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
     CyclePage->setText(DisplayText(cycleTexts[cycle_texts::kPrintCyclePage]));
     CyclePage->setVisible(offerCyclePage);
     left->addWidget(CyclePage);
+    DecisionPage->setObjectName("DecisionPage");
+    const FeatureTexts decisionTexts = LoadFeatureTexts(decision_texts::kFile, Settings.LanguageCode);
+    DecisionPage->setText(DisplayText(decisionTexts[decision_texts::kPrintDecisionPage]));
+    DecisionPage->setVisible(offerCyclePage);
+    left->addWidget(DecisionPage);
 
     auto* right = new QVBoxLayout;
     right->addWidget(iceC, 0, Qt::AlignHCenter);

@@ -162,9 +162,6 @@ void DecisionView::Refresh() {
         const auto saving = cell.saving.money;
         item->setBackground(!saving ? QBrush() : saving->value >= 0 ? QBrush(kSaves) : QBrush(kCostsMore));
         item->setData(kChosenRole, &cell == chosen);
-        QFont font = table_->font();
-        font.setBold(&cell == chosen);
-        item->setFont(font);
     }
     if (chosen && !table_->currentItem())
         table_->setCurrentCell(chosen->heatSource - 1, chosen->distribution - 1);

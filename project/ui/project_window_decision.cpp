@@ -48,6 +48,8 @@ QWidget* Projektdaten::BuildDecisionSection() {
             grid->addWidget(heading, row++, 0, 1, 3);
         }
         auto* label = new QLabel(DisplayText(figure.label), section);
+        // Long labels of some languages wrap rather than widen the column beside the heat pump.
+        label->setWordWrap(true);
         auto* value = new QLabel(section);
         value->setObjectName(QLatin1String(figure.name));
         value->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);

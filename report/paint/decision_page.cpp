@@ -108,6 +108,7 @@ double DrawWhatIf(QPainter& painter, const QRectF& area, const DecisionPage& dec
         painter.drawText(QRectF(area.left(), top, first, cellHeight).adjusted(pad, pad, -pad, -pad),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text(sources[s]));
     }
+    QRectF chosenBox;
     for (const decision::WhatIfCell& cell : cells) {
         const QRectF box(area.left() + first + column * (cell.distribution - 1),
                          area.top() + headHeight + cellHeight * (cell.heatSource - 1), column, cellHeight);
@@ -121,11 +122,11 @@ double DrawWhatIf(QPainter& painter, const QRectF& area, const DecisionPage& dec
         painter.setFont(PageFont(family, 6.5, &cell == chosen));
         painter.drawText(box.adjusted(pad, pad, -pad, -pad), Qt::AlignCenter, lines.join(QLatin1Char('\n')));
         painter.setFont(PageFont(family, 6.5));
-        if (&cell == chosen) {
-            painter.setPen(QPen(Qt::black, line * 0.12));
-            painter.drawRect(box);
-        }
+        if (&cell == chosen) chosenBox = box;
     }
+    // The frame of the project's choice over the grid lines of its neighbours.
+    painter.setPen(QPen(Qt::black, line * 0.12));
+    if (chosen) painter.drawRect(chosenBox);
     painter.setPen(Qt::black);
     return headHeight + cellHeight * static_cast<double>(sources.size());
 }

@@ -129,8 +129,9 @@ TEST_F(ProjectWindowDecision, ACellClickedOrEnteredIsAppliedAndTheTableThenEqual
     ClickCell(table, 2, 0);
     EXPECT_EQ(Text("AnwendBereich"), DisplayText(sources[2]));
     EXPECT_EQ(Text("VFlsize"), DisplayText(distributions[0]));
-    EXPECT_TRUE(table->item(2, 0)->font().bold()) << "the project's choice is marked";
-    EXPECT_FALSE(table->item(1, 3)->font().bold());
+    // The project's choice is framed.
+    EXPECT_TRUE(table->item(2, 0)->data(Qt::UserRole).toBool());
+    EXPECT_FALSE(table->item(1, 3)->data(Qt::UserRole).toBool());
 
     table->setFocus();
     table->setCurrentCell(4, 3);

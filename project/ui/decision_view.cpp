@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -47,7 +48,7 @@ class ChartWidget : public QWidget {
     ChartWidget(const decision::Sensitivity& sensitivity, const SensitivityChartTexts& texts, QWidget* parent)
         : QWidget(parent), sensitivity_(sensitivity), texts_(texts) {
         setObjectName(QStringLiteral("SensitivityChart"));
-        setMinimumHeight(200);
+        setMinimumHeight(120);
     }
 
   protected:
@@ -141,7 +142,9 @@ DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, QWidget
     layout->addWidget(hint);
     layout->addWidget(split, 1);
     layout->addLayout(buttons);
-    resize(1100, 900);
+    // Room for the whole table and the chart where the screen has it; on a small screen the table scrolls.
+    const QSize wanted(1100, 900);
+    resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size()) : wanted);
     table_->setFocus();
 }
 

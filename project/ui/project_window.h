@@ -8,9 +8,9 @@
 // record's texts again and any message the action returned. A list choice or an Enter thus runs the rules and
 // the calculation on exactly what the window shows.
 //
-// With the record shown, the saving and the break-even figures are evaluated on a copy of it, and the decision
-// view (when open) computes its variants on copies too; a variant chosen there comes back as the two list
-// choices a user would make.
+// With the record shown, the saving and the break-even figures are evaluated on a copy of it, and the
+// decision view (when open) computes its variants on copies too; a variant chosen there comes back as the two
+// list choices a user would make.
 
 #include <QDialog>
 #include <QSize>

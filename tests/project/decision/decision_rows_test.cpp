@@ -25,6 +25,8 @@ class DecisionFigureRows : public test::ProjectFixture {
         OnListChosen(r, ProjectList::HeizArt, hp(22));
         r.WirkGKessel = "92";
         OnEnter(r, &ProjectRecord::WirkGKessel);
+        r.SpezHeizLeist = "110";
+        OnEnter(r, &ProjectRecord::SpezHeizLeist);
         OnListChosen(r, ProjectList::AnwendBereich, ListEntries(ProjectList::AnwendBereich)[1]);
         OnListChosen(r, ProjectList::VFlsize, ListEntries(ProjectList::VFlsize)[3]);
         r.EnergKost = "0.25";
@@ -42,10 +44,11 @@ TEST_F(DecisionFigureRows, FiguresStandOnlyBesideTheResultsTheyWereFormedFrom) {
     const DecisionRun run = EvaluateDecision(r, false, false);
     ASSERT_TRUE(run.resultsAsShown);
     const auto rows = DecisionRows(run, r, Texts(), "EUR");
-    ASSERT_TRUE(rows[0].figure && rows[1].figure);
+    for (const DecisionRow& row : rows) EXPECT_TRUE(row.figure.has_value()) << row.name;
+    ASSERT_TRUE(rows[0].figure && rows[2].figure);
     EXPECT_EQ(rows[0].figure->text, run.saving.money->text);
-    EXPECT_EQ(rows[1].figure->text, run.saving.co2->text);
-    EXPECT_EQ(rows[2].figure.has_value(), run.breakEven.electricityPrice.has_value());
+    EXPECT_NE(rows[0].figure->text, "0");
+    EXPECT_EQ(rows[2].figure->text, run.breakEven.electricityPrice->text);
     EXPECT_EQ(rows[2].unit, "EUR/kWh");
     EXPECT_EQ(rows[3].unit, r.BrennStKeinh) << "the fuel price in the fuel's unit";
 

@@ -1,7 +1,6 @@
 #include "decision_output.h"
 
 #include "config/run_settings.h"
-#include "project/calculation.h"
 #include "project/decision/results_json.h"
 #include "window_commands.h"
 
@@ -20,18 +19,6 @@ std::string Line(const std::string& name, const std::string& text) {
 }
 
 }  // namespace
-
-DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf, bool withSensitivity) {
-    ProjectRecord current = record;
-    const CalculationData data = LoadCalculationData(current);
-    const AnnualBalance balance = DesignPointCalculation(current, data);
-    DecisionRun run;
-    run.breakEven = decision::EvaluateBreakEven(current, balance);
-    run.saving = decision::EvaluateSaving(balance, current.DecimalSeparator);
-    if (withWhatIf) run.whatIf = decision::EvaluateWhatIf(record, data);
-    if (withSensitivity) run.sensitivity = decision::EvaluateSensitivity(current, balance);
-    return run;
-}
 
 std::string DecisionLines(const DecisionRun& run, bool withWhatIf) {
     const decision::BreakEven& b = run.breakEven;
@@ -59,9 +46,7 @@ std::string DecisionLines(const DecisionRun& run, bool withWhatIf) {
 }
 
 std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf) {
-    decision::DecisionFigures figures{run.breakEven, run.saving, withWhatIf ? &run.whatIf : nullptr,
-                                      run.sensitivity ? &*run.sensitivity : nullptr};
-    return decision::ResultsJson(record, figures,
+    return decision::ResultsJson(record, decision::FiguresOf(run, withWhatIf),
                                  {CodePage(), Settings.LanguageCode, Utf8(Settings.CurrencyCode)});
 }
 

@@ -12,19 +12,16 @@
 
 #include "config/run_settings.h"
 #include "help/ui/help_box.h"
+#include "localisation/decision_texts.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_files.h"
+#include "project/result_reason_text.h"
+#include "project/ui/result_marks_view.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/message_box.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
-#include "project/project_actions.h"
-#include "project/project_fields.h"
-#include "project/project_files.h"
-#include "config/run_settings.h"
-#include "project/result_reason_text.h"
-#include "project/ui/result_marks_view.h"
 
 namespace tervalo {
 
@@ -64,7 +61,10 @@ QString ShownText(const QWidget* widget) {
 }  // namespace
 
 Projektdaten::Projektdaten(ProjectRecord& record, ProjectWindowCommands commands, QWidget* parent)
-    : QDialog(parent), record_(record), commands_(std::move(commands)) {
+    : QDialog(parent),
+      record_(record),
+      commands_(std::move(commands)),
+      decisionTexts_(LoadFeatureTexts(decision_texts::kFile, Settings.LanguageCode)) {
     setObjectName(QStringLiteral("Projektdaten"));
     BusyPointer busy;
     // Each opening starts from empty fields, as a newly loaded window does; the run's values stay.
@@ -116,6 +116,7 @@ void Projektdaten::ShowRecord() {
     if (record.FuelPricePanelVisible) fuelPricePanel_->raise();
     if (record.ClimateMapVisible) climateMapPanel_->raise();
     MarkFields();
+    ShowDecisionFigures();
     ShowResultMarks(
         record, resultMarkTexts_, [this](std::string_view name) { return Field(std::string(name).c_str()); },
         staleResultsLine_);

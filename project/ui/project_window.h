@@ -7,9 +7,14 @@
 // project record, then calls the project part's action for the event (project_actions.h), then shows the
 // record's texts again and any message the action returned. A list choice or an Enter thus runs the rules and
 // the calculation on exactly what the window shows.
+//
+// With the record shown, the saving and the break-even figures are evaluated on a copy of it, and the
+// decision view (when open) computes its variants on copies too; a variant chosen there comes back as the two
+// list choices a user would make.
 
 #include <QDialog>
 #include <QSize>
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
@@ -27,6 +32,10 @@ class QLabel;
 class QLineEdit;
 
 namespace tervalo {
+
+namespace decision {
+struct WhatIfCell;
+}
 
 class CommandPicture;
 class Projektdaten;
@@ -80,6 +89,7 @@ class Projektdaten : public QDialog {
     QWidget* BuildHeatingSection();
     QWidget* BuildHeatPumpSection();
     QWidget* BuildComparisonSection();
+    QWidget* BuildDecisionSection();
     QWidget* BuildCommandRow();
     void BuildFuelPricePanel();
     void BuildClimateMapPanel();
@@ -96,6 +106,8 @@ class Projektdaten : public QDialog {
     void ShowRecord();
     // The line that names why greyed results are not current (result_marks_view.h).
     void AddStaleResultsLine();
+    // The saving and the break-even figures of the results shown (project_window_decision.cpp).
+    void ShowDecisionFigures();
     void ShowMessages(const std::vector<std::string>& messages);
     // Widget texts into the record, the action, the record back into the widgets.
     void Act(const std::function<void()>& action);
@@ -121,6 +133,10 @@ class Projektdaten : public QDialog {
     void PrintCommand();
     void HelpCommand();
     void CycleCommand();
+    void DecisionCommand();
+    void ExportCommand();
+    // A cell of the decision view: its heat source, then its distribution, chosen as in the lists.
+    void ApplyVariant(const decision::WhatIfCell& cell);
     void FuelPriceCommand();
     void FuelPriceAccept();
     void FuelPriceCancel();
@@ -139,6 +155,10 @@ class Projektdaten : public QDialog {
     bool firstShow_ = true;
     bool edited_ = false;  // an input was changed since the window opened
     FeatureTexts aids_;    // the texts of the safeguards
+    FeatureTexts decisionTexts_;
+    std::array<QLabel*, 7> decisionFigures_{};  // in the order of decision::DecisionRows
+    std::array<QLabel*, 7> decisionUnits_{};
+    QLabel* decisionNote_ = nullptr;
 };
 
 }  // namespace tervalo

@@ -1,6 +1,7 @@
 // The project window from the keyboard: Tab follows the screen, every picture button has its Alt shortcut,
 // every input is named by its caption and unit, and Enter in the fuel-price panel confirms it.
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 
 #include "project/project_fields.h"
@@ -16,7 +17,10 @@ void Projektdaten::LinkKeyboard() {
     for (const char* twin : {"Abbrechen_l", "Command3D2_l", "Rechbutt_l", "Printbutt_L", "Command3D3_l",
                              "Command3D4_L", "Okbutt_l", "Abbbutt_l"})
         twins.push_back(captions_.at(twin));
-    AssignMnemonics(twins);
+    const QString taken = AssignMnemonics(twins);
+    std::vector<QAbstractButton*> buttons;
+    for (const char* name : {"ExportButt", "DecisionButt"}) buttons.push_back(findChild<QPushButton*>(name));
+    AssignButtonMnemonics(buttons, taken);
     if (auto* map = findChild<CommandPicture*>(QStringLiteral("KlimaZButt")))
         map->setAccessibleName(map->toolTip());
 

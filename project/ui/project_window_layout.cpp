@@ -16,6 +16,7 @@
 
 #include "config/run_settings.h"
 #include "localisation/cycle_texts.h"
+#include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
@@ -184,8 +185,9 @@ void Projektdaten::CreateFieldWidgets() {
     columns->addWidget(BuildBuildingSection(), 0, 0);
     columns->addWidget(BuildHeatingSection(), 1, 0);
     columns->addWidget(BuildComparisonSection(), 2, 0);
-    columns->addWidget(BuildHeatPumpSection(), 0, 1, 3, 1);
-    columns->setRowStretch(3, 1);
+    columns->addWidget(BuildDecisionSection(), 3, 0);
+    columns->addWidget(BuildHeatPumpSection(), 0, 1, 4, 1);
+    columns->setRowStretch(4, 1);
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("ProjectScroll"));
@@ -359,6 +361,12 @@ QWidget* Projektdaten::BuildCommandRow() {
     };
     add("Rechbutt", "Rechbutt_l", "brcap.bmp", &Projektdaten::CalculateCommand);
     add("Printbutt", "Printbutt_L", "prcap.bmp", &Projektdaten::PrintCommand);
+    auto* exportButton = new QPushButton(DisplayText(decisionTexts_[decision_texts::kExportButton]), row);
+    exportButton->setObjectName(QStringLiteral("ExportButt"));
+    exportButton->setAutoDefault(false);
+    connect(exportButton, &QPushButton::clicked, this, &Projektdaten::ExportCommand);
+    layout->addWidget(exportButton);
+    layout->addSpacing(TwipsScale::Of(this).Pixels(kSpacing));
     add("Command3D3", "Command3D3_l", "hpcap.bmp", &Projektdaten::HelpCommand);
     if (commands_.showCycle) {
         const FeatureTexts texts = LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode);

@@ -14,6 +14,7 @@
 
 #include "config/run_settings.h"
 #include "localisation/cycle_texts.h"
+#include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
 #include "localisation/window_aids_texts.h"
 #include "report/ui/current_printer.h"
@@ -76,7 +77,8 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
       Abbutt(Button("Abbutt", this)),
       Abbutt_l(Twin("Abbutt_l", this)),
       iceC(new QLabel(this)),
-      CyclePage(new QCheckBox(this)) {
+      CyclePage(new QCheckBox(this)),
+      DecisionPage(new QCheckBox(this)) {
     setObjectName("PrintSettings");
     setModal(true);
     fontlist->setObjectName("fontlist");
@@ -117,6 +119,11 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
     CyclePage->setText(DisplayText(cycleTexts[cycle_texts::kPrintCyclePage]));
     CyclePage->setVisible(offerCyclePage);
     left->addWidget(CyclePage);
+    DecisionPage->setObjectName("DecisionPage");
+    const FeatureTexts decisionTexts = LoadFeatureTexts(decision_texts::kFile, Settings.LanguageCode);
+    DecisionPage->setText(DisplayText(decisionTexts[decision_texts::kPrintDecisionPage]));
+    DecisionPage->setVisible(offerCyclePage);
+    left->addWidget(DecisionPage);
 
     auto* right = new QVBoxLayout;
     right->addWidget(iceC, 0, Qt::AlignHCenter);
@@ -154,7 +161,7 @@ void PrintSettingsWindow::Activate() {
     Okbutt_l->setText(QStringLiteral("OK"));
     Abbutt_l->setText(DisplayText(Caption(kCaptionCancel)));
     // OK and cancel keep their first letters.
-    AssignButtonMnemonics({CyclePage}, AssignMnemonics({Okbutt_l, Abbutt_l, drbutt_l, prevButt_l}));
+    AssignButtonMnemonics({CyclePage, DecisionPage}, AssignMnemonics({Okbutt_l, Abbutt_l, drbutt_l, prevButt_l}));
 
     // The stored font goes to the printer and the sample; the list shows what the printer now uses, which is
     // its own font when it lacks the stored one. The stored name is kept until the user chooses a font.

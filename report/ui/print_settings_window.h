@@ -39,7 +39,8 @@ class PrintSettingsWindow : public QDialog {
     CommandPicture* Abbutt;
     QLabel* Abbutt_l;
     QLabel* iceC;
-    QCheckBox* CyclePage;  // the cycle page follows the report page
+    QCheckBox* CyclePage;     // the cycle page follows the report page
+    QCheckBox* DecisionPage;  // the decision page follows them, offered with the cycle page
 
     // Fills the four size labels and shows the panel.
     void Printer_I();

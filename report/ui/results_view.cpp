@@ -3,14 +3,18 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
+#include <vector>
 
 #include "config/run_settings.h"
+#include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
 #include "report/paint/cycle_page.h"
+#include "report/paint/decision_page.h"
 #include "report/paint/results_page.h"
 #include "report/report_title.h"
 #include "report/ui/current_printer.h"
@@ -28,6 +32,17 @@ namespace {
 
 constexpr double kPanelWidthTwips = 2900;
 constexpr double kButtonTwips = 540;
+
+// The further pages one after another, each on a sheet of its own.
+FurtherPage Sheets(std::vector<FurtherPage> pages) {
+    if (pages.empty()) return {};
+    return [pages = std::move(pages)](QPainter& painter, const QRectF& sheet) {
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            if (i > 0 && !static_cast<QPagedPaintDevice*>(painter.device())->newPage()) return;
+            pages[i](painter, sheet);
+        }
+    };
+}
 
 CommandPicture* Button(const QString& name, QWidget* parent) {
     auto* button = new CommandPicture(CommandPicture::PressLook::Sunken,
@@ -149,13 +164,19 @@ void ResultsView::PrintHeadClicked() {
 void ResultsView::Print() {
     PrintSettingsWindow settings(this, project_ != nullptr);
     if (settings.exec() != QDialog::Accepted) return;
-    FurtherPage cyclePage;
+    std::vector<FurtherPage> pages;
     if (project_ && settings.CyclePage->isChecked())
-        cyclePage = [view = CycleViewOf(*project_), texts = CycleDiagramTextsOf(*project_)](
-                        QPainter& painter, const QRectF& sheet) {
+        pages.push_back([view = CycleViewOf(*project_), texts = CycleDiagramTextsOf(*project_)](
+                            QPainter& painter, const QRectF& sheet) {
             DrawCyclePage(painter, sheet, view, texts, PrinterFontName());
-        };
-    if (PrintOnCurrentPrinter(this, cyclePage) == PrintOutcome::Failed)
+        });
+    if (project_ && settings.DecisionPage->isChecked())
+        pages.push_back([decision = DecisionPageOf(
+                             *project_, LoadFeatureTexts(decision_texts::kFile, Settings.LanguageCode),
+                             Settings.CurrencyCode)](QPainter& painter, const QRectF& sheet) {
+            DrawDecisionPage(painter, sheet, decision, PrinterFontName());
+        });
+    if (PrintOnCurrentPrinter(this, Sheets(std::move(pages))) == PrintOutcome::Failed)
         ShowMessage(this, MessageKind::Exclamation, DisplayText(Settings.ProductName),
                     QStringLiteral("%1\n\nThe page could not be printed.").arg(PrintDestinationName()));
 }

@@ -39,6 +39,7 @@ namespace {
 
 using test::CommandOutput;
 using test::ScopedTempDir;
+using test::WriteBytes;
 namespace fs = std::filesystem;
 
 // Runs `act` on the next modal window that opens on top of the one active now.
@@ -107,16 +108,24 @@ class ReportWindowsTest : public ::testing::Test {
     }
 
     // Opens the view from the project, presses print, answers the print settings with `ok`, closes the view.
-    // With `cyclePage` the print settings' cycle-page box (offered, off at first) is checked before.
-    bool PrintFromView(bool ok, bool cyclePage = false) {
-        WhenModalOpens([ok, cyclePage](QWidget* view) {
+    // With `cyclePage` and `decisionPage` the print settings' boxes of these pages (offered, off at first)
+    // are checked before, as the user does: a click, or Space on the focused box.
+    bool PrintFromView(bool ok, bool cyclePage = false, bool decisionPage = false) {
+        WhenModalOpens([ok, cyclePage, decisionPage](QWidget* view) {
             WhenModalOpens(
-                [ok, cyclePage, view](QWidget* settings) {
+                [ok, cyclePage, decisionPage, view](QWidget* settings) {
                     auto* window = qobject_cast<PrintSettingsWindow*>(settings);
                     ASSERT_NE(window, nullptr);
-                    EXPECT_TRUE(window->CyclePage->isVisibleTo(window));
-                    EXPECT_FALSE(window->CyclePage->isChecked());
+                    for (QCheckBox* page : {window->CyclePage, window->DecisionPage}) {
+                        EXPECT_TRUE(page->isVisibleTo(window));
+                        EXPECT_FALSE(page->isChecked());
+                    }
                     if (cyclePage) window->CyclePage->click();
+                    if (decisionPage) {
+                        window->DecisionPage->setFocus();
+                        QTest::keyClick(window->DecisionPage, Qt::Key_Space);
+                        EXPECT_TRUE(window->DecisionPage->isChecked());
+                    }
                     test::ClickOn(ok ? window->OKbutt : window->Abbutt);
                     CloseOnceBackAt(view);
                 },
@@ -230,6 +239,29 @@ TEST_F(ReportWindowsTest, CheckedCyclePageFollowsTheReportPageOnASecondSheet) {
     const std::string second = CommandOutput("pdftotext -f 2 -l 2 -enc UTF-8 cycle.pdf -");
     EXPECT_NE(second.find("T_0 = t_0 + 273.15"), std::string::npos) << second;
     EXPECT_EQ(CommandOutput("pdftotext -f 1 -l 1 -enc UTF-8 cycle.pdf -").find("T_0 = t_0"),
+              std::string::npos);
+}
+
+TEST_F(ReportWindowsTest, CheckedDecisionPageFollowsTheReportPageAndTheCyclePage) {
+    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    WriteBytes("Decision.GER",
+               "\"Entscheidungshilfe: W\xE4rmepumpe oder Kessel\"\r\n\"Break-even-Werte\"\r\n");
+    PrintToPdf(dir_.path() / "decision.pdf");
+    ASSERT_TRUE(PrintFromView(true, false, true));
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_NE(CommandOutput("pdfinfo decision.pdf").find("Pages:           2\n"), std::string::npos);
+    const std::string second = CommandOutput("pdftotext -f 2 -l 2 -enc UTF-8 decision.pdf -");
+    EXPECT_NE(second.find("Entscheidungshilfe: Wärmepumpe oder Kessel"), std::string::npos) << second;
+    EXPECT_NE(second.find("Break-even-Werte"), std::string::npos) << second;
+    EXPECT_EQ(CommandOutput("pdftotext -f 1 -l 1 -enc UTF-8 decision.pdf -").find("Entscheidungshilfe"),
+              std::string::npos);
+
+    PrintToPdf(dir_.path() / "both.pdf");
+    ASSERT_TRUE(PrintFromView(true, true, true));
+    EXPECT_NE(CommandOutput("pdfinfo both.pdf").find("Pages:           3\n"), std::string::npos);
+    EXPECT_NE(CommandOutput("pdftotext -f 2 -l 2 -enc UTF-8 both.pdf -").find("T_0 = t_0"),
+              std::string::npos);
+    EXPECT_NE(CommandOutput("pdftotext -f 3 -l 3 -enc UTF-8 both.pdf -").find("Entscheidungshilfe"),
               std::string::npos);
 }
 

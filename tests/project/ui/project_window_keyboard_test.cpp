@@ -54,6 +54,7 @@ TEST_F(ProjectWindowKeyboard, TabFollowsTheScreenAndReachesEveryCommand) {
                                 "BrennK",
                                 "GesHBDHeiz",
                                 "BrennStV",
+                                "DecisionButt",
                                 "AnwendBereich",
                                 "VFlsize",
                                 "EnergKost",
@@ -67,6 +68,7 @@ TEST_F(ProjectWindowKeyboard, TabFollowsTheScreenAndReachesEveryCommand) {
                                 "Tempbereich",
                                 "Rechbutt",
                                 "Printbutt",
+                                "ExportButt",
                                 "Command3D3",
                                 "Abbrechen",
                                 "Command3D2"};

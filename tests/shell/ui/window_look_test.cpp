@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -143,6 +144,19 @@ TEST_P(WindowLook, ProjectWindow) {
     test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("Abbbutt")));
     test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("KlimaZButt")));
     Check(&window, "project-map", {window.findChild<QWidget*>(QStringLiteral("KlimaPN"))});
+}
+
+TEST_P(WindowLook, DecisionView) {
+    Start main({});
+    ProjectRecord project;
+    Projektdaten window(project, {}, &main);
+    window.show();
+    QApplication::processEvents();
+    FillSampleProject(window);
+    window.findChild<QPushButton*>(QStringLiteral("DecisionButt"))->click();
+    auto* view = window.findChild<QDialog*>(QStringLiteral("DecisionView"));
+    ASSERT_NE(view, nullptr);
+    Check(view, "decision");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowLook, ::testing::ValuesIn(Languages()),

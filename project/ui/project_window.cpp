@@ -15,16 +15,13 @@
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_files.h"
+#include "project/result_reason_text.h"
+#include "project/ui/lifetime_panel.h"
+#include "project/ui/result_marks_view.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/message_box.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
-#include "project/project_actions.h"
-#include "project/project_fields.h"
-#include "project/project_files.h"
-#include "config/run_settings.h"
-#include "project/result_reason_text.h"
-#include "project/ui/result_marks_view.h"
 
 namespace tervalo {
 
@@ -266,6 +263,21 @@ void Projektdaten::ClimateMapShow() {
 
 void Projektdaten::ClimateMapHide() {
     Act([this] { OnClimateMapHide(record_); });
+}
+
+void Projektdaten::LifetimeShow() {
+    TakeWidgetTexts();
+    lifetimePanel_->Open(record_);
+    PlaceOverlays();
+    lifetimePanel_->show();
+    lifetimePanel_->raise();
+    if (QWidget* first = lifetimePanel_->findChild<QLineEdit*>(QStringLiteral("HeatPumpCost")))
+        first->setFocus();
+}
+
+void Projektdaten::LifetimeHide() {
+    lifetimePanel_->hide();
+    if (QWidget* button = findChild<QWidget*>(QStringLiteral("LifetimeButt"))) button->setFocus();
 }
 
 }  // namespace tervalo

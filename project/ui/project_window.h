@@ -29,6 +29,7 @@ class QLineEdit;
 namespace tervalo {
 
 class CommandPicture;
+class LifetimePanel;
 class Projektdaten;
 struct ProjectFieldInfo;
 
@@ -83,6 +84,7 @@ class Projektdaten : public QDialog {
     QWidget* BuildCommandRow();
     void BuildFuelPricePanel();
     void BuildClimateMapPanel();
+    void BuildLifetimePanel();
     QString CaptionText(std::string_view control) const;
     QLabel* Caption(const char* control);
     QLabel* UnitLabel(const std::string& text);
@@ -126,6 +128,8 @@ class Projektdaten : public QDialog {
     void FuelPriceCancel();
     void ClimateMapShow();
     void ClimateMapHide();
+    void LifetimeShow();
+    void LifetimeHide();
 
     ProjectRecord& record_;
     ProjectWindowCommands commands_;
@@ -134,6 +138,7 @@ class Projektdaten : public QDialog {
     QLineEdit* t0_ = nullptr;
     QFrame* fuelPricePanel_ = nullptr;
     QFrame* climateMapPanel_ = nullptr;
+    LifetimePanel* lifetimePanel_ = nullptr;
     QLabel* staleResultsLine_ = nullptr;
     FeatureTexts resultMarkTexts_;
     bool firstShow_ = true;

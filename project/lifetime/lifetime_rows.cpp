@@ -17,8 +17,9 @@ std::string PaybackText(const std::optional<double>& years, const RowStyle& styl
     return years ? FixedText(*years, 1, style.decimalSeparator) : style.texts[kNotWithinYears];
 }
 
-std::string WithSystem(const RowStyle& style, int system) {
-    return style.texts[kLevelisedCostOfHeat] + " (" + style.texts[system] + ")";
+// A system's row under a heading row, indented.
+std::string UnderHeading(const RowStyle& style, int system) {
+    return "    " + style.texts[system];
 }
 
 }  // namespace
@@ -50,8 +51,9 @@ std::vector<LifetimeRow> LifetimeResultRows(const LifetimeResult& r, const RowSt
         {t[kNetPresentValue], FixedText(r.netPresentValue, 0, separator), style.currency},
         {t[kInternalRateOfReturn],
          irr ? FixedText(r.internalRate.rate * 100, 1, separator) : t[kDoesNotExist], unitIf(irr, "%")},
-        {WithSystem(style, kHeatPump), levelised(r.heatPumpLevelisedCost), style.currency + "/kWh"},
-        {WithSystem(style, kBoiler), levelised(r.boilerLevelisedCost), style.currency + "/kWh"},
+        {t[kLevelisedCostOfHeat], "", ""},
+        {UnderHeading(style, kHeatPump), levelised(r.heatPumpLevelisedCost), style.currency + "/kWh"},
+        {UnderHeading(style, kBoiler), levelised(r.boilerLevelisedCost), style.currency + "/kWh"},
         {t[kCo2SavingDecarbonising], FixedText(r.co2SavingGrid_kg / 1000, 1, separator), "t"},
         {t[kCo2SavingToday], FixedText(r.co2SavingToday_kg / 1000, 1, separator), "t"},
     };

@@ -26,7 +26,8 @@ struct RowStyle {
 // `value` with `decimals` digits after the separator.
 std::string FixedText(double value, int decimals, char decimalSeparator);
 
-// Paybacks, net present value, internal rate of return, levelised costs of heat, CO2 savings.
+// Paybacks, net present value, internal rate of return, levelised costs of heat (a heading row, then one
+// row per system), CO2 savings.
 std::vector<LifetimeRow> LifetimeResultRows(const LifetimeResult& result, const RowStyle& style);
 
 // Every input, with today's grid factor (kg per kWh) after the standing charges and maintenance.

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -97,6 +98,8 @@ LifetimePanel::LifetimePanel(QWidget* parent)
     header->addWidget(title, 1);
     close_ = new QPushButton(DisplayText(texts_[kClose]), this);
     close_->setObjectName(QStringLiteral("LifetimeClose"));
+    // Enter confirms the input it is typed in; it neither closes the panel nor puts back the defaults.
+    close_->setAutoDefault(false);
     header->addWidget(close_);
     layout->addLayout(header);
     notice_ = new QLabel(this);
@@ -120,6 +123,16 @@ LifetimePanel::LifetimePanel(QWidget* parent)
     columns->addWidget(BuildResults(), 1);
     layout->addLayout(columns, 1);
     hide();
+}
+
+void LifetimePanel::keyPressEvent(QKeyEvent* event) {
+    // Enter has confirmed the input it was typed in (editingFinished); it goes no further, to no button of
+    // the project window.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 QLabel* LifetimePanel::Label(int item) {
@@ -212,6 +225,7 @@ QWidget* LifetimePanel::BuildInputs() {
     grid->addWidget(gridFactors_, tableRow + 1, 0, 1, 3);
     auto* defaults = new QPushButton(DisplayText(texts_[kDefaults]), this);
     defaults->setObjectName(QStringLiteral("LifetimeDefaults"));
+    defaults->setAutoDefault(false);
     grid->addWidget(defaults, tableRow + 2, 0, Qt::AlignLeft);
     grid->setRowStretch(tableRow + 1, 1);
 
@@ -401,7 +415,8 @@ void LifetimePanel::ShowResults() {
     const QString& look = project_.current ? QString() : kStaleStyle;
     for (std::size_t i = 0; i < rows.size() && i < resultValues_.size(); ++i) {
         resultCaptions_[i]->setText(DisplayText(rows[i].caption));
-        resultValues_[i]->setText(result ? DisplayText(rows[i].value) : QStringLiteral("-"));
+        const bool heading = rows[i].unit.empty() && rows[i].value.empty();
+        resultValues_[i]->setText(result || heading ? DisplayText(rows[i].value) : QStringLiteral("-"));
         resultUnits_[i]->setText(result ? DisplayText(rows[i].unit) : QString());
         resultValues_[i]->setStyleSheet(look);
         resultUnits_[i]->setStyleSheet(look);

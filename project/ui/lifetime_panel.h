@@ -52,6 +52,9 @@ class LifetimePanel : public QFrame {
 
     QPushButton* closeButton() const { return close_; }
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     struct NumberInput {
         QLineEdit* edit;

@@ -366,6 +366,8 @@ QWidget* Projektdaten::BuildCommandRow() {
     const FeatureTexts lifetimeTexts = LoadFeatureTexts(lifetime_texts::kFile, Settings.LanguageCode);
     auto* lifetime = new QPushButton(DisplayText(lifetimeTexts[lifetime_texts::kLifetimeButton]), row);
     lifetime->setObjectName(QStringLiteral("LifetimeButt"));
+    // Enter in a field runs that field's action; it never opens the panel.
+    lifetime->setAutoDefault(false);
     connect(lifetime, &QPushButton::clicked, this, &Projektdaten::LifetimeShow);
     layout->addWidget(lifetime);
     layout->addStretch(1);

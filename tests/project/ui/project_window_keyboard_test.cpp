@@ -68,6 +68,7 @@ TEST_F(ProjectWindowKeyboard, TabFollowsTheScreenAndReachesEveryCommand) {
                                 "Rechbutt",
                                 "Printbutt",
                                 "Command3D3",
+                                "LifetimeButt",
                                 "Abbrechen",
                                 "Command3D2"};
     EXPECT_EQ(order, screen) << order.join(' ').toStdString();

@@ -79,7 +79,7 @@ std::vector<LifetimeRow> LifetimeInputRows(const LifetimeInputs& in, double grid
         {t[kElectricityPriceChange], rate(in.electricityPriceChange_pct), "%/a"},
         {t[kFuelStandingCharge], money(in.fuelStandingCharge), perYear},
         {t[kElectricityStandingCharge], money(in.electricityStandingCharge), perYear},
-        {t[kFuelConnectionGivenUp], in.fuelConnectionGivenUp ? "x" : "-", ""},
+        {t[kFuelConnectionGivenUp], in.fuelConnectionGivenUp ? "[x]" : "[ ]", ""},  // a check box on paper
         {t[kHeatPumpMaintenance], money(in.heatPumpMaintenance), perYear},
         {t[kBoilerMaintenance], money(in.boilerMaintenance), perYear},
         {t[kGridFactorToday], factor(gridFactorToday), "kg/kWh"},
@@ -93,8 +93,7 @@ std::vector<std::vector<std::string>> CashFlowRows(const LifetimeResult& result,
     const char s = style.decimalSeparator;
     const std::string currency = ", " + style.currency;
     std::vector<std::vector<std::string>> rows = {
-        {"", t[kCashFlows] + currency, "", "", t[kCumulativeCost] + currency, "", t[kCumulativeCo2] + ", t",
-         ""},
+        {"", style.currency, "", "", t[kCumulativeCost] + currency, "", t[kCumulativeCo2] + ", t", ""},
         {t[kYear], t[kBoiler], t[kHeatPump], t[kSaving], t[kBoiler], t[kHeatPump], t[kBoiler], t[kHeatPump]},
     };
     for (const YearFigures& y : result.years) {

@@ -34,9 +34,9 @@ std::vector<LifetimeRow> LifetimeResultRows(const LifetimeResult& result, const 
 std::vector<LifetimeRow> LifetimeInputRows(const LifetimeInputs& inputs, double gridFactorToday,
                                            const RowStyle& style);
 
-// The cash flows year by year: two heading rows (groups, then systems), then per year its calendar year, the
-// yearly costs of the boiler and the heat pump with the saving, both cumulative costs and both cumulative CO2
-// in tonnes.
+// The cash flows year by year: two heading rows (groups with their units, then systems), then per year its
+// calendar year, the yearly costs of the boiler and the heat pump with the saving, both cumulative costs and
+// both cumulative CO2 in tonnes.
 inline constexpr int kCashFlowColumns = 8;
 std::vector<std::vector<std::string>> CashFlowRows(const LifetimeResult& result, const RowStyle& style);
 

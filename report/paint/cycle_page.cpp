@@ -15,6 +15,7 @@
 #include "localisation/cycle_texts.h"
 #include "project/cycle_view/state_rows.h"
 #include "project/cycle_view/trace_rows.h"
+#include "report/paint/page_table.h"
 
 namespace tervalo {
 
@@ -33,37 +34,6 @@ QFont PageFont(const QString& family, double points, bool bold = false) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
-}
-
-struct Column {
-    double width;  // fraction of the table's width
-    bool right;    // numbers stand right-aligned
-};
-
-// A table of text rows in the given columns from `top`, the first row as heading when `headed`. Returns the
-// height used.
-double DrawTable(QPainter& painter, double left, double top, double width, const std::vector<Column>& columns,
-                 const std::vector<std::vector<QString>>& rows, bool headed) {
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const double line = metrics.height() * 1.15;
-    double y = top;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        double x = left;
-        for (std::size_t c = 0; c < rows[r].size() && c < columns.size(); ++c) {
-            const double cell = width * columns[c].width;
-            const QString text =
-                metrics.elidedText(rows[r][c], Qt::ElideRight, cell - metrics.height() * 0.4);
-            const double at =
-                columns[c].right ? x + cell - metrics.height() * 0.4 - metrics.horizontalAdvance(text) : x;
-            painter.drawText(QPointF(at, y + metrics.ascent()), text);
-            x += cell;
-        }
-        y += line;
-        if (headed && r == 0) {
-            painter.drawLine(QPointF(left, y - line * 0.08), QPointF(left + width, y - line * 0.08));
-        }
-    }
-    return y - top;
 }
 
 }  // namespace
@@ -104,9 +74,9 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
             pointRows.push_back({Utf8(p.number), Utf8(p.temperature), Utf8(p.pressure), Utf8(p.enthalpy),
                                  Utf8(p.density), Utf8(p.name)});
     }
-    y += DrawTable(painter, body.left(), y, body.width(),
-                   {{0.07, false}, {0.16, true}, {0.14, true}, {0.16, true}, {0.16, true}, {0.31, false}},
-                   pointRows, true);
+    y += DrawPageTable(painter, body.left(), y, body.width(),
+                       {{0.07, false}, {0.16, true}, {0.14, true}, {0.16, true}, {0.16, true}, {0.31, false}},
+                       pointRows, true);
     y += sub.height() * 0.6;
     painter.setFont(PageFont(fontFamily, 9, true));
     painter.drawText(QPointF(body.left(), y + sub.ascent()), Text(t, cycle_texts::kDesignPoint));
@@ -115,8 +85,8 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
     std::vector<std::vector<QString>> figureRows;
     for (const FigureRow& f : FigureRows(view, t, separator))
         figureRows.push_back({Utf8(f.name), Utf8(f.value), Utf8(f.unit)});
-    y += DrawTable(painter, body.left(), y, body.width() * 0.6, {{0.7, false}, {0.18, true}, {0.12, false}},
-                   figureRows, false);
+    y += DrawPageTable(painter, body.left(), y, body.width() * 0.6,
+                       {{0.7, false}, {0.18, true}, {0.12, false}}, figureRows, false);
     y += sub.height() * 0.6;
 
     // The working.
@@ -130,8 +100,8 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
     for (const TraceRow& row : TraceRows(view.trace, t))
         steps.push_back(
             {Utf8(row.name), Utf8(row.formula), Utf8(row.numbers), Utf8(row.result), Utf8(row.shown)});
-    DrawTable(painter, body.left(), y, body.width(),
-              {{0.27, false}, {0.24, false}, {0.26, false}, {0.13, true}, {0.10, true}}, steps, true);
+    DrawPageTable(painter, body.left(), y, body.width(),
+                  {{0.27, false}, {0.24, false}, {0.26, false}, {0.13, true}, {0.10, true}}, steps, true);
     painter.restore();
 }
 

@@ -14,6 +14,7 @@
 #include "config/run_settings.h"
 #include "localisation/cycle_texts.h"
 #include "localisation/language_tables.h"
+#include "localisation/lifetime_texts.h"
 #include "report/ui/current_printer.h"
 #include "widgets/command_picture.h"
 #include "widgets/picture_file.h"
@@ -73,7 +74,8 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
       Abbutt(Button("Abbutt", this)),
       Abbutt_l(Twin("Abbutt_l", this)),
       iceC(new QLabel(this)),
-      CyclePage(new QCheckBox(this)) {
+      CyclePage(new QCheckBox(this)),
+      LifetimePage(new QCheckBox(this)) {
     setObjectName("PrintSettings");
     setModal(true);
     fontlist->setObjectName("fontlist");
@@ -114,6 +116,11 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
     CyclePage->setText(DisplayText(cycleTexts[cycle_texts::kPrintCyclePage]));
     CyclePage->setVisible(offerCyclePage);
     left->addWidget(CyclePage);
+    LifetimePage->setObjectName("LifetimePage");
+    const FeatureTexts lifetimeTexts = LoadFeatureTexts(lifetime_texts::kFile, Settings.LanguageCode);
+    LifetimePage->setText(DisplayText(lifetimeTexts[lifetime_texts::kPrintLifetimePage]));
+    LifetimePage->setVisible(offerCyclePage);
+    left->addWidget(LifetimePage);
 
     auto* right = new QVBoxLayout;
     right->addWidget(iceC, 0, Qt::AlignHCenter);

@@ -19,7 +19,7 @@ class CommandPicture;
 class PrintSettingsWindow : public QDialog {
     Q_OBJECT
   public:
-    // `offerCyclePage`: the check box of the cycle page is shown (unchecked).
+    // `offerCyclePage`: the check boxes of the project's pages (cycle, lifetime) are shown (unchecked).
     explicit PrintSettingsWindow(QWidget* parent = nullptr, bool offerCyclePage = false);
 
     QComboBox* fontlist;
@@ -40,6 +40,8 @@ class PrintSettingsWindow : public QDialog {
     QLabel* Abbutt_l;
     QLabel* iceC;
     QCheckBox* CyclePage;  // the cycle page follows the report page
+    // The lifetime page follows the report page (and the cycle page).
+    QCheckBox* LifetimePage;
 
     // Fills the four size labels and shows the panel.
     void Printer_I();

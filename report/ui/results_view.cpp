@@ -11,6 +11,7 @@
 #include "config/run_settings.h"
 #include "localisation/language_tables.h"
 #include "report/paint/cycle_page.h"
+#include "report/paint/lifetime_page.h"
 #include "report/paint/results_page.h"
 #include "report/report_title.h"
 #include "report/ui/current_printer.h"
@@ -139,13 +140,17 @@ void ResultsView::PrintHeadClicked() {
 void ResultsView::Print() {
     PrintSettingsWindow settings(this, project_ != nullptr);
     if (settings.exec() != QDialog::Accepted) return;
-    FurtherPage cyclePage;
+    std::vector<FurtherPage> pages;
     if (project_ && settings.CyclePage->isChecked())
-        cyclePage = [view = CycleViewOf(*project_), texts = CycleDiagramTextsOf(*project_)](
-                        QPainter& painter, const QRectF& sheet) {
+        pages.push_back([view = CycleViewOf(*project_), texts = CycleDiagramTextsOf(*project_)](
+                            QPainter& painter, const QRectF& sheet) {
             DrawCyclePage(painter, sheet, view, texts, PrinterFontName());
-        };
-    if (PrintOnCurrentPrinter(this, cyclePage) == PrintOutcome::Failed)
+        });
+    if (project_ && settings.LifetimePage->isChecked())
+        pages.push_back([page = LifetimePageOf(*project_)](QPainter& painter, const QRectF& sheet) {
+            DrawLifetimePage(painter, sheet, page, PrinterFontName());
+        });
+    if (PrintOnCurrentPrinter(this, FurtherPages(std::move(pages))) == PrintOutcome::Failed)
         ShowMessage(this, MessageKind::Exclamation, DisplayText(Settings.ProductName),
                     QStringLiteral("%1\n\nThe page could not be printed.").arg(PrintDestinationName()));
 }

@@ -115,6 +115,8 @@ class ReportWindowsTest : public ::testing::Test {
                     ASSERT_NE(window, nullptr);
                     EXPECT_TRUE(window->CyclePage->isVisibleTo(window));
                     EXPECT_FALSE(window->CyclePage->isChecked());
+                    EXPECT_TRUE(window->LifetimePage->isVisibleTo(window));
+                    EXPECT_FALSE(window->LifetimePage->isChecked()) << "the lifetime page is off by default";
                     if (cyclePage) window->CyclePage->click();
                     test::ClickOn(ok ? window->OKbutt : window->Abbutt);
                     CloseOnceBackAt(view);

@@ -10,6 +10,9 @@
 #include "project/lifetime/lifetime_rows.h"
 #include "project/lifetime/project_lifetime.h"
 #include "project_window_fixture.h"
+#include "report/paint/lifetime_page.h"
+#include "report/paint/results_page.h"
+#include "tests/report/poppler.h"
 
 namespace tervalo {
 namespace {
@@ -156,6 +159,32 @@ TEST_F(LifetimePanelTest, ResultsFollowTheProjectWhileThePanelIsOpen) {
     EXPECT_NE(Result(2), before);
     EXPECT_EQ(Result(2).toStdString(),
               Expected(lifetime::DefaultLifetimeInputs(lifetime::CurrentCalendarYear()))[2].value);
+}
+
+TEST_F(LifetimePanelTest, LifetimePageFollowsTheReportPageWithThePanelsFigures) {
+    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    OpenPanel();
+    TypeKeys("YearsOfUse", QStringLiteral("25"));
+    QTest::keyClick(Child<QLineEdit>("YearsOfUse"), Qt::Key_Return);
+    const LifetimePage page = LifetimePageOf(project_);
+    ASSERT_TRUE(PrintResultsPdf(QStringLiteral("lifetime.pdf"), QStringLiteral("DejaVu Sans"),
+                                QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()),
+                                300, FurtherPages({[&page](QPainter& painter, const QRectF& sheet) {
+                                    DrawLifetimePage(painter, sheet, page, QStringLiteral("DejaVu Sans"));
+                                }})));
+    EXPECT_NE(test::CommandOutput("pdfinfo lifetime.pdf").find("Pages:           2\n"), std::string::npos);
+    const std::string second = test::CommandOutput("pdftotext -f 2 -l 2 -enc UTF-8 lifetime.pdf -");
+    // (Headings with "fl" come out of the PDF as a ligature.)
+    for (const QString& expected :
+         {Item(lifetime_texts::kTitle), Item(lifetime_texts::kResultsHeading), Result(2), Result(0),
+          QString::number(lifetime::CurrentCalendarYear() + 24)})
+        EXPECT_NE(second.find(expected.toStdString()), std::string::npos) << expected.toStdString() << second;
+    const std::string first = test::CommandOutput("pdftotext -f 1 -l 1 -enc UTF-8 lifetime.pdf -");
+    EXPECT_EQ(first.find(Item(lifetime_texts::kTitle).toStdString()), std::string::npos)
+        << "the report page stays as it is";
+    if (!qEnvironmentVariable("TERVALO_SCREENSHOT_DIR").isEmpty())
+        test::CommandOutput("pdftoppm -r 80 -f 2 -l 2 -png lifetime.pdf " +
+                            qEnvironmentVariable("TERVALO_SCREENSHOT_DIR").toStdString() + "/lifetime_page");
 }
 
 // The panel in three languages and scripts: every text fits, and a picture of each for a look by eye.

@@ -117,6 +117,7 @@ class ReportWindowsTest : public ::testing::Test {
                     EXPECT_FALSE(window->CyclePage->isChecked());
                     EXPECT_TRUE(window->LifetimePage->isVisibleTo(window));
                     EXPECT_FALSE(window->LifetimePage->isChecked()) << "the lifetime page is off by default";
+                    test::SaveScreenshot(window, QStringLiteral("print_settings"));
                     if (cyclePage) window->CyclePage->click();
                     test::ClickOn(ok ? window->OKbutt : window->Abbutt);
                     CloseOnceBackAt(view);

@@ -12,6 +12,7 @@
 #include "project_window_fixture.h"
 #include "report/paint/lifetime_page.h"
 #include "report/paint/results_page.h"
+#include "report/ui/print_settings_window.h"
 #include "tests/report/poppler.h"
 
 namespace tervalo {
@@ -187,7 +188,8 @@ TEST_F(LifetimePanelTest, LifetimePageFollowsTheReportPageWithThePanelsFigures) 
                             qEnvironmentVariable("TERVALO_SCREENSHOT_DIR").toStdString() + "/lifetime_page");
 }
 
-// The panel in three languages and scripts: every text fits, and a picture of each for a look by eye.
+// The panel and the print settings in three languages and scripts: every text fits, and a picture of each
+// for a look by eye.
 TEST_F(LifetimePanelTest, TextsFitInGermanEnglishAndRussian) {
     for (const char* code : {"GER", "ENG", "RUS"}) {
         SCOPED_TRACE(code);
@@ -202,6 +204,13 @@ TEST_F(LifetimePanelTest, TextsFitInGermanEnglishAndRussian) {
         EXPECT_EQ(test::ClippedTexts(Panel()), QStringList());
         test::SaveScreenshot(window_.get(), QStringLiteral("lifetime_panel_") + QLatin1String(code));
         window_.reset();
+
+        PrintSettingsWindow settings(nullptr, true);
+        settings.show();
+        QApplication::processEvents();
+        EXPECT_FALSE(settings.LifetimePage->text().isEmpty());
+        EXPECT_EQ(test::ClippedTexts(&settings), QStringList());
+        test::SaveScreenshot(&settings, QStringLiteral("print_settings_") + QLatin1String(code));
     }
 }
 

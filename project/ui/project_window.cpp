@@ -265,9 +265,16 @@ void Projektdaten::ClimateMapHide() {
     Act([this] { OnClimateMapHide(record_); });
 }
 
+void Projektdaten::CoverContent(bool covered) {
+    // What lies under the lifetime panel takes neither the focus nor a shortcut while the panel is open.
+    for (int i = 0; i < layout()->count(); ++i)
+        if (QWidget* widget = layout()->itemAt(i)->widget()) widget->setEnabled(!covered);
+}
+
 void Projektdaten::LifetimeShow() {
     TakeWidgetTexts();
     lifetimePanel_->Open(record_);
+    CoverContent(true);
     PlaceOverlays();
     lifetimePanel_->show();
     lifetimePanel_->raise();
@@ -277,6 +284,7 @@ void Projektdaten::LifetimeShow() {
 
 void Projektdaten::LifetimeHide() {
     lifetimePanel_->hide();
+    CoverContent(false);
     if (QWidget* button = findChild<QWidget*>(QStringLiteral("LifetimeButt"))) button->setFocus();
 }
 

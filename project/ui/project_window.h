@@ -130,6 +130,7 @@ class Projektdaten : public QDialog {
     void ClimateMapHide();
     void LifetimeShow();
     void LifetimeHide();
+    void CoverContent(bool covered);
 
     ProjectRecord& record_;
     ProjectWindowCommands commands_;

@@ -116,11 +116,18 @@ TEST_F(LifetimePanelTest, EscClosesOnlyThePanelAndKeepsTheProjectsEdits) {
     EXPECT_EQ(QApplication::focusWidget(), Child<QLineEdit>("HeatPumpCost"));
     EXPECT_NE(Notice(), QString()) << "140 typed, not calculated: the lifetime figures are not current";
 
+    // Tab stays in the panel: nothing under it takes the focus.
+    for (int step = 0; step < 40; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_TRUE(Panel()->isAncestorOf(QApplication::focusWidget()))
+            << step << " " << QApplication::focusWidget()->objectName().toStdString();
+    }
     TypeKeys("BoilerCost", QStringLiteral("9000"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(Panel()->isVisible());
     EXPECT_TRUE(window_->isVisible());
     EXPECT_TRUE(messages_.shown.empty()) << "no discard question";
+    EXPECT_TRUE(Child<QLineEdit>("WohnFL")->isEnabled()) << "the project takes input again";
     EXPECT_EQ(Text("WohnFL"), QStringLiteral("140"));
     EXPECT_EQ(lifetime::LoadLifetimeInputs(lifetime::DefaultLifetimeInputs(2026)).inputs.boilerCost, 9000)
         << "leaving the field confirmed it";

@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -109,19 +108,20 @@ LifetimePanel::LifetimePanel(QWidget* parent)
     notice_->hide();
     layout->addWidget(notice_);
 
-    auto* columns = new QHBoxLayout;
+    // Inputs beside results; a window too small for both scrolls them rather than crowding them.
+    auto* content = new QWidget(this);
+    auto* columns = new QHBoxLayout(content);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->addWidget(BuildInputs(), 2);
+    columns->addSpacing(fontMetrics().height());
+    columns->addWidget(BuildResults(), 3);
     auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("LifetimeInputsScroll"));
+    scroll->setObjectName(QStringLiteral("LifetimeScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QWidget* inputs = BuildInputs();
-    scroll->setWidget(inputs);
-    scroll->setMinimumWidth(inputs->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
-    columns->addWidget(scroll);
-    columns->addWidget(BuildResults(), 1);
-    layout->addLayout(columns, 1);
+    scroll->setWidget(content);
+    layout->addWidget(scroll, 1);
     hide();
 }
 
@@ -147,7 +147,10 @@ void LifetimePanel::AddNumber(QGridLayout* grid, const char* name, int caption, 
     edit->setObjectName(QLatin1String(name));
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
-    grid->addWidget(Label(caption), row, 0);
+    QLabel* label = Label(caption);
+    // Long captions of some languages take a second line rather than the room of the results.
+    label->setWordWrap(true);
+    grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);
     auto* unitLabel = new QLabel(unit, this);
     grid->addWidget(unitLabel, row, 2);
@@ -165,6 +168,7 @@ QWidget* LifetimePanel::BuildInputs() {
     auto* column = new QWidget(this);
     auto* grid = new QGridLayout(column);
     grid->setContentsMargins(0, 0, 0, 0);
+    grid->setColumnStretch(0, 1);  // the captions take the room there is
     QLabel* heading = Label(kInputsHeading);
     heading->setFont(Bold(heading->font()));
     grid->addWidget(heading, 0, 0, 1, 3);
@@ -252,6 +256,7 @@ QWidget* LifetimePanel::BuildResults() {
         lifetime::LifetimeResultRows(lifetime::LifetimeResult{}, {texts_, {}, '.'}).size();
     for (std::size_t i = 0; i < rows; ++i) {
         auto* caption = new QLabel(results_);
+        caption->setWordWrap(true);
         auto* value = new QLabel(results_);
         auto* unit = new QLabel(results_);
         value->setObjectName(QStringLiteral("LifetimeResult%1").arg(i));

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include "localisation/lifetime_texts.h"
 #include "project/lifetime/lifetime_file.h"
@@ -114,8 +115,9 @@ TEST_F(LifetimePanelTest, EscClosesOnlyThePanelAndKeepsTheProjectsEdits) {
     QTest::qWait(200);  // a shortcut clicks its button after showing it pressed
     ASSERT_TRUE(Panel()->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), Child<QLineEdit>("HeatPumpCost"));
-    EXPECT_NE(Notice(), QString()) << "140 typed, not calculated: the lifetime figures are not current";
-
+    EXPECT_EQ(Notice(), Item(lifetime_texts::kNotCurrent)) << "140 typed, not calculated";
+    QApplication::processEvents();
+    test::SaveScreenshot(window_.get(), QStringLiteral("lifetime_panel_not_current"));
     // Tab stays in the panel: nothing under it takes the focus.
     for (int step = 0; step < 40; ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -206,9 +208,13 @@ TEST_F(LifetimePanelTest, TextsFitInGermanEnglishAndRussian) {
         Settings.ProductName = "Quelmo";
         LoadLanguageTexts();
         OpenPanel();
-        window_->resize(1200, 800);
+        // The smallest screen the program is made for, less a task bar.
+        window_->resize(1024, 720);
         QApplication::processEvents();
         EXPECT_EQ(test::ClippedTexts(Panel()), QStringList());
+        auto* scroll = Child<QScrollArea>("LifetimeScroll");
+        EXPECT_LE(scroll->widget()->minimumSizeHint().width(), scroll->viewport()->width())
+            << "inputs and results side by side without scrolling";
         test::SaveScreenshot(window_.get(), QStringLiteral("lifetime_panel_") + QLatin1String(code));
         window_.reset();
 

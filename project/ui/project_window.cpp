@@ -17,6 +17,7 @@
 #include "project/project_fields.h"
 #include "project/project_files.h"
 #include "project/result_reason_text.h"
+#include "project/ui/lifetime_panel.h"
 #include "project/ui/result_marks_view.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/message_box.h"
@@ -267,6 +268,29 @@ void Projektdaten::ClimateMapShow() {
 
 void Projektdaten::ClimateMapHide() {
     Act([this] { OnClimateMapHide(record_); });
+}
+
+void Projektdaten::CoverContent(bool covered) {
+    // What lies under the lifetime panel takes neither the focus nor a shortcut while the panel is open.
+    for (int i = 0; i < layout()->count(); ++i)
+        if (QWidget* widget = layout()->itemAt(i)->widget()) widget->setEnabled(!covered);
+}
+
+void Projektdaten::LifetimeShow() {
+    TakeWidgetTexts();
+    lifetimePanel_->Open(record_);
+    CoverContent(true);
+    PlaceOverlays();
+    lifetimePanel_->show();
+    lifetimePanel_->raise();
+    if (QWidget* first = lifetimePanel_->findChild<QLineEdit*>(QStringLiteral("HeatPumpCost")))
+        first->setFocus();
+}
+
+void Projektdaten::LifetimeHide() {
+    lifetimePanel_->hide();
+    CoverContent(false);
+    if (QWidget* button = findChild<QWidget*>(QStringLiteral("LifetimeButt"))) button->setFocus();
 }
 
 }  // namespace tervalo

@@ -38,6 +38,7 @@ struct WhatIfCell;
 }
 
 class CommandPicture;
+class LifetimePanel;
 class Projektdaten;
 struct ProjectFieldInfo;
 
@@ -93,6 +94,7 @@ class Projektdaten : public QDialog {
     QWidget* BuildCommandRow();
     void BuildFuelPricePanel();
     void BuildClimateMapPanel();
+    void BuildLifetimePanel();
     QString CaptionText(std::string_view control) const;
     QLabel* Caption(const char* control);
     QLabel* UnitLabel(const std::string& text);
@@ -142,6 +144,9 @@ class Projektdaten : public QDialog {
     void FuelPriceCancel();
     void ClimateMapShow();
     void ClimateMapHide();
+    void LifetimeShow();
+    void LifetimeHide();
+    void CoverContent(bool covered);
 
     ProjectRecord& record_;
     ProjectWindowCommands commands_;
@@ -150,6 +155,7 @@ class Projektdaten : public QDialog {
     QLineEdit* t0_ = nullptr;
     QFrame* fuelPricePanel_ = nullptr;
     QFrame* climateMapPanel_ = nullptr;
+    LifetimePanel* lifetimePanel_ = nullptr;
     QLabel* staleResultsLine_ = nullptr;
     FeatureTexts resultMarkTexts_;
     bool firstShow_ = true;

@@ -5,6 +5,7 @@
 #include <QScrollArea>
 
 #include "project/project_fields.h"
+#include "project/ui/lifetime_panel.h"
 #include "project/ui/project_window.h"
 #include "widgets/command_picture.h"
 #include "widgets/focus_chain.h"
@@ -19,7 +20,8 @@ void Projektdaten::LinkKeyboard() {
         twins.push_back(captions_.at(twin));
     const QString taken = AssignMnemonics(twins);
     std::vector<QAbstractButton*> buttons;
-    for (const char* name : {"ExportButt", "DecisionButt"}) buttons.push_back(findChild<QPushButton*>(name));
+    for (const char* name : {"ExportButt", "DecisionButt", "LifetimeButt"})
+        buttons.push_back(findChild<QPushButton*>(name));
     AssignButtonMnemonics(buttons, taken);
     if (auto* map = findChild<CommandPicture*>(QStringLiteral("KlimaZButt")))
         map->setAccessibleName(map->toolTip());
@@ -33,7 +35,8 @@ void Projektdaten::LinkKeyboard() {
     // The scroll area follows the focus; it need not take it itself.
     findChild<QScrollArea*>(QStringLiteral("ProjectScroll"))->setFocusPolicy(Qt::NoFocus);
     std::vector<QWidget*> chain = FocusableInLayoutOrder(layout());
-    for (QWidget* panel : {static_cast<QWidget*>(fuelPricePanel_), static_cast<QWidget*>(climateMapPanel_)}) {
+    for (QWidget* panel : {static_cast<QWidget*>(fuelPricePanel_), static_cast<QWidget*>(climateMapPanel_),
+                           static_cast<QWidget*>(lifetimePanel_)}) {
         const std::vector<QWidget*> inPanel = FocusableInLayoutOrder(panel->layout());
         chain.insert(chain.end(), inPanel.begin(), inPanel.end());
     }

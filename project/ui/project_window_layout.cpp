@@ -18,9 +18,11 @@
 #include "localisation/cycle_texts.h"
 #include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
+#include "localisation/lifetime_texts.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_lists.h"
+#include "project/ui/lifetime_panel.h"
 #include "project/ui/project_window.h"
 #include "project/window_texts.h"
 #include "widgets/command_picture.h"
@@ -203,6 +205,7 @@ void Projektdaten::CreateFieldWidgets() {
     layout->addWidget(BuildCommandRow());
     BuildFuelPricePanel();
     BuildClimateMapPanel();
+    BuildLifetimePanel();
 }
 
 QWidget* Projektdaten::BuildBuildingSection() {
@@ -375,6 +378,13 @@ QWidget* Projektdaten::BuildCommandRow() {
         connect(cycle, &QPushButton::clicked, this, &Projektdaten::CycleCommand);
         layout->addWidget(cycle);
     }
+    const FeatureTexts lifetimeTexts = LoadFeatureTexts(lifetime_texts::kFile, Settings.LanguageCode);
+    auto* lifetime = new QPushButton(DisplayText(lifetimeTexts[lifetime_texts::kLifetimeButton]), row);
+    lifetime->setObjectName(QStringLiteral("LifetimeButt"));
+    // Enter in a field runs that field's action; it never opens the panel.
+    lifetime->setAutoDefault(false);
+    connect(lifetime, &QPushButton::clicked, this, &Projektdaten::LifetimeShow);
+    layout->addWidget(lifetime);
     layout->addStretch(1);
     add("Abbrechen", "Abbrechen_l", "OKcap.bmp", &Projektdaten::AcceptCommand);
     captions_.at("Abbrechen_l")->setText(QStringLiteral("OK"));
@@ -440,7 +450,21 @@ void Projektdaten::BuildClimateMapPanel() {
     climateMapPanel_->hide();
 }
 
+void Projektdaten::BuildLifetimePanel() {
+    lifetimePanel_ = new LifetimePanel(this);
+    connect(lifetimePanel_->closeButton(), &QPushButton::clicked, this, &Projektdaten::LifetimeHide);
+    // The lifetime figures follow the project as the window shows it.
+    connect(this, &Projektdaten::RecordShown, lifetimePanel_, [this] {
+        if (lifetimePanel_->isVisible()) lifetimePanel_->ShowProject(record_);
+    });
+}
+
 void Projektdaten::PlaceOverlays() {
+    if (lifetimePanel_) {
+        // Over the whole window but its margin: the panel has the room of the project's sections.
+        const int margin = TwipsScale::Of(this).Pixels(kSpacing);
+        lifetimePanel_->setGeometry(rect().adjusted(margin, margin, -margin, -margin));
+    }
     for (QFrame* panel : {fuelPricePanel_, climateMapPanel_}) {
         if (!panel) continue;
         panel->adjustSize();

@@ -17,6 +17,7 @@
 #include "project/cycle_view/state_rows.h"
 #include "project/cycle_view/trace_rows.h"
 #include "report/paint/fitted_text.h"
+#include "report/paint/page_table.h"
 
 namespace tervalo {
 
@@ -35,53 +36,6 @@ QFont PageFont(const QString& family, double points, bool bold = false) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
-}
-
-struct Column {
-    double width;  // fraction of the table's width
-    bool right;    // numbers stand right-aligned
-};
-
-// The height of `rows` rows of a table in the font of `metrics`.
-double TableHeight(const QFontMetricsF& metrics, std::size_t rows) {
-    return metrics.height() * 1.15 * static_cast<double>(rows);
-}
-
-// A cell too wide for its column is drawn smaller, down to this part of the table's font, and only then cut.
-constexpr double kSmallestCellFont = 0.75;
-
-// A table of text rows in the given columns from `top`, the first row as heading when `headed`. Returns the
-// height used.
-double DrawTable(QPainter& painter, double left, double top, double width, const std::vector<Column>& columns,
-                 const std::vector<std::vector<QString>>& rows, bool headed) {
-    const QFont font = painter.font();
-    const QFontMetricsF metrics(font, painter.device());
-    QFont smallest = font;
-    smallest.setPointSizeF(font.pointSizeF() * kSmallestCellFont);
-    const QFontMetricsF smallestMetrics(smallest, painter.device());
-    const double line = TableHeight(metrics, 1);
-    double y = top;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        double x = left;
-        for (std::size_t c = 0; c < rows[r].size() && c < columns.size(); ++c) {
-            const double cell = width * columns[c].width;
-            const double room = cell - metrics.height() * 0.4;
-            QString text = rows[r][c];
-            if (metrics.horizontalAdvance(text) > room && smallestMetrics.horizontalAdvance(text) > room)
-                // Right-aligned columns end in the figure, which stays.
-                text = smallestMetrics.elidedText(text, columns[c].right ? Qt::ElideMiddle : Qt::ElideRight,
-                                                  room);
-            const double shown = std::min(metrics.horizontalAdvance(text), room);
-            const double at = columns[c].right ? x + room - shown : x;
-            DrawFittedText(painter, QPointF(at, y + metrics.ascent()), room, text);
-            x += cell;
-        }
-        y += line;
-        if (headed && r == 0) {
-            painter.drawLine(QPointF(left, y - line * 0.08), QPointF(left + width, y - line * 0.08));
-        }
-    }
-    return y - top;
 }
 
 }  // namespace
@@ -123,9 +77,9 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
             pointRows.push_back({Utf8(p.number), Utf8(p.temperature), Utf8(p.pressure), Utf8(p.enthalpy),
                                  Utf8(p.density), Utf8(p.name)});
     }
-    y += DrawTable(painter, body.left(), y, body.width(),
-                   {{0.07, false}, {0.16, true}, {0.14, true}, {0.16, true}, {0.16, true}, {0.31, false}},
-                   pointRows, true);
+    y += DrawPageTable(painter, body.left(), y, body.width(),
+                       {{0.07, false}, {0.16, true}, {0.14, true}, {0.16, true}, {0.16, true}, {0.31, false}},
+                       pointRows, true);
     y += sub.height() * 0.6;
     painter.setFont(PageFont(fontFamily, 9, true));
     DrawFittedText(painter, QPointF(body.left(), y + sub.ascent()), body.width(),
@@ -135,8 +89,8 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
     std::vector<std::vector<QString>> figureRows;
     for (const FigureRow& f : FigureRows(view, t, separator))
         figureRows.push_back({Utf8(f.name), Utf8(f.value), Utf8(f.unit)});
-    y += DrawTable(painter, body.left(), y, body.width() * 0.6, {{0.7, false}, {0.18, true}, {0.12, false}},
-                   figureRows, false);
+    y += DrawPageTable(painter, body.left(), y, body.width() * 0.6,
+                       {{0.7, false}, {0.18, true}, {0.12, false}}, figureRows, false);
     y += sub.height() * 0.6;
 
     // The working.
@@ -153,9 +107,9 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
     // The working takes the rest of the page; a long one is set smaller.
     painter.setFont(FittedFont(
         PageFont(fontFamily, 6.3), painter.device(), body.bottom() - y,
-        [rows = steps.size()](const QFontMetricsF& metrics) { return TableHeight(metrics, rows); }));
-    DrawTable(painter, body.left(), y, body.width(),
-              {{0.27, false}, {0.24, false}, {0.26, false}, {0.13, true}, {0.10, true}}, steps, true);
+        [rows = steps.size()](const QFontMetricsF& metrics) { return PageTableHeight(metrics, rows); }));
+    DrawPageTable(painter, body.left(), y, body.width(),
+                  {{0.27, false}, {0.24, false}, {0.26, false}, {0.13, true}, {0.10, true}}, steps, true);
     painter.restore();
 }
 

@@ -102,6 +102,18 @@ void DrawResultsPreview(QPainter& painter, const QRectF& page, qreal paperHeight
     painter.restore();
 }
 
+FurtherPage FurtherPages(std::vector<FurtherPage> pages) {
+    if (pages.empty()) return {};
+    return [pages = std::move(pages)](QPainter& painter, const QRectF& sheet) {
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            // The first sheet was started by the printing of the report page; a device that can take no
+            // further sheet gets no more drawing.
+            if (i > 0 && !static_cast<QPagedPaintDevice*>(painter.device())->newPage()) return;
+            pages[i](painter, sheet);
+        }
+    };
+}
+
 bool PrintResultsPage(QPagedPaintDevice& device, const QString& fontFamily, const FurtherPage& further) {
     device.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;

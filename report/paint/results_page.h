@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -36,6 +37,9 @@ void DrawResultsPreview(QPainter& painter, const QRectF& page, qreal paperHeight
 
 // A further sheet printed after the report page, drawn into the sheet's full-page rectangle.
 using FurtherPage = std::function<void(QPainter&, const QRectF& sheet)>;
+
+// The pages one after the other, each on a sheet of its own, as one further page; none when there are none.
+FurtherPage FurtherPages(std::vector<FurtherPage> pages);
 
 // Prints the page as one sheet on a printer or PDF writer (and `further` on a second sheet when given):
 // full-page coordinates, paper style, then the page and the document are ended. False when the device could

@@ -16,6 +16,7 @@
 #include "localisation/cycle_texts.h"
 #include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
+#include "localisation/lifetime_texts.h"
 #include "localisation/window_aids_texts.h"
 #include "report/ui/current_printer.h"
 #include "widgets/command_picture.h"
@@ -78,7 +79,8 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
       Abbutt_l(Twin("Abbutt_l", this)),
       iceC(new QLabel(this)),
       CyclePage(new QCheckBox(this)),
-      DecisionPage(new QCheckBox(this)) {
+      DecisionPage(new QCheckBox(this)),
+      LifetimePage(new QCheckBox(this)) {
     setObjectName("PrintSettings");
     setModal(true);
     fontlist->setObjectName("fontlist");
@@ -124,6 +126,11 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
     DecisionPage->setText(DisplayText(decisionTexts[decision_texts::kPrintDecisionPage]));
     DecisionPage->setVisible(offerCyclePage);
     left->addWidget(DecisionPage);
+    LifetimePage->setObjectName("LifetimePage");
+    const FeatureTexts lifetimeTexts = LoadFeatureTexts(lifetime_texts::kFile, Settings.LanguageCode);
+    LifetimePage->setText(DisplayText(lifetimeTexts[lifetime_texts::kPrintLifetimePage]));
+    LifetimePage->setVisible(offerCyclePage);
+    left->addWidget(LifetimePage);
 
     auto* right = new QVBoxLayout;
     right->addWidget(iceC, 0, Qt::AlignHCenter);
@@ -161,7 +168,8 @@ void PrintSettingsWindow::Activate() {
     Okbutt_l->setText(QStringLiteral("OK"));
     Abbutt_l->setText(DisplayText(Caption(kCaptionCancel)));
     // OK and cancel keep their first letters.
-    AssignButtonMnemonics({CyclePage, DecisionPage}, AssignMnemonics({Okbutt_l, Abbutt_l, drbutt_l, prevButt_l}));
+    AssignButtonMnemonics({CyclePage, DecisionPage, LifetimePage},
+                          AssignMnemonics({Okbutt_l, Abbutt_l, drbutt_l, prevButt_l}));
 
     // The stored font goes to the printer and the sample; the list shows what the printer now uses, which is
     // its own font when it lacks the stored one. The stored name is kept until the user chooses a font.

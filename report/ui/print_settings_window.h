@@ -19,7 +19,7 @@ class CommandPicture;
 class PrintSettingsWindow : public QDialog {
     Q_OBJECT
   public:
-    // `offerCyclePage`: the check box of the cycle page is shown (unchecked).
+    // `offerCyclePage`: the check boxes of the project's pages (cycle, lifetime) are shown (unchecked).
     explicit PrintSettingsWindow(QWidget* parent = nullptr, bool offerCyclePage = false);
 
     QComboBox* fontlist;
@@ -41,6 +41,7 @@ class PrintSettingsWindow : public QDialog {
     QLabel* iceC;
     QCheckBox* CyclePage;     // the cycle page follows the report page
     QCheckBox* DecisionPage;  // the decision page follows them, offered with the cycle page
+    QCheckBox* LifetimePage;  // the lifetime page follows them
 
     // Fills the four size labels and shows the panel.
     void Printer_I();

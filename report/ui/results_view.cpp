@@ -15,6 +15,7 @@
 #include "localisation/language_tables.h"
 #include "report/paint/cycle_page.h"
 #include "report/paint/decision_page.h"
+#include "report/paint/lifetime_page.h"
 #include "report/paint/results_page.h"
 #include "report/report_title.h"
 #include "report/ui/current_printer.h"
@@ -32,17 +33,6 @@ namespace {
 
 constexpr double kPanelWidthTwips = 2900;
 constexpr double kButtonTwips = 540;
-
-// The further pages one after another, each on a sheet of its own.
-FurtherPage Sheets(std::vector<FurtherPage> pages) {
-    if (pages.empty()) return {};
-    return [pages = std::move(pages)](QPainter& painter, const QRectF& sheet) {
-        for (std::size_t i = 0; i < pages.size(); ++i) {
-            if (i > 0 && !static_cast<QPagedPaintDevice*>(painter.device())->newPage()) return;
-            pages[i](painter, sheet);
-        }
-    };
-}
 
 CommandPicture* Button(const QString& name, QWidget* parent) {
     auto* button = new CommandPicture(CommandPicture::PressLook::Sunken,
@@ -176,7 +166,11 @@ void ResultsView::Print() {
                              Settings.CurrencyCode)](QPainter& painter, const QRectF& sheet) {
             DrawDecisionPage(painter, sheet, decision, PrinterFontName());
         });
-    if (PrintOnCurrentPrinter(this, Sheets(std::move(pages))) == PrintOutcome::Failed)
+    if (project_ && settings.LifetimePage->isChecked())
+        pages.push_back([page = LifetimePageOf(*project_)](QPainter& painter, const QRectF& sheet) {
+            DrawLifetimePage(painter, sheet, page, PrinterFontName());
+        });
+    if (PrintOnCurrentPrinter(this, FurtherPages(std::move(pages))) == PrintOutcome::Failed)
         ShowMessage(this, MessageKind::Exclamation, DisplayText(Settings.ProductName),
                     QStringLiteral("%1\n\nThe page could not be printed.").arg(PrintDestinationName()));
 }

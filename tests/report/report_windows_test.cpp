@@ -116,10 +116,11 @@ class ReportWindowsTest : public ::testing::Test {
                 [ok, cyclePage, decisionPage, view](QWidget* settings) {
                     auto* window = qobject_cast<PrintSettingsWindow*>(settings);
                     ASSERT_NE(window, nullptr);
-                    for (QCheckBox* page : {window->CyclePage, window->DecisionPage}) {
+                    for (QCheckBox* page : {window->CyclePage, window->DecisionPage, window->LifetimePage}) {
                         EXPECT_TRUE(page->isVisibleTo(window));
-                        EXPECT_FALSE(page->isChecked());
+                        EXPECT_FALSE(page->isChecked()) << "the optional pages are off by default";
                     }
+                    test::SaveScreenshot(window, QStringLiteral("print_settings"));
                     if (cyclePage) window->CyclePage->click();
                     if (decisionPage) {
                         window->DecisionPage->setFocus();

@@ -70,6 +70,7 @@ TEST_F(ProjectWindowKeyboard, TabFollowsTheScreenAndReachesEveryCommand) {
                                 "Printbutt",
                                 "ExportButt",
                                 "Command3D3",
+                                "LifetimeButt",
                                 "Abbrechen",
                                 "Command3D2"};
     EXPECT_EQ(order, screen) << order.join(' ').toStdString();

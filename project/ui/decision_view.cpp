@@ -122,6 +122,7 @@ DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, QWidget
 
     chart_ = new ChartWidget(sensitivity_, chartTexts_, this);
     auto* split = new QSplitter(Qt::Vertical, this);
+    split->setObjectName(QStringLiteral("TableAndChart"));
     split->addWidget(table_);
     split->addWidget(chart_);
     split->setStretchFactor(0, 5);
@@ -129,6 +130,8 @@ DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, QWidget
     split->setChildrenCollapsible(false);
 
     auto* note = new QLabel(DisplayText(texts_[kCurrentChoice]), this);
+    note->setObjectName(QStringLiteral("ChoiceNote"));
+    note->setWordWrap(true);  // gives way to the close button on a narrow screen
     auto* close = new QPushButton(DisplayText(texts_[kClose]), this);
     close->setObjectName(QStringLiteral("Close"));
     close->setAutoDefault(false);

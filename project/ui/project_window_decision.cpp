@@ -1,13 +1,15 @@
 // The project window's decision part: the annual saving and the break-even figures below the annual
-// comparison, recomputed with every showing of the record, the decision view beside the window, and the
-// export of the results.
+// comparison, recomputed with every showing of the record, the decision view beside the window, the button
+// of the lifetime panel, and the export of the results.
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
 #include "config/run_settings.h"
 #include "localisation/decision_texts.h"
+#include "localisation/lifetime_texts.h"
 #include "project/decision/decision_rows.h"
 #include "project/project_actions.h"
 #include "project/project_lists.h"
@@ -67,12 +69,22 @@ QWidget* Projektdaten::BuildDecisionSection() {
     decisionNote_->setObjectName(QStringLiteral("DecisionNote"));
     decisionNote_->setWordWrap(true);
     grid->addWidget(decisionNote_, row++, 0, 1, 3);
-    // The view of the variants opens from the figures it widens.
+    // The view of the variants and the lifetime panel open from the figures they widen. Enter in a field
+    // runs that field's action; it never opens either.
     auto* open = new QPushButton(DisplayText(decisionTexts_[kDecisionButton]), section);
     open->setObjectName(QStringLiteral("DecisionButt"));
     open->setAutoDefault(false);
     connect(open, &QPushButton::clicked, this, &Projektdaten::DecisionCommand);
-    grid->addWidget(open, row, 0, 1, 3, Qt::AlignLeft);
+    const FeatureTexts lifetimeTexts = LoadFeatureTexts(lifetime_texts::kFile, Settings.LanguageCode);
+    auto* lifetime = new QPushButton(DisplayText(lifetimeTexts[lifetime_texts::kLifetimeButton]), section);
+    lifetime->setObjectName(QStringLiteral("LifetimeButt"));
+    lifetime->setAutoDefault(false);
+    connect(lifetime, &QPushButton::clicked, this, &Projektdaten::LifetimeShow);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(open);
+    buttons->addWidget(lifetime);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, row, 0, 1, 3);
     return section;
 }
 

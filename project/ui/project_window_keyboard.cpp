@@ -20,8 +20,8 @@ void Projektdaten::LinkKeyboard() {
         twins.push_back(captions_.at(twin));
     const QString taken = AssignMnemonics(twins);
     std::vector<QAbstractButton*> buttons;
-    for (const char* name : {"ExportButt", "DecisionButt", "LifetimeButt"})
-        buttons.push_back(findChild<QPushButton*>(name));
+    for (const char* name : {"ExportButt", "DecisionButt", "LifetimeButt", "CycleButt"})
+        if (auto* button = findChild<QPushButton*>(name)) buttons.push_back(button);
     AssignButtonMnemonics(buttons, taken);
     if (auto* map = findChild<CommandPicture*>(QStringLiteral("KlimaZButt")))
         map->setAccessibleName(map->toolTip());

@@ -18,7 +18,6 @@
 #include "localisation/cycle_texts.h"
 #include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
-#include "localisation/lifetime_texts.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_lists.h"
@@ -375,16 +374,11 @@ QWidget* Projektdaten::BuildCommandRow() {
         const FeatureTexts texts = LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode);
         auto* cycle = new QPushButton(DisplayText(texts[cycle_texts::kCycleButton]), row);
         cycle->setObjectName(QStringLiteral("CycleButt"));
+        // Enter in a field runs that field's action; it never opens the view.
+        cycle->setAutoDefault(false);
         connect(cycle, &QPushButton::clicked, this, &Projektdaten::CycleCommand);
         layout->addWidget(cycle);
     }
-    const FeatureTexts lifetimeTexts = LoadFeatureTexts(lifetime_texts::kFile, Settings.LanguageCode);
-    auto* lifetime = new QPushButton(DisplayText(lifetimeTexts[lifetime_texts::kLifetimeButton]), row);
-    lifetime->setObjectName(QStringLiteral("LifetimeButt"));
-    // Enter in a field runs that field's action; it never opens the panel.
-    lifetime->setAutoDefault(false);
-    connect(lifetime, &QPushButton::clicked, this, &Projektdaten::LifetimeShow);
-    layout->addWidget(lifetime);
     layout->addStretch(1);
     add("Abbrechen", "Abbrechen_l", "OKcap.bmp", &Projektdaten::AcceptCommand);
     captions_.at("Abbrechen_l")->setText(QStringLiteral("OK"));

@@ -79,7 +79,8 @@ TEST_F(ReportWindowsKeyboard, PrintSettingsTabDownTheLeftColumnThenOkAndCancelAn
     if (std::filesystem::exists(staged))
         EXPECT_EQ(window.fontlist->accessibleName(), QStringLiteral("Druckerschriftart"));
     EXPECT_EQ(TabRound(&window, window.fontlist),
-              (QStringList{"fontlist", "drbutt", "prevButt", "CyclePage", "OKbutt", "Abbutt"}));
+              (QStringList{"fontlist", "drbutt", "prevButt", "CyclePage", "DecisionPage", "LifetimePage",
+                           "OKbutt", "Abbutt"}));
 
     // Enter on the font list, which does not take it, confirms the window.
     window.fontlist->setFocus();

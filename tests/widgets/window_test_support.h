@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QSizeGrip>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -106,12 +107,14 @@ inline QStringList ClippedTexts(QWidget* window) {
 }
 
 // Pairs of widgets of a window that cover each other: siblings, both visible, that overlap. Qt's own parts
-// and empty labels (placeholders) are left out, and so are the widgets in `overlays`, panels meant to lie
+// (size grips among them) and empty labels (placeholders) are left out, and so are the widgets in `overlays`, panels meant to lie
 // over the window's content.
 inline QStringList OverlappingWidgets(QWidget* window, const QList<QWidget*>& overlays = {}) {
     const auto counts = [window, &overlays](const QWidget* widget) {
         if (!widget->isVisibleTo(window) || widget->isWindow() || widget->size().isEmpty()) return false;
         if (widget->objectName().startsWith(QLatin1String("qt_")) || overlays.contains(widget)) return false;
+        // A dialog's size grip lies in its corner by design.
+        if (qobject_cast<const QSizeGrip*>(widget)) return false;
         const auto* label = qobject_cast<const QLabel*>(widget);
         return !label || !label->text().isEmpty() || !label->pixmap().isNull();
     };

@@ -55,6 +55,7 @@ TEST_F(ProjectWindowKeyboard, TabFollowsTheScreenAndReachesEveryCommand) {
                                 "GesHBDHeiz",
                                 "BrennStV",
                                 "DecisionButt",
+                                "LifetimeButt",
                                 "AnwendBereich",
                                 "VFlsize",
                                 "EnergKost",
@@ -70,7 +71,6 @@ TEST_F(ProjectWindowKeyboard, TabFollowsTheScreenAndReachesEveryCommand) {
                                 "Printbutt",
                                 "ExportButt",
                                 "Command3D3",
-                                "LifetimeButt",
                                 "Abbrechen",
                                 "Command3D2"};
     EXPECT_EQ(order, screen) << order.join(' ').toStdString();

@@ -54,7 +54,7 @@ TEST_F(ProjectWindow, CycleButtonHandsOverTheShownProjectAndActionsAnnounceTheir
     QObject::connect(window_.get(), &Projektdaten::RecordShown, [&announced] { ++announced; });
     auto* cycle = Child<QPushButton>("CycleButt");
     ASSERT_NE(cycle, nullptr);
-    EXPECT_EQ(cycle->text(), QStringLiteral("Cycle"));
+    EXPECT_EQ(cycle->text(), QStringLiteral("C&ycle")) << "its Alt letter is one the commands left free";
     test::SaveScreenshot(window_.get(), QStringLiteral("project_window_cycle_button"));
     Type("WohnFL", QStringLiteral("175"));
     cycle->click();

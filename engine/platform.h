@@ -1,12 +1,15 @@
 #pragma once
 
 // The engine's calls into the operating system, in one place: each system has its own implementation file
-// (platform_posix.cpp), selected by the build. Everything else of the engine uses the standard library only.
+// (platform_posix.cpp, platform_windows.cpp), selected by the build. Everything else of the engine uses the
+// standard library only.
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tervalo {
 
@@ -23,5 +26,23 @@ bool WriteAndRenameOver(const std::filesystem::path& temporary, const std::files
 
 // Removes `temporary` when it is left over from a writer that died; one that a writer is busy with stays.
 void RemoveAbandonedTemporary(const std::filesystem::path& temporary);
+
+// The name under which its directory stores the existing file `path`: a system that ignores case finds the
+// file under any spelling.
+std::filesystem::path StoredSpelling(const std::filesystem::path& path);
+
+// The root of the drive that `directory` names ("D:\\" or "D:"), where the system has drive letters.
+std::optional<std::filesystem::path> DriveRoot(std::string_view directory);
+
+// The running program's file, where the system tells it.
+std::optional<std::filesystem::path> RunningProgramFile();
+
+// The program's arguments in UTF-8, the program's own name first. Windows passes `argv` in the ANSI code
+// page, which cannot hold every character: there the wide command line is read.
+std::vector<std::string> ProgramArguments(int argc, char** argv);
+
+// A path from UTF-8 text and back. Windows would read a narrow string in another code page.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+std::string Utf8FromPath(const std::filesystem::path& path);
 
 }  // namespace tervalo

@@ -79,4 +79,31 @@ void RemoveAbandonedTemporary(const std::filesystem::path& temporary) {
     ::close(fd);
 }
 
+std::filesystem::path StoredSpelling(const std::filesystem::path& path) {
+    return path;
+}
+
+std::optional<std::filesystem::path> DriveRoot(std::string_view) {
+    return std::nullopt;
+}
+
+std::optional<std::filesystem::path> RunningProgramFile() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return std::nullopt;
+    return self;
+}
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + argc);
+}
+
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+    return std::filesystem::path(utf8);
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path) {
+    return path.string();
+}
+
 }  // namespace tervalo

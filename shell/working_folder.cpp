@@ -1,13 +1,12 @@
 #include "shell/working_folder.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <system_error>
 
-#include "engine/file_access.h"
-#include "engine/text_util.h"
 #include "config/settings_file.h"
+#include "engine/file_access.h"
+#include "engine/platform.h"
+#include "engine/text_util.h"
 
 namespace tervalo {
 
@@ -15,16 +14,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool Writable(const fs::path& path) {
-    return ::access(path.c_str(), W_OK) == 0;
-}
-
 // A folder holding the settings file that this user may rewrite, or a writable folder without one.
 bool IsWorkingFolder(const fs::path& folder, bool settingsRequired) {
-    if (folder.empty() || !Writable(folder)) return false;
+    if (folder.empty() || !IsWritable(folder)) return false;
     const auto settings = FindFileNoCase(folder / kSettingsFileName);
     if (!settings) return !settingsRequired;
-    return Writable(*settings);
+    return IsWritable(*settings);
 }
 
 // Catalogue files get their type written into a record in place, which a link to a shared file would refuse.
@@ -42,9 +37,8 @@ std::optional<std::string> ProcessEnvironmentVariable(const std::string& name) {
 }
 
 fs::path ProgramFolder(const char* argv0) {
+    if (const auto self = RunningProgramFile(); self && self->has_parent_path()) return self->parent_path();
     std::error_code error;
-    const fs::path self = fs::read_symlink("/proc/self/exe", error);
-    if (!error && self.has_parent_path()) return self.parent_path();
     const fs::path program = fs::weakly_canonical(fs::absolute(argv0 ? argv0 : "", error), error);
     return program.parent_path();
 }
@@ -61,7 +55,7 @@ fs::path UserDataFolder(const EnvironmentLookup& env) {
 bool PrepareUserDataFolder(const fs::path& programFolder, const fs::path& userFolder) {
     std::error_code error;
     fs::create_directories(userFolder, error);
-    if (!fs::is_directory(userFolder, error) || !Writable(userFolder)) return false;
+    if (!fs::is_directory(userFolder, error) || !IsWritable(userFolder)) return false;
 
     for (const fs::directory_entry& entry : fs::directory_iterator(programFolder, error)) {
         const fs::path name = entry.path().filename();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/platform.h"
 #include "engine/text_util.h"
 #include "localisation/code_page.h"
 #include "project/calc_arguments.h"
@@ -185,11 +186,12 @@ void PrintWindow(const ProjectRecord& record) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (FindInfoRequest(std::vector<std::string>(argv + 1, argv + argc)) == InfoRequest::Version) {
+    const std::vector<std::string> arguments = ProgramArguments(argc, argv);
+    if (FindInfoRequest({arguments.begin() + 1, arguments.end()}) == InfoRequest::Version) {
         std::cout << VersionText("tervalo-calc");
         return 0;
     }
-    const CalcParse parse = ParseCalcArguments(std::vector<std::string>(argv + 1, argv + argc));
+    const CalcParse parse = ParseCalcArguments({arguments.begin() + 1, arguments.end()});
     if (!parse.error.empty()) {
         std::cerr << "tervalo-calc: " << parse.error << '\n' << "Try tervalo-calc --help.\n";
         return 2;

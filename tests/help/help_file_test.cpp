@@ -1,8 +1,8 @@
 #include "help/help_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include "support/system_traits.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {
@@ -119,7 +119,8 @@ TEST_F(HelpFile, StoringIntoAMissingOrReadOnlyFileWorksAndAPageWithoutRecordsWri
 }
 
 TEST_F(HelpFile, AFileThatCannotBeReadIsNotOverwritten) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    TERVALO_SKIP_UNLESS_POSIX("every file can be read");
+    if (!test::PermissionsBind()) GTEST_SKIP() << "root reads every file";
     WriteBytes("Kelvhelp.ENG", Record("#keep") + Record("#other page"));
     std::filesystem::permissions("Kelvhelp.ENG", std::filesystem::perms::none);
     EXPECT_FALSE(StoreHelpPage("Kelvhelp.ENG", {1, 1}, "lost?"));

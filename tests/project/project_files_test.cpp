@@ -1,12 +1,11 @@
 #include "project/project_files.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 
 #include "engine/refrigerant_catalogue.h"
 #include "engine/text_record.h"
 #include "project_fixture.h"
+#include "support/system_traits.h"
 
 namespace tervalo {
 namespace {
@@ -196,12 +195,17 @@ TEST_F(LanguageRewrite, AFailedRewriteLeavesTheProjectAsItWas) {
     EXPECT_EQ(ReadBytes("TempPart.dat"), saved);
 
     std::filesystem::remove("Puffer.dat");
+    TERVALO_SKIP_UNLESS_POSIX("a folder cannot be made read-only");
     std::filesystem::create_directory("TempPart.dat.d");
-    const auto directory = std::filesystem::current_path();
-    ::chmod(directory.c_str(), 0555);  // nothing can be created or renamed in the directory
+    namespace fs = std::filesystem;
+    const auto directory = fs::current_path();
+    // Nothing can be created or renamed in the directory.
+    fs::permissions(directory, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                   fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
     const bool rewritten = RewriteProjectFileForLanguage("TST", "TSB");
-    ::chmod(directory.c_str(), 0755);
-    if (::geteuid() != 0) {
+    fs::permissions(directory, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                   fs::perms::others_read | fs::perms::others_exec);
+    if (test::PermissionsBind()) {
         EXPECT_FALSE(rewritten);
     }
     EXPECT_EQ(FieldsOf(ReadBytes("TempPart.dat")).size(), 22u) << "never no project";

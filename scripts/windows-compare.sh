@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Compares the Windows build run under wine with the Linux build: the generated data files of both program
+# directories byte for byte, and tervalo-calc run in a copy of each with the same arguments (some of them
+# non-ASCII): its output (line ends aside), its messages and every file it writes.
+# Usage: windows-compare.sh LINUX_BUILD WINDOWS_BUILD
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+linux="$(cd "$1" && pwd)"
+windows="$(cd "$2" && pwd)"
+wine=("$root/cmake/wine-run.sh" "$windows/wine-prefix")
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+status=0
+
+# The program directories: every data file of the Linux one, the saturation tables included.
+for file in "$linux"/dist/*; do
+    name="$(basename "$file")"
+    [ -x "$file" ] && [ ! -d "$file" ] && [[ "$name" != *.* ]] && continue  # Linux programs
+    [ -d "$file" ] && continue
+    if ! cmp -s "$file" "$windows/dist/$name"; then
+        echo "windows-compare: dist/$name differs" >&2
+        status=1
+    fi
+done
+echo "windows-compare: $(ls "$linux"/dist | wc -l) files of the program directory compared"
+
+# One run of tervalo-calc in a fresh copy of a program directory: output, messages and files written.
+run() {  # SYSTEM CASE ARGUMENT...
+    local system="$1" case="$2"
+    shift 2
+    local folder="$work/$system-$case"
+    if [ "$system" = linux ]; then
+        cp -r "$linux/dist" "$folder"
+        (cd "$folder" && ./tervalo-calc "$@" >stdout.txt 2>stderr.txt) || echo "exit $?" >>"$folder/stderr.txt"
+    else
+        cp -r "$windows/dist" "$folder"
+        (cd "$folder" && "${wine[@]}" ./tervalo-calc.exe "$@" >stdout.txt 2>stderr.txt) ||
+            echo "exit $?" >>"$folder/stderr.txt"
+        sed -i 's/\r$//' "$folder/stdout.txt" "$folder/stderr.txt"
+    fi
+}
+
+compare() {  # CASE ARGUMENT...
+    local case="$1"
+    shift
+    run linux "$case" "$@"
+    run windows "$case" "$@"
+    local differs=0
+    for file in "$work/linux-$case"/*; do
+        name="$(basename "$file")"
+        [ -x "$file" ] && [ ! -d "$file" ] && [[ "$name" != *.* ]] && continue
+        [ "$name" = rechPar.dat ] && continue  # holds the folder's name as the system writes it
+        if ! cmp -s "$file" "$work/windows-$case/$name"; then
+            echo "windows-compare: $case: $name differs" >&2
+            diff <(cat -v "$file") <(cat -v "$work/windows-$case/$name") | head -5 >&2 || true
+            differs=1
+        fi
+    done
+    for file in "$work/windows-$case"/*; do
+        name="$(basename "$file")"
+        [[ "$name" == *.exe ]] && continue
+        [ -e "$work/linux-$case/$name" ] || { echo "windows-compare: $case: $name only on Windows" >&2; differs=1; }
+    done
+    [ $differs -eq 0 ] && echo "windows-compare: $case identical ($(wc -l <"$work/linux-$case/stdout.txt") lines," \
+        "$(grep -m1 '^HeizArt=' "$work/linux-$case/stdout.txt" || echo "no output"))"
+    [ $differs -eq 0 ] || status=1
+}
+
+example=(WohnFL=150 HeizArt=#1 WirkGKessel=90 BereitStV=10 EnergKost=0.2 SpezHeizLeist=120 --decimal-separator=,)
+compare example "${example[@]}" --calculate --results --save
+compare german "${example[@]}" "HeizArt:=Heizöl extra leicht" "EnergKost=0,2€" --save
+compare russian --language=RUS "${example[@]}" "HeizArt:=Мазут" --calculate --results --save
+compare greek --language=GRE "${example[@]}" "HeizArt:=Πετρέλαιο" --save
+compare polish --language=POL "${example[@]}" "HeizArt:=Olej opałowy Ąę" --results
+compare unmappable "${example[@]}" "HeizArt:=Ā中" --save
+compare refused WohnFL
+exit $status

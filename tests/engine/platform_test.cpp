@@ -1,0 +1,52 @@
+// The engine's calls into the operating system, on the system the tests run on.
+
+#include "engine/platform.h"
+
+#include <gtest/gtest.h>
+
+#include "support/system_traits.h"
+#include "support/temp_dir.h"
+
+namespace tervalo {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(Platform, NonAsciiNamesSurviveThePathAndTheFileSystem) {
+    test::ScopedTempDir dir;
+    const std::string name =
+        "Heiz\xC3\xB6l \xD0\x9C\xD0\xB0\xD0\xB7\xD1\x83\xD1\x82.dat";  // Heizöl Мазут.dat
+    const fs::path path = PathFromUtf8(name);
+    EXPECT_EQ(Utf8FromPath(path), name);
+    test::WriteBytes(path, "x");
+    ASSERT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
+    EXPECT_EQ(Utf8FromPath(fs::directory_iterator(".")->path().filename()), name);
+}
+
+TEST(Platform, StoredSpellingOfAFileFoundUnderAnother) {
+    test::ScopedTempDir dir;
+    test::WriteBytes("KParam.DAT", "x");
+    EXPECT_EQ(StoredSpelling("KParam.DAT"), "KParam.DAT");
+    if (!fs::exists("kparam.dat")) return;  // a system that tells case apart
+    EXPECT_EQ(StoredSpelling("kparam.dat"), "KParam.DAT");
+    EXPECT_EQ(StoredSpelling(fs::path(".") / "kparam.dat"), fs::path(".") / "KParam.DAT");
+}
+
+TEST(Platform, DriveRootsOnlyWhereTheSystemHasDrives) {
+    for (const char* text : {"D:\\", "d:", "C:/"}) {
+        if (test::kPosixSystem)
+            EXPECT_FALSE(DriveRoot(text)) << text;
+        else
+            EXPECT_EQ(DriveRoot(text), fs::path(std::string{text[0], ':', '\\'})) << text;
+    }
+    for (const char* text : {"", "D", "D:x", "D:\\x", "1:\\", "/"}) EXPECT_FALSE(DriveRoot(text)) << text;
+}
+
+TEST(Platform, TheRunningProgramIsKnown) {
+    const auto program = RunningProgramFile();
+    ASSERT_TRUE(program);
+    EXPECT_TRUE(fs::is_regular_file(*program)) << program->string();
+}
+
+}  // namespace
+}  // namespace tervalo

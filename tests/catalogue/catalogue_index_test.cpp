@@ -94,8 +94,9 @@ TEST_F(CatalogueIndex, TypingReplacesTheDataFileWholeAndKeepsItsPermissions) {
     EXPECT_EQ(CatalogueType("VERDIvd"), 3);
     EXPECT_EQ(ReadBytes("old-data"), DataFile("0")) << "not written in place: a kill midway tears nothing";
     EXPECT_EQ(Record51("VERDIvdN.rdm").substr(0, 1), "3");
-    if (test::kPosixSystem)
+    if (test::kPosixSystem) {
         EXPECT_EQ(fs::status("VERDIvdN.rdm").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    }
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2) << "no temporary";
 }
 

@@ -34,10 +34,11 @@ TEST(Platform, StoredSpellingOfAFileFoundUnderAnother) {
 
 TEST(Platform, DriveRootsOnlyWhereTheSystemHasDrives) {
     for (const char* text : {"D:\\", "d:", "C:/"}) {
-        if (test::kPosixSystem)
+        if (test::kPosixSystem) {
             EXPECT_FALSE(DriveRoot(text)) << text;
-        else
+        } else {
             EXPECT_EQ(DriveRoot(text), fs::path(std::string{text[0], ':', '\\'})) << text;
+        }
     }
     for (const char* text : {"", "D", "D:x", "D:\\x", "1:\\", "/"}) EXPECT_FALSE(DriveRoot(text)) << text;
 }

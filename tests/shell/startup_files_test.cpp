@@ -90,10 +90,11 @@ TEST_F(StartupFiles, ParameterFileFollowsADriveRootOnlyWhereThereAreDrives) {
     EXPECT_EQ(ParameterFilePath(), "rechPar.dat") << "empty ParameterDirectory: the current directory";
     for (const char* root : {"C:\\", "D:\\", "d:"}) {
         Settings.ParameterDirectory = root;
-        if (test::kPosixSystem)
+        if (test::kPosixSystem) {
             EXPECT_EQ(ParameterFilePath(), "rechPar.dat") << root << " is no place on this system";
-        else
+        } else {
             EXPECT_EQ(ParameterFilePath(), std::filesystem::path(std::string(1, root[0]) + ":\\rechPar.dat"));
+        }
     }
     Settings.ParameterDirectory = "C:x";
     EXPECT_EQ(ParameterFilePath(), "rechPar.dat") << "relative to a drive's current folder: no place";

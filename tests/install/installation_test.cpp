@@ -287,8 +287,9 @@ TEST_F(InstallationTest, StatusLineNamesGroupAndFileWithoutExtension) {
     std::vector<std::string> lines;
     for (const ProgressDisplay& display : view_.displays)
         if (lines.empty() || lines.back() != display.statusLine) lines.push_back(display.statusLine);
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "In process : Property kparam -> " + Utf8(target_ / "kparam")),
-              lines.end());
+    EXPECT_NE(
+        std::find(lines.begin(), lines.end(), "In process : Property kparam -> " + Utf8(target_ / "kparam")),
+        lines.end());
     EXPECT_NE(
         std::find(lines.begin(), lines.end(), "In process : German Caption -> " + Utf8(target_ / "Caption")),
         lines.end());

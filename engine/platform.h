@@ -31,7 +31,7 @@ void RemoveAbandonedTemporary(const std::filesystem::path& temporary);
 // file under any spelling.
 std::filesystem::path StoredSpelling(const std::filesystem::path& path);
 
-// The root of the drive that `directory` names ("D:\\" or "D:"), where the system has drive letters.
+// The root of the drive that `directory` names ("D:\" or "D:"), where the system has drive letters.
 std::optional<std::filesystem::path> DriveRoot(std::string_view directory);
 
 // The running program's file, where the system tells it.
@@ -40,9 +40,5 @@ std::optional<std::filesystem::path> RunningProgramFile();
 // The program's arguments in UTF-8, the program's own name first. Windows passes `argv` in the ANSI code
 // page, which cannot hold every character: there the wide command line is read.
 std::vector<std::string> ProgramArguments(int argc, char** argv);
-
-// A path from UTF-8 text and back. Windows would read a narrow string in another code page.
-std::filesystem::path PathFromUtf8(std::string_view utf8);
-std::string Utf8FromPath(const std::filesystem::path& path);
 
 }  // namespace tervalo

@@ -12,17 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(Platform, NonAsciiNamesSurviveThePathAndTheFileSystem) {
-    test::ScopedTempDir dir;
-    const std::string name =
-        "Heiz\xC3\xB6l \xD0\x9C\xD0\xB0\xD0\xB7\xD1\x83\xD1\x82.dat";  // Heizöl Мазут.dat
-    const fs::path path = PathFromUtf8(name);
-    EXPECT_EQ(Utf8FromPath(path), name);
-    test::WriteBytes(path, "x");
-    ASSERT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
-    EXPECT_EQ(Utf8FromPath(fs::directory_iterator(".")->path().filename()), name);
-}
-
 TEST(Platform, StoredSpellingOfAFileFoundUnderAnother) {
     test::ScopedTempDir dir;
     test::WriteBytes("KParam.DAT", "x");

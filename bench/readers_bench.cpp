@@ -31,7 +31,7 @@ void BM_LoadCaptionFile(benchmark::State& state) {
     if (!EnterProgramDirectory(state)) return;
     for (auto _ : state) {
         LoadCaptionFile("ENG");
-        benchmark::DoNotOptimize(Caption(273));
+        benchmark::DoNotOptimize(Caption(kCaptionItems));
     }
 }
 BENCHMARK(BM_LoadCaptionFile);
@@ -39,7 +39,7 @@ BENCHMARK(BM_LoadCaptionFile);
 void BM_TranslateText(benchmark::State& state) {
     if (!EnterProgramDirectory(state)) return;
     LoadHeatCaptions("ENG");
-    const std::string last = HeatCaption(56);  // the worst case: the dictionary's last item
+    const std::string last = HeatCaption(kHeatCaptions);  // the worst case: the dictionary's last item
     for (auto _ : state) benchmark::DoNotOptimize(TranslateText(last, "ENG", "GER"));
 }
 BENCHMARK(BM_TranslateText);

@@ -4,9 +4,26 @@
 set(TERVALO_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
 file(MAKE_DIRECTORY ${TERVALO_DIST_DIR})
 
+# The language codes in the order of the welcome window, from the one table of the languages; editing the table
+# configures the build anew.
+set(TERVALO_LANGUAGE_TABLE ${PROJECT_SOURCE_DIR}/data/lang/languages.tsv)
+set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TERVALO_LANGUAGE_TABLE})
+file(STRINGS ${TERVALO_LANGUAGE_TABLE} language_rows REGEX "^[A-Z][A-Z][A-Z]\t" ENCODING UTF-8)
+set(TERVALO_LANGUAGE_CODES)
+foreach(row ${language_rows})
+    string(SUBSTRING "${row}" 0 3 code)
+    list(APPEND TERVALO_LANGUAGE_CODES ${code})
+endforeach()
+
 if(TERVALO_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)
+endif()
+
+# With the fuzzers every library is instrumented for coverage, so that they see the code they test; the
+# sanitizer runtime supplies the coverage hooks to the programs that are no fuzzers.
+if(TERVALO_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
 
 function(tervalo_warnings target)

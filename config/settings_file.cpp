@@ -100,6 +100,23 @@ void FullReadSettings() {
     ApplyCommonDefaults("ENG");
 }
 
+StoredChoice ReadStoredChoice() {
+    StoredChoice stored;
+    const auto bytes = ReadFileBytes(kSettingsFileName, kSettingsFileByteLimit);
+    if (!bytes) return stored;
+    TextRecordReader in(*bytes);
+    std::string field;
+    for (int i = 1; i <= 3; ++i)
+        if (!in.ReadText(field)) return stored;
+    if (!in.ReadText(field)) return stored;
+    stored.languageCode = field;
+    for (int i = 5; i <= 7; ++i)
+        if (!in.ReadText(field)) return stored;
+    std::int16_t option = 0;
+    if (in.ReadInt16(option)) stored.welcomeOption = option;
+    return stored;
+}
+
 bool SaveSettings(char decimalSeparator) {
     const RunSettings& s = Settings;
     const CarriedSettings& carried = s.carried;

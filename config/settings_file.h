@@ -3,6 +3,9 @@
 // kparam.dat: the settings file, two statements of text-record fields.
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
 
 namespace tervalo {
 
@@ -19,6 +22,14 @@ void StartupReadSettings();
 // The full read of the welcome window's confirmation, with its rules: the parameter directory reduced to a
 // drive root or emptied (mode 77), "Arial", "ENG", "EUR".
 void FullReadSettings();
+
+// What the welcome window reads of kparam.dat for itself: line 1 fields 4 (the stored language) and 8, as far
+// as the file holds them, without touching the run settings.
+struct StoredChoice {
+    std::optional<std::string> languageCode;
+    std::optional<std::int16_t> welcomeOption;
+};
+StoredChoice ReadStoredChoice();
 
 // Writes both lines from the run settings; `decimalSeparator` is the system's, for line 2 field 3.
 // Returns false when the file could not be written (the old file then stays as it was).

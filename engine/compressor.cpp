@@ -24,15 +24,16 @@ double DischargeTemperature(double pSuction, double pDischarge, double tSuction,
 }
 
 double CompressorPower(double pSuction, double pDischarge, double tEvap, double tCond, double massFlow,
-                       double tSuction, double hVapourCond, double hVapourEvap, const CycleStateRecord& state) {
+                       double tSuction, double hVapourCond, double hVapourEvap,
+                       const CycleStateRecord& state) {
     return CompressorPowerAtDischarge(
-        DischargeTemperature(pSuction, pDischarge, tSuction + 273.15, state.CompressionExponent, state), tEvap,
-        tCond, massFlow, tSuction, hVapourCond, hVapourEvap, state);
+        DischargeTemperature(pSuction, pDischarge, tSuction + 273.15, state.CompressionExponent, state),
+        tEvap, tCond, massFlow, tSuction, hVapourCond, hVapourEvap, state);
 }
 
 double CompressorPowerAtDischarge(double tDischarge, double tEvap, double tCond, double massFlow,
                                   double tSuction, double hVapourCond, double hVapourEvap,
-                                  const CycleStateRecord& state) {
+                                  const CycleStateRecord& state, CompressorWorking* working) {
     double t2 = 0, h2 = 0, h1 = 0, power = 0, s = 0, result = 0;
     Store(t2, tDischarge - 273.15);                                               // °C
     Store(h2, hVapourCond + state.cpVapourDischarge * (t2 - (tCond - 273.15)));   // compressor outlet, kJ/kg
@@ -43,6 +44,7 @@ double CompressorPowerAtDischarge(double tDischarge, double tEvap, double tCond,
     else
         s = 0.95;
     Store(result, power * s * 1.06);
+    if (working) *working = {t2, h2, h1, power, s};
     return result;
 }
 

@@ -21,12 +21,23 @@ double DischargeTemperature(double pSuction, double pDischarge, double tSuction,
 //   pSuction bar, pDischarge bar, tEvap K, tCond K, massFlow kg/s, tSuction °C, hVapourCond kJ/kg,
 //   hVapourEvap kJ/kg.
 double CompressorPower(double pSuction, double pDischarge, double tEvap, double tCond, double massFlow,
-                       double tSuction, double hVapourCond, double hVapourEvap, const CycleStateRecord& state);
+                       double tSuction, double hVapourCond, double hVapourEvap,
+                       const CycleStateRecord& state);
+
+// The intermediates of CompressorPowerAtDischarge, for a caller that shows its working.
+struct CompressorWorking {
+    double tDischarge = 0;  // °C
+    double hDischarge = 0;  // compressor outlet, kJ/kg
+    double hSuction = 0;    // compressor inlet, kJ/kg
+    double powerRaw = 0;    // (hDischarge − hSuction) × mass flow, kW
+    double sizeFactor = 0;  // 1 − 0.05 × powerRaw/100, at least 0.95
+};
 
 // The same with the discharge temperature already known (K): the cycle run gives it for its own pressures,
-// suction temperature and state, which is what CompressorPower would compute again.
+// suction temperature and state, which is what CompressorPower would compute again. `working`, when given,
+// receives the intermediates.
 double CompressorPowerAtDischarge(double tDischarge, double tEvap, double tCond, double massFlow,
                                   double tSuction, double hVapourCond, double hVapourEvap,
-                                  const CycleStateRecord& state);
+                                  const CycleStateRecord& state, CompressorWorking* working = nullptr);
 
 }  // namespace tervalo

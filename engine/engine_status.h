@@ -11,6 +11,7 @@ enum class EngineStatus {
     MissingTable,        // the table file is missing, a directory, unreadable or implausibly large
     DamagedTable,        // the file ends inside a record, holds no record, or a unit conversion fails
     InvalidArithmetic,   // a step divides by zero or overflows (equal keys, a zero denominator)
+    OutsideTable,        // a looked-up temperature or pressure lies outside the table's keys
 };
 
 }  // namespace tervalo

@@ -18,11 +18,17 @@ struct ColumnRead {
 };
 
 // Looks `value` up and stores the interpolated columns in order; stops at the first that fails, so the
-// targets stored before keep their new values.
+// targets stored before keep their new values. A value outside the table's keys stops the run before any
+// target is written, with the lookup noted in `outside`.
 EngineStatus LookupAndRead(const SaturationTableLoad& table, double value, LookupKey mode,
+                           DesignTemperature of, OutsideTableLookup& outside,
                            std::initializer_list<ColumnRead> reads) {
     const SaturationLookup lookup = LookupSaturation(table, value, mode);
     if (lookup.status != EngineStatus::Ok) return lookup.status;
+    if (!lookup.bracket.found) {
+        outside = {of, mode, value};
+        return EngineStatus::OutsideTable;
+    }
     for (const ColumnRead& read : reads) {
         const auto interpolated = InterpolateBracket(lookup.bracket, value, read.column);
         if (!interpolated) return EngineStatus::InvalidArithmetic;
@@ -45,6 +51,7 @@ EngineStatus StoreSuctionDensity(CycleStateRecord& s, double tSuctionK) {
 EngineStatus RunCycleSteps(std::string_view refrigerant, const SaturationTableLoad& table,
                            const CycleConditions& conditions, CycleRun& run) {
     using R = SaturationRecord;
+    using enum DesignTemperature;
     CycleStateRecord& s = run.state;
     const double tSuction = conditions.tSuction;
     const double tSuctionK = tSuction + 273.15;
@@ -57,7 +64,7 @@ EngineStatus RunCycleSteps(std::string_view refrigerant, const SaturationTableLo
     s.TEvap = conditions.t0 + 273.15;
     s.TCond = conditions.tc + 273.15;
 
-    status = LookupAndRead(table, s.TEvap, LookupKey::ByTemperature,
+    status = LookupAndRead(table, s.TEvap, LookupKey::ByTemperature, Evaporating, run.outside,
                            {{&s.pEvap, &R::pDew},
                             {&pB0, &R::pBubble},
                             {&hL0, &R::hLiquid},
@@ -66,11 +73,11 @@ EngineStatus RunCycleSteps(std::string_view refrigerant, const SaturationTableLo
     if (status != EngineStatus::Ok) return status;
     if ((status = StoreSuctionDensity(s, tSuctionK)) != EngineStatus::Ok) return status;
 
-    status = LookupAndRead(table, s.TCond - 5, LookupKey::ByTemperature,
+    status = LookupAndRead(table, s.TCond - 5, LookupKey::ByTemperature, Condensing, run.outside,
                            {{&hLsub, &R::hLiquid}, {&pD5, &R::pDew}, {&pB5, &R::pBubble}});
     if (status != EngineStatus::Ok) return status;
 
-    status = LookupAndRead(table, s.TCond, LookupKey::ByTemperature,
+    status = LookupAndRead(table, s.TCond, LookupKey::ByTemperature, Condensing, run.outside,
                            {{&s.pCond, &R::pDew},
                             {&pBc, &R::pBubble},
                             {&s.hLiquidCond, &R::hLiquid},
@@ -89,18 +96,20 @@ EngineStatus RunCycleSteps(std::string_view refrigerant, const SaturationTableLo
     if (s.pEvap != pB0) {
         double pSub = 0;
         if ((status = Assign(pSub, pD5 + std::fabs(pD5 - pB5) / 2)) != EngineStatus::Ok) return status;
-        status = LookupAndRead(table, pSub, LookupKey::ByBubblePressure, {{&hLsub, &R::hLiquid}});
+        status = LookupAndRead(table, pSub, LookupKey::ByBubblePressure, Condensing, run.outside,
+                               {{&hLsub, &R::hLiquid}});
         if (status != EngineStatus::Ok) return status;
         if ((status = Assign(s.pEvap, s.pEvap + std::fabs(s.pEvap - pB0) * w)) != EngineStatus::Ok)
             return status;
         if ((status = Assign(s.pCond, s.pCond + std::fabs(s.pCond - pBc) / 2)) != EngineStatus::Ok)
             return status;
-        status = LookupAndRead(table, s.pCond, LookupKey::ByBubblePressure, {{&s.hLiquidCond, &R::hLiquid}});
+        status = LookupAndRead(table, s.pCond, LookupKey::ByBubblePressure, Condensing, run.outside,
+                               {{&s.hLiquidCond, &R::hLiquid}});
         if (status != EngineStatus::Ok) return status;
         // After a lookup by dew pressure the pDew column holds the dew temperature.
         double dewTemperature = 0;
         status = LookupAndRead(
-            table, s.pEvap, LookupKey::ByDewPressure,
+            table, s.pEvap, LookupKey::ByDewPressure, Evaporating, run.outside,
             {{&s.rhoVapourEvap, &R::rhoVapour}, {&s.hVapourEvap, &R::hVapour}, {&dewTemperature, &R::pDew}});
         if (status != EngineStatus::Ok) return status;
         tRef = dewTemperature + 1;
@@ -112,12 +121,14 @@ EngineStatus RunCycleSteps(std::string_view refrigerant, const SaturationTableLo
 
     // Slopes of the dew-pressure curve over 1 K: above the evaporating state, and above TCond relative to it.
     double pDewRef = 0;
-    status = LookupAndRead(table, tRef, LookupKey::ByTemperature, {{&pDewRef, &R::pDew}});
+    status = LookupAndRead(table, tRef, LookupKey::ByTemperature, Evaporating, run.outside,
+                           {{&pDewRef, &R::pDew}});
     if (status != EngineStatus::Ok) return status;
     if ((status = Assign(s.dpdTEvap, pDewRef - s.pEvap)) != EngineStatus::Ok) return status;
 
     double pDewAbove = 0;
-    status = LookupAndRead(table, s.TCond + 1, LookupKey::ByTemperature, {{&pDewAbove, &R::pDew}});
+    status = LookupAndRead(table, s.TCond + 1, LookupKey::ByTemperature, Condensing, run.outside,
+                           {{&pDewAbove, &R::pDew}});
     if (status != EngineStatus::Ok) return status;
     if ((status = Assign(s.dpdTRatio, Divide(pDewAbove - pCondSat, s.dpdTEvap))) != EngineStatus::Ok)
         return status;
@@ -127,8 +138,8 @@ EngineStatus RunCycleSteps(std::string_view refrigerant, const SaturationTableLo
     // suction state alone, so the discharge temperature found with it holds for the finished state too.
     VapourProperties(refrigerant, conditions.superheat, tSuction, tSuction, s.TCond, s);
     run.tDischarge = DischargeTemperature(s.pEvap, s.pCond, tSuctionK, s.CompressionExponent, s);
-    VapourProperties(refrigerant, conditions.superheat, tSuction, run.tDischarge, s.TCond - conditions.dTLiquid,
-                     s);
+    VapourProperties(refrigerant, conditions.superheat, tSuction, run.tDischarge,
+                     s.TCond - conditions.dTLiquid, s);
     return EngineStatus::Ok;
 }
 
@@ -136,9 +147,21 @@ EngineStatus RunCycleSteps(std::string_view refrigerant, const SaturationTableLo
 
 CycleRun RunRefrigerationCycle(std::string_view refrigerant, const SaturationTableLoad& table,
                                const CycleConditions& conditions, const CycleStateRecord& previous) {
-    CycleRun run{EngineStatus::Ok, previous, 0};
+    CycleRun run{EngineStatus::Ok, {}, previous, 0};
     run.status = RunCycleSteps(refrigerant, table, conditions, run);
     return run;
+}
+
+std::optional<DesignTemperatureRange> UsableDesignRange(const SaturationTable& table, DesignTemperature of) {
+    double first = HUGE_VAL, last = -HUGE_VAL;
+    for (const SaturationRecord& record : table.records) {
+        if (std::isnan(record.t)) continue;
+        first = std::fmin(first, record.t);
+        last = std::fmax(last, record.t);
+    }
+    if (!(first < last)) return std::nullopt;
+    const double below = of == DesignTemperature::Condensing ? 5 : 0;
+    return DesignTemperatureRange{first + below - 273.15, last - 1 - 273.15};
 }
 
 }  // namespace tervalo

@@ -7,6 +7,7 @@
 
 #include "engine/file_access.h"
 #include "engine/refrigerant_catalogue.h"
+#include "engine/refrigerant_registry.h"
 #include "engine/text_record.h"
 
 namespace tervalo {
@@ -14,28 +15,6 @@ namespace tervalo {
 namespace {
 
 constexpr std::size_t kFieldsPerRecord = 7;
-
-// How the numbers of a table file differ from the in-memory units.
-enum class TableConversion {
-    None,
-    SpecificVolumes,  // densities stored as specific volumes, dm³/kg
-    AmmoniaVolumes,   // specific volumes, and the first records' liquid enthalpies with the sign turned
-    NegatedEnthalpyVolumes,  // both enthalpies with the sign turned, and specific volumes
-    Celsius,                 // temperatures in °C
-};
-
-// Records of "AMMONIAK.DAT" whose liquid enthalpy is stored with the opposite sign.
-constexpr long kAmmoniaNegatedRecords = 8;
-
-TableConversion ConversionOf(std::string_view tableFile) {
-    if (tableFile == "R11.DAT" || tableFile == "R12.DAT" || tableFile == "R23.DAT")
-        return TableConversion::SpecificVolumes;
-    if (tableFile == "AMMONIAK.DAT") return TableConversion::AmmoniaVolumes;
-    if (tableFile == "PROPAN.DAT" || tableFile == "PROPYLEN.DAT")
-        return TableConversion::NegatedEnthalpyVolumes;
-    if (tableFile == "R123.DAT") return TableConversion::Celsius;
-    return TableConversion::None;
-}
 
 // 1000 / volume; a zero or vanishing volume makes the file unusable.
 bool VolumeToDensity(double& field) {
@@ -46,24 +25,19 @@ bool VolumeToDensity(double& field) {
     return true;
 }
 
-bool Convert(SaturationRecord& record, TableConversion conversion, long counter) {
-    switch (conversion) {
-        case TableConversion::None:
-            return true;
-        case TableConversion::SpecificVolumes:
-            return VolumeToDensity(record.rhoLiquid) && VolumeToDensity(record.rhoVapour);
-        case TableConversion::AmmoniaVolumes:
-            if (counter <= kAmmoniaNegatedRecords) record.hLiquid = -record.hLiquid;
-            return VolumeToDensity(record.rhoLiquid) && VolumeToDensity(record.rhoVapour);
-        case TableConversion::NegatedEnthalpyVolumes:
-            record.hLiquid = -record.hLiquid;
-            record.hVapour = -record.hVapour;
-            return VolumeToDensity(record.rhoLiquid) && VolumeToDensity(record.rhoVapour);
-        case TableConversion::Celsius:
-            record.t = record.t + 273.15;
-            return std::isfinite(record.t);
+// Undoes the layout of the file for the record with the given 1-based number.
+bool Convert(SaturationRecord& record, const StoredLayout& layout, long number) {
+    if (layout.celsius) {
+        record.t = record.t + 273.15;
+        if (!std::isfinite(record.t)) return false;
     }
-    return false;
+    if (number <= layout.negatedLiquidEnthalpyRecords) record.hLiquid = -record.hLiquid;
+    if (layout.negatedEnthalpies) {
+        record.hLiquid = -record.hLiquid;
+        record.hVapour = -record.hVapour;
+    }
+    return !layout.specificVolumes ||
+           (VolumeToDensity(record.rhoLiquid) && VolumeToDensity(record.rhoVapour));
 }
 
 // Blanks, line ends and a DOS end-of-file mark after the last record are no part of the data.
@@ -94,7 +68,8 @@ void FindAscendingKeys(SaturationTable& table) {
 EngineStatus ParseSaturationTable(std::string_view bytes, std::string_view tableFile,
                                   SaturationTable& table) {
     table.records.clear();
-    const TableConversion conversion = ConversionOf(tableFile);
+    const RefrigerantRow* refrigerant = FindRefrigerantByTableFile(tableFile);
+    const StoredLayout layout = refrigerant ? refrigerant->layout : StoredLayout{};
     TextRecordReader reader(WithoutTrailingSpace(bytes));
     long counter = 0;
     while (!reader.AtEnd()) {
@@ -103,7 +78,7 @@ EngineStatus ParseSaturationTable(std::string_view bytes, std::string_view table
         for (double& field : fields)
             if (!reader.ReadDouble(field)) return EngineStatus::DamagedTable;
         SaturationRecord record{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], fields[6]};
-        if (!Convert(record, conversion, counter)) return EngineStatus::DamagedTable;
+        if (!Convert(record, layout, counter)) return EngineStatus::DamagedTable;
         table.records.push_back(record);
     }
     FindAscendingKeys(table);

@@ -1,7 +1,7 @@
 #pragma once
 
 // Vapour heat capacities at the three temperatures of the compressor's gas path and the compression exponent,
-// from correlations compiled in per refrigerant.
+// from the correlation of each refrigerant in the registry.
 
 #include <string_view>
 

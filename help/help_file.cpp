@@ -10,6 +10,10 @@ namespace {
 constexpr long kProductPageFirstRecord = 1;
 constexpr long kProductPageRecords = 40;
 
+// A help file holds 40 records of 128 bytes; a file far above that is no help file and is neither read nor
+// overwritten.
+constexpr std::size_t kHelpFileByteLimit = 1u << 20;
+
 }  // namespace
 
 std::string HelpFileName(std::string_view languageCode) {
@@ -26,7 +30,8 @@ HelpPage PageForTopic(std::string_view topic, std::string_view productName) {
 }
 
 std::string ReadHelpPage(const std::filesystem::path& file, const HelpPage& page) {
-    const FixedRecordFile records = FixedRecordFile::Load(file, kHelpRecordLength);
+    const FixedRecordFile records(ReadFileBytes(file, kHelpFileByteLimit).value_or(std::string()),
+                                  kHelpRecordLength);
     std::string text;
     for (long i = 0; i < page.recordCount; ++i) {
         const std::string record = records.Record(page.firstRecord + i);
@@ -40,7 +45,7 @@ bool StoreHelpPage(const std::filesystem::path& file, const HelpPage& page, std:
     // The records outside the page are kept, so a file that exists but cannot be read is not overwritten.
     std::string bytes;
     if (const auto existing = FindFileNoCase(file)) {
-        auto read = ReadFileBytes(*existing);
+        auto read = ReadFileBytes(*existing, kHelpFileByteLimit);
         if (!read) return false;
         bytes = std::move(*read);
     }
@@ -58,7 +63,7 @@ bool StoreHelpPage(const std::filesystem::path& file, const HelpPage& page, std:
             records.SetRecord(page.firstRecord + i, std::string(kHelpRecordLength, ' '));
         }
     }
-    return ReplaceFileBytes(file, records.bytes());
+    return records.Save(file);
 }
 
 }  // namespace tervalo

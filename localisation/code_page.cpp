@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "localisation/code_page_tables.h"
+#include "localisation/languages.h"
 
 namespace tervalo {
 
@@ -65,15 +66,13 @@ std::optional<char> ByteOf(const CodePageTable& table, char32_t character) {
     return static_cast<char>(found - table.characters.begin());
 }
 
+constexpr int kWesternCodePage = 1252;
+
 }  // namespace
 
 int CodePageOf(std::string_view code) {
-    if (code == "POL" || code == "HUN" || code == "ROM") return 1250;
-    if (code == "RUS" || code == "BUL") return 1251;
-    if (code == "GRE") return 1253;
-    if (code == "TRK") return 1254;
-    if (code == "ARA") return 1256;
-    return 1252;
+    if (const LanguageRow* language = FindLanguage(code)) return language->codePage;
+    return kWesternCodePage;
 }
 
 std::string CodePageToUtf8(std::string_view bytes, int codePage) {

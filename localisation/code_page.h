@@ -8,8 +8,9 @@
 
 namespace tervalo {
 
-// The Windows ANSI code page of a language code: 1250 for POL, HUN, ROM; 1251 for RUS, BUL; 1253 for GRE;
-// 1254 for TRK; 1256 for ARA; 1252 for the Western languages and any other code.
+// The Windows ANSI code page of a language code as the language table gives it (1250 for POL, HUN, ROM; 1251
+// for RUS, BUL; 1253 for GRE; 1254 for TRK; 1256 for ARA; 1252 for the Western languages); 1252 for any other
+// code.
 int CodePageOf(std::string_view languageCode);
 
 // Code-page bytes to UTF-8. A byte the code page leaves undefined becomes U+FFFD.

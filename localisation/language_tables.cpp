@@ -4,8 +4,8 @@
 
 #include "engine/file_access.h"
 #include "engine/number_text.h"
-#include "engine/text_util.h"
 #include "engine/text_record.h"
+#include "engine/text_util.h"
 
 namespace tervalo {
 
@@ -39,21 +39,40 @@ void LoadTable(const std::string& fileName, std::array<std::string, N>& table) {
     ReadItems(reader, table, 1, static_cast<int>(N) - 1);
 }
 
-
 }  // namespace
 
-void ResetLanguageTables() { Texts = LanguageTables{}; }
+void ResetLanguageTables() {
+    Texts = LanguageTables{};
+}
 
-const std::string& Caption(int item) { return Item(Texts.captions, item); }
-const std::string& Message(int number) { return Item(Texts.messages, number); }
-const std::string& ComponentCaption(int item) { return Item(Texts.componentCaptions, item); }
-const std::string& HeatCaption(int item) { return Item(Texts.heatCaptions, item); }
-const std::string& InfoText(int number) { return Item(Texts.infoTexts, number); }
+const std::string& Caption(int item) {
+    return Item(Texts.captions, item);
+}
+const std::string& Message(int number) {
+    return Item(Texts.messages, number);
+}
+const std::string& ComponentCaption(int item) {
+    return Item(Texts.componentCaptions, item);
+}
+const std::string& HeatCaption(int item) {
+    return Item(Texts.heatCaptions, item);
+}
+const std::string& InfoText(int number) {
+    return Item(Texts.infoTexts, number);
+}
 
-std::string CaptionFileName(std::string_view code) { return "Caption." + std::string(code); }
-std::string ComponentCaptionFileName(std::string_view code) { return "VerbCapt." + std::string(code); }
-std::string HeatCaptionFileName(std::string_view code) { return "heatcap." + std::string(code); }
-std::string InfoTextFileName(std::string_view code) { return "infoTXT." + std::string(code); }
+std::string CaptionFileName(std::string_view code) {
+    return "Caption." + std::string(code);
+}
+std::string ComponentCaptionFileName(std::string_view code) {
+    return "VerbCapt." + std::string(code);
+}
+std::string HeatCaptionFileName(std::string_view code) {
+    return "heatcap." + std::string(code);
+}
+std::string InfoTextFileName(std::string_view code) {
+    return "infoTXT." + std::string(code);
+}
 
 void LoadCaptionFile(std::string_view code) {
     const std::string bytes = ReadLanguageFile(CaptionFileName(code)).value_or(std::string());
@@ -75,7 +94,9 @@ void LoadComponentCaptions(std::string_view code) {
     LoadTable(ComponentCaptionFileName(code), Texts.componentCaptions);
 }
 
-void LoadHeatCaptions(std::string_view code) { LoadTable(HeatCaptionFileName(code), Texts.heatCaptions); }
+void LoadHeatCaptions(std::string_view code) {
+    LoadTable(HeatCaptionFileName(code), Texts.heatCaptions);
+}
 
 void LoadInfoTexts(std::string_view code) {
     Texts.infoTexts.fill(std::string());
@@ -87,21 +108,28 @@ bool CaptionFileUsable(std::string_view code) {
     return length > 0 && length <= kLanguageFileByteLimit;
 }
 
-std::string RefusedLanguageText() { return Caption(91) + " " + Message(61); }
+std::string RefusedLanguageText() {
+    return Caption(kCaptionLanguage) + " " + Message(kMessageLanguageNotInstalled);
+}
 
-std::string TranslateText(std::string_view text, std::string_view fromCode, std::string_view toCode) {
+std::optional<std::string> FindTranslation(std::string_view text, std::string_view fromCode,
+                                           std::string_view toCode) {
     const auto fromFile = ReadLanguageFile(HeatCaptionFileName(fromCode));
     const auto toFile = ReadLanguageFile(HeatCaptionFileName(toCode));
-    if (!fromFile || !toFile) return std::string(text);
+    if (!fromFile || !toFile) return std::nullopt;
     TextRecordReader from(*fromFile);
     TextRecordReader to(*toFile);
     const std::string wanted = TrimBlanks(text);
     std::string fromItem, toItem;
     while (from.ReadText(fromItem)) {
         const bool toRead = to.ReadText(toItem);
-        if (TrimBlanks(fromItem) == wanted) return toRead ? toItem : std::string(text);
+        if (TrimBlanks(fromItem) == wanted) return toRead ? std::optional<std::string>(toItem) : std::nullopt;
     }
-    return std::string(text);
+    return std::nullopt;
+}
+
+std::string TranslateText(std::string_view text, std::string_view fromCode, std::string_view toCode) {
+    return FindTranslation(text, fromCode, toCode).value_or(std::string(text));
 }
 
 }  // namespace tervalo

@@ -6,23 +6,26 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "localisation/caption_items.h"  // the names of the items the code shows, from data/lang/master.tsv
 
 namespace tervalo {
 
 inline constexpr int kCaptionItems = 273;
-inline constexpr int kMessageCount = 61;        // caption items 97 to 157
+inline constexpr int kMessageCount = 61;  // caption items 97 to 157
 inline constexpr int kComponentCaptions = 24;
 inline constexpr int kHeatCaptions = 56;
 inline constexpr int kInfoTexts = 66;
 
 struct LanguageTables {
-    std::array<std::string, kCaptionItems + 1> captions;        // [1..273]; 97..157 live in messages
-    std::array<std::string, kMessageCount + 1> messages;        // MessageTexts [1..61]
+    std::array<std::string, kCaptionItems + 1> captions;  // [1..273]; 97..157 live in messages
+    std::array<std::string, kMessageCount + 1> messages;  // MessageTexts [1..61]
     std::array<std::string, kComponentCaptions + 1> componentCaptions;
     std::array<std::string, kHeatCaptions + 1> heatCaptions;
-    std::array<std::string, kInfoTexts + 1> infoTexts;          // InfoTexts [1..66]
+    std::array<std::string, kInfoTexts + 1> infoTexts;  // InfoTexts [1..66]
 };
 
 // The module-wide tables of the run, and their reset for a fresh start.
@@ -61,8 +64,12 @@ bool CaptionFileUsable(std::string_view code);
 std::string RefusedLanguageText();
 
 // The text in the other language: the item of "heatcap." + to at the position of the first item of
-// "heatcap." + from that equals the text, both trimmed of blanks. The text unchanged when nothing matches or a
-// file is missing.
+// "heatcap." + from that equals the text, both trimmed of blanks. The text unchanged when nothing matches or
+// a file is missing.
 std::string TranslateText(std::string_view text, std::string_view fromCode, std::string_view toCode);
+
+// The same item, or nothing when no item matches (or the item of "to" is missing).
+std::optional<std::string> FindTranslation(std::string_view text, std::string_view fromCode,
+                                           std::string_view toCode);
 
 }  // namespace tervalo

@@ -35,6 +35,7 @@ std::optional<CalcCommand::Action> OptionAction(const std::string& argument) {
     if (argument == "--prices-ok") return A::AcceptPrices;
     if (argument == "--prices-cancel") return A::CancelPrices;
     if (argument == "--results") return A::WriteResults;
+    if (argument == "--trace") return A::PrintTrace;
     return std::nullopt;
 }
 
@@ -75,17 +76,37 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
             parse.options.help = true;
             continue;
         }
+        if (argument == "--strict") {
+            parse.options.strict = true;
+            continue;
+        }
         if (const auto action = OptionAction(argument)) {
             parse.options.commands.push_back(CalcCommand{*action, nullptr, {}, 0});
             continue;
         }
-        if (argument == "--pdf") {
+        if (argument == "--json" || argument == "--what-if" || argument == "--sensitivity") {
+            (argument == "--json"      ? parse.options.json
+             : argument == "--what-if" ? parse.options.whatIf
+                                       : parse.options.sensitivity) = true;
+            continue;
+        }
+        if (argument == "--batch" || argument == "--out") {
             if (at + 1 == arguments.size() || arguments[at + 1].empty()) {
-                parse.error = "malformed argument \"--pdf\": the PDF file name must follow";
+                parse.error = "malformed argument \"" + argument + "\": the CSV file name must follow";
                 return parse;
             }
-            parse.options.commands.push_back(
-                CalcCommand{CalcCommand::Action::PrintPdf, nullptr, arguments[++at], 0});
+            (argument == "--batch" ? parse.options.batchInput : parse.options.batchOutput) = arguments[++at];
+            continue;
+        }
+        if (argument == "--pdf" || argument == "--diagram") {
+            if (at + 1 == arguments.size() || arguments[at + 1].empty()) {
+                parse.error = "malformed argument \"" + argument + "\": the " +
+                              (argument == "--pdf" ? "PDF" : "diagram") + " file name must follow";
+                return parse;
+            }
+            const auto action =
+                argument == "--pdf" ? CalcCommand::Action::PrintPdf : CalcCommand::Action::WriteDiagram;
+            parse.options.commands.push_back(CalcCommand{action, nullptr, arguments[++at], 0});
             continue;
         }
         if (StartsWith(argument, "--language=")) {
@@ -118,6 +139,16 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
         }
         parse.options.commands.push_back(command);
     }
+    if (parse.options.batchInput.empty() != parse.options.batchOutput.empty()) {
+        parse.error = "--batch IN.csv and --out OUT.csv go together";
+    } else if (!parse.options.batchInput.empty()) {
+        for (const CalcCommand& command : parse.options.commands) {
+            if (!command.field) {
+                parse.error = "--batch saves and prints nothing: it takes field arguments only";
+                break;
+            }
+        }
+    }
     return parse;
 }
 
@@ -128,6 +159,9 @@ std::string CalcUsage() {
            "arguments in order as the user would in the window, and prints every field, list, label, "
            "caption\n"
            "and the window title as NAME=TEXT lines (UTF-8). Messages of the window go to standard error.\n"
+           "In a TEXT, a backslash is written \\\\, a carriage return \\r, a line feed \\n and a NUL byte "
+           "\\0,\n"
+           "so that every line is one field.\n"
            "\n"
            "  FIELD=TEXT             set the field and act: Enter in a text field, choose in a list,\n"
            "                         EinbindCheck=1 or =0 checks or unchecks and clicks\n"
@@ -142,16 +176,43 @@ std::string CalcUsage() {
            "  --prices-cancel        close the panel without saving\n"
            "  --results              the print command: write the report to ergEN1.DAT\n"
            "  --pdf FILE             the print command, then print the report page to the PDF file FILE\n"
+           "  --diagram FILE         write the cycle's pressure-enthalpy diagram to FILE (.svg, else PNG;\n"
+           "                         .pdf gives the cycle page with state points and working)\n"
+           "  --trace                print the calculation step by step (formula, numbers, result, shown)\n"
            "  --language=CODE        close the window without saving, switch the language (the saved\n"
            "                         project is rewritten into it) and open the window again\n"
            "  --decimal-separator=C  the regional decimal separator (default: the system locale's)\n"
+           "  --json                 print one JSON document (fields, results, break-even figures)\n"
+           "                         instead of the NAME=TEXT lines\n"
+           "  --what-if              also each heat source with each heat distribution (35 variants)\n"
+           "  --sensitivity          also the saving with the electricity price, the fuel price, the\n"
+           "                         heating COP and the heat demand each moved by 10, 20, 30 % (JSON)\n"
+           "  --batch IN.csv --out OUT.csv\n"
+           "                         one project per row of IN.csv (a header of field names, cells as\n"
+           "                         FIELD=TEXT takes them), each from the project as loaded and the\n"
+           "                         field arguments; the results to OUT.csv; nothing is saved\n"
+           "  --strict               end with exit status 3 at the first warning; no file is written after "
+           "it\n"
            "  --help, --version      show this help or the version and end\n"
            "\n"
            "The working folder is the current directory when it holds a writable kparam.dat, else the\n"
            "program directory when it is writable, else the folder Tervalo of $XDG_DATA_HOME\n"
            "(~/.local/share/Tervalo), which is filled from the program directory.\n"
            "\n"
-           "Exit status 2 for a malformed argument or an unknown field; nothing is then saved.\n";
+           "The NAME=TEXT lines end with the break-even figures (BreakEven.NAME, \"\u2013\" where none can "
+           "be\n"
+           "formed) and the annual saving (Saving.money, Saving.co2).\n"
+           "\n"
+           "Warnings go to standard error as \"tervalo-calc: warning: ...\" lines: a result that the last\n"
+           "calculation did not compute (data file missing, short or damaged, design point outside the\n"
+           "refrigerant's table, a balance that ended early), with the reason; a list text that matches no\n"
+           "entry of its list.\n"
+           "\n"
+           "Exit status 1 when a file could not be written (project, prices, language, report), 2 for a\n"
+           "malformed argument or an unknown field (nothing is then saved), 3 for a warning under "
+           "--strict.\n"
+           "--batch skips a malformed row (reported with its number on standard error) and ends with\n"
+           "status 1 then.\n";
 }
 
 }  // namespace tervalo

@@ -25,17 +25,26 @@ struct CalcCommand {
         SwitchLanguage,  // --language=CODE: close the window, language command, open the window
         WriteResults,    // --results: the print command writes the results file
         PrintPdf,        // --pdf FILE: the print command, then the report page printed to the PDF file FILE
+        WriteDiagram,    // --diagram FILE: the cycle's pressure-enthalpy diagram as SVG or PNG
+        PrintTrace,      // --trace: the working of the calculation as plain text
     };
     Action action = Action::SetAndAct;
     const ProjectFieldInfo* field = nullptr;
-    std::string text;  // UTF-8 as given; the language code for SwitchLanguage; the file for PrintPdf
-    int entry = 0;     // ChooseEntry, counted from 1
+    std::string
+        text;  // UTF-8 as given; the language code for SwitchLanguage; the file for PrintPdf, WriteDiagram
+    int entry = 0;  // ChooseEntry, counted from 1
 };
 
 struct CalcOptions {
     std::vector<CalcCommand> commands;
     std::optional<char> decimalSeparator;  // --decimal-separator=C, else the system locale's
     bool help = false;
+    bool json = false;         // --json: one JSON document instead of NAME=TEXT lines
+    bool whatIf = false;       // --what-if: the table of heat sources by distributions as well
+    bool sensitivity = false;  // --sensitivity: the saving with each input moved by up to ±30 % (JSON)
+    std::string batchInput;    // --batch IN.csv: one project per row
+    std::string batchOutput;   // --out OUT.csv: the rows' results
+    bool strict = false;  // --strict: a warning ends the run with exit status 3 before any further write
 };
 
 // The parsed command line, or the message that names the malformed argument or unknown field.

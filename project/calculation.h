@@ -12,9 +12,13 @@
 #include <string>
 
 #include "engine/saturation_table.h"
+#include "project/annual_balance.h"
 #include "project/project_record.h"
+#include "project/result_currency.h"
 
 namespace tervalo {
+
+struct CalculationTrace;
 
 // Refrigerating capacity of the design point, kW.
 inline constexpr double DesignRefrigerationCapacity = 20;
@@ -28,7 +32,8 @@ std::optional<std::string> HeatingCopLabel(double refrigerationCop);
 // What a calculation reads from files, loaded once per user action so that the calculation itself touches
 // no file: any number of calculations (the project and its variants) can then share one load.
 struct CalculationData {
-    SaturationTableLoad refrigerantTable;  // of the record's RefrigerantName
+    SaturationTableLoad refrigerantTable;                         // of the record's RefrigerantName
+    EnergyFactorFile energyFactors = EnergyFactorFile::Complete;  // how energk.dat gave the CO2 factor
 };
 
 // Reads energk.dat into the record's EnergyFactors (fields the file does not reach keep their values) and
@@ -38,17 +43,21 @@ CalculationData LoadCalculationData(ProjectRecord& record);
 // The calculation run over the record. Statements that cannot be evaluated are skipped and their targets keep
 // their texts. When the cycle cannot be computed (table missing or damaged, a step dividing by zero) the run
 // has no compressor power and no COP: the COP labels and the heat-pump results keep their texts, while the
-// fuel side of the balance is still brought up to date. Sets CalculationDone.
-void DesignPointCalculation(ProjectRecord& record, const CalculationData& data);
+// fuel side of the balance is still brought up to date. Sets CalculationDone, and the record's Results to
+// what the run wrote (the texts themselves as described). Returns the balance's numbers. `trace`, when given,
+// receives every intermediate (calculation_trace.h); the texts written are the same.
+AnnualBalance DesignPointCalculation(ProjectRecord& record, const CalculationData& data,
+                                     CalculationTrace* trace = nullptr);
 
 // What every user action that calculates starts: the load, then the calculation run.
-void CalculationRun(ProjectRecord& record);
+AnnualBalance CalculationRun(ProjectRecord& record, CalculationTrace* trace = nullptr);
 
 // The annual balance with the run's refrigerating COP and compressor power (nothing when the run could not
 // form them). Each field is written as soon as it is known; a step that cannot be evaluated (efficiency 0,
-// a heating type of no kind, no COP) ends the balance and the later fields keep their texts.
-void AnnualCostComparison(ProjectRecord& record, std::optional<double> refrigerationCop,
-                          std::optional<double> compressorPower);
+// a heating type of no kind, no COP) ends the balance and the later fields keep their texts. Returns the
+// numbers behind the texts it wrote.
+AnnualBalance AnnualCostComparison(ProjectRecord& record, std::optional<double> refrigerationCop,
+                                   std::optional<double> compressorPower, CalculationTrace* trace = nullptr);
 
 // Enter in a consumption field of the record: the specific demand that produces the typed figure, then a
 // calculation run, and the typed text back into the field. The first two rest (only putting the text back)

@@ -4,12 +4,15 @@
 
 #include <string_view>
 
+#include "localisation/caption_items.h"
+
 namespace tervalo {
 
 enum class HeatingKind { None = 0, LiquidFuel = 1, GasFuel = 2, SolidFuel = 3, Electricity = 4 };
 
 // Heat-pump caption items that name the four kinds, in the order of the HeizArt list.
-inline constexpr int kHeatingKindItems[4] = {21, 22, 55, 56};
+inline constexpr int kHeatingKindItems[4] = {kHeatHeatingOil, kHeatNaturalGas, kHeatWoodPellets,
+                                             kHeatElectricity};
 
 // The kind whose caption (current language) equals the text exactly; None for any other text.
 HeatingKind HeatingKindOf(std::string_view heizArtText);

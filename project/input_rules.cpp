@@ -2,7 +2,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
+#include "config/run_settings.h"
 #include "engine/number_text.h"
 #include "localisation/language_tables.h"
 #include "project/heating_kind.h"
@@ -10,7 +12,6 @@
 #include "project/project_lists.h"
 #include "project/round_down.h"
 #include "project/window_texts.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -28,28 +29,25 @@ int MatchedItem(const std::string& text, const std::array<int, N>& items) {
 
 // Position of the house type among its six entries, or kOther.
 int HouseTypeRow(const std::string& text) {
-    const std::array<std::string, 6> entries = {
-        HeatCaption(36), HeatCaption(37), InsulationStandardEntry("1973"), InsulationStandardEntry("1982"),
-        HeatCaption(39), HeatCaption(40)};
+    const std::vector<std::string> entries = ListEntries(ProjectList::HausTyp);
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (EntryMatches(text, entries[i])) return static_cast<int>(i);
     return kOther;
 }
 
 int ClimateRow(const std::string& text) {
-    return MatchedItem(text, std::array{46, 47, 48, 49});
+    return MatchedItem(text, kClimateZoneItems);
 }
 int AmbientRow(const std::string& text) {
-    return MatchedItem(text, std::array{43, 44, 45});
+    return MatchedItem(text, kExposureItems);
 }
 
 }  // namespace
 
 void OperatingPointRule(ProjectRecord& record) {
-    constexpr std::array<int, 7> applications = {2, 3, 4, 5, 52, 6, 7};
     int application = kOther;
-    for (std::size_t i = 0; i < applications.size(); ++i)
-        if (EntryMatchesTrimmed(record.AnwendBereich, HeatCaption(applications[i]))) {
+    for (std::size_t i = 0; i < kApplicationItems.size(); ++i)
+        if (EntryMatchesTrimmed(record.AnwendBereich, HeatCaption(kApplicationItems[i]))) {
             application = static_cast<int>(i);
             break;
         }
@@ -79,16 +77,15 @@ void OperatingPointRule(ProjectRecord& record) {
     record.SuctionAllowance = row.allowance;
     if (application == 0) {
         record.Tc = "45";
-        record.VFlsize = HeatCaption(18);
+        record.VFlsize = HeatCaption(kHeatWarmAir);
     }
 }
 
 void DistributionRule(ProjectRecord& record) {
-    const std::array<std::string, 5> entries = {HeatCaption(18), HeatCaption(20), RadiatorEntry(8),
-                                                RadiatorEntry(9), RadiatorEntry(10)};
+    const std::vector<std::string> entries = ListEntries(ProjectList::VFlsize);
     constexpr std::array<int, 5> supplyTemperatures = {45, 38, 65, 55, 45};
     int tc = 55;
-    for (std::size_t i = 0; i < entries.size(); ++i)
+    for (std::size_t i = 0; i < entries.size() && i < supplyTemperatures.size(); ++i)
         if (EntryMatchesTrimmed(record.VFlsize, entries[i])) {
             tc = supplyTemperatures[i];
             break;
@@ -119,7 +116,7 @@ void StandbyRule(ProjectRecord& record) {
                                                            {4, 6, 8, 6},
                                                            {15, 15, 15, 15}}};
     const int house = HouseTypeRow(record.HausTyp);
-    const int standby = MatchedItem(record.Bereitstell, std::array{8, 9, 10});
+    const int standby = MatchedItem(record.Bereitstell, kSizeItems);
     const auto& row = losses[house == kOther ? 6u : static_cast<std::size_t>(house)];
     record.BereitStV = PointFormat(row[standby == kOther ? 3u : static_cast<std::size_t>(standby)]);
 }
@@ -127,19 +124,19 @@ void StandbyRule(ProjectRecord& record) {
 void BoilerRule(ProjectRecord& record) {
     constexpr std::array<int, 4> efficiencies = {80, 90, 96, 105};  // %
     constexpr std::array<int, 4> solidFuelEfficiencies = {75, 80, 85, 88};
-    const int boiler = MatchedItem(record.KesselWirk, std::array{14, 15, 16, 17});
+    const int boiler = MatchedItem(record.KesselWirk, kBoilerItems);
     if (boiler == kOther) {
         record.WirkGKessel.clear();
         return;
     }
-    const bool solidFuel = EntryMatches(record.HeizArt, HeatCaption(55));
+    const bool solidFuel = EntryMatches(record.HeizArt, HeatCaption(kHeatWoodPellets));
     const auto& table = solidFuel ? solidFuelEfficiencies : efficiencies;
     record.WirkGKessel = PointFormat(table[static_cast<std::size_t>(boiler)]);
 }
 
 void HeatingTypeCaptions(ProjectRecord& record, bool withPrice) {
     record.Label21 = record.HeizArt + Settings.LabelSeparator;
-    record.Label39 = HeatCaption(53) + " " + record.HeizArt + Settings.LabelSeparator;
+    record.Label39 = HeatCaption(kHeatAnnualEnergy) + " " + record.HeizArt + Settings.LabelSeparator;
     const HeatingKind kind = HeatingKindOf(record.HeizArt);
     if (kind == HeatingKind::None) return;
     const FuelUnits units = FuelUnitsOf(kind);

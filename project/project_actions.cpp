@@ -1,6 +1,9 @@
 #include "project/project_actions.h"
 
 #include "catalogue/catalogue_index.h"
+#include "config/run_settings.h"
+#include "config/settings_file.h"
+#include "engine/file_access.h"
 #include "engine/number_text.h"
 #include "localisation/language_tables.h"
 #include "project/calculation.h"
@@ -8,7 +11,6 @@
 #include "project/project_files.h"
 #include "project/project_lists.h"
 #include "project/window_texts.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -28,9 +30,9 @@ WindowMessages CheckOperatingPoint(const ProjectRecord& record) {
     const double tc = LeadingNumber(record.Tc);
     const int tMin = record.ApplicationLimits.tMin;
     if (t0 < tMin)
-        return {Message(53) + Settings.LineBreak + "tmin = " + PointFormat(tMin) + " " +
-                std::string(TemperatureUnitLabel) + " !"};
-    if (tc < t0) return {Message(55)};
+        return {Message(kMessageEvaporatingBelowLimit) + Settings.LineBreak + "tmin = " + PointFormat(tMin) +
+                " " + std::string(TemperatureUnitLabel) + " !"};
+    if (tc < t0) return {Message(kMessageCondensingBelowEvaporating)};
     return {};
 }
 
@@ -66,7 +68,10 @@ void OnWindowActivate(ProjectRecord& record) {
     }
 }
 
-void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text) {
+namespace {
+
+// The text becomes the list field's text, and the rules the list starts run.
+void ChooseListEntry(ProjectRecord& record, ProjectList list, std::string_view text) {
     ListText(record, list) = std::string(text);
     switch (list) {
         case ProjectList::AnwendBereich:
@@ -100,7 +105,19 @@ void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text
         case ProjectList::WartungI:
             break;
     }
+}
+
+}  // namespace
+
+void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text) {
+    ChooseListEntry(record, list, text);
     CalculationRun(record);
+}
+
+AnnualBalance OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text,
+                           const CalculationData& data) {
+    ChooseListEntry(record, list, text);
+    return DesignPointCalculation(record, data);
 }
 
 void OnHeizArtTextChanged(ProjectRecord& record) {
@@ -184,14 +201,23 @@ void OnClimateMapHide(ProjectRecord& record) {
 }
 
 std::string FocusHint(std::string ProjectRecord::*field) {
-    if (field == &ProjectRecord::WohnFL) return Message(38);
-    if (field == &ProjectRecord::t0) return Message(39);
-    if (field == &ProjectRecord::Tc) return Message(40);
+    if (field == &ProjectRecord::WohnFL) return Message(kMessageLivingAreaHint);
+    if (field == &ProjectRecord::t0) return Message(kMessageEvaporatingHint);
+    if (field == &ProjectRecord::Tc) return Message(kMessageCondensingHint);
     return {};
 }
 
-void RewriteProjectForLanguage(const std::string& fromCode, const std::string& toCode) {
-    RewriteProjectFileForLanguage(fromCode, toCode);
+bool RewriteProjectForLanguage(const std::string& fromCode, const std::string& toCode) {
+    return RewriteProjectFileForLanguage(fromCode, toCode);
+}
+
+bool RewriteProjectAndStoreLanguage(const std::string& fromCode, const std::string& toCode,
+                                    char decimalSeparator) {
+    const std::optional<std::string> before = ReadFileBytes(kProjectFileName);
+    if (!RewriteProjectFileForLanguage(fromCode, toCode)) return false;
+    if (SaveSettings(decimalSeparator)) return true;
+    if (before) ReplaceFileBytes(kProjectFileName, *before);
+    return false;
 }
 
 }  // namespace tervalo

@@ -1,9 +1,9 @@
 #pragma once
 
 // What the project window's events start. Each action runs the rules, back-calculations and calculation runs
-// on the record the window hands in, in the order the window defines, and returns the messages the window must show (message boxes
-// with an OK button) instead of showing them. The window copies a widget's text into the record before it
-// calls the action and shows the record's texts afterwards.
+// on the record the window hands in, in the order the window defines, and returns the messages the window
+// must show (message boxes with an OK button) instead of showing them. The window copies a widget's text into
+// the record before it calls the action and shows the record's texts afterwards.
 //
 // Road of a change, for example a new climate zone: OnListChosen(Klimazone) → specific-demand rule and
 // operating-point rule (SpezHeizLeist, t0, SuctionAllowance) → DesignPointCalculation (cycle at t0/Tc, COP) →
@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "project/calculation.h"
 #include "project/project_record.h"
 
 namespace tervalo {
@@ -31,6 +32,10 @@ void OnWindowActivate(ProjectRecord& record);
 
 // An entry chosen in a list (the text becomes the list field's text), with the rules that list starts.
 void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text);
+// The same on a variant of the project (a copy of the record): the run uses `data`, loaded once for any
+// number of variants, so the choice touches no file. Returns the run's balance.
+AnnualBalance OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text,
+                           const CalculationData& data);
 
 // The text of HeizArt changed by typing (not by choosing an entry, which is OnListChosen): boiler rule, run.
 void OnHeizArtTextChanged(ProjectRecord& record);
@@ -75,7 +80,14 @@ void OnClimateMapHide(ProjectRecord& record);
 // The hint the main window's information label shows while WohnFL, t0 or Tc has the focus (empty for others).
 std::string FocusHint(std::string ProjectRecord::*field);
 
-// The language commands' step that rewrites the saved project into the new language.
-void RewriteProjectForLanguage(const std::string& fromCode, const std::string& toCode);
+// The language commands' step that rewrites the saved project into the new language; false when the file
+// could not be rewritten.
+bool RewriteProjectForLanguage(const std::string& fromCode, const std::string& toCode);
+
+// The same step together with the settings file, which then names the new language (already in the run
+// settings): both files are rewritten, or when the settings cannot be written the project gets its old bytes
+// back, so the next start finds both in one language. `decimalSeparator` is the system's. False on failure.
+bool RewriteProjectAndStoreLanguage(const std::string& fromCode, const std::string& toCode,
+                                    char decimalSeparator);
 
 }  // namespace tervalo

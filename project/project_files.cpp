@@ -105,27 +105,40 @@ bool WriteFuelPrices(const ProjectRecord& record) {
                             QuotedLines({record.FuelPriceTable.begin(), record.FuelPriceTable.end()}));
 }
 
+std::string TranslateListText(const std::string& text, std::string_view fromCode, std::string_view toCode) {
+    if (auto whole = FindTranslation(text, fromCode, toCode)) return *whole;
+    // An item, ", " and an item (the radiator entries); the item may itself hold ", ".
+    for (auto comma = text.find(", "); comma != std::string::npos; comma = text.find(", ", comma + 1)) {
+        const auto first = FindTranslation(text.substr(0, comma), fromCode, toCode);
+        const auto second = FindTranslation(text.substr(comma + 2), fromCode, toCode);
+        if (first && second) return *first + ", " + *second;
+    }
+    // An item, a blank and a year (the insulation standards).
+    if (const auto blank = text.rfind(' ');
+        blank != std::string::npos && blank + 1 < text.size() &&
+        text.find_first_not_of("0123456789", blank + 1) == std::string::npos) {
+        if (const auto item = FindTranslation(text.substr(0, blank), fromCode, toCode))
+            return *item + text.substr(blank);
+    }
+    return text;
+}
+
 bool RewriteProjectFileForLanguage(std::string_view fromCode, std::string_view toCode) {
     std::vector<std::string> fields = ReadFields(kProjectFileName, kProjectFileFields);
     fields.resize(kProjectFileFields);
     for (int number = 4; number <= 18; ++number) {
         std::string& field = fields[static_cast<std::size_t>(number - 1)];
-        if (!TrimBlanks(field).empty()) field = TranslateText(field, fromCode, toCode);
+        if (!TrimBlanks(field).empty()) field = TranslateListText(field, fromCode, toCode);
     }
 
-    namespace fs = std::filesystem;
-    if (!ReplaceFileBytes(kRewriteFileName, QuotedLines(fields))) return false;
-    const auto buffer = FindFileNoCase(kRewriteFileName);
-    if (!buffer) return false;
-    const fs::path target = FindFileNoCase(kProjectFileName).value_or(kProjectFileName);
-    ClearReadOnly(target);
+    const std::string bytes = QuotedLines(fields);
+    if (!ReplaceFileBytes(kRewriteFileName, bytes)) return false;
+    // The project file is replaced by the helper rather than by renaming the buffer over it, so that it keeps
+    // its permission bits and a link stays a link.
+    const bool replaced = ReplaceFileBytes(kProjectFileName, bytes);
     std::error_code error;
-    fs::rename(*buffer, target, error);
-    if (error) {
-        fs::remove(*buffer, error);
-        return false;
-    }
-    return true;
+    if (const auto buffer = FindFileNoCase(kRewriteFileName)) std::filesystem::remove(*buffer, error);
+    return replaced;
 }
 
 }  // namespace tervalo

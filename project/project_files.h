@@ -30,11 +30,17 @@ void ReadFuelPrices(ProjectRecord& record);
 // Writes FuelPriceTable to SpezBK.dat; false when it could not be written.
 bool WriteFuelPrices(const ProjectRecord& record);
 
+// A list text in the other language: the heat-pump caption it equals, or a combined entry translated piece
+// by piece as the lists build them (a caption, ", " and a caption; a caption, a blank and a year). The text
+// unchanged when neither matches.
+std::string TranslateListText(const std::string& text, std::string_view fromCode, std::string_view toCode);
+
 // Rewrites TempPart.dat from the language `fromCode` into `toCode`: fields 4 to 18 (the list choices) are
-// translated through the heat-pump captions, all others copied. Combined entries match no single caption and
-// keep their old language; empty texts stay empty. The new record is written to Puffer.dat, which then takes
-// the place of TempPart.dat in one rename, so the project is never lost. A missing TempPart.dat gives a
-// record of 22 empty texts. False when the new file could not be written (the old one is then untouched).
+// translated by TranslateListText, all others copied; empty texts stay empty. The new record is written to
+// Puffer.dat, then replaces TempPart.dat as a whole (see ReplaceFileBytes) and the buffer is removed, so the
+// project is never lost. A
+// missing TempPart.dat gives a record of 22 empty texts. False when the new file could not be written (the
+// old one is then untouched).
 bool RewriteProjectFileForLanguage(std::string_view fromCode, std::string_view toCode);
 
 }  // namespace tervalo

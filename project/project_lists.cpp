@@ -1,20 +1,23 @@
 #include "project/project_lists.h"
 
+#include <span>
+
 #include "localisation/language_tables.h"
+#include "project/heating_kind.h"
 
 namespace tervalo {
 
 std::string RadiatorEntry(int sizeItem) {
-    return HeatCaption(19) + ", " + HeatCaption(sizeItem);
+    return HeatCaption(kHeatRadiators) + ", " + HeatCaption(sizeItem);
 }
 
 std::string InsulationStandardEntry(const char* year) {
-    return HeatCaption(38) + " " + year;
+    return HeatCaption(kHeatInsulationStandard) + " " + year;
 }
 
 namespace {
 
-std::vector<std::string> Items(std::initializer_list<int> items) {
+std::vector<std::string> Items(std::span<const int> items) {
     std::vector<std::string> entries;
     for (int item : items) entries.push_back(HeatCaption(item));
     return entries;
@@ -25,32 +28,31 @@ std::vector<std::string> Items(std::initializer_list<int> items) {
 std::vector<std::string> ListEntries(ProjectList list) {
     switch (list) {
         case ProjectList::AnwendBereich:
-            return Items({2, 3, 4, 5, 52, 6, 7});
+            return Items(kApplicationItems);
         case ProjectList::WartungI:
-            return Items({43, 44, 45});
+            return Items(kExposureItems);
         case ProjectList::Klimazone:
-            return Items({46, 47, 48, 49});
+            return Items(kClimateZoneItems);
         case ProjectList::Bereitstell:
-            return Items({8, 9, 10});
+            return Items(kSizeItems);
         case ProjectList::VFlsize:
-            return {HeatCaption(18), HeatCaption(20), RadiatorEntry(8), RadiatorEntry(9), RadiatorEntry(10)};
+            return {HeatCaption(kHeatWarmAir), HeatCaption(kHeatUnderfloor), RadiatorEntry(kHeatSmall),
+                    RadiatorEntry(kHeatMedium), RadiatorEntry(kHeatLarge)};
         case ProjectList::Leitungsdimension:
-            return Items({8, 9, 10});
+            return Items(kSizeItems);
         case ProjectList::Verdichterbauart:
-            return {HeatCaption(32), HeatCaption(33), Caption(88)};
+            return {HeatCaption(kHeatHeatingSystem), HeatCaption(kHeatBuilding),
+                    Caption(kCaptionScrollCompressor)};
         case ProjectList::HausTyp:
-            return {HeatCaption(36),
-                    HeatCaption(37),
-                    InsulationStandardEntry("1973"),
-                    InsulationStandardEntry("1982"),
-                    HeatCaption(39),
-                    HeatCaption(40)};
+            return {HeatCaption(kHeatUninsulated),    HeatCaption(kHeatPartlyInsulated),
+                    InsulationStandardEntry("1973"),  InsulationStandardEntry("1982"),
+                    HeatCaption(kHeatLowEnergyHouse), HeatCaption(kHeatUltraLowEnergyHouse)};
         case ProjectList::AmbientT:
-            return Items({43, 44, 45});
+            return Items(kExposureItems);
         case ProjectList::HeizArt:
-            return Items({21, 22, 55, 56});
+            return Items(kHeatingKindItems);
         case ProjectList::KesselWirk:
-            return Items({14, 15, 16, 17});
+            return Items(kBoilerItems);
         case ProjectList::Tempbereich:
             return {};
     }

@@ -14,6 +14,7 @@ void ClearProjectWindow(ProjectRecord& record) {
     fresh.RefrigerantName = record.RefrigerantName;
     fresh.ApplicationLimits = record.ApplicationLimits;
     fresh.CycleState = record.CycleState;
+    fresh.Results = record.Results;
     record = std::move(fresh);
 }
 

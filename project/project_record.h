@@ -2,9 +2,10 @@
 
 // The project: one building, its existing heating and the heat pump that is to replace it, held as the texts
 // that the project window shows (bytes in the language's code page), together with the run-time values of the
-// project part. Each program's main() owns one record and hands it to the windows and actions. The window is the data: every rule and every calculation run reads its inputs from these
-// texts and writes its results back into them. The window only binds its widgets to this record and calls the
-// actions of project_actions.h.
+// project part. Each program's main() owns one record and hands it to the windows and actions. The window is
+// the data: every rule and every calculation run reads its inputs from these texts and writes its results
+// back into them. The window only binds its widgets to this record and calls the actions of
+// project_actions.h.
 
 #include <array>
 #include <string>
@@ -13,6 +14,7 @@
 
 #include "engine/cycle_state.h"
 #include "engine/refrigerant_catalogue.h"
+#include "project/result_currency.h"
 
 namespace tervalo {
 
@@ -111,6 +113,7 @@ struct ProjectRecord {
     std::string RefrigerantName;            // "R22" from the window's load on; compared exactly everywhere
     TemperatureLimits ApplicationLimits;    // TMin and TMax of RefrigerantName, °C, as last refreshed
     CycleStateRecord CycleState;            // the state points of the last cycle run
+    ResultCurrency Results;                 // which result texts the last run wrote, and why not the others
 };
 
 // The window closes and opens again: all texts, lists and captions empty, the run-time values kept.

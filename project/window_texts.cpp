@@ -1,10 +1,10 @@
 #include "project/window_texts.h"
 
+#include "config/run_settings.h"
 #include "engine/number_text.h"
 #include "engine/text_util.h"
 #include "localisation/code_page.h"
 #include "localisation/language_tables.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -51,7 +51,7 @@ FuelUnits FuelUnitsOf(HeatingKind kind) {
 
 std::string ProjectWindowTitle() {
     const std::string& p = Settings.ProductName;
-    const std::string a = cap(81), b = cap(66), c = cap(222);
+    const std::string a = cap(kCaptionCalculation), b = cap(kCaptionHeatPump), c = cap(kCaptionEmission);
     const std::string code = UpperAscii(Settings.LanguageCode);
     if (code == "FRA") return p + " : " + a + " de " + b + " - Simulacion " + c + " CO2";
     if (code == "ESP" || code == "POR") return p + " : " + a + " del " + b + " - Simulacion " + c + " CO2";
@@ -64,51 +64,51 @@ std::vector<ControlCaption> ProjectWindowCaptions() {
     const std::string& currency = Settings.CurrencyCode;
     const std::string degrees(TemperatureUnitLabel);
     return {
-        {"Panel3D2", hp(33)},
-        {"Label14", hp(11) + sep},
+        {"Panel3D2", hp(kHeatBuilding)},
+        {"Label14", hp(kHeatLivingArea) + sep},
         {"Label30", SquareMetres()},
-        {"Label19", hp(26) + sep},
-        {"Label15", hp(12) + sep},
-        {"Label9", hp(13) + " :"},
-        {"Label23", hp(25) + sep},
-        {"Label1", hp(31) + " " + hp(33) + sep},
-        {"Panel3D5", hp(32)},
-        {"Label34", hp(41) + sep},
-        {"Label35", hp(42) + sep},
-        {"Label2", hp(29) + sep},
-        {"Label41", hp(34) + sep},
-        {"Label45", hp(35) + sep},
-        {"Label20", hp(28) + sep},
-        {"Label17", hp(23) + sep},
-        {"Pn45_L", cap(14)},
-        {"Label22", cap(84) + sep},
-        {"Label32", cap(84) + sep},
-        {"Label7", hp(54) + " " + hp(28) + sep},
-        {"EinbindCheck", hp(30)},
-        {"Label11", cap(222) + " CO2" + sep},
+        {"Label19", hp(kHeatBuildingType) + sep},
+        {"Label15", hp(kHeatClimateZone) + sep},
+        {"Label9", hp(kHeatSiteExposure) + " :"},
+        {"Label23", hp(kHeatSpecificHeatDemand) + sep},
+        {"Label1", hp(kHeatAnnualHeatDemand) + " " + hp(kHeatBuilding) + sep},
+        {"Panel3D5", hp(kHeatHeatingSystem)},
+        {"Label34", hp(kHeatFuelType) + sep},
+        {"Label35", hp(kHeatBoilerType) + sep},
+        {"Label2", hp(kHeatStandbyLosses) + sep},
+        {"Label41", hp(kHeatFuelPrice) + sep},
+        {"Label45", hp(kHeatAnnualFuel) + sep},
+        {"Label20", hp(kHeatHeatPump) + sep},
+        {"Label17", hp(kHeatHeatSource) + sep},
+        {"Pn45_L", cap(kCaptionHeatDistribution)},
+        {"Label22", cap(kCaptionEnergyCosts) + sep},
+        {"Label32", cap(kCaptionEnergyCosts) + sep},
+        {"Label7", hp(kHeatElectricityDemand) + " " + hp(kHeatHeatPump) + sep},
+        {"EinbindCheck", hp(kHeatIntegrated)},
+        {"Label11", cap(kCaptionEmission) + " CO2" + sep},
         {"Label3", currency + "/a"},
         {"Label43", currency + "/a"},
         {"Label25", currency + "/kWh"},
         {"Label12", degrees},
         {"Label13", degrees},
         {"Label28", degrees},
-        {"Label16", hp(22) + sep},
-        {"Label18", hp(24) + sep},
-        {"Label33", cap(12) + sep},
-        {"Pn44_L", cap(13)},
-        {"MittTo", hp(51) + " " + cap(171) + " " + cap(40)},
-        {"tslPN", cap(171) + " " + cap(68) + sep},
-        {"Rechbutt_l", cap(81)},
-        {"Printbutt_L", cap(76)},
-        {"Command3D3_l", cap(21)},
-        {"Command3D2_l", cap(35)},
-        {"Abbbutt_l", cap(35)},
-        {"Command3D4_L", hp(34)},
-        {"Panel3D6", hp(34)},
-        {"Label50", hp(21) + sep},
-        {"Label51", hp(22) + sep},
-        {"Label52", hp(55) + sep},
-        {"Label53", hp(56) + sep},
+        {"Label16", hp(kHeatNaturalGas) + sep},
+        {"Label18", hp(kHeatRefrigeratingCop) + sep},
+        {"Label33", cap(kCaptionCondensingTemperature) + sep},
+        {"Pn44_L", cap(kCaptionDesignPoint)},
+        {"MittTo", hp(kHeatEvaporating) + " " + cap(kCaptionTemperature) + " " + cap(kCaptionMean)},
+        {"tslPN", cap(kCaptionTemperature) + " " + cap(kCaptionAtCompressorInlet) + sep},
+        {"Rechbutt_l", cap(kCaptionCalculation)},
+        {"Printbutt_L", cap(kCaptionPrint)},
+        {"Command3D3_l", cap(kCaptionHelp)},
+        {"Command3D2_l", cap(kCaptionCancel)},
+        {"Abbbutt_l", cap(kCaptionCancel)},
+        {"Command3D4_L", hp(kHeatFuelPrice)},
+        {"Panel3D6", hp(kHeatFuelPrice)},
+        {"Label50", hp(kHeatHeatingOil) + sep},
+        {"Label51", hp(kHeatNaturalGas) + sep},
+        {"Label52", hp(kHeatWoodPellets) + sep},
+        {"Label53", hp(kHeatElectricity) + sep},
         {"Label60", currency + FuelUnitsOf(HeatingKind::LiquidFuel).perUnit},
         {"Label61", currency + FuelUnitsOf(HeatingKind::GasFuel).perUnit},
         {"Label62", currency + FuelUnitsOf(HeatingKind::SolidFuel).perUnit},

@@ -1,15 +1,15 @@
 #include "report/report_title.h"
 
+#include "config/run_settings.h"
 #include "engine/text_util.h"
 #include "localisation/language_tables.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
 std::string BuildReportTitle() {
-    const std::string& a = Caption(81);
-    const std::string& b = Caption(66);
-    const std::string& c = Caption(222);
+    const std::string& a = Caption(kCaptionCalculation);
+    const std::string& b = Caption(kCaptionHeatPump);
+    const std::string& c = Caption(kCaptionEmission);
     const std::string start = Settings.ProductName + " : " + a;
     const std::string code = UpperAscii(Settings.LanguageCode);
     if (code == "FRA") return start + " de " + b + " - Simulacion " + c + " CO2";

@@ -3,11 +3,11 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "config/run_settings.h"
 #include "localisation/language_tables.h"
 #include "project/window_texts.h"
 #include "report/report_title.h"
 #include "report/results_file.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -48,51 +48,59 @@ std::string Labelled(std::string_view caption) {
     return std::string(caption) + Settings.LabelSeparator;
 }
 
+// A result as the report prints it: left out when the last calculation did not write it, so that no figure
+// on paper stands beside inputs it does not follow from. A record no run has marked prints as it stands.
+std::string_view Reported(const ProjectRecord& p, ResultField field) {
+    const StaleReason reason = p.Results[field];
+    if (reason == StaleReason::Current || reason == StaleReason::NoCalculation) return p.*ResultText(field);
+    return {};
+}
+
 }  // namespace
 
 std::vector<std::string> BuildResultsRecords(const ProjectRecord& p) {
     const std::string& sep = Settings.LabelSeparator;
     const std::string& currency = Settings.CurrencyCode;
     const std::string squareMetres = SquareMetres();
-    const std::string& heatPump = HeatCaption(28);
+    const std::string& heatPump = HeatCaption(kHeatHeatPump);
     RecordSequence r;
 
     r.Blank();
     r.Heading(BuildReportTitle(), Settings.LineBreak);
     r.Blank();
 
-    r.Heading(HeatCaption(33), sep);
+    r.Heading(HeatCaption(kHeatBuilding), sep);
     r.Blank();
-    r.Field(Labelled(HeatCaption(11)), {p.WohnFL, " ", squareMetres});
+    r.Field(Labelled(HeatCaption(kHeatLivingArea)), {p.WohnFL, " ", squareMetres});
     r.Blank();
-    r.Field(Labelled(HeatCaption(26)), {p.HausTyp});
+    r.Field(Labelled(HeatCaption(kHeatBuildingType)), {p.HausTyp});
     r.Blank();
-    r.Field(Labelled(HeatCaption(12)), {p.Klimazone});
+    r.Field(Labelled(HeatCaption(kHeatClimateZone)), {p.Klimazone});
     r.Blank();
     // The specific demand's value is not reported, only its unit.
-    r.Field(Labelled(HeatCaption(25)), {" kWh/", squareMetres, " a"});
+    r.Field(Labelled(HeatCaption(kHeatSpecificHeatDemand)), {" kWh/", squareMetres, " a"});
     r.Blank();
     // The only label written without the separator.
-    r.Field(HeatCaption(31) + " " + HeatCaption(33), {p.GesHBDGeB, " kWh/a"});
+    r.Field(HeatCaption(kHeatAnnualHeatDemand) + " " + HeatCaption(kHeatBuilding), {Reported(p, ResultField::GesHBDGeB), " kWh/a"});
     r.Blank();
-    r.Field(Labelled(HeatCaption(13)), {p.AmbientT});
+    r.Field(Labelled(HeatCaption(kHeatSiteExposure)), {p.AmbientT});
     r.Blank();
     r.Rule();
     r.Rule();
     r.Blank();
 
-    r.Heading(HeatCaption(32), sep);
+    r.Heading(HeatCaption(kHeatHeatingSystem), sep);
     r.Blank();
-    r.Field(Labelled(HeatCaption(41)), {p.HeizArt});
+    r.Field(Labelled(HeatCaption(kHeatFuelType)), {p.HeizArt});
     r.Blank();
-    r.Field(Labelled(HeatCaption(42)), {p.KesselWirk, " - ", p.WirkGKessel, " %"});
+    r.Field(Labelled(HeatCaption(kHeatBoilerType)), {p.KesselWirk, " - ", p.WirkGKessel, " %"});
     r.Blank();
-    r.Field(Labelled(HeatCaption(29)), {p.Bereitstell, " - ", p.BereitStV, " %"});
+    r.Field(Labelled(HeatCaption(kHeatStandbyLosses)), {p.Bereitstell, " - ", p.BereitStV, " %"});
     r.Blank();
-    r.Field(Labelled(HeatCaption(34)), {p.BrennK, " ", p.BrennStKeinh});
+    r.Field(Labelled(HeatCaption(kHeatFuelPrice)), {p.BrennK, " ", p.BrennStKeinh});
     r.Blank();
-    r.Field(Labelled(HeatCaption(35)), {p.BrennStV, " ", p.BrennstVUnit});
-    r.Field(Labelled(p.Label39), {p.GesHBDHeiz, " kWh/a"});
+    r.Field(Labelled(HeatCaption(kHeatAnnualFuel)), {Reported(p, ResultField::BrennStV), " ", p.BrennstVUnit});
+    r.Field(Labelled(p.Label39), {Reported(p, ResultField::GesHBDHeiz), " kWh/a"});
     r.Blank();
     r.Rule();
     r.Rule();
@@ -100,44 +108,46 @@ std::vector<std::string> BuildResultsRecords(const ProjectRecord& p) {
 
     r.Heading(heatPump, sep);
     r.Blank();
-    r.Field(Labelled(HeatCaption(23)), {p.AnwendBereich});
+    r.Field(Labelled(HeatCaption(kHeatHeatSource)), {p.AnwendBereich});
     r.Blank();
-    r.Field(Labelled(Caption(14)), {p.VFlsize});
+    r.Field(Labelled(Caption(kCaptionHeatDistribution)), {p.VFlsize});
     r.Blank();
-    r.Field(Labelled(Caption(84)), {p.EnergKost, " ", currency, "/kWh"});
+    r.Field(Labelled(Caption(kCaptionEnergyCosts)), {p.EnergKost, " ", currency, "/kWh"});
     r.Blank();
-    r.Field(Labelled(HeatCaption(54) + " " + heatPump), {p.GesEnergWP, " kWh/a"});
+    r.Field(Labelled(HeatCaption(kHeatElectricityDemand) + " " + heatPump), {Reported(p, ResultField::GesEnergWP), " kWh/a"});
     if (p.EinbindCheck) {
-        r.Plain(HeatCaption(30));
+        r.Plain(HeatCaption(kHeatIntegrated));
         r.Blank();
     }
     r.Rule();
     r.Rule();
     r.Blank();
 
-    r.Plain(Labelled(Caption(84)));
+    r.Plain(Labelled(Caption(kCaptionEnergyCosts)));
     r.Blank();
     r.Rule();
     r.Blank();
-    r.Field(Labelled(Caption(84) + " " + p.HeizArt), {p.Label27, " ", currency, "/a"});
+    r.Field(Labelled(Caption(kCaptionEnergyCosts) + " " + p.HeizArt),
+            {Reported(p, ResultField::Label27), " ", currency, "/a"});
     r.Blank();
-    r.Field(Labelled(Caption(222) + " CO2 " + p.HeizArt), {p.Label38, " t/a"});
+    r.Field(Labelled(Caption(kCaptionEmission) + " CO2 " + p.HeizArt), {Reported(p, ResultField::Label38), " t/a"});
     r.Blank();
     r.Rule();
     r.Blank();
-    r.Field(Labelled(Caption(84) + " " + heatPump), {p.BetrKo, " ", currency, "/a"});
+    r.Field(Labelled(Caption(kCaptionEnergyCosts) + " " + heatPump), {Reported(p, ResultField::BetrKo), " ", currency, "/a"});
     r.Blank();
-    r.Field(Labelled(Caption(222) + " CO2 " + heatPump), {p.co2consum, " t/a"});
+    r.Field(Labelled(Caption(kCaptionEmission) + " CO2 " + heatPump), {Reported(p, ResultField::co2consum), " t/a"});
     r.Blank();
     r.Rule();
     r.Rule();
 
-    for (int info : {41, 42, 43, 44, 45, 40}) {
+    for (int info :
+         {kInfoMethod, kInfoHeatDemand, kInfoFactors, kInfoPrices, kInfoSpecialist, kInfoDesignPoint}) {
         r.Plain(InfoText(info));
         r.Blank();
     }
-    if (!InfoText(39).empty()) {
-        r.Plain(InfoText(39));
+    if (!InfoText(kInfoRounding).empty()) {
+        r.Plain(InfoText(kInfoRounding));
         r.Blank();
     }
     r.Rule();

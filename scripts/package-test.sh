@@ -4,7 +4,7 @@
 # foreign folder, so that they must work in a folder of the user's own.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build}"
+build="$(cd "${1:-$root/build}" && pwd)"
 
 cd "$build"
 rm -f tervalo_*.deb

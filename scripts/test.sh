@@ -22,7 +22,7 @@ cmake --build --preset sanitize -j"$jobs"
 ctest --preset sanitize -j"$jobs"
 
 echo "== fuzzers"
-scripts/fuzz.sh build-sanitize/fuzz "${FUZZ_SECONDS:-20}"
+scripts/fuzz.sh build-sanitize/fuzz "${FUZZ_SECONDS:-15}"
 
 echo "== windows"
 scripts/windows-test.sh build

@@ -44,7 +44,7 @@ void CheckParameterFile(const std::string& currentDirectory) {
         file.SetRecord(n, usedUp ? "   " : piece);
         rest.erase(0, std::min<std::size_t>(3, rest.size()));
     }
-    ReplaceFileBytes(path, file.bytes());
+    file.Save(path);
 }
 
 void CheckParameterFile() {

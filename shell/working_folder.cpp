@@ -22,10 +22,16 @@ bool IsWorkingFolder(const fs::path& folder, bool settingsRequired) {
     return IsWritable(*settings);
 }
 
-// Catalogue files get their type written into a record in place, which a link to a shared file would refuse.
+// The files the program rewrites get a copy of their own: a save writes through a link to its target, which
+// in a shared program directory the user may not write. Catalogue files get their type written into a record.
 bool CopiedIntoUserFolder(const fs::path& name) {
     const std::string text = UpperAscii(name.string());
-    return text.size() > 4 && text.compare(text.size() - 4, 4, ".RDM") == 0;
+    const auto endsWith = [&text](std::string_view suffix) {
+        return text.size() > suffix.size() &&
+               text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+    };
+    return endsWith(".RDM") || endsWith(".LST") || text.rfind("KELVHELP.", 0) == 0 || text == "KPARAM.DAT" ||
+           text == "TEMPPART.DAT" || text == "SPEZBK.DAT" || text == "RECHPAR.DAT" || text == "RECHOPT.DAT";
 }
 
 }  // namespace

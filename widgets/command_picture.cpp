@@ -1,8 +1,11 @@
 #include "widgets/command_picture.h"
 
 #include <qdrawutil.h>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace tervalo {
 
@@ -20,6 +23,7 @@ CommandPicture::CommandPicture(PressLook look, QSize boxSize, QWidget* parent)
     : QWidget(parent), look_(look), boxSize_(boxSize) {
     setFixedSize(boxSize);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void CommandPicture::SetPicture(const QPixmap& picture) {
@@ -30,6 +34,16 @@ void CommandPicture::SetPicture(const QPixmap& picture) {
 void CommandPicture::AddTwin(QWidget* twin) {
     twin->installEventFilter(this);
     twin->setCursor(Qt::PointingHandCursor);
+    if (auto* label = qobject_cast<QLabel*>(twin)) {
+        label->setBuddy(this);
+        setAccessibleName(label->text());
+    }
+}
+
+void CommandPicture::MakeDefaultIn(QWidget* area) {
+    defaultArea_ = area;
+    area->installEventFilter(this);
+    update();
 }
 
 void CommandPicture::ShowFlat() {
@@ -52,6 +66,16 @@ void CommandPicture::paintEvent(QPaintEvent*) {
         painter.drawPixmap(target, picture_);
     }
     if (pressed_) qDrawShadePanel(&painter, rect(), palette(), look_ == PressLook::Sunken, kBevel);
+    if (defaultArea_ && !pressed_) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(kBevel, kBevel, -kBevel, -kBevel);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 void CommandPicture::mousePressEvent(QMouseEvent* event) {
@@ -62,7 +86,53 @@ void CommandPicture::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) Release();
 }
 
+void CommandPicture::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        Press();
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Run();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void CommandPicture::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
+        Release();
+    else
+        QWidget::keyReleaseEvent(event);
+}
+
+void CommandPicture::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CommandPicture::focusOutEvent(QFocusEvent* event) {
+    // A Space held while the focus leaves does not run the command.
+    pressed_ = false;
+    QWidget::focusOutEvent(event);
+    update();
+}
+
 bool CommandPicture::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == defaultArea_) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && isVisible()) {
+                Run();
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::Shortcut) {
+        // The label twin's mnemonic.
+        setFocus(Qt::ShortcutFocusReason);
+        Run();
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress && IsLeftButton(event)) {
         Press();
         return true;
@@ -85,6 +155,36 @@ void CommandPicture::Release() {
     pressed_ = false;
     update();
     emit Released();
+}
+
+void CommandPicture::Run() {
+    if (isEnabled()) emit Released();
+}
+
+void AssignMnemonics(const std::vector<QLabel*>& labels, const QString& reserved) {
+    QString taken = reserved.toLower();
+    for (QLabel* label : labels) {
+        // The caption without a mark given earlier; every "&" in it is doubled so that only the chosen letter
+        // is marked.
+        const bool markedBefore = label->text() == label->property("markedCaption").toString();
+        const QString caption = markedBefore ? label->property("plainCaption").toString() : label->text();
+        qsizetype chosen = -1;
+        for (qsizetype i = 0; i < caption.size() && chosen < 0; ++i) {
+            const QChar letter = caption[i].toLower();
+            if (letter.isLetterOrNumber() && !taken.contains(letter)) chosen = i;
+        }
+        QString marked = caption;
+        marked.replace(QStringLiteral("&"), QStringLiteral("&&"));
+        if (chosen >= 0) {
+            taken += caption[chosen].toLower();
+            // Each "&" before the chosen letter was doubled.
+            marked.insert(chosen + caption.left(chosen).count(QLatin1Char('&')), QLatin1Char('&'));
+        }
+        label->setText(marked);
+        label->setProperty("plainCaption", caption);
+        label->setProperty("markedCaption", marked);
+        if (QWidget* buddy = label->buddy()) buddy->setAccessibleName(caption);
+    }
 }
 
 }  // namespace tervalo

@@ -33,6 +33,7 @@ bool Show(QWidget* parent, const MessageRequest& request) {
     QMessageBox box(IconOf(request.kind), request.title, request.text,
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    if (question && request.defaultNo) box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -52,6 +53,10 @@ void ShowMessage(QWidget* parent, MessageKind kind, const QString& title, const 
 
 bool AskYesNo(QWidget* parent, const std::string& title, const std::string& text) {
     return Show(parent, {MessageKind::YesNoQuestion, DisplayText(title), DisplayText(text)});
+}
+
+bool AskYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) {
+    return Show(parent, {MessageKind::YesNoQuestion, title, text, true});
 }
 
 }  // namespace tervalo

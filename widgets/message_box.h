@@ -17,6 +17,7 @@ struct MessageRequest {
     MessageKind kind;
     QString title;
     QString text;
+    bool defaultNo = false;  // a question whose Enter answers No: the Yes answer would lose something
 };
 
 // Returns the answer to a YesNoQuestion (true for Yes); ignored for the other kinds.
@@ -29,5 +30,7 @@ void ShowMessage(QWidget* parent, MessageKind kind, const std::string& title, co
 // code page may not hold.
 void ShowMessage(QWidget* parent, MessageKind kind, const QString& title, const QString& text);
 bool AskYesNo(QWidget* parent, const std::string& title, const std::string& text);
+// A question whose default answer is No.
+bool AskYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text);
 
 }  // namespace tervalo

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Builds the help files "Kelvhelp." + language code from the UTF-8 sources <code>.txt.
+"""Builds the help files "Kelvhelp." + language code from the UTF-8 sources <code>.txt, one for every language of
+data/lang/languages.tsv.
 
 A source is plain text: paragraphs separated by blank lines, the lines of a paragraph joined with one blank (so
 the sources can be wrapped freely; a line must not end inside a hyphenated word). The product page is records 1
@@ -12,11 +13,9 @@ import argparse
 import pathlib
 import sys
 
-CODE_PAGES = {
-    "ARA": "cp1256", "BUL": "cp1251", "ENG": "cp1252", "GER": "cp1252", "GRE": "cp1253", "FRA": "cp1252",
-    "ESP": "cp1252", "HUN": "cp1250", "NDL": "cp1252", "ITA": "cp1252", "SWE": "cp1252", "POR": "cp1252",
-    "RUS": "cp1251", "POL": "cp1250", "TRK": "cp1254", "ROM": "cp1250",
-}
+from languages import read_languages
+
+CODE_PAGES = {code: row.encoding for code, row in read_languages().items()}
 RECORD_LENGTH = 128
 PIECE_LENGTH = RECORD_LENGTH - 1
 PAGE_RECORDS = 40
@@ -69,10 +68,9 @@ def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--sources", type=pathlib.Path, required=True)
     parser.add_argument("--out", type=pathlib.Path, required=True)
-    parser.add_argument("--languages", default=",".join(CODE_PAGES))
     args = parser.parse_args()
     try:
-        files = {code: build(code, args.sources) for code in args.languages.split(",")}
+        files = {code: build(code, args.sources) for code in CODE_PAGES}
     except (OSError, ValueError, KeyError) as error:
         print(f"help_files.py: {error}", file=sys.stderr)
         return 1

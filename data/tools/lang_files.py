@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """Builds the language files "Caption.", "VerbCapt.", "heatcap." and "infoTXT." + code and the about files
-code + ".dat" (the texts of the info box) for all sixteen languages.
+code + ".dat" (the texts of the info box) for every language of languages.tsv.
 
 Sources (UTF-8, tab-separated, lines starting with "#" are comments):
-  master.tsv    every position of the five kinds of file: file, item, limit, where, meaning, english
+  languages.tsv the languages: code, code page, script, flag, native name, object names; also written as the C++
+                header language_rows.h
+  master.tsv    every position of the five kinds of file: file, item, name, limit, where, meaning, english; the
+                names become the C++ header caption_items.h
   <CODE>.tsv    the texts of one language: file, item, text (ENG comes from master.tsv)
   features/<Feature>.tsv
                 the caption file of a feature beyond the five kinds, one row per item with the texts of all
-                sixteen languages side by side: item, key, limit, meaning, ARA, BUL, ENG, ... (welcome order);
+                languages side by side: item, key, limit, meaning, ARA, BUL, ENG, ... (welcome order);
                 written as <Feature>.<CODE>, its item names as the C++ header <feature>_texts.h
 
 Each generated file holds its items in order, one per line, as "text" followed by CR LF, in the Windows code page
@@ -22,25 +25,11 @@ import unicodedata
 from dataclasses import dataclass
 from pathlib import Path
 
-# Language code -> Windows ANSI code page, in the order of the welcome window.
-LANGUAGES = {
-    "ARA": "cp1256",
-    "BUL": "cp1251",
-    "ENG": "cp1252",
-    "GER": "cp1252",
-    "GRE": "cp1253",
-    "FRA": "cp1252",
-    "ESP": "cp1252",
-    "HUN": "cp1250",
-    "NDL": "cp1252",
-    "ITA": "cp1252",
-    "SWE": "cp1252",
-    "POR": "cp1252",
-    "RUS": "cp1251",
-    "POL": "cp1250",
-    "TRK": "cp1254",
-    "ROM": "cp1250",
-}
+from languages import LANGUAGE_TABLE, read_languages
+
+# The languages in the order of the welcome window, and each one's code page by its Python name.
+LANGUAGE_ROWS = read_languages()
+LANGUAGES = {code: row.encoding for code, row in LANGUAGE_ROWS.items()}
 
 # The kinds of language file and their item counts; the readers take items strictly by position.
 FILE_ITEMS = {"Caption": 273, "VerbCapt": 24, "heatcap": 56, "infoTXT": 66, "about": 6}
@@ -49,9 +38,8 @@ FILE_ITEMS = {"Caption": 273, "VerbCapt": 24, "heatcap": 56, "infoTXT": 66, "abo
 def output_name(file_name, code):
     return f"{code}.dat" if file_name == "about" else f"{file_name}.{code}"
 
-# The writing system of each language; other letters are allowed only in the words below (units, formula
-# symbols, key names and trade terms that stay Latin in these languages).
-SCRIPT = {"ARA": "ARABIC", "BUL": "CYRILLIC", "RUS": "CYRILLIC", "GRE": "GREEK"}
+# Letters outside the writing system of a language are allowed only in these words (units, formula symbols, key
+# names and trade terms that stay Latin in every language).
 LATIN_WORDS = {"CO", "COP", "R", "kW", "Enter", "scroll"}
 
 # The results file draws a record of 150 characters or more as a rule line instead of text; info texts are
@@ -97,6 +85,22 @@ def composed_texts(text):
 class MasterItem:
     limit: int
     english: str
+    name: str = ""
+
+
+# The constants of named items: the prefix of each file's names, and the Caption items read as messages
+# (Message(n) is Caption item 96 + n).
+NAME_PREFIX = {"Caption": "kCaption", "VerbCapt": "kComponent", "heatcap": "kHeat", "infoTXT": "kInfo"}
+MESSAGE_ITEMS = range(97, 158)
+ITEM_NAME = re.compile(r"[A-Z][A-Za-z0-9]*")
+
+
+def constant_of(position):
+    """The C++ name and value of a named item."""
+    file_name, item = position
+    if file_name == "Caption" and item in MESSAGE_ITEMS:
+        return "kMessage", item - (MESSAGE_ITEMS.start - 1)
+    return NAME_PREFIX[file_name], item
 
 
 def read_table(path, columns, errors):
@@ -139,8 +143,9 @@ def parse_position(path, number, file_name, item_text, errors):
 
 def read_master(path, errors):
     master = {}
-    for number, (file_name, item, limit, _where, _meaning, english) in read_table(
-            path, ["file", "item", "limit", "where", "meaning", "english"], errors):
+    constants = {}
+    for number, (file_name, item, name, limit, _where, _meaning, english) in read_table(
+            path, ["file", "item", "name", "limit", "where", "meaning", "english"], errors):
         position = parse_position(path, number, file_name, item, errors)
         if position is None:
             continue
@@ -150,7 +155,17 @@ def read_master(path, errors):
         if english and not limit.isdigit():
             errors.append(f"{path.name}:{number}: {file_name} {item} has a text but no length limit")
             continue
-        master[position] = MasterItem(int(limit) if limit.isdigit() else 0, english)
+        if name:
+            # A faulty name is reported; the item itself still counts, so its texts are checked as well.
+            if not english or file_name not in NAME_PREFIX or not ITEM_NAME.fullmatch(name):
+                errors.append(f"{path.name}:{number}: {name!r} is not a capitalised name of a shown item")
+                name = ""
+            elif (constant := constant_of(position)[0] + name) in constants:
+                errors.append(f"{path.name}:{number}: {constant} already names {constants[constant]}")
+                name = ""
+            else:
+                constants[constant] = f"{file_name} {item}"
+        master[position] = MasterItem(int(limit) if limit.isdigit() else 0, english, name)
     for file_name, count in FILE_ITEMS.items():
         missing = [str(i) for i in range(1, count + 1) if (file_name, i) not in master]
         if missing:
@@ -197,7 +212,7 @@ def check_text(code, position, text, limit, errors):
             errors.append(f"{where}: {text!r} does not survive code page {LANGUAGES[code]}")
     except UnicodeEncodeError as problem:
         errors.append(f"{where}: {text[problem.start:problem.end]!r} is not in code page {LANGUAGES[code]}: {text!r}")
-    expected = SCRIPT.get(code, "LATIN")
+    expected = LANGUAGE_ROWS[code].script
     for word in re.findall(r"[^\W\d_]+", text):
         scripts = {script_of(char) for char in word}
         if len(scripts) > 1:
@@ -291,6 +306,57 @@ def header_text(feature, items):
     return "\n".join(lines)
 
 
+LANGUAGES_HEADER = "language_rows.h"
+CAPTION_ITEMS_HEADER = "caption_items.h"
+
+
+def caption_items_text(master):
+    """The named items of the four language files as constants, for the code that shows their texts."""
+    lines = ["// Generated by data/tools/lang_files.py from data/lang/master.tsv; edit that file.", "#pragma once", "",
+             "namespace tervalo {"]
+    order = ["kCaption", "kMessage", "kComponent", "kHeat", "kInfo"]
+    sources = {"kCaption": "Caption(item)", "kMessage": "Message(number)", "kComponent": "ComponentCaption(item)",
+               "kHeat": "HeatCaption(item)", "kInfo": "InfoText(number)"}
+    named = sorted((order.index(prefix), value, prefix, entry.name)
+                   for prefix, value, entry in ((*constant_of(position), entry)
+                                                for position, entry in master.items() if entry.name))
+    section = None
+    for _, value, prefix, name in named:
+        if prefix != section:
+            section = prefix
+            lines += ["", f"// For {sources[prefix]}."]
+        lines.append(f"inline constexpr int {prefix}{name} = {value};")
+    lines += ["", "}  // namespace tervalo", ""]
+    return "\n".join(lines)
+
+
+def c_string(text):
+    """A C++ string literal of UTF-8 text that needs no escapes."""
+    if any(char in text for char in '"\\') or not text.isprintable():
+        raise ValueError(f"{text!r} cannot stand in a C++ literal as it is")
+    return f'"{text}"'
+
+
+def languages_header_text():
+    """The language table as C++ rows, for the code-page lookup and the welcome window."""
+    lines = [f"// Generated by data/tools/lang_files.py from data/lang/{LANGUAGE_TABLE.name}; edit that file.",
+             "#pragma once", "", '#include "localisation/languages.h"', "", "namespace tervalo {", "",
+             f"inline constexpr LanguageRow kLanguageRows[{len(LANGUAGE_ROWS)}] = {{"]
+    for row in LANGUAGE_ROWS.values():
+        fields = [c_string(row.code), str(row.code_page), c_string(row.flag), c_string(row.native),
+                  c_string(row.option_object), c_string(row.flag_object)]
+        lines.append(f"    {{{', '.join(fields)}}},")
+    lines += ["};", "", "}  // namespace tervalo", ""]
+    return "\n".join(lines)
+
+
+def write_if_changed(target, text):
+    """Unchanged headers keep their time stamp, so a text edit does not rebuild the code that includes them."""
+    data = text.encode("utf-8")
+    if not target.is_file() or target.read_bytes() != data:
+        write_file(target, data)
+
+
 def write_file(target, data):
     temporary = target.with_name(target.name + ".tmp")
     temporary.write_bytes(data)
@@ -298,18 +364,22 @@ def write_file(target, data):
 
 
 def write_headers(sources, header_dir):
-    """Writes the item names of every feature; returns the problems, then nothing is written."""
+    """Writes the language rows, the names of the items of the language files and the item names of every
+    feature; returns the problems, then nothing is written."""
     errors = []
+    master = read_master(sources / "master.tsv", errors)
     features = {path.stem: read_feature(path, errors) for path in feature_sources(sources)}
+    try:
+        languages = languages_header_text()
+    except ValueError as problem:
+        errors.append(f"{LANGUAGE_TABLE.name}: {problem}")
     if errors:
         return errors
     header_dir.mkdir(parents=True, exist_ok=True)
+    write_if_changed(header_dir / LANGUAGES_HEADER, languages)
+    write_if_changed(header_dir / CAPTION_ITEMS_HEADER, caption_items_text(master))
     for feature, items in features.items():
-        target = header_dir / header_name(feature)
-        text = header_text(feature, items).encode("utf-8")
-        # Unchanged headers keep their time stamp, so a text edit does not rebuild the code that names items.
-        if not target.is_file() or target.read_bytes() != text:
-            write_file(target, text)
+        write_if_changed(header_dir / header_name(feature), header_text(feature, items))
     return errors
 
 
@@ -324,12 +394,10 @@ def feature_bytes(code, items):
     return b"".join(b'"' + entry.texts[code].encode(LANGUAGES[code]) + b'"\r\n' for entry in items)
 
 
-def build(sources, out=None, languages=None):
-    """Checks the sources and, when all is well and `out` is given, writes the 80 files and the 16 files of each
-    feature. Returns the problems."""
+def build(sources, out=None):
+    """Checks the sources and, when all is well and `out` is given, writes the five files of every language and
+    each feature's file of every language. Returns the problems."""
     errors = []
-    if languages is not None and list(languages) != list(LANGUAGES):
-        errors.append(f"language list {' '.join(languages)} differs from the generator's {' '.join(LANGUAGES)}")
     master = read_master(sources / "master.tsv", errors)
     all_texts = {}
     for code in LANGUAGES:
@@ -344,7 +412,7 @@ def build(sources, out=None, languages=None):
         check_language(code, texts, master, errors)
         all_texts[code] = texts
     for path in sorted(sources.glob("*.tsv")):
-        if path.stem != "master" and path.stem not in LANGUAGES:
+        if path.stem not in ("master", LANGUAGE_TABLE.stem) and path.stem not in LANGUAGES:
             errors.append(f"{path.name}: no language has the code {path.stem!r}")
     features = {path.stem: read_feature(path, errors) for path in feature_sources(sources)}
     if errors or out is None:
@@ -363,14 +431,13 @@ def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--sources", type=Path, required=True, help="directory of master.tsv and <CODE>.tsv")
     parser.add_argument("--out", type=Path, help="directory to write the files into; without it only checks")
-    parser.add_argument("--languages", help="comma-separated codes the build expects, checked against the table")
-    parser.add_argument("--headers", type=Path, help="only write the item names of the features into this directory")
+    parser.add_argument("--headers", type=Path,
+                        help="only write the C++ headers (language rows, item names of the features) into this directory")
     args = parser.parse_args(argv)
-    languages = args.languages.split(",") if args.languages else None
     if args.headers:
         errors = write_headers(args.sources, args.headers)
     else:
-        errors = build(args.sources, args.out, languages)
+        errors = build(args.sources, args.out)
     for error in errors:
         print(f"lang_files: {error}", file=sys.stderr)
     return 1 if errors else 0

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "help/help_file.h"
+#include "localisation/feature_texts.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -29,11 +30,17 @@ class Hilfebox : public QDialog {
     // Selects the page of the help topic and shows its text; done each time the box is shown.
     void ShowPage();
     void StorePage();
+    // A page without records offers no saving; any other stops input at its capacity and shows what is left.
+    void ShowStorability();
+    void KeepWithinCapacity(int position, int added);
+    void ShowCharactersLeft();
 
     QPlainTextEdit* infoText_ = nullptr;
     CommandPicture* closeButton_ = nullptr;
     CommandPicture* storeButton_ = nullptr;
     QLabel* storeLabel_ = nullptr;
+    QLabel* capacityLabel_ = nullptr;  // characters left, or why the page cannot be saved
+    FeatureTexts aids_;
     std::string topic_;
     HelpPage page_;
 };

@@ -8,48 +8,20 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "engine/file_access.h"
-#include "engine/text_record.h"
+#include "config/run_settings.h"
+#include "config/settings_file.h"
 #include "localisation/language_tables.h"
+#include "localisation/languages.h"
 #include "widgets/command_picture.h"
+#include "widgets/focus_chain.h"
 #include "widgets/message_box.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
-#include "config/run_settings.h"
-#include "config/settings_file.h"
 
 namespace tervalo {
 
 namespace {
-
-struct LanguageOption {
-    const char* code;
-    const char* optionName;
-    const char* flagName;
-    const char* flagFile;
-    const char* ownName;  // the language's name in its own script, beside the flag
-};
-
-// In the order in which confirming tests the options.
-constexpr LanguageOption kLanguageOptions[] = {
-    {"ARA", "ARAopt", "PicARA", "Arabic.bmp", "العربية"},
-    {"BUL", "Bulopt", "Picbul", "Bulgaria.bmp", "Български"},
-    {"ENG", "Engopt", "PICENG", "england.bmp", "English"},
-    {"GER", "GERopt", "PICGER", "Germany.bmp", "Deutsch"},
-    {"GRE", "GREopt", "PICGre", "Griechl.bmp", "Ελληνικά"},
-    {"FRA", "FRAopt", "PICFRA", "Frankr.bmp", "Français"},
-    {"ESP", "ESPopt", "PICESP", "SPANIEN.bmp", "Español"},
-    {"HUN", "HUNopt", "PICHUN", "Ungarn.bmp", "Magyar"},
-    {"NDL", "NDLOpt", "PICNDL", "niederl.bmp", "Nederlands"},
-    {"ITA", "ITAOpt", "PICITA", "italien.bmp", "Italiano"},
-    {"SWE", "SWEOpt", "PICSWE", "schweden.bmp", "Svenska"},
-    {"POR", "POROpt", "PICPOR", "Portugal.bmp", "Português"},
-    {"RUS", "RUSOpt", "PICRUS", "russisch.bmp", "Русский"},
-    {"POL", "POLOpt", "PICPOL", "polen.bmp", "Polski"},
-    {"TRK", "TRKOpt", "PICTRK", "tuerkei.bmp", "Türkçe"},
-    {"ROM", "ROMOpt", "PICROM", "rumaen.bmp", "Română"},
-};
 
 // English and German are delivered with every installation, so they stay selectable even without caption
 // file.
@@ -69,32 +41,9 @@ constexpr double kFlagWidth = 600, kFlagHeight = 450;
 constexpr double kComponentSize = 720;
 constexpr double kOkButtonSize = 780;
 
-// Line 1 fields 4 (the stored language) and 8 of kparam.dat, as far as the file holds them.
-struct StoredChoice {
-    std::optional<std::string> languageCode;
-    std::optional<std::int16_t> welcomeOption;
-};
-
-StoredChoice ReadStoredChoice() {
-    StoredChoice stored;
-    const auto bytes = ReadFileBytes(kSettingsFileName, kSettingsFileByteLimit);
-    if (!bytes) return stored;
-    TextRecordReader in(*bytes);
-    std::string field;
-    for (int i = 1; i <= 3; ++i)
-        if (!in.ReadText(field)) return stored;
-    if (!in.ReadText(field)) return stored;
-    stored.languageCode = field;
-    for (int i = 5; i <= 7; ++i)
-        if (!in.ReadText(field)) return stored;
-    std::int16_t option = 0;
-    if (in.ReadInt16(option)) stored.welcomeOption = option;
-    return stored;
-}
-
-QLabel* PictureBox(const char* objectName, const char* fileName, QSize boxSize, QWidget* parent) {
+QLabel* PictureBox(std::string_view objectName, std::string_view fileName, QSize boxSize, QWidget* parent) {
     auto* box = new QLabel(parent);
-    box->setObjectName(QLatin1String(objectName));
+    box->setObjectName(QLatin1String(objectName.data(), static_cast<qsizetype>(objectName.size())));
     box->setFixedSize(boxSize);
     box->setAlignment(Qt::AlignCenter);
     const QPixmap picture = LoadPicture(fileName);
@@ -161,6 +110,10 @@ Begruess::Begruess(int startPicture, QWidget* parent) : QDialog(parent) {
         if (!AlwaysOffered(option.code) && !CaptionFileUsable(option.code)) option.button->setEnabled(false);
     }
     SelectStoredLanguage();
+    // From the keyboard: the languages, then OK, which Enter also runs.
+    ChainFocus(FocusableInLayoutOrder(layout));
+    okButton_->MakeDefaultIn(this);
+    AssignMnemonics({okLabel});
 }
 
 QWidget* Begruess::BuildLanguageChoice() {
@@ -171,7 +124,7 @@ QWidget* Begruess::BuildLanguageChoice() {
     grid->setHorizontalSpacing(twips.Pixels(120));
     grid->setVerticalSpacing(twips.Pixels(90));
 
-    pn1_ = new QLabel(DisplayText(Caption(91)), choice);
+    pn1_ = new QLabel(DisplayText(Caption(kCaptionLanguage)), choice);
     pn1_->setObjectName(QStringLiteral("pn1"));
     QFont heading = pn1_->font();
     heading.setBold(true);
@@ -181,14 +134,18 @@ QWidget* Begruess::BuildLanguageChoice() {
 
     constexpr int kColumns = 2;
     int index = 0;
-    for (const LanguageOption& language : kLanguageOptions) {
-        QLabel* flag =
-            PictureBox(language.flagName, language.flagFile, twips.Pixels(kFlagWidth, kFlagHeight), choice);
+    // In the order in which confirming tests the options.
+    for (const LanguageRow& language : Languages()) {
+        QLabel* flag = PictureBox(language.flagObject, language.flagPicture,
+                                  twips.Pixels(kFlagWidth, kFlagHeight), choice);
         flag->setCursor(Qt::PointingHandCursor);
         flag->installEventFilter(this);
-        auto* button = new QRadioButton(QString::fromUtf8(language.ownName), choice);
-        button->setObjectName(QLatin1String(language.optionName));
-        const std::string code = language.code;
+        const QString nativeName =
+            QString::fromUtf8(language.nativeName.data(), static_cast<qsizetype>(language.nativeName.size()));
+        auto* button = new QRadioButton(nativeName, choice);
+        button->setObjectName(QLatin1String(language.optionObject.data(),
+                                            static_cast<qsizetype>(language.optionObject.size())));
+        const std::string code(language.code);
         connect(button, &QRadioButton::clicked, this, [code] { Settings.LanguageCode = code; });
         const int row = 1 + index / kColumns;
         const int column = 2 * (index % kColumns);

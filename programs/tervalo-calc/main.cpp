@@ -1,186 +1,73 @@
 // tervalo-calc: the project window without a window, for scripted and batch use. It starts as Tervalo does in
 // its working folder (settings, language texts, branding), opens the project window (record, rules,
-// catalogue index, calculation), applies its arguments in order and prints the window's texts.
+// catalogue index, calculation), applies its arguments in order and prints the window's texts with the
+// decision figures, as NAME=TEXT lines or one JSON document; or runs a batch of projects from a CSV file.
 
-#include <clocale>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "batch.h"
 #include "engine/platform.h"
 #include "engine/text_util.h"
 #include "localisation/code_page.h"
-#include "project/calc_arguments.h"
-#include "project/project_actions.h"
-#include "project/project_fields.h"
-#include "project/project_lists.h"
-#include "project/project_record.h"
-#include "report/results_writer.h"
-#ifdef TERVALO_CALC_PDF
-#include "report/paint/results_page.h"
-#endif
-#include "shell/language_session.h"
+#include "project/calc_output.h"
+#include "project/result_reason_text.h"
 #include "config/run_settings.h"
+#include "decision_output.h"
+#include "project/calc_arguments.h"
+#include "project/project_fields.h"
+#include "project/project_record.h"
+#include "shell/language_session.h"
 #include "shell/program_identity.h"
 #include "shell/working_folder.h"
+#include "window_commands.h"
 
 namespace {
 
 using namespace tervalo;
 
-int CodePage() {
-    return CodePageOf(Settings.LanguageCode);
-}
-
-std::string Utf8(const std::string& text) {
-    return CodePageToUtf8(text, CodePage());
-}
-
-void ShowMessages(const WindowMessages& messages) {
-    for (std::string text : messages) {
-        for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-            text.erase(at, 1);  // CR LF becomes LF
-        std::cerr << "message: " << Utf8(text) << '\n';
-    }
-}
-
-// The system locale's decimal separator. The numeric locale is then put back to "C", since the number texts
-// are formed with the C library.
-char SystemDecimalSeparator() {
-    char separator = '.';
-    if (std::setlocale(LC_NUMERIC, "")) {
-        const char* point = std::localeconv()->decimal_point;
-        if (point && point[0] && !point[1]) separator = point[0];
-    }
-    std::setlocale(LC_NUMERIC, "C");
-    return separator;
-}
-
-void OpenProjectWindow(ProjectRecord& record) {
-    ClearProjectWindow(record);
-    OnWindowLoad(record);
-    OnWindowActivate(record);
-}
-
-// The action of FIELD=TEXT.
-void SetAndAct(ProjectRecord& record, const ProjectFieldInfo& field, const std::string& text) {
-    switch (field.kind) {
-        case FieldKind::List:
-            OnListChosen(record, *field.list, text);
-            break;
-        case FieldKind::CheckBox:
-            OnEinbindCheckClicked(record, text == "1");
-            break;
-        case FieldKind::Text:
-            EditableText(record, field) = text;
-            ShowMessages(OnEnter(record, field.text));
-            break;
-        case FieldKind::PriceBox:
-            EditableText(record, field) = text;
-            break;
-        case FieldKind::UnitLabel:
-        case FieldKind::ResultLabel:
-            break;
-    }
-}
-
-// The reaction of FIELD:=TEXT: typing changes the text; in HeizArt that is a change of the heating type's
-// text, in t0 every key refreshes the application limits.
-void SetOnly(ProjectRecord& record, const ProjectFieldInfo& field, const std::string& text) {
-    if (field.kind == FieldKind::CheckBox) {
-        record.EinbindCheck = text == "1";
-        return;
-    }
-    EditableText(record, field) = text;
-    if (field.text == &ProjectRecord::HeizArt) OnHeizArtTextChanged(record);
-    if (field.text == &ProjectRecord::t0) ShowMessages(OnT0Key(record, text.empty() ? 0 : text.back()));
-}
-
-// The project window's print command: the lock, the results file, and the activation that follows the
-// results view. False when the file could not be written.
-bool PrintCommand(ProjectRecord& record) {
-    OnPrintCommand(record);
-    const bool written = WriteResultsFile(record);
-    if (!written) std::cerr << "tervalo-calc: ergEN1.DAT could not be written\n";
-    OnWindowActivate(record);
-    return written;
-}
-
-// The report page printed to a PDF file, as the results view prints it.
-bool PrintPdf(const std::string& file) {
-#ifdef TERVALO_CALC_PDF
-    if (PrintResultsPdfFile(file)) return true;
-    std::cerr << "tervalo-calc: " << file << " could not be written\n";
-#else
-    std::cerr << "tervalo-calc: this build prints no PDF files (" << file << ")\n";
-#endif
-    return false;
-}
-
-// Applies one command; false when the project or a report could not be written.
-bool Apply(ProjectRecord& record, const CalcCommand& command) {
-    using A = CalcCommand::Action;
-    switch (command.action) {
-        case A::SetAndAct:
-            SetAndAct(record, *command.field, Utf8ToCodePage(command.text, CodePage()));
-            break;
-        case A::ChooseEntry: {
-            const ProjectList list = *command.field->list;
-            OnListChosen(record, list, ListEntries(list)[static_cast<std::size_t>(command.entry - 1)]);
-            break;
-        }
-        case A::SetOnly:
-            SetOnly(record, *command.field, Utf8ToCodePage(command.text, CodePage()));
-            break;
-        case A::Save:
-            if (!OnAcceptCommand(record)) {
-                std::cerr << "tervalo-calc: TempPart.dat could not be written\n";
-                return false;
-            }
-            break;
-        case A::Calculate:
-            OnCalculateCommand(record);
-            break;
-        case A::Activate:
-            OnWindowActivate(record);
-            break;
-        case A::OpenPrices:
-            OnFuelPriceCommand(record);
-            break;
-        case A::AcceptPrices:
-            if (!OnFuelPriceAccept(record)) std::cerr << "tervalo-calc: SpezBK.dat could not be written\n";
-            break;
-        case A::CancelPrices:
-            OnFuelPriceCancel(record);
-            break;
-        case A::SwitchLanguage: {
-            LanguageSwitchSteps steps;
-            steps.rewriteProject = RewriteProjectForLanguage;
-            if (const auto refusal = SwitchLanguage(UpperAscii(command.text), steps))
-                ShowMessages({refusal->text});
-            OpenProjectWindow(record);
-            break;
-        }
-        case A::WriteResults:
-            return PrintCommand(record);
-        case A::PrintPdf:
-            return PrintCommand(record) && PrintPdf(command.text);
-    }
-    return true;
-}
-
 void PrintWindow(const ProjectRecord& record) {
+    const auto value = [](const std::string& text) { return Utf8(EscapeLineValue(text)); };
     for (const ProjectFieldInfo& field : ProjectFields())
-        std::cout << field.name << '=' << Utf8(FieldDisplayText(record, field)) << '\n';
+        std::cout << field.name << '=' << value(FieldDisplayText(record, field)) << '\n';
     for (const ProjectFieldInfo& field : ProjectFields()) {
         if (!field.list) continue;
         const auto& entries = record.lists[static_cast<std::size_t>(*field.list)];
         for (std::size_t i = 0; i < entries.size(); ++i)
-            std::cout << field.name << '#' << i + 1 << '=' << Utf8(entries[i]) << '\n';
+            std::cout << field.name << '#' << i + 1 << '=' << value(entries[i]) << '\n';
     }
     for (const ControlCaption& caption : record.captions)
-        std::cout << caption.control << ".Caption=" << Utf8(caption.text) << '\n';
-    std::cout << "Projektdaten.Caption=" << Utf8(record.Title) << '\n';
+        std::cout << caption.control << ".Caption=" << value(caption.text) << '\n';
+    std::cout << "Projektdaten.Caption=" << value(record.Title) << '\n';
+}
+
+// Prints a warning for each result that does not follow from the inputs shown and each list text that
+// matches no entry; the reasons in English. True when there was one.
+bool ReportWarnings(const ProjectRecord& record) {
+    const FeatureTexts english = LoadResultMarkTexts("ENG");
+    std::vector<std::string> items;
+    for (int item = 1; item <= english.size(); ++item)
+        items.push_back(Utf8ToCodePage(CodePageToUtf8(english[item], english.codePage()), CodePage()));
+    const auto warnings = ProjectWarnings(record, FeatureTexts(std::move(items), CodePage()));
+    for (const std::string& warning : warnings)
+        std::cerr << "tervalo-calc: warning: " << Utf8(warning) << '\n';
+    return !warnings.empty();
+}
+
+bool WritesFiles(const CalcCommand& command) {
+    using A = CalcCommand::Action;
+    switch (command.action) {
+        case A::Save:
+        case A::AcceptPrices:
+        case A::SwitchLanguage:
+        case A::WriteResults:
+        case A::PrintPdf:
+        case A::WriteDiagram:
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -212,8 +99,29 @@ int main(int argc, char** argv) {
     record.DecimalSeparator = separator;
     OpenProjectWindow(record);
 
+    const CalcOptions& options = parse.options;
+    if (!options.batchInput.empty()) {
+        for (const CalcCommand& command : options.commands) Apply(record, command, "");
+        return RunBatch(record, options.batchInput, options.batchOutput);
+    }
+
+    // Under --strict a warning stops the run before the next write.
     bool saved = true;
-    for (const CalcCommand& command : parse.options.commands) saved = Apply(record, command) && saved;
-    PrintWindow(record);
-    return saved ? 0 : 1;
+    for (const CalcCommand& command : options.commands) {
+        if (options.strict && WritesFiles(command) && ReportWarnings(record)) {
+            PrintWindow(record);
+            return 3;
+        }
+        saved = Apply(record, command, "") && saved;
+    }
+    const bool warned = ReportWarnings(record);
+    const DecisionRun decision = EvaluateDecision(record, options.whatIf, options.sensitivity);
+    if (options.json) {
+        std::cout << DecisionJson(record, decision, options.whatIf);
+    } else {
+        PrintWindow(record);
+        std::cout << DecisionLines(decision, options.whatIf);
+    }
+    if (!saved) return 1;
+    return options.strict && warned ? 3 : 0;
 }

@@ -9,10 +9,12 @@
 #include "project/project_actions.h"
 #include "project/project_record.h"
 #include "project/ui/project_window.h"
+#include "report/ui/cycle_window.h"
 #include "report/ui/report_windows.h"
 #include "shell/program_identity.h"
 #include "shell/ui/main_window.h"
 #include "shell/working_folder.h"
+#include "widgets/window_text.h"
 
 int main(int argc, char* argv[]) {
     switch (tervalo::FindInfoRequest(std::vector<std::string>(argv + 1, argv + argc))) {
@@ -34,14 +36,24 @@ int main(int argc, char* argv[]) {
     }
     QApplication::setWindowIcon(QIcon(tervalo::kIconFileName));
     tervalo::ProjectRecord project;
+    QSize projectWindowSize;  // as the user last left it, for the run
     tervalo::Start start(tervalo::StartCommands{
-        [&project](QWidget* parent, const std::function<void(const std::string&)>& showHint,
-                   const std::string& helpTopic) {
-            tervalo::Projektdaten window(project, {showHint, tervalo::PrintProject, helpTopic}, parent);
+        [&project, &projectWindowSize](QWidget* parent,
+                                       const std::function<void(const std::string&)>& showHint,
+                                       const std::string& helpTopic) {
+            const auto showCycle = [](const tervalo::ProjectRecord& record, tervalo::Projektdaten& window) {
+                tervalo::CycleWindow* cycle = tervalo::ShowCycleWindow(record, &window);
+                QObject::connect(&window, &tervalo::Projektdaten::RecordShown, cycle,
+                                 &tervalo::CycleWindow::Refresh, Qt::UniqueConnection);
+            };
+            tervalo::Projektdaten window(
+                project, {showHint, tervalo::PrintProject, helpTopic, showCycle, &projectWindowSize}, parent);
             window.exec();
         },
         tervalo::ShowPrinterSetup,
-        tervalo::RewriteProjectForLanguage,
+        [](const std::string& fromCode, const std::string& toCode) {
+            tervalo::RewriteProjectAndStoreLanguage(fromCode, toCode, tervalo::SystemDecimalSeparator());
+        },
     });
     start.showMaximized();
     return app.exec();

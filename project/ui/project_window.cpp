@@ -1,5 +1,6 @@
 #include "project/ui/project_window.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -9,7 +10,11 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include "config/run_settings.h"
 #include "help/ui/help_box.h"
+#include "project/project_actions.h"
+#include "project/project_fields.h"
+#include "project/project_files.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/message_box.h"
 #include "widgets/twips.h"
@@ -18,6 +23,8 @@
 #include "project/project_fields.h"
 #include "project/project_files.h"
 #include "config/run_settings.h"
+#include "project/result_reason_text.h"
+#include "project/ui/result_marks_view.h"
 
 namespace tervalo {
 
@@ -66,6 +73,9 @@ Projektdaten::Projektdaten(ProjectRecord& record, ProjectWindowCommands commands
     OnWindowLoad(record_);
     setWindowTitle(DisplayText(record_.Title));
     CreateFieldWidgets();
+    AddStaleResultsLine();
+    LinkKeyboard();
+    WatchEdits();
     ShowRecord();
 }
 
@@ -105,12 +115,24 @@ void Projektdaten::ShowRecord() {
     climateMapPanel_->setVisible(record.ClimateMapVisible);
     if (record.FuelPricePanelVisible) fuelPricePanel_->raise();
     if (record.ClimateMapVisible) climateMapPanel_->raise();
+    MarkFields();
+    ShowResultMarks(
+        record, resultMarkTexts_, [this](std::string_view name) { return Field(std::string(name).c_str()); },
+        staleResultsLine_);
+}
+
+void Projektdaten::AddStaleResultsLine() {
+    resultMarkTexts_ = LoadResultMarkTexts(Settings.LanguageCode);
+    staleResultsLine_ = CreateStaleResultsLine(this);
+    // Between the sections and the command row.
+    if (auto* column = qobject_cast<QBoxLayout*>(layout())) column->insertWidget(1, staleResultsLine_);
 }
 
 void Projektdaten::Act(const std::function<void()>& action) {
     TakeWidgetTexts();
     action();
     ShowRecord();
+    emit RecordShown();
 }
 
 void Projektdaten::ShowMessages(const std::vector<std::string>& messages) {
@@ -127,6 +149,7 @@ void Projektdaten::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!firstShow_) return;
     firstShow_ = false;
+    SizeForScreen();
     if (TwipsScale::ScreenHeightTwips(this) < kLowScreen && screen())
         move(screen()->availableGeometry().topLeft());
     PlaceOverlays();
@@ -212,6 +235,11 @@ void Projektdaten::HelpCommand() {
         help.exec();
     }
     Activate();
+}
+
+void Projektdaten::CycleCommand() {
+    TakeWidgetTexts();
+    commands_.showCycle(record_, *this);
 }
 
 void Projektdaten::FuelPriceCommand() {

@@ -9,12 +9,14 @@
 // the calculation on exactly what the window shows.
 
 #include <QDialog>
+#include <QSize>
 #include <functional>
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "localisation/feature_texts.h"
 #include "project/project_record.h"
 
 class QCheckBox;
@@ -27,6 +29,7 @@ class QLineEdit;
 namespace tervalo {
 
 class CommandPicture;
+class Projektdaten;
 struct ProjectFieldInfo;
 
 // What the project window starts outside the project part.
@@ -37,6 +40,11 @@ struct ProjectWindowCommands {
     std::function<void(const ProjectRecord&, QWidget* parent)> print;
     // The topic the help command opens the help box on.
     std::string helpTopic;
+    // The cycle command: opens the cycle view of the record beside the window. No button when empty.
+    std::function<void(const ProjectRecord&, Projektdaten& window)> showCycle;
+    // Where the size the user last gave the window is kept for the next opening (the caller keeps it for the
+    // run); none, or an empty size, opens the window as large as its content within the screen.
+    QSize* rememberedSize = nullptr;
 };
 
 class Projektdaten : public QDialog {
@@ -51,7 +59,16 @@ class Projektdaten : public QDialog {
     // and after each window it opens itself has closed.
     void Activate();
 
+    // Cancelling (Esc, the cancel button, the close box) asks before discarding edits made in the window.
+    void reject() override;
+    void done(int result) override;
+
+  signals:
+    // The record's texts are shown again after an action: views of the record follow it.
+    void RecordShown();
+
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,9 +94,23 @@ class Projektdaten : public QDialog {
     QWidget* Field(const char* name) const;
     void TakeWidgetTexts();
     void ShowRecord();
+    // The line that names why greyed results are not current (result_marks_view.h).
+    void AddStaleResultsLine();
     void ShowMessages(const std::vector<std::string>& messages);
     // Widget texts into the record, the action, the record back into the widgets.
     void Act(const std::function<void()>& action);
+
+    // The opening size: the remembered one, else all of the content, within the screen
+    // (project_window_size.cpp).
+    void SizeForScreen();
+
+    // Focus chain, shortcuts and names of the inputs (project_window_keyboard.cpp).
+    void LinkKeyboard();
+
+    // Safeguards for what the user typed (project_window_guards.cpp).
+    void WatchEdits();
+    bool CloseOpenOverlay();
+    void MarkFields();
 
     // Events.
     void ListChosen(const ProjectFieldInfo& field);
@@ -89,6 +120,7 @@ class Projektdaten : public QDialog {
     void AcceptCommand();
     void PrintCommand();
     void HelpCommand();
+    void CycleCommand();
     void FuelPriceCommand();
     void FuelPriceAccept();
     void FuelPriceCancel();
@@ -102,7 +134,11 @@ class Projektdaten : public QDialog {
     QLineEdit* t0_ = nullptr;
     QFrame* fuelPricePanel_ = nullptr;
     QFrame* climateMapPanel_ = nullptr;
+    QLabel* staleResultsLine_ = nullptr;
+    FeatureTexts resultMarkTexts_;
     bool firstShow_ = true;
+    bool edited_ = false;  // an input was changed since the window opened
+    FeatureTexts aids_;    // the texts of the safeguards
 };
 
 }  // namespace tervalo

@@ -8,22 +8,24 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "config/run_settings.h"
+#include "localisation/cycle_texts.h"
 #include "localisation/language_tables.h"
-#include "widgets/command_picture.h"
-#include "widgets/picture_file.h"
-#include "widgets/twips.h"
-#include "widgets/window_text.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_lists.h"
 #include "project/ui/project_window.h"
 #include "project/window_texts.h"
-#include "config/run_settings.h"
+#include "widgets/command_picture.h"
+#include "widgets/picture_file.h"
+#include "widgets/twips.h"
+#include "widgets/window_text.h"
 
 namespace tervalo {
 
@@ -141,8 +143,9 @@ void Projektdaten::CreateFieldWidgets() {
             }
             case FieldKind::CheckBox: {
                 auto* box = new QCheckBox(CaptionText(field.name), this);
-                connect(box, &QCheckBox::clicked, this,
-                        [this](bool checked) { Act([this, checked] { OnEinbindCheckClicked(record_, checked); }); });
+                connect(box, &QCheckBox::clicked, this, [this](bool checked) {
+                    Act([this, checked] { OnEinbindCheckClicked(record_, checked); });
+                });
                 widget = box;
                 break;
             }
@@ -191,14 +194,6 @@ void Projektdaten::CreateFieldWidgets() {
     layout->addWidget(BuildCommandRow());
     BuildFuelPricePanel();
     BuildClimateMapPanel();
-
-    // As large as the content wants, within the screen; a small screen scrolls.
-    QSize wanted = content->sizeHint().expandedTo(content->minimumSizeHint()) +
-                   QSize(2 * layout->contentsMargins().left() + 4, 0);
-    wanted.rheight() +=
-        layout->itemAt(1)->sizeHint().height() + layout->spacing() + 2 * layout->contentsMargins().top() + 4;
-    if (const QScreen* display = screen()) wanted = wanted.boundedTo(display->availableGeometry().size());
-    resize(wanted);
 }
 
 QWidget* Projektdaten::BuildBuildingSection() {
@@ -218,7 +213,7 @@ QWidget* Projektdaten::BuildBuildingSection() {
                                    TwipsScale::Of(this).Pixels(mapButton, mapButton), section);
     map->setObjectName(QStringLiteral("KlimaZButt"));
     map->SetPicture(LoadPicture("z_maxcap.bmp"));
-    map->setToolTip(DisplayText(HeatCaption(27)));
+    map->setToolTip(DisplayText(HeatCaption(kHeatClimateMap)));
     connect(map, &CommandPicture::Released, this, &Projektdaten::ClimateMapShow);
     grid->addWidget(map, 2, kUnitColumn, Qt::AlignLeft);
     grid->addWidget(Caption("Label9"), 3, kLabelColumn);
@@ -326,7 +321,7 @@ QWidget* Projektdaten::BuildComparisonSection() {
     auto* grid = SectionGrid(section);
     grid->setColumnStretch(kListColumn, 0);
     grid->addWidget(Field("Label21"), 0, 1, 1, 2, Qt::AlignCenter);
-    auto* heatPump = new QLabel(DisplayText(HeatCaption(28)), section);
+    auto* heatPump = new QLabel(DisplayText(HeatCaption(kHeatHeatPump)), section);
     heatPump->setObjectName(QStringLiteral("PNRG_HeatPump"));
     grid->addWidget(heatPump, 0, 3, 1, 2, Qt::AlignCenter);
     grid->addWidget(Caption("Label32"), 1, 0);
@@ -358,6 +353,13 @@ QWidget* Projektdaten::BuildCommandRow() {
     add("Rechbutt", "Rechbutt_l", "brcap.bmp", &Projektdaten::CalculateCommand);
     add("Printbutt", "Printbutt_L", "prcap.bmp", &Projektdaten::PrintCommand);
     add("Command3D3", "Command3D3_l", "hpcap.bmp", &Projektdaten::HelpCommand);
+    if (commands_.showCycle) {
+        const FeatureTexts texts = LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode);
+        auto* cycle = new QPushButton(DisplayText(texts[cycle_texts::kCycleButton]), row);
+        cycle->setObjectName(QStringLiteral("CycleButt"));
+        connect(cycle, &QPushButton::clicked, this, &Projektdaten::CycleCommand);
+        layout->addWidget(cycle);
+    }
     layout->addStretch(1);
     add("Abbrechen", "Abbrechen_l", "OKcap.bmp", &Projektdaten::AcceptCommand);
     captions_.at("Abbrechen_l")->setText(QStringLiteral("OK"));
@@ -408,7 +410,7 @@ void Projektdaten::BuildClimateMapPanel() {
     climateMapPanel_->setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(climateMapPanel_);
     auto* header = new QHBoxLayout;
-    auto* title = new QLabel(DisplayText(HeatCaption(27)), climateMapPanel_);
+    auto* title = new QLabel(DisplayText(HeatCaption(kHeatClimateMap)), climateMapPanel_);
     title->setFont(Bold(title->font()));
     header->addWidget(title, 1);
     QToolButton* close = CloseButton("Command3D1", climateMapPanel_);

@@ -8,6 +8,7 @@
 
 #include "localisation/code_page.h"
 #include "localisation/lifetime_texts.h"
+#include "report/paint/chart_axis.h"
 
 namespace tervalo {
 
@@ -20,26 +21,6 @@ const QColor kGridColour(220, 220, 220);
 
 QString Shown(const std::string& text, int codePage) {
     return QString::fromStdString(CodePageToUtf8(text, codePage));
-}
-
-// Axis steps of 1, 2, 2.5 or 5 times a power of ten, about `count` of them over the span.
-double NiceStep(double span, int count) {
-    if (!(span > 0)) return 1;
-    const double rough = span / count;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double factor : {1.0, 2.0, 2.5, 5.0})
-        if (factor * power >= rough) return factor * power;
-    return 10 * power;
-}
-
-// As many decimals as the step needs: 2.5 gives one, 0.25 two, 1000 none.
-QString AxisNumber(double value, double step, char decimalSeparator) {
-    int decimals = 0;
-    for (double scaled = step; decimals < 6 && std::abs(scaled - std::round(scaled)) > 1e-9 * scaled;
-         scaled *= 10)
-        ++decimals;
-    QString text = QString::number(std::abs(value) < step * 1e-9 ? 0.0 : value, 'f', decimals);
-    return text.replace('.', QChar(decimalSeparator));
 }
 
 struct Range {

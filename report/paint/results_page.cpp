@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -12,11 +11,12 @@
 #include <filesystem>
 #include <string_view>
 
+#include "config/run_settings.h"
 #include "engine/file_access.h"
 #include "localisation/code_page.h"
+#include "report/paint/gui_application.h"
 #include "report/report_title.h"
 #include "report/results_file.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -64,16 +64,23 @@ void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& sty
     painter.restore();
 }
 
-bool PrintResultsPage(QPagedPaintDevice& device, const QString& fontFamily) {
+bool PrintResultsPage(QPagedPaintDevice& device, const QString& fontFamily, const FurtherPage& further) {
     device.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
     if (!painter.begin(&device)) return false;
     DrawResultsPage(painter, QRectF(0, 0, device.width(), device.height()), PageStyle::ForPaper(fontFamily));
+    if (further) {
+        if (!device.newPage()) {
+            painter.end();
+            return false;
+        }
+        further(painter, QRectF(0, 0, device.width(), device.height()));
+    }
     return painter.end();
 }
 
 bool PrintResultsPdf(const QString& fileName, const QString& fontFamily, const QPageLayout& layout,
-                     int resolution) {
+                     int resolution, const FurtherPage& further) {
     // Drawn in memory and then put in place as a whole: an interrupted print leaves the old file, not a
     // truncated one.
     QBuffer buffer;
@@ -84,7 +91,7 @@ bool PrintResultsPdf(const QString& fileName, const QString& fontFamily, const Q
         pdf.setPageLayout(layout);
         pdf.setTitle(PageTextToUnicode(BuildReportTitle()));
         pdf.setCreator(PageTextToUnicode(Settings.ProductName));
-        if (!PrintResultsPage(pdf, fontFamily)) return false;
+        if (!PrintResultsPage(pdf, fontFamily, further)) return false;
     }
     const QByteArray& bytes = buffer.data();
     return ReplaceFileBytesAt(std::filesystem::path(QFile::encodeName(fileName).toStdString()),
@@ -92,16 +99,7 @@ bool PrintResultsPdf(const QString& fileName, const QString& fontFamily, const Q
 }
 
 bool PrintResultsPdfFile(const std::string& fileName) {
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "tervalo";
-        static char* argv[] = {name, nullptr};
-        // Lives until the process ends; tearing it down among the static destructors could outlive Qt's own.
-        new QGuiApplication(argc, argv);
-    }
+    EnsureGuiApplication();
     return PrintResultsPdf(QString::fromLocal8Bit(fileName.c_str()),
                            PageTextToUnicode(Settings.PrintFontName));
 }

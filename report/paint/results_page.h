@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QRectF>
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "report/page_layout.h"
@@ -31,16 +32,20 @@ struct PageStyle {
 // alone. Fonts are taken in points of the painter's device.
 void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& style);
 
-// Prints the page as one sheet on a printer or PDF writer: full-page coordinates, paper style, then the page
-// and the document are ended. False when the device could not be opened or finished.
-bool PrintResultsPage(QPagedPaintDevice& device, const QString& fontFamily);
+// A further sheet printed after the report page, drawn into the sheet's full-page rectangle.
+using FurtherPage = std::function<void(QPainter&, const QRectF& sheet)>;
+
+// Prints the page as one sheet on a printer or PDF writer (and `further` on a second sheet when given):
+// full-page coordinates, paper style, then the page and the document are ended. False when the device could
+// not be opened or finished.
+bool PrintResultsPage(QPagedPaintDevice& device, const QString& fontFamily, const FurtherPage& further = {});
 
 // Prints the page to a PDF file (A4 unless given a printer's page layout and resolution). The file is
 // replaced as a whole (see ReplaceFileBytesAt): an interruption leaves the old file. Needs a QGuiApplication.
 bool PrintResultsPdf(const QString& fileName, const QString& fontFamily,
                      const QPageLayout& layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                                              QMarginsF()),
-                     int resolution = 1200);
+                     int resolution = 1200, const FurtherPage& further = {});
 
 // The same for a program without windows: makes the application object the drawing needs (offscreen where
 // there is no display) and prints in PrintFontName.

@@ -1,18 +1,26 @@
 #include "report/ui/current_printer.h"
 
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <memory>
 
+#include "config/run_settings.h"
+#include "localisation/window_aids_texts.h"
 #include "report/paint/results_page.h"
+#include "report/report_title.h"
+#include "widgets/message_box.h"
+#include "widgets/window_text.h"
 
 namespace tervalo {
 
@@ -24,6 +32,38 @@ QString printerFont;
 // A printer's own font before any other is applied: the family the platform's default font resolves to.
 QString DefaultPrinterFont() {
     return QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
+}
+
+// A file name from the report's title and today's date, without the characters file systems refuse.
+QString ProposedPdfName() {
+    QString title = DisplayText(BuildReportTitle()).simplified();
+    title.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
+    if (title.isEmpty()) title = QStringLiteral("ergEN1");
+    return title.left(120) + QLatin1Char(' ') + QDate::currentDate().toString(Qt::ISODate) +
+           QStringLiteral(".pdf");
+}
+
+// The first "name (N).pdf" beside `file` that does not exist yet.
+QString FreeFileName(const QString& file) {
+    const QFileInfo info(file);
+    for (int n = 2;; ++n) {
+        const QString candidate = info.dir().filePath(
+            QStringLiteral("%1 (%2).%3").arg(info.completeBaseName()).arg(n).arg(info.suffix()));
+        if (!QFileInfo::exists(candidate)) return candidate;
+    }
+}
+
+// Before a PDF file that exists is replaced, the user is asked; No proposes a free name in the set-up dialog.
+bool ReplacingConfirmed(QPrinter& p, QWidget* parent) {
+    const FeatureTexts aids = LoadFeatureTexts(window_aids_texts::kFile, Settings.LanguageCode);
+    while (p.outputFormat() == QPrinter::PdfFormat && QFileInfo::exists(p.outputFileName())) {
+        const QString question = QDir::toNativeSeparators(p.outputFileName()) + QStringLiteral("\n\n") +
+                                 DisplayText(aids[window_aids_texts::kReplaceFile]);
+        if (AskYesNoDefaultNo(parent, DisplayText(Settings.ProductName), question)) return true;
+        p.setOutputFileName(FreeFileName(p.outputFileName()));
+        if (!printCMsetup(parent)) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -52,22 +92,22 @@ QString PrinterFontName() {
 }
 
 void SetPrinterFontName(const QString& name) {
-    for (const QString& family : QFontDatabase::families()) {
-        if (family.compare(name, Qt::CaseInsensitive) == 0) {
-            printerFont = family;
-            return;
-        }
-    }
+    // Resolved as the system resolves it: an alias such as "Arial" names no family of its own but the one
+    // fontconfig substitutes, which is also what tervalo-calc prints with and what the window should name.
+    if (name.trimmed().isEmpty()) return;
+    const QString family = QFontInfo(QFont(name)).family();
+    if (!family.isEmpty()) printerFont = family;
 }
 
 bool printCMsetup(QWidget* parent) {
     QPrinter& p = CurrentPrinter();
-    // Without a printer the dialog offers a PDF file; it should propose a file, not a bare folder.
+    // Without a printer the dialog offers a PDF file; it should propose a file named after the report, not a
+    // bare folder.
     if (!HasPrintDestination() && QPrinterInfo::availablePrinters().isEmpty()) {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         p.setOutputFormat(QPrinter::PdfFormat);
         p.setOutputFileName(
-            QDir(QFileInfo(folder).isDir() ? folder : QDir::homePath()).filePath("ergEN1.pdf"));
+            QDir(QFileInfo(folder).isDir() ? folder : QDir::homePath()).filePath(ProposedPdfName()));
     }
     QPrintDialog dialog(&p, parent);
     dialog.setWindowTitle(QStringLiteral("Kelvara Printer Setup"));
@@ -78,17 +118,21 @@ bool printCMsetup(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-PrintOutcome PrintOnCurrentPrinter(QWidget* parent) {
+PrintOutcome PrintOnCurrentPrinter(QWidget* parent, const FurtherPage& further) {
     if (!HasPrintDestination() && !printCMsetup(parent)) return PrintOutcome::Cancelled;
     QPrinter& p = CurrentPrinter();
+    if (!ReplacingConfirmed(p, parent)) return PrintOutcome::Cancelled;
+    // A print queue shows the document by its title.
+    p.setDocName(DisplayText(BuildReportTitle()));
+    p.setCreator(DisplayText(Settings.ProductName));
     p.setFullPage(true);
     p.setFromTo(0, 0);
     p.setCopyCount(1);
     // A PDF file is drawn in memory and replaced as a whole, never truncated in place.
     const bool printed =
         p.outputFormat() == QPrinter::PdfFormat
-            ? PrintResultsPdf(p.outputFileName(), PrinterFontName(), p.pageLayout(), p.resolution())
-            : PrintResultsPage(p, PrinterFontName());
+            ? PrintResultsPdf(p.outputFileName(), PrinterFontName(), p.pageLayout(), p.resolution(), further)
+            : PrintResultsPage(p, PrinterFontName(), further);
     return printed ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 

@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QString>
 
+#include "report/paint/results_page.h"
+
 class QPrinter;
 class QWidget;
 
@@ -28,10 +30,10 @@ void SetPrinterFontName(const QString& name);
 // cancelled (nothing changes then).
 bool printCMsetup(QWidget* parent);
 
-// Prints the report page on the current printer with its font, as one sheet. Without a destination the
-// set-up dialog is shown first so that a PDF file can be chosen.
+// Prints the report page on the current printer with its font, as one sheet (and `further` on a second).
+// Without a destination the set-up dialog is shown first so that a PDF file can be chosen.
 enum class PrintOutcome { Printed, Cancelled, Failed };
-PrintOutcome PrintOnCurrentPrinter(QWidget* parent);
+PrintOutcome PrintOnCurrentPrinter(QWidget* parent, const FurtherPage& further = {});
 
 // The printer's name, or the PDF file it prints to.
 QString PrintDestinationName();

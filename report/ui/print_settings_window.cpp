@@ -1,21 +1,24 @@
 #include "report/ui/print_settings_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "config/run_settings.h"
+#include "localisation/cycle_texts.h"
 #include "localisation/language_tables.h"
+#include "report/ui/current_printer.h"
 #include "widgets/command_picture.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
-#include "report/ui/current_printer.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -51,7 +54,7 @@ QHBoxLayout* ButtonRow(CommandPicture* button, QLabel* twin) {
 
 }  // namespace
 
-PrintSettingsWindow::PrintSettingsWindow(QWidget* parent)
+PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
     : QDialog(parent),
       fontlist(new QComboBox(this)),
       FonttestPN(new QLabel(this)),
@@ -69,7 +72,8 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent)
       Okbutt_l(Twin("Okbutt_l", this)),
       Abbutt(Button("Abbutt", this)),
       Abbutt_l(Twin("Abbutt_l", this)),
-      iceC(new QLabel(this)) {
+      iceC(new QLabel(this)),
+      CyclePage(new QCheckBox(this)) {
     setObjectName("PrintSettings");
     setModal(true);
     fontlist->setObjectName("fontlist");
@@ -105,6 +109,11 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent)
     left->addLayout(ButtonRow(drbutt, drbutt_l));
     left->addLayout(ButtonRow(prevButt, prevButt_l));
     left->addWidget(Panel3D1);
+    CyclePage->setObjectName("CyclePage");
+    const FeatureTexts cycleTexts = LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode);
+    CyclePage->setText(DisplayText(cycleTexts[cycle_texts::kPrintCyclePage]));
+    CyclePage->setVisible(offerCyclePage);
+    left->addWidget(CyclePage);
 
     auto* right = new QVBoxLayout;
     right->addWidget(iceC, 0, Qt::AlignHCenter);
@@ -125,15 +134,16 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent)
 }
 
 void PrintSettingsWindow::Activate() {
-    setWindowTitle(DisplayText(Settings.ProductName + " - " + Caption(63) + " " + Caption(166)));
+    setWindowTitle(
+        DisplayText(Settings.ProductName + " - " + Caption(kCaptionSetup) + " " + Caption(kCaptionPrinter)));
     drbutt->SetPicture(LoadPicture("prcap.bmp"));
     prevButt->SetPicture(LoadPicture("zoomcap.bmp"));
     OKbutt->SetPicture(LoadPicture("okcap.bmp"));
     Abbutt->SetPicture(LoadPicture("abcap.bmp"));
-    drbutt_l->setText(DisplayText(Caption(166)));
-    prevButt_l->setText(DisplayText(Caption(26)));
+    drbutt_l->setText(DisplayText(Caption(kCaptionPrinter)));
+    prevButt_l->setText(DisplayText(Caption(kCaptionPage)));
     Okbutt_l->setText(QStringLiteral("OK"));
-    Abbutt_l->setText(DisplayText(Caption(35)));
+    Abbutt_l->setText(DisplayText(Caption(kCaptionCancel)));
 
     // The stored font goes to the printer and the sample; the list shows what the printer now uses, which is
     // its own font when it lacks the stored one. The stored name is kept until the user chooses a font.
@@ -159,11 +169,21 @@ void PrintSettingsWindow::ShowSample(const QString& name) {
 
 void PrintSettingsWindow::Printer_I() {
     const QSize page = PrinterPageSize();
-    Pwidth->setText(QStringLiteral("Printer Width = ") + QString::number(page.width()));
-    Pheight->setText(QStringLiteral("Printer Height = ") + QString::number(page.height()));
-    Swidth->setText(QStringLiteral("Screen Width = ") + QString::number(TwipsScale::ScreenWidthTwips(this)));
-    Sheight->setText(QStringLiteral("Screen Height = ") +
-                     QString::number(TwipsScale::ScreenHeightTwips(this)));
+    const int resolution = HasPrintDestination() ? CurrentPrinter().resolution() : 0;
+    // The printer's figures are its dots, the screen's twips; each with the length a reader knows.
+    const auto dots = [resolution](int value) {
+        QString text = QString::number(value) + QStringLiteral(" dots");
+        if (resolution > 0) text += QStringLiteral(" (%1 mm)").arg(qRound(value * 25.4 / resolution));
+        return text;
+    };
+    const TwipsScale twips = TwipsScale::Of(this);
+    const auto screen = [&twips](double value) {
+        return QString::number(value) + QStringLiteral(" twips (%1 px)").arg(twips.Pixels(value));
+    };
+    Pwidth->setText(QStringLiteral("Printer Width = ") + dots(page.width()));
+    Pheight->setText(QStringLiteral("Printer Height = ") + dots(page.height()));
+    Swidth->setText(QStringLiteral("Screen Width = ") + screen(TwipsScale::ScreenWidthTwips(this)));
+    Sheight->setText(QStringLiteral("Screen Height = ") + screen(TwipsScale::ScreenHeightTwips(this)));
     Panel3D1->show();
 }
 

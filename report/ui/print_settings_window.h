@@ -1,11 +1,12 @@
 #pragma once
 
 // The print settings, confirmed before the report page goes to paper: the printer font with a sample, the
-// printer set-up dialog, the printer's and the screen's sizes. OK accepts the window, cancel and the close box
-// reject it; the results view prints only when exec() answered Accepted.
+// printer set-up dialog, the printer's and the screen's sizes. OK accepts the window, cancel and the close
+// box reject it; the results view prints only when exec() answered Accepted.
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QFrame;
@@ -18,7 +19,8 @@ class CommandPicture;
 class PrintSettingsWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit PrintSettingsWindow(QWidget* parent = nullptr);
+    // `offerCyclePage`: the check box of the cycle page is shown (unchecked).
+    explicit PrintSettingsWindow(QWidget* parent = nullptr, bool offerCyclePage = false);
 
     QComboBox* fontlist;
     QLabel* FonttestPN;
@@ -37,6 +39,7 @@ class PrintSettingsWindow : public QDialog {
     CommandPicture* Abbutt;
     QLabel* Abbutt_l;
     QLabel* iceC;
+    QCheckBox* CyclePage;  // the cycle page follows the report page
 
     // Fills the four size labels and shows the panel.
     void Printer_I();

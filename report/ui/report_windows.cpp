@@ -2,13 +2,13 @@
 
 #include <QDir>
 
-#include "widgets/message_box.h"
-#include "widgets/window_text.h"
+#include "config/run_settings.h"
 #include "report/results_file.h"
 #include "report/results_writer.h"
 #include "report/ui/current_printer.h"
 #include "report/ui/results_view.h"
-#include "config/run_settings.h"
+#include "widgets/message_box.h"
+#include "widgets/window_text.h"
 
 namespace tervalo {
 
@@ -21,12 +21,12 @@ bool PrintProject(const ProjectRecord& project, QWidget* parent) {
                         .arg(QDir::toNativeSeparators(file)));
         return false;
     }
-    ShowResultsView(parent);
+    ShowResultsView(parent, &project);
     return true;
 }
 
-void ShowResultsView(QWidget* parent) {
-    ResultsView view(parent);
+void ShowResultsView(QWidget* parent, const ProjectRecord* project) {
+    ResultsView view(parent, project);
     view.exec();
 }
 

@@ -14,8 +14,9 @@ namespace tervalo {
 // file cannot be written the user is told and the view is not opened; the result is then false.
 bool PrintProject(const ProjectRecord& project, QWidget* parent);
 
-// Shows the results view of the file as it stands (a missing file shows the frame alone).
-void ShowResultsView(QWidget* parent);
+// Shows the results view of the file as it stands (a missing file shows the frame alone). With `project`,
+// printing offers the project's cycle page.
+void ShowResultsView(QWidget* parent, const ProjectRecord* project = nullptr);
 
 // The printer set-up dialog ("Kelvara Printer Setup"); the chosen printer stays current for the run. True
 // when confirmed.

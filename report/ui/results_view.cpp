@@ -8,17 +8,18 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "config/run_settings.h"
 #include "localisation/language_tables.h"
+#include "report/paint/cycle_page.h"
+#include "report/paint/results_page.h"
+#include "report/report_title.h"
+#include "report/ui/current_printer.h"
+#include "report/ui/print_settings_window.h"
 #include "widgets/command_picture.h"
 #include "widgets/message_box.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
-#include "report/paint/results_page.h"
-#include "report/report_title.h"
-#include "report/ui/current_printer.h"
-#include "report/ui/print_settings_window.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -44,7 +45,7 @@ QLabel* Twin(const QString& name, CommandPicture* button, QWidget* parent) {
 
 }  // namespace
 
-ResultsView::ResultsView(QWidget* parent)
+ResultsView::ResultsView(QWidget* parent, const ProjectRecord* project)
     : QDialog(parent),
       PrintHead(nullptr),  // made below, inside the panel
       VScroll1(new QScrollBar(Qt::Vertical, this)),
@@ -56,7 +57,8 @@ ResultsView::ResultsView(QWidget* parent)
       Command3D2(Button("Command3D2", Frame3D2)),
       Command3D2_l(Twin("Command3D2_l", Command3D2, Frame3D2)),
       Command3D3(Button("Command3D3", Frame3D2)),
-      Command3D3_l(Twin("Command3D3_l", Command3D3, Frame3D2)) {
+      Command3D3_l(Twin("Command3D3_l", Command3D3, Frame3D2)),
+      project_(project) {
     setObjectName("ResultsView");
     setModal(true);
     PrintHead = new QCheckBox(Frame3D2);
@@ -114,15 +116,15 @@ QSizeF ResultsView::ViewPageSize() {
 
 void ResultsView::Activate() {
     PrintHead->setChecked(Settings.carried.PrintHeaderOption == 0);
-    PrintHead->setText(DisplayText(Caption(76) + " " + Caption(221)));
-    Label3->setText(DisplayText(Caption(25) + " :"));
-    Label4->setText(DisplayText(Caption(26) + " :"));
+    PrintHead->setText(DisplayText(Caption(kCaptionPrint) + " " + Caption(kCaptionPageHeader)));
+    Label3->setText(DisplayText(Caption(kCaptionPrintPreview) + " :"));
+    Label4->setText(DisplayText(Caption(kCaptionPage) + " :"));
     Command3D1->SetPicture(LoadPicture("OKcap.bmp"));
     Command3D2->SetPicture(LoadPicture("Prcap.bmp"));
     Command3D3->SetPicture(LoadPicture("abcap.bmp"));
     Command3D1_l->setText(QStringLiteral("OK"));
-    Command3D2_l->setText(DisplayText(Caption(76)));
-    Command3D3_l->setText(DisplayText(Caption(35)));
+    Command3D2_l->setText(DisplayText(Caption(kCaptionPrint)));
+    Command3D3_l->setText(DisplayText(Caption(kCaptionCancel)));
     setWindowTitle(DisplayText(BuildReportTitle()));
     VScroll1->setValue(1);
     update();
@@ -135,9 +137,15 @@ void ResultsView::PrintHeadClicked() {
 }
 
 void ResultsView::Print() {
-    PrintSettingsWindow settings(this);
+    PrintSettingsWindow settings(this, project_ != nullptr);
     if (settings.exec() != QDialog::Accepted) return;
-    if (PrintOnCurrentPrinter(this) == PrintOutcome::Failed)
+    FurtherPage cyclePage;
+    if (project_ && settings.CyclePage->isChecked())
+        cyclePage = [view = CycleViewOf(*project_), texts = CycleDiagramTextsOf(*project_)](
+                        QPainter& painter, const QRectF& sheet) {
+            DrawCyclePage(painter, sheet, view, texts, PrinterFontName());
+        };
+    if (PrintOnCurrentPrinter(this, cyclePage) == PrintOutcome::Failed)
         ShowMessage(this, MessageKind::Exclamation, DisplayText(Settings.ProductName),
                     QStringLiteral("%1\n\nThe page could not be printed.").arg(PrintDestinationName()));
 }

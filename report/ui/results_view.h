@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include "project/project_record.h"
+
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -18,7 +20,8 @@ class CommandPicture;
 class ResultsView : public QDialog {
     Q_OBJECT
   public:
-    explicit ResultsView(QWidget* parent = nullptr);
+    // With `project`, printing offers the cycle page of the project as computed.
+    explicit ResultsView(QWidget* parent = nullptr, const ProjectRecord* project = nullptr);
 
     QCheckBox* PrintHead;
     QScrollBar* VScroll1;
@@ -39,7 +42,6 @@ class ResultsView : public QDialog {
     // The page size the view lays out, from the current printer; 2150 x 2900 when there is none.
     static QSizeF ViewPageSize();
 
-
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -49,6 +51,8 @@ class ResultsView : public QDialog {
     void Activate();
     void PrintHeadClicked();
     void Print();
+
+    const ProjectRecord* project_ = nullptr;
 };
 
 }  // namespace tervalo

@@ -1,9 +1,9 @@
 #include "shell/ui/about_text.h"
 
+#include "config/run_settings.h"
 #include "engine/file_access.h"
 #include "engine/text_record.h"
 #include "localisation/language_tables.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -11,7 +11,8 @@ namespace {
 
 std::string BuiltInText() {
     const std::string& lineBreak = Settings.LineBreak;
-    std::string text = Settings.ProductName + lineBreak + HeatCaption(1) + lineBreak + lineBreak;
+    std::string text =
+        Settings.ProductName + lineBreak + HeatCaption(kHeatProgramPurpose) + lineBreak + lineBreak;
     text += Settings.ProductName + " " + kProgramVersion + lineBreak + Settings.NoticeLine + lineBreak +
             lineBreak;
     for (const std::string& owner : Settings.OwnerLines) {
@@ -44,7 +45,7 @@ std::string AboutBoxText() {
     const std::string& lineBreak = Settings.LineBreak;
     const auto& owners = Settings.OwnerLines;
     next();
-    const std::string l1 = Settings.ProductName + lineBreak + HeatCaption(1);
+    const std::string l1 = Settings.ProductName + lineBreak + HeatCaption(kHeatProgramPurpose);
     next();
     const std::string l3 = next();
     const std::string l4 = Settings.NoticeLine + lineBreak + lineBreak;

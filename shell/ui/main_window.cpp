@@ -8,20 +8,21 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "config/run_settings.h"
+#include "config/settings_file.h"
 #include "help/help_file.h"
 #include "help/ui/help_box.h"
 #include "localisation/language_tables.h"
+#include "localisation/ui/welcome_window.h"
+#include "shell/language_session.h"
+#include "shell/ui/about_text.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/command_picture.h"
 #include "widgets/message_box.h"
 #include "widgets/picture_file.h"
+#include "widgets/qt_translation.h"
 #include "widgets/twips.h"
-#include "localisation/ui/welcome_window.h"
 #include "widgets/window_text.h"
-#include "shell/language_session.h"
-#include "config/run_settings.h"
-#include "config/settings_file.h"
-#include "shell/ui/about_text.h"
 
 namespace tervalo {
 
@@ -78,12 +79,8 @@ Start::Start(StartCommands commands, QWidget* parent) : QMainWindow(parent), com
     for (std::size_t i = 0; i < ownerLabels_.size(); ++i)
         ownerLabels_[i]->setText(DisplayText(Settings.OwnerLines[i]));
     SizeInfoPanels();
-    RefreshTexts();
-    label4_->setText(DisplayText(Caption(43)));
-    label4_->adjustSize();
     label5_->setText(QStringLiteral("Matchcode"));
-    label5_->adjustSize();
-    label5_->move(label4_->geometry().right() + TwipsScale::Of(this).Pixels(kInfoLabelIndent), label4_->y());
+    RefreshTexts();
     resize(TwipsScale::Of(this).Pixels(15360, 10800));
 }
 
@@ -200,6 +197,9 @@ void Start::BuildForm() {
                       twips.Pixels(kNotesHeight));
     text2_ = new QPlainTextEdit(pn4_);
     text2_->setObjectName(QStringLiteral("Text2"));
+    // Nothing keeps these notes beyond the run, so nothing can be typed that would be lost.
+    text2_->setReadOnly(true);
+    text2_->setFocusPolicy(Qt::NoFocus);
 
     // Labels at the right edge, below the information strip.
     label11_ = new QLabel(form_);
@@ -255,22 +255,38 @@ void Start::SizeInfoPanels() {
 }
 
 void Start::RefreshTexts() {
-    setWindowTitle(DisplayText(Settings.ProductName + " - " + HeatCaption(1)));
-    const int captions[] = {81, 166, 21, 75};
+    UseQtTranslation(Settings.LanguageCode);
+    setWindowTitle(DisplayText(Settings.ProductName + " - " + HeatCaption(kHeatProgramPurpose)));
+    const int captions[] = {kCaptionCalculation, kCaptionPrinter, kCaptionHelp, kCaptionExit};
     const char* pictures[] = {"brcap.bmp", "prcap.bmp", "hpcap.bmp", "endcap.bmp"};
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i].label->setText(DisplayText(Caption(captions[i])));
         buttons_[i].button->SetPicture(LoadPicture(pictures[i]));
     }
+    // Alt with a letter of the menu titles stays with the menus.
+    const QString menuLetters = DisplayText(Caption(kCaptionLanguage)).left(1) +
+                                DisplayText(Caption(kCaptionSetup)).left(1) +
+                                DisplayText(Caption(kCaptionHelp)).left(1) + QStringLiteral("I");
+    AssignMnemonics({buttons_[0].label, buttons_[2].label, buttons_[1].label, buttons_[3].label},
+                    menuLetters);
+    // The panel is laid out afresh for the new captions, also while it is hidden.
+    infoG_->layout()->invalidate();
+    infoG_->layout()->activate();
     infoG_->adjustSize();
     label1_->setText(DisplayText(Settings.ProductName + " " + kProgramVersion));
+    label4_->setText(DisplayText(Caption(kCaptionNotes)));
+    label4_->adjustSize();
+    label5_->adjustSize();
+    label5_->move(label4_->geometry().right() + TwipsScale::Of(this).Pixels(kInfoLabelIndent), label4_->y());
+    infoPn2_->setStyleSheet(QStringLiteral("color: black"));
+    infoPn2_->setText(DisplayText(Message(kMessageGreeting)));
 
-    languageMenu_->setTitle(MenuCaption(DisplayText(Caption(91))));
-    vorGabMenu_->setTitle(MenuCaption(DisplayText(Caption(63))));
-    projNix_->setText(MenuCaption(DisplayText(Caption(81))));
-    printset_->setText(MenuCaption(DisplayText(Caption(166))));
-    startHelp_->setText(MenuCaption(DisplayText(Caption(21))));
-    ende_->setText(DisplayText(Caption(75)));
+    languageMenu_->setTitle(MenuCaption(DisplayText(Caption(kCaptionLanguage))));
+    vorGabMenu_->setTitle(MenuCaption(DisplayText(Caption(kCaptionSetup))));
+    projNix_->setText(MenuCaption(DisplayText(Caption(kCaptionCalculation))));
+    printset_->setText(MenuCaption(DisplayText(Caption(kCaptionPrinter))));
+    startHelp_->setText(MenuCaption(DisplayText(Caption(kCaptionHelp))));
+    ende_->setText(DisplayText(Caption(kCaptionExit)));
     ArrangeForSize();
 }
 
@@ -298,7 +314,7 @@ void Start::Activate() {
             commands_.rewriteProject(previousCode, Settings.LanguageCode);
         infoG_->show();
         infoPn2_->setStyleSheet(QStringLiteral("color: black"));
-        infoPn2_->setText(DisplayText(Message(42)));
+        infoPn2_->setText(DisplayText(Message(kMessageGreeting)));
     }
     activating_ = false;
 }
@@ -334,6 +350,10 @@ void Start::ArrangeForSize() {
     const double infoGTop =
         TwipsScale::ScreenHeightTwips(this) > kTallScreen ? (h - th(infoG_)) / 2.5 : twips.Twips(infoG_->y());
     place(infoG_, (w - tw(infoG_)) / 2, infoGTop);
+    // The commands stay clear of the notes and above the pictures, however small the window.
+    if (infoG_->geometry().intersects(pn4_->geometry()))
+        infoG_->move(pn4_->geometry().right() + twips.Pixels(kMargin), infoG_->y());
+    infoG_->raise();
     place(pic1_, twips.Twips(pic1_->x()), h - th(pic1_) - kBottomSpace);
     place(pic5_, twips.Twips(pic5_->x()), h - th(pic5_) - th(pic1_) - kBottomSpace);
     place(pic3_, w - tw(pic3_) - tw(pic6_) - 500, h - th(pic3_) - kBottomSpace);
@@ -360,7 +380,8 @@ void Start::ProjectCommand() {
         infoG_->hide();
     }
     if (commands_.openProject)
-        commands_.openProject(this, [this](const std::string& hint) { ShowInfoHint(hint); }, helpTopic_);
+        commands_.openProject(
+            this, [this](const std::string& hint) { ShowInfoHint(hint); }, helpTopic_);
     // Back from the project window; the window system may not report the activation, so do what it starts.
     Activate();
 }
@@ -387,8 +408,8 @@ void Start::ExitCommand() {
 
 bool Start::ConfirmExit() {
     infoG_->hide();
-    const bool yes =
-        AskYesNo(this, Settings.ProductName + "  " + Caption(75), Settings.ProductName + " : " + Message(59));
+    const bool yes = AskYesNo(this, Settings.ProductName + "  " + Caption(kCaptionExit),
+                              Settings.ProductName + " : " + Message(kMessageExitQuestion));
     if (!yes) {
         infoG_->show();
         return false;

@@ -11,6 +11,7 @@ SOURCE_ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(SOURCE_ROOT / "data" / "tools"))
 
 import lang_files  # noqa: E402
+import languages  # noqa: E402
 
 
 def set_text(sources, code, file_name, item, text):
@@ -28,6 +29,15 @@ def drop_row(sources, name, file_name, item):
     path = sources / name
     prefix = f"{file_name}\t{item}\t"
     lines = [line for line in path.read_text(encoding="utf-8").splitlines() if not line.startswith(prefix)]
+    path.write_text("\n".join(lines) + "\n", encoding="utf-8")
+
+
+def name_item(sources, file_name, item, name):
+    """Sets the name column of one row of master.tsv."""
+    path = sources / "master.tsv"
+    prefix = f"{file_name}\t{item}\t"
+    lines = [prefix + name + "\t" + line[len(prefix):].split("\t", 1)[1] if line.startswith(prefix) else line
+             for line in path.read_text(encoding="utf-8").splitlines()]
     path.write_text("\n".join(lines) + "\n", encoding="utf-8")
 
 
@@ -124,6 +134,9 @@ class GeneratorTest(unittest.TestCase):
             ("composed label too long", lambda s: set_text(s, "SWE", "Caption", 68, "suggasen vid kompressorns inlopp"),
              "suction-gas temperature label"),
             ("unknown file kind", lambda s: set_text(s, "GER", "Captions", 1, "x"), "unknown file"),
+            ("item name given twice", lambda s: name_item(s, "heatcap", 9, "Small"), "kHeatSmall already names heatcap 8"),
+            ("name of an item never shown", lambda s: name_item(s, "Caption", 1, "First"), "not a capitalised name"),
+            ("name not capitalised", lambda s: name_item(s, "Caption", 21, "help"), "not a capitalised name"),
         ]
         for name, fault, expected in rows:
             with self.subTest(name):
@@ -187,11 +200,37 @@ class GeneratorTest(unittest.TestCase):
         self.assertEqual(header.stat().st_mtime_ns, stamp)
         self.assertEqual(lang_files.header_name("DecisionView"), "decision_view_texts.h")
 
-    def test_build_and_generator_must_agree_on_the_languages(self):
-        codes = list(lang_files.LANGUAGES)
-        self.assertEqual(lang_files.build(self.sources, None, codes), [])
-        errors = lang_files.build(self.sources, None, codes[:-1])
-        self.assertTrue(any("language list" in error for error in errors), errors)
+    def test_named_items_of_the_language_files_become_constants(self):
+        headers = Path(self.temp.name) / "generated"
+        self.assertEqual(lang_files.write_headers(self.sources, headers), [])
+        text = (headers / "caption_items.h").read_text(encoding="utf-8")
+        # Caption items 97 to 157 are named as messages, by their message number.
+        for line in ("inline constexpr int kCaptionHelp = 21;", "inline constexpr int kMessageExitQuestion = 59;",
+                     "inline constexpr int kHeatWoodPellets = 55;", "inline constexpr int kInfoRounding = 39;"):
+            self.assertIn(line, text)
+        self.assertNotIn("kCaptionExitQuestion", text)
+
+    def test_language_table_gives_the_rows_of_the_program(self):
+        header = lang_files.languages_header_text()
+        self.assertIn('{"ARA", 1256, "Arabic.bmp", "العربية", "ARAopt", "PicARA"},', header)
+        self.assertEqual(header.count("\n    {"), len(lang_files.LANGUAGES))
+        self.assertEqual(lang_files.LANGUAGES["TRK"], "cp1254")
+        table = (SOURCE_ROOT / "data" / "lang" / "languages.tsv").read_text(encoding="utf-8")
+        path = Path(self.temp.name) / "languages.tsv"
+        faults = {
+            "header": table.replace("code_page", "codepage"),
+            "code page": table.replace("GRE\t1253", "GRE\tGreek"),
+            "twice": table + table.splitlines()[-1] + "\n",
+            "columns": table.replace("\tRomână", ""),
+            "no rows": "\n".join(line for line in table.splitlines() if line.startswith("#") or "code_page" in line),
+        }
+        for fault, text in faults.items():
+            with self.subTest(fault):
+                path.write_text(text, encoding="utf-8")
+                with self.assertRaises(ValueError):
+                    languages.read_languages(path)
+        with self.assertRaises(ValueError):
+            lang_files.c_string('say "hi"')
 
     def test_command_line_fails_with_a_report(self):
         set_text(self.sources, "GER", "heatcap", 9, "klein")

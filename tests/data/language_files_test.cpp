@@ -10,8 +10,10 @@
 
 #include "engine/text_record.h"
 #include "localisation/code_page.h"
+#include "localisation/cycle_texts.h"
 #include "localisation/feature_texts.h"
 #include "localisation/language_tables.h"
+#include "localisation/languages.h"
 #include "localisation/lifetime_texts.h"
 #include "support/temp_dir.h"
 
@@ -20,10 +22,6 @@ namespace {
 
 using test::ReadBytes;
 using test::ScopedTempDir;
-
-constexpr std::array<const char*, 16> kLanguageCodes = {"ARA", "BUL", "ENG", "GER", "GRE", "FRA",
-                                                        "ESP", "HUN", "NDL", "ITA", "SWE", "POR",
-                                                        "RUS", "POL", "TRK", "ROM"};
 
 // The items every window, message and the report take from the tables; each must have a text.
 constexpr std::array kShownCaptions = {12, 13, 14, 21, 25, 26, 30, 35, 40, 43,  63,  66,  68, 69,
@@ -43,13 +41,13 @@ std::string Trimmed(const std::string& text) {
 }
 
 // Runs inside a temporary program directory holding the files of one language and of English.
-class DeliveredLanguageTest : public ::testing::TestWithParam<const char*> {
+class DeliveredLanguageTest : public ::testing::TestWithParam<LanguageRow> {
   protected:
     void SetUp() override {
         ResetLanguageTables();
-        for (const char* code : {GetParam(), "ENG"})
+        for (const std::string_view code : {GetParam().code, std::string_view("ENG")})
             for (const auto& [prefix, count] : kItemCounts) {
-                const std::string name = prefix + code;
+                const std::string name = prefix + std::string(code);
                 const std::filesystem::path source = std::filesystem::path(TERVALO_DIST_DIR) / name;
                 ASSERT_TRUE(std::filesystem::exists(source)) << source << " is not in the program directory";
                 std::filesystem::copy_file(source, dir_.path() / name,
@@ -66,7 +64,7 @@ class DeliveredLanguageTest : public ::testing::TestWithParam<const char*> {
     }
 
     ScopedTempDir dir_;
-    std::string code_ = GetParam();
+    std::string code_{GetParam().code};
 };
 
 TEST_P(DeliveredLanguageTest, EachFileHoldsExactlyItsItemsOnePerLine) {
@@ -151,25 +149,27 @@ TEST_P(DeliveredLanguageTest, TranslateTextMapsEveryHeatPumpCaptionBothWays) {
 }
 
 // The features' caption files: all items of the language's own, none left to the English fallback.
-TEST_P(DeliveredLanguageTest, LifetimeFileHoldsEveryItemInTheLanguage) {
-    const std::string name = FeatureFileName(lifetime_texts::kFile, code_);
-    const std::string bytes = ReadBytes(std::filesystem::path(TERVALO_DIST_DIR) / name);
-    TextRecordReader reader(bytes);
-    std::vector<std::string> items;
-    for (std::string text; reader.ReadText(text);) items.push_back(text);
-    ASSERT_EQ(items.size(), static_cast<std::size_t>(lifetime_texts::kFile.itemCount)) << name;
-    test::WriteBytes(name, bytes);
-    const FeatureTexts texts = LoadFeatureTexts(lifetime_texts::kFile, code_);
-    for (int item = 1; item <= lifetime_texts::kFile.itemCount; ++item) {
-        EXPECT_EQ(texts[item], items[static_cast<std::size_t>(item - 1)]) << name << " item " << item;
-        EXPECT_FALSE(texts[item].empty()) << name << " item " << item;
-        EXPECT_TRUE(DecodesCleanly(texts[item], CodePageOf(code_))) << name << " item " << item;
+TEST_P(DeliveredLanguageTest, FeatureFilesHoldEveryItemInTheLanguage) {
+    for (const FeatureFile& file : {lifetime_texts::kFile, cycle_texts::kFile}) {
+        const std::string name = FeatureFileName(file, code_);
+        const std::string bytes = ReadBytes(std::filesystem::path(TERVALO_DIST_DIR) / name);
+        TextRecordReader reader(bytes);
+        std::vector<std::string> items;
+        for (std::string text; reader.ReadText(text);) items.push_back(text);
+        ASSERT_EQ(items.size(), static_cast<std::size_t>(file.itemCount)) << name;
+        test::WriteBytes(name, bytes);
+        const FeatureTexts texts = LoadFeatureTexts(file, code_);
+        for (int item = 1; item <= file.itemCount; ++item) {
+            EXPECT_EQ(texts[item], items[static_cast<std::size_t>(item - 1)]) << name << " item " << item;
+            EXPECT_FALSE(texts[item].empty()) << name << " item " << item;
+            EXPECT_TRUE(DecodesCleanly(texts[item], CodePageOf(code_))) << name << " item " << item;
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllLanguages, DeliveredLanguageTest, ::testing::ValuesIn(kLanguageCodes),
-                         [](const ::testing::TestParamInfo<const char*>& row) {
-                             return std::string(row.param);
+INSTANTIATE_TEST_SUITE_P(AllLanguages, DeliveredLanguageTest, ::testing::ValuesIn(Languages()),
+                         [](const ::testing::TestParamInfo<LanguageRow>& row) {
+                             return std::string(row.param.code);
                          });
 
 }  // namespace

@@ -10,15 +10,15 @@
 
 #include "engine/checked_math.h"
 #include "engine/compressor.h"
-#include "engine/saturation_table.h"
 #include "engine/refrigeration_cycle.h"
+#include "engine/saturation_table.h"
 
 namespace tervalo::test {
 
 GoldenRun RunGoldenPoint(const GoldenInput& input, CycleStateRecord& previous) {
-    const CycleRun cycle =
-        RunRefrigerationCycle(input.refrigerant, LoadRefrigerantTable(input.refrigerant),
-                              {input.t0, input.tc, input.tSuction, input.dTLiquid, input.superheat}, previous);
+    const CycleRun cycle = RunRefrigerationCycle(
+        input.refrigerant, LoadRefrigerantTable(input.refrigerant),
+        {input.t0, input.tc, input.tSuction, input.dTLiquid, input.superheat}, previous);
     GoldenRun run;
     run.status = cycle.status;
     previous = cycle.state;
@@ -68,8 +68,6 @@ void StageGoldenTables(const std::filesystem::path& distDir) {
         const std::string name = entry.path().filename().string();
         if (name.size() > 4 && name.substr(name.size() - 4) == ".DAT" && entry.is_regular_file()) {
             fs::copy_file(entry.path(), name, fs::copy_options::overwrite_existing);
-            // Settled files may stay in the table cache.
-            fs::last_write_time(name, fs::file_time_type::clock::now() - std::chrono::hours(1));
         }
     }
     // Catalogue names whose tables are not shipped.
@@ -118,9 +116,9 @@ void AppendResult(std::string& line, double value, const double* before) {
     line += before && SameDouble(value, *before) ? std::string("=") : Hex(value);
 }
 
-constexpr EngineStatus kStatuses[] = {EngineStatus::Ok, EngineStatus::UnknownRefrigerant,
-                                      EngineStatus::MissingTable, EngineStatus::DamagedTable,
-                                      EngineStatus::InvalidArithmetic};
+constexpr EngineStatus kStatuses[] = {
+    EngineStatus::Ok,           EngineStatus::UnknownRefrigerant, EngineStatus::MissingTable,
+    EngineStatus::DamagedTable, EngineStatus::InvalidArithmetic,  EngineStatus::OutsideTable};
 
 }  // namespace
 
@@ -141,6 +139,8 @@ std::string_view StatusName(EngineStatus status) {
             return "DamagedTable";
         case EngineStatus::InvalidArithmetic:
             return "InvalidArithmetic";
+        case EngineStatus::OutsideTable:
+            return "OutsideTable";
     }
     return "?";
 }

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "engine/compressor.h"
+#include "engine/refrigerant_catalogue.h"
 #include "engine/refrigeration_cycle.h"
 #include "engine_test_support.h"
 
@@ -51,9 +52,8 @@ class RealTableCycleTest : public test::EngineTest {
         EXPECT_EQ(RunRefrigerationCycle(t0, tc, tSuction, 0), EngineStatus::Ok);
         const CycleStateRecord& s = CycleState;
         const double massFlow = 20 / (s.hVapourEvap - s.hLiquidCond);
-        const double power =
-            CompressorPower(s.pEvap, s.pCond, s.TEvap, s.TCond, massFlow, tSuction, s.hVapourCond, s.hVapourEvap,
-                            s);
+        const double power = CompressorPower(s.pEvap, s.pCond, s.TEvap, s.TCond, massFlow, tSuction,
+                                             s.hVapourCond, s.hVapourEvap, s);
         return {massFlow, power, 20 / power};
     }
 
@@ -73,6 +73,28 @@ class RealTableCycleTest : public test::EngineTest {
 
 double CurveG(double tr) {
     return 0.0282 + 0.3937799e-3 * tr - 0.128431e-6 * tr * tr + 2.27353 / tr;
+}
+
+// Application limits that reach below the shipped table: the window would accept the evaporating
+// temperature, the engine does not extrapolate to it.
+TEST_F(RealTableCycleTest, ApplicationLimitsBelowTheTableStopTheRun) {
+    for (const char* name : {"R507", "AMMONIAK"}) {
+        SCOPED_TRACE(name);
+        const auto limits = ApplicationLimitsOf(name);
+        ASSERT_TRUE(limits);
+        const auto load = LoadRefrigerantTable(name);
+        ASSERT_EQ(load.status, EngineStatus::Ok);
+        const auto range = UsableDesignRange(*load.table, DesignTemperature::Evaporating);
+        ASSERT_TRUE(range);
+        EXPECT_LT(limits->tMin, range->low);
+        const double t0 = limits->tMin;
+        const CycleRun below = tervalo::RunRefrigerationCycle(name, load, {t0, 35, t0 + 10, 0, 0}, {});
+        EXPECT_EQ(below.status, EngineStatus::OutsideTable);
+        EXPECT_EQ(below.outside.of, DesignTemperature::Evaporating);
+        const double inside = std::ceil(range->low);
+        EXPECT_EQ(tervalo::RunRefrigerationCycle(name, load, {inside, 35, inside + 10, 0, 0}, {}).status,
+                  EngineStatus::Ok);
+    }
 }
 
 TEST_F(RealTableCycleTest, R22DesignPointAgainstHandCalculation) {
@@ -152,7 +174,8 @@ TEST_F(RealTableCycleTest, R22OverTheOperatingRange) {
             EXPECT_GT(s.dpdTRatio, 1);  // the vapour-pressure curve steepens with temperature
             EXPECT_GT(s.CompressionExponent, 1.05);
             EXPECT_LT(s.CompressionExponent, 1.3);
-            EXPECT_GT(DischargeTemperature(s.pEvap, s.pCond, s.TEvap + 13, s.CompressionExponent, s), s.TCond);
+            EXPECT_GT(DischargeTemperature(s.pEvap, s.pCond, s.TEvap + 13, s.CompressionExponent, s),
+                      s.TCond);
             EXPECT_GT(point.cop, 0.25 * carnot);  // the empirical compressor model penalises large lifts
             EXPECT_LT(point.cop, carnot);
             EXPECT_LT(point.cop, previousCop);

@@ -53,6 +53,19 @@ TEST(RefrigerantCatalogue, EveryNameAndAliasNamesItsFile) {
     EXPECT_EQ(files.size(), 40u) << "forty separate files: R407C and AC9000 are not merged here";
 }
 
+// A name given twice in the registry would be shadowed by its first row without a word.
+TEST(RefrigerantCatalogue, NoNameOrAliasStandsInTwoRows) {
+    std::set<std::string_view> names;
+    std::size_t accepted = 0;
+    for (const RefrigerantRow& row : RefrigerantCatalogue())
+        for (std::string_view name : {row.name, row.alias}) {
+            if (name.empty()) continue;
+            ++accepted;
+            EXPECT_TRUE(names.insert(name).second) << name;
+        }
+    EXPECT_EQ(accepted, std::size(kNames));
+}
+
 TEST(RefrigerantCatalogue, NamesAreComparedExactly) {
     for (const char* name :
          {"r22", "R22 ", " R22", "propan", "Propan", "R290A", "R2", "", "co2", "R 22", "Ac9000"})

@@ -102,13 +102,48 @@ TEST_F(RefrigerationCycleTest, LiquidTemperatureDropReachesOnlyTheR124Correlatio
     EXPECT_NEAR(CycleState.cpLiquid, 1.2, 1e-12);  // TLiquid far above 180
 }
 
-TEST_F(RefrigerationCycleTest, OperatingPointBeyondTheTableExtrapolates) {
+// The table runs from 200 K to 400 K: the evaporating temperature may reach 399 K (its lookup 1 K above must
+// stay inside), the condensing temperature lies within 205 K and 399 K. Beyond, nothing is extrapolated.
+TEST_F(RefrigerationCycleTest, OperatingPointBeyondTheTableStopsTheRun) {
     WriteBytes("R22.DAT", TableText(LinearRecords()));
     RefrigerantName = "R22";
-    ASSERT_EQ(RunRefrigerationCycle(-80, 130, -70, 0), EngineStatus::Ok);
-    EXPECT_NEAR(CycleState.pEvap, 0.1 * (193.15 - 190), 1e-12);
-    EXPECT_NEAR(CycleState.pCond, 0.1 * (403.15 - 190), 1e-10);
-    EXPECT_NEAR(CycleState.dpdTRatio, 1, 1e-9);
+    const auto load = LoadRefrigerantTable("R22");
+    const auto run = [&](double t0, double tc) {
+        return tervalo::RunRefrigerationCycle("R22", load, {t0, tc, t0 + 10, 0, 0}, {});
+    };
+    const struct {
+        double t0, tc;
+        EngineStatus status;
+        DesignTemperature of;
+        double value;  // K
+    } rows[] = {
+        {-80, 45, EngineStatus::OutsideTable, DesignTemperature::Evaporating, 193.15},
+        {-73, 45, EngineStatus::Ok, {}, 0},
+        {-5, 130, EngineStatus::OutsideTable, DesignTemperature::Condensing, 403.15},
+        {-5, 125.85, EngineStatus::Ok, {}, 0},
+        {-5, 126.86, EngineStatus::OutsideTable, DesignTemperature::Condensing, 400.01},  // Tc + 1 K
+        {-73, -69, EngineStatus::OutsideTable, DesignTemperature::Condensing, 199.15},    // Tc − 5 K
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.t0 << " / " << row.tc);
+        const CycleRun result = run(row.t0, row.tc);
+        EXPECT_EQ(result.status, row.status);
+        if (row.status != EngineStatus::OutsideTable) continue;
+        EXPECT_EQ(result.outside.of, row.of);
+        EXPECT_EQ(result.outside.key, LookupKey::ByTemperature);
+        EXPECT_NEAR(result.outside.value, row.value, 1e-9);
+        EXPECT_EQ(result.tDischarge, 0);
+    }
+
+    const auto evaporating = UsableDesignRange(*load.table, DesignTemperature::Evaporating);
+    const auto condensing = UsableDesignRange(*load.table, DesignTemperature::Condensing);
+    ASSERT_TRUE(evaporating && condensing);
+    EXPECT_NEAR(evaporating->low, -73.15, 1e-12);
+    EXPECT_NEAR(evaporating->high, 125.85, 1e-12);
+    EXPECT_NEAR(condensing->low, -68.15, 1e-12);
+    EXPECT_NEAR(condensing->high, 125.85, 1e-12);
+    EXPECT_FALSE(
+        UsableDesignRange(SaturationTable{{LinearRecords()[0]}, {}}, DesignTemperature::Evaporating));
 }
 
 TEST_F(RefrigerationCycleTest, ARunDependsOnlyOnItsInputs) {

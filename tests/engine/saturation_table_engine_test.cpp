@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "data/tools/eos/fluids.h"
 #include "data/tools/eos/table_file.h"
 #include "engine/refrigerant_catalogue.h"
 #include "engine/saturation_table.h"
@@ -40,12 +41,24 @@ TEST(GeneratedTablesInTheEngine, ConversionsGiveTheTrueStates) {
     }
 }
 
+// A registry row that names an equation the generator does not hold would lose its table.
+TEST(GeneratedTablesInTheEngine, EveryEquationOfTheRegistryIsCompiledIn) {
+    for (const RefrigerantRow& row : RefrigerantRegistry()) {
+        if (row.equationOfState.empty()) continue;
+        SCOPED_TRACE(std::string(row.name));
+        const TablePlan* plan = FindTablePlan(row.tableFile);
+        ASSERT_NE(plan, nullptr);
+        EXPECT_EQ(plan->fluid().name, row.equationOfState);
+    }
+    EXPECT_EQ(FindFluid("R22 "), nullptr);
+}
+
 // The lowest evaporating temperature each table is planned from is the catalogue's TMin, and the table
 // reaches from TMin up to TMax + 1 K (the cycle looks one kelvin above the condensing temperature), except
 // where the triple point or the critical point of the fluid lies inside that range.
 TEST(GeneratedTablesInTheEngine, TablesCoverTheApplicationLimits) {
     int covered = 0;
-    for (const RefrigerantCatalogueEntry& entry : RefrigerantCatalogue()) {
+    for (const RefrigerantRow& entry : RefrigerantCatalogue()) {
         const TablePlan* plan = FindTablePlan(entry.tableFile);
         if (!plan) continue;
         SCOPED_TRACE(std::string(entry.name));

@@ -129,7 +129,7 @@ TEST(SaturationTableFile, NumbersAndTemperatures) {
     for (const auto& row : rows) EXPECT_EQ(FormatSignificant(row.value, row.digits), row.text);
 
     // Records stand on whole degrees Celsius, written with two decimals; R123 keeps °C.
-    const std::string r22 = EncodeTable(Computed(*FindTablePlan("R22.DAT")), TableLayout{});
+    const std::string r22 = EncodeTable(Computed(*FindTablePlan("R22.DAT")), StoredLayout{});
     EXPECT_EQ(r22.substr(0, 7), "183.15,");
     const TablePlan& r123 = *FindTablePlan("R123.DAT");
     EXPECT_EQ(EncodeTable(Computed(r123), r123.layout).substr(0, 7), "-90.00,");

@@ -1,5 +1,5 @@
 // Reading saturation-table files: the record layout, the conversions keyed on the file name, damaged files
-// and the table cache.
+// and loads that follow every change of the file.
 
 #include "engine/saturation_table.h"
 

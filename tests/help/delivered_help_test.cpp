@@ -7,14 +7,15 @@
 #include "engine/text_util.h"
 #include "help/help_file.h"
 #include "localisation/code_page.h"
+#include "localisation/languages.h"
 
 namespace tervalo {
 namespace {
 
-class DeliveredHelp : public ::testing::TestWithParam<const char*> {};
+class DeliveredHelp : public ::testing::TestWithParam<LanguageRow> {};
 
 TEST_P(DeliveredHelp, HoldsTheProductPageInTheLanguagesCodePage) {
-    const std::string code = GetParam();
+    const std::string code(GetParam().code);
     const std::filesystem::path file = std::filesystem::path(TERVALO_DIST_DIR) / HelpFileName(code);
     ASSERT_EQ(FileLength(file), 40 * kHelpRecordLength) << file;
 
@@ -27,10 +28,8 @@ TEST_P(DeliveredHelp, HoldsTheProductPageInTheLanguagesCodePage) {
     EXPECT_EQ(page.find("  "), std::string::npos) << "no padding inside the text";
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, DeliveredHelp,
-                         ::testing::Values("ARA", "BUL", "ENG", "GER", "GRE", "FRA", "ESP", "HUN", "NDL",
-                                           "ITA", "SWE", "POR", "RUS", "POL", "TRK", "ROM"),
-                         [](const auto& row) { return std::string(row.param); });
+INSTANTIATE_TEST_SUITE_P(Languages, DeliveredHelp, ::testing::ValuesIn(Languages()),
+                         [](const auto& row) { return std::string(row.param.code); });
 
 }  // namespace
 }  // namespace tervalo

@@ -4,6 +4,7 @@
 
 #include "support/system_traits.h"
 #include "support/temp_dir.h"
+#include "support/write_failure.h"
 
 namespace tervalo {
 namespace {
@@ -118,12 +119,23 @@ TEST_F(HelpFile, StoringIntoAMissingOrReadOnlyFileWorksAndAPageWithoutRecordsWri
     EXPECT_EQ(ReadHelpPage("Kelvhelp.GER", kProductPage).substr(0, 3), "neu");
 }
 
+TEST_F(HelpFile, AnOversizedFileIsNeitherReadNorOverwritten) {
+    test::WriteLongFile("Kelvhelp.ENG", Record("#keep"), 64u << 20);
+    EXPECT_EQ(ReadHelpPage("Kelvhelp.ENG", kProductPage), "");
+    EXPECT_FALSE(StoreHelpPage("Kelvhelp.ENG", {1, 1}, "lost?"));
+    EXPECT_EQ(ReadBytes("Kelvhelp.ENG").substr(0, 5), "#keep");
+    EXPECT_EQ(std::filesystem::file_size("Kelvhelp.ENG"), 64u << 20);
+}
+
 TEST_F(HelpFile, AFileThatCannotBeReadIsNotOverwritten) {
     TERVALO_SKIP_UNLESS_POSIX("every file can be read");
-    if (!test::PermissionsBind()) GTEST_SKIP() << "root reads every file";
     WriteBytes("Kelvhelp.ENG", Record("#keep") + Record("#other page"));
-    std::filesystem::permissions("Kelvhelp.ENG", std::filesystem::perms::none);
-    EXPECT_FALSE(StoreHelpPage("Kelvhelp.ENG", {1, 1}, "lost?"));
+    // Writable but not readable, in a directory open to all: only the failed read can stop a rewrite.
+    namespace fs = std::filesystem;
+    fs::permissions("Kelvhelp.ENG",
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write);
+    fs::permissions(".", fs::perms::all);
+    EXPECT_FALSE(test::RunWithoutPrivileges([] { return StoreHelpPage("Kelvhelp.ENG", {1, 1}, "lost?"); }));
     std::filesystem::permissions("Kelvhelp.ENG", std::filesystem::perms::owner_all);
     EXPECT_EQ(ReadBytes("Kelvhelp.ENG"), Record("#keep") + Record("#other page"));
 }

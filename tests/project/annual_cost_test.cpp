@@ -13,14 +13,8 @@ class AnnualCost : public test::ProjectFixture {
   protected:
     void SetUp() override {
         ProjectFixture::SetUp();
-        r.WohnFL = "150";
-        r.SpezHeizLeist = "120";
-        r.HeizArt = hp(21);
-        r.WirkGKessel = "90";
-        r.BereitStV = "10";
-        r.BrennK = "0,6";
-        r.EnergKost = "0.2";
-        r.EnergyFactors = {2000, 1, 0.3, 1, 0.6};
+        EnterWorkedExample();
+        r.BrennK = "0,6";  // the regional decimal comma
     }
     ProjectRecord& r = Project();
 };

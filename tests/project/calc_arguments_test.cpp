@@ -68,5 +68,28 @@ TEST(CalcArguments, SetOnlyKeepsAHashText) {
     EXPECT_EQ(parse.options.commands[0].text, "#9");
 }
 
+TEST(CalcArguments, DecisionOutputsAndBatch) {
+    CalcParse parse = ParseCalcArguments({"WohnFL=150", "--json", "--what-if", "--sensitivity"});
+    ASSERT_EQ(parse.error, "");
+    EXPECT_TRUE(parse.options.json && parse.options.whatIf && parse.options.sensitivity);
+    EXPECT_EQ(parse.options.commands.size(), 1u) << "output options are no commands";
+
+    parse = ParseCalcArguments({"EnergKost=0.3", "--batch", "in.csv", "--out", "out.csv"});
+    ASSERT_EQ(parse.error, "");
+    EXPECT_EQ(parse.options.batchInput, "in.csv");
+    EXPECT_EQ(parse.options.batchOutput, "out.csv");
+
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--batch", "in.csv"},
+          {"--out", "out.csv"},
+          {"--batch"},
+          {"--batch", ""},
+          {"--batch", "in.csv", "--out", "out.csv", "--save"},
+          {"--batch", "in.csv", "--out", "out.csv", "--results"}}) {
+        SCOPED_TRACE(arguments.back());
+        EXPECT_NE(ParseCalcArguments(arguments).error, "");
+    }
+}
+
 }  // namespace
 }  // namespace tervalo

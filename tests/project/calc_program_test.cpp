@@ -5,62 +5,33 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
+#include <vector>
 
 #include "engine/file_access.h"
-#include "project_fixture.h"
+#include "calc_program_fixture.h"
 
 namespace tervalo {
 namespace {
 
+using test::CalcProgram;
+using test::CalcRun;
 using test::hp;
+using test::kExample;
 using test::ReadBytes;
+using test::RunCalc;
 using test::WriteBytes;
 
-struct CalcRun {
-    int status = -1;
-    std::map<std::string, std::string> lines;  // NAME → TEXT of standard output
-    std::string errors;                        // standard error
-};
-
-CalcRun RunCalc(const std::string& arguments) {
-    CalcRun run;
-    const std::string command = std::string(TERVALO_CALC_PROGRAM) + " " + arguments + " 2>calc-errors.txt";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::string output;
-    std::array<char, 4096> buffer;
-    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        output.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+// Standard error without the warning lines.
+std::string Messages(const std::string& errors) {
+    std::string kept;
     std::size_t start = 0;
-    for (std::size_t end; (end = output.find('\n', start)) != std::string::npos; start = end + 1) {
-        const std::string line = output.substr(start, end - start);
-        const auto equals = line.find('=');
-        if (equals != std::string::npos) run.lines[line.substr(0, equals)] = line.substr(equals + 1);
-    }
-    run.errors = ReadBytes("calc-errors.txt");
-    return run;
+    for (std::size_t end; (end = errors.find('\n', start)) != std::string::npos; start = end + 1)
+        if (errors.compare(start, 23, "tervalo-calc: warning: ") != 0)
+            kept += errors.substr(start, end + 1 - start);
+    return kept + errors.substr(start);
 }
-
-class CalcProgram : public test::ProjectFixture {
-  protected:
-    void SetUp() override {
-        ProjectFixture::SetUp();
-        InstallR22Table();
-        WriteBytes("kparam.dat",
-                   "\"\",\"\",\"\",\"TST\",\"EUR\",\"Arial\",\"\",0,\"\",\"\",\"\",0,\"\",0\r\n"
-                   "0,35,\"2.5\",\"\",\"\",0,\"\"\r\n");
-        WriteBytes("energk.dat", "2000,1,0.3,1,0.6\r\n");
-        WriteBytes("SpezBK.dat", "\"0.6\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
-    }
-};
-
-// The worked example typed in: 150 m², 120 kWh/(m²·a) through the specific demand, heating oil at 0.6.
-const char* const kExample =
-    "WohnFL=150 HeizArt=#1 WirkGKessel=90 BereitStV=10 EnergKost=0.2 SpezHeizLeist=120 "
-    "--decimal-separator=,";
 
 TEST_F(CalcProgram, PrintsTheWindowAfterApplyingTheArgumentsInOrder) {
     const CalcRun run = RunCalc(kExample);
@@ -95,10 +66,10 @@ TEST_F(CalcProgram, BackCalculationAndIntegrationFromTheCommandLine) {
 TEST_F(CalcProgram, OperatingPointMessagesGoToStandardError) {
     CalcRun run = RunCalc("t0=-70");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.errors, "message: m53\ntmin = -60 \u00B0C !\n");
+    EXPECT_EQ(Messages(run.errors), "message: m53\ntmin = -60 \u00B0C !\n");
     EXPECT_EQ(run.lines.at("t0"), "-70");
     run = RunCalc("Tc:=3 t0=5");
-    EXPECT_EQ(run.errors, "message: m55\n");
+    EXPECT_EQ(Messages(run.errors), "message: m55\n");
 }
 
 TEST_F(CalcProgram, SaveAndLanguageRewrite) {
@@ -110,12 +81,12 @@ TEST_F(CalcProgram, SaveAndLanguageRewrite) {
     run = RunCalc("--language=TSB");
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.lines.at("Klimazone"), "b48");
-    EXPECT_EQ(run.lines.at("VFlsize"), "hp19, hp8") << "the combined entry keeps the old language";
-    EXPECT_EQ(run.lines.at("Tc"), "55");
+    EXPECT_EQ(run.lines.at("VFlsize"), "b19, b8") << "the combined entry is translated piece by piece";
+    EXPECT_EQ(run.lines.at("Tc"), "65");
     EXPECT_EQ(run.lines.at("Klimazone#1"), "b46");
 
     run = RunCalc("--language=XYZ");
-    EXPECT_EQ(run.errors, "message: c91 m61\n") << "a language without caption file is refused";
+    EXPECT_EQ(Messages(run.errors), "message: c91 m61\n") << "a language without caption file is refused";
 }
 
 TEST_F(CalcProgram, MalformedArgumentsSaveNothing) {
@@ -150,7 +121,12 @@ void RestoreSnapshot(const Snapshot& files) {
 // every file is then its complete old or new content, and the next start leaves no temporary behind.
 TEST_F(CalcProgram, KilledAtEveryWriteStepLeavesEachFileOldOrNew) {
     if (std::system("strace -V >/dev/null 2>&1") != 0) GTEST_SKIP() << "strace is missing";
-    const std::string writes = " --save --prices-ok --results --pdf report.pdf";
+    // The report as a PDF file too, where this build prints one.
+    RunCalc("--pdf probe.pdf");
+    const bool pdfBuild = std::filesystem::exists("probe.pdf");
+    std::filesystem::remove("probe.pdf");
+    const std::string writes =
+        std::string(" --save --prices-ok --results") + (pdfBuild ? " --pdf report.pdf" : "");
     ASSERT_EQ(RunCalc("WohnFL=120 HeizArt=#1 WirkGKessel=80 --prices BK50=0.5" + writes).status, 0);
     const Snapshot before = TakeSnapshot();
     const std::string arguments = kExample + std::string(" --prices BK50=0.7") + writes;
@@ -165,9 +141,11 @@ TEST_F(CalcProgram, KilledAtEveryWriteStepLeavesEachFileOldOrNew) {
         for (int n = 1; n < 100; ++n) {
             SCOPED_TRACE(std::string(call) + " " + std::to_string(n));
             RestoreSnapshot(before);
-            const std::string command = "strace -f -qq -o /dev/null -e inject=" + std::string(call) +
-                                        ":signal=SIGKILL:when=" + std::to_string(n) + " " +
-                                        TERVALO_CALC_PROGRAM + " " + arguments + " >/dev/null 2>&1";
+            // Leak checking cannot work under a tracer.
+            const std::string command =
+                "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -o /dev/null -e trace=" + std::string(call) +
+                " -e inject=" + std::string(call) + ":signal=SIGKILL:when=" + std::to_string(n) + " " +
+                TERVALO_CALC_PROGRAM + " " + arguments + " >/dev/null 2>&1";
             const int status = std::system(command.c_str());
             if (WIFEXITED(status) && WEXITSTATUS(status) == 0) break;  // the session got past its last one
             ++kills;
@@ -188,6 +166,131 @@ TEST_F(CalcProgram, KilledAtEveryWriteStepLeavesEachFileOldOrNew) {
         }
     }
     EXPECT_GE(kills, 8) << "the session's writes were reached";
+}
+
+// The English reasons of the warnings, as the build stages them.
+void InstallResultMarkTexts() {
+    WriteBytes("ResultMarks.ENG", ReadBytes(std::filesystem::path(TERVALO_DIST_DIR) / "ResultMarks.ENG"));
+}
+
+TEST_F(CalcProgram, ADesignPointOutsideTheTableIsAWarningNotAResult) {
+    InstallResultMarkTexts();
+    CalcRun run = RunCalc(std::string(kExample) + " Tc=110 --calculate");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    for (const char* field : {"LeistZahlK", "LeistZahlH", "LeistZ", "GesEnergWP", "BetrKo", "co2consum"})
+        EXPECT_NE(
+            run.errors.find(std::string("tervalo-calc: warning: ") + field +
+                            " is not current: condensing temperature 110 \u00B0C outside the refrigerant "
+                            "table (-68,1 \u00B0C to 85,8 \u00B0C)\n"),
+            std::string::npos)
+            << field << "\n"
+            << run.errors;
+    EXPECT_EQ(run.errors.find("GesHBDHeiz is not current"), std::string::npos) << "the fuel side is current";
+
+    run = RunCalc(std::string(kExample) + " Tc=110 --calculate --strict --save");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_FALSE(std::filesystem::exists("TempPart.dat")) << "nothing saved under --strict";
+    EXPECT_EQ(RunCalc(std::string(kExample) + " --strict --save").status, 0);
+    EXPECT_TRUE(std::filesystem::exists("TempPart.dat"));
+}
+
+// Each data file of the calculation damaged in every way: the same results as the intact folder, or a
+// warning; never a crash or a hang.
+TEST_F(CalcProgram, DamagedDataFilesGiveTheSameResultsOrAWarning) {
+    InstallResultMarkTexts();
+    const CalcRun intact = RunCalc(kExample);
+    ASSERT_EQ(intact.status, 0) << intact.errors;
+    ASSERT_EQ(intact.errors, "");
+    const std::string random = [] {
+        std::string bytes;
+        unsigned seed = 7;
+        for (int i = 0; i < 300; ++i) bytes += static_cast<char>((seed = seed * 1103515245 + 12345) >> 16);
+        return bytes;
+    }();
+    for (const char* file : {"energk.dat", "R22.DAT"}) {
+        const std::string good = ReadBytes(file);
+        const std::vector<std::pair<std::string, std::string>> damages = {
+            {"missing", ""},    {"empty", ""},     {"truncated", good.substr(0, good.size() / 3)},
+            {"random", random}, {"directory", ""}, {"over-long", std::string(17u << 20, '1')}};
+        for (const auto& [kind, bytes] : damages) {
+            SCOPED_TRACE(std::string(file) + " " + kind);
+            std::filesystem::remove_all(file);
+            if (kind == "directory")
+                std::filesystem::create_directory(file);
+            else if (kind != "missing")
+                WriteBytes(file, bytes);
+            const CalcRun run = RunCalc(kExample);
+            EXPECT_EQ(run.status, 0);
+            bool same = true;
+            for (const auto& [name, text] : intact.lines)
+                same = same && run.lines.count(name) && run.lines.at(name) == text;
+            EXPECT_TRUE(same || run.errors.find("tervalo-calc: warning: ") != std::string::npos)
+                << run.errors;
+            std::filesystem::remove_all(file);
+            WriteBytes(file, good);
+        }
+    }
+}
+
+TEST_F(CalcProgram, NamesTheReasonOfEachResultLeftFromAnEarlierRun) {
+    InstallResultMarkTexts();
+    std::filesystem::remove("energk.dat");
+    CalcRun run = RunCalc(kExample);
+    EXPECT_NE(
+        run.errors.find("warning: co2consum is not current: no electricity CO2 factor: energk.dat missing\n"),
+        std::string::npos)
+        << run.errors;
+    run = RunCalc(std::string(kExample) + " HeizArt:=xyz WirkGKessel=90");
+    EXPECT_NE(run.errors.find("warning: BrennStV is not current: heating type matches no fuel\n"),
+              std::string::npos)
+        << run.errors;
+    EXPECT_NE(run.errors.find("warning: HeizArt text matches no entry of its list: xyz\n"),
+              std::string::npos);
+    run = RunCalc(std::string(kExample) + " WohnFL=1e308");
+    EXPECT_NE(run.errors.find("warning: GesHBDGeB is not current: the heat demand cannot be formed"),
+              std::string::npos)
+        << run.errors;
+}
+
+TEST_F(CalcProgram, FailedWritesEndWithAnError) {
+    std::filesystem::remove("SpezBK.dat");
+    std::filesystem::create_directory("SpezBK.dat");
+    CalcRun run = RunCalc("--prices BK50=0.7 --prices-ok");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.errors.find("SpezBK.dat could not be written"), std::string::npos);
+
+    WriteBytes("Caption.TSB", test::CaptionFileBytes());
+    std::filesystem::create_directory("TempPart.dat");
+    run = RunCalc("--language=TSB");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.errors.find("could not both be rewritten into TSB"), std::string::npos) << run.errors;
+}
+
+TEST_F(CalcProgram, ALanguageSwitchStoresTheLanguageWithTheProject) {
+    WriteBytes("Caption.TSB", test::CaptionFileBytes());
+    ASSERT_EQ(RunCalc("VFlsize=#3 --save").status, 0);
+    ASSERT_EQ(RunCalc("--language=TSB").status, 0);
+    EXPECT_NE(ReadBytes("kparam.dat").find("\"TSB\""), std::string::npos) << ReadBytes("kparam.dat");
+    const CalcRun next = RunCalc("");
+    EXPECT_EQ(next.lines.at("Klimazone#1"), "b46") << "the next start opens in the new language";
+}
+
+TEST_F(CalcProgram, LineEndsInValuesAreEscaped) {
+    const CalcRun run = RunCalc(R"x(WohnFL:="$(printf '1\\2\r\nco2consum=9')")x");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.lines.at("WohnFL"), "1\\\\2\\r\\nco2consum=9");
+    EXPECT_NE(run.lines.at("co2consum"), "9");
+}
+
+// --trace prints the working where it stands among the arguments: before the balance's inputs nothing of it
+// is known, after them every step.
+TEST_F(CalcProgram, TracePrintsTheWorkingOfTheProjectAsComputedThen) {
+    const CalcRun run = RunCalc(std::string(kExample) + " EinbindCheck=1 --trace");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.lines.at("    E_f "),
+              " Q_b × 100/η × (s+100)/100 = 18000 × 100/90 × 110/100 = 22000 kWh/a  →  22000");
+    EXPECT_EQ(run.lines.at("    B "), " E_f/H = 22000/10.5 = 2095.24  →  2095");
+    EXPECT_EQ(run.lines.at("GesHBDHeiz"), " 22000") << "the window's fields follow as before";
 }
 
 }  // namespace

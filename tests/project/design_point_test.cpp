@@ -5,6 +5,7 @@
 #include "engine/number_text.h"
 #include "project/calculation.h"
 #include "project/project_lists.h"
+#include "project/result_reason_text.h"
 
 namespace tervalo {
 namespace {
@@ -160,6 +161,101 @@ TEST_F(DesignPoint, OperatingPointsFarOutsideTheTableGiveResultsWithoutCrashing)
         CalculationRun(Project());
         EXPECT_TRUE(r.CalculationDone);
     }
+}
+
+// Every result the last run could not write keeps its text but is marked, with the reason; the next run that
+// writes it clears the mark.
+TEST_F(DesignPoint, ResultsTheRunDidNotWriteAreMarkedWithTheReason) {
+    using F = ResultField;
+    const auto reasons = [&](std::initializer_list<F> fields) {
+        std::vector<StaleReason> seen;
+        for (F field : fields) seen.push_back(r.Results[field]);
+        return seen;
+    };
+    const auto all = [](std::size_t n, StaleReason reason) { return std::vector<StaleReason>(n, reason); };
+    const std::initializer_list<F> kCopSide = {F::LeistZahlK, F::LeistZahlH, F::LeistZ,
+                                               F::BetrKo,     F::GesEnergWP, F::co2consum};
+    const std::initializer_list<F> kFuelSide = {F::pn32,     F::GesHBDGeB, F::GesHBDHeiz,
+                                                F::BrennStV, F::Label27,   F::Label38};
+    EXPECT_EQ(reasons(kCopSide), all(6, StaleReason::NoCalculation)) << "before any run";
+
+    CalculationRun(Project());
+    const ProjectRecord intact = r;
+    EXPECT_EQ(reasons(kCopSide), all(6, StaleReason::Current));
+    EXPECT_EQ(reasons(kFuelSide), all(6, StaleReason::Current));
+
+    // Above the table (it ends at 87 °C, the condensing temperature needs 1 K more): no COP, no heat pump.
+    r.Tc = "90";
+    r.WohnFL = "100";
+    CalculationRun(Project());
+    EXPECT_EQ(reasons(kCopSide), all(6, StaleReason::OutsideTable));
+    EXPECT_EQ(reasons(kFuelSide), all(6, StaleReason::Current));
+    EXPECT_EQ(r.LeistZahlK, intact.LeistZahlK) << "the specified texts stay";
+    EXPECT_EQ(r.GesHBDGeB, " 12000");
+    ASSERT_TRUE(r.Results.outside);
+    EXPECT_EQ(r.Results.outside->of, DesignTemperature::Condensing);
+    EXPECT_EQ(r.Results.outside->input, 90);
+    EXPECT_NEAR(r.Results.outside->range.low, -73.15 + 5, 1e-9);
+    EXPECT_NEAR(r.Results.outside->range.high, 85.85, 1e-9);
+    std::vector<std::string> items(13);
+    items[0] = "grey: %1";
+    items[6] = "Tc %1 outside (%2 to %3)";
+    r.DecimalSeparator = ',';
+    EXPECT_EQ(StaleResultsLine(r, FeatureTexts(items, 1252)),
+              "grey: Tc 90 \xB0"
+              "C outside (-68,1 \xB0"
+              "C to 85,8 \xB0"
+              "C)");
+    r.DecimalSeparator = '.';
+
+    r.Tc = "45";
+    r.t0 = "-80";
+    CalculationRun(Project());
+    EXPECT_EQ(r.Results[F::LeistZahlK], StaleReason::OutsideTable);
+    EXPECT_EQ(r.Results.outside->of, DesignTemperature::Evaporating);
+    r.t0 = "-5";
+
+    // The factor file gone: the heat pump's CO2 is formed with no factor of the file.
+    std::filesystem::remove("energk.dat");
+    CalculationRun(Project());
+    EXPECT_EQ(r.Results[F::co2consum], StaleReason::EnergyFactorsMissing);
+    EXPECT_EQ(r.Results[F::GesEnergWP], StaleReason::Current);
+    for (const char* damaged : {"2000,1", "xyz", "2000,1,0.3,1,0"}) {
+        WriteBytes("energk.dat", damaged);
+        CalculationRun(Project());
+        EXPECT_EQ(r.Results[F::co2consum], StaleReason::EnergyFactorsDamaged) << damaged;
+    }
+    WriteBytes("energk.dat", "2000,7,0.3,1,0.6\r\n");
+
+    // An area too large to multiply: the balance ends at once, only the COP side is current.
+    r.WohnFL = "1e308";
+    CalculationRun(Project());
+    EXPECT_EQ(reasons({F::GesHBDGeB, F::GesHBDHeiz, F::BrennStV, F::Label27, F::Label38, F::GesEnergWP,
+                       F::co2consum, F::BetrKo}),
+              all(8, StaleReason::DemandNotFormed));
+    EXPECT_EQ(reasons({F::LeistZahlK, F::LeistZahlH, F::LeistZ, F::pn32}), all(4, StaleReason::Current));
+    EXPECT_EQ(r.GesHBDGeB, " 12000") << "the text of the last run stays";
+    r.WohnFL = "100";
+
+    // A heating type of no kind: the fuel energy is formed, nothing after it; the running cost holds only its
+    // provisional figure.
+    r.HeizArt = "xyz";
+    CalculationRun(Project());
+    EXPECT_EQ(r.Results[F::GesHBDHeiz], StaleReason::Current);
+    EXPECT_EQ(reasons({F::BrennStV, F::Label27, F::Label38, F::GesEnergWP, F::co2consum, F::BetrKo}),
+              all(6, StaleReason::NoFuel));
+    r.HeizArt = hp(21);
+    r.WirkGKessel = "0";
+    CalculationRun(Project());
+    EXPECT_EQ(r.Results[F::GesHBDHeiz], StaleReason::ZeroEfficiency);
+
+    // An intact run clears every mark.
+    r.WirkGKessel = "90";
+    CalculationRun(Project());
+    EXPECT_EQ(reasons(kCopSide), all(6, StaleReason::Current));
+    EXPECT_EQ(reasons(kFuelSide), all(6, StaleReason::Current));
+    EXPECT_FALSE(FirstStaleResult(r));
+    EXPECT_EQ(StaleResultsLine(r, FeatureTexts(items, 1252)), "");
 }
 
 }  // namespace

@@ -285,7 +285,7 @@ TEST_F(ProjectActions, FuelPricePanel) {
     EXPECT_EQ(r.BrennK, "1,05");
 }
 
-TEST_F(ProjectActions, LanguageRewriteThenLoadGivesTheOtherRowForCombinedEntries) {
+TEST_F(ProjectActions, LanguageRewriteThenLoadKeepsCombinedEntriesAndTheirRule) {
     Open();
     OnListChosen(Project(), ProjectList::VFlsize, "hp19, hp8");
     OnListChosen(Project(), ProjectList::HausTyp, "hp38 1973");
@@ -298,10 +298,10 @@ TEST_F(ProjectActions, LanguageRewriteThenLoadGivesTheOtherRowForCombinedEntries
     Settings.LanguageCode = "TSB";
     ClearProjectWindow(Project());
     OnWindowLoad(Project());
-    EXPECT_EQ(r.VFlsize, "hp19, hp8") << "the combined entry keeps the old language";
-    EXPECT_EQ(r.Tc, "55") << "and matches no entry of the new one";
+    EXPECT_EQ(r.VFlsize, "b19, b8") << "the combined entry is translated piece by piece";
+    EXPECT_EQ(r.Tc, "65") << "and still gives its supply temperature";
     EXPECT_EQ(r.Klimazone, "b48");
-    EXPECT_EQ(r.HausTyp, "hp38 1973");
+    EXPECT_EQ(r.HausTyp, "b38 1973");
 }
 
 TEST_F(ProjectActions, FocusHints) {

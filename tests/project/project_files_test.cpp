@@ -2,10 +2,14 @@
 
 #include <filesystem>
 
+#include "engine/file_access.h"
 #include "engine/refrigerant_catalogue.h"
 #include "engine/text_record.h"
+#include "localisation/language_tables.h"
+#include "project/project_lists.h"
 #include "project_fixture.h"
 #include "support/system_traits.h"
+#include "support/write_failure.h"
 
 namespace tervalo {
 namespace {
@@ -120,6 +124,22 @@ TEST_F(ProjectFiles, ReadOnlyProjectFileIsReplaced) {
     EXPECT_EQ(FieldsOf(ReadBytes("TempPart.dat")).at(1), "99");
 }
 
+// A disk that refuses the new content partway (root included) leaves both files as they were.
+TEST_F(ProjectFiles, FailedSavesKeepTheOldFiles) {
+    WriteBytes("TempPart.dat", ProjectFileOf(SavedFields()));
+    WriteBytes("SpezBK.dat", "\"1\"\r\n\"2\"\r\n\"3\"\r\n\"4\"\r\n");
+    ReadProjectFile(r);
+    r.WohnFL = "999";
+    r.FuelPriceTable = {"9", "9", "9", "9"};
+    EXPECT_FALSE(test::RunWithFileSizeLimit(30, [this] { return WriteProjectFile(r); }));
+    EXPECT_FALSE(test::RunWithFileSizeLimit(10, [this] { return WriteFuelPrices(r); }));
+    EXPECT_EQ(ReadBytes("TempPart.dat"), ProjectFileOf(SavedFields()));
+    EXPECT_EQ(ReadBytes("SpezBK.dat"), "\"1\"\r\n\"2\"\r\n\"3\"\r\n\"4\"\r\n");
+    EXPECT_TRUE(test::RunWithFileSizeLimit(1000, [this] {
+        return WriteProjectFile(r) && WriteFuelPrices(r);
+    })) << "the limit is what made them fail";
+}
+
 TEST_F(ProjectFiles, ProjectFileFoundWithoutRegardToCase) {
     WriteBytes("TEMPPART.DAT", ProjectFileOf(SavedFields()));
     ReadProjectFile(r);
@@ -145,13 +165,13 @@ TEST_F(ProjectFiles, FuelPricesAreStoredAsTyped) {
 
 class LanguageRewrite : public ProjectFiles {};
 
-TEST_F(LanguageRewrite, ListChoicesTranslatedCombinedEntriesKeepTheirLanguage) {
+TEST_F(LanguageRewrite, ListChoicesAndCombinedEntriesAreTranslated) {
     WriteBytes("TempPart.dat", ProjectFileOf(SavedFields()));
     ASSERT_TRUE(RewriteProjectFileForLanguage("TST", "TSB"));
     const auto fields = FieldsOf(ReadBytes("TempPart.dat"));
     const std::vector<std::string> expected = {
-        "R22", "150", "-9",        "0.6", "b3",  "",    "b10", "hp19, hp9", "b45", "range", "b44",
-        "b48", "b9",  "hp38 1982", "",    "b33", "b21", "b15", " 159",      "0.2", " 90",   " 16"};
+        "R22", "150", "-9",       "0.6", "b3",  "",    "b10", "b19, b9", "b45", "range", "b44",
+        "b48", "b9",  "b38 1982", "",    "b33", "b21", "b15", " 159",    "0.2", " 90",   " 16"};
     EXPECT_EQ(fields, expected);
     EXPECT_FALSE(std::filesystem::exists("Puffer.dat"));
 }
@@ -167,6 +187,20 @@ TEST_F(LanguageRewrite, PriceAndNumbersAreNeverTranslated) {
     EXPECT_EQ(rewritten[1], "hp3");
     EXPECT_EQ(rewritten[3], "b4");
     EXPECT_EQ(rewritten[18], "hp5");
+}
+
+TEST_F(LanguageRewrite, CombinedTextsAreTranslatedOnlyWhenEveryPieceIsACaption) {
+    const struct {
+        const char* text;
+        const char* translated;
+    } rows[] = {
+        {"hp19, hp10", "b19, b10"},           {"hp38 1973", "b38 1973"}, {"hp19, xyz", "hp19, xyz"},
+        {"hp38 19a3", "hp38 19a3"},           {"hp38 ", "b38"},          {"xyz 1982", "xyz 1982"},
+        {"hp19, hp8, hp9", "hp19, hp8, hp9"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(TranslateListText(row.text, "TST", "TSB"), row.translated) << row.text;
+    EXPECT_EQ(TranslateListText("hp19, hp10", "TST", "XXX"), "hp19, hp10");
 }
 
 TEST_F(LanguageRewrite, EmptyTextsStayEmptyEvenWhereACaptionIsEmpty) {
@@ -187,6 +221,43 @@ TEST_F(LanguageRewrite, MissingCaptionFileLeavesEveryFieldAndMissingProjectGives
     EXPECT_EQ(FieldsOf(ReadBytes("TempPart.dat")), std::vector<std::string>(22, ""));
 }
 
+// Every entry of every list that enters the calculation, in every delivered language: rewritten from German
+// it is the same entry of the list in the new language, and rewritten back it is the German text again, so
+// a language switch changes no result.
+TEST_F(LanguageRewrite, EveryListEntryKeepsItsPlaceInEveryLanguage) {
+    const std::filesystem::path dist(TERVALO_DIST_DIR);
+    if (!std::filesystem::exists(dist / "heatcap.GER")) GTEST_SKIP() << "the language files are not staged";
+    const char* codes[] = {"ARA", "BUL", "ENG", "GER", "GRE", "FRA", "ESP", "HUN",
+                           "NDL", "ITA", "SWE", "POR", "RUS", "POL", "TRK", "ROM"};
+    for (const char* code : codes)
+        WriteBytes(std::string("heatcap.") + code, ReadBytes(dist / ("heatcap." + std::string(code))));
+    // Verdichterbauart takes one entry from the caption file and enters no calculation.
+    const ProjectList lists[] = {ProjectList::AnwendBereich, ProjectList::WartungI,
+                                 ProjectList::Klimazone,     ProjectList::Bereitstell,
+                                 ProjectList::VFlsize,       ProjectList::Leitungsdimension,
+                                 ProjectList::HausTyp,       ProjectList::AmbientT,
+                                 ProjectList::HeizArt,       ProjectList::KesselWirk};
+    LoadHeatCaptions("GER");
+    std::vector<std::vector<std::string>> german;
+    for (ProjectList list : lists) german.push_back(ListEntries(list));
+    int checked = 0;
+    for (const char* code : codes) {
+        LoadHeatCaptions(code);
+        for (std::size_t l = 0; l < std::size(lists); ++l) {
+            const std::vector<std::string> entries = ListEntries(lists[l]);
+            ASSERT_EQ(entries.size(), german[l].size());
+            for (std::size_t i = 0; i < entries.size(); ++i) {
+                SCOPED_TRACE(std::string(code) + " list " + std::to_string(l) + " entry " +
+                             std::to_string(i));
+                EXPECT_EQ(TranslateListText(german[l][i], "GER", code), entries[i]);
+                EXPECT_EQ(TranslateListText(entries[i], code, "GER"), german[l][i]);
+                ++checked;
+            }
+        }
+    }
+    EXPECT_EQ(checked, 16 * 42);
+}
+
 TEST_F(LanguageRewrite, AFailedRewriteLeavesTheProjectAsItWas) {
     const std::string saved = ProjectFileOf(SavedFields());
     WriteBytes("TempPart.dat", saved);
@@ -195,20 +266,29 @@ TEST_F(LanguageRewrite, AFailedRewriteLeavesTheProjectAsItWas) {
     EXPECT_EQ(ReadBytes("TempPart.dat"), saved);
 
     std::filesystem::remove("Puffer.dat");
-    TERVALO_SKIP_UNLESS_POSIX("a folder cannot be made read-only");
-    std::filesystem::create_directory("TempPart.dat.d");
+    TERVALO_SKIP_UNLESS_POSIX("no file-size limit");
+    // The disk refuses after 20 bytes (root included): neither the buffer nor the project can be written.
+    EXPECT_FALSE(test::RunWithFileSizeLimit(20, [] { return RewriteProjectFileForLanguage("TST", "TSB"); }));
+    EXPECT_EQ(ReadBytes("TempPart.dat"), saved);
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        EXPECT_TRUE(entry.path().filename() != "Puffer.dat" &&
+                    !entry.path().string().ends_with(kTemporarySuffix))
+            << entry.path() << " left behind";
+}
+
+TEST_F(LanguageRewrite, KeepsThePermissionsAndLinkOfTheProjectFile) {
+    TERVALO_SKIP_UNLESS_POSIX("permission bits and links");
     namespace fs = std::filesystem;
-    const auto directory = fs::current_path();
-    // Nothing can be created or renamed in the directory.
-    fs::permissions(directory, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                                   fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-    const bool rewritten = RewriteProjectFileForLanguage("TST", "TSB");
-    fs::permissions(directory, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                   fs::perms::others_read | fs::perms::others_exec);
-    if (test::PermissionsBind()) {
-        EXPECT_FALSE(rewritten);
-    }
-    EXPECT_EQ(FieldsOf(ReadBytes("TempPart.dat")).size(), 22u) << "never no project";
+    fs::create_directory("projects");
+    WriteBytes("projects/TempPart.dat", ProjectFileOf(SavedFields()));
+    fs::permissions("projects/TempPart.dat", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("projects/TempPart.dat", "TempPart.dat");
+    ASSERT_TRUE(RewriteProjectFileForLanguage("TST", "TSB"));
+    EXPECT_TRUE(fs::is_symlink("TempPart.dat"));
+    EXPECT_EQ(FieldsOf(ReadBytes("projects/TempPart.dat")).at(4), "b3");
+    EXPECT_EQ(fs::status("projects/TempPart.dat").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_FALSE(fs::exists("Puffer.dat"));
 }
 
 TEST_F(LanguageRewrite, ReadOnlyProjectFileIsRewritten) {

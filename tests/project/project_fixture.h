@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <string>
 
+#include "config/run_settings.h"
 #include "engine/number_text.h"
 #include "localisation/language_tables.h"
 #include "project/project_record.h"
-#include "config/run_settings.h"
 #include "support/temp_dir.h"
 
 namespace tervalo::test {
@@ -80,6 +80,20 @@ class ProjectFixture : public ::testing::Test {
     ProjectRecord& Project() { return record_; }
 
     static void InstallR22Table() { WriteBytes("R22.DAT", SyntheticR22Table()); }
+
+    // The worked example of the annual balance: 150 m², 120 kWh/(m²·a), heating oil, η 90 %, 10 % stand-by
+    // losses, 0.6 per litre, electricity 0.2 per kWh, CO2 of electricity 0.6 kg/kWh.
+    void EnterWorkedExample() {
+        ProjectRecord& r = record_;
+        r.WohnFL = "150";
+        r.SpezHeizLeist = "120";
+        r.HeizArt = "hp21";  // heating oil in the test language
+        r.WirkGKessel = "90";
+        r.BereitStV = "10";
+        r.BrennK = "0.6";
+        r.EnergKost = "0.2";
+        r.EnergyFactors = {2000, 1, 0.3, 1, 0.6};
+    }
 
     ScopedTempDir dir_;
     ProjectRecord record_;

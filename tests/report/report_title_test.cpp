@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "localisation/language_tables.h"
 #include "config/run_settings.h"
+#include "localisation/language_tables.h"
 
 namespace tervalo {
 namespace {

@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTimer>
 #include <filesystem>
@@ -17,18 +19,19 @@
 #include <utility>
 #include <vector>
 
+#include "config/run_settings.h"
 #include "localisation/language_tables.h"
-#include "widgets/command_picture.h"
-#include "widgets/twips.h"
-#include "widgets/window_test_support.h"
 #include "project/project_record.h"
 #include "report/results_file.h"
+#include "report/results_writer.h"
 #include "report/ui/current_printer.h"
 #include "report/ui/print_settings_window.h"
 #include "report/ui/results_view.h"
-#include "config/run_settings.h"
 #include "support/temp_dir.h"
 #include "tests/report/poppler.h"
+#include "widgets/command_picture.h"
+#include "widgets/twips.h"
+#include "widgets/window_test_support.h"
 
 namespace tervalo {
 namespace {
@@ -103,12 +106,16 @@ class ReportWindowsTest : public ::testing::Test {
     }
 
     // Opens the view from the project, presses print, answers the print settings with `ok`, closes the view.
-    bool PrintFromView(bool ok) {
-        WhenModalOpens([ok](QWidget* view) {
+    // With `cyclePage` the print settings' cycle-page box (offered, off at first) is checked before.
+    bool PrintFromView(bool ok, bool cyclePage = false) {
+        WhenModalOpens([ok, cyclePage](QWidget* view) {
             WhenModalOpens(
-                [ok, view](QWidget* settings) {
+                [ok, cyclePage, view](QWidget* settings) {
                     auto* window = qobject_cast<PrintSettingsWindow*>(settings);
                     ASSERT_NE(window, nullptr);
+                    EXPECT_TRUE(window->CyclePage->isVisibleTo(window));
+                    EXPECT_FALSE(window->CyclePage->isChecked());
+                    if (cyclePage) window->CyclePage->click();
                     test::ClickOn(ok ? window->OKbutt : window->Abbutt);
                     CloseOnceBackAt(view);
                 },
@@ -196,7 +203,7 @@ TEST_F(ReportWindowsTest, PrintingTwiceGivesTwoIdenticalSingleSheets) {
     for (const char* name : {"first.pdf", "second.pdf"}) {
         PrintToPdf(dir_.path() / name);
         ASSERT_TRUE(PrintFromView(true));
-            EXPECT_TRUE(messages_.shown.empty());
+        EXPECT_TRUE(messages_.shown.empty());
         ASSERT_TRUE(fs::exists(name)) << name;
         EXPECT_NE(CommandOutput(std::string("pdfinfo ") + name).find("Pages:           1\n"),
                   std::string::npos);
@@ -211,6 +218,18 @@ TEST_F(ReportWindowsTest, PrintingTwiceGivesTwoIdenticalSingleSheets) {
          {"Quelmo : Berechnung Wärmepumpe - Simulation CO2 Emission", "Beheizte Räume :", "135 m²",
           "16200 kWh/a", "Heizöl", "2234 EUR/a", "1.152 t/a", "www.example.org"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+}
+
+TEST_F(ReportWindowsTest, CheckedCyclePageFollowsTheReportPageOnASecondSheet) {
+    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    PrintToPdf(dir_.path() / "cycle.pdf");
+    ASSERT_TRUE(PrintFromView(true, true));
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_NE(CommandOutput("pdfinfo cycle.pdf").find("Pages:           2\n"), std::string::npos);
+    const std::string second = CommandOutput("pdftotext -f 2 -l 2 -enc UTF-8 cycle.pdf -");
+    EXPECT_NE(second.find("T_0 = t_0 + 273.15"), std::string::npos) << second;
+    EXPECT_EQ(CommandOutput("pdftotext -f 1 -l 1 -enc UTF-8 cycle.pdf -").find("T_0 = t_0"),
+              std::string::npos);
 }
 
 TEST_F(ReportWindowsTest, PrintThatCannotBeWrittenIsReported) {
@@ -274,7 +293,7 @@ TEST_F(ReportWindowsTest, EveryPictureButtonHasItsSizeAndTakesThePressOfItsLabel
 // The command runs on the release, not on the press, on the button and on its twin.
 TEST_F(ReportWindowsTest, PictureCommandRunsOnRelease) {
     const auto expectRunsOnRelease = [](QWidget& window, CommandPicture* button, QLabel* twin,
-                                       const std::function<bool()>& ran) {
+                                        const std::function<bool()>& ran) {
         for (QWidget* control : {static_cast<QWidget*>(button), static_cast<QWidget*>(twin)}) {
             SCOPED_TRACE(control->objectName().toStdString());
             window.show();
@@ -323,11 +342,49 @@ TEST_F(ReportWindowsTest, SizePanelShowsPrinterAndScreen) {
     EXPECT_TRUE(window.Panel3D1->isVisible());
     const QSize page = PrinterPageSize();
     EXPECT_GT(page.height(), page.width());
-    EXPECT_EQ(window.Pwidth->text(), "Printer Width = " + QString::number(page.width()));
-    EXPECT_EQ(window.Pheight->text(), "Printer Height = " + QString::number(page.height()));
-    EXPECT_TRUE(window.Swidth->text().startsWith("Screen Width = "));
+    EXPECT_EQ(window.Pwidth->text(), "Printer Width = " + QString::number(page.width()) + " dots (210 mm)");
+    EXPECT_EQ(window.Pheight->text(),
+              "Printer Height = " + QString::number(page.height()) + " dots (297 mm)");
+    EXPECT_TRUE(window.Swidth->text().startsWith("Screen Width = ")) << "the figure in twips and in pixels";
+    EXPECT_TRUE(window.Swidth->text().contains(QRegularExpression(" twips \\(\\d+ px\\)$")))
+        << window.Swidth->text().toStdString();
     window.Command3D1->click();
     EXPECT_FALSE(window.Panel3D1->isVisible());
+}
+
+TEST_F(ReportWindowsTest, PrintingIntoAnExistingFileAsksAndNoProposesAFreeName) {
+    ASSERT_TRUE(WriteResultsFile(project_));
+    PrintToPdf(dir_.path() / "report.pdf");
+    test::WriteBytes("report.pdf", "earlier");
+    test::WriteBytes("report (2).pdf", "earlier too");
+    QString proposed;
+    WhenModalOpens([&](QWidget* setup) {
+        proposed = CurrentPrinter().outputFileName();
+        qobject_cast<QDialog*>(setup)->accept();
+    });
+    EXPECT_EQ(PrintOnCurrentPrinter(nullptr), PrintOutcome::Printed);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].kind, MessageKind::YesNoQuestion);
+    EXPECT_TRUE(messages_.shown[0].defaultNo);
+    EXPECT_TRUE(
+        messages_.shown[0].text.startsWith(QString::fromStdString((dir_.path() / "report.pdf").string())));
+    EXPECT_EQ(proposed, QString::fromStdString((dir_.path() / "report (3).pdf").string()));
+    EXPECT_EQ(test::ReadBytes("report.pdf"), "earlier");
+    EXPECT_TRUE(test::ReadBytes("report (3).pdf").starts_with("%PDF"));
+    EXPECT_EQ(CurrentPrinter().docName(),
+              QString::fromUtf8("Quelmo : Berechnung Wärmepumpe - Simulation CO2 Emission"))
+        << "for a print queue";
+    EXPECT_EQ(CurrentPrinter().creator(), QStringLiteral("Quelmo"));
+
+    messages_.answers = {true};
+    PrintToPdf(dir_.path() / "report.pdf");
+    EXPECT_EQ(PrintOnCurrentPrinter(nullptr), PrintOutcome::Printed);
+    EXPECT_EQ(messages_.shown.size(), 2u);
+    EXPECT_TRUE(test::ReadBytes("report.pdf").starts_with("%PDF")) << "Yes replaces";
+
+    PrintToPdf(dir_.path() / "report.pdf");
+    WhenModalOpens([](QWidget* setup) { qobject_cast<QDialog*>(setup)->reject(); });
+    EXPECT_EQ(PrintOnCurrentPrinter(nullptr), PrintOutcome::Cancelled) << "No, then cancelling the set-up";
 }
 
 TEST_F(ReportWindowsTest, CloseBoxOfThePrintSettingsCancels) {
@@ -356,7 +413,10 @@ TEST_F(ReportWindowsTest, WithoutAPrinterTheViewUsesTheDefaultPageSizeAndSetupOf
     WhenModalOpens([](QWidget* top) { qobject_cast<QDialog*>(top)->accept(); });
     EXPECT_TRUE(ShowPrinterSetup(nullptr));
     EXPECT_EQ(CurrentPrinter().outputFormat(), QPrinter::PdfFormat);
-    EXPECT_TRUE(CurrentPrinter().outputFileName().endsWith("/ergEN1.pdf"));
+    const QString proposed = CurrentPrinter().outputFileName();
+    EXPECT_TRUE(proposed.endsWith(" " + QDate::currentDate().toString(Qt::ISODate) + ".pdf"))
+        << proposed.toStdString();
+    EXPECT_TRUE(proposed.contains("/Quelmo _ Berechnung")) << "named after the report, the colon replaced";
     EXPECT_TRUE(HasPrintDestination());
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "support/temp_dir.h"
+#include "support/write_failure.h"
 
 namespace tervalo {
 namespace {
@@ -96,14 +97,12 @@ TEST_F(ResultsFileTest, DirectoryInThePlaceOfTheFileFails) {
     EXPECT_TRUE(fs::is_directory("ergEN1.DAT"));
 }
 
-TEST_F(ResultsFileTest, UnwritableDirectoryFailsAndKeepsTheOldFile) {
-    fs::create_directory("locked");
-    WriteBytes("locked/ergEN1.DAT", "\"old\"\r\n");
-    fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec);
-    if (fs::path probe = "locked/probe"; WriteBytes(probe, "x"), fs::exists(probe))
-        GTEST_SKIP() << "running as root";
-    EXPECT_FALSE(WriteResultsRecords({"new"}, "locked/ergEN1.DAT"));
-    EXPECT_EQ(ReadBytes("locked/ergEN1.DAT"), "\"old\"\r\n");
+TEST_F(ResultsFileTest, FailedWriteKeepsTheOldFile) {
+    WriteBytes("ergEN1.DAT", "\"old\"\r\n");
+    // The disk refuses after 5 bytes, which root cannot bypass.
+    EXPECT_FALSE(test::RunWithFileSizeLimit(5, [] { return WriteResultsRecords({"new record"}); }));
+    EXPECT_EQ(ReadBytes("ergEN1.DAT"), "\"old\"\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1) << "no temporary";
 }
 
 }  // namespace

@@ -11,85 +11,23 @@
 #include <optional>
 #include <regex>
 
+#include "config/run_settings.h"
 #include "localisation/language_tables.h"
 #include "project/project_record.h"
 #include "report/results_file.h"
 #include "report/results_writer.h"
-#include "config/run_settings.h"
 #include "support/temp_dir.h"
 #include "tests/report/gui_application.h"
 #include "tests/report/poppler.h"
+#include "tests/report/recording_device.h"
 
 namespace tervalo {
 namespace {
 
+using test::RecordingDevice;
+
 using test::CommandOutput;
 using test::ScopedTempDir;
-
-// A paint device that keeps what is drawn on it: lines and texts with their fonts.
-class RecordingEngine : public QPaintEngine {
-  public:
-    struct Text {
-        QPointF baseline;
-        QString text;
-        QFont font;
-    };
-    RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
-    bool begin(QPaintDevice*) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override {}
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawLines(const QLineF* drawn, int count) override {
-        lines.insert(lines.end(), drawn, drawn + count);
-    }
-    void drawLines(const QLine* drawn, int count) override {
-        for (int i = 0; i < count; ++i) lines.push_back(QLineF(drawn[i]));
-    }
-    void drawTextItem(const QPointF& p, const QTextItem& item) override {
-        texts.push_back({p, item.text(), item.font()});
-    }
-    Type type() const override { return QPaintEngine::User; }
-
-    std::vector<QLineF> lines;
-    std::vector<Text> texts;
-};
-
-class RecordingDevice : public QPaintDevice {
-  public:
-    RecordingDevice(int width, int height) : width_(width), height_(height) {}
-    QPaintEngine* paintEngine() const override { return &engine; }
-    int metric(PaintDeviceMetric metric) const override {
-        switch (metric) {
-            case PdmWidth:
-                return width_;
-            case PdmHeight:
-                return height_;
-            case PdmWidthMM:
-                return width_ * 254 / 3000;
-            case PdmHeightMM:
-                return height_ * 254 / 3000;
-            case PdmDpiX:
-            case PdmDpiY:
-            case PdmPhysicalDpiX:
-            case PdmPhysicalDpiY:
-                return 300;
-            case PdmDepth:
-                return 32;
-            case PdmNumColors:
-                return 1 << 24;
-            case PdmDevicePixelRatio:
-                return 1;
-            case PdmDevicePixelRatioScaled:
-                return static_cast<int>(devicePixelRatioFScale());
-            default:
-                return 0;
-        }
-    }
-    mutable RecordingEngine engine;
-
-  private:
-    int width_, height_;
-};
 
 const std::string kRule = "        " + std::string(155, '-') + "\r\n";
 

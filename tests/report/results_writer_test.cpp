@@ -4,11 +4,11 @@
 
 #include <set>
 
+#include "config/run_settings.h"
 #include "localisation/language_tables.h"
 #include "project/project_record.h"
 #include "report/page_layout.h"
 #include "report/results_file.h"
-#include "config/run_settings.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {
@@ -206,6 +206,25 @@ INSTANTIATE_TEST_SUITE_P(
                      {81, kRule},
                      {82, kIndent + "Owner one Owner two"}}}),
     [](const auto& row) { return row.param.name; });
+
+TEST_F(ResultsWriterTest, ResultsTheLastRunDidNotWriteAreLeftOut) {
+    const std::vector<std::string> before = BuildResultsRecords(p_);
+    p_.Results.reason.fill(StaleReason::Current);
+    EXPECT_EQ(BuildResultsRecords(p_), before) << "current results print as they stand";
+    p_.Results.reason[static_cast<std::size_t>(ResultField::GesEnergWP)] = StaleReason::OutsideTable;
+    p_.Results.reason[static_cast<std::size_t>(ResultField::co2consum)] = StaleReason::EnergyFactorsMissing;
+    const std::vector<std::string> records = BuildResultsRecords(p_);
+    ASSERT_EQ(records.size(), before.size());
+    std::vector<std::size_t> changed;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (records[i] != before[i]) changed.push_back(i);
+    ASSERT_EQ(changed.size(), 2u);
+    for (std::size_t i : changed) {
+        EXPECT_NE(records[i].find(F + " "), std::string::npos)
+            << "the value gone, its unit kept: " << records[i];
+        EXPECT_LT(records[i].size(), before[i].size());
+    }
+}
 
 TEST_F(ResultsWriterTest, EmptyFieldTextsLeaveTheLabels) {
     p_ = ProjectRecord{};

@@ -3,6 +3,7 @@
 // Makes writes fail in a way that root cannot bypass: the work runs in a forked child whose file-size limit
 // is `limit` bytes, with SIGXFSZ ignored, so a write beyond it fails with EFBIG instead of killing the child.
 
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -12,19 +13,36 @@
 
 namespace tervalo::test {
 
-// Runs `work` in the child; true when it returned true there.
-inline bool RunWithFileSizeLimit(rlim_t limit, const std::function<bool()>& work) {
+// Runs `work` in a child after `prepare` (false: the child gives up); true when `work` returned true there.
+inline bool RunInChild(const std::function<bool()>& prepare, const std::function<bool()>& work) {
     const pid_t child = ::fork();
     if (child < 0) return false;
-    if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit size{limit, limit};
-        if (::setrlimit(RLIMIT_FSIZE, &size) != 0) ::_exit(3);
-        ::_exit(work() ? 0 : 1);
-    }
+    if (child == 0) ::_exit(!prepare() ? 3 : work() ? 0 : 1);
     int status = 0;
     if (::waitpid(child, &status, 0) != child) return false;
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The file-size limit is `limit` bytes, with SIGXFSZ ignored, so a write beyond it fails with EFBIG instead
+// of killing the child.
+inline bool RunWithFileSizeLimit(rlim_t limit, const std::function<bool()>& work) {
+    return RunInChild(
+        [limit] {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit size{limit, limit};
+            return ::setrlimit(RLIMIT_FSIZE, &size) == 0;
+        },
+        work);
+}
+
+// Root becomes the unprivileged user "nobody" (65534), to whom permissions apply; anyone else stays as is.
+inline bool RunWithoutPrivileges(const std::function<bool()>& work) {
+    return RunInChild(
+        [] {
+            if (::geteuid() != 0) return true;
+            return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        },
+        work);
 }
 
 }  // namespace tervalo::test

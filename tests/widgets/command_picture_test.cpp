@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLineEdit>
 
 #include "widgets/window_test_support.h"
 
@@ -88,6 +89,65 @@ TEST_F(CommandPictureTest, ALargePictureIsDrawnInsideItsBox) {
     const QImage flat = button_->grab().toImage();
     EXPECT_EQ(flat.size(), QSize(52, 52)) << "the box keeps its size";
     EXPECT_NE(pressed, flat) << "the pressed look differs from the flat one";
+}
+
+TEST_F(CommandPictureTest, TheKeyboardRunsTheButtonBySpaceEnterAndTheMnemonicOfItsTwin) {
+    auto* other = new QLineEdit(&window_);
+    other->show();
+    window_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_Tab);
+    EXPECT_TRUE(button_->hasFocus()) << "Tab reaches the picture";
+    QTest::keyPress(button_, Qt::Key_Space);
+    EXPECT_TRUE(button_->IsPressed());
+    EXPECT_EQ(commands_, 0);
+    QTest::keyRelease(button_, Qt::Key_Space);
+    EXPECT_EQ(commands_, 1);
+    QTest::keyClick(button_, Qt::Key_Return);
+    EXPECT_EQ(commands_, 2);
+
+    AssignMnemonics({twin_});
+    EXPECT_EQ(twin_->text(), QStringLiteral("&Calculation"));
+    EXPECT_EQ(button_->accessibleName(), QStringLiteral("Calculation"));
+    other->setFocus();
+    QTest::keyClick(&window_, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(commands_, 3);
+    EXPECT_TRUE(button_->hasFocus());
+
+    button_->setEnabled(false);
+    QTest::keyClick(&window_, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(commands_, 3) << "a disabled button runs nothing";
+}
+
+TEST_F(CommandPictureTest, MnemonicsTakeTheFirstFreeLetterInOrderAndKeepAmpersands) {
+    QLabel print(QStringLiteral("Print & save")), project(QStringLiteral("Project")),
+        pp(QStringLiteral("Pp")), none(QStringLiteral("..."));
+    AssignMnemonics({&print, &project, &pp, &none}, QStringLiteral("R"));
+    EXPECT_EQ(print.text(), QStringLiteral("&Print && save"));
+    EXPECT_EQ(project.text(), QStringLiteral("Pr&oject")) << "P taken, r reserved";
+    EXPECT_EQ(pp.text(), QStringLiteral("Pp")) << "no free letter";
+    EXPECT_EQ(none.text(), QStringLiteral("..."));
+    AssignMnemonics({&project, &print});
+    EXPECT_EQ(project.text(), QStringLiteral("&Project")) << "assigned afresh from the plain caption";
+    EXPECT_EQ(print.text(), QStringLiteral("P&rint && save"));
+    print.setText(QStringLiteral("Drucken"));
+    AssignMnemonics({&print});
+    EXPECT_EQ(print.text(), QStringLiteral("&Drucken")) << "a new text is taken as it is";
+}
+
+TEST_F(CommandPictureTest, TheDefaultButtonRunsOnAnEnterNoOtherWidgetTook) {
+    auto* field = new QLineEdit(&window_);
+    field->show();
+    button_->MakeDefaultIn(&window_);
+    EXPECT_TRUE(button_->IsDefault());
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(commands_, 1);
+    QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(commands_, 2);
+    QTest::keyClick(field, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(commands_, 2);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // The refrigerants whose published equations of state the table generator evaluates, one source file each
 // under fluids/ with the publication cited at its top.
 
+#include <string_view>
+
 #include "data/tools/eos/fluid_data.h"
 
 namespace tervalo::eos {
@@ -27,5 +29,10 @@ const FluidData& R404AFluid();
 const FluidData& R407CFluid();
 const FluidData& R410AFluid();
 const FluidData& R507AFluid();
+
+using FluidFunction = const FluidData& (*)();
+
+// The fluid whose FluidData::name is `name` (as the refrigerant registry names its equation), or null.
+FluidFunction FindFluid(std::string_view name);
 
 }  // namespace tervalo::eos

@@ -1,7 +1,8 @@
 // Writes the program's saturation table files from the published equations of state of the refrigerants.
 //
-//     tervalo_saturation_tables <output directory> <table file name>...
+//     tervalo_saturation_tables <output directory> [<table file name>...]
 //
+// Without file names it writes the table of every refrigerant whose registry row names an equation of state.
 // Before writing a table it checks the fluid's equation against the saturation state published with it at
 // 0 °C, so that a damaged coefficient stops the build instead of reaching the tables. Exit status 1 on any
 // failure.
@@ -15,6 +16,7 @@
 
 #include "data/tools/eos/published_check.h"
 #include "data/tools/eos/table_file.h"
+#include "engine/refrigerant_registry.h"
 
 namespace {
 
@@ -50,12 +52,16 @@ bool WriteTable(const std::filesystem::path& directory, const std::string& fileN
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <output directory> <table file name>...\n", argv[0]);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output directory> [<table file name>...]\n", argv[0]);
         return 1;
     }
     const std::filesystem::path directory = argv[1];
+    std::vector<std::string> fileNames(argv + 2, argv + argc);
+    if (fileNames.empty())
+        for (const tervalo::RefrigerantRow& row : tervalo::RefrigerantRegistry())
+            if (!row.equationOfState.empty()) fileNames.emplace_back(row.tableFile);
     bool ok = true;
-    for (int i = 2; i < argc; ++i) ok = WriteTable(directory, argv[i]) && ok;
+    for (const std::string& fileName : fileNames) ok = WriteTable(directory, fileName) && ok;
     return ok ? 0 : 1;
 }

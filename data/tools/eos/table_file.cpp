@@ -17,12 +17,6 @@ constexpr int kMarginBelowEvaporating = 30;   // K
 constexpr double kMarginBelowCritical = 0.5;  // K
 constexpr int kSignificantDigits = 9;
 
-constexpr TableLayout kPlain{};
-constexpr TableLayout kVolumes{.specificVolumes = true};
-constexpr TableLayout kNegatedVolumes{.specificVolumes = true, .negatedEnthalpies = true};
-constexpr TableLayout kAmmonia{.specificVolumes = true, .negatedLiquidEnthalpyRecords = 8};
-constexpr TableLayout kCelsius{.celsius = true};
-
 std::string FormatFixed(double value, int decimals) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
@@ -36,28 +30,16 @@ std::string FormatFixed(double value, int decimals) {
 
 const std::vector<TablePlan>& TablePlans() {
     // The lowest evaporating temperatures are those that the program's application limits accept.
-    static const std::vector<TablePlan> plans{
-        {"R11.DAT", R11Fluid, -30, kVolumes},
-        {"R12.DAT", R12Fluid, -60, kVolumes},
-        {"R13.DAT", R13Fluid, -90, kPlain},
-        {"R14.DAT", R14Fluid, -140, kPlain},
-        {"R22.DAT", R22Fluid, -60, kPlain},
-        {"R23.DAT", R23Fluid, -115, kVolumes},
-        {"PROPAN.DAT", PropaneFluid, -85, kNegatedVolumes},
-        {"PROPYLEN.DAT", PropyleneFluid, -85, kNegatedVolumes},
-        {"R600A.DAT", IsobutaneFluid, -40, kPlain},
-        {"R152A.DAT", R152aFluid, -50, kPlain},
-        {"R134A.DAT", R134aFluid, -60, kPlain},
-        {"AMMONIAK.DAT", AmmoniaFluid, -80, kAmmonia},
-        {"R507.DAT", R507AFluid, -90, kPlain},
-        {"R123.DAT", R123Fluid, -60, kCelsius},
-        {"R404A.DAT", R404AFluid, -60, kPlain},
-        {"R410A.DAT", R410AFluid, -50, kPlain},
-        {"R407C.DAT", R407CFluid, -50, kPlain},
-        {"R124.DAT", R124Fluid, -10, kPlain},
-        {"R227.DAT", R227eaFluid, -20, kPlain},
-        {"CO2.DAT", CarbonDioxideFluid, -55, kPlain},
-    };
+    static const std::vector<TablePlan> plans = [] {
+        std::vector<TablePlan> planned;
+        for (const RefrigerantRow& row : RefrigerantRegistry()) {
+            if (row.equationOfState.empty()) continue;
+            // A row naming an equation that is not compiled in gets no plan; the generator reports it.
+            if (const FluidFunction fluid = FindFluid(row.equationOfState))
+                planned.push_back({row.tableFile, fluid, row.limits.tMin, row.layout});
+        }
+        return planned;
+    }();
     return plans;
 }
 
@@ -108,7 +90,7 @@ std::string FormatSignificant(double value, int significantDigits) {
     return text;
 }
 
-std::string EncodeTable(const std::vector<SaturationPoint>& records, const TableLayout& layout) {
+std::string EncodeTable(const std::vector<SaturationPoint>& records, const StoredLayout& layout) {
     std::string bytes;
     int number = 0;
     for (const SaturationPoint& record : records) {

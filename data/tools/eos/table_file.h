@@ -1,11 +1,11 @@
 #pragma once
 
-// The saturation table files of the program: which equation serves which file, the temperature range of each
-// file, and each file's layout. Every record holds, comma-separated and ended by CR LF: the temperature (K),
-// the dew and bubble pressures (bar), the enthalpies of saturated liquid and vapour (kJ/kg) and the densities
-// of saturated liquid and vapour (kg/m³). Some files keep older layouts that the program converts back after
-// reading: specific volumes (dm³/kg) in place of densities, enthalpies with the opposite sign, °C in place of
-// K.
+// The saturation table files of the program, planned from the refrigerant registry: which equation serves
+// which file, the temperature range of each file, and each file's layout. Every record holds, comma-separated
+// and ended by CR LF: the temperature (K), the dew and bubble pressures (bar), the enthalpies of saturated
+// liquid and vapour (kJ/kg) and the densities of saturated liquid and vapour (kg/m³). Some files keep older
+// layouts that the program converts back after reading: specific volumes (dm³/kg) in place of densities,
+// enthalpies with the opposite sign, °C in place of K.
 
 #include <optional>
 #include <string>
@@ -14,24 +14,18 @@
 
 #include "data/tools/eos/fluid_data.h"
 #include "data/tools/eos/saturation.h"
+#include "engine/refrigerant_registry.h"
 
 namespace tervalo::eos {
-
-struct TableLayout {
-    bool specificVolumes = false;          // fields 6 and 7 hold 1000 / density (dm³/kg)
-    bool negatedEnthalpies = false;        // fields 4 and 5 hold the enthalpies with the opposite sign
-    int negatedLiquidEnthalpyRecords = 0;  // the first records whose field 4 holds the opposite sign
-    bool celsius = false;                  // field 1 holds the temperature in °C
-};
 
 struct TablePlan {
     std::string_view fileName;
     const FluidData& (*fluid)();
     int lowestEvaporatingTemperature;  // °C: the lowest evaporating temperature the program accepts
-    TableLayout layout;
+    StoredLayout layout;
 };
 
-// Every table file that a published equation of state serves.
+// Every table file of the registry that a published equation of state serves, in registry order.
 const std::vector<TablePlan>& TablePlans();
 const TablePlan* FindTablePlan(std::string_view fileName);
 
@@ -49,7 +43,7 @@ struct TableRange {
 TableRange TableTemperatureRange(const TablePlan& plan);
 
 // The bytes of a table file in the file's layout.
-std::string EncodeTable(const std::vector<SaturationPoint>& records, const TableLayout& layout);
+std::string EncodeTable(const std::vector<SaturationPoint>& records, const StoredLayout& layout);
 
 // A number with the given count of significant digits, in plain decimal notation with a point (no exponent).
 std::string FormatSignificant(double value, int significantDigits);

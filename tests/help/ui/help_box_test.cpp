@@ -4,12 +4,14 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
+#include "config/run_settings.h"
 #include "help/help_file.h"
 #include "localisation/language_tables.h"
+#include "localisation/window_aids_texts.h"
 #include "widgets/command_picture.h"
 #include "widgets/window_test_support.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 namespace {
@@ -51,7 +53,7 @@ TEST_F(HelpBox, ShowsThePageOfTheTopicWithTitleLabelAndToolTip) {
     box_.show();
     EXPECT_EQ(InfoText()->toPlainText(), QString::fromUtf8("Wärmepumpe")) << "trimmed, from code page 1252";
     EXPECT_EQ(box_.windowTitle(), QStringLiteral("Quelmo G21 Quelmo-Software"));
-    EXPECT_EQ(Child<QLabel>("Command3D2_l")->text(), QStringLiteral("G30"));
+    EXPECT_EQ(Child<QLabel>("Command3D2_l")->text(), QStringLiteral("&G30"));
     EXPECT_EQ(Child<CommandPicture>("Command3D2")->toolTip(), QStringLiteral("G30 Quelmo G21"));
     EXPECT_EQ(Child<QLabel>("Command3D2_l")->toolTip(), QStringLiteral("G30 Quelmo G21"));
 }
@@ -80,9 +82,39 @@ TEST_F(HelpBox, WithoutTopicThePageIsEmptyAndStoringWritesNothing) {
     untitled.show();
     auto* text = untitled.findChild<QPlainTextEdit*>(QStringLiteral("InfoText"));
     EXPECT_EQ(text->toPlainText(), QString());
+    EXPECT_TRUE(text->isReadOnly()) << "nothing typed there could be kept";
+    auto* store = untitled.findChild<CommandPicture*>(QStringLiteral("Command3D2"));
+    EXPECT_FALSE(store->isEnabled());
+    const QString reason = QString::fromStdString(
+        LoadFeatureTexts(window_aids_texts::kFile, "ENG")[window_aids_texts::kHelpNotStorable]);
+    EXPECT_EQ(untitled.findChild<QLabel*>(QStringLiteral("CapacityLabel"))->text(), reason);
+    EXPECT_EQ(store->toolTip(), reason);
     text->setPlainText(QStringLiteral("typed"));
-    test::ClickOn(untitled.findChild<CommandPicture*>(QStringLiteral("Command3D2")));
+    test::ClickOn(store);
+    test::ClickOn(untitled.findChild<QLabel*>(QStringLiteral("Command3D2_l")));
     EXPECT_EQ(ReadBytes("Kelvhelp.GER"), "#Text" + std::string(123, ' '));
+}
+
+TEST_F(HelpBox, TypingStopsAtThePageCapacityAndTheCharactersLeftAreShown) {
+    WriteBytes("WindowAids.ENG", test::NumberedItems("W", window_aids_texts::kFile.itemCount));
+    box_.show();
+    auto* left = Child<QLabel>("CapacityLabel");
+    EXPECT_EQ(left->text(), QStringLiteral("W3 5080"));
+    InfoText()->setPlainText(QString(5070, QLatin1Char('a')));
+    EXPECT_EQ(left->text(), QStringLiteral("W3 10"));
+    InfoText()->moveCursor(QTextCursor::Start);
+    QTest::keyClick(InfoText(), Qt::Key_Return);
+    EXPECT_EQ(left->text(), QStringLiteral("W3 8")) << "a line break is stored as two characters";
+    QTest::keyClicks(InfoText(), QStringLiteral("bcdefghijk"));
+    EXPECT_EQ(InfoText()->toPlainText(), QStringLiteral("\nbcdefghi") + QString(5070, QLatin1Char('a')))
+        << "what does not fit is refused where it was typed";
+    EXPECT_EQ(left->text(), QStringLiteral("W3 0"));
+    test::ClickOn(Child<CommandPicture>("Command3D2"));
+    Hilfebox again{kTopic};
+    again.show();
+    EXPECT_EQ(again.findChild<QPlainTextEdit*>(QStringLiteral("InfoText"))->toPlainText(),
+              InfoText()->toPlainText())
+        << "all that the box shows is stored";
 }
 
 TEST_F(HelpBox, AVeryLongPasteIsCutToThePageAndAReadOnlyOrDamagedFileDoesNoHarm) {
@@ -95,6 +127,22 @@ TEST_F(HelpBox, AVeryLongPasteIsCutToThePageAndAReadOnlyOrDamagedFileDoesNoHarm)
     again.show();
     EXPECT_EQ(again.findChild<QPlainTextEdit*>(QStringLiteral("InfoText"))->toPlainText(),
               QString(5080, QLatin1Char('a')));
+}
+
+TEST_F(HelpBox, TabLeadsFromTheTextToTheButtonsAndAltStores) {
+    box_.show();
+    box_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box_));
+    InfoText()->setFocus();
+    QTest::keyClicks(InfoText(), QStringLiteral("Notiz"));
+    QTest::keyClick(InfoText(), Qt::Key_Tab);
+    EXPECT_EQ(InfoText()->toPlainText(), QStringLiteral("Notiz"));
+    EXPECT_EQ(QApplication::focusWidget(), Child<CommandPicture>("Command3D1"));
+    QTest::keyClick(&box_, Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(ReadBytes("Kelvhelp.GER").substr(0, 6), "#Notiz");
+    EXPECT_TRUE(box_.isVisible());
+    QTest::keyClick(Child<CommandPicture>("Command3D1"), Qt::Key_Return);
+    EXPECT_FALSE(box_.isVisible());
 }
 
 TEST_F(HelpBox, TheOkButtonClosesWithoutStoring) {

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "config/run_settings.h"
 #include "localisation/language_tables.h"
 #include "widgets/command_picture.h"
 #include "widgets/window_test_support.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 namespace {
@@ -103,7 +103,7 @@ TEST_F(WelcomeWindow, AnOptionClickTakesEffectAtOnce) {
 }
 
 // Each way of confirming stores the chosen language.
-enum class Confirmation { OkButton, OkLabel, CloseBox, EscapeKey };
+enum class Confirmation { OkButton, OkLabel, CloseBox, EscapeKey, EnterKey, AltShortcut, TabThenSpace };
 
 class WelcomeConfirmation : public WelcomeWindow, public ::testing::WithParamInterface<Confirmation> {};
 
@@ -112,7 +112,10 @@ TEST_P(WelcomeConfirmation, StoresTheChosenLanguageAndCloses) {
     WriteBytes("Caption.GER", test::NumberedItems("G", 273));
     Begruess window(Begruess::kStartUpPicture);
     window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     Option(window, "GERopt")->click();
+    Option(window, "GERopt")->setFocus();
     switch (GetParam()) {
         case Confirmation::OkButton:
             test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("OKbutt")));
@@ -126,6 +129,20 @@ TEST_P(WelcomeConfirmation, StoresTheChosenLanguageAndCloses) {
         case Confirmation::EscapeKey:
             QTest::keyClick(&window, Qt::Key_Escape);
             break;
+        case Confirmation::EnterKey:
+            QTest::keyClick(Option(window, "GERopt"), Qt::Key_Return);
+            break;
+        case Confirmation::AltShortcut:
+            EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label21"))->text(), QStringLiteral("&OK"));
+            QTest::keyClick(&window, Qt::Key_O, Qt::AltModifier);
+            break;
+        case Confirmation::TabThenSpace:
+            QTest::keyClick(Option(window, "GERopt"), Qt::Key_Tab);
+            ASSERT_EQ(QApplication::focusWidget(),
+                      window.findChild<CommandPicture*>(QStringLiteral("OKbutt")))
+                << "the languages, then OK";
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            break;
     }
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(messages_.shown.empty());
@@ -137,7 +154,9 @@ TEST_P(WelcomeConfirmation, StoresTheChosenLanguageAndCloses) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, WelcomeConfirmation,
                          ::testing::Values(Confirmation::OkButton, Confirmation::OkLabel,
-                                           Confirmation::CloseBox, Confirmation::EscapeKey));
+                                           Confirmation::CloseBox, Confirmation::EscapeKey,
+                                           Confirmation::EnterKey, Confirmation::AltShortcut,
+                                           Confirmation::TabThenSpace));
 
 TEST_F(WelcomeWindow, ACaptionFileRemovedWhileOpenIsRefusedOnConfirming) {
     WriteBytes("kparam.dat", SettingsFile("ENG"));

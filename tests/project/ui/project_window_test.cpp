@@ -1,93 +1,23 @@
-#include "project/ui/project_window.h"
-#include "report/ui/report_windows.h"
+#include "project_window_fixture.h"
 
-#include <gtest/gtest.h>
+#include <cstdlib>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
-#include "engine/refrigerant_catalogue.h"
-#include "engine/saturation_table.h"
-#include "help/help_file.h"
 #include "localisation/language_tables.h"
-#include "widgets/command_picture.h"
-#include "widgets/window_test_support.h"
-#include "project/project_record.h"
 #include "project/window_texts.h"
-#include "shell/language_session.h"
-#include "config/run_settings.h"
+#include "widgets/command_picture.h"
 
 namespace tervalo {
 namespace {
 
+using test::ProjectWindow;
 using test::ReadBytes;
 using test::WriteBytes;
-
-// The project window over the delivered program directory, in English.
-class ProjectWindow : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (!std::filesystem::exists(std::filesystem::path(TERVALO_DIST_DIR) / "R22.DAT"))
-            GTEST_SKIP() << "the program directory is not staged";
-        ResetAll();
-        test::CopyProgramDirectory();
-        std::filesystem::remove("TempPart.dat");
-        WriteBytes("SpezBK.dat", "\"1.02\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
-        Settings.LanguageCode = "ENG";
-        Settings.CurrencyCode = "EUR";
-        Settings.ProductName = "Quelmo";
-        LoadLanguageTexts();
-    }
-    void TearDown() override { ResetAll(); }
-
-    static void ResetAll() {
-        ResetRunSettings();
-        ResetLanguageTables();
-    }
-
-    // Opens the window as the main window does: load, show, first activation.
-    Projektdaten& Open() {
-        window_ = std::make_unique<Projektdaten>(
-            project_, ProjectWindowCommands{[this](const std::string& hint) { hints_.push_back(hint); }, PrintProject, {}});
-        window_->show();
-        QApplication::processEvents();
-        return *window_;
-    }
-    template <typename T>
-    T* Child(const char* name) {
-        T* child = window_->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
-    QString Text(const char* name) {
-        if (auto* edit = window_->findChild<QLineEdit*>(QLatin1String(name))) return edit->text();
-        if (auto* list = window_->findChild<QComboBox*>(QLatin1String(name))) return list->currentText();
-        return Child<QLabel>(name)->text();
-    }
-    void Choose(const char* list, int entry) {
-        auto* box = Child<QComboBox>(list);
-        box->setCurrentIndex(entry);
-        emit box->activated(entry);
-    }
-    void Type(const char* field, const QString& text) {
-        auto* edit = Child<QLineEdit>(field);
-        edit->setFocus();
-        edit->setText(text);
-    }
-    void TypeAndEnter(const char* field, const QString& text) {
-        Type(field, text);
-        QTest::keyClick(Child<QLineEdit>(field), Qt::Key_Return);
-    }
-    static QString Hp(int item) { return QString::fromStdString(HeatCaption(item)); }
-
-    test::ScopedTempDir dir_;
-    test::MessageRecorder messages_;
-    std::vector<std::string> hints_;
-    ProjectRecord project_;
-    std::unique_ptr<Projektdaten> window_;
-};
 
 TEST_F(ProjectWindow, OpensWithListsAndCaptionsOfTheLanguageAndTheRulesOfAFirstStart) {
     Open();
@@ -105,6 +35,32 @@ TEST_F(ProjectWindow, OpensWithListsAndCaptionsOfTheLanguageAndTheRulesOfAFirstS
     EXPECT_TRUE(Text("LeistZahlK").startsWith(QStringLiteral("COP = "))) << "calculated at load";
     EXPECT_FALSE(Child<QFrame>("BrennstoffKPN")->isVisible());
     EXPECT_FALSE(Child<QFrame>("KlimaPN")->isVisible());
+}
+
+// The cycle command is offered only when wired; it hands over the record with what the window shows, and
+// every action announces the texts shown again, so that the cycle view can follow.
+TEST_F(ProjectWindow, CycleButtonHandsOverTheShownProjectAndActionsAnnounceTheirResults) {
+    Open();
+    EXPECT_EQ(window_->findChild<QPushButton*>(QStringLiteral("CycleButt")), nullptr);
+    std::vector<std::string> handed;
+    window_ = std::make_unique<Projektdaten>(
+        project_,
+        ProjectWindowCommands{{}, PrintProject, {}, [&handed](const ProjectRecord& record, Projektdaten&) {
+                                  handed.push_back(record.WohnFL);
+                              }});
+    window_->show();
+    QApplication::processEvents();
+    int announced = 0;
+    QObject::connect(window_.get(), &Projektdaten::RecordShown, [&announced] { ++announced; });
+    auto* cycle = Child<QPushButton>("CycleButt");
+    ASSERT_NE(cycle, nullptr);
+    EXPECT_EQ(cycle->text(), QStringLiteral("Cycle"));
+    test::SaveScreenshot(window_.get(), QStringLiteral("project_window_cycle_button"));
+    Type("WohnFL", QStringLiteral("175"));
+    cycle->click();
+    EXPECT_EQ(handed, std::vector<std::string>{"175"}) << "typed text is taken up first";
+    TypeAndEnter("WohnFL", QStringLiteral("180"));
+    EXPECT_GE(announced, 1);
 }
 
 TEST_F(ProjectWindow, ListChoicesAndEnterRecomputeTheResults) {
@@ -237,6 +193,54 @@ TEST_F(ProjectWindow, PrintWritesTheResultsAndOpensTheViewWithoutRecalculating) 
     EXPECT_NE(ReadBytes("ergEN1.DAT").find("999"), std::string::npos);
     EXPECT_EQ(Text("GesHBDGeB"), demand) << "the activation after the view starts no calculation";
     EXPECT_FALSE(project_.CalculationLock) << "released by that activation";
+}
+
+// A design point outside the refrigerant's table: the COP and heat-pump results keep their texts but are
+// greyed with the reason as tooltip, and the line below the sections names the temperature and the range.
+// TERVALO_SCREENSHOT_DIR, when set, receives the window as PNG files.
+TEST_F(ProjectWindow, ResultsTheLastRunDidNotWriteAreGreyedWithTheReason) {
+    for (const char* code : {"ENG", "GER"}) {
+        SCOPED_TRACE(code);
+        Settings.LanguageCode = code;
+        LoadLanguageTexts();
+        Open();
+        Choose("HeizArt", 0);
+        Choose("KesselWirk", 1);
+        TypeAndEnter("WohnFL", QStringLiteral("150"));
+        auto* line = Child<QLabel>("StaleResults");
+        EXPECT_FALSE(line->isVisible()) << line->text().toStdString();
+        const QString cop = Text("LeistZahlK");
+
+        TypeAndEnter("Tc", QStringLiteral("110"));
+        test::ClickOn(Child<CommandPicture>("Rechbutt"));
+        EXPECT_EQ(Text("LeistZahlK"), cop) << "the specified text stays";
+        EXPECT_TRUE(line->isVisible());
+        EXPECT_TRUE(line->text().contains(QStringLiteral("110 \u00B0C"))) << line->text().toStdString();
+        EXPECT_TRUE(line->text().contains(QStringLiteral("94 \u00B0C"))) << line->text().toStdString();
+        EXPECT_FALSE(Child<QWidget>("LeistZahlK")->toolTip().isEmpty());
+        EXPECT_TRUE(Child<QWidget>("GesHBDHeiz")->toolTip().isEmpty()) << "the fuel side is current";
+        if (const char* folder = std::getenv("TERVALO_SCREENSHOT_DIR"))
+            window_->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/outside-") +
+                                 QLatin1String(code) + QStringLiteral(".png"));
+
+        TypeAndEnter("Tc", QStringLiteral("55"));
+        test::ClickOn(Child<CommandPicture>("Rechbutt"));
+        EXPECT_FALSE(line->isVisible());
+        EXPECT_TRUE(Child<QWidget>("LeistZahlK")->toolTip().isEmpty());
+
+        // Without energk.dat the heat pump's CO2 has no factor.
+        const std::string factors = ReadBytes("energk.dat");
+        std::filesystem::remove("energk.dat");
+        test::ClickOn(Child<CommandPicture>("Rechbutt"));
+        EXPECT_TRUE(line->isVisible());
+        EXPECT_TRUE(line->text().contains(QStringLiteral("energk.dat"))) << line->text().toStdString();
+        EXPECT_FALSE(Child<QWidget>("co2consum")->toolTip().isEmpty());
+        if (const char* folder = std::getenv("TERVALO_SCREENSHOT_DIR"))
+            window_->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/stale-") +
+                                 QLatin1String(code) + QStringLiteral(".png"));
+        WriteBytes("energk.dat", factors);
+        window_.reset();
+    }
 }
 
 TEST_F(ProjectWindow, HelpOpensTheHelpBox) {

@@ -8,12 +8,12 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
+#include "config/run_settings.h"
 #include "help/help_file.h"
 #include "localisation/language_tables.h"
 #include "widgets/command_picture.h"
 #include "widgets/twips.h"
 #include "widgets/window_test_support.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 namespace {
@@ -70,7 +70,8 @@ class MainWindow : public ::testing::Test {
         return child;
     }
     void Trigger(const char* actionName) { Child<QAction>(actionName)->trigger(); }
-    QString Label(const char* name) { return Child<QLabel>(name)->text(); }
+    // A label's caption as it reads, without the mark of its Alt shortcut.
+    QString Label(const char* name) { return Child<QLabel>(name)->text().remove(QLatin1Char('&')); }
 
     test::ScopedTempDir dir_;
     test::MessageRecorder messages_;
@@ -146,6 +147,46 @@ TEST_F(MainWindow, LanguageMenuSwitchesAndOnlySwedishSaves) {
     EXPECT_TRUE(ReadBytes("kparam.dat").starts_with("\"\",\"\",\"\",\"SWE\""));
     EXPECT_EQ(steps_, (std::vector<std::string>{"rewrite ENG>GER", "rewrite GER>SWE"}));
     EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_F(MainWindow, ASwitchRenewsTheNotesLabelAndTheInfoStripAndTheNotesTakeNoInput) {
+    Window().show();
+    Window().ShowInfoHint("Living area");
+    Trigger("German");
+    EXPECT_EQ(Label("Label4"), QStringLiteral("G43"));
+    EXPECT_EQ(Label("InfoPn2"), QStringLiteral("G138")) << "message 42 of the new language";
+    EXPECT_TRUE(Child<QPlainTextEdit>("Text2")->isReadOnly()) << "nothing typed there would be kept";
+}
+
+TEST_F(MainWindow, PictureCommandsHaveAltShortcutsApartFromTheMenus) {
+    Window().show();
+    Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    for (const char* label : {"Command3D6_l", "PriButt_l", "Command3D1_l", "Command3D11_l"}) {
+        const QString text = Child<QLabel>(label)->text();
+        EXPECT_EQ(text.count(QLatin1Char('&')), 1) << label;
+        EXPECT_FALSE(text.contains(QStringLiteral("&E")) || text.contains(QStringLiteral("&I")))
+            << "E and I open menus";
+    }
+    const QString project = Child<QLabel>("Command3D6_l")->text();
+    QTest::keyClick(&Window(), project.at(project.indexOf(QLatin1Char('&')) + 1).toLatin1(), Qt::AltModifier);
+    ASSERT_FALSE(steps_.empty());
+    EXPECT_EQ(steps_.back(), "project window, hint Living area");
+}
+
+TEST_F(MainWindow, TheCommandsStayClearOfTheNotesAndAboveThePicturesInASmallWindow) {
+    Window().show();
+    for (const QSize size : {QSize(800, 600), QSize(640, 480), QSize(1024, 768)}) {
+        Window().resize(size);
+        QApplication::processEvents();
+        const QRect commands = Child<QFrame>("InfoG")->geometry();
+        EXPECT_FALSE(commands.intersects(Child<QFrame>("Pn4")->geometry())) << size.width();
+        QWidget* form = Child<QFrame>("InfoG")->parentWidget();
+        const QPoint middle = Child<CommandPicture>("Command3D6")->rect().center();
+        EXPECT_EQ(form->childAt(Child<CommandPicture>("Command3D6")->mapTo(form, middle)),
+                  Child<CommandPicture>("Command3D6"))
+            << "nothing covers the calculation button at " << size.width();
+    }
 }
 
 TEST_F(MainWindow, ALanguageWithoutCaptionFileIsRefusedInTheLanguageInForce) {

@@ -1,0 +1,17 @@
+#include "localisation/languages.h"
+
+#include "localisation/language_rows.h"
+
+namespace tervalo {
+
+std::span<const LanguageRow> Languages() {
+    return kLanguageRows;
+}
+
+const LanguageRow* FindLanguage(std::string_view code) {
+    for (const LanguageRow& row : kLanguageRows)
+        if (row.code == code) return &row;
+    return nullptr;
+}
+
+}  // namespace tervalo

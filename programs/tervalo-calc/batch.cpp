@@ -1,0 +1,132 @@
+#include "batch.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "config/run_settings.h"
+#include "decision_output.h"
+#include "project/decision/csv_table.h"
+#include "project/decision/field_values.h"
+#include "window_commands.h"
+
+namespace tervalo {
+
+namespace {
+
+using decision::CsvLine;
+using decision::Figure;
+using decision::MachineNumber;
+
+std::string Machine(const std::optional<double>& value) {
+    return value ? MachineNumber(*value) : std::string();
+}
+
+struct NamedFigure {
+    const char* name;
+    const Figure* figure;
+};
+
+std::vector<NamedFigure> Figures(const DecisionRun& run) {
+    const decision::BreakEven& b = run.breakEven;
+    return {{"break_even.electricity_price", &b.electricityPrice},
+            {"break_even.fuel_price", &b.fuelPrice},
+            {"break_even.heating_cop_equal_cost", &b.heatingCopEqualCost},
+            {"break_even.heating_cop_equal_co2", &b.heatingCopEqualCo2},
+            {"break_even.grid_co2_factor", &b.gridCo2Factor},
+            {"saving.money", &run.saving.money},
+            {"saving.co2", &run.saving.co2}};
+}
+
+// The output's cells of one computed row (or its header): each field's text and number, then the figures'.
+std::vector<std::string> OutputCells(int rowNumber, const ProjectRecord& record, const DecisionRun& run,
+                                     bool header) {
+    std::vector<std::string> cells{header ? "row" : std::to_string(rowNumber)};
+    for (const decision::FieldValue& field :
+         decision::ProjectFieldValues(record, CodePage(), Utf8(Settings.CurrencyCode))) {
+        const std::string name(field.name);
+        cells.push_back(header ? name : field.text);
+        cells.push_back(header         ? name + ".value"
+                        : field.isList ? (field.entry ? std::to_string(*field.entry) : std::string())
+                                       : Machine(field.value));
+    }
+    for (const NamedFigure& figure : Figures(run)) {
+        cells.push_back(header ? figure.name : *figure.figure ? (*figure.figure)->text : std::string());
+        cells.push_back(header           ? std::string(figure.name) + ".value"
+                        : *figure.figure ? MachineNumber((*figure.figure)->value)
+                                         : std::string());
+    }
+    return cells;
+}
+
+bool ReadFile(const std::string& file, std::string& bytes) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream text;
+    text << in.rdbuf();
+    bytes = text.str();
+    return true;
+}
+
+}  // namespace
+
+int RunBatch(const ProjectRecord& project, const std::string& inputFile, const std::string& outputFile) {
+    std::string bytes;
+    if (!ReadFile(inputFile, bytes)) {
+        std::cerr << "tervalo-calc: " << inputFile << " could not be read\n";
+        return 2;
+    }
+    const std::vector<decision::CsvRow> rows = decision::ReadCsv(bytes);
+    if (rows.empty() || !rows[0].error.empty()) {
+        std::cerr << "tervalo-calc: " << inputFile << " has no header of field names\n";
+        return 2;
+    }
+    const std::vector<std::string>& header = rows[0].cells;
+    for (const std::string& name : header) {
+        const ProjectFieldInfo* field = FindProjectField(name);
+        if (!field || field->kind == FieldKind::UnitLabel || field->kind == FieldKind::ResultLabel) {
+            std::cerr << "tervalo-calc: " << inputFile << ": \"" << name << "\" is no input field\n";
+            return 2;
+        }
+    }
+
+    std::string output;
+    bool skipped = false;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const decision::CsvRow& row = rows[r];
+        const std::string where = "row " + std::to_string(r) + " (line " + std::to_string(row.line) + ")";
+        std::string error = row.error;
+        if (error.empty() && row.cells.size() != header.size())
+            error = std::to_string(row.cells.size()) + " cells where the header has " +
+                    std::to_string(header.size());
+        CalcParse parse;
+        if (error.empty()) {
+            std::vector<std::string> arguments;
+            for (std::size_t c = 0; c < header.size(); ++c)
+                if (!row.cells[c].empty()) arguments.push_back(header[c] + '=' + row.cells[c]);
+            parse = ParseCalcArguments(arguments);
+            error = parse.error;
+        }
+        if (!error.empty()) {
+            std::cerr << "tervalo-calc: " << where << " skipped: " << error << '\n';
+            skipped = true;
+            continue;
+        }
+        ProjectRecord record = project;
+        for (const CalcCommand& command : parse.options.commands) Apply(record, command, where + ": ");
+        const DecisionRun run = EvaluateDecision(record, false, false);
+        if (output.empty()) output = CsvLine(OutputCells(0, record, run, true));
+        output += CsvLine(OutputCells(static_cast<int>(r), record, run, false));
+    }
+    if (output.empty())
+        output = CsvLine(OutputCells(0, project, EvaluateDecision(project, false, false), true));
+
+    std::ofstream out(outputFile, std::ios::binary | std::ios::trunc);
+    if (!(out << output) || !out.flush()) {
+        std::cerr << "tervalo-calc: " << outputFile << " could not be written\n";
+        return 1;
+    }
+    return skipped ? 1 : 0;
+}
+
+}  // namespace tervalo

@@ -1,0 +1,68 @@
+#include "decision_output.h"
+
+#include "config/run_settings.h"
+#include "project/calculation.h"
+#include "project/decision/results_json.h"
+#include "window_commands.h"
+
+namespace tervalo {
+
+namespace {
+
+constexpr const char* kNoFigure = "\u2013";
+
+std::string FigureText(const decision::Figure& figure) {
+    return figure ? figure->text : kNoFigure;  // the figures are formed of digits and the separator alone
+}
+
+std::string Line(const std::string& name, const std::string& text) {
+    return name + '=' + text + '\n';
+}
+
+}  // namespace
+
+DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf, bool withSensitivity) {
+    ProjectRecord current = record;
+    const CalculationData data = LoadCalculationData(current);
+    const AnnualBalance balance = DesignPointCalculation(current, data);
+    DecisionRun run;
+    run.breakEven = decision::EvaluateBreakEven(current, balance);
+    run.saving = decision::EvaluateSaving(balance, current.DecimalSeparator);
+    if (withWhatIf) run.whatIf = decision::EvaluateWhatIf(record, data);
+    if (withSensitivity) run.sensitivity = decision::EvaluateSensitivity(current, balance);
+    return run;
+}
+
+std::string DecisionLines(const DecisionRun& run, bool withWhatIf) {
+    const decision::BreakEven& b = run.breakEven;
+    std::string lines = Line("BreakEven.electricity_price", FigureText(b.electricityPrice)) +
+                        Line("BreakEven.fuel_price", FigureText(b.fuelPrice)) +
+                        Line("BreakEven.heating_cop_equal_cost", FigureText(b.heatingCopEqualCost)) +
+                        Line("BreakEven.heating_cop_equal_co2", FigureText(b.heatingCopEqualCo2)) +
+                        Line("BreakEven.grid_co2_factor", FigureText(b.gridCo2Factor)) +
+                        Line("Saving.money", FigureText(run.saving.money)) +
+                        Line("Saving.co2", FigureText(run.saving.co2));
+    if (!withWhatIf) return lines;
+    for (const decision::WhatIfCell& cell : run.whatIf) {
+        const std::string prefix =
+            "WhatIf." + std::to_string(cell.heatSource) + '.' + std::to_string(cell.distribution) + '.';
+        lines += Line(prefix + "AnwendBereich", Utf8(cell.heatSourceText)) +
+                 Line(prefix + "VFlsize", Utf8(cell.distributionText)) + Line(prefix + "t0", Utf8(cell.t0)) +
+                 Line(prefix + "Tc", Utf8(cell.Tc)) + Line(prefix + "LeistZahlH", Utf8(cell.LeistZahlH)) +
+                 Line(prefix + "GesEnergWP", Utf8(cell.GesEnergWP)) +
+                 Line(prefix + "BetrKo", Utf8(cell.BetrKo)) +
+                 Line(prefix + "co2consum", Utf8(cell.co2consum)) +
+                 Line(prefix + "Saving.money", FigureText(cell.saving.money)) +
+                 Line(prefix + "Saving.co2", FigureText(cell.saving.co2));
+    }
+    return lines;
+}
+
+std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf) {
+    decision::DecisionFigures figures{run.breakEven, run.saving, withWhatIf ? &run.whatIf : nullptr,
+                                      run.sensitivity ? &*run.sensitivity : nullptr};
+    return decision::ResultsJson(record, figures,
+                                 {CodePage(), Settings.LanguageCode, Utf8(Settings.CurrencyCode)});
+}
+
+}  // namespace tervalo

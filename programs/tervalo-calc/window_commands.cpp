@@ -1,0 +1,205 @@
+#include "window_commands.h"
+
+#include <clocale>
+#include <iostream>
+
+#include "config/run_settings.h"
+#include "localisation/cycle_texts.h"
+#include "project/cycle_view/cycle_view.h"
+#include "project/cycle_view/trace_rows.h"
+#include "engine/text_util.h"
+#include "localisation/code_page.h"
+#include "project/project_lists.h"
+#include "report/results_writer.h"
+#ifdef TERVALO_CALC_PDF
+#include "report/paint/cycle_diagram.h"
+#include "report/paint/results_page.h"
+#endif
+#include "shell/language_session.h"
+
+namespace tervalo {
+
+namespace {
+
+// The action of FIELD=TEXT.
+void SetAndAct(ProjectRecord& record, const ProjectFieldInfo& field, const std::string& text,
+               std::string_view prefix) {
+    switch (field.kind) {
+        case FieldKind::List:
+            OnListChosen(record, *field.list, text);
+            break;
+        case FieldKind::CheckBox:
+            OnEinbindCheckClicked(record, text == "1");
+            break;
+        case FieldKind::Text:
+            EditableText(record, field) = text;
+            ShowMessages(OnEnter(record, field.text), prefix);
+            break;
+        case FieldKind::PriceBox:
+            EditableText(record, field) = text;
+            break;
+        case FieldKind::UnitLabel:
+        case FieldKind::ResultLabel:
+            break;
+    }
+}
+
+// The reaction of FIELD:=TEXT: typing changes the text; in HeizArt that is a change of the heating type's
+// text, in t0 every key refreshes the application limits.
+void SetOnly(ProjectRecord& record, const ProjectFieldInfo& field, const std::string& text,
+             std::string_view prefix) {
+    if (field.kind == FieldKind::CheckBox) {
+        record.EinbindCheck = text == "1";
+        return;
+    }
+    EditableText(record, field) = text;
+    if (field.text == &ProjectRecord::HeizArt) OnHeizArtTextChanged(record);
+    if (field.text == &ProjectRecord::t0)
+        ShowMessages(OnT0Key(record, text.empty() ? 0 : text.back()), prefix);
+}
+
+// The project window's print command: the lock, the results file, and the activation that follows the
+// results view. False when the file could not be written.
+bool PrintCommand(ProjectRecord& record) {
+    OnPrintCommand(record);
+    const bool written = WriteResultsFile(record);
+    if (!written) std::cerr << "tervalo-calc: ergEN1.DAT could not be written\n";
+    OnWindowActivate(record);
+    return written;
+}
+
+// The report page printed to a PDF file, as the results view prints it.
+bool PrintPdf(const std::string& file) {
+#ifdef TERVALO_CALC_PDF
+    if (PrintResultsPdfFile(file)) return true;
+    std::cerr << "tervalo-calc: " << file << " could not be written\n";
+#else
+    std::cerr << "tervalo-calc: this build prints no PDF files (" << file << ")\n";
+#endif
+    return false;
+}
+
+// The cycle's diagram of the project as computed now.
+bool WriteDiagram(const ProjectRecord& record, const std::string& file) {
+#ifdef TERVALO_CALC_PDF
+    if (WriteCycleDiagramFile(file, record)) return true;
+    std::cerr << "tervalo-calc: " << file << " could not be written\n";
+#else
+    (void)record;
+    std::cerr << "tervalo-calc: this build draws no diagrams (" << file << ")\n";
+#endif
+    return false;
+}
+
+void PrintTrace(const ProjectRecord& record) {
+    std::cout << TraceText(
+        TraceRows(CycleViewOf(record).trace, LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode)));
+}
+
+// The language command: the project rewritten and the new language stored in the settings file together,
+// so that the next start finds both in the same language. False when either could not be written.
+bool SwitchLanguageAndReopen(ProjectRecord& record, const std::string& code, std::string_view prefix) {
+    bool rewritten = true;
+    LanguageSwitchSteps steps;
+    steps.rewriteProject = [&rewritten](const std::string& from, const std::string& to) {
+        rewritten = RewriteProjectAndStoreLanguage(from, to, SystemDecimalSeparator());
+    };
+    if (const auto refusal = SwitchLanguage(code, steps)) ShowMessages({refusal->text}, prefix);
+    OpenProjectWindow(record);
+    if (!rewritten)
+        std::cerr << "tervalo-calc: TempPart.dat and kparam.dat could not both be rewritten into " << code
+                  << '\n';
+    return rewritten;
+}
+
+}  // namespace
+
+int CodePage() {
+    return CodePageOf(Settings.LanguageCode);
+}
+
+std::string Utf8(const std::string& text) {
+    return CodePageToUtf8(text, CodePage());
+}
+
+void ShowMessages(const WindowMessages& messages, std::string_view prefix) {
+    for (std::string text : messages) {
+        for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+            text.erase(at, 1);  // CR LF becomes LF
+        std::cerr << prefix << "message: " << Utf8(text) << '\n';
+    }
+}
+
+// The system locale's decimal separator. The numeric locale is then put back to "C", since the number texts
+// are formed with the C library.
+char SystemDecimalSeparator() {
+    char separator = '.';
+    if (std::setlocale(LC_NUMERIC, "")) {
+        const char* point = std::localeconv()->decimal_point;
+        if (point && point[0] && !point[1]) separator = point[0];
+    }
+    std::setlocale(LC_NUMERIC, "C");
+    return separator;
+}
+
+void OpenProjectWindow(ProjectRecord& record) {
+    ClearProjectWindow(record);
+    OnWindowLoad(record);
+    OnWindowActivate(record);
+}
+
+// Applies one command; false when the project or a report could not be written.
+bool Apply(ProjectRecord& record, const CalcCommand& command, std::string_view prefix) {
+    using A = CalcCommand::Action;
+    switch (command.action) {
+        case A::SetAndAct:
+            SetAndAct(record, *command.field, Utf8ToCodePage(command.text, CodePage()), prefix);
+            break;
+        case A::ChooseEntry: {
+            const ProjectList list = *command.field->list;
+            OnListChosen(record, list, ListEntries(list)[static_cast<std::size_t>(command.entry - 1)]);
+            break;
+        }
+        case A::SetOnly:
+            SetOnly(record, *command.field, Utf8ToCodePage(command.text, CodePage()), prefix);
+            break;
+        case A::Save:
+            if (!OnAcceptCommand(record)) {
+                std::cerr << "tervalo-calc: TempPart.dat could not be written\n";
+                return false;
+            }
+            break;
+        case A::Calculate:
+            OnCalculateCommand(record);
+            break;
+        case A::Activate:
+            OnWindowActivate(record);
+            break;
+        case A::OpenPrices:
+            OnFuelPriceCommand(record);
+            break;
+        case A::AcceptPrices:
+            if (!OnFuelPriceAccept(record)) {
+                std::cerr << "tervalo-calc: SpezBK.dat could not be written\n";
+                return false;
+            }
+            break;
+        case A::CancelPrices:
+            OnFuelPriceCancel(record);
+            break;
+        case A::SwitchLanguage:
+            return SwitchLanguageAndReopen(record, UpperAscii(command.text), prefix);
+        case A::WriteResults:
+            return PrintCommand(record);
+        case A::PrintPdf:
+            return PrintCommand(record) && PrintPdf(command.text);
+        case A::WriteDiagram:
+            return WriteDiagram(record, command.text);
+        case A::PrintTrace:
+            PrintTrace(record);
+            break;
+    }
+    return true;
+}
+
+}  // namespace tervalo

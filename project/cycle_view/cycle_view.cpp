@@ -1,0 +1,123 @@
+#include "project/cycle_view/cycle_view.h"
+
+#include <cmath>
+
+#include "engine/checked_math.h"
+#include "engine/saturation_lookup.h"
+
+namespace tervalo {
+
+namespace {
+
+struct Saturation {
+    PhPoint bubble;
+    PhPoint dew;
+};
+
+// Both saturation lines at temperature tK from one lookup, as the cycle reads them.
+std::optional<Saturation> SaturationAt(const SaturationTableLoad& table, double tK) {
+    const SaturationLookup lookup = LookupSaturation(table, tK, LookupKey::ByTemperature);
+    if (lookup.status != EngineStatus::Ok || !lookup.bracket.found) return std::nullopt;
+    const auto read = [&](SaturationColumn column) { return InterpolateBracket(lookup.bracket, tK, column); };
+    const auto hLiquid = read(&SaturationRecord::hLiquid);
+    const auto pBubble = read(&SaturationRecord::pBubble);
+    const auto hVapour = read(&SaturationRecord::hVapour);
+    const auto pDew = read(&SaturationRecord::pDew);
+    if (!hLiquid || !pBubble || !hVapour || !pDew || !(*pBubble > 0) || !(*pDew > 0)) return std::nullopt;
+    return Saturation{{*hLiquid, *pBubble}, {*hVapour, *pDew}};
+}
+
+// The key range of a lookup by temperature.
+std::optional<std::pair<double, double>> TemperatureRange(const SaturationTable& table) {
+    std::optional<std::pair<double, double>> range;
+    for (const SaturationRecord& record : table.records) {
+        if (!std::isfinite(record.t)) continue;
+        if (!range) range = std::pair{record.t, record.t};
+        range->first = std::min(range->first, record.t);
+        range->second = std::max(range->second, record.t);
+    }
+    return range;
+}
+
+std::optional<double> Value(const CalculationTrace& trace, TraceQuantity quantity) {
+    const TraceStep* step = trace.Find(quantity);
+    return step ? step->value : std::nullopt;
+}
+
+// Isotherms every 20 °C that lie inside the table.
+std::vector<Isotherm> Isotherms(const SaturationTableLoad& table, double lowK, double highK) {
+    std::vector<Isotherm> lines;
+    for (double t = std::ceil((lowK - 273.15) / 20) * 20; t < highK - 273.15; t += 20)
+        if (const auto line = IsothermAt(table, t)) lines.push_back(*line);
+    return lines;
+}
+
+}  // namespace
+
+std::vector<DomeSample> SaturationDome(const SaturationTableLoad& table, int samples) {
+    std::vector<DomeSample> dome;
+    if (table.status != EngineStatus::Ok || !table.table || samples < 2) return dome;
+    const auto range = TemperatureRange(*table.table);
+    if (!range || !(range->second > range->first)) return dome;
+    for (int i = 0; i < samples; ++i) {
+        const double t = range->first + (range->second - range->first) * i / (samples - 1);
+        if (const auto saturation = SaturationAt(table, t))
+            dome.push_back({t, saturation->bubble, saturation->dew});
+    }
+    return dome;
+}
+
+std::optional<Isotherm> IsothermAt(const SaturationTableLoad& table, double t) {
+    if (table.status != EngineStatus::Ok) return std::nullopt;
+    const auto saturation = SaturationAt(table, t + 273.15);
+    if (!saturation) return std::nullopt;
+    return Isotherm{t, saturation->bubble, saturation->dew};
+}
+
+CycleView CycleViewOf(const ProjectRecord& record, const CalculationData& data) {
+    CycleView view;
+    ProjectRecord copy = record;
+    DesignPointCalculation(copy, data, &view.trace);
+    view.tableStatus = data.refrigerantTable.status;
+    view.dome = SaturationDome(data.refrigerantTable);
+    if (!view.dome.empty())
+        view.isotherms = Isotherms(data.refrigerantTable, view.dome.front().t, view.dome.back().t);
+
+    using Q = TraceQuantity;
+    const CalculationTrace& trace = view.trace;
+    view.massFlow = Value(trace, Q::MassFlow);
+    view.compressorPower = Value(trace, Q::CompressorPower);
+    view.refrigerationCop = Value(trace, Q::RefrigerationCop);
+    view.heatingCop = Value(trace, Q::HeatingCopLabel);
+    view.dischargeTemperature = Value(trace, Q::DischargeTemperature);
+    if (trace.cycleStatus != EngineStatus::Ok) return view;
+
+    const CycleStateRecord& c = copy.CycleState;
+    view.carnotCop = Divide(c.TEvap, c.TCond - c.TEvap);
+    if (view.carnotCop && view.refrigerationCop)
+        view.carnotRatio = Divide(*view.refrigerationCop, *view.carnotCop);
+    view.condenserDew = {c.hVapourCond, c.pCond};
+
+    const auto hDischarge = Value(trace, Q::DischargeEnthalpy);
+    const auto hSuction = Value(trace, Q::SuctionEnthalpy);
+    const auto tSuction = Value(trace, Q::SuctionGasTemperature);
+    if (!hDischarge || !hSuction || !tSuction || !view.dischargeTemperature) return view;
+    const double t0 = c.TEvap - 273.15;
+    const double tc = c.TCond - 273.15;
+    view.points = {
+        {StatePoint::EvaporatorOutlet, t0, {c.hVapourEvap, c.pEvap}, c.rhoVapourEvap},
+        {StatePoint::CompressorInlet, *tSuction, {*hSuction, c.pEvap}, c.rhoSuction},
+        {StatePoint::Discharge, *view.dischargeTemperature, {*hDischarge, c.pCond}, std::nullopt},
+        {StatePoint::CondenserOutlet, tc, {c.hLiquidCond, c.pCond}, std::nullopt},
+        {StatePoint::EvaporatorInlet, t0, {c.hLiquidCond, c.pEvap}, std::nullopt},
+    };
+    return view;
+}
+
+CycleView CycleViewOf(const ProjectRecord& record) {
+    ProjectRecord loaded = record;
+    const CalculationData data = LoadCalculationData(loaded);
+    return CycleViewOf(loaded, data);
+}
+
+}  // namespace tervalo

@@ -1,0 +1,142 @@
+#include "project/result_currency.h"
+
+#include <cmath>
+
+#include "project/field_numbers.h"
+#include "project/heating_kind.h"
+#include "project/project_record.h"
+
+namespace tervalo {
+
+namespace {
+
+// No result text holds a control character: a text still holding this one was not written by the run.
+const std::string kUnwritten = "\x1F";
+
+constexpr ResultField kAllResults[] = {
+    ResultField::pn32,    ResultField::LeistZahlK, ResultField::LeistZahlH, ResultField::LeistZ,
+    ResultField::BetrKo,  ResultField::GesHBDGeB,  ResultField::GesHBDHeiz, ResultField::BrennStV,
+    ResultField::Label27, ResultField::Label38,    ResultField::GesEnergWP, ResultField::co2consum,
+};
+
+bool NeedsCop(ResultField field) {
+    switch (field) {
+        case ResultField::LeistZahlK:
+        case ResultField::LeistZahlH:
+        case ResultField::LeistZ:
+        case ResultField::BetrKo:
+        case ResultField::GesEnergWP:
+        case ResultField::co2consum:
+            return true;
+        default:
+            return false;
+    }
+}
+
+StaleReason CycleReason(EngineStatus status) {
+    switch (status) {
+        case EngineStatus::UnknownRefrigerant:
+        case EngineStatus::MissingTable:
+            return StaleReason::TableMissing;
+        case EngineStatus::DamagedTable:
+            return StaleReason::TableDamaged;
+        case EngineStatus::OutsideTable:
+            return StaleReason::OutsideTable;
+        case EngineStatus::Ok:
+        case EngineStatus::InvalidArithmetic:
+            break;
+    }
+    return StaleReason::CycleFailed;
+}
+
+// The first input of the balance that stops it, in the order the balance takes them.
+StaleReason BalanceReason(const ProjectRecord& record) {
+    if (!std::isfinite(FieldNumber(record.WohnFL) * FieldNumber(record.SpezHeizLeist)))
+        return StaleReason::DemandNotFormed;
+    const HeatingKind kind = HeatingKindOf(record.HeizArt);
+    if (BalanceEfficiency(record, kind).efficiency == 0) return StaleReason::ZeroEfficiency;
+    if (kind == HeatingKind::None) return StaleReason::NoFuel;
+    return StaleReason::BalanceStopped;
+}
+
+}  // namespace
+
+std::string ProjectRecord::*ResultText(ResultField field) {
+    switch (field) {
+        case ResultField::pn32:
+            return &ProjectRecord::pn32;
+        case ResultField::LeistZahlK:
+            return &ProjectRecord::LeistZahlK;
+        case ResultField::LeistZahlH:
+            return &ProjectRecord::LeistZahlH;
+        case ResultField::LeistZ:
+            return &ProjectRecord::LeistZ;
+        case ResultField::BetrKo:
+            return &ProjectRecord::BetrKo;
+        case ResultField::GesHBDGeB:
+            return &ProjectRecord::GesHBDGeB;
+        case ResultField::GesHBDHeiz:
+            return &ProjectRecord::GesHBDHeiz;
+        case ResultField::BrennStV:
+            return &ProjectRecord::BrennStV;
+        case ResultField::Label27:
+            return &ProjectRecord::Label27;
+        case ResultField::Label38:
+            return &ProjectRecord::Label38;
+        case ResultField::GesEnergWP:
+            return &ProjectRecord::GesEnergWP;
+        case ResultField::co2consum:
+            break;
+    }
+    return &ProjectRecord::co2consum;
+}
+
+ResultTracking::ResultTracking(ProjectRecord& record) : record_(record) {
+    for (ResultField field : kAllResults) {
+        std::string& text = record_.*ResultText(field);
+        before_[static_cast<std::size_t>(field)] = std::move(text);
+        text = kUnwritten;
+    }
+}
+
+void ResultTracking::Finish(const RunOutcome& outcome) {
+    std::array<bool, kResultFieldCount> written{};
+    for (ResultField field : kAllResults) {
+        const auto i = static_cast<std::size_t>(field);
+        std::string& text = record_.*ResultText(field);
+        written[i] = text != kUnwritten;
+        if (!written[i]) text = std::move(before_[i]);
+    }
+    const auto wrote = [&](ResultField field) { return written[static_cast<std::size_t>(field)]; };
+
+    ResultCurrency& currency = record_.Results;
+    currency.outside = outcome.outside;
+    const StaleReason cycleReason =
+        outcome.copFormed ? StaleReason::Current : CycleReason(outcome.cycleStatus);
+    for (ResultField field : kAllResults) {
+        StaleReason reason = StaleReason::Current;
+        if (!wrote(field))
+            reason = NeedsCop(field) && !outcome.copFormed ? cycleReason : BalanceReason(record_);
+        currency.reason[static_cast<std::size_t>(field)] = reason;
+    }
+
+    // The running cost is first written as a provisional figure from the compressor power; it is the result
+    // only once the electricity and the CO2 after it have been written.
+    if (wrote(ResultField::BetrKo) && !(wrote(ResultField::GesEnergWP) && wrote(ResultField::co2consum)))
+        currency.reason[static_cast<std::size_t>(ResultField::BetrKo)] =
+            outcome.copFormed ? BalanceReason(record_) : cycleReason;
+
+    // Figures formed with an electricity CO2 factor that energk.dat did not give.
+    if (outcome.energyFactors != EnergyFactorFile::Complete) {
+        const StaleReason reason = outcome.energyFactors == EnergyFactorFile::Missing
+                                       ? StaleReason::EnergyFactorsMissing
+                                       : StaleReason::EnergyFactorsDamaged;
+        auto& co2 = currency.reason[static_cast<std::size_t>(ResultField::co2consum)];
+        if (co2 == StaleReason::Current) co2 = reason;
+        auto& fuelCo2 = currency.reason[static_cast<std::size_t>(ResultField::Label38)];
+        if (fuelCo2 == StaleReason::Current && HeatingKindOf(record_.HeizArt) == HeatingKind::Electricity)
+            fuelCo2 = reason;
+    }
+}
+
+}  // namespace tervalo

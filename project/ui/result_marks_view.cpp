@@ -1,0 +1,41 @@
+#include "project/ui/result_marks_view.h"
+
+#include <algorithm>
+
+#include "project/project_fields.h"
+#include "project/result_reason_text.h"
+#include "widgets/window_text.h"
+
+namespace tervalo {
+
+QLabel* CreateStaleResultsLine(QWidget* parent) {
+    auto* line = new QLabel(parent);
+    line->setObjectName(QStringLiteral("StaleResults"));
+    line->setWordWrap(true);
+    line->setStyleSheet(QStringLiteral("color: #8a4b00;"));
+    line->hide();
+    return line;
+}
+
+void ShowResultMarks(const ProjectRecord& record, const FeatureTexts& texts,
+                     const std::function<QWidget*(std::string_view)>& widgetOf, QLabel* line) {
+    for (int i = 0; i < kResultFieldCount; ++i) {
+        const auto field = static_cast<ResultField>(i);
+        const auto info =
+            std::find_if(ProjectFields().begin(), ProjectFields().end(),
+                         [&](const ProjectFieldInfo& f) { return f.text == ResultText(field); });
+        if (info == ProjectFields().end()) continue;
+        QWidget* widget = widgetOf(info->name);
+        if (!widget) continue;
+        const bool stale = !record.Results.current(field) && !(record.*ResultText(field)).empty();
+        // Greyed as a disabled widget looks, while it keeps taking the focus and showing its text.
+        widget->setStyleSheet(stale ? QStringLiteral("color: palette(mid);") : QString());
+        widget->setToolTip(stale ? DisplayText(StaleReasonText(record, record.Results[field], texts))
+                                 : QString());
+    }
+    const std::string text = StaleResultsLine(record, texts);
+    line->setText(DisplayText(text));
+    line->setVisible(!text.empty());
+}
+
+}  // namespace tervalo

@@ -1,0 +1,157 @@
+#include "report/paint/cycle_page.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <filesystem>
+#include <string_view>
+
+#include "engine/file_access.h"
+#include "localisation/code_page.h"
+#include "localisation/cycle_texts.h"
+#include "project/cycle_view/state_rows.h"
+#include "project/cycle_view/trace_rows.h"
+
+namespace tervalo {
+
+namespace {
+
+QString Utf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString Text(const FeatureTexts& texts, int item) {
+    return QString::fromStdString(CodePageToUtf8(texts[item], texts.codePage()));
+}
+
+QFont PageFont(const QString& family, double points, bool bold = false) {
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+struct Column {
+    double width;  // fraction of the table's width
+    bool right;    // numbers stand right-aligned
+};
+
+// A table of text rows in the given columns from `top`, the first row as heading when `headed`. Returns the
+// height used.
+double DrawTable(QPainter& painter, double left, double top, double width, const std::vector<Column>& columns,
+                 const std::vector<std::vector<QString>>& rows, bool headed) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double line = metrics.height() * 1.15;
+    double y = top;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        double x = left;
+        for (std::size_t c = 0; c < rows[r].size() && c < columns.size(); ++c) {
+            const double cell = width * columns[c].width;
+            const QString text =
+                metrics.elidedText(rows[r][c], Qt::ElideRight, cell - metrics.height() * 0.4);
+            const double at =
+                columns[c].right ? x + cell - metrics.height() * 0.4 - metrics.horizontalAdvance(text) : x;
+            painter.drawText(QPointF(at, y + metrics.ascent()), text);
+            x += cell;
+        }
+        y += line;
+        if (headed && r == 0) {
+            painter.drawLine(QPointF(left, y - line * 0.08), QPointF(left + width, y - line * 0.08));
+        }
+    }
+    return y - top;
+}
+
+}  // namespace
+
+void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
+                   const CycleDiagramTexts& texts, const QString& fontFamily) {
+    painter.save();
+    painter.setPen(Qt::black);
+    const double margin = page.width() * 0.07;
+    const QRectF body = page.adjusted(margin, margin * 0.8, -margin, -margin * 0.8);
+    const FeatureTexts& t = texts.texts;
+
+    painter.setFont(PageFont(fontFamily, 13, true));
+    const QFontMetricsF headingMetrics(painter.font(), painter.device());
+    painter.drawText(QPointF(body.left(), body.top() + headingMetrics.ascent()),
+                     Text(t, cycle_texts::kTitle));
+    double y = body.top() + headingMetrics.height() * 1.5;
+
+    // The diagram across the full width.
+    painter.setFont(PageFont(fontFamily, 8));
+    const double diagramHeight = body.height() * 0.38;
+    DrawCycleDiagram(painter, QRectF(body.left(), y, body.width(), diagramHeight), view, texts);
+    y += diagramHeight + headingMetrics.height() * 0.5;
+
+    // State points across the width, the design-point figures below.
+    const char separator = texts.decimalSeparator;
+    painter.setFont(PageFont(fontFamily, 9, true));
+    const QFontMetricsF sub(painter.font(), painter.device());
+    painter.drawText(QPointF(body.left(), y + sub.ascent()), Text(t, cycle_texts::kStatePoints));
+    y += sub.height() * 1.3;
+    painter.setFont(PageFont(fontFamily, 7));
+    std::vector<std::vector<QString>> pointRows;
+    {
+        std::vector<QString> heading;
+        for (const std::string& h : StatePointHeadings(t)) heading.push_back(Utf8(h));
+        pointRows.push_back(heading);
+        for (const StatePointRow& p : StatePointRows(view, t, separator))
+            pointRows.push_back({Utf8(p.number), Utf8(p.temperature), Utf8(p.pressure), Utf8(p.enthalpy),
+                                 Utf8(p.density), Utf8(p.name)});
+    }
+    y += DrawTable(painter, body.left(), y, body.width(),
+                   {{0.07, false}, {0.16, true}, {0.14, true}, {0.16, true}, {0.16, true}, {0.31, false}},
+                   pointRows, true);
+    y += sub.height() * 0.6;
+    painter.setFont(PageFont(fontFamily, 9, true));
+    painter.drawText(QPointF(body.left(), y + sub.ascent()), Text(t, cycle_texts::kDesignPoint));
+    y += sub.height() * 1.3;
+    painter.setFont(PageFont(fontFamily, 7));
+    std::vector<std::vector<QString>> figureRows;
+    for (const FigureRow& f : FigureRows(view, t, separator))
+        figureRows.push_back({Utf8(f.name), Utf8(f.value), Utf8(f.unit)});
+    y += DrawTable(painter, body.left(), y, body.width() * 0.6, {{0.7, false}, {0.18, true}, {0.12, false}},
+                   figureRows, false);
+    y += sub.height() * 0.6;
+
+    // The working.
+    painter.setFont(PageFont(fontFamily, 9, true));
+    painter.drawText(QPointF(body.left(), y + sub.ascent()), Text(t, cycle_texts::kWorking));
+    y += sub.height() * 1.3;
+    painter.setFont(PageFont(fontFamily, 6.3));
+    std::vector<std::vector<QString>> steps = {
+        {Text(t, cycle_texts::kQuantity), Text(t, cycle_texts::kFormula), Text(t, cycle_texts::kNumbers),
+         Text(t, cycle_texts::kResult), Text(t, cycle_texts::kShown)}};
+    for (const TraceRow& row : TraceRows(view.trace, t))
+        steps.push_back(
+            {Utf8(row.name), Utf8(row.formula), Utf8(row.numbers), Utf8(row.result), Utf8(row.shown)});
+    DrawTable(painter, body.left(), y, body.width(),
+              {{0.27, false}, {0.24, false}, {0.26, false}, {0.13, true}, {0.10, true}}, steps, true);
+    painter.restore();
+}
+
+bool PrintCyclePdf(const QString& fileName, const CycleView& view, const CycleDiagramTexts& texts,
+                   const QString& fontFamily) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(600);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        pdf.setTitle(Text(texts.texts, cycle_texts::kTitle));
+        QPainter painter;
+        if (!painter.begin(&pdf)) return false;
+        DrawCyclePage(painter, QRectF(0, 0, pdf.width(), pdf.height()), view, texts, fontFamily);
+        if (!painter.end()) return false;
+    }
+    const QByteArray& bytes = buffer.data();
+    return ReplaceFileBytesAt(std::filesystem::path(QFile::encodeName(fileName).toStdString()),
+                              std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+}  // namespace tervalo

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Compares the Windows build run under wine with the Linux build: the generated data files of both program
 # directories byte for byte, and tervalo-calc run in a copy of each with the same arguments (some of them
-# non-ASCII): its output (line ends aside), its messages and every file it writes.
+# non-ASCII): its output (line ends aside), its messages and every file it writes, the JSON document, the
+# calculation's trace and a batch of projects from a CSV file among them.
 # Usage: windows-compare.sh LINUX_BUILD WINDOWS_BUILD
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -11,6 +12,10 @@ wine=("$root/cmake/wine-run.sh" "$windows/wine-prefix")
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 status=0
+# Files given to every run: a batch of projects, with non-ASCII list texts, decimal commas and a bad row.
+mkdir "$work/inputs"
+printf '%s\r\n' 'WohnFL;HeizArt;EnergKost;AnwendBereich' '120;#2;0,25;' '180;Heizöl extra leicht;"0,3";#3' \
+    '95;#9;0,2;' '200;;0,18;#2' >"$work/inputs/batch.csv"
 
 # The program directories: every data file of the Linux one, the saturation tables included.
 for file in "$linux"/dist/*; do
@@ -31,9 +36,11 @@ run() {  # SYSTEM CASE ARGUMENT...
     local folder="$work/$system-$case"
     if [ "$system" = linux ]; then
         cp -r "$linux/dist" "$folder"
+        cp "$work/inputs"/* "$folder"
         (cd "$folder" && ./tervalo-calc "$@" >stdout.txt 2>stderr.txt) || echo "exit $?" >>"$folder/stderr.txt"
     else
         cp -r "$windows/dist" "$folder"
+        cp "$work/inputs"/* "$folder"
         (cd "$folder" && "${wine[@]}" ./tervalo-calc.exe "$@" >stdout.txt 2>stderr.txt) ||
             echo "exit $?" >>"$folder/stderr.txt"
         sed -i 's/\r$//' "$folder/stdout.txt" "$folder/stderr.txt"
@@ -74,4 +81,8 @@ compare greek --language=GRE "${example[@]}" "HeizArt:=Πετρέλαιο" --sav
 compare polish --language=POL "${example[@]}" "HeizArt:=Olej opałowy Ąę" --results
 compare unmappable "${example[@]}" "HeizArt:=Ā中" --save
 compare refused WohnFL
+compare json "${example[@]}" "HeizArt:=Heizöl extra leicht" --json --what-if --sensitivity
+compare what-if --language=TRK "${example[@]}" --calculate --what-if --strict
+compare trace --language=GRE "${example[@]}" --calculate --trace
+compare batch "${example[@]}" --batch batch.csv --out results.csv
 exit $status

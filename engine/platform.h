@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,5 +41,17 @@ std::optional<std::filesystem::path> RunningProgramFile();
 // The program's arguments in UTF-8, the program's own name first. Windows passes `argv` in the ANSI code
 // page, which cannot hold every character: there the wide command line is read.
 std::vector<std::string> ProgramArguments(int argc, char** argv);
+
+// The process's environment variable `name` in UTF-8; nothing when it is not set.
+std::optional<std::string> EnvironmentVariable(const std::string& name);
+
+// The folder in which programs keep each user's own files, from the environment variables that `variable`
+// gives in UTF-8: $XDG_DATA_HOME when it is absolute, else $HOME/.local/share; on Windows %APPDATA% when it
+// is absolute. Empty when there is none.
+std::filesystem::path UserDataHome(
+    const std::function<std::optional<std::string>(const std::string& name)>& variable);
+
+// Whether every user may make symbolic links; Windows reserves them to a privilege.
+bool UsersMakeSymbolicLinks();
 
 }  // namespace tervalo

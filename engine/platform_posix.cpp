@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "engine/platform.h"
 
@@ -96,6 +97,26 @@ std::optional<std::filesystem::path> RunningProgramFile() {
 
 std::vector<std::string> ProgramArguments(int argc, char** argv) {
     return std::vector<std::string>(argv, argv + argc);
+}
+
+std::optional<std::string> EnvironmentVariable(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    if (value == nullptr) return std::nullopt;
+    return std::string(value);
+}
+
+std::filesystem::path UserDataHome(
+    const std::function<std::optional<std::string>(const std::string& name)>& variable) {
+    if (const auto dataHome = variable("XDG_DATA_HOME");
+        dataHome && !dataHome->empty() && dataHome->front() == '/')
+        return *dataHome;
+    if (const auto home = variable("HOME"); home && !home->empty())
+        return std::filesystem::path(*home) / ".local" / "share";
+    return {};
+}
+
+bool UsersMakeSymbolicLinks() {
+    return true;
 }
 
 }  // namespace tervalo

@@ -57,6 +57,14 @@ std::string Utf8(const wchar_t* text) {
     return utf8;
 }
 
+std::wstring Wide(const std::string& utf8) {
+    const int narrow = static_cast<int>(utf8.size());
+    const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), narrow, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), narrow, wide.data(), length);
+    return wide;
+}
+
 }  // namespace
 
 bool IsWritable(const std::filesystem::path& path) {
@@ -126,6 +134,24 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
     for (int i = 0; i < count; ++i) arguments.push_back(Utf8(wide[i]));
     ::LocalFree(wide);
     return arguments;
+}
+
+std::optional<std::string> EnvironmentVariable(const std::string& name) {
+    const wchar_t* value = ::_wgetenv(Wide(name).c_str());
+    if (value == nullptr) return std::nullopt;
+    return Utf8(value);
+}
+
+std::filesystem::path UserDataHome(
+    const std::function<std::optional<std::string>(const std::string& name)>& variable) {
+    const auto appData = variable("APPDATA");
+    if (!appData) return {};
+    const std::filesystem::path folder(Wide(*appData));
+    return folder.is_absolute() ? folder : std::filesystem::path();
+}
+
+bool UsersMakeSymbolicLinks() {
+    return false;
 }
 
 }  // namespace tervalo

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "support/system_traits.h"
 #include "support/temp_dir.h"
 
@@ -36,6 +38,23 @@ TEST(Platform, TheRunningProgramIsKnown) {
     const auto program = RunningProgramFile();
     ASSERT_TRUE(program);
     EXPECT_TRUE(fs::is_regular_file(*program)) << program->string();
+}
+
+// Windows keeps the environment in UTF-16, and its narrow copy in the ANSI code page cannot hold every name.
+TEST(Platform, EnvironmentVariablesInUtf8) {
+#ifdef _WIN32
+    ASSERT_EQ(::_wputenv_s(L"TERVALO_TEST_NAME", L"J\u00FCrgen \u0141\u00F3d\u017A \u041C"), 0);
+#else
+    ASSERT_EQ(::setenv("TERVALO_TEST_NAME",
+                       "J\xC3\xBCrgen \xC5\x81\xC3\xB3"
+                       "d\xC5\xBA \xD0\x9C",
+                       1),
+              0);
+#endif
+    EXPECT_EQ(EnvironmentVariable("TERVALO_TEST_NAME"),
+              "J\xC3\xBCrgen \xC5\x81\xC3\xB3"
+              "d\xC5\xBA \xD0\x9C");
+    EXPECT_EQ(EnvironmentVariable("TERVALO_TEST_NAME_NOT_SET"), std::nullopt);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes code_page_tables.cpp: the characters of every byte of the six Windows code pages the languages use,
+"""Writes code_page_tables.cpp: the characters of every byte of the Windows code pages the languages use,
 taken from the C library's iconv (glibc), so that Tervalo converts them alike on every system without iconv.
 
 The run checks that each table converts as iconv does in both directions: every byte, and every character of
@@ -13,7 +13,9 @@ import ctypes.util
 import os
 import sys
 
-CODE_PAGES = (1250, 1251, 1252, 1253, 1254, 1256)
+from languages import read_languages
+
+CODE_PAGES = sorted({language.code_page for language in read_languages().values()})
 UNDEFINED = 0xFFFF
 
 libc = ctypes.CDLL(ctypes.util.find_library("c"), use_errno=True)

@@ -6,15 +6,22 @@
 
 #include <array>
 #include <cerrno>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "localisation/code_page.h"
+#include "localisation/languages.h"
 
 namespace tervalo {
 namespace {
 
-constexpr std::array<int, 6> kCodePages = {1250, 1251, 1252, 1253, 1254, 1256};
+// The code pages of the languages: each must have its table.
+std::set<int> CodePagesOfTheLanguages() {
+    std::set<int> codePages;
+    for (const LanguageRow& language : Languages()) codePages.insert(language.codePage);
+    return codePages;
+}
 
 // The conversion as Tervalo made it with iconv: whatever the target cannot take becomes `replacement`, and
 // the input steps over one byte, or one whole well-formed UTF-8 sequence; input cut off at the end becomes
@@ -88,7 +95,7 @@ std::string Utf8Of(char32_t character) {
 }
 
 TEST(CodePageTables, EveryByteDecodesAsIconvDecodesIt) {
-    for (const int codePage : kCodePages) {
+    for (const int codePage : CodePagesOfTheLanguages()) {
         Iconv decode("UTF-8", Name(codePage));
         for (int byte = 0; byte < 256; ++byte) {
             const std::string text(1, static_cast<char>(byte));
@@ -101,7 +108,7 @@ TEST(CodePageTables, EveryByteDecodesAsIconvDecodesIt) {
 }
 
 TEST(CodePageTables, EveryCharacterOfTheBasicPlaneEncodesAsIconvEncodesIt) {
-    for (const int codePage : kCodePages) {
+    for (const int codePage : CodePagesOfTheLanguages()) {
         Iconv encode(Name(codePage), "UTF-8");
         for (char32_t character = 0; character < 0x10000; ++character) {
             if (character >= 0xD800 && character <= 0xDFFF) continue;

@@ -54,4 +54,17 @@ std::filesystem::path UserDataHome(
 // Whether every user may make symbolic links; Windows reserves them to a privilege.
 bool UsersMakeSymbolicLinks();
 
+// While it lives, the console shows the program's UTF-8 output as such: the Windows console shows bytes in a
+// code page of its own, which is set to UTF-8 and restored at the end. Elsewhere it does nothing.
+class Utf8Console {
+  public:
+    Utf8Console();
+    ~Utf8Console();
+    Utf8Console(const Utf8Console&) = delete;
+    Utf8Console& operator=(const Utf8Console&) = delete;
+
+  private:
+    [[maybe_unused]] unsigned previousCodePage_ = 0;  // 0: nothing to restore (Windows)
+};
+
 }  // namespace tervalo

@@ -119,4 +119,7 @@ bool UsersMakeSymbolicLinks() {
     return true;
 }
 
+Utf8Console::Utf8Console() = default;
+Utf8Console::~Utf8Console() = default;
+
 }  // namespace tervalo

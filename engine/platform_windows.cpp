@@ -154,4 +154,13 @@ bool UsersMakeSymbolicLinks() {
     return false;
 }
 
+Utf8Console::Utf8Console() {
+    const UINT previous = ::GetConsoleOutputCP();  // 0 without a console
+    if (previous != 0 && previous != CP_UTF8 && ::SetConsoleOutputCP(CP_UTF8)) previousCodePage_ = previous;
+}
+
+Utf8Console::~Utf8Console() {
+    if (previousCodePage_ != 0) ::SetConsoleOutputCP(previousCodePage_);
+}
+
 }  // namespace tervalo

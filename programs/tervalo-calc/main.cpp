@@ -73,6 +73,7 @@ bool WritesFiles(const CalcCommand& command) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const Utf8Console console;
     const std::vector<std::string> arguments = ProgramArguments(argc, argv);
     if (FindInfoRequest({arguments.begin() + 1, arguments.end()}) == InfoRequest::Version) {
         std::cout << VersionText("tervalo-calc");

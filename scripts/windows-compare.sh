@@ -17,17 +17,26 @@ mkdir "$work/inputs"
 printf '%s\r\n' 'WohnFL;HeizArt;EnergKost;AnwendBereich' '120;#2;0,25;' '180;Heizöl extra leicht;"0,3";#3' \
     '95;#9;0,2;' '200;;0,18;#2' >"$work/inputs/batch.csv"
 
+# Files of the Linux program directory that the Windows one has no place for: the programs, and the pictures
+# of the windows, which are drawn with Qt (a Linux build with the windows has them).
+linux_only() {  # FILE
+    local name
+    name="$(basename "$1")"
+    [ -d "$1" ] || [[ "$name" == *.bmp ]] || { [ -x "$1" ] && [[ "$name" != *.* ]]; }
+}
+
 # The program directories: every data file of the Linux one, the saturation tables included.
+compared=0
 for file in "$linux"/dist/*; do
     name="$(basename "$file")"
-    [ -x "$file" ] && [ ! -d "$file" ] && [[ "$name" != *.* ]] && continue  # Linux programs
-    [ -d "$file" ] && continue
+    linux_only "$file" && continue
+    compared=$((compared + 1))
     if ! cmp -s "$file" "$windows/dist/$name"; then
         echo "windows-compare: dist/$name differs" >&2
         status=1
     fi
 done
-echo "windows-compare: $(ls "$linux"/dist | wc -l) files of the program directory compared"
+echo "windows-compare: $compared files of the program directory compared"
 
 # One run of tervalo-calc in a fresh copy of a program directory: output, messages and files written.
 run() {  # SYSTEM CASE ARGUMENT...
@@ -55,7 +64,7 @@ compare() {  # CASE ARGUMENT...
     local differs=0
     for file in "$work/linux-$case"/*; do
         name="$(basename "$file")"
-        [ -x "$file" ] && [ ! -d "$file" ] && [[ "$name" != *.* ]] && continue
+        linux_only "$file" && continue
         [ "$name" = rechPar.dat ] && continue  # holds the folder's name as the system writes it
         if ! cmp -s "$file" "$work/windows-$case/$name"; then
             echo "windows-compare: $case: $name differs" >&2

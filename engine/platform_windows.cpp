@@ -3,6 +3,8 @@
 #include <io.h>
 #include <shellapi.h>
 
+#include <cstdlib>
+
 #include "engine/platform.h"
 
 namespace tervalo {
@@ -67,8 +69,16 @@ std::wstring Wide(const std::string& utf8) {
 
 }  // namespace
 
+// The read-only attribute and the access rights both count: _waccess reads the attribute only, so the file is
+// also opened for writing (a folder for adding files) and closed again untouched.
 bool IsWritable(const std::filesystem::path& path) {
-    return ::_waccess(path.c_str(), 2) == 0;
+    if (::_waccess(path.c_str(), 2) != 0) return false;
+    std::error_code error;
+    const bool folder = std::filesystem::is_directory(path, error);
+    const Handle opened(::CreateFileW(path.c_str(), folder ? FILE_ADD_FILE : FILE_WRITE_DATA,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, folder ? FILE_FLAG_BACKUP_SEMANTICS : 0, nullptr));
+    return opened.valid();
 }
 
 bool WriteAndRenameOver(const std::filesystem::path& temporary, const std::filesystem::path& target,

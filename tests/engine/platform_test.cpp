@@ -40,6 +40,21 @@ TEST(Platform, TheRunningProgramIsKnown) {
     EXPECT_TRUE(fs::is_regular_file(*program)) << program->string();
 }
 
+TEST(Platform, WritableFilesAndFolders) {
+    test::ScopedTempDir dir;
+    test::WriteBytes("a.dat", "x");
+    EXPECT_TRUE(IsWritable("a.dat"));
+    EXPECT_TRUE(IsWritable("."));
+    EXPECT_FALSE(IsWritable("missing.dat"));
+    // On Windows the read-only attribute.
+    fs::permissions("a.dat", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    if (test::PermissionsBind()) {
+        EXPECT_FALSE(IsWritable("a.dat"));
+    }
+    fs::permissions("a.dat", fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_TRUE(IsWritable("a.dat"));
+}
+
 // Windows keeps the environment in UTF-16, and its narrow copy in the ANSI code page cannot hold every name.
 TEST(Platform, EnvironmentVariablesInUtf8) {
 #ifdef _WIN32

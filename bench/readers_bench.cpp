@@ -60,7 +60,7 @@ void BM_ResultsPageLayout(benchmark::State& state) {
     const std::string bytes = SampleResultsFile();
     for (auto _ : state) {
         const auto records = ParseResultsRecords(bytes);
-        benchmark::DoNotOptimize(LayOutResultsPage(records, PageTarget::Paper));
+        benchmark::DoNotOptimize(LayOutResultsPage(records));
     }
 }
 BENCHMARK(BM_ResultsPageLayout);

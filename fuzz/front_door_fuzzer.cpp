@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WriteResultsFile(record);
     OnWindowActivate(record);
     const auto records = ReadResultsFile();
-    LayOutResultsPage(records, PageTarget::Paper);
+    LayOutResultsPage(records);
 
     LanguageSwitchSteps steps;
     steps.rewriteProject = RewriteProjectForLanguage;

@@ -11,9 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tervalo::lifetime;
     const LifetimeInputs defaults = DefaultLifetimeInputs(2026);
     const LifetimeInputs inputs =
-        ParseLifetimeInputs(std::string_view(reinterpret_cast<const char*>(data), size), defaults);
+        ParseLifetimeInputs(std::string_view(reinterpret_cast<const char*>(data), size), defaults).inputs;
     const std::string bytes = LifetimeInputsBytes(inputs);
-    if (LifetimeInputsBytes(ParseLifetimeInputs(bytes, defaults)) != bytes) __builtin_trap();
+    if (LifetimeInputsBytes(ParseLifetimeInputs(bytes, defaults).inputs) != bytes) __builtin_trap();
     AnnualFigures first;
     first.heat_kWh = 20000;
     first.fuel_kWh = 22000;

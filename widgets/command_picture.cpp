@@ -1,6 +1,7 @@
 #include "widgets/command_picture.h"
 
 #include <qdrawutil.h>
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -161,30 +162,46 @@ void CommandPicture::Run() {
     if (isEnabled()) emit Released();
 }
 
-void AssignMnemonics(const std::vector<QLabel*>& labels, const QString& reserved) {
+namespace {
+
+// The caption of `holder` as shown (`text`) with the first letter not yet taken marked; a mark given earlier
+// is dropped first and every "&" in the caption is doubled so that only the chosen letter is marked.
+QString MarkFreeLetter(QWidget* holder, const QString& text, QString& taken) {
+    const bool markedBefore = text == holder->property("markedCaption").toString();
+    const QString caption = markedBefore ? holder->property("plainCaption").toString() : text;
+    qsizetype chosen = -1;
+    for (qsizetype i = 0; i < caption.size() && chosen < 0; ++i) {
+        const QChar letter = caption[i].toLower();
+        if (letter.isLetterOrNumber() && !taken.contains(letter)) chosen = i;
+    }
+    QString marked = caption;
+    marked.replace(QStringLiteral("&"), QStringLiteral("&&"));
+    if (chosen >= 0) {
+        taken += caption[chosen].toLower();
+        // Each "&" before the chosen letter was doubled.
+        marked.insert(chosen + caption.left(chosen).count(QLatin1Char('&')), QLatin1Char('&'));
+    }
+    holder->setProperty("plainCaption", caption);
+    holder->setProperty("markedCaption", marked);
+    return marked;
+}
+
+}  // namespace
+
+QString AssignMnemonics(const std::vector<QLabel*>& labels, const QString& reserved) {
     QString taken = reserved.toLower();
     for (QLabel* label : labels) {
-        // The caption without a mark given earlier; every "&" in it is doubled so that only the chosen letter
-        // is marked.
-        const bool markedBefore = label->text() == label->property("markedCaption").toString();
-        const QString caption = markedBefore ? label->property("plainCaption").toString() : label->text();
-        qsizetype chosen = -1;
-        for (qsizetype i = 0; i < caption.size() && chosen < 0; ++i) {
-            const QChar letter = caption[i].toLower();
-            if (letter.isLetterOrNumber() && !taken.contains(letter)) chosen = i;
-        }
-        QString marked = caption;
-        marked.replace(QStringLiteral("&"), QStringLiteral("&&"));
-        if (chosen >= 0) {
-            taken += caption[chosen].toLower();
-            // Each "&" before the chosen letter was doubled.
-            marked.insert(chosen + caption.left(chosen).count(QLatin1Char('&')), QLatin1Char('&'));
-        }
-        label->setText(marked);
-        label->setProperty("plainCaption", caption);
-        label->setProperty("markedCaption", marked);
-        if (QWidget* buddy = label->buddy()) buddy->setAccessibleName(caption);
+        label->setText(MarkFreeLetter(label, label->text(), taken));
+        if (QWidget* buddy = label->buddy())
+            buddy->setAccessibleName(label->property("plainCaption").toString());
     }
+    return taken;
+}
+
+QString AssignButtonMnemonics(const std::vector<QAbstractButton*>& buttons, const QString& reserved) {
+    QString taken = reserved.toLower();
+    for (QAbstractButton* button : buttons) button->setText(MarkFreeLetter(button, button->text(), taken));
+    return taken;
 }
 
 }  // namespace tervalo

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <vector>
 
+class QAbstractButton;
 class QLabel;
 
 namespace tervalo {
@@ -71,7 +72,11 @@ class CommandPicture : public QWidget {
 
 // Gives each label an Alt shortcut: the first letter of its caption no earlier label and no letter of
 // `reserved` took (then any later letter, then none), shown underlined. Labels are taken in the order given,
-// so the most used commands get their first letters. A "&" that was in a caption stays a character.
-void AssignMnemonics(const std::vector<QLabel*>& labels, const QString& reserved = {});
+// so the most used commands get their first letters. A "&" that was in a caption stays a character. Returns
+// the letters now taken (with `reserved`), for further captions of the same window.
+QString AssignMnemonics(const std::vector<QLabel*>& labels, const QString& reserved = {});
+
+// The same for check boxes and other buttons that show their own caption.
+QString AssignButtonMnemonics(const std::vector<QAbstractButton*>& buttons, const QString& reserved = {});
 
 }  // namespace tervalo

@@ -95,7 +95,8 @@ Begruess::Begruess(int startPicture, QWidget* parent) : QDialog(parent) {
     top->addWidget(BuildLanguageChoice(), 1);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(BuildComponentStrip());
+    componentStrip_ = BuildComponentStrip();
+    bottom->addWidget(componentStrip_);
     bottom->addStretch(1);
     bottom->addWidget(okButton_);
     bottom->addWidget(okLabel);
@@ -110,6 +111,7 @@ Begruess::Begruess(int startPicture, QWidget* parent) : QDialog(parent) {
         if (!AlwaysOffered(option.code) && !CaptionFileUsable(option.code)) option.button->setEnabled(false);
     }
     SelectStoredLanguage();
+    FitIntoScreen();
     // From the keyboard: the languages, then OK, which Enter also runs.
     ChainFocus(FocusableInLayoutOrder(layout));
     okButton_->MakeDefaultIn(this);
@@ -173,6 +175,23 @@ QWidget* Begruess::BuildComponentStrip() {
             PictureBox(name.constData(), file, twips.Pixels(kComponentSize, kComponentSize), strip));
     }
     return strip;
+}
+
+void Begruess::FitIntoScreen() {
+    const QScreen* display = screen();
+    if (!display) return;
+    // A little room for the window frame.
+    const int room = display->availableGeometry().width() - TwipsScale::Of(this).Pixels(240);
+    // The components are decoration: on a narrow screen the strip ends early, so that the language choice
+    // and OK stay whole.
+    const QList<QLabel*> components = componentStrip_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    for (auto picture = components.rbegin(); picture != components.rend(); ++picture) {
+        // The strip and the nested layouts keep their sizes until each is told.
+        componentStrip_->updateGeometry();
+        for (QLayout* inner : findChildren<QLayout*>()) inner->invalidate();
+        if (layout()->sizeHint().width() <= room) break;
+        (*picture)->hide();
+    }
 }
 
 void Begruess::SelectStoredLanguage() {

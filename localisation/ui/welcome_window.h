@@ -44,6 +44,8 @@ class Begruess : public QDialog {
 
     QWidget* BuildLanguageChoice();
     QWidget* BuildComponentStrip();
+    // Shortens the component strip until the window fits the width of its screen.
+    void FitIntoScreen();
     void SelectStoredLanguage();
     void ConfirmLanguage();
     std::string SelectedCode() const;
@@ -51,6 +53,7 @@ class Begruess : public QDialog {
     std::vector<Option> options_;
     QLabel* pn1_ = nullptr;
     QLabel* picture1_ = nullptr;
+    QWidget* componentStrip_ = nullptr;
     CommandPicture* okButton_ = nullptr;
     bool confirmed_ = false;
 };

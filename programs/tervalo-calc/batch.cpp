@@ -7,7 +7,7 @@
 #include "config/run_settings.h"
 #include "decision_output.h"
 #include "project/decision/csv_table.h"
-#include "project/decision/field_values.h"
+#include "project/decision/results_csv.h"
 #include "window_commands.h"
 
 namespace tervalo {
@@ -15,49 +15,6 @@ namespace tervalo {
 namespace {
 
 using decision::CsvLine;
-using decision::Figure;
-using decision::MachineNumber;
-
-std::string Machine(const std::optional<double>& value) {
-    return value ? MachineNumber(*value) : std::string();
-}
-
-struct NamedFigure {
-    const char* name;
-    const Figure* figure;
-};
-
-std::vector<NamedFigure> Figures(const DecisionRun& run) {
-    const decision::BreakEven& b = run.breakEven;
-    return {{"break_even.electricity_price", &b.electricityPrice},
-            {"break_even.fuel_price", &b.fuelPrice},
-            {"break_even.heating_cop_equal_cost", &b.heatingCopEqualCost},
-            {"break_even.heating_cop_equal_co2", &b.heatingCopEqualCo2},
-            {"break_even.grid_co2_factor", &b.gridCo2Factor},
-            {"saving.money", &run.saving.money},
-            {"saving.co2", &run.saving.co2}};
-}
-
-// The output's cells of one computed row (or its header): each field's text and number, then the figures'.
-std::vector<std::string> OutputCells(int rowNumber, const ProjectRecord& record, const DecisionRun& run,
-                                     bool header) {
-    std::vector<std::string> cells{header ? "row" : std::to_string(rowNumber)};
-    for (const decision::FieldValue& field :
-         decision::ProjectFieldValues(record, CodePage(), Utf8(Settings.CurrencyCode))) {
-        const std::string name(field.name);
-        cells.push_back(header ? name : field.text);
-        cells.push_back(header         ? name + ".value"
-                        : field.isList ? (field.entry ? std::to_string(*field.entry) : std::string())
-                                       : Machine(field.value));
-    }
-    for (const NamedFigure& figure : Figures(run)) {
-        cells.push_back(header ? figure.name : *figure.figure ? (*figure.figure)->text : std::string());
-        cells.push_back(header           ? std::string(figure.name) + ".value"
-                        : *figure.figure ? MachineNumber((*figure.figure)->value)
-                                         : std::string());
-    }
-    return cells;
-}
 
 bool ReadFile(const std::string& file, std::string& bytes) {
     std::ifstream in(file, std::ios::binary);
@@ -90,6 +47,7 @@ int RunBatch(const ProjectRecord& project, const std::string& inputFile, const s
         }
     }
 
+    const std::string currency = Utf8(Settings.CurrencyCode);
     std::string output;
     bool skipped = false;
     for (std::size_t r = 1; r < rows.size(); ++r) {
@@ -115,11 +73,10 @@ int RunBatch(const ProjectRecord& project, const std::string& inputFile, const s
         ProjectRecord record = project;
         for (const CalcCommand& command : parse.options.commands) Apply(record, command, where + ": ");
         const DecisionRun run = EvaluateDecision(record, false, false);
-        if (output.empty()) output = CsvLine(OutputCells(0, record, run, true));
-        output += CsvLine(OutputCells(static_cast<int>(r), record, run, false));
+        if (output.empty()) output = CsvLine(decision::ResultsCsvHeader(record, CodePage(), currency));
+        output += CsvLine(decision::ResultsCsvRow(static_cast<int>(r), record, run, CodePage(), currency));
     }
-    if (output.empty())
-        output = CsvLine(OutputCells(0, project, EvaluateDecision(project, false, false), true));
+    if (output.empty()) output = CsvLine(decision::ResultsCsvHeader(project, CodePage(), currency));
 
     std::ofstream out(outputFile, std::ios::binary | std::ios::trunc);
     if (!(out << output) || !out.flush()) {

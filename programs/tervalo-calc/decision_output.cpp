@@ -1,8 +1,11 @@
 #include "decision_output.h"
 
+#include <nlohmann/json.hpp>
+
 #include "config/run_settings.h"
-#include "project/calculation.h"
 #include "project/decision/results_json.h"
+#include "project/lifetime/lifetime_file.h"
+#include "project/lifetime/lifetime_json.h"
 #include "window_commands.h"
 
 namespace tervalo {
@@ -20,18 +23,6 @@ std::string Line(const std::string& name, const std::string& text) {
 }
 
 }  // namespace
-
-DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf, bool withSensitivity) {
-    ProjectRecord current = record;
-    const CalculationData data = LoadCalculationData(current);
-    const AnnualBalance balance = DesignPointCalculation(current, data);
-    DecisionRun run;
-    run.breakEven = decision::EvaluateBreakEven(current, balance);
-    run.saving = decision::EvaluateSaving(balance, current.DecimalSeparator);
-    if (withWhatIf) run.whatIf = decision::EvaluateWhatIf(record, data);
-    if (withSensitivity) run.sensitivity = decision::EvaluateSensitivity(current, balance);
-    return run;
-}
 
 std::string DecisionLines(const DecisionRun& run, bool withWhatIf) {
     const decision::BreakEven& b = run.breakEven;
@@ -59,10 +50,17 @@ std::string DecisionLines(const DecisionRun& run, bool withWhatIf) {
 }
 
 std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf) {
-    decision::DecisionFigures figures{run.breakEven, run.saving, withWhatIf ? &run.whatIf : nullptr,
-                                      run.sensitivity ? &*run.sensitivity : nullptr};
-    return decision::ResultsJson(record, figures,
-                                 {CodePage(), Settings.LanguageCode, Utf8(Settings.CurrencyCode)});
+    const std::string currency = Utf8(Settings.CurrencyCode);
+    auto document = nlohmann::ordered_json::parse(decision::ResultsJson(
+        record, decision::FiguresOf(run, withWhatIf), {CodePage(), Settings.LanguageCode, currency}));
+    // The lifetime comparison of the project as it stands, with the inputs of its side file.
+    using namespace lifetime;
+    const LifetimeFileRead read = LoadLifetimeInputs(DefaultLifetimeInputs(CurrentCalendarYear()));
+    auto member =
+        nlohmann::ordered_json::parse(LifetimeJson(EvaluateProjectLifetime(record, read.inputs), currency));
+    member["inputs_file_damaged"] = read.damaged;
+    document["lifetime"] = std::move(member);
+    return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace tervalo

@@ -6,23 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "project/decision/break_even.h"
-#include "project/decision/sensitivity.h"
-#include "project/decision/what_if.h"
+#include "project/decision/decision_run.h"
 #include "project/project_record.h"
 
 namespace tervalo {
 
-struct DecisionRun {
-    decision::BreakEven breakEven;
-    decision::AnnualSaving saving;
-    std::vector<decision::WhatIfCell> whatIf;          // empty unless asked for
-    std::optional<decision::Sensitivity> sensitivity;  // unless asked for
-};
-
-// A calculation run over a copy of the record gives the balance of the project as it stands (the project
-// itself keeps its texts); the variants start from the record.
-DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf, bool withSensitivity);
+using decision::DecisionRun;
+using decision::EvaluateDecision;
 
 // The figures as NAME=TEXT lines (UTF-8), "–" for a figure that cannot be formed.
 std::string DecisionLines(const DecisionRun& run, bool withWhatIf);

@@ -107,6 +107,11 @@ Json SensitivityJson(const Sensitivity& sensitivity, const Units& units) {
 
 }  // namespace
 
+DecisionFigures FiguresOf(const DecisionRun& run, bool withWhatIf) {
+    return {run.breakEven, run.saving, withWhatIf ? &run.whatIf : nullptr,
+            run.sensitivity ? &*run.sensitivity : nullptr};
+}
+
 std::string ResultsJson(const ProjectRecord& record, const DecisionFigures& figures,
                         const JsonSettings& settings) {
     const Units units{settings.currency + "/kWh", CodePageToUtf8(record.BrennStKeinh, settings.codePage),

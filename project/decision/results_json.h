@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "project/decision/break_even.h"
+#include "project/decision/decision_run.h"
 #include "project/decision/sensitivity.h"
 #include "project/decision/what_if.h"
 #include "project/project_record.h"
@@ -27,6 +28,9 @@ struct DecisionFigures {
     const std::vector<WhatIfCell>* whatIf = nullptr;  // nothing: no "what_if" member
     const Sensitivity* sensitivity = nullptr;         // nothing: no "sensitivity" member
 };
+
+// The figures of `run`; its table only `withWhatIf`, its sensitivity whenever it holds one.
+DecisionFigures FiguresOf(const DecisionRun& run, bool withWhatIf);
 
 std::string ResultsJson(const ProjectRecord& record, const DecisionFigures& figures,
                         const JsonSettings& settings);

@@ -87,40 +87,54 @@ std::vector<Statement> Statements(std::string_view bytes) {
     return statements;
 }
 
-void Apply(const Statement& statement, LifetimeInputs& inputs) {
+// Takes the statement's values into the inputs; false when a known name holds a value it cannot take.
+bool Apply(const Statement& statement, LifetimeInputs& inputs) {
     const auto single = [&]() -> std::string_view {
         return statement.values.size() == 1 ? std::string_view(statement.values[0]) : std::string_view();
     };
     for (const NumberEntry& entry : kNumbers)
-        if (statement.name == entry.name)
-            if (const auto value = Number<double>(single())) inputs.*entry.member = *value;
+        if (statement.name == entry.name) {
+            const auto value = Number<double>(single());
+            if (value) inputs.*entry.member = *value;
+            return value.has_value();
+        }
     for (const IntEntry& entry : kInts)
-        if (statement.name == entry.name)
-            if (const auto value = Number<int>(single())) inputs.*entry.member = *value;
+        if (statement.name == entry.name) {
+            const auto value = Number<int>(single());
+            if (value) inputs.*entry.member = *value;
+            return value.has_value();
+        }
     for (const FlagEntry& entry : kFlags)
-        if (statement.name == entry.name)
-            if (const auto value = Number<int>(single()); value && (*value == 0 || *value == 1))
-                inputs.*entry.member = *value == 1;
+        if (statement.name == entry.name) {
+            const auto value = Number<int>(single());
+            const bool usable = value && (*value == 0 || *value == 1);
+            if (usable) inputs.*entry.member = *value == 1;
+            return usable;
+        }
     if (statement.name == kGridFactorEdits) {
         inputs.gridFactorEdits.clear();
         for (const std::string& text : statement.values) {
             const auto value = Number<double>(text);
-            if (!value) break;
+            if (!value) return false;
             inputs.gridFactorEdits.push_back(*value);
         }
     }
+    return true;
 }
 
 }  // namespace
 
-LifetimeInputs ParseLifetimeInputs(std::string_view bytes, const LifetimeInputs& defaults) {
+LifetimeFileRead ParseLifetimeInputs(std::string_view bytes, const LifetimeInputs& defaults) {
     const std::vector<Statement> statements = Statements(bytes);
     if (statements.empty() || statements[0].name != kHeader || statements[0].values.size() != 1 ||
         Number<int>(statements[0].values[0]) != kVersion)
-        return defaults;
+        return {defaults, true};
     LifetimeInputs inputs = defaults;
-    for (std::size_t i = 1; i < statements.size(); ++i) Apply(statements[i], inputs);
-    return Sanitised(inputs, defaults);
+    bool damaged = false;
+    for (std::size_t i = 1; i < statements.size(); ++i) damaged = !Apply(statements[i], inputs) || damaged;
+    LifetimeFileRead read{Sanitised(inputs, defaults), damaged};
+    read.damaged = read.damaged || !(read.inputs == inputs);
+    return read;
 }
 
 std::string LifetimeInputsBytes(const LifetimeInputs& inputs) {
@@ -137,9 +151,11 @@ std::string LifetimeInputsBytes(const LifetimeInputs& inputs) {
     return writer.bytes();
 }
 
-LifetimeInputs LoadLifetimeInputs(const LifetimeInputs& defaults) {
-    const std::optional<std::string> bytes = ReadFileBytes(kLifetimeFileName, kFileLimit);
-    return bytes ? ParseLifetimeInputs(*bytes, defaults) : defaults;
+LifetimeFileRead LoadLifetimeInputs(const LifetimeInputs& defaults) {
+    if (const std::optional<std::string> bytes = ReadFileBytes(kLifetimeFileName, kFileLimit))
+        return ParseLifetimeInputs(*bytes, defaults);
+    // Too large, unreadable or a folder in the way: there, but not a file of inputs.
+    return {defaults, FindFileNoCase(kLifetimeFileName).has_value()};
 }
 
 bool SaveLifetimeInputs(const LifetimeInputs& inputs) {

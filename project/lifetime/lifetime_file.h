@@ -8,7 +8,8 @@
 //   "GridFactorEdits",0.38,0.35
 //
 // Reading is forgiving: unknown names are skipped, an input missing or damaged keeps its default, and a file
-// that is missing, not of this kind or far too large gives the defaults.
+// that is missing, not of this kind or far too large gives the defaults. A file that was there but not read
+// wholly is reported as damaged, so the window can say that defaults stand in its place.
 
 #include <string>
 #include <string_view>
@@ -19,12 +20,17 @@ namespace tervalo::lifetime {
 
 inline constexpr const char* kLifetimeFileName = "Lifetime.dat";
 
-LifetimeInputs ParseLifetimeInputs(std::string_view bytes, const LifetimeInputs& defaults);
+struct LifetimeFileRead {
+    LifetimeInputs inputs;
+    bool damaged = false;  // some or all inputs are defaults in place of what the file held
+};
+
+LifetimeFileRead ParseLifetimeInputs(std::string_view bytes, const LifetimeInputs& defaults);
 std::string LifetimeInputsBytes(const LifetimeInputs& inputs);
 
-// Lifetime.dat read from, or written to, the current directory. Saving replaces the file as a whole; false
-// when it could not be written (the old file then stays).
-LifetimeInputs LoadLifetimeInputs(const LifetimeInputs& defaults);
+// Lifetime.dat read from, or written to, the current directory; a missing file gives the defaults and is no
+// damage. Saving replaces the file as a whole; false when it could not be written (the old file then stays).
+LifetimeFileRead LoadLifetimeInputs(const LifetimeInputs& defaults);
 bool SaveLifetimeInputs(const LifetimeInputs& inputs);
 
 }  // namespace tervalo::lifetime

@@ -30,6 +30,8 @@ struct LifetimeInputs {
     // Year-by-year grid factors typed over the default path, from year 1 on; a year it does not reach
     // follows the path.
     std::vector<double> gridFactorEdits;
+
+    bool operator==(const LifetimeInputs&) const = default;
 };
 
 // The defaults with year 1 of use in `firstYear`.

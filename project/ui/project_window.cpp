@@ -12,19 +12,17 @@
 
 #include "config/run_settings.h"
 #include "help/ui/help_box.h"
+#include "localisation/decision_texts.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_files.h"
+#include "project/result_reason_text.h"
+#include "project/ui/lifetime_panel.h"
+#include "project/ui/result_marks_view.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/message_box.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
-#include "project/project_actions.h"
-#include "project/project_fields.h"
-#include "project/project_files.h"
-#include "config/run_settings.h"
-#include "project/result_reason_text.h"
-#include "project/ui/result_marks_view.h"
 
 namespace tervalo {
 
@@ -64,7 +62,10 @@ QString ShownText(const QWidget* widget) {
 }  // namespace
 
 Projektdaten::Projektdaten(ProjectRecord& record, ProjectWindowCommands commands, QWidget* parent)
-    : QDialog(parent), record_(record), commands_(std::move(commands)) {
+    : QDialog(parent),
+      record_(record),
+      commands_(std::move(commands)),
+      decisionTexts_(LoadFeatureTexts(decision_texts::kFile, Settings.LanguageCode)) {
     setObjectName(QStringLiteral("Projektdaten"));
     BusyPointer busy;
     // Each opening starts from empty fields, as a newly loaded window does; the run's values stay.
@@ -116,6 +117,7 @@ void Projektdaten::ShowRecord() {
     if (record.FuelPricePanelVisible) fuelPricePanel_->raise();
     if (record.ClimateMapVisible) climateMapPanel_->raise();
     MarkFields();
+    ShowDecisionFigures();
     ShowResultMarks(
         record, resultMarkTexts_, [this](std::string_view name) { return Field(std::string(name).c_str()); },
         staleResultsLine_);
@@ -266,6 +268,29 @@ void Projektdaten::ClimateMapShow() {
 
 void Projektdaten::ClimateMapHide() {
     Act([this] { OnClimateMapHide(record_); });
+}
+
+void Projektdaten::CoverContent(bool covered) {
+    // What lies under the lifetime panel takes neither the focus nor a shortcut while the panel is open.
+    for (int i = 0; i < layout()->count(); ++i)
+        if (QWidget* widget = layout()->itemAt(i)->widget()) widget->setEnabled(!covered);
+}
+
+void Projektdaten::LifetimeShow() {
+    TakeWidgetTexts();
+    lifetimePanel_->Open(record_);
+    CoverContent(true);
+    PlaceOverlays();
+    lifetimePanel_->show();
+    lifetimePanel_->raise();
+    if (QWidget* first = lifetimePanel_->findChild<QLineEdit*>(QStringLiteral("HeatPumpCost")))
+        first->setFocus();
+}
+
+void Projektdaten::LifetimeHide() {
+    lifetimePanel_->hide();
+    CoverContent(false);
+    if (QWidget* button = findChild<QWidget*>(QStringLiteral("LifetimeButt"))) button->setFocus();
 }
 
 }  // namespace tervalo

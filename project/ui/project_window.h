@@ -7,9 +7,14 @@
 // project record, then calls the project part's action for the event (project_actions.h), then shows the
 // record's texts again and any message the action returned. A list choice or an Enter thus runs the rules and
 // the calculation on exactly what the window shows.
+//
+// With the record shown, the saving and the break-even figures are evaluated on a copy of it, and the
+// decision view (when open) computes its variants on copies too; a variant chosen there comes back as the two
+// list choices a user would make.
 
 #include <QDialog>
 #include <QSize>
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
@@ -28,7 +33,12 @@ class QLineEdit;
 
 namespace tervalo {
 
+namespace decision {
+struct WhatIfCell;
+}
+
 class CommandPicture;
+class LifetimePanel;
 class Projektdaten;
 struct ProjectFieldInfo;
 
@@ -80,9 +90,11 @@ class Projektdaten : public QDialog {
     QWidget* BuildHeatingSection();
     QWidget* BuildHeatPumpSection();
     QWidget* BuildComparisonSection();
+    QWidget* BuildDecisionSection();
     QWidget* BuildCommandRow();
     void BuildFuelPricePanel();
     void BuildClimateMapPanel();
+    void BuildLifetimePanel();
     QString CaptionText(std::string_view control) const;
     QLabel* Caption(const char* control);
     QLabel* UnitLabel(const std::string& text);
@@ -96,6 +108,8 @@ class Projektdaten : public QDialog {
     void ShowRecord();
     // The line that names why greyed results are not current (result_marks_view.h).
     void AddStaleResultsLine();
+    // The saving and the break-even figures of the results shown (project_window_decision.cpp).
+    void ShowDecisionFigures();
     void ShowMessages(const std::vector<std::string>& messages);
     // Widget texts into the record, the action, the record back into the widgets.
     void Act(const std::function<void()>& action);
@@ -121,11 +135,18 @@ class Projektdaten : public QDialog {
     void PrintCommand();
     void HelpCommand();
     void CycleCommand();
+    void DecisionCommand();
+    void ExportCommand();
+    // A cell of the decision view: its heat source, then its distribution, chosen as in the lists.
+    void ApplyVariant(const decision::WhatIfCell& cell);
     void FuelPriceCommand();
     void FuelPriceAccept();
     void FuelPriceCancel();
     void ClimateMapShow();
     void ClimateMapHide();
+    void LifetimeShow();
+    void LifetimeHide();
+    void CoverContent(bool covered);
 
     ProjectRecord& record_;
     ProjectWindowCommands commands_;
@@ -134,11 +155,16 @@ class Projektdaten : public QDialog {
     QLineEdit* t0_ = nullptr;
     QFrame* fuelPricePanel_ = nullptr;
     QFrame* climateMapPanel_ = nullptr;
+    LifetimePanel* lifetimePanel_ = nullptr;
     QLabel* staleResultsLine_ = nullptr;
     FeatureTexts resultMarkTexts_;
     bool firstShow_ = true;
     bool edited_ = false;  // an input was changed since the window opened
     FeatureTexts aids_;    // the texts of the safeguards
+    FeatureTexts decisionTexts_;
+    std::array<QLabel*, 7> decisionFigures_{};  // in the order of decision::DecisionRows
+    std::array<QLabel*, 7> decisionUnits_{};
+    QLabel* decisionNote_ = nullptr;
 };
 
 }  // namespace tervalo

@@ -9,6 +9,7 @@
 #include "localisation/window_aids_texts.h"
 #include "project/field_marks.h"
 #include "project/project_fields.h"
+#include "project/ui/lifetime_panel.h"
 #include "project/ui/project_window.h"
 #include "widgets/message_box.h"
 #include "widgets/window_text.h"
@@ -43,6 +44,10 @@ void Projektdaten::WatchEdits() {
 }
 
 bool Projektdaten::CloseOpenOverlay() {
+    if (lifetimePanel_->isVisible()) {
+        LifetimeHide();
+        return true;
+    }
     if (record_.ClimateMapVisible) {
         ClimateMapHide();
         return true;

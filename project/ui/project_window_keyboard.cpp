@@ -1,9 +1,11 @@
 // The project window from the keyboard: Tab follows the screen, every picture button has its Alt shortcut,
 // every input is named by its caption and unit, and Enter in the fuel-price panel confirms it.
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 
 #include "project/project_fields.h"
+#include "project/ui/lifetime_panel.h"
 #include "project/ui/project_window.h"
 #include "widgets/command_picture.h"
 #include "widgets/focus_chain.h"
@@ -16,7 +18,11 @@ void Projektdaten::LinkKeyboard() {
     for (const char* twin : {"Abbrechen_l", "Command3D2_l", "Rechbutt_l", "Printbutt_L", "Command3D3_l",
                              "Command3D4_L", "Okbutt_l", "Abbbutt_l"})
         twins.push_back(captions_.at(twin));
-    AssignMnemonics(twins);
+    const QString taken = AssignMnemonics(twins);
+    std::vector<QAbstractButton*> buttons;
+    for (const char* name : {"ExportButt", "DecisionButt", "LifetimeButt"})
+        buttons.push_back(findChild<QPushButton*>(name));
+    AssignButtonMnemonics(buttons, taken);
     if (auto* map = findChild<CommandPicture*>(QStringLiteral("KlimaZButt")))
         map->setAccessibleName(map->toolTip());
 
@@ -29,7 +35,8 @@ void Projektdaten::LinkKeyboard() {
     // The scroll area follows the focus; it need not take it itself.
     findChild<QScrollArea*>(QStringLiteral("ProjectScroll"))->setFocusPolicy(Qt::NoFocus);
     std::vector<QWidget*> chain = FocusableInLayoutOrder(layout());
-    for (QWidget* panel : {static_cast<QWidget*>(fuelPricePanel_), static_cast<QWidget*>(climateMapPanel_)}) {
+    for (QWidget* panel : {static_cast<QWidget*>(fuelPricePanel_), static_cast<QWidget*>(climateMapPanel_),
+                           static_cast<QWidget*>(lifetimePanel_)}) {
         const std::vector<QWidget*> inPanel = FocusableInLayoutOrder(panel->layout());
         chain.insert(chain.end(), inPanel.begin(), inPanel.end());
     }

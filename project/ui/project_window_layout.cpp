@@ -16,10 +16,13 @@
 
 #include "config/run_settings.h"
 #include "localisation/cycle_texts.h"
+#include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
+#include "localisation/lifetime_texts.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_lists.h"
+#include "project/ui/lifetime_panel.h"
 #include "project/ui/project_window.h"
 #include "project/window_texts.h"
 #include "widgets/command_picture.h"
@@ -33,6 +36,7 @@ namespace {
 
 // Sizes in twips.
 constexpr double kNumberWidth = 1050;
+constexpr double kNarrowListWidth = 1500;  // a list gives way to this on a narrow screen
 constexpr double kCommandSize = 660;
 constexpr double kSmallCommandSize = 480;  // the fuel-price button inside its section
 constexpr double kMapButtonSize = 420;
@@ -128,6 +132,9 @@ void Projektdaten::CreateFieldWidgets() {
                 list->setEditable(true);
                 list->setInsertPolicy(QComboBox::NoInsert);
                 list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+                // As wide as its entries where the screen has room; narrower, so that the content does not
+                // scroll sideways, on a small one (the open list still shows the entries whole).
+                list->setMinimumWidth(twips.Pixels(kNarrowListWidth));
                 for (const std::string& entry : record.lists[static_cast<std::size_t>(*field.list)])
                     list->addItem(DisplayText(entry));
                 if (*field.list == ProjectList::HeizArt) {
@@ -136,6 +143,9 @@ void Projektdaten::CreateFieldWidgets() {
                 } else {
                     list->lineEdit()->setReadOnly(true);
                     list->lineEdit()->installEventFilter(this);
+                    // A narrowed list shows the start of its entry.
+                    connect(list->lineEdit(), &QLineEdit::textChanged, list->lineEdit(),
+                            [edit = list->lineEdit()] { edit->setCursorPosition(0); });
                 }
                 connect(list, &QComboBox::activated, this, [this, &field] { ListChosen(field); });
                 widget = list;
@@ -177,8 +187,9 @@ void Projektdaten::CreateFieldWidgets() {
     columns->addWidget(BuildBuildingSection(), 0, 0);
     columns->addWidget(BuildHeatingSection(), 1, 0);
     columns->addWidget(BuildComparisonSection(), 2, 0);
-    columns->addWidget(BuildHeatPumpSection(), 0, 1, 3, 1);
-    columns->setRowStretch(3, 1);
+    columns->addWidget(BuildDecisionSection(), 3, 0);
+    columns->addWidget(BuildHeatPumpSection(), 0, 1, 4, 1);
+    columns->setRowStretch(4, 1);
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("ProjectScroll"));
@@ -194,6 +205,7 @@ void Projektdaten::CreateFieldWidgets() {
     layout->addWidget(BuildCommandRow());
     BuildFuelPricePanel();
     BuildClimateMapPanel();
+    BuildLifetimePanel();
 }
 
 QWidget* Projektdaten::BuildBuildingSection() {
@@ -352,6 +364,12 @@ QWidget* Projektdaten::BuildCommandRow() {
     };
     add("Rechbutt", "Rechbutt_l", "brcap.bmp", &Projektdaten::CalculateCommand);
     add("Printbutt", "Printbutt_L", "prcap.bmp", &Projektdaten::PrintCommand);
+    auto* exportButton = new QPushButton(DisplayText(decisionTexts_[decision_texts::kExportButton]), row);
+    exportButton->setObjectName(QStringLiteral("ExportButt"));
+    exportButton->setAutoDefault(false);
+    connect(exportButton, &QPushButton::clicked, this, &Projektdaten::ExportCommand);
+    layout->addWidget(exportButton);
+    layout->addSpacing(TwipsScale::Of(this).Pixels(kSpacing));
     add("Command3D3", "Command3D3_l", "hpcap.bmp", &Projektdaten::HelpCommand);
     if (commands_.showCycle) {
         const FeatureTexts texts = LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode);
@@ -360,6 +378,13 @@ QWidget* Projektdaten::BuildCommandRow() {
         connect(cycle, &QPushButton::clicked, this, &Projektdaten::CycleCommand);
         layout->addWidget(cycle);
     }
+    const FeatureTexts lifetimeTexts = LoadFeatureTexts(lifetime_texts::kFile, Settings.LanguageCode);
+    auto* lifetime = new QPushButton(DisplayText(lifetimeTexts[lifetime_texts::kLifetimeButton]), row);
+    lifetime->setObjectName(QStringLiteral("LifetimeButt"));
+    // Enter in a field runs that field's action; it never opens the panel.
+    lifetime->setAutoDefault(false);
+    connect(lifetime, &QPushButton::clicked, this, &Projektdaten::LifetimeShow);
+    layout->addWidget(lifetime);
     layout->addStretch(1);
     add("Abbrechen", "Abbrechen_l", "OKcap.bmp", &Projektdaten::AcceptCommand);
     captions_.at("Abbrechen_l")->setText(QStringLiteral("OK"));
@@ -425,7 +450,21 @@ void Projektdaten::BuildClimateMapPanel() {
     climateMapPanel_->hide();
 }
 
+void Projektdaten::BuildLifetimePanel() {
+    lifetimePanel_ = new LifetimePanel(this);
+    connect(lifetimePanel_->closeButton(), &QPushButton::clicked, this, &Projektdaten::LifetimeHide);
+    // The lifetime figures follow the project as the window shows it.
+    connect(this, &Projektdaten::RecordShown, lifetimePanel_, [this] {
+        if (lifetimePanel_->isVisible()) lifetimePanel_->ShowProject(record_);
+    });
+}
+
 void Projektdaten::PlaceOverlays() {
+    if (lifetimePanel_) {
+        // Over the whole window but its margin: the panel has the room of the project's sections.
+        const int margin = TwipsScale::Of(this).Pixels(kSpacing);
+        lifetimePanel_->setGeometry(rect().adjusted(margin, margin, -margin, -margin));
+    }
     for (QFrame* panel : {fuelPricePanel_, climateMapPanel_}) {
         if (!panel) continue;
         panel->adjustSize();

@@ -43,8 +43,10 @@ void Projektdaten::SizeForScreen() {
     }
     const QSize wanted(contentSize.width() + margins.left() + margins.right() + scrollBar,
                        contentSize.height() + rowsBelow + margins.top() + margins.bottom() + 2);
-    // Too wide for the screen, the content scrolls sideways; its scroll bar takes a line of the height.
-    const QSize withScrollBar = wanted.width() > room.width() ? wanted + QSize(0, scrollBar) : wanted;
+    // Where the content cannot even narrow to the screen, it scrolls sideways; its scroll bar takes a line of
+    // the height.
+    const int leastWidth = content->minimumSizeHint().width() + margins.left() + margins.right() + scrollBar;
+    const QSize withScrollBar = leastWidth > room.width() ? wanted + QSize(0, scrollBar) : wanted;
     resize(withScrollBar.boundedTo(room));
 }
 

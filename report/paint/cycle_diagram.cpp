@@ -18,6 +18,7 @@
 #include "localisation/code_page.h"
 #include "localisation/cycle_texts.h"
 #include "report/paint/cycle_page.h"
+#include "report/paint/fitted_text.h"
 #include "report/paint/gui_application.h"
 
 namespace tervalo {
@@ -196,12 +197,22 @@ void DrawCycle(QPainter& painter, const PhScale& scale, const CycleView& view, d
 
 void DrawLegend(QPainter& painter, const QRectF& area, const PhScale& scale, const CycleDiagramTexts& texts,
                 double unit, bool withCycle) {
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    double x = scale.plot.left();
-    const double y = area.bottom() - metrics.height() * 0.6;
     std::vector<std::pair<int, QPen>> entries = {{cycle_texts::kBubbleLine, QPen(kBubbleColour, unit * 1.6)},
                                                  {cycle_texts::kDewLine, QPen(kDewColour, unit * 1.6)}};
     if (withCycle) entries.push_back({cycle_texts::kDesignCycle, QPen(kCycleColour, unit * 2.2)});
+    // One row below the plot; long names make its font smaller.
+    const auto rowWidth = [&entries, &texts](const QFontMetricsF& metrics) {
+        double width = 0;
+        for (const auto& entry : entries)
+            width += metrics.height() * 3.2 + metrics.horizontalAdvance(Shown(texts.texts, entry.first));
+        return width;
+    };
+    const QFont font = painter.font();
+    const QFont legendFont = FittedFont(font, painter.device(), area.right() - scale.plot.left(), rowWidth);
+    painter.setFont(legendFont);
+    const QFontMetricsF metrics(legendFont, painter.device());
+    double x = scale.plot.left();
+    const double y = area.bottom() - QFontMetricsF(font, painter.device()).height() * 0.6;
     for (const auto& [item, pen] : entries) {
         painter.setPen(pen);
         painter.drawLine(QPointF(x, y), QPointF(x + metrics.height() * 1.6, y));
@@ -211,6 +222,7 @@ void DrawLegend(QPainter& painter, const QRectF& area, const PhScale& scale, con
                          name);
         x += metrics.height() * 3.2 + metrics.horizontalAdvance(name);
     }
+    painter.setFont(font);
 }
 
 }  // namespace
@@ -279,7 +291,7 @@ void DrawCycleDiagram(QPainter& painter, const QRectF& area, const CycleView& vi
     QFont bold = font;
     bold.setBold(true);
     painter.setFont(bold);
-    painter.drawText(QPointF(area.left(), area.top() + metrics.ascent()), title);
+    DrawFittedText(painter, QPointF(area.left(), area.top() + metrics.ascent()), area.width(), title);
     painter.setFont(font);
 
     if (view.dome.empty()) {

@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 #include <filesystem>
 #include <string_view>
 
@@ -15,6 +16,8 @@
 #include "localisation/cycle_texts.h"
 #include "project/cycle_view/state_rows.h"
 #include "project/cycle_view/trace_rows.h"
+#include "report/paint/fitted_text.h"
+#include "report/paint/page_table.h"
 
 namespace tervalo {
 
@@ -35,37 +38,6 @@ QFont PageFont(const QString& family, double points, bool bold = false) {
     return font;
 }
 
-struct Column {
-    double width;  // fraction of the table's width
-    bool right;    // numbers stand right-aligned
-};
-
-// A table of text rows in the given columns from `top`, the first row as heading when `headed`. Returns the
-// height used.
-double DrawTable(QPainter& painter, double left, double top, double width, const std::vector<Column>& columns,
-                 const std::vector<std::vector<QString>>& rows, bool headed) {
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    const double line = metrics.height() * 1.15;
-    double y = top;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        double x = left;
-        for (std::size_t c = 0; c < rows[r].size() && c < columns.size(); ++c) {
-            const double cell = width * columns[c].width;
-            const QString text =
-                metrics.elidedText(rows[r][c], Qt::ElideRight, cell - metrics.height() * 0.4);
-            const double at =
-                columns[c].right ? x + cell - metrics.height() * 0.4 - metrics.horizontalAdvance(text) : x;
-            painter.drawText(QPointF(at, y + metrics.ascent()), text);
-            x += cell;
-        }
-        y += line;
-        if (headed && r == 0) {
-            painter.drawLine(QPointF(left, y - line * 0.08), QPointF(left + width, y - line * 0.08));
-        }
-    }
-    return y - top;
-}
-
 }  // namespace
 
 void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
@@ -78,8 +50,8 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
 
     painter.setFont(PageFont(fontFamily, 13, true));
     const QFontMetricsF headingMetrics(painter.font(), painter.device());
-    painter.drawText(QPointF(body.left(), body.top() + headingMetrics.ascent()),
-                     Text(t, cycle_texts::kTitle));
+    DrawFittedText(painter, QPointF(body.left(), body.top() + headingMetrics.ascent()), body.width(),
+                   Text(t, cycle_texts::kTitle));
     double y = body.top() + headingMetrics.height() * 1.5;
 
     // The diagram across the full width.
@@ -92,7 +64,8 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
     const char separator = texts.decimalSeparator;
     painter.setFont(PageFont(fontFamily, 9, true));
     const QFontMetricsF sub(painter.font(), painter.device());
-    painter.drawText(QPointF(body.left(), y + sub.ascent()), Text(t, cycle_texts::kStatePoints));
+    DrawFittedText(painter, QPointF(body.left(), y + sub.ascent()), body.width(),
+                   Text(t, cycle_texts::kStatePoints));
     y += sub.height() * 1.3;
     painter.setFont(PageFont(fontFamily, 7));
     std::vector<std::vector<QString>> pointRows;
@@ -104,34 +77,39 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
             pointRows.push_back({Utf8(p.number), Utf8(p.temperature), Utf8(p.pressure), Utf8(p.enthalpy),
                                  Utf8(p.density), Utf8(p.name)});
     }
-    y += DrawTable(painter, body.left(), y, body.width(),
-                   {{0.07, false}, {0.16, true}, {0.14, true}, {0.16, true}, {0.16, true}, {0.31, false}},
-                   pointRows, true);
+    y += DrawPageTable(painter, body.left(), y, body.width(),
+                       {{0.07, false}, {0.16, true}, {0.14, true}, {0.16, true}, {0.16, true}, {0.31, false}},
+                       pointRows, true);
     y += sub.height() * 0.6;
     painter.setFont(PageFont(fontFamily, 9, true));
-    painter.drawText(QPointF(body.left(), y + sub.ascent()), Text(t, cycle_texts::kDesignPoint));
+    DrawFittedText(painter, QPointF(body.left(), y + sub.ascent()), body.width(),
+                   Text(t, cycle_texts::kDesignPoint));
     y += sub.height() * 1.3;
     painter.setFont(PageFont(fontFamily, 7));
     std::vector<std::vector<QString>> figureRows;
     for (const FigureRow& f : FigureRows(view, t, separator))
         figureRows.push_back({Utf8(f.name), Utf8(f.value), Utf8(f.unit)});
-    y += DrawTable(painter, body.left(), y, body.width() * 0.6, {{0.7, false}, {0.18, true}, {0.12, false}},
-                   figureRows, false);
+    y += DrawPageTable(painter, body.left(), y, body.width() * 0.6,
+                       {{0.7, false}, {0.18, true}, {0.12, false}}, figureRows, false);
     y += sub.height() * 0.6;
 
     // The working.
     painter.setFont(PageFont(fontFamily, 9, true));
-    painter.drawText(QPointF(body.left(), y + sub.ascent()), Text(t, cycle_texts::kWorking));
+    DrawFittedText(painter, QPointF(body.left(), y + sub.ascent()), body.width(),
+                   Text(t, cycle_texts::kWorking));
     y += sub.height() * 1.3;
-    painter.setFont(PageFont(fontFamily, 6.3));
     std::vector<std::vector<QString>> steps = {
         {Text(t, cycle_texts::kQuantity), Text(t, cycle_texts::kFormula), Text(t, cycle_texts::kNumbers),
          Text(t, cycle_texts::kResult), Text(t, cycle_texts::kShown)}};
     for (const TraceRow& row : TraceRows(view.trace, t))
         steps.push_back(
             {Utf8(row.name), Utf8(row.formula), Utf8(row.numbers), Utf8(row.result), Utf8(row.shown)});
-    DrawTable(painter, body.left(), y, body.width(),
-              {{0.27, false}, {0.24, false}, {0.26, false}, {0.13, true}, {0.10, true}}, steps, true);
+    // The working takes the rest of the page; a long one is set smaller.
+    painter.setFont(FittedFont(
+        PageFont(fontFamily, 6.3), painter.device(), body.bottom() - y,
+        [rows = steps.size()](const QFontMetricsF& metrics) { return PageTableHeight(metrics, rows); }));
+    DrawPageTable(painter, body.left(), y, body.width(),
+                  {{0.27, false}, {0.24, false}, {0.26, false}, {0.13, true}, {0.10, true}}, steps, true);
     painter.restore();
 }
 

@@ -14,6 +14,8 @@
 #include "config/run_settings.h"
 #include "engine/file_access.h"
 #include "localisation/code_page.h"
+#include "report/page_layout.h"
+#include "report/paint/fitted_text.h"
 #include "report/paint/gui_application.h"
 #include "report/report_title.h"
 #include "report/results_file.h"
@@ -22,14 +24,16 @@ namespace tervalo {
 
 namespace {
 
-// Paper lines are half a point wide at any printer resolution; the view draws one-pixel lines.
-QPen LinePen(const QPainter& painter, PageTarget target) {
+// Lines are a twentieth of the font size wide (half a point on paper), and never thinner than a pixel where
+// they are shown.
+QPen LinePen(const QPainter& painter, const PageStyle& style) {
     QPen pen(Qt::black);
-    if (target == PageTarget::View || !painter.device()) {
+    const qreal width = painter.device() ? painter.device()->logicalDpiY() * style.pointSize / 20 / 72.0 : 0;
+    if (painter.transform().map(QLineF(0, 0, 0, width)).length() < 1) {
         pen.setCosmetic(true);
         pen.setWidth(1);
     } else {
-        pen.setWidthF(painter.device()->logicalDpiY() * 0.5 / 72.0);
+        pen.setWidthF(width);
     }
     return pen;
 }
@@ -43,25 +47,71 @@ QString PageTextToUnicode(const std::string& text) {
 }  // namespace
 
 void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& style) {
-    const PageLayout layout = LayOutResultsPage(ReadResultsFile(), style.target);
+    PageLayout layout = LayOutResultsPage(ReadResultsFile());
     const auto at = [&page](double x, double y) {
         return QPointF(page.left() + x * page.width(), page.top() + y * page.height());
     };
 
+    QFont regular(style.fontFamily);
+    regular.setPointSizeF(style.pointSize);
+    QFont bold = regular;
+    bold.setBold(true);
+    const QFontMetricsF regularMetrics(regular, painter.device());
+    const QFontMetricsF boldMetrics(bold, painter.device());
+    if (page.width() > 0 && page.height() > 0) {
+        const TextMeasure measure{
+            [&](const std::string& text, bool isBold) {
+                return (isBold ? boldMetrics : regularMetrics).horizontalAdvance(PageTextToUnicode(text)) /
+                       page.width();
+            },
+            regularMetrics.ascent() / page.height(), regularMetrics.height() / page.height()};
+        FitTextsToColumns(layout, measure);
+    }
+
     painter.save();
-    painter.setPen(LinePen(painter, style.target));
+    painter.setPen(LinePen(painter, style));
     for (const PageLine& line : layout.lines) painter.drawLine(at(line.x0, line.y0), at(line.x1, line.y1));
 
-    QFont font(style.fontFamily);
-    font.setPointSizeF(style.pointSize);
     for (const PageText& text : layout.texts) {
-        font.setBold(text.bold);
+        const QString shown = PageTextToUnicode(text.text);
+        QFont font = text.bold ? bold : regular;
+        if (text.scale < 1) {
+            // Font engines round sizes, so the smaller size is checked against the column once more.
+            font.setPointSizeF(style.pointSize * text.scale);
+            font = FittedFont(font, painter.device(), (text.right - text.x) * page.width(), shown);
+        }
         painter.setFont(font);
         // The layout places the top of the text; the painter wants the baseline.
-        const qreal ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
-        painter.drawText(at(text.x, text.y) + QPointF(0, ascent), PageTextToUnicode(text.text));
+        const qreal ascent = QFontMetricsF(font, painter.device()).ascent();
+        painter.drawText(at(text.x, text.y) + QPointF(0, ascent), shown);
     }
     painter.restore();
+}
+
+void DrawResultsPreview(QPainter& painter, const QRectF& page, qreal paperHeight, const QString& fontFamily) {
+    if (page.isEmpty() || paperHeight <= 0 || !painter.device()) return;
+    // A sheet of the page's proportions at a printer's resolution, 10-point text in its dots.
+    constexpr qreal kSheetResolution = 1200;
+    const QSizeF sheet(paperHeight * page.width() / page.height() * kSheetResolution / 72,
+                       paperHeight * kSheetResolution / 72);
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(page.height() / sheet.height(), page.height() / sheet.height());
+    DrawResultsPage(painter, QRectF(QPointF(0, 0), sheet),
+                    {fontFamily, 10 * kSheetResolution / painter.device()->logicalDpiY()});
+    painter.restore();
+}
+
+FurtherPage FurtherPages(std::vector<FurtherPage> pages) {
+    if (pages.empty()) return {};
+    return [pages = std::move(pages)](QPainter& painter, const QRectF& sheet) {
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            // The first sheet was started by the printing of the report page; a device that can take no
+            // further sheet gets no more drawing.
+            if (i > 0 && !static_cast<QPagedPaintDevice*>(painter.device())->newPage()) return;
+            pages[i](painter, sheet);
+        }
+    };
 }
 
 bool PrintResultsPage(QPagedPaintDevice& device, const QString& fontFamily, const FurtherPage& further) {

@@ -9,31 +9,37 @@
 #include <QString>
 #include <functional>
 #include <string>
-
-#include "report/page_layout.h"
+#include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
 
 namespace tervalo {
 
+// The page's font: 10 points on paper, headings bold.
 struct PageStyle {
-    PageTarget target = PageTarget::Paper;
     QString fontFamily;
     qreal pointSize = 10;
 
-    // Size 8 in the view, headings not emphasised; size 10 on paper with bold headings.
-    static PageStyle ForView(const QString& fontFamily) { return {PageTarget::View, fontFamily, 8}; }
-    static PageStyle ForPaper(const QString& fontFamily) { return {PageTarget::Paper, fontFamily, 10}; }
+    static PageStyle ForPaper(const QString& fontFamily) { return {fontFamily, 10}; }
 };
 
 // Draws the page of ergEN1.DAT in the current directory. `page` is where the page (0, 0)-(W, H) stands in
 // the painter's coordinates; every position is a fraction of it. A missing or unreadable file gives the frame
-// alone. Fonts are taken in points of the painter's device.
+// alone. Fonts are taken in points of the painter's device; every text is kept inside its column (see
+// FitTextsToColumns).
 void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& style);
+
+// The page as it will be printed on paper `paperHeight` points high, shown in `page` at any scale: laid out
+// on a sheet of that paper at a printer's resolution and scaled down, so that every text breaks and shrinks
+// as on paper.
+void DrawResultsPreview(QPainter& painter, const QRectF& page, qreal paperHeight, const QString& fontFamily);
 
 // A further sheet printed after the report page, drawn into the sheet's full-page rectangle.
 using FurtherPage = std::function<void(QPainter&, const QRectF& sheet)>;
+
+// The pages one after the other, each on a sheet of its own, as one further page; none when there are none.
+FurtherPage FurtherPages(std::vector<FurtherPage> pages);
 
 // Prints the page as one sheet on a printer or PDF writer (and `further` on a second sheet when given):
 // full-page coordinates, paper style, then the page and the document are ended. False when the device could

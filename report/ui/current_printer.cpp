@@ -86,6 +86,10 @@ QSize PrinterPageSize() {
     return p.pageLayout().fullRectPixels(p.resolution()).size();
 }
 
+qreal PrinterPageHeightPoints() {
+    return CurrentPrinter().pageLayout().fullRect(QPageLayout::Point).height();
+}
+
 QString PrinterFontName() {
     if (printerFont.isEmpty()) printerFont = DefaultPrinterFont();
     return printerFont;

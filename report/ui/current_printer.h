@@ -22,6 +22,10 @@ bool HasPrintDestination();
 // The printer's page width and height in its own units (device pixels); 0 and 0 when there is no printer.
 QSize PrinterPageSize();
 
+// The height of the paper the page will be printed on, in points: the current printer's, or the paper a PDF
+// file chosen in the set-up dialog would get when there is no printer yet.
+qreal PrinterPageHeightPoints();
+
 // The printer's font name. Setting a name the printer does not have keeps the printer's own.
 QString PrinterFontName();
 void SetPrinterFontName(const QString& name);

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,9 +14,13 @@
 
 #include "config/run_settings.h"
 #include "localisation/cycle_texts.h"
+#include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
+#include "localisation/lifetime_texts.h"
+#include "localisation/window_aids_texts.h"
 #include "report/ui/current_printer.h"
 #include "widgets/command_picture.h"
+#include "widgets/focus_chain.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
@@ -73,7 +78,9 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
       Abbutt(Button("Abbutt", this)),
       Abbutt_l(Twin("Abbutt_l", this)),
       iceC(new QLabel(this)),
-      CyclePage(new QCheckBox(this)) {
+      CyclePage(new QCheckBox(this)),
+      DecisionPage(new QCheckBox(this)),
+      LifetimePage(new QCheckBox(this)) {
     setObjectName("PrintSettings");
     setModal(true);
     fontlist->setObjectName("fontlist");
@@ -114,6 +121,16 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
     CyclePage->setText(DisplayText(cycleTexts[cycle_texts::kPrintCyclePage]));
     CyclePage->setVisible(offerCyclePage);
     left->addWidget(CyclePage);
+    DecisionPage->setObjectName("DecisionPage");
+    const FeatureTexts decisionTexts = LoadFeatureTexts(decision_texts::kFile, Settings.LanguageCode);
+    DecisionPage->setText(DisplayText(decisionTexts[decision_texts::kPrintDecisionPage]));
+    DecisionPage->setVisible(offerCyclePage);
+    left->addWidget(DecisionPage);
+    LifetimePage->setObjectName("LifetimePage");
+    const FeatureTexts lifetimeTexts = LoadFeatureTexts(lifetime_texts::kFile, Settings.LanguageCode);
+    LifetimePage->setText(DisplayText(lifetimeTexts[lifetime_texts::kPrintLifetimePage]));
+    LifetimePage->setVisible(offerCyclePage);
+    left->addWidget(LifetimePage);
 
     auto* right = new QVBoxLayout;
     right->addWidget(iceC, 0, Qt::AlignHCenter);
@@ -131,6 +148,12 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
     connect(Command3D1, &QPushButton::clicked, Panel3D1, &QWidget::hide);
     connect(OKbutt, &CommandPicture::Released, this, &QDialog::accept);
     connect(Abbutt, &CommandPicture::Released, this, &QDialog::reject);
+
+    // From the keyboard: Tab down the left column, then OK and cancel; Enter confirms.
+    ChainFocus(FocusableInLayoutOrder(layout));
+    OKbutt->MakeDefaultIn(this);
+    fontlist->setAccessibleName(DisplayText(
+        LoadFeatureTexts(window_aids_texts::kFile, Settings.LanguageCode)[window_aids_texts::kPrinterFont]));
 }
 
 void PrintSettingsWindow::Activate() {
@@ -144,6 +167,9 @@ void PrintSettingsWindow::Activate() {
     prevButt_l->setText(DisplayText(Caption(kCaptionPage)));
     Okbutt_l->setText(QStringLiteral("OK"));
     Abbutt_l->setText(DisplayText(Caption(kCaptionCancel)));
+    // OK and cancel keep their first letters.
+    AssignButtonMnemonics({CyclePage, DecisionPage, LifetimePage},
+                          AssignMnemonics({Okbutt_l, Abbutt_l, drbutt_l, prevButt_l}));
 
     // The stored font goes to the printer and the sample; the list shows what the printer now uses, which is
     // its own font when it lacks the stored one. The stored name is kept until the user chooses a font.
@@ -164,7 +190,8 @@ void PrintSettingsWindow::ShowSample(const QString& name) {
     QFont font(name);
     font.setPointSize(12);
     FonttestPN->setFont(font);
-    FonttestPN->setText(SampleText(name));
+    // Named by the family that draws it: an alias such as "Arial" shows the font that really prints.
+    FonttestPN->setText(SampleText(QFontInfo(font).family()));
 }
 
 void PrintSettingsWindow::Printer_I() {

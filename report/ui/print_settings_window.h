@@ -19,7 +19,7 @@ class CommandPicture;
 class PrintSettingsWindow : public QDialog {
     Q_OBJECT
   public:
-    // `offerCyclePage`: the check box of the cycle page is shown (unchecked).
+    // `offerCyclePage`: the check boxes of the project's pages (cycle, lifetime) are shown (unchecked).
     explicit PrintSettingsWindow(QWidget* parent = nullptr, bool offerCyclePage = false);
 
     QComboBox* fontlist;
@@ -39,7 +39,9 @@ class PrintSettingsWindow : public QDialog {
     CommandPicture* Abbutt;
     QLabel* Abbutt_l;
     QLabel* iceC;
-    QCheckBox* CyclePage;  // the cycle page follows the report page
+    QCheckBox* CyclePage;     // the cycle page follows the report page
+    QCheckBox* DecisionPage;  // the decision page follows them, offered with the cycle page
+    QCheckBox* LifetimePage;  // the lifetime page follows them
 
     // Fills the four size labels and shows the panel.
     void Printer_I();

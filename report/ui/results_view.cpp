@@ -3,19 +3,25 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
+#include <vector>
 
 #include "config/run_settings.h"
+#include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
 #include "report/paint/cycle_page.h"
+#include "report/paint/decision_page.h"
+#include "report/paint/lifetime_page.h"
 #include "report/paint/results_page.h"
 #include "report/report_title.h"
 #include "report/ui/current_printer.h"
 #include "report/ui/print_settings_window.h"
 #include "widgets/command_picture.h"
+#include "widgets/focus_chain.h"
 #include "widgets/message_box.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
@@ -89,7 +95,13 @@ ResultsView::ResultsView(QWidget* parent, const ProjectRecord* project)
     connect(Command3D1, &CommandPicture::Released, this, &QDialog::accept);
     connect(Command3D3, &CommandPicture::Released, this, &QDialog::accept);
 
-    // The page shows its text at 8 points, so the window starts as tall as the screen allows, with the page's
+    // From the keyboard: Tab goes down the panel as the commands stand on it; Enter is OK. The scroll bar
+    // only redraws the one page and takes no focus.
+    VScroll1->setFocusPolicy(Qt::NoFocus);
+    ChainFocus({PrintHead, Command3D2, Command3D3, Command3D1});
+    Command3D1->MakeDefaultIn(this);
+
+    // The page is drawn at scale, so the window starts as tall as the screen allows, with the page's
     // proportions; it is never so narrow that the panel covers the scroll bar. On a screen lower than 8900
     // twips it starts at the top left.
     const QSizeF page = ViewPageSize();
@@ -103,9 +115,11 @@ ResultsView::ResultsView(QWidget* parent, const ProjectRecord* project)
     if (screen && TwipsScale::ScreenHeightTwips(this) < 8900) move(screen->geometry().topLeft());
 }
 
-QRectF ResultsView::PageArea(const QSizeF& surface) {
-    return {surface.width() * 0.1 / 1.6, surface.height() * 0.045 / 1.035, surface.width() / 1.6,
-            surface.height() / 1.035};
+QRectF ResultsView::PageArea(const QSizeF& surface, const QSizeF& page) {
+    const qreal scale =
+        std::min(surface.width() / (1.6 * page.width()), surface.height() / (1.035 * page.height()));
+    const QSizeF drawn = page * scale;
+    return {drawn.width() * 0.1, drawn.height() * 0.045, drawn.width(), drawn.height()};
 }
 
 QSizeF ResultsView::ViewPageSize() {
@@ -125,6 +139,7 @@ void ResultsView::Activate() {
     Command3D1_l->setText(QStringLiteral("OK"));
     Command3D2_l->setText(DisplayText(Caption(kCaptionPrint)));
     Command3D3_l->setText(DisplayText(Caption(kCaptionCancel)));
+    AssignButtonMnemonics({PrintHead}, AssignMnemonics({Command3D1_l, Command3D2_l, Command3D3_l}));
     setWindowTitle(DisplayText(BuildReportTitle()));
     VScroll1->setValue(1);
     update();
@@ -139,13 +154,23 @@ void ResultsView::PrintHeadClicked() {
 void ResultsView::Print() {
     PrintSettingsWindow settings(this, project_ != nullptr);
     if (settings.exec() != QDialog::Accepted) return;
-    FurtherPage cyclePage;
+    std::vector<FurtherPage> pages;
     if (project_ && settings.CyclePage->isChecked())
-        cyclePage = [view = CycleViewOf(*project_), texts = CycleDiagramTextsOf(*project_)](
-                        QPainter& painter, const QRectF& sheet) {
+        pages.push_back([view = CycleViewOf(*project_), texts = CycleDiagramTextsOf(*project_)](
+                            QPainter& painter, const QRectF& sheet) {
             DrawCyclePage(painter, sheet, view, texts, PrinterFontName());
-        };
-    if (PrintOnCurrentPrinter(this, cyclePage) == PrintOutcome::Failed)
+        });
+    if (project_ && settings.DecisionPage->isChecked())
+        pages.push_back([decision = DecisionPageOf(
+                             *project_, LoadFeatureTexts(decision_texts::kFile, Settings.LanguageCode),
+                             Settings.CurrencyCode)](QPainter& painter, const QRectF& sheet) {
+            DrawDecisionPage(painter, sheet, decision, PrinterFontName());
+        });
+    if (project_ && settings.LifetimePage->isChecked())
+        pages.push_back([page = LifetimePageOf(*project_)](QPainter& painter, const QRectF& sheet) {
+            DrawLifetimePage(painter, sheet, page, PrinterFontName());
+        });
+    if (PrintOnCurrentPrinter(this, FurtherPages(std::move(pages))) == PrintOutcome::Failed)
         ShowMessage(this, MessageKind::Exclamation, DisplayText(Settings.ProductName),
                     QStringLiteral("%1\n\nThe page could not be printed.").arg(PrintDestinationName()));
 }
@@ -179,12 +204,12 @@ void ResultsView::resizeEvent(QResizeEvent* event) {
 void ResultsView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(0xC8, 0xCC, 0xD0));
-    const QRectF page = PageArea(size());
+    const QRectF page = PageArea(size(), ViewPageSize());
     // The sheet with its shadow around the drawn page.
     const qreal shadow = TwipsScale::Of(this).Pixels(90);
     painter.fillRect(page.translated(shadow, shadow), QColor(0x80, 0x84, 0x88));
     painter.fillRect(page, Qt::white);
-    DrawResultsPage(painter, page, PageStyle::ForView(DisplayText(Settings.PrintFontName)));
+    DrawResultsPreview(painter, page, PrinterPageHeightPoints(), DisplayText(Settings.PrintFontName));
 }
 
 }  // namespace tervalo

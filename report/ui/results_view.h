@@ -35,9 +35,10 @@ class ResultsView : public QDialog {
     CommandPicture* Command3D3;  // cancel
     QLabel* Command3D3_l;
 
-    // Where the page (0, 0)-(W, H) stands in the window: the surface spans -0.1 W to 1.5 W across and
-    // -0.045 H to 0.99 H down, so the page takes the left part and the button panel the rest.
-    static QRectF PageArea(const QSizeF& surface);
+    // Where the page (0, 0)-(W, H) of `page`'s proportions stands in the window: the surface spans at most
+    // -0.1 W to 1.5 W across and -0.045 H to 0.99 H down, so the page takes the left part and the button
+    // panel the rest. The page keeps the paper's proportions when the window has others.
+    static QRectF PageArea(const QSizeF& surface, const QSizeF& page);
 
     // The page size the view lays out, from the current printer; 2150 x 2900 when there is none.
     static QSizeF ViewPageSize();

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 #include "config/run_settings.h"
 #include "config/settings_file.h"
@@ -359,6 +360,20 @@ void Start::ArrangeForSize() {
     place(pic3_, w - tw(pic3_) - tw(pic6_) - 500, h - th(pic3_) - kBottomSpace);
     place(pic2_, w - tw(pic2_) - 200, twips.Twips(pic2_->y()));
     place(pic6_, w - tw(pic6_) - 200, h - th(pic6_) - kBottomSpace);
+    // The pictures are decoration: in a window too small for all, one that would cover the strips, the notes,
+    // the commands or a picture placed before it stays hidden.
+    std::vector<QRect> taken;
+    for (const QWidget* content :
+         {static_cast<QWidget*>(infopn1_), static_cast<QWidget*>(panel3D1_), static_cast<QWidget*>(infoG_),
+          static_cast<QWidget*>(label4_), static_cast<QWidget*>(label5_), static_cast<QWidget*>(pn4_)})
+        taken.push_back(content->geometry());
+    for (QLabel* picture : {pic1_, pic2_, pic6_, pic5_, pic3_}) {
+        const QRect area = picture->geometry();
+        const bool free = std::none_of(taken.begin(), taken.end(),
+                                       [&area](const QRect& other) { return other.intersects(area); });
+        picture->setVisible(free);
+        if (free) taken.push_back(area);
+    }
     label11_->clear();
     label8_->clear();
     place(label11_, w - tw(label11_) - 100, twips.Twips(label11_->y()));

@@ -2,6 +2,7 @@
 // the axes' labels put them, each point carries its number, and SVG and PNG files are written.
 
 #include "report/paint/cycle_diagram.h"
+#include "report/paint/cycle_page.h"
 
 #include <gtest/gtest.h>
 
@@ -151,6 +152,31 @@ TEST_F(CycleDiagramTest, WritesSvgAndPngAndReportsAFileThatCannotBeWritten) {
     const QImage png(QStringLiteral("cycle.png"));
     EXPECT_EQ(png.size(), QSize(1200, 900));
     EXPECT_FALSE(WriteCycleDiagram(QStringLiteral("no/such/folder/cycle.png"), view_, texts_));
+}
+
+TEST_F(CycleDiagramTest, ThePageKeepsLongTextsInsideItsMargins) {
+    // Every caption far longer than any language's.
+    std::vector<std::string> items;
+    for (int item = 1; item <= cycle_texts::kFile.itemCount; ++item) {
+        std::string text;
+        while (text.size() < 110) text += "caption " + std::to_string(item) + " ";
+        items.push_back(text);
+    }
+    texts_.texts = FeatureTexts(items, 1252);
+    RecordingDevice device(2480, 3508);
+    {
+        QPainter painter(&device);
+        DrawCyclePage(painter, QRectF(0, 0, 2480, 3508), view_, texts_, QStringLiteral("DejaVu Sans"));
+    }
+    ASSERT_FALSE(device.engine.texts.empty());
+    const double margin = 0.07 * 2480;
+    for (const auto& text : device.engine.texts) {
+        SCOPED_TRACE(text.text.toStdString());
+        const double advance = QFontMetricsF(text.font, &device).horizontalAdvance(text.text);
+        EXPECT_GE(text.baseline.x(), margin - 0.5);
+        EXPECT_LE(text.baseline.x() + advance, 2480 - margin + 0.5);
+        EXPECT_LE(text.baseline.y(), 3508 - 0.8 * margin);
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QTextItem>
+#include <QTransform>
 #include <vector>
 
 namespace tervalo::test {
@@ -19,7 +20,9 @@ class RecordingEngine : public QPaintEngine {
     RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override {}
+    void updateState(const QPaintEngineState& changed) override {
+        if (changed.state() & QPaintEngine::DirtyTransform) transform = changed.transform();
+    }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawLines(const QLineF* drawn, int count) override {
         lines.insert(lines.end(), drawn, drawn + count);
@@ -28,12 +31,13 @@ class RecordingEngine : public QPaintEngine {
         for (int i = 0; i < count; ++i) lines.push_back(QLineF(drawn[i]));
     }
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
-        texts.push_back({p, item.text(), item.font()});
+        texts.push_back({transform.map(p), item.text(), item.font()});
     }
     Type type() const override { return QPaintEngine::User; }
 
-    std::vector<QLineF> lines;
-    std::vector<Text> texts;
+    std::vector<QLineF> lines;  // as drawn, without the painter's transform
+    std::vector<Text> texts;    // baselines on the device
+    QTransform transform;
 };
 
 class RecordingDevice : public QPaintDevice {

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -38,6 +39,7 @@ namespace {
 
 using test::CommandOutput;
 using test::ScopedTempDir;
+using test::WriteBytes;
 namespace fs = std::filesystem;
 
 // Runs `act` on the next modal window that opens on top of the one active now.
@@ -106,16 +108,25 @@ class ReportWindowsTest : public ::testing::Test {
     }
 
     // Opens the view from the project, presses print, answers the print settings with `ok`, closes the view.
-    // With `cyclePage` the print settings' cycle-page box (offered, off at first) is checked before.
-    bool PrintFromView(bool ok, bool cyclePage = false) {
-        WhenModalOpens([ok, cyclePage](QWidget* view) {
+    // With `cyclePage` and `decisionPage` the print settings' boxes of these pages (offered, off at first)
+    // are checked before, as the user does: a click, or Space on the focused box.
+    bool PrintFromView(bool ok, bool cyclePage = false, bool decisionPage = false) {
+        WhenModalOpens([ok, cyclePage, decisionPage](QWidget* view) {
             WhenModalOpens(
-                [ok, cyclePage, view](QWidget* settings) {
+                [ok, cyclePage, decisionPage, view](QWidget* settings) {
                     auto* window = qobject_cast<PrintSettingsWindow*>(settings);
                     ASSERT_NE(window, nullptr);
-                    EXPECT_TRUE(window->CyclePage->isVisibleTo(window));
-                    EXPECT_FALSE(window->CyclePage->isChecked());
+                    for (QCheckBox* page : {window->CyclePage, window->DecisionPage, window->LifetimePage}) {
+                        EXPECT_TRUE(page->isVisibleTo(window));
+                        EXPECT_FALSE(page->isChecked()) << "the optional pages are off by default";
+                    }
+                    test::SaveScreenshot(window, QStringLiteral("print_settings"));
                     if (cyclePage) window->CyclePage->click();
+                    if (decisionPage) {
+                        window->DecisionPage->setFocus();
+                        QTest::keyClick(window->DecisionPage, Qt::Key_Space);
+                        EXPECT_TRUE(window->DecisionPage->isChecked());
+                    }
                     test::ClickOn(ok ? window->OKbutt : window->Abbutt);
                     CloseOnceBackAt(view);
                 },
@@ -157,10 +168,10 @@ TEST_F(ReportWindowsTest, ViewOfAMissingFileOpensAndClosesWithTheFrameAlone) {
         ASSERT_NE(view, nullptr);
         title = view->windowTitle();
         const QImage image = view->grab().toImage();
-        const QRectF page = ResultsView::PageArea(view->size());
+        const QRectF page = ResultsView::PageArea(view->size(), ResultsView::ViewPageSize());
         const QRect inside =
             QRectF(page.left() + 0.08 * page.width() + 3, page.top() + 0.16 * page.height() + 3,
-                   0.86 * page.width() - 6, 0.75 * page.height() - 6)
+                   0.86 * page.width() - 6, 0.74 * page.height() - 6)
                 .toRect();
         darkInsideFrame = 0;
         for (int y = inside.top(); y <= inside.bottom(); ++y)
@@ -181,7 +192,7 @@ TEST_F(ReportWindowsTest, PrintHeadFollowsAndSetsThePrintHeaderOption) {
             auto* view = qobject_cast<ResultsView*>(top);
             ASSERT_NE(view, nullptr);
             checked = view->PrintHead->isChecked();
-            EXPECT_EQ(view->PrintHead->text(), "Drucken Kopfzeile");
+            EXPECT_EQ(view->PrintHead->text().remove(QLatin1Char('&')), "Drucken Kopfzeile");
             view->PrintHead->click();
             view->close();
         });
@@ -229,6 +240,29 @@ TEST_F(ReportWindowsTest, CheckedCyclePageFollowsTheReportPageOnASecondSheet) {
     const std::string second = CommandOutput("pdftotext -f 2 -l 2 -enc UTF-8 cycle.pdf -");
     EXPECT_NE(second.find("T_0 = t_0 + 273.15"), std::string::npos) << second;
     EXPECT_EQ(CommandOutput("pdftotext -f 1 -l 1 -enc UTF-8 cycle.pdf -").find("T_0 = t_0"),
+              std::string::npos);
+}
+
+TEST_F(ReportWindowsTest, CheckedDecisionPageFollowsTheReportPageAndTheCyclePage) {
+    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    WriteBytes("Decision.GER",
+               "\"Entscheidungshilfe: W\xE4rmepumpe oder Kessel\"\r\n\"Break-even-Werte\"\r\n");
+    PrintToPdf(dir_.path() / "decision.pdf");
+    ASSERT_TRUE(PrintFromView(true, false, true));
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_NE(CommandOutput("pdfinfo decision.pdf").find("Pages:           2\n"), std::string::npos);
+    const std::string second = CommandOutput("pdftotext -f 2 -l 2 -enc UTF-8 decision.pdf -");
+    EXPECT_NE(second.find("Entscheidungshilfe: Wärmepumpe oder Kessel"), std::string::npos) << second;
+    EXPECT_NE(second.find("Break-even-Werte"), std::string::npos) << second;
+    EXPECT_EQ(CommandOutput("pdftotext -f 1 -l 1 -enc UTF-8 decision.pdf -").find("Entscheidungshilfe"),
+              std::string::npos);
+
+    PrintToPdf(dir_.path() / "both.pdf");
+    ASSERT_TRUE(PrintFromView(true, true, true));
+    EXPECT_NE(CommandOutput("pdfinfo both.pdf").find("Pages:           3\n"), std::string::npos);
+    EXPECT_NE(CommandOutput("pdftotext -f 2 -l 2 -enc UTF-8 both.pdf -").find("T_0 = t_0"),
+              std::string::npos);
+    EXPECT_NE(CommandOutput("pdftotext -f 3 -l 3 -enc UTF-8 both.pdf -").find("Entscheidungshilfe"),
               std::string::npos);
 }
 
@@ -333,6 +367,29 @@ TEST_F(ReportWindowsTest, StoredFontThePrinterLacksLeavesThePrintersOwnInTheList
     EXPECT_EQ(window.FonttestPN->font().family(), chosen);
 }
 
+TEST_F(ReportWindowsTest, AnAliasedFontIsNamedAndPrintedAsTheFamilyItResolvesTo) {
+    // "Arial" is an alias of the system's font configuration, not a family of its own.
+    const QString family = QFontInfo(QFont(QStringLiteral("Arial"))).family();
+    PrintSettingsWindow window;
+    window.show();
+    EXPECT_EQ(window.fontlist->currentText(), family);
+    EXPECT_GE(window.fontlist->currentIndex(), 0);
+    EXPECT_TRUE(window.FonttestPN->text().startsWith(family + QLatin1Char('\n')));
+    EXPECT_EQ(Settings.PrintFontName, "Arial");
+    window.close();
+
+    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    // The window's print and tervalo-calc's (the stored name as it is) use the same font.
+    PrintToPdf(dir_.path() / "window.pdf");
+    ASSERT_TRUE(PrintFromView(true));
+    ASSERT_TRUE(PrintResultsPdf(QStringLiteral("calc.pdf"), QStringLiteral("Arial")));
+    const auto fonts = [](const std::string& file) {
+        return test::CommandOutput("pdffonts " + file + " | tail -n +3 | cut -d' ' -f1 | sort");
+    };
+    EXPECT_FALSE(fonts("window.pdf").empty());
+    EXPECT_EQ(fonts("window.pdf"), fonts("calc.pdf"));
+}
+
 TEST_F(ReportWindowsTest, SizePanelShowsPrinterAndScreen) {
     PrintToPdf(dir_.path() / "size.pdf");
     PrintSettingsWindow window;
@@ -403,6 +460,21 @@ TEST_F(ReportWindowsTest, PrinterSetupDialogHasItsTitleAndCancelChangesNothing) 
     EXPECT_FALSE(ShowPrinterSetup(nullptr));
     EXPECT_EQ(title, "Kelvara Printer Setup");
     EXPECT_EQ(CurrentPrinter().outputFileName(), QString::fromStdString((dir_.path() / "kept.pdf").string()));
+}
+
+TEST(ResultsViewPageArea, ThePageKeepsThePapersProportionsInAnyWindow) {
+    const QSizeF a4(2480, 3508);
+    for (const QSizeF surface : {QSizeF(1100, 1000), QSizeF(2000, 600), QSizeF(500, 1400)}) {
+        const QRectF page = ResultsView::PageArea(surface, a4);
+        EXPECT_NEAR(page.width() / page.height(), a4.width() / a4.height(), 1e-9);
+        // -0.1 W to 1.5 W across and -0.045 H to 0.99 H down fill the surface in one direction at least.
+        EXPECT_NEAR(page.left(), 0.1 * page.width(), 1e-9);
+        EXPECT_NEAR(page.top(), 0.045 * page.height(), 1e-9);
+        EXPECT_LE(1.6 * page.width(), surface.width() + 1e-9);
+        EXPECT_LE(1.035 * page.height(), surface.height() + 1e-9);
+        EXPECT_TRUE(std::abs(1.6 * page.width() - surface.width()) < 1e-9 ||
+                    std::abs(1.035 * page.height() - surface.height()) < 1e-9);
+    }
 }
 
 TEST_F(ReportWindowsTest, WithoutAPrinterTheViewUsesTheDefaultPageSizeAndSetupOffersAPdfFile) {

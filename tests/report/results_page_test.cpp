@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <regex>
@@ -96,18 +97,85 @@ TEST_F(ResultsPageTest, DrawsTheKnownFileAtItsPositionsOnPaper) {
     }
 }
 
-TEST_F(ResultsPageTest, ViewDrawsSmallerTextWithoutBoldAndALowerFrame) {
-    ASSERT_TRUE(WriteResultsRecords(kKnownRecords));
-    RecordingDevice device(1000, 1000);
+// The texts a page drawn into `page` on a 300 dpi device shows: each with its place as fractions of the page.
+struct DrawnText {
+    QString text;
+    QPointF baseline;
+    qreal points;
+    bool bold;
+    qreal end;  // where its advance ends, as a fraction of the page width
+};
+
+std::vector<DrawnText> DrawnTexts(const QRectF& page, const std::function<void(QPainter&)>& draw) {
+    RecordingDevice device(static_cast<int>(page.right()) + 10, static_cast<int>(page.bottom()) + 10);
     {
         QPainter painter(&device);
-        DrawResultsPage(painter, QRectF(100, 50, 500, 800), PageStyle::ForView("DejaVu Sans"));
+        draw(painter);
     }
-    const auto& engine = device.engine;
-    EXPECT_EQ(engine.lines[0], QLineF(100 + 0.08 * 500, 50 + 0.16 * 800, 100 + 0.08 * 500, 50 + 0.91 * 800));
-    for (const auto& text : engine.texts) {
-        EXPECT_FALSE(text.font.bold());
-        EXPECT_DOUBLE_EQ(text.font.pointSizeF(), 8);
+    std::vector<DrawnText> texts;
+    for (const auto& text : device.engine.texts) {
+        const qreal advance = QFontMetricsF(text.font, &device).horizontalAdvance(text.text);
+        texts.push_back({text.text,
+                         {(text.baseline.x() - page.left()) / page.width(),
+                          (text.baseline.y() - page.top()) / page.height()},
+                         text.font.pointSizeF(),
+                         text.font.bold(),
+                         (text.baseline.x() + advance - page.left()) / page.width()});
+    }
+    return texts;
+}
+
+TEST_F(ResultsPageTest, TooWideTextsAreDrawnSmallerInsideTheirColumns) {
+    std::vector<std::string> records = kKnownRecords;
+    records.push_back(
+        "        Annual fuel consumption of the existing condensing boiler :\xA7$&"
+        "High-efficiency condensing boiler, weather-led - 105 %");
+    records.push_back(
+        "        METHOD: THE HEAT PUMP IS ASSESSED AT ONE DESIGN POINT ONLY; ALL RESULTS ARE ESTIMATES "
+        "AND CARRY NO GUARANTEE OF ANY KIND.");
+    ASSERT_TRUE(WriteResultsRecords(records));
+    const QRectF page(0, 0, 2480, 3508);
+    const auto texts = DrawnTexts(
+        page, [&](QPainter& painter) { DrawResultsPage(painter, page, PageStyle::ForPaper("DejaVu Sans")); });
+    ASSERT_EQ(texts.size(), 5u + 2u + 2u);
+    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(texts[i].points, 10) << texts[i].text.toStdString();
+    // The label ends before the values, the value before the frame, both a little smaller on one line.
+    EXPECT_LT(texts[5].points, 10);
+    EXPECT_LT(texts[6].points, 10);
+    EXPECT_LE(texts[5].end, 0.54 + 1e-6);
+    EXPECT_LE(texts[6].end, 0.93 + 1e-6);
+    EXPECT_NEAR(texts[5].baseline.y(), texts[6].baseline.y(), 1e-4);
+    // The plain line is wrapped into two lines within its own line's height (0.255 to 0.275).
+    EXPECT_EQ(texts[7].text + " " + texts[8].text,
+              QStringLiteral(
+                  "METHOD: THE HEAT PUMP IS ASSESSED AT ONE DESIGN POINT ONLY; ALL RESULTS ARE ESTIMATES "
+                  "AND CARRY NO GUARANTEE OF ANY KIND."));
+    EXPECT_EQ(texts[7].points, texts[8].points);
+    EXPECT_GT(texts[7].baseline.y(), 0.255);
+    EXPECT_LT(texts[8].baseline.y(), 0.275);
+    for (const auto& text : texts) EXPECT_LE(text.end, 0.93 + 1e-6) << text.text.toStdString();
+}
+
+TEST_F(ResultsPageTest, PreviewDrawsThePrintedPageAtScale) {
+    std::vector<std::string> records = kKnownRecords;
+    records.push_back(
+        "        A label much too long to stand beside its value :\xA7$&a value too long for its column");
+    ASSERT_TRUE(WriteResultsRecords(records));
+    // A4 at 300 dpi, and shown in a window: laid out on a sheet of 1200 dots an inch and scaled down.
+    const QRectF sheet(0, 0, 2480, 3508), shown(100, 50, 620, 877);
+    const auto paper = DrawnTexts(sheet, [&](QPainter& painter) {
+        DrawResultsPage(painter, sheet, PageStyle::ForPaper("DejaVu Sans"));
+    });
+    const auto preview = DrawnTexts(
+        shown, [&](QPainter& painter) { DrawResultsPreview(painter, shown, 841.89, "DejaVu Sans"); });
+    ASSERT_EQ(preview.size(), paper.size());
+    for (std::size_t i = 0; i < paper.size(); ++i) {
+        SCOPED_TRACE(paper[i].text.toStdString());
+        EXPECT_EQ(preview[i].text, paper[i].text);
+        EXPECT_EQ(preview[i].bold, paper[i].bold);
+        EXPECT_NEAR(preview[i].points, paper[i].points * 4, paper[i].points * 4 * 0.01);
+        EXPECT_NEAR(preview[i].baseline.x(), paper[i].baseline.x(), 0.002);
+        EXPECT_NEAR(preview[i].baseline.y(), paper[i].baseline.y(), 0.002);
     }
 }
 
@@ -115,7 +183,7 @@ TEST_F(ResultsPageTest, MissingFileDrawsTheFrameOnly) {
     RecordingDevice device(2150, 2900);
     {
         QPainter painter(&device);
-        DrawResultsPage(painter, QRectF(0, 0, 2150, 2900), PageStyle::ForView("DejaVu Sans"));
+        DrawResultsPage(painter, QRectF(0, 0, 2150, 2900), PageStyle::ForPaper("DejaVu Sans"));
     }
     EXPECT_EQ(device.engine.lines.size(), 4u);
     EXPECT_TRUE(device.engine.texts.empty());
@@ -144,23 +212,21 @@ int DarkPixels(const QImage& image, const QRect& area) {
     return dark;
 }
 
-QImage DrawnImage(PageTarget target) {
+QImage DrawnImage() {
     QImage image(1075, 1450, QImage::Format_RGB32);
     image.setDotsPerMeterX(3780);  // 96 dpi
     image.setDotsPerMeterY(3780);
     image.fill(Qt::white);
     QPainter painter(&image);
-    const PageStyle style =
-        target == PageTarget::View ? PageStyle::ForView("DejaVu Sans") : PageStyle::ForPaper("DejaVu Sans");
-    DrawResultsPage(painter, QRectF(0, 0, 1075, 1450), style);
+    DrawResultsPage(painter, QRectF(0, 0, 1075, 1450), PageStyle::ForPaper("DejaVu Sans"));
     return image;
 }
 
 TEST_F(ResultsPageTest, ImageShowsFrameAndTextWhereExpected) {
     ASSERT_TRUE(WriteResultsRecords(kKnownRecords));
-    const QImage image = DrawnImage(PageTarget::View);
+    const QImage image = DrawnImage();
     const int left = static_cast<int>(0.08 * 1075), right = static_cast<int>(0.94 * 1075);
-    const int top = static_cast<int>(0.16 * 1450), bottom = static_cast<int>(0.91 * 1450);
+    const int top = static_cast<int>(0.16 * 1450), bottom = static_cast<int>(0.90 * 1450);
     // The frame's edges run their whole length.
     EXPECT_EQ(DarkPixels(image, QRect(left, top, 1, bottom - top)), bottom - top);
     EXPECT_EQ(DarkPixels(image, QRect(right, top, 1, bottom - top)), bottom - top);
@@ -185,7 +251,7 @@ TEST_F(ResultsPageTest, ImageShowsFrameAndTextWhereExpected) {
 }
 
 TEST_F(ResultsPageTest, MissingFileImageHoldsTheFrameAlone) {
-    const QImage image = DrawnImage(PageTarget::Paper);
+    const QImage image = DrawnImage();
     const int frame = static_cast<int>((0.90 - 0.16) * 1450) * 2 + static_cast<int>((0.94 - 0.08) * 1075) * 2;
     const int dark = DarkPixels(image, image.rect());
     // Half-point lines are one or two pixels wide at 96 dpi.

@@ -259,7 +259,7 @@ TEST_F(ResultsWriterTest, SquareMetresFollowTheCodePage) {
 TEST_F(ResultsWriterTest, FullReportFitsThePageFrame) {
     p_.EinbindCheck = true;
     Texts.infoTexts[39] = "Rounded down.";
-    const PageLayout page = LayOutResultsPage(BuildResultsRecords(p_), PageTarget::Paper);
+    const PageLayout page = LayOutResultsPage(BuildResultsRecords(p_));
     std::set<double> lines;
     for (const PageText& text : page.texts) lines.insert(text.y);
     EXPECT_EQ(lines.size(), 35u);

@@ -2,11 +2,12 @@
 
 #include <filesystem>
 
+#include "config/run_settings.h"
 #include "engine/fixed_record.h"
+#include "localisation/code_page.h"
 #include "shell/branding_file.h"
 #include "shell/handover_file.h"
 #include "shell/parameter_file.h"
-#include "config/run_settings.h"
 #include "support/system_traits.h"
 #include "support/temp_dir.h"
 
@@ -142,9 +143,11 @@ TEST_F(StartupFiles, EmptyBrandingFileGivesQuelmo) {
     Settings.UserName = "kept";
     ReadBranding();
     EXPECT_EQ(Settings.ProductName, "Quelmo");
-    EXPECT_FALSE(Settings.NoticeLine.empty());
     EXPECT_FALSE(Settings.WebAddress.empty());
     EXPECT_EQ(Settings.UserName, "kept");
+    // The notice line has no words of one language: it reads the same in every code page of the languages.
+    for (const int codePage : {1250, 1251, 1252, 1253, 1254, 1256})
+        EXPECT_EQ(CodePageToUtf8(Settings.NoticeLine, codePage), "\u00A9 Quelmo") << codePage;
 }
 
 TEST_F(StartupFiles, BrandingFileDecodesShiftedTextsWithTheDosMapping) {

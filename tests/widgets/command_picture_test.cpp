@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -134,6 +135,15 @@ TEST_F(CommandPictureTest, MnemonicsTakeTheFirstFreeLetterInOrderAndKeepAmpersan
     print.setText(QStringLiteral("Drucken"));
     AssignMnemonics({&print});
     EXPECT_EQ(print.text(), QStringLiteral("&Drucken")) << "a new text is taken as it is";
+
+    // Check boxes continue from the letters the labels took.
+    QCheckBox header(QStringLiteral("Drucken Kopfzeile"));
+    const QString taken = AssignMnemonics({&print, &project}, QStringLiteral("I"));
+    EXPECT_EQ(taken, QStringLiteral("idp"));
+    EXPECT_EQ(AssignButtonMnemonics({&header}, taken), QStringLiteral("idpr"));
+    EXPECT_EQ(header.text(), QStringLiteral("D&rucken Kopfzeile"));
+    AssignButtonMnemonics({&header}, taken);
+    EXPECT_EQ(header.text(), QStringLiteral("D&rucken Kopfzeile")) << "one mark after a second assignment";
 }
 
 TEST_F(CommandPictureTest, TheDefaultButtonRunsOnAnEnterNoOtherWidgetTook) {

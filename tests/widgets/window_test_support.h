@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "widgets/message_box.h"
 #include "support/temp_dir.h"
+#include "widgets/message_box.h"
 
 // Readable texts in the failure messages of GoogleTest.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -89,7 +89,8 @@ inline QStringList ClippedTexts(QWidget* window) {
         // What lies inside a scroll area is cut only by the area's content: the user scrolls to the rest.
         QRect visible(widget->mapTo(window, QPoint(0, 0)), widget->size());
         bool scrolled = false;
-        for (QWidget* parent = widget->parentWidget(); parent && parent != window; parent = parent->parentWidget()) {
+        for (QWidget* parent = widget->parentWidget(); parent && parent != window;
+             parent = parent->parentWidget()) {
             if (parent->objectName() == QLatin1String("qt_scrollarea_viewport")) {
                 scrolled = true;
                 break;
@@ -102,6 +103,34 @@ inline QStringList ClippedTexts(QWidget* window) {
             clipped << widget->objectName() + QStringLiteral(": ") + text;
     }
     return clipped;
+}
+
+// Pairs of widgets of a window that cover each other: siblings, both visible, that overlap. Qt's own parts
+// and empty labels (placeholders) are left out, and so are the widgets in `overlays`, panels meant to lie
+// over the window's content.
+inline QStringList OverlappingWidgets(QWidget* window, const QList<QWidget*>& overlays = {}) {
+    const auto counts = [window, &overlays](const QWidget* widget) {
+        if (!widget->isVisibleTo(window) || widget->isWindow() || widget->size().isEmpty()) return false;
+        if (widget->objectName().startsWith(QLatin1String("qt_")) || overlays.contains(widget)) return false;
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        return !label || !label->text().isEmpty() || !label->pixmap().isNull();
+    };
+    QStringList overlapping;
+    QList<QWidget*> parents = window->findChildren<QWidget*>();
+    parents << window;
+    for (QWidget* parent : parents) {
+        if (!counts(parent) && parent != window) continue;
+        const QList<QWidget*> children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (qsizetype i = 0; i < children.size(); ++i) {
+            if (!counts(children[i])) continue;
+            for (qsizetype j = i + 1; j < children.size(); ++j) {
+                if (counts(children[j]) && children[i]->geometry().intersects(children[j]->geometry()))
+                    overlapping << children[i]->objectName() + QStringLiteral(" / ") +
+                                       children[j]->objectName();
+            }
+        }
+    }
+    return overlapping;
 }
 
 // Saves a picture of the window when TERVALO_SCREENSHOT_DIR names a directory, for a look at it by eye.

@@ -39,21 +39,25 @@ TEST(LifetimeFile, WrittenAsQuotedNamesWithTheirValues) {
     EXPECT_EQ(bytes.substr(0, 54), "\"Tervalo lifetime inputs\",1\r\n\"HeatPumpCost\",28750.55\r\n");
     EXPECT_NE(bytes.find("\"SubsidyIsPercentage\",0\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\"GridFactorEdits\",0.38,0.3333333333333333,0\r\n"), std::string::npos);
-    ExpectSame(ParseLifetimeInputs(bytes, DefaultLifetimeInputs(2026)), Typed());
+    const LifetimeFileRead read = ParseLifetimeInputs(bytes, DefaultLifetimeInputs(2026));
+    ExpectSame(read.inputs, Typed());
+    EXPECT_FALSE(read.damaged);
 }
 
 TEST(LifetimeFile, SavedAndLoadedBesideTheProject) {
     ScopedTempDir dir;
     const LifetimeInputs defaults = DefaultLifetimeInputs(2026);
-    ExpectSame(LoadLifetimeInputs(defaults), defaults);
+    ExpectSame(LoadLifetimeInputs(defaults).inputs, defaults);
+    EXPECT_FALSE(LoadLifetimeInputs(defaults).damaged) << "no file yet is no damage";
     ASSERT_TRUE(SaveLifetimeInputs(Typed()));
     EXPECT_EQ(ReadBytes("Lifetime.dat"), LifetimeInputsBytes(Typed()));
-    ExpectSame(LoadLifetimeInputs(defaults), Typed());
+    ExpectSame(LoadLifetimeInputs(defaults).inputs, Typed());
+    EXPECT_FALSE(LoadLifetimeInputs(defaults).damaged);
 
     std::filesystem::remove("Lifetime.dat");
     std::filesystem::create_directory("Lifetime.dat");
     EXPECT_FALSE(SaveLifetimeInputs(Typed())) << "a directory in the way is reported, not ignored";
-    ExpectSame(LoadLifetimeInputs(defaults), defaults);
+    ExpectSame(LoadLifetimeInputs(defaults).inputs, defaults);
 }
 
 TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
@@ -63,6 +67,7 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
         const char* name;
         std::string bytes;
         LifetimeInputs expected;
+        bool damaged = true;
     };
     LifetimeInputs cheaper = defaults;
     cheaper.heatPumpCost = 12000;
@@ -75,7 +80,8 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
         {"empty file", "", defaults},
         {"foreign file", "\"R22\",1,2,3\r\n\"HeatPumpCost\",12000\r\n", defaults},
         {"later version", "\"Tervalo lifetime inputs\",2\r\n\"HeatPumpCost\",12000\r\n", defaults},
-        {"unknown names skipped", header + "\"Colour\",\"red\",3\r\n\"HeatPumpCost\",12000\r\n", cheaper},
+        {"unknown names skipped", header + "\"Colour\",\"red\",3\r\n\"HeatPumpCost\",12000\r\n", cheaper,
+         false},
         {"text where a number belongs", header + "\"HeatPumpCost\",12000\r\n\"BoilerCost\",abc\r\n", cheaper},
         {"two values where one belongs", header + "\"HeatPumpCost\",12000\r\n\"BoilerCost\",1,2\r\n",
          cheaper},
@@ -88,7 +94,8 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
         {"percentage above 100", header + "\"HeatPumpCost\",12000\r\n\"Subsidy\",150\r\n", cheaper},
         {"flag neither 0 nor 1", header + "\"HeatPumpCost\",12000\r\n\"FuelConnectionGivenUp\",7\r\n",
          cheaper},
-        {"file cut off", header + "\"HeatPumpCost\",12000\r\n\"BoilerCo", cheaper},
+        // The cut name reads as an unknown one: nothing tells this file from a complete one.
+        {"file cut off", header + "\"HeatPumpCost\",12000\r\n\"BoilerCo", cheaper, false},
         {"edits beyond the years cut",
          header + "\"YearsOfUse\",4\r\n\"GridFactorEdits\",0.3,0.2,0.1,0.05,0.01,0\r\n", fourYears},
         {"edits stop at damage", header + "\"GridFactorEdits\",0.3,0.2,x,0.1\r\n", twoEdits},
@@ -97,7 +104,9 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        ExpectSame(ParseLifetimeInputs(row.bytes, defaults), row.expected);
+        const LifetimeFileRead read = ParseLifetimeInputs(row.bytes, defaults);
+        ExpectSame(read.inputs, row.expected);
+        EXPECT_EQ(read.damaged, row.damaged);
     }
 }
 
@@ -107,7 +116,8 @@ TEST(LifetimeFile, HugeFileIsNotReadAndGivesTheDefaults) {
                "\"Tervalo lifetime inputs\",1\r\n\"HeatPumpCost\",12000\r\n\"GridFactorEdits\"" +
                    std::string(1 << 20, ','));
     const LifetimeInputs defaults = DefaultLifetimeInputs(2026);
-    ExpectSame(LoadLifetimeInputs(defaults), defaults);
+    ExpectSame(LoadLifetimeInputs(defaults).inputs, defaults);
+    EXPECT_TRUE(LoadLifetimeInputs(defaults).damaged);
 }
 
 }  // namespace

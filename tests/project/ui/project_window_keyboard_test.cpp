@@ -54,6 +54,7 @@ TEST_F(ProjectWindowKeyboard, TabFollowsTheScreenAndReachesEveryCommand) {
                                 "BrennK",
                                 "GesHBDHeiz",
                                 "BrennStV",
+                                "DecisionButt",
                                 "AnwendBereich",
                                 "VFlsize",
                                 "EnergKost",
@@ -67,7 +68,9 @@ TEST_F(ProjectWindowKeyboard, TabFollowsTheScreenAndReachesEveryCommand) {
                                 "Tempbereich",
                                 "Rechbutt",
                                 "Printbutt",
+                                "ExportButt",
                                 "Command3D3",
+                                "LifetimeButt",
                                 "Abbrechen",
                                 "Command3D2"};
     EXPECT_EQ(order, screen) << order.join(' ').toStdString();

@@ -4,7 +4,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
 
@@ -132,6 +134,28 @@ TEST_F(MainWindow, TheFirstActivationShowsTheWelcomeWindowOnceAndFollowsItsChoic
     QApplication::processEvents();
     EXPECT_TRUE(opened.isEmpty()) << "shown once per run";
     EXPECT_EQ(steps_.size(), 1u);
+}
+
+TEST_F(MainWindow, CaptionsOfTheLanguageChosenAtFirstStartAreLaidOutWholeWithQtsOwnTexts) {
+    // Longer captions than the language the window was built in.
+    WriteBytes("Caption.GER", test::NumberedItems("Berechnungsschritt ", 273));
+    WriteBytes("KELVData.dat", "0,0\r\n");
+    Window().show();
+    test::WhenModalOpens([](QWidget* welcome) {
+        welcome->findChild<QAbstractButton*>(QStringLiteral("GERopt"))->click();
+        welcome->close();
+    });
+    Window().Activate();
+    QApplication::processEvents();
+    EXPECT_EQ(Label("Command3D6_l"), QStringLiteral("Berechnungsschritt 81"));
+    EXPECT_EQ(Label("Label4"), QStringLiteral("Berechnungsschritt 43")) << "the notes label";
+    EXPECT_EQ(test::ClippedTexts(&Window()), QStringList());
+    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
+
+    // A switch from the menu renews Qt's own texts as well.
+    Trigger("ENGlish");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
 }
 
 TEST_F(MainWindow, LanguageMenuSwitchesAndOnlySwedishSaves) {

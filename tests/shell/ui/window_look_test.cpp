@@ -1,13 +1,16 @@
-// Every window in every language with the delivered language files and pictures: nothing clipped (and, run on
-// a 1024x768 screen at several scale factors, nothing beyond the screen). With
-// TERVALO_SCREENSHOT_DIR set, the windows are also saved as pictures for a look by eye.
+// Every window in every language with the delivered language files and pictures: nothing clipped, nothing
+// covering anything else (and, run on small screens at several scale factors, nothing beyond the screen).
+// With TERVALO_SCREENSHOT_DIR set, the windows are also saved as pictures for a look by eye.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "config/run_settings.h"
 #include "help/help_file.h"
@@ -17,6 +20,8 @@
 #include "localisation/ui/welcome_window.h"
 #include "project/project_record.h"
 #include "project/ui/project_window.h"
+#include "report/ui/print_settings_window.h"
+#include "report/ui/results_view.h"
 #include "shell/ui/main_window.h"
 #include "widgets/command_picture.h"
 #include "widgets/window_test_support.h"
@@ -46,10 +51,14 @@ class WindowLook : public ::testing::TestWithParam<LanguageRow> {
         ResetLanguageTables();
     }
 
-    void Check(QWidget* window, const char* name) {
+    // `overlays`: panels open on purpose over the window's content.
+    void Check(QWidget* window, const char* name, const QList<QWidget*>& overlays = {}) {
         window->show();
+        // Until the layouts that the last changes asked for stand.
+        QTest::qWait(20);
         QApplication::processEvents();
         EXPECT_EQ(test::ClippedTexts(window), QStringList()) << name << " in " << code_;
+        EXPECT_EQ(test::OverlappingWidgets(window, overlays), QStringList()) << name << " in " << code_;
         // On a screen of the smallest size the windows are made for, each window fits it whole.
         if (qEnvironmentVariableIsSet("TERVALO_FIT_SCREEN")) {
             const QRect screen = window->screen()->availableGeometry();
@@ -84,6 +93,20 @@ TEST_P(WindowLook, HelpBox) {
     Check(&window, "help");
 }
 
+TEST_P(WindowLook, PrintSettings) {
+    Start main({});
+    PrintSettingsWindow window(&main, true);
+    Check(&window, "print-settings");
+    test::ClickOn(window.prevButt);
+    Check(&window, "print-settings-sizes");
+}
+
+TEST_P(WindowLook, ResultsView) {
+    Start main({});
+    ResultsView window(&main);
+    Check(&window, "results");
+}
+
 // A project typed in as a user would, so that every result stands in the window.
 void FillSampleProject(Projektdaten& window) {
     const std::pair<const char*, int> choices[] = {{"AnwendBereich", 1}, {"Klimazone", 1},   {"AmbientT", 1},
@@ -110,11 +133,30 @@ TEST_P(WindowLook, ProjectWindow) {
     QApplication::processEvents();
     FillSampleProject(window);
     Check(&window, "project");
+    // From 1024 pixels across, the lists narrow rather than the content scrolling sideways.
+    if (qEnvironmentVariableIsSet("TERVALO_FIT_SCREEN") &&
+        window.screen()->availableGeometry().width() >= 1024) {
+        const auto* scroll = window.findChild<QScrollArea*>(QStringLiteral("ProjectScroll"));
+        EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << "in " << code_;
+    }
     test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("Command3D4")));
-    Check(&window, "project-prices");
+    Check(&window, "project-prices", {window.findChild<QWidget*>(QStringLiteral("BrennstoffKPN"))});
     test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("Abbbutt")));
     test::ClickOn(window.findChild<CommandPicture*>(QStringLiteral("KlimaZButt")));
-    Check(&window, "project-map");
+    Check(&window, "project-map", {window.findChild<QWidget*>(QStringLiteral("KlimaPN"))});
+}
+
+TEST_P(WindowLook, DecisionView) {
+    Start main({});
+    ProjectRecord project;
+    Projektdaten window(project, {}, &main);
+    window.show();
+    QApplication::processEvents();
+    FillSampleProject(window);
+    window.findChild<QPushButton*>(QStringLiteral("DecisionButt"))->click();
+    auto* view = window.findChild<QDialog*>(QStringLiteral("DecisionView"));
+    ASSERT_NE(view, nullptr);
+    Check(view, "decision");
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowLook, ::testing::ValuesIn(Languages()),

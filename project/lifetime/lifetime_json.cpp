@@ -1,0 +1,108 @@
+#include "project/lifetime/lifetime_json.h"
+
+#include <nlohmann/json.hpp>
+
+namespace tervalo::lifetime {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json OptionalNumber(const std::optional<double>& value) {
+    return value ? Json(*value) : Json(nullptr);
+}
+
+Json InputsJson(const LifetimeInputs& in, double gridFactorToday) {
+    return {{"heat_pump_cost", in.heatPumpCost},
+            {"boiler_cost", in.boilerCost},
+            {"subsidy", in.subsidy},
+            {"subsidy_is_percentage", in.subsidyIsPercentage},
+            {"subsidy_amount", SubsidyAmount(in)},
+            {"years_of_use", in.yearsOfUse},
+            {"first_year", in.firstYear},
+            {"discount_rate_percent", in.discountRate_pct},
+            {"fuel_price_change_percent", in.fuelPriceChange_pct},
+            {"electricity_price_change_percent", in.electricityPriceChange_pct},
+            {"fuel_standing_charge", in.fuelStandingCharge},
+            {"electricity_standing_charge", in.electricityStandingCharge},
+            {"fuel_connection_given_up", in.fuelConnectionGivenUp},
+            {"heat_pump_maintenance", in.heatPumpMaintenance},
+            {"boiler_maintenance", in.boilerMaintenance},
+            {"grid_factor_today", gridFactorToday},
+            {"grid_target_factor", in.gridTargetFactor},
+            {"grid_target_year", in.gridTargetYear},
+            {"grid_factor_edits", in.gridFactorEdits}};
+}
+
+Json FirstYearJson(const AnnualFigures& first) {
+    return {{"heat_kwh", first.heat_kWh},
+            {"fuel_kwh", first.fuel_kWh},
+            {"fuel_cost", first.fuelCost},
+            {"fuel_co2_kg", first.fuelCo2_kg},
+            {"fuel_is_grid_electricity", first.fuelIsGridElectricity},
+            {"electricity_kwh", first.electricity_kWh},
+            {"electricity_cost", first.electricityCost},
+            {"electricity_co2_kg", first.electricityCo2_kg}};
+}
+
+Json InternalRateJson(const InternalRate& rate) {
+    switch (rate.status) {
+        case IrrStatus::Unique:
+            return {{"status", "unique"}, {"percent", rate.rate * 100}};
+        case IrrStatus::NoSignChange:
+            return {{"status", "no_sign_change"}, {"percent", nullptr}};
+        case IrrStatus::SeveralSignChanges:
+            break;
+    }
+    return {{"status", "several_sign_changes"}, {"percent", nullptr}};
+}
+
+Json YearsJson(const std::vector<YearFigures>& years) {
+    Json list = Json::array();
+    for (const YearFigures& y : years)
+        list.push_back({{"year", y.year},
+                        {"calendar_year", y.calendarYear},
+                        {"grid_factor", y.gridFactor},
+                        {"boiler_cost", y.boilerCost},
+                        {"heat_pump_cost", y.heatPumpCost},
+                        {"saving", y.saving},
+                        {"discounted_saving", y.discountedSaving},
+                        {"cumulative_boiler_cost", y.cumulativeBoilerCost},
+                        {"cumulative_heat_pump_cost", y.cumulativeHeatPumpCost},
+                        {"boiler_co2_kg", y.boilerCo2_kg},
+                        {"heat_pump_co2_kg", y.heatPumpCo2_kg},
+                        {"cumulative_boiler_co2_kg", y.cumulativeBoilerCo2_kg},
+                        {"cumulative_heat_pump_co2_kg", y.cumulativeHeatPumpCo2_kg}});
+    return list;
+}
+
+}  // namespace
+
+std::string LifetimeJson(const ProjectLifetime& lifetime, const std::string& currency) {
+    const double today = lifetime.first ? lifetime.first->gridFactorToday : 0;
+    Json json = {{"current", lifetime.current},
+                 {"currency", currency},
+                 {"inputs", InputsJson(lifetime.inputs, today)},
+                 {"first_year", lifetime.first ? FirstYearJson(*lifetime.first) : Json(nullptr)}};
+    if (!lifetime.result) {
+        json["results"] = nullptr;
+        json["years"] = Json::array();
+        return json.dump();
+    }
+    const LifetimeResult& r = *lifetime.result;
+    json["results"] = {
+        {"simple_payback_years", OptionalNumber(r.simplePayback_years)},
+        {"discounted_payback_years", OptionalNumber(r.discountedPayback_years)},
+        {"net_present_value", r.netPresentValue},
+        {"internal_rate_of_return", InternalRateJson(r.internalRate)},
+        {"levelised_cost_of_heat",
+         {{"heat_pump", OptionalNumber(r.heatPumpLevelisedCost)},
+          {"boiler", OptionalNumber(r.boilerLevelisedCost)}}},
+        {"co2_saving_t",
+         {{"decarbonising_grid", r.co2SavingGrid_kg / 1000}, {"today_factor", r.co2SavingToday_kg / 1000}}},
+    };
+    json["years"] = YearsJson(r.years);
+    return json.dump();
+}
+
+}  // namespace tervalo::lifetime

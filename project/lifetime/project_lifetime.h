@@ -1,0 +1,33 @@
+#pragma once
+
+// The lifetime comparison of a project: the first year's figures are those of the project's annual balance,
+// so year 1 of the comparison is what the project window shows for one year.
+
+#include <optional>
+
+#include "project/annual_balance.h"
+#include "project/lifetime/lifetime_analysis.h"
+#include "project/project_record.h"
+
+namespace tervalo::lifetime {
+
+// The first year's figures of a balance that reached both systems; nothing for one that ended early.
+std::optional<AnnualFigures> AnnualFiguresOf(const AnnualBalance& balance);
+
+struct ProjectLifetime {
+    LifetimeInputs inputs;                 // as evaluated
+    std::optional<AnnualFigures> first;    // nothing: the balance did not reach both systems
+    std::optional<LifetimeResult> result;  // with `first`
+    // The window's annual results are current and are those of `first`. Otherwise no figure is current:
+    // the window shows results of an earlier run, or inputs typed since then change them.
+    bool current = false;
+};
+
+// A calculation run over a copy of the record (the record keeps its texts) and the comparison over its
+// balance with `inputs` (sanitised against the defaults of their first year).
+ProjectLifetime EvaluateProjectLifetime(const ProjectRecord& record, const LifetimeInputs& inputs);
+
+// The calendar year of today (UTC), the first year of use of the defaults.
+int CurrentCalendarYear();
+
+}  // namespace tervalo::lifetime

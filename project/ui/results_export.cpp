@@ -1,0 +1,80 @@
+#include "project/ui/results_export.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <filesystem>
+
+#include "config/run_settings.h"
+#include "engine/file_access.h"
+#include "localisation/code_page.h"
+#include "localisation/decision_texts.h"
+#include "localisation/window_aids_texts.h"
+#include "project/decision/results_csv.h"
+#include "project/decision/results_json.h"
+#include "widgets/message_box.h"
+#include "widgets/window_text.h"
+
+namespace tervalo {
+
+namespace {
+
+enum class ExportFormat { Csv, Json };
+
+// The file's bytes: the figures only where the window shows them, so that the file says what the window says.
+std::string ExportBytes(const ProjectRecord& record, ExportFormat format) {
+    decision::DecisionRun run =
+        decision::EvaluateDecision(record, format == ExportFormat::Json, format == ExportFormat::Json);
+    if (!run.resultsAsShown) {
+        run.breakEven = {};
+        run.saving = {};
+    }
+    const int codePage = CodePageOf(Settings.LanguageCode);
+    const std::string currency = CodePageToUtf8(Settings.CurrencyCode, codePage);
+    if (format == ExportFormat::Csv) return decision::ResultsCsv(record, run, codePage, currency);
+    return decision::ResultsJson(record, decision::FiguresOf(run, true),
+                                 {codePage, Settings.LanguageCode, currency});
+}
+
+}  // namespace
+
+void ExportResults(const ProjectRecord& record, const FeatureTexts& texts, QWidget* parent) {
+    using namespace decision_texts;
+    const QString csvFilter = DisplayText(texts[kCsvFiles]) + QStringLiteral(" (*.csv)");
+    const QString jsonFilter = DisplayText(texts[kJsonFiles]) + QStringLiteral(" (*.json)");
+    QFileDialog dialog(parent, DisplayText(texts[kExportTitle]));
+    dialog.setObjectName(QStringLiteral("ExportDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The replace question is the program's own, asked below like the print's.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters({csvFilter, jsonFilter});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(filter == jsonFilter ? QStringLiteral("json") : QStringLiteral("csv"));
+    });
+    dialog.selectFile(QDir::current().filePath(QStringLiteral("results.csv")));
+
+    const FeatureTexts aids = LoadFeatureTexts(window_aids_texts::kFile, Settings.LanguageCode);
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString file = dialog.selectedFiles().front();
+        if (QFileInfo::exists(file) &&
+            !AskYesNoDefaultNo(parent, DisplayText(Settings.ProductName),
+                               QDir::toNativeSeparators(file) + QStringLiteral("\n\n") +
+                                   DisplayText(aids[window_aids_texts::kReplaceFile])))
+            continue;
+        const QString suffix = QFileInfo(file).suffix().toLower();
+        const ExportFormat format =
+            suffix == QLatin1String("json") ||
+                    (suffix != QLatin1String("csv") && dialog.selectedNameFilter() == jsonFilter)
+                ? ExportFormat::Json
+                : ExportFormat::Csv;
+        if (!ReplaceFileBytesAt(std::filesystem::path(QFile::encodeName(file).toStdString()),
+                                ExportBytes(record, format)))
+            ShowMessage(parent, MessageKind::Exclamation, DisplayText(Settings.ProductName),
+                        DisplayText(texts[kNotWritten]) + QLatin1Char('\n') + QDir::toNativeSeparators(file));
+        return;
+    }
+}
+
+}  // namespace tervalo

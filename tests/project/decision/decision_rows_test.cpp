@@ -1,0 +1,108 @@
+#include "project/decision/decision_rows.h"
+
+#include "project/decision/decision_run.h"
+#include "project/project_actions.h"
+#include "project/project_lists.h"
+#include "project_fixture.h"
+
+namespace tervalo::decision {
+namespace {
+
+using test::hp;
+using test::WriteBytes;
+
+class DecisionFigureRows : public test::ProjectFixture {
+  protected:
+    void SetUp() override {
+        ProjectFixture::SetUp();
+        InstallR22Table();
+        WriteBytes("energk.dat", "2000,1,0.3,1,0.6\r\n");
+        WriteBytes("SpezBK.dat", "\"0.6\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
+        OnWindowLoad(r);
+        OnWindowActivate(r);
+        r.WohnFL = "150";
+        OnEnter(r, &ProjectRecord::WohnFL);
+        OnListChosen(r, ProjectList::HeizArt, hp(22));
+        r.WirkGKessel = "92";
+        OnEnter(r, &ProjectRecord::WirkGKessel);
+        r.SpezHeizLeist = "110";
+        OnEnter(r, &ProjectRecord::SpezHeizLeist);
+        OnListChosen(r, ProjectList::AnwendBereich, ListEntries(ProjectList::AnwendBereich)[1]);
+        OnListChosen(r, ProjectList::VFlsize, ListEntries(ProjectList::VFlsize)[3]);
+        r.EnergKost = "0.25";
+        OnEnter(r, &ProjectRecord::EnergKost);
+    }
+    static FeatureTexts Texts() {
+        std::vector<std::string> items(40);
+        for (std::size_t i = 0; i < items.size(); ++i) items[i] = "t" + std::to_string(i + 1);
+        return FeatureTexts(items, 1252);
+    }
+    ProjectRecord& r = Project();
+};
+
+TEST_F(DecisionFigureRows, FiguresStandOnlyBesideTheResultsTheyWereFormedFrom) {
+    const DecisionRun run = EvaluateDecision(r, false, false);
+    ASSERT_TRUE(run.resultsAsShown);
+    const auto rows = DecisionRows(run, r, Texts(), "EUR");
+    for (const DecisionRow& row : rows) EXPECT_TRUE(row.figure.has_value()) << row.name;
+    ASSERT_TRUE(rows[0].figure && rows[2].figure);
+    EXPECT_EQ(rows[0].figure->text, run.saving.money->text);
+    EXPECT_NE(rows[0].figure->text, "0");
+    EXPECT_EQ(rows[2].figure->text, run.breakEven.electricityPrice->text);
+    EXPECT_EQ(rows[2].unit, "EUR/kWh");
+    EXPECT_EQ(rows[3].unit, r.BrennStKeinh) << "the fuel price in the fuel's unit";
+
+    // Texts of the project file that no run has written (or a run held by the lock): the results shown may
+    // belong to other inputs, and so would every figure.
+    ProjectRecord read = r;
+    read.Results = ResultCurrency();
+    const DecisionRun readRun = EvaluateDecision(read, false, false);
+    EXPECT_FALSE(readRun.resultsAsShown);
+    for (const DecisionRow& row : DecisionRows(readRun, read, Texts(), "EUR"))
+        EXPECT_FALSE(row.figure.has_value()) << row.name;
+
+    // A design point the window refuses to run: the results shown are still those of the point before.
+    ProjectRecord refused = r;
+    refused.t0 = "-200";
+    OnEnter(refused, &ProjectRecord::t0);
+    EXPECT_FALSE(EvaluateDecision(refused, false, false).resultsAsShown);
+
+    // A cycle that cannot be computed leaves its results greyed in the record and in the run alike: the
+    // record shows the run's results, and the heat pump's figures cannot be formed.
+    std::filesystem::remove("R22.DAT");
+    ProjectRecord failed = r;
+    failed.WohnFL = "160";
+    OnEnter(failed, &ProjectRecord::WohnFL);
+    const DecisionRun failedRun = EvaluateDecision(failed, false, false);
+    EXPECT_TRUE(failedRun.resultsAsShown);
+    EXPECT_FALSE(failedRun.saving.money.has_value());
+    EXPECT_FALSE(failedRun.breakEven.electricityPrice.has_value());
+}
+
+TEST_F(DecisionFigureRows, CellLinesDashWhatTheVariantsRunDidNotWrite) {
+    const std::vector<WhatIfCell> cells = EvaluateDecision(r, true, false).whatIf;
+    ASSERT_EQ(cells.size(), 35u);
+    const WhatIfCell* chosen = ChosenCell(cells, r);
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_EQ(chosen->LeistZahlH, r.LeistZahlH);
+    const std::vector<std::string> lines = WhatIfCellLines(*chosen, Texts(), "EUR");
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "t20 " + chosen->heatingCop->text);
+    EXPECT_EQ(lines[2], r.BetrKo + " EUR/a");
+    EXPECT_EQ(lines[4], "t33: " + chosen->saving.money->text + " EUR/a");
+
+    // A variant whose run stopped keeps the record's earlier texts: they must not show as its results.
+    WhatIfCell stopped = *chosen;
+    stopped.heatingCop.reset();
+    stopped.balance = AnnualBalance{};
+    stopped.saving = AnnualSaving{};
+    EXPECT_EQ(WhatIfCellLines(stopped, Texts(), "EUR"),
+              (std::vector<std::string>{"t20 \x96", "\x96 kWh/a", "\x96 EUR/a", "\x96 t/a", "t33: \x96"}));
+
+    ProjectRecord other = r;
+    other.VFlsize = "no entry";
+    EXPECT_EQ(ChosenCell(cells, other), nullptr);
+}
+
+}  // namespace
+}  // namespace tervalo::decision

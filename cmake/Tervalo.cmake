@@ -49,9 +49,15 @@ function(tervalo_test target)
     add_executable(${target} ${ARG_SOURCES})
     set_target_properties(${target} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
     target_link_libraries(${target} PRIVATE ${ARG_LIBS} tervalo_test_support GTest::gtest_main)
-    target_compile_definitions(${target} PRIVATE TERVALO_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
-                                                 TERVALO_DIST_DIR="${TERVALO_DIST_DIR}")
+    target_compile_definitions(${target} PRIVATE
+        TERVALO_TEST_DATA_DIR="${TERVALO_HOST_PATH_PREFIX}${PROJECT_SOURCE_DIR}/tests/data"
+        TERVALO_DIST_DIR="${TERVALO_HOST_PATH_PREFIX}${TERVALO_DIST_DIR}")
     tervalo_warnings(${target})
-    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 30
-                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    if(CMAKE_CROSSCOMPILING)
+        # One run per program: a start of the emulator costs more than a whole program's tests.
+        add_test(NAME ${target} COMMAND ${target})
+    else()
+        gtest_discover_tests(${target} DISCOVERY_TIMEOUT 30
+                             PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    endif()
 endfunction()

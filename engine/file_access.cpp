@@ -32,7 +32,7 @@ bool IsRegularFile(const fs::path& path) {
 
 std::optional<fs::path> FindFileNoCase(const fs::path& name) {
     if (name.empty()) return std::nullopt;
-    if (IsRegularFile(name)) return name;
+    if (IsRegularFile(name)) return StoredSpelling(name);
     const fs::path directory = name.has_parent_path() ? name.parent_path() : fs::path(".");
     const std::string wanted = name.filename().string();
     std::error_code error;

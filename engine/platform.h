@@ -1,12 +1,16 @@
 #pragma once
 
 // The engine's calls into the operating system, in one place: each system has its own implementation file
-// (platform_posix.cpp), selected by the build. Everything else of the engine uses the standard library only.
+// (platform_posix.cpp, platform_windows.cpp), selected by the build. Everything else of the engine uses the
+// standard library only.
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tervalo {
 
@@ -23,5 +27,44 @@ bool WriteAndRenameOver(const std::filesystem::path& temporary, const std::files
 
 // Removes `temporary` when it is left over from a writer that died; one that a writer is busy with stays.
 void RemoveAbandonedTemporary(const std::filesystem::path& temporary);
+
+// The name under which its directory stores the existing file `path`: a system that ignores case finds the
+// file under any spelling.
+std::filesystem::path StoredSpelling(const std::filesystem::path& path);
+
+// The root of the drive that `directory` names ("D:\" or "D:"), where the system has drive letters.
+std::optional<std::filesystem::path> DriveRoot(std::string_view directory);
+
+// The running program's file, where the system tells it.
+std::optional<std::filesystem::path> RunningProgramFile();
+
+// The program's arguments in UTF-8, the program's own name first. Windows passes `argv` in the ANSI code
+// page, which cannot hold every character: there the wide command line is read.
+std::vector<std::string> ProgramArguments(int argc, char** argv);
+
+// The process's environment variable `name` in UTF-8; nothing when it is not set.
+std::optional<std::string> EnvironmentVariable(const std::string& name);
+
+// The folder in which programs keep each user's own files, from the environment variables that `variable`
+// gives in UTF-8: $XDG_DATA_HOME when it is absolute, else $HOME/.local/share; on Windows %APPDATA% when it
+// is absolute. Empty when there is none.
+std::filesystem::path UserDataHome(
+    const std::function<std::optional<std::string>(const std::string& name)>& variable);
+
+// Whether every user may make symbolic links; Windows reserves them to a privilege.
+bool UsersMakeSymbolicLinks();
+
+// While it lives, the console shows the program's UTF-8 output as such: the Windows console shows bytes in a
+// code page of its own, which is set to UTF-8 and restored at the end. Elsewhere it does nothing.
+class Utf8Console {
+  public:
+    Utf8Console();
+    ~Utf8Console();
+    Utf8Console(const Utf8Console&) = delete;
+    Utf8Console& operator=(const Utf8Console&) = delete;
+
+  private:
+    [[maybe_unused]] unsigned previousCodePage_ = 0;  // 0: nothing to restore (Windows)
+};
 
 }  // namespace tervalo

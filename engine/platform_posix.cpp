@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "engine/platform.h"
 
@@ -78,5 +79,47 @@ void RemoveAbandonedTemporary(const std::filesystem::path& temporary) {
         ::unlink(temporary.c_str());
     ::close(fd);
 }
+
+std::filesystem::path StoredSpelling(const std::filesystem::path& path) {
+    return path;
+}
+
+std::optional<std::filesystem::path> DriveRoot(std::string_view) {
+    return std::nullopt;
+}
+
+std::optional<std::filesystem::path> RunningProgramFile() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return std::nullopt;
+    return self;
+}
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + argc);
+}
+
+std::optional<std::string> EnvironmentVariable(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    if (value == nullptr) return std::nullopt;
+    return std::string(value);
+}
+
+std::filesystem::path UserDataHome(
+    const std::function<std::optional<std::string>(const std::string& name)>& variable) {
+    if (const auto dataHome = variable("XDG_DATA_HOME");
+        dataHome && !dataHome->empty() && dataHome->front() == '/')
+        return *dataHome;
+    if (const auto home = variable("HOME"); home && !home->empty())
+        return std::filesystem::path(*home) / ".local" / "share";
+    return {};
+}
+
+bool UsersMakeSymbolicLinks() {
+    return true;
+}
+
+Utf8Console::Utf8Console() = default;
+Utf8Console::~Utf8Console() = default;
 
 }  // namespace tervalo

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the full build's tests, the Debian package
 # (contents, lintian, validators, a scratch installation used by a normal user), the GUI-free tests
-# under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzzer, and the compile check of the
-# installer's Windows layer.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of each fuzzer, and the Windows build of
+# everything below the windows, its tests run under wine and its results compared with the Linux build's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -24,8 +24,6 @@ ctest --preset sanitize -j"$jobs"
 echo "== fuzzers"
 scripts/fuzz.sh build-sanitize/fuzz "${FUZZ_SECONDS:-15}"
 
-if [ -x .ci/mingw-check ]; then
-    echo "== Windows layer of the installer"
-    .ci/mingw-check
-fi
+echo "== windows"
+scripts/windows-test.sh build
 echo "== all tests passed"

@@ -1,9 +1,10 @@
 #include "shell/parameter_file.h"
 
+#include "config/run_settings.h"
 #include "engine/file_access.h"
 #include "engine/fixed_record.h"
+#include "engine/platform.h"
 #include "engine/text_util.h"
-#include "config/run_settings.h"
 
 namespace tervalo {
 
@@ -17,8 +18,10 @@ constexpr long kLastRecord = 60;
 std::filesystem::path ParameterFilePath() {
     const std::string& directory = Settings.ParameterDirectory;
     if (directory.empty()) return kParameterFileName;
-    // A drive root such as "D:\" names no place on a system without drive letters: the family's parameter
-    // file then stays in the program directory rather than at the root of the file system.
+    // A drive root such as "D:\" is honoured where the system has drive letters. Elsewhere it names no place:
+    // the family's parameter file then stays in the program directory rather than at the root of the file
+    // system.
+    if (const auto root = DriveRoot(directory)) return *root / kParameterFileName;
     if (directory.size() >= 2 && directory[1] == ':') return kParameterFileName;
     // Nor does the program write outside its directory: "..", "/" or a link out lead back to it.
     const std::filesystem::path path = std::filesystem::path(directory) / kParameterFileName;

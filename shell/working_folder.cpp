@@ -1,12 +1,10 @@
 #include "shell/working_folder.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <system_error>
 
 #include "config/settings_file.h"
 #include "engine/file_access.h"
+#include "engine/platform.h"
 #include "engine/text_util.h"
 
 namespace tervalo {
@@ -15,16 +13,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool Writable(const fs::path& path) {
-    return ::access(path.c_str(), W_OK) == 0;
-}
-
 // A folder holding the settings file that this user may rewrite, or a writable folder without one.
 bool IsWorkingFolder(const fs::path& folder, bool settingsRequired) {
-    if (folder.empty() || !Writable(folder)) return false;
+    if (folder.empty() || !IsWritable(folder)) return false;
     const auto settings = FindFileNoCase(folder / kSettingsFileName);
     if (!settings) return !settingsRequired;
-    return Writable(*settings);
+    return IsWritable(*settings);
 }
 
 // The files the program rewrites get a copy of their own: a save writes through a link to its target, which
@@ -42,40 +36,43 @@ bool CopiedIntoUserFolder(const fs::path& name) {
 }  // namespace
 
 std::optional<std::string> ProcessEnvironmentVariable(const std::string& name) {
-    const char* value = std::getenv(name.c_str());
-    if (value == nullptr) return std::nullopt;
-    return std::string(value);
+    return EnvironmentVariable(name);
 }
 
 fs::path ProgramFolder(const char* argv0) {
+    if (const auto self = RunningProgramFile(); self && self->has_parent_path()) return self->parent_path();
     std::error_code error;
-    const fs::path self = fs::read_symlink("/proc/self/exe", error);
-    if (!error && self.has_parent_path()) return self.parent_path();
     const fs::path program = fs::weakly_canonical(fs::absolute(argv0 ? argv0 : "", error), error);
     return program.parent_path();
 }
 
 fs::path UserDataFolder(const EnvironmentLookup& env) {
-    if (const auto dataHome = env("XDG_DATA_HOME");
-        dataHome && !dataHome->empty() && dataHome->front() == '/')
-        return fs::path(*dataHome) / "Tervalo";
-    if (const auto home = env("HOME"); home && !home->empty())
-        return fs::path(*home) / ".local" / "share" / "Tervalo";
-    return {};
+    const fs::path home = UserDataHome(env);
+    return home.empty() ? home : home / "Tervalo";
 }
 
 bool PrepareUserDataFolder(const fs::path& programFolder, const fs::path& userFolder) {
     std::error_code error;
     fs::create_directories(userFolder, error);
-    if (!fs::is_directory(userFolder, error) || !Writable(userFolder)) return false;
+    if (!fs::is_directory(userFolder, error) || !IsWritable(userFolder)) return false;
 
+    // Where links are reserved to a privilege, copies stand in for them.
+    const bool links = UsersMakeSymbolicLinks();
     for (const fs::directory_entry& entry : fs::directory_iterator(programFolder, error)) {
         const fs::path name = entry.path().filename();
         if (name.string().front() == '.' || !entry.is_regular_file(error)) continue;
         const fs::path shown = userFolder / name;
         const fs::file_status status = fs::symlink_status(shown, error);
-        if (fs::exists(status) && !fs::is_symlink(status)) continue;  // the user's own
-        if (CopiedIntoUserFolder(name)) {
+        const bool present = fs::exists(status) && !fs::is_symlink(status);
+        if (present && !links && !CopiedIntoUserFolder(name)) {
+            // A copy in place of a link: renewed when the program directory's file changed.
+            if (fs::file_size(shown, error) == entry.file_size(error) &&
+                fs::last_write_time(shown, error) >= entry.last_write_time(error) && !error)
+                continue;
+        } else if (present) {
+            continue;  // the user's own
+        }
+        if (CopiedIntoUserFolder(name) || !links) {
             fs::remove(shown, error);
             fs::copy_file(entry.path(), shown, error);
             fs::permissions(shown, fs::perms::owner_write, fs::perm_options::add, error);

@@ -6,7 +6,8 @@
 // can write it and it does not lie below /usr, else a per-user folder. The per-user folder serves an
 // installation that all users share and none may write: it shows every file of the program directory under
 // its name as a link, so that reading goes to the program directory, while the program's saves replace a link
-// by a file of the user's own.
+// by a file of the user's own. Where links are reserved to a privilege (Windows), it holds copies instead,
+// renewed when the program directory's file changes.
 
 #include <filesystem>
 #include <functional>
@@ -22,12 +23,14 @@ std::optional<std::string> ProcessEnvironmentVariable(const std::string& name);
 // The folder of the running program with symbolic links resolved; from `argv0` when the system cannot tell.
 std::filesystem::path ProgramFolder(const char* argv0);
 
-// $XDG_DATA_HOME/Tervalo, or ~/.local/share/Tervalo; empty without a home folder.
+// $XDG_DATA_HOME/Tervalo, or ~/.local/share/Tervalo (on Windows %APPDATA%\Tervalo); empty without a home
+// folder.
 std::filesystem::path UserDataFolder(const EnvironmentLookup& env);
 
-// Creates `userFolder` and shows each file of `programFolder` in it: as a link, or as a copy for the
-// catalogue files, which the program writes in place. A file of the user's own is kept; links to files that
-// the program directory no longer holds go. False when the folder cannot be created or written.
+// Creates `userFolder` and shows each file of `programFolder` in it: as a link, or as a copy for the files
+// the program rewrites (and for every file where links need a privilege). A file of the user's own is kept;
+// links to files that the program directory no longer holds go. False when the folder cannot be created or
+// written.
 bool PrepareUserDataFolder(const std::filesystem::path& programFolder,
                            const std::filesystem::path& userFolder);
 

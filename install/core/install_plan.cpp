@@ -83,9 +83,9 @@ std::vector<std::filesystem::path> MatchingFiles(
 
 std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path& folder,
                                                     std::string_view name) {
+    // The folder is read even when the name is found as it is: a system that ignores case finds a file under
+    // any spelling, and the stored one is wanted.
     std::error_code error;
-    const std::filesystem::path exact = folder / PathFromUtf8(name);
-    if (std::filesystem::is_regular_file(exact, error)) return exact;
     std::optional<std::filesystem::path> found;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
@@ -94,6 +94,7 @@ std::optional<std::filesystem::path> FindFileNoCase(const std::filesystem::path&
         if (!std::equal(candidate.begin(), candidate.end(), name.begin(),
                         [](char a, char b) { return LowerAscii(a) == LowerAscii(b); }))
             continue;
+        if (candidate == name) return it->path();
         if (!found || NameLessNoCase(candidate, Utf8(found->filename()))) found = it->path();
     }
     return found;

@@ -8,15 +8,16 @@
 #include <vector>
 
 #include "batch.h"
-#include "engine/text_util.h"
-#include "localisation/code_page.h"
-#include "project/calc_output.h"
-#include "project/result_reason_text.h"
 #include "config/run_settings.h"
 #include "decision_output.h"
+#include "engine/platform.h"
+#include "engine/text_util.h"
+#include "localisation/code_page.h"
 #include "project/calc_arguments.h"
+#include "project/calc_output.h"
 #include "project/project_fields.h"
 #include "project/project_record.h"
+#include "project/result_reason_text.h"
 #include "shell/language_session.h"
 #include "shell/program_identity.h"
 #include "shell/working_folder.h"
@@ -72,11 +73,13 @@ bool WritesFiles(const CalcCommand& command) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (FindInfoRequest(std::vector<std::string>(argv + 1, argv + argc)) == InfoRequest::Version) {
+    const Utf8Console console;
+    const std::vector<std::string> arguments = ProgramArguments(argc, argv);
+    if (FindInfoRequest({arguments.begin() + 1, arguments.end()}) == InfoRequest::Version) {
         std::cout << VersionText("tervalo-calc");
         return 0;
     }
-    const CalcParse parse = ParseCalcArguments(std::vector<std::string>(argv + 1, argv + argc));
+    const CalcParse parse = ParseCalcArguments({arguments.begin() + 1, arguments.end()});
     if (!parse.error.empty()) {
         std::cerr << "tervalo-calc: " << parse.error << '\n' << "Try tervalo-calc --help.\n";
         return 2;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "install/core/install_record.h"
+#include "install/core/path_text.h"
 #include "installer_fakes.h"
 
 namespace installer {
@@ -286,11 +287,12 @@ TEST_F(InstallationTest, StatusLineNamesGroupAndFileWithoutExtension) {
     std::vector<std::string> lines;
     for (const ProgressDisplay& display : view_.displays)
         if (lines.empty() || lines.back() != display.statusLine) lines.push_back(display.statusLine);
-    const std::string target = target_.string();
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "In process : Property kparam -> " + target + "/kparam"),
-              lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "In process : German Caption -> " + target + "/Caption"),
-              lines.end());
+    EXPECT_NE(
+        std::find(lines.begin(), lines.end(), "In process : Property kparam -> " + Utf8(target_ / "kparam")),
+        lines.end());
+    EXPECT_NE(
+        std::find(lines.begin(), lines.end(), "In process : German Caption -> " + Utf8(target_ / "Caption")),
+        lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "In process : Romanian"), lines.end());
 }
 
@@ -385,7 +387,7 @@ TEST(TargetFromText, BlankTextHasNoTarget) {
         {" /opt/Tervalo/ ", fs::path("/opt/Tervalo")},
         {"/opt/Tervalo//", fs::path("/opt/Tervalo")},
         {"/", fs::path("/")},
-        {"Ziel Ordner äö", fs::path("/base/Ziel Ordner äö")},
+        {"Ziel Ordner äö", fs::path("/base") / PathFromUtf8("Ziel Ordner äö")},
     };
     for (const Row& row : rows) EXPECT_EQ(TargetFromText(row.text, "/base"), row.target) << row.text;
 }

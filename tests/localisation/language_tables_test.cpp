@@ -120,6 +120,7 @@ TEST(CodePage, ConvertsBothWaysAndReplacesWhatDoesNotFit) {
     EXPECT_EQ(Utf8ToCodePage("Wärme €", 1252), "W\xE4rme \x80");
     EXPECT_EQ(Utf8ToCodePage("Привет", 1252), "??????");
     EXPECT_EQ(Utf8ToCodePage("a\xFF""b", 1252), "a?b") << "invalid UTF-8";
+    EXPECT_EQ(Utf8ToCodePage("\u0100", 1250), "?") << "no best fit: not \"A\"";
     EXPECT_EQ(CodePageToUtf8("\x81", 1252), "\xEF\xBF\xBD") << "undefined byte";
     EXPECT_FALSE(DecodesCleanly("\x81", 1252));
     EXPECT_TRUE(DecodesCleanly("\xB0", 1253));

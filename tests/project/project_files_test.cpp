@@ -8,6 +8,7 @@
 #include "localisation/language_tables.h"
 #include "project/project_lists.h"
 #include "project_fixture.h"
+#include "support/system_traits.h"
 #include "support/write_failure.h"
 
 namespace tervalo {
@@ -125,6 +126,7 @@ TEST_F(ProjectFiles, ReadOnlyProjectFileIsReplaced) {
 
 // A disk that refuses the new content partway (root included) leaves both files as they were.
 TEST_F(ProjectFiles, FailedSavesKeepTheOldFiles) {
+    TERVALO_SKIP_UNLESS_POSIX("no file-size limit");
     WriteBytes("TempPart.dat", ProjectFileOf(SavedFields()));
     WriteBytes("SpezBK.dat", "\"1\"\r\n\"2\"\r\n\"3\"\r\n\"4\"\r\n");
     ReadProjectFile(r);
@@ -265,6 +267,7 @@ TEST_F(LanguageRewrite, AFailedRewriteLeavesTheProjectAsItWas) {
     EXPECT_EQ(ReadBytes("TempPart.dat"), saved);
 
     std::filesystem::remove("Puffer.dat");
+    TERVALO_SKIP_UNLESS_POSIX("no file-size limit");
     // The disk refuses after 20 bytes (root included): neither the buffer nor the project can be written.
     EXPECT_FALSE(test::RunWithFileSizeLimit(20, [] { return RewriteProjectFileForLanguage("TST", "TSB"); }));
     EXPECT_EQ(ReadBytes("TempPart.dat"), saved);
@@ -275,6 +278,7 @@ TEST_F(LanguageRewrite, AFailedRewriteLeavesTheProjectAsItWas) {
 }
 
 TEST_F(LanguageRewrite, KeepsThePermissionsAndLinkOfTheProjectFile) {
+    TERVALO_SKIP_UNLESS_POSIX("permission bits and links");
     namespace fs = std::filesystem;
     fs::create_directory("projects");
     WriteBytes("projects/TempPart.dat", ProjectFileOf(SavedFields()));

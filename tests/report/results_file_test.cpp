@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "support/system_traits.h"
 #include "support/temp_dir.h"
 #include "support/write_failure.h"
 
@@ -98,6 +99,7 @@ TEST_F(ResultsFileTest, DirectoryInThePlaceOfTheFileFails) {
 }
 
 TEST_F(ResultsFileTest, FailedWriteKeepsTheOldFile) {
+    TERVALO_SKIP_UNLESS_POSIX("no file-size limit");
     WriteBytes("ergEN1.DAT", "\"old\"\r\n");
     // The disk refuses after 5 bytes, which root cannot bypass.
     EXPECT_FALSE(test::RunWithFileSizeLimit(5, [] { return WriteResultsRecords({"new record"}); }));

@@ -8,6 +8,7 @@
 #include "shell/branding_file.h"
 #include "shell/handover_file.h"
 #include "shell/parameter_file.h"
+#include "support/system_traits.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {
@@ -86,12 +87,18 @@ TEST_F(StartupFiles, ParameterFileWithADirectoryOfNinetyThreeOrMoreCharacters) {
         << "never matches: rewritten at every start";
 }
 
-TEST_F(StartupFiles, ParameterFileStaysInTheProgramDirectoryForADriveRoot) {
+TEST_F(StartupFiles, ParameterFileFollowsADriveRootOnlyWhereThereAreDrives) {
     EXPECT_EQ(ParameterFilePath(), "rechPar.dat") << "empty ParameterDirectory: the current directory";
-    for (const char* root : {"C:\\", "D:\\"}) {
+    for (const char* root : {"C:\\", "D:\\", "d:"}) {
         Settings.ParameterDirectory = root;
-        EXPECT_EQ(ParameterFilePath(), "rechPar.dat") << root << " is no place on this system";
+        if (test::kPosixSystem) {
+            EXPECT_EQ(ParameterFilePath(), "rechPar.dat") << root << " is no place on this system";
+        } else {
+            EXPECT_EQ(ParameterFilePath(), std::filesystem::path(std::string(1, root[0]) + ":\\rechPar.dat"));
+        }
     }
+    Settings.ParameterDirectory = "C:x";
+    EXPECT_EQ(ParameterFilePath(), "rechPar.dat") << "relative to a drive's current folder: no place";
     std::filesystem::create_directory("sh");
     Settings.ParameterDirectory = "sh/";
     CheckParameterFile("/here");
@@ -101,6 +108,7 @@ TEST_F(StartupFiles, ParameterFileStaysInTheProgramDirectoryForADriveRoot) {
 
 // Each way out of the program directory leads back into it: rechPar.dat is written there, never beside it.
 TEST_F(StartupFiles, ParameterFileIsNeverWrittenOutsideTheProgramDirectory) {
+    TERVALO_SKIP_UNLESS_POSIX("symbolic links need a privilege");
     namespace fs = std::filesystem;
     fs::create_directory("prog");
     fs::current_path("prog");

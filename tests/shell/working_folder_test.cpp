@@ -6,6 +6,7 @@
 #include <map>
 
 #include "shell/program_identity.h"
+#include "support/system_traits.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {
@@ -38,14 +39,27 @@ TEST(WorkingFolder, CurrentDataFolderThenWritableProgramDirectoryThenTheUsersFol
     EXPECT_EQ(ChooseWorkingFolder(data, program, env), data);
 
     // The process file system is not writable for anyone, the superuser included.
-    EXPECT_EQ(ChooseWorkingFolder("/proc/self", "/proc/self", env), "/home/anna/.local/share/Tervalo");
-    EXPECT_EQ(ChooseWorkingFolder("/proc/self", "/proc/self",
-                                  Environment({{"HOME", "/home/anna"}, {"XDG_DATA_HOME", "/data/anna"}})),
-              "/data/anna/Tervalo");
-    // A packaged installation is left to the package manager, whoever starts the program.
-    EXPECT_EQ(ChooseWorkingFolder("/proc/self", "/usr/lib/tervalo", env), "/home/anna/.local/share/Tervalo");
-    EXPECT_EQ(ChooseWorkingFolder("/proc/self", "/proc/self", Environment({{"XDG_DATA_HOME", "relative"}})),
-              "");
+    if (test::kPosixSystem) {
+        EXPECT_EQ(ChooseWorkingFolder("/proc/self", "/proc/self", env), "/home/anna/.local/share/Tervalo");
+        EXPECT_EQ(ChooseWorkingFolder("/proc/self", "/proc/self",
+                                      Environment({{"HOME", "/home/anna"}, {"XDG_DATA_HOME", "/data/anna"}})),
+                  "/data/anna/Tervalo");
+        // A packaged installation is left to the package manager, whoever starts the program.
+        EXPECT_EQ(ChooseWorkingFolder("/proc/self", "/usr/lib/tervalo", env),
+                  "/home/anna/.local/share/Tervalo");
+        EXPECT_EQ(
+            ChooseWorkingFolder("/proc/self", "/proc/self", Environment({{"XDG_DATA_HOME", "relative"}})),
+            "");
+    } else {
+        // The environment's texts are UTF-8.
+        EXPECT_EQ(
+            ChooseWorkingFolder("/proc/self", "/proc/self",
+                                Environment({{"APPDATA", "C:\\Users\\J\xC3\xBCrgen\\AppData\\Roaming"}})),
+            fs::path(u8"C:\\Users\\J\u00FCrgen\\AppData\\Roaming\\Tervalo"));
+        EXPECT_EQ(ChooseWorkingFolder("/proc/self", "/proc/self", env), "") << "no HOME on Windows";
+        EXPECT_EQ(ChooseWorkingFolder("/proc/self", "/proc/self", Environment({{"APPDATA", "relative"}})),
+                  "");
+    }
 }
 
 TEST(WorkingFolder, UsersFolderShowsTheProgramDirectoryAndKeepsTheUsersFiles) {
@@ -57,7 +71,8 @@ TEST(WorkingFolder, UsersFolderShowsTheProgramDirectoryAndKeepsTheUsersFiles) {
         WriteBytes(program / name, name);
     ASSERT_TRUE(PrepareUserDataFolder(program, user));
 
-    EXPECT_TRUE(fs::is_symlink(user / "Caption.GER"));
+    // Links where every user may make them, else copies.
+    EXPECT_EQ(fs::is_symlink(user / "Caption.GER"), test::kPosixSystem);
     EXPECT_EQ(ReadBytes(user / "Caption.GER"), "Caption.GER");
     // The files the program rewrites are copies: a save writes through a link, into the shared directory.
     for (const char* name : {"VERDIVDN.rdm", "kparam.dat", "TempPart.dat"}) {
@@ -65,16 +80,20 @@ TEST(WorkingFolder, UsersFolderShowsTheProgramDirectoryAndKeepsTheUsersFiles) {
         EXPECT_EQ(ReadBytes(user / name), name);
     }
 
-    // An update of the program directory leaves the user's files, adds new files and drops links to files
-    // that are gone.
+    // An update of the program directory leaves the user's files, shows new and changed files and drops links
+    // to files that are gone.
     WriteBytes(user / "TempPart.dat", "the user's project");
     WriteBytes(program / "Caption.HUN", "Caption.HUN");
+    WriteBytes(program / "Caption.GER", "Caption.GER, updated");
     fs::remove(program / "old.dat");
     ASSERT_TRUE(PrepareUserDataFolder(program, user));
 
     EXPECT_EQ(ReadBytes(user / "TempPart.dat"), "the user's project");
     EXPECT_EQ(ReadBytes(user / "Caption.HUN"), "Caption.HUN");
-    EXPECT_FALSE(fs::exists(fs::symlink_status(user / "old.dat")));
+    EXPECT_EQ(ReadBytes(user / "Caption.GER"), "Caption.GER, updated");
+    if (test::kPosixSystem) {
+        EXPECT_FALSE(fs::exists(fs::symlink_status(user / "old.dat")));
+    }
 }
 
 TEST(WorkingFolder, EnteringTheUsersFolderFromAnotherDirectory) {

@@ -2,14 +2,38 @@
 
 // Makes writes fail in a way that root cannot bypass: the work runs in a forked child whose file-size limit
 // is `limit` bytes, with SIGXFSZ ignored, so a write beyond it fails with EFBIG instead of killing the child.
+// Windows has neither fork nor a file-size limit: tests that need them skip there before calling
+// (TERVALO_SKIP_UNLESS_POSIX), and a call that was not skipped fails the test.
+
+#include <functional>
+
+#ifdef _WIN32
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace tervalo::test {
+
+inline bool RunWithFileSizeLimit(std::uintmax_t, const std::function<bool()>&) {
+    ADD_FAILURE() << "no file-size limit on Windows";
+    return false;
+}
+
+inline bool RunWithoutPrivileges(const std::function<bool()>&) {
+    ADD_FAILURE() << "no fork on Windows";
+    return false;
+}
+
+}  // namespace tervalo::test
+
+#else
 
 #include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <functional>
 
 namespace tervalo::test {
 
@@ -46,3 +70,5 @@ inline bool RunWithoutPrivileges(const std::function<bool()>& work) {
 }
 
 }  // namespace tervalo::test
+
+#endif

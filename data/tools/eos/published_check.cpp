@@ -12,7 +12,9 @@ PrintedNumber ParsePrintedNumber(std::string_view text) {
     const std::string copy(text);
     const std::size_t point = copy.find('.');
     const int decimals = point == std::string::npos ? 0 : static_cast<int>(copy.size() - point - 1);
-    return {std::strtod(copy.c_str(), nullptr), std::pow(10.0, -decimals)};
+    // The unit read as a number too, not computed with pow: that is exact on every system.
+    const std::string unit = "1e-" + std::to_string(decimals);
+    return {std::strtod(copy.c_str(), nullptr), std::strtod(unit.c_str(), nullptr)};
 }
 
 std::vector<std::string> CompareWithPublished(const FluidData& fluid) {

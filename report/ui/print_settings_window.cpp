@@ -59,7 +59,7 @@ QHBoxLayout* ButtonRow(CommandPicture* button, QLabel* twin) {
 
 }  // namespace
 
-PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
+PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerProjectPages)
     : QDialog(parent),
       fontlist(new QComboBox(this)),
       FonttestPN(new QLabel(this)),
@@ -116,21 +116,16 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerCyclePage)
     left->addLayout(ButtonRow(drbutt, drbutt_l));
     left->addLayout(ButtonRow(prevButt, prevButt_l));
     left->addWidget(Panel3D1);
-    CyclePage->setObjectName("CyclePage");
-    const FeatureTexts cycleTexts = LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode);
-    CyclePage->setText(DisplayText(cycleTexts[cycle_texts::kPrintCyclePage]));
-    CyclePage->setVisible(offerCyclePage);
-    left->addWidget(CyclePage);
-    DecisionPage->setObjectName("DecisionPage");
-    const FeatureTexts decisionTexts = LoadFeatureTexts(decision_texts::kFile, Settings.LanguageCode);
-    DecisionPage->setText(DisplayText(decisionTexts[decision_texts::kPrintDecisionPage]));
-    DecisionPage->setVisible(offerCyclePage);
-    left->addWidget(DecisionPage);
-    LifetimePage->setObjectName("LifetimePage");
-    const FeatureTexts lifetimeTexts = LoadFeatureTexts(lifetime_texts::kFile, Settings.LanguageCode);
-    LifetimePage->setText(DisplayText(lifetimeTexts[lifetime_texts::kPrintLifetimePage]));
-    LifetimePage->setVisible(offerCyclePage);
-    left->addWidget(LifetimePage);
+    // The project's further pages, each with its text from its feature's caption file.
+    const auto addPage = [&](QCheckBox* box, const char* name, const FeatureFile& file, int item) {
+        box->setObjectName(name);
+        box->setText(DisplayText(LoadFeatureTexts(file, Settings.LanguageCode)[item]));
+        box->setVisible(offerProjectPages);
+        left->addWidget(box);
+    };
+    addPage(CyclePage, "CyclePage", cycle_texts::kFile, cycle_texts::kPrintCyclePage);
+    addPage(DecisionPage, "DecisionPage", decision_texts::kFile, decision_texts::kPrintDecisionPage);
+    addPage(LifetimePage, "LifetimePage", lifetime_texts::kFile, lifetime_texts::kPrintLifetimePage);
 
     auto* right = new QVBoxLayout;
     right->addWidget(iceC, 0, Qt::AlignHCenter);

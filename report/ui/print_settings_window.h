@@ -19,8 +19,9 @@ class CommandPicture;
 class PrintSettingsWindow : public QDialog {
     Q_OBJECT
   public:
-    // `offerCyclePage`: the check boxes of the project's pages (cycle, lifetime) are shown (unchecked).
-    explicit PrintSettingsWindow(QWidget* parent = nullptr, bool offerCyclePage = false);
+    // `offerProjectPages`: the check boxes of the project's further pages (cycle, decision, lifetime) are
+    // shown (unchecked).
+    explicit PrintSettingsWindow(QWidget* parent = nullptr, bool offerProjectPages = false);
 
     QComboBox* fontlist;
     QLabel* FonttestPN;

@@ -48,7 +48,8 @@ class ChartWidget : public QWidget {
     ChartWidget(const decision::Sensitivity& sensitivity, const SensitivityChartTexts& texts, QWidget* parent)
         : QWidget(parent), sensitivity_(sensitivity), texts_(texts) {
         setObjectName(QStringLiteral("SensitivityChart"));
-        setMinimumHeight(120);
+        // The title, four bands a line and a half high each, the axis numbers, its title and the legend.
+        setMinimumHeight(fontMetrics().height() * 12 + 16);
     }
 
   protected:
@@ -105,7 +106,7 @@ DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, QWidget
     table_->setItemDelegate(new ChosenCellFrame(table_));
     table_->setAccessibleName(DisplayText(texts_[kWhatIfHeading]));
     QStringList rows, columns;
-    for (const std::string& source : sources) rows << DisplayText(source);
+    for (const std::string& source : sources) rows << TwoLines(DisplayText(source));
     for (const std::string& distribution : distributions) columns << TwoLines(DisplayText(distribution));
     table_->setVerticalHeaderLabels(rows);
     table_->setHorizontalHeaderLabels(columns);

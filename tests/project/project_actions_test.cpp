@@ -17,9 +17,7 @@ class ProjectActions : public test::ProjectFixture {
   protected:
     void SetUp() override {
         ProjectFixture::SetUp();
-        InstallR22Table();
-        WriteBytes("energk.dat", "2000,1,0.3,1,0.6\r\n");
-        WriteBytes("SpezBK.dat", "\"0.6\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
+        InstallCalculationFiles();
     }
     // The window as the user first sees it: load, then activation.
     void Open() {

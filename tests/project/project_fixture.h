@@ -13,6 +13,8 @@
 #include "config/run_settings.h"
 #include "engine/number_text.h"
 #include "localisation/language_tables.h"
+#include "project/project_actions.h"
+#include "project/project_lists.h"
 #include "project/project_record.h"
 #include "support/temp_dir.h"
 
@@ -54,6 +56,11 @@ inline std::string SyntheticR22Table() {
     return bytes;
 }
 
+// Heat-pump caption N of the test language.
+inline std::string hp(int item) {
+    return "hp" + std::to_string(item);
+}
+
 class ProjectFixture : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -81,6 +88,28 @@ class ProjectFixture : public ::testing::Test {
 
     static void InstallR22Table() { WriteBytes("R22.DAT", SyntheticR22Table()); }
 
+    // The files a calculation reads besides the record: the R22 table, the energy factors and the fuel
+    // prices.
+    static void InstallCalculationFiles() {
+        InstallR22Table();
+        WriteBytes("energk.dat", "2000,1,0.3,1,0.6\r\n");
+        WriteBytes("SpezBK.dat", "\"0.6\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
+    }
+
+    // A house typed into the opened window: 150 m², heating kind hp22, boiler 92 %, 110 kWh/(m²·a).
+    void TypeSampleHouse() {
+        ProjectRecord& r = record_;
+        OnWindowLoad(r);
+        OnWindowActivate(r);
+        r.WohnFL = "150";
+        OnEnter(r, &ProjectRecord::WohnFL);
+        OnListChosen(r, ProjectList::HeizArt, hp(22));
+        r.WirkGKessel = "92";
+        OnEnter(r, &ProjectRecord::WirkGKessel);
+        r.SpezHeizLeist = "110";
+        OnEnter(r, &ProjectRecord::SpezHeizLeist);
+    }
+
     // The worked example of the annual balance: 150 m², 120 kWh/(m²·a), heating oil, η 90 %, 10 % stand-by
     // losses, 0.6 per litre, electricity 0.2 per kWh, CO2 of electricity 0.6 kg/kWh.
     void EnterWorkedExample() {
@@ -98,10 +127,5 @@ class ProjectFixture : public ::testing::Test {
     ScopedTempDir dir_;
     ProjectRecord record_;
 };
-
-// Heat-pump caption N of the test language.
-inline std::string hp(int item) {
-    return "hp" + std::to_string(item);
-}
 
 }  // namespace tervalo::test

@@ -7,25 +7,12 @@
 namespace tervalo::decision {
 namespace {
 
-using test::hp;
-using test::WriteBytes;
-
 class WhatIf : public test::ProjectFixture {
   protected:
     void SetUp() override {
         ProjectFixture::SetUp();
-        InstallR22Table();
-        WriteBytes("energk.dat", "2000,1,0.3,1,0.6\r\n");
-        WriteBytes("SpezBK.dat", "\"0.6\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
-        OnWindowLoad(r);
-        OnWindowActivate(r);
-        r.WohnFL = "150";
-        OnEnter(r, &ProjectRecord::WohnFL);
-        OnListChosen(r, ProjectList::HeizArt, hp(22));
-        r.WirkGKessel = "92";
-        OnEnter(r, &ProjectRecord::WirkGKessel);
-        r.SpezHeizLeist = "110";
-        OnEnter(r, &ProjectRecord::SpezHeizLeist);
+        InstallCalculationFiles();
+        TypeSampleHouse();
         r.EnergKost = "0.25";
         OnEnter(r, &ProjectRecord::EnergKost);
     }

@@ -8,14 +8,17 @@
 
 #include <cmath>
 #include <cstdio>
+#include <random>
 #include <string>
 
 #include "config/run_settings.h"
 #include "engine/number_text.h"
 #include "localisation/language_tables.h"
+#include "project/heating_kind.h"
 #include "project/project_actions.h"
 #include "project/project_lists.h"
 #include "project/project_record.h"
+#include "project/round_down.h"
 #include "support/temp_dir.h"
 
 namespace tervalo::test {
@@ -94,6 +97,27 @@ class ProjectFixture : public ::testing::Test {
         InstallR22Table();
         WriteBytes("energk.dat", "2000,1,0.3,1,0.6\r\n");
         WriteBytes("SpezBK.dat", "\"0.6\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
+    }
+
+    // The house and old heating of random project `trial`: the four heating kinds in turn, integrated in the
+    // first four of each eight, area, heat demand, efficiency, stand-by losses and both prices drawn as the
+    // window's texts, in this order from `random`.
+    void DrawRandomHouse(std::mt19937& random, int trial) {
+        const auto uniform = [&](double low, double high) {
+            return std::uniform_real_distribution<double>(low, high)(random);
+        };
+        const auto decimals = [](double value, int places) {
+            return GeneralNumberText(RoundDownTo(value, places), '.');
+        };
+        ProjectRecord& r = record_;
+        r.HeizArt = hp(kHeatingKindItems[trial % 4]);
+        r.EinbindCheck = trial % 8 < 4;
+        r.WohnFL = decimals(uniform(40, 600), 1);
+        r.SpezHeizLeist = decimals(uniform(20, 300), 1);
+        r.WirkGKessel = decimals(uniform(50, 100), 1);
+        r.BereitStV = decimals(uniform(0, 25), 1);
+        r.BrennK = decimals(uniform(0.05, 2), 100);
+        r.EnergKost = decimals(uniform(0.05, 0.6), 1000);
     }
 
     // A house typed into the opened window: 150 m², heating kind hp22, boiler 92 %, 110 kWh/(m²·a).

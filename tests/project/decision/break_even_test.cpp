@@ -5,7 +5,6 @@
 #include "engine/number_text.h"
 #include "project/calculation.h"
 #include "project/field_numbers.h"
-#include "project/round_down.h"
 #include "project_fixture.h"
 
 namespace tervalo::decision {
@@ -64,20 +63,10 @@ TEST_F(BreakEvenFigures, EachFigureTypedBackEqualisesTheColumns) {
     const auto uniform = [&](double low, double high) {
         return std::uniform_real_distribution<double>(low, high)(random);
     };
-    const auto decimals = [](double value, int places) {
-        return GeneralNumberText(RoundDownTo(value, places), '.');
-    };
     int formed = 0;
     for (int trial = 0; trial < 400; ++trial) {
         const int kind = trial % 4;
-        r.HeizArt = hp(kHeatingKindItems[kind]);
-        r.EinbindCheck = trial % 8 < 4;
-        r.WohnFL = decimals(uniform(40, 600), 1);
-        r.SpezHeizLeist = decimals(uniform(20, 300), 1);
-        r.WirkGKessel = decimals(uniform(50, 100), 1);
-        r.BereitStV = decimals(uniform(0, 25), 1);
-        r.BrennK = decimals(uniform(0.05, 2), 100);
-        r.EnergKost = decimals(uniform(0.05, 0.6), 1000);
+        DrawRandomHouse(random, trial);
         r.EnergyFactors[4] = uniform(0.05, 1);
         r.DecimalSeparator = trial % 3 == 0 ? ',' : '.';
         const double heatingCop = uniform(1.5, 6);

@@ -50,14 +50,7 @@ TEST_F(ProjectLifetimeTest, FirstYearOfRandomProjectsIsTheBalanceTheWindowShows)
     };
     for (int trial = 0; trial < 200; ++trial) {
         const int kind = trial % 4;
-        r.HeizArt = hp(kHeatingKindItems[kind]);
-        r.EinbindCheck = trial % 8 < 4;
-        r.WohnFL = decimals(uniform(40, 600), 1);
-        r.SpezHeizLeist = decimals(uniform(20, 300), 1);
-        r.WirkGKessel = decimals(uniform(50, 100), 1);
-        r.BereitStV = decimals(uniform(0, 25), 1);
-        r.BrennK = decimals(uniform(0.05, 2), 100);
-        r.EnergKost = decimals(uniform(0.05, 0.6), 1000);
+        DrawRandomHouse(random, trial);
         r.t0 = LocaleFormat(std::round(uniform(-20, 5)), '.');
         r.Tc = LocaleFormat(std::round(uniform(35, 60)), '.');
         r.DecimalSeparator = trial % 3 == 0 ? ',' : '.';

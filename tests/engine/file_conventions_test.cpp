@@ -37,9 +37,7 @@ TEST(FileAccess, ReplaceKeepsTheNameAndClearsReadOnly) {
     EXPECT_EQ(ReadBytes("KParam.DAT"), "new\r\n");
     EXPECT_FALSE(std::filesystem::exists("kparam.dat") &&
                  !std::filesystem::equivalent("kparam.dat", "KParam.DAT"));
-    int files = 0;
-    for ([[maybe_unused]] auto& entry : std::filesystem::directory_iterator(".")) ++files;
-    EXPECT_EQ(files, 1) << "no temporary file is left behind";
+    EXPECT_EQ(test::EntryCount(), 1) << "no temporary file is left behind";
 }
 
 TEST(FileAccess, FailedReplaceLeavesTheOldFile) {

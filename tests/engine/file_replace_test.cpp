@@ -15,15 +15,10 @@ namespace tervalo {
 namespace {
 
 namespace fs = std::filesystem;
+using test::EntryCount;
 using test::ReadBytes;
 using test::ScopedTempDir;
 using test::WriteBytes;
-
-int EntryCount(const fs::path& directory = ".") {
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(directory)) ++entries;
-    return entries;
-}
 
 TEST(FileReplace, KeepsPermissionBitsButClearsReadOnly) {
     TERVALO_SKIP_UNLESS_POSIX("a file has no permission bits but the read-only attribute");

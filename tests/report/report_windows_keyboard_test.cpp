@@ -76,8 +76,9 @@ TEST_F(ReportWindowsKeyboard, PrintSettingsTabDownTheLeftColumnThenOkAndCancelAn
     if (std::filesystem::exists(staged)) std::filesystem::copy_file(staged, "WindowAids.GER");
     PrintSettingsWindow window(nullptr, true);
     Open(&window);
-    if (std::filesystem::exists(staged))
+    if (std::filesystem::exists(staged)) {
         EXPECT_EQ(window.fontlist->accessibleName(), QStringLiteral("Druckerschriftart"));
+    }
     EXPECT_EQ(TabRound(&window, window.fontlist),
               (QStringList{"fontlist", "drbutt", "prevButt", "CyclePage", "DecisionPage", "LifetimePage",
                            "OKbutt", "Abbutt"}));

@@ -8,13 +8,14 @@
 
 namespace tervalo::test {
 
-// A fresh temporary directory that is also the current directory while the object lives: the program opens its
-// files by bare name in the current directory, so tests run it inside a directory of their own.
+// A fresh temporary directory that is also the current directory while the object lives: the program opens
+// its files by bare name in the current directory, so tests run it inside a directory of their own.
 class ScopedTempDir {
-public:
+  public:
     ScopedTempDir() : previous_(std::filesystem::current_path()) {
         std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() / ("tervalo-test-" + std::to_string(seed()) + std::to_string(seed()));
+        path_ = std::filesystem::temp_directory_path() /
+                ("tervalo-test-" + std::to_string(seed()) + std::to_string(seed()));
         std::filesystem::create_directories(path_);
         std::filesystem::current_path(path_);
     }
@@ -32,7 +33,7 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };
@@ -52,6 +53,13 @@ inline void WriteLongFile(const std::filesystem::path& file, std::string_view by
 inline std::string ReadBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// How many entries `directory` holds: after a save, the files themselves and no temporary.
+inline int EntryCount(const std::filesystem::path& directory = ".") {
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(directory)) ++entries;
+    return entries;
 }
 
 }  // namespace tervalo::test

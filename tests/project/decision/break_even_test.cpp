@@ -2,7 +2,6 @@
 
 #include <random>
 
-#include "engine/number_text.h"
 #include "project/calculation.h"
 #include "project/field_numbers.h"
 #include "project_fixture.h"

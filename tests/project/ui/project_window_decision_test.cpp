@@ -48,10 +48,10 @@ class ProjectWindowDecision : public ProjectWindow {
         EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
         QTest::keyClick(window_.get(), caption.at(mark + 1).toLatin1(), Qt::AltModifier);
         // A button's shortcut clicks it as the mouse would, released a moment later.
-        QTest::qWaitFor([this] {
+        EXPECT_TRUE(QTest::qWaitFor([this] {
             auto* view = window_->findChild<DecisionView*>();
             return view && view->isVisible();
-        });
+        }));
         auto* view = window_->findChild<DecisionView*>();
         EXPECT_TRUE(view && view->isVisible());
         return view;

@@ -150,8 +150,9 @@ TEST_F(MainWindow, CaptionsOfTheLanguageChosenAtFirstStartAreLaidOutWholeWithQts
     EXPECT_EQ(Label("Command3D6_l"), QStringLiteral("Berechnungsschritt 81"));
     EXPECT_EQ(Label("Label4"), QStringLiteral("Berechnungsschritt 43")) << "the notes label";
     EXPECT_EQ(test::ClippedTexts(&Window()), QStringList());
-    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"))) {
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
+    }
 
     // A switch from the menu renews Qt's own texts as well.
     Trigger("ENGlish");

@@ -18,7 +18,7 @@
 #include "project/project_fields.h"
 #include "project/project_record.h"
 #include "project/result_reason_text.h"
-#include "seasonal_unit.h"
+#include "seasonal_output.h"
 #include "shell/language_session.h"
 #include "shell/program_identity.h"
 #include "shell/working_folder.h"

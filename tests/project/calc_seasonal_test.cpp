@@ -60,5 +60,24 @@ TEST_F(CalcProgram, SeasonalUnitRefusesABadFileNamingTheMember) {
     EXPECT_EQ(RunCalc("--seasonal-unit").status, 2);
 }
 
+// The project's seasons in --json: three seasons, average first, each with its bins.
+TEST_F(CalcProgram, JsonHoldsTheProjectsSeasons) {
+    const CalcRun run = RunCalc(std::string(kExample) + " AnwendBereich=#2 --json");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const auto document = nlohmann::json::parse(run.output);
+    ASSERT_TRUE(document.contains("seasonal"));
+    const auto& seasonal = document["seasonal"];
+    EXPECT_EQ(seasonal["source"], "air");
+    ASSERT_EQ(seasonal["seasons"].size(), 3u);
+    EXPECT_EQ(seasonal["seasons"][0]["climate"], "average");
+    EXPECT_EQ(seasonal["seasons"][1]["climate"], "colder");
+    for (const auto& season : seasonal["seasons"]) {
+        ASSERT_TRUE(season["computed"].get<bool>()) << season["climate"];
+        EXPECT_GT(season["scop"].get<double>(), 1);
+        for (const auto& bin : season["bins"]) EXPECT_LT(bin["cycle_cop"], bin["carnot_cop"]);
+    }
+    EXPECT_EQ(seasonal["seasons"][0]["bins"].size(), 26u);
+}
+
 }  // namespace
 }  // namespace tervalo::test

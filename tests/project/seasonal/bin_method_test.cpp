@@ -237,7 +237,9 @@ TEST(BinMethod, PropertiesOverRandomDeclarations) {
         EXPECT_LE(r.scopOn, highest + 1e-9);
         EXPECT_LE(r.scop, r.scopOn);
         // The back-up runs at COP 1: it lowers SCOP_on towards 1 from the heat pump's own SCOP_net.
-        if (r.scopNet >= 1) EXPECT_LE(r.scopOn, r.scopNet + 1e-9);
+        if (r.scopNet >= 1) {
+            EXPECT_LE(r.scopOn, r.scopNet + 1e-9);
+        }
 
         UnitDeclaration without = unit;
         without.cdOverride = 1;

@@ -1,4 +1,4 @@
-#include "seasonal_unit.h"
+#include "seasonal_output.h"
 
 #include <cstdio>
 #include <fstream>
@@ -6,6 +6,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "project/seasonal/seasonal_file.h"
 #include "project/seasonal/unit_file.h"
 
 namespace tervalo {
@@ -78,6 +79,11 @@ int RunSeasonalUnit(const std::string& path, bool json) {
     else
         std::cout << Lines(file, result);
     return 0;
+}
+
+std::string ProjectSeasonsMember(const ProjectRecord& record) {
+    const SeasonalFileRead read = LoadSeasonalFile();
+    return ProjectSeasonsJson(EvaluateProjectSeasons(record, read.project), read.damaged);
 }
 
 }  // namespace tervalo

@@ -166,4 +166,27 @@ std::string ProjectSeasonsJson(const ProjectSeasons& s, bool inputsFileDamaged) 
     return json.dump();
 }
 
+std::string ProjectSeasonsCsv(const ProjectSeasons& s) {
+    std::string csv =
+        "climate,scop,t,hours,part_load,load_kw,capacity_kw,cop,backup_kw,electricity_kwh,t0,flow_"
+        "temperature,"
+        "tc,cycle_cop,carnot_cop\r\n";
+    const auto number = [](double value) { return Json(value).dump(); };
+    for (const ProjectSeason& season : s.seasons) {
+        if (!season.result) continue;
+        const std::string scop = number(ProjectScop(*season.result, s.backup));
+        for (std::size_t i = 0; i < season.result->bins.size() && i < season.cycle.size(); ++i) {
+            const BinResult& b = season.result->bins[i];
+            const CycleBin& c = season.cycle[i];
+            csv += std::string(ClimateName(season.climate)) + ',' + scop + ',' + std::to_string(b.t_C) + ',' +
+                   number(b.hours) + ',' + number(b.partLoad) + ',' + number(b.load_kW) + ',' +
+                   number(b.capacity_kW) + ',' + number(b.cop) + ',' + number(b.backup_kW) + ',' +
+                   number(b.heatPumpElectricity_kWh + b.backupHeat_kWh) + ',' + number(c.t0_C) + ',' +
+                   number(c.flow_C) + ',' + number(c.tc_C) + ',' + number(c.heatingCop) + ',' +
+                   number(c.carnotCop) + "\r\n";
+        }
+    }
+    return csv;
+}
+
 }  // namespace tervalo::seasonal

@@ -42,4 +42,8 @@ bool SaveSeasonalFile(const ProjectSeasonInputs& project, const std::optional<st
 // The `seasonal` object of the project's JSON document: the three seasons with their bins.
 std::string ProjectSeasonsJson(const ProjectSeasons& seasons, bool inputsFileDamaged);
 
+// The bins of the three seasons as CSV (one row per season and bin, "." as decimal point), with the season's
+// seasonal COP on each row; a header of the JSON member names.
+std::string ProjectSeasonsCsv(const ProjectSeasons& seasons);
+
 }  // namespace tervalo::seasonal

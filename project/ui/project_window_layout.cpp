@@ -205,6 +205,7 @@ void Projektdaten::CreateFieldWidgets() {
     BuildFuelPricePanel();
     BuildClimateMapPanel();
     BuildLifetimePanel();
+    BuildSeasonalPanel();
 }
 
 QWidget* Projektdaten::BuildBuildingSection() {
@@ -458,6 +459,7 @@ void Projektdaten::PlaceOverlays() {
         // Over the whole window but its margin: the panel has the room of the project's sections.
         const int margin = TwipsScale::Of(this).Pixels(kSpacing);
         lifetimePanel_->setGeometry(rect().adjusted(margin, margin, -margin, -margin));
+        if (seasonalPanel_) seasonalPanel_->setGeometry(lifetimePanel_->geometry());
     }
     for (QFrame* panel : {fuelPricePanel_, climateMapPanel_}) {
         if (!panel) continue;

@@ -92,27 +92,36 @@ std::vector<std::vector<std::string>> SeasonRows(const SeasonalPage& content) {
         return Figure(s.band->median, 2, sep) + " (" + Figure(s.band->low10, 2, sep) + "\x96" +
                Figure(s.band->high90, 2, sep) + ")";
     });
-    row(t[kBivalent], "\xB0" "C", [&](const ProjectSeason& s) { return Figure(s.bivalent_C, 0, sep); });
+    row(t[kBivalent],
+        "\xB0"
+        "C",
+        [&](const ProjectSeason& s) { return Figure(s.bivalent_C, 0, sep); });
     row(t[kBackupShare], "%", [&](const ProjectSeason& s) {
         return s.result ? Figure(100 * s.result->backupShare, 1, sep) : Figure(std::nullopt, 0, sep);
     });
-    row(t[kElectricity], "kWh/a", annual([](const seasonal::SeasonAnnual& a) { return a.electricity_kWh; }, 0));
+    row(t[kElectricity], "kWh/a",
+        annual([](const seasonal::SeasonAnnual& a) { return a.electricity_kWh; }, 0));
     row(t[kCost], content.currency, annual([](const seasonal::SeasonAnnual& a) { return a.cost; }, 0));
     row(t[kCo2], "t/a", annual([](const seasonal::SeasonAnnual& a) { return a.co2_kg / 1000; }, 3));
-    row(t[kSaving], content.currency, annual([](const seasonal::SeasonAnnual& a) { return a.savingMoney; }, 0));
+    row(t[kSaving], content.currency,
+        annual([](const seasonal::SeasonAnnual& a) { return a.savingMoney; }, 0));
     row(t[kCo2Saving], "t/a", annual([](const seasonal::SeasonAnnual& a) { return a.savingCo2_t; }, 3));
     row(t[kBreakEvenElectricity], content.currency + "/kWh",
         annual([](const seasonal::SeasonAnnual& a) { return a.electricityPrice; }, 3));
     row(t[kBreakEvenFuel], "", annual([](const seasonal::SeasonAnnual& a) { return a.fuelPrice; }, 3));
-    row(t[kBreakEvenCop], "", annual([](const seasonal::SeasonAnnual& a) { return a.seasonalCopEqualCost; }, 2));
-    row(t[kBreakEvenGrid], "kg/kWh", annual([](const seasonal::SeasonAnnual& a) { return a.gridCo2Factor; }, 3));
+    row(t[kBreakEvenCop], "",
+        annual([](const seasonal::SeasonAnnual& a) { return a.seasonalCopEqualCost; }, 2));
+    row(t[kBreakEvenGrid], "kg/kWh",
+        annual([](const seasonal::SeasonAnnual& a) { return a.gridCo2Factor; }, 3));
     return rows;
 }
 
-void DrawSeasonChart(QPainter& painter, const QRectF& area, const ProjectSeason& season, const FeatureTexts& t,
-                     char decimalSeparator) {
+void DrawSeasonChart(QPainter& painter, const QRectF& area, const ProjectSeason& season,
+                     const FeatureTexts& t, char decimalSeparator) {
     if (!season.result || season.result->bins.empty()) return;
-    const auto text = [&t](int item) { return QString::fromStdString(CodePageToUtf8(t[item], t.codePage())); };
+    const auto text = [&t](int item) {
+        return QString::fromStdString(CodePageToUtf8(t[item], t.codePage()));
+    };
     const auto& bins = season.result->bins;
     painter.save();
     const QFontMetricsF metrics(painter.font(), painter.device());
@@ -193,8 +202,8 @@ void DrawSeasonChart(QPainter& painter, const QRectF& area, const ProjectSeason&
     painter.restore();
 }
 
-void DrawSeasonalView(QPainter& painter, const QRectF& area, const SeasonalPage& content, std::size_t chartSeason,
-                      const QString& fontFamily) {
+void DrawSeasonalView(QPainter& painter, const QRectF& area, const SeasonalPage& content,
+                      std::size_t chartSeason, const QString& fontFamily) {
     const FeatureTexts& t = content.texts;
     const auto text = [&t](const std::string& bytes) {
         return QString::fromStdString(CodePageToUtf8(bytes, t.codePage()));
@@ -225,9 +234,11 @@ void DrawSeasonalView(QPainter& painter, const QRectF& area, const SeasonalPage&
                                      : s.source == seasonal::Source::Brine ? kBrine
                                                                            : kWater];
     note(text(t[kSource] + ": " + sourceName + "; " + t[kDesignFlow] + " " + Figure(s.designFlow_C, 1, sep) +
-              " \xB0" "C; " + t[kEvaporatorDifference] + " " + Figure(s.inputs.evaporatorDifference_K, 1, sep) +
-              " K; " + t[kCondenserDifference] + " " + Figure(s.inputs.condenserDifference_K, 1, sep) +
-              " K; Cd " + Figure(s.degradation, 2, sep)),
+              " \xB0"
+              "C; " +
+              t[kEvaporatorDifference] + " " + Figure(s.inputs.evaporatorDifference_K, 1, sep) + " K; " +
+              t[kCondenserDifference] + " " + Figure(s.inputs.condenserDifference_K, 1, sep) + " K; Cd " +
+              Figure(s.degradation, 2, sep)),
          7);
     note(text(t[s.backup == seasonal::Backup::Boiler ? kBackupBoiler : kBackupElectric]), 7);
 
@@ -274,7 +285,8 @@ void DrawSeasonalPage(QPainter& painter, const QRectF& page, const SeasonalPage&
     painter.drawText(QPointF(body.left(), body.top() + heading.ascent()),
                      QString::fromStdString(CodePageToUtf8(t[kTitle], t.codePage())));
     const double top = body.top() + heading.height() * 1.4;
-    DrawSeasonalView(painter, QRectF(body.left(), top, body.width(), std::min(body.bottom() - top, body.width())),
+    DrawSeasonalView(painter,
+                     QRectF(body.left(), top, body.width(), std::min(body.bottom() - top, body.width())),
                      content, 0, fontFamily);
     painter.restore();
 }

@@ -33,15 +33,16 @@ SeasonalPage SeasonalPageOf(const ProjectRecord& record);
 // code-page bytes of the caption file).
 std::vector<std::vector<std::string>> SeasonRows(const SeasonalPage& content);
 
-// The bin chart of one season into `area`, in the painter's font: per bin the heat pump's part of the load and
-// the back-up stacked as bars, the unit's capacity as a line. Nothing is drawn for a season without result.
+// The bin chart of one season into `area`, in the painter's font: per bin the heat pump's part of the load
+// and the back-up stacked as bars, the unit's capacity as a line. Nothing is drawn for a season without
+// result.
 void DrawSeasonChart(QPainter& painter, const QRectF& area, const seasonal::ProjectSeason& season,
                      const FeatureTexts& texts, char decimalSeparator);
 
 // The seasons table, notes and the chart of `chartSeason` (0 average, 1 colder, 2 warmer) into `area`, with
 // fonts of `fontFamily` sized in points of the painter's device. The page and the panel draw this.
-void DrawSeasonalView(QPainter& painter, const QRectF& area, const SeasonalPage& content, std::size_t chartSeason,
-                      const QString& fontFamily);
+void DrawSeasonalView(QPainter& painter, const QRectF& area, const SeasonalPage& content,
+                      std::size_t chartSeason, const QString& fontFamily);
 
 // The report page: heading and the view of the average season.
 void DrawSeasonalPage(QPainter& painter, const QRectF& page, const SeasonalPage& content,

@@ -267,7 +267,7 @@ void SeasonalPanel::Open(const ProjectRecord& record) {
     filling_ = false;
     ShowUnitInputs(unitJson_.value_or(std::string()));
     projectView_->ShowSeasons(&page_, static_cast<std::size_t>(std::max(chartSeason_->currentIndex(), 0)));
-    UnitChanged();
+    ShowUnitFigures();  // opening writes nothing
 }
 
 void SeasonalPanel::ShowProject(const ProjectRecord& record) {
@@ -372,6 +372,15 @@ std::string SeasonalPanel::UnitJsonOfForm() const {
 
 void SeasonalPanel::UnitChanged() {
     if (filling_) return;
+    // What the form holds now is what the file keeps.
+    const std::string json = ShowUnitFigures();
+    if (unitJson_ != json) {
+        unitJson_ = json;
+        Save();
+    }
+}
+
+std::string SeasonalPanel::ShowUnitFigures() {
     const std::string json = UnitJsonOfForm();
     const auto parsed = seasonal::ParseUnitFile(json);
     if (const auto* message = std::get_if<std::string>(&parsed)) {
@@ -399,10 +408,7 @@ void SeasonalPanel::UnitChanged() {
         shown.result = r;
         unitView_->ShowUnit(shown, &texts_, sep);
     }
-    if (unitJson_ != json) {
-        unitJson_ = json;
-        Save();
-    }
+    return json;
 }
 
 void SeasonalPanel::Save() {

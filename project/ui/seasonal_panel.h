@@ -63,6 +63,7 @@ class SeasonalPanel : public QFrame {
 
     void ProjectInputTyped();
     void UnitChanged();
+    std::string ShowUnitFigures();  // the form's data sheet evaluated and shown; its JSON
     void ShowUnitInputs(const std::string& json);
     std::string UnitJsonOfForm() const;
     void Save();

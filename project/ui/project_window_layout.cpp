@@ -23,6 +23,7 @@
 #include "project/project_lists.h"
 #include "project/ui/lifetime_panel.h"
 #include "project/ui/project_window.h"
+#include "project/ui/seasonal_panel.h"
 #include "project/window_texts.h"
 #include "widgets/command_picture.h"
 #include "widgets/picture_file.h"

@@ -127,10 +127,13 @@ SeasonalPanel::SeasonalPanel(QWidget* parent)
     header->addWidget(title, 1);
     export_ = new QPushButton(DisplayText(texts_[kExport]), this);
     export_->setObjectName(QStringLiteral("SeasonalExport"));
+    // Enter in an input confirms that input; it never presses a button of the panel.
+    export_->setAutoDefault(false);
     connect(export_, &QPushButton::clicked, this, &SeasonalPanel::Export);
     header->addWidget(export_);
     close_ = new QPushButton(DisplayText(texts_[kClose]), this);
     close_->setObjectName(QStringLiteral("SeasonalClose"));
+    close_->setAutoDefault(false);
     header->addWidget(close_);
     layout->addLayout(header);
 

@@ -13,9 +13,11 @@
 
 #include "localisation/seasonal_texts.h"
 #include "project/seasonal/seasonal_file.h"
+#include "project/seasonal/unit_file.h"
 #include "project/ui/seasonal_panel.h"
 #include "project_window_fixture.h"
 #include "report/paint/seasonal_page.h"
+#include "widgets/window_text.h"
 
 namespace tervalo {
 namespace {
@@ -133,6 +135,38 @@ TEST_F(SeasonalPanelTest, ThePageDrawsWhatThePanelShows) {
     EXPECT_GT(blue, 50);
     const QString directory = qEnvironmentVariable("TERVALO_SCREENSHOT_DIR");
     if (!directory.isEmpty()) image.save(directory + QStringLiteral("/seasonal_page.png"));
+}
+
+// The panel and the page in German, English and Russian: each language's own texts (pictures of both when
+// TERVALO_SCREENSHOT_DIR names a directory).
+TEST_F(SeasonalPanelTest, PanelAndPageInThreeLanguages) {
+    for (const char* code : {"GER", "ENG", "RUS"}) {
+        SCOPED_TRACE(code);
+        window_.reset();
+        Settings.LanguageCode = code;
+        LoadLanguageTexts();
+        project_ = ProjectRecord{};
+        OpenPanel();
+        const FeatureTexts texts = LoadFeatureTexts(seasonal_texts::kFile, code);
+        EXPECT_EQ(Child<QPushButton>("SeasonalClose")->text(), DisplayText(texts[seasonal_texts::kClose]));
+        EXPECT_EQ(Child<QTabWidget>("SeasonalTabs")->tabText(0),
+                  DisplayText(texts[seasonal_texts::kProjectTab]));
+        window_->resize(1024, 768);
+        QApplication::processEvents();
+        const QString name = QString::fromLatin1(code).toLower();
+        test::SaveScreenshot(window_.get(), QStringLiteral("seasonal_panel_") + name);
+        Child<QTabWidget>("SeasonalTabs")->setCurrentIndex(1);
+        test::SaveScreenshot(window_.get(), QStringLiteral("seasonal_unit_") + name);
+        QImage image(827, 1169, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            DrawSeasonalPage(painter, QRectF(0, 0, 827, 1169), SeasonalPageOf(project_),
+                             QStringLiteral("DejaVu Sans"));
+        }
+        const QString directory = qEnvironmentVariable("TERVALO_SCREENSHOT_DIR");
+        if (!directory.isEmpty()) image.save(directory + QStringLiteral("/seasonal_page_") + name + ".png");
+    }
 }
 
 }  // namespace

@@ -240,6 +240,9 @@ QWidget* SeasonalPanel::BuildUnitTab() {
     unitResult_->setObjectName(QStringLiteral("UnitResult"));
     unitResult_->setWordWrap(true);
     unitResult_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for all its lines: the chart below takes only what is left.
+    unitResult_->setMinimumHeight(unitResult_->fontMetrics().lineSpacing() * 7);
+    unitResult_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     results->addWidget(unitResult_);
     unitView_ = new SeasonalView(tab);
     unitView_->setObjectName(QStringLiteral("UnitChart"));

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -140,7 +141,12 @@ SeasonalPanel::SeasonalPanel(QWidget* parent)
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SeasonalTabs"));
     tabs_->addTab(BuildProjectTab(), DisplayText(texts_[kProjectTab]));
-    tabs_->addTab(BuildUnitTab(), DisplayText(texts_[kUnitHeading]));
+    // The data sheet's form keeps its size; a window too small for it scrolls it.
+    auto* unitScroll = new QScrollArea(this);
+    unitScroll->setFrameShape(QFrame::NoFrame);
+    unitScroll->setWidgetResizable(true);
+    unitScroll->setWidget(BuildUnitTab());
+    tabs_->addTab(unitScroll, DisplayText(texts_[kUnitHeading]));
     layout->addWidget(tabs_, 1);
 }
 

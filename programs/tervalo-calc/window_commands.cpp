@@ -4,11 +4,11 @@
 #include <iostream>
 
 #include "config/run_settings.h"
+#include "engine/text_util.h"
+#include "localisation/code_page.h"
 #include "localisation/cycle_texts.h"
 #include "project/cycle_view/cycle_view.h"
 #include "project/cycle_view/trace_rows.h"
-#include "engine/text_util.h"
-#include "localisation/code_page.h"
 #include "project/project_lists.h"
 #include "report/results_writer.h"
 #ifdef TERVALO_CALC_PDF

@@ -226,8 +226,12 @@ void DrawSeasonChart(QPainter& painter, const QRectF& area, const ProjectSeason&
         painter.drawText(QRectF(x(b.t_C) - line * 2, plot.bottom() + line * 0.25, line * 4, line),
                          Qt::AlignHCenter | Qt::AlignTop, QString::number(b.t_C));
     }
-    painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.3, plot.width(), line), Qt::AlignHCenter,
-                     text(kChartOutdoor) + QStringLiteral(", \u00B0C"));
+    const QString outdoor = text(kChartOutdoor) + QStringLiteral(", \u00B0C");
+    const QFont font = painter.font();
+    painter.setFont(FittedFont(font, painter.device(), area.width(), outdoor));
+    painter.drawText(QRectF(area.left(), plot.bottom() + line * 1.3, area.width(), line), Qt::AlignHCenter,
+                     outdoor);
+    painter.setFont(font);
     painter.drawText(QRectF(area.left(), area.top(), plot.left() - area.left(), line), Qt::AlignLeft, "kW");
 
     // The legend above the plot.

@@ -13,7 +13,7 @@
 #include "engine/compressor.h"
 #include "engine/refrigerant_catalogue.h"
 #include "engine/refrigeration_cycle.h"
-#include "engine_test_support.h"
+#include "support/temp_dir.h"
 
 namespace tervalo {
 namespace {
@@ -39,33 +39,33 @@ std::map<long, FileRecord> RecordsOf(const std::filesystem::path& file) {
 }
 
 struct DesignPoint {
+    CycleStateRecord state;
     double massFlow;  // kg/s for 20 kW
     double power;     // kW
     double cop;       // refrigerating
 };
 
-class RealTableCycleTest : public test::EngineTest {
-  protected:
-    // The design-point calculation: no superheat, liquid at the condensing temperature, 20 kW.
-    DesignPoint RunDesignPoint(double t0, double tc, double tSuction) {
-        Superheat = 0;
-        EXPECT_EQ(RunRefrigerationCycle(t0, tc, tSuction, 0), EngineStatus::Ok);
-        const CycleStateRecord& s = CycleState;
-        const double massFlow = 20 / (s.hVapourEvap - s.hLiquidCond);
-        const double power = CompressorPower(s.pEvap, s.pCond, s.TEvap, s.TCond, massFlow, tSuction,
-                                             s.hVapourCond, s.hVapourEvap, s);
-        return {massFlow, power, 20 / power};
-    }
+// The design-point calculation as the program makes it: the refrigerant's table loaded, one cycle run with no
+// superheat and the liquid at the condensing temperature, and the compressor's power for 20 kW.
+DesignPoint RunDesignPoint(std::string_view refrigerant, double t0, double tc, double tSuction) {
+    const CycleRun run =
+        RunRefrigerationCycle(refrigerant, LoadRefrigerantTable(refrigerant), {t0, tc, tSuction, 0, 0}, {});
+    EXPECT_EQ(run.status, EngineStatus::Ok);
+    CycleStateRecord s = run.state;
+    const double massFlow = 20 / (s.hVapourEvap - s.hLiquidCond);
+    const double power = CompressorPower(s.pEvap, s.pCond, s.TEvap, s.TCond, massFlow, tSuction,
+                                         s.hVapourCond, s.hVapourEvap, s);
+    return {s, massFlow, power, 20 / power};
+}
 
+// Run in the program directory, where the build stages the generated tables.
+class RealTableCycleTest : public ::testing::Test {
+  protected:
     void SetUp() override {
-        test::EngineTest::SetUp();
         std::filesystem::current_path(TERVALO_DIST_DIR);
         ASSERT_TRUE(std::filesystem::exists("R22.DAT")) << "the build stages the generated tables";
     }
-    void TearDown() override {
-        std::filesystem::current_path(previous_);
-        test::EngineTest::TearDown();
-    }
+    void TearDown() override { std::filesystem::current_path(previous_); }
 
   private:
     std::filesystem::path previous_ = std::filesystem::current_path();
@@ -88,19 +88,18 @@ TEST_F(RealTableCycleTest, ApplicationLimitsBelowTheTableStopTheRun) {
         ASSERT_TRUE(range);
         EXPECT_LT(limits->tMin, range->low);
         const double t0 = limits->tMin;
-        const CycleRun below = tervalo::RunRefrigerationCycle(name, load, {t0, 35, t0 + 10, 0, 0}, {});
+        const CycleRun below = RunRefrigerationCycle(name, load, {t0, 35, t0 + 10, 0, 0}, {});
         EXPECT_EQ(below.status, EngineStatus::OutsideTable);
         EXPECT_EQ(below.outside.of, DesignTemperature::Evaporating);
         const double inside = std::ceil(range->low);
-        EXPECT_EQ(tervalo::RunRefrigerationCycle(name, load, {inside, 35, inside + 10, 0, 0}, {}).status,
+        EXPECT_EQ(RunRefrigerationCycle(name, load, {inside, 35, inside + 10, 0, 0}, {}).status,
                   EngineStatus::Ok);
     }
 }
 
 TEST_F(RealTableCycleTest, R22DesignPointAgainstHandCalculation) {
-    RefrigerantName = "R22";
-    const DesignPoint point = RunDesignPoint(-5, 45, 8);  // suction allowance 8 K
-    const CycleStateRecord& s = CycleState;
+    const DesignPoint point = RunDesignPoint("R22", -5, 45, 8);  // suction allowance 8 K
+    const CycleStateRecord& s = point.state;
 
     // By hand, from the records at whole temperatures that the lookups hit exactly.
     const auto records = RecordsOf("R22.DAT");
@@ -159,13 +158,12 @@ TEST_F(RealTableCycleTest, R22DesignPointAgainstHandCalculation) {
 }
 
 TEST_F(RealTableCycleTest, R22OverTheOperatingRange) {
-    RefrigerantName = "R22";
     for (double t0 : {-25.0, -15.0, -5.0, 0.0, 5.0}) {
         double previousCop = INFINITY;
         for (double tc : {35.0, 45.0, 55.0, 65.0}) {
             SCOPED_TRACE(testing::Message() << "t0 " << t0 << " °C, tc " << tc << " °C");
-            const DesignPoint point = RunDesignPoint(t0, tc, t0 + 13);
-            const CycleStateRecord& s = CycleState;
+            const DesignPoint point = RunDesignPoint("R22", t0, tc, t0 + 13);
+            const CycleStateRecord& s = point.state;
             const double carnot = s.TEvap / (s.TCond - s.TEvap);
             EXPECT_LT(s.pEvap, s.pCond);
             EXPECT_GT(s.hVapourEvap, s.hLiquidCond);
@@ -186,9 +184,8 @@ TEST_F(RealTableCycleTest, R22OverTheOperatingRange) {
 
 TEST_F(RealTableCycleTest, R407CTakesTheBlendPath) {
     ASSERT_TRUE(std::filesystem::exists("R407C.DAT"));
-    RefrigerantName = "R407C";
-    const DesignPoint point = RunDesignPoint(-5, 45, 8);
-    const CycleStateRecord& s = CycleState;
+    const DesignPoint point = RunDesignPoint("R407C", -5, 45, 8);
+    const CycleStateRecord& s = point.state;
     const auto records = RecordsOf("R407C.DAT");
     const FileRecord& evap = records.at(26815);
     const FileRecord& cond = records.at(31815);

@@ -4,7 +4,7 @@
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tervalo)
-set(CPACK_PACKAGE_VERSION 2.12)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Kelvara)
 set(CPACK_PACKAGE_CONTACT "Kelvara <packages@kelvara.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "compare a heat pump with the existing boiler heating")

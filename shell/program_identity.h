@@ -7,9 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "tervalo_version.h"
+
 namespace tervalo {
 
-inline constexpr const char* kProgramVersion = "2.12";
+inline constexpr const char* kProgramVersion = TERVALO_VERSION;
 // The name under which desktops know the program: its launcher's file name without ".desktop", and the name
 // of its icon file in the program directory with ".svg".
 inline constexpr const char* kDesktopFileId = "org.kelvara.Tervalo";

@@ -185,7 +185,7 @@ std::vector<std::string> Installation::KeptUserFiles(const fs::path& target) con
 void Installation::CreateShortcuts(const fs::path& target) {
     ShortcutRecord link;
     link.Datei = target / PathFromUtf8(platform_.ProgramFileName());
-    link.Comment = std::string(kProgramName) + " Version 2.12";
+    link.Comment = std::string(kProgramName) + " Version " TERVALO_VERSION;
     link.WorkingDir = target;
     const fs::path shortcutName = PathFromUtf8(platform_.ShortcutFileName(LinkFileName()));
     const auto save = [&](const ShortcutRecord& record) {

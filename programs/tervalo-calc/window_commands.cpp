@@ -4,11 +4,11 @@
 #include <iostream>
 
 #include "config/run_settings.h"
+#include "engine/text_util.h"
+#include "localisation/code_page.h"
 #include "localisation/cycle_texts.h"
 #include "project/cycle_view/cycle_view.h"
 #include "project/cycle_view/trace_rows.h"
-#include "engine/text_util.h"
-#include "localisation/code_page.h"
 #include "project/project_lists.h"
 #include "report/results_writer.h"
 #ifdef TERVALO_CALC_PDF
@@ -83,7 +83,12 @@ bool PrintPdf(const std::string& file) {
 bool WriteDiagram(const ProjectRecord& record, const std::string& file) {
 #ifdef TERVALO_CALC_PDF
     if (WriteCycleDiagramFile(file, record)) return true;
-    std::cerr << "tervalo-calc: " << file << " could not be written\n";
+    const bool svg = file.size() >= 4 && QString::fromStdString(file.substr(file.size() - 4))
+                                                 .compare(QStringLiteral(".svg"), Qt::CaseInsensitive) == 0;
+    if (svg && !kCycleDiagramSvg)
+        std::cerr << "tervalo-calc: this build writes the diagram as PNG only (" << file << ")\n";
+    else
+        std::cerr << "tervalo-calc: " << file << " could not be written\n";
 #else
     (void)record;
     std::cerr << "tervalo-calc: this build draws no diagrams (" << file << ")\n";

@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#ifdef TERVALO_DIAGRAM_SVG
 #include <QSvgGenerator>
+#endif
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -333,6 +335,9 @@ bool WriteCycleDiagram(const QString& fileName, const CycleView& view, const Cyc
     font.setPixelSize(17);
     QByteArray bytes;
     if (fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+#ifndef TERVALO_DIAGRAM_SVG
+        return false;
+#else
         QBuffer buffer(&bytes);
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
@@ -345,6 +350,7 @@ bool WriteCycleDiagram(const QString& fileName, const CycleView& view, const Cyc
         painter.setFont(font);
         DrawCycleDiagram(painter, QRectF(20, 20, size.width() - 40, size.height() - 40), view, texts);
         painter.end();
+#endif
     } else {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::white);

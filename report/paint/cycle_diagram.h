@@ -40,8 +40,14 @@ void DrawCycleDiagram(QPainter& painter, const QRectF& area, const CycleView& vi
                       const CycleDiagramTexts& texts);
 
 // Writes the diagram to an SVG file (name ending in .svg, any case) or a PNG image (any other name), 1200 ×
-// 900 device units. False when the file could not be written. Needs a QGuiApplication. The file is replaced
-// as a whole (see ReplaceFileBytesAt).
+// 900 device units. False when the file could not be written, or is an SVG file and the build has no SVG
+// writer (kCycleDiagramSvg). Needs a QGuiApplication. The file is replaced as a whole (see
+// ReplaceFileBytesAt).
+#ifdef TERVALO_DIAGRAM_SVG
+inline constexpr bool kCycleDiagramSvg = true;
+#else
+inline constexpr bool kCycleDiagramSvg = false;
+#endif
 bool WriteCycleDiagram(const QString& fileName, const CycleView& view, const CycleDiagramTexts& texts);
 
 // The texts in the run's language, the record's refrigerant and decimal separator.

@@ -181,9 +181,10 @@ void CycleWindow::Refresh() {
 }
 
 void CycleWindow::SaveDiagram() {
-    const QString file =
-        QFileDialog::getSaveFileName(this, Text(texts_, cycle_texts::kSaveDiagram),
-                                     QStringLiteral("cycle.svg"), QStringLiteral("SVG (*.svg);;PNG (*.png)"));
+    const QString file = QFileDialog::getSaveFileName(
+        this, Text(texts_, cycle_texts::kSaveDiagram),
+        kCycleDiagramSvg ? QStringLiteral("cycle.svg") : QStringLiteral("cycle.png"),
+        kCycleDiagramSvg ? QStringLiteral("SVG (*.svg);;PNG (*.png)") : QStringLiteral("PNG (*.png)"));
     if (file.isEmpty()) return;
     if (!WriteCycleDiagram(file, view_, diagramTexts_))
         ShowMessage(this, MessageKind::Plain, Text(texts_, cycle_texts::kTitle),

@@ -144,11 +144,17 @@ TEST_F(CycleDiagramTest, WithoutADomeOnlyTheMessageIsDrawn) {
 
 TEST_F(CycleDiagramTest, WritesSvgAndPngAndReportsAFileThatCannotBeWritten) {
     test::ScopedTempDir dir;
-    ASSERT_TRUE(WriteCycleDiagram(QStringLiteral("cycle.SVG"), view_, texts_));
-    QFile svg(QStringLiteral("cycle.SVG"));
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-    const QByteArray bytes = svg.readAll();
-    EXPECT_TRUE(bytes.contains("<svg")) << "an SVG whatever the case of its extension";
+    if (kCycleDiagramSvg) {
+        ASSERT_TRUE(WriteCycleDiagram(QStringLiteral("cycle.SVG"), view_, texts_));
+        QFile svg(QStringLiteral("cycle.SVG"));
+        ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+        const QByteArray bytes = svg.readAll();
+        EXPECT_TRUE(bytes.contains("<svg")) << "an SVG whatever the case of its extension";
+    } else {
+        EXPECT_FALSE(WriteCycleDiagram(QStringLiteral("cycle.svg"), view_, texts_))
+            << "no SVG writer: refused";
+        EXPECT_FALSE(QFile::exists(QStringLiteral("cycle.svg")));
+    }
     ASSERT_TRUE(WriteCycleDiagram(QStringLiteral("cycle.png"), view_, texts_));
     const QImage png(QStringLiteral("cycle.png"));
     EXPECT_EQ(png.size(), QSize(1200, 900));

@@ -25,5 +25,5 @@ foreach(screen IN ITEMS "1024x768:1:1024:768" "1024x768:1.5:1536:1152" "1024x768
     endif()
     add_test(NAME window_look_${logical}_scale_${factor} COMMAND window_look_tests --gtest_filter=${languages})
     set_tests_properties(window_look_${logical}_scale_${factor} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${screen_file};QT_SCALE_FACTOR=${factor};TERVALO_FIT_SCREEN=1")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${TERVALO_HOST_PATH_PREFIX}${screen_file};QT_SCALE_FACTOR=${factor};TERVALO_FIT_SCREEN=1")
 endforeach()

@@ -64,7 +64,8 @@ function(tervalo_test target)
     target_link_libraries(${target} PRIVATE ${ARG_LIBS} tervalo_test_support GTest::gtest_main)
     target_compile_definitions(${target} PRIVATE
         TERVALO_TEST_DATA_DIR="${TERVALO_HOST_PATH_PREFIX}${PROJECT_SOURCE_DIR}/tests/data"
-        TERVALO_DIST_DIR="${TERVALO_HOST_PATH_PREFIX}${TERVALO_DIST_DIR}")
+        TERVALO_DIST_DIR="${TERVALO_HOST_PATH_PREFIX}${TERVALO_DIST_DIR}"
+        TERVALO_LANGUAGE_TABLE="${TERVALO_HOST_PATH_PREFIX}${TERVALO_LANGUAGE_TABLE}")
     tervalo_warnings(${target})
     tervalo_static_qt_plugins(${target})
     if(CMAKE_CROSSCOMPILING)

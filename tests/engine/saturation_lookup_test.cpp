@@ -8,13 +8,13 @@
 #include <cmath>
 #include <limits>
 
-#include "engine_test_support.h"
+#include "saturation_records.h"
 
 namespace tervalo {
 namespace {
 
-using test::EngineTest;
 using test::ScopedTempDir;
+using test::TableLoadOf;
 using test::TableText;
 using test::WriteBytes;
 
@@ -134,34 +134,33 @@ TEST(SaturationBracket, DegenerateTables) {
         EXPECT_TRUE(BracketSaturation(descending, value, LookupKey::ByTemperature).has_value());
 }
 
-class SaturationLookupTest : public EngineTest {
-  protected:
-    ScopedTempDir dir_;
-};
-
-TEST_F(SaturationLookupTest, LooksUpTheTableOfTheRefrigerant) {
-    WriteBytes("R22.DAT", TableText(SmallTable().records));
-    RefrigerantName = "R22";
-    ASSERT_EQ(LookupSaturation(265, LookupKey::ByTemperature), EngineStatus::Ok);
-    EXPECT_TRUE(SaturationLookup.found);
-    EXPECT_EQ(SaturationLookup.LowerRecord.t, 260);
-    EXPECT_DOUBLE_EQ(*InterpolateSaturation(265, &SaturationRecord::hVapour), 387.5);
+TEST(SaturationLookup, LooksUpTheLoadedTable) {
+    const SaturationLookup lookup =
+        LookupSaturation(TableLoadOf(SmallTable().records), 265, LookupKey::ByTemperature);
+    ASSERT_EQ(lookup.status, EngineStatus::Ok);
+    EXPECT_TRUE(lookup.bracket.found);
+    EXPECT_EQ(lookup.bracket.LowerRecord.t, 260);
+    EXPECT_DOUBLE_EQ(*InterpolateBracket(lookup.bracket, 265, &SaturationRecord::hVapour), 387.5);
 }
 
-TEST_F(SaturationLookupTest, AliasesReadTheSameFile) {
+// The tables as the program loads them: by the refrigerant's name, from the current directory.
+TEST(SaturationLookup, AliasesReadTheSameFile) {
+    const ScopedTempDir dir;
     // PROPAN.DAT stores negated enthalpies and specific volumes.
     WriteBytes("PROPAN.DAT", "250,1,1,-150,-380,2,40\r\n260,2,2,-160,-385,2.5,20\r\n");
     for (const char* name : {"PROPAN", "R290"}) {
-        RefrigerantName = name;
-        ASSERT_EQ(LookupSaturation(255, LookupKey::ByTemperature), EngineStatus::Ok) << name;
-        EXPECT_DOUBLE_EQ(*InterpolateSaturation(255, &SaturationRecord::hLiquid), 155) << name;
-        EXPECT_DOUBLE_EQ(*InterpolateSaturation(255, &SaturationRecord::rhoLiquid), 450) << name;
-        EXPECT_DOUBLE_EQ(*InterpolateSaturation(255, &SaturationRecord::rhoVapour), 37.5) << name;
+        const SaturationLookup lookup =
+            LookupSaturation(LoadRefrigerantTable(name), 255, LookupKey::ByTemperature);
+        ASSERT_EQ(lookup.status, EngineStatus::Ok) << name;
+        EXPECT_DOUBLE_EQ(*InterpolateBracket(lookup.bracket, 255, &SaturationRecord::hLiquid), 155) << name;
+        EXPECT_DOUBLE_EQ(*InterpolateBracket(lookup.bracket, 255, &SaturationRecord::rhoLiquid), 450) << name;
+        EXPECT_DOUBLE_EQ(*InterpolateBracket(lookup.bracket, 255, &SaturationRecord::rhoVapour), 37.5)
+            << name;
     }
 }
 
-TEST_F(SaturationLookupTest, FailuresClearTheLookupState) {
-    WriteBytes("R22.DAT", TableText(SmallTable().records));
+TEST(SaturationLookup, FailuresGiveAnEmptyBracket) {
+    const ScopedTempDir dir;
     WriteBytes("R13.DAT", "250,1,1,150,380,1300,5\r\n260,1");
     struct Row {
         const char* name;
@@ -171,32 +170,37 @@ TEST_F(SaturationLookupTest, FailuresClearTheLookupState) {
          {Row{"R12", EngineStatus::MissingTable}, Row{"r22", EngineStatus::UnknownRefrigerant},
           Row{"", EngineStatus::UnknownRefrigerant}, Row{"R13", EngineStatus::DamagedTable}}) {
         SCOPED_TRACE(row.name);
-        RefrigerantName = "R22";
-        ASSERT_EQ(LookupSaturation(255, LookupKey::ByTemperature), EngineStatus::Ok);
-        RefrigerantName = row.name;
-        EXPECT_EQ(LookupSaturation(255, LookupKey::ByTemperature), row.status);
-        EXPECT_FALSE(SaturationLookup.found);
-        EXPECT_EQ(SaturationLookup.LowerRecord, SaturationRecord{});
-        EXPECT_FALSE(InterpolateSaturation(255, &SaturationRecord::hLiquid).has_value());
+        const SaturationLookup lookup =
+            LookupSaturation(LoadRefrigerantTable(row.name), 255, LookupKey::ByTemperature);
+        EXPECT_EQ(lookup.status, row.status);
+        EXPECT_FALSE(lookup.bracket.found);
+        EXPECT_EQ(lookup.bracket.LowerRecord, SaturationRecord{});
+        EXPECT_FALSE(InterpolateBracket(lookup.bracket, 255, &SaturationRecord::hLiquid).has_value());
     }
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const SaturationLookup nothing =
+        LookupSaturation(TableLoadOf(SmallTable().records), nan, LookupKey::ByTemperature);
+    EXPECT_EQ(nothing.status, EngineStatus::InvalidArithmetic);
+    EXPECT_EQ(nothing.bracket.UpperRecord, SaturationRecord{});
 }
 
-TEST_F(SaturationLookupTest, OutOfRangeNeverMixesInAnEarlierRefrigerantsRecords) {
-    WriteBytes("R12.DAT", TableText({{100, 0.1, 0.1, 50, 300, 1.0, 100}, {400, 40, 40, 300, 400, 2.0, 10}}));
-    WriteBytes("R22.DAT", TableText(SmallTable().records));
-    RefrigerantName = "R12";
-    ASSERT_EQ(LookupSaturation(200, LookupKey::ByTemperature), EngineStatus::Ok);
-    RefrigerantName = "R22";
+// Outside its range a table brackets with its own edge records, whatever was looked up in another before.
+TEST(SaturationLookup, OutOfRangeTakesTheTablesOwnEdgeRecords) {
+    const SaturationTableLoad wide =
+        TableLoadOf({{100, 0.1, 0.1, 50, 300, 1.0, 100}, {400, 40, 40, 300, 400, 2.0, 10}}, "R12.DAT");
+    const SaturationTableLoad small = TableLoadOf(SmallTable().records);
+    ASSERT_EQ(LookupSaturation(wide, 200, LookupKey::ByTemperature).status, EngineStatus::Ok);
     for (double value : {200.0, 250.0, 300.0}) {
         SCOPED_TRACE(value);
-        ASSERT_EQ(LookupSaturation(value, LookupKey::ByTemperature), EngineStatus::Ok);
-        EXPECT_GE(SaturationLookup.LowerRecord.t, 250);
-        EXPECT_LE(SaturationLookup.UpperRecord.t, 270);
-        EXPECT_EQ(SaturationLookup.found, value == 250.0);
+        const SaturationLookup lookup = LookupSaturation(small, value, LookupKey::ByTemperature);
+        ASSERT_EQ(lookup.status, EngineStatus::Ok);
+        EXPECT_GE(lookup.bracket.LowerRecord.t, 250);
+        EXPECT_LE(lookup.bracket.UpperRecord.t, 270);
+        EXPECT_EQ(lookup.bracket.found, value == 250.0);
     }
 }
 
-TEST_F(SaturationLookupTest, HalvingFindsTheBracketsOfTheRecordByRecordScan) {
+TEST(SaturationLookup, HalvingFindsTheBracketsOfTheRecordByRecordScan) {
     // Ascending keys with repeats at the ends and inside, as the pressure columns of blends have them.
     std::vector<SaturationRecord> records = test::LinearRecords(0.25);
     records.insert(records.begin(), records.front());
@@ -207,7 +211,17 @@ TEST_F(SaturationLookupTest, HalvingFindsTheBracketsOfTheRecordByRecordScan) {
     const SaturationTable scanning{records, {}};
     ASSERT_TRUE(halving.keyAscending[0] && halving.keyAscending[1] && halving.keyAscending[2]);
 
-    std::vector<double> values = {-1e308, 0, 1, 7.77, 12.3, 200, 268.15, 300, 400, 401, 1e308,
+    std::vector<double> values = {-1e308,
+                                  0,
+                                  1,
+                                  7.77,
+                                  12.3,
+                                  200,
+                                  268.15,
+                                  300,
+                                  400,
+                                  401,
+                                  1e308,
                                   std::numeric_limits<double>::infinity(),
                                   -std::numeric_limits<double>::infinity(),
                                   std::numeric_limits<double>::quiet_NaN()};
@@ -230,7 +244,7 @@ TEST_F(SaturationLookupTest, HalvingFindsTheBracketsOfTheRecordByRecordScan) {
         }
 }
 
-TEST_F(SaturationLookupTest, KeysThatFallOrAreNotNumbersAreScannedRecordByRecord) {
+TEST(SaturationLookup, KeysThatFallOrAreNotNumbersAreScannedRecordByRecord) {
     std::vector<SaturationRecord> records = test::LinearRecords();
     SaturationTable table{records, {}};
     FindAscendingKeys(table);

@@ -12,7 +12,7 @@ using test::ScopedTempDir;
 using test::WriteBytes;
 
 class LanguageTablesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetLanguageTables(); }
     void TearDown() override { ResetLanguageTables(); }
     ScopedTempDir dir_;
@@ -45,7 +45,8 @@ TEST_F(LanguageTablesTest, OverlongLanguageFilesAreRefused) {
 }
 
 TEST_F(LanguageTablesTest, CaptionFileSplitsIntoCaptionsAndMessagesAndDropsThreeItems) {
-    Texts.captions[175] = "kept 175";
+    // Items 175, 204 and 205 are read past: the table keeps what it held.
+    for (const int dropped : {175, 204, 205}) Texts.captions[dropped] = "kept " + std::to_string(dropped);
     WriteBytes("Caption.ENG", Items("E", 273));
     LoadCaptionFile("ENG");
     EXPECT_EQ(Caption(1), "E1");
@@ -53,8 +54,13 @@ TEST_F(LanguageTablesTest, CaptionFileSplitsIntoCaptionsAndMessagesAndDropsThree
     EXPECT_EQ(Message(1), "E97");
     EXPECT_EQ(Message(61), "E157");
     EXPECT_EQ(Caption(158), "E158");
+    EXPECT_EQ(Caption(174), "E174");
     EXPECT_EQ(Caption(175), "kept 175");
-    EXPECT_EQ(Caption(204), "");
+    EXPECT_EQ(Caption(176), "E176");
+    EXPECT_EQ(Caption(203), "E203");
+    EXPECT_EQ(Caption(204), "kept 204");
+    EXPECT_EQ(Caption(205), "kept 205");
+    EXPECT_EQ(Caption(206), "E206");
     EXPECT_EQ(Caption(273), "E273");
     EXPECT_EQ(Caption(0), "");
     EXPECT_EQ(Caption(274), "");
@@ -114,12 +120,19 @@ TEST(CodePage, EachLanguageHasItsWindowsCodePage) {
 }
 
 TEST(CodePage, ConvertsBothWaysAndReplacesWhatDoesNotFit) {
-    EXPECT_EQ(CodePageToUtf8("\xB0""C W\xE4rme", 1252), "°C Wärme");
+    EXPECT_EQ(CodePageToUtf8("\xB0"
+                             "C W\xE4rme",
+                             1252),
+              "°C Wärme");
     EXPECT_EQ(CodePageToUtf8("\xCF\xF0\xE8", 1251), "При");
     EXPECT_EQ(CodePageToUtf8("\xB3", 1250), "ł");
     EXPECT_EQ(Utf8ToCodePage("Wärme €", 1252), "W\xE4rme \x80");
     EXPECT_EQ(Utf8ToCodePage("Привет", 1252), "??????");
-    EXPECT_EQ(Utf8ToCodePage("a\xFF""b", 1252), "a?b") << "invalid UTF-8";
+    EXPECT_EQ(Utf8ToCodePage("a\xFF"
+                             "b",
+                             1252),
+              "a?b")
+        << "invalid UTF-8";
     EXPECT_EQ(Utf8ToCodePage("\u0100", 1250), "?") << "no best fit: not \"A\"";
     EXPECT_EQ(CodePageToUtf8("\x81", 1252), "\xEF\xBF\xBD") << "undefined byte";
     EXPECT_FALSE(DecodesCleanly("\x81", 1252));

@@ -9,8 +9,9 @@
 #include <map>
 #include <vector>
 
-#include "engine/file_access.h"
 #include "calc_program_fixture.h"
+#include "engine/file_access.h"
+#include "support/system_traits.h"
 
 namespace tervalo {
 namespace {
@@ -36,7 +37,7 @@ std::string Messages(const std::string& errors) {
 TEST_F(CalcProgram, PrintsTheWindowAfterApplyingTheArgumentsInOrder) {
     const CalcRun run = RunCalc(kExample);
     ASSERT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(run.lines.at("HeizArt"), hp(21));
+    EXPECT_EQ(run.lines.at("HeizArt"), hp(kHeatHeatingOil));
     EXPECT_EQ(run.lines.at("BrennK"), "0.6");
     EXPECT_EQ(run.lines.at("BrennStKeinh"), "EUR/l");
     EXPECT_EQ(run.lines.at("GesHBDGeB"), " 18000");
@@ -120,7 +121,7 @@ void RestoreSnapshot(const Snapshot& files) {
 // A session that writes every file tervalo-calc can write, killed at each flush and each rename in turn:
 // every file is then its complete old or new content, and the next start leaves no temporary behind.
 TEST_F(CalcProgram, KilledAtEveryWriteStepLeavesEachFileOldOrNew) {
-    if (std::system("strace -V >/dev/null 2>&1") != 0) GTEST_SKIP() << "strace is missing";
+    TERVALO_SKIP_UNLESS(test::HaveStrace(), "strace is missing");
     // The report as a PDF file too, where this build prints one.
     RunCalc("--pdf probe.pdf");
     const bool pdfBuild = std::filesystem::exists("probe.pdf");
@@ -192,6 +193,12 @@ TEST_F(CalcProgram, ADesignPointOutsideTheTableIsAWarningNotAResult) {
     EXPECT_FALSE(std::filesystem::exists("TempPart.dat")) << "nothing saved under --strict";
     EXPECT_EQ(RunCalc(std::string(kExample) + " --strict --save").status, 0);
     EXPECT_TRUE(std::filesystem::exists("TempPart.dat"));
+
+    // A warning after the last write, or in a run that writes nothing, still ends the run with 3.
+    std::filesystem::remove("TempPart.dat");
+    EXPECT_EQ(RunCalc(std::string(kExample) + " --save Tc=110 --calculate --strict").status, 3);
+    EXPECT_TRUE(std::filesystem::exists("TempPart.dat")) << "the save came before the warning";
+    EXPECT_EQ(RunCalc(std::string(kExample) + " Tc=110 --calculate --strict").status, 3);
 }
 
 // Each data file of the calculation damaged in every way: the same results as the intact folder, or a

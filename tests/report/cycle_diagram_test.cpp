@@ -15,6 +15,7 @@
 
 #include "localisation/cycle_texts.h"
 #include "project/calculation.h"
+#include "support/system_traits.h"
 #include "support/temp_dir.h"
 #include "tests/report/gui_application.h"
 #include "tests/report/recording_device.h"
@@ -30,8 +31,8 @@ class CycleDiagramTest : public ::testing::Test {
         test::EnsureApplication<QGuiApplication>();
         data_.refrigerantTable =
             LoadSaturationTable((std::filesystem::path(TERVALO_DIST_DIR) / "R22.DAT").string());
-        if (data_.refrigerantTable.status != EngineStatus::Ok)
-            GTEST_SKIP() << "the staged tables are not built";
+        TERVALO_SKIP_UNLESS(data_.refrigerantTable.status == EngineStatus::Ok,
+                            "the staged tables are not built");
         record_.RefrigerantName = "R22";
         record_.t0 = "-5";
         record_.Tc = "45";

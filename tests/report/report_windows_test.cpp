@@ -28,6 +28,7 @@
 #include "report/ui/current_printer.h"
 #include "report/ui/print_settings_window.h"
 #include "report/ui/results_view.h"
+#include "support/system_traits.h"
 #include "support/temp_dir.h"
 #include "tests/report/poppler.h"
 #include "widgets/command_picture.h"
@@ -81,14 +82,14 @@ class ReportWindowsTest : public ::testing::Test {
         Settings.ProductName = "Quelmo";
         Settings.PrintFontName = "Arial";
         Settings.WebAddress = "www.example.org";
-        Texts.captions[81] = "Berechnung";
-        Texts.captions[66] = "W\xE4rmepumpe";
-        Texts.captions[222] = "Emission";
-        Texts.captions[76] = "Drucken";
-        Texts.captions[221] = "Kopfzeile";
-        Texts.captions[35] = "Abbrechen";
-        Texts.captions[63] = "Einstellungen";
-        Texts.captions[166] = "Drucker";
+        Texts.captions[kCaptionCalculation] = "Berechnung";
+        Texts.captions[kCaptionHeatPump] = "W\xE4rmepumpe";
+        Texts.captions[kCaptionEmission] = "Emission";
+        Texts.captions[kCaptionPrint] = "Drucken";
+        Texts.captions[kCaptionPageHeader] = "Kopfzeile";
+        Texts.captions[kCaptionCancel] = "Abbrechen";
+        Texts.captions[kCaptionSetup] = "Einstellungen";
+        Texts.captions[kCaptionPrinter] = "Drucker";
         Texts.heatCaptions[11] = "Beheizte R\xE4ume";
         project_.WohnFL = "135";
         project_.GesHBDGeB = "16200";
@@ -211,7 +212,7 @@ TEST_F(ReportWindowsTest, CancelledPrintSettingsPrintNothing) {
 }
 
 TEST_F(ReportWindowsTest, PrintingTwiceGivesTwoIdenticalSingleSheets) {
-    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    TERVALO_SKIP_UNLESS(test::HavePoppler(), "poppler tools are not installed");
     for (const char* name : {"first.pdf", "second.pdf"}) {
         PrintToPdf(dir_.path() / name);
         ASSERT_TRUE(PrintFromView(true));
@@ -233,7 +234,7 @@ TEST_F(ReportWindowsTest, PrintingTwiceGivesTwoIdenticalSingleSheets) {
 }
 
 TEST_F(ReportWindowsTest, CheckedCyclePageFollowsTheReportPageOnASecondSheet) {
-    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    TERVALO_SKIP_UNLESS(test::HavePoppler(), "poppler tools are not installed");
     PrintToPdf(dir_.path() / "cycle.pdf");
     ASSERT_TRUE(PrintFromView(true, true));
     EXPECT_TRUE(messages_.shown.empty());
@@ -245,7 +246,7 @@ TEST_F(ReportWindowsTest, CheckedCyclePageFollowsTheReportPageOnASecondSheet) {
 }
 
 TEST_F(ReportWindowsTest, CheckedDecisionPageFollowsTheReportPageAndTheCyclePage) {
-    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    TERVALO_SKIP_UNLESS(test::HavePoppler(), "poppler tools are not installed");
     WriteBytes("Decision.GER",
                "\"Entscheidungshilfe: W\xE4rmepumpe oder Kessel\"\r\n\"Break-even-Werte\"\r\n");
     PrintToPdf(dir_.path() / "decision.pdf");
@@ -379,7 +380,7 @@ TEST_F(ReportWindowsTest, AnAliasedFontIsNamedAndPrintedAsTheFamilyItResolvesTo)
     EXPECT_EQ(Settings.PrintFontName, "Arial");
     window.close();
 
-    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    TERVALO_SKIP_UNLESS(test::HavePoppler(), "poppler tools are not installed");
     // The window's print and tervalo-calc's (the stored name as it is) use the same font.
     PrintToPdf(dir_.path() / "window.pdf");
     ASSERT_TRUE(PrintFromView(true));

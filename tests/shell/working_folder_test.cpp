@@ -83,6 +83,11 @@ TEST(WorkingFolder, UsersFolderShowsTheProgramDirectoryAndKeepsTheUsersFiles) {
     // An update of the program directory leaves the user's files, shows new and changed files and drops links
     // to files that are gone.
     WriteBytes(user / "TempPart.dat", "the user's project");
+    if (test::kPosixSystem) {
+        // The user's own links stay, even those whose file is gone.
+        fs::create_symlink(temp.path() / "elsewhere" / "notes.txt", user / "notes.txt");
+        fs::create_symlink("Caption.GER", user / "mine.lnk");
+    }
     WriteBytes(program / "Caption.HUN", "Caption.HUN");
     WriteBytes(program / "Caption.GER", "Caption.GER, updated");
     fs::remove(program / "old.dat");
@@ -93,6 +98,8 @@ TEST(WorkingFolder, UsersFolderShowsTheProgramDirectoryAndKeepsTheUsersFiles) {
     EXPECT_EQ(ReadBytes(user / "Caption.GER"), "Caption.GER, updated");
     if (test::kPosixSystem) {
         EXPECT_FALSE(fs::exists(fs::symlink_status(user / "old.dat")));
+        EXPECT_TRUE(fs::is_symlink(user / "notes.txt")) << "a link of the user's into another folder";
+        EXPECT_TRUE(fs::is_symlink(user / "mine.lnk"));
     }
 }
 

@@ -83,6 +83,31 @@ TEST(Lifetime, SubsidyStandingChargesAndMaintenanceMakeThePayback) {
     EXPECT_DOUBLE_EQ(EvaluateLifetime(in, Gas()).subsidy, 20000);
 }
 
+// The discounted payback against a year-by-year count of the discounted savings: at 5 % the 700 a year repay
+// the 6 000 in the twelfth year, not in the ninth as undiscounted.
+TEST(Lifetime, DiscountedPaybackCountsDiscountedSavings) {
+    LifetimeInputs in = Plain();
+    in.subsidy = 30;
+    in.subsidyIsPercentage = true;
+    in.fuelStandingCharge = 250;
+    in.boilerMaintenance = 200;
+    in.heatPumpMaintenance = 150;
+    in.yearsOfUse = 15;
+    in.discountRate_pct = 5;
+    const LifetimeResult r = EvaluateLifetime(in, Gas());
+    double repaid = 0;
+    int year = 0;
+    while (repaid + 700 / std::pow(1.05, year + 1) < 6000) repaid += 700 / std::pow(1.05, ++year);
+    ASSERT_EQ(year, 11);
+    ASSERT_TRUE(r.discountedPayback_years);
+    EXPECT_NEAR(*r.discountedPayback_years, year + (6000 - repaid) / (700 / std::pow(1.05, year + 1)), 1e-12);
+    EXPECT_DOUBLE_EQ(*r.simplePayback_years, 6000.0 / 700);
+
+    in.yearsOfUse = 11;  // repaid undiscounted, not discounted
+    EXPECT_TRUE(EvaluateLifetime(in, Gas()).simplePayback_years);
+    EXPECT_FALSE(EvaluateLifetime(in, Gas()).discountedPayback_years);
+}
+
 // Savings growing by g a year, discounted at r: S (1 - ((1 + g)/(1 + r))^N) / (r - g) (a growing annuity).
 TEST(Lifetime, PriceChangesAndDiscountingGiveTheGrowingAnnuity) {
     LifetimeInputs in = Plain();

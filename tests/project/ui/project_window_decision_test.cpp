@@ -15,6 +15,7 @@
 #include "project_window_fixture.h"
 #include "report/paint/decision_page.h"
 #include "report/paint/results_page.h"
+#include "support/system_traits.h"
 #include "tests/report/poppler.h"
 #include "widgets/window_text.h"
 
@@ -207,7 +208,7 @@ TEST_F(ProjectWindowDecision, ExportWritesWhatTervaloCalcWritesAndAsksBeforeRepl
 }
 
 TEST_F(ProjectWindowDecision, DecisionPageShowsTheWindowsFiguresOnTheSecondSheet) {
-    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    TERVALO_SKIP_UNLESS(test::HavePoppler(), "poppler tools are not installed");
     OpenSample();
     const FeatureTexts texts = LoadFeatureTexts(decision_texts::kFile, "ENG");
     const DecisionPage page = DecisionPageOf(project_, texts, "EUR");

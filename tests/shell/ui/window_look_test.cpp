@@ -23,6 +23,8 @@
 #include "report/ui/print_settings_window.h"
 #include "report/ui/results_view.h"
 #include "shell/ui/main_window.h"
+#include "support/language_printer.h"
+#include "support/system_traits.h"
 #include "widgets/command_picture.h"
 #include "widgets/window_test_support.h"
 
@@ -34,8 +36,8 @@ using test::WriteBytes;
 class WindowLook : public ::testing::TestWithParam<LanguageRow> {
   protected:
     void SetUp() override {
-        if (!std::filesystem::exists(std::filesystem::path(TERVALO_DIST_DIR) / "Caption.ENG"))
-            GTEST_SKIP() << "the program directory is not staged";
+        TERVALO_SKIP_UNLESS(std::filesystem::exists(std::filesystem::path(TERVALO_DIST_DIR) / "Caption.ENG"),
+                            "the program directory is not staged");
         ResetRunSettings();
         ResetLanguageTables();
         test::CopyProgramDirectory();

@@ -26,9 +26,11 @@ std::filesystem::path ProgramFolder() {
 
 // The uninstall of the installation that this executable belongs to: on the terminal, or in message boxes.
 int Uninstall(int argc, char* argv[], const installer::CommandLine& command) {
+    NativePlatform platform;
     if (!command.ask) {
         QCoreApplication application(argc, argv);
-        const auto result = installer::Uninstall(ProgramFolder(), command.removeUserFiles);
+        const auto result = installer::Uninstall(ProgramFolder(), command.removeUserFiles,
+                                                 installer::LauncherFolders(platform));
         std::cout << installer::UninstallReport(result, ProgramFolder());
         return result.recordFound && result.failed.empty() ? 0 : 1;
     }
@@ -41,12 +43,16 @@ int Uninstall(int argc, char* argv[], const installer::CommandLine& command) {
                                   .arg(QString::fromStdString(installer::ProgramTitle()), folder)) !=
         QMessageBox::Yes)
         return 1;
-    const auto result = installer::Uninstall(ProgramFolder(), command.removeUserFiles);
-    const QString report = QString::fromStdString(installer::UninstallReport(result, ProgramFolder()));
-    if (result.recordFound && result.failed.empty())
-        QMessageBox::information(nullptr, title, report);
-    else
-        QMessageBox::warning(nullptr, title, report);
+    const auto result =
+        installer::Uninstall(ProgramFolder(), command.removeUserFiles, installer::LauncherFolders(platform));
+    // One line; the paths, which may be hundreds, in the box's scrollable details.
+    const bool clean = result.recordFound && result.failed.empty();
+    QMessageBox box(clean ? QMessageBox::Information : QMessageBox::Warning, title,
+                    QString::fromStdString(installer::UninstallSummary(result, ProgramFolder())),
+                    QMessageBox::Ok);
+    if (result.recordFound)
+        box.setDetailedText(QString::fromStdString(installer::UninstallReport(result, ProgramFolder())));
+    box.exec();
     return result.recordFound && result.failed.empty() ? 0 : 1;
 }
 

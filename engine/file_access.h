@@ -39,8 +39,8 @@ bool MayWriteThrough(const std::filesystem::path& link);
 // Replaces the file's content with `bytes`: clears its read-only attribute, writes the temporary file of the
 // target and renames it over the old one, so an interruption leaves either the old or the new content. An
 // existing file is rewritten under its own spelling of the name, keeps its permission bits, and a symbolic
-// link stays a link: the file it points to is rewritten, where MayWriteThrough allows it. Returns false, with the old file untouched, when
-// anything fails.
+// link stays a link: the file it points to is rewritten, where MayWriteThrough allows it. Returns false, with
+// the old file untouched, when anything fails.
 bool ReplaceFileBytes(const std::filesystem::path& name, std::string_view bytes);
 
 // The same for the file at exactly `path` (no matching of letter case), such as a file the user chose; an

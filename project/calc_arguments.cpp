@@ -162,7 +162,8 @@ void ResolveFileArguments(CalcOptions& options, const std::filesystem::path& sta
     resolve(options.batchInput);
     resolve(options.batchOutput);
     for (CalcCommand& command : options.commands)
-        if (command.action == CalcCommand::Action::PrintPdf || command.action == CalcCommand::Action::WriteDiagram)
+        if (command.action == CalcCommand::Action::PrintPdf ||
+            command.action == CalcCommand::Action::WriteDiagram)
             resolve(command.text);
 }
 

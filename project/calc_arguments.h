@@ -45,7 +45,7 @@ struct CalcOptions {
     bool sensitivity = false;  // --sensitivity: the saving with each input moved by up to ±30 % (JSON)
     std::string batchInput;    // --batch IN.csv: one project per row
     std::string batchOutput;   // --out OUT.csv: the rows' results
-    bool strict = false;  // --strict: a warning ends the run with exit status 3 before any further write
+    bool strict = false;       // --strict: a warning ends the run with exit status 3 before any further write
 };
 
 // The parsed command line, or the message that names the malformed argument or unknown field.

@@ -16,18 +16,24 @@ InfoRequest FindInfoRequest(const std::vector<std::string>& arguments) {
 
 std::string UnknownTervaloArgument(const std::vector<std::string>& arguments) {
     // Qt's options for every application, with one dash or two.
-    static constexpr std::array<std::string_view, 12> kWithValue = {
-        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-        "qwindowtitle", "style", "stylesheet", "display", "geometry", "session"};
+    static constexpr std::array<std::string_view, 12> kWithValue = {"platform",        "platformpluginpath",
+                                                                    "platformtheme",   "plugin",
+                                                                    "qwindowgeometry", "qwindowicon",
+                                                                    "qwindowtitle",    "style",
+                                                                    "stylesheet",      "display",
+                                                                    "geometry",        "session"};
     static constexpr std::array<std::string_view, 5> kFlags = {"reverse", "widgetcount", "nograb", "dograb",
                                                                "sync"};
     for (std::size_t at = 0; at < arguments.size(); ++at) {
         const std::string& argument = arguments[at];
         if (argument == "--help" || argument == "-h" || argument == "--version") continue;
         std::string_view option = argument;
-        if (option.starts_with("--")) option.remove_prefix(2);
-        else if (option.starts_with("-")) option.remove_prefix(1);
-        else return argument;
+        if (option.starts_with("--"))
+            option.remove_prefix(2);
+        else if (option.starts_with("-"))
+            option.remove_prefix(1);
+        else
+            return argument;
         const std::size_t equals = option.find('=');
         const std::string_view name = option.substr(0, equals);
         if (std::find(kFlags.begin(), kFlags.end(), name) != kFlags.end() && equals == std::string_view::npos)

@@ -8,6 +8,7 @@
 #include "config/settings_file.h"
 #include "engine/file_access.h"
 #include "engine/platform.h"
+#include "engine/refrigerant_registry.h"
 #include "engine/text_util.h"
 
 namespace tervalo {
@@ -15,9 +16,6 @@ namespace tervalo {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The saturation table that every calculation reads: a folder without it is no data folder of the program.
-constexpr const char* kSaturationTableName = "R22.DAT";
 
 std::string Utf8Path(const fs::path& path) {
     const std::u8string text = path.u8string();
@@ -47,11 +45,19 @@ std::optional<std::string> ChecksumOfFile(const fs::path& path) {
     return Hex(Checksum(*bytes));
 }
 
-bool HasFileStartingWith(const fs::path& folder, std::string_view prefix) {
+// Whether the folder holds a caption file and a saturation table of the refrigerants the program knows.
+bool HoldsTextsAndTables(const fs::path& folder) {
+    bool texts = false;
+    bool tables = false;
     std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
-        if (UpperAscii(entry.path().filename().string()).rfind(prefix, 0) == 0 && entry.is_regular_file(error))
-            return true;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        if (!entry.is_regular_file(error)) continue;
+        const std::string name = UpperAscii(entry.path().filename().string());
+        texts = texts || name.rfind("CAPTION.", 0) == 0;
+        for (const RefrigerantRow& row : RefrigerantRegistry())
+            tables = tables || name == UpperAscii(std::string(row.tableFile));
+        if (texts && tables) return true;
+    }
     return false;
 }
 
@@ -62,9 +68,10 @@ bool IsDataFolder(const fs::path& folder) {
     if (folder.empty() || !IsPrivateFolder(folder) || !IsWritable(folder)) return false;
     const auto settings = FindFileNoCase(folder / kSettingsFileName);
     std::error_code error;
-    if (!settings || !(IsWritable(*settings) || (OwnedByUser(*settings) && !fs::is_symlink(*settings, error))))
+    if (!settings ||
+        !(IsWritable(*settings) || (OwnedByUser(*settings) && !fs::is_symlink(*settings, error))))
         return false;
-    return HasFileStartingWith(folder, "CAPTION.") && FindFileNoCase(folder / kSaturationTableName);
+    return HoldsTextsAndTables(folder);
 }
 
 // A program directory that the user may write and nobody else may.
@@ -190,11 +197,12 @@ fs::path UserFolderFor(const fs::path& userDataFolder, const fs::path& programFo
     std::error_code error;
     if (userDataFolder.empty() || !fs::is_directory(userDataFolder, error)) return userDataFolder;
     const auto record = ReadFolderRecord(userDataFolder);
-    const fs::path served = record ? record->programFolder : LinkedProgramFolder(userDataFolder, programFolder);
+    const fs::path served =
+        record ? record->programFolder : LinkedProgramFolder(userDataFolder, programFolder);
     if (served == programFolder) return userDataFolder;
-    const fs::path own = userDataFolder.parent_path() /
-                         (userDataFolder.filename().string() + "-" +
-                          Hex(Checksum(Utf8Path(programFolder.lexically_normal())), 8));
+    const fs::path own =
+        userDataFolder.parent_path() / (userDataFolder.filename().string() + "-" +
+                                        Hex(Checksum(Utf8Path(programFolder.lexically_normal())), 8));
     if (fs::is_directory(own, error)) return own;
     // A folder whose installation was removed passes to the next one.
     if (served.empty() || !HoldsProgram(served)) return userDataFolder;
@@ -211,7 +219,8 @@ bool PrepareUserDataFolder(const fs::path& programFolder, const fs::path& userFo
     if (!stored) fs::permissions(userFolder, fs::perms::owner_all, fs::perm_options::replace, error);
     FolderRecord record = stored.value_or(FolderRecord{});
     const fs::path previous = record.programFolder != programFolder ? record.programFolder : fs::path();
-    const std::vector<fs::path> served{programFolder, previous, LinkedProgramFolder(userFolder, programFolder)};
+    const std::vector<fs::path> served{programFolder, previous,
+                                       LinkedProgramFolder(userFolder, programFolder)};
     record.programFolder = programFolder;
     const auto tell = [notices](std::string text) {
         if (notices) notices->push_back(std::move(text));
@@ -265,8 +274,8 @@ bool PrepareUserDataFolder(const fs::path& programFolder, const fs::path& userFo
                 const fs::path offered = userFolder / (nameText + ".new");
                 if (ReplaceFileBytesAt(offered, *source)) {
                     copy.offered = sourceSum;
-                    tell("The program's new " + nameText + " is " + Utf8Path(offered) +
-                         ": your edited " + nameText + " was kept.");
+                    tell("The program's new " + nameText + " is " + Utf8Path(offered) + ": your edited " +
+                         nameText + " was kept.");
                 }
             }
         }
@@ -312,8 +321,10 @@ EnteredFolder EnterWorkingFolder(const fs::path& programFolder, const Environmen
     } else if (folder != programFolder) {
         const fs::path base = UserDataFolder(env);
         if (folder != base && !fs::exists(folder, error))
-            entered.notices.push_back(Utf8Path(base) + " serves another installation of Tervalo: this one keeps "
-                                      "your files in " + Utf8Path(folder) + ".");
+            entered.notices.push_back(Utf8Path(base) +
+                                      " serves another installation of Tervalo: this one keeps "
+                                      "your files in " +
+                                      Utf8Path(folder) + ".");
         if (!PrepareUserDataFolder(programFolder, folder, &entered.notices)) {
             entered.failure =
                 "The folder " + Utf8Path(folder) + " for your settings and projects could not be created.";
@@ -322,7 +333,8 @@ EnteredFolder EnterWorkingFolder(const fs::path& programFolder, const Environmen
     }
     fs::current_path(folder, error);
     if (error)
-        entered.failure = "The folder " + Utf8Path(folder) + " could not be entered: " + error.message() + ".";
+        entered.failure =
+            "The folder " + Utf8Path(folder) + " could not be entered: " + error.message() + ".";
     return entered;
 }
 

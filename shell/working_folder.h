@@ -45,7 +45,8 @@ std::filesystem::path UserFolderFor(const std::filesystem::path& userDataFolder,
 // program directory's file changed, an edited one gets the new version beside it as NAME.new; links to files
 // that the program directory no longer holds go. What the user should know is added to `notices`. False when
 // the folder cannot be created or written.
-bool PrepareUserDataFolder(const std::filesystem::path& programFolder, const std::filesystem::path& userFolder,
+bool PrepareUserDataFolder(const std::filesystem::path& programFolder,
+                           const std::filesystem::path& userFolder,
                            std::vector<std::string>* notices = nullptr);
 
 // The folder to work in, as described above; empty when there is none.

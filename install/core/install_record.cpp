@@ -71,7 +71,6 @@ bool BelongsToInstallation(const fs::path& entry, const fs::path& target,
     if (fs::is_directory(fs::symlink_status(entry, error)) && LiesIn(target, entry, false)) return true;
     // In a launcher folder only its own entries: a launcher, or the folder itself when the run created it.
     for (const fs::path& folder : launcherFolders) {
-        std::error_code error;
         if (LiesIn(entry, folder, true) &&
             (fs::equivalent(entry, folder, error) || fs::equivalent(entry.parent_path(), folder, error)))
             return true;

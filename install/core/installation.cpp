@@ -86,8 +86,8 @@ std::string SizeText(std::uint64_t bytes) {
 }
 
 std::string NotEnoughSpaceLine(const fs::path& target, std::uint64_t needed, std::uint64_t available) {
-    return Utf8(target) + ":  Not enough free space: " + SizeText(needed) + " needed, " + SizeText(available) +
-           " available.";
+    return Utf8(target) + ":  Not enough free space: " + SizeText(needed) + " needed, " +
+           SizeText(available) + " available.";
 }
 
 std::optional<fs::path> TargetFromText(std::string_view text, const fs::path& base) {
@@ -202,10 +202,10 @@ fs::path Installation::OwnLinkName(const fs::path& wanted, const std::vector<fs:
     };
     fs::path free;
     for (int number = 1; number <= 99; ++number) {
-        const fs::path name =
-            number == 1 ? wanted
-                        : wanted.parent_path() / PathFromUtf8(Utf8(wanted.stem()) + "-" + std::to_string(number) +
-                                                               Utf8(wanted.extension()));
+        const fs::path name = number == 1 ? wanted
+                                          : wanted.parent_path() / PathFromUtf8(Utf8(wanted.stem()) + "-" +
+                                                                                std::to_string(number) +
+                                                                                Utf8(wanted.extension()));
         if (ours(name)) return name;
         if (free.empty() && !fs::exists(fs::symlink_status(name, error))) free = name;
     }

@@ -9,6 +9,7 @@
 #include "install/core/install_plan.h"
 #include "install/core/path_text.h"
 #include "install/ui/installer_window.h"
+#include "install/ui/uninstall_box.h"
 
 #ifdef _WIN32
 #include "install/windows/windows_platform.h"
@@ -45,14 +46,7 @@ int Uninstall(int argc, char* argv[], const installer::CommandLine& command) {
         return 1;
     const auto result =
         installer::Uninstall(ProgramFolder(), command.removeUserFiles, installer::LauncherFolders(platform));
-    // One line; the paths, which may be hundreds, in the box's scrollable details.
-    const bool clean = result.recordFound && result.failed.empty();
-    QMessageBox box(clean ? QMessageBox::Information : QMessageBox::Warning, title,
-                    QString::fromStdString(installer::UninstallSummary(result, ProgramFolder())),
-                    QMessageBox::Ok);
-    if (result.recordFound)
-        box.setDetailedText(QString::fromStdString(installer::UninstallReport(result, ProgramFolder())));
-    box.exec();
+    UninstallReportBox(result, ProgramFolder(), title)->exec();
     return result.recordFound && result.failed.empty() ? 0 : 1;
 }
 

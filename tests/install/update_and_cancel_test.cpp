@@ -195,7 +195,8 @@ TEST_F(UpdateAndCancel, TwoInstallationsKeepTheirLaunchersApart) {
     ASSERT_EQ(Install(second), RunResult::Installed);
     const auto launchers = test::FileNames(menu);
     EXPECT_EQ(launchers.size(), 2 * firstLaunchers.size()) << "the second's launchers beside the first's";
-    EXPECT_TRUE(Contains(protocol_, Utf8(desktop_ / "Tervalo 2.12.LNK") + std::string(kOtherInstallationsLink)));
+    EXPECT_TRUE(
+        Contains(protocol_, Utf8(desktop_ / "Tervalo 2.12.LNK") + std::string(kOtherInstallationsLink)));
     EXPECT_TRUE(Contains(protocol_, Utf8(desktop_ / "Tervalo 2.12-2.LNK") + std::string(kOwnLinkName)));
 
     // An update of the second keeps its own names.
@@ -204,8 +205,8 @@ TEST_F(UpdateAndCancel, TwoInstallationsKeepTheirLaunchersApart) {
 
     // A line planted in the first's record: a file of the user's elsewhere.
     WriteBytes(temp_.path() / "notes.txt", "notes");
-    ASSERT_TRUE(AddToInstallRecord(firstTarget, {temp_.path() / "notes.txt", temp_.path() / "desktop" / ".." /
-                                                                                  "notes.txt"}));
+    ASSERT_TRUE(AddToInstallRecord(
+        firstTarget, {temp_.path() / "notes.txt", temp_.path() / "desktop" / ".." / "notes.txt"}));
     const UninstallResult result = Uninstall(firstTarget, true, LauncherFolders(platform_));
     EXPECT_TRUE(result.failed.empty());
     EXPECT_EQ(ReadBytes(temp_.path() / "notes.txt"), "notes");

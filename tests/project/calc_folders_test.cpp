@@ -82,21 +82,24 @@ TEST_F(CalcFolders, ALinkPlantedInASharedFolderWritesNothingOfTheUsers) {
     const fs::path shared = root_ / "shared";
     fs::create_directories(shared);
     for (const auto& entry : fs::directory_iterator(program_))
-        if (entry.path().filename() != "TempPart.dat") fs::copy_file(entry.path(), shared / entry.path().filename());
+        if (entry.path().filename() != "TempPart.dat")
+            fs::copy_file(entry.path(), shared / entry.path().filename());
     fs::permissions(shared, fs::perms::all, fs::perm_options::replace);
     fs::permissions(root_, fs::perms::all, fs::perm_options::replace);
     WriteBytes(home_ / "notes.txt", "your notes");
     fs::create_symlink(home_ / "notes.txt", shared / "TempPart.dat");
     ASSERT_EQ(::lchown((shared / "TempPart.dat").c_str(), other, other), 0);
-    for (const auto& entry : fs::recursive_directory_iterator(home_)) ASSERT_EQ(::chown(entry.path().c_str(), you, you), 0);
+    for (const auto& entry : fs::recursive_directory_iterator(home_))
+        ASSERT_EQ(::chown(entry.path().c_str(), you, you), 0);
     ASSERT_EQ(::chown(home_.c_str(), you, you), 0);
     fs::permissions(fs::current_path(), fs::perms::others_exec, fs::perm_options::add);
 
-    const std::string asYou = "setpriv --reuid=" + std::to_string(you) + " --regid=" + std::to_string(you) +
-                              " --clear-groups";
+    const std::string asYou =
+        "setpriv --reuid=" + std::to_string(you) + " --regid=" + std::to_string(you) + " --clear-groups";
     ASSERT_EQ(Run(shared, "WohnFL=130 --save", asYou), 0) << Errors();
     EXPECT_EQ(ReadBytes(home_ / "notes.txt"), "your notes");
-    EXPECT_NE(ReadBytes(home_ / ".local" / "share" / "Tervalo" / "TempPart.dat").find("130"), std::string::npos);
+    EXPECT_NE(ReadBytes(home_ / ".local" / "share" / "Tervalo" / "TempPart.dat").find("130"),
+              std::string::npos);
     EXPECT_TRUE(fs::is_symlink(shared / "TempPart.dat"));
 }
 

@@ -101,8 +101,8 @@ TEST(UsersFolder, IsPrivateHoldsCopiesOfWhatTheProgramWritesAndKeepsTheUsersLink
     ASSERT_TRUE(PrepareUserDataFolder(program, user, &notices));
     EXPECT_TRUE(notices.empty());
 
-    for (const char* name : {"kparam.dat", "ergEN1.DAT", "Lifetime.dat", "Puffer.dat", "KELVData.dat",
-                             "Kelvhelp.ENG"}) {
+    for (const char* name :
+         {"kparam.dat", "ergEN1.DAT", "Lifetime.dat", "Puffer.dat", "KELVData.dat", "Kelvhelp.ENG"}) {
         EXPECT_FALSE(fs::is_symlink(user / name)) << name;
         EXPECT_EQ(ReadBytes(user / name), name);
     }
@@ -123,8 +123,8 @@ TEST(UsersFolder, AnUpgradeRenewsUnchangedCopiesAndPutsTheNewVersionBesideEdited
     const fs::path program = temp.path() / "program";
     const fs::path user = temp.path() / "Tervalo";
     fs::create_directories(program);
-    for (const char* name : {"kparam.dat", "TempPart.dat", "Kelvhelp.ENG", "katalg.lst", "Caption.GER",
-                             "old.bmp"})
+    for (const char* name :
+         {"kparam.dat", "TempPart.dat", "Kelvhelp.ENG", "katalg.lst", "Caption.GER", "old.bmp"})
         WriteBytes(program / name, std::string(name) + " 1");
     ASSERT_TRUE(PrepareUserDataFolder(program, user));
     WriteBytes(user / "Kelvhelp.ENG", "the user's help page");
@@ -170,7 +170,7 @@ TEST(UsersFolder, EditsSurviveAnySequenceOfUpgrades) {
     const fs::path user = temp.path() / "Tervalo";
     fs::create_directories(program);
     const std::vector<std::string> names{"Kelvhelp.ENG", "Kelvhelp.GER", "katalg.lst", "VERDIVDN.rdm",
-                                         "SpezBK.dat", "TempPart.dat", "kparam.dat"};
+                                         "SpezBK.dat",   "TempPart.dat", "kparam.dat"};
     struct Model {
         std::string shipped, copied, edit;
     };

@@ -27,26 +27,3 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
-
-# The packaged programs get the distribution's hardening flags (stack protector, fortified functions, read-only
-# relocations bound at start), as dpkg-buildflags gives them with every hardening feature on. Flags that set
-# optimisation, debugging or file paths stay the build type's, so that results and cached objects are the
-# same.
-find_program(DPKG_BUILDFLAGS dpkg-buildflags)
-if(DPKG_BUILDFLAGS AND NOT CMAKE_CROSSCOMPILING AND NOT TERVALO_SANITIZE)
-    foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
-        execute_process(COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
-                                ${DPKG_BUILDFLAGS} --get ${kind}
-                        OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE)
-        separate_arguments(flags UNIX_COMMAND "${flags}")
-        list(FILTER flags EXCLUDE REGEX "^-g|^-O|prefix-map")
-        set(TERVALO_DISTRIBUTION_${kind} ${flags})
-    endforeach()
-    foreach(program tervalo tervalo-calc)
-        if(TARGET ${program})
-            target_compile_options(${program} PRIVATE ${TERVALO_DISTRIBUTION_CPPFLAGS}
-                                   ${TERVALO_DISTRIBUTION_CXXFLAGS})
-            target_link_options(${program} PRIVATE ${TERVALO_DISTRIBUTION_LDFLAGS})
-        endif()
-    endforeach()
-endif()

@@ -81,7 +81,7 @@ done
 # The window stays open until it is closed: still running after a few seconds means it started. Its title
 # holds the texts of its language files: a window without them (an empty window) fails.
 window_title() {  # runs Tervalo on a virtual screen for a few seconds and prints its window's title
-    as_user env DISPLAY= xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    as_user env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
         "$0" >/dev/null 2>&1 & pid=$!
         for _ in $(seq 20); do
             sleep 0.25

@@ -52,7 +52,7 @@ bool HoldsTextsAndTables(const fs::path& folder) {
     std::error_code error;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
         if (!entry.is_regular_file(error)) continue;
-        const std::string name = UpperAscii(entry.path().filename().string());
+        const std::string name = UpperAscii(Utf8Path(entry.path().filename()));
         texts = texts || name.rfind("CAPTION.", 0) == 0;
         for (const RefrigerantRow& row : RefrigerantRegistry())
             tables = tables || name == UpperAscii(std::string(row.tableFile));

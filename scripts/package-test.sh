@@ -33,9 +33,9 @@ unpacked=$(mktemp -d)
 dpkg-deb -x "$package" "$unpacked"
 for program in tervalo tervalo-calc; do
     elf="$unpacked/usr/lib/tervalo/$program"
-    readelf -lW "$elf" | grep -q GNU_RELRO && readelf -dW "$elf" | grep -q "BIND_NOW" &&
-        readelf -sW --dyn-syms "$elf" | grep -q "__stack_chk_fail" && readelf -sW --dyn-syms "$elf" | grep -q "_chk@" ||
-        { echo "$program lacks the hardening flags" >&2; exit 1; }
+    headers=$(readelf -lW -dW "$elf") symbols=$(readelf -sW --dyn-syms "$elf")
+    grep -q GNU_RELRO <<<"$headers" && grep -q "BIND_NOW" <<<"$headers" && grep -q "__stack_chk_fail" <<<"$symbols" &&
+        grep -q "_chk@" <<<"$symbols" || { echo "$program lacks the hardening flags" >&2; exit 1; }
 done
 rm -rf "$unpacked"
 depends=$(dpkg-deb -f "$package" Depends)

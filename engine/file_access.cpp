@@ -94,14 +94,12 @@ fs::path LinkTarget(fs::path path) {
     return path;
 }
 
-bool StaysInProgramDirectory(const fs::path& name) {
-    if (name.empty() || name.has_root_name() || name.has_root_directory()) return false;
-    for (const fs::path& part : name)
-        if (part == "..") return false;
+namespace {
+
+// Whether `path`, with symbolic links of its directory resolved, lies inside the folder `home` (resolved).
+bool LiesInside(const fs::path& home, const fs::path& path) {
     std::error_code error;
-    const fs::path home = fs::canonical(fs::current_path(error), error);
-    if (error) return false;
-    const fs::path directory = fs::weakly_canonical(home / name.parent_path(), error);
+    const fs::path directory = fs::weakly_canonical(path.parent_path(), error);
     if (error) return false;
     // Component by component: "/data/prog2" does not lie inside "/data/prog".
     auto inside = directory.begin();
@@ -110,9 +108,45 @@ bool StaysInProgramDirectory(const fs::path& name) {
     return true;
 }
 
+// Whether the user owns every link from `path` on and the existing file the chain ends at.
+bool OwnsLinksAndTarget(fs::path path) {
+    std::error_code error;
+    for (int hops = 0; hops < kMaxLinkHops && fs::is_symlink(path, error); ++hops) {
+        if (!OwnedByUser(path)) return false;
+        const fs::path next = fs::read_symlink(path, error);
+        if (error) return false;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return fs::is_regular_file(path, error) && OwnedByUser(path);
+}
+
+}  // namespace
+
+bool StaysInProgramDirectory(const fs::path& name) {
+    if (name.empty() || name.has_root_name() || name.has_root_directory()) return false;
+    for (const fs::path& part : name)
+        if (part == "..") return false;
+    std::error_code error;
+    const fs::path home = fs::canonical(fs::current_path(error), error);
+    return !error && LiesInside(home, home / name);
+}
+
+bool MayWriteThrough(const fs::path& link) {
+    std::error_code error;
+    if (!fs::is_symlink(link, error)) return true;
+    const fs::path home = fs::canonical(fs::current_path(error), error);
+    if (error) return false;
+    // A link that another user planted, or one that leads to a file not the user's own, would have the save
+    // overwrite or create a file the run does not own.
+    const fs::path target = LinkTarget(link);
+    return LiesInside(home, fs::absolute(target, error)) || OwnsLinksAndTarget(link);
+}
+
 bool ReplaceFileBytes(const fs::path& name, std::string_view bytes) {
     if (!StaysInProgramDirectory(name)) return false;
-    const fs::path target = LinkTarget(FindFileNoCase(name).value_or(name));
+    const fs::path found = FindFileNoCase(name).value_or(name);
+    if (!MayWriteThrough(found)) return false;
+    const fs::path target = LinkTarget(found);
     ClearReadOnly(target);
     return ReplaceFileBytesAt(target, bytes);
 }

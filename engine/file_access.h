@@ -31,11 +31,16 @@ bool ClearReadOnly(const std::filesystem::path& name);
 // program directory. The file itself may be a symbolic link: it is the user's own arrangement of the file.
 bool StaysInProgramDirectory(const std::filesystem::path& name);
 
+// Whether a rewrite of the file `link` in the program directory may go to the file that it points to, when it
+// is a symbolic link: when that file exists inside the program directory, or when the user owns the link (and
+// every link after it) and the existing file it ends at. True for a file that is no link.
+bool MayWriteThrough(const std::filesystem::path& link);
+
 // Replaces the file's content with `bytes`: clears its read-only attribute, writes the temporary file of the
 // target and renames it over the old one, so an interruption leaves either the old or the new content. An
 // existing file is rewritten under its own spelling of the name, keeps its permission bits, and a symbolic
-// link stays a link: the file it points to is rewritten. Returns false, with the old file untouched, when
-// anything fails.
+// link stays a link: the file it points to is rewritten, where MayWriteThrough allows it. Returns false, with
+// the old file untouched, when anything fails.
 bool ReplaceFileBytes(const std::filesystem::path& name, std::string_view bytes);
 
 // The same for the file at exactly `path` (no matching of letter case), such as a file the user chose; an

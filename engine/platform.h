@@ -17,6 +17,13 @@ namespace tervalo {
 // Whether the current user may write the existing file.
 bool IsWritable(const std::filesystem::path& path);
 
+// Whether the current user owns `path` itself (a symbolic link: the link, not the file it points to).
+bool OwnedByUser(const std::filesystem::path& path);
+
+// Whether the folder belongs to the current user and nobody else may add or replace files in it (neither its
+// group nor others may write it): only then may the program trust the names it finds there.
+bool IsPrivateFolder(const std::filesystem::path& folder);
+
 // Writes `bytes` into `temporary` and renames it over `target`, flushing the file and then the directory to
 // the disk, so that at every moment `target` is the complete old or the complete new file. `temporary` is one
 // fixed name per target: a writer busy with it is waited for, and one left behind by a writer that died is

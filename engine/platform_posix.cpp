@@ -56,6 +56,17 @@ bool IsWritable(const std::filesystem::path& path) {
     return ::access(path.c_str(), W_OK) == 0;
 }
 
+bool OwnedByUser(const std::filesystem::path& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && status.st_uid == ::geteuid();
+}
+
+bool IsPrivateFolder(const std::filesystem::path& folder) {
+    struct stat status {};
+    return ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() &&
+           (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
 bool WriteAndRenameOver(const std::filesystem::path& temporary, const std::filesystem::path& target,
                         std::string_view bytes, std::optional<std::filesystem::perms> mode) {
     const int fd = OpenLocked(temporary.c_str());

@@ -160,6 +160,17 @@ std::filesystem::path UserDataHome(
     return folder.is_absolute() ? folder : std::filesystem::path();
 }
 
+// Users make no links without a privilege, and the folders of a user's profile are guarded by access lists
+// that admit that user alone: the owner's name is no safeguard there.
+bool OwnedByUser(const std::filesystem::path&) {
+    return true;
+}
+
+bool IsPrivateFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    return std::filesystem::is_directory(folder, error);
+}
+
 bool UsersMakeSymbolicLinks() {
     return false;
 }

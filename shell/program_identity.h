@@ -22,6 +22,14 @@ enum class InfoRequest { None, Help, Version };
 // "--help" ("-h") or "--version" among the arguments (without the program name); the first one counts.
 InfoRequest FindInfoRequest(const std::vector<std::string>& arguments);
 
+// The first argument that the windowed program does not understand: neither its own options nor the options
+// that Qt takes from every program's command line (such as "-platform NAME" or "-style NAME"). Empty when all
+// are understood.
+std::string UnknownTervaloArgument(const std::vector<std::string>& arguments);
+
+// The usage line of the windowed program.
+inline constexpr const char* kTervaloUsageLine = "Usage: tervalo [--help | --version]\n";
+
 // The program's name and version, one line.
 std::string VersionText(std::string_view programName);
 

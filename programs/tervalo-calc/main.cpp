@@ -92,18 +92,22 @@ int main(int argc, char** argv) {
     if (!parse.options.seasonalUnit.empty())
         return RunSeasonalUnit(parse.options.seasonalUnit, parse.options.json);
 
-    if (const auto failure = EnterWorkingFolder(ProgramFolder(argv[0]), ProcessEnvironmentVariable)) {
-        std::cerr << "tervalo-calc: " << *failure << '\n';
+    // The files named on the command line are where the user typed them, not in the working folder.
+    CalcOptions options = parse.options;
+    ResolveFileArguments(options, std::filesystem::current_path());
+    const EnteredFolder entered = EnterWorkingFolder(ProgramFolder(argv[0]), ProcessEnvironmentVariable);
+    for (const std::string& notice : entered.notices) std::cerr << "tervalo-calc: " << notice << '\n';
+    if (entered.failure) {
+        std::cerr << "tervalo-calc: " << *entered.failure << '\n';
         return 1;
     }
-    const char separator = parse.options.decimalSeparator.value_or(SystemDecimalSeparator());
+    const char separator = options.decimalSeparator.value_or(SystemDecimalSeparator());
     // Tervalo's start-up without the steps of its main window; the hand-over file is left for Tervalo.
     StartupLoad(HandOverFile::LeaveUnread);
     ProjectRecord record;
     record.DecimalSeparator = separator;
     OpenProjectWindow(record);
 
-    const CalcOptions& options = parse.options;
     if (!options.batchInput.empty()) {
         for (const CalcCommand& command : options.commands) Apply(record, command, "");
         return RunBatch(record, options.batchInput, options.batchOutput);

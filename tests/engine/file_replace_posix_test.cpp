@@ -46,6 +46,43 @@ TEST(FileReplace, WritesThroughSymbolicLinks) {
     EXPECT_TRUE(fs::is_symlink("loop.dat"));
 }
 
+// Another user's uid, for links and files planted in a folder that user may write.
+constexpr uid_t kOtherUser = 65534;
+
+TEST(FileReplace, NeverWritesThroughALinkToAFileTheRunDoesNotOwn) {
+    if (::geteuid() != 0) GTEST_SKIP() << "giving files to another user needs the superuser";
+    ScopedTempDir dir;
+    fs::create_directories("home");
+    fs::create_directories("work");
+    WriteBytes("home/notes.txt", "your notes");
+    fs::current_path("work");
+
+    // Planted by another user: pointing to the user's file, or to a file the other user owns.
+    fs::create_symlink("../home/notes.txt", "TempPart.dat");
+    ASSERT_EQ(::lchown("TempPart.dat", kOtherUser, kOtherUser), 0);
+    EXPECT_FALSE(ReplaceFileBytes("TempPart.dat", "project"));
+    EXPECT_EQ(ReadBytes("../home/notes.txt"), "your notes");
+    WriteBytes("../home/theirs.txt", "their file");
+    ASSERT_EQ(::chown("../home/theirs.txt", kOtherUser, kOtherUser), 0);
+    fs::create_symlink("../home/theirs.txt", "SpezBK.dat");
+    EXPECT_FALSE(ReplaceFileBytes("SpezBK.dat", "prices")) << "the user's link to a file not the user's";
+    EXPECT_EQ(ReadBytes("../home/theirs.txt"), "their file");
+
+    // A dangling link creates no file outside the folder, whoever made it.
+    fs::create_symlink("../home/new.txt", "ergEN1.DAT");
+    EXPECT_FALSE(ReplaceFileBytes("ergEN1.DAT", "results"));
+    EXPECT_FALSE(fs::exists("../home/new.txt"));
+
+    // The user's own arrangement: the user's link to the user's file, and any link that stays inside.
+    fs::create_symlink("../home/notes.txt", "Lifetime.dat");
+    EXPECT_TRUE(ReplaceFileBytes("Lifetime.dat", "lifetime"));
+    EXPECT_EQ(ReadBytes("../home/notes.txt"), "lifetime");
+    fs::create_symlink("Kept.dat", "Puffer.dat");
+    ASSERT_EQ(::lchown("Puffer.dat", kOtherUser, kOtherUser), 0);
+    EXPECT_TRUE(ReplaceFileBytes("Puffer.dat", "buffer"));
+    EXPECT_EQ(ReadBytes("Kept.dat"), "buffer");
+}
+
 TEST(FileReplace, LeftoverTemporaryIsTakenOverOrRemoved) {
     ScopedTempDir dir;
     WriteBytes("data.dat", "old");

@@ -15,7 +15,8 @@ namespace tervalo::test {
 struct CalcRun {
     int status = -1;
     std::map<std::string, std::string> lines;  // NAME → TEXT of standard output
-    std::string errors;                        // standard error
+    std::string errors;                        // standard error, without the line naming the folder
+    std::string folderNotice;                  // that line: the test's folder is neither program nor home
     std::string output;                        // standard output as it is
 };
 
@@ -38,6 +39,12 @@ inline CalcRun RunCalc(const std::string& arguments) {
     }
     run.output = output;
     run.errors = ReadBytes("calc-errors.txt");
+    const std::string notice = "tervalo-calc: working in ";
+    if (run.errors.rfind(notice, 0) == 0) {
+        const std::size_t end = run.errors.find('\n') + 1;
+        run.folderNotice = run.errors.substr(0, end);
+        run.errors.erase(0, end);
+    }
     return run;
 }
 

@@ -33,9 +33,13 @@ TEST(WorkingFolder, CurrentDataFolderThenWritableProgramDirectoryThenTheUsersFol
     fs::create_directories(program);
     const auto env = Environment({{"HOME", "/home/anna"}});
 
-    // A folder without settings is no data folder: started from elsewhere, the program goes home.
+    // A folder without the program's settings, texts and table is no data folder: started from elsewhere, the
+    // program goes home.
     EXPECT_EQ(ChooseWorkingFolder(data, program, env), program);
     WriteBytes(data / "KPARAM.DAT", "settings");
+    EXPECT_EQ(ChooseWorkingFolder(data, program, env), program) << "the settings alone";
+    WriteBytes(data / "Caption.GER", "texts");
+    WriteBytes(data / "r22.dat", "table");
     EXPECT_EQ(ChooseWorkingFolder(data, program, env), data);
 
     // The process file system is not writable for anyone, the superuser included.
@@ -111,11 +115,11 @@ TEST(WorkingFolder, EnteringTheUsersFolderFromAnotherDirectory) {
     fs::create_directories(temp.path() / "elsewhere");
     fs::current_path(temp.path() / "elsewhere");
 
-    EXPECT_EQ(EnterWorkingFolder(program, Environment({})), std::nullopt);
+    EXPECT_EQ(EnterWorkingFolder(program, Environment({})).failure, std::nullopt);
     EXPECT_EQ(fs::current_path(), program);
 
     fs::current_path(temp.path() / "elsewhere");
-    const auto failure = EnterWorkingFolder("/proc/self", Environment({}));
+    const auto failure = EnterWorkingFolder("/proc/self", Environment({})).failure;
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("is not writable"), std::string::npos);
 }

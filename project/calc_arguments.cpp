@@ -173,6 +173,7 @@ void ResolveFileArguments(CalcOptions& options, const std::filesystem::path& sta
     };
     resolve(options.batchInput);
     resolve(options.batchOutput);
+    resolve(options.seasonalUnit);
     for (CalcCommand& command : options.commands)
         if (command.action == CalcCommand::Action::PrintPdf ||
             command.action == CalcCommand::Action::WriteDiagram)
@@ -229,7 +230,7 @@ std::string CalcUsage() {
            "The working folder is the current directory when it holds the program's data and only you may\n"
            "write it (it is then named on standard error), else the program directory when only you may\n"
            "write it, else the folder Tervalo of $XDG_DATA_HOME (~/.local/share/Tervalo), which is filled\n"
-           "from the program directory. FILE, IN.csv and OUT.csv are taken from the directory that\n"
+           "from the program directory. FILE, FILE.json, IN.csv and OUT.csv are taken from the directory that\n"
            "tervalo-calc was started in.\n"
            "\n"
            "The NAME=TEXT lines end with the break-even figures (BreakEven.NAME, \"\u2013\" where none can "

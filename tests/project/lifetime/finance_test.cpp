@@ -100,9 +100,11 @@ TEST(Finance, PaybackIsTheYearFromWhichTheRunningSumStaysAtOrAboveZero) {
             EXPECT_LT(running.back(), 0) << round;
             continue;
         }
-        const std::size_t from = *payback == 0 ? 0 : static_cast<std::size_t>(std::floor(*payback)) + 1;
+        const auto from = static_cast<std::size_t>(std::ceil(*payback));
         for (std::size_t t = from; t < flows.size(); ++t) EXPECT_GE(running[t], 0) << round << " year " << t;
-        if (from > 0) EXPECT_LT(running[from - 1], 0) << round;
+        if (from > 0) {
+            EXPECT_LT(running[from - 1], 0) << round;
+        }
     }
 }
 

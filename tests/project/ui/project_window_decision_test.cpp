@@ -234,6 +234,8 @@ TEST_F(ProjectWindowDecision, TypingWithoutEnterMarksWhatItAffectsAndDashesTheFi
     for (const char* name : {"SavingMoney", "SavingCo2", "BreakEvenElectricityPrice", "BreakEvenFuelPrice",
                              "BreakEvenCopCost", "BreakEvenCopCo2", "BreakEvenGridFactor"})
         EXPECT_EQ(Figure(name)->text(), Dash()) << name;
+    if (const char* folder = std::getenv("TERVALO_SCREENSHOT_DIR"))
+        window_->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/after-tab.png"));
 
     AnswerFileDialog(InDir("typed.csv"));
     QTest::mouseClick(Child<QPushButton>("ExportButt"), Qt::LeftButton);
@@ -298,6 +300,8 @@ TEST_F(ProjectWindowDecision, RowsOfTheSameDesignPointAreNamedOnce) {
             EXPECT_EQ(table->item(group[0] - 1, column)->text(), table->item(group[1] - 1, column)->text());
     }
     EXPECT_EQ(note->text().count(QStringLiteral("Same design point")), 1);
+    if (const char* folder = std::getenv("TERVALO_SCREENSHOT_DIR"))
+        view->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/decision-view.png"));
 }
 
 TEST_F(ProjectWindowDecision, DecisionPageShowsTheWindowsFiguresOnTheSecondSheet) {

@@ -195,6 +195,7 @@ void DecisionView::Refresh() {
     const QString same = SameDesignPointText(decision::SameDesignPointGroups(cells_));
     sameDesignPoint_->setText(same);
     sameDesignPoint_->setVisible(!same.isEmpty());
+    layout()->activate();  // the note takes its place below the table at once
     RefreshUndo();
 }
 

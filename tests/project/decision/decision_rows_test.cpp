@@ -100,6 +100,7 @@ TEST_F(DecisionFigureRows, CellLinesDashWhatTheVariantsRunDidNotWrite) {
 // captions with their units as headers, a result the last run did not write left empty.
 TEST_F(DecisionFigureRows, SpreadsheetCsvUsesTheLocalesSeparatorsAndTheCaptions) {
     r.DecimalSeparator = ',';
+    OnCalculateCommand(r);  // the results in the regional form
     const DecisionRun run = EvaluateDecision(r, false, false);
     ASSERT_TRUE(run.resultsAsShown);
     const std::string csv = ResultsCsvForPeople(r, run, 1252, "EUR", ',', Texts());

@@ -9,6 +9,7 @@
 #include "project/calculation_trace.h"
 #include "project/energy_factors.h"
 #include "project/field_numbers.h"
+#include "project/input_edits.h"
 #include "project/round_down.h"
 
 namespace tervalo {
@@ -160,6 +161,7 @@ AnnualBalance DesignPointCalculation(ProjectRecord& record, const CalculationDat
     record.CalculationDone = true;
     tracking.Finish({run.status, OutsidePoint(run, data.refrigerantTable, t0, tc),
                      refrigerationCop.has_value(), data.energyFactors});
+    NoteCalculatedInputs(record);
     return balance;
 }
 

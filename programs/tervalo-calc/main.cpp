@@ -123,7 +123,9 @@ int main(int argc, char** argv) {
         saved = Apply(record, command, "") && saved;
     }
     const bool warned = ReportWarnings(record);
-    const DecisionRun decision = EvaluateDecision(record, options.whatIf, options.sensitivity);
+    // The figures of the results shown: a dash (null) where inputs typed since change them.
+    const DecisionRun decision =
+        decision::ShownFigures(EvaluateDecision(record, options.whatIf, options.sensitivity));
     if (options.json) {
         std::cout << DecisionJson(record, decision, options.whatIf);
     } else {

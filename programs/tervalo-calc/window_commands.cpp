@@ -9,6 +9,7 @@
 #include "localisation/cycle_texts.h"
 #include "project/cycle_view/cycle_view.h"
 #include "project/cycle_view/trace_rows.h"
+#include "project/input_edits.h"
 #include "project/project_lists.h"
 #include "report/results_writer.h"
 #ifdef TERVALO_CALC_PDF
@@ -96,9 +97,10 @@ bool WriteDiagram(const ProjectRecord& record, const std::string& file) {
     return false;
 }
 
+// The working of the run whose results are shown: with inputs typed since, that of the texts it read.
 void PrintTrace(const ProjectRecord& record) {
-    std::cout << TraceText(
-        TraceRows(CycleViewOf(record).trace, LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode)));
+    std::cout << TraceText(TraceRows(CycleViewOf(AsCalculated(record)).trace,
+                                     LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode)));
 }
 
 // The language command: the project rewritten and the new language stored in the settings file together,
@@ -117,44 +119,8 @@ bool SwitchLanguageAndReopen(ProjectRecord& record, const std::string& code, std
     return rewritten;
 }
 
-}  // namespace
-
-int CodePage() {
-    return CodePageOf(Settings.LanguageCode);
-}
-
-std::string Utf8(const std::string& text) {
-    return CodePageToUtf8(text, CodePage());
-}
-
-void ShowMessages(const WindowMessages& messages, std::string_view prefix) {
-    for (std::string text : messages) {
-        for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-            text.erase(at, 1);  // CR LF becomes LF
-        std::cerr << prefix << "message: " << Utf8(text) << '\n';
-    }
-}
-
-// The system locale's decimal separator. The numeric locale is then put back to "C", since the number texts
-// are formed with the C library.
-char SystemDecimalSeparator() {
-    char separator = '.';
-    if (std::setlocale(LC_NUMERIC, "")) {
-        const char* point = std::localeconv()->decimal_point;
-        if (point && point[0] && !point[1]) separator = point[0];
-    }
-    std::setlocale(LC_NUMERIC, "C");
-    return separator;
-}
-
-void OpenProjectWindow(ProjectRecord& record) {
-    ClearProjectWindow(record);
-    OnWindowLoad(record);
-    OnWindowActivate(record);
-}
-
 // Applies one command; false when the project or a report could not be written.
-bool Apply(ProjectRecord& record, const CalcCommand& command, std::string_view prefix) {
+bool ApplyCommand(ProjectRecord& record, const CalcCommand& command, std::string_view prefix) {
     using A = CalcCommand::Action;
     switch (command.action) {
         case A::SetAndAct:
@@ -205,6 +171,50 @@ bool Apply(ProjectRecord& record, const CalcCommand& command, std::string_view p
             break;
     }
     return true;
+}
+
+}  // namespace
+
+int CodePage() {
+    return CodePageOf(Settings.LanguageCode);
+}
+
+std::string Utf8(const std::string& text) {
+    return CodePageToUtf8(text, CodePage());
+}
+
+void ShowMessages(const WindowMessages& messages, std::string_view prefix) {
+    for (std::string text : messages) {
+        for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+            text.erase(at, 1);  // CR LF becomes LF
+        std::cerr << prefix << "message: " << Utf8(text) << '\n';
+    }
+}
+
+// The system locale's decimal separator. The numeric locale is then put back to "C", since the number texts
+// are formed with the C library.
+char SystemDecimalSeparator() {
+    char separator = '.';
+    if (std::setlocale(LC_NUMERIC, "")) {
+        const char* point = std::localeconv()->decimal_point;
+        if (point && point[0] && !point[1]) separator = point[0];
+    }
+    std::setlocale(LC_NUMERIC, "C");
+    return separator;
+}
+
+void OpenProjectWindow(ProjectRecord& record) {
+    ClearProjectWindow(record);
+    OnWindowLoad(record);
+    OnWindowActivate(record);
+}
+
+// Applies one command; false when the project or a report could not be written. Afterwards the results
+// that inputs set without their action affect are marked, as the window marks them.
+bool Apply(ProjectRecord& record, const CalcCommand& command, std::string_view prefix) {
+    const bool done = ApplyCommand(record, command, prefix);
+    MarkEditedInputs(record);
+    return done;
 }
 
 }  // namespace tervalo

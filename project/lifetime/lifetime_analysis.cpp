@@ -74,7 +74,11 @@ LifetimeResult EvaluateLifetime(const LifetimeInputs& inputs, const AnnualFigure
     result.heatPumpLevelisedCost = LevelisedCost(heatPumpCosts, rate, first.heat_kWh);
 
     result.co2SavingGrid_kg = boilerCo2 - heatPumpCo2;
-    result.co2SavingToday_kg = years * (first.fuelCo2_kg - first.electricityCo2_kg);
+    // At today's factor on the basis of the year-by-year figures: electric heating's CO2 is its grid
+    // electricity times the factor, as in every year of the path.
+    const double boilerCo2Today =
+        first.fuelIsGridElectricity ? first.fuel_kWh * first.gridFactorToday : first.fuelCo2_kg;
+    result.co2SavingToday_kg = years * (boilerCo2Today - first.electricityCo2_kg);
     return result;
 }
 

@@ -77,10 +77,11 @@ QString TwoLines(QString text) {
 
 }  // namespace
 
-DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, QWidget* parent)
+DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, UndoCell undo, QWidget* parent)
     : QDialog(parent),
       record_(record),
       apply_(std::move(apply)),
+      undo_(std::move(undo)),
       texts_(LoadFeatureTexts(decision_texts::kFile, Settings.LanguageCode)) {
     using namespace decision_texts;
     setObjectName(QStringLiteral("DecisionView"));
@@ -130,6 +131,11 @@ DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, QWidget
     split->setStretchFactor(1, 2);
     split->setChildrenCollapsible(false);
 
+    sameDesignPoint_ = new QLabel(this);
+    sameDesignPoint_->setObjectName(QStringLiteral("SameDesignPoint"));
+    sameDesignPoint_->setWordWrap(true);
+    sameDesignPoint_->hide();
+
     auto* note = new QLabel(DisplayText(texts_[kCurrentChoice]), this);
     note->setObjectName(QStringLiteral("ChoiceNote"));
     note->setWordWrap(true);  // gives way to the close button on a narrow screen
@@ -137,14 +143,24 @@ DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, QWidget
     close->setObjectName(QStringLiteral("Close"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    // A cell applies at one click; Undo takes the project back, so no click costs the user their choice.
+    undoButton_ = new QPushButton(DisplayText(texts_[kUndo]), this);
+    undoButton_->setObjectName(QStringLiteral("Undo"));
+    undoButton_->setAutoDefault(false);
+    undoButton_->setEnabled(false);
+    connect(undoButton_, &QPushButton::clicked, this, [this] {
+        if (undo_.undo) undo_.undo();
+    });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(note, 1);
+    buttons->addWidget(undoButton_);
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(hint);
     layout->addWidget(split, 1);
+    layout->addWidget(sameDesignPoint_);
     layout->addLayout(buttons);
     // Room for the whole table and the chart where the screen has it; on a small screen the table scrolls.
     const QSize wanted(1100, 900);
@@ -153,7 +169,10 @@ DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, QWidget
 }
 
 void DecisionView::Refresh() {
-    if (!isVisible()) return;
+    if (!isVisible()) {
+        RefreshUndo();
+        return;
+    }
     const decision::DecisionRun run = decision::EvaluateDecision(record_, true, true);
     cells_ = run.whatIf;
     sensitivity_ = run.resultsAsShown && run.sensitivity ? *run.sensitivity : decision::Sensitivity{};
@@ -173,6 +192,31 @@ void DecisionView::Refresh() {
     if (chosen && !table_->currentItem())
         table_->setCurrentCell(chosen->heatSource - 1, chosen->distribution - 1);
     chart_->update();
+    const QString same = SameDesignPointText(decision::SameDesignPointGroups(cells_));
+    sameDesignPoint_->setText(same);
+    sameDesignPoint_->setVisible(!same.isEmpty());
+    layout()->activate();  // the note takes its place below the table at once
+    RefreshUndo();
+}
+
+void DecisionView::RefreshUndo() {
+    undoButton_->setEnabled(undo_.canUndo && undo_.canUndo());
+}
+
+QString DecisionView::SameDesignPointText(const std::vector<std::vector<int>>& groups) const {
+    // "Same design point: A = B = C; D = E", each heat source by its list text.
+    const std::vector<std::string> sources = ListEntries(ProjectList::AnwendBereich);
+    QStringList parts;
+    for (const std::vector<int>& group : groups) {
+        QStringList names;
+        for (const int source : group)
+            if (source >= 1 && static_cast<std::size_t>(source) <= sources.size())
+                names << DisplayText(sources[static_cast<std::size_t>(source - 1)]);
+        parts << names.join(QStringLiteral(" = "));
+    }
+    if (parts.isEmpty()) return {};
+    return DisplayText(texts_[decision_texts::kSameDesignPoint]) + QStringLiteral(": ") +
+           parts.join(QStringLiteral("; "));
 }
 
 void DecisionView::showEvent(QShowEvent* event) {

@@ -412,8 +412,9 @@ void LifetimePanel::Save() {
 
 void LifetimePanel::ShowResults() {
     const lifetime::RowStyle style{texts_, Settings.CurrencyCode, separator_};
+    // Figures of other inputs than those of the results shown are dashes, as the window's decision figures.
     std::optional<lifetime::LifetimeResult> result;
-    if (project_.first)
+    if (project_.first && project_.current)
         result = lifetime::EvaluateLifetime(lifetime::Sanitised(inputs_, defaults_), *project_.first);
     const std::vector<lifetime::LifetimeRow> rows =
         lifetime::LifetimeResultRows(result.value_or(lifetime::LifetimeResult{}), style);

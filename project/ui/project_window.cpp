@@ -13,10 +13,12 @@
 #include "config/run_settings.h"
 #include "help/ui/help_box.h"
 #include "localisation/decision_texts.h"
+#include "project/input_edits.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_files.h"
 #include "project/result_reason_text.h"
+#include "project/ui/decision_view.h"
 #include "project/ui/lifetime_panel.h"
 #include "project/ui/result_marks_view.h"
 #include "widgets/busy_pointer.h"
@@ -101,6 +103,19 @@ void Projektdaten::TakeWidgetTexts() {
         const QString shown = ShownText(widget);
         if (shown != DisplayText(text)) text = TypedText(shown);
     }
+    MarkEditedInputs(record);
+}
+
+void Projektdaten::InputTyped() {
+    // The results follow the typed texts at once: those the typing affects are marked, the decision figures
+    // drop to their dash. Nothing is calculated before Enter.
+    beforeVariants_.clear();
+    if (auto* view = findChild<DecisionView*>(QString(), Qt::FindDirectChildrenOnly)) view->RefreshUndo();
+    TakeWidgetTexts();
+    ShowDecisionFigures();
+    ShowResultMarks(
+        record_, resultMarkTexts_, [this](std::string_view name) { return Field(std::string(name).c_str()); },
+        staleResultsLine_);
 }
 
 void Projektdaten::ShowRecord() {
@@ -131,8 +146,11 @@ void Projektdaten::AddStaleResultsLine() {
 }
 
 void Projektdaten::Act(const std::function<void()>& action) {
+    // Any other change of the project ends what the decision view can undo.
+    if (!keepVariantUndo_) beforeVariants_.clear();
     TakeWidgetTexts();
     action();
+    MarkEditedInputs(record_);
     ShowRecord();
     emit RecordShown();
 }
@@ -144,7 +162,11 @@ void Projektdaten::ShowMessages(const std::vector<std::string>& messages) {
 
 void Projektdaten::Activate() {
     BusyPointer busy;
+    // Activation recalculates what is shown; it changes no input, so an applied cell can still be undone.
+    const bool keep = keepVariantUndo_;
+    keepVariantUndo_ = true;
     Act([this] { OnWindowActivate(record_); });
+    keepVariantUndo_ = keep;
 }
 
 void Projektdaten::showEvent(QShowEvent* event) {

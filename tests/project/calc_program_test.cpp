@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <vector>
 
 #include "calc_program_fixture.h"
@@ -300,6 +301,51 @@ TEST_F(CalcProgram, TracePrintsTheWorkingOfTheProjectAsComputedThen) {
               " Q_b × 100/η × (s+100)/100 = 18000 × 100/90 × 110/100 = 22000 kWh/a  →  22000");
     EXPECT_EQ(run.lines.at("    B "), " E_f/H = 22000/10.5 = 2095.24  →  2095");
     EXPECT_EQ(run.lines.at("GesHBDHeiz"), " 22000") << "the window's fields follow as before";
+}
+
+// An input set without its action leaves the last run's results: those it affects get a warning, the
+// figures formed from the typed text (saving, break-even, lifetime) are dashes or null until a run.
+TEST_F(CalcProgram, InputsSetWithoutTheirActionLeaveTheFiguresTheyChangeAsDashes) {
+    InstallResultMarkTexts();
+    const CalcRun base = RunCalc(kExample);
+    CalcRun run = RunCalc(std::string(kExample) + " WohnFL:=200");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.lines.at("Label27"), base.lines.at("Label27")) << "the columns of the last run";
+    for (const char* figure :
+         {"BreakEven.electricity_price", "BreakEven.fuel_price", "BreakEven.heating_cop_equal_cost",
+          "BreakEven.heating_cop_equal_co2", "BreakEven.grid_co2_factor", "Saving.money", "Saving.co2"})
+        EXPECT_EQ(run.lines.at(figure), "\u2013") << figure;
+    EXPECT_NE(run.errors.find("warning: Label27 is not current: inputs changed: press Enter (or c81) to "
+                              "recalculate\n"),
+              std::string::npos)
+        << run.errors;
+    EXPECT_EQ(run.errors.find("LeistZahlK is not current"), std::string::npos) << "the area moves no COP";
+
+    const nlohmann::json document =
+        nlohmann::json::parse(RunCalc(std::string(kExample) + " WohnFL:=200 --json").output);
+    EXPECT_TRUE(document["saving"]["money"].is_null());
+    EXPECT_TRUE(document["break_even"]["fuel_price"].is_null());
+    EXPECT_FALSE(document["lifetime"]["current"].get<bool>());
+    EXPECT_TRUE(document["lifetime"]["results"].is_null());
+    EXPECT_TRUE(document["lifetime"]["first_year"].is_null());
+
+    run = RunCalc(std::string(kExample) + " WohnFL:=200 WohnFL=200");
+    EXPECT_NE(run.lines.at("Saving.money"), "\u2013") << "Enter recalculates";
+    EXPECT_EQ(run.errors.find("is not current"), std::string::npos) << run.errors;
+    run = RunCalc(std::string(kExample) + " WohnFL:=200 WohnFL:=150");
+    EXPECT_EQ(run.lines.at("Saving.money"), base.lines.at("Saving.money")) << "the edit taken back";
+}
+
+// --trace describes the run whose results are shown: after t0=-5 the Enter of Tc=45 starts nothing, so the
+// COP shown is that of the old Tc, and so is the trace.
+TEST_F(CalcProgram, TraceDescribesTheRunWhoseResultsAreShown) {
+    const CalcRun run = RunCalc(std::string(kExample) + " t0=-5 Tc=45 --trace");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.lines.at("Tc"), "45");
+    EXPECT_NE(run.output.find("= 55 + 273.15 ="), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("= 45 + 273.15 ="), std::string::npos);
+    EXPECT_NE(run.output.find("\u2192  " + run.lines.at("LeistZahlK") + "\n"), std::string::npos)
+        << "the COP the window shows";
 }
 
 }  // namespace

@@ -150,6 +150,20 @@ TEST_F(StartupFiles, EmptyBrandingFileGivesQuelmo) {
         EXPECT_EQ(CodePageToUtf8(Settings.NoticeLine, codePage), "\u00A9 Quelmo") << codePage;
 }
 
+// The distribution's own branding file: the product is Tervalo wherever the program names it, the notice
+// line reads the same in every code page, and no owner line replaces the user name of kparam.dat with text.
+TEST_F(StartupFiles, DeliveredBrandingFileNamesTervalo) {
+    const std::string delivered = ReadBytes(std::filesystem::path(TERVALO_DIST_DIR) / "rechOpt.dat");
+    ASSERT_EQ(delivered.size(), 3000u) << "1000 records of 3 bytes";
+    WriteBytes("rechOpt.dat", delivered);
+    ReadBranding();
+    EXPECT_EQ(Settings.ProductName, "Tervalo");
+    EXPECT_EQ(Settings.WebAddress, "www.kelvara.example");
+    for (const int codePage : {1250, 1251, 1252, 1253, 1254, 1256})
+        EXPECT_EQ(CodePageToUtf8(Settings.NoticeLine, codePage), "\u00A9 Kelvara") << codePage;
+    for (const std::string& owner : Settings.OwnerLines) EXPECT_EQ(owner, "");
+}
+
 TEST_F(StartupFiles, BrandingFileDecodesShiftedTextsWithTheDosMapping) {
     FixedRecordFile file("", 3);
     const int shift = 40;

@@ -212,5 +212,31 @@ TEST(Lifetime, ElectricHeatingFollowsTheGrid) {
     EXPECT_NEAR(r.years[6].heatPumpCo2_kg, 6000 * 0.3, 1e-9);
 }
 
+// Electric heating's CO2 at today's factor has the basis of its year-by-year CO2 (the grid electricity times
+// the factor, not the balance's figure in whole kilograms): with the factor held, both savings agree.
+TEST(Lifetime, ElectricHeatingTodayFactorHasTheYearByYearBasis) {
+    AnnualFigures electric = Gas();
+    electric.fuelIsGridElectricity = true;
+    electric.fuel_kWh = 20000.9;
+    electric.fuelCo2_kg = 8000;  // ⌊20 000.9 × 0.4⌋, as the annual balance shows it
+    const LifetimeResult r = EvaluateLifetime(Plain(), electric);
+    EXPECT_NEAR(r.co2SavingToday_kg, 10 * (20000.9 * 0.4 - 2400), 1e-6);
+    EXPECT_NEAR(r.co2SavingToday_kg, r.co2SavingGrid_kg, 1e-6);
+}
+
+// A percentage above 100 is the whole price; only what is no percentage at all takes the default.
+TEST(Lifetime, PercentageSubsidyAboveAHundredIsCapped) {
+    LifetimeInputs in = Plain();
+    in.subsidyIsPercentage = true;
+    in.subsidy = 150;
+    const LifetimeInputs defaults = DefaultLifetimeInputs(2026);
+    EXPECT_EQ(Sanitised(in, defaults).subsidy, 100);
+    EXPECT_DOUBLE_EQ(EvaluateLifetime(Sanitised(in, defaults), Gas()).subsidy, 20000);
+    in.subsidy = std::nan("");
+    EXPECT_EQ(Sanitised(in, defaults).subsidy, defaults.subsidy);
+    in.subsidy = -5;
+    EXPECT_EQ(Sanitised(in, defaults).subsidy, defaults.subsidy);
+}
+
 }  // namespace
 }  // namespace tervalo::lifetime

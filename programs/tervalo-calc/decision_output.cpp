@@ -51,8 +51,10 @@ std::string DecisionLines(const DecisionRun& run, bool withWhatIf) {
 
 std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf) {
     const std::string currency = Utf8(Settings.CurrencyCode);
-    auto document = nlohmann::ordered_json::parse(decision::ResultsJson(
-        record, decision::FiguresOf(run, withWhatIf), {CodePage(), Settings.LanguageCode, currency}));
+    const FeatureTexts reasons = WarningReasonTexts();
+    auto document = nlohmann::ordered_json::parse(
+        decision::ResultsJson(record, decision::FiguresOf(run, withWhatIf),
+                              {CodePage(), Settings.LanguageCode, currency, &reasons}));
     // The lifetime comparison of the project as it stands, with the inputs of its side file.
     using namespace lifetime;
     const LifetimeFileRead read = LoadLifetimeInputs(DefaultLifetimeInputs(CurrentCalendarYear()));

@@ -122,7 +122,7 @@ TEST_P(DeliveredLanguageTest, ShownItemsHaveTexts) {
     for (const int number : kShownInfoTexts)
         EXPECT_FALSE(InfoText(number).empty()) << code_ << " info " << number;
     EXPECT_TRUE(CaptionFileUsable(code_));
-    EXPECT_EQ(RefusedLanguageText(), Caption(91) + " " + Message(61));
+    EXPECT_EQ(RefusedLanguageText(code_), Caption(91) + " " + code_ + " " + Message(61));
 }
 
 TEST_P(DeliveredLanguageTest, HeatPumpCaptionsAreUniqueAfterTrimming) {

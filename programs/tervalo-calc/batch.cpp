@@ -39,7 +39,8 @@ std::string HeaderError(const std::vector<std::string>& header) {
         const ProjectFieldInfo* field = FindProjectField(name);
         if (!field || field->kind == FieldKind::UnitLabel || field->kind == FieldKind::ResultLabel)
             return "\"" + EscapeLineValue(name) + "\" is no input field";
-        if (!seen.insert(field->name).second) return "\"" + EscapeLineValue(name) + "\" is named twice";
+        if (!seen.insert(std::string(field->name)).second)
+            return "\"" + EscapeLineValue(name) + "\" is named twice";
     }
     return {};
 }

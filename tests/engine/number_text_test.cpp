@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <random>
+#include <vector>
 #include <string>
 
 namespace tervalo {
@@ -109,10 +110,10 @@ TEST(OverflowingNumber, IsInfinityForEveryNumberBeyondTheRange) {
             EXPECT_EQ(OverflowingNumber(text), sign == "-" ? -inf : inf);
             EXPECT_EQ(LeadingNumber(text), 0);
         }
-        for (const std::string& text :
-             {mantissa + "e-" + std::to_string(exponent + 20), "0.000e" + std::to_string(exponent),
-              digits(1 + random() % 15) + "." + digits(3), mantissa + "e" + std::to_string(random() % 290),
-              "&H" + digits(400), "abc", std::string()}) {
+        for (const std::string& text : std::vector<std::string>{
+                 mantissa + "e-" + std::to_string(exponent + 20), "0.000e" + std::to_string(exponent),
+                 digits(1 + random() % 15) + "." + digits(3), mantissa + "e" + std::to_string(random() % 290),
+                 "&H" + digits(400), "abc", std::string()}) {
             SCOPED_TRACE(text.substr(0, 40));
             EXPECT_EQ(OverflowingNumber(text), std::nullopt);
         }

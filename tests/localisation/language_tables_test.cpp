@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "localisation/code_page.h"
 #include "localisation/feature_texts.h"
 #include "support/temp_dir.h"
@@ -144,8 +148,8 @@ TEST_F(LanguageTablesTest, LanguageFileNamesLeadingOutOfTheFolderReadNothing) {
     for (const char* kind : {"Caption.", "heatcap.", "VerbCapt.", "infoTXT.", "Feature."})
         std::filesystem::create_directory(kind);
     WriteBytes("heatcap.ENG", Items("H", 56));
-    for (const std::string code :
-         {"/../../outside", "/../../../" + dir_.path().filename().string() + "/outside"}) {
+    for (const std::string& code : std::vector<std::string>{
+             "/../../outside", "/../../../" + dir_.path().filename().string() + "/outside"}) {
         SCOPED_TRACE(code);
         ASSERT_EQ(test::ReadBytes("heatcap." + code).substr(0, 5), "\"S1\"\r") << "the path leads out";
         EXPECT_FALSE(CaptionFileUsable(code));

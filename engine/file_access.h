@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tervalo {
 
@@ -47,9 +48,31 @@ bool ReplaceFileBytes(const std::filesystem::path& name, std::string_view bytes)
 // existing file the user may not write is not replaced.
 bool ReplaceFileBytesAt(const std::filesystem::path& path, std::string_view bytes);
 
+// Several files replaced as one, such as a project and the settings that name its language. A journal holding
+// every name and new content is written first and removed once all files are in place, so a kill at any
+// moment leaves the journal for the next start to complete (FinishReplacements). When a file cannot be
+// written, the ones already replaced get their old contents back. Files above kJournalFileLimit, and existing
+// files that cannot be read (whose old content could not be restored), are refused before anything is
+// written. False when the new contents are not all in place.
+struct FileContent {
+    std::string name;  // a bare name in the program directory
+    std::string bytes;
+};
+inline constexpr std::size_t kJournalFileLimit = 1u << 20;
+bool ReplaceFilesTogether(const std::filesystem::path& journal, const std::vector<FileContent>& files);
+
+// Completes the replacement a journal left by an interrupted ReplaceFilesTogether describes, then removes the
+// journal. A damaged journal, or one naming a file outside the program directory, is removed unused. False
+// when a journal was found and could not be completed; it then stays for the next attempt.
+bool FinishReplacements(const std::filesystem::path& journal);
+
 // The one temporary name of a rewrite of `target` (its name followed by kTemporarySuffix).
 inline constexpr const char* kTemporarySuffix = ".tervalo-tmp";
 std::filesystem::path TemporaryNameOf(const std::filesystem::path& target);
+
+// Whether another writer is busy replacing the file `name` (found as ReplaceFileBytes finds it), which makes
+// a replacement fail after waiting for it a few seconds.
+bool ReplacementInProgress(const std::filesystem::path& name);
 
 // The file a chain of symbolic links ends at (the path itself when it is no link).
 std::filesystem::path LinkTarget(std::filesystem::path path);

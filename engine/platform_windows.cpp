@@ -42,7 +42,8 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 // sign of a live writer, and the system closes it when the writer dies. A writer busy with the file is waited
 // for.
 HANDLE OpenExclusive(const std::filesystem::path& path) {
-    for (int attempt = 0; attempt < 1000; ++attempt) {
+    for (int attempt = 0; attempt < static_cast<int>(kWriterWait / std::chrono::milliseconds(10));
+         ++attempt) {
         const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_DELETE, nullptr,
                                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_SHARING_VIOLATION) return file;
@@ -100,6 +101,12 @@ bool WriteAndRenameOver(const std::filesystem::path& temporary, const std::files
         ::SetFileInformationByHandle(file.get(), FileDispositionInfo, &remove, sizeof remove);
     }
     return renamed;
+}
+
+bool TemporaryInUse(const std::filesystem::path& temporary) {
+    Handle file(::CreateFileW(temporary.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    return !file.valid() && ::GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
 void RemoveAbandonedTemporary(const std::filesystem::path& temporary) {

@@ -14,4 +14,8 @@ const LanguageRow* FindLanguage(std::string_view code) {
     return nullptr;
 }
 
+bool KnownLanguage(std::string_view code) {
+    return FindLanguage(code) != nullptr;
+}
+
 }  // namespace tervalo

@@ -23,4 +23,7 @@ std::span<const LanguageRow> Languages();
 // The row of a code, compared exactly; null for any other code.
 const LanguageRow* FindLanguage(std::string_view code);
 
+// Whether the code is one of the program's languages (the filter of the settings file's reads).
+bool KnownLanguage(std::string_view code);
+
 }  // namespace tervalo

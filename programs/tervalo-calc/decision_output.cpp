@@ -49,10 +49,11 @@ std::string DecisionLines(const DecisionRun& run, bool withWhatIf) {
 
 std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf) {
     const std::string currency = Utf8(Settings.CurrencyCode);
-    auto document = nlohmann::ordered_json::parse(
-        lifetime::WithLifetimeMember(decision::ResultsJson(record, decision::FiguresOf(run, withWhatIf),
-                                                           {CodePage(), Settings.LanguageCode, currency}),
-                                     record, currency));
+    const FeatureTexts reasons = WarningReasonTexts();
+    auto document = nlohmann::ordered_json::parse(lifetime::WithLifetimeMember(
+        decision::ResultsJson(record, decision::FiguresOf(run, withWhatIf),
+                              {CodePage(), Settings.LanguageCode, currency, &reasons}),
+        record, currency));
     document["seasonal"] = nlohmann::ordered_json::parse(ProjectSeasonsMember(record));
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }

@@ -4,13 +4,16 @@
 #include <iostream>
 
 #include "config/run_settings.h"
+#include "engine/file_access.h"
 #include "engine/text_util.h"
 #include "localisation/code_page.h"
 #include "localisation/cycle_texts.h"
+#include "project/calc_output.h"
 #include "project/cycle_view/cycle_view.h"
 #include "project/cycle_view/trace_rows.h"
 #include "project/input_edits.h"
 #include "project/project_lists.h"
+#include "project/result_reason_text.h"
 #include "report/results_writer.h"
 #ifdef TERVALO_CALC_PDF
 #include "report/paint/cycle_diagram.h"
@@ -21,6 +24,12 @@
 namespace tervalo {
 
 namespace {
+
+// The complaint about a data file that could not be written, with the reason where it is known.
+void ReportNotWritten(const char* file) {
+    std::cerr << "tervalo-calc: " << file << " could not be written"
+              << (ReplacementInProgress(file) ? ": another program is writing it" : "") << '\n';
+}
 
 // The action of FIELD=TEXT.
 void SetAndAct(ProjectRecord& record, const ProjectFieldInfo& field, const std::string& text,
@@ -64,7 +73,7 @@ void SetOnly(ProjectRecord& record, const ProjectFieldInfo& field, const std::st
 bool PrintCommand(ProjectRecord& record) {
     OnPrintCommand(record);
     const bool written = WriteResultsFile(record);
-    if (!written) std::cerr << "tervalo-calc: ergEN1.DAT could not be written\n";
+    if (!written) ReportNotWritten("ergEN1.DAT");
     OnWindowActivate(record);
     return written;
 }
@@ -73,9 +82,9 @@ bool PrintCommand(ProjectRecord& record) {
 bool PrintPdf(const std::string& file) {
 #ifdef TERVALO_CALC_PDF
     if (PrintResultsPdfFile(file)) return true;
-    std::cerr << "tervalo-calc: " << file << " could not be written\n";
+    std::cerr << "tervalo-calc: " << EscapeLineValue(file) << " could not be written\n";
 #else
-    std::cerr << "tervalo-calc: this build prints no PDF files (" << file << ")\n";
+    std::cerr << "tervalo-calc: this build prints no PDF files (" << EscapeLineValue(file) << ")\n";
 #endif
     return false;
 }
@@ -109,7 +118,7 @@ bool SwitchLanguageAndReopen(ProjectRecord& record, const std::string& code, std
     bool rewritten = true;
     LanguageSwitchSteps steps;
     steps.rewriteProject = [&rewritten](const std::string& from, const std::string& to) {
-        rewritten = RewriteProjectAndStoreLanguage(from, to, SystemDecimalSeparator());
+        return rewritten = RewriteProjectAndStoreLanguage(from, to, SystemDecimalSeparator());
     };
     if (const auto refusal = SwitchLanguage(code, steps)) ShowMessages({refusal->text}, prefix);
     OpenProjectWindow(record);
@@ -136,7 +145,7 @@ bool ApplyCommand(ProjectRecord& record, const CalcCommand& command, std::string
             break;
         case A::Save:
             if (!OnAcceptCommand(record)) {
-                std::cerr << "tervalo-calc: TempPart.dat could not be written\n";
+                ReportNotWritten("TempPart.dat");
                 return false;
             }
             break;
@@ -151,7 +160,7 @@ bool ApplyCommand(ProjectRecord& record, const CalcCommand& command, std::string
             break;
         case A::AcceptPrices:
             if (!OnFuelPriceAccept(record)) {
-                std::cerr << "tervalo-calc: SpezBK.dat could not be written\n";
+                ReportNotWritten("SpezBK.dat");
                 return false;
             }
             break;
@@ -163,7 +172,9 @@ bool ApplyCommand(ProjectRecord& record, const CalcCommand& command, std::string
         case A::WriteResults:
             return PrintCommand(record);
         case A::PrintPdf:
-            return PrintCommand(record) && PrintPdf(command.text);
+            if (PrintCommand(record)) return PrintPdf(command.text);
+            std::cerr << "tervalo-calc: " << EscapeLineValue(command.text) << " was not written\n";
+            return false;
         case A::WriteDiagram:
             return WriteDiagram(record, command.text);
         case A::PrintTrace:
@@ -181,6 +192,21 @@ int CodePage() {
 
 std::string Utf8(const std::string& text) {
     return CodePageToUtf8(text, CodePage());
+}
+
+FeatureTexts WarningReasonTexts() {
+    const FeatureTexts english = LoadResultMarkTexts("ENG");
+    std::vector<std::string> items;
+    for (int item = 1; item <= english.size(); ++item)
+        items.push_back(Utf8ToCodePage(CodePageToUtf8(english[item], english.codePage()), CodePage()));
+    return FeatureTexts(std::move(items), CodePage());
+}
+
+std::vector<std::string> Warnings(const ProjectRecord& record, const FeatureTexts& reasons) {
+    std::vector<std::string> warnings;
+    for (const std::string& warning : ProjectWarnings(record, reasons))
+        warnings.push_back(EscapeLineValue(Utf8(warning)));
+    return warnings;
 }
 
 void ShowMessages(const WindowMessages& messages, std::string_view prefix) {

@@ -60,7 +60,8 @@ int main(int argc, char* argv[]) {
         },
         tervalo::ShowPrinterSetup,
         [](const std::string& fromCode, const std::string& toCode) {
-            tervalo::RewriteProjectAndStoreLanguage(fromCode, toCode, tervalo::SystemDecimalSeparator());
+            return tervalo::RewriteProjectAndStoreLanguage(fromCode, toCode,
+                                                           tervalo::SystemDecimalSeparator());
         },
     });
     start.showMaximized();

@@ -32,7 +32,7 @@ std::string AboutBoxTitle() {
 }
 
 std::string AboutBoxText() {
-    const auto bytes = ReadFileBytes(AboutFileName(Settings.LanguageCode), kLanguageFileByteLimit);
+    const auto bytes = ReadLanguageFileBytes(AboutFileName(Settings.LanguageCode));
     if (!bytes || bytes->empty()) return BuiltInText();
 
     // Items the file does not hold stay empty.

@@ -36,7 +36,7 @@ struct StartCommands {
     // The printer set-up dialog; true when the user confirmed.
     std::function<bool(QWidget* parent)> printerSetup;
     // Rewrites the saved project from the previous into the new language.
-    std::function<void(const std::string& fromCode, const std::string& toCode)> rewriteProject;
+    std::function<bool(const std::string& fromCode, const std::string& toCode)> rewriteProject;
 };
 
 class Start : public QMainWindow {

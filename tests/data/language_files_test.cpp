@@ -123,7 +123,8 @@ TEST_P(DeliveredLanguageTest, ShownItemsHaveTexts) {
     for (const int number : kShownInfoTexts)
         EXPECT_FALSE(InfoText(number).empty()) << code_ << " info " << number;
     EXPECT_TRUE(CaptionFileUsable(code_));
-    EXPECT_EQ(RefusedLanguageText(), Caption(kCaptionLanguage) + " " + Message(kMessageLanguageNotInstalled));
+    EXPECT_EQ(RefusedLanguageText(code_),
+              Caption(kCaptionLanguage) + " " + code_ + " " + Message(kMessageLanguageNotInstalled));
 }
 
 TEST_P(DeliveredLanguageTest, HeatPumpCaptionsAreUniqueAfterTrimming) {

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "localisation/code_page.h"
+#include "localisation/feature_texts.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {
@@ -137,6 +142,36 @@ TEST(CodePage, ConvertsBothWaysAndReplacesWhatDoesNotFit) {
     EXPECT_EQ(CodePageToUtf8("\x81", 1252), "\xEF\xBF\xBD") << "undefined byte";
     EXPECT_FALSE(DecodesCleanly("\x81", 1252));
     EXPECT_TRUE(DecodesCleanly("\xB0", 1253));
+}
+
+// Every language file is found inside the program directory only: a code that is a path reads nothing from
+// outside, however the folders on the way are laid out.
+TEST_F(LanguageTablesTest, LanguageFileNamesLeadingOutOfTheFolderReadNothing) {
+    const std::filesystem::path inner = dir_.path() / "program";
+    std::filesystem::create_directories(inner);
+    WriteBytes("outside", Items("S", 273));
+    std::filesystem::current_path(inner);
+    for (const char* kind : {"Caption.", "heatcap.", "VerbCapt.", "infoTXT.", "Feature."})
+        std::filesystem::create_directory(kind);
+    WriteBytes("heatcap.ENG", Items("H", 56));
+    for (const std::string& code : std::vector<std::string>{
+             "/../../outside", "/../../../" + dir_.path().filename().string() + "/outside"}) {
+        SCOPED_TRACE(code);
+        ASSERT_EQ(test::ReadBytes("heatcap." + code).substr(0, 5), "\"S1\"\r") << "the path leads out";
+        EXPECT_FALSE(CaptionFileUsable(code));
+        LoadCaptionFile(code);
+        LoadComponentCaptions(code);
+        LoadHeatCaptions(code);
+        LoadInfoTexts(code);
+        EXPECT_EQ(Caption(1), "");
+        EXPECT_EQ(ComponentCaption(1), "");
+        EXPECT_EQ(HeatCaption(1), "");
+        EXPECT_EQ(InfoText(1), "");
+        EXPECT_EQ(TranslateText("H3", "ENG", code), "H3");
+        EXPECT_EQ(LoadFeatureTexts({"Feature", 3}, code)[1], "");
+        EXPECT_EQ(ReadLanguageFileBytes("heatcap." + code), std::nullopt);
+    }
+    std::filesystem::current_path(dir_.path());
 }
 
 }  // namespace

@@ -50,12 +50,20 @@ inline CalcRun RunCalc(const std::string& arguments) {
 
 class CalcProgram : public test::ProjectFixture {
   protected:
+    // The languages of the runs: the test language "TST" and, for switches, "TSB".
+    inline static const std::string kLanguage = "SWE";
+    inline static const std::string kOtherLanguage = "NDL";
+
     void SetUp() override {
         ProjectFixture::SetUp();
         InstallR22Table();
-        WriteBytes("kparam.dat",
-                   "\"\",\"\",\"\",\"TST\",\"EUR\",\"Arial\",\"\",0,\"\",\"\",\"\",0,\"\",0\r\n"
-                   "0,35,\"2.5\",\"\",\"\",0,\"\"\r\n");
+        // The program takes only its own languages: the test languages stand in for two of them.
+        for (const char* kind : {"heatcap.", "Caption."})
+            WriteBytes(kind + kLanguage, ReadBytes(kind + std::string("TST")));
+        WriteBytes("heatcap." + kOtherLanguage, ReadBytes("heatcap.TSB"));
+        WriteBytes("kparam.dat", "\"\",\"\",\"\",\"" + kLanguage +
+                                     "\",\"EUR\",\"Arial\",\"\",0,\"\",\"\",\"\",0,\"\",0\r\n"
+                                     "0,35,\"2.5\",\"\",\"\",0,\"\"\r\n");
         WriteBytes("energk.dat", "2000,1,0.3,1,0.6\r\n");
         WriteBytes("SpezBK.dat", "\"0.6\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
     }

@@ -1,8 +1,12 @@
 // tervalo-calc run as a program in a directory of its own, with the test languages and table.
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +15,7 @@
 #include <vector>
 
 #include "calc_program_fixture.h"
+#include "config/settings_file.h"
 #include "engine/file_access.h"
 #include "support/system_traits.h"
 
@@ -79,8 +84,8 @@ TEST_F(CalcProgram, SaveAndLanguageRewrite) {
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.lines.at("Tc"), "65");
 
-    WriteBytes("Caption.TSB", test::CaptionFileBytes());
-    run = RunCalc("--language=TSB");
+    WriteBytes("Caption." + kOtherLanguage, test::CaptionFileBytes());
+    run = RunCalc("--language=NDL");
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.lines.at("Klimazone"), "b48");
     EXPECT_EQ(run.lines.at("VFlsize"), "b19, b8") << "the combined entry is translated piece by piece";
@@ -88,7 +93,7 @@ TEST_F(CalcProgram, SaveAndLanguageRewrite) {
     EXPECT_EQ(run.lines.at("Klimazone#1"), "b46");
 
     run = RunCalc("--language=XYZ");
-    EXPECT_EQ(Messages(run.errors), "message: c91 m61\n") << "a language without caption file is refused";
+    EXPECT_EQ(Messages(run.errors), "message: c91 XYZ m61\n") << "a language without caption file is refused";
 }
 
 TEST_F(CalcProgram, MalformedArgumentsSaveNothing) {
@@ -269,18 +274,18 @@ TEST_F(CalcProgram, FailedWritesEndWithAnError) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.errors.find("SpezBK.dat could not be written"), std::string::npos);
 
-    WriteBytes("Caption.TSB", test::CaptionFileBytes());
+    WriteBytes("Caption." + kOtherLanguage, test::CaptionFileBytes());
     std::filesystem::create_directory("TempPart.dat");
-    run = RunCalc("--language=TSB");
+    run = RunCalc("--language=NDL");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.errors.find("could not both be rewritten into TSB"), std::string::npos) << run.errors;
+    EXPECT_NE(run.errors.find("could not both be rewritten into NDL"), std::string::npos) << run.errors;
 }
 
 TEST_F(CalcProgram, ALanguageSwitchStoresTheLanguageWithTheProject) {
-    WriteBytes("Caption.TSB", test::CaptionFileBytes());
+    WriteBytes("Caption." + kOtherLanguage, test::CaptionFileBytes());
     ASSERT_EQ(RunCalc("VFlsize=#3 --save").status, 0);
-    ASSERT_EQ(RunCalc("--language=TSB").status, 0);
-    EXPECT_NE(ReadBytes("kparam.dat").find("\"TSB\""), std::string::npos) << ReadBytes("kparam.dat");
+    ASSERT_EQ(RunCalc("--language=NDL").status, 0);
+    EXPECT_NE(ReadBytes("kparam.dat").find("\"NDL\""), std::string::npos) << ReadBytes("kparam.dat");
     const CalcRun next = RunCalc("");
     EXPECT_EQ(next.lines.at("Klimazone#1"), "b46") << "the next start opens in the new language";
 }
@@ -346,6 +351,125 @@ TEST_F(CalcProgram, TraceDescribesTheRunWhoseResultsAreShown) {
     EXPECT_EQ(run.output.find("= 45 + 273.15 ="), std::string::npos);
     EXPECT_NE(run.output.find("\u2192  " + run.lines.at("LeistZahlK") + "\n"), std::string::npos)
         << "the COP the window shows";
+}
+
+// A settings file naming a path as its language reads no file outside the program folder: the code is none of
+// the program's languages, so the default takes its place, and no language file name leads out either.
+TEST_F(CalcProgram, AHostileLanguageCodeReadsNothingOutsideTheFolder) {
+    const std::filesystem::path folder = std::filesystem::current_path();
+    const std::filesystem::path secret = folder.parent_path() / (folder.filename().string() + "-secret.txt");
+    WriteBytes(secret, "\"top secret line\"\r\n\"second secret\"\r\n");
+    for (const char* kind : {"Caption.", "heatcap.", "VerbCapt.", "infoTXT.", "ResultMarks."})
+        std::filesystem::create_directory(kind);
+    WriteBytes("kparam.dat", "\"\",\"\",\"\",\"/../../" + secret.filename().string() +
+                                 "\",\"EUR\",\"Arial\",\"\",0,\"\",\"\",\"\",0,\"\",0\r\n0,35,\"2.5\"\r\n");
+    const CalcRun run = RunCalc("--json");
+    std::filesystem::remove(secret);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.output.find("secret"), std::string::npos) << run.output;
+    EXPECT_EQ(run.errors.find("secret"), std::string::npos) << run.errors;
+    EXPECT_NE(run.output.find("\"language\": \"GER\""), std::string::npos) << "the default language";
+}
+
+// The language switch replaces the project and the settings file together: killed at any of its writes, the
+// next start finds both in one language, the old or the new, and no journal left over.
+TEST_F(CalcProgram, ALanguageSwitchKilledBetweenItsWritesLeavesBothFilesInOneLanguage) {
+    if (std::system("strace -V >/dev/null 2>&1") != 0) GTEST_SKIP() << "strace is missing";
+    WriteBytes("Caption." + kOtherLanguage, test::CaptionFileBytes());
+    ASSERT_EQ(RunCalc("VFlsize=#3 Klimazone=#3 --save").status, 0);
+    const Snapshot before = TakeSnapshot();
+    const auto languageOfSettings = [] {
+        return ReadBytes("kparam.dat").find("\"" + kOtherLanguage + "\"") != std::string::npos ? "new"
+                                                                                               : "old";
+    };
+    // The test languages' list texts: "hpN" in the old one, "bN" in the new.
+    const auto languageOfProject = [] {
+        return ReadBytes("TempPart.dat").find("\"b") != std::string::npos ? "new" : "old";
+    };
+    int kills = 0, newAfterKill = 0;
+    for (const char* call : {"rename", "fsync", "write", "unlink"}) {
+        for (int n = 1; n < 40; ++n) {
+            SCOPED_TRACE(std::string(call) + " " + std::to_string(n));
+            RestoreSnapshot(before);
+            const std::string command =
+                "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -o /dev/null -e trace=" + std::string(call) +
+                " -e inject=" + std::string(call) + ":signal=SIGKILL:when=" + std::to_string(n) + " " +
+                TERVALO_CALC_PROGRAM + " --language=" + kOtherLanguage + " >/dev/null 2>&1";
+            const int status = std::system(command.c_str());
+            if (WIFEXITED(status) && WEXITSTATUS(status) == 0) break;
+            ++kills;
+            const CalcRun next = RunCalc("");
+            EXPECT_EQ(next.status, 0);
+            EXPECT_EQ(std::string(languageOfSettings()), languageOfProject()) << ReadBytes("TempPart.dat");
+            newAfterKill += std::string(languageOfSettings()) == "new";
+            EXPECT_EQ(Messages(next.errors), "");
+            EXPECT_FALSE(std::filesystem::exists(kLanguageSwitchJournal));
+        }
+    }
+    EXPECT_GE(kills, 6) << "the switch's writes were reached";
+    EXPECT_GE(newAfterKill, 1) << "a switch killed after its journal is completed";
+}
+
+// Numbers beyond the range of a double are no 0: the demand cannot be formed, as with 1e308.
+TEST_F(CalcProgram, NumbersBeyondTheDoubleRangeAreNotReadAsZero) {
+    InstallResultMarkTexts();
+    for (const std::string& area : {std::string("1e309"), std::string(400, '9'), std::string("-1e400")}) {
+        SCOPED_TRACE(area.substr(0, 10));
+        const CalcRun run = RunCalc(std::string(kExample) + " WohnFL=" + area);
+        EXPECT_NE(run.errors.find("warning: GesHBDGeB is not current: the heat demand cannot be formed"),
+                  std::string::npos)
+            << run.errors;
+        EXPECT_EQ(run.lines.at("WohnFL"), area) << "the field keeps the typed text";
+        EXPECT_EQ(RunCalc(std::string(kExample) + " WohnFL=" + area + " --strict").status, 3);
+    }
+}
+
+// Standard error is escaped as the output lines are: a field text cannot forge a line of its own there.
+TEST_F(CalcProgram, FieldTextsCannotForgeLinesOnStandardError) {
+    InstallResultMarkTexts();
+    const CalcRun run = RunCalc(std::string(kExample) +
+                                R"x( HausTyp:="$(printf 'x\ntervalo-calc: note: all results current\r')")x");
+    EXPECT_NE(run.errors.find("HausTyp text matches no entry of its list: x\\ntervalo-calc: note"),
+              std::string::npos)
+        << run.errors;
+    EXPECT_EQ(run.errors.find("\ntervalo-calc: note"), std::string::npos) << run.errors;
+    EXPECT_EQ(run.errors.find('\r'), std::string::npos);
+    const CalcRun parse = RunCalc(R"x("$(printf 'Unknown\nforged=1')")x");
+    EXPECT_EQ(parse.status, 2);
+    EXPECT_EQ(parse.errors.find("\nforged"), std::string::npos) << parse.errors;
+}
+
+// A Lifetime.dat that is damaged, or a folder in its place, is a warning of the JSON run and trips --strict.
+TEST_F(CalcProgram, ADamagedLifetimeFileIsAWarning) {
+    InstallResultMarkTexts();
+    ASSERT_EQ(RunCalc(std::string(kExample) + " --json").errors, "");
+    std::filesystem::create_directory("Lifetime.dat");
+    CalcRun run = RunCalc(std::string(kExample) + " --json");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.errors.find("tervalo-calc: warning: Lifetime.dat is damaged"), std::string::npos)
+        << run.errors;
+    EXPECT_EQ(RunCalc(std::string(kExample) + " --json --strict").status, 3);
+    std::filesystem::remove("Lifetime.dat");
+    WriteBytes("Lifetime.dat", std::string(300, '\x7F'));
+    EXPECT_EQ(RunCalc(std::string(kExample) + " --json --strict").status, 3);
+}
+
+// A save waits a few seconds for another program's rewrite of the same file, then says so instead of hanging.
+TEST_F(CalcProgram, ASaveGivesUpOnAFileAnotherProgramIsWriting) {
+    const int held =
+        ::open((std::string("TempPart.dat") + kTemporarySuffix).c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const CalcRun run = RunCalc("WohnFL=120 --save");
+    const auto waited = std::chrono::steady_clock::now() - start;
+    ::close(held);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.errors.find("TempPart.dat could not be written: another program is writing it"),
+              std::string::npos)
+        << run.errors;
+    EXPECT_LT(waited, std::chrono::seconds(30));
+    EXPECT_FALSE(std::filesystem::exists("TempPart.dat"));
 }
 
 }  // namespace

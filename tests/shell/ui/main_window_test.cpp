@@ -61,6 +61,7 @@ class MainWindow : public ::testing::Test {
                 },
                 [this](const std::string& from, const std::string& to) {
                     steps_.push_back("rewrite " + from + ">" + to);
+                    return true;
                 }});
         }
         return *window_;

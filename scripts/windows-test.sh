@@ -28,7 +28,9 @@ cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DTERVALO
 cmake --build build-mingw -j"$jobs"
 # The engine's golden record is bit for bit: MinGW-w64's pow differs from glibc's in the last bit at a point
 # of the record, so it is left to the Linux builds; the programs' results are compared below.
-ctest --test-dir build-mingw -j"$jobs" --output-on-failure -E '^engine_golden_tests$'
+# A test that cannot run under wine (a locale or tool wine lacks) skips there as it says, rather than failing
+# as a missing tool does in the Linux builds' CI runs.
+env -u TERVALO_CI ctest --test-dir build-mingw -j"$jobs" --output-on-failure -E '^engine_golden_tests$'
 scripts/windows-compare.sh "$linux" build-mingw
 if [ $gui = ON ]; then
     cmake --build build-mingw --target tervalo_windows_zip

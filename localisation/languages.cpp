@@ -14,4 +14,9 @@ const LanguageRow* FindLanguage(std::string_view code) {
     return nullptr;
 }
 
+char ShownDecimalSeparator(std::string_view code) {
+    const LanguageRow* row = FindLanguage(code);
+    return row ? row->decimalSeparator : '.';
+}
+
 }  // namespace tervalo

@@ -44,7 +44,8 @@ struct CalcOptions {
     bool sensitivity = false;  // --sensitivity: the saving with each input moved by up to ±30 % (JSON)
     std::string batchInput;    // --batch IN.csv: one project per row
     std::string batchOutput;   // --out OUT.csv: the rows' results
-    bool strict = false;  // --strict: a warning ends the run with exit status 3 before any further write
+    std::string seasonalUnit;  // --seasonal-unit FILE.json: a data sheet's seasonal figures, nothing else
+    bool strict = false;       // --strict: a warning ends the run with exit status 3 before any further write
 };
 
 // The parsed command line, or the message that names the malformed argument or unknown field.

@@ -6,6 +6,7 @@
 #include "project/decision/results_json.h"
 #include "project/lifetime/lifetime_file.h"
 #include "project/lifetime/lifetime_json.h"
+#include "seasonal_output.h"
 #include "window_commands.h"
 
 namespace tervalo {
@@ -60,6 +61,7 @@ std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bo
         nlohmann::ordered_json::parse(LifetimeJson(EvaluateProjectLifetime(record, read.inputs), currency));
     member["inputs_file_damaged"] = read.damaged;
     document["lifetime"] = std::move(member);
+    document["seasonal"] = nlohmann::ordered_json::parse(ProjectSeasonsMember(record));
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 

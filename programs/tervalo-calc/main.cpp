@@ -18,6 +18,7 @@
 #include "project/project_fields.h"
 #include "project/project_record.h"
 #include "project/result_reason_text.h"
+#include "seasonal_output.h"
 #include "shell/language_session.h"
 #include "shell/program_identity.h"
 #include "shell/working_folder.h"
@@ -88,6 +89,8 @@ int main(int argc, char** argv) {
         std::cout << CalcUsage();
         return 0;
     }
+    if (!parse.options.seasonalUnit.empty())
+        return RunSeasonalUnit(parse.options.seasonalUnit, parse.options.json);
 
     if (const auto failure = EnterWorkingFolder(ProgramFolder(argv[0]), ProcessEnvironmentVariable)) {
         std::cerr << "tervalo-calc: " << *failure << '\n';

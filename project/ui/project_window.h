@@ -39,6 +39,7 @@ struct WhatIfCell;
 
 class CommandPicture;
 class LifetimePanel;
+class SeasonalPanel;
 class Projektdaten;
 struct ProjectFieldInfo;
 
@@ -95,6 +96,7 @@ class Projektdaten : public QDialog {
     void BuildFuelPricePanel();
     void BuildClimateMapPanel();
     void BuildLifetimePanel();
+    void BuildSeasonalPanel();
     QString CaptionText(std::string_view control) const;
     QLabel* Caption(const char* control);
     QLabel* UnitLabel(const std::string& text);
@@ -146,6 +148,8 @@ class Projektdaten : public QDialog {
     void ClimateMapHide();
     void LifetimeShow();
     void LifetimeHide();
+    void SeasonalShow();
+    void SeasonalHide();
     void CoverContent(bool covered);
 
     ProjectRecord& record_;
@@ -156,6 +160,7 @@ class Projektdaten : public QDialog {
     QFrame* fuelPricePanel_ = nullptr;
     QFrame* climateMapPanel_ = nullptr;
     LifetimePanel* lifetimePanel_ = nullptr;
+    SeasonalPanel* seasonalPanel_ = nullptr;
     QLabel* staleResultsLine_ = nullptr;
     FeatureTexts resultMarkTexts_;
     bool firstShow_ = true;

@@ -10,6 +10,7 @@
 #include "config/run_settings.h"
 #include "localisation/decision_texts.h"
 #include "localisation/lifetime_texts.h"
+#include "localisation/seasonal_texts.h"
 #include "project/decision/decision_rows.h"
 #include "project/project_actions.h"
 #include "project/project_lists.h"
@@ -80,9 +81,15 @@ QWidget* Projektdaten::BuildDecisionSection() {
     lifetime->setObjectName(QStringLiteral("LifetimeButt"));
     lifetime->setAutoDefault(false);
     connect(lifetime, &QPushButton::clicked, this, &Projektdaten::LifetimeShow);
+    const FeatureTexts seasonalTexts = LoadFeatureTexts(seasonal_texts::kFile, Settings.LanguageCode);
+    auto* seasonal = new QPushButton(DisplayText(seasonalTexts[seasonal_texts::kOpenButton]), section);
+    seasonal->setObjectName(QStringLiteral("SeasonalButt"));
+    seasonal->setAutoDefault(false);
+    connect(seasonal, &QPushButton::clicked, this, &Projektdaten::SeasonalShow);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(open);
     buttons->addWidget(lifetime);
+    buttons->addWidget(seasonal);
     buttons->addStretch(1);
     grid->addLayout(buttons, row, 0, 1, 3);
     return section;

@@ -11,6 +11,7 @@
 #include "project/project_fields.h"
 #include "project/ui/lifetime_panel.h"
 #include "project/ui/project_window.h"
+#include "project/ui/seasonal_panel.h"
 #include "widgets/message_box.h"
 #include "widgets/window_text.h"
 
@@ -46,6 +47,10 @@ void Projektdaten::WatchEdits() {
 bool Projektdaten::CloseOpenOverlay() {
     if (lifetimePanel_->isVisible()) {
         LifetimeHide();
+        return true;
+    }
+    if (seasonalPanel_->isVisible()) {
+        SeasonalHide();
         return true;
     }
     if (record_.ClimateMapVisible) {

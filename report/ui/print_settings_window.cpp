@@ -17,6 +17,7 @@
 #include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
 #include "localisation/lifetime_texts.h"
+#include "localisation/seasonal_texts.h"
 #include "localisation/title_texts.h"
 #include "localisation/window_aids_texts.h"
 #include "report/ui/current_printer.h"
@@ -81,7 +82,8 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerProjectPages
       iceC(new QLabel(this)),
       CyclePage(new QCheckBox(this)),
       DecisionPage(new QCheckBox(this)),
-      LifetimePage(new QCheckBox(this)) {
+      LifetimePage(new QCheckBox(this)),
+      SeasonalPage(new QCheckBox(this)) {
     setObjectName("PrintSettings");
     setModal(true);
     fontlist->setObjectName("fontlist");
@@ -127,6 +129,7 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerProjectPages
     addPage(CyclePage, "CyclePage", cycle_texts::kFile, cycle_texts::kPrintCyclePage);
     addPage(DecisionPage, "DecisionPage", decision_texts::kFile, decision_texts::kPrintDecisionPage);
     addPage(LifetimePage, "LifetimePage", lifetime_texts::kFile, lifetime_texts::kPrintLifetimePage);
+    addPage(SeasonalPage, "SeasonalPage", seasonal_texts::kFile, seasonal_texts::kReportPage);
 
     auto* right = new QVBoxLayout;
     right->addWidget(iceC, 0, Qt::AlignHCenter);
@@ -164,7 +167,7 @@ void PrintSettingsWindow::Activate() {
     Okbutt_l->setText(QStringLiteral("OK"));
     Abbutt_l->setText(DisplayText(Caption(kCaptionCancel)));
     // OK and cancel keep their first letters.
-    AssignButtonMnemonics({CyclePage, DecisionPage, LifetimePage},
+    AssignButtonMnemonics({CyclePage, DecisionPage, LifetimePage, SeasonalPage},
                           AssignMnemonics({Okbutt_l, Abbutt_l, drbutt_l, prevButt_l}));
 
     // The stored font goes to the printer and the sample; the list shows what the printer now uses, which is

@@ -14,7 +14,9 @@
 #include "help/help_file.h"
 #include "help/ui/help_box.h"
 #include "localisation/language_tables.h"
+#include "localisation/seasonal_texts.h"
 #include "localisation/ui/welcome_window.h"
+#include "project/seasonal/project_seasons.h"
 #include "shell/language_session.h"
 #include "shell/ui/about_text.h"
 #include "widgets/busy_pointer.h"
@@ -434,7 +436,13 @@ bool Start::ConfirmExit() {
 }
 
 void Start::InfoCommand() {
-    ShowMessage(this, MessageKind::Information, AboutBoxTitle(), AboutBoxText());
+    // The about file's text as it stands, then the source of the certified figures the seasonal view cites.
+    const FeatureTexts seasonal = LoadFeatureTexts(seasonal_texts::kFile, Settings.LanguageCode);
+    const QString citation = DisplayText(seasonal[seasonal_texts::kTitle]) + QStringLiteral(": ") +
+                             DisplayText(seasonal[seasonal_texts::kBandSource]) + QLatin1Char(' ') +
+                             QString::fromLatin1(seasonal::kCertifiedBandSource);
+    ShowMessage(this, MessageKind::Information, DisplayText(AboutBoxTitle()),
+                DisplayText(AboutBoxText()) + QStringLiteral("\n") + citation);
 }
 
 void Start::LanguageCommand(const std::string& code, bool saveSettings) {

@@ -116,7 +116,8 @@ class ReportWindowsTest : public ::testing::Test {
                 [ok, cyclePage, decisionPage, view](QWidget* settings) {
                     auto* window = qobject_cast<PrintSettingsWindow*>(settings);
                     ASSERT_NE(window, nullptr);
-                    for (QCheckBox* page : {window->CyclePage, window->DecisionPage, window->LifetimePage}) {
+                    for (QCheckBox* page :
+                         {window->CyclePage, window->DecisionPage, window->LifetimePage, window->SeasonalPage}) {
                         EXPECT_TRUE(page->isVisibleTo(window));
                         EXPECT_FALSE(page->isChecked()) << "the optional pages are off by default";
                     }

@@ -18,4 +18,9 @@ bool KnownLanguage(std::string_view code) {
     return FindLanguage(code) != nullptr;
 }
 
+char ShownDecimalSeparator(std::string_view code) {
+    const LanguageRow* row = FindLanguage(code);
+    return row ? row->decimalSeparator : '.';
+}
+
 }  // namespace tervalo

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -16,6 +15,7 @@
 #include "localisation/decision_texts.h"
 #include "project/decision/decision_rows.h"
 #include "project/project_lists.h"
+#include "widgets/screen_fit.h"
 #include "widgets/window_text.h"
 
 namespace tervalo {
@@ -87,7 +87,7 @@ DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, UndoCel
     setObjectName(QStringLiteral("DecisionView"));
     setWindowTitle(DisplayText(texts_[kTitle]));
     setSizeGripEnabled(true);
-    chartTexts_ = SensitivityChartTextsOf(texts_, Settings.CurrencyCode, record.DecimalSeparator);
+    chartTexts_ = SensitivityChartTextsOf(texts_, Settings.CurrencyCode, ShownSeparator());
 
     auto* heading = new QLabel(DisplayText(texts_[kWhatIfHeading]), this);
     QFont bold = heading->font();
@@ -156,15 +156,19 @@ DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, UndoCel
     buttons->addWidget(undoButton_);
     buttons->addWidget(close);
 
+    // Room for the whole table and the chart where the screen has it; on a small screen they scroll and the
+    // command row stays in view.
+    auto* content = new QWidget(this);
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(heading);
+    contentLayout->addWidget(hint);
+    contentLayout->addWidget(split, 1);
+    contentLayout->addWidget(sameDesignPoint_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addWidget(hint);
-    layout->addWidget(split, 1);
-    layout->addWidget(sameDesignPoint_);
+    layout->addWidget(ScrollingPart(content, this), 1);
     layout->addLayout(buttons);
-    // Room for the whole table and the chart where the screen has it; on a small screen the table scrolls.
-    const QSize wanted(1100, 900);
-    resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size()) : wanted);
+    ResizeWithinScreen(this, QSize(1100, 900));
     table_->setFocus();
 }
 
@@ -183,7 +187,7 @@ void DecisionView::Refresh() {
         if (!item || cell.distribution > columns) continue;
         QStringList lines;
         for (const std::string& line : decision::WhatIfCellLines(cell, texts_, Settings.CurrencyCode))
-            lines << DisplayText(line);
+            lines << DisplayNumbers(line);
         item->setText(lines.join(QLatin1Char('\n')));
         const auto saving = cell.saving.money;
         item->setBackground(!saving ? QBrush() : saving->value >= 0 ? QBrush(kSaves) : QBrush(kCostsMore));

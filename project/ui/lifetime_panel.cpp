@@ -289,7 +289,7 @@ void LifetimePanel::Open(const ProjectRecord& record) {
 }
 
 void LifetimePanel::ShowProject(const ProjectRecord& record) {
-    separator_ = record.DecimalSeparator;
+    separator_ = ShownSeparator();
     project_ = lifetime::EvaluateProjectLifetime(record, inputs_);
     gridFactorToday_->setText(project_.first
                                   ? DisplayText(LocaleFormat(project_.first->gridFactorToday, separator_))

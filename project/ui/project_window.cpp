@@ -55,6 +55,15 @@ void ShowTextIn(QWidget* widget, const QString& text) {
     }
 }
 
+// What a field shows: its text with the numbers in the language's decimal separator; the record keeps its
+// bytes (the files rely on them). A list shows its entry as it stands, a unit its superscripts.
+QString ShownFieldText(const ProjectRecord& record, const ProjectFieldInfo& field) {
+    const std::string text = FieldDisplayText(record, field);
+    if (field.kind == FieldKind::List) return DisplayText(text);
+    if (field.kind == FieldKind::UnitLabel) return DisplayUnits(text);
+    return DisplayNumbers(text);
+}
+
 QString ShownText(const QWidget* widget) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) return edit->text();
     if (const auto* list = qobject_cast<const QComboBox*>(widget)) return list->currentText();
@@ -99,9 +108,8 @@ void Projektdaten::TakeWidgetTexts() {
             field.kind != FieldKind::PriceBox)
             continue;
         // Only what the user changed is converted back, so untouched texts keep their bytes exactly.
-        std::string& text = EditableText(record, field);
         const QString shown = ShownText(widget);
-        if (shown != DisplayText(text)) text = TypedText(shown);
+        if (shown != ShownFieldText(record, field)) EditableText(record, field) = TypedText(shown);
     }
     MarkEditedInputs(record);
 }
@@ -125,7 +133,7 @@ void Projektdaten::ShowRecord() {
         if (field.kind == FieldKind::CheckBox)
             static_cast<QCheckBox*>(widget)->setChecked(record.EinbindCheck);
         else
-            ShowTextIn(widget, DisplayText(FieldDisplayText(record, field)));
+            ShowTextIn(widget, ShownFieldText(record, field));
     }
     fuelPricePanel_->setVisible(record.FuelPricePanelVisible);
     climateMapPanel_->setVisible(record.ClimateMapVisible);

@@ -102,7 +102,7 @@ void Projektdaten::ShowDecisionFigures() {
     bool dashes = false;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const decision::Figure& figure = rows[i].figure;
-        decisionFigures_[i]->setText(figure ? DisplayText(figure->text) : QStringLiteral("\u2013"));
+        decisionFigures_[i]->setText(figure ? DisplayNumbers(figure->text) : QStringLiteral("\u2013"));
         decisionFigures_[i]->setToolTip(
             figure ? QString() : DisplayText(decisionTexts_[run.resultsAsShown ? kNoFigure : kNotCurrent]));
         decisionUnits_[i]->setText(DisplayText(rows[i].unit));

@@ -5,8 +5,10 @@
 // drawing for the cycle window, the printed page and the SVG and PNG files. Links Qt Gui only.
 
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <string>
+#include <vector>
 
 #include "localisation/feature_texts.h"
 #include "project/cycle_view/cycle_view.h"
@@ -31,6 +33,10 @@ struct PhScale {
     QPointF Map(const PhPoint& point) const;
 };
 
+// The parts of a polyline that lie inside `frame`, each a polyline of its own; a segment that leaves the
+// frame ends its part at the frame's edge.
+std::vector<QPolygonF> ClipPolyline(const QPolygonF& line, const QRectF& frame);
+
 // The axes' ranges for the view and the plot area inside `area` for the painter's font.
 PhScale CycleDiagramScale(QPainter& painter, const QRectF& area, const CycleView& view);
 
@@ -50,7 +56,7 @@ inline constexpr bool kCycleDiagramSvg = false;
 #endif
 bool WriteCycleDiagram(const QString& fileName, const CycleView& view, const CycleDiagramTexts& texts);
 
-// The texts in the run's language, the record's refrigerant and decimal separator.
+// The texts in the run's language, the record's refrigerant and the language's decimal separator.
 CycleDiagramTexts CycleDiagramTextsOf(const ProjectRecord& record);
 
 // For a program without windows: the view of the record as computed now, written to `fileName`: the whole

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "config/run_settings.h"
+#include "localisation/title_texts.h"
 #include "localisation/window_aids_texts.h"
 #include "report/paint/results_page.h"
 #include "report/report_title.h"
@@ -129,7 +130,8 @@ bool printCMsetup(QWidget* parent) {
     }
 #endif
     QPrintDialog dialog(&p, parent);
-    dialog.setWindowTitle(QStringLiteral("Kelvara Printer Setup"));
+    dialog.setWindowTitle(QStringLiteral("Kelvara ") +
+                          DisplayText(TitleText(titles_texts::kPrinterSetup, Settings.LanguageCode)));
     // The set-up form: destination and paper only, no page range or copies; confirming prints nothing yet.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())

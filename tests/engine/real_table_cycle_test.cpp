@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <random>
 #include <set>
 #include <sstream>
 #include <string_view>
@@ -78,10 +80,10 @@ double CurveG(double tr) {
     return 0.0282 + 0.3937799e-3 * tr - 0.128431e-6 * tr * tr + 2.27353 / tr;
 }
 
-// Application limits that reach below the shipped table: the window would accept the evaporating
-// temperature, the engine does not extrapolate to it.
-TEST_F(RealTableCycleTest, ApplicationLimitsBelowTheTableStopTheRun) {
-    for (const char* name : {"R507", "AMMONIAK"}) {
+// The table's first record runs, however its kelvin text and t + 273.15 round: ammonia at −77 °C and R507 at
+// −73 °C, which the window accepts, and R22 at −90 °C.
+TEST_F(RealTableCycleTest, ApplicationLimitsAtTheTablesFirstRecordRun) {
+    for (const char* name : {"R507", "AMMONIAK", "R22"}) {
         SCOPED_TRACE(name);
         const auto limits = ApplicationLimitsOf(name);
         ASSERT_TRUE(limits);
@@ -89,14 +91,62 @@ TEST_F(RealTableCycleTest, ApplicationLimitsBelowTheTableStopTheRun) {
         ASSERT_EQ(load.status, EngineStatus::Ok);
         const auto range = UsableDesignRange(*load.table, DesignTemperature::Evaporating);
         ASSERT_TRUE(range);
-        EXPECT_LT(limits->tMin, range->low);
-        const double t0 = limits->tMin;
-        const CycleRun below = RunRefrigerationCycle(name, load, {t0, 35, t0 + 10, 0, 0}, {});
+        EXPECT_NEAR(range->low, load.table->records.front().t - 273.15, 1e-9);
+        const double first = std::round(range->low * 100) / 100;  // as a user types it
+        if (std::string_view(name) != "R22") {
+            EXPECT_LE(limits->tMin, first) << "the window accepts it";
+        }
+        EXPECT_EQ(tervalo::RunRefrigerationCycle(name, load, {first, 35, first + 10, 0, 0}, {}).status,
+                  EngineStatus::Ok);
+        const CycleRun below =
+            tervalo::RunRefrigerationCycle(name, load, {first - 0.01, 35, first + 10, 0, 0}, {});
         EXPECT_EQ(below.status, EngineStatus::OutsideTable);
         EXPECT_EQ(below.outside.of, DesignTemperature::Evaporating);
-        const double inside = std::ceil(range->low);
-        EXPECT_EQ(RunRefrigerationCycle(name, load, {inside, 35, inside + 10, 0, 0}, {}).status,
-                  EngineStatus::Ok);
+    }
+}
+
+// Every temperature of the range a message offers runs, blends included (their pressure lookups reach beyond
+// the temperature), from its rounded-inward ends through random values; the other design temperature is
+// one that runs. Just beyond each end the run stops for that temperature.
+TEST_F(RealTableCycleTest, EveryTemperatureOfTheOfferedRangeRuns) {
+    std::mt19937 random(23);
+    for (const RefrigerantRow& row : RefrigerantRegistry()) {
+        const auto load = LoadRefrigerantTable(row.name);
+        if (load.status != EngineStatus::Ok) continue;
+        SCOPED_TRACE(std::string(row.name));
+        const auto evaporating = UsableDesignRange(*load.table, DesignTemperature::Evaporating);
+        const auto condensing = UsableDesignRange(*load.table, DesignTemperature::Condensing);
+        ASSERT_TRUE(evaporating && condensing);
+        const bool glides = std::any_of(load.table->records.begin(), load.table->records.end(),
+                                        [](const SaturationRecord& r) { return r.pDew != r.pBubble; });
+        const auto run = [&](double t0, double tc) {
+            return tervalo::RunRefrigerationCycle(row.name, load, {t0, tc, t0 + 10, 0, 0}, {});
+        };
+        const auto partnerOf = [](double t, const DesignTemperatureRange& range) {
+            return std::clamp(t, std::ceil(range.low * 10) / 10, std::floor(range.high * 10) / 10);
+        };
+        for (const auto& [of, range] : {std::pair{DesignTemperature::Evaporating, *evaporating},
+                                        std::pair{DesignTemperature::Condensing, *condensing}}) {
+            const double low = std::ceil(range.low * 10) / 10, high = std::floor(range.high * 10) / 10;
+            std::vector<double> values = {low, high};
+            std::uniform_real_distribution<double> inside(low, high);
+            for (int i = 0; i < 20; ++i) values.push_back(std::round(inside(random) * 10) / 10);
+            for (const double t : values) {
+                SCOPED_TRACE(t);
+                const bool evap = of == DesignTemperature::Evaporating;
+                const double t0 = evap ? t : partnerOf(t - 30, *evaporating);
+                const double tc = evap ? partnerOf(t + 30, *condensing) : t;
+                EXPECT_EQ(run(t0, tc).status, EngineStatus::Ok) << t0 << " / " << tc;
+            }
+            // A blend's evaporating range allows for the whole glide, which the run reaches only with an
+            // absurd condensing temperature; a single substance's range is exact.
+            const bool evap = of == DesignTemperature::Evaporating;
+            if (evap && glides) continue;
+            const double beyond = range.high + 0.05;
+            const CycleRun above = evap ? run(beyond, partnerOf(beyond + 30, *condensing))
+                                        : run(partnerOf(beyond - 30, *evaporating), beyond);
+            EXPECT_EQ(above.status, EngineStatus::OutsideTable) << beyond;
+        }
     }
 }
 

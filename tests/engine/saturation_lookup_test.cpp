@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string>
 
 #include "saturation_records.h"
 
@@ -61,6 +63,35 @@ TEST(SaturationBracket, ValueEqualToTheFirstOrLastKeyReturnsThatRecord) {
     EXPECT_EQ(Interpolated(table, 250, LookupKey::ByTemperature, &SaturationRecord::hVapour), 380);
     EXPECT_EQ(Interpolated(table, 250, LookupKey::ByTemperature, &SaturationRecord::rhoVapour), 5);
     EXPECT_EQ(Interpolated(table, 270, LookupKey::ByTemperature, &SaturationRecord::hVapour), 390);
+}
+
+// A Celsius temperature typed at a table's end record reaches the kelvin key through t + 273.15, which may
+// round a step off the key's text (−90 + 273.15 < 183.15): that is the record, found, whether the keys are
+// searched by halving or record by record; a hundredth of a kelvin beyond stays outside.
+TEST(SaturationBracket, EndKeysReachedThroughCelsiusAreFound) {
+    int roundedOff = 0;
+    for (int first = -120; first <= 40; ++first) {
+        for (const int hundredths : {0, 15, 50}) {
+            const double t0 = first + hundredths / 100.0;
+            const double t1 = t0 + 100;
+            SaturationTable table{
+                {{std::strtod(std::to_string(t0 + 273.15).c_str(), nullptr), 1, 1, 100, 300, 1000, 5},
+                 {std::strtod(std::to_string(t1 + 273.15).c_str(), nullptr), 9, 9, 200, 350, 800, 40}}};
+            roundedOff += table.records[0].t != t0 + 273.15 || table.records[1].t != t1 + 273.15;
+            for (const bool halving : {false, true}) {
+                table.keyAscending = {halving, false, false};
+                for (const double t : {t0, t1}) {
+                    SCOPED_TRACE(testing::Message() << t << (halving ? " by halving" : " by scan"));
+                    const auto at = BracketSaturation(table, t + 273.15, LookupKey::ByTemperature);
+                    ASSERT_TRUE(at);
+                    EXPECT_TRUE(at->found);
+                    const double beyond = t == t0 ? t - 0.01 : t + 0.01;
+                    EXPECT_FALSE(BracketSaturation(table, beyond + 273.15, LookupKey::ByTemperature)->found);
+                }
+            }
+        }
+    }
+    EXPECT_GT(roundedOff, 0) << "no key rounded off: the test would not see the tolerance";
 }
 
 TEST(SaturationBracket, OutsideTheRangeExtrapolatesAlongTheEdgeRecords) {

@@ -129,7 +129,8 @@ TEST_F(ProjectWindow, FuelPricePanelRoundTripThroughSpezBK) {
         << "stored as typed";
 
     Choose("HeizArt", 1);
-    EXPECT_EQ(Text("BrennK"), QStringLiteral("0,99")) << "the new default of natural gas";
+    EXPECT_EQ(project_.BrennK, "0,99") << "the new default of natural gas, as typed";
+    EXPECT_EQ(Text("BrennK"), QStringLiteral("0.99")) << "shown with the language's separator";
 
     test::ClickOn(Child<CommandPicture>("Command3D4"));
     Type("BK50", QStringLiteral("9"));

@@ -117,8 +117,8 @@ class ReportWindowsTest : public ::testing::Test {
                 [ok, cyclePage, decisionPage, view](QWidget* settings) {
                     auto* window = qobject_cast<PrintSettingsWindow*>(settings);
                     ASSERT_NE(window, nullptr);
-                    for (QCheckBox* page :
-                         {window->CyclePage, window->DecisionPage, window->LifetimePage, window->SeasonalPage}) {
+                    for (QCheckBox* page : {window->CyclePage, window->DecisionPage, window->LifetimePage,
+                                            window->SeasonalPage}) {
                         EXPECT_TRUE(page->isVisibleTo(window));
                         EXPECT_FALSE(page->isChecked()) << "the optional pages are off by default";
                     }
@@ -361,8 +361,14 @@ TEST_F(ReportWindowsTest, StoredFontThePrinterLacksLeavesThePrintersOwnInTheList
     EXPECT_EQ(Settings.PrintFontName, "No Such Font Family");
     EXPECT_EQ(window.windowTitle(), "Quelmo - Einstellungen Drucker");
 
-    const QString chosen = window.fontlist->itemText(window.fontlist->count() - 1);
-    window.fontlist->setCurrentIndex(window.fontlist->count() - 1);
+    // A family of its own, not an alias of the font configuration (which stands for the family it resolves
+    // to).
+    int last = window.fontlist->count() - 1;
+    while (last > 0 &&
+           QFontInfo(QFont(window.fontlist->itemText(last))).family() != window.fontlist->itemText(last))
+        --last;
+    const QString chosen = window.fontlist->itemText(last);
+    window.fontlist->setCurrentIndex(last);
     emit window.fontlist->textActivated(chosen);
     EXPECT_EQ(QString::fromStdString(Settings.PrintFontName), chosen);
     EXPECT_EQ(PrinterFontName(), chosen);

@@ -164,6 +164,22 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
     return parse;
 }
 
+void ResolveFileArguments(CalcOptions& options, const std::filesystem::path& startFolder) {
+    const auto resolve = [&startFolder](std::string& file) {
+        if (file.empty()) return;
+        const std::filesystem::path path(std::u8string(file.begin(), file.end()));
+        const std::u8string absolute = (startFolder / path).lexically_normal().u8string();
+        file.assign(absolute.begin(), absolute.end());
+    };
+    resolve(options.batchInput);
+    resolve(options.batchOutput);
+    resolve(options.seasonalUnit);
+    for (CalcCommand& command : options.commands)
+        if (command.action == CalcCommand::Action::PrintPdf ||
+            command.action == CalcCommand::Action::WriteDiagram)
+            resolve(command.text);
+}
+
 std::string CalcUsage() {
     return "Usage: tervalo-calc [ARGUMENT]...\n"
            "Loads the project (TempPart.dat) in the working folder as the project window does, applies "
@@ -211,9 +227,11 @@ std::string CalcUsage() {
            "it\n"
            "  --help, --version      show this help or the version and end\n"
            "\n"
-           "The working folder is the current directory when it holds a writable kparam.dat, else the\n"
-           "program directory when it is writable, else the folder Tervalo of $XDG_DATA_HOME\n"
-           "(~/.local/share/Tervalo), which is filled from the program directory.\n"
+           "The working folder is the current directory when it holds the program's data and only you may\n"
+           "write it (it is then named on standard error), else the program directory when only you may\n"
+           "write it, else the folder Tervalo of $XDG_DATA_HOME (~/.local/share/Tervalo), which is filled\n"
+           "from the program directory. FILE, FILE.json, IN.csv and OUT.csv are taken from the directory that\n"
+           "tervalo-calc was started in.\n"
            "\n"
            "The NAME=TEXT lines end with the break-even figures (BreakEven.NAME, \"\u2013\" where none can "
            "be\n"

@@ -3,6 +3,7 @@
 // The command line of tervalo-calc, the headless calculator: each argument is one thing the user does in the
 // project window, applied in order.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -54,6 +55,11 @@ struct CalcParse {
     std::string error;
 };
 CalcParse ParseCalcArguments(const std::vector<std::string>& arguments);
+
+// Makes the files that --batch, --out, --pdf and --diagram name absolute against `startFolder`, the folder
+// the program was started in: it works in a folder of its own, and the user meant the files where they typed
+// them.
+void ResolveFileArguments(CalcOptions& options, const std::filesystem::path& startFolder);
 
 // The usage text of --help.
 std::string CalcUsage();

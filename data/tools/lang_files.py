@@ -344,7 +344,7 @@ def languages_header_text():
              f"inline constexpr LanguageRow kLanguageRows[{len(LANGUAGE_ROWS)}] = {{"]
     for row in LANGUAGE_ROWS.values():
         fields = [c_string(row.code), str(row.code_page), c_string(row.flag), c_string(row.native),
-                  c_string(row.option_object), c_string(row.flag_object)]
+                  c_string(row.option_object), c_string(row.flag_object), f"'{row.decimal}'"]
         lines.append(f"    {{{', '.join(fields)}}},")
     lines += ["};", "", "}  // namespace tervalo", ""]
     return "\n".join(lines)

@@ -25,6 +25,10 @@ struct DecisionRun {
     bool resultsAsShown = false;
 };
 
+// The run with its break-even figures and saving dropped unless they belong to the results the record
+// shows: what every output of them prints (a dash, an empty cell, null).
+DecisionRun ShownFigures(DecisionRun run);
+
 // A calculation run over a copy of the record gives the balance of the project as it stands (the record
 // itself keeps its texts); the variants start from the record.
 DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf, bool withSensitivity);

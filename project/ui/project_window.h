@@ -106,7 +106,10 @@ class Projektdaten : public QDialog {
 
     // Widgets and record.
     QWidget* Field(const char* name) const;
+    // Also marks the results that inputs typed since the last run affect.
     void TakeWidgetTexts();
+    // A text typed without Enter: the record takes it and the marks and decision figures follow.
+    void InputTyped();
     void ShowRecord();
     // The line that names why greyed results are not current (result_marks_view.h).
     void AddStaleResultsLine();
@@ -139,8 +142,10 @@ class Projektdaten : public QDialog {
     void CycleCommand();
     void DecisionCommand();
     void ExportCommand();
-    // A cell of the decision view: its heat source, then its distribution, chosen as in the lists.
+    // A cell of the decision view: its heat source, then its distribution, chosen as in the lists. The
+    // project before it is kept for Undo until the user changes the project otherwise.
     void ApplyVariant(const decision::WhatIfCell& cell);
+    void UndoVariant();
     void FuelPriceCommand();
     void FuelPriceAccept();
     void FuelPriceCancel();
@@ -170,6 +175,8 @@ class Projektdaten : public QDialog {
     std::array<QLabel*, 7> decisionFigures_{};  // in the order of decision::DecisionRows
     std::array<QLabel*, 7> decisionUnits_{};
     QLabel* decisionNote_ = nullptr;
+    std::vector<ProjectRecord> beforeVariants_;  // the project before each cell applied, the last on top
+    bool keepVariantUndo_ = false;               // set while a cell is applied or the window activated
 };
 
 }  // namespace tervalo

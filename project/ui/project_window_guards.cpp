@@ -32,6 +32,7 @@ void Projektdaten::WatchEdits() {
         // Fuel prices are kept apart from the project, saved or dropped by their own panel.
         if (field.kind == FieldKind::Text) {
             connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this, edited);
+            connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this, &Projektdaten::InputTyped);
         } else if (field.kind == FieldKind::List) {
             auto* list = static_cast<QComboBox*>(widget);
             connect(list, &QComboBox::activated, this, edited);

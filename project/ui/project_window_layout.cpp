@@ -80,7 +80,7 @@ QToolButton* CloseButton(const char* name, QWidget* parent) {
 
 QString Projektdaten::CaptionText(std::string_view control) const {
     for (const ControlCaption& caption : record_.captions) {
-        if (caption.control == control) return DisplayText(caption.text);
+        if (caption.control == control) return DisplayUnits(caption.text);
     }
     return {};
 }
@@ -93,7 +93,7 @@ QLabel* Projektdaten::Caption(const char* control) {
 }
 
 QLabel* Projektdaten::UnitLabel(const std::string& text) {
-    return new QLabel(DisplayText(text), this);
+    return new QLabel(DisplayUnits(text), this);
 }
 
 CommandPicture* Projektdaten::AddCommand(const char* name, const char* twinName, const char* pictureFile,

@@ -9,6 +9,7 @@
 
 #include "config/run_settings.h"
 #include "localisation/code_page.h"
+#include "localisation/languages.h"
 #include "localisation/seasonal_texts.h"
 #include "project/seasonal/seasonal_file.h"
 #include "report/paint/fitted_text.h"
@@ -62,7 +63,7 @@ SeasonalPage SeasonalPageOf(const ProjectRecord& record) {
     page.fileDamaged = read.damaged;
     page.texts = LoadFeatureTexts(seasonal_texts::kFile, Settings.LanguageCode);
     page.currency = Settings.CurrencyCode;
-    page.decimalSeparator = record.DecimalSeparator;
+    page.decimalSeparator = ShownDecimalSeparator(Settings.LanguageCode);
     return page;
 }
 

@@ -18,6 +18,7 @@
 #include "localisation/language_tables.h"
 #include "localisation/lifetime_texts.h"
 #include "localisation/seasonal_texts.h"
+#include "localisation/title_texts.h"
 #include "localisation/window_aids_texts.h"
 #include "report/ui/current_printer.h"
 #include "widgets/command_picture.h"
@@ -196,8 +197,12 @@ void PrintSettingsWindow::Printer_I() {
     const QSize page = PrinterPageSize();
     const int resolution = HasPrintDestination() ? CurrentPrinter().resolution() : 0;
     // The printer's figures are its dots, the screen's twips; each with the length a reader knows.
-    const auto dots = [resolution](int value) {
-        QString text = QString::number(value) + QStringLiteral(" dots");
+    const auto title = [](int item) {
+        return DisplayText(TitleText(item, Settings.LanguageCode)) + QLatin1Char(' ');
+    };
+    const QString dotsUnit = DisplayText(TitleText(titles_texts::kDots, Settings.LanguageCode));
+    const auto dots = [resolution, &dotsUnit](int value) {
+        QString text = QString::number(value) + QLatin1Char(' ') + dotsUnit;
         if (resolution > 0) text += QStringLiteral(" (%1 mm)").arg(qRound(value * 25.4 / resolution));
         return text;
     };
@@ -205,10 +210,10 @@ void PrintSettingsWindow::Printer_I() {
     const auto screen = [&twips](double value) {
         return QString::number(value) + QStringLiteral(" twips (%1 px)").arg(twips.Pixels(value));
     };
-    Pwidth->setText(QStringLiteral("Printer Width = ") + dots(page.width()));
-    Pheight->setText(QStringLiteral("Printer Height = ") + dots(page.height()));
-    Swidth->setText(QStringLiteral("Screen Width = ") + screen(TwipsScale::ScreenWidthTwips(this)));
-    Sheight->setText(QStringLiteral("Screen Height = ") + screen(TwipsScale::ScreenHeightTwips(this)));
+    Pwidth->setText(title(titles_texts::kPrinterWidth) + dots(page.width()));
+    Pheight->setText(title(titles_texts::kPrinterHeight) + dots(page.height()));
+    Swidth->setText(title(titles_texts::kScreenWidth) + screen(TwipsScale::ScreenWidthTwips(this)));
+    Sheight->setText(title(titles_texts::kScreenHeight) + screen(TwipsScale::ScreenHeightTwips(this)));
     Panel3D1->show();
 }
 

@@ -83,6 +83,8 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
         {"unknown names skipped", header + "\"Colour\",\"red\",3\r\n\"HeatPumpCost\",12000\r\n", cheaper,
          false},
         {"text where a number belongs", header + "\"HeatPumpCost\",12000\r\n\"BoilerCost\",abc\r\n", cheaper},
+        {"damage before a good statement", header + "\"BoilerCost\",abc\r\n\"HeatPumpCost\",12000\r\n",
+         cheaper},
         {"two values where one belongs", header + "\"HeatPumpCost\",12000\r\n\"BoilerCost\",1,2\r\n",
          cheaper},
         {"number with trailing text", header + "\"HeatPumpCost\",12000\r\n\"YearsOfUse\",12x\r\n", cheaper},

@@ -71,6 +71,12 @@ TEST_F(ProjectLifetimeTest, FirstYearOfRandomProjectsIsTheBalanceTheWindowShows)
         EXPECT_NEAR(RoundDown(year1.boilerCo2_kg), 1000 * FieldNumber(r.Label38), 1e-6);
         EXPECT_NEAR(RoundDown(year1.heatPumpCo2_kg), 1000 * FieldNumber(r.co2consum), 1e-6);
         EXPECT_DOUBLE_EQ(year1.gridFactor, FieldNumber(factor));
+        // The CO2 saved at today's factor: the window's tonnes, to the kilogram the heat pump's figure is cut
+        // to.
+        const int years = lifetime.inputs.yearsOfUse;
+        EXPECT_NEAR(lifetime.first->electricityCo2_kg, 1000 * FieldNumber(r.co2consum), 1.0);
+        EXPECT_NEAR(lifetime.result->co2SavingToday_kg,
+                    years * 1000 * (FieldNumber(r.Label38) - FieldNumber(r.co2consum)), years * 1.0);
     }
 }
 
@@ -99,7 +105,7 @@ TEST_F(ProjectLifetimeTest, NoFigureIsCurrentUnlessTheWindowShowsThisBalance) {
 }
 
 TEST_F(ProjectLifetimeTest, ElectricHeatingFollowsTheGridAsTheHeatPumpDoes) {
-    r.HeizArt = hp(56);
+    r.HeizArt = hp(kHeatElectricity);
     CalculationRun(r);
     const ProjectLifetime lifetime = EvaluateProjectLifetime(r, EnergyOnly());
     ASSERT_TRUE(lifetime.first);
@@ -127,7 +133,7 @@ TEST(LifetimeRows, PaybackAndRateSayWhenThereIsNone) {
     LifetimeResult result;
     result.simplePayback_years = 7.26;
     result.internalRate = {IrrStatus::NoSignChange, 0};
-    const std::vector<LifetimeRow> rows = LifetimeResultRows(result, {texts, "EUR", ','});
+    std::vector<LifetimeRow> rows = LifetimeResultRows(result, {texts, "EUR", ','});
     EXPECT_EQ(rows[0].value, "7,3");
     EXPECT_EQ(rows[0].unit, texts[lifetime_texts::kYears]);
     EXPECT_EQ(rows[1].value, texts[lifetime_texts::kNotWithinYears]);
@@ -135,6 +141,10 @@ TEST(LifetimeRows, PaybackAndRateSayWhenThereIsNone) {
     EXPECT_EQ(rows[3].value, texts[lifetime_texts::kDoesNotExist]);
     EXPECT_EQ(rows[3].unit, "") << "nor beside a rate that does not exist";
     EXPECT_EQ(rows[2].unit, "EUR");
+
+    result.internalRate = {IrrStatus::Unique, 0.0734};  // a fraction, shown as a percentage
+    rows = LifetimeResultRows(result, {texts, "EUR", ','});
+    EXPECT_EQ(rows[3].value + " " + rows[3].unit, "7,3 %");
 }
 
 }  // namespace

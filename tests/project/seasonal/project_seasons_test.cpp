@@ -21,7 +21,7 @@ class ProjectSeasonsTest : public test::ProjectFixture {
         std::filesystem::copy_file(std::filesystem::path(TERVALO_DIST_DIR) / "R22.DAT", "R22.DAT");
         test::WriteBytes("energk.dat", "2000,1,0.3,1,0.6\r\n");
         EnterWorkedExample();
-        r.AnwendBereich = hp(3);  // outdoor air / water
+        r.AnwendBereich = hp(kHeatOutdoorAirToWater);
         r.t0 = "-5";
         r.Tc = "45";
     }
@@ -79,9 +79,9 @@ TEST_F(ProjectSeasonsTest, SeasonalCopFollowsFlowAndSourceTemperature) {
     }
     // Rises with the source temperature: brine at 0 °C, water at 10 °C (both without cycling losses).
     r.Tc = "45";
-    r.AnwendBereich = hp(5);
+    r.AnwendBereich = hp(kHeatGroundCollector);
     const ProjectSeasons brine = EvaluateProjectSeasons(r, {});
-    r.AnwendBereich = hp(4);
+    r.AnwendBereich = hp(kHeatGroundWater);
     const ProjectSeasons water = EvaluateProjectSeasons(r, {});
     EXPECT_EQ(brine.source, Source::Brine);
     EXPECT_EQ(water.source, Source::Water);

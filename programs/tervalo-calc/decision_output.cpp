@@ -3,7 +3,7 @@
 #include "config/run_settings.h"
 #include "project/decision/results_json.h"
 #include "project/lifetime/lifetime_json.h"
-#include "seasonal_output.h"
+#include "project/seasonal/seasonal_file.h"
 #include "window_commands.h"
 
 namespace tervalo {
@@ -54,7 +54,7 @@ std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bo
         decision::ResultsJson(record, decision::FiguresOf(run, withWhatIf),
                               {CodePage(), Settings.LanguageCode, currency, &reasons}),
         record, currency));
-    document["seasonal"] = nlohmann::ordered_json::parse(ProjectSeasonsMember(record));
+    document["seasonal"] = nlohmann::ordered_json::parse(seasonal::ProjectSeasonsMember(record));
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 

@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
         std::cout << DecisionJson(record, decision, options.whatIf);
     } else {
         PrintWindow(record);
-        std::cout << DecisionLines(decision, options.whatIf);
+        std::cout << DecisionLines(decision, options.whatIf) << SeasonalLines(record);
     }
     if (!saved) return 1;
     return options.strict && warned ? 3 : 0;

@@ -81,9 +81,11 @@ int RunSeasonalUnit(const std::string& path, bool json) {
     return 0;
 }
 
-std::string ProjectSeasonsMember(const ProjectRecord& record) {
-    const SeasonalFileRead read = LoadSeasonalFile();
-    return ProjectSeasonsJson(EvaluateProjectSeasons(record, read.project), read.damaged);
+std::string SeasonalLines(const ProjectRecord& record) {
+    std::string lines;
+    for (const SeasonalFigure& figure : SeasonalFigures(ProjectSeasonsMember(record)))
+        lines += figure.name + '=' + figure.text.value_or("\u2013") + '\n';
+    return lines;
 }
 
 }  // namespace tervalo

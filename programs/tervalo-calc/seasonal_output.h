@@ -1,7 +1,7 @@
 #pragma once
 
 // The seasonal figures of tervalo-calc: a unit's data sheet (--seasonal-unit FILE.json, without the project)
-// and the project's own cycle through the seasons (the `seasonal` object of --json).
+// and the project's own cycle through the seasons as NAME=TEXT lines.
 
 #include <string>
 
@@ -14,8 +14,8 @@ namespace tervalo {
 // nothing else and returns 1.
 int RunSeasonalUnit(const std::string& file, bool json);
 
-// The `seasonal` object: the project as it stands through the three seasons, with the inputs of
-// Seasonal.json.
-std::string ProjectSeasonsMember(const ProjectRecord& record);
+// The figures of the `seasonal` object of --json without its bins, as NAME=TEXT lines
+// ("Seasonal.average.scop=…"), "–" where the object holds null.
+std::string SeasonalLines(const ProjectRecord& record);
 
 }  // namespace tervalo

@@ -73,6 +73,20 @@ Json SeasonJson(const ProjectSeason& s, Backup backup) {
     return json;
 }
 
+// Adds the scalars of `json` under `prefix`; objects nest, arrays (the bins) stay out.
+void Flatten(const Json& json, const std::string& prefix, std::vector<SeasonalFigure>& into) {
+    for (const auto& [key, value] : json.items()) {
+        if (value.is_array()) continue;
+        const std::string name = prefix + '.' + key;
+        if (value.is_object())
+            Flatten(value, name, into);
+        else if (value.is_null())
+            into.push_back({name, std::nullopt});
+        else
+            into.push_back({name, value.is_string() ? value.get<std::string>() : value.dump()});
+    }
+}
+
 }  // namespace
 
 ProjectSeasonInputs Sanitised(const ProjectSeasonInputs& in) {
@@ -164,6 +178,26 @@ std::string ProjectSeasonsJson(const ProjectSeasons& s, bool inputsFileDamaged) 
     for (const ProjectSeason& season : s.seasons) seasons.push_back(SeasonJson(season, s.backup));
     json["seasons"] = std::move(seasons);
     return json.dump();
+}
+
+std::string ProjectSeasonsMember(const ProjectRecord& record) {
+    const SeasonalFileRead read = LoadSeasonalFile();
+    return ProjectSeasonsJson(EvaluateProjectSeasons(record, read.project), read.damaged);
+}
+
+std::vector<SeasonalFigure> SeasonalFigures(std::string_view memberJson) {
+    const Json json = Json::parse(memberJson, nullptr, false);
+    std::vector<SeasonalFigure> figures;
+    if (!json.is_object()) return figures;
+    Flatten(json, "Seasonal", figures);
+    if (!json.contains("seasons") || !json["seasons"].is_array()) return figures;
+    for (Json season : json["seasons"]) {
+        if (!season.is_object() || !season.contains("climate") || !season["climate"].is_string()) continue;
+        const std::string prefix = "Seasonal." + season["climate"].get<std::string>();
+        season.erase("climate");
+        Flatten(season, prefix, figures);
+    }
+    return figures;
 }
 
 std::string ProjectSeasonsCsv(const ProjectSeasons& s) {

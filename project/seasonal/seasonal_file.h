@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "project/seasonal/project_seasons.h"
 
@@ -41,6 +42,20 @@ bool SaveSeasonalFile(const ProjectSeasonInputs& project, const std::optional<st
 
 // The `seasonal` object of the project's JSON document: the three seasons with their bins.
 std::string ProjectSeasonsJson(const ProjectSeasons& seasons, bool inputsFileDamaged);
+
+// The `seasonal` object of the project as it stands, with the inputs of Seasonal.json in the current
+// directory.
+std::string ProjectSeasonsMember(const ProjectRecord& record);
+
+// The figures of a `seasonal` object without its bins, each under a dotted name ("Seasonal.cd",
+// "Seasonal.average.scop", "Seasonal.colder.annual.break_even.fuel_price") in the object's order, its text as
+// the JSON writes it (numbers with "." as decimal point, strings unquoted); nothing where the object holds
+// null. The plain output of tervalo-calc and the window's CSV export name them alike.
+struct SeasonalFigure {
+    std::string name;
+    std::optional<std::string> text;
+};
+std::vector<SeasonalFigure> SeasonalFigures(std::string_view memberJson);
 
 // The bins of the three seasons as CSV (one row per season and bin, "." as decimal point), with the season's
 // seasonal COP on each row; a header of the JSON member names.

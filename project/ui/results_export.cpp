@@ -5,15 +5,18 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "config/run_settings.h"
 #include "engine/file_access.h"
 #include "localisation/code_page.h"
 #include "localisation/decision_texts.h"
 #include "localisation/window_aids_texts.h"
+#include "project/decision/csv_table.h"
 #include "project/decision/results_csv.h"
 #include "project/decision/results_json.h"
 #include "project/lifetime/lifetime_json.h"
+#include "project/seasonal/seasonal_file.h"
 #include "widgets/message_box.h"
 #include "widgets/window_text.h"
 
@@ -29,13 +32,27 @@ std::string ExportBytes(const ProjectRecord& record, ExportFormat format, const 
         decision::EvaluateDecision(record, format == ExportFormat::Json, format == ExportFormat::Json));
     const int codePage = CodePageOf(Settings.LanguageCode);
     const std::string currency = CodePageToUtf8(Settings.CurrencyCode, codePage);
-    if (format == ExportFormat::Csv) return decision::ResultsCsv(record, run, codePage, currency);
+    // The seasonal figures as tervalo-calc writes them: the `seasonal` object, or its figures as columns.
+    const std::string seasons = seasonal::ProjectSeasonsMember(record);
+    if (format == ExportFormat::Csv) {
+        std::vector<std::string> header = decision::ResultsCsvHeader(record, codePage, currency);
+        std::vector<std::string> row = decision::ResultsCsvRow(1, record, run, codePage, currency);
+        for (seasonal::SeasonalFigure& figure : seasonal::SeasonalFigures(seasons)) {
+            header.push_back(std::move(figure.name));
+            row.push_back(figure.text.value_or(std::string()));
+        }
+        return decision::CsvLine(header) + decision::CsvLine(row);
+    }
     if (format == ExportFormat::CsvForPeople)
         return decision::ResultsCsvForPeople(record, run, codePage, currency, record.DecimalSeparator, texts);
-    // The document of tervalo-calc --json --what-if --sensitivity, its lifetime member included.
-    return lifetime::WithLifetimeMember(decision::ResultsJson(record, decision::FiguresOf(run, true),
-                                                              {codePage, Settings.LanguageCode, currency}),
-                                        record, currency);
+    // The document of tervalo-calc --json --what-if --sensitivity, its lifetime and seasonal members
+    // included.
+    auto document = nlohmann::ordered_json::parse(
+        lifetime::WithLifetimeMember(decision::ResultsJson(record, decision::FiguresOf(run, true),
+                                                           {codePage, Settings.LanguageCode, currency}),
+                                     record, currency));
+    document["seasonal"] = nlohmann::ordered_json::parse(seasons);
+    return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -54,6 +55,25 @@ QString Shown(double value, int decimals, char separator) {
     QString text = QString::number(value, 'f', decimals);
     if (separator != '.') text.replace(QLatin1Char('.'), QLatin1Char(separator));
     return text;
+}
+
+// The table's column titles on one line where their columns are wide enough, else with the unit ("(kW)") on
+// a line of its own, and the rows kept in view under a header grown by it.
+void FitColumnTitles(QTableWidget* table, const QStringList& titles) {
+    QHeaderView* header = table->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 4;
+    for (int column = 0; column < titles.size() && column < table->columnCount(); ++column) {
+        QString title = titles[column];
+        const qsizetype unit = title.lastIndexOf(QStringLiteral(" ("));
+        if (unit > 0 && metrics.horizontalAdvance(title) + margins > header->sectionSize(column))
+            title[unit] = QLatin1Char('\n');
+        QTableWidgetItem* item = table->horizontalHeaderItem(column);
+        if (!item) table->setHorizontalHeaderItem(column, item = new QTableWidgetItem);
+        if (item->text() != title) item->setText(title);
+    }
+    const int rows = header->sizeHint().height() + table->rowCount() * table->rowHeight(0) + 4;
+    if (table->minimumHeight() != rows) table->setMinimumHeight(rows);
 }
 
 void Mark(QLineEdit* edit, bool marked) {
@@ -227,11 +247,13 @@ QWidget* SeasonalPanel::BuildUnitTab() {
     form->addWidget(Label(kPoints, tab), row++, 0, 1, 3);
     points_ = new QTableWidget(kPointRows, 4, tab);
     points_->setObjectName(QStringLiteral("UnitPoints"));
-    points_->setHorizontalHeaderLabels({QStringLiteral("T (\u00B0C)"), DisplayText(texts_[kCapacity]),
-                                        QStringLiteral("COP"), QStringLiteral("Cd")});
+    const QStringList titles{QStringLiteral("T (\u00B0C)"), DisplayText(texts_[kCapacity]),
+                             QStringLiteral("COP"), QStringLiteral("Cd")};
     points_->verticalHeader()->hide();
     points_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    points_->setMinimumHeight(points_->horizontalHeader()->height() + kPointRows * points_->rowHeight(0) + 4);
+    FitColumnTitles(points_, titles);
+    connect(points_->horizontalHeader(), &QHeaderView::sectionResized, points_,
+            [table = points_, titles] { FitColumnTitles(table, titles); });
     form->addWidget(points_, row++, 0, 1, 3);
 
     form->addWidget(Label(kOffMode, tab), row++, 0, 1, 3);

@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "config/run_settings.h"
 #include "localisation/code_page.h"
 #include "localisation/languages.h"
 #include "localisation/seasonal_texts.h"
 #include "project/seasonal/seasonal_file.h"
+#include "report/paint/fitted_text.h"
 #include "report/paint/page_table.h"
 
 namespace tervalo {
@@ -117,6 +119,48 @@ std::vector<std::vector<std::string>> SeasonRows(const SeasonalPage& content) {
     return rows;
 }
 
+// The chart's legend: its entries (a swatch and a label) in rows no wider than `width`, the type made a
+// little smaller before an entry goes to the next row, and smaller still where one entry alone is wider.
+struct LegendLayout {
+    QFont font;
+    std::vector<QPointF> at;  // each entry's left edge and top, from the legend's top left corner
+    double height = 0;
+};
+
+LegendLayout LayOutLegend(const QFont& font, const QPaintDevice* device, double width,
+                          const std::vector<QString>& labels) {
+    const auto entry = [](const QFontMetricsF& m, const QString& label) {
+        return m.height() * 1.2 + m.horizontalAdvance(label);
+    };
+    const auto gap = [](const QFontMetricsF& m) { return m.height() * 0.8; };
+    LegendLayout layout;
+    layout.font = FittedFont(font, device, width, [&](const QFontMetricsF& m) {
+        double row = 0;
+        for (const QString& label : labels) row += entry(m, label) + gap(m);
+        return row - gap(m);
+    });
+    if (layout.font.pointSizeF() < font.pointSizeF() * 0.8) {
+        layout.font.setPointSizeF(font.pointSizeF() * 0.8);
+        layout.font = FittedFont(layout.font, device, width, [&](const QFontMetricsF& m) {
+            double widest = 0;
+            for (const QString& label : labels) widest = std::max(widest, entry(m, label));
+            return widest;
+        });
+    }
+    const QFontMetricsF m(layout.font, device);
+    double x = 0, y = 0;
+    for (const QString& label : labels) {
+        if (x > 0 && x + entry(m, label) > width) {
+            x = 0;
+            y += m.height() * 1.1;
+        }
+        layout.at.emplace_back(x, y);
+        x += entry(m, label) + gap(m);
+    }
+    layout.height = y + m.height();
+    return layout;
+}
+
 void DrawSeasonChart(QPainter& painter, const QRectF& area, const ProjectSeason& season,
                      const FeatureTexts& t, char decimalSeparator) {
     if (!season.result || season.result->bins.empty()) return;
@@ -137,8 +181,12 @@ void DrawSeasonChart(QPainter& painter, const QRectF& area, const ProjectSeason&
 
     // Plot area: room for the axis numbers on the left, the legend on top and the axis title below.
     const double left = area.left() + metrics.horizontalAdvance(QStringLiteral("000.0")) + line * 0.5;
-    const QRectF plot(left, area.top() + line * 1.6, area.right() - left - line * 0.5,
-                      area.height() - line * 4.2);
+    const std::vector<QString> labels{text(kChartHeatPump), text(kChartBackup), text(kCapacity)};
+    const QPointF legendAt(left + line * 0.5, area.top() + line * 0.2);
+    const LegendLayout legend =
+        LayOutLegend(painter.font(), painter.device(), area.right() - legendAt.x(), labels);
+    const double plotTop = legendAt.y() + legend.height + line * 0.4;
+    const QRectF plot(left, plotTop, area.right() - left - line * 0.5, area.bottom() - line * 2.6 - plotTop);
     const double first = bins.front().t_C - 0.5, last = bins.back().t_C + 0.5;
     const auto x = [&](double t_C) { return plot.left() + (t_C - first) / (last - first) * plot.width(); };
     const auto y = [&](double kW) { return plot.bottom() - kW / top * plot.height(); };
@@ -179,27 +227,32 @@ void DrawSeasonChart(QPainter& painter, const QRectF& area, const ProjectSeason&
         painter.drawText(QRectF(x(b.t_C) - line * 2, plot.bottom() + line * 0.25, line * 4, line),
                          Qt::AlignHCenter | Qt::AlignTop, QString::number(b.t_C));
     }
-    painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.3, plot.width(), line), Qt::AlignHCenter,
-                     text(kChartOutdoor) + QStringLiteral(", \u00B0C"));
+    const QString outdoor = text(kChartOutdoor) + QStringLiteral(", \u00B0C");
+    const QFont font = painter.font();
+    painter.setFont(FittedFont(font, painter.device(), area.width(), outdoor));
+    painter.drawText(QRectF(area.left(), plot.bottom() + line * 1.3, area.width(), line), Qt::AlignHCenter,
+                     outdoor);
+    painter.setFont(font);
     painter.drawText(QRectF(area.left(), area.top(), plot.left() - area.left(), line), Qt::AlignLeft, "kW");
 
-    // Legend in one row above the plot.
-    double lx = plot.left() + line * 0.5;
-    const double ly = area.top() + line * 0.2;
-    const auto legend = [&](const QColor& colour, bool bar, const QString& label) {
-        if (bar) {
-            painter.fillRect(QRectF(lx, ly + line * 0.25, line * 0.9, line * 0.6), colour);
+    // The legend above the plot.
+    painter.setFont(legend.font);
+    const QFontMetricsF legendMetrics(legend.font, painter.device());
+    const double legendLine = legendMetrics.height();
+    const QColor colours[3] = {heatPump, backup, capacity};
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const QPointF at = legendAt + legend.at[i];
+        if (i < 2) {
+            painter.fillRect(QRectF(at.x(), at.y() + legendLine * 0.25, legendLine * 0.9, legendLine * 0.6),
+                             colours[i]);
         } else {
-            painter.setPen(QPen(colour, unit * 2));
-            painter.drawLine(QPointF(lx, ly + line * 0.55), QPointF(lx + line * 0.9, ly + line * 0.55));
+            painter.setPen(QPen(colours[i], unit * 2));
+            painter.drawLine(QPointF(at.x(), at.y() + legendLine * 0.55),
+                             QPointF(at.x() + legendLine * 0.9, at.y() + legendLine * 0.55));
         }
         painter.setPen(Qt::black);
-        painter.drawText(QPointF(lx + line * 1.2, ly + metrics.ascent()), label);
-        lx += line * 2 + metrics.horizontalAdvance(label);
-    };
-    legend(heatPump, true, text(kChartHeatPump));
-    legend(backup, true, text(kChartBackup));
-    legend(capacity, false, text(kCapacity));
+        painter.drawText(QPointF(at.x() + legendLine * 1.2, at.y() + legendMetrics.ascent()), labels[i]);
+    }
     painter.restore();
 }
 

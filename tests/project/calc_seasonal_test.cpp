@@ -78,6 +78,17 @@ TEST_F(CalcProgram, JsonHoldsTheProjectsSeasons) {
         for (const auto& bin : season["bins"]) EXPECT_GT(bin["carnot_cop"], 1);
     }
     EXPECT_EQ(seasonal["seasons"][0]["bins"].size(), 26u);
+
+    // The plain output ends in the same figures as lines after the decision figures.
+    const CalcRun plain = RunCalc(std::string(kExample) + " AnwendBereich=#2");
+    ASSERT_EQ(plain.status, 0) << plain.errors;
+    EXPECT_EQ(plain.lines.at("Seasonal.average.scop"), seasonal["seasons"][0]["scop"].dump());
+    EXPECT_EQ(plain.lines.at("Seasonal.warmer.annual.cost"), seasonal["seasons"][2]["annual"]["cost"].dump());
+    EXPECT_EQ(plain.lines.at("Seasonal.source"), "air");
+    const std::size_t savings = plain.output.find("\nSaving.co2=");
+    ASSERT_NE(savings, std::string::npos);
+    EXPECT_EQ(plain.output.find("\nSeasonal.", savings), plain.output.find('\n', savings + 1))
+        << "the seasonal lines follow the decision figures";
 }
 
 }  // namespace

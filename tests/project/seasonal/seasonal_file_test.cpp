@@ -4,6 +4,7 @@
 #include "project/seasonal/seasonal_file.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <nlohmann/json.hpp>
 
 namespace tervalo::seasonal {
@@ -74,6 +75,23 @@ TEST(SeasonalFile, SeasonsAsJson) {
     EXPECT_EQ(first["bins"][0]["carnot_cop"], 9);
     EXPECT_EQ(json["seasons"][1]["computed"], false);
     EXPECT_TRUE(json["seasons"][1]["scop"].is_null());
+
+    // The same object's figures by dotted name: every scalar once, nested objects under their member, the
+    // season's climate in the name, no bins, null as nothing.
+    std::map<std::string, std::optional<std::string>> figures;
+    for (const SeasonalFigure& figure : SeasonalFigures(ProjectSeasonsJson(seasons, false)))
+        EXPECT_TRUE(figures.emplace(figure.name, figure.text).second) << figure.name;
+    EXPECT_EQ(figures.at("Seasonal.label"), "refrigeration cycle only: no fans, pumps or defrost");
+    EXPECT_EQ(figures.at("Seasonal.inputs_file_damaged"), "false");
+    EXPECT_EQ(figures.at("Seasonal.average.scop"), first["scop"].dump());
+    EXPECT_EQ(figures.at("Seasonal.average.certified_band.p90"), "5.07");
+    EXPECT_EQ(figures.at("Seasonal.colder.computed"), "false");
+    EXPECT_EQ(figures.at("Seasonal.colder.scop"), std::nullopt);
+    for (const auto& [name, text] : figures) {
+        EXPECT_EQ(name.find("bins"), std::string::npos) << name;
+        EXPECT_EQ(name.find("climate"), std::string::npos) << name;
+    }
+    EXPECT_TRUE(SeasonalFigures("not json").empty());
 }
 
 }  // namespace

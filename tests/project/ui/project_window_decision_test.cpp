@@ -16,6 +16,7 @@
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_lists.h"
+#include "project/seasonal/seasonal_file.h"
 #include "project/ui/decision_view.h"
 #include "project_window_fixture.h"
 #include "report/paint/decision_page.h"
@@ -187,14 +188,27 @@ TEST_F(ProjectWindowDecision, ExportWritesWhatTervaloCalcWritesAndAsksBeforeRepl
     QTest::mouseClick(button, Qt::LeftButton);
     const int codePage = CodePageOf("ENG");
     const decision::DecisionRun run = decision::EvaluateDecision(project_, true, true);
-    EXPECT_EQ(ReadBytes("results.csv"), decision::ResultsCsv(project_, run, codePage, "EUR"));
+    // The decision's columns, then the seasonal figures' as the plain output of tervalo-calc names them.
+    const std::string decisionCsv = decision::ResultsCsv(project_, run, codePage, "EUR");
+    const std::string csvBytes = ReadBytes("results.csv");
+    const auto json = nlohmann::ordered_json::parse(seasonal::ProjectSeasonsMember(project_));
+    const std::size_t headerEnd = decisionCsv.find("\r\n");
+    const std::size_t rowEnd = csvBytes.find("\r\n", csvBytes.find("\r\n") + 2);
+    ASSERT_NE(rowEnd, std::string::npos) << csvBytes;
+    EXPECT_EQ(csvBytes.substr(0, headerEnd) + ",\"Seasonal.label\",", csvBytes.substr(0, headerEnd + 18));
+    EXPECT_EQ(csvBytes.size(), rowEnd + 2) << "a header and one row";
+    const std::string row = csvBytes.substr(csvBytes.find("\r\n") + 2);
+    EXPECT_EQ(row.rfind(decisionCsv.substr(headerEnd + 2, decisionCsv.size() - headerEnd - 4) + ",", 0), 0u);
+    EXPECT_NE(csvBytes.find(",\"Seasonal.average.scop\","), std::string::npos);
+    EXPECT_NE(row.find(",\"" + json["seasons"][0]["scop"].dump() + "\","), std::string::npos);
 
     AnswerFileDialog(InDir("results.json"));
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_EQ(ReadBytes("results.json"),
-              lifetime::WithLifetimeMember(
-                  decision::ResultsJson(project_, decision::FiguresOf(run, true), {codePage, "ENG", "EUR"}),
-                  project_, "EUR"));
+    auto expected = nlohmann::ordered_json::parse(lifetime::WithLifetimeMember(
+        decision::ResultsJson(project_, decision::FiguresOf(run, true), {codePage, "ENG", "EUR"}), project_,
+        "EUR"));
+    expected["seasonal"] = json;
+    EXPECT_EQ(nlohmann::ordered_json::parse(ReadBytes("results.json")), expected);
     EXPECT_TRUE(nlohmann::json::parse(ReadBytes("results.json"))["lifetime"]["results"].is_object())
         << "the lifetime object of tervalo-calc --json";
     EXPECT_TRUE(messages_.shown.empty());
@@ -213,7 +227,7 @@ TEST_F(ProjectWindowDecision, ExportWritesWhatTervaloCalcWritesAndAsksBeforeRepl
     AnswerFileDialog(csv);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(messages_.shown.size(), 2u);
-    EXPECT_EQ(ReadBytes("results.csv"), decision::ResultsCsv(project_, run, codePage, "EUR"));
+    EXPECT_EQ(ReadBytes("results.csv"), csvBytes);
 }
 
 // A new fuel price typed and left with Tab: the fuel cost of the last run stays, greyed with the reason

@@ -166,6 +166,25 @@ TEST_F(SeasonalPanelTest, PanelAndPageInThreeLanguages) {
         }
         const QString directory = qEnvironmentVariable("TERVALO_SCREENSHOT_DIR");
         if (!directory.isEmpty()) image.save(directory + QStringLiteral("/seasonal_page_") + name + ".png");
+
+        // A narrow chart keeps its legend and axis title inside: no ink right of its area, none cut off left.
+        const SeasonalPage content = SeasonalPageOf(project_);
+        ASSERT_FALSE(content.seasons.seasons.empty());
+        QImage narrow(400, 240, QImage::Format_RGB32);
+        narrow.fill(Qt::white);
+        {
+            QPainter painter(&narrow);
+            painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+            DrawSeasonChart(painter, QRectF(100, 0, 120, 240), content.seasons.seasons[0], content.texts,
+                            '.');
+        }
+        int outside = 0;
+        for (int y = 0; y < narrow.height(); ++y)
+            for (int x = 0; x < narrow.width(); ++x)
+                outside += (x < 99 || x > 222) && narrow.pixelColor(x, y) != QColor(Qt::white);
+        EXPECT_EQ(outside, 0);
+        if (!directory.isEmpty())
+            narrow.save(directory + QStringLiteral("/seasonal_chart_narrow_") + name + ".png");
     }
 }
 

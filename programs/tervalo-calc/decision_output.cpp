@@ -1,5 +1,7 @@
 #include "decision_output.h"
 
+#include <nlohmann/json.hpp>
+
 #include "config/run_settings.h"
 #include "project/decision/results_json.h"
 #include "project/lifetime/lifetime_json.h"

@@ -95,8 +95,8 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
         {"rate at or below -100 %", header + "\"HeatPumpCost\",12000\r\n\"DiscountRate\",-100\r\n", cheaper},
         {"not a number", header + "\"HeatPumpCost\",12000\r\n\"BoilerCost\",nan\r\n\"Subsidy\",inf\r\n",
          cheaper},
-        // A percentage above 100 is the whole price: capped, not replaced by the default.
-        {"percentage above 100", header + "\"HeatPumpCost\",12000\r\n\"Subsidy\",150\r\n", wholePrice, false},
+        // A percentage above 100 is the whole price: capped, not replaced by the default, and reported.
+        {"percentage above 100", header + "\"HeatPumpCost\",12000\r\n\"Subsidy\",150\r\n", wholePrice},
         {"flag neither 0 nor 1", header + "\"HeatPumpCost\",12000\r\n\"FuelConnectionGivenUp\",7\r\n",
          cheaper},
         // The cut name reads as an unknown one: nothing tells this file from a complete one.

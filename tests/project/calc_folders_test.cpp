@@ -55,7 +55,9 @@ TEST_F(CalcFolders, FilesOnTheCommandLineAreWhereTheUserTypedThem) {
     ASSERT_EQ(Run(start_, "--batch in.csv --out results.csv"), 0) << Errors();
     EXPECT_NE(ReadBytes(start_ / "results.csv").find("150"), std::string::npos);
     EXPECT_FALSE(fs::exists(users / "results.csv"));
+    int written = 2;  // in.csv, results.csv
 #ifdef TERVALO_CALC_DRAWS
+    written += 2;  // sub, cycle.svg
     fs::create_directories(start_ / "sub");
     ASSERT_EQ(Run(start_ / "sub", "--diagram ../cycle.svg"), 0) << Errors();
     EXPECT_NE(ReadBytes(start_ / "cycle.svg").find("<svg"), std::string::npos);
@@ -65,7 +67,7 @@ TEST_F(CalcFolders, FilesOnTheCommandLineAreWhereTheUserTypedThem) {
     ASSERT_EQ(Run(start_, "WohnFL=130 --save"), 0) << Errors();
     EXPECT_NE(ReadBytes(users / "TempPart.dat").find("130"), std::string::npos);
     EXPECT_EQ(fs::status(users).permissions(), fs::perms::owner_all);
-    EXPECT_EQ(test::EntryCount(start_), 4) << "in.csv, results.csv, cycle.svg, sub";
+    EXPECT_EQ(test::EntryCount(start_), written) << "in.csv, results.csv, cycle.svg, sub";
     EXPECT_EQ(Errors().find("working in"), std::string::npos) << "the user's folder goes unnamed";
 }
 

@@ -1,0 +1,195 @@
+// The working of the calculation (the trace the cycle window, the printed page and tervalo-calc --trace show)
+// for 600 random projects against a golden record: every step's quantity, formula, numbers, value (bit for
+// bit), shown text and skip, with the result texts and marks the run leaves. Projects 0 to 99 are recorded
+// in full, every project by a digest of its record. To rewrite the record after an intended change:
+//   TERVALO_GOLDEN_RECORD=1 build/tests/project/cycle_view_tests --gtest_filter='TraceGolden.*'
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "engine/checked_math.h"
+#include "engine/compressor.h"
+#include "engine/number_text.h"
+#include "engine/refrigeration_cycle.h"
+#include "project/calculation.h"
+#include "project/cycle_view/cycle_view.h"
+#include "project/field_numbers.h"
+#include "project/heating_kind.h"
+#include "project/input_edits.h"
+#include "project/round_down.h"
+#include "project_fixture.h"
+
+namespace tervalo {
+namespace {
+
+using test::hp;
+using test::WriteBytes;
+
+// Random numbers by explicit arithmetic on the generator's output, the same on every standard library.
+class Dice {
+  public:
+    double Between(double low, double high) {
+        return low + (high - low) * static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+    }
+    std::size_t Pick(std::size_t count) { return static_cast<std::size_t>(engine_() % count); }
+    bool Chance(double p) { return Between(0, 1) < p; }
+    // A number as typed, with up to two decimals; now and then a text that is no plain number or one whose
+    // products overflow.
+    std::string Typed(double low, double high, char separator) {
+        static const char* const odd[] = {"", "0", "abc", "1e3", "1e200", "-0.5", "12abc"};
+        if (Chance(0.06)) return odd[Pick(std::size(odd))];
+        char text[64];
+        std::snprintf(text, sizeof text, "%.*f", static_cast<int>(Pick(3)), Between(low, high));
+        std::string typed = text;
+        if (separator == ',' && typed.find('.') != std::string::npos) typed[typed.find('.')] = ',';
+        return typed;
+    }
+
+  private:
+    std::mt19937_64 engine_{20261208u};
+};
+
+const char* const kRefrigerants[] = {"R22",   "R22",  "R22", "R22", "R407C", "R134A",
+                                     "R404A", "R123", "CO2", "R14", "R12",   "R99"};
+
+// The result texts a run writes, by field.
+std::string ResultName(std::string ProjectRecord::*field) {
+    static const char* const names[kResultFieldCount] = {"pn32",    "LeistZahlK", "LeistZahlH", "LeistZ",
+                                                         "BetrKo",  "GesHBDGeB",  "GesHBDHeiz", "BrennStV",
+                                                         "Label27", "Label38",    "GesEnergWP", "co2consum"};
+    if (!field) return "-";
+    for (int i = 0; i < kResultFieldCount; ++i)
+        if (ResultText(static_cast<ResultField>(i)) == field) return names[i];
+    return "?";
+}
+
+std::string Exact(const std::optional<double>& value) {
+    if (!value) return "-";
+    char text[64];
+    std::snprintf(text, sizeof text, "%.17g", *value);
+    return text;
+}
+
+// One run as recorded: the trace's steps, then the texts and marks of the results.
+std::string Record(const CalculationTrace& trace, const ProjectRecord& after) {
+    std::string out = "status " + std::to_string(static_cast<int>(trace.cycleStatus)) + "\n";
+    for (const TraceStep& step : trace.steps)
+        out += std::to_string(static_cast<int>(step.quantity)) + "|" +
+               std::to_string(static_cast<int>(step.skip)) + "|" + step.formula + "|" + step.numbers + "|" +
+               Exact(step.value) + "|" + step.shown + "|" + ResultName(step.field) + "\n";
+    for (int i = 0; i < kResultFieldCount; ++i) {
+        const auto field = static_cast<ResultField>(i);
+        out += ResultName(ResultText(field)) + "=" + after.*ResultText(field) + " (" +
+               std::to_string(static_cast<int>(after.Results[field])) + ")\n";
+    }
+    if (after.Results.outside)
+        out += "outside " + std::to_string(static_cast<int>(after.Results.outside->of)) + " " +
+               Exact(after.Results.outside->input) + "\n";
+    return out;
+}
+
+std::uint64_t Digest(const std::string& text) {
+    std::uint64_t hash = 14695981039346656037u;
+    for (const unsigned char c : text) hash = (hash ^ c) * 1099511628211u;
+    return hash;
+}
+
+class TraceGolden : public test::ProjectFixture {
+  protected:
+    void SetUp() override {
+        ProjectFixture::SetUp();
+        for (const char* file :
+             {"R22.DAT", "R407C.DAT", "R134A.DAT", "R404A.DAT", "R123.DAT", "CO2.DAT", "R14.DAT"})
+            if (std::filesystem::exists(std::filesystem::path(TERVALO_DIST_DIR) / file))
+                std::filesystem::copy_file(std::filesystem::path(TERVALO_DIST_DIR) / file, file);
+        WriteBytes("R12.DAT", "damaged\r\n");
+    }
+
+    // Project `number`: its record before the run, with the files the run reads written.
+    ProjectRecord Draw(Dice& dice, int number, std::string& summary) {
+        static const char* const factorFiles[] = {"2000,1,0.3,1,0.6\r\n", "1500,1,0.25,1.1,0.45\r\n",
+                                                  "2000,1\r\n", "2000,1,0.3,1,0\r\n", nullptr};
+        const char* factors = factorFiles[dice.Chance(0.85) ? dice.Pick(2) : 2 + dice.Pick(3)];
+        std::filesystem::remove("energk.dat");
+        if (factors) WriteBytes("energk.dat", factors);
+        ProjectRecord r = Project();
+        r.DecimalSeparator = dice.Chance(0.3) ? ',' : '.';
+        const char s = r.DecimalSeparator;
+        r.RefrigerantName = kRefrigerants[dice.Pick(std::size(kRefrigerants))];
+        r.t0 = dice.Typed(-45, 20, s);
+        r.Tc = dice.Typed(15, 80, s);
+        r.SuctionAllowance = dice.Chance(0.02) ? 1e308 : std::round(dice.Between(0, 15));
+        r.WohnFL = dice.Typed(40, 600, s);
+        r.SpezHeizLeist = dice.Typed(20, 300, s);
+        r.HeizArt = dice.Chance(0.07) ? "other" : hp(kHeatingKindItems[number % 4]);
+        r.WirkGKessel = dice.Typed(50, 110, s);
+        r.BereitStV = dice.Typed(0, 40, s);
+        r.BrennK = dice.Typed(0.05, 2, s);
+        r.EnergKost = dice.Typed(0.05, 0.6, s);
+        r.EinbindCheck = dice.Chance(0.5);
+        for (int i = 0; i < kResultFieldCount; ++i)
+            r.*ResultText(static_cast<ResultField>(i)) = "before" + std::to_string(i);
+        summary = "# project " + std::to_string(number) + ": " + r.RefrigerantName + " t0 \"" + r.t0 +
+                  "\" Tc \"" + r.Tc + "\" allowance " + Exact(r.SuctionAllowance) + " A \"" + r.WohnFL +
+                  "\" q \"" + r.SpezHeizLeist + "\" " + r.HeizArt + " eta \"" + r.WirkGKessel + "\" s \"" +
+                  r.BereitStV + "\" k_f \"" + r.BrennK + "\" k_el \"" + r.EnergKost + "\" integrated " +
+                  (r.EinbindCheck ? "1" : "0") + " separator " + s + " energk " +
+                  (factors ? std::to_string(factors - factorFiles[0]) : std::string("missing")) + "\n";
+        return r;
+    }
+};
+
+TEST_F(TraceGolden, TheWorkingOfRandomProjectsIsTheRecordedOne) {
+    Dice dice;
+    std::string full, digests;
+    int cycleFailures = 0, balanceStops = 0;
+    for (int number = 0; number < 600; ++number) {
+        std::string summary;
+        ProjectRecord record = Draw(dice, number, summary);
+        ProjectRecord loaded = record;
+        const CalculationData data = LoadCalculationData(loaded);
+        const CycleView view = CycleViewOf(loaded, data);
+        ProjectRecord after = loaded;
+        DesignPointCalculation(after, data);
+        const std::string text = summary + Record(view.trace, after);
+        if (number < 100) full += text;
+        char line[64];
+        std::snprintf(line, sizeof line, "%d %016llx\n", number,
+                      static_cast<unsigned long long>(Digest(text)));
+        digests += line;
+        cycleFailures += view.trace.cycleStatus != EngineStatus::Ok;
+        for (const TraceStep& step : view.trace.steps) balanceStops += step.skip == TraceSkip::NotEvaluable;
+    }
+    // The draw reaches the paths that matter: cycles that fail and balances that stop.
+    EXPECT_GT(cycleFailures, 60);
+    EXPECT_GT(balanceStops, 60);
+
+    const std::string text = full + "# digests\n" + digests;
+    const std::string file = std::string(TERVALO_TEST_DATA_DIR) + "/project/trace_golden.txt";
+    if (std::getenv("TERVALO_GOLDEN_RECORD")) {
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+        GTEST_SKIP() << "record written to " << file;
+    }
+    const std::string expected = test::ReadBytes(file);
+    ASSERT_FALSE(expected.empty()) << "the golden record is missing";
+    std::istringstream got(text), want(expected);
+    std::string gotLine, wantLine, project;
+    int differences = 0;
+    for (int line = 1; std::getline(want, wantLine); ++line) {
+        if (!std::getline(got, gotLine)) gotLine = "(end)";
+        if (wantLine.rfind("# project", 0) == 0) project = wantLine;
+        if (gotLine != wantLine && ++differences <= 10)
+            ADD_FAILURE() << project << ", line " << line << ": expected \"" << wantLine << "\", got \""
+                          << gotLine << "\"";
+    }
+    EXPECT_FALSE(std::getline(got, gotLine)) << "more output than the record holds";
+    EXPECT_EQ(differences, 0);
+}
+
+}  // namespace
+}  // namespace tervalo

@@ -114,7 +114,8 @@ class TraceGolden : public test::ProjectFixture {
     ProjectRecord Draw(Dice& dice, int number, std::string& summary) {
         static const char* const factorFiles[] = {"2000,1,0.3,1,0.6\r\n", "1500,1,0.25,1.1,0.45\r\n",
                                                   "2000,1\r\n", "2000,1,0.3,1,0\r\n", nullptr};
-        const char* factors = factorFiles[dice.Chance(0.85) ? dice.Pick(2) : 2 + dice.Pick(3)];
+        const std::size_t factorFile = dice.Chance(0.85) ? dice.Pick(2) : 2 + dice.Pick(3);
+        const char* factors = factorFiles[factorFile];
         std::filesystem::remove("energk.dat");
         if (factors) WriteBytes("energk.dat", factors);
         ProjectRecord r = Project();
@@ -139,7 +140,7 @@ class TraceGolden : public test::ProjectFixture {
                   "\" q \"" + r.SpezHeizLeist + "\" " + r.HeizArt + " eta \"" + r.WirkGKessel + "\" s \"" +
                   r.BereitStV + "\" k_f \"" + r.BrennK + "\" k_el \"" + r.EnergKost + "\" integrated " +
                   (r.EinbindCheck ? "1" : "0") + " separator " + s + " energk " +
-                  (factors ? std::to_string(factors - factorFiles[0]) : std::string("missing")) + "\n";
+                  (factors ? std::to_string(factorFile) : std::string("missing")) + "\n";
         return r;
     }
 };

@@ -61,7 +61,7 @@ void BM_BreakEven(benchmark::State& state) {
     ProjectRecord record;
     CalculationData data;
     if (!ExampleProject(state, record, data)) return;
-    const AnnualBalance balance = DesignPointCalculation(record, data);
+    const AnnualBalance balance = DesignPointCalculation(record, data).balance;
     for (auto _ : state) benchmark::DoNotOptimize(decision::EvaluateBreakEven(record, balance));
 }
 BENCHMARK(BM_BreakEven)->Unit(benchmark::kMicrosecond);

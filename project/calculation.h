@@ -13,12 +13,11 @@
 
 #include "engine/saturation_table.h"
 #include "project/annual_balance.h"
+#include "project/calculation_result.h"
 #include "project/project_record.h"
 #include "project/result_currency.h"
 
 namespace tervalo {
-
-struct CalculationTrace;
 
 // Refrigerating capacity of the design point, kW.
 inline constexpr double DesignRefrigerationCapacity = 20;
@@ -44,20 +43,22 @@ CalculationData LoadCalculationData(ProjectRecord& record);
 // their texts. When the cycle cannot be computed (table missing or damaged, a step dividing by zero) the run
 // has no compressor power and no COP: the COP labels and the heat-pump results keep their texts, while the
 // fuel side of the balance is still brought up to date. Sets CalculationDone, and the record's Results to
-// what the run wrote (the texts themselves as described). Returns the balance's numbers. `trace`, when given,
-// receives every intermediate (calculation_trace.h); the texts written are the same.
-AnnualBalance DesignPointCalculation(ProjectRecord& record, const CalculationData& data,
-                                     CalculationTrace* trace = nullptr);
+// what the run wrote (the texts themselves as described). Returns every number it computed.
+CalculationResult DesignPointCalculation(ProjectRecord& record, const CalculationData& data);
 
 // What every user action that calculates starts: the load, then the calculation run.
-AnnualBalance CalculationRun(ProjectRecord& record, CalculationTrace* trace = nullptr);
+CalculationResult CalculationRun(ProjectRecord& record);
 
 // The annual balance with the run's refrigerating COP and compressor power (nothing when the run could not
 // form them). Each field is written as soon as it is known; a step that cannot be evaluated (efficiency 0,
-// a heating type of no kind, no COP) ends the balance and the later fields keep their texts. Returns the
-// numbers behind the texts it wrote.
+// a heating type of no kind, no COP) ends the balance, the later fields keep their texts, and the balance's
+// `stop` says where. Returns the numbers behind the texts it wrote.
 AnnualBalance AnnualCostComparison(ProjectRecord& record, std::optional<double> refrigerationCop,
-                                   std::optional<double> compressorPower, CalculationTrace* trace = nullptr);
+                                   std::optional<double> compressorPower);
+
+// The provisional running cost's text (BetrKo before the heat pump's figures): f_1 × f_2 × f_3 × f_4 × P
+// rounded down; nothing when it cannot be formed.
+std::optional<std::string> ProvisionalRunningCostText(double cost, char decimalSeparator);
 
 // Enter in a consumption field of the record: the specific demand that produces the typed figure, then a
 // calculation run, and the typed text back into the field. The first two rest (only putting the text back)

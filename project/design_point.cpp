@@ -6,7 +6,6 @@
 #include "engine/refrigeration_cycle.h"
 #include "localisation/language_tables.h"
 #include "project/calculation.h"
-#include "project/calculation_trace.h"
 #include "project/energy_factors.h"
 #include "project/field_numbers.h"
 #include "project/input_edits.h"
@@ -50,125 +49,62 @@ std::optional<OutsideDesignPoint> OutsidePoint(const CycleRun& run, const Satura
     return OutsideDesignPoint{of, of == DesignTemperature::Evaporating ? t0 : tc, *range};
 }
 
-std::string N(double value) {
-    return TraceOperand(value);
+// The cycle at the record's t0 and Tc, the mass flow for the design capacity and the compressor's power.
+DesignPointResult DesignPointOf(ProjectRecord& record, const CalculationData& data) {
+    DesignPointResult d;
+    d.t0 = FieldNumber(record.t0);
+    d.tc = FieldNumber(record.Tc);
+    d.suctionAllowance = record.SuctionAllowance;
+    d.suctionGasTemperature = 5 + record.SuctionAllowance + d.t0;
+    d.cycle = RunRefrigerationCycle(record.RefrigerantName, data.refrigerantTable,
+                                    {d.t0, d.tc, d.suctionGasTemperature, 0, 0}, record.CycleState);
+    record.CycleState = d.cycle.state;
+    d.outside = OutsidePoint(d.cycle, data.refrigerantTable, d.t0, d.tc);
+    const CycleStateRecord& cycle = d.cycle.state;
+    if (d.cycleComputed())
+        d.massFlow = Divide(DesignRefrigerationCapacity, cycle.hVapourEvap - cycle.hLiquidCond);
+    if (d.massFlow)
+        d.compressorPower = Finite(CompressorPowerAtDischarge(
+            d.cycle.tDischarge, cycle.TEvap, cycle.TCond, *d.massFlow, d.suctionGasTemperature,
+            cycle.hVapourCond, cycle.hVapourEvap, cycle, &d.working));
+    if (d.compressorPower) d.refrigerationCop = Divide(DesignRefrigerationCapacity, *d.compressorPower);
+    if (d.refrigerationCop) d.heatingCop = Finite(*d.refrigerationCop + 1);
+    return d;
 }
 
-// The cycle's state points as the trace lists them; every one read from the table or formed by the cycle. The
-// subscripts number the points as the cycle diagram does: 1 evaporator outlet, 2 compressor inlet, 3
-// discharge, 4 condenser outlet, 5 evaporator inlet (h_5 = h_4).
-void TraceCycle(CalculationTrace& trace, const CycleRun& run, double t0, double tc, double tSuction,
-                double allowance, const std::string& shownSuction) {
-    const CycleStateRecord& c = run.state;
-    trace.Add(TraceQuantity::EvaporatingTemperature, "T_0 = t_0 + 273.15", N(t0) + " + 273.15", c.TEvap);
-    trace.Add(TraceQuantity::CondensingTemperature, "T_c = t_c + 273.15", N(tc) + " + 273.15", c.TCond);
-    trace.Add(TraceQuantity::SuctionGasTemperature, "t_2 = 5 + Δt_s + t_0",
-              "5 + " + N(allowance) + " + " + N(t0), tSuction, shownSuction,
-              shownSuction.empty() ? nullptr : &ProjectRecord::pn32);
-    trace.cycleStatus = run.status;
-    if (run.status != EngineStatus::Ok) {
-        trace.CloseFrom(TraceQuantity::EvaporatingPressure, TraceQuantity::HeatingCopLabel);
-        for (TraceStep& step : trace.steps)
-            if (step.skip == TraceSkip::NotReached) step.skip = TraceSkip::NoCycle;
-        return;
+// The design point's texts: the suction gas temperature and the two COP labels.
+void WriteDesignPoint(ProjectRecord& record, DesignPointResult& d) {
+    if (const auto shown = Finite(RoundDownTo(d.suctionGasTemperature, 10))) {
+        record.pn32 = LocaleFormat(*shown, record.DecimalSeparator);
+        d.suctionGasWritten = true;
     }
-    trace.Add(TraceQuantity::EvaporatingPressure, "p_0 = p″(T_0)", "p″(" + N(c.TEvap) + " K)", c.pEvap);
-    trace.Add(TraceQuantity::CondensingPressure, "p_c = p″(T_c)", "p″(" + N(c.TCond) + " K)", c.pCond);
-    trace.Add(TraceQuantity::VapourEnthalpyEvaporator, "h_1 = h″(T_0)", "h″(" + N(c.TEvap) + " K)",
-              c.hVapourEvap);
-    trace.Add(TraceQuantity::LiquidEnthalpyCondenser, "h_4 = h′(T_c)", "h′(" + N(c.TCond) + " K)",
-              c.hLiquidCond);
-    trace.Add(TraceQuantity::VapourEnthalpyCondenser, "h″_c = h″(T_c)", "h″(" + N(c.TCond) + " K)",
-              c.hVapourCond);
+    if (!d.refrigerationCop) return;
+    if (auto label = RefrigerationCopLabel(*d.refrigerationCop)) {
+        record.LeistZahlK = std::move(*label);
+        d.refrigerationCopWritten = true;
+    }
+    if (auto label = HeatingCopLabel(*d.refrigerationCop)) {
+        record.LeistZahlH = std::move(*label);
+        d.heatingCopWritten = true;
+    }
 }
 
 }  // namespace
 
-AnnualBalance DesignPointCalculation(ProjectRecord& record, const CalculationData& data,
-                                     CalculationTrace* trace) {
-    ResultTracking tracking(record);
-    const double t0 = FieldNumber(record.t0);                               // °C
-    const double tc = FieldNumber(record.Tc);                               // °C
-    const double suctionGasTemperature = 5 + record.SuctionAllowance + t0;  // °C
-
-    const CycleRun run = RunRefrigerationCycle(record.RefrigerantName, data.refrigerantTable,
-                                               {t0, tc, suctionGasTemperature, 0, 0}, record.CycleState);
-    record.CycleState = run.state;
-    const bool cycleComputed = run.status == EngineStatus::Ok;
-    const CycleStateRecord& cycle = run.state;
-
-    CheckedValue massFlow;  // kg/s
-    if (cycleComputed) massFlow = Divide(DesignRefrigerationCapacity, cycle.hVapourEvap - cycle.hLiquidCond);
-
-    const auto shownSuctionGas = Finite(RoundDownTo(suctionGasTemperature, 10));
-    if (shownSuctionGas) record.pn32 = LocaleFormat(*shownSuctionGas, record.DecimalSeparator);
-    if (trace)
-        TraceCycle(*trace, run, t0, tc, suctionGasTemperature, record.SuctionAllowance,
-                   shownSuctionGas ? record.pn32 : std::string());
-
-    CheckedValue power;  // kW
-    CompressorWorking working;
-    if (massFlow)
-        power = Finite(CompressorPowerAtDischarge(run.tDischarge, cycle.TEvap, cycle.TCond, *massFlow,
-                                                  suctionGasTemperature, cycle.hVapourCond, cycle.hVapourEvap,
-                                                  cycle, &working));
-    if (trace && cycleComputed) {
-        const double tcK = cycle.TCond;
-        trace->Add(TraceQuantity::DischargeTemperature, "t_3 = T_3(p_c/p_0, n, T_c) − 273.15",
-                   "T_3(" + N(cycle.pCond) + "/" + N(cycle.pEvap) + ", " + N(cycle.CompressionExponent) +
-                       ", " + N(tcK) + " K) − 273.15",
-                   run.tDischarge - 273.15);
-        trace->Add(
-            TraceQuantity::MassFlow, "ṁ = Q_0/(h_1 − h_4)",
-            N(DesignRefrigerationCapacity) + "/(" + N(cycle.hVapourEvap) + " − " + N(cycle.hLiquidCond) + ")",
-            massFlow);
-        if (massFlow) {
-            trace->Add(TraceQuantity::DischargeEnthalpy, "h_3 = h″_c + c_p3 × (t_3 − t_c)",
-                       N(cycle.hVapourCond) + " + " + N(cycle.cpVapourDischarge) + " × (" +
-                           N(working.tDischarge) + " − " + N(tcK - 273.15) + ")",
-                       working.hDischarge);
-            trace->Add(TraceQuantity::SuctionEnthalpy, "h_2 = h_1 + (t_2 − t_0) × c_p1",
-                       N(cycle.hVapourEvap) + " + (" + N(suctionGasTemperature) + " − " + N(t0) + ") × " +
-                           N(cycle.cpVapourEvap),
-                       working.hSuction);
-            trace->Add(TraceQuantity::EnthalpyPower, "P_h = (h_3 − h_2) × ṁ",
-                       "(" + N(working.hDischarge) + " − " + N(working.hSuction) + ") × " + N(*massFlow),
-                       working.powerRaw);
-            trace->Add(TraceQuantity::SizeFactor, "f_P = 1 − 0.05 × P_h/100 (≥ 0.95)",
-                       "1 − 0.05 × " + N(working.powerRaw) + "/100", working.sizeFactor);
-            trace->Add(TraceQuantity::CompressorPower, "P = P_h × f_P × 1.06",
-                       N(working.powerRaw) + " × " + N(working.sizeFactor) + " × 1.06", power);
-        }
-    }
-
-    CheckedValue refrigerationCop;
-    if (power) refrigerationCop = Divide(DesignRefrigerationCapacity, *power);
-    if (refrigerationCop) {
-        if (auto label = RefrigerationCopLabel(*refrigerationCop)) record.LeistZahlK = std::move(*label);
-        if (auto label = HeatingCopLabel(*refrigerationCop)) record.LeistZahlH = std::move(*label);
-    }
-    if (trace && power) {
-        trace->Add(TraceQuantity::RefrigerationCop, "COP = Q_0/P",
-                   N(DesignRefrigerationCapacity) + "/" + N(*power), refrigerationCop,
-                   refrigerationCop ? record.LeistZahlK : std::string(), &ProjectRecord::LeistZahlK);
-        if (refrigerationCop)
-            trace->Add(TraceQuantity::HeatingCopLabel, "COP_h = COP + 1", N(*refrigerationCop) + " + 1",
-                       Finite(*refrigerationCop + 1), record.LeistZahlH, &ProjectRecord::LeistZahlH);
-    }
-    if (trace) {
-        trace->CloseFrom(TraceQuantity::EvaporatingTemperature, TraceQuantity::HeatingCopLabel);
-    }
-
-    AnnualBalance balance = AnnualCostComparison(record, refrigerationCop, power, trace);
+CalculationResult DesignPointCalculation(ProjectRecord& record, const CalculationData& data) {
+    CalculationResult result;
+    result.designPoint = DesignPointOf(record, data);
+    WriteDesignPoint(record, result.designPoint);
+    result.balance =
+        AnnualCostComparison(record, result.designPoint.refrigerationCop, result.designPoint.compressorPower);
     record.CalculationDone = true;
-    tracking.Finish({run.status, OutsidePoint(run, data.refrigerantTable, t0, tc),
-                     refrigerationCop.has_value(), data.energyFactors});
+    MarkResults(record, result, data.energyFactors);
     NoteCalculatedInputs(record);
-    return balance;
+    return result;
 }
 
-AnnualBalance CalculationRun(ProjectRecord& record, CalculationTrace* trace) {
-    return DesignPointCalculation(record, LoadCalculationData(record), trace);
+CalculationResult CalculationRun(ProjectRecord& record) {
+    return DesignPointCalculation(record, LoadCalculationData(record));
 }
 
 }  // namespace tervalo

@@ -117,7 +117,7 @@ void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text
 AnnualBalance OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text,
                            const CalculationData& data) {
     ChooseListEntry(record, list, text);
-    return DesignPointCalculation(record, data);
+    return DesignPointCalculation(record, data).balance;
 }
 
 void OnHeizArtTextChanged(ProjectRecord& record) {

@@ -10,9 +10,6 @@ namespace tervalo {
 
 namespace {
 
-// No result text holds a control character: a text still holding this one was not written by the run.
-const std::string kUnwritten = "\x1F";
-
 constexpr ResultField kAllResults[] = {
     ResultField::pn32,    ResultField::LeistZahlK, ResultField::LeistZahlH, ResultField::LeistZ,
     ResultField::BetrKo,  ResultField::GesHBDGeB,  ResultField::GesHBDHeiz, ResultField::BrennStV,
@@ -91,32 +88,39 @@ std::string ProjectRecord::*ResultText(ResultField field) {
     return &ProjectRecord::co2consum;
 }
 
-ResultTracking::ResultTracking(ProjectRecord& record) : record_(record) {
-    for (ResultField field : kAllResults) {
-        std::string& text = record_.*ResultText(field);
-        before_[static_cast<std::size_t>(field)] = std::move(text);
-        text = kUnwritten;
-    }
+std::array<bool, kResultFieldCount> WrittenResults(const CalculationResult& result) {
+    const DesignPointResult& d = result.designPoint;
+    const AnnualBalance& b = result.balance;
+    using S = BalanceStep;
+    std::array<bool, kResultFieldCount> written{};
+    const auto set = [&](ResultField field, bool wrote) { written[static_cast<std::size_t>(field)] = wrote; };
+    set(ResultField::pn32, d.suctionGasWritten);
+    set(ResultField::LeistZahlK, d.refrigerationCopWritten);
+    set(ResultField::LeistZahlH, d.heatingCopWritten);
+    set(ResultField::LeistZ, b.wrote(S::CostSectionCop));
+    set(ResultField::BetrKo, b.wrote(S::ProvisionalRunningCost) || b.wrote(S::RunningCost));
+    set(ResultField::GesHBDGeB, b.wrote(S::BuildingDemand));
+    set(ResultField::GesHBDHeiz, b.wrote(S::FuelEnergy));
+    set(ResultField::BrennStV, b.wrote(S::FuelQuantity));
+    set(ResultField::Label27, b.wrote(S::FuelCost));
+    set(ResultField::Label38, b.wrote(S::FuelCo2));
+    set(ResultField::GesEnergWP, b.wrote(S::Electricity));
+    set(ResultField::co2consum, b.wrote(S::ElectricityCo2));
+    return written;
 }
 
-void ResultTracking::Finish(const RunOutcome& outcome) {
-    std::array<bool, kResultFieldCount> written{};
-    for (ResultField field : kAllResults) {
-        const auto i = static_cast<std::size_t>(field);
-        std::string& text = record_.*ResultText(field);
-        written[i] = text != kUnwritten;
-        if (!written[i]) text = std::move(before_[i]);
-    }
+void MarkResults(ProjectRecord& record, const CalculationResult& result, EnergyFactorFile factors) {
+    const std::array<bool, kResultFieldCount> written = WrittenResults(result);
     const auto wrote = [&](ResultField field) { return written[static_cast<std::size_t>(field)]; };
+    const bool copFormed = result.designPoint.refrigerationCop.has_value();
 
-    ResultCurrency& currency = record_.Results;
-    currency.outside = outcome.outside;
+    ResultCurrency& currency = record.Results;
+    currency.outside = result.designPoint.outside;
     const StaleReason cycleReason =
-        outcome.copFormed ? StaleReason::Current : CycleReason(outcome.cycleStatus);
+        copFormed ? StaleReason::Current : CycleReason(result.designPoint.cycle.status);
     for (ResultField field : kAllResults) {
         StaleReason reason = StaleReason::Current;
-        if (!wrote(field))
-            reason = NeedsCop(field) && !outcome.copFormed ? cycleReason : BalanceReason(record_);
+        if (!wrote(field)) reason = NeedsCop(field) && !copFormed ? cycleReason : BalanceReason(record);
         currency.reason[static_cast<std::size_t>(field)] = reason;
     }
 
@@ -124,17 +128,16 @@ void ResultTracking::Finish(const RunOutcome& outcome) {
     // only once the electricity and the CO2 after it have been written.
     if (wrote(ResultField::BetrKo) && !(wrote(ResultField::GesEnergWP) && wrote(ResultField::co2consum)))
         currency.reason[static_cast<std::size_t>(ResultField::BetrKo)] =
-            outcome.copFormed ? BalanceReason(record_) : cycleReason;
+            copFormed ? BalanceReason(record) : cycleReason;
 
     // Figures formed with an electricity CO2 factor that energk.dat did not give.
-    if (outcome.energyFactors != EnergyFactorFile::Complete) {
-        const StaleReason reason = outcome.energyFactors == EnergyFactorFile::Missing
-                                       ? StaleReason::EnergyFactorsMissing
-                                       : StaleReason::EnergyFactorsDamaged;
+    if (factors != EnergyFactorFile::Complete) {
+        const StaleReason reason = factors == EnergyFactorFile::Missing ? StaleReason::EnergyFactorsMissing
+                                                                        : StaleReason::EnergyFactorsDamaged;
         auto& co2 = currency.reason[static_cast<std::size_t>(ResultField::co2consum)];
         if (co2 == StaleReason::Current) co2 = reason;
         auto& fuelCo2 = currency.reason[static_cast<std::size_t>(ResultField::Label38)];
-        if (fuelCo2 == StaleReason::Current && HeatingKindOf(record_.HeizArt) == HeatingKind::Electricity)
+        if (fuelCo2 == StaleReason::Current && HeatingKindOf(record.HeizArt) == HeatingKind::Electricity)
             fuelCo2 = reason;
     }
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/refrigeration_cycle.h"
+#include "project/calculation_result.h"
 
 namespace tervalo {
 
@@ -51,13 +51,6 @@ enum class StaleReason {
     InputsEdited,          // an input it follows from was typed since the run (input_edits.h)
 };
 
-// Where the design point left the table: the input temperature and the range it may take, °C.
-struct OutsideDesignPoint {
-    DesignTemperature of = DesignTemperature::Evaporating;
-    double input = 0;
-    DesignTemperatureRange range;
-};
-
 struct ResultCurrency {
     std::array<StaleReason, kResultFieldCount> reason;
     std::optional<OutsideDesignPoint> outside;  // set with OutsideTable
@@ -78,25 +71,11 @@ struct ResultCurrency {
 // How energk.dat was read by the last load.
 enum class EnergyFactorFile { Complete, Missing, ShortOrDamaged };
 
-// What the calculation run knows when it ends: the cycle's status and where it left the table, how the energy
-// factors were read, and whether the cycle's COP and power were formed.
-struct RunOutcome {
-    EngineStatus cycleStatus = EngineStatus::Ok;
-    std::optional<OutsideDesignPoint> outside;
-    bool copFormed = false;
-    EnergyFactorFile energyFactors = EnergyFactorFile::Complete;
-};
+// Which result texts a run wrote, by ResultField: derived from what it computed and where it stopped.
+std::array<bool, kResultFieldCount> WrittenResults(const CalculationResult& result);
 
-// Tracks one calculation run over a record: the constructor puts a mark into every result text, Finish puts
-// the earlier text back wherever the run left the mark, and sets the record's ResultCurrency.
-class ResultTracking {
-  public:
-    explicit ResultTracking(ProjectRecord& record);
-    void Finish(const RunOutcome& outcome);
-
-  private:
-    ProjectRecord& record_;
-    std::array<std::string, kResultFieldCount> before_;
-};
+// Sets the record's ResultCurrency after a run: a text the run wrote is current, any other keeps the text of
+// an earlier run and is marked with why the run left it. `factors`: how the run's load read energk.dat.
+void MarkResults(ProjectRecord& record, const CalculationResult& result, EnergyFactorFile factors);
 
 }  // namespace tervalo

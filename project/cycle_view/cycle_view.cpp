@@ -40,11 +40,6 @@ std::optional<std::pair<double, double>> TemperatureRange(const SaturationTable&
     return range;
 }
 
-std::optional<double> Value(const CalculationTrace& trace, TraceQuantity quantity) {
-    const TraceStep* step = trace.Find(quantity);
-    return step ? step->value : std::nullopt;
-}
-
 // Isotherms every 20 °C that lie inside the table.
 std::vector<Isotherm> Isotherms(const SaturationTableLoad& table, double lowK, double highK,
                                 std::string_view refrigerant, double tLiquidK) {
@@ -111,7 +106,8 @@ std::optional<double> DischargeHeatCapacity(std::string_view refrigerant, double
 CycleView CycleViewOf(const ProjectRecord& record, const CalculationData& data) {
     CycleView view;
     ProjectRecord copy = record;
-    DesignPointCalculation(copy, data, &view.trace);
+    view.result = DesignPointCalculation(copy, data);
+    view.trace = CalculationTraceOf(view.result, copy);
     view.tableStatus = data.refrigerantTable.status;
     view.dome = SaturationDome(data.refrigerantTable);
     // The condensing temperature stands in the state even when the run stopped; the design point's liquid
@@ -120,31 +116,27 @@ CycleView CycleViewOf(const ProjectRecord& record, const CalculationData& data) 
         view.isotherms = Isotherms(data.refrigerantTable, view.dome.front().t, view.dome.back().t,
                                    copy.RefrigerantName, copy.CycleState.TCond);
 
-    using Q = TraceQuantity;
-    const CalculationTrace& trace = view.trace;
-    view.massFlow = Value(trace, Q::MassFlow);
-    view.compressorPower = Value(trace, Q::CompressorPower);
-    view.refrigerationCop = Value(trace, Q::RefrigerationCop);
-    view.heatingCop = Value(trace, Q::HeatingCopLabel);
-    view.dischargeTemperature = Value(trace, Q::DischargeTemperature);
-    if (trace.cycleStatus != EngineStatus::Ok) return view;
+    const DesignPointResult& d = view.result.designPoint;
+    if (!d.cycleComputed()) return view;
+    view.massFlow = d.massFlow;
+    view.compressorPower = d.compressorPower;
+    view.refrigerationCop = d.refrigerationCop;
+    view.heatingCop = d.heatingCop;
+    view.dischargeTemperature = d.cycle.tDischarge - 273.15;
 
-    const CycleStateRecord& c = copy.CycleState;
+    const CycleStateRecord& c = d.cycle.state;
     view.carnotCop = Divide(c.TEvap, c.TCond - c.TEvap);
     if (view.carnotCop && view.refrigerationCop)
         view.carnotRatio = Divide(*view.refrigerationCop, *view.carnotCop);
     view.condenserDew = {c.hVapourCond, c.pCond};
 
-    const auto hDischarge = Value(trace, Q::DischargeEnthalpy);
-    const auto hSuction = Value(trace, Q::SuctionEnthalpy);
-    const auto tSuction = Value(trace, Q::SuctionGasTemperature);
-    if (!hDischarge || !hSuction || !tSuction || !view.dischargeTemperature) return view;
+    if (!d.massFlow) return view;
     const double t0 = c.TEvap - 273.15;
     const double tc = c.TCond - 273.15;
     view.points = {
         {StatePoint::EvaporatorOutlet, t0, {c.hVapourEvap, c.pEvap}, c.rhoVapourEvap},
-        {StatePoint::CompressorInlet, *tSuction, {*hSuction, c.pEvap}, c.rhoSuction},
-        {StatePoint::Discharge, *view.dischargeTemperature, {*hDischarge, c.pCond}, std::nullopt},
+        {StatePoint::CompressorInlet, d.suctionGasTemperature, {d.working.hSuction, c.pEvap}, c.rhoSuction},
+        {StatePoint::Discharge, *view.dischargeTemperature, {d.working.hDischarge, c.pCond}, std::nullopt},
         {StatePoint::CondenserOutlet, tc, {c.hLiquidCond, c.pCond}, std::nullopt},
         {StatePoint::EvaporatorInlet, t0, {c.hLiquidCond, c.pEvap}, std::nullopt},
     };

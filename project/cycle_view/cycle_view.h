@@ -3,7 +3,7 @@
 // What the cycle view shows of a design point: the refrigerant's saturation dome on a p-h chart with a few
 // isotherms, the five numbered state points of the cycle, the figures of the design point with the Carnot
 // COP of the same temperatures, and the working of the whole calculation run. Built by running the
-// calculation on a copy of the project with a trace, so every figure is the one the project window shows.
+// calculation on a copy of the project, so every figure is the one the project window shows.
 
 #include <optional>
 #include <string_view>
@@ -12,7 +12,7 @@
 #include "engine/engine_status.h"
 #include "engine/saturation_table.h"
 #include "project/calculation.h"
-#include "project/calculation_trace.h"
+#include "project/cycle_view/calculation_trace.h"
 #include "project/project_record.h"
 
 namespace tervalo {
@@ -72,7 +72,8 @@ struct CycleView {
     std::optional<double> carnotCop;             // T_0/(T_c − T_0), refrigerating
     std::optional<double> carnotRatio;           // COP/COP_Carnot
 
-    CalculationTrace trace;
+    CalculationResult result;  // what the run computed
+    CalculationTrace trace;    // its working, written from the result
 };
 
 // How many samples the dome takes over the table's temperature range.
@@ -93,7 +94,7 @@ std::optional<double> DischargeHeatCapacity(std::string_view refrigerant, double
 // How many points an isotherm's vapour part takes.
 inline constexpr int kVapourSamples = 48;
 
-// Runs the calculation on a copy of `record` with `data` and gathers the view.
+// Runs the calculation on a copy of `record` with `data` and gathers the view from its result.
 CycleView CycleViewOf(const ProjectRecord& record, const CalculationData& data);
 
 // The same with the data loaded as a calculation run loads it (energk.dat and the refrigerant's table).

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "localisation/feature_texts.h"
-#include "project/calculation_trace.h"
+#include "project/cycle_view/calculation_trace.h"
 
 namespace tervalo {
 

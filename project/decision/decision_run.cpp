@@ -20,7 +20,7 @@ bool SameResults(const ProjectRecord& shown, const ProjectRecord& run) {
 DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf, bool withSensitivity) {
     ProjectRecord current = record;
     const CalculationData data = LoadCalculationData(current);
-    const AnnualBalance balance = DesignPointCalculation(current, data);
+    const AnnualBalance balance = DesignPointCalculation(current, data).balance;
     DecisionRun run;
     run.breakEven = EvaluateBreakEven(current, balance);
     run.saving = EvaluateSaving(balance, current.DecimalSeparator);

@@ -49,7 +49,7 @@ ProjectLifetime EvaluateProjectLifetime(const ProjectRecord& record, const Lifet
     ProjectLifetime lifetime;
     lifetime.inputs = Sanitised(inputs, DefaultLifetimeInputs(inputs.firstYear));
     ProjectRecord copy = record;
-    lifetime.first = AnnualFiguresOf(CalculationRun(copy));
+    lifetime.first = AnnualFiguresOf(CalculationRun(copy).balance);
     if (!lifetime.first) return lifetime;
     lifetime.result = EvaluateLifetime(lifetime.inputs, *lifetime.first);
     lifetime.current = AllCurrent(record.Results) && AllCurrent(copy.Results) && SameTexts(record, copy);

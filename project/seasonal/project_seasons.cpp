@@ -48,7 +48,7 @@ std::optional<double> CycleHeatingCop(ProjectRecord& scratch, const CalculationD
                                       double tc_C) {
     scratch.t0 = LocaleFormat(t0_C, scratch.DecimalSeparator);
     scratch.Tc = LocaleFormat(tc_C, scratch.DecimalSeparator);
-    const AnnualBalance run = DesignPointCalculation(scratch, data);
+    const AnnualBalance run = DesignPointCalculation(scratch, data).balance;
     if (!run.refrigerationCop || !(*run.refrigerationCop > 0)) return std::nullopt;
     return *run.refrigerationCop + 1;
 }
@@ -131,7 +131,7 @@ ProjectSeasons EvaluateProjectSeasons(const ProjectRecord& record, const Calcula
     seasons.degradation = seasons.source == Source::Air ? kDefaultDegradation : 1;
 
     ProjectRecord scratch = record;
-    const AnnualBalance balance = DesignPointCalculation(scratch, data);
+    const AnnualBalance balance = DesignPointCalculation(scratch, data).balance;
     seasons.balance = balance;
     if (!balance.heatPumpHeat || !(*balance.heatPumpHeat > 0) || !std::isfinite(seasons.designFlow_C))
         return seasons;

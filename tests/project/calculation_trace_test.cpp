@@ -2,7 +2,7 @@
 
 #include "engine/number_text.h"
 #include "project/calculation.h"
-#include "project/calculation_trace.h"
+#include "project/cycle_view/calculation_trace.h"
 #include "project_fixture.h"
 
 namespace tervalo {
@@ -30,12 +30,26 @@ class Trace : public test::ProjectFixture {
             EXPECT_EQ(static_cast<int>(trace.steps[i].quantity),
                       static_cast<int>(first) + static_cast<int>(i));
     }
+    // The working of a balance alone, with the run's COP and compressor power.
+    static CalculationTrace BalanceTrace(ProjectRecord& record, std::optional<double> cop,
+                                         std::optional<double> power) {
+        CalculationResult result;
+        result.balance = AnnualCostComparison(record, cop, power);
+        CalculationTrace trace = CalculationTraceOf(result, record);
+        std::erase_if(trace.steps,
+                      [](const TraceStep& step) { return step.quantity < kFirstBalanceQuantity; });
+        return trace;
+    }
+    // A whole run and its working.
+    static CalculationTrace RunTrace(ProjectRecord& record) {
+        const CalculationResult result = CalculationRun(record);
+        return CalculationTraceOf(result, record);
+    }
     ProjectRecord& r = Project();
 };
 
 TEST_F(Trace, WorkedExampleListsTheBalanceInTheOrderComputed) {
-    CalculationTrace trace;
-    AnnualCostComparison(r, 2.5, 8.0, &trace);
+    const CalculationTrace trace = BalanceTrace(r, 2.5, 8.0);
     ExpectEveryQuantityOnceInOrder(trace, kFirstBalanceQuantity);
 
     const std::vector<std::string> expected = {"18000", "22000", "2095", "1257",
@@ -60,8 +74,7 @@ TEST_F(Trace, WorkedExampleListsTheBalanceInTheOrderComputed) {
 TEST_F(Trace, AStepThatCannotBeEvaluatedEndsTheBalanceAndTheRestIsListedAsNotReached) {
     r.WirkGKessel = "0";
     r.GesHBDHeiz = "kept";
-    CalculationTrace trace;
-    AnnualCostComparison(r, 2.5, 8.0, &trace);
+    const CalculationTrace trace = BalanceTrace(r, 2.5, 8.0);
     ExpectEveryQuantityOnceInOrder(trace, kFirstBalanceQuantity);
     EXPECT_EQ(r.GesHBDHeiz, "kept");
     EXPECT_EQ(trace.Find(Q::FuelEnergy)->skip, TraceSkip::NotEvaluable);
@@ -71,8 +84,7 @@ TEST_F(Trace, AStepThatCannotBeEvaluatedEndsTheBalanceAndTheRestIsListedAsNotRea
 }
 
 TEST_F(Trace, WithoutCopTheHeatPumpSideIsSkippedForThatReason) {
-    CalculationTrace trace;
-    AnnualCostComparison(r, std::nullopt, std::nullopt, &trace);
+    const CalculationTrace trace = BalanceTrace(r, std::nullopt, std::nullopt);
     ExpectEveryQuantityOnceInOrder(trace, kFirstBalanceQuantity);
     EXPECT_EQ(trace.Find(Q::CostSectionCop)->skip, TraceSkip::NoCop);
     EXPECT_EQ(trace.Find(Q::Electricity)->skip, TraceSkip::NoCop);
@@ -82,8 +94,7 @@ TEST_F(Trace, WithoutCopTheHeatPumpSideIsSkippedForThatReason) {
 TEST_F(Trace, MissingTableSkipsTheCycleWithItsStatusAndStillBalancesTheFuel) {
     r.t0 = "-5";
     r.Tc = "45";
-    CalculationTrace trace;
-    CalculationRun(r, &trace);
+    const CalculationTrace trace = RunTrace(r);
     ExpectEveryQuantityOnceInOrder(trace, Q::EvaporatingTemperature);
     EXPECT_EQ(trace.cycleStatus, EngineStatus::MissingTable);
     EXPECT_EQ(trace.Find(Q::MassFlow)->skip, TraceSkip::NoCycle);
@@ -91,8 +102,8 @@ TEST_F(Trace, MissingTableSkipsTheCycleWithItsStatusAndStillBalancesTheFuel) {
     EXPECT_EQ(trace.Find(Q::FuelEnergy)->shown, r.GesHBDHeiz);
 }
 
-// Random projects: the trace's texts are the fields' texts, and a run with a trace writes what a run
-// without one writes.
+// Random projects: the trace's texts are the fields' texts, and a run that is explained writes what a run
+// that is not writes.
 TEST_F(Trace, EveryShownValueIsTheFieldOfTheWindowForRandomProjects) {
     InstallR22Table();
     test::WriteBytes("energk.dat", "2000,7,0.3,1,0.6\r\n");
@@ -111,8 +122,7 @@ TEST_F(Trace, EveryShownValueIsTheFieldOfTheWindowForRandomProjects) {
         base.EinbindCheck = unit(random) < 0.5;
         base.DecimalSeparator = unit(random) < 0.5 ? '.' : ',';
         ProjectRecord traced = base, plain = base;
-        CalculationTrace trace;
-        CalculationRun(traced, &trace);
+        const CalculationTrace trace = RunTrace(traced);
         CalculationRun(plain);
         EXPECT_EQ(traced.GesEnergWP, plain.GesEnergWP);
         EXPECT_EQ(traced.LeistZahlK, plain.LeistZahlK);

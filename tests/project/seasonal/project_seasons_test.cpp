@@ -58,7 +58,7 @@ TEST_F(ProjectSeasonsTest, EveryBinIsTheDesignPointCalculationThere) {
     ProjectRecord copy = r;
     copy.t0 = "0";
     copy.Tc = LocaleFormat(average.cycle[at7].tc_C, '.');
-    const AnnualBalance run = CalculationRun(copy);
+    const AnnualBalance run = CalculationRun(copy).balance;
     ASSERT_TRUE(run.refrigerationCop);
     EXPECT_NEAR(average.cycle[at7].heatingCop, *run.refrigerationCop + 1, 1e-9);
     // The record keeps its texts.

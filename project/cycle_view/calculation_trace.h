@@ -1,14 +1,15 @@
 #pragma once
 
 // The working of a calculation run: every intermediate in the order computed, with its formula in symbols,
-// the numbers put in and the result before and after rounding. The calculation records into a trace only
-// when it is handed one, so each formula stays in one place and a run without a trace writes the same texts.
+// the numbers put in and the result before and after rounding. Written after the run from what it computed
+// (CalculationResult) and the texts it left in the record, so the calculation itself carries no explanation.
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/engine_status.h"
+#include "project/calculation_result.h"
 #include "project/project_record.h"
 
 namespace tervalo {
@@ -85,6 +86,10 @@ struct CalculationTrace {
     // The step of a quantity, or nothing.
     const TraceStep* Find(TraceQuantity quantity) const;
 };
+
+// The working of a finished run: `result` as DesignPointCalculation returned it, `record` as the run left it
+// (the shown texts are its fields'). Every quantity appears once, in the order of TraceQuantity.
+CalculationTrace CalculationTraceOf(const CalculationResult& result, const ProjectRecord& record);
 
 // A number as put into a formula: up to six significant digits, point as decimal mark, no exponent.
 std::string TraceNumber(double value);

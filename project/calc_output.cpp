@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "project/input_edits.h"
 #include "project/project_fields.h"
 #include "project/result_reason_text.h"
 
@@ -36,7 +37,7 @@ std::vector<std::string> ProjectWarnings(const ProjectRecord& record, const Feat
     for (int i = 0; i < kResultFieldCount; ++i) {
         const auto field = static_cast<ResultField>(i);
         const std::string& text = record.*ResultText(field);
-        const StaleReason reason = record.Results[field];
+        const StaleReason reason = ResultMark(record, field);
         if (reason == StaleReason::Current || reason == StaleReason::NoCalculation) continue;
         const auto info =
             std::find_if(ProjectFields().begin(), ProjectFields().end(),

@@ -77,7 +77,6 @@ void NoteCalculatedInputs(ProjectRecord& record) {
     results.calculatedFrom.clear();
     for (const TrackedInput& input : kInputs) results.calculatedFrom.push_back(TextOf(record, input.name));
     results.calculatedFrom.push_back(record.GesEnergWP);
-    results.byRun = results.reason;
     ++results.runs;
 }
 
@@ -91,20 +90,21 @@ std::vector<std::string_view> EditedInputs(const ProjectRecord& record) {
     return edited;
 }
 
-void MarkEditedInputs(ProjectRecord& record) {
-    ResultCurrency& results = record.Results;
-    if (results.calculatedFrom.empty()) return;
+std::array<StaleReason, kResultFieldCount> ResultMarks(const ProjectRecord& record) {
+    std::array<StaleReason, kResultFieldCount> marks = record.Results.byRun;
     Results marked = 0, typed = 0;
     for (const std::string_view name : EditedInputs(record)) {
         for (const TrackedInput& input : kInputs)
             if (input.name == name) marked |= input.affects;
         if (const ResultField* field = ResultOf(name)) typed |= Bits({*field});
     }
-    for (int i = 0; i < kResultFieldCount; ++i) {
-        const bool edited = (marked & ~typed) >> i & 1;
-        results.reason[static_cast<std::size_t>(i)] =
-            edited ? StaleReason::InputsEdited : results.byRun[static_cast<std::size_t>(i)];
-    }
+    for (int i = 0; i < kResultFieldCount; ++i)
+        if ((marked & ~typed) >> i & 1) marks[static_cast<std::size_t>(i)] = StaleReason::InputsEdited;
+    return marks;
+}
+
+StaleReason ResultMark(const ProjectRecord& record, ResultField field) {
+    return ResultMarks(record)[static_cast<std::size_t>(field)];
 }
 
 ProjectRecord AsCalculated(const ProjectRecord& record) {
@@ -119,7 +119,6 @@ ProjectRecord AsCalculated(const ProjectRecord& record) {
             EditableText(copy, field) = from[i];
     }
     copy.GesEnergWP = from.back();
-    copy.Results.reason = copy.Results.byRun;
     return copy;
 }
 

@@ -121,22 +121,22 @@ void MarkResults(ProjectRecord& record, const CalculationResult& result, EnergyF
     for (ResultField field : kAllResults) {
         StaleReason reason = StaleReason::Current;
         if (!wrote(field)) reason = NeedsCop(field) && !copFormed ? cycleReason : BalanceReason(record);
-        currency.reason[static_cast<std::size_t>(field)] = reason;
+        currency.byRun[static_cast<std::size_t>(field)] = reason;
     }
 
     // The running cost is first written as a provisional figure from the compressor power; it is the result
     // only once the electricity and the CO2 after it have been written.
     if (wrote(ResultField::BetrKo) && !(wrote(ResultField::GesEnergWP) && wrote(ResultField::co2consum)))
-        currency.reason[static_cast<std::size_t>(ResultField::BetrKo)] =
+        currency.byRun[static_cast<std::size_t>(ResultField::BetrKo)] =
             copFormed ? BalanceReason(record) : cycleReason;
 
     // Figures formed with an electricity CO2 factor that energk.dat did not give.
     if (factors != EnergyFactorFile::Complete) {
         const StaleReason reason = factors == EnergyFactorFile::Missing ? StaleReason::EnergyFactorsMissing
                                                                         : StaleReason::EnergyFactorsDamaged;
-        auto& co2 = currency.reason[static_cast<std::size_t>(ResultField::co2consum)];
+        auto& co2 = currency.byRun[static_cast<std::size_t>(ResultField::co2consum)];
         if (co2 == StaleReason::Current) co2 = reason;
-        auto& fuelCo2 = currency.reason[static_cast<std::size_t>(ResultField::Label38)];
+        auto& fuelCo2 = currency.byRun[static_cast<std::size_t>(ResultField::Label38)];
         if (fuelCo2 == StaleReason::Current && HeatingKindOf(record.HeizArt) == HeatingKind::Electricity)
             fuelCo2 = reason;
     }

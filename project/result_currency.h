@@ -51,21 +51,17 @@ enum class StaleReason {
     InputsEdited,          // an input it follows from was typed since the run (input_edits.h)
 };
 
+// What the last run left: its marks and the input texts it read. The marks every output shows are derived
+// from these and the inputs typed since (ResultMark, input_edits.h); nothing else stores a mark.
 struct ResultCurrency {
-    std::array<StaleReason, kResultFieldCount> reason;
-    std::optional<OutsideDesignPoint> outside;  // set with OutsideTable
-    // The input texts the last run read and the marks it left, before any input typed since
-    // (input_edits.h); empty before the first run. `runs` counts the runs that noted them.
+    std::array<StaleReason, kResultFieldCount> byRun;  // why the run left each result it did not write
+    std::optional<OutsideDesignPoint> outside;         // set with OutsideTable
+    // The input texts the last run read (input_edits.h); empty before the first run. `runs` counts the runs
+    // that noted them.
     std::vector<std::string> calculatedFrom;
-    std::array<StaleReason, kResultFieldCount> byRun;
     unsigned runs = 0;
 
-    ResultCurrency() {
-        reason.fill(StaleReason::NoCalculation);
-        byRun = reason;
-    }
-    StaleReason operator[](ResultField field) const { return reason[static_cast<std::size_t>(field)]; }
-    bool current(ResultField field) const { return (*this)[field] == StaleReason::Current; }
+    ResultCurrency() { byRun.fill(StaleReason::NoCalculation); }
 };
 
 // How energk.dat was read by the last load.

@@ -7,6 +7,7 @@
 #include "localisation/language_tables.h"
 #include "localisation/result_marks_texts.h"
 #include "project/energy_factors.h"
+#include "project/input_edits.h"
 
 namespace tervalo {
 
@@ -83,7 +84,7 @@ std::string StaleReasonText(const ProjectRecord& record, StaleReason reason, con
 std::optional<ResultField> FirstStaleResult(const ProjectRecord& record) {
     for (int i = 0; i < kResultFieldCount; ++i) {
         const auto field = static_cast<ResultField>(i);
-        const StaleReason reason = record.Results[field];
+        const StaleReason reason = ResultMark(record, field);
         if (reason != StaleReason::Current && reason != StaleReason::NoCalculation) return field;
     }
     return std::nullopt;
@@ -91,13 +92,13 @@ std::optional<ResultField> FirstStaleResult(const ProjectRecord& record) {
 
 std::string StaleResultsLine(const ProjectRecord& record, const FeatureTexts& texts) {
     // Typed inputs come first: what the user does next (Enter) answers them, and the run may clear the rest.
-    for (int i = 0; i < kResultFieldCount; ++i)
-        if (record.Results.reason[static_cast<std::size_t>(i)] == StaleReason::InputsEdited)
+    for (const StaleReason reason : ResultMarks(record))
+        if (reason == StaleReason::InputsEdited)
             return Filled(texts[item::kGreyedResults],
                           {StaleReasonText(record, StaleReason::InputsEdited, texts)});
     const auto field = FirstStaleResult(record);
     if (!field) return {};
-    return Filled(texts[item::kGreyedResults], {StaleReasonText(record, record.Results[*field], texts)});
+    return Filled(texts[item::kGreyedResults], {StaleReasonText(record, ResultMark(record, *field), texts)});
 }
 
 FeatureTexts LoadResultMarkTexts(std::string_view languageCode) {

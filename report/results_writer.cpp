@@ -5,6 +5,7 @@
 
 #include "config/run_settings.h"
 #include "localisation/language_tables.h"
+#include "project/input_edits.h"
 #include "project/window_texts.h"
 #include "report/report_title.h"
 #include "report/results_file.h"
@@ -51,7 +52,7 @@ std::string Labelled(std::string_view caption) {
 // A result as the report prints it: left out when the last calculation did not write it, so that no figure
 // on paper stands beside inputs it does not follow from. A record no run has marked prints as it stands.
 std::string_view Reported(const ProjectRecord& p, ResultField field) {
-    const StaleReason reason = p.Results[field];
+    const StaleReason reason = ResultMark(p, field);
     if (reason == StaleReason::Current || reason == StaleReason::NoCalculation) return p.*ResultText(field);
     return {};
 }
@@ -81,7 +82,8 @@ std::vector<std::string> BuildResultsRecords(const ProjectRecord& p) {
     r.Field(Labelled(HeatCaption(kHeatSpecificHeatDemand)), {" kWh/", squareMetres, " a"});
     r.Blank();
     // The only label written without the separator.
-    r.Field(HeatCaption(kHeatAnnualHeatDemand) + " " + HeatCaption(kHeatBuilding), {Reported(p, ResultField::GesHBDGeB), " kWh/a"});
+    r.Field(HeatCaption(kHeatAnnualHeatDemand) + " " + HeatCaption(kHeatBuilding),
+            {Reported(p, ResultField::GesHBDGeB), " kWh/a"});
     r.Blank();
     r.Field(Labelled(HeatCaption(kHeatSiteExposure)), {p.AmbientT});
     r.Blank();
@@ -99,7 +101,8 @@ std::vector<std::string> BuildResultsRecords(const ProjectRecord& p) {
     r.Blank();
     r.Field(Labelled(HeatCaption(kHeatFuelPrice)), {p.BrennK, " ", p.BrennStKeinh});
     r.Blank();
-    r.Field(Labelled(HeatCaption(kHeatAnnualFuel)), {Reported(p, ResultField::BrennStV), " ", p.BrennstVUnit});
+    r.Field(Labelled(HeatCaption(kHeatAnnualFuel)),
+            {Reported(p, ResultField::BrennStV), " ", p.BrennstVUnit});
     r.Field(Labelled(p.Label39), {Reported(p, ResultField::GesHBDHeiz), " kWh/a"});
     r.Blank();
     r.Rule();
@@ -114,7 +117,8 @@ std::vector<std::string> BuildResultsRecords(const ProjectRecord& p) {
     r.Blank();
     r.Field(Labelled(Caption(kCaptionEnergyCosts)), {p.EnergKost, " ", currency, "/kWh"});
     r.Blank();
-    r.Field(Labelled(HeatCaption(kHeatElectricityDemand) + " " + heatPump), {Reported(p, ResultField::GesEnergWP), " kWh/a"});
+    r.Field(Labelled(HeatCaption(kHeatElectricityDemand) + " " + heatPump),
+            {Reported(p, ResultField::GesEnergWP), " kWh/a"});
     if (p.EinbindCheck) {
         r.Plain(HeatCaption(kHeatIntegrated));
         r.Blank();
@@ -130,13 +134,16 @@ std::vector<std::string> BuildResultsRecords(const ProjectRecord& p) {
     r.Field(Labelled(Caption(kCaptionEnergyCosts) + " " + p.HeizArt),
             {Reported(p, ResultField::Label27), " ", currency, "/a"});
     r.Blank();
-    r.Field(Labelled(Caption(kCaptionEmission) + " CO2 " + p.HeizArt), {Reported(p, ResultField::Label38), " t/a"});
+    r.Field(Labelled(Caption(kCaptionEmission) + " CO2 " + p.HeizArt),
+            {Reported(p, ResultField::Label38), " t/a"});
     r.Blank();
     r.Rule();
     r.Blank();
-    r.Field(Labelled(Caption(kCaptionEnergyCosts) + " " + heatPump), {Reported(p, ResultField::BetrKo), " ", currency, "/a"});
+    r.Field(Labelled(Caption(kCaptionEnergyCosts) + " " + heatPump),
+            {Reported(p, ResultField::BetrKo), " ", currency, "/a"});
     r.Blank();
-    r.Field(Labelled(Caption(kCaptionEmission) + " CO2 " + heatPump), {Reported(p, ResultField::co2consum), " t/a"});
+    r.Field(Labelled(Caption(kCaptionEmission) + " CO2 " + heatPump),
+            {Reported(p, ResultField::co2consum), " t/a"});
     r.Blank();
     r.Rule();
     r.Rule();

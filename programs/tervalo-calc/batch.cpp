@@ -10,6 +10,7 @@
 #include "project/calc_output.h"
 #include "project/decision/csv_table.h"
 #include "project/decision/results_csv.h"
+#include "project/input_edits.h"
 #include "window_commands.h"
 
 namespace tervalo {
@@ -52,7 +53,7 @@ void ClearStaleCells(const ProjectRecord& record, const std::vector<std::string>
     std::set<std::string> stale;
     for (int i = 0; i < kResultFieldCount; ++i) {
         const auto field = static_cast<ResultField>(i);
-        if (record.Results[field] == StaleReason::Current) continue;
+        if (ResultCurrent(record, field)) continue;
         for (const ProjectFieldInfo& info : ProjectFields())
             if (info.text == ResultText(field)) stale.insert(std::string(info.name));
     }

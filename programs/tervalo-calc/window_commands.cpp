@@ -235,12 +235,10 @@ void OpenProjectWindow(ProjectRecord& record) {
     OnWindowActivate(record);
 }
 
-// Applies one command; false when the project or a report could not be written. Afterwards the results
-// that inputs set without their action affect are marked, as the window marks them.
+// Applies one command; false when the project or a report could not be written. The results that inputs
+// set without their action affect are marked as the window marks them (ResultMark).
 bool Apply(ProjectRecord& record, const CalcCommand& command, std::string_view prefix) {
-    const bool done = ApplyCommand(record, command, prefix);
-    MarkEditedInputs(record);
-    return done;
+    return ApplyCommand(record, command, prefix);
 }
 
 }  // namespace tervalo

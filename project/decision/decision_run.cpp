@@ -1,6 +1,7 @@
 #include "project/decision/decision_run.h"
 
 #include "project/calculation.h"
+#include "project/input_edits.h"
 
 namespace tervalo::decision {
 
@@ -9,7 +10,8 @@ namespace {
 bool SameResults(const ProjectRecord& shown, const ProjectRecord& run) {
     for (int i = 0; i < kResultFieldCount; ++i) {
         const auto field = static_cast<ResultField>(i);
-        if (shown.*ResultText(field) != run.*ResultText(field) || shown.Results[field] != run.Results[field])
+        if (shown.*ResultText(field) != run.*ResultText(field) ||
+            ResultMark(shown, field) != ResultMark(run, field))
             return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include "project/decision/csv_table.h"
 #include "project/decision/decision_rows.h"
 #include "project/decision/field_values.h"
+#include "project/input_edits.h"
 #include "project/project_fields.h"
 
 namespace tervalo::decision {
@@ -90,7 +91,7 @@ bool Reported(const ProjectRecord& record, std::string_view field) {
     for (int i = 0; i < kResultFieldCount; ++i) {
         const auto result = static_cast<ResultField>(i);
         if (FindProjectField(field)->text != ResultText(result)) continue;
-        const StaleReason reason = record.Results[result];
+        const StaleReason reason = ResultMark(record, result);
         return reason == StaleReason::Current || reason == StaleReason::NoCalculation;
     }
     return true;

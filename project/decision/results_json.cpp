@@ -4,6 +4,7 @@
 
 #include "localisation/code_page.h"
 #include "project/decision/field_values.h"
+#include "project/input_edits.h"
 #include "project/project_fields.h"
 #include "project/result_reason_text.h"
 
@@ -119,7 +120,7 @@ void MarkCurrency(const ProjectRecord& record, const JsonSettings& settings, Jso
                           : derived.contains(name) ? &derived[name]
                                                    : nullptr;
             if (!entry || !entry->is_object()) continue;
-            const StaleReason reason = record.Results[field];
+            const StaleReason reason = ResultMark(record, field);
             (*entry)["current"] = reason == StaleReason::Current;
             if (reason == StaleReason::Current) continue;
             std::string why =

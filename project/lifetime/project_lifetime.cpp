@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "project/calculation.h"
+#include "project/input_edits.h"
 
 namespace tervalo::lifetime {
 
@@ -13,9 +14,9 @@ constexpr ResultField kAnnualResults[] = {ResultField::GesHBDHeiz, ResultField::
                                           ResultField::Label38,    ResultField::GesEnergWP,
                                           ResultField::BetrKo,     ResultField::co2consum};
 
-bool AllCurrent(const ResultCurrency& results) {
+bool AllCurrent(const ProjectRecord& record) {
     for (const ResultField field : kAnnualResults)
-        if (!results.current(field)) return false;
+        if (!ResultCurrent(record, field)) return false;
     return true;
 }
 
@@ -52,7 +53,7 @@ ProjectLifetime EvaluateProjectLifetime(const ProjectRecord& record, const Lifet
     lifetime.first = AnnualFiguresOf(CalculationRun(copy).balance);
     if (!lifetime.first) return lifetime;
     lifetime.result = EvaluateLifetime(lifetime.inputs, *lifetime.first);
-    lifetime.current = AllCurrent(record.Results) && AllCurrent(copy.Results) && SameTexts(record, copy);
+    lifetime.current = AllCurrent(record) && AllCurrent(copy) && SameTexts(record, copy);
     return lifetime;
 }
 

@@ -111,7 +111,6 @@ void Projektdaten::TakeWidgetTexts() {
         const QString shown = ShownText(widget);
         if (shown != ShownFieldText(record, field)) EditableText(record, field) = TypedText(shown);
     }
-    MarkEditedInputs(record);
 }
 
 void Projektdaten::InputTyped() {
@@ -158,7 +157,6 @@ void Projektdaten::Act(const std::function<void()>& action) {
     if (!keepVariantUndo_) beforeVariants_.clear();
     TakeWidgetTexts();
     action();
-    MarkEditedInputs(record_);
     ShowRecord();
     emit RecordShown();
 }

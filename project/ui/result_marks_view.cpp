@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "project/input_edits.h"
 #include "project/project_fields.h"
 #include "project/result_reason_text.h"
 #include "widgets/window_text.h"
@@ -27,10 +28,10 @@ void ShowResultMarks(const ProjectRecord& record, const FeatureTexts& texts,
         if (info == ProjectFields().end()) continue;
         QWidget* widget = widgetOf(info->name);
         if (!widget) continue;
-        const bool stale = !record.Results.current(field) && !(record.*ResultText(field)).empty();
+        const bool stale = !ResultCurrent(record, field) && !(record.*ResultText(field)).empty();
         // Greyed as a disabled widget looks, while it keeps taking the focus and showing its text.
         widget->setStyleSheet(stale ? QStringLiteral("color: palette(mid);") : QString());
-        widget->setToolTip(stale ? DisplayNumbers(StaleReasonText(record, record.Results[field], texts))
+        widget->setToolTip(stale ? DisplayNumbers(StaleReasonText(record, ResultMark(record, field), texts))
                                  : QString());
     }
     const std::string text = StaleResultsLine(record, texts);

@@ -4,6 +4,7 @@
 
 #include "engine/number_text.h"
 #include "project/calculation.h"
+#include "project/input_edits.h"
 #include "project/project_lists.h"
 #include "project/result_reason_text.h"
 
@@ -169,7 +170,7 @@ TEST_F(DesignPoint, ResultsTheRunDidNotWriteAreMarkedWithTheReason) {
     using F = ResultField;
     const auto reasons = [&](std::initializer_list<F> fields) {
         std::vector<StaleReason> seen;
-        for (F field : fields) seen.push_back(r.Results[field]);
+        for (F field : fields) seen.push_back(ResultMark(r, field));
         return seen;
     };
     const auto all = [](std::size_t n, StaleReason reason) { return std::vector<StaleReason>(n, reason); };
@@ -211,19 +212,19 @@ TEST_F(DesignPoint, ResultsTheRunDidNotWriteAreMarkedWithTheReason) {
     r.Tc = "45";
     r.t0 = "-80";
     CalculationRun(Project());
-    EXPECT_EQ(r.Results[F::LeistZahlK], StaleReason::OutsideTable);
+    EXPECT_EQ(ResultMark(r, F::LeistZahlK), StaleReason::OutsideTable);
     EXPECT_EQ(r.Results.outside->of, DesignTemperature::Evaporating);
     r.t0 = "-5";
 
     // The factor file gone: the heat pump's CO2 is formed with no factor of the file.
     std::filesystem::remove("energk.dat");
     CalculationRun(Project());
-    EXPECT_EQ(r.Results[F::co2consum], StaleReason::EnergyFactorsMissing);
-    EXPECT_EQ(r.Results[F::GesEnergWP], StaleReason::Current);
+    EXPECT_EQ(ResultMark(r, F::co2consum), StaleReason::EnergyFactorsMissing);
+    EXPECT_EQ(ResultMark(r, F::GesEnergWP), StaleReason::Current);
     for (const char* damaged : {"2000,1", "xyz", "2000,1,0.3,1,0"}) {
         WriteBytes("energk.dat", damaged);
         CalculationRun(Project());
-        EXPECT_EQ(r.Results[F::co2consum], StaleReason::EnergyFactorsDamaged) << damaged;
+        EXPECT_EQ(ResultMark(r, F::co2consum), StaleReason::EnergyFactorsDamaged) << damaged;
     }
     WriteBytes("energk.dat", "2000,7,0.3,1,0.6\r\n");
 
@@ -241,13 +242,13 @@ TEST_F(DesignPoint, ResultsTheRunDidNotWriteAreMarkedWithTheReason) {
     // provisional figure.
     r.HeizArt = "xyz";
     CalculationRun(Project());
-    EXPECT_EQ(r.Results[F::GesHBDHeiz], StaleReason::Current);
+    EXPECT_EQ(ResultMark(r, F::GesHBDHeiz), StaleReason::Current);
     EXPECT_EQ(reasons({F::BrennStV, F::Label27, F::Label38, F::GesEnergWP, F::co2consum, F::BetrKo}),
               all(6, StaleReason::NoFuel));
     r.HeizArt = hp(kHeatHeatingOil);
     r.WirkGKessel = "0";
     CalculationRun(Project());
-    EXPECT_EQ(r.Results[F::GesHBDHeiz], StaleReason::ZeroEfficiency);
+    EXPECT_EQ(ResultMark(r, F::GesHBDHeiz), StaleReason::ZeroEfficiency);
 
     // An intact run clears every mark.
     r.WirkGKessel = "90";
@@ -265,20 +266,21 @@ TEST_F(DesignPoint, RunningCostAndCo2MarksFollowWhatTheRunWrote) {
     CalculationRun(Project());
     r.EnergKost = "1e306";  // the electricity is written, its cost overflows
     CalculationRun(Project());
-    EXPECT_EQ(r.Results[F::GesEnergWP], StaleReason::Current);
-    EXPECT_EQ(r.Results[F::co2consum], StaleReason::BalanceStopped);
-    EXPECT_EQ(r.Results[F::BetrKo], StaleReason::BalanceStopped) << "only its provisional figure was written";
+    EXPECT_EQ(ResultMark(r, F::GesEnergWP), StaleReason::Current);
+    EXPECT_EQ(ResultMark(r, F::co2consum), StaleReason::BalanceStopped);
+    EXPECT_EQ(ResultMark(r, F::BetrKo), StaleReason::BalanceStopped)
+        << "only its provisional figure was written";
     r.EnergKost = "0.2";
 
     std::filesystem::remove("energk.dat");
     for (const int item : kHeatingKindItems) {
         r.HeizArt = hp(item);
         CalculationRun(Project());
-        EXPECT_EQ(r.Results[F::Label38],
+        EXPECT_EQ(ResultMark(r, F::Label38),
                   item == kHeatElectricity ? StaleReason::EnergyFactorsMissing : StaleReason::Current)
             << r.HeizArt;
-        EXPECT_EQ(r.Results[F::co2consum], StaleReason::EnergyFactorsMissing) << r.HeizArt;
-        EXPECT_EQ(r.Results[F::BetrKo], StaleReason::Current) << r.HeizArt;
+        EXPECT_EQ(ResultMark(r, F::co2consum), StaleReason::EnergyFactorsMissing) << r.HeizArt;
+        EXPECT_EQ(ResultMark(r, F::BetrKo), StaleReason::Current) << r.HeizArt;
     }
 }
 

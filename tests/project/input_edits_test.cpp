@@ -23,7 +23,8 @@ class InputEdits : public test::ProjectFixture {
     }
 
     static std::vector<StaleReason> Reasons(const ProjectRecord& r) {
-        return {r.Results.reason.begin(), r.Results.reason.end()};
+        const auto marks = ResultMarks(r);
+        return {marks.begin(), marks.end()};
     }
 };
 
@@ -58,7 +59,6 @@ TEST_F(InputEdits, EveryResultAnEditChangesIsMarkedUntilTheEditIsTakenBack) {
         std::snprintf(typed, sizeof typed, "%.0f",
                       std::uniform_real_distribution<double>(input.low, input.high)(random));
         r.*input.field = typed;
-        MarkEditedInputs(r);
         const ProjectRecord marked = r;
         EXPECT_EQ(EditedInputs(marked).size(), before == typed ? 0u : 1u) << input.name;
 
@@ -73,11 +73,11 @@ TEST_F(InputEdits, EveryResultAnEditChangesIsMarkedUntilTheEditIsTakenBack) {
             const auto field = static_cast<ResultField>(i);
             const std::string ProjectRecord::*text = ResultText(field);
             if (text == input.field) {
-                EXPECT_NE(marked.Results[field], StaleReason::InputsEdited) << "the field typed into";
+                EXPECT_NE(ResultMark(marked, field), StaleReason::InputsEdited) << "the field typed into";
                 continue;
             }
             if (entered.*text != unedited.*text)
-                EXPECT_EQ(marked.Results[field], StaleReason::InputsEdited)
+                EXPECT_EQ(ResultMark(marked, field), StaleReason::InputsEdited)
                     << input.name << " " << before << " -> " << typed << ": result " << i << " changes from "
                     << unedited.*text << " to " << entered.*text;
         }
@@ -85,7 +85,6 @@ TEST_F(InputEdits, EveryResultAnEditChangesIsMarkedUntilTheEditIsTakenBack) {
         for (const StaleReason reason : Reasons(entered)) EXPECT_NE(reason, StaleReason::InputsEdited);
 
         r.*input.field = before;
-        MarkEditedInputs(r);
         for (const StaleReason reason : Reasons(r)) EXPECT_EQ(reason, StaleReason::Current) << input.name;
         if (trial % 3 == 0) r = entered;  // walk on from the recalculated project now and then
     }
@@ -97,19 +96,17 @@ TEST_F(InputEdits, EachInputMarksWhatItAffectsAndNothingElse) {
     ProjectRecord& r = Project();
     const std::string price = r.BrennK;
     r.BrennK = "9.99";
-    MarkEditedInputs(r);
     for (int i = 0; i < kResultFieldCount; ++i)
-        EXPECT_EQ(r.Results.reason[static_cast<std::size_t>(i)] == StaleReason::InputsEdited,
+        EXPECT_EQ(ResultMark(r, static_cast<F>(i)) == StaleReason::InputsEdited,
                   static_cast<F>(i) == F::Label27)
             << i;
     r.BrennK = price;
     ProjectRecord cycle = r;
     cycle.Tc = "31";
-    MarkEditedInputs(cycle);
-    EXPECT_EQ(cycle.Results[F::LeistZahlH], StaleReason::InputsEdited);
-    EXPECT_EQ(cycle.Results[F::co2consum], StaleReason::InputsEdited);
-    EXPECT_EQ(cycle.Results[F::Label27], StaleReason::Current);
-    EXPECT_EQ(cycle.Results[F::GesHBDHeiz], StaleReason::Current);
+    EXPECT_EQ(ResultMark(cycle, F::LeistZahlH), StaleReason::InputsEdited);
+    EXPECT_EQ(ResultMark(cycle, F::co2consum), StaleReason::InputsEdited);
+    EXPECT_EQ(ResultMark(cycle, F::Label27), StaleReason::Current);
+    EXPECT_EQ(ResultMark(cycle, F::GesHBDHeiz), StaleReason::Current);
 }
 
 // Enter in a consumption field puts the typed figure back after its run: that text is what was calculated.
@@ -133,7 +130,6 @@ TEST_F(InputEdits, AsCalculatedIsTheProjectOfTheResultsShown) {
     r.Tc = "45";  // Enter in Tc starts nothing
     OnEnter(r, &ProjectRecord::Tc);
     r.WohnFL = "222";
-    MarkEditedInputs(r);
     ASSERT_EQ(EditedInputs(r), (std::vector<std::string_view>{"WohnFL", "Tc"}));
     ProjectRecord shown = AsCalculated(r);
     EXPECT_EQ(shown.Tc, "55");
@@ -142,7 +138,7 @@ TEST_F(InputEdits, AsCalculatedIsTheProjectOfTheResultsShown) {
     for (int i = 0; i < kResultFieldCount; ++i) {
         const auto field = static_cast<ResultField>(i);
         EXPECT_EQ(shown.*ResultText(field), r.*ResultText(field)) << i;
-        EXPECT_EQ(shown.Results[field], StaleReason::Current) << i;
+        EXPECT_EQ(ResultMark(shown, field), StaleReason::Current) << i;
     }
     EXPECT_EQ(AsCalculated(ProjectRecord{}).WohnFL, "") << "no run yet: the record itself";
 }

@@ -4,6 +4,7 @@
 // in full, every project by a digest of its record. To rewrite the record after an intended change:
 //   TERVALO_GOLDEN_RECORD=1 build/tests/project/cycle_view_tests --gtest_filter='TraceGolden.*'
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -85,7 +86,7 @@ std::string Record(const CalculationTrace& trace, const ProjectRecord& after) {
     for (int i = 0; i < kResultFieldCount; ++i) {
         const auto field = static_cast<ResultField>(i);
         out += ResultName(ResultText(field)) + "=" + after.*ResultText(field) + " (" +
-               std::to_string(static_cast<int>(after.Results[field])) + ")\n";
+               std::to_string(static_cast<int>(ResultMark(after, field))) + ")\n";
     }
     if (after.Results.outside)
         out += "outside " + std::to_string(static_cast<int>(after.Results.outside->of)) + " " +
@@ -190,6 +191,27 @@ TEST_F(TraceGolden, TheWorkingOfRandomProjectsIsTheRecordedOne) {
     }
     EXPECT_FALSE(std::getline(got, gotLine)) << "more output than the record holds";
     EXPECT_EQ(differences, 0);
+}
+
+// What a run wrote, as its result says, against the texts it changed: each result starts with a text no run
+// writes.
+TEST_F(TraceGolden, TheResultSaysWhichTextsTheRunWrote) {
+    Dice dice;
+    int partial = 0;
+    for (int number = 0; number < 300; ++number) {
+        std::string summary;
+        ProjectRecord r = Draw(dice, number, summary);
+        const ProjectRecord before = r;
+        const CalculationResult result = CalculationRun(r);
+        const std::array<bool, kResultFieldCount> written = WrittenResults(result);
+        for (int i = 0; i < kResultFieldCount; ++i) {
+            const auto text = ResultText(static_cast<ResultField>(i));
+            EXPECT_EQ(written[static_cast<std::size_t>(i)], r.*text != before.*text)
+                << summary << "result " << i;
+        }
+        partial += std::count(written.begin(), written.end(), false) > 0;
+    }
+    EXPECT_GT(partial, 50) << "runs that leave some texts";
 }
 
 }  // namespace

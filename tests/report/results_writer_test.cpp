@@ -209,10 +209,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ResultsWriterTest, ResultsTheLastRunDidNotWriteAreLeftOut) {
     const std::vector<std::string> before = BuildResultsRecords(p_);
-    p_.Results.reason.fill(StaleReason::Current);
+    p_.Results.byRun.fill(StaleReason::Current);
     EXPECT_EQ(BuildResultsRecords(p_), before) << "current results print as they stand";
-    p_.Results.reason[static_cast<std::size_t>(ResultField::GesEnergWP)] = StaleReason::OutsideTable;
-    p_.Results.reason[static_cast<std::size_t>(ResultField::co2consum)] = StaleReason::EnergyFactorsMissing;
+    p_.Results.byRun[static_cast<std::size_t>(ResultField::GesEnergWP)] = StaleReason::OutsideTable;
+    p_.Results.byRun[static_cast<std::size_t>(ResultField::co2consum)] = StaleReason::EnergyFactorsMissing;
     const std::vector<std::string> records = BuildResultsRecords(p_);
     ASSERT_EQ(records.size(), before.size());
     std::vector<std::size_t> changed;

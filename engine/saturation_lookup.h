@@ -34,6 +34,34 @@ std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& ta
 std::optional<double> InterpolateBracket(const SaturationLookupState& bracket, double value,
                                          SaturationColumn column);
 
+// A bracket as the places of its two records in the table, which outlives it (the records as stored, not
+// exchanged). `found` as in SaturationLookupState.
+struct SaturationBracket {
+    const SaturationRecord* lower = nullptr;
+    const SaturationRecord* upper = nullptr;
+    bool found = false;
+};
+
+// The same bracket as BracketSaturation, without copying the records.
+std::optional<SaturationBracket> FindSaturationBracket(const SaturationTable& table, double value,
+                                                       LookupKey mode);
+
+// A looked-up value between the two records of its bracket: the fraction of the way from the lower key to the
+// upper one, formed once for every column read there.
+struct SaturationPoint {
+    const SaturationRecord* lower = nullptr;
+    const SaturationRecord* upper = nullptr;
+    LookupKey mode = LookupKey::ByTemperature;
+    double fraction = 0;
+};
+
+// The point of `value` in a bracket; nothing when the two keys are equal or the fraction overflows.
+std::optional<SaturationPoint> PointInBracket(const SaturationBracket& bracket, double value, LookupKey mode);
+
+// A column at the point, named as in a record exchanged for the lookup's key (see LookupKey); the same number
+// as InterpolateBracket gives, bit for bit. Nothing when it overflows.
+std::optional<double> ReadAtPoint(const SaturationPoint& point, SaturationColumn column);
+
 struct SaturationLookup {
     EngineStatus status = EngineStatus::MissingTable;
     SaturationLookupState bracket;  // cleared when the lookup failed

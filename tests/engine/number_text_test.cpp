@@ -2,6 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
 namespace tervalo {
 namespace {
 
@@ -12,8 +21,9 @@ struct ParseRow {
     const char* rewritten;
 };
 
-void PrintTo(const ParseRow& row, std::ostream* out) { *out << row.name; }
-
+void PrintTo(const ParseRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class ParseNumberTextRows : public ::testing::TestWithParam<ParseRow> {};
 
@@ -34,8 +44,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseRow{"blanksAroundComma", " 7 , 5", 7.5, "7 .5"}, ParseRow{"empty", "", 0, ""},
                       ParseRow{"blanksOnly", "   ", 0, "   "}, ParseRow{"letters", "abc", 0, "abc"},
                       ParseRow{"negativeComma", "-4,25", -4.25, "-4.25"},
-                      ParseRow{"exponentE", "1.5E3", 1500, "1.5E3"}, ParseRow{"exponentD", "2D-2", 0.02, "2D-2"},
-                      ParseRow{"hex", "&H1F", 31, "&H1F"}, ParseRow{"hexSixteenBitSign", "&HFFFF", -1, "&HFFFF"},
+                      ParseRow{"exponentE", "1.5E3", 1500, "1.5E3"},
+                      ParseRow{"exponentD", "2D-2", 0.02, "2D-2"}, ParseRow{"hex", "&H1F", 31, "&H1F"},
+                      ParseRow{"hexSixteenBitSign", "&HFFFF", -1, "&HFFFF"},
                       ParseRow{"hexLong", "&H10000", 65536, "&H10000"}, ParseRow{"octal", "&O17", 15, "&O17"},
                       ParseRow{"blanksInsideDigits", "1 2 3", 123, "1 2 3"},
                       ParseRow{"stopsAtLetter", "20 kW", 20, "20 kW"}, ParseRow{"plusSign", "+3", 3, "+3"},
@@ -67,6 +78,70 @@ TEST(PointFormat, FifteenDigitsJustBelowAPowerOfTen) {
     for (const Row& row : rows) EXPECT_EQ(PointFormat(row.value), row.text) << row.value;
 }
 
+// The texts as two conversions form them, the reference of the one-conversion writer: the exponent of the
+// value rounded to 15 digits from the scientific form, then the fixed form with 14 − exponent decimals (or
+// the scientific form beyond ±15), trailing zeros cut.
+std::string TwoConversionText(double value, char separator) {
+    if (!std::isfinite(value) || value == 0) return "0";
+    char buffer[64];
+    const auto scientific =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const int exponent = std::atoi(std::find(buffer, scientific.ptr, 'e') + 1);
+    std::string text(buffer, scientific.ptr);
+    if (exponent < 15 && exponent >= -15)
+        text = std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                 std::chars_format::fixed, 14 - exponent)
+                                       .ptr);
+    std::string tail;
+    if (const auto e = text.find('e'); e != std::string::npos) {
+        tail = "E" + text.substr(e + 1);
+        text.erase(e);
+    }
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
+    text += tail;
+    std::replace(text.begin(), text.end(), '.', separator);
+    return text;
+}
+
+TEST(GeneralNumberText, OneConversionWritesWhatTwoConversionsWrite) {
+    std::mt19937_64 random(27);
+    std::vector<double> values{0.1 + 0.2,
+                               999.9999999999996,
+                               999.9999999999994,
+                               999999999999999.6,
+                               99999999999999.94,
+                               9.999999999999994e-7,
+                               1e-15,
+                               9.9999999999999995e-16,
+                               1e15,
+                               1e14,
+                               5e-324,
+                               1.7e308,
+                               0.5,
+                               123456789012345.0,
+                               -0.000123,
+                               2.5,
+                               20,
+                               17181.818181818182};
+    for (int i = 0; i < 20000; ++i) {
+        // Any bit pattern, and decimal-looking values of every magnitude near the forms' borders.
+        const double bits = std::bit_cast<double>(random());
+        if (std::isfinite(bits)) values.push_back(bits);
+        const int exponent = static_cast<int>(random() % 40) - 20;
+        const double mantissa = static_cast<double>(random() % 10000000000000000ull) / 1e15;
+        values.push_back((i % 2 ? -1 : 1) * mantissa * std::pow(10.0, exponent));
+    }
+    for (double value : values) {
+        for (char separator : {'.', ','})
+            ASSERT_EQ(GeneralNumberText(value, separator), TwoConversionText(value, separator)) << value;
+        const std::string digits = TwoConversionText(value, '.');
+        ASSERT_EQ(PointFormat(value), digits.front() == '-' ? digits : " " + digits) << value;
+    }
+}
+
 TEST(LocaleFormat, UsesTheGivenSeparatorWithoutLeadingBlank) {
     EXPECT_EQ(LocaleFormat(3.45, ','), "3,45");
     EXPECT_EQ(LocaleFormat(3.45, '.'), "3.45");
@@ -75,8 +150,9 @@ TEST(LocaleFormat, UsesTheGivenSeparatorWithoutLeadingBlank) {
 }
 
 TEST(UnitLabels, DegreeSignIsTheCodePageByte) {
-    EXPECT_EQ(TemperatureUnitLabel, "\xB0"
-                                    "C");
+    EXPECT_EQ(TemperatureUnitLabel,
+              "\xB0"
+              "C");
 }
 
 }  // namespace

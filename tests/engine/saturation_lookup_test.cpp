@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "engine_test_support.h"
 
@@ -134,6 +137,58 @@ TEST(SaturationBracket, DegenerateTables) {
         EXPECT_TRUE(BracketSaturation(descending, value, LookupKey::ByTemperature).has_value());
 }
 
+// The reading the cycle makes (the records in place, one fraction for all columns) gives the number of the
+// copied bracket's interpolation bit for bit, and fails where it fails: every key, every column, values
+// inside, at and outside the keys, on tables with equal keys, gaps and falling keys.
+TEST(SaturationBracket, ReadingInPlaceIsTheInterpolationBitForBit) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    std::mt19937 random(27);
+    std::uniform_real_distribution<double> spread(-1, 1);
+    std::vector<SaturationTable> tables{SmallTable()};
+    tables.push_back(
+        {{{250, 1, 1, 150, 380, 1300, 5}, {250, 1, 1, 151, 380, 1300, 5}, {260, 2, 2.5, 160, 385, 1280, 9}}});
+    tables.push_back(
+        {{{nan, 0, 0, 0, 0, 0, 0}, {250, 1, 1.5, 150, 380, 1300, 5}, {260, 2, 2.2, 160, 385, 1280, 9}}});
+    tables.push_back({{SmallTable().records[2], SmallTable().records[0], SmallTable().records[1]}});
+    SaturationTable fine;
+    for (int i = 0; i < 80; ++i) {
+        const double t = 200 + 2 * i;
+        fine.records.push_back({t, std::exp(10 - 2400 / t), std::exp(10.1 - 2400 / t), 100 + 1.1 * i,
+                                400 + 0.2 * i, 1400 - 3.3 * i, std::exp(i * 0.05)});
+    }
+    tables.push_back(fine);
+    for (SaturationTable& table : tables) FindAscendingKeys(table);
+    tables.push_back(fine);  // searched record by record
+
+    const SaturationColumn columns[] = {&SaturationRecord::t,        &SaturationRecord::pDew,
+                                        &SaturationRecord::pBubble,  &SaturationRecord::hLiquid,
+                                        &SaturationRecord::hVapour,  &SaturationRecord::rhoLiquid,
+                                        &SaturationRecord::rhoVapour};
+    for (const SaturationTable& table : tables)
+        for (LookupKey mode :
+             {LookupKey::ByTemperature, LookupKey::ByDewPressure, LookupKey::ByBubblePressure})
+            for (int trial = 0; trial < 300; ++trial) {
+                const SaturationRecord& near =
+                    table.records[static_cast<std::size_t>(trial) % table.records.size()];
+                const double key = SaturationKey(near, mode);
+                const double value = trial % 5 == 0 ? key : key * (1 + 0.2 * spread(random));
+                const auto copied = BracketSaturation(table, value, mode);
+                const auto inPlace = FindSaturationBracket(table, value, mode);
+                ASSERT_EQ(copied.has_value(), inPlace.has_value());
+                if (!copied) continue;
+                EXPECT_EQ(copied->found, inPlace->found);
+                const auto point = PointInBracket(*inPlace, value, mode);
+                for (SaturationColumn column : columns) {
+                    const auto expected = InterpolateBracket(*copied, value, column);
+                    const auto read = point ? ReadAtPoint(*point, column) : std::nullopt;
+                    ASSERT_EQ(expected.has_value(), read.has_value()) << value;
+                    if (expected) {
+                        EXPECT_EQ(std::memcmp(&*expected, &*read, sizeof(double)), 0) << value;
+                    }
+                }
+            }
+}
+
 class SaturationLookupTest : public EngineTest {
   protected:
     ScopedTempDir dir_;
@@ -207,7 +262,17 @@ TEST_F(SaturationLookupTest, HalvingFindsTheBracketsOfTheRecordByRecordScan) {
     const SaturationTable scanning{records, {}};
     ASSERT_TRUE(halving.keyAscending[0] && halving.keyAscending[1] && halving.keyAscending[2]);
 
-    std::vector<double> values = {-1e308, 0, 1, 7.77, 12.3, 200, 268.15, 300, 400, 401, 1e308,
+    std::vector<double> values = {-1e308,
+                                  0,
+                                  1,
+                                  7.77,
+                                  12.3,
+                                  200,
+                                  268.15,
+                                  300,
+                                  400,
+                                  401,
+                                  1e308,
                                   std::numeric_limits<double>::infinity(),
                                   -std::numeric_limits<double>::infinity(),
                                   std::numeric_limits<double>::quiet_NaN()};

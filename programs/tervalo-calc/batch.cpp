@@ -70,9 +70,12 @@ int RunBatch(const ProjectRecord& project, const std::string& inputFile, const s
             skipped = true;
             continue;
         }
+        // A row is one action: its calculations share one load of the table and the energy factors.
+        ActionLoads loads;
         ProjectRecord record = project;
-        for (const CalcCommand& command : parse.options.commands) Apply(record, command, where + ": ");
-        const DecisionRun run = EvaluateDecision(record, false, false);
+        for (const CalcCommand& command : parse.options.commands)
+            Apply(record, command, where + ": ", &loads);
+        const DecisionRun run = EvaluateDecision(record, false, false, &loads);
         if (output.empty()) output = CsvLine(decision::ResultsCsvHeader(record, CodePage(), currency));
         output += CsvLine(decision::ResultsCsvRow(static_cast<int>(r), record, run, CodePage(), currency));
     }

@@ -6,6 +6,7 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -139,6 +140,38 @@ TEST(GeneralNumberText, OneConversionWritesWhatTwoConversionsWrite) {
             ASSERT_EQ(GeneralNumberText(value, separator), TwoConversionText(value, separator)) << value;
         const std::string digits = TwoConversionText(value, '.');
         ASSERT_EQ(PointFormat(value), digits.front() == '-' ? digits : " " + digits) << value;
+    }
+}
+
+// Plain decimals of every length around the quick path's limits (2^53, 22 decimals, 19 digits) read as the
+// correctly rounding conversion reads them, bit for bit, and with the sign it gives to zero.
+TEST(LeadingNumber, PlainDecimalsReadAsTheCorrectlyRoundingConversionReadsThem) {
+    std::mt19937_64 random(27);
+    std::vector<std::string> texts{"-0",
+                                   "0",
+                                   "0.",
+                                   "9007199254740992",
+                                   "9007199254740993",
+                                   "-9007199254740993.5",
+                                   "0.0000000000000000000001",
+                                   "1.00000000000000000000001",
+                                   "1234567890123456789",
+                                   "12345678901234567890",
+                                   "183.15",
+                                   "0.0481302829",
+                                   "-101.317735"};
+    for (int i = 0; i < 100000; ++i) {
+        std::string digits = std::to_string(random() >> (random() % 64));
+        const std::size_t point = random() % (digits.size() + 1);
+        if (i % 3) digits.insert(point, ".");
+        if (i % 5 == 0) digits.insert(0, std::string(random() % 20, '0'));
+        texts.push_back(i % 2 ? "-" + digits : digits);
+    }
+    for (const std::string& text : texts) {
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        const double read = LeadingNumber(text);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(read), std::bit_cast<std::uint64_t>(expected)) << text;
     }
 }
 

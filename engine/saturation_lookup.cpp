@@ -85,28 +85,6 @@ std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& ta
                                  bracket->found};
 }
 
-std::optional<SaturationPoint> PointInBracket(const SaturationBracket& bracket, double value,
-                                              LookupKey mode) {
-    const double lowerKey = SaturationKey(*bracket.lower, mode);
-    const auto fraction = Divide(value - lowerKey, SaturationKey(*bracket.upper, mode) - lowerKey);
-    if (!fraction) return std::nullopt;
-    return SaturationPoint{bracket.lower, bracket.upper, mode, *fraction};
-}
-
-std::optional<double> ReadAtPoint(const SaturationPoint& point, SaturationColumn column) {
-    // The exchanged slot: after a lookup by pressure, `t` names the pressure column and that column the
-    // temperature.
-    const SaturationColumn key = point.mode == LookupKey::ByDewPressure      ? &SaturationRecord::pDew
-                                 : point.mode == LookupKey::ByBubblePressure ? &SaturationRecord::pBubble
-                                                                             : &SaturationRecord::t;
-    if (column == key)
-        column = &SaturationRecord::t;
-    else if (column == &SaturationRecord::t)
-        column = key;
-    const double lower = (*point.lower).*column;
-    return Finite(lower + point.fraction * ((*point.upper).*column - lower));
-}
-
 std::optional<double> InterpolateBracket(const SaturationLookupState& bracket, double value,
                                          SaturationColumn column) {
     const SaturationRecord& lower = bracket.LowerRecord;

@@ -1,35 +1,32 @@
 #!/usr/bin/env bash
-# Runs two builds' benchmark programs side by side in one run: each benchmark of the filter first in the old
-# program, then in the new one, a few times over, and prints the medians of both with their ratio. Times are
-# processor time (the machine's other work inflates wall time more), tervalo-calc's as a process its wall time
-# and the processor time of its runs.
+# Runs two builds' benchmark programs side by side in one run: the benchmarks of the filter in the old program,
+# then in the new one, and prints both figures with their ratio. Times are processor time (the machine's other
+# work inflates wall time more); tervalo-calc as a process also shows the processor time of its runs.
 #
-#   bench/compare.sh OLD/bench/tervalo_bench NEW/bench/tervalo_bench [FILTER] [REPETITIONS]
+#   bench/compare.sh OLD/bench/tervalo_bench NEW/bench/tervalo_bench [FILTER] [SECONDS PER BENCHMARK]
 set -euo pipefail
 old=$1
 new=$2
 filter=${3:-'UserAction|Batch1000|WhatIfTable35|CalcProcess|BM_DesignPoint$|DesignPointWithTableLoad|BM_Lookup'}
-repetitions=${4:-5}
+seconds=${4:-1}
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 
-run() {
-    "$1" --benchmark_filter="$filter" --benchmark_repetitions="$repetitions" --benchmark_min_time=0.2 \
-        --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null | grep '_median"'
-}
-
-old_rows=$(run "$old")
-new_rows=$(run "$new")
-printf '%-28s %14s %14s %8s  %s\n' benchmark before after ratio "(unit; counters before → after)"
-while IFS=, read -r name _ real cpu unit _ _ _ _ _ rest; do
-    name=${name//\"/}
-    name=${name%_median}
-    line=$(grep "\"${name}_median\"" <<<"$new_rows")
-    IFS=, read -r _ _ new_real new_cpu _ _ _ _ _ _ new_rest <<<"$line"
-    value=$cpu
-    new_value=$new_cpu
-    if [[ $name == *CalcProcess* ]]; then
-        value=$real
-        new_value=$new_real
-    fi
-    printf '%-28s %14.4g %14.4g %7.2fx  (%s; %s → %s)\n' "$name" "$value" "$new_value" \
-        "$(awk "BEGIN { print $value / $new_value }")" "${unit//\"/}" "${rest//\"/}" "${new_rest//\"/}"
-done <<<"$old_rows"
+"$old" --benchmark_filter="$filter" --benchmark_min_time="$seconds" --benchmark_format=json >"$scratch/old.json"
+"$new" --benchmark_filter="$filter" --benchmark_min_time="$seconds" --benchmark_format=json >"$scratch/new.json"
+python3 - "$scratch/old.json" "$scratch/new.json" <<'EOF'
+import json, sys
+runs = [{b["name"]: b for b in json.load(open(f))["benchmarks"]} for f in sys.argv[1:]]
+internal = {"name", "family_index", "per_family_instance_index", "run_name", "run_type", "repetitions",
+            "repetition_index", "threads", "iterations", "real_time", "cpu_time", "time_unit"}
+print(f"{'benchmark':28} {'before':>12} {'after':>12} {'ratio':>7}  counters before → after")
+for name, before in runs[0].items():
+    after = runs[1].get(name)
+    if not after:
+        continue
+    time = "real_time" if name.endswith("/real_time") else "cpu_time"  # a process: the wall time
+    counters = ", ".join(f"{key} {before[key]:.4g} → {after[key]:.4g}" for key in before
+                         if key not in internal and key in after)
+    print(f"{name:28} {before[time]:>9.4g} {before['time_unit']:2} {after[time]:>9.4g} "
+          f"{after['time_unit']:2} {before[time] / after[time]:6.2f}x  {counters}")
+EOF

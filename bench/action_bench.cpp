@@ -92,7 +92,7 @@ void BM_Batch1000(benchmark::State& state) {
             csv << 80 + row % 200 << ',' << 60 + row % 140 << ",#" << 1 + row % 4 << ',' << 80 + row % 15
                 << ",0." << 5 + row % 4 << ",0." << 20 + row % 15 << "\r\n";
     }
-    for (auto _ : state) benchmark::DoNotOptimize(RunBatch(project, "houses.csv", "results.csv"));
+    for (auto _ : state) benchmark::DoNotOptimize(RunBatch(project, {"houses.csv", "results.csv"}, false));
     // 1,000 rows per iteration, per minute of the process's time.
     state.counters["rows_per_minute"] =
         benchmark::Counter(60000.0 * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);

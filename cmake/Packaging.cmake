@@ -4,7 +4,7 @@
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tervalo)
-set(CPACK_PACKAGE_VERSION 2.12)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Kelvara)
 set(CPACK_PACKAGE_CONTACT "Kelvara <packages@kelvara.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "compare a heat pump with the existing boiler heating")
@@ -22,7 +22,8 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's SVG support draws the window icon; it is a plug-in, which the library scan does not see.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# The library scan finds Qt's SVG library, which also carries the plug-in that draws the window icon. Qt's
+# own texts of its dialogs (file and print dialogs) in the user's language come with its translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

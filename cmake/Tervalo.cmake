@@ -43,6 +43,19 @@ function(tervalo_stage_executable target)
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TERVALO_DIST_DIR})
 endfunction()
 
+# A program with windows: against a static Qt (the one for MinGW) the platform plug-ins are linked in, the
+# system's own and the offscreen one that the window tests and a run without a display use.
+function(tervalo_static_qt_plugins target)
+    if(NOT WIN32 OR NOT TARGET Qt6::Core)
+        return()
+    endif()
+    get_target_property(qt_type Qt6::Core TYPE)
+    if(qt_type STREQUAL "STATIC_LIBRARY")
+        qt_import_plugins(${target} INCLUDE Qt6::QWindowsIntegrationPlugin Qt6::QOffscreenIntegrationPlugin
+                                            Qt6::QWindowsVistaStylePlugin)
+    endif()
+endfunction()
+
 # A GoogleTest executable of GUI-free code.
 function(tervalo_test target)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
@@ -51,11 +64,14 @@ function(tervalo_test target)
     target_link_libraries(${target} PRIVATE ${ARG_LIBS} tervalo_test_support GTest::gtest_main)
     target_compile_definitions(${target} PRIVATE
         TERVALO_TEST_DATA_DIR="${TERVALO_HOST_PATH_PREFIX}${PROJECT_SOURCE_DIR}/tests/data"
-        TERVALO_DIST_DIR="${TERVALO_HOST_PATH_PREFIX}${TERVALO_DIST_DIR}")
+        TERVALO_DIST_DIR="${TERVALO_HOST_PATH_PREFIX}${TERVALO_DIST_DIR}"
+        TERVALO_LANGUAGE_TABLE="${TERVALO_HOST_PATH_PREFIX}${TERVALO_LANGUAGE_TABLE}")
     tervalo_warnings(${target})
+    tervalo_static_qt_plugins(${target})
     if(CMAKE_CROSSCOMPILING)
         # One run per program: a start of the emulator costs more than a whole program's tests.
         add_test(NAME ${target} COMMAND ${target})
+        set_tests_properties(${target} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
     else()
         gtest_discover_tests(${target} DISCOVERY_TIMEOUT 30
                              PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -9,6 +9,13 @@ set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+# Qt for MinGW (scripts/build-qt-mingw.sh) is a folder of its own: its prefix is searched as a root too, and
+# Debian's Qt supplies the tools that run at build time (moc, uic, rcc).
+if(TERVALO_QT_MINGW)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${TERVALO_QT_MINGW})
+    list(APPEND CMAKE_PREFIX_PATH ${TERVALO_QT_MINGW})
+    set(QT_HOST_PATH /usr CACHE PATH "Qt for the build machine")
+endif()
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -62,22 +62,22 @@ void ReadCarriedRest(TextRecordReader& in) {
     ReadLine2(in);
 }
 
-void ApplyCommonDefaults(const char* languageDefault) {
+void ApplyCommonDefaults(const char* languageDefault, LanguageFilter known) {
     if (Settings.PrintFontName.size() < 3) Settings.PrintFontName = "Arial";
-    if (Settings.LanguageCode.size() < 3) Settings.LanguageCode = languageDefault;
+    if (!known(Settings.LanguageCode)) Settings.LanguageCode = languageDefault;
     if (Settings.CurrencyCode.empty()) Settings.CurrencyCode = "EUR";
 }
 
 }  // namespace
 
-void StartupReadSettings() {
+void StartupReadSettings(LanguageFilter known) {
     SettingsReader in;
     if (ReadLine1UpToField11(*in)) ReadCarriedRest(*in);
     else ReadLine2(*in);  // sets the defaults of line 2
-    ApplyCommonDefaults("GER");
+    ApplyCommonDefaults("GER", known);
 }
 
-void FullReadSettings() {
+void FullReadSettings(LanguageFilter known) {
     SettingsReader in;
     Settings.ParameterDirectoryMode = 0;
     if (ReadLine1UpToField11(*in) && in->ReadInt16(Settings.carried.PrintHeaderOption)) {
@@ -97,10 +97,10 @@ void FullReadSettings() {
     if (trimmed.empty() || trimmed == "0" || UpperAscii(trimmed) == "C:") directory = "C:\\";
     if (Settings.ParameterDirectoryMode == 77) directory.clear();
     Settings.parameterDirectoryRead = true;
-    ApplyCommonDefaults("ENG");
+    ApplyCommonDefaults("ENG", known);
 }
 
-StoredChoice ReadStoredChoice() {
+StoredChoice ReadStoredChoice(LanguageFilter known) {
     StoredChoice stored;
     const auto bytes = ReadFileBytes(kSettingsFileName, kSettingsFileByteLimit);
     if (!bytes) return stored;
@@ -109,7 +109,8 @@ StoredChoice ReadStoredChoice() {
     for (int i = 1; i <= 3; ++i)
         if (!in.ReadText(field)) return stored;
     if (!in.ReadText(field)) return stored;
-    stored.languageCode = field;
+    // Read, but a code of no language selects nothing, as a code in the wrong letter case does.
+    stored.languageCode = known(field) ? field : std::string();
     for (int i = 5; i <= 7; ++i)
         if (!in.ReadText(field)) return stored;
     std::int16_t option = 0;
@@ -117,7 +118,7 @@ StoredChoice ReadStoredChoice() {
     return stored;
 }
 
-bool SaveSettings(char decimalSeparator) {
+std::string SettingsFileBytes(char decimalSeparator) {
     const RunSettings& s = Settings;
     const CarriedSettings& carried = s.carried;
     const std::string& directory = s.parameterDirectoryRead ? s.ParameterDirectory : carried.storedParameterDirectory;
@@ -135,7 +136,11 @@ bool SaveSettings(char decimalSeparator) {
     out.Text(LocaleFormat(carried.line2Field3, decimalSeparator)).Text(carried.line2Field4).Text(carried.line2Field5);
     out.Int(carried.line2Field6).Text(carried.line2Field7);
     out.EndStatement();
-    return ReplaceFileBytes(kSettingsFileName, out.bytes());
+    return out.bytes();
+}
+
+bool SaveSettings(char decimalSeparator) {
+    return ReplaceFileBytes(kSettingsFileName, SettingsFileBytes(decimalSeparator));
 }
 
 }  // namespace tervalo

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tervalo {
 
@@ -31,20 +32,47 @@ bool ClearReadOnly(const std::filesystem::path& name);
 // program directory. The file itself may be a symbolic link: it is the user's own arrangement of the file.
 bool StaysInProgramDirectory(const std::filesystem::path& name);
 
+// Whether a rewrite of the file `link` in the program directory may go to the file that it points to, when it
+// is a symbolic link: when that file exists inside the program directory, or when the user owns the link (and
+// every link after it) and the existing file it ends at. True for a file that is no link.
+bool MayWriteThrough(const std::filesystem::path& link);
+
 // Replaces the file's content with `bytes`: clears its read-only attribute, writes the temporary file of the
 // target and renames it over the old one, so an interruption leaves either the old or the new content. An
 // existing file is rewritten under its own spelling of the name, keeps its permission bits, and a symbolic
-// link stays a link: the file it points to is rewritten. Returns false, with the old file untouched, when
-// anything fails.
+// link stays a link: the file it points to is rewritten, where MayWriteThrough allows it. Returns false, with
+// the old file untouched, when anything fails.
 bool ReplaceFileBytes(const std::filesystem::path& name, std::string_view bytes);
 
 // The same for the file at exactly `path` (no matching of letter case), such as a file the user chose; an
 // existing file the user may not write is not replaced.
 bool ReplaceFileBytesAt(const std::filesystem::path& path, std::string_view bytes);
 
+// Several files replaced as one, such as a project and the settings that name its language. A journal holding
+// every name and new content is written first and removed once all files are in place, so a kill at any
+// moment leaves the journal for the next start to complete (FinishReplacements). When a file cannot be
+// written, the ones already replaced get their old contents back. Files above kJournalFileLimit, and existing
+// files that cannot be read (whose old content could not be restored), are refused before anything is
+// written. False when the new contents are not all in place.
+struct FileContent {
+    std::string name;  // a bare name in the program directory
+    std::string bytes;
+};
+inline constexpr std::size_t kJournalFileLimit = 1u << 20;
+bool ReplaceFilesTogether(const std::filesystem::path& journal, const std::vector<FileContent>& files);
+
+// Completes the replacement a journal left by an interrupted ReplaceFilesTogether describes, then removes the
+// journal. A damaged journal, or one naming a file outside the program directory, is removed unused. False
+// when a journal was found and could not be completed; it then stays for the next attempt.
+bool FinishReplacements(const std::filesystem::path& journal);
+
 // The one temporary name of a rewrite of `target` (its name followed by kTemporarySuffix).
 inline constexpr const char* kTemporarySuffix = ".tervalo-tmp";
 std::filesystem::path TemporaryNameOf(const std::filesystem::path& target);
+
+// Whether another writer is busy replacing the file `name` (found as ReplaceFileBytes finds it), which makes
+// a replacement fail after waiting for it a few seconds.
+bool ReplacementInProgress(const std::filesystem::path& name);
 
 // The file a chain of symbolic links ends at (the path itself when it is no link).
 std::filesystem::path LinkTarget(std::filesystem::path path);

@@ -10,8 +10,9 @@ namespace tervalo {
 FixedRecordFile::FixedRecordFile(std::string bytes, std::size_t recordLength)
     : bytes_(std::move(bytes)), recordLength_(recordLength == 0 ? 1 : recordLength) {}
 
-FixedRecordFile FixedRecordFile::Load(const std::filesystem::path& name, std::size_t recordLength) {
-    return FixedRecordFile(ReadFileBytes(name).value_or(std::string()), recordLength);
+FixedRecordFile FixedRecordFile::Load(const std::filesystem::path& name, std::size_t recordLength,
+                                      std::size_t limit) {
+    return FixedRecordFile(ReadFileBytes(name, limit).value_or(std::string()), recordLength);
 }
 
 bool FixedRecordFile::Save(const std::filesystem::path& name) const {

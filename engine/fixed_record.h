@@ -11,9 +11,11 @@ namespace tervalo {
 
 class FixedRecordFile {
   public:
-    // Holds the bytes of a file of records of `recordLength` bytes (empty when the file is missing).
+    // Holds the bytes of a file of records of `recordLength` bytes (empty when the file is missing, or above
+    // `limit` bytes: no file of records the program keeps comes near its limit).
     FixedRecordFile(std::string bytes, std::size_t recordLength);
-    static FixedRecordFile Load(const std::filesystem::path& name, std::size_t recordLength);
+    static FixedRecordFile Load(const std::filesystem::path& name, std::size_t recordLength,
+                                std::size_t limit);
 
     // Replaces the file `name` with these records (see ReplaceFileBytes).
     bool Save(const std::filesystem::path& name) const;

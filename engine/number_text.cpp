@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 
 #include "engine/text_util.h"
@@ -82,7 +83,71 @@ std::optional<double> ShortDecimal(std::string_view text) {
     return negative ? -value : value;
 }
 
+// The longest prefix of `s` of the form [sign] digits [. digits] [E|D [sign] digits], the exponent introduced
+// by "e", for from_chars; empty when it holds no digit.
+std::string DecimalPrefix(const std::string& s) {
+    std::string number;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) number.push_back(s[i++]);
+    bool anyDigit = false;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])))
+        number.push_back(s[i++]), anyDigit = true;
+    if (i < s.size() && s[i] == '.') {
+        number.push_back(s[i++]);
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])))
+            number.push_back(s[i++]), anyDigit = true;
+    }
+    if (!anyDigit) return {};
+    if (i < s.size() && std::string_view("EeDd").find(s[i]) != std::string_view::npos) {
+        std::string exponent = "e";
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent.push_back(s[j++]);
+        bool exponentDigits = false;
+        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j])))
+            exponent.push_back(s[j++]), exponentDigits = true;
+        if (exponentDigits) number += exponent;
+    }
+    return number;
+}
+
+// The power of ten of the leading digit of a DecimalPrefix without its sign, saturated far beyond any double.
+long DecimalMagnitude(std::string_view number) {
+    constexpr long kFar = 1000000;
+    const std::size_t e = number.find('e');
+    long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+        for (const char digit : digits) exponent = std::min(kFar, exponent * 10 + (digit - '0'));
+        if (negative) exponent = -exponent;
+    }
+    const std::string_view mantissa = number.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return -kFar;
+    const long lead =
+        first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    return lead + exponent;
+}
+
 }  // namespace
+
+std::optional<double> OverflowingNumber(std::string_view text) {
+    const std::string s = WithoutIgnored(text);
+    if (!s.empty() && s[0] == '&') return std::nullopt;
+    const std::string prefix = DecimalPrefix(s);
+    std::string_view number = prefix;
+    if (number.empty()) return std::nullopt;
+    const bool negative = number.front() == '-';
+    if (number.front() == '-' || number.front() == '+') number.remove_prefix(1);
+    double value = 0;
+    if (std::from_chars(number.data(), number.data() + number.size(), value).ec !=
+            std::errc::result_out_of_range ||
+        DecimalMagnitude(number) <= 0)
+        return std::nullopt;
+    return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+}
 
 double LeadingNumber(std::string_view text) {
     if (const auto value = ShortDecimal(text)) return *value;
@@ -108,28 +173,8 @@ double LeadingNumber(std::string_view text) {
         return 0;
     }
 
-    // Collect the longest prefix of the form [sign] digits [. digits] [E|D [sign] digits] for from_chars.
-    std::string number;
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) number.push_back(s[i++]);
-    bool anyDigit = false;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])))
-        number.push_back(s[i++]), anyDigit = true;
-    if (i < s.size() && s[i] == '.') {
-        number.push_back(s[i++]);
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])))
-            number.push_back(s[i++]), anyDigit = true;
-    }
-    if (!anyDigit) return 0;
-    if (i < s.size() && std::string_view("EeDd").find(s[i]) != std::string_view::npos) {
-        std::string exponent = "e";
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent.push_back(s[j++]);
-        bool exponentDigits = false;
-        while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j])))
-            exponent.push_back(s[j++]), exponentDigits = true;
-        if (exponentDigits) number += exponent;
-    }
+    const std::string number = DecimalPrefix(s);
+    if (number.empty()) return 0;
     // from_chars reads "." whatever the C locale, which a windowing toolkit sets from the user's environment
     // (strtod would stop at the "." under a German locale). Out of range, overflow or underflow to zero,
     // gives 0.

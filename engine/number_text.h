@@ -2,6 +2,7 @@
 
 // Numbers as the user types them and as the windows show them.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,10 @@ double ParseNumberText(std::string& text);
 // decimal point and an exponent introduced by E or D; "&H" and "&O" introduce hexadecimal and octal digits.
 // Reading stops at the first other character; no number at all, or one too large to hold, gives 0.
 double LeadingNumber(std::string_view text);
+
+// Infinity with the number's sign when the leading number (decimal, as LeadingNumber reads it) is too large
+// to hold, where LeadingNumber gives 0; nothing for every other text, an underflow included.
+std::optional<double> OverflowingNumber(std::string_view text);
 
 // The nearest integer, halves to the even neighbour (how a number is stored into an integer field).
 double RoundHalfEven(double value);

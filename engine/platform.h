@@ -4,6 +4,7 @@
 // (platform_posix.cpp, platform_windows.cpp), selected by the build. Everything else of the engine uses the
 // standard library only.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -17,13 +18,25 @@ namespace tervalo {
 // Whether the current user may write the existing file.
 bool IsWritable(const std::filesystem::path& path);
 
+// Whether the current user owns `path` itself (a symbolic link: the link, not the file it points to).
+bool OwnedByUser(const std::filesystem::path& path);
+
+// Whether the folder belongs to the current user and nobody else may add or replace files in it (neither its
+// group nor others may write it): only then may the program trust the names it finds there.
+bool IsPrivateFolder(const std::filesystem::path& folder);
+
 // Writes `bytes` into `temporary` and renames it over `target`, flushing the file and then the directory to
 // the disk, so that at every moment `target` is the complete old or the complete new file. `temporary` is one
-// fixed name per target: a writer busy with it is waited for, and one left behind by a writer that died is
-// taken over. `mode` gives the new file's permission bits (the system's default for new files when nothing).
-// Returns false when anything fails, with `target` untouched and no temporary left behind.
+// fixed name per target: a writer busy with it is waited for (kWriterWait at most, then the write fails), and
+// one left behind by a writer that died is taken over. `mode` gives the new file's permission bits (the
+// system's default for new files when nothing). Returns false when anything fails, with `target` untouched
+// and no temporary left behind.
+inline constexpr std::chrono::milliseconds kWriterWait{5000};
 bool WriteAndRenameOver(const std::filesystem::path& temporary, const std::filesystem::path& target,
                         std::string_view bytes, std::optional<std::filesystem::perms> mode);
+
+// Whether a live writer holds `temporary`.
+bool TemporaryInUse(const std::filesystem::path& temporary);
 
 // Removes `temporary` when it is left over from a writer that died; one that a writer is busy with stays.
 void RemoveAbandonedTemporary(const std::filesystem::path& temporary);
@@ -53,8 +66,8 @@ std::vector<std::string> ProgramArguments(int argc, char** argv);
 std::optional<std::string> EnvironmentVariable(const std::string& name);
 
 // The folder in which programs keep each user's own files, from the environment variables that `variable`
-// gives in UTF-8: $XDG_DATA_HOME when it is absolute, else $HOME/.local/share; on Windows %APPDATA% when it
-// is absolute. Empty when there is none.
+// gives in UTF-8: $XDG_DATA_HOME when it is absolute, else $HOME/.local/share when $HOME is absolute; on
+// Windows %APPDATA% when it is absolute. Empty when there is none.
 std::filesystem::path UserDataHome(
     const std::function<std::optional<std::string>(const std::string& name)>& variable);
 

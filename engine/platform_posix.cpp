@@ -3,8 +3,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 #include "engine/platform.h"
 
@@ -31,13 +34,21 @@ bool StillNamedBy(int fd, const char* path) {
 }
 
 // Opens `path` for writing, creating it when missing, and locks it for this process alone: the lock is the
-// sign of a live writer, and the system drops it when the writer dies. -1 when the file cannot be opened.
+// sign of a live writer, and the system drops it when the writer dies. A writer busy with it is waited for
+// kWriterWait at most. -1 when the file cannot be opened or stays locked.
 int OpenLocked(const char* path) {
+    const auto deadline = std::chrono::steady_clock::now() + kWriterWait;
     for (int attempt = 0; attempt < 1000; ++attempt) {
         const int fd = ::open(path, O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
         if (fd < 0) return -1;
-        if (::flock(fd, LOCK_EX) == 0 && StillNamedBy(fd, path)) return fd;
+        const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        const int error = errno;
+        if (locked && StillNamedBy(fd, path)) return fd;
         ::close(fd);  // renamed or removed by the writer waited for: take the name afresh
+        if (!locked) {
+            if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) return -1;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
     }
     return -1;
 }
@@ -56,6 +67,17 @@ bool IsWritable(const std::filesystem::path& path) {
     return ::access(path.c_str(), W_OK) == 0;
 }
 
+bool OwnedByUser(const std::filesystem::path& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && status.st_uid == ::geteuid();
+}
+
+bool IsPrivateFolder(const std::filesystem::path& folder) {
+    struct stat status {};
+    return ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() &&
+           (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
 bool WriteAndRenameOver(const std::filesystem::path& temporary, const std::filesystem::path& target,
                         std::string_view bytes, std::optional<std::filesystem::perms> mode) {
     const int fd = OpenLocked(temporary.c_str());
@@ -70,6 +92,14 @@ bool WriteAndRenameOver(const std::filesystem::path& temporary, const std::files
     ::close(fd);
     if (renamed) SyncDirectoryOf(target);
     return renamed;
+}
+
+bool TemporaryInUse(const std::filesystem::path& temporary) {
+    const int fd = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return false;
+    const bool busy = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return busy;
 }
 
 void RemoveAbandonedTemporary(const std::filesystem::path& temporary) {
@@ -116,7 +146,8 @@ std::filesystem::path UserDataHome(
     if (const auto dataHome = variable("XDG_DATA_HOME");
         dataHome && !dataHome->empty() && dataHome->front() == '/')
         return *dataHome;
-    if (const auto home = variable("HOME"); home && !home->empty())
+    // A relative folder would depend on where the program was started, so it names none.
+    if (const auto home = variable("HOME"); home && !home->empty() && home->front() == '/')
         return std::filesystem::path(*home) / ".local" / "share";
     return {};
 }

@@ -42,7 +42,8 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 // sign of a live writer, and the system closes it when the writer dies. A writer busy with the file is waited
 // for.
 HANDLE OpenExclusive(const std::filesystem::path& path) {
-    for (int attempt = 0; attempt < 1000; ++attempt) {
+    for (int attempt = 0; attempt < static_cast<int>(kWriterWait / std::chrono::milliseconds(10));
+         ++attempt) {
         const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_DELETE, nullptr,
                                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_SHARING_VIOLATION) return file;
@@ -102,6 +103,12 @@ bool WriteAndRenameOver(const std::filesystem::path& temporary, const std::files
     return renamed;
 }
 
+bool TemporaryInUse(const std::filesystem::path& temporary) {
+    Handle file(::CreateFileW(temporary.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    return !file.valid() && ::GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
 void RemoveAbandonedTemporary(const std::filesystem::path& temporary) {
     // Opened by nobody else, the file is removed when this handle closes; a live writer's handle refuses it.
     Handle file(::CreateFileW(temporary.c_str(), DELETE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE,
@@ -158,6 +165,17 @@ std::filesystem::path UserDataHome(
     if (!appData) return {};
     const std::filesystem::path folder(Wide(*appData));
     return folder.is_absolute() ? folder : std::filesystem::path();
+}
+
+// Users make no links without a privilege, and the folders of a user's profile are guarded by access lists
+// that admit that user alone: the owner's name is no safeguard there.
+bool OwnedByUser(const std::filesystem::path&) {
+    return true;
+}
+
+bool IsPrivateFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    return std::filesystem::is_directory(folder, error);
 }
 
 bool UsersMakeSymbolicLinks() {

@@ -158,6 +158,71 @@ CycleRun RunRefrigerationCycle(std::string_view refrigerant, const SaturationTab
     return run;
 }
 
+namespace {
+
+// The column at `value`, when the lookup finds the value inside the table.
+std::optional<double> InsideRead(const SaturationTable& table, double value, LookupKey key,
+                                 SaturationColumn column) {
+    const auto bracket = BracketSaturation(table, value, key);
+    if (!bracket || !bracket->found) return std::nullopt;
+    return InterpolateBracket(*bracket, value, column);
+}
+
+bool Inside(const SaturationTable& table, double value, LookupKey key) {
+    const auto bracket = BracketSaturation(table, value, key);
+    return bracket && bracket->found;
+}
+
+bool Glides(const SaturationTable& table) {
+    for (const SaturationRecord& record : table.records)
+        if (record.pDew != record.pBubble && !std::isnan(record.pDew) && !std::isnan(record.pBubble))
+            return true;
+    return false;
+}
+
+// Whether every lookup the run makes from the design temperature tK stays inside the table, as the steps
+// above make them. A blend's evaporating pressure lies between the dew pressure and the dew pressure plus the
+// glide (the liquid fraction w stays below 1 unless the condensing temperature lies far below the evaporating
+// one); both ends are tried, and the dew temperature of each must have its record 1 K above.
+bool LookupsInside(const SaturationTable& table, DesignTemperature of, double tK, bool glides) {
+    using R = SaturationRecord;
+    const auto byT = [&](double t, SaturationColumn column) {
+        return InsideRead(table, t, LookupKey::ByTemperature, column);
+    };
+    if (of == DesignTemperature::Evaporating) {
+        const auto pDew = byT(tK, &R::pDew), pBubble = byT(tK, &R::pBubble);
+        if (!pDew || !pBubble) return false;
+        if (*pDew == *pBubble) return Inside(table, tK + 1, LookupKey::ByTemperature);
+        for (const double p : {*pDew, *pDew + std::fabs(*pDew - *pBubble)}) {
+            // After a lookup by dew pressure the pDew column holds the dew temperature.
+            const auto dewT = InsideRead(table, p, LookupKey::ByDewPressure, &R::pDew);
+            if (!dewT || !Inside(table, *dewT + 1, LookupKey::ByTemperature)) return false;
+        }
+        return true;
+    }
+    if (!Inside(table, tK + 1, LookupKey::ByTemperature)) return false;
+    for (const double t : {tK - 5, tK}) {
+        const auto pDew = byT(t, &R::pDew), pBubble = byT(t, &R::pBubble);
+        if (!pDew || !pBubble) return false;
+        if (glides && !Inside(table, *pDew + std::fabs(*pDew - *pBubble) / 2, LookupKey::ByBubblePressure))
+            return false;
+    }
+    return true;
+}
+
+// The last temperature from `runs` towards `fails` (°C) at which the lookups stay inside, by halving.
+double EdgeOfRunning(const SaturationTable& table, DesignTemperature of, bool glides, double runs,
+                     double fails) {
+    for (int i = 0; i < 60 && runs != fails; ++i) {
+        const double middle = runs + (fails - runs) / 2;
+        if (middle == runs || middle == fails) break;
+        (LookupsInside(table, of, middle + 273.15, glides) ? runs : fails) = middle;
+    }
+    return runs;
+}
+
+}  // namespace
+
 std::optional<DesignTemperatureRange> UsableDesignRange(const SaturationTable& table, DesignTemperature of) {
     double first = HUGE_VAL, last = -HUGE_VAL;
     for (const SaturationRecord& record : table.records) {
@@ -167,7 +232,24 @@ std::optional<DesignTemperatureRange> UsableDesignRange(const SaturationTable& t
     }
     if (!(first < last)) return std::nullopt;
     const double below = of == DesignTemperature::Condensing ? 5 : 0;
-    return DesignTemperatureRange{first + below - 273.15, last - 1 - 273.15};
+    DesignTemperatureRange range{first + below - 273.15, last - 1 - 273.15};
+    if (!(range.low <= range.high)) return std::nullopt;
+    const bool glides = Glides(table);
+    const auto runs = [&](double t) { return LookupsInside(table, of, t + 273.15, glides); };
+    if (runs(range.low) && runs(range.high)) return range;
+    // A blend's pressure lookups reach beyond the temperatures: the range shrinks to where they stay inside,
+    // found from a temperature that runs.
+    constexpr int kProbes = 200;
+    std::optional<double> running;
+    for (int i = 0; i <= kProbes && !running; ++i) {
+        const double t =
+            range.low + (range.high - range.low) * (kProbes / 2 + (i % 2 ? 1 : -1) * ((i + 1) / 2)) / kProbes;
+        if (runs(t)) running = t;
+    }
+    if (!running) return std::nullopt;
+    if (!runs(range.low)) range.low = EdgeOfRunning(table, of, glides, *running, range.low);
+    if (!runs(range.high)) range.high = EdgeOfRunning(table, of, glides, *running, range.high);
+    return range;
 }
 
 }  // namespace tervalo

@@ -49,9 +49,9 @@ CycleRun RunRefrigerationCycle(std::string_view refrigerant, const SaturationTab
                                const CycleConditions& conditions, const CycleStateRecord& previous);
 
 // The design temperatures a run can take on a table, °C: the evaporating temperature needs its own record and
-// the one 1 K above, the condensing temperature those from 5 K below to 1 K above. Nothing for a table
-// without two temperatures a number. Blends look pressures up as well and may still stop just inside these
-// bounds.
+// the one 1 K above, the condensing temperature those from 5 K below to 1 K above; a blend's range ends where
+// its pressure lookups would leave the table, so every temperature inside runs. An end record's temperature
+// is inside. Nothing for a table without two temperatures a number.
 struct DesignTemperatureRange {
     double low = 0;
     double high = 0;

@@ -53,8 +53,14 @@ std::optional<SaturationBracket> FindSaturationBracket(const SaturationTable& ta
     }
 
     const bool bracketed = lower != none && upper != none;
-    // The first key itself lies in the range, though no record stands below it.
-    const bool found = bracketed || (upper != none && SaturationKey(records[upper], mode) == value);
+    // An end key itself lies in the range, though no record stands beyond it; so does a value a few rounding
+    // steps from it (the text 183.15 reads as 183.15000000000001, −90 + 273.15 gives 183.14999999999998).
+    const auto atKey = [&](std::size_t i) {
+        const double key = SaturationKey(records[i], mode);
+        return std::fabs(key - value) <= kEndKeyTolerance * std::fabs(key);
+    };
+    const bool found =
+        bracketed || (upper != none && atKey(upper)) || (upper == none && lower != none && atKey(lower));
     if (!bracketed && upper != none) {
         // Below the first key: the first record and the next with another key.
         lower = upper;

@@ -22,11 +22,16 @@ struct SaturationLookupState {
     bool found = false;
 };
 
+// How far, relative to the key, a value may lie beyond an end key and still count as that key: some hundred
+// rounding steps of a double, far below any difference a table or a user could mean.
+inline constexpr double kEndKeyTolerance = 1e-13;
+
 // The bracket of `value` in a table: UpperRecord is the first record whose key reaches the value, LowerRecord
 // the last one before it whose key lies below. At or below the first key the first record and the next one
 // with another key are taken, above the last key the last record and the one before with another key; a table
-// of one key gives its record twice. Records whose key is not a number take no part. Nothing when no record
-// (or the value) can be compared. A key column marked ascending is searched by halving, with the same result.
+// of one key gives its record twice. A value within kEndKeyTolerance of an end key is found. Records whose
+// key is not a number take no part. Nothing when no record (or the value) can be compared. A key column
+// marked ascending is searched by halving, with the same result.
 std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& table, double value,
                                                        LookupKey mode);
 

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <fstream>
 
+#include "config/run_settings.h"
 #include "engine/fixed_record.h"
 #include "shell/branding_file.h"
 #include "shell/parameter_file.h"
-#include "config/run_settings.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tervalo::ReadBranding();
     Write(tervalo::kParameterFileName, data, size);
     tervalo::CheckParameterFile("/fuzz/program directory");
-    const tervalo::FixedRecordFile help = tervalo::FixedRecordFile::Load(tervalo::kParameterFileName, 128);
+    const tervalo::FixedRecordFile help =
+        tervalo::FixedRecordFile::Load(tervalo::kParameterFileName, 128, 1u << 20);
     for (long n = 0; n <= help.RecordCount() + 1; ++n) help.Record(n);
     return 0;
 }

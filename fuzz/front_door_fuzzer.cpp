@@ -14,11 +14,12 @@
 
 namespace {
 
-// The files of the directory, in the order of the input's parts.
+// The files of the directory, in the order of the input's parts: the run's language is German (as the seeds'
+// settings file names it) and the switch goes to English. Last the journal of a switch a kill interrupted.
 constexpr const char* kFiles[] = {
-    "kparam.dat", "Caption.FZA",  "heatcap.FZA", "VerbCapt.FZA", "infoTXT.FZA",
-    "R22.DAT",    "TempPart.dat", "SpezBK.dat",  "energk.dat",   "KELVData.dat",
-    "katalg.lst", "rechOpt.dat",  "rechPar.dat", "Caption.FZB",  "heatcap.FZB",
+    "kparam.dat",   "Caption.GER", "heatcap.GER", "VerbCapt.GER",   "infoTXT.GER", "R22.DAT",
+    "TempPart.dat", "SpezBK.dat",  "energk.dat",  "KELVData.dat",   "katalg.lst",  "rechOpt.dat",
+    "rechPar.dat",  "Caption.ENG", "heatcap.ENG", "LangSwitch.dat",
 };
 constexpr std::size_t kFileCount = sizeof kFiles / sizeof kFiles[0];
 
@@ -57,8 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LayOutResultsPage(records);
 
     LanguageSwitchSteps steps;
-    steps.rewriteProject = RewriteProjectForLanguage;
-    SwitchLanguage("FZB", steps);
+    steps.rewriteProject = [](const std::string& from, const std::string& to) {
+        return RewriteProjectForLanguage(from, to);
+    };
+    SwitchLanguage("ENG", steps);
     OpenProjectWindow(record);
     OnCalculateCommand(record);
     return 0;

@@ -1,4 +1,5 @@
 // Arbitrary typed text through the tolerant number input and back out through both number forms.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -10,5 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double value = tervalo::ParseNumberText(text);
     tervalo::PointFormat(value);
     tervalo::LocaleFormat(value, ',');
+    // An overflow is only ever a number LeadingNumber could not hold.
+    if (const auto overflow = tervalo::OverflowingNumber(text);
+        overflow && (value != 0 || std::isfinite(*overflow)))
+        __builtin_trap();
     return 0;
 }

@@ -3,10 +3,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/file_access.h"
-#include "fuzz_input.h"
 #include "config/run_settings.h"
 #include "config/settings_file.h"
+#include "engine/file_access.h"
+#include "fuzz_input.h"
+#include "localisation/languages.h"
 
 namespace {
 
@@ -25,8 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // on a saved file reads back and saves to the same bytes.
         for (int round = 0; round < 3; ++round) {
             tervalo::ResetRunSettings();
-            tervalo::ReadStoredChoice();
-            fullRead ? tervalo::FullReadSettings() : tervalo::StartupReadSettings();
+            tervalo::ReadStoredChoice(tervalo::KnownLanguage);
+            fullRead ? tervalo::FullReadSettings(tervalo::KnownLanguage)
+                     : tervalo::StartupReadSettings(tervalo::KnownLanguage);
             const std::string again = SaveAndRead();
             if (round == 2 && again != saved) std::abort();  // a saved file does not read back as written
             saved = again;

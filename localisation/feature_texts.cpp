@@ -5,6 +5,7 @@
 #include "engine/file_access.h"
 #include "engine/text_record.h"
 #include "localisation/code_page.h"
+#include "localisation/language_tables.h"
 
 namespace tervalo {
 
@@ -18,7 +19,7 @@ constexpr std::size_t kFeatureFileLimit = 1u << 20;
 // Up to `count` texts of a file in reading order; fewer when the file is missing, short or too large.
 std::vector<std::string> ReadItems(const std::string& fileName, int count) {
     std::vector<std::string> items;
-    const std::optional<std::string> bytes = ReadFileBytes(fileName, kFeatureFileLimit);
+    const std::optional<std::string> bytes = ReadLanguageFileBytes(fileName, kFeatureFileLimit);
     if (!bytes) return items;
     TextRecordReader reader{std::string_view(*bytes)};
     std::string text;

@@ -20,12 +20,6 @@ const std::string& Item(const std::array<std::string, N>& table, int n) {
     return n >= 1 && static_cast<std::size_t>(n) < N ? table[static_cast<std::size_t>(n)] : kNoText;
 }
 
-// A language file's bytes, found by bare name without regard to letter case; nothing when it is missing or
-// above kLanguageFileByteLimit.
-std::optional<std::string> ReadLanguageFile(const std::string& name) {
-    return ReadFileBytes(name, kLanguageFileByteLimit);
-}
-
 template <std::size_t N>
 void ReadItems(TextRecordReader& reader, std::array<std::string, N>& table, int first, int last) {
     for (int n = first; n <= last; ++n)
@@ -34,12 +28,17 @@ void ReadItems(TextRecordReader& reader, std::array<std::string, N>& table, int 
 
 template <std::size_t N>
 void LoadTable(const std::string& fileName, std::array<std::string, N>& table) {
-    const std::string bytes = ReadLanguageFile(fileName).value_or(std::string());
+    const std::string bytes = ReadLanguageFileBytes(fileName).value_or(std::string());
     TextRecordReader reader(bytes);
     ReadItems(reader, table, 1, static_cast<int>(N) - 1);
 }
 
 }  // namespace
+
+std::optional<std::string> ReadLanguageFileBytes(const std::string& name, std::size_t limit) {
+    if (!StaysInProgramDirectory(name)) return std::nullopt;
+    return ReadFileBytes(name, limit);
+}
 
 void ResetLanguageTables() {
     Texts = LanguageTables{};
@@ -75,7 +74,7 @@ std::string InfoTextFileName(std::string_view code) {
 }
 
 void LoadCaptionFile(std::string_view code) {
-    const std::string bytes = ReadLanguageFile(CaptionFileName(code)).value_or(std::string());
+    const std::string bytes = ReadLanguageFileBytes(CaptionFileName(code)).value_or(std::string());
     TextRecordReader reader(bytes);
     [&] {
         for (int item = 1; item <= 96; ++item)
@@ -104,18 +103,23 @@ void LoadInfoTexts(std::string_view code) {
 }
 
 bool CaptionFileUsable(std::string_view code) {
+    if (!StaysInProgramDirectory(CaptionFileName(code))) return false;
     const std::uintmax_t length = FileLength(CaptionFileName(code));
     return length > 0 && length <= kLanguageFileByteLimit;
 }
 
-std::string RefusedLanguageText() {
-    return Caption(kCaptionLanguage) + " " + Message(kMessageLanguageNotInstalled);
+std::string RefusedLanguageText(std::string_view code) {
+    std::string shown;
+    for (const char c : code.substr(0, 8))
+        if (c > ' ' && c < 0x7F) shown += c;
+    if (!shown.empty()) shown += ' ';
+    return Caption(kCaptionLanguage) + " " + shown + Message(kMessageLanguageNotInstalled);
 }
 
 std::optional<std::string> FindTranslation(std::string_view text, std::string_view fromCode,
                                            std::string_view toCode) {
-    const auto fromFile = ReadLanguageFile(HeatCaptionFileName(fromCode));
-    const auto toFile = ReadLanguageFile(HeatCaptionFileName(toCode));
+    const auto fromFile = ReadLanguageFileBytes(HeatCaptionFileName(fromCode));
+    const auto toFile = ReadLanguageFileBytes(HeatCaptionFileName(toCode));
     if (!fromFile || !toFile) return std::nullopt;
     TextRecordReader from(*fromFile);
     TextRecordReader to(*toFile);

@@ -43,6 +43,11 @@ const std::string& InfoText(int number);
 // if it were missing.
 inline constexpr std::size_t kLanguageFileByteLimit = 1u << 20;
 
+// A language file's bytes, found by bare name without regard to letter case; nothing when it is missing,
+// above `limit`, or when its name (built from a language code) leads out of the program directory.
+std::optional<std::string> ReadLanguageFileBytes(const std::string& name,
+                                                 std::size_t limit = kLanguageFileByteLimit);
+
 // File names of the four kinds of language file.
 std::string CaptionFileName(std::string_view code);
 std::string ComponentCaptionFileName(std::string_view code);
@@ -56,12 +61,12 @@ void LoadComponentCaptions(std::string_view code);
 void LoadHeatCaptions(std::string_view code);
 void LoadInfoTexts(std::string_view code);  // resets the 66 entries first
 
-// A language is accepted when its caption file exists and is not empty.
+// A language's caption file exists (inside the program directory) and is not empty.
 bool CaptionFileUsable(std::string_view code);
 
-// The refused-language message, built from the texts of the language still in force: caption item 91, a blank
-// and message 61.
-std::string RefusedLanguageText();
+// The refused-language message, built from the texts of the language still in force: caption item 91, a
+// blank, the refused code (its printable ASCII characters, at most 8) and a blank, then message 61.
+std::string RefusedLanguageText(std::string_view code);
 
 // The text in the other language: the item of "heatcap." + to at the position of the first item of
 // "heatcap." + from that equals the text, both trimmed of blanks. The text unchanged when nothing matches or

@@ -14,4 +14,13 @@ const LanguageRow* FindLanguage(std::string_view code) {
     return nullptr;
 }
 
+bool KnownLanguage(std::string_view code) {
+    return FindLanguage(code) != nullptr;
+}
+
+char ShownDecimalSeparator(std::string_view code) {
+    const LanguageRow* row = FindLanguage(code);
+    return row ? row->decimalSeparator : '.';
+}
+
 }  // namespace tervalo

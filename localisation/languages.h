@@ -15,6 +15,7 @@ struct LanguageRow {
     std::string_view nativeName;    // UTF-8: its name in its own script
     std::string_view optionObject;  // object names of its option button and flag on the welcome window
     std::string_view flagObject;
+    char decimalSeparator;  // of the numbers the windows and the printed pages show in this language
 };
 
 // In the order of the welcome window.
@@ -22,5 +23,11 @@ std::span<const LanguageRow> Languages();
 
 // The row of a code, compared exactly; null for any other code.
 const LanguageRow* FindLanguage(std::string_view code);
+
+// Whether the code is one of the program's languages (the filter of the settings file's reads).
+bool KnownLanguage(std::string_view code);
+
+// The decimal separator of the numbers shown in a language: its row's, "." for a code without a row.
+char ShownDecimalSeparator(std::string_view code);
 
 }  // namespace tervalo

@@ -3,6 +3,7 @@
 #include "project/calculation.h"
 #include "project/field_numbers.h"
 #include "project/heating_kind.h"
+#include "project/input_edits.h"
 #include "project/round_down.h"
 
 namespace tervalo {
@@ -25,16 +26,25 @@ CheckedValue SpecificDemandOf(double buildingDemand, double area, double scale) 
     return Finite(RoundDown(*perArea) / scale);
 }
 
+// Puts the typed text back after a back-calculation; when it ran a calculation, the results shown are those
+// of the typed figure.
+void PutTypedBack(ProjectRecord& record, std::string ProjectRecord::*field, const std::string& typed,
+                  unsigned runsBefore) {
+    record.*field = typed;
+    if (record.Results.runs != runsBefore) NoteCalculatedInputs(record);
+}
+
 // Runs `calculate` under CalculationLock unless the lock is already set, then puts the typed text back.
 template <typename Calculation>
 void UnderLock(ProjectRecord& record, std::string ProjectRecord::*field, Calculation calculate) {
     const std::string typed = record.*field;
+    const unsigned runs = record.Results.runs;
     if (!record.CalculationLock) {
         record.CalculationLock = true;
         calculate(typed);
         record.CalculationLock = false;
     }
-    record.*field = typed;
+    PutTypedBack(record, field, typed, runs);
 }
 
 }  // namespace
@@ -75,11 +85,12 @@ void BackCalculateFromFuelEnergy(ProjectRecord& record, ActionLoads* loads) {
 
 void BackCalculateFromBuildingDemand(ProjectRecord& record, ActionLoads* loads) {
     const std::string typed = record.GesHBDGeB;
+    const unsigned runs = record.Results.runs;
     if (const auto specific = SpecificDemandOf(FieldNumber(typed), FieldNumber(record.WohnFL), 100)) {
         record.SpezHeizLeist = PointFormat(*specific);
         CalculationRun(record, loads);
     }
-    record.GesHBDGeB = typed;
+    PutTypedBack(record, &ProjectRecord::GesHBDGeB, typed, runs);
 }
 
 void ForwardFromSpecificDemand(ProjectRecord& record, ActionLoads* loads) {

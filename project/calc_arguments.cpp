@@ -98,6 +98,14 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
             (argument == "--batch" ? parse.options.batchInput : parse.options.batchOutput) = arguments[++at];
             continue;
         }
+        if (argument == "--seasonal-unit") {
+            if (at + 1 == arguments.size() || arguments[at + 1].empty()) {
+                parse.error = "malformed argument \"" + argument + "\": the JSON file name must follow";
+                return parse;
+            }
+            parse.options.seasonalUnit = arguments[++at];
+            continue;
+        }
         if (argument == "--pdf" || argument == "--diagram") {
             if (at + 1 == arguments.size() || arguments[at + 1].empty()) {
                 parse.error = "malformed argument \"" + argument + "\": the " +
@@ -139,7 +147,11 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
         }
         parse.options.commands.push_back(command);
     }
-    if (parse.options.batchInput.empty() != parse.options.batchOutput.empty()) {
+    if (!parse.options.seasonalUnit.empty() &&
+        (!parse.options.commands.empty() || !parse.options.batchInput.empty() || parse.options.whatIf ||
+         parse.options.sensitivity || parse.options.strict)) {
+        parse.error = "--seasonal-unit FILE.json evaluates the data sheet alone: it takes --json only";
+    } else if (parse.options.batchInput.empty() != parse.options.batchOutput.empty()) {
         parse.error = "--batch IN.csv and --out OUT.csv go together";
     } else if (!parse.options.batchInput.empty()) {
         for (const CalcCommand& command : parse.options.commands) {
@@ -150,6 +162,22 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
         }
     }
     return parse;
+}
+
+void ResolveFileArguments(CalcOptions& options, const std::filesystem::path& startFolder) {
+    const auto resolve = [&startFolder](std::string& file) {
+        if (file.empty()) return;
+        const std::filesystem::path path(std::u8string(file.begin(), file.end()));
+        const std::u8string absolute = (startFolder / path).lexically_normal().u8string();
+        file.assign(absolute.begin(), absolute.end());
+    };
+    resolve(options.batchInput);
+    resolve(options.batchOutput);
+    resolve(options.seasonalUnit);
+    for (CalcCommand& command : options.commands)
+        if (command.action == CalcCommand::Action::PrintPdf ||
+            command.action == CalcCommand::Action::WriteDiagram)
+            resolve(command.text);
 }
 
 std::string CalcUsage() {
@@ -191,13 +219,19 @@ std::string CalcUsage() {
            "                         one project per row of IN.csv (a header of field names, cells as\n"
            "                         FIELD=TEXT takes them), each from the project as loaded and the\n"
            "                         field arguments; the results to OUT.csv; nothing is saved\n"
+           "  --seasonal-unit FILE.json\n"
+           "                         the seasonal COP of a unit's data sheet by the EN 14825 bin method\n"
+           "                         (SCOP, SCOP_on, SCOP_net, eta_s, Q_H, Q_HE, back-up, the bins); the\n"
+           "                         project is neither read nor written; with --json as one object\n"
            "  --strict               end with exit status 3 at the first warning; no file is written after "
            "it\n"
            "  --help, --version      show this help or the version and end\n"
            "\n"
-           "The working folder is the current directory when it holds a writable kparam.dat, else the\n"
-           "program directory when it is writable, else the folder Tervalo of $XDG_DATA_HOME\n"
-           "(~/.local/share/Tervalo), which is filled from the program directory.\n"
+           "The working folder is the current directory when it holds the program's data and only you may\n"
+           "write it (it is then named on standard error), else the program directory when only you may\n"
+           "write it, else the folder Tervalo of $XDG_DATA_HOME (~/.local/share/Tervalo), which is filled\n"
+           "from the program directory. FILE, FILE.json, IN.csv and OUT.csv are taken from the directory that\n"
+           "tervalo-calc was started in.\n"
            "\n"
            "The NAME=TEXT lines end with the break-even figures (BreakEven.NAME, \"\u2013\" where none can "
            "be\n"
@@ -208,7 +242,8 @@ std::string CalcUsage() {
            "refrigerant's table, a balance that ended early), with the reason; a list text that matches no\n"
            "entry of its list.\n"
            "\n"
-           "Exit status 1 when a file could not be written (project, prices, language, report), 2 for a\n"
+           "Exit status 1 when a file could not be written (project, prices, language, report) or the\n"
+           "--seasonal-unit file cannot be evaluated (the message names the member), 2 for a\n"
            "malformed argument or an unknown field (nothing is then saved), 3 for a warning under "
            "--strict.\n"
            "--batch skips a malformed row (reported with its number on standard error) and ends with\n"

@@ -3,6 +3,7 @@
 // The command line of tervalo-calc, the headless calculator: each argument is one thing the user does in the
 // project window, applied in order.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,7 +45,8 @@ struct CalcOptions {
     bool sensitivity = false;  // --sensitivity: the saving with each input moved by up to ±30 % (JSON)
     std::string batchInput;    // --batch IN.csv: one project per row
     std::string batchOutput;   // --out OUT.csv: the rows' results
-    bool strict = false;  // --strict: a warning ends the run with exit status 3 before any further write
+    std::string seasonalUnit;  // --seasonal-unit FILE.json: a data sheet's seasonal figures, nothing else
+    bool strict = false;       // --strict: a warning ends the run with exit status 3 before any further write
 };
 
 // The parsed command line, or the message that names the malformed argument or unknown field.
@@ -53,6 +55,11 @@ struct CalcParse {
     std::string error;
 };
 CalcParse ParseCalcArguments(const std::vector<std::string>& arguments);
+
+// Makes the files that --batch, --out, --pdf and --diagram name absolute against `startFolder`, the folder
+// the program was started in: it works in a folder of its own, and the user meant the files where they typed
+// them.
+void ResolveFileArguments(CalcOptions& options, const std::filesystem::path& startFolder);
 
 // The usage text of --help.
 std::string CalcUsage();

@@ -10,6 +10,7 @@
 #include "project/calculation_trace.h"
 #include "project/energy_factors.h"
 #include "project/field_numbers.h"
+#include "project/input_edits.h"
 #include "project/round_down.h"
 
 namespace tervalo {
@@ -79,13 +80,15 @@ std::string N(double value) {
     return TraceOperand(value);
 }
 
-// The cycle's state points as the trace lists them; every one read from the table or formed by the cycle.
+// The cycle's state points as the trace lists them; every one read from the table or formed by the cycle. The
+// subscripts number the points as the cycle diagram does: 1 evaporator outlet, 2 compressor inlet, 3
+// discharge, 4 condenser outlet, 5 evaporator inlet (h_5 = h_4).
 void TraceCycle(CalculationTrace& trace, const CycleRun& run, double t0, double tc, double tSuction,
                 double allowance, const std::string& shownSuction) {
     const CycleStateRecord& c = run.state;
     trace.Add(TraceQuantity::EvaporatingTemperature, "T_0 = t_0 + 273.15", N(t0) + " + 273.15", c.TEvap);
     trace.Add(TraceQuantity::CondensingTemperature, "T_c = t_c + 273.15", N(tc) + " + 273.15", c.TCond);
-    trace.Add(TraceQuantity::SuctionGasTemperature, "t_s = 5 + Δt_s + t_0",
+    trace.Add(TraceQuantity::SuctionGasTemperature, "t_2 = 5 + Δt_s + t_0",
               "5 + " + N(allowance) + " + " + N(t0), tSuction, shownSuction,
               shownSuction.empty() ? nullptr : &ProjectRecord::pn32);
     trace.cycleStatus = run.status;
@@ -99,7 +102,7 @@ void TraceCycle(CalculationTrace& trace, const CycleRun& run, double t0, double 
     trace.Add(TraceQuantity::CondensingPressure, "p_c = p″(T_c)", "p″(" + N(c.TCond) + " K)", c.pCond);
     trace.Add(TraceQuantity::VapourEnthalpyEvaporator, "h_1 = h″(T_0)", "h″(" + N(c.TEvap) + " K)",
               c.hVapourEvap);
-    trace.Add(TraceQuantity::LiquidEnthalpyCondenser, "h_3 = h′(T_c)", "h′(" + N(c.TCond) + " K)",
+    trace.Add(TraceQuantity::LiquidEnthalpyCondenser, "h_4 = h′(T_c)", "h′(" + N(c.TCond) + " K)",
               c.hLiquidCond);
     trace.Add(TraceQuantity::VapourEnthalpyCondenser, "h″_c = h″(T_c)", "h″(" + N(c.TCond) + " K)",
               c.hVapourCond);
@@ -137,24 +140,24 @@ AnnualBalance DesignPointCalculation(ProjectRecord& record, const CalculationDat
                                                   cycle, &working));
     if (trace && cycleComputed) {
         const double tcK = cycle.TCond;
-        trace->Add(TraceQuantity::DischargeTemperature, "t_2 = T_2(p_c/p_0, n, T_c) − 273.15",
-                   "T_2(" + N(cycle.pCond) + "/" + N(cycle.pEvap) + ", " + N(cycle.CompressionExponent) +
+        trace->Add(TraceQuantity::DischargeTemperature, "t_3 = T_3(p_c/p_0, n, T_c) − 273.15",
+                   "T_3(" + N(cycle.pCond) + "/" + N(cycle.pEvap) + ", " + N(cycle.CompressionExponent) +
                        ", " + N(tcK) + " K) − 273.15",
                    run.tDischarge - 273.15);
         trace->Add(
-            TraceQuantity::MassFlow, "ṁ = Q_0/(h_1 − h_3)",
+            TraceQuantity::MassFlow, "ṁ = Q_0/(h_1 − h_4)",
             N(DesignRefrigerationCapacity) + "/(" + N(cycle.hVapourEvap) + " − " + N(cycle.hLiquidCond) + ")",
             massFlow);
         if (massFlow) {
-            trace->Add(TraceQuantity::DischargeEnthalpy, "h_2 = h″_c + c_p2 × (t_2 − t_c)",
+            trace->Add(TraceQuantity::DischargeEnthalpy, "h_3 = h″_c + c_p3 × (t_3 − t_c)",
                        N(cycle.hVapourCond) + " + " + N(cycle.cpVapourDischarge) + " × (" +
                            N(working.tDischarge) + " − " + N(tcK - 273.15) + ")",
                        working.hDischarge);
-            trace->Add(TraceQuantity::SuctionEnthalpy, "h_s = h_1 + (t_s − t_0) × c_p1",
+            trace->Add(TraceQuantity::SuctionEnthalpy, "h_2 = h_1 + (t_2 − t_0) × c_p1",
                        N(cycle.hVapourEvap) + " + (" + N(suctionGasTemperature) + " − " + N(t0) + ") × " +
                            N(cycle.cpVapourEvap),
                        working.hSuction);
-            trace->Add(TraceQuantity::EnthalpyPower, "P_h = (h_2 − h_s) × ṁ",
+            trace->Add(TraceQuantity::EnthalpyPower, "P_h = (h_3 − h_2) × ṁ",
                        "(" + N(working.hDischarge) + " − " + N(working.hSuction) + ") × " + N(*massFlow),
                        working.powerRaw);
             trace->Add(TraceQuantity::SizeFactor, "f_P = 1 − 0.05 × P_h/100 (≥ 0.95)",
@@ -186,6 +189,7 @@ AnnualBalance DesignPointCalculation(ProjectRecord& record, const CalculationDat
     record.CalculationDone = true;
     tracking.Finish({run.status, OutsidePoint(run, data.refrigerantTable, t0, tc),
                      refrigerationCop.has_value(), data.energyFactors});
+    NoteCalculatedInputs(record);
     return balance;
 }
 

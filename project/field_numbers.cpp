@@ -6,7 +6,11 @@ namespace tervalo {
 
 double FieldNumber(const std::string& text) {
     std::string copy = text;
-    return ParseNumberText(copy);
+    const double value = ParseNumberText(copy);
+    // A number beyond the range of a double is not read as 0: the balance then cannot be formed from it.
+    if (value == 0)
+        if (const auto overflow = OverflowingNumber(copy)) return *overflow;
+    return value;
 }
 
 EfficiencyAndLosses BalanceEfficiency(const ProjectRecord& record, HeatingKind kind) {

@@ -10,7 +10,7 @@
 namespace tervalo {
 
 // The number of a field's text, with "," or "." as decimal separator; the field itself keeps the text as
-// typed.
+// typed. A number too large for a double is an infinity of its sign.
 double FieldNumber(const std::string& text);
 
 // The boiler's annual efficiency η (%) and the stand-by losses s (%) of the balance: the fields' values, or

@@ -213,11 +213,9 @@ bool RewriteProjectForLanguage(const std::string& fromCode, const std::string& t
 
 bool RewriteProjectAndStoreLanguage(const std::string& fromCode, const std::string& toCode,
                                     char decimalSeparator) {
-    const std::optional<std::string> before = ReadFileBytes(kProjectFileName);
-    if (!RewriteProjectFileForLanguage(fromCode, toCode)) return false;
-    if (SaveSettings(decimalSeparator)) return true;
-    if (before) ReplaceFileBytes(kProjectFileName, *before);
-    return false;
+    return ReplaceFilesTogether(kLanguageSwitchJournal,
+                                {{kProjectFileName, ProjectBytesInLanguage(fromCode, toCode)},
+                                 {kSettingsFileName, SettingsFileBytes(decimalSeparator)}});
 }
 
 }  // namespace tervalo

@@ -88,8 +88,9 @@ std::string FocusHint(std::string ProjectRecord::*field);
 bool RewriteProjectForLanguage(const std::string& fromCode, const std::string& toCode);
 
 // The same step together with the settings file, which then names the new language (already in the run
-// settings): both files are rewritten, or when the settings cannot be written the project gets its old bytes
-// back, so the next start finds both in one language. `decimalSeparator` is the system's. False on failure.
+// settings): both files are replaced as one through the switch's journal, so that a failure leaves both as
+// they were and a kill leaves the journal the next start completes; both files always name one language.
+// `decimalSeparator` is the system's. False on failure.
 bool RewriteProjectAndStoreLanguage(const std::string& fromCode, const std::string& toCode,
                                     char decimalSeparator);
 

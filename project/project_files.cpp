@@ -123,15 +123,18 @@ std::string TranslateListText(const std::string& text, std::string_view fromCode
     return text;
 }
 
-bool RewriteProjectFileForLanguage(std::string_view fromCode, std::string_view toCode) {
+std::string ProjectBytesInLanguage(std::string_view fromCode, std::string_view toCode) {
     std::vector<std::string> fields = ReadFields(kProjectFileName, kProjectFileFields);
     fields.resize(kProjectFileFields);
     for (int number = 4; number <= 18; ++number) {
         std::string& field = fields[static_cast<std::size_t>(number - 1)];
         if (!TrimBlanks(field).empty()) field = TranslateListText(field, fromCode, toCode);
     }
+    return QuotedLines(fields);
+}
 
-    const std::string bytes = QuotedLines(fields);
+bool RewriteProjectFileForLanguage(std::string_view fromCode, std::string_view toCode) {
+    const std::string bytes = ProjectBytesInLanguage(fromCode, toCode);
     if (!ReplaceFileBytes(kRewriteFileName, bytes)) return false;
     // The project file is replaced by the helper rather than by renaming the buffer over it, so that it keeps
     // its permission bits and a link stays a link.

@@ -43,4 +43,7 @@ std::string TranslateListText(const std::string& text, std::string_view fromCode
 // old one is then untouched).
 bool RewriteProjectFileForLanguage(std::string_view fromCode, std::string_view toCode);
 
+// The bytes that rewrite gives TempPart.dat.
+std::string ProjectBytesInLanguage(std::string_view fromCode, std::string_view toCode);
+
 }  // namespace tervalo

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/refrigeration_cycle.h"
 
@@ -47,6 +48,7 @@ enum class StaleReason {
     NoFuel,                // the heating type matches no fuel
     ZeroEfficiency,        // the boiler's efficiency is 0
     BalanceStopped,        // another value of the balance cannot be formed
+    InputsEdited,          // an input it follows from was typed since the run (input_edits.h)
 };
 
 // Where the design point left the table: the input temperature and the range it may take, °C.
@@ -59,8 +61,16 @@ struct OutsideDesignPoint {
 struct ResultCurrency {
     std::array<StaleReason, kResultFieldCount> reason;
     std::optional<OutsideDesignPoint> outside;  // set with OutsideTable
+    // The input texts the last run read and the marks it left, before any input typed since
+    // (input_edits.h); empty before the first run. `runs` counts the runs that noted them.
+    std::vector<std::string> calculatedFrom;
+    std::array<StaleReason, kResultFieldCount> byRun;
+    unsigned runs = 0;
 
-    ResultCurrency() { reason.fill(StaleReason::NoCalculation); }
+    ResultCurrency() {
+        reason.fill(StaleReason::NoCalculation);
+        byRun = reason;
+    }
     StaleReason operator[](ResultField field) const { return reason[static_cast<std::size_t>(field)]; }
     bool current(ResultField field) const { return (*this)[field] == StaleReason::Current; }
 };

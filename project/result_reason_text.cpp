@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/number_text.h"
+#include "localisation/language_tables.h"
 #include "localisation/result_marks_texts.h"
 #include "project/energy_factors.h"
 
@@ -71,6 +72,8 @@ std::string StaleReasonText(const ProjectRecord& record, StaleReason reason, con
             return texts[item::kNoFuel];
         case StaleReason::ZeroEfficiency:
             return texts[item::kZeroEfficiency];
+        case StaleReason::InputsEdited:
+            return Filled(texts[item::kInputsEdited], {Caption(kCaptionCalculation)});
         case StaleReason::BalanceStopped:
             break;
     }
@@ -87,6 +90,11 @@ std::optional<ResultField> FirstStaleResult(const ProjectRecord& record) {
 }
 
 std::string StaleResultsLine(const ProjectRecord& record, const FeatureTexts& texts) {
+    // Typed inputs come first: what the user does next (Enter) answers them, and the run may clear the rest.
+    for (int i = 0; i < kResultFieldCount; ++i)
+        if (record.Results.reason[static_cast<std::size_t>(i)] == StaleReason::InputsEdited)
+            return Filled(texts[item::kGreyedResults],
+                          {StaleReasonText(record, StaleReason::InputsEdited, texts)});
     const auto field = FirstStaleResult(record);
     if (!field) return {};
     return Filled(texts[item::kGreyedResults], {StaleReasonText(record, record.Results[*field], texts)});

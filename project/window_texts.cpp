@@ -5,6 +5,7 @@
 #include "engine/text_util.h"
 #include "localisation/code_page.h"
 #include "localisation/language_tables.h"
+#include "localisation/title_texts.h"
 
 namespace tervalo {
 
@@ -56,7 +57,8 @@ std::string ProjectWindowTitle() {
     if (code == "FRA") return p + " : " + a + " de " + b + " - Simulacion " + c + " CO2";
     if (code == "ESP" || code == "POR") return p + " : " + a + " del " + b + " - Simulacion " + c + " CO2";
     if (code == "ITA") return p + " : " + a + " di " + b + " - Simulatione " + c + " CO2";
-    return p + " : " + a + " " + b + " - Simulation " + c + " CO2";
+    return p + " : " + a + " " + b + " - " + TitleText(titles_texts::kSimulation, Settings.LanguageCode) +
+           " " + c + " CO2";
 }
 
 std::vector<ControlCaption> ProjectWindowCaptions() {

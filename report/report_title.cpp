@@ -3,6 +3,7 @@
 #include "config/run_settings.h"
 #include "engine/text_util.h"
 #include "localisation/language_tables.h"
+#include "localisation/title_texts.h"
 
 namespace tervalo {
 
@@ -15,7 +16,8 @@ std::string BuildReportTitle() {
     if (code == "FRA") return start + " de " + b + " - Simulacion " + c + " CO2";
     if (code == "ESP" || code == "POR") return start + " del " + b + " - Simulacion " + c + " CO2";
     if (code == "ITA") return start + " di " + b + " - Simulatione " + c + " CO2";
-    return start + " " + b + " - Simulation CO2 " + c;
+    return start + " " + b + " - " + TitleText(titles_texts::kSimulation, Settings.LanguageCode) + " CO2 " +
+           c;
 }
 
 }  // namespace tervalo

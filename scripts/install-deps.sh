@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Tervalo need; skips apt when all are there.
+# Installs the Debian 12 packages that building, running and testing Tervalo need, and the German locale the
+# tests of regional number forms run under; skips what is there already.
 set -euo pipefail
 
 packages=(
@@ -8,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang-14 libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix googletest wine64
-    xvfb xauth poppler-utils strace
+    xvfb xauth xdotool poppler-utils strace locales
     desktop-file-utils appstream lintian
 )
 
@@ -21,4 +22,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The tests of regional number forms need a locale with a decimal comma.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+    echo "Generating the locale de_DE.UTF-8"
+    grep -qx 'de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'de_DE.UTF-8 UTF-8' >>/etc/locale.gen
+    locale-gen >/dev/null
 fi

@@ -1,17 +1,37 @@
 #!/usr/bin/env bash
-# The Windows build of the GUI-free libraries, their tests, tervalo-calc and the installer's core and Windows
-# layer, cross-compiled with MinGW-w64 (Qt for MinGW is not packaged, so the windows stay out). The tests run
-# under wine; then the generated data files and tervalo-calc's runs are compared with the Linux build.
-# Usage: windows-test.sh [LINUX_BUILD]   (default build, from the dev preset)
+# The Windows build, cross-compiled with MinGW-w64 in one build directory (build-mingw): the libraries, their
+# tests, tervalo-calc and the installer's core and Windows layer, and with Qt for MinGW (scripts/build-qt-mingw.sh:
+# the archive beside the checkout, or the cache it fills) tervalo.exe, install.exe and the window tests too. The
+# tests run under wine; the generated data files and tervalo-calc's runs are compared with the Linux build; with
+# the windows, the distribution is packed as a zip file.
+# Usage: windows-test.sh [LINUX_BUILD]   (default build, from the dev preset, which draws the pictures and the icon)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-linux="${1:-build}"
+linux="$(cd "${1:-build}" && pwd)"
 jobs=$(nproc)
 
-cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DTERVALO_GUI=OFF \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+# The windows are built where TERVALO_WINDOWS_GUI=1 asks for them: their tests under wine are not yet part of
+# every run.
+gui=OFF
+qt_option=()
+if [ "${TERVALO_WINDOWS_GUI:-0}" != 1 ]; then
+    echo "windows: tervalo.exe and install.exe (the Windows windows) were not built: TERVALO_WINDOWS_GUI=1 builds them"
+elif qt="$(scripts/build-qt-mingw.sh --find)"; then
+    gui=ON
+    qt_option=(-DTERVALO_QT_MINGW="$qt")
+else
+    echo "windows: tervalo.exe and install.exe (the Windows windows) were not built: $qt"
+fi
+
+cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DTERVALO_GUI=$gui "${qt_option[@]}" \
+    -DTERVALO_HOST_BUILD="$linux" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-mingw -j"$jobs"
 # The engine's golden record is bit for bit: MinGW-w64's pow differs from glibc's in the last bit at a point
 # of the record, so it is left to the Linux builds; the programs' results are compared below.
-ctest --test-dir build-mingw -j"$jobs" --output-on-failure -E '^engine_golden_tests$'
+# A test that cannot run under wine (a locale or tool wine lacks) skips there as it says, rather than failing
+# as a missing tool does in the Linux builds' CI runs.
+env -u TERVALO_CI ctest --test-dir build-mingw -j"$jobs" --output-on-failure -E '^engine_golden_tests$'
 scripts/windows-compare.sh "$linux" build-mingw
+if [ $gui = ON ]; then
+    cmake --build build-mingw --target tervalo_windows_zip
+fi

@@ -13,7 +13,8 @@ inline constexpr const char* kDefaultNoticeLine = "\xA9 Quelmo";
 inline constexpr const char* kDefaultWebAddress = "www.quelmo-software.example";
 
 // Fills ProductName, NoticeLine, WebAddress, the owner lines and UserName; an empty or missing file gives the
-// defaults above and leaves the owner lines and UserName as they are.
-void ReadBranding();
+// defaults above and leaves the owner lines and UserName as they are. So does a file whose texts decode to
+// control characters, which no branding holds: false then, for the caller to report.
+bool ReadBranding();
 
 }  // namespace tervalo

@@ -1,12 +1,13 @@
 #include "shell/language_session.h"
 
+#include "config/run_settings.h"
+#include "config/settings_file.h"
 #include "engine/file_access.h"
 #include "localisation/language_tables.h"
+#include "localisation/languages.h"
 #include "shell/branding_file.h"
 #include "shell/handover_file.h"
 #include "shell/parameter_file.h"
-#include "config/run_settings.h"
-#include "config/settings_file.h"
 
 namespace tervalo {
 
@@ -19,25 +20,33 @@ void LoadLanguageTexts() {
 
 std::optional<RefusalMessage> SwitchLanguage(const std::string& newCode, const LanguageSwitchSteps& steps) {
     const std::string previousCode = Settings.LanguageCode;
-    if (!CaptionFileUsable(newCode)) return RefusalMessage{Settings.ProductName, RefusedLanguageText()};
+    if (!KnownLanguage(newCode) || !CaptionFileUsable(newCode))
+        return RefusalMessage{Settings.ProductName, RefusedLanguageText(newCode)};
     Settings.LanguageCode = newCode;
-    if (steps.rewriteProject) steps.rewriteProject(previousCode, newCode);
+    if (steps.rewriteProject && !steps.rewriteProject(previousCode, newCode)) {
+        Settings.LanguageCode = previousCode;
+        return std::nullopt;
+    }
     LoadLanguageTexts();
     if (steps.refreshWindow) steps.refreshWindow();
     LoadInfoTexts(Settings.LanguageCode);
     return std::nullopt;
 }
 
-void StartupLoad(HandOverFile handOver) {
-    // Rewrites killed midway in an earlier run leave their temporaries; the files themselves are whole.
+StartupNotes StartupLoad(HandOverFile handOver) {
+    // Rewrites killed midway in an earlier run leave their temporaries; the files themselves are whole. A
+    // language switch killed between its two files is completed before the settings are read.
     RemoveAbandonedTemporaries(".");
-    StartupReadSettings();
+    FinishReplacements(kLanguageSwitchJournal);
+    StartupReadSettings(KnownLanguage);
     Settings.LineBreak = "\r\n";
     Settings.LabelSeparator = " :";
     LoadLanguageTexts();
-    ReadBranding();
+    StartupNotes notes;
+    notes.brandingDamaged = !ReadBranding();
     LoadInfoTexts(Settings.LanguageCode);
     if (handOver == HandOverFile::Consume) ConsumeHandOverFile();
+    return notes;
 }
 
 }  // namespace tervalo

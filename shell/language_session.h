@@ -19,14 +19,16 @@ struct RefusalMessage {
 };
 
 struct LanguageSwitchSteps {
-    // Rewrites the stored project record from the previous into the new language.
-    std::function<void(const std::string& fromCode, const std::string& toCode)> rewriteProject;
+    // Rewrites the stored project record from the previous into the new language; false when it could not,
+    // and the stored files are then as they were.
+    std::function<bool(const std::string& fromCode, const std::string& toCode)> rewriteProject;
     // Refreshes the main window's title, buttons, pictures and menus.
     std::function<void()> refreshWindow;
 };
 
-// The sequence of every language command. A refused language (missing or empty caption file) changes nothing
-// and yields the message to show.
+// The sequence of every language command. A refused language (none of the program's languages, or a missing
+// or empty caption file) changes nothing and yields the message to show. When the project cannot be rewritten
+// the run stays in its language too, as the stored files do.
 std::optional<RefusalMessage> SwitchLanguage(const std::string& newCode, const LanguageSwitchSteps& steps);
 
 // What start-up does with the hand-over file KELVData.dat: Tervalo takes it over; a tool run beside Tervalo
@@ -36,6 +38,10 @@ enum class HandOverFile { Consume, LeaveUnread };
 // Start-up from the settings read to the hand-over file, the steps of the main window's load that need no
 // window: temporaries of killed rewrites removed, settings, line break and separator, language texts,
 // branding, info texts, then KELVData.dat.
-void StartupLoad(HandOverFile handOver = HandOverFile::Consume);
+// What start-up found damaged and replaced by defaults, for a program that reports it.
+struct StartupNotes {
+    bool brandingDamaged = false;  // rechOpt.dat decodes to control characters: the default names stand
+};
+StartupNotes StartupLoad(HandOverFile handOver = HandOverFile::Consume);
 
 }  // namespace tervalo

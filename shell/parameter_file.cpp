@@ -12,6 +12,8 @@ namespace {
 
 constexpr long kFirstRecord = 30;
 constexpr long kLastRecord = 60;
+// The file holds 60 records of 3 bytes; a file far larger is no parameter file and is left alone.
+constexpr std::size_t kParameterFileLimit = 8u << 10;
 
 }  // namespace
 
@@ -30,7 +32,8 @@ std::filesystem::path ParameterFilePath() {
 
 void CheckParameterFile(const std::string& currentDirectory) {
     const std::filesystem::path path = ParameterFilePath();
-    FixedRecordFile file = FixedRecordFile::Load(path, 3);
+    if (FileLength(path) > kParameterFileLimit) return;
+    FixedRecordFile file = FixedRecordFile::Load(path, 3, kParameterFileLimit);
     std::string stored;
     for (long n = kFirstRecord; n <= kLastRecord; ++n) stored += file.Record(n);
 

@@ -2,8 +2,10 @@
 
 #include <QLocale>
 
-#include "localisation/code_page.h"
 #include "config/run_settings.h"
+#include "localisation/code_page.h"
+#include "localisation/languages.h"
+#include "localisation/shown_numbers.h"
 
 namespace tervalo {
 
@@ -11,6 +13,18 @@ QString DisplayText(std::string_view bytes) {
     QString text = QString::fromStdString(CodePageToUtf8(bytes, CodePageOf(Settings.LanguageCode)));
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return text;
+}
+
+QString DisplayNumbers(std::string_view bytes) {
+    return DisplayText(ShownNumbers(bytes, ShownSeparator()));
+}
+
+QString DisplayUnits(std::string_view bytes) {
+    return QString::fromStdString(SuperscriptUnits(CodePageToUtf8(bytes, CodePageOf(Settings.LanguageCode))));
+}
+
+char ShownSeparator() {
+    return ShownDecimalSeparator(Settings.LanguageCode);
 }
 
 std::string TypedText(const QString& text) {

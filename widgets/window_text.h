@@ -12,6 +12,15 @@ namespace tervalo {
 // Code-page bytes as a window shows them; CR LF line breaks become plain line feeds.
 QString DisplayText(std::string_view bytes);
 
+// The same with every number in the decimal separator of the language in force (see ShownNumbers).
+QString DisplayNumbers(std::string_view bytes);
+
+// The same with the units m2 and m3 written with their superscripts (see SuperscriptUnits), for unit labels.
+QString DisplayUnits(std::string_view bytes);
+
+// The decimal separator of the numbers a window shows: the language's.
+char ShownSeparator();
+
 // Text typed into a window, as code-page bytes; a character the code page lacks becomes "?".
 std::string TypedText(const QString& text);
 

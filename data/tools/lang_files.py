@@ -40,7 +40,7 @@ def output_name(file_name, code):
 
 # Letters outside the writing system of a language are allowed only in these words (units, formula symbols, key
 # names and trade terms that stay Latin in every language).
-LATIN_WORDS = {"CO", "COP", "R", "kW", "Enter", "scroll", "CSV", "JSON"}
+LATIN_WORDS = {"CO", "COP", "R", "kW", "Enter", "scroll", "CSV", "JSON", "EN", "Cd", "kWh", "Seasonal", "json"}
 
 # The results file draws a record of 150 characters or more as a rule line instead of text; info texts are
 # written behind an indent of eight blanks.
@@ -344,7 +344,7 @@ def languages_header_text():
              f"inline constexpr LanguageRow kLanguageRows[{len(LANGUAGE_ROWS)}] = {{"]
     for row in LANGUAGE_ROWS.values():
         fields = [c_string(row.code), str(row.code_page), c_string(row.flag), c_string(row.native),
-                  c_string(row.option_object), c_string(row.flag_object)]
+                  c_string(row.option_object), c_string(row.flag_object), f"'{row.decimal}'"]
         lines.append(f"    {{{', '.join(fields)}}},")
     lines += ["};", "", "}  // namespace tervalo", ""]
     return "\n".join(lines)

@@ -5,7 +5,7 @@ from dataclasses import dataclass
 from pathlib import Path
 
 LANGUAGE_TABLE = Path(__file__).resolve().parents[1] / "lang" / "languages.tsv"
-COLUMNS = ["code", "code_page", "script", "flag", "native", "option_object", "flag_object"]
+COLUMNS = ["code", "code_page", "script", "flag", "native", "option_object", "flag_object", "decimal"]
 
 
 @dataclass(frozen=True)
@@ -17,6 +17,7 @@ class Language:
     native: str
     option_object: str
     flag_object: str
+    decimal: str
 
     @property
     def encoding(self):
@@ -37,7 +38,8 @@ def read_languages(path=LANGUAGE_TABLE):
             if fields != COLUMNS:
                 raise ValueError(f"{path.name}:{number}: header must be {' / '.join(COLUMNS)}")
             continue
-        if len(fields) != len(COLUMNS) or not fields[1].isdigit() or fields[0] in languages:
+        if (len(fields) != len(COLUMNS) or not fields[1].isdigit() or fields[0] in languages
+                or fields[-1] not in (",", ".")):
             raise ValueError(f"{path.name}:{number}: not a row of a fresh language: {line!r}")
         languages[fields[0]] = Language(fields[0], int(fields[1]), *fields[2:])
     if not languages:

@@ -13,6 +13,7 @@
 #include "localisation/language_tables.h"
 #include "localisation/window_aids_texts.h"
 #include "widgets/command_picture.h"
+#include "widgets/message_box.h"
 #include "widgets/picture_file.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
@@ -116,6 +117,7 @@ void Hilfebox::ShowPage() {
     aids_ = LoadFeatureTexts(window_aids_texts::kFile, Settings.LanguageCode);
     infoText_->setPlainText(
         DisplayText(TrimBlanks(ReadHelpPage(HelpFileName(Settings.LanguageCode), page_))));
+    infoText_->document()->setModified(false);
     ShowStorability();
 }
 
@@ -160,9 +162,18 @@ void Hilfebox::ShowCharactersLeft() {
 }
 
 void Hilfebox::StorePage() {
-    // A failed write leaves the file as it was; the text stays in the box.
-    StoreHelpPage(HelpFileName(Settings.LanguageCode), page_,
-                  WithFileLineBreaks(TypedText(infoText_->toPlainText())));
+    // A failed write leaves the file as it was; the text stays in the box, still to be stored.
+    if (StoreHelpPage(HelpFileName(Settings.LanguageCode), page_,
+                      WithFileLineBreaks(TypedText(infoText_->toPlainText()))))
+        infoText_->document()->setModified(false);
+}
+
+void Hilfebox::done(int result) {
+    if (!infoText_->isReadOnly() && infoText_->document()->isModified() &&
+        !AskYesNoDefaultNo(this, DisplayText(Settings.ProductName),
+                           DisplayText(aids_[window_aids_texts::kDiscardHelpEdits])))
+        return;
+    QDialog::done(result);
 }
 
 }  // namespace tervalo

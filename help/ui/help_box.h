@@ -23,6 +23,9 @@ class Hilfebox : public QDialog {
     // `topic` selects the page (see PageForTopic): the product topic its page, any other an empty one.
     explicit Hilfebox(std::string topic, QWidget* parent = nullptr);
 
+    // Closing (Esc, OK, the close box) with edits not stored asks first; No keeps the box open.
+    void done(int result) override;
+
   protected:
     void showEvent(QShowEvent* event) override;
 

@@ -45,6 +45,17 @@ std::string VersionText() {
     return std::string(kProgramName) + " installer" + std::string(kProgramVersion) + "\n";
 }
 
+std::string UninstallSummary(const UninstallResult& result, const std::filesystem::path& target) {
+    if (!result.recordFound)
+        return "No list of installed files in " + Utf8(target) + ": nothing was removed.";
+    std::string summary = std::string(kProgramName) + " in " + Utf8(target) + ": " +
+                          std::to_string(result.removed.size()) + " removed, " +
+                          std::to_string(result.kept.size()) + " kept";
+    if (!result.failed.empty())
+        summary += ", " + std::to_string(result.failed.size()) + " could not be removed";
+    return summary + ".";
+}
+
 std::string UninstallReport(const UninstallResult& result, const std::filesystem::path& target) {
     if (!result.recordFound)
         return "No list of installed files in " + Utf8(target) + ": nothing was removed.\n";

@@ -25,6 +25,9 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments);
 std::string HelpText(std::string_view programName);
 std::string VersionText();
 
+// The uninstall's outcome in one line: where, and how many paths were removed, kept and left.
+std::string UninstallSummary(const UninstallResult& result, const std::filesystem::path& target);
+
 // The uninstall's report, one line for each file removed, kept or left.
 std::string UninstallReport(const UninstallResult& result, const std::filesystem::path& target);
 

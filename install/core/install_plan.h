@@ -8,12 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "tervalo_version.h"
+
 // What the installer copies: the program's identity and the 24 steps of file masks.
 namespace installer {
 
 inline constexpr std::string_view kProgramName = "Tervalo";
 // The version text carries its leading blank so that it can follow the name directly.
-inline constexpr std::string_view kProgramVersion = " 2.12";
+inline constexpr std::string_view kProgramVersion = " " TERVALO_VERSION;
 
 // The application icon, which the distribution holds beside the program.
 inline constexpr std::string_view kIconFileName = "org.kelvara.Tervalo.svg";

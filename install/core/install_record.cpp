@@ -44,7 +44,44 @@ bool AddToInstallRecord(const fs::path& target, const std::vector<fs::path>& ent
     return !error;
 }
 
-UninstallResult Uninstall(const fs::path& target, bool removeUserFiles) {
+namespace {
+
+// Whether `path`, spelled without "..", lies inside `folder` (or is it, when `orIs`), with links in the
+// folders between them resolved.
+bool LiesIn(const fs::path& path, const fs::path& folder, bool orIs) {
+    if (folder.empty() || !path.is_absolute()) return false;
+    for (const fs::path& part : path)
+        if (part == "..") return false;
+    std::error_code error;
+    const fs::path base = fs::weakly_canonical(folder, error);
+    const fs::path parent = fs::weakly_canonical(path.parent_path(), error);
+    if (error) return false;
+    const fs::path resolved = parent / path.filename();
+    auto inside = resolved.begin();
+    for (auto part = base.begin(); part != base.end(); ++part, ++inside)
+        if (inside == resolved.end() || *inside != *part) return false;
+    return orIs || inside != resolved.end();
+}
+
+bool BelongsToInstallation(const fs::path& entry, const fs::path& target,
+                           const std::vector<fs::path>& launcherFolders) {
+    if (LiesIn(entry, target, true)) return true;
+    // A folder that the installation created above the target; removed only when empty.
+    std::error_code error;
+    if (fs::is_directory(fs::symlink_status(entry, error)) && LiesIn(target, entry, false)) return true;
+    // In a launcher folder only its own entries: a launcher, or the folder itself when the run created it.
+    for (const fs::path& folder : launcherFolders) {
+        if (LiesIn(entry, folder, true) &&
+            (fs::equivalent(entry, folder, error) || fs::equivalent(entry.parent_path(), folder, error)))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+UninstallResult Uninstall(const fs::path& target, bool removeUserFiles,
+                          const std::vector<fs::path>& launcherFolders) {
     UninstallResult result;
     const fs::path recordFile = target / PathFromUtf8(kInstallRecordName);
     std::error_code error;
@@ -58,6 +95,10 @@ UninstallResult Uninstall(const fs::path& target, bool removeUserFiles) {
         const fs::path& entry = *it;
         const fs::file_status status = fs::symlink_status(entry, error);
         if (!fs::exists(status)) continue;
+        if (!BelongsToInstallation(entry, target, launcherFolders)) {
+            result.kept.push_back(entry);
+            continue;
+        }
         if (fs::is_directory(status)) {
             if (fs::is_empty(entry, error) && fs::remove(entry, error))
                 result.removed.push_back(entry);

@@ -25,7 +25,11 @@ struct UninstallResult {
     std::vector<std::filesystem::path> failed;
 };
 
-// Removes what the record of `target` names, the record itself, and the target when it is then empty.
-UninstallResult Uninstall(const std::filesystem::path& target, bool removeUserFiles);
+// Removes what the record of `target` names, the record itself, and the target when it is then empty. Only
+// what lies inside the target, and the launcher folders' own entries (a launcher, or a launcher folder that
+// the installation created), is removed: any other line of the record names nothing of this installation,
+// and its path is kept.
+UninstallResult Uninstall(const std::filesystem::path& target, bool removeUserFiles,
+                          const std::vector<std::filesystem::path>& launcherFolders);
 
 }  // namespace installer

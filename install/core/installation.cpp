@@ -1,6 +1,7 @@
 #include "install/core/installation.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -74,9 +75,19 @@ class Installation::CopyRun {
     bool failed = false;
 };
 
+std::string SizeText(std::uint64_t bytes) {
+    constexpr double kMegabyte = 1024.0 * 1024.0;
+    constexpr double kGigabyte = kMegabyte * 1024.0;
+    const bool giga = static_cast<double>(bytes) >= kGigabyte;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f %s", static_cast<double>(bytes) / (giga ? kGigabyte : kMegabyte),
+                  giga ? "GB" : "MB");
+    return text;
+}
+
 std::string NotEnoughSpaceLine(const fs::path& target, std::uint64_t needed, std::uint64_t available) {
-    return Utf8(target) + ":  Not enough free space: " + std::to_string(needed) + " bytes needed, " +
-           std::to_string(available) + " available.";
+    return Utf8(target) + ":  Not enough free space: " + SizeText(needed) + " needed, " +
+           SizeText(available) + " available.";
 }
 
 std::optional<fs::path> TargetFromText(std::string_view text, const fs::path& base) {
@@ -182,13 +193,40 @@ std::vector<std::string> Installation::KeptUserFiles(const fs::path& target) con
     return names;
 }
 
+fs::path Installation::OwnLinkName(const fs::path& wanted, const std::vector<fs::path>& recorded) {
+    // Another installation's launcher of the same name is neither replaced nor, later, removed: this one gets
+    // a name with a number of its own, the one it had before on an update.
+    std::error_code error;
+    const auto ours = [&recorded](const fs::path& name) {
+        return std::find(recorded.begin(), recorded.end(), name) != recorded.end();
+    };
+    fs::path free;
+    for (int number = 1; number <= 99; ++number) {
+        const fs::path name = number == 1 ? wanted
+                                          : wanted.parent_path() / PathFromUtf8(Utf8(wanted.stem()) + "-" +
+                                                                                std::to_string(number) +
+                                                                                Utf8(wanted.extension()));
+        if (ours(name)) return name;
+        if (free.empty() && !fs::exists(fs::symlink_status(name, error))) free = name;
+    }
+    if (free != wanted) {
+        Append(Utf8(wanted) + std::string(kOtherInstallationsLink));
+        if (!free.empty()) Append(Utf8(free) + std::string(kOwnLinkName));
+        ++noticeCount_;
+    }
+    return free;
+}
+
 void Installation::CreateShortcuts(const fs::path& target) {
     ShortcutRecord link;
     link.Datei = target / PathFromUtf8(platform_.ProgramFileName());
-    link.Comment = std::string(kProgramName) + " Version 2.12";
+    link.Comment = std::string(kProgramName) + " Version " TERVALO_VERSION;
     link.WorkingDir = target;
     const fs::path shortcutName = PathFromUtf8(platform_.ShortcutFileName(LinkFileName()));
-    const auto save = [&](const ShortcutRecord& record) {
+    const std::vector<fs::path> recorded = ReadInstallRecord(target);
+    const auto save = [&](ShortcutRecord record) {
+        record.LinkName = OwnLinkName(record.LinkName, recorded);
+        if (record.LinkName.empty()) return;
         if (platform_.CreateLink(record))
             installedFiles_.push_back(record.LinkName);
         else

@@ -42,9 +42,14 @@ inline constexpr std::string_view kKeptUserFile = ":  Kept, your own version.";
 inline constexpr std::string_view kNewVersionBeside = ":  New version, put beside yours.";
 inline constexpr std::string_view kCancelled = ":  Installation cancelled, nothing changed.";
 inline constexpr std::string_view kShortcutNotSaved = ":  Shortcut could not be saved.";
+inline constexpr std::string_view kOtherInstallationsLink = ":  Launcher of another installation, kept.";
+inline constexpr std::string_view kOwnLinkName = ":  This installation's launcher.";
 inline constexpr std::string_view kRecordNotWritten = ":  List of installed files could not be written.";
 
-// The line for a target without room: bytes needed and available.
+// A byte count as the protocol shows it: "12.3 MB", "4.1 GB".
+std::string SizeText(std::uint64_t bytes);
+
+// The line for a target without room: space needed and available.
 std::string NotEnoughSpaceLine(const std::filesystem::path& target, std::uint64_t needed,
                                std::uint64_t available);
 
@@ -103,6 +108,9 @@ class Installation {
     void ShowCopyEnd();
     bool CopyMaskGroup(const InstallStep& step, CopyRun& run);
     std::vector<std::string> KeptUserFiles(const std::filesystem::path& target) const;
+    // The name under which this installation's launcher `wanted` is saved; empty when none is free.
+    std::filesystem::path OwnLinkName(const std::filesystem::path& wanted,
+                                      const std::vector<std::filesystem::path>& recorded);
 
     InstallerPlatform& platform_;
     InstallerView& view_;

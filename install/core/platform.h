@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "install/core/install_plan.h"
 #include "install/core/path_text.h"
@@ -80,5 +81,15 @@ class InstallerPlatform {
     virtual bool StartProgram(const std::filesystem::path& program,
                               const std::filesystem::path& workingDirectory) = 0;
 };
+
+// The folders in which the installer puts launchers for this user: the start-menu folder and the desktop.
+inline std::vector<std::filesystem::path> LauncherFolders(InstallerPlatform& platform) {
+    std::vector<std::filesystem::path> folders;
+    if (const auto programs = platform.SpecialFolder(kCommonProgramsFolder); !programs.empty())
+        folders.push_back(platform.MenuFolder(programs));
+    if (const auto desktop = platform.SpecialFolder(kCommonDesktopFolder); !desktop.empty())
+        folders.push_back(desktop);
+    return folders;
+}
 
 }  // namespace installer

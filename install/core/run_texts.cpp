@@ -105,6 +105,20 @@ std::string CancelQuestion(std::string_view code) {
     return "Cancel the installation?" + lb + "The files copied so far are removed.";
 }
 
+std::string BackCaption(std::string_view code) {
+    switch (LanguageOf(code)) {
+        case Language::German:
+            return "< Zurück";
+        case Language::French:
+            return "< Retour";
+        case Language::Italian:
+            return "< Indietro";
+        case Language::English:
+            break;
+    }
+    return "< Back";
+}
+
 std::string CancelCaption(std::string_view code) {
     switch (LanguageOf(code)) {
         case Language::German:

@@ -18,6 +18,8 @@ std::string UpdateQuestion(std::string_view code, std::string_view targetDirecto
                            std::string_view keptFiles);
 // Asked when the window is closed while files are being copied.
 std::string CancelQuestion(std::string_view code);
+// The final page's button that leads back to the target after a failed or cancelled run.
+std::string BackCaption(std::string_view code);
 std::string CancelCaption(std::string_view code);
 
 }  // namespace installer

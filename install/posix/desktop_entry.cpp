@@ -48,7 +48,8 @@ std::string DesktopEntryText(const ShortcutRecord& link) {
         for (char c : link.Parameter) parameter += (c == '%') ? std::string("%%") : std::string(1, c);
         exec += " " + parameter;
     }
-    const bool uninstall = Utf8(link.LinkName.stem()) == kUninstallLauncherId;
+    // A second installation's launchers carry a number after the ID.
+    const bool uninstall = Utf8(link.LinkName.stem()).rfind(kUninstallLauncherId, 0) == 0;
 
     std::string text = "[Desktop Entry]\n";
     text += "Type=Application\n";

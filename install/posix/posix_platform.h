@@ -17,7 +17,9 @@ class PosixPlatform final : public InstallerPlatform {
   public:
     // The folders come from `env`; the system's launcher folder is given so that tests can point it
     // elsewhere.
-    explicit PosixPlatform(std::filesystem::path systemApplicationsFolder = "/usr/share/applications",
+    // The system's packages own /usr/share/applications; an installer's launchers for all users go to the
+    // folder for locally installed software.
+    explicit PosixPlatform(std::filesystem::path systemApplicationsFolder = "/usr/local/share/applications",
                            EnvironmentLookup env = ProcessEnvironment);
 
     bool IsUserAnAdmin() override;

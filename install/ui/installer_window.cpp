@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFrame>
 #include <QLabel>
@@ -233,13 +234,19 @@ void InstallerWindow::BuildFinalPage() {
                     (kPageSize.height() - picture5_->height()) / 2);
     picture5_->setAlignment(Qt::AlignCenter);
     list1_ = Make<QListWidget>(frame2_, "List1", QRect(16, 180, 612, 240));
+    // Long paths wrap inside the page instead of running out of it.
+    list1_->setWordWrap(true);
+    list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list1_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     command3_ = Make<QPushButton>(frame2_, "Command3", QRect(396, 434, 120, 30));
+    command8_ = Make<QPushButton>(frame2_, "Command8", QRect(396, 434, 120, 30));
     command4_ = Make<QPushButton>(frame2_, "Command4", QRect(524, 434, 104, 30));
     command4_->setText(QString::fromUtf8(installer::kEndCaption.data(), installer::kEndCaption.size()));
 
     frame2_->hide();
     list1_->hide();
     connect(command3_, &QPushButton::clicked, this, &InstallerWindow::StartInstalledProgram);
+    connect(command8_, &QPushButton::clicked, this, &InstallerWindow::BackToTarget);
     connect(command4_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -341,9 +348,14 @@ void InstallerWindow::ShowDirectoryList() {
         connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 &InstallerWindow::TakeDirectoryFromList);
     }
-    // The list opens at the typed directory when that exists.
-    const QString typed = text1_->text();
-    if (!typed.isEmpty() && QDir(typed).exists()) {
+    // The list opens at the typed directory, or at the nearest folder above it that exists (the proposed
+    // target is usually still to be created).
+    QString typed = text1_->text().trimmed();
+    while (!typed.isEmpty() && !QDir(typed).exists()) {
+        const QString parent = QFileInfo(typed).absolutePath();
+        typed = parent == QFileInfo(typed).absoluteFilePath() ? QString() : parent;
+    }
+    if (!typed.isEmpty()) {
         dirModel_->setRootPath(typed);
         const QModelIndex index = dirModel_->index(typed);
         dir1_->setCurrentIndex(index);
@@ -369,6 +381,7 @@ void InstallerWindow::RunInstallation() {
     text1_->setText(PathText(*target));
     text1_->setReadOnly(true);
     running_ = true;
+    languageBeforeRun_ = shownLanguage_;
     const installer::RunOutcome outcome = installation_.RunInstallation(*target, shownLanguage_);
     running_ = false;
     copying_ = false;
@@ -388,12 +401,33 @@ void InstallerWindow::RunInstallation() {
     if (installation_.Result() == installer::RunResult::Cancelled)
         label6_->setText(Shown(installer::CancelledMessage(installation_.LanguageCode(), targetText)));
     command3_->setVisible(installation_.Result() == installer::RunResult::Installed);
+    command8_->setText(Shown(installer::BackCaption(installation_.LanguageCode())));
+    command8_->setVisible(installation_.Result() != installer::RunResult::Installed);
     for (const std::string& line : installation_.Protocol()) list1_->addItem(QString::fromStdString(line));
     frame1_->hide();
     frame2_->show();
     // The protocol takes the place of the picture in the middle of the page.
     list1_->setVisible(installation_.ProtocolShownAtEnd());
     picture5_->setVisible(!installation_.ProtocolShownAtEnd());
+}
+
+void InstallerWindow::BackToTarget() {
+    // The run changed nothing: the target page as it was, to correct the folder or free room and try again.
+    frame2_->hide();
+    list1_->clear();
+    cancelRequested_ = false;
+    command2_->setEnabled(true);
+    ApplyLanguageTexts(languageBeforeRun_);
+    command1_->show();
+    command7_->setEnabled(true);
+    copying_ = false;
+    text1_->setReadOnly(false);
+    shape1_->hide();
+    shape2_->hide();
+    installation_.ResetProgressDisplay();
+    ShowProgress(installation_.Display());
+    frame1_->show();
+    text1_->setFocus();
 }
 
 void InstallerWindow::StartInstalledProgram() {

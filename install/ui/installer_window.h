@@ -60,6 +60,7 @@ class InstallerWindow : public QWidget, private installer::InstallerView {
     void TakeDirectoryFromList();
     void RunInstallation();
     void StartInstalledProgram();
+    void BackToTarget();
 
     installer::InstallerPlatform& platform_;
     installer::Installation installation_;
@@ -101,6 +102,8 @@ class InstallerWindow : public QWidget, private installer::InstallerView {
     QLabel* label9_ = nullptr;
     QPushButton* command3_ = nullptr;
     QPushButton* command4_ = nullptr;
+    QPushButton* command8_ = nullptr;
+    std::string languageBeforeRun_;  // back to the target after a failed or cancelled run
     QListWidget* list1_ = nullptr;
 
     QLabel* picture1_ = nullptr;

@@ -9,6 +9,7 @@
 #include "install/core/install_plan.h"
 #include "install/core/path_text.h"
 #include "install/ui/installer_window.h"
+#include "install/ui/uninstall_box.h"
 
 #ifdef _WIN32
 #include "install/windows/windows_platform.h"
@@ -26,9 +27,11 @@ std::filesystem::path ProgramFolder() {
 
 // The uninstall of the installation that this executable belongs to: on the terminal, or in message boxes.
 int Uninstall(int argc, char* argv[], const installer::CommandLine& command) {
+    NativePlatform platform;
     if (!command.ask) {
         QCoreApplication application(argc, argv);
-        const auto result = installer::Uninstall(ProgramFolder(), command.removeUserFiles);
+        const auto result = installer::Uninstall(ProgramFolder(), command.removeUserFiles,
+                                                 installer::LauncherFolders(platform));
         std::cout << installer::UninstallReport(result, ProgramFolder());
         return result.recordFound && result.failed.empty() ? 0 : 1;
     }
@@ -41,12 +44,9 @@ int Uninstall(int argc, char* argv[], const installer::CommandLine& command) {
                                   .arg(QString::fromStdString(installer::ProgramTitle()), folder)) !=
         QMessageBox::Yes)
         return 1;
-    const auto result = installer::Uninstall(ProgramFolder(), command.removeUserFiles);
-    const QString report = QString::fromStdString(installer::UninstallReport(result, ProgramFolder()));
-    if (result.recordFound && result.failed.empty())
-        QMessageBox::information(nullptr, title, report);
-    else
-        QMessageBox::warning(nullptr, title, report);
+    const auto result =
+        installer::Uninstall(ProgramFolder(), command.removeUserFiles, installer::LauncherFolders(platform));
+    UninstallReportBox(result, ProgramFolder(), title)->exec();
     return result.recordFound && result.failed.empty() ? 0 : 1;
 }
 

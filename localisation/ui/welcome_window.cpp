@@ -195,7 +195,7 @@ void Begruess::FitIntoScreen() {
 }
 
 void Begruess::SelectStoredLanguage() {
-    const StoredChoice stored = ReadStoredChoice();
+    const StoredChoice stored = ReadStoredChoice(KnownLanguage);
     if (stored.welcomeOption) Settings.carried.welcomeOption = *stored.welcomeOption;
     // Without a settings file the language of this run stands for the stored one. The code must equal an
     // option's code as it stands; "ger" or " GER" selects nothing, and confirming then refuses the empty
@@ -216,13 +216,13 @@ std::string Begruess::SelectedCode() const {
 void Begruess::ConfirmLanguage() {
     if (confirmed_) return;
     confirmed_ = true;
-    FullReadSettings();
+    FullReadSettings(KnownLanguage);
     const std::string code = SelectedCode();
     if (CaptionFileUsable(code)) {
         Settings.LanguageCode = code;
         SaveSettings(SystemDecimalSeparator());
     } else {
-        ShowMessage(this, MessageKind::Exclamation, Settings.ProductName, RefusedLanguageText());
+        ShowMessage(this, MessageKind::Exclamation, Settings.ProductName, RefusedLanguageText(code));
     }
     done(QDialog::Accepted);
 }

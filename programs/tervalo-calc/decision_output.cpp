@@ -4,8 +4,8 @@
 
 #include "config/run_settings.h"
 #include "project/decision/results_json.h"
-#include "project/lifetime/lifetime_file.h"
 #include "project/lifetime/lifetime_json.h"
+#include "project/seasonal/seasonal_file.h"
 #include "window_commands.h"
 
 namespace tervalo {
@@ -49,17 +49,15 @@ std::string DecisionLines(const DecisionRun& run, bool withWhatIf) {
     return lines;
 }
 
-std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf) {
+std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf,
+                         ActionLoads* loads) {
     const std::string currency = Utf8(Settings.CurrencyCode);
-    auto document = nlohmann::ordered_json::parse(decision::ResultsJson(
-        record, decision::FiguresOf(run, withWhatIf), {CodePage(), Settings.LanguageCode, currency}));
-    // The lifetime comparison of the project as it stands, with the inputs of its side file.
-    using namespace lifetime;
-    const LifetimeFileRead read = LoadLifetimeInputs(DefaultLifetimeInputs(CurrentCalendarYear()));
-    auto member =
-        nlohmann::ordered_json::parse(LifetimeJson(EvaluateProjectLifetime(record, read.inputs), currency));
-    member["inputs_file_damaged"] = read.damaged;
-    document["lifetime"] = std::move(member);
+    const FeatureTexts reasons = WarningReasonTexts();
+    auto document = nlohmann::ordered_json::parse(lifetime::WithLifetimeMember(
+        decision::ResultsJson(record, decision::FiguresOf(run, withWhatIf),
+                              {CodePage(), Settings.LanguageCode, currency, &reasons}),
+        record, currency, loads));
+    document["seasonal"] = nlohmann::ordered_json::parse(seasonal::ProjectSeasonsMember(record, loads));
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 

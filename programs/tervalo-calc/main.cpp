@@ -16,9 +16,12 @@
 #include "localisation/code_page.h"
 #include "project/calc_arguments.h"
 #include "project/calc_output.h"
+#include "project/lifetime/lifetime_file.h"
+#include "project/lifetime/project_lifetime.h"
 #include "project/project_fields.h"
 #include "project/project_record.h"
 #include "project/result_reason_text.h"
+#include "seasonal_output.h"
 #include "shell/language_session.h"
 #include "shell/program_identity.h"
 #include "shell/working_folder.h"
@@ -44,15 +47,15 @@ void PrintWindow(const ProjectRecord& record) {
 }
 
 // Prints a warning for each result that does not follow from the inputs shown and each list text that
-// matches no entry; the reasons in English. True when there was one.
-bool ReportWarnings(const ProjectRecord& record) {
-    const FeatureTexts english = LoadResultMarkTexts("ENG");
-    std::vector<std::string> items;
-    for (int item = 1; item <= english.size(); ++item)
-        items.push_back(Utf8ToCodePage(CodePageToUtf8(english[item], english.codePage()), CodePage()));
-    const auto warnings = ProjectWarnings(record, FeatureTexts(std::move(items), CodePage()));
-    for (const std::string& warning : warnings)
-        std::cerr << "tervalo-calc: warning: " << Utf8(warning) << '\n';
+// matches no entry, and `withLifetime` for a damaged Lifetime.dat; the reasons in English. True when there
+// was one.
+bool ReportWarnings(const ProjectRecord& record, bool withLifetime) {
+    auto warnings = Warnings(record, WarningReasonTexts());
+    using namespace lifetime;
+    if (withLifetime && LoadLifetimeInputs(DefaultLifetimeInputs(CurrentCalendarYear())).damaged)
+        warnings.emplace_back(std::string(kLifetimeFileName) +
+                              " is damaged: the lifetime comparison uses defaults for what it lost");
+    for (const std::string& warning : warnings) std::cerr << "tervalo-calc: warning: " << warning << '\n';
     return !warnings.empty();
 }
 
@@ -97,7 +100,7 @@ int main(int argc, char** argv) {
     }
     const CalcParse parse = ParseCalcArguments({arguments.begin() + 1, arguments.end()});
     if (!parse.error.empty()) {
-        std::cerr << "tervalo-calc: " << parse.error << '\n' << "Try tervalo-calc --help.\n";
+        std::cerr << "tervalo-calc: " << EscapeLineValue(parse.error) << '\n' << "Try tervalo-calc --help.\n";
         return 2;
     }
     if (parse.options.help) {
@@ -107,40 +110,51 @@ int main(int argc, char** argv) {
 #ifdef TERVALO_CALC_DRAW_PROGRAM
     DrawingRunsElsewhere(parse.options, argv);
 #endif
+    if (!parse.options.seasonalUnit.empty())
+        return RunSeasonalUnit(parse.options.seasonalUnit, parse.options.json);
 
-    if (const auto failure = EnterWorkingFolder(ProgramFolder(argv[0]), ProcessEnvironmentVariable)) {
-        std::cerr << "tervalo-calc: " << *failure << '\n';
+    // The files named on the command line are where the user typed them, not in the working folder.
+    CalcOptions options = parse.options;
+    ResolveFileArguments(options, std::filesystem::current_path());
+    const EnteredFolder entered = EnterWorkingFolder(ProgramFolder(argv[0]), ProcessEnvironmentVariable);
+    for (const std::string& notice : entered.notices) std::cerr << "tervalo-calc: " << notice << '\n';
+    if (entered.failure) {
+        std::cerr << "tervalo-calc: " << *entered.failure << '\n';
         return 1;
     }
-    const char separator = parse.options.decimalSeparator.value_or(SystemDecimalSeparator());
+    const char separator = options.decimalSeparator.value_or(SystemDecimalSeparator());
     // Tervalo's start-up without the steps of its main window; the hand-over file is left for Tervalo.
-    StartupLoad(HandOverFile::LeaveUnread);
+    if (StartupLoad(HandOverFile::LeaveUnread).brandingDamaged)
+        std::cerr << "tervalo-calc: rechOpt.dat is damaged: the default product name is used\n";
     ProjectRecord record;
     record.DecimalSeparator = separator;
     OpenProjectWindow(record);
 
-    const CalcOptions& options = parse.options;
     if (!options.batchInput.empty()) {
         for (const CalcCommand& command : options.commands) Apply(record, command, "");
-        return RunBatch(record, options.batchInput, options.batchOutput);
+        return RunBatch(record, {options.batchInput, options.batchOutput}, options.strict);
     }
 
     // Under --strict a warning stops the run before the next write.
     bool saved = true;
     for (const CalcCommand& command : options.commands) {
-        if (options.strict && WritesFiles(command) && ReportWarnings(record)) {
+        if (options.strict && WritesFiles(command) && ReportWarnings(record, options.json)) {
             PrintWindow(record);
             return 3;
         }
         saved = Apply(record, command, "") && saved;
     }
-    const bool warned = ReportWarnings(record);
-    const DecisionRun decision = EvaluateDecision(record, options.whatIf, options.sensitivity);
+    const bool warned = ReportWarnings(record, options.json);
+    // The figures of the results shown: a dash (null) where inputs typed since change them.
+    // The output is one action: its decision, lifetime and seasonal figures share one load.
+    ActionLoads loads;
+    const DecisionRun decision =
+        decision::ShownFigures(EvaluateDecision(record, options.whatIf, options.sensitivity, &loads));
     if (options.json) {
-        std::cout << DecisionJson(record, decision, options.whatIf);
+        std::cout << DecisionJson(record, decision, options.whatIf, &loads);
     } else {
         PrintWindow(record);
-        std::cout << DecisionLines(decision, options.whatIf);
+        std::cout << DecisionLines(decision, options.whatIf) << SeasonalLines(record, &loads);
     }
     if (!saved) return 1;
     return options.strict && warned ? 3 : 0;

@@ -4,12 +4,16 @@
 #include <iostream>
 
 #include "config/run_settings.h"
+#include "engine/file_access.h"
 #include "engine/text_util.h"
 #include "localisation/code_page.h"
 #include "localisation/cycle_texts.h"
+#include "project/calc_output.h"
 #include "project/cycle_view/cycle_view.h"
 #include "project/cycle_view/trace_rows.h"
+#include "project/input_edits.h"
 #include "project/project_lists.h"
+#include "project/result_reason_text.h"
 #include "report/results_writer.h"
 #ifdef TERVALO_CALC_PDF
 #include "report/paint/cycle_diagram.h"
@@ -20,6 +24,12 @@
 namespace tervalo {
 
 namespace {
+
+// The complaint about a data file that could not be written, with the reason where it is known.
+void ReportNotWritten(const char* file) {
+    std::cerr << "tervalo-calc: " << file << " could not be written"
+              << (ReplacementInProgress(file) ? ": another program is writing it" : "") << '\n';
+}
 
 // The action of FIELD=TEXT.
 void SetAndAct(ProjectRecord& record, const ProjectFieldInfo& field, const std::string& text,
@@ -63,7 +73,7 @@ void SetOnly(ProjectRecord& record, const ProjectFieldInfo& field, const std::st
 bool PrintCommand(ProjectRecord& record) {
     OnPrintCommand(record);
     const bool written = WriteResultsFile(record);
-    if (!written) std::cerr << "tervalo-calc: ergEN1.DAT could not be written\n";
+    if (!written) ReportNotWritten("ergEN1.DAT");
     OnWindowActivate(record);
     return written;
 }
@@ -72,9 +82,9 @@ bool PrintCommand(ProjectRecord& record) {
 bool PrintPdf(const std::string& file) {
 #ifdef TERVALO_CALC_PDF
     if (PrintResultsPdfFile(file)) return true;
-    std::cerr << "tervalo-calc: " << file << " could not be written\n";
+    std::cerr << "tervalo-calc: " << EscapeLineValue(file) << " could not be written\n";
 #else
-    std::cerr << "tervalo-calc: this build prints no PDF files (" << file << ")\n";
+    std::cerr << "tervalo-calc: this build prints no PDF files (" << EscapeLineValue(file) << ")\n";
 #endif
     return false;
 }
@@ -83,7 +93,12 @@ bool PrintPdf(const std::string& file) {
 bool WriteDiagram(const ProjectRecord& record, const std::string& file) {
 #ifdef TERVALO_CALC_PDF
     if (WriteCycleDiagramFile(file, record)) return true;
-    std::cerr << "tervalo-calc: " << file << " could not be written\n";
+    const bool svg = file.size() >= 4 && QString::fromStdString(file.substr(file.size() - 4))
+                                                 .compare(QStringLiteral(".svg"), Qt::CaseInsensitive) == 0;
+    if (svg && !kCycleDiagramSvg)
+        std::cerr << "tervalo-calc: this build writes the diagram as PNG only (" << file << ")\n";
+    else
+        std::cerr << "tervalo-calc: " << file << " could not be written\n";
 #else
     (void)record;
     std::cerr << "tervalo-calc: this build draws no diagrams (" << file << ")\n";
@@ -91,9 +106,10 @@ bool WriteDiagram(const ProjectRecord& record, const std::string& file) {
     return false;
 }
 
+// The working of the run whose results are shown: with inputs typed since, that of the texts it read.
 void PrintTrace(const ProjectRecord& record) {
-    std::cout << TraceText(
-        TraceRows(CycleViewOf(record).trace, LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode)));
+    std::cout << TraceText(TraceRows(CycleViewOf(AsCalculated(record)).trace,
+                                     LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode)));
 }
 
 // The language command: the project rewritten and the new language stored in the settings file together,
@@ -102,7 +118,7 @@ bool SwitchLanguageAndReopen(ProjectRecord& record, const std::string& code, std
     bool rewritten = true;
     LanguageSwitchSteps steps;
     steps.rewriteProject = [&rewritten](const std::string& from, const std::string& to) {
-        rewritten = RewriteProjectAndStoreLanguage(from, to, SystemDecimalSeparator());
+        return rewritten = RewriteProjectAndStoreLanguage(from, to, SystemDecimalSeparator());
     };
     if (const auto refusal = SwitchLanguage(code, steps)) ShowMessages({refusal->text}, prefix);
     OpenProjectWindow(record);
@@ -110,6 +126,63 @@ bool SwitchLanguageAndReopen(ProjectRecord& record, const std::string& code, std
         std::cerr << "tervalo-calc: TempPart.dat and kparam.dat could not both be rewritten into " << code
                   << '\n';
     return rewritten;
+}
+
+// Applies one command; false when the project or a report could not be written.
+bool ApplyCommand(ProjectRecord& record, const CalcCommand& command, std::string_view prefix,
+                  ActionLoads* loads) {
+    using A = CalcCommand::Action;
+    switch (command.action) {
+        case A::SetAndAct:
+            SetAndAct(record, *command.field, Utf8ToCodePage(command.text, CodePage()), prefix, loads);
+            break;
+        case A::ChooseEntry: {
+            const ProjectList list = *command.field->list;
+            OnListChosen(record, list, ListEntries(list)[static_cast<std::size_t>(command.entry - 1)], loads);
+            break;
+        }
+        case A::SetOnly:
+            SetOnly(record, *command.field, Utf8ToCodePage(command.text, CodePage()), prefix, loads);
+            break;
+        case A::Save:
+            if (!OnAcceptCommand(record)) {
+                ReportNotWritten("TempPart.dat");
+                return false;
+            }
+            break;
+        case A::Calculate:
+            OnCalculateCommand(record, loads);
+            break;
+        case A::Activate:
+            OnWindowActivate(record, loads);
+            break;
+        case A::OpenPrices:
+            OnFuelPriceCommand(record);
+            break;
+        case A::AcceptPrices:
+            if (!OnFuelPriceAccept(record)) {
+                ReportNotWritten("SpezBK.dat");
+                return false;
+            }
+            break;
+        case A::CancelPrices:
+            OnFuelPriceCancel(record);
+            break;
+        case A::SwitchLanguage:
+            return SwitchLanguageAndReopen(record, UpperAscii(command.text), prefix);
+        case A::WriteResults:
+            return PrintCommand(record);
+        case A::PrintPdf:
+            if (PrintCommand(record)) return PrintPdf(command.text);
+            std::cerr << "tervalo-calc: " << EscapeLineValue(command.text) << " was not written\n";
+            return false;
+        case A::WriteDiagram:
+            return WriteDiagram(record, command.text);
+        case A::PrintTrace:
+            PrintTrace(record);
+            break;
+    }
+    return true;
 }
 
 }  // namespace
@@ -120,6 +193,21 @@ int CodePage() {
 
 std::string Utf8(const std::string& text) {
     return CodePageToUtf8(text, CodePage());
+}
+
+FeatureTexts WarningReasonTexts() {
+    const FeatureTexts english = LoadResultMarkTexts("ENG");
+    std::vector<std::string> items;
+    for (int item = 1; item <= english.size(); ++item)
+        items.push_back(Utf8ToCodePage(CodePageToUtf8(english[item], english.codePage()), CodePage()));
+    return FeatureTexts(std::move(items), CodePage());
+}
+
+std::vector<std::string> Warnings(const ProjectRecord& record, const FeatureTexts& reasons) {
+    std::vector<std::string> warnings;
+    for (const std::string& warning : ProjectWarnings(record, reasons))
+        warnings.push_back(EscapeLineValue(Utf8(warning)));
+    return warnings;
 }
 
 void ShowMessages(const WindowMessages& messages, std::string_view prefix) {
@@ -148,58 +236,12 @@ void OpenProjectWindow(ProjectRecord& record) {
     OnWindowActivate(record);
 }
 
-// Applies one command; false when the project or a report could not be written.
+// Applies one command; false when the project or a report could not be written. Afterwards the results
+// that inputs set without their action affect are marked, as the window marks them.
 bool Apply(ProjectRecord& record, const CalcCommand& command, std::string_view prefix, ActionLoads* loads) {
-    using A = CalcCommand::Action;
-    switch (command.action) {
-        case A::SetAndAct:
-            SetAndAct(record, *command.field, Utf8ToCodePage(command.text, CodePage()), prefix, loads);
-            break;
-        case A::ChooseEntry: {
-            const ProjectList list = *command.field->list;
-            OnListChosen(record, list, ListEntries(list)[static_cast<std::size_t>(command.entry - 1)], loads);
-            break;
-        }
-        case A::SetOnly:
-            SetOnly(record, *command.field, Utf8ToCodePage(command.text, CodePage()), prefix, loads);
-            break;
-        case A::Save:
-            if (!OnAcceptCommand(record)) {
-                std::cerr << "tervalo-calc: TempPart.dat could not be written\n";
-                return false;
-            }
-            break;
-        case A::Calculate:
-            OnCalculateCommand(record, loads);
-            break;
-        case A::Activate:
-            OnWindowActivate(record, loads);
-            break;
-        case A::OpenPrices:
-            OnFuelPriceCommand(record);
-            break;
-        case A::AcceptPrices:
-            if (!OnFuelPriceAccept(record)) {
-                std::cerr << "tervalo-calc: SpezBK.dat could not be written\n";
-                return false;
-            }
-            break;
-        case A::CancelPrices:
-            OnFuelPriceCancel(record);
-            break;
-        case A::SwitchLanguage:
-            return SwitchLanguageAndReopen(record, UpperAscii(command.text), prefix);
-        case A::WriteResults:
-            return PrintCommand(record);
-        case A::PrintPdf:
-            return PrintCommand(record) && PrintPdf(command.text);
-        case A::WriteDiagram:
-            return WriteDiagram(record, command.text);
-        case A::PrintTrace:
-            PrintTrace(record);
-            break;
-    }
-    return true;
+    const bool done = ApplyCommand(record, command, prefix, loads);
+    MarkEditedInputs(record);
+    return done;
 }
 
 }  // namespace tervalo

@@ -5,6 +5,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "localisation/feature_texts.h"
 
 #include "project/calc_arguments.h"
 #include "project/project_actions.h"
@@ -15,6 +18,13 @@ namespace tervalo {
 // The code page of the run's language, and a text of the record in UTF-8.
 int CodePage();
 std::string Utf8(const std::string& text);
+
+// The English texts of the reasons of stale results, in the run's code page.
+FeatureTexts WarningReasonTexts();
+
+// The warnings of the record (see ProjectWarnings) in UTF-8, each on one line: the field texts they quote are
+// escaped as the output lines are, so no text can forge a line of its own.
+std::vector<std::string> Warnings(const ProjectRecord& record, const FeatureTexts& reasons);
 
 // The window's messages on standard error, each line led by `prefix` and "message: ".
 void ShowMessages(const WindowMessages& messages, std::string_view prefix);

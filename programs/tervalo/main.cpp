@@ -17,7 +17,8 @@
 #include "widgets/window_text.h"
 
 int main(int argc, char* argv[]) {
-    switch (tervalo::FindInfoRequest(std::vector<std::string>(argv + 1, argv + argc))) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    switch (tervalo::FindInfoRequest(arguments)) {
         case tervalo::InfoRequest::Help:
             std::cout << tervalo::TervaloUsage();
             return 0;
@@ -27,11 +28,18 @@ int main(int argc, char* argv[]) {
         case tervalo::InfoRequest::None:
             break;
     }
+    if (const std::string unknown = tervalo::UnknownTervaloArgument(arguments); !unknown.empty()) {
+        std::cerr << "tervalo: unknown argument \"" << unknown << "\"\n"
+                  << tervalo::kTervaloUsageLine << "Try tervalo --help.\n";
+        return 2;
+    }
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(tervalo::kDesktopFileId);
-    if (const auto failure = tervalo::EnterWorkingFolder(tervalo::ProgramFolder(argv[0]),
-                                                         tervalo::ProcessEnvironmentVariable)) {
-        QMessageBox::critical(nullptr, "Tervalo", QString::fromStdString(*failure));
+    const tervalo::EnteredFolder entered =
+        tervalo::EnterWorkingFolder(tervalo::ProgramFolder(argv[0]), tervalo::ProcessEnvironmentVariable);
+    for (const std::string& notice : entered.notices) std::cerr << "tervalo: " << notice << '\n';
+    if (entered.failure) {
+        QMessageBox::critical(nullptr, "Tervalo", QString::fromStdString(*entered.failure));
         return 1;
     }
     QApplication::setWindowIcon(QIcon(tervalo::kIconFileName));
@@ -52,7 +60,8 @@ int main(int argc, char* argv[]) {
         },
         tervalo::ShowPrinterSetup,
         [](const std::string& fromCode, const std::string& toCode) {
-            tervalo::RewriteProjectAndStoreLanguage(fromCode, toCode, tervalo::SystemDecimalSeparator());
+            return tervalo::RewriteProjectAndStoreLanguage(fromCode, toCode,
+                                                           tervalo::SystemDecimalSeparator());
         },
     });
     start.showMaximized();

@@ -4,6 +4,7 @@
 
 #include "engine/checked_math.h"
 #include "engine/saturation_lookup.h"
+#include "engine/vapour_properties.h"
 
 namespace tervalo {
 
@@ -45,11 +46,30 @@ std::optional<double> Value(const CalculationTrace& trace, TraceQuantity quantit
 }
 
 // Isotherms every 20 °C that lie inside the table.
-std::vector<Isotherm> Isotherms(const SaturationTableLoad& table, double lowK, double highK) {
+std::vector<Isotherm> Isotherms(const SaturationTableLoad& table, double lowK, double highK,
+                                std::string_view refrigerant, double tLiquidK) {
     std::vector<Isotherm> lines;
     for (double t = std::ceil((lowK - 273.15) / 20) * 20; t < highK - 273.15; t += 20)
-        if (const auto line = IsothermAt(table, t)) lines.push_back(*line);
+        if (const auto line = IsothermAt(table, t, refrigerant, tLiquidK)) lines.push_back(*line);
     return lines;
+}
+
+// The isotherm tK in the vapour: from its dew point down to the table's lowest temperature.
+std::vector<PhPoint> VapourPart(const SaturationTableLoad& table, double tK, std::string_view refrigerant,
+                                double tLiquidK) {
+    std::vector<PhPoint> points;
+    const auto cp = DischargeHeatCapacity(refrigerant, tK, tLiquidK);
+    const auto range = TemperatureRange(*table.table);
+    if (!cp || !range || !(tK > range->first)) return points;
+    for (int i = 0; i < kVapourSamples; ++i) {
+        const double tSat = tK - (tK - range->first) * i / (kVapourSamples - 1);
+        const auto saturation = SaturationAt(table, tSat);
+        if (!saturation) break;
+        const double h = saturation->dew.h + *cp * (tK - tSat);
+        if (!std::isfinite(h)) break;
+        points.push_back({h, saturation->dew.p});
+    }
+    return points;
 }
 
 }  // namespace
@@ -67,11 +87,25 @@ std::vector<DomeSample> SaturationDome(const SaturationTableLoad& table, int sam
     return dome;
 }
 
-std::optional<Isotherm> IsothermAt(const SaturationTableLoad& table, double t) {
+std::optional<Isotherm> IsothermAt(const SaturationTableLoad& table, double t, std::string_view refrigerant,
+                                   double tLiquidK) {
     if (table.status != EngineStatus::Ok) return std::nullopt;
     const auto saturation = SaturationAt(table, t + 273.15);
     if (!saturation) return std::nullopt;
-    return Isotherm{t, saturation->bubble, saturation->dew};
+    Isotherm line{t, saturation->bubble, saturation->dew, {}};
+    if (!refrigerant.empty()) line.vapour = VapourPart(table, t + 273.15, refrigerant, tLiquidK);
+    return line;
+}
+
+std::optional<double> DischargeHeatCapacity(std::string_view refrigerant, double tK, double tLiquidK) {
+    // The correlation writes the discharge value at the discharge temperature; a field it leaves (no
+    // correlation, a statement that cannot be evaluated) keeps the not-a-number.
+    CycleStateRecord state;
+    state.TEvap = tK;
+    state.cpVapourDischarge = std::nan("");
+    VapourProperties(refrigerant, 0, tK - 273.15, tK, tLiquidK, state);
+    if (!std::isfinite(state.cpVapourDischarge)) return std::nullopt;
+    return state.cpVapourDischarge;
 }
 
 CycleView CycleViewOf(const ProjectRecord& record, const CalculationData& data) {
@@ -80,8 +114,11 @@ CycleView CycleViewOf(const ProjectRecord& record, const CalculationData& data) 
     DesignPointCalculation(copy, data, &view.trace);
     view.tableStatus = data.refrigerantTable.status;
     view.dome = SaturationDome(data.refrigerantTable);
+    // The condensing temperature stands in the state even when the run stopped; the design point's liquid
+    // leaves the condenser at it.
     if (!view.dome.empty())
-        view.isotherms = Isotherms(data.refrigerantTable, view.dome.front().t, view.dome.back().t);
+        view.isotherms = Isotherms(data.refrigerantTable, view.dome.front().t, view.dome.back().t,
+                                   copy.RefrigerantName, copy.CycleState.TCond);
 
     using Q = TraceQuantity;
     const CalculationTrace& trace = view.trace;

@@ -6,6 +6,7 @@
 // calculation on a copy of the project with a trace, so every figure is the one the project window shows.
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "engine/engine_status.h"
@@ -28,13 +29,17 @@ struct DomeSample {
     PhPoint dew;     // (h″, p_dew)
 };
 
-// An isotherm drawn the way textbooks sketch it from saturation data alone: steep in the liquid (h′ at every
-// pressure above the bubble point), across the two-phase region from the bubble to the dew point, and at
-// constant enthalpy in the vapour (ideal gas) below the dew point.
+// An isotherm as the model knows it: steep in the liquid (h′ at every pressure above the bubble point, as the
+// cycle takes the condenser's liquid), across the two-phase region from the bubble to the dew point, and in
+// the vapour below the dew point from the vapour correlation the discharge enthalpy comes from.
 struct Isotherm {
     double t = 0;  // °C
     PhPoint bubble;
     PhPoint dew;
+    // From the dew point down to the table's lowest temperature: at the dew pressure of each saturation
+    // temperature T_s ≤ t, h = h″(T_s) + c_p(t) × (t − T_s). Empty where the correlation gives no heat
+    // capacity: the line then ends at the dew line.
+    std::vector<PhPoint> vapour;
 };
 
 // The numbered points of the cycle.
@@ -76,8 +81,17 @@ inline constexpr int kDomeSamples = 160;
 // The dome of a loaded table; empty when the table is missing or no sample can be looked up.
 std::vector<DomeSample> SaturationDome(const SaturationTableLoad& table, int samples = kDomeSamples);
 
-// The isotherm at t (°C) from the table; nothing outside it.
-std::optional<Isotherm> IsothermAt(const SaturationTableLoad& table, double t);
+// The isotherm at t (°C) from the table; nothing outside it. Without a refrigerant name the vapour part stays
+// empty; tLiquidK is the liquid temperature that some correlations take (the condensing temperature).
+std::optional<Isotherm> IsothermAt(const SaturationTableLoad& table, double t,
+                                   std::string_view refrigerant = {}, double tLiquidK = 0);
+
+// The vapour heat capacity of the refrigerant's discharge correlation at tK, kJ/(kg·K), as the cycle takes it
+// for the discharge enthalpy; nothing for a name without correlations or a value that is not a number.
+std::optional<double> DischargeHeatCapacity(std::string_view refrigerant, double tK, double tLiquidK);
+
+// How many points an isotherm's vapour part takes.
+inline constexpr int kVapourSamples = 48;
 
 // Runs the calculation on a copy of `record` with `data` and gathers the view.
 CycleView CycleViewOf(const ProjectRecord& record, const CalculationData& data);

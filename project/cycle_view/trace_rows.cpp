@@ -2,6 +2,7 @@
 
 #include "localisation/code_page.h"
 #include "localisation/cycle_texts.h"
+#include "localisation/shown_numbers.h"
 
 namespace tervalo {
 
@@ -102,7 +103,7 @@ std::string TraceUnit(TraceQuantity quantity) {
     }
 }
 
-std::vector<TraceRow> TraceRows(const CalculationTrace& trace, const FeatureTexts& texts) {
+std::vector<TraceRow> TraceRows(const CalculationTrace& trace, const FeatureTexts& texts, char separator) {
     std::vector<TraceRow> rows;
     for (const TraceStep& step : trace.steps) {
         TraceRow row;
@@ -120,6 +121,12 @@ std::vector<TraceRow> TraceRows(const CalculationTrace& trace, const FeatureText
         if (step.value && !step.shown.empty()) {
             const std::string shown = CodePageToUtf8(step.shown, texts.codePage());
             row.shown = shown.substr(std::min(shown.find_first_not_of(' '), shown.size()));
+        }
+        if (separator != '.') {
+            row.formula = ShownFormulaNumbers(row.formula, separator);
+            row.numbers = ShownFormulaNumbers(row.numbers, separator);
+            row.result = ShownNumbers(row.result, separator);
+            row.shown = ShownNumbers(row.shown, separator);
         }
         rows.push_back(std::move(row));
     }

@@ -24,8 +24,11 @@ struct TraceRow {
 // The unit symbol of a quantity ("" for counts, factors and amounts in the fuel's own units).
 std::string TraceUnit(TraceQuantity quantity);
 
-// `texts`: the cycle caption file (LoadFeatureTexts(cycle_texts::kFile, code)).
-std::vector<TraceRow> TraceRows(const CalculationTrace& trace, const FeatureTexts& texts);
+// `texts`: the cycle caption file (LoadFeatureTexts(cycle_texts::kFile, code)). The numbers of formulas,
+// results and shown texts take `separator` (see ShownFormulaNumbers); the field's text stays as it is with
+// ".", which tervalo-calc prints.
+std::vector<TraceRow> TraceRows(const CalculationTrace& trace, const FeatureTexts& texts,
+                                char separator = '.');
 
 // The rows as plain text, one numbered block per step.
 std::string TraceText(const std::vector<TraceRow>& rows);

@@ -80,10 +80,10 @@ std::vector<CsvRow> ReadCsv(std::string_view text) {
     return rows;
 }
 
-std::string CsvLine(const std::vector<std::string>& cells) {
+std::string CsvLine(const std::vector<std::string>& cells, char separator) {
     std::string line;
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (i) line += ',';
+        if (i) line += separator;
         line += '"';
         for (const char c : cells[i]) {
             if (c == '"') line += '"';

@@ -19,8 +19,8 @@ struct CsvRow {
 // ";" when the first line has a ";" and no "," outside quotes, else by ",".
 std::vector<CsvRow> ReadCsv(std::string_view text);
 
-// One line of cells, each quoted, ended by CR LF.
-std::string CsvLine(const std::vector<std::string>& cells);
+// One line of cells, each quoted, separated by `separator`, ended by CR LF.
+std::string CsvLine(const std::vector<std::string>& cells, char separator = ',');
 
 // The shortest text that reads back as the same double, with "." and without exponent for ordinary
 // magnitudes; independent of the locale.

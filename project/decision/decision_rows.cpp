@@ -1,5 +1,8 @@
 #include "project/decision/decision_rows.h"
 
+#include <algorithm>
+#include <map>
+
 #include "localisation/decision_texts.h"
 
 namespace tervalo::decision {
@@ -50,6 +53,27 @@ std::vector<std::string> WhatIfCellLines(const WhatIfCell& cell, const FeatureTe
             Written(run.electricityCost.has_value(), cell.BetrKo) + " " + currency + "/a",
             Written(run.electricityCo2.has_value(), cell.co2consum) + " t/a",
             texts[decision_texts::kSaving] + ": " + saving};
+}
+
+std::vector<std::vector<int>> SameDesignPointGroups(const std::vector<WhatIfCell>& cells) {
+    // A row is what its cells show, distribution by distribution.
+    std::map<int, std::vector<std::string>> rows;
+    for (const WhatIfCell& cell : cells)
+        for (const std::string* text :
+             {&cell.t0, &cell.Tc, &cell.LeistZahlH, &cell.GesEnergWP, &cell.BetrKo, &cell.co2consum})
+            rows[cell.heatSource].push_back(*text);
+    std::vector<std::vector<int>> groups;
+    std::vector<int> grouped;
+    for (auto row = rows.begin(); row != rows.end(); ++row) {
+        if (std::find(grouped.begin(), grouped.end(), row->first) != grouped.end()) continue;
+        std::vector<int> group{row->first};
+        for (auto other = std::next(row); other != rows.end(); ++other)
+            if (other->second == row->second) group.push_back(other->first);
+        if (group.size() < 2) continue;
+        grouped.insert(grouped.end(), group.begin(), group.end());
+        groups.push_back(std::move(group));
+    }
+    return groups;
 }
 
 const WhatIfCell* ChosenCell(const std::vector<WhatIfCell>& cells, const ProjectRecord& record) {

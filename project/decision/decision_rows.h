@@ -33,6 +33,10 @@ std::array<DecisionRow, 7> DecisionRows(const DecisionRun& run, const ProjectRec
 std::vector<std::string> WhatIfCellLines(const WhatIfCell& cell, const FeatureTexts& texts,
                                          const std::string& currency);
 
+// The heat sources (entries from 1) whose rows show the same in every distribution, because they lead to the
+// same design point: groups of two or more, in list order.
+std::vector<std::vector<int>> SameDesignPointGroups(const std::vector<WhatIfCell>& cells);
+
 // The cell of the record's own heat source and distribution; nothing when its texts are no entries.
 const WhatIfCell* ChosenCell(const std::vector<WhatIfCell>& cells, const ProjectRecord& record);
 

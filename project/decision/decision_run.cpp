@@ -31,4 +31,12 @@ DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf, bool 
     return run;
 }
 
+DecisionRun ShownFigures(DecisionRun run) {
+    if (!run.resultsAsShown) {
+        run.breakEven = {};
+        run.saving = {};
+    }
+    return run;
+}
+
 }  // namespace tervalo::decision

@@ -26,6 +26,10 @@ struct DecisionRun {
     bool resultsAsShown = false;
 };
 
+// The run with its break-even figures and saving dropped unless they belong to the results the record
+// shows: what every output of them prints (a dash, an empty cell, null).
+DecisionRun ShownFigures(DecisionRun run);
+
 // A calculation run over a copy of the record gives the balance of the project as it stands (the record
 // itself keeps its texts); the variants start from the record. Within a larger action (a row of a batch)
 // the run takes that action's loads.

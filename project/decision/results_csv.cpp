@@ -1,7 +1,14 @@
 #include "project/decision/results_csv.h"
 
+#include <algorithm>
+
+#include "engine/text_util.h"
+#include "localisation/code_page.h"
+#include "localisation/language_tables.h"
 #include "project/decision/csv_table.h"
+#include "project/decision/decision_rows.h"
 #include "project/decision/field_values.h"
+#include "project/project_fields.h"
 
 namespace tervalo::decision {
 
@@ -25,6 +32,68 @@ std::vector<NamedFigure> Figures(const DecisionRun& run) {
             {"break_even.grid_co2_factor", &b.gridCo2Factor},
             {"saving.money", &run.saving.money},
             {"saving.co2", &run.saving.co2}};
+}
+
+// The fields a person reads, in the report's order, each under the caption the report gives it.
+struct PeopleColumn {
+    const char* field;
+    std::string caption;  // code page
+};
+
+std::vector<PeopleColumn> PeopleColumns(const ProjectRecord& p) {
+    const auto hp = [](int item) { return HeatCaption(item); };
+    const auto cap = [](int item) { return Caption(item); };
+    const std::string heatPump = hp(kHeatHeatPump);
+    return {
+        {"WohnFL", hp(kHeatLivingArea)},
+        {"HausTyp", hp(kHeatBuildingType)},
+        {"Klimazone", hp(kHeatClimateZone)},
+        {"AmbientT", hp(kHeatSiteExposure)},
+        {"SpezHeizLeist", hp(kHeatSpecificHeatDemand)},
+        {"GesHBDGeB", hp(kHeatAnnualHeatDemand) + " " + hp(kHeatBuilding)},
+        {"HeizArt", hp(kHeatFuelType)},
+        {"KesselWirk", hp(kHeatBoilerType)},
+        {"WirkGKessel", hp(kHeatBoilerType)},
+        {"Bereitstell", hp(kHeatStandbyLosses)},
+        {"BereitStV", hp(kHeatStandbyLosses)},
+        {"BrennK", hp(kHeatFuelPrice)},
+        {"BrennStV", hp(kHeatAnnualFuel)},
+        {"GesHBDHeiz", hp(kHeatAnnualEnergy) + " " + p.HeizArt},
+        {"AnwendBereich", hp(kHeatHeatSource)},
+        {"VFlsize", cap(kCaptionHeatDistribution)},
+        {"t0", hp(kHeatEvaporating) + " " + cap(kCaptionTemperature)},
+        {"Tc", cap(kCaptionCondensingTemperature)},
+        {"EnergKost", cap(kCaptionEnergyCosts)},
+        {"EinbindCheck", hp(kHeatIntegrated)},
+        {"LeistZahlH", hp(kHeatHeatingCop)},
+        {"GesEnergWP", hp(kHeatElectricityDemand) + " " + heatPump},
+        {"Label27", cap(kCaptionEnergyCosts) + " " + p.HeizArt},
+        {"Label38", cap(kCaptionEmission) + " CO2 " + p.HeizArt},
+        {"BetrKo", cap(kCaptionEnergyCosts) + " " + heatPump},
+        {"co2consum", cap(kCaptionEmission) + " CO2 " + heatPump},
+    };
+}
+
+// A number as a person's spreadsheet reads it: the machine form with the locale's decimal separator.
+std::string LocaleNumber(double value, char decimalSeparator) {
+    std::string text = MachineNumber(value);
+    std::replace(text.begin(), text.end(), '.', decimalSeparator);
+    return text;
+}
+
+std::string Headed(const std::string& caption, const std::string& unit) {
+    return unit.empty() ? caption : caption + " (" + unit + ")";
+}
+
+// Whether the record shows this field as a result of the last calculation; a stale result is left out.
+bool Reported(const ProjectRecord& record, std::string_view field) {
+    for (int i = 0; i < kResultFieldCount; ++i) {
+        const auto result = static_cast<ResultField>(i);
+        if (FindProjectField(field)->text != ResultText(result)) continue;
+        const StaleReason reason = record.Results[result];
+        return reason == StaleReason::Current || reason == StaleReason::NoCalculation;
+    }
+    return true;
 }
 
 }  // namespace
@@ -63,6 +132,31 @@ std::string ResultsCsv(const ProjectRecord& record, const DecisionRun& run, int 
                        std::string_view currency) {
     return CsvLine(ResultsCsvHeader(record, codePage, currency)) +
            CsvLine(ResultsCsvRow(1, record, run, codePage, currency));
+}
+
+std::string ResultsCsvForPeople(const ProjectRecord& record, const DecisionRun& run, int codePage,
+                                std::string_view currency, char decimalSeparator, const FeatureTexts& texts) {
+    const std::vector<FieldValue> values = ProjectFieldValues(record, codePage, currency);
+    std::vector<std::string> header, row;
+    for (const PeopleColumn& column : PeopleColumns(record)) {
+        const auto value = std::find_if(values.begin(), values.end(),
+                                        [&](const FieldValue& v) { return v.name == column.field; });
+        if (value == values.end()) continue;
+        header.push_back(Headed(TrimBlanks(CodePageToUtf8(column.caption, codePage)), value->unit));
+        if (!Reported(record, column.field))
+            row.emplace_back();
+        else if (value->isList || !value->value)
+            row.push_back(value->text);
+        else
+            row.push_back(LocaleNumber(*value->value, decimalSeparator));
+    }
+    for (const DecisionRow& figure : DecisionRows(run, record, texts, std::string(currency))) {
+        header.push_back(
+            Headed(CodePageToUtf8(figure.label, codePage), CodePageToUtf8(figure.unit, codePage)));
+        row.push_back(figure.figure ? LocaleNumber(figure.figure->value, decimalSeparator) : std::string());
+    }
+    const char separator = decimalSeparator == ',' ? ';' : ',';
+    return "\xEF\xBB\xBF" + CsvLine(header, separator) + CsvLine(row, separator);
 }
 
 }  // namespace tervalo::decision

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "localisation/feature_texts.h"
 #include "project/decision/decision_run.h"
 #include "project/project_record.h"
 
@@ -24,5 +25,13 @@ std::vector<std::string> ResultsCsvRow(int row, const ProjectRecord& record, con
 // The header and the project as row 1, each line ended by CR LF.
 std::string ResultsCsv(const ProjectRecord& record, const DecisionRun& run, int codePage,
                        std::string_view currency);
+
+// The same project for a person's spreadsheet: UTF-8 with a byte-order mark, a header of the window's
+// captions with their units, the numbers with `decimalSeparator` and the cells separated by ";" where the
+// decimal separator is "," (else by ","), as spreadsheets of that locale expect. The fields the report shows,
+// results the last calculation did not write left empty, then the decision figures under their labels
+// (`texts`: the decision caption file). CR LF line ends.
+std::string ResultsCsvForPeople(const ProjectRecord& record, const DecisionRun& run, int codePage,
+                                std::string_view currency, char decimalSeparator, const FeatureTexts& texts);
 
 }  // namespace tervalo::decision

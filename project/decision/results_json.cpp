@@ -4,6 +4,8 @@
 
 #include "localisation/code_page.h"
 #include "project/decision/field_values.h"
+#include "project/project_fields.h"
+#include "project/result_reason_text.h"
 
 namespace tervalo::decision {
 
@@ -105,6 +107,29 @@ Json SensitivityJson(const Sensitivity& sensitivity, const Units& units) {
     return json;
 }
 
+// Each result of the last run's marks gets "current" (whether that run wrote it) and, when it did not,
+// "reason".
+void MarkCurrency(const ProjectRecord& record, const JsonSettings& settings, Json& derived, Json& results) {
+    for (int i = 0; i < kResultFieldCount; ++i) {
+        const auto field = static_cast<ResultField>(i);
+        for (const ProjectFieldInfo& info : ProjectFields()) {
+            if (info.text != ResultText(field)) continue;
+            const std::string name(info.name);
+            Json* entry = results.contains(name)   ? &results[name]
+                          : derived.contains(name) ? &derived[name]
+                                                   : nullptr;
+            if (!entry || !entry->is_object()) continue;
+            const StaleReason reason = record.Results[field];
+            (*entry)["current"] = reason == StaleReason::Current;
+            if (reason == StaleReason::Current) continue;
+            std::string why =
+                settings.reasonTexts ? StaleReasonText(record, reason, *settings.reasonTexts) : "";
+            (*entry)["reason"] = why.empty() ? std::string("not computed by the last calculation")
+                                             : CodePageToUtf8(why, settings.codePage);
+        }
+    }
+}
+
 }  // namespace
 
 DecisionFigures FiguresOf(const DecisionRun& run, bool withWhatIf) {
@@ -130,6 +155,7 @@ std::string ResultsJson(const ProjectRecord& record, const DecisionFigures& figu
                                                                  : results;
         section[std::string(field.name)] = FieldJson(field);
     }
+    MarkCurrency(record, settings, derived, results);
     document["inputs"] = std::move(inputs);
     document["derived"] = std::move(derived);
     document["results"] = std::move(results);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "localisation/feature_texts.h"
 #include "project/decision/break_even.h"
 #include "project/decision/decision_run.h"
 #include "project/decision/sensitivity.h"
@@ -20,6 +21,9 @@ struct JsonSettings {
     int codePage = 1252;       // of the texts in the record
     std::string languageCode;  // of the run
     std::string currency;      // currency code of the run's settings
+    // The texts of the reasons given for results the last run did not write (in `codePage`); without them
+    // the reason is a general one.
+    const FeatureTexts* reasonTexts = nullptr;
 };
 
 struct DecisionFigures {

@@ -32,14 +32,19 @@ double AnnuityPayment(double rate, int years, double presentValue) {
 
 std::optional<double> PaybackYears(const std::vector<double>& flows) {
     if (flows.empty()) return std::nullopt;
-    double running = flows[0];
-    if (running >= 0) return 0.0;
-    for (std::size_t t = 1; t < flows.size(); ++t) {
-        const double before = running;
+    // The last year that ends below zero: a payback lost again later is no payback.
+    std::optional<std::size_t> lastBelow;
+    double running = 0;
+    for (std::size_t t = 0; t < flows.size(); ++t) {
         running += flows[t];
-        if (running >= 0) return static_cast<double>(t - 1) + (-before) / flows[t];
+        if (running < 0) lastBelow = t;
     }
-    return std::nullopt;
+    if (!lastBelow) return 0.0;
+    const std::size_t t = *lastBelow + 1;
+    if (t >= flows.size()) return std::nullopt;
+    double before = 0;
+    for (std::size_t i = 0; i < t; ++i) before += flows[i];
+    return static_cast<double>(t - 1) + (-before) / flows[t];
 }
 
 namespace {

@@ -21,9 +21,9 @@ std::vector<double> Discounted(const std::vector<double>& flows, double rate);
 // of a loan; presentValue / years at a rate of 0. Positive for a positive present value.
 double AnnuityPayment(double rate, int years, double presentValue);
 
-// Years until the running sum of the flows first reaches 0, counted from the start of year 1 and interpolated
-// linearly within the year that reaches it; 0 when flows[0] is not negative. Nothing when the running sum
-// stays below 0 to the end.
+// Years until the running sum of the flows reaches 0 for good (it stays ≥ 0 in every later year), counted
+// from the start of year 1 and interpolated linearly within the year that reaches it; 0 when the running sum
+// is never negative. Nothing when it ends below 0.
 std::optional<double> PaybackYears(const std::vector<double>& flows);
 
 enum class IrrStatus {

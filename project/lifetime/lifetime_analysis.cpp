@@ -11,10 +11,14 @@ double Growth(double change_pct, int year) {
     return std::pow(1 + change_pct / 100, year - 1);
 }
 
+// Below a whole kWh a year the window shows no heat demand at all (its figure is rounded down to 0), and a
+// cost per kWh of it would be a meaningless giant.
+constexpr double kLeastHeat_kWh = 1;
+
 // Discounted lifetime cost over discounted heat: the cost of a kWh that, constant in every year, pays the
 // system's costs at the discount rate.
 std::optional<double> LevelisedCost(const std::vector<double>& costs, double rate, double heat_kWh) {
-    if (!(heat_kWh > 0) || costs.size() < 2) return std::nullopt;
+    if (!(heat_kWh >= kLeastHeat_kWh) || costs.size() < 2) return std::nullopt;
     const int years = static_cast<int>(costs.size()) - 1;
     return AnnuityPayment(rate, years, NetPresentValue(costs, rate)) / heat_kWh;
 }
@@ -74,7 +78,11 @@ LifetimeResult EvaluateLifetime(const LifetimeInputs& inputs, const AnnualFigure
     result.heatPumpLevelisedCost = LevelisedCost(heatPumpCosts, rate, first.heat_kWh);
 
     result.co2SavingGrid_kg = boilerCo2 - heatPumpCo2;
-    result.co2SavingToday_kg = years * (first.fuelCo2_kg - first.electricityCo2_kg);
+    // At today's factor on the basis of the year-by-year figures: electric heating's CO2 is its grid
+    // electricity times the factor, as in every year of the path.
+    const double boilerCo2Today =
+        first.fuelIsGridElectricity ? first.fuel_kWh * first.gridFactorToday : first.fuelCo2_kg;
+    result.co2SavingToday_kg = years * (boilerCo2Today - first.electricityCo2_kg);
     return result;
 }
 

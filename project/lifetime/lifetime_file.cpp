@@ -1,6 +1,7 @@
 #include "project/lifetime/lifetime_file.h"
 
 #include <charconv>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -155,7 +156,9 @@ LifetimeFileRead LoadLifetimeInputs(const LifetimeInputs& defaults) {
     if (const std::optional<std::string> bytes = ReadFileBytes(kLifetimeFileName, kFileLimit))
         return ParseLifetimeInputs(*bytes, defaults);
     // Too large, unreadable or a folder in the way: there, but not a file of inputs.
-    return {defaults, FindFileNoCase(kLifetimeFileName).has_value()};
+    std::error_code error;
+    return {defaults, FindFileNoCase(kLifetimeFileName).has_value() ||
+                          std::filesystem::exists(std::filesystem::symlink_status(kLifetimeFileName, error))};
 }
 
 bool SaveLifetimeInputs(const LifetimeInputs& inputs) {

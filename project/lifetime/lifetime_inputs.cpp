@@ -39,6 +39,8 @@ LifetimeInputs Sanitised(const LifetimeInputs& inputs, const LifetimeInputs& def
     LifetimeInputs s = inputs;
     Keep(s.heatPumpCost, defaults.heatPumpCost, 0, kMaxAmount);
     Keep(s.boilerCost, defaults.boilerCost, 0, kMaxAmount);
+    // More than the whole price is the whole price, not a mistake to replace by the default.
+    if (s.subsidyIsPercentage && std::isfinite(s.subsidy) && s.subsidy > 100) s.subsidy = 100;
     Keep(s.subsidy, defaults.subsidy, 0, s.subsidyIsPercentage ? 100 : kMaxAmount);
     Keep(s.yearsOfUse, defaults.yearsOfUse, 1, kMaxYearsOfUse);
     Keep(s.firstYear, defaults.firstYear, kMinCalendarYear, kMaxCalendarYear);

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "project/lifetime/lifetime_file.h"
+
 namespace tervalo::lifetime {
 
 namespace {
@@ -80,11 +82,14 @@ Json YearsJson(const std::vector<YearFigures>& years) {
 
 std::string LifetimeJson(const ProjectLifetime& lifetime, const std::string& currency) {
     const double today = lifetime.first ? lifetime.first->gridFactorToday : 0;
+    // Figures of inputs other than those the shown results follow from are left out, as the window shows
+    // them as dashes.
+    const bool shown = lifetime.current;
     Json json = {{"current", lifetime.current},
                  {"currency", currency},
                  {"inputs", InputsJson(lifetime.inputs, today)},
-                 {"first_year", lifetime.first ? FirstYearJson(*lifetime.first) : Json(nullptr)}};
-    if (!lifetime.result) {
+                 {"first_year", lifetime.first && shown ? FirstYearJson(*lifetime.first) : Json(nullptr)}};
+    if (!lifetime.result || !shown) {
         json["results"] = nullptr;
         json["years"] = Json::array();
         return json.dump();
@@ -103,6 +108,16 @@ std::string LifetimeJson(const ProjectLifetime& lifetime, const std::string& cur
     };
     json["years"] = YearsJson(r.years);
     return json.dump();
+}
+
+std::string WithLifetimeMember(const std::string& document, const ProjectRecord& record,
+                               const std::string& currency, ActionLoads* loads) {
+    auto json = Json::parse(document);
+    const LifetimeFileRead read = LoadLifetimeInputs(DefaultLifetimeInputs(CurrentCalendarYear()));
+    auto member = Json::parse(LifetimeJson(EvaluateProjectLifetime(record, read.inputs, loads), currency));
+    member["inputs_file_damaged"] = read.damaged;
+    json["lifetime"] = std::move(member);
+    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace tervalo::lifetime

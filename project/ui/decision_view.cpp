@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -16,6 +15,7 @@
 #include "localisation/decision_texts.h"
 #include "project/decision/decision_rows.h"
 #include "project/project_lists.h"
+#include "widgets/screen_fit.h"
 #include "widgets/window_text.h"
 
 namespace tervalo {
@@ -77,16 +77,17 @@ QString TwoLines(QString text) {
 
 }  // namespace
 
-DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, QWidget* parent)
+DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, UndoCell undo, QWidget* parent)
     : QDialog(parent),
       record_(record),
       apply_(std::move(apply)),
+      undo_(std::move(undo)),
       texts_(LoadFeatureTexts(decision_texts::kFile, Settings.LanguageCode)) {
     using namespace decision_texts;
     setObjectName(QStringLiteral("DecisionView"));
     setWindowTitle(DisplayText(texts_[kTitle]));
     setSizeGripEnabled(true);
-    chartTexts_ = SensitivityChartTextsOf(texts_, Settings.CurrencyCode, record.DecimalSeparator);
+    chartTexts_ = SensitivityChartTextsOf(texts_, Settings.CurrencyCode, ShownSeparator());
 
     auto* heading = new QLabel(DisplayText(texts_[kWhatIfHeading]), this);
     QFont bold = heading->font();
@@ -130,6 +131,11 @@ DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, QWidget
     split->setStretchFactor(1, 2);
     split->setChildrenCollapsible(false);
 
+    sameDesignPoint_ = new QLabel(this);
+    sameDesignPoint_->setObjectName(QStringLiteral("SameDesignPoint"));
+    sameDesignPoint_->setWordWrap(true);
+    sameDesignPoint_->hide();
+
     auto* note = new QLabel(DisplayText(texts_[kCurrentChoice]), this);
     note->setObjectName(QStringLiteral("ChoiceNote"));
     note->setWordWrap(true);  // gives way to the close button on a narrow screen
@@ -137,23 +143,40 @@ DecisionView::DecisionView(const ProjectRecord& record, ApplyCell apply, QWidget
     close->setObjectName(QStringLiteral("Close"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    // A cell applies at one click; Undo takes the project back, so no click costs the user their choice.
+    undoButton_ = new QPushButton(DisplayText(texts_[kUndo]), this);
+    undoButton_->setObjectName(QStringLiteral("Undo"));
+    undoButton_->setAutoDefault(false);
+    undoButton_->setEnabled(false);
+    connect(undoButton_, &QPushButton::clicked, this, [this] {
+        if (undo_.undo) undo_.undo();
+    });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(note, 1);
+    buttons->addWidget(undoButton_);
     buttons->addWidget(close);
 
+    // Room for the whole table and the chart where the screen has it; on a small screen they scroll and the
+    // command row stays in view.
+    auto* content = new QWidget(this);
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addWidget(heading);
+    contentLayout->addWidget(hint);
+    contentLayout->addWidget(split, 1);
+    contentLayout->addWidget(sameDesignPoint_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addWidget(hint);
-    layout->addWidget(split, 1);
+    layout->addWidget(ScrollingPart(content, this), 1);
     layout->addLayout(buttons);
-    // Room for the whole table and the chart where the screen has it; on a small screen the table scrolls.
-    const QSize wanted(1100, 900);
-    resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size()) : wanted);
+    ResizeWithinScreen(this, QSize(1100, 900));
     table_->setFocus();
 }
 
 void DecisionView::Refresh() {
-    if (!isVisible()) return;
+    if (!isVisible()) {
+        RefreshUndo();
+        return;
+    }
     const decision::DecisionRun run = decision::EvaluateDecision(record_, true, true);
     cells_ = run.whatIf;
     sensitivity_ = run.resultsAsShown && run.sensitivity ? *run.sensitivity : decision::Sensitivity{};
@@ -164,7 +187,7 @@ void DecisionView::Refresh() {
         if (!item || cell.distribution > columns) continue;
         QStringList lines;
         for (const std::string& line : decision::WhatIfCellLines(cell, texts_, Settings.CurrencyCode))
-            lines << DisplayText(line);
+            lines << DisplayNumbers(line);
         item->setText(lines.join(QLatin1Char('\n')));
         const auto saving = cell.saving.money;
         item->setBackground(!saving ? QBrush() : saving->value >= 0 ? QBrush(kSaves) : QBrush(kCostsMore));
@@ -173,6 +196,31 @@ void DecisionView::Refresh() {
     if (chosen && !table_->currentItem())
         table_->setCurrentCell(chosen->heatSource - 1, chosen->distribution - 1);
     chart_->update();
+    const QString same = SameDesignPointText(decision::SameDesignPointGroups(cells_));
+    sameDesignPoint_->setText(same);
+    sameDesignPoint_->setVisible(!same.isEmpty());
+    layout()->activate();  // the note takes its place below the table at once
+    RefreshUndo();
+}
+
+void DecisionView::RefreshUndo() {
+    undoButton_->setEnabled(undo_.canUndo && undo_.canUndo());
+}
+
+QString DecisionView::SameDesignPointText(const std::vector<std::vector<int>>& groups) const {
+    // "Same design point: A = B = C; D = E", each heat source by its list text.
+    const std::vector<std::string> sources = ListEntries(ProjectList::AnwendBereich);
+    QStringList parts;
+    for (const std::vector<int>& group : groups) {
+        QStringList names;
+        for (const int source : group)
+            if (source >= 1 && static_cast<std::size_t>(source) <= sources.size())
+                names << DisplayText(sources[static_cast<std::size_t>(source - 1)]);
+        parts << names.join(QStringLiteral(" = "));
+    }
+    if (parts.isEmpty()) return {};
+    return DisplayText(texts_[decision_texts::kSameDesignPoint]) + QStringLiteral(": ") +
+           parts.join(QStringLiteral("; "));
 }
 
 void DecisionView::showEvent(QShowEvent* event) {

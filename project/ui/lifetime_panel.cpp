@@ -289,7 +289,7 @@ void LifetimePanel::Open(const ProjectRecord& record) {
 }
 
 void LifetimePanel::ShowProject(const ProjectRecord& record) {
-    separator_ = record.DecimalSeparator;
+    separator_ = ShownSeparator();
     project_ = lifetime::EvaluateProjectLifetime(record, inputs_);
     gridFactorToday_->setText(project_.first
                                   ? DisplayText(LocaleFormat(project_.first->gridFactorToday, separator_))
@@ -412,8 +412,9 @@ void LifetimePanel::Save() {
 
 void LifetimePanel::ShowResults() {
     const lifetime::RowStyle style{texts_, Settings.CurrencyCode, separator_};
+    // Figures of other inputs than those of the results shown are dashes, as the window's decision figures.
     std::optional<lifetime::LifetimeResult> result;
-    if (project_.first)
+    if (project_.first && project_.current)
         result = lifetime::EvaluateLifetime(lifetime::Sanitised(inputs_, defaults_), *project_.first);
     const std::vector<lifetime::LifetimeRow> rows =
         lifetime::LifetimeResultRows(result.value_or(lifetime::LifetimeResult{}), style);

@@ -13,10 +13,12 @@
 #include "config/run_settings.h"
 #include "help/ui/help_box.h"
 #include "localisation/decision_texts.h"
+#include "project/input_edits.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_files.h"
 #include "project/result_reason_text.h"
+#include "project/ui/decision_view.h"
 #include "project/ui/lifetime_panel.h"
 #include "project/ui/result_marks_view.h"
 #include "widgets/busy_pointer.h"
@@ -51,6 +53,15 @@ void ShowTextIn(QWidget* widget, const QString& text) {
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
     }
+}
+
+// What a field shows: its text with the numbers in the language's decimal separator; the record keeps its
+// bytes (the files rely on them). A list shows its entry as it stands, a unit its superscripts.
+QString ShownFieldText(const ProjectRecord& record, const ProjectFieldInfo& field) {
+    const std::string text = FieldDisplayText(record, field);
+    if (field.kind == FieldKind::List) return DisplayText(text);
+    if (field.kind == FieldKind::UnitLabel) return DisplayUnits(text);
+    return DisplayNumbers(text);
 }
 
 QString ShownText(const QWidget* widget) {
@@ -97,10 +108,22 @@ void Projektdaten::TakeWidgetTexts() {
             field.kind != FieldKind::PriceBox)
             continue;
         // Only what the user changed is converted back, so untouched texts keep their bytes exactly.
-        std::string& text = EditableText(record, field);
         const QString shown = ShownText(widget);
-        if (shown != DisplayText(text)) text = TypedText(shown);
+        if (shown != ShownFieldText(record, field)) EditableText(record, field) = TypedText(shown);
     }
+    MarkEditedInputs(record);
+}
+
+void Projektdaten::InputTyped() {
+    // The results follow the typed texts at once: those the typing affects are marked, the decision figures
+    // drop to their dash. Nothing is calculated before Enter.
+    beforeVariants_.clear();
+    if (auto* view = findChild<DecisionView*>(QString(), Qt::FindDirectChildrenOnly)) view->RefreshUndo();
+    TakeWidgetTexts();
+    ShowDecisionFigures();
+    ShowResultMarks(
+        record_, resultMarkTexts_, [this](std::string_view name) { return Field(std::string(name).c_str()); },
+        staleResultsLine_);
 }
 
 void Projektdaten::ShowRecord() {
@@ -110,7 +133,7 @@ void Projektdaten::ShowRecord() {
         if (field.kind == FieldKind::CheckBox)
             static_cast<QCheckBox*>(widget)->setChecked(record.EinbindCheck);
         else
-            ShowTextIn(widget, DisplayText(FieldDisplayText(record, field)));
+            ShowTextIn(widget, ShownFieldText(record, field));
     }
     fuelPricePanel_->setVisible(record.FuelPricePanelVisible);
     climateMapPanel_->setVisible(record.ClimateMapVisible);
@@ -131,8 +154,11 @@ void Projektdaten::AddStaleResultsLine() {
 }
 
 void Projektdaten::Act(const std::function<void()>& action) {
+    // Any other change of the project ends what the decision view can undo.
+    if (!keepVariantUndo_) beforeVariants_.clear();
     TakeWidgetTexts();
     action();
+    MarkEditedInputs(record_);
     ShowRecord();
     emit RecordShown();
 }
@@ -144,7 +170,11 @@ void Projektdaten::ShowMessages(const std::vector<std::string>& messages) {
 
 void Projektdaten::Activate() {
     BusyPointer busy;
+    // Activation recalculates what is shown; it changes no input, so an applied cell can still be undone.
+    const bool keep = keepVariantUndo_;
+    keepVariantUndo_ = true;
     Act([this] { OnWindowActivate(record_); });
+    keepVariantUndo_ = keep;
 }
 
 void Projektdaten::showEvent(QShowEvent* event) {

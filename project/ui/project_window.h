@@ -39,6 +39,7 @@ struct WhatIfCell;
 
 class CommandPicture;
 class LifetimePanel;
+class SeasonalPanel;
 class Projektdaten;
 struct ProjectFieldInfo;
 
@@ -95,6 +96,7 @@ class Projektdaten : public QDialog {
     void BuildFuelPricePanel();
     void BuildClimateMapPanel();
     void BuildLifetimePanel();
+    void BuildSeasonalPanel();
     QString CaptionText(std::string_view control) const;
     QLabel* Caption(const char* control);
     QLabel* UnitLabel(const std::string& text);
@@ -104,7 +106,10 @@ class Projektdaten : public QDialog {
 
     // Widgets and record.
     QWidget* Field(const char* name) const;
+    // Also marks the results that inputs typed since the last run affect.
     void TakeWidgetTexts();
+    // A text typed without Enter: the record takes it and the marks and decision figures follow.
+    void InputTyped();
     void ShowRecord();
     // The line that names why greyed results are not current (result_marks_view.h).
     void AddStaleResultsLine();
@@ -137,8 +142,10 @@ class Projektdaten : public QDialog {
     void CycleCommand();
     void DecisionCommand();
     void ExportCommand();
-    // A cell of the decision view: its heat source, then its distribution, chosen as in the lists.
+    // A cell of the decision view: its heat source, then its distribution, chosen as in the lists. The
+    // project before it is kept for Undo until the user changes the project otherwise.
     void ApplyVariant(const decision::WhatIfCell& cell);
+    void UndoVariant();
     void FuelPriceCommand();
     void FuelPriceAccept();
     void FuelPriceCancel();
@@ -146,6 +153,8 @@ class Projektdaten : public QDialog {
     void ClimateMapHide();
     void LifetimeShow();
     void LifetimeHide();
+    void SeasonalShow();
+    void SeasonalHide();
     void CoverContent(bool covered);
 
     ProjectRecord& record_;
@@ -156,6 +165,7 @@ class Projektdaten : public QDialog {
     QFrame* fuelPricePanel_ = nullptr;
     QFrame* climateMapPanel_ = nullptr;
     LifetimePanel* lifetimePanel_ = nullptr;
+    SeasonalPanel* seasonalPanel_ = nullptr;
     QLabel* staleResultsLine_ = nullptr;
     FeatureTexts resultMarkTexts_;
     bool firstShow_ = true;
@@ -165,6 +175,8 @@ class Projektdaten : public QDialog {
     std::array<QLabel*, 7> decisionFigures_{};  // in the order of decision::DecisionRows
     std::array<QLabel*, 7> decisionUnits_{};
     QLabel* decisionNote_ = nullptr;
+    std::vector<ProjectRecord> beforeVariants_;  // the project before each cell applied, the last on top
+    bool keepVariantUndo_ = false;               // set while a cell is applied or the window activated
 };
 
 }  // namespace tervalo

@@ -10,6 +10,7 @@
 #include "config/run_settings.h"
 #include "localisation/decision_texts.h"
 #include "localisation/lifetime_texts.h"
+#include "localisation/seasonal_texts.h"
 #include "project/decision/decision_rows.h"
 #include "project/project_actions.h"
 #include "project/project_lists.h"
@@ -80,9 +81,15 @@ QWidget* Projektdaten::BuildDecisionSection() {
     lifetime->setObjectName(QStringLiteral("LifetimeButt"));
     lifetime->setAutoDefault(false);
     connect(lifetime, &QPushButton::clicked, this, &Projektdaten::LifetimeShow);
+    const FeatureTexts seasonalTexts = LoadFeatureTexts(seasonal_texts::kFile, Settings.LanguageCode);
+    auto* seasonal = new QPushButton(DisplayText(seasonalTexts[seasonal_texts::kOpenButton]), section);
+    seasonal->setObjectName(QStringLiteral("SeasonalButt"));
+    seasonal->setAutoDefault(false);
+    connect(seasonal, &QPushButton::clicked, this, &Projektdaten::SeasonalShow);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(open);
     buttons->addWidget(lifetime);
+    buttons->addWidget(seasonal);
     buttons->addStretch(1);
     grid->addLayout(buttons, row, 0, 1, 3);
     return section;
@@ -95,7 +102,7 @@ void Projektdaten::ShowDecisionFigures() {
     bool dashes = false;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const decision::Figure& figure = rows[i].figure;
-        decisionFigures_[i]->setText(figure ? DisplayText(figure->text) : QStringLiteral("\u2013"));
+        decisionFigures_[i]->setText(figure ? DisplayNumbers(figure->text) : QStringLiteral("\u2013"));
         decisionFigures_[i]->setToolTip(
             figure ? QString() : DisplayText(decisionTexts_[run.resultsAsShown ? kNoFigure : kNotCurrent]));
         decisionUnits_[i]->setText(DisplayText(rows[i].unit));
@@ -110,7 +117,8 @@ void Projektdaten::DecisionCommand() {
     auto* view = findChild<DecisionView*>(QString(), Qt::FindDirectChildrenOnly);
     if (!view) {
         view = new DecisionView(
-            record_, [this](const decision::WhatIfCell& cell) { ApplyVariant(cell); }, this);
+            record_, [this](const decision::WhatIfCell& cell) { ApplyVariant(cell); },
+            {[this] { return !beforeVariants_.empty(); }, [this] { UndoVariant(); }}, this);
         connect(this, &Projektdaten::RecordShown, view, &DecisionView::Refresh);
     }
     view->show();
@@ -123,10 +131,23 @@ void Projektdaten::ApplyVariant(const decision::WhatIfCell& cell) {
     const std::string source = cell.heatSourceText;
     const std::string distribution = cell.distributionText;
     edited_ = true;
+    TakeWidgetTexts();
+    beforeVariants_.push_back(record_);
+    keepVariantUndo_ = true;
     Act([&] {
         OnListChosen(record_, ProjectList::AnwendBereich, source);
         OnListChosen(record_, ProjectList::VFlsize, distribution);
     });
+    keepVariantUndo_ = false;
+}
+
+void Projektdaten::UndoVariant() {
+    if (beforeVariants_.empty()) return;
+    // The project exactly as it stood, its results and their marks included: nothing else has changed since.
+    record_ = std::move(beforeVariants_.back());
+    beforeVariants_.pop_back();
+    ShowRecord();
+    emit RecordShown();
 }
 
 void Projektdaten::ExportCommand() {

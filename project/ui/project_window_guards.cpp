@@ -11,6 +11,7 @@
 #include "project/project_fields.h"
 #include "project/ui/lifetime_panel.h"
 #include "project/ui/project_window.h"
+#include "project/ui/seasonal_panel.h"
 #include "widgets/message_box.h"
 #include "widgets/window_text.h"
 
@@ -31,6 +32,7 @@ void Projektdaten::WatchEdits() {
         // Fuel prices are kept apart from the project, saved or dropped by their own panel.
         if (field.kind == FieldKind::Text) {
             connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this, edited);
+            connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this, &Projektdaten::InputTyped);
         } else if (field.kind == FieldKind::List) {
             auto* list = static_cast<QComboBox*>(widget);
             connect(list, &QComboBox::activated, this, edited);
@@ -46,6 +48,10 @@ void Projektdaten::WatchEdits() {
 bool Projektdaten::CloseOpenOverlay() {
     if (lifetimePanel_->isVisible()) {
         LifetimeHide();
+        return true;
+    }
+    if (seasonalPanel_->isVisible()) {
+        SeasonalHide();
         return true;
     }
     if (record_.ClimateMapVisible) {

@@ -7,6 +7,7 @@
 #include "project/project_fields.h"
 #include "project/ui/lifetime_panel.h"
 #include "project/ui/project_window.h"
+#include "project/ui/seasonal_panel.h"
 #include "widgets/command_picture.h"
 #include "widgets/focus_chain.h"
 
@@ -36,7 +37,7 @@ void Projektdaten::LinkKeyboard() {
     findChild<QScrollArea*>(QStringLiteral("ProjectScroll"))->setFocusPolicy(Qt::NoFocus);
     std::vector<QWidget*> chain = FocusableInLayoutOrder(layout());
     for (QWidget* panel : {static_cast<QWidget*>(fuelPricePanel_), static_cast<QWidget*>(climateMapPanel_),
-                           static_cast<QWidget*>(lifetimePanel_)}) {
+                           static_cast<QWidget*>(lifetimePanel_), static_cast<QWidget*>(seasonalPanel_)}) {
         const std::vector<QWidget*> inPanel = FocusableInLayoutOrder(panel->layout());
         chain.insert(chain.end(), inPanel.begin(), inPanel.end());
     }

@@ -23,6 +23,7 @@
 #include "project/project_lists.h"
 #include "project/ui/lifetime_panel.h"
 #include "project/ui/project_window.h"
+#include "project/ui/seasonal_panel.h"
 #include "project/window_texts.h"
 #include "widgets/command_picture.h"
 #include "widgets/picture_file.h"
@@ -79,7 +80,7 @@ QToolButton* CloseButton(const char* name, QWidget* parent) {
 
 QString Projektdaten::CaptionText(std::string_view control) const {
     for (const ControlCaption& caption : record_.captions) {
-        if (caption.control == control) return DisplayText(caption.text);
+        if (caption.control == control) return DisplayUnits(caption.text);
     }
     return {};
 }
@@ -92,7 +93,7 @@ QLabel* Projektdaten::Caption(const char* control) {
 }
 
 QLabel* Projektdaten::UnitLabel(const std::string& text) {
-    return new QLabel(DisplayText(text), this);
+    return new QLabel(DisplayUnits(text), this);
 }
 
 CommandPicture* Projektdaten::AddCommand(const char* name, const char* twinName, const char* pictureFile,
@@ -205,6 +206,7 @@ void Projektdaten::CreateFieldWidgets() {
     BuildFuelPricePanel();
     BuildClimateMapPanel();
     BuildLifetimePanel();
+    BuildSeasonalPanel();
 }
 
 QWidget* Projektdaten::BuildBuildingSection() {
@@ -458,6 +460,7 @@ void Projektdaten::PlaceOverlays() {
         // Over the whole window but its margin: the panel has the room of the project's sections.
         const int margin = TwipsScale::Of(this).Pixels(kSpacing);
         lifetimePanel_->setGeometry(rect().adjusted(margin, margin, -margin, -margin));
+        if (seasonalPanel_) seasonalPanel_->setGeometry(lifetimePanel_->geometry());
     }
     for (QFrame* panel : {fuelPricePanel_, climateMapPanel_}) {
         if (!panel) continue;

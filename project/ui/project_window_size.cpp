@@ -1,27 +1,17 @@
 // The project window's size: all of its content when the screen has room for it, the size the user gave it
 // when it was open before; never larger than the screen, where the content then scrolls.
 #include <QLayout>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 
 #include "project/ui/project_window.h"
+#include "widgets/screen_fit.h"
 
 namespace tervalo {
 
-namespace {
-
-// Room left for the window frame and title bar the window system adds.
-constexpr int kFrameAllowance = 40;
-
-}  // namespace
-
 void Projektdaten::SizeForScreen() {
-    const QScreen* display = screen();
-    const QSize room = display
-                           ? display->availableGeometry().size() - QSize(kFrameAllowance / 2, kFrameAllowance)
-                           : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize room = ScreenRoom(this);
     if (commands_.rememberedSize && commands_.rememberedSize->isValid()) {
         resize(commands_.rememberedSize->boundedTo(room));
         return;

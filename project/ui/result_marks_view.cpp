@@ -30,11 +30,11 @@ void ShowResultMarks(const ProjectRecord& record, const FeatureTexts& texts,
         const bool stale = !record.Results.current(field) && !(record.*ResultText(field)).empty();
         // Greyed as a disabled widget looks, while it keeps taking the focus and showing its text.
         widget->setStyleSheet(stale ? QStringLiteral("color: palette(mid);") : QString());
-        widget->setToolTip(stale ? DisplayText(StaleReasonText(record, record.Results[field], texts))
+        widget->setToolTip(stale ? DisplayNumbers(StaleReasonText(record, record.Results[field], texts))
                                  : QString());
     }
     const std::string text = StaleResultsLine(record, texts);
-    line->setText(DisplayText(text));
+    line->setText(DisplayNumbers(text));
     line->setVisible(!text.empty());
 }
 

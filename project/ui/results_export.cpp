@@ -5,14 +5,18 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 #include "config/run_settings.h"
 #include "engine/file_access.h"
 #include "localisation/code_page.h"
 #include "localisation/decision_texts.h"
 #include "localisation/window_aids_texts.h"
+#include "project/decision/csv_table.h"
 #include "project/decision/results_csv.h"
 #include "project/decision/results_json.h"
+#include "project/lifetime/lifetime_json.h"
+#include "project/seasonal/seasonal_file.h"
 #include "widgets/message_box.h"
 #include "widgets/window_text.h"
 
@@ -20,21 +24,37 @@ namespace tervalo {
 
 namespace {
 
-enum class ExportFormat { Csv, Json };
+enum class ExportFormat { Csv, CsvForPeople, Json };
 
 // The file's bytes: the figures only where the window shows them, so that the file says what the window says.
-std::string ExportBytes(const ProjectRecord& record, ExportFormat format) {
-    decision::DecisionRun run =
-        decision::EvaluateDecision(record, format == ExportFormat::Json, format == ExportFormat::Json);
-    if (!run.resultsAsShown) {
-        run.breakEven = {};
-        run.saving = {};
-    }
+std::string ExportBytes(const ProjectRecord& record, ExportFormat format, const FeatureTexts& texts) {
+    // The export is one action: its decision, lifetime and seasonal figures share one load.
+    ActionLoads loads;
+    const decision::DecisionRun run = decision::ShownFigures(decision::EvaluateDecision(
+        record, format == ExportFormat::Json, format == ExportFormat::Json, &loads));
     const int codePage = CodePageOf(Settings.LanguageCode);
     const std::string currency = CodePageToUtf8(Settings.CurrencyCode, codePage);
-    if (format == ExportFormat::Csv) return decision::ResultsCsv(record, run, codePage, currency);
-    return decision::ResultsJson(record, decision::FiguresOf(run, true),
-                                 {codePage, Settings.LanguageCode, currency});
+    // The seasonal figures as tervalo-calc writes them: the `seasonal` object, or its figures as columns.
+    const std::string seasons = seasonal::ProjectSeasonsMember(record, &loads);
+    if (format == ExportFormat::Csv) {
+        std::vector<std::string> header = decision::ResultsCsvHeader(record, codePage, currency);
+        std::vector<std::string> row = decision::ResultsCsvRow(1, record, run, codePage, currency);
+        for (seasonal::SeasonalFigure& figure : seasonal::SeasonalFigures(seasons)) {
+            header.push_back(std::move(figure.name));
+            row.push_back(figure.text.value_or(std::string()));
+        }
+        return decision::CsvLine(header) + decision::CsvLine(row);
+    }
+    if (format == ExportFormat::CsvForPeople)
+        return decision::ResultsCsvForPeople(record, run, codePage, currency, record.DecimalSeparator, texts);
+    // The document of tervalo-calc --json --what-if --sensitivity, its lifetime and seasonal members
+    // included.
+    auto document = nlohmann::ordered_json::parse(
+        lifetime::WithLifetimeMember(decision::ResultsJson(record, decision::FiguresOf(run, true),
+                                                           {codePage, Settings.LanguageCode, currency}),
+                                     record, currency, &loads));
+    document["seasonal"] = nlohmann::ordered_json::parse(seasons);
+    return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace
@@ -43,12 +63,16 @@ void ExportResults(const ProjectRecord& record, const FeatureTexts& texts, QWidg
     using namespace decision_texts;
     const QString csvFilter = DisplayText(texts[kCsvFiles]) + QStringLiteral(" (*.csv)");
     const QString jsonFilter = DisplayText(texts[kJsonFiles]) + QStringLiteral(" (*.json)");
+    // The spreadsheet's CSV names its separators, so the user sees which file a German spreadsheet opens.
+    const QString peopleFilter = DisplayText(texts[kCsvForPeople]) + QStringLiteral(" [") +
+                                 QLatin1Char(record.DecimalSeparator == ',' ? ';' : ',') + QLatin1Char(' ') +
+                                 QLatin1Char(record.DecimalSeparator) + QStringLiteral("] (*.csv)");
     QFileDialog dialog(parent, DisplayText(texts[kExportTitle]));
     dialog.setObjectName(QStringLiteral("ExportDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The replace question is the program's own, asked below like the print's.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters({csvFilter, jsonFilter});
+    dialog.setNameFilters({csvFilter, jsonFilter, peopleFilter});
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
         dialog.setDefaultSuffix(filter == jsonFilter ? QStringLiteral("json") : QStringLiteral("csv"));
@@ -64,13 +88,13 @@ void ExportResults(const ProjectRecord& record, const FeatureTexts& texts, QWidg
                                    DisplayText(aids[window_aids_texts::kReplaceFile])))
             continue;
         const QString suffix = QFileInfo(file).suffix().toLower();
-        const ExportFormat format =
-            suffix == QLatin1String("json") ||
-                    (suffix != QLatin1String("csv") && dialog.selectedNameFilter() == jsonFilter)
-                ? ExportFormat::Json
-                : ExportFormat::Csv;
+        const bool json = suffix == QLatin1String("json") ||
+                          (suffix != QLatin1String("csv") && dialog.selectedNameFilter() == jsonFilter);
+        const ExportFormat format = json                                          ? ExportFormat::Json
+                                    : dialog.selectedNameFilter() == peopleFilter ? ExportFormat::CsvForPeople
+                                                                                  : ExportFormat::Csv;
         if (!ReplaceFileBytesAt(std::filesystem::path(QFile::encodeName(file).toStdString()),
-                                ExportBytes(record, format)))
+                                ExportBytes(record, format, texts)))
             ShowMessage(parent, MessageKind::Exclamation, DisplayText(Settings.ProductName),
                         DisplayText(texts[kNotWritten]) + QLatin1Char('\n') + QDir::toNativeSeparators(file));
         return;

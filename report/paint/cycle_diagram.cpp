@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#ifdef TERVALO_DIAGRAM_SVG
 #include <QSvgGenerator>
+#endif
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -17,6 +19,7 @@
 #include "engine/file_access.h"
 #include "localisation/code_page.h"
 #include "localisation/cycle_texts.h"
+#include "localisation/languages.h"
 #include "report/paint/cycle_page.h"
 #include "report/paint/fitted_text.h"
 #include "report/paint/gui_application.h"
@@ -85,11 +88,14 @@ std::vector<PhPoint> CyclePath(const CycleView& view) {
     return path;
 }
 
+// Every curve is cut to the plot frame before it is drawn: the SVG generator keeps no clip.
 void DrawPolyline(QPainter& painter, const PhScale& scale, const std::vector<PhPoint>& points,
                   const QPen& pen) {
     if (points.size() < 2) return;
-    QPainterPath path(scale.Map(points.front()));
-    for (std::size_t i = 1; i < points.size(); ++i) path.lineTo(scale.Map(points[i]));
+    QPolygonF mapped;
+    for (const PhPoint& point : points) mapped << scale.Map(point);
+    QPainterPath path;
+    for (const QPolygonF& part : ClipPolyline(mapped, scale.plot)) path.addPolygon(part);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
@@ -156,25 +162,32 @@ void DrawIsotherms(QPainter& painter, const PhScale& scale, const CycleView& vie
         for (std::size_t i = shown.size() % 2 ? 0 : 1; i < shown.size(); i += 2) thinned.push_back(shown[i]);
         shown = std::move(thinned);
     }
+    const QFontMetricsF metrics(painter.font(), painter.device());
     for (const Isotherm& line : shown) {
-        DrawPolyline(painter, scale,
-                     {{line.bubble.h, scale.pHigh}, line.bubble, line.dew, {line.dew.h, scale.pLow}},
-                     QPen(kIsothermColour, unit * 0.6, Qt::DashLine));
+        // Steep in the liquid, across the dome, then the vapour part the model gives (or nothing beyond the
+        // dew line).
+        std::vector<PhPoint> points = {{line.bubble.h, scale.pHigh}, line.bubble, line.dew};
+        points.insert(points.end(), line.vapour.begin(), line.vapour.end());
+        DrawPolyline(painter, scale, points, QPen(kIsothermColour, unit * 0.6, Qt::DashLine));
         const QString label = Number(line.t, 0, texts.decimalSeparator) + QStringLiteral(" °C");
         const QPointF at = scale.Map(line.dew);
+        // Inside the dome, just left of the dew line, where the cycle's numbers do not stand; a label that
+        // would leave the frame is left out.
+        const double width = metrics.horizontalAdvance(label);
+        const QPointF baseline(at.x() - width - unit * 4, at.y() - unit * 3);
+        if (!scale.plot.contains(
+                QRectF(baseline.x(), baseline.y() - metrics.ascent(), width, metrics.height())))
+            continue;
         painter.setPen(kIsothermColour.darker(140));
-        // Inside the dome, just left of the dew line, where the cycle's numbers do not stand.
-        const double width = QFontMetricsF(painter.font(), painter.device()).horizontalAdvance(label);
-        painter.drawText(QPointF(at.x() - width - unit * 4, at.y() - unit * 3), label);
+        painter.drawText(baseline, label);
     }
 }
 
 void DrawCycle(QPainter& painter, const PhScale& scale, const CycleView& view, double unit) {
     const std::vector<PhPoint> path = CyclePath(view);
     if (path.empty()) return;
-    painter.setPen(QPen(kCycleColour, unit * 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    for (std::size_t i = 1; i < path.size(); ++i)
-        painter.drawLine(QLineF(scale.Map(path[i - 1]), scale.Map(path[i])));
+    DrawPolyline(painter, scale, path,
+                 QPen(kCycleColour, unit * 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
     const QFontMetricsF metrics(painter.font(), painter.device());
     // Each number stands away from the cycle: 1 and 2 below right, 3 above right, 4 above left, 5 below left.
@@ -226,6 +239,47 @@ void DrawLegend(QPainter& painter, const QRectF& area, const PhScale& scale, con
 }
 
 }  // namespace
+
+std::vector<QPolygonF> ClipPolyline(const QPolygonF& line, const QRectF& frame) {
+    std::vector<QPolygonF> parts;
+    QPolygonF current;
+    const auto close = [&] {
+        if (current.size() >= 2) parts.push_back(current);
+        current.clear();
+    };
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        // Liang-Barsky: the parameters of the segment a + u (b − a) at which it enters and leaves the frame.
+        const QPointF a = line[i - 1], b = line[i];
+        const double dx = b.x() - a.x(), dy = b.y() - a.y();
+        double enter = 0, leave = 1;
+        bool visible = true;
+        const double p[4] = {-dx, dx, -dy, dy};
+        const double q[4] = {a.x() - frame.left(), frame.right() - a.x(), a.y() - frame.top(),
+                             frame.bottom() - a.y()};
+        for (int k = 0; k < 4 && visible; ++k) {
+            if (p[k] == 0) {
+                visible = q[k] >= 0;
+            } else if (const double u = q[k] / p[k]; p[k] < 0) {
+                enter = std::max(enter, u);
+            } else {
+                leave = std::min(leave, u);
+            }
+        }
+        if (!visible || enter > leave || !std::isfinite(enter) || !std::isfinite(leave)) {
+            close();
+            continue;
+        }
+        const QPointF from = a + (b - a) * enter, to = a + (b - a) * leave;
+        if (current.isEmpty() || enter > 0) {
+            close();
+            current << from;
+        }
+        current << to;
+        if (leave < 1) close();
+    }
+    close();
+    return parts;
+}
 
 QPointF PhScale::Map(const PhPoint& point) const {
     const double x = plot.left() + plot.width() * (point.h - hLow) / (hHigh - hLow);
@@ -318,8 +372,7 @@ void DrawCycleDiagram(QPainter& painter, const QRectF& area, const CycleView& vi
     DrawPolyline(painter, scale, bubble, QPen(kBubbleColour, unit * 1.6));
     DrawPolyline(painter, scale, dew, QPen(kDewColour, unit * 1.6));
     // The dome closes at the table's last temperature.
-    painter.setPen(QPen(kBubbleColour, unit * 1.6, Qt::DotLine));
-    painter.drawLine(scale.Map(bubble.back()), scale.Map(dew.back()));
+    DrawPolyline(painter, scale, {bubble.back(), dew.back()}, QPen(kBubbleColour, unit * 1.6, Qt::DotLine));
     painter.restore();
 
     DrawCycle(painter, scale, view, unit);
@@ -333,6 +386,9 @@ bool WriteCycleDiagram(const QString& fileName, const CycleView& view, const Cyc
     font.setPixelSize(17);
     QByteArray bytes;
     if (fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+#ifndef TERVALO_DIAGRAM_SVG
+        return false;
+#else
         QBuffer buffer(&bytes);
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
@@ -345,6 +401,7 @@ bool WriteCycleDiagram(const QString& fileName, const CycleView& view, const Cyc
         painter.setFont(font);
         DrawCycleDiagram(painter, QRectF(20, 20, size.width() - 40, size.height() - 40), view, texts);
         painter.end();
+#endif
     } else {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -361,7 +418,7 @@ bool WriteCycleDiagram(const QString& fileName, const CycleView& view, const Cyc
 
 CycleDiagramTexts CycleDiagramTextsOf(const ProjectRecord& record) {
     return {LoadFeatureTexts(cycle_texts::kFile, Settings.LanguageCode), record.RefrigerantName,
-            record.DecimalSeparator};
+            ShownDecimalSeparator(Settings.LanguageCode)};
 }
 
 bool WriteCycleDiagramFile(const std::string& fileName, const ProjectRecord& record) {

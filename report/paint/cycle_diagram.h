@@ -5,8 +5,10 @@
 // drawing for the cycle window, the printed page and the SVG and PNG files. Links Qt Gui only.
 
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <string>
+#include <vector>
 
 #include "localisation/feature_texts.h"
 #include "project/cycle_view/cycle_view.h"
@@ -31,6 +33,10 @@ struct PhScale {
     QPointF Map(const PhPoint& point) const;
 };
 
+// The parts of a polyline that lie inside `frame`, each a polyline of its own; a segment that leaves the
+// frame ends its part at the frame's edge.
+std::vector<QPolygonF> ClipPolyline(const QPolygonF& line, const QRectF& frame);
+
 // The axes' ranges for the view and the plot area inside `area` for the painter's font.
 PhScale CycleDiagramScale(QPainter& painter, const QRectF& area, const CycleView& view);
 
@@ -40,11 +46,17 @@ void DrawCycleDiagram(QPainter& painter, const QRectF& area, const CycleView& vi
                       const CycleDiagramTexts& texts);
 
 // Writes the diagram to an SVG file (name ending in .svg, any case) or a PNG image (any other name), 1200 ×
-// 900 device units. False when the file could not be written. Needs a QGuiApplication. The file is replaced
-// as a whole (see ReplaceFileBytesAt).
+// 900 device units. False when the file could not be written, or is an SVG file and the build has no SVG
+// writer (kCycleDiagramSvg). Needs a QGuiApplication. The file is replaced as a whole (see
+// ReplaceFileBytesAt).
+#ifdef TERVALO_DIAGRAM_SVG
+inline constexpr bool kCycleDiagramSvg = true;
+#else
+inline constexpr bool kCycleDiagramSvg = false;
+#endif
 bool WriteCycleDiagram(const QString& fileName, const CycleView& view, const CycleDiagramTexts& texts);
 
-// The texts in the run's language, the record's refrigerant and decimal separator.
+// The texts in the run's language, the record's refrigerant and the language's decimal separator.
 CycleDiagramTexts CycleDiagramTextsOf(const ProjectRecord& record);
 
 // For a program without windows: the view of the record as computed now, written to `fileName`: the whole

@@ -101,7 +101,7 @@ void DrawCyclePage(QPainter& painter, const QRectF& page, const CycleView& view,
     std::vector<std::vector<QString>> steps = {
         {Text(t, cycle_texts::kQuantity), Text(t, cycle_texts::kFormula), Text(t, cycle_texts::kNumbers),
          Text(t, cycle_texts::kResult), Text(t, cycle_texts::kShown)}};
-    for (const TraceRow& row : TraceRows(view.trace, t))
+    for (const TraceRow& row : TraceRows(view.trace, t, separator))
         steps.push_back(
             {Utf8(row.name), Utf8(row.formula), Utf8(row.numbers), Utf8(row.result), Utf8(row.shown)});
     // The working takes the rest of the page; a long one is set smaller.

@@ -3,8 +3,11 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "config/run_settings.h"
 #include "localisation/code_page.h"
 #include "localisation/decision_texts.h"
+#include "localisation/languages.h"
+#include "localisation/shown_numbers.h"
 #include "project/decision/decision_rows.h"
 #include "project/project_lists.h"
 #include "report/paint/sensitivity_chart.h"
@@ -26,13 +29,16 @@ QFont PageFont(const QString& family, double points, bool bold = false) {
 
 class PageText {
   public:
-    explicit PageText(int codePage) : codePage_(codePage) {}
+    PageText(int codePage, char separator) : codePage_(codePage), separator_(separator) {}
     QString operator()(const std::string& text) const {
         return QString::fromStdString(CodePageToUtf8(text, codePage_));
     }
+    // A text holding figures, with the page's decimal separator.
+    QString Numbers(const std::string& text) const { return (*this)(ShownNumbers(text, separator_)); }
 
   private:
     int codePage_;
+    char separator_;
 };
 
 // A heading line at `y`; returns the height used.
@@ -59,7 +65,7 @@ double DrawFigures(QPainter& painter, const QRectF& area, const DecisionPage& de
         const double baseline = y + metrics.ascent();
         painter.drawText(QPointF(area.left(), baseline),
                          metrics.elidedText(text(row.label), Qt::ElideRight, area.width() * 0.62));
-        const QString figure = row.figure ? text(row.figure->text) : QStringLiteral("\u2013");
+        const QString figure = row.figure ? text.Numbers(row.figure->text) : QStringLiteral("\u2013");
         const double right = area.left() + area.width() * 0.80;
         painter.drawText(QPointF(right - metrics.horizontalAdvance(figure), baseline), figure);
         painter.drawText(QPointF(right + metrics.height() * 0.4, baseline), text(row.unit));
@@ -118,7 +124,7 @@ double DrawWhatIf(QPainter& painter, const QRectF& area, const DecisionPage& dec
         painter.setPen(Qt::black);
         QStringList lines;
         for (const std::string& l : decision::WhatIfCellLines(cell, decision.texts, decision.currency))
-            lines << metrics.elidedText(text(l), Qt::ElideRight, column - 2 * pad);
+            lines << metrics.elidedText(text.Numbers(l), Qt::ElideRight, column - 2 * pad);
         painter.setFont(PageFont(family, 6.5, &cell == chosen));
         painter.drawText(box.adjusted(pad, pad, -pad, -pad), Qt::AlignCenter, lines.join(QLatin1Char('\n')));
         painter.setFont(PageFont(family, 6.5));
@@ -135,7 +141,8 @@ double DrawWhatIf(QPainter& painter, const QRectF& area, const DecisionPage& dec
 
 DecisionPage DecisionPageOf(const ProjectRecord& record, const FeatureTexts& texts,
                             const std::string& currency) {
-    return {record, decision::EvaluateDecision(record, true, true), texts, currency};
+    return {record, decision::EvaluateDecision(record, true, true), texts, currency,
+            ShownDecimalSeparator(Settings.LanguageCode)};
 }
 
 void DrawDecisionPage(QPainter& painter, const QRectF& page, const DecisionPage& decision,
@@ -143,7 +150,7 @@ void DrawDecisionPage(QPainter& painter, const QRectF& page, const DecisionPage&
     using namespace decision_texts;
     painter.save();
     painter.setPen(Qt::black);
-    const PageText text(decision.texts.codePage());
+    const PageText text(decision.texts.codePage(), decision.decimalSeparator);
     const double margin = page.width() * 0.07;
     const QRectF body = page.adjusted(margin, margin * 0.8, -margin, -margin * 0.8);
 
@@ -168,7 +175,7 @@ void DrawDecisionPage(QPainter& painter, const QRectF& page, const DecisionPage&
             decision.run.resultsAsShown ? *decision.run.sensitivity : decision::Sensitivity{};
         DrawSensitivityChart(
             painter, QRectF(body.left(), y, body.width(), body.bottom() - y), shown,
-            SensitivityChartTextsOf(decision.texts, decision.currency, decision.record.DecimalSeparator));
+            SensitivityChartTextsOf(decision.texts, decision.currency, decision.decimalSeparator));
     }
     painter.restore();
 }

@@ -21,9 +21,10 @@ struct DecisionPage {
     decision::DecisionRun run;  // with the table and the sensitivity
     FeatureTexts texts;         // the decision caption file's
     std::string currency;       // currency code, code-page bytes
+    char decimalSeparator = '.';  // of the numbers on the page: the language's
 };
 
-// The page of the record: its figures evaluated on copies of it.
+// The page of the record: its figures evaluated on copies of it, its numbers in the language's separator.
 DecisionPage DecisionPageOf(const ProjectRecord& record, const FeatureTexts& texts,
                             const std::string& currency);
 

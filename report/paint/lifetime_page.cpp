@@ -7,6 +7,7 @@
 
 #include "config/run_settings.h"
 #include "localisation/code_page.h"
+#include "localisation/languages.h"
 #include "localisation/lifetime_texts.h"
 #include "project/lifetime/lifetime_file.h"
 #include "project/lifetime/lifetime_rows.h"
@@ -44,7 +45,7 @@ LifetimePage LifetimePageOf(const ProjectRecord& record) {
     page.fileDamaged = read.damaged;
     page.texts = LoadFeatureTexts(lifetime_texts::kFile, Settings.LanguageCode);
     page.currency = Settings.CurrencyCode;
-    page.decimalSeparator = record.DecimalSeparator;
+    page.decimalSeparator = ShownDecimalSeparator(Settings.LanguageCode);
     return page;
 }
 

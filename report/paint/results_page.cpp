@@ -14,6 +14,8 @@
 #include "config/run_settings.h"
 #include "engine/file_access.h"
 #include "localisation/code_page.h"
+#include "localisation/languages.h"
+#include "localisation/shown_numbers.h"
 #include "report/page_layout.h"
 #include "report/paint/fitted_text.h"
 #include "report/paint/gui_application.h"
@@ -38,16 +40,21 @@ QPen LinePen(const QPainter& painter, const PageStyle& style) {
     return pen;
 }
 
-// A text of the page in the language's code page as Unicode. The drawing runs without the window kit (also
-// in tervalo-calc), so it goes to the code-page conversion directly.
+// A text of the page in the language's code page as Unicode, its units m2 and m3 with their superscripts. The
+// drawing runs without the window kit (also in tervalo-calc), so it goes to the code-page conversion
+// directly.
 QString PageTextToUnicode(const std::string& text) {
-    return QString::fromStdString(CodePageToUtf8(text, CodePageOf(Settings.LanguageCode)));
+    return QString::fromStdString(SuperscriptUnits(CodePageToUtf8(text, CodePageOf(Settings.LanguageCode))));
 }
 
 }  // namespace
 
 void DrawResultsPage(QPainter& painter, const QRectF& page, const PageStyle& style) {
     PageLayout layout = LayOutResultsPage(ReadResultsFile());
+    // The file holds the values as the fields hold them; the page shows their numbers in the language's
+    // separator, as the window does.
+    const char separator = ShownDecimalSeparator(Settings.LanguageCode);
+    for (PageText& text : layout.texts) text.text = ShownNumbers(text.text, separator);
     const auto at = [&page](double x, double y) {
         return QPointF(page.left() + x * page.width(), page.top() + y * page.height());
     };

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
@@ -16,6 +17,7 @@
 #include <memory>
 
 #include "config/run_settings.h"
+#include "localisation/title_texts.h"
 #include "localisation/window_aids_texts.h"
 #include "report/paint/results_page.h"
 #include "report/report_title.h"
@@ -113,8 +115,23 @@ bool printCMsetup(QWidget* parent) {
         p.setOutputFileName(
             QDir(QFileInfo(folder).isDir() ? folder : QDir::homePath()).filePath(ProposedPdfName()));
     }
+#ifdef Q_OS_WIN
+    // Windows' print dialog knows the system's printers only and refuses a PDF destination; without a printer
+    // the PDF file is chosen in the file dialog (replacing a file is asked when printing).
+    if (p.outputFormat() == QPrinter::PdfFormat) {
+        const QString file = QFileDialog::getSaveFileName(parent, QStringLiteral("Kelvara Printer Setup"),
+                                                          p.outputFileName(), QStringLiteral("PDF (*.pdf)"),
+                                                          nullptr, QFileDialog::DontConfirmOverwrite);
+        if (file.isEmpty()) return false;
+        p.setOutputFileName(file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+                                ? file
+                                : file + QStringLiteral(".pdf"));
+        return true;
+    }
+#endif
     QPrintDialog dialog(&p, parent);
-    dialog.setWindowTitle(QStringLiteral("Kelvara Printer Setup"));
+    dialog.setWindowTitle(QStringLiteral("Kelvara ") +
+                          DisplayText(TitleText(titles_texts::kPrinterSetup, Settings.LanguageCode)));
     // The set-up form: destination and paper only, no page range or copies; confirming prints nothing yet.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())

@@ -17,6 +17,8 @@
 #include "project/cycle_view/trace_rows.h"
 #include "report/paint/cycle_diagram.h"
 #include "widgets/message_box.h"
+#include "widgets/screen_fit.h"
+#include "widgets/window_text.h"
 
 namespace tervalo {
 
@@ -76,7 +78,7 @@ CycleWindow::CycleWindow(const ProjectRecord& record, QWidget* parent)
     setWindowTitle(Text(texts_, cycle_texts::kTitle));
     setSizeGripEnabled(true);
 
-    diagramTexts_ = {texts_, record.RefrigerantName, record.DecimalSeparator};
+    diagramTexts_ = {texts_, record.RefrigerantName, ShownSeparator()};
     diagram_ = new DiagramWidget(view_, diagramTexts_, this);
 
     auto* side = new QWidget(this);
@@ -139,18 +141,19 @@ CycleWindow::CycleWindow(const ProjectRecord& record, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(close);
 
+    // The diagram and the tables scroll on a small screen; the commands below them stay in view.
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(split, 1);
+    layout->addWidget(ScrollingPart(split, this), 1);
     layout->addLayout(buttons);
-    resize(1180, 820);
+    ResizeWithinScreen(this, QSize(1180, 820));
     Refresh();
 }
 
 void CycleWindow::Refresh() {
     view_ = CycleViewOf(record_);
     diagramTexts_.refrigerant = record_.RefrigerantName;
-    diagramTexts_.decimalSeparator = record_.DecimalSeparator;
-    const char separator = record_.DecimalSeparator;
+    const char separator = ShownSeparator();
+    diagramTexts_.decimalSeparator = separator;
 
     const std::vector<StatePointRow> points = StatePointRows(view_, texts_, separator);
     points_->setRowCount(static_cast<int>(points.size()));
@@ -169,7 +172,7 @@ void CycleWindow::Refresh() {
     }
     figures_->resizeColumnsToContents();
 
-    const std::vector<TraceRow> steps = TraceRows(view_.trace, texts_);
+    const std::vector<TraceRow> steps = TraceRows(view_.trace, texts_, separator);
     working_->setRowCount(static_cast<int>(steps.size()));
     for (int row = 0; row < static_cast<int>(steps.size()); ++row) {
         const TraceRow& s = steps[static_cast<std::size_t>(row)];
@@ -181,9 +184,10 @@ void CycleWindow::Refresh() {
 }
 
 void CycleWindow::SaveDiagram() {
-    const QString file =
-        QFileDialog::getSaveFileName(this, Text(texts_, cycle_texts::kSaveDiagram),
-                                     QStringLiteral("cycle.svg"), QStringLiteral("SVG (*.svg);;PNG (*.png)"));
+    const QString file = QFileDialog::getSaveFileName(
+        this, Text(texts_, cycle_texts::kSaveDiagram),
+        kCycleDiagramSvg ? QStringLiteral("cycle.svg") : QStringLiteral("cycle.png"),
+        kCycleDiagramSvg ? QStringLiteral("SVG (*.svg);;PNG (*.png)") : QStringLiteral("PNG (*.png)"));
     if (file.isEmpty()) return;
     if (!WriteCycleDiagram(file, view_, diagramTexts_))
         ShowMessage(this, MessageKind::Plain, Text(texts_, cycle_texts::kTitle),

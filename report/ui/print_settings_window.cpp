@@ -17,6 +17,8 @@
 #include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
 #include "localisation/lifetime_texts.h"
+#include "localisation/seasonal_texts.h"
+#include "localisation/title_texts.h"
 #include "localisation/window_aids_texts.h"
 #include "report/ui/current_printer.h"
 #include "widgets/command_picture.h"
@@ -80,7 +82,8 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerProjectPages
       iceC(new QLabel(this)),
       CyclePage(new QCheckBox(this)),
       DecisionPage(new QCheckBox(this)),
-      LifetimePage(new QCheckBox(this)) {
+      LifetimePage(new QCheckBox(this)),
+      SeasonalPage(new QCheckBox(this)) {
     setObjectName("PrintSettings");
     setModal(true);
     fontlist->setObjectName("fontlist");
@@ -126,6 +129,7 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget* parent, bool offerProjectPages
     addPage(CyclePage, "CyclePage", cycle_texts::kFile, cycle_texts::kPrintCyclePage);
     addPage(DecisionPage, "DecisionPage", decision_texts::kFile, decision_texts::kPrintDecisionPage);
     addPage(LifetimePage, "LifetimePage", lifetime_texts::kFile, lifetime_texts::kPrintLifetimePage);
+    addPage(SeasonalPage, "SeasonalPage", seasonal_texts::kFile, seasonal_texts::kReportPage);
 
     auto* right = new QVBoxLayout;
     right->addWidget(iceC, 0, Qt::AlignHCenter);
@@ -163,7 +167,7 @@ void PrintSettingsWindow::Activate() {
     Okbutt_l->setText(QStringLiteral("OK"));
     Abbutt_l->setText(DisplayText(Caption(kCaptionCancel)));
     // OK and cancel keep their first letters.
-    AssignButtonMnemonics({CyclePage, DecisionPage, LifetimePage},
+    AssignButtonMnemonics({CyclePage, DecisionPage, LifetimePage, SeasonalPage},
                           AssignMnemonics({Okbutt_l, Abbutt_l, drbutt_l, prevButt_l}));
 
     // The stored font goes to the printer and the sample; the list shows what the printer now uses, which is
@@ -193,8 +197,12 @@ void PrintSettingsWindow::Printer_I() {
     const QSize page = PrinterPageSize();
     const int resolution = HasPrintDestination() ? CurrentPrinter().resolution() : 0;
     // The printer's figures are its dots, the screen's twips; each with the length a reader knows.
-    const auto dots = [resolution](int value) {
-        QString text = QString::number(value) + QStringLiteral(" dots");
+    const auto title = [](int item) {
+        return DisplayText(TitleText(item, Settings.LanguageCode)) + QLatin1Char(' ');
+    };
+    const QString dotsUnit = DisplayText(TitleText(titles_texts::kDots, Settings.LanguageCode));
+    const auto dots = [resolution, &dotsUnit](int value) {
+        QString text = QString::number(value) + QLatin1Char(' ') + dotsUnit;
         if (resolution > 0) text += QStringLiteral(" (%1 mm)").arg(qRound(value * 25.4 / resolution));
         return text;
     };
@@ -202,10 +210,10 @@ void PrintSettingsWindow::Printer_I() {
     const auto screen = [&twips](double value) {
         return QString::number(value) + QStringLiteral(" twips (%1 px)").arg(twips.Pixels(value));
     };
-    Pwidth->setText(QStringLiteral("Printer Width = ") + dots(page.width()));
-    Pheight->setText(QStringLiteral("Printer Height = ") + dots(page.height()));
-    Swidth->setText(QStringLiteral("Screen Width = ") + screen(TwipsScale::ScreenWidthTwips(this)));
-    Sheight->setText(QStringLiteral("Screen Height = ") + screen(TwipsScale::ScreenHeightTwips(this)));
+    Pwidth->setText(title(titles_texts::kPrinterWidth) + dots(page.width()));
+    Pheight->setText(title(titles_texts::kPrinterHeight) + dots(page.height()));
+    Swidth->setText(title(titles_texts::kScreenWidth) + screen(TwipsScale::ScreenWidthTwips(this)));
+    Sheight->setText(title(titles_texts::kScreenHeight) + screen(TwipsScale::ScreenHeightTwips(this)));
     Panel3D1->show();
 }
 

@@ -43,6 +43,7 @@ class PrintSettingsWindow : public QDialog {
     QCheckBox* CyclePage;     // the cycle page follows the report page
     QCheckBox* DecisionPage;  // the decision page follows them, offered with the cycle page
     QCheckBox* LifetimePage;  // the lifetime page follows them
+    QCheckBox* SeasonalPage;  // the seasonal page, after the lifetime page
 
     // Fills the four size labels and shows the panel.
     void Printer_I();

@@ -17,6 +17,7 @@
 #include "report/paint/decision_page.h"
 #include "report/paint/lifetime_page.h"
 #include "report/paint/results_page.h"
+#include "report/paint/seasonal_page.h"
 #include "report/report_title.h"
 #include "report/ui/current_printer.h"
 #include "report/ui/print_settings_window.h"
@@ -169,6 +170,10 @@ void ResultsView::Print() {
     if (project_ && settings.LifetimePage->isChecked())
         pages.push_back([page = LifetimePageOf(*project_)](QPainter& painter, const QRectF& sheet) {
             DrawLifetimePage(painter, sheet, page, PrinterFontName());
+        });
+    if (project_ && settings.SeasonalPage->isChecked())
+        pages.push_back([page = SeasonalPageOf(*project_)](QPainter& painter, const QRectF& sheet) {
+            DrawSeasonalPage(painter, sheet, page, PrinterFontName());
         });
     if (PrintOnCurrentPrinter(this, FurtherPages(std::move(pages))) == PrintOutcome::Failed)
         ShowMessage(this, MessageKind::Exclamation, DisplayText(Settings.ProductName),

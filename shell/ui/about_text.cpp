@@ -4,6 +4,7 @@
 #include "engine/file_access.h"
 #include "engine/text_record.h"
 #include "localisation/language_tables.h"
+#include "localisation/title_texts.h"
 
 namespace tervalo {
 
@@ -28,11 +29,13 @@ std::string AboutFileName(const std::string& languageCode) {
 }
 
 std::string AboutBoxTitle() {
-    return "The things, that you ever want to know about " + Settings.ProductName + "...";
+    std::string title = TitleText(titles_texts::kInfoTitle, Settings.LanguageCode);
+    if (const auto at = title.find("%1"); at != std::string::npos) title.replace(at, 2, Settings.ProductName);
+    return title;
 }
 
 std::string AboutBoxText() {
-    const auto bytes = ReadFileBytes(AboutFileName(Settings.LanguageCode), kLanguageFileByteLimit);
+    const auto bytes = ReadLanguageFileBytes(AboutFileName(Settings.LanguageCode));
     if (!bytes || bytes->empty()) return BuiltInText();
 
     // Items the file does not hold stay empty.

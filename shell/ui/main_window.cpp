@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
@@ -13,9 +14,14 @@
 #include "config/settings_file.h"
 #include "help/help_file.h"
 #include "help/ui/help_box.h"
+#include "localisation/decision_texts.h"
+#include "localisation/feature_texts.h"
 #include "localisation/language_tables.h"
+#include "localisation/seasonal_texts.h"
 #include "localisation/ui/welcome_window.h"
+#include "project/seasonal/project_seasons.h"
 #include "shell/language_session.h"
+#include "shell/project_notes.h"
 #include "shell/ui/about_text.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/command_picture.h"
@@ -54,6 +60,7 @@ constexpr double kMargin = 240;
 constexpr double kNotesWidth = 3600, kNotesHeight = 1800;
 constexpr double kBottomSpace = 1200;  // kept free below the pictures at the bottom edge
 constexpr double kTallScreen = 8900;   // screens above this height centre InfoG vertically
+constexpr int kNotesSaveDelay_ms = 600;
 
 // Text2 fills its panel Pn4 with a small border, as the layout helper places a child in its container.
 void FitIntoPanel(QWidget* child, QWidget* container, const TwipsScale& twips) {
@@ -77,6 +84,8 @@ Start::Start(StartCommands commands, QWidget* parent) : QMainWindow(parent), com
     BuildForm();
     FitIntoPanel(text2_, pn4_, TwipsScale::Of(this));
     StartupLoad();
+    text2_->setPlainText(QString::fromUtf8(LoadProjectNotes()));
+    connect(text2_, &QPlainTextEdit::textChanged, notesTimer_, qOverload<>(&QTimer::start));
     for (std::size_t i = 0; i < ownerLabels_.size(); ++i)
         ownerLabels_[i]->setText(DisplayText(Settings.OwnerLines[i]));
     SizeInfoPanels();
@@ -198,9 +207,12 @@ void Start::BuildForm() {
                       twips.Pixels(kNotesHeight));
     text2_ = new QPlainTextEdit(pn4_);
     text2_->setObjectName(QStringLiteral("Text2"));
-    // Nothing keeps these notes beyond the run, so nothing can be typed that would be lost.
-    text2_->setReadOnly(true);
-    text2_->setFocusPolicy(Qt::NoFocus);
+    // Whatever is typed here is the user's: kept in the notes file, never a key of a command. Tab leaves.
+    text2_->setTabChangesFocus(true);
+    notesTimer_ = new QTimer(this);
+    notesTimer_->setSingleShot(true);
+    notesTimer_->setInterval(kNotesSaveDelay_ms);
+    connect(notesTimer_, &QTimer::timeout, this, &Start::SaveNotes);
 
     // Labels at the right edge, below the information strip.
     label11_ = new QLabel(form_);
@@ -423,18 +435,43 @@ void Start::ExitCommand() {
 
 bool Start::ConfirmExit() {
     infoG_->hide();
-    const bool yes = AskYesNo(this, Settings.ProductName + "  " + Caption(kCaptionExit),
-                              Settings.ProductName + " : " + Message(kMessageExitQuestion));
+    // Enter answers No: a slip of the keyboard never ends the program.
+    const bool yes =
+        AskYesNoDefaultNo(this, DisplayText(Settings.ProductName + "  " + Caption(kCaptionExit)),
+                          DisplayText(Settings.ProductName + " : " + Message(kMessageExitQuestion)));
     if (!yes) {
         infoG_->show();
         return false;
+    }
+    if (notesTimer_->isActive()) {
+        notesTimer_->stop();
+        SaveNotes();
     }
     SaveSettings(SystemDecimalSeparator());
     return true;
 }
 
+void Start::SaveNotes() {
+    if (SaveProjectNotes(text2_->toPlainText().toUtf8().toStdString())) {
+        notesSaveFailed_ = false;
+        return;
+    }
+    if (notesSaveFailed_) return;
+    notesSaveFailed_ = true;
+    const FeatureTexts texts = LoadFeatureTexts(decision_texts::kFile, Settings.LanguageCode);
+    ShowMessage(this, MessageKind::Exclamation, DisplayText(Settings.ProductName),
+                DisplayText(texts[decision_texts::kNotWritten]) + QLatin1Char('\n') +
+                    QString::fromLatin1(kNotesFileName));
+}
+
 void Start::InfoCommand() {
-    ShowMessage(this, MessageKind::Information, AboutBoxTitle(), AboutBoxText());
+    // The about file's text as it stands, then the source of the certified figures the seasonal view cites.
+    const FeatureTexts seasonal = LoadFeatureTexts(seasonal_texts::kFile, Settings.LanguageCode);
+    const QString citation = DisplayText(seasonal[seasonal_texts::kTitle]) + QStringLiteral(": ") +
+                             DisplayText(seasonal[seasonal_texts::kBandSource]) + QLatin1Char(' ') +
+                             QString::fromLatin1(seasonal::kCertifiedBandSource);
+    ShowMessage(this, MessageKind::Information, DisplayText(AboutBoxTitle()),
+                DisplayText(AboutBoxText()) + QStringLiteral("\n") + citation);
 }
 
 void Start::LanguageCommand(const std::string& code, bool saveSettings) {

@@ -20,6 +20,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
+class QTimer;
 
 namespace tervalo {
 
@@ -35,7 +36,7 @@ struct StartCommands {
     // The printer set-up dialog; true when the user confirmed.
     std::function<bool(QWidget* parent)> printerSetup;
     // Rewrites the saved project from the previous into the new language.
-    std::function<void(const std::string& fromCode, const std::string& toCode)> rewriteProject;
+    std::function<bool(const std::string& fromCode, const std::string& toCode)> rewriteProject;
 };
 
 class Start : public QMainWindow {
@@ -79,6 +80,8 @@ class Start : public QMainWindow {
     void ExitCommand();
     // The exit question; Yes saves the settings file and returns true.
     bool ConfirmExit();
+    // The notes box's text into its side file; a failure is told once until a save succeeds again.
+    void SaveNotes();
     void InfoCommand();
     void LanguageCommand(const std::string& code, bool saveSettings);
 
@@ -93,7 +96,9 @@ class Start : public QMainWindow {
     QFrame* infoG_ = nullptr;
     std::array<ButtonWithLabel, 4> buttons_{};  // project, printer, help, exit
     QFrame* pn4_ = nullptr;
-    QPlainTextEdit* text2_ = nullptr;
+    QPlainTextEdit* text2_ = nullptr;  // the user's notes, kept in their side file
+    QTimer* notesTimer_ = nullptr;     // saves the notes shortly after the last keystroke
+    bool notesSaveFailed_ = false;
     QLabel* label4_ = nullptr;
     QLabel* label5_ = nullptr;
     QLabel* pic1_ = nullptr;

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "config/run_settings.h"
+#include "localisation/languages.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {
@@ -25,27 +29,27 @@ constexpr const char* kTypical =
 
 TEST_F(SettingsFile, EmptyLanguageIsGermanAtStartupButEnglishInTheFullRead) {
     WriteBytes("kparam.dat", "\"\",\"\",\"\",\"\",\"\",\"\",\"\",0,\"\",\"\",\"\",0,\"\",0\r\n0,35,\"2.5\",\"\",\"\",0,\"\"\r\n");
-    StartupReadSettings();
+    StartupReadSettings(KnownLanguage);
     EXPECT_EQ(Settings.LanguageCode, "GER");
     EXPECT_EQ(Settings.CurrencyCode, "EUR");
     EXPECT_EQ(Settings.PrintFontName, "Arial");
     Settings.LanguageCode.clear();
-    FullReadSettings();
+    FullReadSettings(KnownLanguage);
     EXPECT_EQ(Settings.LanguageCode, "ENG");
 }
 
 TEST_F(SettingsFile, OverlongFileReadsAsMissing) {
     test::WriteLongFile("kparam.dat", kTypical, std::uintmax_t{1} << 30);
-    StartupReadSettings();
+    StartupReadSettings(KnownLanguage);
     EXPECT_EQ(Settings.LanguageCode, "GER") << "the defaults, not the file's SWE";
     ResetRunSettings();
     test::WriteLongFile("kparam.dat", kTypical, kSettingsFileByteLimit);
-    StartupReadSettings();
+    StartupReadSettings(KnownLanguage);
     EXPECT_EQ(Settings.LanguageCode, "SWE");
 }
 
 TEST_F(SettingsFile, MissingFileGivesTheDefaults) {
-    StartupReadSettings();
+    StartupReadSettings(KnownLanguage);
     EXPECT_EQ(Settings.LanguageCode, "GER");
     EXPECT_EQ(Settings.CurrencyCode, "EUR");
     EXPECT_EQ(Settings.PrintFontName, "Arial");
@@ -69,7 +73,7 @@ TEST_P(ParameterDirectoryRule, ReducesToADriveRootOrEmpty) {
     const DirectoryRow& row = GetParam();
     WriteBytes("kparam.dat", std::string("\"\",\"\",\"\",\"ENG\",\"EUR\",\"Arial\",\"u\",0,\"\",\"\",\"\",0,\"") +
                                  row.field13 + "\"," + std::to_string(row.field14) + "\r\n");
-    FullReadSettings();
+    FullReadSettings(KnownLanguage);
     EXPECT_EQ(Settings.ParameterDirectory, row.expected);
 }
 
@@ -86,7 +90,7 @@ TEST_F(SettingsFile, ZeroOrNegativeLine2Field3IsWrittenBackAs2Point5) {
     for (const char* stored : {"0", "-1"}) {
         WriteBytes("kparam.dat", std::string("\"\",\"\",\"\",\"ENG\",\"EUR\",\"Arial\",\"u\",0,\"\",\"\",\"\",0,\"\",0\r\n"
                                              "0,35,\"") + stored + "\",\"\",\"\",0,\"\"\r\n");
-        FullReadSettings();
+        FullReadSettings(KnownLanguage);
         ASSERT_TRUE(SaveSettings(','));
         const std::string saved = ReadBytes("kparam.dat");
         EXPECT_NE(saved.find("0,35,\"2,5\","), std::string::npos) << stored << ": " << saved;
@@ -95,7 +99,7 @@ TEST_F(SettingsFile, ZeroOrNegativeLine2Field3IsWrittenBackAs2Point5) {
 
 TEST_F(SettingsFile, FullReadThenSaveKeepsEveryCarriedField) {
     WriteBytes("kparam.dat", kTypical);
-    FullReadSettings();
+    FullReadSettings(KnownLanguage);
     ASSERT_TRUE(SaveSettings('.'));
     EXPECT_EQ(ReadBytes("kparam.dat"),
               "\"\",\"\",\"\",\"SWE\",\"SEK\",\"Times\",\"Anna\",1,\"a\",\"b\",\"c\",1,\"D:\\\",0\r\n"
@@ -106,7 +110,7 @@ TEST_F(SettingsFile, SaveAfterStartupReadOnlyWritesTheFileValuesNotEmptyOnes) {
     WriteBytes("kparam.dat",
                "\"\",\"\",\"\",\"SWE\",\"SEK\",\"Times\",\"Anna\",1,\"a\",\"b\",\"c\",1,\"D:\\Kelv\",77\r\n"
                "4,35,\"3.5\",\"d\",\"e\",6,\"f\"\r\n");
-    StartupReadSettings();
+    StartupReadSettings(KnownLanguage);
     EXPECT_EQ(Settings.ParameterDirectory, "") << "the start-up read does not reach field 13";
     Settings.LanguageCode = "ITA";
     ASSERT_TRUE(SaveSettings('.'));
@@ -118,7 +122,7 @@ TEST_F(SettingsFile, SaveAfterStartupReadOnlyWritesTheFileValuesNotEmptyOnes) {
 TEST_F(SettingsFile, SaveClearsReadOnly) {
     WriteBytes("kparam.dat", kTypical);
     std::filesystem::permissions("kparam.dat", std::filesystem::perms::owner_read);
-    FullReadSettings();
+    FullReadSettings(KnownLanguage);
     Settings.LanguageCode = "FRA";
     ASSERT_TRUE(SaveSettings('.'));
     EXPECT_NE(ReadBytes("kparam.dat").find("\"FRA\""), std::string::npos);
@@ -127,15 +131,52 @@ TEST_F(SettingsFile, SaveClearsReadOnly) {
 TEST_F(SettingsFile, TruncatedAndBinaryFilesKeepWhatWasNotRead) {
     WriteBytes("kparam.dat", "\"\",\"\",\"\",\"POL\",\"PLN\"");
     Settings.PrintFontName = "Courier";
-    StartupReadSettings();
+    StartupReadSettings(KnownLanguage);
     EXPECT_EQ(Settings.LanguageCode, "POL");
     EXPECT_EQ(Settings.CurrencyCode, "PLN");
     EXPECT_EQ(Settings.PrintFontName, "Courier");
     std::string binary(5000, '\0');
     for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 131);
     WriteBytes("kparam.dat", binary);
-    FullReadSettings();
+    FullReadSettings(KnownLanguage);
     SUCCEED();
+}
+
+// A stored language code ends the names of the language files: anything but one of the program's own codes
+// (a path, another letter case, a code of no language, random bytes) gives the default in every read.
+TEST_F(SettingsFile, OnlyTheProgramsOwnLanguageCodesAreTaken) {
+    const auto file = [](const std::string& code) {
+        return "\"\",\"\",\"\",\"" + code +
+               "\",\"EUR\",\"Arial\",\"u\",3,\"\",\"\",\"\",0,\"\",0\r\n0,35,\"2.5\"\r\n";
+    };
+    std::mt19937 random(30);
+    std::vector<std::string> hostile = {
+        "/../../secret.txt", "../ENG", "ENG/", "eng", " ENG", "ENGL", "XYZ", "TST", std::string("EN\0G", 4)};
+    for (int i = 0; i < 200; ++i) {
+        std::string code(1 + random() % 6, ' ');
+        for (char& c : code) c = static_cast<char>(0x20 + random() % 0x5F);
+        if (!KnownLanguage(code) && code.find('"') == std::string::npos) hostile.push_back(code);
+    }
+    for (const std::string& code : hostile) {
+        SCOPED_TRACE(code);
+        WriteBytes("kparam.dat", file(code));
+        ResetRunSettings();
+        StartupReadSettings(KnownLanguage);
+        EXPECT_EQ(Settings.LanguageCode, "GER");
+        ResetRunSettings();
+        FullReadSettings(KnownLanguage);
+        EXPECT_EQ(Settings.LanguageCode, "ENG");
+        const StoredChoice stored = ReadStoredChoice(KnownLanguage);
+        EXPECT_EQ(stored.languageCode, std::string()) << "a code of no language selects nothing";
+        EXPECT_EQ(stored.welcomeOption, 3) << "the fields after it are still read";
+    }
+    for (const char* code : {"ARA", "ROM", "ENG"}) {
+        WriteBytes("kparam.dat", file(code));
+        ResetRunSettings();
+        StartupReadSettings(KnownLanguage);
+        EXPECT_EQ(Settings.LanguageCode, code);
+        EXPECT_EQ(ReadStoredChoice(KnownLanguage).languageCode, code);
+    }
 }
 
 }  // namespace

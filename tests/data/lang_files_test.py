@@ -212,7 +212,7 @@ class GeneratorTest(unittest.TestCase):
 
     def test_language_table_gives_the_rows_of_the_program(self):
         header = lang_files.languages_header_text()
-        self.assertIn('{"ARA", 1256, "Arabic.bmp", "العربية", "ARAopt", "PicARA"},', header)
+        self.assertIn('{"ARA", 1256, "Arabic.bmp", "العربية", "ARAopt", "PicARA", \'.\'},', header)
         self.assertEqual(header.count("\n    {"), len(lang_files.LANGUAGES))
         self.assertEqual(lang_files.LANGUAGES["TRK"], "cp1254")
         table = (SOURCE_ROOT / "data" / "lang" / "languages.tsv").read_text(encoding="utf-8")
@@ -222,6 +222,7 @@ class GeneratorTest(unittest.TestCase):
             "code page": table.replace("GRE\t1253", "GRE\tGreek"),
             "twice": table + table.splitlines()[-1] + "\n",
             "columns": table.replace("\tRomână", ""),
+            "decimal separator": table.replace("ROMOpt\tPICROM\t,", "ROMOpt\tPICROM\t;"),
             "no rows": "\n".join(line for line in table.splitlines() if line.startswith("#") or "code_page" in line),
         }
         for fault, text in faults.items():

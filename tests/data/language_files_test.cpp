@@ -15,6 +15,7 @@
 #include "localisation/language_tables.h"
 #include "localisation/languages.h"
 #include "localisation/lifetime_texts.h"
+#include "support/language_printer.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {
@@ -122,7 +123,8 @@ TEST_P(DeliveredLanguageTest, ShownItemsHaveTexts) {
     for (const int number : kShownInfoTexts)
         EXPECT_FALSE(InfoText(number).empty()) << code_ << " info " << number;
     EXPECT_TRUE(CaptionFileUsable(code_));
-    EXPECT_EQ(RefusedLanguageText(), Caption(91) + " " + Message(61));
+    EXPECT_EQ(RefusedLanguageText(code_),
+              Caption(kCaptionLanguage) + " " + code_ + " " + Message(kMessageLanguageNotInstalled));
 }
 
 TEST_P(DeliveredLanguageTest, HeatPumpCaptionsAreUniqueAfterTrimming) {

@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "engine_test_support.h"
 #include "golden_design_point.h"
+#include "support/temp_dir.h"
 
 namespace tervalo::test {
 namespace {

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <random>
+#include <set>
+#include <vector>
 
 #include "engine/char_mapping.h"
 #include "engine/file_access.h"
 #include "engine/fixed_record.h"
+#include "support/system_traits.h"
 #include "support/temp_dir.h"
 #ifndef _WIN32
 #include "support/write_failure.h"
@@ -27,6 +33,32 @@ TEST(FileAccess, FindsFilesWithoutRegardToLetterCase) {
     EXPECT_FALSE(FindFileNoCase("caption.esp")) << "a directory is not a file";
     EXPECT_FALSE(ReadFileBytes("Caption.ESP"));
     EXPECT_EQ(FileLength("Caption.ESP"), 0u);
+}
+
+// Several spellings of one name in a directory that tells case apart: the first in byte order is taken,
+// whatever order they were made in, unless the name asked for is there as it is.
+TEST(FileAccess, AmongSeveralSpellingsTheFirstIsTaken) {
+    TERVALO_SKIP_UNLESS_POSIX("a directory holds one spelling of a name");
+    std::mt19937 random(31);
+    for (int trial = 0; trial < 40; ++trial) {
+        ScopedTempDir dir;
+        std::set<std::string> spellings;
+        const int count = 2 + trial % 4;
+        while (static_cast<int>(spellings.size()) < count) {
+            std::string name = "kparam.dat";
+            for (char& c : name)
+                if (random() % 2) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (name != "KParam.dat") spellings.insert(name);
+        }
+        std::vector<std::string> made(spellings.begin(), spellings.end());
+        std::shuffle(made.begin(), made.end(), random);
+        for (const std::string& name : made) WriteBytes(name, name);
+        SCOPED_TRACE(testing::PrintToString(made));
+        ASSERT_TRUE(FindFileNoCase("KParam.dat"));
+        EXPECT_EQ(FindFileNoCase("KParam.dat")->string(), *spellings.begin());
+        EXPECT_EQ(ReadFileBytes("KParam.dat"), *spellings.begin());
+        EXPECT_EQ(ReadFileBytes(made.back()), made.back()) << "the exact name first";
+    }
 }
 
 TEST(FileAccess, ReplaceKeepsTheNameAndClearsReadOnly) {

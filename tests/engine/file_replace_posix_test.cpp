@@ -7,11 +7,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/file_access.h"
+#include "support/system_traits.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {
@@ -40,6 +44,43 @@ TEST(FileReplace, WritesThroughSymbolicLinks) {
     fs::create_symlink("loop.dat", "loop.dat");
     EXPECT_FALSE(ReplaceFileBytes("loop.dat", "x")) << "a link loop is no file";
     EXPECT_TRUE(fs::is_symlink("loop.dat"));
+}
+
+// Another user's uid, for links and files planted in a folder that user may write.
+constexpr uid_t kOtherUser = 65534;
+
+TEST(FileReplace, NeverWritesThroughALinkToAFileTheRunDoesNotOwn) {
+    if (::geteuid() != 0) GTEST_SKIP() << "giving files to another user needs the superuser";
+    ScopedTempDir dir;
+    fs::create_directories("home");
+    fs::create_directories("work");
+    WriteBytes("home/notes.txt", "your notes");
+    fs::current_path("work");
+
+    // Planted by another user: pointing to the user's file, or to a file the other user owns.
+    fs::create_symlink("../home/notes.txt", "TempPart.dat");
+    ASSERT_EQ(::lchown("TempPart.dat", kOtherUser, kOtherUser), 0);
+    EXPECT_FALSE(ReplaceFileBytes("TempPart.dat", "project"));
+    EXPECT_EQ(ReadBytes("../home/notes.txt"), "your notes");
+    WriteBytes("../home/theirs.txt", "their file");
+    ASSERT_EQ(::chown("../home/theirs.txt", kOtherUser, kOtherUser), 0);
+    fs::create_symlink("../home/theirs.txt", "SpezBK.dat");
+    EXPECT_FALSE(ReplaceFileBytes("SpezBK.dat", "prices")) << "the user's link to a file not the user's";
+    EXPECT_EQ(ReadBytes("../home/theirs.txt"), "their file");
+
+    // A dangling link creates no file outside the folder, whoever made it.
+    fs::create_symlink("../home/new.txt", "ergEN1.DAT");
+    EXPECT_FALSE(ReplaceFileBytes("ergEN1.DAT", "results"));
+    EXPECT_FALSE(fs::exists("../home/new.txt"));
+
+    // The user's own arrangement: the user's link to the user's file, and any link that stays inside.
+    fs::create_symlink("../home/notes.txt", "Lifetime.dat");
+    EXPECT_TRUE(ReplaceFileBytes("Lifetime.dat", "lifetime"));
+    EXPECT_EQ(ReadBytes("../home/notes.txt"), "lifetime");
+    fs::create_symlink("Kept.dat", "Puffer.dat");
+    ASSERT_EQ(::lchown("Puffer.dat", kOtherUser, kOtherUser), 0);
+    EXPECT_TRUE(ReplaceFileBytes("Puffer.dat", "buffer"));
+    EXPECT_EQ(ReadBytes("Kept.dat"), "buffer");
 }
 
 TEST(FileReplace, LeftoverTemporaryIsTakenOverOrRemoved) {
@@ -95,7 +136,7 @@ TEST(FileReplace, ConcurrentWritersNeverMixTheirContents) {
 // The helper killed at each system call of a rewrite: the file is the complete old or new content, and the
 // next start-up (or the next rewrite) leaves no temporary.
 TEST(FileReplace, KilledAtEachStepLeavesTheOldOrTheNewFile) {
-    if (std::system("strace -V >/dev/null 2>&1") != 0) GTEST_SKIP() << "strace is missing";
+    TERVALO_SKIP_UNLESS(test::HaveStrace(), "strace is missing");
     ScopedTempDir dir;
     const std::string oldBytes(3000, 'o');
     const std::string newBytes(7000, 'n');
@@ -117,6 +158,41 @@ TEST(FileReplace, KilledAtEachStepLeavesTheOldOrTheNewFile) {
         EXPECT_EQ(EntryCount(), 1) << "no temporary after the next start-up";
     }
     EXPECT_GE(killed, 6) << "the steps were reached";
+}
+
+// The calls of a rewrite as strace sees them: the temporary's data reach the disk before the rename puts it
+// in place (else a crash could leave an empty file under the name), and the directory's entry after it.
+TEST(FileReplace, TheFileIsSyncedBeforeTheRenameAndItsDirectoryAfter) {
+    TERVALO_SKIP_UNLESS(test::HaveStrace(), "strace is missing");
+    ScopedTempDir dir;
+    WriteBytes("data.dat", "old");
+    const std::string command =
+        // Leak detection cannot run under a tracer.
+        std::string(
+            "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -y -o calls.txt -e trace=fsync,fdatasync,rename,") +
+        "renameat,renameat2 " + TERVALO_REPLACE_PROBE + " data.dat new";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::vector<std::string> calls;
+    std::istringstream lines(ReadBytes("calls.txt"));
+    for (std::string line; std::getline(lines, line);) {
+        const auto call = line.find_first_not_of("0123456789 ");
+        if (call != std::string::npos && line.compare(call, 2, "+++") != 0)
+            calls.push_back(line.substr(call));
+    }
+    const auto rename = std::find_if(calls.begin(), calls.end(),
+                                     [](const std::string& call) { return call.starts_with("rename"); });
+    ASSERT_NE(rename, calls.end()) << ReadBytes("calls.txt");
+    const std::string temporary = TemporaryNameOf("data.dat").filename().string();
+    const bool fileSynced = std::any_of(calls.begin(), rename, [&](const std::string& call) {
+        return (call.starts_with("fsync(") || call.starts_with("fdatasync(")) &&
+               call.find(temporary + ">") != std::string::npos;
+    });
+    EXPECT_TRUE(fileSynced) << ReadBytes("calls.txt");
+    const std::string folder = fs::current_path().string() + ">";
+    EXPECT_TRUE(std::any_of(rename, calls.end(), [&](const std::string& call) {
+        return call.starts_with("fsync(") && call.find(folder) != std::string::npos;
+    })) << ReadBytes("calls.txt");
+    EXPECT_EQ(ReadBytes("data.dat"), "new");
 }
 
 }  // namespace

@@ -95,5 +95,52 @@ TEST(FileReplace, NamesLeavingTheProgramDirectoryAreRefused) {
     EXPECT_EQ(ReadBytes("../prog2/kparam.dat"), "new");
 }
 
+// Files replaced together: a failure on the second puts the first back; a journal left by a kill is
+// completed by the next FinishReplacements; a damaged or hostile journal is dropped without a write.
+TEST(FileReplace, FilesReplacedTogetherAreAllNewOrAllOld) {
+    ScopedTempDir dir;
+    WriteBytes("one.dat", "old one");
+    WriteBytes("two.dat", "old two");
+    ASSERT_TRUE(
+        ReplaceFilesTogether("journal", {{"one.dat", "new one"}, {"two.dat", std::string("new\0two\n", 8)}}));
+    EXPECT_EQ(ReadBytes("two.dat"), std::string("new\0two\n", 8));
+    EXPECT_FALSE(fs::exists("journal"));
+
+    fs::create_directory("three.dat");
+    EXPECT_FALSE(
+        ReplaceFilesTogether("journal", {{"one.dat", "newer"}, {"new.dat", "x"}, {"three.dat", "x"}}));
+    EXPECT_EQ(ReadBytes("one.dat"), "new one") << "put back";
+    EXPECT_FALSE(fs::exists("new.dat")) << "a file that was not there is removed again";
+    EXPECT_FALSE(fs::exists("journal"));
+    EXPECT_FALSE(ReplaceFilesTogether("journal", {{"../one.dat", "x"}}));
+    EXPECT_FALSE(ReplaceFilesTogether("journal", {{"one.dat", std::string(kJournalFileLimit + 1, 'x')}}));
+
+    // The journal as a kill leaves it: every file named there gets its content.
+    const std::string journal = std::string("tervalo journal 1\none.dat\n3\nabc\nfour.dat\n0\n\nend\n");
+    WriteBytes("journal", journal);
+    EXPECT_TRUE(FinishReplacements("journal"));
+    EXPECT_EQ(ReadBytes("one.dat"), "abc");
+    EXPECT_EQ(ReadBytes("four.dat"), "");
+    EXPECT_FALSE(fs::exists("journal"));
+    EXPECT_TRUE(FinishReplacements("journal")) << "no journal, nothing to do";
+
+    // Every cut and every changed byte of the journal: whole files or none, never a file outside.
+    for (std::size_t cut = 0; cut < journal.size(); ++cut) {
+        for (const std::string& damaged :
+             {journal.substr(0, cut), journal.substr(0, cut) + "/" + journal.substr(cut + 1),
+              journal.substr(0, cut) + "9" + journal.substr(cut + 1)}) {
+            WriteBytes("one.dat", "kept");
+            WriteBytes("journal", damaged);
+            FinishReplacements("journal");
+            const std::string one = ReadBytes("one.dat");
+            EXPECT_TRUE(one == "kept" || one.size() == 3) << damaged;
+            EXPECT_FALSE(fs::exists("journal"));
+        }
+    }
+    WriteBytes("journal", "tervalo journal 1\n../escaped.dat\n1\nx\nend\n");
+    FinishReplacements("journal");
+    EXPECT_FALSE(fs::exists("../escaped.dat"));
+}
+
 }  // namespace
 }  // namespace tervalo

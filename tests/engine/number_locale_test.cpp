@@ -11,6 +11,7 @@
 #include <string>
 
 #include "engine/number_text.h"
+#include "support/system_traits.h"
 
 namespace tervalo {
 namespace {
@@ -21,7 +22,7 @@ class CommaLocaleTest : public ::testing::Test {
         previous_ = std::setlocale(LC_NUMERIC, nullptr);
         for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "German_Germany.1252"})
             if (std::setlocale(LC_NUMERIC, name)) return;
-        GTEST_SKIP() << "no German locale installed";
+        TERVALO_SKIP_UNLESS(false, "no German locale installed");
     }
     void TearDown() override { std::setlocale(LC_NUMERIC, previous_.c_str()); }
 

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -186,6 +187,41 @@ TEST(UnitLabels, DegreeSignIsTheCodePageByte) {
     EXPECT_EQ(TemperatureUnitLabel,
               "\xB0"
               "C");
+}
+
+// A decimal number beyond the range of a double is an overflow of its sign, whatever its form; an underflow,
+// an ordinary number and a text without a number are none. LeadingNumber keeps giving 0 for it.
+TEST(OverflowingNumber, IsInfinityForEveryNumberBeyondTheRange) {
+    std::mt19937 random(30);
+    const auto digits = [&](std::size_t count) {
+        std::string text;
+        for (std::size_t i = 0; i < count; ++i)
+            text += static_cast<char>('0' + (i == 0 ? 1 + random() % 9 : random() % 10));
+        return text;
+    };
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    for (int trial = 0; trial < 300; ++trial) {
+        const std::string mantissa = digits(1 + random() % 20);
+        const int exponent = 309 + static_cast<int>(random() % 5000);
+        const std::string sign = trial % 3 == 0 ? "-" : trial % 3 == 1 ? "+" : "";
+        for (const std::string& text : {sign + mantissa + "e" + std::to_string(exponent),
+                                        sign + "0.00" + mantissa + "D" + std::to_string(exponent + 3),
+                                        sign + digits(310 + random() % 400),
+                                        " " + sign + mantissa + "E+" + std::to_string(exponent) + "xyz"}) {
+            SCOPED_TRACE(text.substr(0, 40));
+            EXPECT_EQ(OverflowingNumber(text), sign == "-" ? -inf : inf);
+            EXPECT_EQ(LeadingNumber(text), 0);
+        }
+        for (const std::string& text : std::vector<std::string>{
+                 mantissa + "e-" + std::to_string(exponent + 20), "0.000e" + std::to_string(exponent),
+                 digits(1 + random() % 15) + "." + digits(3), mantissa + "e" + std::to_string(random() % 290),
+                 "&H" + digits(400), "abc", std::string()}) {
+            SCOPED_TRACE(text.substr(0, 40));
+            EXPECT_EQ(OverflowingNumber(text), std::nullopt);
+        }
+    }
+    EXPECT_EQ(OverflowingNumber("1e99999999999999999999"), inf) << "an exponent beyond any integer";
+    EXPECT_EQ(OverflowingNumber("1.7976931348623157e308"), std::nullopt) << "the largest double";
 }
 
 }  // namespace

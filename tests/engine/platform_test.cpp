@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
 
 #include "support/system_traits.h"
 #include "support/temp_dir.h"
@@ -70,6 +73,27 @@ TEST(Platform, EnvironmentVariablesInUtf8) {
               "J\xC3\xBCrgen \xC5\x81\xC3\xB3"
               "d\xC5\xBA \xD0\x9C");
     EXPECT_EQ(EnvironmentVariable("TERVALO_TEST_NAME_NOT_SET"), std::nullopt);
+}
+
+// The user's data folder comes from absolute folders only: a relative one would move with the folder the
+// program was started in.
+TEST(Platform, UserDataHomeIgnoresRelativeFolders) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows takes %APPDATA%";
+#else
+    const auto from = [](std::map<std::string, std::string> values) {
+        return UserDataHome([values](const std::string& name) -> std::optional<std::string> {
+            const auto found = values.find(name);
+            return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
+        });
+    };
+    EXPECT_EQ(from({{"HOME", "/home/u"}}), std::filesystem::path("/home/u/.local/share"));
+    EXPECT_EQ(from({{"XDG_DATA_HOME", "/data"}, {"HOME", "/home/u"}}), std::filesystem::path("/data"));
+    EXPECT_EQ(from({{"XDG_DATA_HOME", "data"}, {"HOME", "/home/u"}}),
+              std::filesystem::path("/home/u/.local/share"));
+    for (const char* home : {"home/u", "../u", ".", ""})
+        EXPECT_EQ(from({{"HOME", home}}), std::filesystem::path()) << home;
+#endif
 }
 
 }  // namespace

@@ -10,27 +10,28 @@
 #include <string>
 
 #include "engine/compressor.h"
-#include "engine_test_support.h"
+#include "saturation_records.h"
 
 namespace tervalo {
 namespace {
 
 using test::LinearRecords;
 using test::ScopedTempDir;
+using test::TableLoadOf;
 using test::TableText;
 using test::WriteBytes;
 
-class RefrigerationCycleTest : public test::EngineTest {
-  protected:
-    ScopedTempDir dir_;
-};
+// A run of the refrigerant on its table at t0 -5 °C, Tc 45 °C, suction gas 8 °C, from `previous`.
+CycleRun RunAtExamplePoint(std::string_view refrigerant, const SaturationTableLoad& table,
+                           const CycleStateRecord& previous = {}) {
+    return RunRefrigerationCycle(refrigerant, table, {-5, 45, 8, 0, 0}, previous);
+}
 
-TEST_F(RefrigerationCycleTest, SingleSubstanceSkipsTheBlendStep) {
-    WriteBytes("R22.DAT", TableText(LinearRecords()));
-    RefrigerantName = "R22";
-    ASSERT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::Ok);
+TEST(RefrigerationCycle, SingleSubstanceSkipsTheBlendStep) {
+    const CycleRun run = RunAtExamplePoint("R22", TableLoadOf(LinearRecords()));
+    ASSERT_EQ(run.status, EngineStatus::Ok);
 
-    const CycleStateRecord& s = CycleState;
+    const CycleStateRecord& s = run.state;
     EXPECT_DOUBLE_EQ(s.TEvap, 268.15);
     EXPECT_DOUBLE_EQ(s.TCond, 318.15);
     EXPECT_NEAR(s.pEvap, 7.815, 1e-12);  // tabulated saturation pressures, no means
@@ -52,12 +53,11 @@ TEST_F(RefrigerationCycleTest, SingleSubstanceSkipsTheBlendStep) {
                 1e-9);
 }
 
-TEST_F(RefrigerationCycleTest, BlendWithGlideGetsMeanPressures) {
-    WriteBytes("R407C.DAT", TableText(LinearRecords(0.5)));
-    RefrigerantName = "R407C";
-    ASSERT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::Ok);
+TEST(RefrigerationCycle, BlendWithGlideGetsMeanPressures) {
+    const CycleRun run = RunAtExamplePoint("R407C", TableLoadOf(LinearRecords(0.5), "R407C.DAT"));
+    ASSERT_EQ(run.status, EngineStatus::Ok);
 
-    const CycleStateRecord& s = CycleState;
+    const CycleStateRecord& s = run.state;
     const double w = (144.5 / 204.5) / 2;  // half the liquid fraction after throttling from 254 kJ/kg
     EXPECT_NEAR(s.pEvap, 7.815 + 0.5 * w, 1e-12);
     EXPECT_NEAR(s.pCond, 12.815 + 0.25, 1e-12);
@@ -74,42 +74,38 @@ TEST_F(RefrigerationCycleTest, BlendWithGlideGetsMeanPressures) {
     EXPECT_NEAR(s.cpVapourDischarge, 0.869584599171636, 1e-10);
 }
 
-TEST_F(RefrigerationCycleTest, GlideOnlyNearTheCondenserIsASingleSubstance) {
+TEST(RefrigerationCycle, GlideOnlyNearTheCondenserIsASingleSubstance) {
     auto records = LinearRecords();
     for (auto& r : records)
         if (r.t >= 300) r.pBubble += 1;
-    WriteBytes("R22.DAT", TableText(records));
-    RefrigerantName = "R22";
-    ASSERT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::Ok);
-    EXPECT_NEAR(CycleState.pCond, 12.815, 1e-12);
-    EXPECT_NEAR(CycleState.hLiquidCond, 254, 1e-12);
+    const CycleRun run = RunAtExamplePoint("R22", TableLoadOf(records));
+    ASSERT_EQ(run.status, EngineStatus::Ok);
+    EXPECT_NEAR(run.state.pCond, 12.815, 1e-12);
+    EXPECT_NEAR(run.state.hLiquidCond, 254, 1e-12);
 }
 
-TEST_F(RefrigerationCycleTest, SuctionAtTheEvaporatingTemperature) {
-    WriteBytes("R22.DAT", TableText(LinearRecords()));
-    RefrigerantName = "R22";
-    ASSERT_EQ(RunRefrigerationCycle(-5, 45, -5, 0), EngineStatus::Ok);
-    EXPECT_EQ(CycleState.rhoSuction, CycleState.rhoVapourEvap);
+TEST(RefrigerationCycle, SuctionAtTheEvaporatingTemperature) {
+    const CycleRun run = RunRefrigerationCycle("R22", TableLoadOf(LinearRecords()), {-5, 45, -5, 0, 0}, {});
+    ASSERT_EQ(run.status, EngineStatus::Ok);
+    EXPECT_EQ(run.state.rhoSuction, run.state.rhoVapourEvap);
 }
 
-TEST_F(RefrigerationCycleTest, LiquidTemperatureDropReachesOnlyTheR124Correlation) {
-    WriteBytes("R124.DAT", TableText(LinearRecords()));
-    RefrigerantName = "R124";
-    ASSERT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::Ok);
-    const double withoutDrop = CycleState.cpVapourDischarge;
-    ASSERT_EQ(RunRefrigerationCycle(-5, 45, 8, 7), EngineStatus::Ok);
-    EXPECT_NEAR(withoutDrop - CycleState.cpVapourDischarge, 7.0 / 70, 1e-12);
-    EXPECT_NEAR(CycleState.cpLiquid, 1.2, 1e-12);  // TLiquid far above 180
+TEST(RefrigerationCycle, LiquidTemperatureDropReachesOnlyTheR124Correlation) {
+    const SaturationTableLoad table = TableLoadOf(LinearRecords(), "R124.DAT");
+    const CycleRun withoutDrop = RunAtExamplePoint("R124", table);
+    const CycleRun withDrop = RunRefrigerationCycle("R124", table, {-5, 45, 8, 7, 0}, withoutDrop.state);
+    ASSERT_EQ(withoutDrop.status, EngineStatus::Ok);
+    ASSERT_EQ(withDrop.status, EngineStatus::Ok);
+    EXPECT_NEAR(withoutDrop.state.cpVapourDischarge - withDrop.state.cpVapourDischarge, 7.0 / 70, 1e-12);
+    EXPECT_NEAR(withDrop.state.cpLiquid, 1.2, 1e-12);  // TLiquid far above 180
 }
 
 // The table runs from 200 K to 400 K: the evaporating temperature may reach 399 K (its lookup 1 K above must
 // stay inside), the condensing temperature lies within 205 K and 399 K. Beyond, nothing is extrapolated.
-TEST_F(RefrigerationCycleTest, OperatingPointBeyondTheTableStopsTheRun) {
-    WriteBytes("R22.DAT", TableText(LinearRecords()));
-    RefrigerantName = "R22";
-    const auto load = LoadRefrigerantTable("R22");
+TEST(RefrigerationCycle, OperatingPointBeyondTheTableStopsTheRun) {
+    const SaturationTableLoad load = TableLoadOf(LinearRecords());
     const auto run = [&](double t0, double tc) {
-        return tervalo::RunRefrigerationCycle("R22", load, {t0, tc, t0 + 10, 0, 0}, {});
+        return RunRefrigerationCycle("R22", load, {t0, tc, t0 + 10, 0, 0}, {});
     };
     const struct {
         double t0, tc;
@@ -146,16 +142,6 @@ TEST_F(RefrigerationCycleTest, OperatingPointBeyondTheTableStopsTheRun) {
         UsableDesignRange(SaturationTable{{LinearRecords()[0]}, {}}, DesignTemperature::Evaporating));
 }
 
-TEST_F(RefrigerationCycleTest, ARunDependsOnlyOnItsInputs) {
-    test::WriteSettledFile("R407C.DAT", TableText(LinearRecords(0.5)));
-    RefrigerantName = "R407C";
-    ASSERT_EQ(RunRefrigerationCycle(-7, 50, 6, 2), EngineStatus::Ok);
-    const CycleStateRecord first = CycleState;
-    CycleState = {};
-    ASSERT_EQ(RunRefrigerationCycle(-7, 50, 6, 2), EngineStatus::Ok);
-    EXPECT_EQ(std::memcmp(&first, &CycleState, sizeof first), 0);
-}
-
 // Every field set to 1 before the run, to see which ones a stopped run wrote.
 CycleStateRecord MarkedCycleState() {
     CycleStateRecord marked;
@@ -167,7 +153,21 @@ CycleStateRecord MarkedCycleState() {
     return marked;
 }
 
-TEST_F(RefrigerationCycleTest, FailingLookupStopsTheRunKeepingWhatWasWritten) {
+// A complete run owes nothing to the state it started from.
+TEST(RefrigerationCycle, ARunDependsOnlyOnItsInputs) {
+    const SaturationTableLoad table = TableLoadOf(LinearRecords(0.5), "R407C.DAT");
+    const CycleConditions conditions{-7, 50, 6, 2, 0};
+    const CycleRun first = RunRefrigerationCycle("R407C", table, conditions, {});
+    const CycleRun again = RunRefrigerationCycle("R407C", table, conditions, MarkedCycleState());
+    ASSERT_EQ(first.status, EngineStatus::Ok);
+    ASSERT_EQ(again.status, EngineStatus::Ok);
+    EXPECT_EQ(std::memcmp(&first.state, &again.state, sizeof first.state), 0);
+    EXPECT_EQ(first.tDischarge, again.tDischarge);
+}
+
+TEST(RefrigerationCycle, FailingLookupStopsTheRunKeepingWhatWasWritten) {
+    // The tables as the program loads them: by the refrigerant's name, from the current directory.
+    const ScopedTempDir dir;
     WriteBytes("R13.DAT", TableText(LinearRecords()) + "400,1");
     struct Row {
         const char* name;
@@ -177,58 +177,51 @@ TEST_F(RefrigerationCycleTest, FailingLookupStopsTheRunKeepingWhatWasWritten) {
          {Row{"R12", EngineStatus::MissingTable}, Row{"r22", EngineStatus::UnknownRefrigerant},
           Row{"", EngineStatus::UnknownRefrigerant}, Row{"R13", EngineStatus::DamagedTable}}) {
         SCOPED_TRACE(row.name);
-        RefrigerantName = row.name;
-        CycleState = MarkedCycleState();
-        EXPECT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), row.status);
-        EXPECT_DOUBLE_EQ(CycleState.TEvap, 268.15);
-        EXPECT_DOUBLE_EQ(CycleState.TCond, 318.15);
-        EXPECT_EQ(CycleState.pEvap, 1);
-        EXPECT_EQ(CycleState.CompressionExponent, 1);
+        const CycleRun run = RunAtExamplePoint(row.name, LoadRefrigerantTable(row.name), MarkedCycleState());
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_DOUBLE_EQ(run.state.TEvap, 268.15);
+        EXPECT_DOUBLE_EQ(run.state.TCond, 318.15);
+        EXPECT_EQ(run.state.pEvap, 1);
+        EXPECT_EQ(run.state.CompressionExponent, 1);
     }
 }
 
-TEST_F(RefrigerationCycleTest, FlatDewPressureStopsTheRunAtTheRatio) {
+TEST(RefrigerationCycle, FlatDewPressureStopsTheRunAtTheRatio) {
     auto records = LinearRecords();
     for (auto& r : records) r.pDew = r.pBubble = 5;
-    WriteBytes("R22.DAT", TableText(records));
-    RefrigerantName = "R22";
-    CycleState = MarkedCycleState();
-    EXPECT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::InvalidArithmetic);
-    EXPECT_EQ(CycleState.dpdTEvap, 0);
-    EXPECT_EQ(CycleState.dpdTRatio, 1);
-    EXPECT_NEAR(CycleState.cpLiquid, 1.2, 1e-12);
-    EXPECT_EQ(CycleState.CompressionExponent, 1);
+    const CycleRun run = RunAtExamplePoint("R22", TableLoadOf(records), MarkedCycleState());
+    EXPECT_EQ(run.status, EngineStatus::InvalidArithmetic);
+    EXPECT_EQ(run.state.dpdTEvap, 0);
+    EXPECT_EQ(run.state.dpdTRatio, 1);
+    EXPECT_NEAR(run.state.cpLiquid, 1.2, 1e-12);
+    EXPECT_EQ(run.state.CompressionExponent, 1);
 }
 
-TEST_F(RefrigerationCycleTest, EqualVapourAndLiquidEnthalpyStopsTheRunBeforeTheBlendStep) {
+TEST(RefrigerationCycle, EqualVapourAndLiquidEnthalpyStopsTheRunBeforeTheBlendStep) {
     auto records = LinearRecords();
     for (auto& r : records) r.hVapour = r.hLiquid;
-    WriteBytes("R22.DAT", TableText(records));
-    RefrigerantName = "R22";
-    CycleState = MarkedCycleState();
-    EXPECT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::InvalidArithmetic);
-    EXPECT_NEAR(CycleState.hLiquidCond, 254, 1e-12);
-    EXPECT_EQ(CycleState.cpLiquid, 1);
+    const CycleRun run = RunAtExamplePoint("R22", TableLoadOf(records), MarkedCycleState());
+    EXPECT_EQ(run.status, EngineStatus::InvalidArithmetic);
+    EXPECT_NEAR(run.state.hLiquidCond, 254, 1e-12);
+    EXPECT_EQ(run.state.cpLiquid, 1);
 }
 
-TEST_F(RefrigerationCycleTest, SingleRecordTableStopsAtTheFirstInterpolation) {
-    WriteBytes("R22.DAT", "268.15,4,4,194,398.5,1300,7.315\r\n");
-    RefrigerantName = "R22";
-    CycleState = MarkedCycleState();
-    EXPECT_EQ(RunRefrigerationCycle(-5, 45, 8, 0), EngineStatus::InvalidArithmetic);
-    EXPECT_EQ(CycleState.pEvap, 1);
+TEST(RefrigerationCycle, SingleRecordTableStopsAtTheFirstInterpolation) {
+    const CycleRun run =
+        RunAtExamplePoint("R22", TableLoadOf("268.15,4,4,194,398.5,1300,7.315\r\n"), MarkedCycleState());
+    EXPECT_EQ(run.status, EngineStatus::InvalidArithmetic);
+    EXPECT_EQ(run.state.pEvap, 1);
 }
 
-TEST_F(RefrigerationCycleTest, SuctionAtAbsoluteZeroStopsTheRun) {
-    WriteBytes("R22.DAT", TableText(LinearRecords()));
-    RefrigerantName = "R22";
-    CycleState = MarkedCycleState();
-    EXPECT_EQ(RunRefrigerationCycle(-5, 45, -273.15, 0), EngineStatus::InvalidArithmetic);
-    EXPECT_NEAR(CycleState.rhoVapourEvap, 7.315, 1e-12);
-    EXPECT_EQ(CycleState.rhoSuction, 1);
+TEST(RefrigerationCycle, SuctionAtAbsoluteZeroStopsTheRun) {
+    const CycleRun run = RunRefrigerationCycle("R22", TableLoadOf(LinearRecords()), {-5, 45, -273.15, 0, 0},
+                                               MarkedCycleState());
+    EXPECT_EQ(run.status, EngineStatus::InvalidArithmetic);
+    EXPECT_NEAR(run.state.rhoVapourEvap, 7.315, 1e-12);
+    EXPECT_EQ(run.state.rhoSuction, 1);
 }
 
-TEST_F(RefrigerationCycleTest, BadTablesNeverLeaveNonFiniteResults) {
+TEST(RefrigerationCycle, BadTablesNeverLeaveNonFiniteResults) {
     struct Row {
         const char* name;
         std::string bytes;
@@ -261,12 +254,10 @@ TEST_F(RefrigerationCycleTest, BadTablesNeverLeaveNonFiniteResults) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        WriteBytes("R407C.DAT", row.bytes);
-        RefrigerantName = "R407C";
-        CycleState = {};
-        const EngineStatus status = RunRefrigerationCycle(-5, 45, 8, 0);
+        const CycleRun run = RunAtExamplePoint("R407C", TableLoadOf(row.bytes, "R407C.DAT"));
+        const EngineStatus status = run.status;
         EXPECT_NE(status, EngineStatus::MissingTable);
-        const CycleStateRecord& s = CycleState;
+        const CycleStateRecord& s = run.state;
         for (double field : {s.TEvap, s.TCond, s.pEvap, s.pCond, s.hVapourEvap, s.rhoVapourEvap, s.rhoSuction,
                              s.hLiquidCond, s.hVapourCond, s.cpLiquid, s.dpdTEvap, s.dpdTRatio,
                              s.cpVapourEvap, s.cpVapourSuction, s.cpVapourDischarge, s.CompressionExponent})

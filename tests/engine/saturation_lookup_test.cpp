@@ -6,18 +6,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <random>
+#include <string>
 #include <vector>
 
-#include "engine_test_support.h"
+#include "saturation_records.h"
 
 namespace tervalo {
 namespace {
 
-using test::EngineTest;
 using test::ScopedTempDir;
+using test::TableLoadOf;
 using test::TableText;
 using test::WriteBytes;
 
@@ -64,6 +66,35 @@ TEST(SaturationBracket, ValueEqualToTheFirstOrLastKeyReturnsThatRecord) {
     EXPECT_EQ(Interpolated(table, 250, LookupKey::ByTemperature, &SaturationRecord::hVapour), 380);
     EXPECT_EQ(Interpolated(table, 250, LookupKey::ByTemperature, &SaturationRecord::rhoVapour), 5);
     EXPECT_EQ(Interpolated(table, 270, LookupKey::ByTemperature, &SaturationRecord::hVapour), 390);
+}
+
+// A Celsius temperature typed at a table's end record reaches the kelvin key through t + 273.15, which may
+// round a step off the key's text (−90 + 273.15 < 183.15): that is the record, found, whether the keys are
+// searched by halving or record by record; a hundredth of a kelvin beyond stays outside.
+TEST(SaturationBracket, EndKeysReachedThroughCelsiusAreFound) {
+    int roundedOff = 0;
+    for (int first = -120; first <= 40; ++first) {
+        for (const int hundredths : {0, 15, 50}) {
+            const double t0 = first + hundredths / 100.0;
+            const double t1 = t0 + 100;
+            SaturationTable table{
+                {{std::strtod(std::to_string(t0 + 273.15).c_str(), nullptr), 1, 1, 100, 300, 1000, 5},
+                 {std::strtod(std::to_string(t1 + 273.15).c_str(), nullptr), 9, 9, 200, 350, 800, 40}}};
+            roundedOff += table.records[0].t != t0 + 273.15 || table.records[1].t != t1 + 273.15;
+            for (const bool halving : {false, true}) {
+                table.keyAscending = {halving, false, false};
+                for (const double t : {t0, t1}) {
+                    SCOPED_TRACE(testing::Message() << t << (halving ? " by halving" : " by scan"));
+                    const auto at = BracketSaturation(table, t + 273.15, LookupKey::ByTemperature);
+                    ASSERT_TRUE(at);
+                    EXPECT_TRUE(at->found);
+                    const double beyond = t == t0 ? t - 0.01 : t + 0.01;
+                    EXPECT_FALSE(BracketSaturation(table, beyond + 273.15, LookupKey::ByTemperature)->found);
+                }
+            }
+        }
+    }
+    EXPECT_GT(roundedOff, 0) << "no key rounded off: the test would not see the tolerance";
 }
 
 TEST(SaturationBracket, OutsideTheRangeExtrapolatesAlongTheEdgeRecords) {
@@ -189,34 +220,33 @@ TEST(SaturationBracket, ReadingInPlaceIsTheInterpolationBitForBit) {
             }
 }
 
-class SaturationLookupTest : public EngineTest {
-  protected:
-    ScopedTempDir dir_;
-};
-
-TEST_F(SaturationLookupTest, LooksUpTheTableOfTheRefrigerant) {
-    WriteBytes("R22.DAT", TableText(SmallTable().records));
-    RefrigerantName = "R22";
-    ASSERT_EQ(LookupSaturation(265, LookupKey::ByTemperature), EngineStatus::Ok);
-    EXPECT_TRUE(SaturationLookup.found);
-    EXPECT_EQ(SaturationLookup.LowerRecord.t, 260);
-    EXPECT_DOUBLE_EQ(*InterpolateSaturation(265, &SaturationRecord::hVapour), 387.5);
+TEST(SaturationLookup, LooksUpTheLoadedTable) {
+    const SaturationLookup lookup =
+        LookupSaturation(TableLoadOf(SmallTable().records), 265, LookupKey::ByTemperature);
+    ASSERT_EQ(lookup.status, EngineStatus::Ok);
+    EXPECT_TRUE(lookup.bracket.found);
+    EXPECT_EQ(lookup.bracket.LowerRecord.t, 260);
+    EXPECT_DOUBLE_EQ(*InterpolateBracket(lookup.bracket, 265, &SaturationRecord::hVapour), 387.5);
 }
 
-TEST_F(SaturationLookupTest, AliasesReadTheSameFile) {
+// The tables as the program loads them: by the refrigerant's name, from the current directory.
+TEST(SaturationLookup, AliasesReadTheSameFile) {
+    const ScopedTempDir dir;
     // PROPAN.DAT stores negated enthalpies and specific volumes.
     WriteBytes("PROPAN.DAT", "250,1,1,-150,-380,2,40\r\n260,2,2,-160,-385,2.5,20\r\n");
     for (const char* name : {"PROPAN", "R290"}) {
-        RefrigerantName = name;
-        ASSERT_EQ(LookupSaturation(255, LookupKey::ByTemperature), EngineStatus::Ok) << name;
-        EXPECT_DOUBLE_EQ(*InterpolateSaturation(255, &SaturationRecord::hLiquid), 155) << name;
-        EXPECT_DOUBLE_EQ(*InterpolateSaturation(255, &SaturationRecord::rhoLiquid), 450) << name;
-        EXPECT_DOUBLE_EQ(*InterpolateSaturation(255, &SaturationRecord::rhoVapour), 37.5) << name;
+        const SaturationLookup lookup =
+            LookupSaturation(LoadRefrigerantTable(name), 255, LookupKey::ByTemperature);
+        ASSERT_EQ(lookup.status, EngineStatus::Ok) << name;
+        EXPECT_DOUBLE_EQ(*InterpolateBracket(lookup.bracket, 255, &SaturationRecord::hLiquid), 155) << name;
+        EXPECT_DOUBLE_EQ(*InterpolateBracket(lookup.bracket, 255, &SaturationRecord::rhoLiquid), 450) << name;
+        EXPECT_DOUBLE_EQ(*InterpolateBracket(lookup.bracket, 255, &SaturationRecord::rhoVapour), 37.5)
+            << name;
     }
 }
 
-TEST_F(SaturationLookupTest, FailuresClearTheLookupState) {
-    WriteBytes("R22.DAT", TableText(SmallTable().records));
+TEST(SaturationLookup, FailuresGiveAnEmptyBracket) {
+    const ScopedTempDir dir;
     WriteBytes("R13.DAT", "250,1,1,150,380,1300,5\r\n260,1");
     struct Row {
         const char* name;
@@ -226,32 +256,37 @@ TEST_F(SaturationLookupTest, FailuresClearTheLookupState) {
          {Row{"R12", EngineStatus::MissingTable}, Row{"r22", EngineStatus::UnknownRefrigerant},
           Row{"", EngineStatus::UnknownRefrigerant}, Row{"R13", EngineStatus::DamagedTable}}) {
         SCOPED_TRACE(row.name);
-        RefrigerantName = "R22";
-        ASSERT_EQ(LookupSaturation(255, LookupKey::ByTemperature), EngineStatus::Ok);
-        RefrigerantName = row.name;
-        EXPECT_EQ(LookupSaturation(255, LookupKey::ByTemperature), row.status);
-        EXPECT_FALSE(SaturationLookup.found);
-        EXPECT_EQ(SaturationLookup.LowerRecord, SaturationRecord{});
-        EXPECT_FALSE(InterpolateSaturation(255, &SaturationRecord::hLiquid).has_value());
+        const SaturationLookup lookup =
+            LookupSaturation(LoadRefrigerantTable(row.name), 255, LookupKey::ByTemperature);
+        EXPECT_EQ(lookup.status, row.status);
+        EXPECT_FALSE(lookup.bracket.found);
+        EXPECT_EQ(lookup.bracket.LowerRecord, SaturationRecord{});
+        EXPECT_FALSE(InterpolateBracket(lookup.bracket, 255, &SaturationRecord::hLiquid).has_value());
     }
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const SaturationLookup nothing =
+        LookupSaturation(TableLoadOf(SmallTable().records), nan, LookupKey::ByTemperature);
+    EXPECT_EQ(nothing.status, EngineStatus::InvalidArithmetic);
+    EXPECT_EQ(nothing.bracket.UpperRecord, SaturationRecord{});
 }
 
-TEST_F(SaturationLookupTest, OutOfRangeNeverMixesInAnEarlierRefrigerantsRecords) {
-    WriteBytes("R12.DAT", TableText({{100, 0.1, 0.1, 50, 300, 1.0, 100}, {400, 40, 40, 300, 400, 2.0, 10}}));
-    WriteBytes("R22.DAT", TableText(SmallTable().records));
-    RefrigerantName = "R12";
-    ASSERT_EQ(LookupSaturation(200, LookupKey::ByTemperature), EngineStatus::Ok);
-    RefrigerantName = "R22";
+// Outside its range a table brackets with its own edge records, whatever was looked up in another before.
+TEST(SaturationLookup, OutOfRangeTakesTheTablesOwnEdgeRecords) {
+    const SaturationTableLoad wide =
+        TableLoadOf({{100, 0.1, 0.1, 50, 300, 1.0, 100}, {400, 40, 40, 300, 400, 2.0, 10}}, "R12.DAT");
+    const SaturationTableLoad small = TableLoadOf(SmallTable().records);
+    ASSERT_EQ(LookupSaturation(wide, 200, LookupKey::ByTemperature).status, EngineStatus::Ok);
     for (double value : {200.0, 250.0, 300.0}) {
         SCOPED_TRACE(value);
-        ASSERT_EQ(LookupSaturation(value, LookupKey::ByTemperature), EngineStatus::Ok);
-        EXPECT_GE(SaturationLookup.LowerRecord.t, 250);
-        EXPECT_LE(SaturationLookup.UpperRecord.t, 270);
-        EXPECT_EQ(SaturationLookup.found, value == 250.0);
+        const SaturationLookup lookup = LookupSaturation(small, value, LookupKey::ByTemperature);
+        ASSERT_EQ(lookup.status, EngineStatus::Ok);
+        EXPECT_GE(lookup.bracket.LowerRecord.t, 250);
+        EXPECT_LE(lookup.bracket.UpperRecord.t, 270);
+        EXPECT_EQ(lookup.bracket.found, value == 250.0);
     }
 }
 
-TEST_F(SaturationLookupTest, HalvingFindsTheBracketsOfTheRecordByRecordScan) {
+TEST(SaturationLookup, HalvingFindsTheBracketsOfTheRecordByRecordScan) {
     // Ascending keys with repeats at the ends and inside, as the pressure columns of blends have them.
     std::vector<SaturationRecord> records = test::LinearRecords(0.25);
     records.insert(records.begin(), records.front());
@@ -295,7 +330,7 @@ TEST_F(SaturationLookupTest, HalvingFindsTheBracketsOfTheRecordByRecordScan) {
         }
 }
 
-TEST_F(SaturationLookupTest, KeysThatFallOrAreNotNumbersAreScannedRecordByRecord) {
+TEST(SaturationLookup, KeysThatFallOrAreNotNumbersAreScannedRecordByRecord) {
     std::vector<SaturationRecord> records = test::LinearRecords();
     SaturationTable table{records, {}};
     FindAscendingKeys(table);

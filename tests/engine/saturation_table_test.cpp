@@ -16,12 +16,12 @@
 #include "engine/file_access.h"
 #include "engine/refrigerant_registry.h"
 #include "engine/text_record.h"
-#include "engine_test_support.h"
+#include "saturation_records.h"
+#include "support/system_traits.h"
 
 namespace tervalo {
 namespace {
 
-using test::EngineTest;
 using test::ScopedTempDir;
 using test::TableText;
 using test::WriteBytes;
@@ -62,7 +62,7 @@ TEST(SaturationTableParse, PointIsTheDecimalSeparatorWhateverTheLocale) {
             commaLocale = true;
             break;
         }
-    if (!commaLocale) GTEST_SKIP() << "no German locale installed";
+    TERVALO_SKIP_UNLESS(commaLocale, "no German locale installed");
     SaturationTable table;
     const EngineStatus status =
         ParseSaturationTable("250.5,1.25,1.25,150.5,380.75,1300.5,8.5", "R22.DAT", table);
@@ -151,7 +151,7 @@ TEST(SaturationTableParse, BinaryBytesDoNotCrash) {
     EXPECT_TRUE(status == EngineStatus::Ok || status == EngineStatus::DamagedTable);
 }
 
-TEST_F(EngineTest, LoadFindsTheFileWithoutRegardToCase) {
+TEST(SaturationTableFile, LoadFindsTheFileWithoutRegardToCase) {
     ScopedTempDir dir;
     WriteBytes("ac9000.dat", "250,1,1,150,380,1300,8");
     const auto load = LoadSaturationTable("Ac9000.DAT");
@@ -159,7 +159,7 @@ TEST_F(EngineTest, LoadFindsTheFileWithoutRegardToCase) {
     EXPECT_EQ(load.table->records.size(), 1u);
 }
 
-TEST_F(EngineTest, LoadReportsMissingAndUnreadableFiles) {
+TEST(SaturationTableFile, LoadReportsMissingAndUnreadableFiles) {
     ScopedTempDir dir;
     EXPECT_EQ(LoadSaturationTable("R22.DAT").status, EngineStatus::MissingTable);
     std::filesystem::create_directory("R12.DAT");
@@ -169,7 +169,7 @@ TEST_F(EngineTest, LoadReportsMissingAndUnreadableFiles) {
     EXPECT_EQ(LoadSaturationTable("R13.DAT").status, EngineStatus::DamagedTable);
 }
 
-TEST_F(EngineTest, HugeFileIsRefused) {
+TEST(SaturationTableFile, HugeFileIsRefused) {
     ScopedTempDir dir;
     {
         std::ofstream out("R22.DAT", std::ios::binary);
@@ -179,7 +179,7 @@ TEST_F(EngineTest, HugeFileIsRefused) {
     EXPECT_EQ(LoadSaturationTable("R22.DAT").status, EngineStatus::MissingTable);
 }
 
-TEST_F(EngineTest, EveryLoadReadsTheFileAsItStandsNow) {
+TEST(SaturationTableFile, EveryLoadReadsTheFileAsItStandsNow) {
     ScopedTempDir dir;
     WriteSettledFile("R22.DAT", "250,1,1,150,380,1300,8");
     ASSERT_EQ(LoadSaturationTable("R22.DAT").status, EngineStatus::Ok);
@@ -200,7 +200,7 @@ TEST_F(EngineTest, EveryLoadReadsTheFileAsItStandsNow) {
     EXPECT_EQ(LoadSaturationTable("R22.DAT").status, EngineStatus::MissingTable);
 }
 
-TEST_F(EngineTest, FreshlyWrittenFileIsReadAtEveryLoad) {
+TEST(SaturationTableFile, FreshlyWrittenFileIsReadAtEveryLoad) {
     ScopedTempDir dir;
     WriteBytes("R22.DAT", "250,1,1,150,380,1300,8");
     const auto first = LoadSaturationTable("R22.DAT");
@@ -208,7 +208,7 @@ TEST_F(EngineTest, FreshlyWrittenFileIsReadAtEveryLoad) {
     EXPECT_EQ(LoadSaturationTable("R22.DAT").table->records[0].t, 260);
 }
 
-TEST_F(EngineTest, LoadFollowsTheCurrentDirectory) {
+TEST(SaturationTableFile, LoadFollowsTheCurrentDirectory) {
     ScopedTempDir first;
     WriteSettledFile("R22.DAT", "250,1,1,150,380,1300,8");
     ASSERT_EQ(LoadSaturationTable("R22.DAT").table->records[0].t, 250);

@@ -6,12 +6,10 @@
 
 #include <cmath>
 
-#include "engine_test_support.h"
+#include "engine/cycle_state.h"
 
 namespace tervalo {
 namespace {
-
-using test::EngineTest;
 
 struct Expected {
     const char* name;
@@ -191,16 +189,16 @@ TEST(VapourProperties, StatementsThatCannotBeEvaluatedKeepTheirTargets) {
     EXPECT_TRUE(std::isfinite(state.CompressionExponent));
 }
 
-TEST_F(EngineTest, GlobalFormUsesRefrigerantNameSuperheatAndCycleState) {
-    RefrigerantName = "R290";
-    Superheat = 0;
-    CycleState.TEvap = 268.15;
-    VapourProperties(8, 340, 318.15);
-    ExpectNear(CycleState.cpVapourEvap, 1.66219536535007);
-    ExpectNear(CycleState.CompressionExponent, 1.1530260624287);
-    Superheat = 5;
-    VapourProperties(8, 340, 318.15);
-    EXPECT_GT(CycleState.cpVapourEvap, 1.66219536535007);
+// The name picks the correlation, and the superheat at the evaporator outlet is added to TEvap where the
+// heat capacity there is taken.
+TEST(VapourProperties, NameAndSuperheatChooseTheCurveAndItsPoint) {
+    CycleStateRecord state;
+    state.TEvap = 268.15;
+    VapourProperties("R290", 0, 8, 340, 318.15, state);
+    ExpectNear(state.cpVapourEvap, 1.66219536535007);
+    ExpectNear(state.CompressionExponent, 1.1530260624287);
+    VapourProperties("R290", 5, 8, 340, 318.15, state);
+    EXPECT_GT(state.cpVapourEvap, 1.66219536535007);
 }
 
 }  // namespace

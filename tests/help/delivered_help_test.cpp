@@ -8,6 +8,7 @@
 #include "help/help_file.h"
 #include "localisation/code_page.h"
 #include "localisation/languages.h"
+#include "support/language_printer.h"
 
 namespace tervalo {
 namespace {

@@ -65,6 +65,10 @@ struct StoreCase {
     std::size_t storedLength;
 };
 
+void PrintTo(const StoreCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class HelpStore : public HelpFile, public ::testing::WithParamInterface<StoreCase> {};
 
 TEST_P(HelpStore, StoresPiecesAndReadsBackTheSameText) {

@@ -7,11 +7,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <map>
 
 #include "install/core/installation.h"
 #include "install/posix/posix_platform.h"
 #include "installer_fakes.h"
+#include "support/system_traits.h"
 
 namespace installer {
 namespace {
@@ -160,6 +162,24 @@ TEST_F(FailingTarget, CompleteInstallationHoldsTheStagedProgramDirectory) {
     EXPECT_GT(files, 100u);
     for (const char* name : {"Caption.ARA", "heatcap.BUL", "Kelvhelp.HUN", "TXV22EXN.rdm", "TXV22EXI.rdm"})
         EXPECT_TRUE(fs::exists(target_ / name)) << name;
+}
+
+// A copy that the system reports complete but that came out short, as a write cut short by a full disk may:
+// strace makes the copy's call report every byte while writing none. The file is refused and nothing stays.
+TEST(ShortCopy, StagedCopyShorterThanItsSourceIsRefused) {
+    TERVALO_SKIP_UNLESS(tervalo::test::HaveStrace(), "strace is missing");
+    ScopedTempDir temp;
+    const std::string bytes(65536, 'r');
+    WriteBytes("R22.DAT", bytes);
+    const std::string probe = std::string(TERVALO_STAGE_PROBE) + " R22.DAT target";
+    const auto exitCode = [](int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : -1; };
+    const std::string cut = "strace -f -qq -o /dev/null -e inject=sendfile,copy_file_range:retval=" +
+                            std::to_string(bytes.size());
+    EXPECT_EQ(exitCode(std::system((cut + " " + probe).c_str())), 1);
+    EXPECT_FALSE(fs::exists("target")) << "nor the folder the run created, nor a temporary in it";
+
+    ASSERT_EQ(exitCode(std::system(probe.c_str())), 0) << "the same copy uncut";
+    EXPECT_EQ(ReadBytes("target/R22.DAT"), bytes);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "install/core/installation.h"
 #include "install/posix/posix_platform.h"
 #include "installer_fakes.h"
+#include "support/system_traits.h"
 
 namespace installer {
 namespace {
@@ -145,8 +146,8 @@ TEST_F(FullInstallation, UserWithoutRightsWhoGoesOnGetsTheSameInstallation) {
 
 // The launchers pass the desktops' own check, where the check is installed.
 TEST_F(FullInstallation, LaunchersAreValidDesktopFiles) {
-    if (std::system("command -v desktop-file-validate >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "desktop-file-validate is not installed";
+    TERVALO_SKIP_UNLESS(std::system("command -v desktop-file-validate >/dev/null 2>&1") == 0,
+                        "desktop-file-validate is not installed");
     Installation installation(posix_, view_, dist_);
     ASSERT_EQ(installation.RunInstallation(target_, "ENG"), RunOutcome::Completed);
     const fs::path programs = posix_.SpecialFolder(kCommonProgramsFolder);

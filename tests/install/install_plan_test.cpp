@@ -3,8 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <random>
+#include <set>
+#include <vector>
 
 #include "installer_fakes.h"
+#include "support/language_table.h"
+#include "support/system_traits.h"
 
 namespace installer {
 namespace {
@@ -26,9 +32,10 @@ TEST(InstallPlan, StepsAreNumberedInOrderAndTheProgramStepNamesTheProgram) {
 
 // Every language of the program has its step: the extensions of the sixteen language files.
 TEST(InstallPlan, EveryLanguageHasAStep) {
-    for (const char* code : {"GER", "ENG", "ITA", "FRA", "ESP", "NDL", "SWE", "POR", "RUS", "TRK", "GRE",
-                             "POL", "ROM", "ARA", "BUL", "HUN"}) {
-        const std::string name = std::string("Caption.") + code;
+    const std::vector<std::string> codes = tervalo::test::LanguageCodesOfTheTable();
+    ASSERT_EQ(codes.size(), 16u);
+    for (const std::string& code : codes) {
+        const std::string name = "Caption." + code;
         EXPECT_EQ(std::count_if(kInstallPlan.begin(), kInstallPlan.end(),
                                 [&](const InstallStep& step) { return MatchesMask(name, step.mask); }),
                   1)
@@ -95,6 +102,31 @@ TEST(InstallPlan, FindFileNoCase) {
     EXPECT_EQ(FindFileNoCase(dir.path(), "Rohrdm.dat"), dir.path() / "rohrdm.dat");
     EXPECT_EQ(FindFileNoCase(dir.path(), "pic1.bmp"), std::nullopt);
     EXPECT_EQ(FindFileNoCase(dir.path(), "*.dat"), std::nullopt);
+}
+
+// Several spellings of one name: the first in byte order is taken, whatever order they were made in, unless
+// the name asked for is there as it is.
+TEST(InstallPlan, FindFileNoCaseTakesTheFirstOfSeveralSpellings) {
+    TERVALO_SKIP_UNLESS_POSIX("a folder holds one spelling of a name");
+    std::mt19937 random(31);
+    for (int trial = 0; trial < 40; ++trial) {
+        ScopedTempDir dir;
+        std::set<std::string> spellings;
+        const int count = 2 + trial % 4;
+        while (static_cast<int>(spellings.size()) < count) {
+            std::string name = "energk.dat";
+            for (char& c : name)
+                if (random() % 2) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (name != "EnergK.dat") spellings.insert(name);
+        }
+        std::vector<std::string> made(spellings.begin(), spellings.end());
+        std::shuffle(made.begin(), made.end(), random);
+        test::WriteFiles(dir.path(), made);
+        SCOPED_TRACE(testing::PrintToString(made));
+        EXPECT_EQ(FindFileNoCase(dir.path(), "EnergK.dat"), dir.path() / *spellings.begin());
+        EXPECT_EQ(FindFileNoCase(dir.path(), made.back()), dir.path() / made.back())
+            << "the exact name first";
+    }
 }
 
 TEST(InstallPlan, NameWithoutExtension) {

@@ -392,5 +392,15 @@ TEST(TargetFromText, BlankTextHasNoTarget) {
     for (const Row& row : rows) EXPECT_EQ(TargetFromText(row.text, "/base"), row.target) << row.text;
 }
 
+TEST(Installation, SpaceIsShownInMegabytesAndGigabytes) {
+    EXPECT_EQ(SizeText(0), "0.0 MB");
+    EXPECT_EQ(SizeText(52428800), "50.0 MB");
+    EXPECT_EQ(SizeText(1073741823), "1024.0 MB");
+    EXPECT_EQ(SizeText(1073741824), "1.0 GB");
+    EXPECT_EQ(SizeText(5637144576), "5.2 GB");
+    EXPECT_EQ(NotEnoughSpaceLine("/opt/Tervalo", 52428800, 1048576),
+              "/opt/Tervalo:  Not enough free space: 50.0 MB needed, 1.0 MB available.");
+}
+
 }  // namespace
 }  // namespace installer

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
+#include "install/core/command_line.h"
 #include "install/core/run_texts.h"
 #include "install/core/system_report.h"
 
@@ -150,6 +152,40 @@ TEST(RunTexts, OneSetPerLanguageChosenByTheExactCode) {
     EXPECT_EQ(CancelQuestion("ger"), CancelQuestion("ENG"));
     EXPECT_EQ(CancelCaption("GER"), "Abbrechen");
     EXPECT_EQ(CancelCaption("xyz"), "Cancel");
+}
+
+// Every sequence of up to three of the uninstall's options: --all and --ask only with --uninstall, in any
+// order, each setting its own flag; anything else opens the window or is refused.
+TEST(InstallerCommandLine, OptionsOfTheUninstallOnlyWithIt) {
+    const std::string_view options[] = {"--uninstall", "--all", "--ask", "--bogus"};
+    int sequences = 0;
+    for (int length = 0; length <= 3; ++length) {
+        int count = 1;
+        for (int i = 0; i < length; ++i) count *= 4;
+        for (int code = 0; code < count; ++code) {
+            std::vector<std::string_view> arguments;
+            for (int i = 0, rest = code; i < length; ++i, rest /= 4) arguments.push_back(options[rest % 4]);
+            const auto has = [&](std::string_view option) {
+                return std::find(arguments.begin(), arguments.end(), option) != arguments.end();
+            };
+            std::string shown;
+            for (const auto argument : arguments) shown += std::string(argument) + " ";
+            SCOPED_TRACE(shown);
+            const CommandLine command = ParseCommandLine(arguments);
+            const bool uninstall = has("--uninstall");
+            if (has("--bogus") || (!uninstall && (has("--all") || has("--ask")))) {
+                EXPECT_EQ(command.action, CommandAction::Invalid);
+                EXPECT_FALSE(command.error.empty());
+            } else {
+                EXPECT_EQ(command.action, uninstall ? CommandAction::Uninstall : CommandAction::OpenWindow);
+                EXPECT_EQ(command.removeUserFiles, has("--all"));
+                EXPECT_EQ(command.ask, has("--ask"));
+            }
+            ++sequences;
+        }
+    }
+    EXPECT_EQ(sequences, 1 + 4 + 16 + 64);
+    EXPECT_EQ(ParseCommandLine({"--all", "--help"}).action, CommandAction::ShowHelp) << "help goes first";
 }
 
 }  // namespace

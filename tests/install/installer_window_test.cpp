@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "install/ui/uninstall_box.h"
 #include "installer_fakes.h"
 
 namespace {
@@ -37,6 +38,13 @@ class ApplicationEnvironment : public ::testing::Environment {
 
 [[maybe_unused]] const auto* const kApplication =
     ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+
+// Saves a picture of the window when TERVALO_SCREENSHOT_DIR names a directory, for a look at it by eye.
+void SaveScreenshot(QWidget& window, const QString& name) {
+    const QString directory = qEnvironmentVariable("TERVALO_SCREENSHOT_DIR");
+    if (!directory.isEmpty())
+        window.grab().save(directory + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
 
 class InstallerWindowTest : public ::testing::Test {
   protected:
@@ -167,6 +175,55 @@ TEST_F(InstallerWindowTest, ContinuingWithoutRightsToATargetThatCannotBeWrittenE
                   ". Nothing has been changed; the list names the cause.");
     EXPECT_TRUE(Find<QWidget>(window, "Command3")->isHidden());
     EXPECT_TRUE(platform_.links.empty());
+    EXPECT_TRUE(list->wordWrap()) << "long paths wrap inside the page";
+    SaveScreenshot(window, "installer_failed");
+
+    // Back to the target page: another folder, and the run succeeds.
+    auto* back = Find<QPushButton>(window, "Command8");
+    ASSERT_TRUE(back->isVisible());
+    EXPECT_EQ(back->text(), "< Back");
+    back->click();
+    EXPECT_TRUE(Find<QWidget>(window, "Frame1")->isVisible());
+    EXPECT_FALSE(Find<QWidget>(window, "Frame2")->isVisible());
+    auto* text = Find<QLineEdit>(window, "Text1");
+    EXPECT_FALSE(text->isReadOnly());
+    target_ = temp_.path() / "Tervalo";
+    text->setText(QString::fromStdString(target_.string()));
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Yes)->click();
+    });
+    Find<QPushButton>(window, "Command1")->click();
+    EXPECT_TRUE(Find<QWidget>(window, "Frame2")->isVisible());
+    EXPECT_TRUE(Find<QWidget>(window, "Command8")->isHidden());
+}
+
+// The report of an uninstall of hundreds of files: one line, the paths in details that scroll, and the box
+// on a 1024x768 screen with its button on it.
+TEST(UninstallReport, FitsTheScreenWithThePathsInScrollableDetails) {
+    installer::UninstallResult result;
+    result.recordFound = true;
+    for (int i = 0; i < 300; ++i)
+        result.removed.push_back(fs::path("/home/anna/Programs/Tervalo") /
+                                 ("file" + std::to_string(i) + ".dat"));
+    result.kept.push_back("/home/anna/Programs/Tervalo/TempPart.dat");
+    const auto box = UninstallReportBox(result, "/home/anna/Programs/Tervalo", "Tervalo - Install");
+    EXPECT_EQ(box->text(), "Tervalo in /home/anna/Programs/Tervalo: 300 removed, 1 kept.");
+    EXPECT_NE(box->detailedText().indexOf("removed  /home/anna/Programs/Tervalo/file299.dat"), -1);
+    box->show();
+    QApplication::processEvents();
+    SaveScreenshot(*box, "uninstall_report");
+    EXPECT_LE(box->frameGeometry().height(), 768);
+    EXPECT_LE(box->frameGeometry().width(), 1024);
+    // With the details shown the box still fits.
+    for (QAbstractButton* button : box->buttons())
+        if (box->buttonRole(button) == QMessageBox::ActionRole) button->click();
+    QApplication::processEvents();
+    SaveScreenshot(*box, "uninstall_report_details");
+    EXPECT_LE(box->frameGeometry().height(), 768);
+    const QRect ok = box->button(QMessageBox::Ok)->geometry();
+    EXPECT_TRUE(box->rect().contains(ok)) << "the OK button on the box";
+    box->close();
 }
 
 TEST_F(InstallerWindowTest, NoEndsTheInstallerAndBlankTargetIsRefused) {

@@ -158,27 +158,62 @@ TEST_F(UpdateAndCancel, UninstallRemovesWhatTheInstallationsCreatedAndKeepsTheUs
     EXPECT_EQ(std::count(record.begin(), record.end(), target_ / "later.dat"), 1);
     EXPECT_EQ(std::count(record.begin(), record.end(), desktop_ / "Tervalo 2.12.LNK"), 1);
 
-    const UninstallResult kept = Uninstall(target_, false);
+    const UninstallResult kept = Uninstall(target_, false, LauncherFolders(platform_));
     EXPECT_TRUE(kept.failed.empty());
     EXPECT_EQ(test::FileNames(target_), (std::set<std::string>{"kparam.dat", "TempPart.dat", "SpezBK.dat",
                                                                "Kelvhelp.GER", "ergEN1.DAT"}));
     EXPECT_EQ(ReadBytes(target_ / "TempPart.dat"), "the user's project");
     EXPECT_TRUE(fs::is_empty(programs_));
     EXPECT_TRUE(fs::is_empty(desktop_));
-    EXPECT_FALSE(Uninstall(target_, false).recordFound);
+    EXPECT_FALSE(Uninstall(target_, false, LauncherFolders(platform_)).recordFound);
 }
 
 TEST_F(UpdateAndCancel, UninstallOfEverythingLeavesNoTrace) {
     test::RecordingView view;
     ASSERT_EQ(Install(view), RunResult::Installed);
 
-    const UninstallResult result = Uninstall(target_, true);
+    const UninstallResult result = Uninstall(target_, true, LauncherFolders(platform_));
 
     EXPECT_TRUE(result.failed.empty());
     EXPECT_FALSE(fs::exists(target_.parent_path()));
     EXPECT_TRUE(fs::is_empty(programs_));
     EXPECT_TRUE(fs::is_empty(desktop_));
     EXPECT_TRUE(fs::exists(dist_ / "Tervalo.EXE"));
+}
+
+// Two installations for one user share the launcher folders: each keeps launchers of its own, and the
+// uninstall of one leaves the other's launchers, the folders it did not create and every path outside its
+// target that a line added to its record names.
+TEST_F(UpdateAndCancel, TwoInstallationsKeepTheirLaunchersApart) {
+    const fs::path menu = platform_.MenuFolder(programs_);
+    test::RecordingView first;
+    ASSERT_EQ(Install(first), RunResult::Installed);
+    const auto firstLaunchers = test::FileNames(menu);
+    const fs::path firstTarget = target_;
+    target_ = temp_.path() / "Second" / "Tervalo";
+    test::RecordingView second;
+    ASSERT_EQ(Install(second), RunResult::Installed);
+    const auto launchers = test::FileNames(menu);
+    EXPECT_EQ(launchers.size(), 2 * firstLaunchers.size()) << "the second's launchers beside the first's";
+    EXPECT_TRUE(
+        Contains(protocol_, Utf8(desktop_ / "Tervalo 2.12.LNK") + std::string(kOtherInstallationsLink)));
+    EXPECT_TRUE(Contains(protocol_, Utf8(desktop_ / "Tervalo 2.12-2.LNK") + std::string(kOwnLinkName)));
+
+    // An update of the second keeps its own names.
+    ASSERT_EQ(Install(second), RunResult::Installed);
+    EXPECT_EQ(test::FileNames(menu), launchers);
+
+    // A line planted in the first's record: a file of the user's elsewhere.
+    WriteBytes(temp_.path() / "notes.txt", "notes");
+    ASSERT_TRUE(AddToInstallRecord(
+        firstTarget, {temp_.path() / "notes.txt", temp_.path() / "desktop" / ".." / "notes.txt"}));
+    const UninstallResult result = Uninstall(firstTarget, true, LauncherFolders(platform_));
+    EXPECT_TRUE(result.failed.empty());
+    EXPECT_EQ(ReadBytes(temp_.path() / "notes.txt"), "notes");
+    EXPECT_EQ(test::FileNames(menu).size(), firstLaunchers.size()) << "the second's launchers stay";
+    for (const std::string& name : test::FileNames(menu)) EXPECT_NE(name.find("-2"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(programs_)) << "a folder the installer did not create";
+    EXPECT_TRUE(fs::exists(target_ / "Tervalo.EXE"));
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST_F(AnnualCost, UnknownHeatingTypeEndsAfterTheFuelEnergy) {
 }
 
 TEST_F(AnnualCost, ElectricHeatingUsesFullEfficiencyAndNoLosses) {
-    r.HeizArt = hp(56);
+    r.HeizArt = hp(kHeatElectricity);
     r.WirkGKessel = "80";
     r.BereitStV = "15";
     r.BrennK = "0.35";
@@ -110,7 +110,7 @@ TEST_F(AnnualCost, ElectricHeatingBackCalculatesWithFullEfficiencyAndNoLosses) {
     };
     for (const Row& row : {Row{"80", "15"}, Row{"", ""}, Row{"0", "-100"}}) {
         SCOPED_TRACE(std::string(row.efficiency) + " % / " + row.losses + " %");
-        r.HeizArt = hp(56);
+        r.HeizArt = hp(kHeatElectricity);
         r.WirkGKessel = row.efficiency;
         r.BereitStV = row.losses;
 

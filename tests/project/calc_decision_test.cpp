@@ -3,6 +3,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
 #include "calc_program_fixture.h"
 #include "project/decision/csv_table.h"
 #include "project/field_numbers.h"
@@ -128,14 +134,27 @@ TEST_F(CalcProgram, BatchRowsEqualSingleRunsAndMalformedRowsAreSkipped) {
         SCOPED_TRACE(single[r - 1]);
         const CalcRun run = RunCalc(std::string("--decimal-separator=, ") + single[r - 1]);
         ASSERT_EQ(rows[r].cells.size(), header.size());
-        for (std::size_t c = 1; c < header.size(); ++c) {
+        // The row's warnings are the single run's; a result they name is left empty, and with it the figures.
+        std::string warnings;
+        for (std::size_t at = run.errors.find("warning: "); at != std::string::npos;
+             at = run.errors.find("warning: ", at + 1))
+            warnings += (warnings.empty() ? "" : "; ") +
+                        run.errors.substr(at + 9, run.errors.find('\n', at) - at - 9);
+        ASSERT_EQ(header.back(), "warnings");
+        EXPECT_EQ(rows[r].cells.back(), warnings);
+        const bool stale = warnings.find(" is not current") != std::string::npos ||
+                           warnings.find(" is empty") != std::string::npos;
+        for (std::size_t c = 1; c + 1 < header.size(); ++c) {
             const std::string& name = header[c];
             if (name.ends_with(".value")) continue;
+            const bool figure = name.starts_with("break_even.") || name.starts_with("saving.");
             const std::string line = name.starts_with("break_even.") ? "BreakEven." + name.substr(11)
                                      : name.starts_with("saving.")   ? "Saving." + name.substr(7)
                                                                      : name;
             const std::string expected = run.lines.at(line);
-            EXPECT_EQ(rows[r].cells[c], expected == "\u2013" ? "" : expected) << name;
+            const bool left =
+                (figure && stale) || warnings.find(name + " is not current") != std::string::npos;
+            EXPECT_EQ(rows[r].cells[c], expected == "\u2013" || left ? "" : expected) << name;
         }
     }
     EXPECT_EQ(rows[1].cells[0], "1");
@@ -144,6 +163,117 @@ TEST_F(CalcProgram, BatchRowsEqualSingleRunsAndMalformedRowsAreSkipped) {
     WriteBytes("projects.csv", "WohnFL,LeistZ\r\n150,2\r\n");
     EXPECT_EQ(RunCalc("--batch projects.csv --out results.csv").status, 2) << "a label is no input";
     EXPECT_EQ(RunCalc("--batch projects.csv").status, 2) << "--out is missing";
+}
+
+// The English reasons of the warnings, as the build stages them.
+void InstallResultMarkTexts() {
+    WriteBytes("ResultMarks.ENG",
+               test::ReadBytes(std::filesystem::path(TERVALO_DIST_DIR) / "ResultMarks.ENG"));
+}
+
+// A row whose results cannot be formed from its own inputs gives no results of the loaded project: its result
+// cells and figures are empty, its warnings stand in its row and on standard error with its number, and
+// --strict ends the batch with status 3 before the output is written.
+TEST_F(CalcProgram, BatchRowsTellWhichResultsAreNotTheirOwn) {
+    InstallResultMarkTexts();
+    ASSERT_EQ(RunCalc(std::string(kExample) + " WohnFL=140 --save").status, 0);
+    WriteBytes("projects.csv",
+               "WohnFL,HeizArt,WirkGKessel\r\n"
+               "1e308,,\r\n"     // the demand cannot be formed
+               "150,xyz,90\r\n"  // no fuel
+               "1e309,,\r\n"     // beyond the range of a double
+               "150,,\r\n");
+    const CalcRun batch = RunCalc("--batch projects.csv --out results.csv");
+    EXPECT_EQ(batch.status, 0) << batch.errors;
+    for (const char* expected :
+         {"tervalo-calc: row 1 (line 2): warning: GesHBDGeB is not current: the heat demand cannot be formed",
+          "tervalo-calc: row 2 (line 3): warning: BrennStV is not current: heating type matches no fuel",
+          "tervalo-calc: row 2 (line 3): warning: HeizArt text matches no entry of its list: xyz",
+          "tervalo-calc: row 3 (line 4): warning: GesHBDGeB is not current: the heat demand cannot be "
+          "formed"})
+        EXPECT_NE(batch.errors.find(expected), std::string::npos) << expected << "\n" << batch.errors;
+    EXPECT_EQ(batch.errors.find("row 4 "), std::string::npos) << "the sound row gives no warning";
+
+    const auto rows = decision::ReadCsv(test::ReadBytes("results.csv"));
+    ASSERT_EQ(rows.size(), 5u);
+    const std::vector<std::string>& header = rows[0].cells;
+    const auto column = [&](const std::string& name) {
+        return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
+    };
+    ASSERT_EQ(header.back(), "warnings");
+    for (std::size_t r = 1; r <= 3; ++r) {
+        SCOPED_TRACE(r);
+        const auto& cells = rows[r].cells;
+        EXPECT_NE(cells[column("warnings")].find("is not current"), std::string::npos);
+        for (const char* name :
+             {"BrennStV", "BrennStV.value", "Label27", "saving.money", "saving.money.value", "break_even.fuel_price"})
+            EXPECT_EQ(cells[column(name)], "") << name << " left from the loaded project";
+    }
+    EXPECT_EQ(rows[4].cells[column("warnings")], "");
+    EXPECT_EQ(rows[4].cells[column("GesHBDGeB")], " 18000");
+    EXPECT_NE(rows[4].cells[column("saving.money")], "");
+
+    test::WriteBytes("results.csv", "old results\r\n");
+    const CalcRun strict = RunCalc("--batch projects.csv --out results.csv --strict");
+    EXPECT_EQ(strict.status, 3);
+    EXPECT_EQ(test::ReadBytes("results.csv"), "old results\r\n") << "nothing written under --strict";
+    WriteBytes("projects.csv", "WohnFL\r\n150\r\n");
+    EXPECT_EQ(RunCalc("--batch projects.csv --out results.csv --strict").status, 0);
+}
+
+// The input is refused whole when a field is named twice or it is too large; the output is replaced as a
+// whole, so a write that fails midway leaves the old file.
+TEST_F(CalcProgram, BatchRefusesHostileInputsAndNeverLeavesAFragment) {
+    WriteBytes("projects.csv", "WohnFL,HeizArt,WohnFL\r\n150,#1,160\r\n");
+    CalcRun run = RunCalc("--batch projects.csv --out results.csv");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.errors.find("\"WohnFL\" is named twice"), std::string::npos) << run.errors;
+    test::WriteLongFile("projects.csv", "WohnFL\r\n150\r\n", (16u << 20) + 1);
+    run = RunCalc("--batch projects.csv --out results.csv");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.errors.find("is larger than 16 MiB"), std::string::npos) << run.errors;
+    EXPECT_FALSE(std::filesystem::exists("results.csv"));
+
+    // Rows without warnings, so that standard error keeps within the limit below.
+    InstallResultMarkTexts();
+    ASSERT_EQ(RunCalc(std::string(kExample) + " --save").status, 0);
+    std::string many = "WohnFL\r\n";
+    for (int r = 0; r < 40; ++r) many += "150\r\n";
+    WriteBytes("projects.csv", many);
+    WriteBytes("results.csv", "old results\r\n");
+    // A file-size limit below the output: the write fails midway, as on a full disk.
+    const std::string limited = "sh -c \"ulimit -f 8; trap '' XFSZ; exec " +
+                                std::string(TERVALO_CALC_PROGRAM) +
+                                " --batch projects.csv --out results.csv\" 2>calc-errors.txt";
+    const int status = std::system(limited.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_NE(test::ReadBytes("calc-errors.txt").find("results.csv could not be written"), std::string::npos)
+        << test::ReadBytes("calc-errors.txt");
+    EXPECT_EQ(test::ReadBytes("results.csv"), "old results\r\n");
+}
+
+// Every result of the JSON document says whether the last run wrote it, and when not, why.
+TEST_F(CalcProgram, JsonMarksEachResultWithWhetherTheLastRunWroteIt) {
+    InstallResultMarkTexts();
+    const char* const results[] = {"pn32",    "LeistZahlK", "LeistZahlH", "LeistZ",
+                                   "BetrKo",  "GesHBDGeB",  "GesHBDHeiz", "BrennStV",
+                                   "Label27", "Label38",    "GesEnergWP", "co2consum"};
+    const auto entry = [](const Json& document, const char* name) {
+        return document["results"].contains(name) ? document["results"][name] : document["derived"][name];
+    };
+    Json document = JsonOf(RunCalc(std::string(kExample) + " --json"));
+    for (const char* name : results) {
+        EXPECT_EQ(entry(document, name)["current"], true) << name;
+        EXPECT_FALSE(entry(document, name).contains("reason")) << name;
+    }
+    EXPECT_FALSE(document["inputs"]["WohnFL"].contains("current")) << "inputs carry no mark";
+
+    document = JsonOf(RunCalc(std::string(kExample) + " Tc=110 --calculate --json"));
+    EXPECT_EQ(entry(document, "LeistZahlH")["current"], false);
+    EXPECT_NE(
+        entry(document, "LeistZahlH")["reason"].get<std::string>().find("outside the refrigerant table"),
+        std::string::npos);
+    EXPECT_EQ(entry(document, "GesHBDHeiz")["current"], true) << "the fuel side is current";
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ namespace tervalo::test {
 struct CalcRun {
     int status = -1;
     std::map<std::string, std::string> lines;  // NAME → TEXT of standard output
-    std::string errors;                        // standard error
+    std::string errors;                        // standard error, without the line naming the folder
+    std::string folderNotice;                  // that line: the test's folder is neither program nor home
     std::string output;                        // standard output as it is
 };
 
@@ -38,17 +39,31 @@ inline CalcRun RunCalc(const std::string& arguments) {
     }
     run.output = output;
     run.errors = ReadBytes("calc-errors.txt");
+    const std::string notice = "tervalo-calc: working in ";
+    if (run.errors.rfind(notice, 0) == 0) {
+        const std::size_t end = run.errors.find('\n') + 1;
+        run.folderNotice = run.errors.substr(0, end);
+        run.errors.erase(0, end);
+    }
     return run;
 }
 
 class CalcProgram : public test::ProjectFixture {
   protected:
+    // The languages of the runs: the test language "TST" and, for switches, "TSB".
+    inline static const std::string kLanguage = "SWE";
+    inline static const std::string kOtherLanguage = "NDL";
+
     void SetUp() override {
         ProjectFixture::SetUp();
         InstallR22Table();
-        WriteBytes("kparam.dat",
-                   "\"\",\"\",\"\",\"TST\",\"EUR\",\"Arial\",\"\",0,\"\",\"\",\"\",0,\"\",0\r\n"
-                   "0,35,\"2.5\",\"\",\"\",0,\"\"\r\n");
+        // The program takes only its own languages: the test languages stand in for two of them.
+        for (const char* kind : {"heatcap.", "Caption."})
+            WriteBytes(kind + kLanguage, ReadBytes(kind + std::string("TST")));
+        WriteBytes("heatcap." + kOtherLanguage, ReadBytes("heatcap.TSB"));
+        WriteBytes("kparam.dat", "\"\",\"\",\"\",\"" + kLanguage +
+                                     "\",\"EUR\",\"Arial\",\"\",0,\"\",\"\",\"\",0,\"\",0\r\n"
+                                     "0,35,\"2.5\",\"\",\"\",0,\"\"\r\n");
         WriteBytes("energk.dat", "2000,1,0.3,1,0.6\r\n");
         WriteBytes("SpezBK.dat", "\"0.6\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
     }

@@ -1,16 +1,23 @@
 // tervalo-calc run as a program in a directory of its own, with the test languages and table.
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <vector>
 
 #include "calc_program_fixture.h"
+#include "config/settings_file.h"
 #include "engine/file_access.h"
+#include "support/system_traits.h"
 
 namespace tervalo {
 namespace {
@@ -36,7 +43,7 @@ std::string Messages(const std::string& errors) {
 TEST_F(CalcProgram, PrintsTheWindowAfterApplyingTheArgumentsInOrder) {
     const CalcRun run = RunCalc(kExample);
     ASSERT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(run.lines.at("HeizArt"), hp(21));
+    EXPECT_EQ(run.lines.at("HeizArt"), hp(kHeatHeatingOil));
     EXPECT_EQ(run.lines.at("BrennK"), "0.6");
     EXPECT_EQ(run.lines.at("BrennStKeinh"), "EUR/l");
     EXPECT_EQ(run.lines.at("GesHBDGeB"), " 18000");
@@ -77,8 +84,8 @@ TEST_F(CalcProgram, SaveAndLanguageRewrite) {
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.lines.at("Tc"), "65");
 
-    WriteBytes("Caption.TSB", test::CaptionFileBytes());
-    run = RunCalc("--language=TSB");
+    WriteBytes("Caption." + kOtherLanguage, test::CaptionFileBytes());
+    run = RunCalc("--language=NDL");
     ASSERT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.lines.at("Klimazone"), "b48");
     EXPECT_EQ(run.lines.at("VFlsize"), "b19, b8") << "the combined entry is translated piece by piece";
@@ -86,7 +93,7 @@ TEST_F(CalcProgram, SaveAndLanguageRewrite) {
     EXPECT_EQ(run.lines.at("Klimazone#1"), "b46");
 
     run = RunCalc("--language=XYZ");
-    EXPECT_EQ(Messages(run.errors), "message: c91 m61\n") << "a language without caption file is refused";
+    EXPECT_EQ(Messages(run.errors), "message: c91 XYZ m61\n") << "a language without caption file is refused";
 }
 
 TEST_F(CalcProgram, MalformedArgumentsSaveNothing) {
@@ -120,7 +127,7 @@ void RestoreSnapshot(const Snapshot& files) {
 // A session that writes every file tervalo-calc can write, killed at each flush and each rename in turn:
 // every file is then its complete old or new content, and the next start leaves no temporary behind.
 TEST_F(CalcProgram, KilledAtEveryWriteStepLeavesEachFileOldOrNew) {
-    if (std::system("strace -V >/dev/null 2>&1") != 0) GTEST_SKIP() << "strace is missing";
+    TERVALO_SKIP_UNLESS(test::HaveStrace(), "strace is missing");
     // The report as a PDF file too, where this build prints one.
     RunCalc("--pdf probe.pdf");
     const bool pdfBuild = std::filesystem::exists("probe.pdf");
@@ -192,6 +199,12 @@ TEST_F(CalcProgram, ADesignPointOutsideTheTableIsAWarningNotAResult) {
     EXPECT_FALSE(std::filesystem::exists("TempPart.dat")) << "nothing saved under --strict";
     EXPECT_EQ(RunCalc(std::string(kExample) + " --strict --save").status, 0);
     EXPECT_TRUE(std::filesystem::exists("TempPart.dat"));
+
+    // A warning after the last write, or in a run that writes nothing, still ends the run with 3.
+    std::filesystem::remove("TempPart.dat");
+    EXPECT_EQ(RunCalc(std::string(kExample) + " --save Tc=110 --calculate --strict").status, 3);
+    EXPECT_TRUE(std::filesystem::exists("TempPart.dat")) << "the save came before the warning";
+    EXPECT_EQ(RunCalc(std::string(kExample) + " Tc=110 --calculate --strict").status, 3);
 }
 
 // Each data file of the calculation damaged in every way: the same results as the intact folder, or a
@@ -207,6 +220,8 @@ TEST_F(CalcProgram, DamagedDataFilesGiveTheSameResultsOrAWarning) {
         for (int i = 0; i < 300; ++i) bytes += static_cast<char>((seed = seed * 1103515245 + 12345) >> 16);
         return bytes;
     }();
+    // Another saturation table keeps the folder the program's data folder while R22.DAT is damaged.
+    WriteBytes("R134A.DAT", "");
     for (const char* file : {"energk.dat", "R22.DAT"}) {
         const std::string good = ReadBytes(file);
         const std::vector<std::pair<std::string, std::string>> damages = {
@@ -259,18 +274,18 @@ TEST_F(CalcProgram, FailedWritesEndWithAnError) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.errors.find("SpezBK.dat could not be written"), std::string::npos);
 
-    WriteBytes("Caption.TSB", test::CaptionFileBytes());
+    WriteBytes("Caption." + kOtherLanguage, test::CaptionFileBytes());
     std::filesystem::create_directory("TempPart.dat");
-    run = RunCalc("--language=TSB");
+    run = RunCalc("--language=NDL");
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.errors.find("could not both be rewritten into TSB"), std::string::npos) << run.errors;
+    EXPECT_NE(run.errors.find("could not both be rewritten into NDL"), std::string::npos) << run.errors;
 }
 
 TEST_F(CalcProgram, ALanguageSwitchStoresTheLanguageWithTheProject) {
-    WriteBytes("Caption.TSB", test::CaptionFileBytes());
+    WriteBytes("Caption." + kOtherLanguage, test::CaptionFileBytes());
     ASSERT_EQ(RunCalc("VFlsize=#3 --save").status, 0);
-    ASSERT_EQ(RunCalc("--language=TSB").status, 0);
-    EXPECT_NE(ReadBytes("kparam.dat").find("\"TSB\""), std::string::npos) << ReadBytes("kparam.dat");
+    ASSERT_EQ(RunCalc("--language=NDL").status, 0);
+    EXPECT_NE(ReadBytes("kparam.dat").find("\"NDL\""), std::string::npos) << ReadBytes("kparam.dat");
     const CalcRun next = RunCalc("");
     EXPECT_EQ(next.lines.at("Klimazone#1"), "b46") << "the next start opens in the new language";
 }
@@ -319,6 +334,170 @@ TEST_F(CalcProgram, OnlyARunThatDrawsLoadsTheGraphicsLibraries) {
     EXPECT_EQ(drawing.status, plain.status);
     EXPECT_EQ(drawing.output, plain.output);
     EXPECT_NE(ReadBytes("cycle.svg").find("<svg"), std::string::npos);
+}
+
+// An input set without its action leaves the last run's results: those it affects get a warning, the
+// figures formed from the typed text (saving, break-even, lifetime) are dashes or null until a run.
+TEST_F(CalcProgram, InputsSetWithoutTheirActionLeaveTheFiguresTheyChangeAsDashes) {
+    InstallResultMarkTexts();
+    const CalcRun base = RunCalc(kExample);
+    CalcRun run = RunCalc(std::string(kExample) + " WohnFL:=200");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.lines.at("Label27"), base.lines.at("Label27")) << "the columns of the last run";
+    for (const char* figure :
+         {"BreakEven.electricity_price", "BreakEven.fuel_price", "BreakEven.heating_cop_equal_cost",
+          "BreakEven.heating_cop_equal_co2", "BreakEven.grid_co2_factor", "Saving.money", "Saving.co2"})
+        EXPECT_EQ(run.lines.at(figure), "\u2013") << figure;
+    EXPECT_NE(run.errors.find("warning: Label27 is not current: inputs changed: press Enter (or c81) to "
+                              "recalculate\n"),
+              std::string::npos)
+        << run.errors;
+    EXPECT_EQ(run.errors.find("LeistZahlK is not current"), std::string::npos) << "the area moves no COP";
+
+    const nlohmann::json document =
+        nlohmann::json::parse(RunCalc(std::string(kExample) + " WohnFL:=200 --json").output);
+    EXPECT_TRUE(document["saving"]["money"].is_null());
+    EXPECT_TRUE(document["break_even"]["fuel_price"].is_null());
+    EXPECT_FALSE(document["lifetime"]["current"].get<bool>());
+    EXPECT_TRUE(document["lifetime"]["results"].is_null());
+    EXPECT_TRUE(document["lifetime"]["first_year"].is_null());
+
+    run = RunCalc(std::string(kExample) + " WohnFL:=200 WohnFL=200");
+    EXPECT_NE(run.lines.at("Saving.money"), "\u2013") << "Enter recalculates";
+    EXPECT_EQ(run.errors.find("is not current"), std::string::npos) << run.errors;
+    run = RunCalc(std::string(kExample) + " WohnFL:=200 WohnFL:=150");
+    EXPECT_EQ(run.lines.at("Saving.money"), base.lines.at("Saving.money")) << "the edit taken back";
+}
+
+// --trace describes the run whose results are shown: after t0=-5 the Enter of Tc=45 starts nothing, so the
+// COP shown is that of the old Tc, and so is the trace.
+TEST_F(CalcProgram, TraceDescribesTheRunWhoseResultsAreShown) {
+    const CalcRun run = RunCalc(std::string(kExample) + " t0=-5 Tc=45 --trace");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.lines.at("Tc"), "45");
+    EXPECT_NE(run.output.find("= 55 + 273.15 ="), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("= 45 + 273.15 ="), std::string::npos);
+    EXPECT_NE(run.output.find("\u2192  " + run.lines.at("LeistZahlK") + "\n"), std::string::npos)
+        << "the COP the window shows";
+}
+
+// A settings file naming a path as its language reads no file outside the program folder: the code is none of
+// the program's languages, so the default takes its place, and no language file name leads out either.
+TEST_F(CalcProgram, AHostileLanguageCodeReadsNothingOutsideTheFolder) {
+    const std::filesystem::path folder = std::filesystem::current_path();
+    const std::filesystem::path secret = folder.parent_path() / (folder.filename().string() + "-secret.txt");
+    WriteBytes(secret, "\"top secret line\"\r\n\"second secret\"\r\n");
+    for (const char* kind : {"Caption.", "heatcap.", "VerbCapt.", "infoTXT.", "ResultMarks."})
+        std::filesystem::create_directory(kind);
+    WriteBytes("kparam.dat", "\"\",\"\",\"\",\"/../../" + secret.filename().string() +
+                                 "\",\"EUR\",\"Arial\",\"\",0,\"\",\"\",\"\",0,\"\",0\r\n0,35,\"2.5\"\r\n");
+    const CalcRun run = RunCalc("--json");
+    std::filesystem::remove(secret);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.output.find("secret"), std::string::npos) << run.output;
+    EXPECT_EQ(run.errors.find("secret"), std::string::npos) << run.errors;
+    EXPECT_NE(run.output.find("\"language\": \"GER\""), std::string::npos) << "the default language";
+}
+
+// The language switch replaces the project and the settings file together: killed at any of its writes, the
+// next start finds both in one language, the old or the new, and no journal left over.
+TEST_F(CalcProgram, ALanguageSwitchKilledBetweenItsWritesLeavesBothFilesInOneLanguage) {
+    if (std::system("strace -V >/dev/null 2>&1") != 0) GTEST_SKIP() << "strace is missing";
+    WriteBytes("Caption." + kOtherLanguage, test::CaptionFileBytes());
+    ASSERT_EQ(RunCalc("VFlsize=#3 Klimazone=#3 --save").status, 0);
+    const Snapshot before = TakeSnapshot();
+    const auto languageOfSettings = [] {
+        return ReadBytes("kparam.dat").find("\"" + kOtherLanguage + "\"") != std::string::npos ? "new"
+                                                                                               : "old";
+    };
+    // The test languages' list texts: "hpN" in the old one, "bN" in the new.
+    const auto languageOfProject = [] {
+        return ReadBytes("TempPart.dat").find("\"b") != std::string::npos ? "new" : "old";
+    };
+    int kills = 0, newAfterKill = 0;
+    for (const char* call : {"rename", "fsync", "write", "unlink"}) {
+        for (int n = 1; n < 40; ++n) {
+            SCOPED_TRACE(std::string(call) + " " + std::to_string(n));
+            RestoreSnapshot(before);
+            const std::string command =
+                "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -o /dev/null -e trace=" + std::string(call) +
+                " -e inject=" + std::string(call) + ":signal=SIGKILL:when=" + std::to_string(n) + " " +
+                TERVALO_CALC_PROGRAM + " --language=" + kOtherLanguage + " >/dev/null 2>&1";
+            const int status = std::system(command.c_str());
+            if (WIFEXITED(status) && WEXITSTATUS(status) == 0) break;
+            ++kills;
+            const CalcRun next = RunCalc("");
+            EXPECT_EQ(next.status, 0);
+            EXPECT_EQ(std::string(languageOfSettings()), languageOfProject()) << ReadBytes("TempPart.dat");
+            newAfterKill += std::string(languageOfSettings()) == "new";
+            EXPECT_EQ(Messages(next.errors), "");
+            EXPECT_FALSE(std::filesystem::exists(kLanguageSwitchJournal));
+        }
+    }
+    EXPECT_GE(kills, 6) << "the switch's writes were reached";
+    EXPECT_GE(newAfterKill, 1) << "a switch killed after its journal is completed";
+}
+
+// Numbers beyond the range of a double are no 0: the demand cannot be formed, as with 1e308.
+TEST_F(CalcProgram, NumbersBeyondTheDoubleRangeAreNotReadAsZero) {
+    InstallResultMarkTexts();
+    for (const std::string& area : {std::string("1e309"), std::string(400, '9'), std::string("-1e400")}) {
+        SCOPED_TRACE(area.substr(0, 10));
+        const CalcRun run = RunCalc(std::string(kExample) + " WohnFL=" + area);
+        EXPECT_NE(run.errors.find("warning: GesHBDGeB is not current: the heat demand cannot be formed"),
+                  std::string::npos)
+            << run.errors;
+        EXPECT_EQ(run.lines.at("WohnFL"), area) << "the field keeps the typed text";
+        EXPECT_EQ(RunCalc(std::string(kExample) + " WohnFL=" + area + " --strict").status, 3);
+    }
+}
+
+// Standard error is escaped as the output lines are: a field text cannot forge a line of its own there.
+TEST_F(CalcProgram, FieldTextsCannotForgeLinesOnStandardError) {
+    InstallResultMarkTexts();
+    const CalcRun run = RunCalc(std::string(kExample) +
+                                R"x( HausTyp:="$(printf 'x\ntervalo-calc: note: all results current\r')")x");
+    EXPECT_NE(run.errors.find("HausTyp text matches no entry of its list: x\\ntervalo-calc: note"),
+              std::string::npos)
+        << run.errors;
+    EXPECT_EQ(run.errors.find("\ntervalo-calc: note"), std::string::npos) << run.errors;
+    EXPECT_EQ(run.errors.find('\r'), std::string::npos);
+    const CalcRun parse = RunCalc(R"x("$(printf 'Unknown\nforged=1')")x");
+    EXPECT_EQ(parse.status, 2);
+    EXPECT_EQ(parse.errors.find("\nforged"), std::string::npos) << parse.errors;
+}
+
+// A Lifetime.dat that is damaged, or a folder in its place, is a warning of the JSON run and trips --strict.
+TEST_F(CalcProgram, ADamagedLifetimeFileIsAWarning) {
+    InstallResultMarkTexts();
+    ASSERT_EQ(RunCalc(std::string(kExample) + " --json").errors, "");
+    std::filesystem::create_directory("Lifetime.dat");
+    CalcRun run = RunCalc(std::string(kExample) + " --json");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.errors.find("tervalo-calc: warning: Lifetime.dat is damaged"), std::string::npos)
+        << run.errors;
+    EXPECT_EQ(RunCalc(std::string(kExample) + " --json --strict").status, 3);
+    std::filesystem::remove("Lifetime.dat");
+    WriteBytes("Lifetime.dat", std::string(300, '\x7F'));
+    EXPECT_EQ(RunCalc(std::string(kExample) + " --json --strict").status, 3);
+}
+
+// A save waits a few seconds for another program's rewrite of the same file, then says so instead of hanging.
+TEST_F(CalcProgram, ASaveGivesUpOnAFileAnotherProgramIsWriting) {
+    const int held =
+        ::open((std::string("TempPart.dat") + kTemporarySuffix).c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const CalcRun run = RunCalc("WohnFL=120 --save");
+    const auto waited = std::chrono::steady_clock::now() - start;
+    ::close(held);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.errors.find("TempPart.dat could not be written: another program is writing it"),
+              std::string::npos)
+        << run.errors;
+    EXPECT_LT(waited, std::chrono::seconds(30));
+    EXPECT_FALSE(std::filesystem::exists("TempPart.dat"));
 }
 
 }  // namespace

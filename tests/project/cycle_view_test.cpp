@@ -3,6 +3,7 @@
 #include "engine/saturation_lookup.h"
 #include "project/cycle_view/cycle_view.h"
 #include "project_fixture.h"
+#include "support/system_traits.h"
 
 namespace tervalo {
 namespace {
@@ -31,7 +32,7 @@ TEST(SaturationDome, EveryPointIsTheEnginesLookupForSingleSubstancesAndBlends) {
     for (const char* file : {"R22.DAT", "R407C.DAT"}) {
         SCOPED_TRACE(file);
         const SaturationTableLoad table = ShippedTable(file);
-        if (table.status != EngineStatus::Ok) GTEST_SKIP() << "the staged tables are not built";
+        TERVALO_SKIP_UNLESS(table.status == EngineStatus::Ok, "the staged tables are not built");
         const std::vector<DomeSample> dome = SaturationDome(table);
         ASSERT_EQ(dome.size(), static_cast<std::size_t>(kDomeSamples));
         EXPECT_DOUBLE_EQ(dome.front().t, table.table->records.front().t);
@@ -52,7 +53,7 @@ TEST(SaturationDome, EveryPointIsTheEnginesLookupForSingleSubstancesAndBlends) {
 
 TEST(SaturationDome, TheReferenceStateLiesOnTheBubbleLine) {
     const SaturationTableLoad table = ShippedTable("R22.DAT");
-    if (table.status != EngineStatus::Ok) GTEST_SKIP() << "the staged tables are not built";
+    TERVALO_SKIP_UNLESS(table.status == EngineStatus::Ok, "the staged tables are not built");
     const auto zero = IsothermAt(table, 0);
     ASSERT_TRUE(zero);
     EXPECT_NEAR(zero->bubble.h, 200, 0.01) << "h′ = 200 kJ/kg at 0 °C";
@@ -87,7 +88,7 @@ class CycleViewOfProject : public test::ProjectFixture {
         r.SuctionAllowance = 8;
         r.WohnFL = "150";
         r.SpezHeizLeist = "120";
-        r.HeizArt = hp(21);
+        r.HeizArt = hp(kHeatHeatingOil);
         r.WirkGKessel = "90";
         r.BereitStV = "10";
         r.BrennK = "0.6";

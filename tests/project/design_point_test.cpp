@@ -24,7 +24,7 @@ class DesignPoint : public test::ProjectFixture {
         r.SuctionAllowance = 8;
         r.WohnFL = "150";
         r.SpezHeizLeist = "120";
-        r.HeizArt = hp(21);
+        r.HeizArt = hp(kHeatHeatingOil);
         r.WirkGKessel = "90";
         r.BereitStV = "10";
         r.BrennK = "0.6";
@@ -89,9 +89,9 @@ TEST_F(DesignPoint, HigherCondensingTemperatureLowersTheCop) {
 TEST_F(DesignPoint, ChoicesThatEnterNoCalculationChangeNoResult) {
     CalculationRun(Project());
     const ProjectRecord before = r;
-    r.Verdichterbauart = hp(33);
-    r.WartungI = hp(45);
-    r.Leitungsdimension = hp(10);
+    r.Verdichterbauart = hp(kHeatBuilding);
+    r.WartungI = hp(kHeatExposureHigh);
+    r.Leitungsdimension = hp(kHeatLarge);
     r.Tempbereich = "any";
     CalculationRun(Project());
     for (auto field : {&ProjectRecord::pn32, &ProjectRecord::LeistZahlK, &ProjectRecord::LeistZahlH,
@@ -244,7 +244,7 @@ TEST_F(DesignPoint, ResultsTheRunDidNotWriteAreMarkedWithTheReason) {
     EXPECT_EQ(r.Results[F::GesHBDHeiz], StaleReason::Current);
     EXPECT_EQ(reasons({F::BrennStV, F::Label27, F::Label38, F::GesEnergWP, F::co2consum, F::BetrKo}),
               all(6, StaleReason::NoFuel));
-    r.HeizArt = hp(21);
+    r.HeizArt = hp(kHeatHeatingOil);
     r.WirkGKessel = "0";
     CalculationRun(Project());
     EXPECT_EQ(r.Results[F::GesHBDHeiz], StaleReason::ZeroEfficiency);
@@ -307,6 +307,30 @@ TEST_F(DesignPoint, AnActionsCalculationsShareOneLoadWithTheSameResults) {
     EXPECT_EQ(r.EnergyFactors[4], 9);
     r.RefrigerantName = "R134A";
     EXPECT_EQ(loads.For(r).refrigerantTable.status, EngineStatus::MissingTable) << "another refrigerant";
+}
+
+// The running cost is the result only once the electricity and its CO2 after it are written; the fuel's CO2
+// takes the mark of a missing factor file only where the fuel is the grid's electricity.
+TEST_F(DesignPoint, RunningCostAndCo2MarksFollowWhatTheRunWrote) {
+    using F = ResultField;
+    CalculationRun(Project());
+    r.EnergKost = "1e306";  // the electricity is written, its cost overflows
+    CalculationRun(Project());
+    EXPECT_EQ(r.Results[F::GesEnergWP], StaleReason::Current);
+    EXPECT_EQ(r.Results[F::co2consum], StaleReason::BalanceStopped);
+    EXPECT_EQ(r.Results[F::BetrKo], StaleReason::BalanceStopped) << "only its provisional figure was written";
+    r.EnergKost = "0.2";
+
+    std::filesystem::remove("energk.dat");
+    for (const int item : kHeatingKindItems) {
+        r.HeizArt = hp(item);
+        CalculationRun(Project());
+        EXPECT_EQ(r.Results[F::Label38],
+                  item == kHeatElectricity ? StaleReason::EnergyFactorsMissing : StaleReason::Current)
+            << r.HeizArt;
+        EXPECT_EQ(r.Results[F::co2consum], StaleReason::EnergyFactorsMissing) << r.HeizArt;
+        EXPECT_EQ(r.Results[F::BetrKo], StaleReason::Current) << r.HeizArt;
+    }
 }
 
 }  // namespace

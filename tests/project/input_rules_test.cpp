@@ -16,17 +16,25 @@ class InputRules : public test::ProjectFixture {
 TEST_F(InputRules, EveryListHoldsItsEntriesInWindowOrder) {
     using Entries = std::vector<std::string>;
     const std::pair<ProjectList, Entries> rows[] = {
-        {ProjectList::AnwendBereich, {hp(2), hp(3), hp(4), hp(5), hp(52), hp(6), hp(7)}},
-        {ProjectList::WartungI, {hp(43), hp(44), hp(45)}},
-        {ProjectList::Klimazone, {hp(46), hp(47), hp(48), hp(49)}},
-        {ProjectList::Bereitstell, {hp(8), hp(9), hp(10)}},
-        {ProjectList::VFlsize, {hp(18), hp(20), "hp19, hp8", "hp19, hp9", "hp19, hp10"}},
-        {ProjectList::Leitungsdimension, {hp(8), hp(9), hp(10)}},
-        {ProjectList::Verdichterbauart, {hp(32), hp(33), "c88"}},
-        {ProjectList::HausTyp, {hp(36), hp(37), "hp38 1973", "hp38 1982", hp(39), hp(40)}},
-        {ProjectList::AmbientT, {hp(43), hp(44), hp(45)}},
-        {ProjectList::HeizArt, {hp(21), hp(22), hp(55), hp(56)}},
-        {ProjectList::KesselWirk, {hp(14), hp(15), hp(16), hp(17)}},
+        {ProjectList::AnwendBereich,
+         {hp(kHeatOutdoorAirToAir), hp(kHeatOutdoorAirToWater), hp(kHeatGroundWater),
+          hp(kHeatGroundCollector), hp(kHeatSurfaceWater), hp(kHeatSolarAbsorber), hp(kHeatBorehole)}},
+        {ProjectList::WartungI, {hp(kHeatExposureLow), hp(kHeatExposureNormal), hp(kHeatExposureHigh)}},
+        {ProjectList::Klimazone, {hp(kHeatZone1), hp(kHeatZone2), hp(kHeatZone3), hp(kHeatZone4)}},
+        {ProjectList::Bereitstell, {hp(kHeatSmall), hp(kHeatMedium), hp(kHeatLarge)}},
+        {ProjectList::VFlsize,
+         {hp(kHeatWarmAir), hp(kHeatUnderfloor), "hp19, hp8", "hp19, hp9", "hp19, hp10"}},
+        {ProjectList::Leitungsdimension, {hp(kHeatSmall), hp(kHeatMedium), hp(kHeatLarge)}},
+        {ProjectList::Verdichterbauart, {hp(kHeatHeatingSystem), hp(kHeatBuilding), "c88"}},
+        {ProjectList::HausTyp,
+         {hp(kHeatUninsulated), hp(kHeatPartlyInsulated), "hp38 1973", "hp38 1982", hp(kHeatLowEnergyHouse),
+          hp(kHeatUltraLowEnergyHouse)}},
+        {ProjectList::AmbientT, {hp(kHeatExposureLow), hp(kHeatExposureNormal), hp(kHeatExposureHigh)}},
+        {ProjectList::HeizArt,
+         {hp(kHeatHeatingOil), hp(kHeatNaturalGas), hp(kHeatWoodPellets), hp(kHeatElectricity)}},
+        {ProjectList::KesselWirk,
+         {hp(kHeatStandardBoiler), hp(kHeatLowTemperatureBoiler), hp(kHeatCondensingBoiler),
+          hp(kHeatHighEfficiencyBoiler)}},
         {ProjectList::Tempbereich, {}},
     };
     FillLists(r);
@@ -44,18 +52,26 @@ TEST_F(InputRules, OperatingPointFromApplicationClimateAndAmbient) {
         double allowance;
     };
     const Row rows[] = {
-        {"outdoor air / water, cool zone, high ambient: -6 - 3", hp(3), hp(48), hp(45), "-9", 8},
-        {"ground water, low ambient: 5 + 1", hp(4), hp(46), hp(43), "6", 5},
-        {"ground water ignores the climate", hp(4), hp(49), hp(43), "6", 5},
-        {"ground collector, normal ambient", hp(5), hp(46), hp(44), "-2", 5},
-        {"surface water (item 52), high ambient", hp(52), hp(46), hp(45), "3", 5},
-        {"item 6, high ambient", hp(6), hp(46), hp(45), "-14", 5},
-        {"borehole, other ambient", hp(7), hp(46), "x", "-2", 5},
-        {"outdoor air, climate matching nothing: base -5", hp(3), "zone 9", hp(43), "-3", 8},
-        {"climate compared exactly, not trimmed", hp(3), " " + hp(46), hp(44), "-5", 8},
-        {"application compared after trimming", "  " + hp(4) + " ", hp(46), hp(45), "3", 5},
-        {"unknown application: base 0, 8 K, fixed-source offsets", "heat from the moon", hp(49), hp(45), "-2",
-         8},
+        {"outdoor air / water, cool zone, high ambient: -6 - 3", hp(kHeatOutdoorAirToWater), hp(kHeatZone3),
+         hp(kHeatExposureHigh), "-9", 8},
+        {"ground water, low ambient: 5 + 1", hp(kHeatGroundWater), hp(kHeatZone1), hp(kHeatExposureLow), "6",
+         5},
+        {"ground water ignores the climate", hp(kHeatGroundWater), hp(kHeatZone4), hp(kHeatExposureLow), "6",
+         5},
+        {"ground collector, normal ambient", hp(kHeatGroundCollector), hp(kHeatZone1),
+         hp(kHeatExposureNormal), "-2", 5},
+        {"surface water (item 52), high ambient", hp(kHeatSurfaceWater), hp(kHeatZone1),
+         hp(kHeatExposureHigh), "3", 5},
+        {"item 6, high ambient", hp(kHeatSolarAbsorber), hp(kHeatZone1), hp(kHeatExposureHigh), "-14", 5},
+        {"borehole, other ambient", hp(kHeatBorehole), hp(kHeatZone1), "x", "-2", 5},
+        {"outdoor air, climate matching nothing: base -5", hp(kHeatOutdoorAirToWater), "zone 9",
+         hp(kHeatExposureLow), "-3", 8},
+        {"climate compared exactly, not trimmed", hp(kHeatOutdoorAirToWater), " " + hp(kHeatZone1),
+         hp(kHeatExposureNormal), "-5", 8},
+        {"application compared after trimming", "  " + hp(kHeatGroundWater) + " ", hp(kHeatZone1),
+         hp(kHeatExposureHigh), "3", 5},
+        {"unknown application: base 0, 8 K, fixed-source offsets", "heat from the moon", hp(kHeatZone4),
+         hp(kHeatExposureHigh), "-2", 8},
         {"a first start: nothing chosen", "", "", "", "0", 8},
     };
     for (const Row& row : rows) {
@@ -76,8 +92,9 @@ TEST_F(InputRules, OperatingPointFromApplicationClimateAndAmbient) {
 // Outdoor air (items 2 and 3) takes its base from the climate zone: 0, -2, -6, -12, and -5 for any other
 // text; the ambient level adds +2, 0, -3 or nothing.
 TEST_F(InputRules, OutdoorAirOperatingPointForEveryClimateAndAmbient) {
-    const std::string climates[] = {hp(46), hp(47), hp(48), hp(49), "zone 9"};
-    const std::string ambients[] = {hp(43), hp(44), hp(45), "level"};
+    const std::string climates[] = {hp(kHeatZone1), hp(kHeatZone2), hp(kHeatZone3), hp(kHeatZone4), "zone 9"};
+    const std::string ambients[] = {hp(kHeatExposureLow), hp(kHeatExposureNormal), hp(kHeatExposureHigh),
+                                    "level"};
     const char* expected[5][4] = {
         {"2", "0", "-3", "0"},         // item 46, base 0
         {"0", "-2", "-5", "-2"},       // item 47, base -2
@@ -99,22 +116,23 @@ TEST_F(InputRules, OutdoorAirOperatingPointForEveryClimateAndAmbient) {
 }
 
 TEST_F(InputRules, OutdoorAirSetsFloorHeatingAndItsCondensingTemperature) {
-    r.AnwendBereich = hp(2);
-    r.Klimazone = hp(47);
-    r.AmbientT = hp(43);
+    r.AnwendBereich = hp(kHeatOutdoorAirToAir);
+    r.Klimazone = hp(kHeatZone2);
+    r.AmbientT = hp(kHeatExposureLow);
     r.Tc = "65";
     r.VFlsize = "hp19, hp8";
     OperatingPointRule(r);
     EXPECT_EQ(r.t0, "0") << "-2 + 2";
     EXPECT_EQ(r.SuctionAllowance, 8);
     EXPECT_EQ(r.Tc, "45");
-    EXPECT_EQ(r.VFlsize, hp(18));
+    EXPECT_EQ(r.VFlsize, hp(kHeatWarmAir));
 }
 
 TEST_F(InputRules, CondensingTemperatureFromDistributionType) {
     const std::pair<std::string, const char*> rows[] = {
-        {hp(18), "45"},     {hp(20), "38"},    {"hp19, hp8", "65"}, {"hp19, hp9", "55"}, {"hp19, hp10", "45"},
-        {"  hp20  ", "38"}, {"b19, b8", "55"}, {"", "55"},          {"hp19,hp8", "55"},
+        {hp(kHeatWarmAir), "45"}, {hp(kHeatUnderfloor), "38"}, {"hp19, hp8", "65"}, {"hp19, hp9", "55"},
+        {"hp19, hp10", "45"},     {"  hp20  ", "38"},          {"b19, b8", "55"},   {"", "55"},
+        {"hp19,hp8", "55"},
     };
     for (const auto& [distribution, tc] : rows) {
         SCOPED_TRACE(distribution);
@@ -130,16 +148,18 @@ TEST_F(InputRules, SpecificDemandIsRoundedDownInPointForm) {
         const char* demand;
     };
     const Row rows[] = {
-        {"hp38 1982", hp(49), hp(45), " 159"},  // 100 × 1.2 × 1.33 = 159.6
-        {hp(36), hp(46), hp(43), " 120"},       // 200 × 0.9 × 0.67 = 120.6
-        {hp(37), hp(48), hp(44), " 165"},       // 150 × 1.1 lies just above 165 in binary
-        {hp(40), hp(47), hp(45), " 39"},        // 30 × 1.33 = 39.9
-        {hp(39), hp(49), hp(43), " 48"},        // 60 × 1.2 × 0.67 = 48.24
-        {"hp38 1973", hp(46), hp(44), " 108"},  // 120 × 0.9
-        {hp(36), hp(49), hp(45), " 319"},       // 319.2
-        {"hp38 1982", hp(46), hp(43), " 60"},   // 100 × 0.9 × 0.67 = 60.3
+        {"hp38 1982", hp(kHeatZone4), hp(kHeatExposureHigh), " 159"},          // 100 × 1.2 × 1.33 = 159.6
+        {hp(kHeatUninsulated), hp(kHeatZone1), hp(kHeatExposureLow), " 120"},  // 200 × 0.9 × 0.67 = 120.6
+        {hp(kHeatPartlyInsulated), hp(kHeatZone3), hp(kHeatExposureNormal),
+         " 165"},  // 150 × 1.1 lies just above 165 in binary
+        {hp(kHeatUltraLowEnergyHouse), hp(kHeatZone2), hp(kHeatExposureHigh), " 39"},  // 30 × 1.33 = 39.9
+        {hp(kHeatLowEnergyHouse), hp(kHeatZone4), hp(kHeatExposureLow), " 48"},  // 60 × 1.2 × 0.67 = 48.24
+        {"hp38 1973", hp(kHeatZone1), hp(kHeatExposureNormal), " 108"},          // 120 × 0.9
+        {hp(kHeatUninsulated), hp(kHeatZone4), hp(kHeatExposureHigh), " 319"},   // 319.2
+        {"hp38 1982", hp(kHeatZone1), hp(kHeatExposureLow), " 60"},              // 100 × 0.9 × 0.67 = 60.3
         {"house", "zone", "level", " 120"},
-        {hp(38), hp(47), hp(44), " 120"},  // item 38 alone is no house type
+        {hp(kHeatInsulationStandard), hp(kHeatZone2), hp(kHeatExposureNormal),
+         " 120"},  // item 38 alone is no house type
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.house + " / " + row.climate + " / " + row.ambient);
@@ -154,9 +174,14 @@ TEST_F(InputRules, SpecificDemandIsRoundedDownInPointForm) {
 // Every cell of the stand-by table: house types in list order and a text matching none, by stand-by
 // situation items 8, 9, 10 and a text matching none.
 TEST_F(InputRules, StandbyLossesOfEveryHouseTypeAndSituation) {
-    const std::string houses[] = {hp(36), hp(37), hp(38) + " 1973", hp(38) + " 1982",
-                                  hp(39), hp(40), "house"};
-    const std::string situations[] = {hp(8), hp(9), hp(10), "situation"};
+    const std::string houses[] = {hp(kHeatUninsulated),
+                                  hp(kHeatPartlyInsulated),
+                                  hp(kHeatInsulationStandard) + " 1973",
+                                  hp(kHeatInsulationStandard) + " 1982",
+                                  hp(kHeatLowEnergyHouse),
+                                  hp(kHeatUltraLowEnergyHouse),
+                                  "house"};
+    const std::string situations[] = {hp(kHeatSmall), hp(kHeatMedium), hp(kHeatLarge), "situation"};
     const char* expected[7][4] = {
         {" 15", " 25", " 35", " 25"}, {" 12", " 20", " 26", " 20"}, {" 10", " 15", " 20", " 20"},
         {" 8", " 12", " 16", " 12"},  {" 6", " 8", " 12", " 8"},    {" 4", " 6", " 8", " 6"},
@@ -178,8 +203,12 @@ TEST_F(InputRules, BoilerEfficiencyDependsOnSolidFuel) {
         const char* efficiency;
     };
     const Row rows[] = {
-        {hp(17), hp(55), " 88"}, {hp(17), hp(22), " 105"}, {hp(14), hp(55), " 75"},
-        {hp(15), "", " 90"},     {hp(16), hp(56), " 96"},  {"boiler", hp(21), ""},
+        {hp(kHeatHighEfficiencyBoiler), hp(kHeatWoodPellets), " 88"},
+        {hp(kHeatHighEfficiencyBoiler), hp(kHeatNaturalGas), " 105"},
+        {hp(kHeatStandardBoiler), hp(kHeatWoodPellets), " 75"},
+        {hp(kHeatLowTemperatureBoiler), "", " 90"},
+        {hp(kHeatCondensingBoiler), hp(kHeatElectricity), " 96"},
+        {"boiler", hp(kHeatHeatingOil), ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.boiler + " / " + row.heating);
@@ -200,10 +229,10 @@ TEST_F(InputRules, HeatingTypeSetsCaptionsUnitsAndPrice) {
         const char* price;
     };
     const Row rows[] = {
-        {hp(21), "EUR/l", "l/a", "1.02"},
-        {hp(22), "EUR/m\xB3", "m\xB3/a", "1,13"},
-        {hp(55), "EUR/kg", "kg/a", "0.30"},
-        {hp(56), "EUR/kWh", "kWh/a", "0.35"},
+        {hp(kHeatHeatingOil), "EUR/l", "l/a", "1.02"},
+        {hp(kHeatNaturalGas), "EUR/m\xB3", "m\xB3/a", "1,13"},
+        {hp(kHeatWoodPellets), "EUR/kg", "kg/a", "0.30"},
+        {hp(kHeatElectricity), "EUR/kWh", "kWh/a", "0.35"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.heating);
@@ -222,7 +251,7 @@ TEST_F(InputRules, HeatingTypeSetsCaptionsUnitsAndPrice) {
     EXPECT_EQ(r.BrennStKeinh, "EUR/kWh") << "units and price of a text of no kind stay";
     EXPECT_EQ(r.BrennK, "0.35");
 
-    r.HeizArt = hp(21);
+    r.HeizArt = hp(kHeatHeatingOil);
     r.BrennK = "0.99";
     HeatingTypeCaptions(r, false);
     EXPECT_EQ(r.BrennStKeinh, "EUR/l");
@@ -231,7 +260,7 @@ TEST_F(InputRules, HeatingTypeSetsCaptionsUnitsAndPrice) {
 
 TEST_F(InputRules, CubicMetresFallBackWhereTheCodePageHasNoSuperscript) {
     r.FuelPriceTable = {"", "1", "", ""};
-    r.HeizArt = hp(22);
+    r.HeizArt = hp(kHeatNaturalGas);
     Settings.LanguageCode = "POL";  // Windows-1250
     HeatingTypeCaptions(r, true);
     EXPECT_EQ(r.BrennstVUnit, "m3/a");

@@ -28,7 +28,7 @@ class ProjectActions : public test::ProjectFixture {
     void TypeExampleProject() {
         r.WohnFL = "150";
         OnEnter(Project(), &ProjectRecord::WohnFL);
-        OnListChosen(Project(), ProjectList::HeizArt, hp(21));
+        OnListChosen(Project(), ProjectList::HeizArt, hp(kHeatHeatingOil));
         r.WirkGKessel = "90";
         r.BereitStV = "10";
         r.EnergKost = "0.2";
@@ -50,7 +50,8 @@ TEST_F(ProjectActions, FirstStartWithoutProjectFile) {
     EXPECT_TRUE(r.CalculationDone);
     EXPECT_EQ(r.FuelPriceTable[1], "1.13") << "activation reads SpezBK.dat";
     EXPECT_EQ(r.lists[static_cast<int>(ProjectList::VFlsize)],
-              (std::vector<std::string>{hp(18), hp(20), "hp19, hp8", "hp19, hp9", "hp19, hp10"}));
+              (std::vector<std::string>{hp(kHeatWarmAir), hp(kHeatUnderfloor), "hp19, hp8", "hp19, hp9",
+                                        "hp19, hp10"}));
     EXPECT_EQ(r.lists[static_cast<int>(ProjectList::HausTyp)][3], "hp38 1982");
     EXPECT_EQ(r.lists[static_cast<int>(ProjectList::Verdichterbauart)][2], "c88");
     EXPECT_TRUE(r.lists[static_cast<int>(ProjectList::Tempbereich)].empty());
@@ -83,31 +84,31 @@ TEST_F(ProjectActions, ListChoicesRunTheirRules) {
     EXPECT_EQ(r.SpezHeizLeist, " 100");
     EXPECT_EQ(r.BereitStV, " 12");
 
-    OnListChosen(Project(), ProjectList::Klimazone, hp(49));
+    OnListChosen(Project(), ProjectList::Klimazone, hp(kHeatZone4));
     EXPECT_EQ(r.SpezHeizLeist, " 120");
-    OnListChosen(Project(), ProjectList::AmbientT, hp(45));
+    OnListChosen(Project(), ProjectList::AmbientT, hp(kHeatExposureHigh));
     EXPECT_EQ(r.SpezHeizLeist, " 159");
     EXPECT_EQ(r.t0, "-2") << "no application chosen: base 0, -2 for the high ambient level";
 
-    OnListChosen(Project(), ProjectList::AnwendBereich, hp(4));
-    OnListChosen(Project(), ProjectList::AmbientT, hp(43));
+    OnListChosen(Project(), ProjectList::AnwendBereich, hp(kHeatGroundWater));
+    OnListChosen(Project(), ProjectList::AmbientT, hp(kHeatExposureLow));
     EXPECT_EQ(r.t0, "6");
     EXPECT_EQ(r.SuctionAllowance, 5);
     const std::string demand = r.SpezHeizLeist;
-    OnListChosen(Project(), ProjectList::Klimazone, hp(46));
+    OnListChosen(Project(), ProjectList::Klimazone, hp(kHeatZone1));
     EXPECT_EQ(r.t0, "6") << "ground water does not follow the climate";
     EXPECT_NE(r.SpezHeizLeist, demand);
 
-    OnListChosen(Project(), ProjectList::Bereitstell, hp(10));
+    OnListChosen(Project(), ProjectList::Bereitstell, hp(kHeatLarge));
     EXPECT_EQ(r.BereitStV, " 16");
     OnListChosen(Project(), ProjectList::VFlsize, "hp19, hp8");
     EXPECT_EQ(r.Tc, "65");
-    OnListChosen(Project(), ProjectList::KesselWirk, hp(17));
+    OnListChosen(Project(), ProjectList::KesselWirk, hp(kHeatHighEfficiencyBoiler));
     EXPECT_EQ(r.WirkGKessel, " 105");
-    OnListChosen(Project(), ProjectList::HeizArt, hp(55));
+    OnListChosen(Project(), ProjectList::HeizArt, hp(kHeatWoodPellets));
     EXPECT_EQ(r.WirkGKessel, " 88");
     EXPECT_EQ(r.BrennK, "0.30");
-    r.HeizArt = hp(22);
+    r.HeizArt = hp(kHeatNaturalGas);
     OnHeizArtTextChanged(Project());
     EXPECT_EQ(r.WirkGKessel, " 105");
     EXPECT_EQ(r.BrennK, "0.30") << "typing the heating type sets no price";
@@ -214,7 +215,7 @@ TEST_F(ProjectActions, BackCalculationsThatCannotBeEvaluatedChangeNothing) {
         EXPECT_EQ(r.*row.field, "1234");
         EXPECT_FALSE(r.CalculationLock);
         r.WohnFL = "150";
-        r.HeizArt = hp(21);
+        r.HeizArt = hp(kHeatHeatingOil);
         r.WirkGKessel = "90";
     }
 }
@@ -247,7 +248,7 @@ TEST_F(ProjectActions, PrintLockHoldsUntilTheActivationAfterItsWindow) {
 TEST_F(ProjectActions, IntegrationCheckBoxAndSecondLoadOfTheRun) {
     Open();
     TypeExampleProject();
-    OnListChosen(Project(), ProjectList::HausTyp, hp(37));
+    OnListChosen(Project(), ProjectList::HausTyp, hp(kHeatPartlyInsulated));
     OnEinbindCheckClicked(Project(), true);
     const std::string integrated = r.GesEnergWP;
     OnEinbindCheckClicked(Project(), false);
@@ -273,13 +274,13 @@ TEST_F(ProjectActions, FuelPricePanel) {
     EXPECT_FALSE(r.FuelPricePanelVisible);
     EXPECT_EQ(r.FuelPriceTable[0], "0.6");
 
-    OnListChosen(Project(), ProjectList::HeizArt, hp(21));
+    OnListChosen(Project(), ProjectList::HeizArt, hp(kHeatHeatingOil));
     OnFuelPriceCommand(Project());
     r.BK[0] = "1,05";
     ASSERT_TRUE(OnFuelPriceAccept(Project()));
     EXPECT_EQ(ReadBytes("SpezBK.dat"), "\"1,05\"\r\n\"1.13\"\r\n\"0.30\"\r\n\"0.35\"\r\n");
     EXPECT_EQ(r.BrennK, "0.6") << "the price field keeps its text until a heating type is chosen";
-    OnListChosen(Project(), ProjectList::HeizArt, hp(21));
+    OnListChosen(Project(), ProjectList::HeizArt, hp(kHeatHeatingOil));
     EXPECT_EQ(r.BrennK, "1,05");
 }
 
@@ -287,7 +288,7 @@ TEST_F(ProjectActions, LanguageRewriteThenLoadKeepsCombinedEntriesAndTheirRule) 
     Open();
     OnListChosen(Project(), ProjectList::VFlsize, "hp19, hp8");
     OnListChosen(Project(), ProjectList::HausTyp, "hp38 1973");
-    OnListChosen(Project(), ProjectList::Klimazone, hp(48));
+    OnListChosen(Project(), ProjectList::Klimazone, hp(kHeatZone3));
     EXPECT_EQ(r.Tc, "65");
     ASSERT_TRUE(OnAcceptCommand(Project()));
 

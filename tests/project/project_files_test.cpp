@@ -6,6 +6,7 @@
 #include "engine/refrigerant_catalogue.h"
 #include "engine/text_record.h"
 #include "localisation/language_tables.h"
+#include "localisation/languages.h"
 #include "project/project_lists.h"
 #include "project_fixture.h"
 #include "support/system_traits.h"
@@ -34,8 +35,28 @@ std::string ProjectFileOf(const std::vector<std::string>& fields) {
 
 // A saved project in the test language: every field names its position, list fields hold list entries.
 std::vector<std::string> SavedFields() {
-    return {"R22",  "150", "-9",        "0.6", hp(3),  "",     hp(10), "hp19, hp9", hp(45), "range", hp(44),
-            hp(48), hp(9), "hp38 1982", "",    hp(33), hp(21), hp(15), " 159",      "0.2",  " 90",   " 16"};
+    return {"R22",
+            "150",
+            "-9",
+            "0.6",
+            hp(kHeatOutdoorAirToWater),
+            "",
+            hp(kHeatLarge),
+            "hp19, hp9",
+            hp(kHeatExposureHigh),
+            "range",
+            hp(kHeatExposureNormal),
+            hp(kHeatZone3),
+            hp(kHeatMedium),
+            "hp38 1982",
+            "",
+            hp(kHeatBuilding),
+            hp(kHeatHeatingOil),
+            hp(kHeatLowTemperatureBoiler),
+            " 159",
+            "0.2",
+            " 90",
+            " 16"};
 }
 
 class ProjectFiles : public test::ProjectFixture {
@@ -49,18 +70,18 @@ TEST_F(ProjectFiles, SavedProjectReadsBackFieldByField) {
     EXPECT_EQ(r.WohnFL, "150");
     EXPECT_EQ(r.t0, "-9");
     EXPECT_EQ(r.BrennK, "0.6");
-    EXPECT_EQ(r.AnwendBereich, hp(3));
-    EXPECT_EQ(r.Bereitstell, hp(10));
+    EXPECT_EQ(r.AnwendBereich, hp(kHeatOutdoorAirToWater));
+    EXPECT_EQ(r.Bereitstell, hp(kHeatLarge));
     EXPECT_EQ(r.VFlsize, "hp19, hp9");
-    EXPECT_EQ(r.AmbientT, hp(45));
+    EXPECT_EQ(r.AmbientT, hp(kHeatExposureHigh));
     EXPECT_EQ(r.Tempbereich, "range");
-    EXPECT_EQ(r.WartungI, hp(44));
-    EXPECT_EQ(r.Klimazone, hp(48));
-    EXPECT_EQ(r.Leitungsdimension, hp(9));
+    EXPECT_EQ(r.WartungI, hp(kHeatExposureNormal));
+    EXPECT_EQ(r.Klimazone, hp(kHeatZone3));
+    EXPECT_EQ(r.Leitungsdimension, hp(kHeatMedium));
     EXPECT_EQ(r.HausTyp, "hp38 1982");
-    EXPECT_EQ(r.Verdichterbauart, hp(33));
-    EXPECT_EQ(r.HeizArt, hp(21));
-    EXPECT_EQ(r.KesselWirk, hp(15));
+    EXPECT_EQ(r.Verdichterbauart, hp(kHeatBuilding));
+    EXPECT_EQ(r.HeizArt, hp(kHeatHeatingOil));
+    EXPECT_EQ(r.KesselWirk, hp(kHeatLowTemperatureBoiler));
     EXPECT_EQ(r.SpezHeizLeist, " 159");
     EXPECT_EQ(r.EnergKost, "0.2");
     EXPECT_EQ(r.WirkGKessel, " 90");
@@ -202,6 +223,16 @@ TEST_F(LanguageRewrite, CombinedTextsAreTranslatedOnlyWhenEveryPieceIsACaption) 
     for (const auto& row : rows)
         EXPECT_EQ(TranslateListText(row.text, "TST", "TSB"), row.translated) << row.text;
     EXPECT_EQ(TranslateListText("hp19, hp10", "TST", "XXX"), "hp19, hp10");
+
+    // Captions that hold ", " themselves: the entry splits where both pieces are captions, at any ", ".
+    WriteBytes("heatcap.TSC", "\"a, b\",\"c\",\"d, e, f\"\r\n");
+    WriteBytes("heatcap.TSD", "\"A, B\",\"C\",\"D, E, F\"\r\n");
+    const std::pair<const char*, const char*> pieces[] = {{"a, b, c", "A, B, C"},
+                                                          {"c, d, e, f", "C, D, E, F"},
+                                                          {"d, e, f, a, b", "D, E, F, A, B"},
+                                                          {"a, b, x", "a, b, x"}};
+    for (const auto& [text, translated] : pieces)
+        EXPECT_EQ(TranslateListText(text, "TSC", "TSD"), translated) << text;
 }
 
 TEST_F(LanguageRewrite, EmptyTextsStayEmptyEvenWhereACaptionIsEmpty) {
@@ -227,11 +258,11 @@ TEST_F(LanguageRewrite, MissingCaptionFileLeavesEveryFieldAndMissingProjectGives
 // a language switch changes no result.
 TEST_F(LanguageRewrite, EveryListEntryKeepsItsPlaceInEveryLanguage) {
     const std::filesystem::path dist(TERVALO_DIST_DIR);
-    if (!std::filesystem::exists(dist / "heatcap.GER")) GTEST_SKIP() << "the language files are not staged";
-    const char* codes[] = {"ARA", "BUL", "ENG", "GER", "GRE", "FRA", "ESP", "HUN",
-                           "NDL", "ITA", "SWE", "POR", "RUS", "POL", "TRK", "ROM"};
-    for (const char* code : codes)
-        WriteBytes(std::string("heatcap.") + code, ReadBytes(dist / ("heatcap." + std::string(code))));
+    TERVALO_SKIP_UNLESS(std::filesystem::exists(dist / "heatcap.GER"), "the language files are not staged");
+    std::vector<std::string> codes;
+    for (const LanguageRow& language : Languages()) codes.emplace_back(language.code);
+    for (const std::string& code : codes)
+        WriteBytes("heatcap." + code, ReadBytes(dist / ("heatcap." + code)));
     // Verdichterbauart takes one entry from the caption file and enters no calculation.
     const ProjectList lists[] = {ProjectList::AnwendBereich, ProjectList::WartungI,
                                  ProjectList::Klimazone,     ProjectList::Bereitstell,
@@ -242,21 +273,20 @@ TEST_F(LanguageRewrite, EveryListEntryKeepsItsPlaceInEveryLanguage) {
     std::vector<std::vector<std::string>> german;
     for (ProjectList list : lists) german.push_back(ListEntries(list));
     int checked = 0;
-    for (const char* code : codes) {
+    for (const std::string& code : codes) {
         LoadHeatCaptions(code);
         for (std::size_t l = 0; l < std::size(lists); ++l) {
             const std::vector<std::string> entries = ListEntries(lists[l]);
             ASSERT_EQ(entries.size(), german[l].size());
             for (std::size_t i = 0; i < entries.size(); ++i) {
-                SCOPED_TRACE(std::string(code) + " list " + std::to_string(l) + " entry " +
-                             std::to_string(i));
+                SCOPED_TRACE(code + " list " + std::to_string(l) + " entry " + std::to_string(i));
                 EXPECT_EQ(TranslateListText(german[l][i], "GER", code), entries[i]);
                 EXPECT_EQ(TranslateListText(entries[i], code, "GER"), german[l][i]);
                 ++checked;
             }
         }
     }
-    EXPECT_EQ(checked, 16 * 42);
+    EXPECT_EQ(checked, static_cast<int>(codes.size()) * 42);
 }
 
 TEST_F(LanguageRewrite, AFailedRewriteLeavesTheProjectAsItWas) {

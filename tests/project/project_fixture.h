@@ -127,7 +127,7 @@ class ProjectFixture : public ::testing::Test {
         OnWindowActivate(r);
         r.WohnFL = "150";
         OnEnter(r, &ProjectRecord::WohnFL);
-        OnListChosen(r, ProjectList::HeizArt, hp(22));
+        OnListChosen(r, ProjectList::HeizArt, hp(kHeatNaturalGas));
         r.WirkGKessel = "92";
         OnEnter(r, &ProjectRecord::WirkGKessel);
         r.SpezHeizLeist = "110";
@@ -140,7 +140,7 @@ class ProjectFixture : public ::testing::Test {
         ProjectRecord& r = record_;
         r.WohnFL = "150";
         r.SpezHeizLeist = "120";
-        r.HeizArt = "hp21";  // heating oil in the test language
+        r.HeizArt = hp(kHeatHeatingOil);
         r.WirkGKessel = "90";
         r.BereitStV = "10";
         r.BrennK = "0.6";

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "localisation/languages.h"
+#include "support/language_printer.h"
+#include "support/system_traits.h"
 #include "support/temp_dir.h"
 #include "tests/report/poppler.h"
 
@@ -78,7 +80,7 @@ std::string Squeezed(std::string text) {
 class PrintedLanguageTest : public ::testing::TestWithParam<std::string> {
   protected:
     void SetUp() override {
-        if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+        TERVALO_SKIP_UNLESS(test::HavePoppler(), "poppler tools are not installed");
         for (const auto& entry : fs::directory_iterator(TERVALO_DIST_DIR))
             if (entry.is_regular_file() &&
                 (entry.status().permissions() & fs::perms::owner_exec) == fs::perms::none)

@@ -1,9 +1,11 @@
 #pragma once
 
-// A paint device that keeps what is drawn on it: lines and texts with their fonts, at 300 dpi.
+// A paint device that keeps what is drawn on it: lines (paths as their pieces) and texts with their fonts, at
+// 300 dpi.
 
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QTextItem>
 #include <QTransform>
 #include <vector>
@@ -29,6 +31,11 @@ class RecordingEngine : public QPaintEngine {
     }
     void drawLines(const QLine* drawn, int count) override {
         for (int i = 0; i < count; ++i) lines.push_back(QLineF(drawn[i]));
+    }
+    // A path's straight pieces count as lines.
+    void drawPath(const QPainterPath& path) override {
+        for (const QPolygonF& polygon : path.toSubpathPolygons())
+            for (qsizetype i = 1; i < polygon.size(); ++i) lines.push_back(QLineF(polygon[i - 1], polygon[i]));
     }
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
         texts.push_back({transform.map(p), item.text(), item.font()});

@@ -20,9 +20,9 @@ class ReportTitleTest : public ::testing::TestWithParam<TitleRow> {
         ResetRunSettings();
         ResetLanguageTables();
         Settings.ProductName = "Quelmo";
-        Texts.captions[81] = "A";
-        Texts.captions[66] = "B";
-        Texts.captions[222] = "C";
+        Texts.captions[kCaptionCalculation] = "A";
+        Texts.captions[kCaptionHeatPump] = "B";
+        Texts.captions[kCaptionEmission] = "C";
     }
     void TearDown() override {
         ResetRunSettings();

@@ -80,7 +80,7 @@ TEST_F(ReportWindowsKeyboard, PrintSettingsTabDownTheLeftColumnThenOkAndCancelAn
         EXPECT_EQ(window.fontlist->accessibleName(), QStringLiteral("Druckerschriftart"));
     }
     EXPECT_EQ(TabRound(&window, window.fontlist),
-              (QStringList{"fontlist", "drbutt", "prevButt", "CyclePage", "DecisionPage", "LifetimePage",
+              (QStringList{"fontlist", "drbutt", "prevButt", "CyclePage", "DecisionPage", "LifetimePage", "SeasonalPage",
                            "OKbutt", "Abbutt"}));
 
     // Enter on the font list, which does not take it, confirms the window.

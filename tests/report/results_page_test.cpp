@@ -17,6 +17,7 @@
 #include "project/project_record.h"
 #include "report/results_file.h"
 #include "report/results_writer.h"
+#include "support/system_traits.h"
 #include "support/temp_dir.h"
 #include "tests/report/gui_application.h"
 #include "tests/report/poppler.h"
@@ -269,10 +270,10 @@ std::optional<QPointF> WordPosition(const std::string& bbox, const std::string& 
 }
 
 TEST_F(ResultsPageTest, PdfHoldsTitleAndEveryValueAtTheirPlacesOnOneSheet) {
-    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    TERVALO_SKIP_UNLESS(test::HavePoppler(), "poppler tools are not installed");
     Settings.ProductName = "Quelmo";
     Settings.CurrencyCode = "EUR";
-    Texts.captions[81] = "Calculation";
+    Texts.captions[kCaptionCalculation] = "Calculation";
     ProjectRecord p;
     p.WohnFL = "151";
     p.HausTyp = "Oldhouse";

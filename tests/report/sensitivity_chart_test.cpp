@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "support/temp_dir.h"
 #include "tests/report/gui_application.h"
 
 namespace tervalo {
@@ -76,7 +77,9 @@ std::vector<int> RowsWhere(const QImage& image, int x, bool (*test)(const QColor
 
 TEST(SensitivityChart, BarsStandWhereTheSavingsPutThemWidestOnTop) {
     const QImage image = Draw(Example());
-    image.save("sensitivity_chart.png");
+    // The chart saves as a picture, into the test's own folder: never where the test was started.
+    const test::ScopedTempDir dir;
+    ASSERT_TRUE(image.save(QString::fromStdString((dir.path() / "sensitivity_chart.png").string())));
     // Find the plot's horizontal scale from the bars: the rightmost blue column is the fuel price at +30 %
     // (503), the leftmost red one the COP at -30 % (-360).
     int left = image.width(), right = 0;

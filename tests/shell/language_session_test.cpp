@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "localisation/language_tables.h"
 #include "config/run_settings.h"
+#include "localisation/language_tables.h"
 #include "support/temp_dir.h"
 
 namespace tervalo {
@@ -20,7 +20,7 @@ std::string CaptionFile(const std::string& prefix) {
 }
 
 class LanguageSession : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetRunSettings();
         ResetLanguageTables();
@@ -42,10 +42,10 @@ protected:
 TEST_F(LanguageSession, RefusesALanguageWithoutCaptionFileAndChangesNothing) {
     WriteBytes("Caption.ESP", "");
     bool rewritten = false;
-    const auto refusal = SwitchLanguage("ESP", {[&](auto&, auto&) { rewritten = true; }, nullptr});
+    const auto refusal = SwitchLanguage("ESP", {[&](auto&, auto&) { return rewritten = true; }, nullptr});
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->title, "Quelmo");
-    EXPECT_EQ(refusal->text, "E91 E157") << "caption item 91, a blank, message 61";
+    EXPECT_EQ(refusal->text, "E91 ESP E157") << "caption item 91, the code, message 61";
     EXPECT_EQ(Settings.LanguageCode, "ENG");
     EXPECT_FALSE(rewritten);
     EXPECT_EQ(Caption(1), "E1");
@@ -59,11 +59,13 @@ TEST_F(LanguageSession, SwitchRewritesTheProjectThenReloadsAndRefreshes) {
     const auto refusal = SwitchLanguage(
         "GER", {[&](const std::string& from, const std::string& to) {
                     steps.push_back("rewrite " + from + ">" + to + " with caption " + Caption(1));
+                    return true;
                 },
                 [&] { steps.push_back("refresh with caption " + Caption(1)); }});
     EXPECT_FALSE(refusal);
     EXPECT_EQ(Settings.LanguageCode, "GER");
-    EXPECT_EQ(steps, (std::vector<std::string>{"rewrite ENG>GER with caption E1", "refresh with caption G1"}));
+    EXPECT_EQ(steps,
+              (std::vector<std::string>{"rewrite ENG>GER with caption E1", "refresh with caption G1"}));
     EXPECT_EQ(Message(1), "G97");
     EXPECT_EQ(HeatCaption(1), "W\xE4rmepumpe");
     EXPECT_EQ(InfoText(1), "Info");

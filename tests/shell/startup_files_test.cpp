@@ -46,7 +46,7 @@ TEST_F(StartupFiles, HandOverMissingOrBrokenLeavesSkipWelcomeAtZero) {
 }
 
 std::string StoredDirectory() {
-    const FixedRecordFile file = FixedRecordFile::Load("rechPar.dat", 3);
+    const FixedRecordFile file = FixedRecordFile::Load("rechPar.dat", 3, 1u << 20);
     std::string stored;
     for (long n = 30; n <= 60; ++n) stored += file.Record(n);
     return stored;
@@ -150,6 +150,20 @@ TEST_F(StartupFiles, EmptyBrandingFileGivesQuelmo) {
         EXPECT_EQ(CodePageToUtf8(Settings.NoticeLine, codePage), "\u00A9 Quelmo") << codePage;
 }
 
+// The distribution's own branding file: the product is Tervalo wherever the program names it, the notice
+// line reads the same in every code page, and no owner line replaces the user name of kparam.dat with text.
+TEST_F(StartupFiles, DeliveredBrandingFileNamesTervalo) {
+    const std::string delivered = ReadBytes(std::filesystem::path(TERVALO_DIST_DIR) / "rechOpt.dat");
+    ASSERT_EQ(delivered.size(), 3000u) << "1000 records of 3 bytes";
+    WriteBytes("rechOpt.dat", delivered);
+    ReadBranding();
+    EXPECT_EQ(Settings.ProductName, "Tervalo");
+    EXPECT_EQ(Settings.WebAddress, "www.kelvara.example");
+    for (const int codePage : {1250, 1251, 1252, 1253, 1254, 1256})
+        EXPECT_EQ(CodePageToUtf8(Settings.NoticeLine, codePage), "\u00A9 Kelvara") << codePage;
+    for (const std::string& owner : Settings.OwnerLines) EXPECT_EQ(owner, "");
+}
+
 TEST_F(StartupFiles, BrandingFileDecodesShiftedTextsWithTheDosMapping) {
     FixedRecordFile file("", 3);
     const int shift = 40;
@@ -169,6 +183,43 @@ TEST_F(StartupFiles, BrandingFileDecodesShiftedTextsWithTheDosMapping) {
     EXPECT_EQ(Settings.UserName, Settings.OwnerLines[0]);
     EXPECT_EQ(Settings.OwnerLines[1], "Street 1");
     EXPECT_EQ(Settings.OwnerLines[2], "");
+}
+
+// The small files of the start are read within a few kilobytes: a large rechPar.dat is neither read nor
+// rewritten at every start, a large rechOpt.dat gives the default branding, a large KELVData.dat no text.
+TEST_F(StartupFiles, OversizedStartFilesAreLeftAlone) {
+    const std::uintmax_t large = 200u << 10;
+    test::WriteLongFile("rechPar.dat", "ABC", large);
+    const auto before = std::filesystem::last_write_time("rechPar.dat");
+    CheckParameterFile("/some/new/folder");
+    EXPECT_EQ(std::filesystem::file_size("rechPar.dat"), large) << "not rewritten";
+    EXPECT_EQ(std::filesystem::last_write_time("rechPar.dat"), before);
+
+    test::WriteLongFile("rechOpt.dat", "100", large);
+    ReadBranding();
+    EXPECT_EQ(Settings.ProductName, kDefaultProductName);
+
+    test::WriteLongFile("KELVData.dat", "1,1,\"text\"\r\n", large);
+    ConsumeHandOverFile();
+    EXPECT_EQ(Settings.SkipWelcome, 0);
+    EXPECT_EQ(Settings.HandOverText, "");
+}
+
+// A branding file whose texts decode to control characters is no branding: the default names stand, and the
+// caller learns of it.
+TEST_F(StartupFiles, BrandingDecodingToControlCharactersGivesTheDefaults) {
+    FixedRecordFile file("", 3);
+    file.SetRecord(153, "40");
+    PutText(file, 201, "Brand\nX", 40);
+    WriteBytes("rechOpt.dat", file.bytes());
+    Settings.UserName = "kept";
+    EXPECT_FALSE(ReadBranding());
+    EXPECT_EQ(Settings.ProductName, kDefaultProductName);
+    EXPECT_EQ(Settings.UserName, "kept");
+    PutText(file, 201, "Brand X", 40);
+    WriteBytes("rechOpt.dat", file.bytes());
+    EXPECT_TRUE(ReadBranding());
+    EXPECT_EQ(Settings.ProductName, "Brand X");
 }
 
 }  // namespace

@@ -33,9 +33,13 @@ TEST(WorkingFolder, CurrentDataFolderThenWritableProgramDirectoryThenTheUsersFol
     fs::create_directories(program);
     const auto env = Environment({{"HOME", "/home/anna"}});
 
-    // A folder without settings is no data folder: started from elsewhere, the program goes home.
+    // A folder without the program's settings, texts and table is no data folder: started from elsewhere, the
+    // program goes home.
     EXPECT_EQ(ChooseWorkingFolder(data, program, env), program);
     WriteBytes(data / "KPARAM.DAT", "settings");
+    EXPECT_EQ(ChooseWorkingFolder(data, program, env), program) << "the settings alone";
+    WriteBytes(data / "Caption.GER", "texts");
+    WriteBytes(data / "r22.dat", "table");
     EXPECT_EQ(ChooseWorkingFolder(data, program, env), data);
 
     // The process file system is not writable for anyone, the superuser included.
@@ -83,6 +87,11 @@ TEST(WorkingFolder, UsersFolderShowsTheProgramDirectoryAndKeepsTheUsersFiles) {
     // An update of the program directory leaves the user's files, shows new and changed files and drops links
     // to files that are gone.
     WriteBytes(user / "TempPart.dat", "the user's project");
+    if (test::kPosixSystem) {
+        // The user's own links stay, even those whose file is gone.
+        fs::create_symlink(temp.path() / "elsewhere" / "notes.txt", user / "notes.txt");
+        fs::create_symlink("Caption.GER", user / "mine.lnk");
+    }
     WriteBytes(program / "Caption.HUN", "Caption.HUN");
     WriteBytes(program / "Caption.GER", "Caption.GER, updated");
     fs::remove(program / "old.dat");
@@ -93,6 +102,8 @@ TEST(WorkingFolder, UsersFolderShowsTheProgramDirectoryAndKeepsTheUsersFiles) {
     EXPECT_EQ(ReadBytes(user / "Caption.GER"), "Caption.GER, updated");
     if (test::kPosixSystem) {
         EXPECT_FALSE(fs::exists(fs::symlink_status(user / "old.dat")));
+        EXPECT_TRUE(fs::is_symlink(user / "notes.txt")) << "a link of the user's into another folder";
+        EXPECT_TRUE(fs::is_symlink(user / "mine.lnk"));
     }
 }
 
@@ -104,11 +115,11 @@ TEST(WorkingFolder, EnteringTheUsersFolderFromAnotherDirectory) {
     fs::create_directories(temp.path() / "elsewhere");
     fs::current_path(temp.path() / "elsewhere");
 
-    EXPECT_EQ(EnterWorkingFolder(program, Environment({})), std::nullopt);
+    EXPECT_EQ(EnterWorkingFolder(program, Environment({})).failure, std::nullopt);
     EXPECT_EQ(fs::current_path(), program);
 
     fs::current_path(temp.path() / "elsewhere");
-    const auto failure = EnterWorkingFolder("/proc/self", Environment({}));
+    const auto failure = EnterWorkingFolder("/proc/self", Environment({})).failure;
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("is not writable"), std::string::npos);
 }

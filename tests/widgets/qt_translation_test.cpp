@@ -1,4 +1,5 @@
 #include "widgets/qt_translation.h"
+#include "support/system_traits.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,8 @@ QString YesText() {
 }
 
 TEST(QtTranslation, QtsOwnTextsFollowTheLanguageWhereQtHasThem) {
-    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
-        GTEST_SKIP() << "Qt's translations are not installed";
+    TERVALO_SKIP_UNLESS(QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"),
+                        "Qt's translations are not installed");
     ASSERT_TRUE(UseQtTranslation("GER"));
     EXPECT_EQ(YesText(), QStringLiteral("&Ja"));
     ASSERT_TRUE(UseQtTranslation("RUS"));

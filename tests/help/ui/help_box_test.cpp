@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTextCursor>
 
 #include "config/run_settings.h"
@@ -151,6 +152,32 @@ TEST_F(HelpBox, TheOkButtonClosesWithoutStoring) {
     test::ClickOn(Child<CommandPicture>("Command3D1"));
     EXPECT_FALSE(box_.isVisible());
     EXPECT_FALSE(std::filesystem::exists("Kelvhelp.GER"));
+}
+
+// Esc (or OK) with edits not stored asks first, No being the default; stored edits close without a word.
+TEST_F(HelpBox, ClosingWithUnstoredEditsAsksFirstWithNoAsDefault) {
+    test::MessageRecorder messages;
+    box_.show();
+    InfoText()->setFocus();
+    QTest::keyClicks(InfoText(), QStringLiteral("Notiz"));
+    QTest::keyClick(InfoText(), Qt::Key_Escape);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::YesNoQuestion);
+    EXPECT_TRUE(messages.shown[0].defaultNo);
+    EXPECT_TRUE(box_.isVisible()) << "No keeps the box and the text";
+    EXPECT_EQ(InfoText()->toPlainText(), QStringLiteral("Notiz"));
+
+    test::ClickOn(Child<QLabel>("Command3D2_l"));
+    QTest::keyClick(InfoText(), Qt::Key_Escape);
+    EXPECT_EQ(messages.shown.size(), 1u) << "stored: nothing to lose";
+    EXPECT_FALSE(box_.isVisible());
+
+    box_.show();
+    QTest::keyClicks(InfoText(), QStringLiteral("x"));
+    messages.answers = {true};
+    test::ClickOn(Child<CommandPicture>("Command3D1"));
+    EXPECT_EQ(messages.shown.size(), 2u);
+    EXPECT_FALSE(box_.isVisible()) << "Yes discards";
 }
 
 }  // namespace

@@ -140,6 +140,15 @@ TEST_F(BreakEvenFigures, FiguresThatCannotBeFormedAreMissing) {
     figures = EvaluateBreakEven(r, AnnualCostComparison(r, 2.5, 8.0));
     EXPECT_FALSE(figures.fuelPrice || figures.heatingCopEqualCost || figures.heatingCopEqualCo2 ||
                  figures.gridCo2Factor || figures.electricityPrice);
+
+    // Electric heating on a grid without CO2: any factor puts both systems' CO2 equal, as any factor moves
+    // both alike, so none is offered.
+    r.SpezHeizLeist = "120";
+    r.HeizArt = hp(kHeatElectricity);
+    r.EnergyFactors[4] = 0;
+    const AnnualBalance electric = AnnualCostComparison(r, 2.5, 8.0);
+    ASSERT_TRUE(electric.fuelCo2 && electric.electricity);
+    EXPECT_FALSE(EvaluateBreakEven(r, electric).gridCo2Factor);
 }
 
 }  // namespace

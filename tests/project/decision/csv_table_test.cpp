@@ -4,6 +4,8 @@
 
 #include <clocale>
 
+#include "support/system_traits.h"
+
 namespace tervalo::decision {
 namespace {
 
@@ -26,6 +28,11 @@ TEST(CsvTable, SemicolonsWhenTheHeaderHasNoComma) {
     const auto rows = ReadCsv("WohnFL;EnergKost\n150;0,2\n");
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1].cells, (Cells{"150", "0,2"}));
+    // A comma inside a quoted header cell is text, not the separator.
+    const auto quoted = ReadCsv("\"Area, m2\";EnergKost\n150;0,2\n");
+    ASSERT_EQ(quoted.size(), 2u);
+    EXPECT_EQ(quoted[0].cells, (Cells{"Area, m2", "EnergKost"}));
+    EXPECT_EQ(quoted[1].cells, (Cells{"150", "0,2"}));
 }
 
 TEST(CsvTable, MalformedRowsSayWhy) {
@@ -45,12 +52,15 @@ TEST(CsvTable, WrittenLinesReadBack) {
 }
 
 TEST(CsvTable, MachineNumbersIgnoreTheLocale) {
-    const char* german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    const char* german = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "German_Germany.1252"})
+        if (!german) german = std::setlocale(LC_NUMERIC, name);
+    TERVALO_SKIP_UNLESS(german, "no German locale installed");
     EXPECT_EQ(MachineNumber(0.2222), "0.2222");
     EXPECT_EQ(MachineNumber(22000), "22000");
     EXPECT_EQ(MachineNumber(-5.573), "-5.573");
     const std::string sum = MachineNumber(0.1 + 0.2);
-    if (german) std::setlocale(LC_NUMERIC, "C");
+    std::setlocale(LC_NUMERIC, "C");
     EXPECT_EQ(std::stod(sum), 0.1 + 0.2) << "reads back as the same double";
 }
 

@@ -1,6 +1,11 @@
 #include "project/decision/decision_rows.h"
 
+#include <algorithm>
+#include <filesystem>
+
+#include "project/decision/csv_table.h"
 #include "project/decision/decision_run.h"
+#include "project/decision/results_csv.h"
 #include "project/project_actions.h"
 #include "project/project_lists.h"
 #include "project_fixture.h"
@@ -89,6 +94,43 @@ TEST_F(DecisionFigureRows, CellLinesDashWhatTheVariantsRunDidNotWrite) {
     ProjectRecord other = r;
     other.VFlsize = "no entry";
     EXPECT_EQ(ChosenCell(cells, other), nullptr);
+}
+
+// The spreadsheet's CSV in a locale with the decimal comma: ";" between cells, "," in the numbers, the
+// captions with their units as headers, a result the last run did not write left empty.
+TEST_F(DecisionFigureRows, SpreadsheetCsvUsesTheLocalesSeparatorsAndTheCaptions) {
+    r.DecimalSeparator = ',';
+    OnCalculateCommand(r);  // the results in the regional form
+    const DecisionRun run = EvaluateDecision(r, false, false);
+    ASSERT_TRUE(run.resultsAsShown);
+    const std::string csv = ResultsCsvForPeople(r, run, 1252, "EUR", ',', Texts());
+    ASSERT_TRUE(csv.starts_with("\xEF\xBB\xBF")) << "UTF-8 the spreadsheet recognises";
+    const std::vector<CsvRow> rows = ReadCsv(csv);
+    ASSERT_EQ(rows.size(), 2u);
+    ASSERT_EQ(rows[0].cells.size(), rows[1].cells.size());
+    const auto cell = [&](const std::string& header) {
+        const auto at = std::find(rows[0].cells.begin(), rows[0].cells.end(), header);
+        EXPECT_NE(at, rows[0].cells.end()) << header << " in " << csv;
+        return at == rows[0].cells.end() ? std::string() : rows[1].cells[at - rows[0].cells.begin()];
+    };
+    EXPECT_EQ(cell("hp11 (m\u00B2)"), "150");
+    EXPECT_EQ(cell("c84 (EUR/kWh)"), "0,25");
+    EXPECT_EQ(cell("t9 (EUR/a)"), std::to_string(static_cast<long>(run.saving.money->value)));
+    const std::string copCell = cell("hp50");
+    EXPECT_NE(copCell.find(','), std::string::npos) << copCell;
+    EXPECT_EQ(csv.find("\";\"") != std::string::npos, true);
+
+    // The heat pump's results without their table: left empty, as the report leaves them out.
+    std::filesystem::remove("R22.DAT");
+    r.WohnFL = "160";
+    OnEnter(r, &ProjectRecord::WohnFL);
+    const std::string stale =
+        ResultsCsvForPeople(r, EvaluateDecision(r, false, false), 1252, "EUR", '.', Texts());
+    const std::vector<CsvRow> staleRows = ReadCsv(stale);
+    const auto at = std::find(staleRows[0].cells.begin(), staleRows[0].cells.end(), "hp50");
+    ASSERT_NE(at, staleRows[0].cells.end());
+    EXPECT_EQ(staleRows[1].cells[at - staleRows[0].cells.begin()], "");
+    EXPECT_EQ(stale.find(';'), std::string::npos) << "\",\" beside the decimal point";
 }
 
 }  // namespace

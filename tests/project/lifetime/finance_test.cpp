@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -66,7 +67,8 @@ TEST(Finance, PaybackCountsYearsAndInterpolatesWithinTheYear) {
     EXPECT_DOUBLE_EQ(*PaybackYears({-10000, 3000, 3000, 3000, 3000}), 10.0 / 3);
     EXPECT_DOUBLE_EQ(*PaybackYears({-6000, 3000, 3000}), 2) << "repaid exactly at the end of year 2";
     EXPECT_DOUBLE_EQ(*PaybackYears({-100, 400}), 0.25) << "one year of use";
-    EXPECT_DOUBLE_EQ(*PaybackYears({0, -50, 100}), 0) << "no extra investment";
+    EXPECT_DOUBLE_EQ(*PaybackYears({0, -50, 100}), 1.5)
+        << "no extra investment, but a first year below zero: repaid halfway through year 2";
     EXPECT_DOUBLE_EQ(*PaybackYears({500, -50}), 0);
     EXPECT_FALSE(PaybackYears({-10000, 3000, 3000, 3000}));
     EXPECT_FALSE(PaybackYears({-10000, -100, -100}));
@@ -75,6 +77,35 @@ TEST(Finance, PaybackCountsYearsAndInterpolatesWithinTheYear) {
     const std::vector<double> discounted = Discounted({-10000, 3000, 3000, 3000, 3000}, 0.05);
     const double firstThree = 3000 / 1.05 + 3000 / std::pow(1.05, 2) + 3000 / std::pow(1.05, 3);
     EXPECT_NEAR(*PaybackYears(discounted), 3 + (10000 - firstThree) / (3000 / std::pow(1.05, 4)), 1e-12);
+}
+
+// A payback lost again is none; one regained counts from the year it is regained for good.
+TEST(Finance, PaybackIsTheYearFromWhichTheRunningSumStaysAtOrAboveZero) {
+    EXPECT_FALSE(PaybackYears({-1000, 600, 600, -500})) << "ahead after year 2, behind again at the end";
+    EXPECT_DOUBLE_EQ(*PaybackYears({-1000, 600, 600, -500, 600}), 3.5);
+    EXPECT_DOUBLE_EQ(*PaybackYears({-1000, 1500, -500, 100}), 1000.0 / 1500)
+        << "a running sum of exactly 0 after year 2 keeps the payback";
+    // Random flows against the definition: every running sum from the payback's year on is ≥ 0, and the one
+    // before it is below 0.
+    std::mt19937 engine(7);
+    std::uniform_real_distribution<double> flow(-1000, 1000);
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<double> flows(1 + engine() % 12);
+        for (double& f : flows) f = std::round(flow(engine));
+        std::vector<double> running(flows.size());
+        double sum = 0;
+        for (std::size_t t = 0; t < flows.size(); ++t) running[t] = sum += flows[t];
+        const auto payback = PaybackYears(flows);
+        if (!payback) {
+            EXPECT_LT(running.back(), 0) << round;
+            continue;
+        }
+        const auto from = static_cast<std::size_t>(std::ceil(*payback));
+        for (std::size_t t = from; t < flows.size(); ++t) EXPECT_GE(running[t], 0) << round << " year " << t;
+        if (from > 0) {
+            EXPECT_LT(running[from - 1], 0) << round;
+        }
+    }
 }
 
 TEST(Finance, InternalRateOnlyWhereItIsUnique) {

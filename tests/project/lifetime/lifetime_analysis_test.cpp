@@ -83,6 +83,31 @@ TEST(Lifetime, SubsidyStandingChargesAndMaintenanceMakeThePayback) {
     EXPECT_DOUBLE_EQ(EvaluateLifetime(in, Gas()).subsidy, 20000);
 }
 
+// The discounted payback against a year-by-year count of the discounted savings: at 5 % the 700 a year repay
+// the 6 000 in the twelfth year, not in the ninth as undiscounted.
+TEST(Lifetime, DiscountedPaybackCountsDiscountedSavings) {
+    LifetimeInputs in = Plain();
+    in.subsidy = 30;
+    in.subsidyIsPercentage = true;
+    in.fuelStandingCharge = 250;
+    in.boilerMaintenance = 200;
+    in.heatPumpMaintenance = 150;
+    in.yearsOfUse = 15;
+    in.discountRate_pct = 5;
+    const LifetimeResult r = EvaluateLifetime(in, Gas());
+    double repaid = 0;
+    int year = 0;
+    while (repaid + 700 / std::pow(1.05, year + 1) < 6000) repaid += 700 / std::pow(1.05, ++year);
+    ASSERT_EQ(year, 11);
+    ASSERT_TRUE(r.discountedPayback_years);
+    EXPECT_NEAR(*r.discountedPayback_years, year + (6000 - repaid) / (700 / std::pow(1.05, year + 1)), 1e-12);
+    EXPECT_DOUBLE_EQ(*r.simplePayback_years, 6000.0 / 700);
+
+    in.yearsOfUse = 11;  // repaid undiscounted, not discounted
+    EXPECT_TRUE(EvaluateLifetime(in, Gas()).simplePayback_years);
+    EXPECT_FALSE(EvaluateLifetime(in, Gas()).discountedPayback_years);
+}
+
 // Savings growing by g a year, discounted at r: S (1 - ((1 + g)/(1 + r))^N) / (r - g) (a growing annuity).
 TEST(Lifetime, PriceChangesAndDiscountingGiveTheGrowingAnnuity) {
     LifetimeInputs in = Plain();
@@ -185,6 +210,32 @@ TEST(Lifetime, ElectricHeatingFollowsTheGrid) {
     EXPECT_NEAR(r.years[2].boilerCost, 6000 * 1.02, 1e-9);
     EXPECT_NEAR(r.years[6].boilerCo2_kg, 20000 * 0.3, 1e-9);
     EXPECT_NEAR(r.years[6].heatPumpCo2_kg, 6000 * 0.3, 1e-9);
+}
+
+// Electric heating's CO2 at today's factor has the basis of its year-by-year CO2 (the grid electricity times
+// the factor, not the balance's figure in whole kilograms): with the factor held, both savings agree.
+TEST(Lifetime, ElectricHeatingTodayFactorHasTheYearByYearBasis) {
+    AnnualFigures electric = Gas();
+    electric.fuelIsGridElectricity = true;
+    electric.fuel_kWh = 20000.9;
+    electric.fuelCo2_kg = 8000;  // ⌊20 000.9 × 0.4⌋, as the annual balance shows it
+    const LifetimeResult r = EvaluateLifetime(Plain(), electric);
+    EXPECT_NEAR(r.co2SavingToday_kg, 10 * (20000.9 * 0.4 - 2400), 1e-6);
+    EXPECT_NEAR(r.co2SavingToday_kg, r.co2SavingGrid_kg, 1e-6);
+}
+
+// A percentage above 100 is the whole price; only what is no percentage at all takes the default.
+TEST(Lifetime, PercentageSubsidyAboveAHundredIsCapped) {
+    LifetimeInputs in = Plain();
+    in.subsidyIsPercentage = true;
+    in.subsidy = 150;
+    const LifetimeInputs defaults = DefaultLifetimeInputs(2026);
+    EXPECT_EQ(Sanitised(in, defaults).subsidy, 100);
+    EXPECT_DOUBLE_EQ(EvaluateLifetime(Sanitised(in, defaults), Gas()).subsidy, 20000);
+    in.subsidy = std::nan("");
+    EXPECT_EQ(Sanitised(in, defaults).subsidy, defaults.subsidy);
+    in.subsidy = -5;
+    EXPECT_EQ(Sanitised(in, defaults).subsidy, defaults.subsidy);
 }
 
 }  // namespace

@@ -71,6 +71,8 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
     };
     LifetimeInputs cheaper = defaults;
     cheaper.heatPumpCost = 12000;
+    LifetimeInputs wholePrice = cheaper;
+    wholePrice.subsidy = 100;
     LifetimeInputs fourYears = defaults;
     fourYears.yearsOfUse = 4;
     fourYears.gridFactorEdits = {0.3, 0.2, 0.1, 0.05};
@@ -83,6 +85,8 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
         {"unknown names skipped", header + "\"Colour\",\"red\",3\r\n\"HeatPumpCost\",12000\r\n", cheaper,
          false},
         {"text where a number belongs", header + "\"HeatPumpCost\",12000\r\n\"BoilerCost\",abc\r\n", cheaper},
+        {"damage before a good statement", header + "\"BoilerCost\",abc\r\n\"HeatPumpCost\",12000\r\n",
+         cheaper},
         {"two values where one belongs", header + "\"HeatPumpCost\",12000\r\n\"BoilerCost\",1,2\r\n",
          cheaper},
         {"number with trailing text", header + "\"HeatPumpCost\",12000\r\n\"YearsOfUse\",12x\r\n", cheaper},
@@ -91,7 +95,8 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
         {"rate at or below -100 %", header + "\"HeatPumpCost\",12000\r\n\"DiscountRate\",-100\r\n", cheaper},
         {"not a number", header + "\"HeatPumpCost\",12000\r\n\"BoilerCost\",nan\r\n\"Subsidy\",inf\r\n",
          cheaper},
-        {"percentage above 100", header + "\"HeatPumpCost\",12000\r\n\"Subsidy\",150\r\n", cheaper},
+        // A percentage above 100 is the whole price: capped, not replaced by the default, and reported.
+        {"percentage above 100", header + "\"HeatPumpCost\",12000\r\n\"Subsidy\",150\r\n", wholePrice},
         {"flag neither 0 nor 1", header + "\"HeatPumpCost\",12000\r\n\"FuelConnectionGivenUp\",7\r\n",
          cheaper},
         // The cut name reads as an unknown one: nothing tells this file from a complete one.

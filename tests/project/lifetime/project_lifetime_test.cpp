@@ -71,6 +71,12 @@ TEST_F(ProjectLifetimeTest, FirstYearOfRandomProjectsIsTheBalanceTheWindowShows)
         EXPECT_NEAR(RoundDown(year1.boilerCo2_kg), 1000 * FieldNumber(r.Label38), 1e-6);
         EXPECT_NEAR(RoundDown(year1.heatPumpCo2_kg), 1000 * FieldNumber(r.co2consum), 1e-6);
         EXPECT_DOUBLE_EQ(year1.gridFactor, FieldNumber(factor));
+        // The CO2 saved at today's factor: the window's tonnes, to the kilogram the heat pump's figure is cut
+        // to.
+        const int years = lifetime.inputs.yearsOfUse;
+        EXPECT_NEAR(lifetime.first->electricityCo2_kg, 1000 * FieldNumber(r.co2consum), 1.0);
+        EXPECT_NEAR(lifetime.result->co2SavingToday_kg,
+                    years * 1000 * (FieldNumber(r.Label38) - FieldNumber(r.co2consum)), years * 1.0);
     }
 }
 
@@ -98,8 +104,37 @@ TEST_F(ProjectLifetimeTest, NoFigureIsCurrentUnlessTheWindowShowsThisBalance) {
     EXPECT_FALSE(stopped.current);
 }
 
+// Within an action (the document of a run) the comparison takes its one load: the same figures as a load of
+// its own, with each state of the factor file, and a table spoilt after that load no longer reaches it.
+TEST_F(ProjectLifetimeTest, OnTheActionsLoadTheComparisonIsTheSame) {
+    const auto same = [](const ProjectLifetime& a, const ProjectLifetime& b) {
+        ASSERT_EQ(a.first.has_value(), b.first.has_value());
+        ASSERT_EQ(a.result.has_value(), b.result.has_value());
+        EXPECT_EQ(a.current, b.current);
+        if (!a.result) return;
+        EXPECT_EQ(a.first->electricityCo2_kg, b.first->electricityCo2_kg);
+        EXPECT_EQ(a.first->gridFactorToday, b.first->gridFactorToday);
+        EXPECT_EQ(a.result->netPresentValue, b.result->netPresentValue);
+        EXPECT_EQ(a.result->co2SavingGrid_kg, b.result->co2SavingGrid_kg);
+    };
+    const LifetimeInputs in = DefaultLifetimeInputs(2026);
+    for (const char* factors : {"2000,1,0.3,1,0.6\r\n", "2000,1\r\n", "2000,1,0.3,1,0\r\n"}) {
+        SCOPED_TRACE(factors);
+        WriteBytes("energk.dat", factors);
+        CalculationRun(r);
+        ActionLoads loads;
+        same(EvaluateProjectLifetime(r, in, &loads), EvaluateProjectLifetime(r, in));
+    }
+    ActionLoads loads;
+    const ProjectLifetime before = EvaluateProjectLifetime(r, in, &loads);
+    ASSERT_TRUE(before.result);
+    WriteBytes("R22.DAT", "damaged");
+    same(EvaluateProjectLifetime(r, in, &loads), before);
+    EXPECT_FALSE(EvaluateProjectLifetime(r, in).current) << "the next action loads again";
+}
+
 TEST_F(ProjectLifetimeTest, ElectricHeatingFollowsTheGridAsTheHeatPumpDoes) {
-    r.HeizArt = hp(56);
+    r.HeizArt = hp(kHeatElectricity);
     CalculationRun(r);
     const ProjectLifetime lifetime = EvaluateProjectLifetime(r, EnergyOnly());
     ASSERT_TRUE(lifetime.first);
@@ -127,7 +162,7 @@ TEST(LifetimeRows, PaybackAndRateSayWhenThereIsNone) {
     LifetimeResult result;
     result.simplePayback_years = 7.26;
     result.internalRate = {IrrStatus::NoSignChange, 0};
-    const std::vector<LifetimeRow> rows = LifetimeResultRows(result, {texts, "EUR", ','});
+    std::vector<LifetimeRow> rows = LifetimeResultRows(result, {texts, "EUR", ','});
     EXPECT_EQ(rows[0].value, "7,3");
     EXPECT_EQ(rows[0].unit, texts[lifetime_texts::kYears]);
     EXPECT_EQ(rows[1].value, texts[lifetime_texts::kNotWithinYears]);
@@ -135,6 +170,10 @@ TEST(LifetimeRows, PaybackAndRateSayWhenThereIsNone) {
     EXPECT_EQ(rows[3].value, texts[lifetime_texts::kDoesNotExist]);
     EXPECT_EQ(rows[3].unit, "") << "nor beside a rate that does not exist";
     EXPECT_EQ(rows[2].unit, "EUR");
+
+    result.internalRate = {IrrStatus::Unique, 0.0734};  // a fraction, shown as a percentage
+    rows = LifetimeResultRows(result, {texts, "EUR", ','});
+    EXPECT_EQ(rows[3].value + " " + rows[3].unit, "7,3 %");
 }
 
 }  // namespace

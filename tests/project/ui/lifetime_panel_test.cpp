@@ -14,6 +14,7 @@
 #include "report/paint/lifetime_page.h"
 #include "report/paint/results_page.h"
 #include "report/ui/print_settings_window.h"
+#include "support/system_traits.h"
 #include "tests/report/poppler.h"
 
 namespace tervalo {
@@ -172,7 +173,7 @@ TEST_F(LifetimePanelTest, ResultsFollowTheProjectWhileThePanelIsOpen) {
 }
 
 TEST_F(LifetimePanelTest, LifetimePageFollowsTheReportPageWithThePanelsFigures) {
-    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    TERVALO_SKIP_UNLESS(test::HavePoppler(), "poppler tools are not installed");
     OpenPanel();
     TypeKeys("YearsOfUse", QStringLiteral("25"));
     QTest::keyClick(Child<QLineEdit>("YearsOfUse"), Qt::Key_Return);

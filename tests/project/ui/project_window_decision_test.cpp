@@ -3,18 +3,25 @@
 #include <QFileDialog>
 #include <QPushButton>
 #include <QTableWidget>
+#include <nlohmann/json.hpp>
 
 #include "localisation/code_page.h"
 #include "localisation/decision_texts.h"
+#include "project/decision/csv_table.h"
+#include "project/decision/decision_rows.h"
 #include "project/decision/decision_run.h"
 #include "project/decision/results_csv.h"
 #include "project/decision/results_json.h"
+#include "project/lifetime/lifetime_json.h"
 #include "project/project_actions.h"
+#include "project/project_fields.h"
 #include "project/project_lists.h"
+#include "project/seasonal/seasonal_file.h"
 #include "project/ui/decision_view.h"
 #include "project_window_fixture.h"
 #include "report/paint/decision_page.h"
 #include "report/paint/results_page.h"
+#include "support/system_traits.h"
 #include "tests/report/poppler.h"
 #include "widgets/window_text.h"
 
@@ -181,12 +188,29 @@ TEST_F(ProjectWindowDecision, ExportWritesWhatTervaloCalcWritesAndAsksBeforeRepl
     QTest::mouseClick(button, Qt::LeftButton);
     const int codePage = CodePageOf("ENG");
     const decision::DecisionRun run = decision::EvaluateDecision(project_, true, true);
-    EXPECT_EQ(ReadBytes("results.csv"), decision::ResultsCsv(project_, run, codePage, "EUR"));
+    // The decision's columns, then the seasonal figures' as the plain output of tervalo-calc names them.
+    const std::string decisionCsv = decision::ResultsCsv(project_, run, codePage, "EUR");
+    const std::string csvBytes = ReadBytes("results.csv");
+    const auto json = nlohmann::ordered_json::parse(seasonal::ProjectSeasonsMember(project_));
+    const std::size_t headerEnd = decisionCsv.find("\r\n");
+    const std::size_t rowEnd = csvBytes.find("\r\n", csvBytes.find("\r\n") + 2);
+    ASSERT_NE(rowEnd, std::string::npos) << csvBytes;
+    EXPECT_EQ(csvBytes.substr(0, headerEnd) + ",\"Seasonal.label\",", csvBytes.substr(0, headerEnd + 18));
+    EXPECT_EQ(csvBytes.size(), rowEnd + 2) << "a header and one row";
+    const std::string row = csvBytes.substr(csvBytes.find("\r\n") + 2);
+    EXPECT_EQ(row.rfind(decisionCsv.substr(headerEnd + 2, decisionCsv.size() - headerEnd - 4) + ",", 0), 0u);
+    EXPECT_NE(csvBytes.find(",\"Seasonal.average.scop\","), std::string::npos);
+    EXPECT_NE(row.find(",\"" + json["seasons"][0]["scop"].dump() + "\","), std::string::npos);
 
     AnswerFileDialog(InDir("results.json"));
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_EQ(ReadBytes("results.json"),
-              decision::ResultsJson(project_, decision::FiguresOf(run, true), {codePage, "ENG", "EUR"}));
+    auto expected = nlohmann::ordered_json::parse(lifetime::WithLifetimeMember(
+        decision::ResultsJson(project_, decision::FiguresOf(run, true), {codePage, "ENG", "EUR"}), project_,
+        "EUR"));
+    expected["seasonal"] = json;
+    EXPECT_EQ(nlohmann::ordered_json::parse(ReadBytes("results.json")), expected);
+    EXPECT_TRUE(nlohmann::json::parse(ReadBytes("results.json"))["lifetime"]["results"].is_object())
+        << "the lifetime object of tervalo-calc --json";
     EXPECT_TRUE(messages_.shown.empty());
 
     // An existing file: No offers the dialog again (cancelled here), the file stays.
@@ -203,11 +227,100 @@ TEST_F(ProjectWindowDecision, ExportWritesWhatTervaloCalcWritesAndAsksBeforeRepl
     AnswerFileDialog(csv);
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(messages_.shown.size(), 2u);
-    EXPECT_EQ(ReadBytes("results.csv"), decision::ResultsCsv(project_, run, codePage, "EUR"));
+    EXPECT_EQ(ReadBytes("results.csv"), csvBytes);
+}
+
+// A new fuel price typed and left with Tab: the fuel cost of the last run stays, greyed with the reason
+// "press Enter", the figures formed from it are dashes and the export leaves them empty; Enter recalculates.
+TEST_F(ProjectWindowDecision, TypingWithoutEnterMarksWhatItAffectsAndDashesTheFigures) {
+    OpenSample();
+    const QString fuelCost = Text("Label27");
+    auto* price = Child<QLineEdit>("BrennK");
+    price->setFocus();
+    price->selectAll();
+    QTest::keyClicks(price, QStringLiteral("2.5"));
+    QTest::keyClick(price, Qt::Key_Tab);
+    EXPECT_EQ(Text("Label27"), fuelCost) << "no run before Enter";
+    EXPECT_FALSE(Child<QWidget>("Label27")->toolTip().isEmpty()) << "greyed with its reason";
+    EXPECT_TRUE(Child<QWidget>("BetrKo")->toolTip().isEmpty()) << "the fuel price moves no heat-pump figure";
+    auto* line = Child<QLabel>("StaleResults");
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_TRUE(line->text().contains(QStringLiteral("press Enter"))) << line->text().toStdString();
+    for (const char* name : {"SavingMoney", "SavingCo2", "BreakEvenElectricityPrice", "BreakEvenFuelPrice",
+                             "BreakEvenCopCost", "BreakEvenCopCo2", "BreakEvenGridFactor"})
+        EXPECT_EQ(Figure(name)->text(), Dash()) << name;
+    if (const char* folder = std::getenv("TERVALO_SCREENSHOT_DIR"))
+        window_->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/after-tab.png"));
+
+    AnswerFileDialog(InDir("typed.csv"));
+    QTest::mouseClick(Child<QPushButton>("ExportButt"), Qt::LeftButton);
+    const auto rows = decision::ReadCsv(ReadBytes("typed.csv"));
+    ASSERT_EQ(rows.size(), 2u);
+    const auto& header = rows[0].cells;
+    const auto at = std::find(header.begin(), header.end(), "saving.money") - header.begin();
+    ASSERT_LT(static_cast<std::size_t>(at), header.size());
+    EXPECT_EQ(rows[1].cells[static_cast<std::size_t>(at)], "") << "no saving of other inputs";
+
+    price->setFocus();
+    QTest::keyClick(price, Qt::Key_Return);
+    EXPECT_NE(Text("Label27"), fuelCost);
+    EXPECT_FALSE(line->isVisible());
+    EXPECT_NE(Figure("SavingMoney")->text(), Dash());
+}
+
+// A cell applied by a click can be taken back: Undo restores the project as it stood, results and all.
+TEST_F(ProjectWindowDecision, UndoTakesBackTheCellsAppliedAndAnyOtherChangeEndsIt) {
+    OpenSample();
+    const ProjectRecord before = project_;
+    DecisionView* view = OpenView();
+    ASSERT_NE(view, nullptr);
+    auto* table = view->findChild<QTableWidget*>(QStringLiteral("WhatIfTable"));
+    auto* undo = view->findChild<QPushButton*>(QStringLiteral("Undo"));
+    ASSERT_NE(undo, nullptr);
+    EXPECT_FALSE(undo->isEnabled()) << "nothing applied yet";
+    ClickCell(table, 2, 0);
+    ClickCell(table, 4, 3);
+    EXPECT_NE(Text("LeistZahlH"), DisplayText(before.LeistZahlH));
+    EXPECT_TRUE(undo->isEnabled());
+    QTest::mouseClick(undo, Qt::LeftButton);
+    EXPECT_EQ(Text("AnwendBereich"), DisplayText(ListEntries(ProjectList::AnwendBereich)[2]));
+    QTest::mouseClick(undo, Qt::LeftButton);
+    EXPECT_FALSE(undo->isEnabled());
+    for (const char* field : {"AnwendBereich", "VFlsize", "t0", "Tc", "LeistZahlH", "BetrKo", "co2consum"})
+        EXPECT_EQ(Text(field), DisplayText(FieldDisplayText(before, *FindProjectField(field)))) << field;
+
+    ClickCell(table, 1, 1);
+    EXPECT_TRUE(undo->isEnabled());
+    TypeAndEnter("WohnFL", QStringLiteral("141"));
+    EXPECT_FALSE(undo->isEnabled()) << "a change of the user's own ends the undo";
+}
+
+// Heat sources that lead to the same design point give rows alike: the view says so once, below the table.
+TEST_F(ProjectWindowDecision, RowsOfTheSameDesignPointAreNamedOnce) {
+    OpenSample();
+    DecisionView* view = OpenView();
+    ASSERT_NE(view, nullptr);
+    const auto groups = decision::SameDesignPointGroups(view->cells());
+    auto* note = view->findChild<QLabel*>(QStringLiteral("SameDesignPoint"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->isVisible(), !groups.empty());
+    const std::vector<std::string> sources = ListEntries(ProjectList::AnwendBereich);
+    for (const auto& group : groups) {
+        QStringList names;
+        for (const int source : group) names << DisplayText(sources[static_cast<std::size_t>(source - 1)]);
+        EXPECT_TRUE(note->text().contains(names.join(QStringLiteral(" = ")))) << note->text().toStdString();
+        // Rows named alike show the same in every cell.
+        auto* table = view->findChild<QTableWidget*>(QStringLiteral("WhatIfTable"));
+        for (int column = 0; column < table->columnCount(); ++column)
+            EXPECT_EQ(table->item(group[0] - 1, column)->text(), table->item(group[1] - 1, column)->text());
+    }
+    EXPECT_EQ(note->text().count(QStringLiteral("Same design point")), 1);
+    if (const char* folder = std::getenv("TERVALO_SCREENSHOT_DIR"))
+        view->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/decision-view.png"));
 }
 
 TEST_F(ProjectWindowDecision, DecisionPageShowsTheWindowsFiguresOnTheSecondSheet) {
-    if (!test::HavePoppler()) GTEST_SKIP() << "poppler tools are not installed";
+    TERVALO_SKIP_UNLESS(test::HavePoppler(), "poppler tools are not installed");
     OpenSample();
     const FeatureTexts texts = LoadFeatureTexts(decision_texts::kFile, "ENG");
     const DecisionPage page = DecisionPageOf(project_, texts, "EUR");

@@ -20,6 +20,7 @@
 #include "project/project_record.h"
 #include "project/window_texts.h"
 #include "shell/language_session.h"
+#include "support/system_traits.h"
 #include "widgets/command_picture.h"
 #include "widgets/window_test_support.h"
 
@@ -29,8 +30,8 @@ namespace tervalo::test {
 class ProjectWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!std::filesystem::exists(std::filesystem::path(TERVALO_DIST_DIR) / "R22.DAT"))
-            GTEST_SKIP() << "the program directory is not staged";
+        TERVALO_SKIP_UNLESS(std::filesystem::exists(std::filesystem::path(TERVALO_DIST_DIR) / "R22.DAT"),
+                            "the program directory is not staged");
         ResetAll();
         test::CopyProgramDirectory();
         std::filesystem::remove("TempPart.dat");

@@ -56,6 +56,7 @@ TEST_F(ProjectWindowKeyboard, TabFollowsTheScreenAndReachesEveryCommand) {
                                 "BrennStV",
                                 "DecisionButt",
                                 "LifetimeButt",
+                                "SeasonalButt",
                                 "AnwendBereich",
                                 "VFlsize",
                                 "EnergKost",

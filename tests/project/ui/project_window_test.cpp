@@ -100,14 +100,14 @@ TEST_F(ProjectWindow, TheT0CheckShowsItsTwoMessagesAndRunsOnlyAUsablePoint) {
     TypeAndEnter("t0", QStringLiteral("-70"));
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].kind, MessageKind::Plain);
-    EXPECT_EQ(messages_.shown[0].text,
-              QString::fromStdString(Message(53)) + QString::fromUtf8("\ntmin = -60 °C !"));
+    EXPECT_EQ(messages_.shown[0].text, QString::fromStdString(Message(kMessageEvaporatingBelowLimit)) +
+                                           QString::fromUtf8("\ntmin = -60 °C !"));
     EXPECT_EQ(Text("pn32"), suctionGas) << "no run";
 
     Type("Tc", QStringLiteral("3"));
     TypeAndEnter("t0", QStringLiteral("5"));
     ASSERT_EQ(messages_.shown.size(), 2u);
-    EXPECT_EQ(messages_.shown[1].text, QString::fromStdString(Message(55)));
+    EXPECT_EQ(messages_.shown[1].text, QString::fromStdString(Message(kMessageCondensingBelowEvaporating)));
     EXPECT_EQ(Text("pn32"), suctionGas);
 
     Type("Tc", QStringLiteral("5"));
@@ -129,7 +129,8 @@ TEST_F(ProjectWindow, FuelPricePanelRoundTripThroughSpezBK) {
         << "stored as typed";
 
     Choose("HeizArt", 1);
-    EXPECT_EQ(Text("BrennK"), QStringLiteral("0,99")) << "the new default of natural gas";
+    EXPECT_EQ(project_.BrennK, "0,99") << "the new default of natural gas, as typed";
+    EXPECT_EQ(Text("BrennK"), QStringLiteral("0.99")) << "shown with the language's separator";
 
     test::ClickOn(Child<CommandPicture>("Command3D4"));
     Type("BK50", QStringLiteral("9"));
@@ -169,7 +170,9 @@ TEST_F(ProjectWindow, FocusHintsGoToTheMainWindow) {
     Child<QLineEdit>("t0")->setFocus();
     Child<QLineEdit>("Tc")->setFocus();
     Child<QLineEdit>("BrennK")->setFocus();
-    EXPECT_EQ(hints_, (std::vector<std::string>{Message(38), Message(39), Message(40)}));
+    EXPECT_EQ(hints_,
+              (std::vector<std::string>{Message(kMessageLivingAreaHint), Message(kMessageEvaporatingHint),
+                                        Message(kMessageCondensingHint)}));
 }
 
 TEST_F(ProjectWindow, TheClimateMapOpensFromItsButtonAndClosesOnAPanelClick) {

@@ -61,6 +61,7 @@ class MainWindow : public ::testing::Test {
                 },
                 [this](const std::string& from, const std::string& to) {
                     steps_.push_back("rewrite " + from + ">" + to);
+                    return true;
                 }});
         }
         return *window_;
@@ -174,13 +175,42 @@ TEST_F(MainWindow, LanguageMenuSwitchesAndOnlySwedishSaves) {
     EXPECT_TRUE(messages_.shown.empty());
 }
 
-TEST_F(MainWindow, ASwitchRenewsTheNotesLabelAndTheInfoStripAndTheNotesTakeNoInput) {
+TEST_F(MainWindow, ASwitchRenewsTheNotesLabelAndTheInfoStripAndKeepsTheNotes) {
+    WriteBytes("TempPart.notes.txt", "Kunde M\xC3\xBCller");
     Window().show();
     Window().ShowInfoHint("Living area");
     Trigger("German");
     EXPECT_EQ(Label("Label4"), QStringLiteral("G43"));
     EXPECT_EQ(Label("InfoPn2"), QStringLiteral("G138")) << "message 42 of the new language";
-    EXPECT_TRUE(Child<QPlainTextEdit>("Text2")->isReadOnly()) << "nothing typed there would be kept";
+    EXPECT_FALSE(Child<QPlainTextEdit>("Text2")->isReadOnly());
+    EXPECT_EQ(Child<QPlainTextEdit>("Text2")->toPlainText(), QString::fromUtf8("Kunde Müller"));
+}
+
+// Whatever is typed into the notes is the user's: kept in the side file beside the project (TempPart.dat
+// keeps its fields), shown at the next start, and no keystroke of it reaches a command.
+TEST_F(MainWindow, NotesTypedAreKeptAndNoKeystrokeRunsACommand) {
+    const std::string project = "\"150\"\r\n";
+    WriteBytes("TempPart.dat", project);
+    Window().show();
+    auto* notes = Child<QPlainTextEdit>("Text2");
+    notes->setFocus();
+    QTest::keyClicks(notes, QStringLiteral("call back  on Monday, ask for the boiler's age"));
+    QTest::keyClick(notes, Qt::Key_Return);
+    QTest::keyClicks(notes, QStringLiteral("E  x"));
+    EXPECT_TRUE(messages_.shown.empty()) << "no exit question, no command";
+    EXPECT_TRUE(Window().isVisible());
+    const std::string typed = "call back  on Monday, ask for the boiler's age\nE  x";
+    EXPECT_EQ(notes->toPlainText().toStdString(), typed);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ReadBytes("TempPart.notes.txt") == typed; }, 3000));
+    EXPECT_EQ(ReadBytes("TempPart.dat"), project);
+
+    // Typed just before the exit: the exit saves them.
+    QTest::keyClicks(notes, QStringLiteral("!"));
+    messages_.answers = {true};
+    Window().close();
+    EXPECT_EQ(ReadBytes("TempPart.notes.txt"), typed + "!");
+    window_.reset();
+    EXPECT_EQ(Child<QPlainTextEdit>("Text2")->toPlainText().toStdString(), typed + "!") << "the next start";
 }
 
 TEST_F(MainWindow, PictureCommandsHaveAltShortcutsApartFromTheMenus) {
@@ -221,7 +251,7 @@ TEST_F(MainWindow, ALanguageWithoutCaptionFileIsRefusedInTheLanguageInForce) {
     ASSERT_EQ(messages_.shown.size(), 2u);
     EXPECT_EQ(messages_.shown[0].kind, MessageKind::Exclamation);
     EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Quelmo"));
-    EXPECT_EQ(messages_.shown[0].text, QStringLiteral("E91 E157"));
+    EXPECT_EQ(messages_.shown[0].text, QStringLiteral("E91 FRA E157")) << "the refused language named";
     EXPECT_EQ(Settings.LanguageCode, "ENG");
     EXPECT_EQ(Label("Command3D6_l"), QStringLiteral("E81"));
     EXPECT_TRUE(steps_.empty());
@@ -234,6 +264,7 @@ TEST_F(MainWindow, ExitQuestionNoKeepsTheProgramRunning) {
     test::ClickOn(Child<CommandPicture>("Command3D11"));
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].kind, MessageKind::YesNoQuestion);
+    EXPECT_TRUE(messages_.shown[0].defaultNo) << "Enter never ends the program";
     EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Quelmo  E75"));
     EXPECT_EQ(messages_.shown[0].text, QStringLiteral("Quelmo : E155")) << "message 59";
     EXPECT_TRUE(Window().isVisible());
@@ -357,9 +388,11 @@ TEST_F(MainWindow, InfoBoxFromTheAboutFileOrNeutralTextsWithoutIt) {
     Settings.WebAddress = "www.example";
     Trigger("InfoP");
     ASSERT_EQ(messages_.shown.size(), 2u);
-    EXPECT_EQ(messages_.shown[1].text,
-              QStringLiteral(
-                  "Quelmo\nhE1\n\nthree\nNotice\n\nOwner A\nOwner B\nfour\nwww.example\n\n\nfive\nsix\n"));
+    // The about file's lines as they stand; the source of the certified seasonal figures is cited below them.
+    EXPECT_TRUE(messages_.shown[1].text.startsWith(QStringLiteral(
+        "Quelmo\nhE1\n\nthree\nNotice\n\nOwner A\nOwner B\nfour\nwww.example\n\n\nfive\nsix\n")))
+        << messages_.shown[1].text.toStdString();
+    EXPECT_TRUE(messages_.shown[1].text.contains(QStringLiteral("CC BY 4.0")));
 }
 
 }  // namespace

@@ -20,9 +20,12 @@
 #include "localisation/ui/welcome_window.h"
 #include "project/project_record.h"
 #include "project/ui/project_window.h"
+#include "report/ui/cycle_window.h"
 #include "report/ui/print_settings_window.h"
 #include "report/ui/results_view.h"
 #include "shell/ui/main_window.h"
+#include "support/language_printer.h"
+#include "support/system_traits.h"
 #include "widgets/command_picture.h"
 #include "widgets/window_test_support.h"
 
@@ -34,8 +37,8 @@ using test::WriteBytes;
 class WindowLook : public ::testing::TestWithParam<LanguageRow> {
   protected:
     void SetUp() override {
-        if (!std::filesystem::exists(std::filesystem::path(TERVALO_DIST_DIR) / "Caption.ENG"))
-            GTEST_SKIP() << "the program directory is not staged";
+        TERVALO_SKIP_UNLESS(std::filesystem::exists(std::filesystem::path(TERVALO_DIST_DIR) / "Caption.ENG"),
+                            "the program directory is not staged");
         ResetRunSettings();
         ResetLanguageTables();
         test::CopyProgramDirectory();
@@ -146,6 +149,39 @@ TEST_P(WindowLook, ProjectWindow) {
     Check(&window, "project-map", {window.findChild<QWidget*>(QStringLiteral("KlimaPN"))});
 }
 
+// Every command button outside the scrolling content lies whole inside the window and can be seen: a window
+// that opens no larger than the screen then keeps its commands in reach.
+void ExpectCommandsInReach(QWidget* window, const char* name, const std::string& code) {
+    int commands = 0;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(window)) continue;
+        bool scrolls = false;
+        for (QWidget* parent = button->parentWidget(); parent && parent != window;
+             parent = parent->parentWidget())
+            scrolls = scrolls || qobject_cast<QScrollArea*>(parent);
+        if (scrolls) continue;
+        const QRect at(button->mapTo(window, QPoint(0, 0)), button->size());
+        EXPECT_TRUE(window->rect().contains(at))
+            << button->objectName().toStdString() << " of " << name << " in " << code;
+        EXPECT_FALSE(button->visibleRegion().isEmpty())
+            << button->objectName().toStdString() << " of " << name << " in " << code;
+        ++commands;
+    }
+    EXPECT_GT(commands, 0) << name;
+}
+
+TEST_P(WindowLook, CycleWindow) {
+    Start main({});
+    ProjectRecord project;
+    Projektdaten window(project, {}, &main);
+    window.show();
+    QApplication::processEvents();
+    FillSampleProject(window);
+    CycleWindow cycle(project, &main);
+    Check(&cycle, "cycle");
+    ExpectCommandsInReach(&cycle, "cycle", code_);
+}
+
 TEST_P(WindowLook, DecisionView) {
     Start main({});
     ProjectRecord project;
@@ -157,6 +193,7 @@ TEST_P(WindowLook, DecisionView) {
     auto* view = window.findChild<QDialog*>(QStringLiteral("DecisionView"));
     ASSERT_NE(view, nullptr);
     Check(view, "decision");
+    ExpectCommandsInReach(view, "decision", code_);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowLook, ::testing::ValuesIn(Languages()),

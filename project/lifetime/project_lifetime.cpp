@@ -46,11 +46,12 @@ std::optional<AnnualFigures> AnnualFiguresOf(const AnnualBalance& balance) {
     return first;
 }
 
-ProjectLifetime EvaluateProjectLifetime(const ProjectRecord& record, const LifetimeInputs& inputs) {
+ProjectLifetime EvaluateProjectLifetime(const ProjectRecord& record, const LifetimeInputs& inputs,
+                                        ActionLoads* loads) {
     ProjectLifetime lifetime;
     lifetime.inputs = Sanitised(inputs, DefaultLifetimeInputs(inputs.firstYear));
     ProjectRecord copy = record;
-    lifetime.first = AnnualFiguresOf(CalculationRun(copy).balance);
+    lifetime.first = AnnualFiguresOf(CalculationRun(copy, loads).balance);
     if (!lifetime.first) return lifetime;
     lifetime.result = EvaluateLifetime(lifetime.inputs, *lifetime.first);
     lifetime.current = AllCurrent(record) && AllCurrent(copy) && SameTexts(record, copy);

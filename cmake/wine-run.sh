@@ -6,8 +6,34 @@ shift
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No dialog offering to download Mono or Gecko when the prefix is made.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-for wine in wine64 /usr/lib/wine/wine64 wine; do
-    if command -v "$wine" >/dev/null 2>&1; then exec "$wine" "$@"; fi
+wine=
+for candidate in wine64 /usr/lib/wine/wine64 wine; do
+    if command -v "$candidate" >/dev/null 2>&1; then
+        wine="$candidate"
+        break
+    fi
 done
-echo "wine-run.sh: wine64 not found (Debian package wine64)" >&2
-exit 127
+if [ -z "$wine" ]; then
+    echo "wine-run.sh: wine64 not found (Debian package wine64)" >&2
+    exit 127
+fi
+
+# A new prefix has none of Windows' own fonts: "MS Shell Dlg", Qt's font for the windows, falls through to
+# whatever family comes first, here DejaVu Math TeX Gyre, whose line box is four times the font's height, and
+# a line edit, which centres that box in its frame, draws its text above it. Windows' names are given the
+# build machine's metric-compatible fonts (fonts-liberation) once, before the first program runs.
+mkdir -p "$WINEPREFIX"
+if [ ! -f "$WINEPREFIX/.tervalo-fonts" ]; then
+    (
+        flock 9
+        if [ ! -f "$WINEPREFIX/.tervalo-fonts" ]; then
+            key='HKCU\Software\Wine\Fonts\Replacements'
+            for pair in "Arial=Liberation Sans" "Tahoma=Liberation Sans" "Segoe UI=Liberation Sans" "Microsoft Sans Serif=Liberation Sans" \
+                "Times New Roman=Liberation Serif" "Courier New=Liberation Mono"; do
+                "$wine" reg add "$key" /v "${pair%%=*}" /d "${pair#*=}" /f >/dev/null 2>&1
+            done
+            touch "$WINEPREFIX/.tervalo-fonts"
+        fi
+    ) 9>"$WINEPREFIX/.tervalo-fonts.lock"
+fi
+exec "$wine" "$@"

@@ -21,18 +21,20 @@ fi
 # A new prefix has none of Windows' own fonts: "MS Shell Dlg", Qt's font for the windows, falls through to
 # whatever family comes first, here DejaVu Math TeX Gyre, whose line box is four times the font's height, and
 # a line edit, which centres that box in its frame, draws its text above it. Windows' names are given the
-# build machine's metric-compatible fonts (fonts-liberation) once, before the first program runs.
+# build machine's DejaVu fonts once, before the first program runs (not the Liberation fonts: wine draws
+# their capital I as nothing).
+marker="$WINEPREFIX/.tervalo-fonts-dejavu"
 mkdir -p "$WINEPREFIX"
-if [ ! -f "$WINEPREFIX/.tervalo-fonts" ]; then
+if [ ! -f "$marker" ]; then
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/.tervalo-fonts" ]; then
+        if [ ! -f "$marker" ]; then
             key='HKCU\Software\Wine\Fonts\Replacements'
-            for pair in "Arial=Liberation Sans" "Tahoma=Liberation Sans" "Segoe UI=Liberation Sans" "Microsoft Sans Serif=Liberation Sans" \
-                "Times New Roman=Liberation Serif" "Courier New=Liberation Mono"; do
+            for pair in "Arial=DejaVu Sans" "Tahoma=DejaVu Sans" "Segoe UI=DejaVu Sans" \
+                "Microsoft Sans Serif=DejaVu Sans" "Times New Roman=DejaVu Serif" "Courier New=DejaVu Sans Mono"; do
                 "$wine" reg add "$key" /v "${pair%%=*}" /d "${pair#*=}" /f >/dev/null 2>&1
             done
-            touch "$WINEPREFIX/.tervalo-fonts"
+            touch "$marker"
         fi
     ) 9>"$WINEPREFIX/.tervalo-fonts.lock"
 fi

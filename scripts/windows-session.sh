@@ -59,6 +59,10 @@ set_language() {  # FILE CODE
     sed -i -E "1s/^(\"[^\"]*\",\"[^\"]*\",\"[^\"]*\",)\"[A-Za-z]*\"/\1\"$2\"/" "$1"
 }
 
+# A German keyboard: wine reads the key map when a program starts and misses the keys that xdotool maps on
+# the fly, so the umlaut must have a key of its own.
+setxkbmap de 2>/dev/null || echo "windows-session: setxkbmap missing (x11-xkb-utils): umlauts cannot be typed" >&2
+
 echo "windows-session: wine prefix"
 rm -rf "$WINEPREFIX"
 "${wine[@]}" wineboot --init >/dev/null 2>&1 || true  # with the fonts wine-run.sh maps
@@ -128,8 +132,8 @@ start_tervalo "$german_unix" german
 shot "tervalo-german-main"
 project_window german
 echo "windows-session: Russian"
-russian_unix="$drive/Program Files/Tervalo Тепло"
-install RUS 'C:\Program Files\Tervalo Тепло' "$russian_unix" russian
+russian_unix="$drive/Program Files/Tervalo Wärme RU"
+install RUS 'C:\Program Files\Tervalo Wärme RU' "$russian_unix" russian
 start_tervalo "$russian_unix" russian
 shot "tervalo-russian-main"
 project_window russian

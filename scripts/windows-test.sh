@@ -10,11 +10,13 @@ cd "$(dirname "$0")/.."
 linux="$(cd "${1:-build}" && pwd)"
 jobs=$(nproc)
 
-# The windows need Qt for MinGW: the archive beside the checkout or the cache it was unpacked into. Without
-# either (a clone outside this project's machines) the rest runs as before and one line says why.
+# The windows are built where TERVALO_WINDOWS_GUI=1 asks for them: their tests under wine are not yet part of
+# every run.
 gui=OFF
 qt_option=()
-if qt="$(scripts/build-qt-mingw.sh --find)"; then
+if [ "${TERVALO_WINDOWS_GUI:-0}" != 1 ]; then
+    echo "windows: tervalo.exe and install.exe (the Windows windows) were not built: TERVALO_WINDOWS_GUI=1 builds them"
+elif qt="$(scripts/build-qt-mingw.sh --find)"; then
     gui=ON
     qt_option=(-DTERVALO_QT_MINGW="$qt")
 else

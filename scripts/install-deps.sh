@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang-14 libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix googletest wine64
-    xvfb xauth xdotool poppler-utils strace locales
+    xvfb xauth xdotool x11-xkb-utils poppler-utils strace locales
     desktop-file-utils appstream lintian
 )
 

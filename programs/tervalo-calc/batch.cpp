@@ -7,7 +7,7 @@
 #include "config/run_settings.h"
 #include "decision_output.h"
 #include "engine/file_access.h"
-#include "project/calc_output.h"
+#include "programs/tervalo-calc/calc_output.h"
 #include "project/decision/csv_table.h"
 #include "project/decision/results_csv.h"
 #include "window_commands.h"

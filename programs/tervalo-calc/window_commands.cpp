@@ -8,7 +8,7 @@
 #include "engine/text_util.h"
 #include "localisation/code_page.h"
 #include "localisation/cycle_texts.h"
-#include "project/calc_output.h"
+#include "programs/tervalo-calc/calc_output.h"
 #include "project/cycle_view/cycle_view.h"
 #include "project/cycle_view/trace_rows.h"
 #include "project/input_edits.h"

@@ -9,7 +9,7 @@
 
 #include "localisation/feature_texts.h"
 
-#include "project/calc_arguments.h"
+#include "programs/tervalo-calc/calc_arguments.h"
 #include "project/project_actions.h"
 #include "project/project_record.h"
 

@@ -410,6 +410,49 @@ TEST_F(CalcProgram, ALanguageSwitchKilledBetweenItsWritesLeavesBothFilesInOneLan
     EXPECT_GE(newAfterKill, 1) << "a switch killed after its journal is completed";
 }
 
+#ifdef TERVALO_WELCOME_PROBE
+// The welcome window's choice at start-up is such a switch too: killed at any of its writes, the next start
+// finds the project and the settings in one language and no journal.
+TEST_F(CalcProgram, AWelcomeChoiceKilledBetweenItsWritesLeavesBothFilesInOneLanguage) {
+    TERVALO_SKIP_UNLESS(test::HaveStrace(), "strace is missing");
+    WriteBytes("Caption." + kOtherLanguage, test::CaptionFileBytes());
+    ASSERT_EQ(RunCalc("VFlsize=#3 Klimazone=#3 --save").status, 0);
+    WriteBytes("KELVData.dat", "0,0\r\n");  // the welcome window is shown
+    const Snapshot before = TakeSnapshot();
+    const std::string probe = std::string(TERVALO_WELCOME_PROBE) + " " + kOtherLanguage + "Opt";
+    ASSERT_EQ(std::system((probe + " >/dev/null 2>&1").c_str()), 0);
+    ASSERT_NE(ReadBytes("TempPart.dat").find("\"b"), std::string::npos) << "the choice switched the project";
+
+    const auto languageOfSettings = [] {
+        return ReadBytes("kparam.dat").find("\"" + kOtherLanguage + "\"") != std::string::npos ? "new"
+                                                                                               : "old";
+    };
+    const auto languageOfProject = [] {
+        return ReadBytes("TempPart.dat").find("\"b") != std::string::npos ? "new" : "old";
+    };
+    int kills = 0, newAfterKill = 0;
+    for (const char* call : {"rename", "fsync", "unlink"}) {
+        for (int n = 1; n < 40; ++n) {
+            SCOPED_TRACE(std::string(call) + " " + std::to_string(n));
+            RestoreSnapshot(before);
+            const std::string command =
+                "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -o /dev/null -e trace=" + std::string(call) +
+                " -e inject=" + std::string(call) + ":signal=SIGKILL:when=" + std::to_string(n) + " " +
+                probe + " >/dev/null 2>&1";
+            const int status = std::system(command.c_str());
+            if (WIFEXITED(status) && WEXITSTATUS(status) == 0) break;
+            ++kills;
+            EXPECT_EQ(RunCalc("").status, 0);
+            EXPECT_EQ(std::string(languageOfSettings()), languageOfProject()) << ReadBytes("TempPart.dat");
+            newAfterKill += std::string(languageOfSettings()) == "new";
+            EXPECT_FALSE(std::filesystem::exists(kLanguageSwitchJournal));
+        }
+    }
+    EXPECT_GE(kills, 4) << "the choice's writes were reached";
+    EXPECT_GE(newAfterKill, 1) << "a choice killed after its journal is completed";
+}
+#endif
+
 // Numbers beyond the range of a double are no 0: the demand cannot be formed, as with 1e308.
 TEST_F(CalcProgram, NumbersBeyondTheDoubleRangeAreNotReadAsZero) {
     InstallResultMarkTexts();

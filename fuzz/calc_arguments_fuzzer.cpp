@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "fuzz_input.h"
-#include "project/calc_arguments.h"
+#include "programs/tervalo-calc/calc_arguments.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> arguments;

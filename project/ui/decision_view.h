@@ -15,7 +15,7 @@
 #include "project/decision/sensitivity.h"
 #include "project/decision/what_if.h"
 #include "project/project_record.h"
-#include "report/paint/sensitivity_chart.h"
+#include "project/paint/sensitivity_chart.h"
 
 class QLabel;
 class QPushButton;

@@ -11,7 +11,7 @@
 
 #include "localisation/feature_texts.h"
 #include "project/lifetime/project_lifetime.h"
-#include "report/paint/lifetime_chart.h"
+#include "project/paint/lifetime_chart.h"
 
 class QCheckBox;
 class QGridLayout;

@@ -12,7 +12,7 @@
 
 #include "localisation/feature_texts.h"
 #include "project/project_record.h"
-#include "report/paint/seasonal_page.h"
+#include "project/paint/seasonal_page.h"
 
 class QCheckBox;
 class QComboBox;

@@ -21,7 +21,7 @@
 #include "localisation/cycle_texts.h"
 #include "localisation/languages.h"
 #include "report/paint/cycle_page.h"
-#include "report/paint/fitted_text.h"
+#include "project/paint/fitted_text.h"
 #include "report/paint/gui_application.h"
 
 namespace tervalo {

@@ -16,8 +16,8 @@
 #include "localisation/cycle_texts.h"
 #include "project/cycle_view/state_rows.h"
 #include "project/cycle_view/trace_rows.h"
-#include "report/paint/fitted_text.h"
-#include "report/paint/page_table.h"
+#include "project/paint/fitted_text.h"
+#include "project/paint/page_table.h"
 
 namespace tervalo {
 

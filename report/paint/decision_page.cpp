@@ -10,7 +10,7 @@
 #include "localisation/shown_numbers.h"
 #include "project/decision/decision_rows.h"
 #include "project/project_lists.h"
-#include "report/paint/sensitivity_chart.h"
+#include "project/paint/sensitivity_chart.h"
 
 namespace tervalo {
 

@@ -11,8 +11,8 @@
 #include "localisation/lifetime_texts.h"
 #include "project/lifetime/lifetime_file.h"
 #include "project/lifetime/lifetime_rows.h"
-#include "report/paint/lifetime_chart.h"
-#include "report/paint/page_table.h"
+#include "project/paint/lifetime_chart.h"
+#include "project/paint/page_table.h"
 
 namespace tervalo {
 

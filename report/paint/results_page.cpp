@@ -17,7 +17,7 @@
 #include "localisation/languages.h"
 #include "localisation/shown_numbers.h"
 #include "report/page_layout.h"
-#include "report/paint/fitted_text.h"
+#include "project/paint/fitted_text.h"
 #include "report/paint/gui_application.h"
 #include "report/report_title.h"
 #include "report/results_file.h"

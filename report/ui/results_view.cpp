@@ -17,7 +17,7 @@
 #include "report/paint/decision_page.h"
 #include "report/paint/lifetime_page.h"
 #include "report/paint/results_page.h"
-#include "report/paint/seasonal_page.h"
+#include "project/paint/seasonal_page.h"
 #include "report/report_title.h"
 #include "report/ui/current_printer.h"
 #include "report/ui/print_settings_window.h"

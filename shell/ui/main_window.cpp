@@ -18,7 +18,7 @@
 #include "localisation/feature_texts.h"
 #include "localisation/language_tables.h"
 #include "localisation/seasonal_texts.h"
-#include "localisation/ui/welcome_window.h"
+#include "shell/ui/welcome_window.h"
 #include "project/seasonal/project_seasons.h"
 #include "shell/language_session.h"
 #include "shell/project_notes.h"

@@ -12,24 +12,26 @@ import sys
 
 # Lower numbers are lower floors. A folder's window part ("ui") and drawing part ("paint") stand apart from
 # its GUI-free part; the lifetime comparison stands above the project, whose annual balance it starts from.
+# The top-level folders alone read as floors too: a part may lean on another folder's part only where its own
+# folder stands above that folder (the project window on the help window, never on the report's drawings).
 FLOORS = {
     "engine": 0,
     "config": 1,
     "localisation": 2,
     "catalogue": 3,
-    "help": 3,
     "widgets": 3,
-    "project": 4,
-    "project/lifetime": 5,
-    "report": 5,
-    "shell": 5,
-    "help/ui": 6,
-    "localisation/ui": 6,
-    "report/paint": 6,
-    "project/ui": 7,
-    "report/ui": 7,
-    "shell/ui": 8,
-    "programs": 9,
+    "help": 4,
+    "project": 5,
+    "project/lifetime": 6,
+    "report": 6,
+    "shell": 6,
+    "help/ui": 7,
+    "project/paint": 7,
+    "project/ui": 8,
+    "report/paint": 8,
+    "report/ui": 9,
+    "shell/ui": 10,
+    "programs": 11,
 }
 INSTALLER = "install"
 PARTS = ("ui", "paint", "lifetime")
@@ -44,6 +46,16 @@ def module_of(path):
     if len(parts) > 2 and parts[1] in PARTS and f"{parts[0]}/{parts[1]}" in FLOORS:
         return f"{parts[0]}/{parts[1]}"
     return parts[0] if parts[0] in FLOORS else None
+
+
+def top_level(module):
+    """The top-level folder of a floor's key."""
+    return module.split("/")[0]
+
+
+def below(target, source):
+    """Whether the top-level folder of `target` stands below that of `source`."""
+    return FLOORS[top_level(target)] < FLOORS[top_level(source)]
 
 
 def upward_includes(root):
@@ -68,6 +80,8 @@ def upward_includes(root):
                             why = "the installer and Tervalo share no code"
                         elif FLOORS[target] >= FLOORS[source]:
                             why = f"{target} (floor {FLOORS[target]}) is not below {source} (floor {FLOORS[source]})"
+                        elif top_level(target) != top_level(source) and not below(target, source):
+                            why = f"the folder {top_level(target)} is not below the folder {top_level(source)}"
                         else:
                             continue
                         problems.append((path, number, match.group(1), why))

@@ -30,10 +30,16 @@ class IncludeFloors(unittest.TestCase):
             write(root, "project/ui/window.cpp", '#include "report/ui/view.h"\n#include "project/record.h"\n')
             write(root, "install/core/plan.cpp", '#include "engine/file_access.h"\n')
             write(root, "widgets/twips.cpp", '#include <QWidget>\n#include "localisation/code_page.h"\n')
+            # A part leaning on a higher folder, though on a lower floor than the part's own: the folders alone
+            # must read as floors as well. A window part of a folder that is no floor is that folder's.
+            write(root, "project/ui/panel.cpp", '#include "help/ui/help_window.h"\n#include "shell/notes.h"\n')
+            write(root, "localisation/ui/welcome.cpp", '#include "widgets/twips.h"\n')
             found = {(path, header) for path, _, header, _ in include_floors.upward_includes(root)}
         self.assertEqual(found, {("engine/cycle.cpp", "project/record.h"), ("shell/start.cpp", "report/page.h"),
                                  ("project/ui/window.cpp", "report/ui/view.h"),
-                                 ("install/core/plan.cpp", "engine/file_access.h")})
+                                 ("install/core/plan.cpp", "engine/file_access.h"),
+                                 ("project/ui/panel.cpp", "shell/notes.h"),
+                                 ("localisation/ui/welcome.cpp", "widgets/twips.h")})
 
 
 if __name__ == "__main__":

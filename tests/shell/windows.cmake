@@ -1,4 +1,5 @@
-# Tests of the main window, and the look of the windows in every language.
+# Tests of the welcome window, the main window, and the look of the windows in every language.
+tervalo_window_test(welcome_window_tests SOURCES ui/welcome_window_test.cpp LIBS tervalo_shell_ui)
 tervalo_window_test(main_window_tests SOURCES ui/main_window_test.cpp LIBS tervalo_shell_ui)
 tervalo_window_test(window_look_tests SOURCES ui/window_look_test.cpp LIBS tervalo_shell_ui tervalo_project_ui
                     tervalo_report_ui)

@@ -16,7 +16,7 @@
 #include "project/seasonal/unit_file.h"
 #include "project/ui/seasonal_panel.h"
 #include "project_window_fixture.h"
-#include "report/paint/seasonal_page.h"
+#include "project/paint/seasonal_page.h"
 #include "widgets/window_text.h"
 
 namespace tervalo {

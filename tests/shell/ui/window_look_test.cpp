@@ -17,7 +17,7 @@
 #include "help/ui/help_box.h"
 #include "localisation/language_tables.h"
 #include "localisation/languages.h"
-#include "localisation/ui/welcome_window.h"
+#include "shell/ui/welcome_window.h"
 #include "project/project_record.h"
 #include "project/ui/project_window.h"
 #include "report/ui/cycle_window.h"

@@ -1,4 +1,4 @@
-#include "report/paint/chart_axis.h"
+#include "project/paint/chart_axis.h"
 
 #include <cmath>
 

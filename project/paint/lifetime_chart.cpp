@@ -1,4 +1,4 @@
-#include "report/paint/lifetime_chart.h"
+#include "project/paint/lifetime_chart.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -8,7 +8,7 @@
 
 #include "localisation/code_page.h"
 #include "localisation/lifetime_texts.h"
-#include "report/paint/chart_axis.h"
+#include "project/paint/chart_axis.h"
 
 namespace tervalo {
 

@@ -1,4 +1,4 @@
-#include "project/calc_output.h"
+#include "programs/tervalo-calc/calc_output.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "project/calc_arguments.h"
+#include "programs/tervalo-calc/calc_arguments.h"
 
 #include <charconv>
 

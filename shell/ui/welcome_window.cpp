@@ -1,4 +1,4 @@
-#include "localisation/ui/welcome_window.h"
+#include "shell/ui/welcome_window.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <map>
 
-#include "project_fixture.h"
+#include "project/project_fixture.h"
 
 namespace tervalo::test {
 

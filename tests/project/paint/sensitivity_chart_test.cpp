@@ -1,7 +1,7 @@
 // The tornado chart drawn into images: bars where the savings put them, the widest swing on top, and nothing
 // broken by missing savings.
 
-#include "report/paint/sensitivity_chart.h"
+#include "project/paint/sensitivity_chart.h"
 
 #include <gtest/gtest.h>
 

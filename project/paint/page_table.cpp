@@ -1,10 +1,10 @@
-#include "report/paint/page_table.h"
+#include "project/paint/page_table.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 
-#include "report/paint/fitted_text.h"
+#include "project/paint/fitted_text.h"
 
 namespace tervalo {
 

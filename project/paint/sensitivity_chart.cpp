@@ -1,4 +1,4 @@
-#include "report/paint/sensitivity_chart.h"
+#include "project/paint/sensitivity_chart.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -8,7 +8,7 @@
 
 #include "localisation/code_page.h"
 #include "localisation/decision_texts.h"
-#include "report/paint/chart_axis.h"
+#include "project/paint/chart_axis.h"
 
 namespace tervalo {
 

@@ -1,7 +1,7 @@
 // The lifetime chart drawn into images: each series where its values put it, in both layouts, and nothing
 // broken by empty, flat or non-finite data.
 
-#include "report/paint/lifetime_chart.h"
+#include "project/paint/lifetime_chart.h"
 
 #include <gtest/gtest.h>
 

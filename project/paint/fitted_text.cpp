@@ -1,4 +1,4 @@
-#include "report/paint/fitted_text.h"
+#include "project/paint/fitted_text.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

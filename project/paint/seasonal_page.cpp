@@ -1,4 +1,4 @@
-#include "report/paint/seasonal_page.h"
+#include "project/paint/seasonal_page.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -12,8 +12,8 @@
 #include "localisation/languages.h"
 #include "localisation/seasonal_texts.h"
 #include "project/seasonal/seasonal_file.h"
-#include "report/paint/fitted_text.h"
-#include "report/paint/page_table.h"
+#include "project/paint/fitted_text.h"
+#include "project/paint/page_table.h"
 
 namespace tervalo {
 

@@ -18,7 +18,8 @@ for path in ./usr/bin/tervalo ./usr/bin/tervalo-calc ./usr/lib/tervalo/tervalo .
     ./usr/lib/tervalo/Caption.HUN ./usr/lib/tervalo/TXV22EXN.rdm ./usr/share/applications/org.kelvara.Tervalo.desktop \
     ./usr/share/metainfo/org.kelvara.Tervalo.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/org.kelvara.Tervalo.svg \
     ./usr/share/icons/hicolor/48x48/apps/org.kelvara.Tervalo.png ./usr/share/icons/hicolor/256x256/apps/org.kelvara.Tervalo.png \
-    ./usr/share/man/man1/tervalo.1.gz ./usr/share/man/man1/tervalo-calc.1.gz ./usr/share/doc/tervalo/copyright; do
+    ./usr/share/man/man1/tervalo.1.gz ./usr/share/man/man1/tervalo-calc.1.gz ./usr/share/doc/tervalo/copyright \
+    ./usr/share/tervalo/screenshots/project-window.png; do
     grep -q " $path\( \|$\)" <<<"$contents" || { echo "package lacks $path" >&2; exit 1; }
 done
 if grep -q "tervalo-install\|R22.LST\|ergEN1" <<<"$contents"; then
@@ -48,6 +49,10 @@ grep -q "^-.* ./usr/share/tervalo/backg01.bmp$" <<<"$contents" &&
     ! grep -q "^-.* ./usr/lib/tervalo/.*\.bmp$" <<<"$contents" || { echo "the pictures are not in /usr/share" >&2; exit 1; }
 desktop-file-validate "$root/data/desktop/org.kelvara.Tervalo.desktop"
 appstreamcli validate --no-net "$root/data/desktop/org.kelvara.Tervalo.metainfo.xml" >/dev/null
+# The screenshot the metainfo names is the one the build drew: a picture of the project window with its texts.
+grep -q "/screenshots/project-window.png</image>" "$root/data/desktop/org.kelvara.Tervalo.metainfo.xml"
+file "$build/desktop/screenshots/project-window.png" | grep -q "PNG image data, [0-9]\{3,\} x [0-9]\{3,\}" ||
+    { echo "the screenshot is no picture of a window" >&2; exit 1; }
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

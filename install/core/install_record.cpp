@@ -22,26 +22,14 @@ std::vector<fs::path> ReadInstallRecord(const fs::path& target) {
     return entries;
 }
 
-bool AddToInstallRecord(const fs::path& target, const std::vector<fs::path>& entries) {
+bool AddToInstallRecord(InstallerPlatform& platform, const fs::path& target,
+                        const std::vector<fs::path>& entries) {
     std::vector<fs::path> record = ReadInstallRecord(target);
     for (const fs::path& entry : entries)
         if (std::find(record.begin(), record.end(), entry) == record.end()) record.push_back(entry);
-
-    const fs::path file = target / PathFromUtf8(kInstallRecordName);
-    const fs::path temporary = target / PathFromUtf8("." + std::string(kInstallRecordName) + ".part");
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        for (const fs::path& entry : record) out << Utf8(entry) << '\n';
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    fs::rename(temporary, file, error);
-    return !error;
+    std::string bytes;
+    for (const fs::path& entry : record) bytes += Utf8(entry) + '\n';
+    return platform.ReplaceFileDurably(target / PathFromUtf8(kInstallRecordName), bytes);
 }
 
 namespace {

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "install/core/platform.h"
+
 // The record of what the installer put on the machine, kept in the target directory so that an uninstall
 // removes exactly that: one full path a line, UTF-8, folders before what they hold. An update adds to it.
 namespace installer {
@@ -12,9 +14,10 @@ inline constexpr std::string_view kInstallRecordName = "Tervalo.uninst";
 
 std::vector<std::filesystem::path> ReadInstallRecord(const std::filesystem::path& target);
 
-// Adds `entries` to the record of `target` (each path once, in the order first recorded); false when the
-// record could not be written.
-bool AddToInstallRecord(const std::filesystem::path& target,
+// Adds `entries` to the record of `target` (each path once, in the order first recorded), replacing the
+// record through `platform` so that a crash leaves the old record or the new one; false when it could not be
+// written.
+bool AddToInstallRecord(InstallerPlatform& platform, const std::filesystem::path& target,
                         const std::vector<std::filesystem::path>& entries);
 
 struct UninstallResult {

@@ -129,6 +129,7 @@ void Installation::ShowBackground(std::string_view name) {
 }
 
 RunOutcome Installation::RunInstallation(const fs::path& target, std::string_view textLanguage) {
+    targetFault_ = {};
     view_.SetBusy(true);
     if (IsAdmin(textLanguage, target) == RightsAnswer::End) {
         view_.SetBusy(false);
@@ -151,7 +152,7 @@ RunOutcome Installation::RunInstallation(const fs::path& target, std::string_vie
     // The shortcuts are written once the program stands in the target.
     if (result_ == RunResult::Installed) {
         CreateShortcuts(target);
-        if (!AddToInstallRecord(target, installedFiles_)) ReportProblem(target, kRecordNotWritten);
+        if (!AddToInstallRecord(platform_, target, installedFiles_)) ReportProblem(target, kRecordNotWritten);
     }
     for (std::string& line : copyNotes_) Append(std::move(line));
     copyNotes_.clear();
@@ -166,6 +167,8 @@ RightsAnswer Installation::IsAdmin(std::string_view textLanguage, const fs::path
     {
         TargetTransaction probe(target);
         if (probe.CreateTarget() && probe.TargetIsWritable()) return RightsAnswer::ContinueWithout;
+        // A file in the way or a path too long is no matter of rights: the run fails and says what it is.
+        if (!RightsMayHelp(CheckTarget(target, probe.Error()).problem)) return RightsAnswer::ContinueWithout;
     }
     if (!view_.ContinueWithoutRights(std::string(kRightsQuestionTitle), RightsQuestion(textLanguage)))
         return RightsAnswer::End;
@@ -284,10 +287,10 @@ RunResult Installation::CopyAllFiles(const fs::path& target) {
     }
 
     if (!run.transaction.CreateTarget()) {
-        ReportProblem(target, kDirectoryNotCreated);
+        ReportTargetProblem(target, run.transaction.Error(), kDirectoryNotCreated);
         run.failed = true;
     } else if (!run.transaction.TargetIsWritable()) {
-        ReportProblem(target, kDirectoryNotWritable);
+        ReportTargetProblem(target, run.transaction.Error(), kDirectoryNotWritable);
         run.failed = true;
     } else if (const auto available = platform_.AvailableSpace(target); available && *available < needed) {
         ++problemCount_;
@@ -297,7 +300,7 @@ RunResult Installation::CopyAllFiles(const fs::path& target) {
 
     const auto runtime = FindFileNoCase(distribution_, kRuntimeLibrary);
     if (!run.failed && runtime && !run.transaction.Stage(*runtime, runtime->filename())) {
-        ReportProblem(target / runtime->filename(), kNotCopied);
+        ReportTargetProblem(target / runtime->filename(), run.transaction.Error(), kNotCopied);
         run.failed = true;
     }
     for (const InstallStep& step : kInstallPlan) {
@@ -374,7 +377,7 @@ bool Installation::CopyMaskGroup(const InstallStep& step, CopyRun& run) {
             copyNotes_.push_back(Utf8(destination) + std::string(kNewVersionBeside));
         }
         if (!run.transaction.Stage(source, destination.filename())) {
-            ReportProblem(destination, kNotCopied);
+            ReportTargetProblem(destination, run.transaction.Error(), kNotCopied);
             run.failed = true;
             return false;
         }
@@ -417,6 +420,21 @@ ReadOnlyState Installation::ClearReadOnly(const fs::path& file) {
 void Installation::ReportProblem(const fs::path& path, std::string_view text) {
     ++problemCount_;
     copyNotes_.push_back(Utf8(path) + std::string(text));
+}
+
+void Installation::ReportTargetProblem(const fs::path& path, std::error_code error,
+                                       std::string_view fallback) {
+    // A file that could not be copied is the distribution's problem unless its name was too long.
+    const TargetCheck check = fallback == kNotCopied && error != std::errc::filename_too_long
+                                  ? TargetCheck{TargetProblem::Other, path}
+                                  : CheckTarget(path, error);
+    const std::string_view line = ProblemLine(check.problem);
+    if (line.empty()) {
+        ReportProblem(path, fallback);
+        return;
+    }
+    targetFault_ = check;
+    ReportProblem(check.where, line);
 }
 
 }  // namespace installer

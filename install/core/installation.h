@@ -11,6 +11,7 @@
 #include "install/core/installer_view.h"
 #include "install/core/platform.h"
 #include "install/core/progress_display.h"
+#include "install/core/target_problem.h"
 
 // One run of the installer: the rights check, the system report, the copy of the distribution folder into
 // the target directory with the progress display, the shortcuts and the protocol.
@@ -78,6 +79,8 @@ class Installation {
     // the questions are asked.
     RunOutcome RunInstallation(const std::filesystem::path& target, std::string_view textLanguage);
     RunResult Result() const { return result_; }
+    // What made the target unusable when the run failed on it; problem None otherwise.
+    const TargetCheck& TargetFault() const { return targetFault_; }
 
     // The steps of the run, in their order.
     // Records the rights in the protocol and, without them and with a target that this user cannot write,
@@ -103,6 +106,9 @@ class Installation {
 
     void Append(std::string line) { protocol_.push_back(std::move(line)); }
     void ReportProblem(const std::filesystem::path& path, std::string_view text);
+    // Reports why the target could not be used, with `fallback` when the system gave no reason of its own.
+    void ReportTargetProblem(const std::filesystem::path& target, std::error_code error,
+                             std::string_view fallback);
     void Show() { view_.ShowProgress(display_); }
     void ShowStepDone(int step);
     void ShowCopyEnd();
@@ -120,6 +126,7 @@ class Installation {
     int problemCount_ = 0;
     int noticeCount_ = 0;
     RunResult result_ = RunResult::Failed;
+    TargetCheck targetFault_;
     std::vector<std::string> protocol_;
     // Lines of the copy, appended after the shortcut lines so that the machine's report stays together.
     std::vector<std::string> copyNotes_;

@@ -77,6 +77,10 @@ class InstallerPlatform {
         if (error) return std::nullopt;
         return space.available;
     }
+    // Replaces `file` by `bytes` so that a crash or a power cut leaves the old file or the new one, complete:
+    // written beside it, flushed to the disk, renamed over it, and the rename itself flushed. False when the
+    // new file could not be put in place; the old one then stands.
+    virtual bool ReplaceFileDurably(const std::filesystem::path& file, std::string_view bytes) = 0;
     // Starts `program` as a process of its own with `workingDirectory` as its current directory.
     virtual bool StartProgram(const std::filesystem::path& program,
                               const std::filesystem::path& workingDirectory) = 0;

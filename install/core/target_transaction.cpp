@@ -1,6 +1,7 @@
 #include "install/core/target_transaction.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <system_error>
 
@@ -38,23 +39,32 @@ bool TargetTransaction::CreateTarget() {
         if (folder == folder.parent_path()) break;
     }
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-        if (!fs::create_directory(*it, error) || error) return false;
+        if (!fs::create_directory(*it, error) || error) {
+            // An existing file of that name leaves no error from create_directory.
+            error_ = error ? error : std::make_error_code(std::errc::not_a_directory);
+            return false;
+        }
         createdFolders_.push_back(*it);
     }
-    return fs::is_directory(target_, error);
+    if (fs::is_directory(target_, error)) return true;
+    error_ = error ? error : std::make_error_code(std::errc::not_a_directory);
+    return false;
 }
 
-bool TargetTransaction::TargetIsWritable() const {
+bool TargetTransaction::TargetIsWritable() {
     const fs::path probe = target_ / ".tervalo-install-probe";
     bool written;
     {
+        errno = 0;
         std::ofstream out(probe, std::ios::binary | std::ios::trunc);
+        if (!out) error_ = std::error_code(errno ? errno : EIO, std::generic_category());
         out << "probe";
         out.close();
         written = static_cast<bool>(out);
     }
     std::error_code error;
     const bool removed = fs::remove(probe, error) && !error;
+    if (written && !removed) error_ = error;
     return written && removed;
 }
 
@@ -72,11 +82,15 @@ bool TargetTransaction::Stage(const fs::path& source, const fs::path& name) {
     file.replaces = fs::exists(existing);
 
     RemoveQuietly(file.temporary);
-    const bool copied = fs::copy_file(source, file.temporary, fs::copy_options::overwrite_existing, error);
+    std::error_code copyError, sizeError;
+    const bool copied =
+        fs::copy_file(source, file.temporary, fs::copy_options::overwrite_existing, copyError) && !copyError;
     // A write cut short (a full disk, a file size limit) may still report success: the sizes must agree.
-    const auto expected = fs::file_size(source, error);
-    const bool complete = copied && !error && fs::file_size(file.temporary, error) == expected && !error;
+    const bool complete = copied &&
+                          fs::file_size(file.temporary, sizeError) == fs::file_size(source, error) &&
+                          !sizeError && !error;
     if (!complete) {
+        error_ = copied ? std::make_error_code(std::errc::io_error) : copyError;
         RemoveQuietly(file.temporary);
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <system_error>
 #include <vector>
 
 // Puts files into the target directory all or nothing. Each file is first copied beside its place under a
@@ -20,7 +21,9 @@ class TargetTransaction {
     // Creates the target with its missing parents; false when it cannot be created.
     bool CreateTarget();
     // Whether a file can be created in the target: a probe file is written and removed.
-    bool TargetIsWritable() const;
+    bool TargetIsWritable();
+    // What the system answered to the last of these calls or of Stage that failed.
+    std::error_code Error() const { return error_; }
 
     // Copies `source` to the temporary name of the target's file `name`. False when the copy failed or came
     // out short, or when `name` stands in the target as something other than a file; nothing is left then.
@@ -47,6 +50,7 @@ class TargetTransaction {
     std::vector<std::filesystem::path> createdFolders_;
     std::vector<StagedFile> staged_;
     bool committed_ = false;
+    std::error_code error_;
 };
 
 }  // namespace installer

@@ -104,11 +104,40 @@ bool PosixPlatform::CreateLink(const ShortcutRecord& link) {
     struct stat status {};
     // Desktops start only launchers that are marked executable.
     bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()) &&
-                   fstat(fd, &status) == 0 && fchmod(fd, (status.st_mode & 07777) | 0111) == 0 && fsync(fd) == 0;
+                   fstat(fd, &status) == 0 && fchmod(fd, (status.st_mode & 07777) | 0111) == 0 &&
+                   fsync(fd) == 0;
     written = close(fd) == 0 && written;
     if (!written || rename(temporary.c_str(), link.LinkName.c_str()) != 0) {
         unlink(temporary.c_str());
         return false;
+    }
+    return true;
+}
+
+bool PosixPlatform::ReplaceFileDurably(const std::filesystem::path& file, std::string_view bytes) {
+    const std::filesystem::path temporary = file.parent_path() / ("." + file.filename().string() + ".part");
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd < 0) return false;
+    bool written = true;
+    for (std::size_t done = 0; written && done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        written = n > 0;
+        if (written) done += static_cast<std::size_t>(n);
+    }
+    // The file's bytes reach the disk before its name does.
+    written = written && fsync(fd) == 0;
+    written = close(fd) == 0 && written;
+    if (!written || rename(temporary.c_str(), file.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    // And the new name itself: the folder's entry.
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        fsync(folderFd);
+        close(folderFd);
     }
     return true;
 }

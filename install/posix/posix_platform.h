@@ -37,6 +37,7 @@ class PosixPlatform final : public InstallerPlatform {
     std::string InstallerFileName() override;
     bool IsProgramFile(const std::filesystem::path& file) override;
     std::filesystem::path DefaultTargetDirectory() override;
+    bool ReplaceFileDurably(const std::filesystem::path& file, std::string_view bytes) override;
     bool StartProgram(const std::filesystem::path& program,
                       const std::filesystem::path& workingDirectory) override;
 

@@ -321,9 +321,14 @@ void InstallerWindow::SelectOption(int option) {
     ApplyLanguageTexts(installer::CodeOfOption(option));
 }
 
+std::string InstallerWindow::FinalPagePath(const QString& path) const {
+    // A path longer than a line of the headline keeps its ends, so that the headline fits its page.
+    return label6_->fontMetrics().elidedText(path, Qt::ElideMiddle, label6_->width()).toStdString();
+}
+
 void InstallerWindow::ApplyLanguageTexts(std::string_view code) {
     shownLanguage_ = std::string(code);
-    const std::string target = text1_->text().toStdString();
+    const std::string target = FinalPagePath(text1_->text());
     const installer::InstallerTexts texts = installer::TextsFor(code, target, platform_.ProgramFileName());
     command1_->setText(Shown(texts.next));
     command5_->setText(Shown(texts.next));
@@ -395,9 +400,14 @@ void InstallerWindow::RunInstallation() {
     }
     // The final page speaks the language the settings file names, whatever option was chosen.
     ApplyLanguageTexts(installation_.LanguageCode());
-    const std::string targetText = PathText(*target).toStdString();
-    if (installation_.Result() == installer::RunResult::Failed)
-        label6_->setText(Shown(installer::FailureMessage(installation_.LanguageCode(), targetText)));
+    const std::string targetText = FinalPagePath(PathText(*target));
+    if (installation_.Result() == installer::RunResult::Failed) {
+        const installer::TargetCheck& fault = installation_.TargetFault();
+        std::string headline = installer::ProblemHeadline(installation_.LanguageCode(), fault, targetText,
+                                                          FinalPagePath(PathText(fault.where)));
+        if (headline.empty()) headline = installer::FailureMessage(installation_.LanguageCode(), targetText);
+        label6_->setText(Shown(headline));
+    }
     if (installation_.Result() == installer::RunResult::Cancelled)
         label6_->setText(Shown(installer::CancelledMessage(installation_.LanguageCode(), targetText)));
     command3_->setVisible(installation_.Result() == installer::RunResult::Installed);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <filesystem>
 #include <string>
@@ -54,6 +55,8 @@ class InstallerWindow : public QWidget, private installer::InstallerView {
     void Activate();
     void PlacePages();
 
+    // `path` as the final page's headline names it.
+    std::string FinalPagePath(const QString& path) const;
     void SelectOption(int option);
     void ApplyLanguageTexts(std::string_view code);
     void ShowDirectoryList();

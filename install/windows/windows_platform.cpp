@@ -137,6 +137,27 @@ bool WindowsPlatform::CreateLink(const ShortcutRecord& link) {
     return SUCCEEDED(file->Save(link.LinkName.wstring().c_str(), FALSE));
 }
 
+bool WindowsPlatform::ReplaceFileDurably(const std::filesystem::path& file, std::string_view bytes) {
+    const std::filesystem::path temporary =
+        file.parent_path() / (L"." + file.filename().wstring() + L".part");
+    const HANDLE handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    DWORD done = 0;
+    bool written = bytes.size() <= MAXDWORD &&
+                   WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
+                   done == bytes.size();
+    // The file's bytes reach the disk before its name does; the move is written through as well.
+    written = FlushFileBuffers(handle) && written;
+    written = CloseHandle(handle) && written;
+    if (!written ||
+        !MoveFileExW(temporary.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
 std::string WindowsPlatform::ShortcutFileName(std::string_view linkFileName) {
     return std::string(linkFileName);
 }

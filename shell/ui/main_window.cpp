@@ -311,10 +311,11 @@ void Start::ShowInfoHint(const std::string& text) {
 void Start::Activate() {
     if (activating_) return;  // the welcome window closing activates this window again
     activating_ = true;
-    const std::string previousCode = Settings.LanguageCode;
     if (!Settings.WelcomeShown && Settings.SkipWelcome == 0) {
         Settings.WelcomeShown = true;
-        Begruess welcome(Begruess::kStartUpPicture, this);
+        const std::string previousCode = Settings.LanguageCode;
+        Begruess welcome(Begruess::kStartUpPicture, this,
+                         [this, &previousCode] { StoreWelcomeChoice(previousCode); });
         welcome.exec();
         BusyPointer busy;
         LoadLanguageTexts();
@@ -323,13 +324,21 @@ void Start::Activate() {
     }
     {
         BusyPointer busy;
-        if (Settings.LanguageCode != previousCode && commands_.rewriteProject)
-            commands_.rewriteProject(previousCode, Settings.LanguageCode);
         infoG_->show();
         infoPn2_->setStyleSheet(QStringLiteral("color: black"));
         infoPn2_->setText(DisplayText(Message(kMessageGreeting)));
     }
     activating_ = false;
+}
+
+void Start::StoreWelcomeChoice(const std::string& previousCode) {
+    if (Settings.LanguageCode == previousCode || !commands_.rewriteProject) {
+        SaveSettings(SystemDecimalSeparator());
+        return;
+    }
+    // A new language: the project and the settings file are replaced together, so that a start killed between
+    // the two writes leaves both in one language. Where they could not be, the old language stays.
+    if (!commands_.rewriteProject(previousCode, Settings.LanguageCode)) Settings.LanguageCode = previousCode;
 }
 
 bool Start::event(QEvent* event) {

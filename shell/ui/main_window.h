@@ -35,7 +35,8 @@ struct StartCommands {
         openProject;
     // The printer set-up dialog; true when the user confirmed.
     std::function<bool(QWidget* parent)> printerSetup;
-    // Rewrites the saved project from the previous into the new language.
+    // Rewrites the saved project from the previous into the new language and stores the settings with it,
+    // both or neither; false when they stay as they were.
     std::function<bool(const std::string& fromCode, const std::string& toCode)> rewriteProject;
 };
 
@@ -84,6 +85,8 @@ class Start : public QMainWindow {
     void SaveNotes();
     void InfoCommand();
     void LanguageCommand(const std::string& code, bool saveSettings);
+    // The welcome window's confirmed language, stored with the project when it changed.
+    void StoreWelcomeChoice(const std::string& previousCode);
 
     StartCommands commands_;
     std::string helpTopic_;  // empty until the help menu sets the product topic

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "config/run_settings.h"
 #include "config/settings_file.h"
@@ -69,7 +70,8 @@ const char* Begruess::StartPictureFile(int startPicture) {
     }
 }
 
-Begruess::Begruess(int startPicture, QWidget* parent) : QDialog(parent) {
+Begruess::Begruess(int startPicture, QWidget* parent, StoreChoice storeChoice)
+    : QDialog(parent), storeChoice_(std::move(storeChoice)) {
     setObjectName(QStringLiteral("Begruess"));
     setWindowTitle(DisplayText(Settings.ProductName));
     setModal(true);
@@ -220,7 +222,10 @@ void Begruess::ConfirmLanguage() {
     const std::string code = SelectedCode();
     if (CaptionFileUsable(code)) {
         Settings.LanguageCode = code;
-        SaveSettings(SystemDecimalSeparator());
+        if (storeChoice_)
+            storeChoice_();
+        else
+            SaveSettings(SystemDecimalSeparator());
     } else {
         ShowMessage(this, MessageKind::Exclamation, Settings.ProductName, RefusedLanguageText(code));
     }

@@ -2,10 +2,11 @@
 
 // The welcome window: greets the user at start-up and lets them choose the language of the program from
 // sixteen flags. A language whose caption file is missing or empty cannot be chosen. Confirming (the OK
-// button, its label, or closing the window in any way) stores the choice in kparam.dat; the main window then
-// reloads its texts.
+// button, its label, or closing the window in any way) stores the choice in kparam.dat, or has the owner
+// store it; the main window then reloads its texts.
 
 #include <QDialog>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,9 @@ class Begruess : public QDialog {
   public:
     // The main window opens it at start-up with kStartUpPicture.
     static constexpr int kStartUpPicture = 3;
-    explicit Begruess(int startPicture, QWidget* parent = nullptr);
+    // Stores the confirmed choice, which stands in the run settings; without it the settings file is saved.
+    using StoreChoice = std::function<void()>;
+    explicit Begruess(int startPicture, QWidget* parent = nullptr, StoreChoice storeChoice = {});
 
     // The file of a start picture: 3 "start04.bmp", 2 "start03.bmp", 1 "start02.bmp", others "start01.bmp".
     static const char* StartPictureFile(int startPicture);
@@ -56,6 +59,7 @@ class Begruess : public QDialog {
     QWidget* componentStrip_ = nullptr;
     CommandPicture* okButton_ = nullptr;
     bool confirmed_ = false;
+    StoreChoice storeChoice_;
 };
 
 }  // namespace tervalo

@@ -158,11 +158,11 @@ TEST_F(InstallationTest, ShortcutsComeAfterTheCopy) {
               (std::vector<std::string>{"busy", "hide commands", "normal", "copy phase", "busy", "normal"}));
 }
 
-// A target below a file cannot be created, whatever the rights of the test's user.
+// The process file system takes no folder, whatever the rights of the test's user, and gives no reason that
+// rights could not help with.
 TEST_F(InstallationTest, NoToTheRightsQuestionEndsBeforeAnythingIsWritten) {
     test::WriteFiles(dist_, {"kparam.dat"});
-    WriteBytes(temp_.path() / "blocker", "a file");
-    target_ = temp_.path() / "blocker" / "Tervalo";
+    target_ = "/proc/self/Tervalo";
     platform_.admin = false;
     view_.answerYes = false;
     Installation installation(platform_, view_, dist_);
@@ -191,8 +191,7 @@ TEST_F(InstallationTest, UserWithoutRightsIsAskedOnlyWhenTheTargetIsNotWritable)
         EXPECT_EQ(installation.Protocol().front(), "Administrator Rights\tFalse");
     }
 
-    WriteBytes(temp_.path() / "blocker", "a file");
-    target_ = temp_.path() / "blocker" / "Tervalo";
+    target_ = "/proc/self/Tervalo";
     Installation installation(platform_, view_, dist_);
     EXPECT_EQ(Run(installation, "ita"), RunOutcome::Completed);
 
@@ -327,11 +326,53 @@ TEST_F(InstallationTest, TargetThatCannotBeCreatedIsReportedAndNothingElseIsTouc
     EXPECT_EQ(Run(installation), RunOutcome::Completed);
 
     EXPECT_EQ(installation.Result(), RunResult::Failed);
-    EXPECT_EQ(installation.Protocol().back(), target_.string() + ":  Directory could not be created.");
+    EXPECT_EQ(installation.Protocol().back(),
+              (temp_.path() / "blocker").string() + ":  Is a file, not a folder.");
+    EXPECT_EQ(installation.TargetFault().problem, TargetProblem::InsideAFile);
     EXPECT_TRUE(installation.ProtocolShownAtEnd());
     EXPECT_TRUE(platform_.links.empty());
     EXPECT_EQ(ReadBytes(temp_.path() / "blocker"), "a file, not a folder");
     EXPECT_EQ(test::FileNames(dist_), (std::set<std::string>{"kparam.dat", "R22.DAT"}));
+}
+
+// A file where the folder should be, or a path longer than the system takes, is no matter of rights: the user
+// is not asked about them, the protocol names the cause, and nothing of the run stays.
+TEST_F(InstallationTest, AFileInTheWayOrAPathTooLongIsNamedWithoutTheRightsQuestion) {
+    test::WriteFiles(dist_, {"kparam.dat", "R22.DAT"});
+    platform_.admin = false;
+    WriteBytes(temp_.path() / "file", "a file");
+    // 4,080 characters in names the system takes: the folders can be created, no file in them.
+    std::string longPath = temp_.path().string();
+    while (longPath.size() + 201 < 4080) longPath += "/" + std::string(200, 'd');
+    longPath += "/" + std::string(4080 - longPath.size() - 1, 'e');
+    const struct {
+        fs::path target;
+        TargetProblem problem;
+        fs::path where;
+        std::string line;
+    } cases[] = {
+        {temp_.path() / "file", TargetProblem::IsAFile, temp_.path() / "file", ":  Is a file, not a folder."},
+        {temp_.path() / "file" / "Tervalo", TargetProblem::InsideAFile, temp_.path() / "file",
+         ":  Is a file, not a folder."},
+        {temp_.path() / std::string(300, 'n'), TargetProblem::PathTooLong,
+         temp_.path() / std::string(300, 'n'), ":  Path longer than this system allows."},
+        {longPath, TargetProblem::PathTooLong, longPath, ":  Path longer than this system allows."},
+    };
+    for (const auto& run : cases) {
+        SCOPED_TRACE(run.target.string().substr(0, 80));
+        target_ = run.target;
+        Installation installation(platform_, view_, dist_);
+        EXPECT_EQ(Run(installation), RunOutcome::Completed);
+        EXPECT_TRUE(view_.questions.empty());
+        EXPECT_EQ(installation.Result(), RunResult::Failed);
+        EXPECT_EQ(installation.TargetFault().problem, run.problem);
+        EXPECT_EQ(installation.TargetFault().where, run.where);
+        EXPECT_EQ(installation.Protocol().back(), run.where.string() + run.line);
+        EXPECT_TRUE(installation.ProtocolShownAtEnd());
+        EXPECT_EQ(test::FileNames(temp_.path()),
+                  (std::set<std::string>{"desktop", "dist", "file", "programs"}));
+        EXPECT_TRUE(platform_.links.empty());
+    }
 }
 
 TEST_F(InstallationTest, FileThatCannotBeCopiedEndsTheRunWithTheTargetAsItWas) {

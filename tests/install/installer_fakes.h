@@ -67,6 +67,16 @@ class FakePlatform : public InstallerPlatform {
     }
     bool IsProgramFile(const std::filesystem::path&) override { return false; }
     std::filesystem::path DefaultTargetDirectory() override { return "c:\\Tervalo"; }
+    // Files replaced, in order; the bytes are put in place through a temporary as the platforms do.
+    std::vector<std::filesystem::path> replaced;
+    bool ReplaceFileDurably(const std::filesystem::path& file, std::string_view bytes) override {
+        replaced.push_back(file);
+        const std::filesystem::path temporary = file.string() + ".part";
+        std::error_code error;
+        tervalo::test::WriteBytes(temporary, std::string(bytes));
+        std::filesystem::rename(temporary, file, error);
+        return !error;
+    }
     bool StartProgram(const std::filesystem::path& program, const std::filesystem::path&) override {
         started.push_back(program);
         return true;
@@ -101,6 +111,9 @@ class ForwardingPlatform : public InstallerPlatform {
     }
     bool IsProgramFile(const std::filesystem::path& file) override { return inner_.IsProgramFile(file); }
     std::filesystem::path DefaultTargetDirectory() override { return inner_.DefaultTargetDirectory(); }
+    bool ReplaceFileDurably(const std::filesystem::path& file, std::string_view bytes) override {
+        return inner_.ReplaceFileDurably(file, bytes);
+    }
     bool StartProgram(const std::filesystem::path& program, const std::filesystem::path& directory) override {
         return inner_.StartProgram(program, directory);
     }

@@ -8,6 +8,7 @@
 #include "install/core/command_line.h"
 #include "install/core/run_texts.h"
 #include "install/core/system_report.h"
+#include "install/core/target_problem.h"
 
 namespace installer {
 namespace {
@@ -152,6 +153,33 @@ TEST(RunTexts, OneSetPerLanguageChosenByTheExactCode) {
     EXPECT_EQ(CancelQuestion("ger"), CancelQuestion("ENG"));
     EXPECT_EQ(CancelCaption("GER"), "Abbrechen");
     EXPECT_EQ(CancelCaption("xyz"), "Cancel");
+}
+
+// The headlines for a target that cannot be a folder: one text per language of the caption file, English for
+// any other code, and the paths put in as they are, even when they hold a placeholder's characters.
+TEST(TargetTexts, HeadlinesInEveryLanguageWithThePathsAsGiven) {
+    const TargetCheck inside{TargetProblem::InsideAFile, "/opt/file"};
+    EXPECT_EQ(
+        ProblemHeadline("ENG", inside, "/opt/file/%3 100%", "/opt/file"),
+        "Tervalo could not be installed in /opt/file/%3 100%: /opt/file is a file, not a folder. Nothing "
+        "has been changed; choose another folder.");
+    EXPECT_EQ(ProblemHeadline("xyz", inside, "T", "F"), ProblemHeadline("ENG", inside, "T", "F"));
+    EXPECT_EQ(ProblemHeadline("ENG", {TargetProblem::NoRights, "/opt"}, "T", "F"), "");
+    for (const TargetProblem problem :
+         {TargetProblem::IsAFile, TargetProblem::InsideAFile, TargetProblem::PathTooLong}) {
+        std::set<std::string> headlines;
+        for (const char* code : {"ARA", "BUL", "ENG", "GER", "GRE", "FRA", "ESP", "HUN", "NDL", "ITA", "SWE",
+                                 "POR", "RUS", "POL", "TRK", "ROM"}) {
+            const std::string headline = ProblemHeadline(code, {problem, "/w"}, "<target>", "<file>");
+            EXPECT_NE(headline.find("Tervalo"), std::string::npos) << code;
+            EXPECT_NE(headline.find("<target>"), std::string::npos) << code;
+            EXPECT_EQ(headline.find("<file>") != std::string::npos, problem == TargetProblem::InsideAFile)
+                << code;
+            EXPECT_EQ(headline.find('%'), std::string::npos) << code;
+            headlines.insert(headline);
+        }
+        EXPECT_EQ(headlines.size(), 16u);
+    }
 }
 
 // Every sequence of up to three of the uninstall's options: --all and --ask only with --uninstall, in any

@@ -149,8 +149,9 @@ void AnswerNextBox(QString& shown, QMessageBox::StandardButton button) {
 
 TEST_F(InstallerWindowTest, ContinuingWithoutRightsToATargetThatCannotBeWrittenEndsWithTheFailure) {
     platform_.admin = false;
-    WriteBytes(temp_.path() / "blocker", "a file");
-    target_ = temp_.path() / "blocker" / "Tervalo";
+    // The process file system takes no new folders, not even from the superuser, and gives no reason that
+    // rights could not help with.
+    target_ = "/proc/self/Tervalo";
     InstallerWindow window(platform_, dist_);
     window.show();
     QString question;
@@ -198,6 +199,82 @@ TEST_F(InstallerWindowTest, ContinuingWithoutRightsToATargetThatCannotBeWrittenE
     EXPECT_TRUE(Find<QWidget>(window, "Command8")->isHidden());
 }
 
+// Whether a label's text fits it: its lines at its width take no more than its height, none wider than it.
+bool FitsItsLabel(const QLabel& label) {
+    const QRect needed = label.fontMetrics().boundingRect(QRect(0, 0, label.width(), 10000),
+                                                          Qt::TextWordWrap | Qt::AlignLeft, label.text());
+    return needed.height() <= label.height() && needed.width() <= label.width();
+}
+
+// A file where the folder should be, or a path longer than the system takes: no rights question, a headline
+// that says what is wrong in the language of the settings file, and that fits its page whatever the path.
+TEST_F(InstallerWindowTest, ATargetThatCannotBeAFolderIsNamedInAHeadlineThatFits) {
+    platform_.admin = false;
+    WriteBytes(temp_.path() / "file", "a file");
+    const struct {
+        const char* name;
+        fs::path target;
+        const char* english;
+    } cases[] = {
+        {"file", temp_.path() / "file", "is a file, not a folder."},
+        {"long_path", temp_.path() / std::string(4000, 'n'), "the path is longer than this system allows."},
+    };
+    for (const char* code : {"ENG", "GER", "RUS"}) {
+        for (const auto& run : cases) {
+            SCOPED_TRACE(std::string(code) + " " + run.name);
+            WriteLanguage(code);
+            target_ = run.target;
+            InstallerWindow window(platform_, dist_);
+            window.show();
+            bool asked = false;
+            QTimer::singleShot(0, [&asked] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked = true;
+                    box->button(QMessageBox::No)->click();
+                }
+            });
+
+            Install(window);
+
+            EXPECT_FALSE(asked) << "no rights question";
+            ASSERT_TRUE(Find<QWidget>(window, "Frame2")->isVisible());
+            auto* headline = Find<QLabel>(window, "label6");
+            const QString text = headline->text();
+            EXPECT_FALSE(text.contains("Administrator")) << text.toStdString();
+            if (std::string(code) == "ENG") {
+                EXPECT_TRUE(text.contains(run.english)) << text.toStdString();
+            }
+            if (std::string(code) == "RUS") {
+                EXPECT_TRUE(text.startsWith(QString::fromUtf8("Не удалось"))) << text.toStdString();
+            }
+            EXPECT_TRUE(FitsItsLabel(*headline)) << text.toStdString();
+            EXPECT_LT(text.size(), 400);
+            EXPECT_TRUE(Find<QWidget>(window, "Command8")->isVisible()) << "back to the target";
+            SaveScreenshot(window, QStringLiteral("installer_%1_%2").arg(code, run.name));
+        }
+    }
+}
+
+// The final page of a run into a path of thousands of characters names it shortened, and fits.
+TEST_F(InstallerWindowTest, TheHeadlineOfAnInstallationIntoAVeryLongPathFits) {
+    std::string longPath = temp_.path().string();
+    while (longPath.size() < 3000) longPath += "/" + std::string(200, 'd');
+    target_ = longPath;
+    WriteBytes(dist_ / "R22.DAT", "table");
+    InstallerWindow window(platform_, dist_);
+    window.show();
+
+    Install(window);
+
+    ASSERT_TRUE(Find<QWidget>(window, "Command3")->isVisible());
+    EXPECT_EQ(tervalo::test::ReadBytes(target_ / "R22.DAT"), "table");
+    auto* headline = Find<QLabel>(window, "label6");
+    EXPECT_TRUE(headline->text().startsWith("Kelvara Fullversion successfully installed in directory "));
+    EXPECT_TRUE(headline->text().contains(QChar(0x2026))) << "shortened in the middle";
+    EXPECT_TRUE(FitsItsLabel(*headline)) << headline->text().toStdString();
+    SaveScreenshot(window, "installer_long_path_installed");
+}
+
 // The report of an uninstall of hundreds of files: one line, the paths in details that scroll, and the box
 // on a 1024x768 screen with its button on it.
 TEST(UninstallReport, FitsTheScreenWithThePathsInScrollableDetails) {
@@ -228,8 +305,7 @@ TEST(UninstallReport, FitsTheScreenWithThePathsInScrollableDetails) {
 
 TEST_F(InstallerWindowTest, NoEndsTheInstallerAndBlankTargetIsRefused) {
     platform_.admin = false;
-    WriteBytes(temp_.path() / "blocker", "a file");
-    target_ = temp_.path() / "blocker" / "Tervalo";
+    target_ = "/proc/self/Tervalo";
     InstallerWindow window(platform_, dist_);
     window.show();
     Find<QPushButton>(window, "Command5")->click();

@@ -206,7 +206,7 @@ TEST_F(UpdateAndCancel, TwoInstallationsKeepTheirLaunchersApart) {
     // A line planted in the first's record: a file of the user's elsewhere.
     WriteBytes(temp_.path() / "notes.txt", "notes");
     ASSERT_TRUE(AddToInstallRecord(
-        firstTarget, {temp_.path() / "notes.txt", temp_.path() / "desktop" / ".." / "notes.txt"}));
+        platform_, firstTarget, {temp_.path() / "notes.txt", temp_.path() / "desktop" / ".." / "notes.txt"}));
     const UninstallResult result = Uninstall(firstTarget, true, LauncherFolders(platform_));
     EXPECT_TRUE(result.failed.empty());
     EXPECT_EQ(ReadBytes(temp_.path() / "notes.txt"), "notes");

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 
 #include "config/run_settings.h"
+#include "config/settings_file.h"
 #include "help/help_file.h"
 #include "localisation/language_tables.h"
 #include "widgets/command_picture.h"
@@ -61,7 +62,9 @@ class MainWindow : public ::testing::Test {
                 },
                 [this](const std::string& from, const std::string& to) {
                     steps_.push_back("rewrite " + from + ">" + to);
-                    return true;
+                    // The program's command stores the settings with the project.
+                    if (rewriteStoresSettings_) SaveSettings(',');
+                    return rewriteSucceeds_;
                 }});
         }
         return *window_;
@@ -79,6 +82,8 @@ class MainWindow : public ::testing::Test {
     test::ScopedTempDir dir_;
     test::MessageRecorder messages_;
     std::vector<std::string> steps_;
+    bool rewriteStoresSettings_ = false;
+    bool rewriteSucceeds_ = true;
     std::unique_ptr<Start> window_;
 };
 
@@ -114,6 +119,7 @@ TEST_F(MainWindow, SkipWelcomeFromTheHandOverFileActivatesWithoutTheWelcomeWindo
 
 TEST_F(MainWindow, TheFirstActivationShowsTheWelcomeWindowOnceAndFollowsItsChoice) {
     WriteBytes("KELVData.dat", "0,0\r\n");
+    rewriteStoresSettings_ = true;
     Window().show();
     QString opened;
     test::WhenModalOpens(
@@ -135,6 +141,35 @@ TEST_F(MainWindow, TheFirstActivationShowsTheWelcomeWindowOnceAndFollowsItsChoic
     QApplication::processEvents();
     EXPECT_TRUE(opened.isEmpty()) << "shown once per run";
     EXPECT_EQ(steps_.size(), 1u);
+}
+
+// The welcome window's choice is stored by the language switch when it changes the language, and only then:
+// where the switch cannot write, the run goes on in the old language and kparam.dat keeps it.
+TEST_F(MainWindow, TheWelcomeWindowsNewLanguageIsStoredWithTheProjectOrNotAtAll) {
+    WriteBytes("KELVData.dat", "0,0\r\n");
+    rewriteSucceeds_ = false;
+    const std::string stored = ReadBytes("kparam.dat");
+    Window().show();
+    test::WhenModalOpens([](QWidget* welcome) {
+        welcome->findChild<QAbstractButton*>(QStringLiteral("GERopt"))->click();
+        welcome->close();
+    });
+    Window().Activate();
+    EXPECT_EQ(steps_, std::vector<std::string>{"rewrite ENG>GER"});
+    EXPECT_EQ(Settings.LanguageCode, "ENG");
+    EXPECT_EQ(Label("Command3D6_l"), QStringLiteral("E81"));
+    EXPECT_EQ(ReadBytes("kparam.dat"), stored) << "not saved beside the switch";
+}
+
+TEST_F(MainWindow, TheWelcomeWindowsUnchangedLanguageSavesTheSettingsAlone) {
+    WriteBytes("KELVData.dat", "0,0\r\n");
+    WriteBytes("kparam.dat", "\"\",\"\",\"\",\"ENG\"\r\n");
+    Window().show();
+    test::WhenModalOpens([](QWidget* welcome) { welcome->close(); });
+    Window().Activate();
+    EXPECT_TRUE(steps_.empty());
+    const std::string saved = ReadBytes("kparam.dat");
+    EXPECT_TRUE(saved.starts_with("\"\",\"\",\"\",\"ENG\",") && saved.size() > 20) << saved;
 }
 
 TEST_F(MainWindow, CaptionsOfTheLanguageChosenAtFirstStartAreLaidOutWholeWithQtsOwnTexts) {

@@ -91,6 +91,10 @@ int main(int argc, char** argv) {
         std::cout << CalcUsage();
         return 0;
     }
+    if (parse.options.fields) {
+        std::cout << FieldGlossary();
+        return 0;
+    }
     if (!parse.options.seasonalUnit.empty())
         return RunSeasonalUnit(parse.options.seasonalUnit, parse.options.json);
 

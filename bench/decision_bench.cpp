@@ -5,46 +5,17 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <system_error>
-
-#include "config/run_settings.h"
-#include "localisation/language_tables.h"
 #include "project/calculation.h"
 #include "project/decision/break_even.h"
 #include "project/decision/what_if.h"
+#include "sample_house.h"
 
 namespace tervalo {
 namespace {
 
-// The example project (150 m², heating oil, η 90 %, 10 %, 0.6 per litre, electricity 0.2) after one run;
-// false (with the reason on the state) when the program directory lacks its files.
+// The example house after one run.
 bool ExampleProject(benchmark::State& state, ProjectRecord& record, CalculationData& data) {
-    std::error_code error;
-    std::filesystem::current_path(TERVALO_DIST_DIR, error);
-    if (error || !CaptionFileUsable("ENG")) {
-        state.SkipWithError("the program directory lacks its language files; build tervalo_data first");
-        return false;
-    }
-    Settings.LanguageCode = "ENG";
-    LoadCaptionFile("ENG");
-    LoadHeatCaptions("ENG");
-    record.RefrigerantName = "R22";
-    record.WohnFL = "150";
-    record.SpezHeizLeist = "120";
-    record.HeizArt = HeatCaption(21);
-    record.WirkGKessel = "90";
-    record.BereitStV = "10";
-    record.BrennK = "0.6";
-    record.EnergKost = "0.2";
-    record.t0 = "0";
-    record.Tc = "55";
-    record.SuctionAllowance = 8;
-    data = LoadCalculationData(record);
-    if (data.refrigerantTable.status != EngineStatus::Ok) {
-        state.SkipWithError("R22.DAT is missing from the program directory; build tervalo_data first");
-        return false;
-    }
+    if (!bench::SampleHouse(state, "0", "55", record, data)) return false;
     DesignPointCalculation(record, data);
     return true;
 }

@@ -51,6 +51,13 @@ std::optional<std::filesystem::path> DriveRoot(std::string_view directory);
 // The running program's file, where the system tells it.
 std::optional<std::filesystem::path> RunningProgramFile();
 
+#ifndef _WIN32
+// Replaces the running process by `program` with the given arguments (argv's own, the name first), keeping
+// its standard streams and its process; returns only when the program could not be started. Windows has no
+// such call: its programs start a process of their own instead.
+void ReplaceProcess(const std::filesystem::path& program, char** argv);
+#endif
+
 // The program's arguments in UTF-8, the program's own name first. Windows passes `argv` in the ANSI code
 // page, which cannot hold every character: there the wide command line is read.
 std::vector<std::string> ProgramArguments(int argc, char** argv);

@@ -118,6 +118,12 @@ std::optional<std::filesystem::path> DriveRoot(std::string_view) {
     return std::nullopt;
 }
 
+void ReplaceProcess(const std::filesystem::path& program, char** argv) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    ::execv(program.c_str(), argv);
+}
+
 std::optional<std::filesystem::path> RunningProgramFile() {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);

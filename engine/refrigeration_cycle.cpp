@@ -5,6 +5,7 @@
 
 #include "engine/checked_math.h"
 #include "engine/compressor.h"
+#include "engine/refrigerant_registry.h"
 #include "engine/saturation_lookup.h"
 #include "engine/vapour_properties.h"
 
@@ -23,14 +24,19 @@ struct ColumnRead {
 EngineStatus LookupAndRead(const SaturationTableLoad& table, double value, LookupKey mode,
                            DesignTemperature of, OutsideTableLookup& outside,
                            std::initializer_list<ColumnRead> reads) {
-    const SaturationLookup lookup = LookupSaturation(table, value, mode);
-    if (lookup.status != EngineStatus::Ok) return lookup.status;
-    if (!lookup.bracket.found) {
+    if (table.status != EngineStatus::Ok) return table.status;
+    // The records stay in the table and the fraction between them is formed once for all the columns.
+    const auto bracket = table.table ? FindSaturationBracket(*table.table, value, mode)
+                                     : std::optional<SaturationBracket>(SaturationBracket{});
+    if (!bracket) return EngineStatus::InvalidArithmetic;
+    if (!bracket->found) {
         outside = {of, mode, value};
         return EngineStatus::OutsideTable;
     }
+    const auto point = PointInBracket(*bracket, value, mode);
+    if (!point) return EngineStatus::InvalidArithmetic;
     for (const ColumnRead& read : reads) {
-        const auto interpolated = InterpolateBracket(lookup.bracket, value, read.column);
+        const auto interpolated = ReadAtPoint(*point, read.column);
         if (!interpolated) return EngineStatus::InvalidArithmetic;
         *read.target = *interpolated;
     }
@@ -48,7 +54,7 @@ EngineStatus StoreSuctionDensity(CycleStateRecord& s, double tSuctionK) {
 }
 
 // The steps of a run on run.state; returns at the first that fails.
-EngineStatus RunCycleSteps(std::string_view refrigerant, const SaturationTableLoad& table,
+EngineStatus RunCycleSteps(const RefrigerantRow* refrigerant, const SaturationTableLoad& table,
                            const CycleConditions& conditions, CycleRun& run) {
     using R = SaturationRecord;
     using enum DesignTemperature;
@@ -148,7 +154,7 @@ EngineStatus RunCycleSteps(std::string_view refrigerant, const SaturationTableLo
 CycleRun RunRefrigerationCycle(std::string_view refrigerant, const SaturationTableLoad& table,
                                const CycleConditions& conditions, const CycleStateRecord& previous) {
     CycleRun run{EngineStatus::Ok, {}, previous, 0};
-    run.status = RunCycleSteps(refrigerant, table, conditions, run);
+    run.status = RunCycleSteps(FindRefrigerant(refrigerant), table, conditions, run);
     return run;
 }
 

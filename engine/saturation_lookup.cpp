@@ -19,7 +19,7 @@ SaturationRecord Exchanged(SaturationRecord record, LookupKey mode) {
 
 }  // namespace
 
-std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& table, double value,
+std::optional<SaturationBracket> FindSaturationBracket(const SaturationTable& table, double value,
                                                        LookupKey mode) {
     const auto& records = table.records;
     const std::size_t none = records.size();
@@ -80,7 +80,15 @@ std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& ta
     } else if (!bracketed) {
         return std::nullopt;
     }
-    return SaturationLookupState{Exchanged(records[lower], mode), Exchanged(records[upper], mode), found};
+    return SaturationBracket{&records[lower], &records[upper], found};
+}
+
+std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& table, double value,
+                                                       LookupKey mode) {
+    const auto bracket = FindSaturationBracket(table, value, mode);
+    if (!bracket) return std::nullopt;
+    return SaturationLookupState{Exchanged(*bracket->lower, mode), Exchanged(*bracket->upper, mode),
+                                 bracket->found};
 }
 
 std::optional<double> InterpolateBracket(const SaturationLookupState& bracket, double value,

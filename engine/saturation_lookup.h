@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "engine/checked_math.h"
 #include "engine/engine_status.h"
 #include "engine/saturation_table.h"
 
@@ -38,6 +39,53 @@ std::optional<SaturationLookupState> BracketSaturation(const SaturationTable& ta
 // when the two keys are equal or the result overflows.
 std::optional<double> InterpolateBracket(const SaturationLookupState& bracket, double value,
                                          SaturationColumn column);
+
+// A bracket as the places of its two records in the table, which outlives it (the records as stored, not
+// exchanged). `found` as in SaturationLookupState.
+struct SaturationBracket {
+    const SaturationRecord* lower = nullptr;
+    const SaturationRecord* upper = nullptr;
+    bool found = false;
+};
+
+// The same bracket as BracketSaturation, without copying the records.
+std::optional<SaturationBracket> FindSaturationBracket(const SaturationTable& table, double value,
+                                                       LookupKey mode);
+
+// A looked-up value between the two records of its bracket: the fraction of the way from the lower key to the
+// upper one, formed once for every column read there.
+struct SaturationPoint {
+    const SaturationRecord* lower = nullptr;
+    const SaturationRecord* upper = nullptr;
+    LookupKey mode = LookupKey::ByTemperature;
+    double fraction = 0;
+};
+
+// The point of `value` in a bracket; nothing when the two keys are equal or the fraction overflows. (Inline,
+// as the reading below: a design point makes a few dozen of them.)
+inline std::optional<SaturationPoint> PointInBracket(const SaturationBracket& bracket, double value,
+                                                     LookupKey mode) {
+    const double lowerKey = SaturationKey(*bracket.lower, mode);
+    const auto fraction = Divide(value - lowerKey, SaturationKey(*bracket.upper, mode) - lowerKey);
+    if (!fraction) return std::nullopt;
+    return SaturationPoint{bracket.lower, bracket.upper, mode, *fraction};
+}
+
+// A column at the point, named as in a record exchanged for the lookup's key (see LookupKey); the same number
+// as InterpolateBracket gives, bit for bit. Nothing when it overflows.
+inline std::optional<double> ReadAtPoint(const SaturationPoint& point, SaturationColumn column) {
+    // The exchanged slot: after a lookup by pressure, `t` names the pressure column and that column the
+    // temperature.
+    const SaturationColumn key = point.mode == LookupKey::ByDewPressure      ? &SaturationRecord::pDew
+                                 : point.mode == LookupKey::ByBubblePressure ? &SaturationRecord::pBubble
+                                                                             : &SaturationRecord::t;
+    if (column == key)
+        column = &SaturationRecord::t;
+    else if (column == &SaturationRecord::t)
+        column = key;
+    const double lower = (*point.lower).*column;
+    return Finite(lower + point.fraction * ((*point.upper).*column - lower));
+}
 
 struct SaturationLookup {
     EngineStatus status = EngineStatus::MissingTable;

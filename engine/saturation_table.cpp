@@ -1,14 +1,15 @@
 #include "engine/saturation_table.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
 #include <string>
 
 #include "engine/file_access.h"
+#include "engine/number_text.h"
 #include "engine/refrigerant_catalogue.h"
 #include "engine/refrigerant_registry.h"
-#include "engine/text_record.h"
 
 namespace tervalo {
 
@@ -50,6 +51,50 @@ std::string_view WithoutTrailingSpace(std::string_view bytes) {
     return bytes;
 }
 
+// The fields of a table file read straight from its bytes, with the text-record reader's rules for every
+// byte sequence (blanks before a field skipped, a quoted field taken between its quotes and the rest up to
+// the separator dropped, an unquoted one up to a comma or line end with trailing blanks cut, CR LF one line
+// end), but without a stream or a string per field: the table is the program's largest file and is read on
+// every user action.
+class FieldScanner {
+  public:
+    explicit FieldScanner(std::string_view bytes) : at_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+
+    bool AtEnd() const { return at_ == end_; }
+
+    // The next field as a number; false at the end of the data.
+    bool ReadDouble(double& value) {
+        while (at_ != end_ && (*at_ == ' ' || *at_ == '\t')) ++at_;
+        if (at_ == end_) return false;
+        std::string_view field;
+        if (*at_ == '"') {
+            const char* first = ++at_;
+            while (at_ != end_ && *at_ != '"') ++at_;
+            field = {first, static_cast<std::size_t>(at_ - first)};
+            if (at_ != end_)
+                for (++at_; at_ != end_ && !IsSeparator(*at_);) ++at_;
+        } else {
+            const char* first = at_;
+            while (at_ != end_ && !IsSeparator(*at_)) ++at_;
+            const char* last = at_;
+            while (last != first && (last[-1] == ' ' || last[-1] == '\t')) --last;
+            field = {first, static_cast<std::size_t>(last - first)};
+        }
+        if (at_ != end_) {
+            const char separator = *at_++;
+            if (separator == '\r' && at_ != end_ && *at_ == '\n') ++at_;
+        }
+        value = LeadingNumber(field);
+        return true;
+    }
+
+  private:
+    static bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
+    const char* at_;
+    const char* end_;
+};
+
 bool KeysAscend(const std::vector<SaturationRecord>& records, LookupKey mode) {
     for (std::size_t i = 0; i < records.size(); ++i) {
         const double key = SaturationKey(records[i], mode);
@@ -70,7 +115,12 @@ EngineStatus ParseSaturationTable(std::string_view bytes, std::string_view table
     table.records.clear();
     const RefrigerantRow* refrigerant = FindRefrigerantByTableFile(tableFile);
     const StoredLayout layout = refrigerant ? refrigerant->layout : StoredLayout{};
-    TextRecordReader reader(WithoutTrailingSpace(bytes));
+    const std::string_view data = WithoutTrailingSpace(bytes);
+    // Room for one record per line (the usual layout), but never more than the bytes can hold: a record takes
+    // at least seven bytes (seven empty fields and their separators).
+    const auto lines = static_cast<std::size_t>(std::count(data.begin(), data.end(), '\n')) + 1;
+    table.records.reserve(std::min(lines, data.size() / kFieldsPerRecord + 1));
+    FieldScanner reader(data);
     long counter = 0;
     while (!reader.AtEnd()) {
         ++counter;

@@ -26,7 +26,11 @@ CheckedValue CurveHeatCapacity(double k, double tr, bool firstPowerThirdTerm) {
 
 void VapourProperties(std::string_view name, double superheat, double tSuction, double tDischarge,
                       double tLiquid, CycleStateRecord& state) {
-    const RefrigerantRow* refrigerant = FindRefrigerant(name);
+    VapourProperties(FindRefrigerant(name), superheat, tSuction, tDischarge, tLiquid, state);
+}
+
+void VapourProperties(const RefrigerantRow* refrigerant, double superheat, double tSuction, double tDischarge,
+                      double tLiquid, CycleStateRecord& state) {
     if (!refrigerant) return;
     const VapourCorrelation& vapour = refrigerant->vapour;
 

@@ -9,12 +9,17 @@
 
 namespace tervalo {
 
+struct RefrigerantRow;
+
 // Writes cpVapourEvap (at TEvap of `state` + superheat), cpVapourSuction (at tSuction) and cpVapourDischarge
 // (at tDischarge), then CompressionExponent; for "R124" also cpLiquid when tLiquid is below 180. A statement
 // that cannot be evaluated (division by zero, overflow) is skipped and its field keeps its value. A name
 // without correlations leaves every field as it was.
 //   superheat K, tSuction °C, tDischarge K, tLiquid K.
 void VapourProperties(std::string_view name, double superheat, double tSuction, double tDischarge,
+                      double tLiquid, CycleStateRecord& state);
+// The same for a registry row found beforehand (null: no correlations).
+void VapourProperties(const RefrigerantRow* refrigerant, double superheat, double tSuction, double tDischarge,
                       double tLiquid, CycleStateRecord& state);
 
 }  // namespace tervalo

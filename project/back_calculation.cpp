@@ -49,7 +49,7 @@ void UnderLock(ProjectRecord& record, std::string ProjectRecord::*field, Calcula
 
 }  // namespace
 
-void BackCalculateFromFuelQuantity(ProjectRecord& record) {
+void BackCalculateFromFuelQuantity(ProjectRecord& record, ActionLoads* loads) {
     UnderLock(record, &ProjectRecord::BrennStV, [&](const std::string& typed) {
         const HeatingKind kind = HeatingKindOf(record.HeizArt);
         const double calorificValue = FuelConstants(kind, kCalorificValue, record.EnergyFactors[4]);
@@ -61,11 +61,11 @@ void BackCalculateFromFuelQuantity(ProjectRecord& record) {
         const auto specific = SpecificDemandOf(*demand, FieldNumber(record.WohnFL), 10);
         if (!specific) return;
         record.SpezHeizLeist = PointFormat(*specific);
-        CalculationRun(record);
+        CalculationRun(record, loads);
     });
 }
 
-void BackCalculateFromFuelEnergy(ProjectRecord& record) {
+void BackCalculateFromFuelEnergy(ProjectRecord& record, ActionLoads* loads) {
     UnderLock(record, &ProjectRecord::GesHBDHeiz, [&](const std::string& typed) {
         const HeatingKind kind = HeatingKindOf(record.HeizArt);
         const double calorificValue = FuelConstants(kind, kCalorificValue, record.EnergyFactors[4]);
@@ -79,24 +79,24 @@ void BackCalculateFromFuelEnergy(ProjectRecord& record) {
         if (!specific) return;
         record.BrennStV = PointFormat(*quantityShown);
         record.SpezHeizLeist = PointFormat(*specific);
-        CalculationRun(record);
+        CalculationRun(record, loads);
     });
 }
 
-void BackCalculateFromBuildingDemand(ProjectRecord& record) {
+void BackCalculateFromBuildingDemand(ProjectRecord& record, ActionLoads* loads) {
     const std::string typed = record.GesHBDGeB;
     const unsigned runs = record.Results.runs;
     if (const auto specific = SpecificDemandOf(FieldNumber(typed), FieldNumber(record.WohnFL), 100)) {
         record.SpezHeizLeist = PointFormat(*specific);
-        CalculationRun(record);
+        CalculationRun(record, loads);
     }
     PutTypedBack(record, &ProjectRecord::GesHBDGeB, typed, runs);
 }
 
-void ForwardFromSpecificDemand(ProjectRecord& record) {
+void ForwardFromSpecificDemand(ProjectRecord& record, ActionLoads* loads) {
     if (const auto demand = Finite(RoundDown(FieldNumber(record.WohnFL) * FieldNumber(record.SpezHeizLeist))))
         record.GesHBDGeB = PointFormat(*demand);
-    CalculationRun(record);
+    CalculationRun(record, loads);
 }
 
 }  // namespace tervalo

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "engine/checked_math.h"
@@ -27,15 +28,40 @@ std::optional<std::string> HeatingCopLabel(double refrigerationCop) {
     return HeatCaption(kHeatHeatingCop) + " = " + PointFormat(*shown);
 }
 
+namespace {
+
+// How energk.dat gave the CO2 factor, from its read and the factors read into the record.
+EnergyFactorFile EnergyFactorFileOf(const EnergyFactorRead& read, const std::array<double, 5>& factors) {
+    // A CO2 factor of 0 (or no number) is what a damaged file leaves, not an electricity mix.
+    const double co2Factor = factors[4];
+    return !read.present ? EnergyFactorFile::Missing
+           : read.fieldsRead < 5 || !(std::isfinite(co2Factor) && co2Factor > 0)
+               ? EnergyFactorFile::ShortOrDamaged
+               : EnergyFactorFile::Complete;
+}
+
+}  // namespace
+
 CalculationData LoadCalculationData(ProjectRecord& record) {
     const EnergyFactorRead read = ReadEnergyFactors(record.EnergyFactors);
-    // A CO2 factor of 0 (or no number) is what a damaged file leaves, not an electricity mix.
-    const double co2Factor = record.EnergyFactors[4];
-    const EnergyFactorFile factors = !read.present ? EnergyFactorFile::Missing
-                                     : read.fieldsRead < 5 || !(std::isfinite(co2Factor) && co2Factor > 0)
-                                         ? EnergyFactorFile::ShortOrDamaged
-                                         : EnergyFactorFile::Complete;
-    return {LoadRefrigerantTable(record.RefrigerantName), factors};
+    return {LoadRefrigerantTable(record.RefrigerantName), EnergyFactorFileOf(read, record.EnergyFactors)};
+}
+
+const CalculationData& ActionLoads::For(ProjectRecord& record) {
+    if (!factorsRead_) {
+        factorRead_ = ReadEnergyFactors(factorValues_);
+        factorsRead_ = true;
+    }
+    // What ReadEnergyFactors would leave in the record: the numbers the file reached, and field 2 as 1.
+    std::copy_n(factorValues_.begin(), factorRead_.fieldsRead, record.EnergyFactors.begin());
+    record.EnergyFactors[1] = 1;
+    const EnergyFactorFile factors = EnergyFactorFileOf(factorRead_, record.EnergyFactors);
+    if (!data_ || refrigerant_ != record.RefrigerantName) {
+        data_ = CalculationData{LoadRefrigerantTable(record.RefrigerantName), factors};
+        refrigerant_ = record.RefrigerantName;
+    }
+    data_->energyFactors = factors;
+    return *data_;
 }
 
 namespace {
@@ -169,6 +195,11 @@ AnnualBalance DesignPointCalculation(ProjectRecord& record, const CalculationDat
 
 AnnualBalance CalculationRun(ProjectRecord& record, CalculationTrace* trace) {
     return DesignPointCalculation(record, LoadCalculationData(record), trace);
+}
+
+AnnualBalance CalculationRun(ProjectRecord& record, ActionLoads* loads) {
+    if (!loads) return CalculationRun(record);
+    return DesignPointCalculation(record, loads->For(record));
 }
 
 }  // namespace tervalo

@@ -59,9 +59,9 @@ void OnWindowLoad(ProjectRecord& record) {
     }
 }
 
-void OnWindowActivate(ProjectRecord& record) {
+void OnWindowActivate(ProjectRecord& record, ActionLoads* loads) {
     ReadFuelPrices(record);
-    if (!record.CalculationLock) CalculationRun(record);
+    if (!record.CalculationLock) CalculationRun(record, loads);
     if (record.lockReleasedByActivation) {
         record.CalculationLock = false;
         record.lockReleasedByActivation = false;
@@ -109,9 +109,9 @@ void ChooseListEntry(ProjectRecord& record, ProjectList list, std::string_view t
 
 }  // namespace
 
-void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text) {
+void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text, ActionLoads* loads) {
     ChooseListEntry(record, list, text);
-    CalculationRun(record);
+    CalculationRun(record, loads);
 }
 
 AnnualBalance OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text,
@@ -120,47 +120,47 @@ AnnualBalance OnListChosen(ProjectRecord& record, ProjectList list, std::string_
     return DesignPointCalculation(record, data);
 }
 
-void OnHeizArtTextChanged(ProjectRecord& record) {
+void OnHeizArtTextChanged(ProjectRecord& record, ActionLoads* loads) {
     BoilerRule(record);
-    CalculationRun(record);
+    CalculationRun(record, loads);
 }
 
-void OnEinbindCheckClicked(ProjectRecord& record, bool checked) {
+void OnEinbindCheckClicked(ProjectRecord& record, bool checked, ActionLoads* loads) {
     record.EinbindCheck = checked;
-    CalculationRun(record);
+    CalculationRun(record, loads);
 }
 
-WindowMessages OnEnter(ProjectRecord& record, std::string ProjectRecord::*field) {
+WindowMessages OnEnter(ProjectRecord& record, std::string ProjectRecord::*field, ActionLoads* loads) {
     using R = ProjectRecord;
-    if (field == &R::t0) return OnT0Key(record, kEnterKey);
+    if (field == &R::t0) return OnT0Key(record, kEnterKey, loads);
     if (field == &R::WohnFL || field == &R::BrennK || field == &R::WirkGKessel || field == &R::BereitStV) {
-        CalculationRun(record);
+        CalculationRun(record, loads);
     } else if (field == &R::EnergKost) {
         RefreshApplicationLimits(record);
-        CalculationRun(record);
+        CalculationRun(record, loads);
     } else if (field == &R::SpezHeizLeist) {
-        ForwardFromSpecificDemand(record);
+        ForwardFromSpecificDemand(record, loads);
     } else if (field == &R::GesHBDGeB) {
-        BackCalculateFromBuildingDemand(record);
+        BackCalculateFromBuildingDemand(record, loads);
     } else if (field == &R::GesHBDHeiz) {
-        BackCalculateFromFuelEnergy(record);
+        BackCalculateFromFuelEnergy(record, loads);
     } else if (field == &R::BrennStV) {
-        BackCalculateFromFuelQuantity(record);
+        BackCalculateFromFuelQuantity(record, loads);
     }
     return {};
 }
 
-WindowMessages OnT0Key(ProjectRecord& record, char key) {
+WindowMessages OnT0Key(ProjectRecord& record, char key, ActionLoads* loads) {
     RefreshApplicationLimits(record);
     if (key != kEnterKey) return {};
     WindowMessages messages = CheckOperatingPoint(record);
-    if (messages.empty()) CalculationRun(record);
+    if (messages.empty()) CalculationRun(record, loads);
     return messages;
 }
 
-void OnCalculateCommand(ProjectRecord& record) {
+void OnCalculateCommand(ProjectRecord& record, ActionLoads* loads) {
     RefreshApplicationLimits(record);
-    CalculationRun(record);
+    CalculationRun(record, loads);
 }
 
 bool OnAcceptCommand(const ProjectRecord& record) {

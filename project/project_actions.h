@@ -2,8 +2,9 @@
 
 // What the project window's events start. Each action runs the rules, back-calculations and calculation runs
 // on the record the window hands in, in the order the window defines, and returns the messages the window
-// must show (message boxes with an OK button) instead of showing them. The window copies a widget's text into
-// the record before it calls the action and shows the record's texts afterwards.
+// must show (message boxes with an OK button) instead of showing them. An action that is part of a larger one
+// (a row of a batch) takes that action's loads; alone it loads for itself. The window copies a widget's text
+// into the record before it calls the action and shows the record's texts afterwards.
 //
 // Road of a change, for example a new climate zone: OnListChosen(Klimazone) → specific-demand rule and
 // operating-point rule (SpezHeizLeist, t0, SuctionAllowance) → DesignPointCalculation (cycle at t0/Tc, COP) →
@@ -28,32 +29,34 @@ void OnWindowLoad(ProjectRecord& record);
 // Window activation (also after a modal window of this window closes): reads SpezBK.dat into FuelPriceTable
 // and runs a calculation unless CalculationLock is set. A lock set by the print or help command lasts until
 // this activation, which follows the closing of their window, and is released here.
-void OnWindowActivate(ProjectRecord& record);
+void OnWindowActivate(ProjectRecord& record, ActionLoads* loads = nullptr);
 
 // An entry chosen in a list (the text becomes the list field's text), with the rules that list starts.
-void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text);
+void OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text,
+                  ActionLoads* loads = nullptr);
 // The same on a variant of the project (a copy of the record): the run uses `data`, loaded once for any
 // number of variants, so the choice touches no file. Returns the run's balance.
 AnnualBalance OnListChosen(ProjectRecord& record, ProjectList list, std::string_view text,
                            const CalculationData& data);
 
 // The text of HeizArt changed by typing (not by choosing an entry, which is OnListChosen): boiler rule, run.
-void OnHeizArtTextChanged(ProjectRecord& record);
+void OnHeizArtTextChanged(ProjectRecord& record, ActionLoads* loads = nullptr);
 
 // EinbindCheck clicked into the given state: run.
-void OnEinbindCheckClicked(ProjectRecord& record, bool checked);
+void OnEinbindCheckClicked(ProjectRecord& record, bool checked, ActionLoads* loads = nullptr);
 
 // Enter in a text field: WohnFL, BrennK, WirkGKessel, BereitStV run; EnergKost refreshes the application
 // limits and runs; SpezHeizLeist, GesHBDGeB, GesHBDHeiz, BrennStV take their forward step or
 // back-calculation; t0 the check of the operating point; Tc and the other fields nothing.
-WindowMessages OnEnter(ProjectRecord& record, std::string ProjectRecord::*field);
+WindowMessages OnEnter(ProjectRecord& record, std::string ProjectRecord::*field,
+                       ActionLoads* loads = nullptr);
 
 // A key pressed in t0: the application limits are refreshed; Enter (13) checks the operating point and runs
 // when it is usable, or returns the message why not (below the refrigerant's TMin, or Tc below t0).
-WindowMessages OnT0Key(ProjectRecord& record, char key);
+WindowMessages OnT0Key(ProjectRecord& record, char key, ActionLoads* loads = nullptr);
 
 // Rechbutt: refreshes the application limits and runs, without checks.
-void OnCalculateCommand(ProjectRecord& record);
+void OnCalculateCommand(ProjectRecord& record, ActionLoads* loads = nullptr);
 
 // Abbrechen (accept): saves TempPart.dat; the window then closes. False when the file could not be written.
 bool OnAcceptCommand(const ProjectRecord& record);

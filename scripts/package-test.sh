@@ -15,7 +15,8 @@ package=$(ls tervalo_*.deb)
 echo "-- $package"
 
 contents=$(dpkg-deb --contents "$package")
-for path in ./usr/bin/tervalo ./usr/bin/tervalo-calc ./usr/lib/tervalo/tervalo ./usr/lib/tervalo/kparam.dat \
+for path in ./usr/bin/tervalo ./usr/bin/tervalo-calc ./usr/lib/tervalo/tervalo ./usr/lib/tervalo/tervalo-calc-draw \
+    ./usr/lib/tervalo/kparam.dat \
     ./usr/lib/tervalo/Caption.HUN ./usr/lib/tervalo/TXV22EXN.rdm ./usr/share/applications/org.kelvara.Tervalo.desktop \
     ./usr/share/metainfo/org.kelvara.Tervalo.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/org.kelvara.Tervalo.svg \
     ./usr/share/icons/hicolor/48x48/apps/org.kelvara.Tervalo.png ./usr/share/icons/hicolor/256x256/apps/org.kelvara.Tervalo.png \

@@ -127,13 +127,16 @@ int RunBatch(const ProjectRecord& project, const BatchFiles& files, bool strict)
             skipped = true;
             continue;
         }
+        // A row is one action: its calculations share one load of the table and the energy factors.
+        ActionLoads loads;
         ProjectRecord record = project;
-        for (const CalcCommand& command : parse.options.commands) Apply(record, command, where + ": ");
+        for (const CalcCommand& command : parse.options.commands)
+            Apply(record, command, where + ": ", &loads);
         const std::vector<std::string> warnings = Warnings(record, reasons);
         for (const std::string& warning : warnings)
             std::cerr << "tervalo-calc: " << where << ": warning: " << warning << '\n';
         warned = warned || !warnings.empty();
-        const DecisionRun run = EvaluateDecision(record, false, false);
+        const DecisionRun run = EvaluateDecision(record, false, false, &loads);
         std::vector<std::string> cells =
             decision::ResultsCsvRow(static_cast<int>(r), record, run, CodePage(), currency);
         ClearStaleCells(record, outputHeader, cells);

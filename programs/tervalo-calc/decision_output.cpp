@@ -49,14 +49,15 @@ std::string DecisionLines(const DecisionRun& run, bool withWhatIf) {
     return lines;
 }
 
-std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf) {
+std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf,
+                         ActionLoads* loads) {
     const std::string currency = Utf8(Settings.CurrencyCode);
     const FeatureTexts reasons = WarningReasonTexts();
     auto document = nlohmann::ordered_json::parse(lifetime::WithLifetimeMember(
         decision::ResultsJson(record, decision::FiguresOf(run, withWhatIf),
                               {CodePage(), Settings.LanguageCode, currency, &reasons}),
-        record, currency));
-    document["seasonal"] = nlohmann::ordered_json::parse(seasonal::ProjectSeasonsMember(record));
+        record, currency, loads));
+    document["seasonal"] = nlohmann::ordered_json::parse(seasonal::ProjectSeasonsMember(record, loads));
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 

@@ -17,7 +17,9 @@ using decision::EvaluateDecision;
 // The figures as NAME=TEXT lines (UTF-8), "–" for a figure that cannot be formed.
 std::string DecisionLines(const DecisionRun& run, bool withWhatIf);
 
-// The whole JSON document of the record and the figures.
-std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf);
+// The whole JSON document of the record and the figures; its lifetime and seasonal members calculate on the
+// loads of the run's output.
+std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf,
+                         ActionLoads* loads = nullptr);
 
 }  // namespace tervalo

@@ -3,6 +3,7 @@
 // catalogue index, calculation), applies its arguments in order and prints the window's texts with the
 // decision figures, as NAME=TEXT lines or one JSON document; or runs a batch of projects from a CSV file.
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -58,6 +59,21 @@ bool ReportWarnings(const ProjectRecord& record, bool withLifetime) {
     return !warnings.empty();
 }
 
+#ifdef TERVALO_CALC_DRAW_PROGRAM
+// A run that draws (--pdf, --diagram) goes on in the same program built with the drawing, which lies beside
+// this one: the runs that only calculate then start without loading the graphics libraries. Returns only when
+// that program could not be started; the run then goes on here and says that this build cannot draw.
+void DrawingRunsElsewhere(const CalcOptions& options, char** argv) {
+    using A = CalcCommand::Action;
+    const bool draws =
+        std::any_of(options.commands.begin(), options.commands.end(), [](const CalcCommand& command) {
+            return command.action == A::PrintPdf || command.action == A::WriteDiagram;
+        });
+    const auto self = RunningProgramFile();
+    if (draws && self) ReplaceProcess(self->parent_path() / TERVALO_CALC_DRAW_PROGRAM, argv);
+}
+#endif
+
 bool WritesFiles(const CalcCommand& command) {
     using A = CalcCommand::Action;
     switch (command.action) {
@@ -95,6 +111,9 @@ int main(int argc, char** argv) {
         std::cout << FieldGlossary();
         return 0;
     }
+#ifdef TERVALO_CALC_DRAW_PROGRAM
+    DrawingRunsElsewhere(parse.options, argv);
+#endif
     if (!parse.options.seasonalUnit.empty())
         return RunSeasonalUnit(parse.options.seasonalUnit, parse.options.json);
 
@@ -131,13 +150,15 @@ int main(int argc, char** argv) {
     }
     const bool warned = ReportWarnings(record, options.json);
     // The figures of the results shown: a dash (null) where inputs typed since change them.
+    // The output is one action: its decision, lifetime and seasonal figures share one load.
+    ActionLoads loads;
     const DecisionRun decision =
-        decision::ShownFigures(EvaluateDecision(record, options.whatIf, options.sensitivity));
+        decision::ShownFigures(EvaluateDecision(record, options.whatIf, options.sensitivity, &loads));
     if (options.json) {
-        std::cout << DecisionJson(record, decision, options.whatIf);
+        std::cout << DecisionJson(record, decision, options.whatIf, &loads);
     } else {
         PrintWindow(record);
-        std::cout << DecisionLines(decision, options.whatIf) << SeasonalLines(record);
+        std::cout << DecisionLines(decision, options.whatIf) << SeasonalLines(record, &loads);
     }
     if (!saved) return 1;
     return options.strict && warned ? 3 : 0;

@@ -81,9 +81,9 @@ int RunSeasonalUnit(const std::string& path, bool json) {
     return 0;
 }
 
-std::string SeasonalLines(const ProjectRecord& record) {
+std::string SeasonalLines(const ProjectRecord& record, ActionLoads* loads) {
     std::string lines;
-    for (const SeasonalFigure& figure : SeasonalFigures(ProjectSeasonsMember(record)))
+    for (const SeasonalFigure& figure : SeasonalFigures(ProjectSeasonsMember(record, loads)))
         lines += figure.name + '=' + figure.text.value_or("\u2013") + '\n';
     return lines;
 }

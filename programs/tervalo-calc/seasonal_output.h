@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "project/calculation.h"
 #include "project/project_record.h"
 
 namespace tervalo {
@@ -15,7 +16,7 @@ namespace tervalo {
 int RunSeasonalUnit(const std::string& file, bool json);
 
 // The figures of the `seasonal` object of --json without its bins, as NAME=TEXT lines
-// ("Seasonal.average.scop=…"), "–" where the object holds null.
-std::string SeasonalLines(const ProjectRecord& record);
+// ("Seasonal.average.scop=…"), "–" where the object holds null; calculated on the loads of the run's output.
+std::string SeasonalLines(const ProjectRecord& record, ActionLoads* loads = nullptr);
 
 }  // namespace tervalo

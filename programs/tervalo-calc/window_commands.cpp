@@ -33,17 +33,17 @@ void ReportNotWritten(const char* file) {
 
 // The action of FIELD=TEXT.
 void SetAndAct(ProjectRecord& record, const ProjectFieldInfo& field, const std::string& text,
-               std::string_view prefix) {
+               std::string_view prefix, ActionLoads* loads) {
     switch (field.kind) {
         case FieldKind::List:
-            OnListChosen(record, *field.list, text);
+            OnListChosen(record, *field.list, text, loads);
             break;
         case FieldKind::CheckBox:
-            OnEinbindCheckClicked(record, text == "1");
+            OnEinbindCheckClicked(record, text == "1", loads);
             break;
         case FieldKind::Text:
             EditableText(record, field) = text;
-            ShowMessages(OnEnter(record, field.text), prefix);
+            ShowMessages(OnEnter(record, field.text, loads), prefix);
             break;
         case FieldKind::PriceBox:
             EditableText(record, field) = text;
@@ -57,15 +57,15 @@ void SetAndAct(ProjectRecord& record, const ProjectFieldInfo& field, const std::
 // The reaction of FIELD:=TEXT: typing changes the text; in HeizArt that is a change of the heating type's
 // text, in t0 every key refreshes the application limits.
 void SetOnly(ProjectRecord& record, const ProjectFieldInfo& field, const std::string& text,
-             std::string_view prefix) {
+             std::string_view prefix, ActionLoads* loads) {
     if (field.kind == FieldKind::CheckBox) {
         record.EinbindCheck = text == "1";
         return;
     }
     EditableText(record, field) = text;
-    if (field.text == &ProjectRecord::HeizArt) OnHeizArtTextChanged(record);
+    if (field.text == &ProjectRecord::HeizArt) OnHeizArtTextChanged(record, loads);
     if (field.text == &ProjectRecord::t0)
-        ShowMessages(OnT0Key(record, text.empty() ? 0 : text.back()), prefix);
+        ShowMessages(OnT0Key(record, text.empty() ? 0 : text.back(), loads), prefix);
 }
 
 // The project window's print command: the lock, the results file, and the activation that follows the
@@ -129,19 +129,20 @@ bool SwitchLanguageAndReopen(ProjectRecord& record, const std::string& code, std
 }
 
 // Applies one command; false when the project or a report could not be written.
-bool ApplyCommand(ProjectRecord& record, const CalcCommand& command, std::string_view prefix) {
+bool ApplyCommand(ProjectRecord& record, const CalcCommand& command, std::string_view prefix,
+                  ActionLoads* loads) {
     using A = CalcCommand::Action;
     switch (command.action) {
         case A::SetAndAct:
-            SetAndAct(record, *command.field, Utf8ToCodePage(command.text, CodePage()), prefix);
+            SetAndAct(record, *command.field, Utf8ToCodePage(command.text, CodePage()), prefix, loads);
             break;
         case A::ChooseEntry: {
             const ProjectList list = *command.field->list;
-            OnListChosen(record, list, ListEntries(list)[static_cast<std::size_t>(command.entry - 1)]);
+            OnListChosen(record, list, ListEntries(list)[static_cast<std::size_t>(command.entry - 1)], loads);
             break;
         }
         case A::SetOnly:
-            SetOnly(record, *command.field, Utf8ToCodePage(command.text, CodePage()), prefix);
+            SetOnly(record, *command.field, Utf8ToCodePage(command.text, CodePage()), prefix, loads);
             break;
         case A::Save:
             if (!OnAcceptCommand(record)) {
@@ -150,10 +151,10 @@ bool ApplyCommand(ProjectRecord& record, const CalcCommand& command, std::string
             }
             break;
         case A::Calculate:
-            OnCalculateCommand(record);
+            OnCalculateCommand(record, loads);
             break;
         case A::Activate:
-            OnWindowActivate(record);
+            OnWindowActivate(record, loads);
             break;
         case A::OpenPrices:
             OnFuelPriceCommand(record);
@@ -237,8 +238,8 @@ void OpenProjectWindow(ProjectRecord& record) {
 
 // Applies one command; false when the project or a report could not be written. Afterwards the results
 // that inputs set without their action affect are marked, as the window marks them.
-bool Apply(ProjectRecord& record, const CalcCommand& command, std::string_view prefix) {
-    const bool done = ApplyCommand(record, command, prefix);
+bool Apply(ProjectRecord& record, const CalcCommand& command, std::string_view prefix, ActionLoads* loads) {
+    const bool done = ApplyCommand(record, command, prefix, loads);
     MarkEditedInputs(record);
     return done;
 }

@@ -38,6 +38,8 @@ void OpenProjectWindow(ProjectRecord& record);
 
 // Applies one command; false when the project or a report could not be written. Messages are led by
 // `prefix`.
-bool Apply(ProjectRecord& record, const CalcCommand& command, std::string_view prefix);
+// Within a larger action (a row of a batch) the command takes that action's loads.
+bool Apply(ProjectRecord& record, const CalcCommand& command, std::string_view prefix,
+           ActionLoads* loads = nullptr);
 
 }  // namespace tervalo

@@ -17,9 +17,10 @@ bool SameResults(const ProjectRecord& shown, const ProjectRecord& run) {
 
 }  // namespace
 
-DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf, bool withSensitivity) {
+DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf, bool withSensitivity,
+                             ActionLoads* loads) {
     ProjectRecord current = record;
-    const CalculationData data = LoadCalculationData(current);
+    const CalculationData data = loads ? loads->For(current) : LoadCalculationData(current);
     const AnnualBalance balance = DesignPointCalculation(current, data);
     DecisionRun run;
     run.breakEven = EvaluateBreakEven(current, balance);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "project/calculation.h"
 #include "project/decision/break_even.h"
 #include "project/decision/sensitivity.h"
 #include "project/decision/what_if.h"
@@ -30,7 +31,9 @@ struct DecisionRun {
 DecisionRun ShownFigures(DecisionRun run);
 
 // A calculation run over a copy of the record gives the balance of the project as it stands (the record
-// itself keeps its texts); the variants start from the record.
-DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf, bool withSensitivity);
+// itself keeps its texts); the variants start from the record. Within a larger action (a row of a batch)
+// the run takes that action's loads.
+DecisionRun EvaluateDecision(const ProjectRecord& record, bool withWhatIf, bool withSensitivity,
+                             ActionLoads* loads = nullptr);
 
 }  // namespace tervalo::decision

@@ -111,10 +111,10 @@ std::string LifetimeJson(const ProjectLifetime& lifetime, const std::string& cur
 }
 
 std::string WithLifetimeMember(const std::string& document, const ProjectRecord& record,
-                               const std::string& currency) {
+                               const std::string& currency, ActionLoads* loads) {
     auto json = Json::parse(document);
     const LifetimeFileRead read = LoadLifetimeInputs(DefaultLifetimeInputs(CurrentCalendarYear()));
-    auto member = Json::parse(LifetimeJson(EvaluateProjectLifetime(record, read.inputs), currency));
+    auto member = Json::parse(LifetimeJson(EvaluateProjectLifetime(record, read.inputs, loads), currency));
     member["inputs_file_damaged"] = read.damaged;
     json["lifetime"] = std::move(member);
     return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

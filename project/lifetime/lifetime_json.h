@@ -14,8 +14,9 @@ std::string LifetimeJson(const ProjectLifetime& lifetime, const std::string& cur
 
 // The project's JSON document (decision::ResultsJson) with its `lifetime` member: the comparison of the
 // record as it stands with the inputs of Lifetime.dat, and whether that file was damaged. The document
-// tervalo-calc prints and the window's Export writes.
+// tervalo-calc prints and the window's Export writes. Its calculation takes the loads of the action that
+// forms the document.
 std::string WithLifetimeMember(const std::string& document, const ProjectRecord& record,
-                               const std::string& currency);
+                               const std::string& currency, ActionLoads* loads = nullptr);
 
 }  // namespace tervalo::lifetime

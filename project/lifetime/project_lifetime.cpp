@@ -45,11 +45,12 @@ std::optional<AnnualFigures> AnnualFiguresOf(const AnnualBalance& balance) {
     return first;
 }
 
-ProjectLifetime EvaluateProjectLifetime(const ProjectRecord& record, const LifetimeInputs& inputs) {
+ProjectLifetime EvaluateProjectLifetime(const ProjectRecord& record, const LifetimeInputs& inputs,
+                                        ActionLoads* loads) {
     ProjectLifetime lifetime;
     lifetime.inputs = Sanitised(inputs, DefaultLifetimeInputs(inputs.firstYear));
     ProjectRecord copy = record;
-    lifetime.first = AnnualFiguresOf(CalculationRun(copy));
+    lifetime.first = AnnualFiguresOf(CalculationRun(copy, loads));
     if (!lifetime.first) return lifetime;
     lifetime.result = EvaluateLifetime(lifetime.inputs, *lifetime.first);
     lifetime.current = AllCurrent(record.Results) && AllCurrent(copy.Results) && SameTexts(record, copy);

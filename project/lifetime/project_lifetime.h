@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "project/annual_balance.h"
+#include "project/calculation.h"
 #include "project/lifetime/lifetime_analysis.h"
 #include "project/project_record.h"
 
@@ -24,8 +25,10 @@ struct ProjectLifetime {
 };
 
 // A calculation run over a copy of the record (the record keeps its texts) and the comparison over its
-// balance with `inputs` (sanitised against the defaults of their first year).
-ProjectLifetime EvaluateProjectLifetime(const ProjectRecord& record, const LifetimeInputs& inputs);
+// balance with `inputs` (sanitised against the defaults of their first year). Within a larger action (the
+// document of a run) the run takes that action's loads.
+ProjectLifetime EvaluateProjectLifetime(const ProjectRecord& record, const LifetimeInputs& inputs,
+                                        ActionLoads* loads = nullptr);
 
 // The calendar year of today (UTC), the first year of use of the defaults.
 int CurrentCalendarYear();

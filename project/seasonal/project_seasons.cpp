@@ -189,9 +189,10 @@ ProjectSeasons EvaluateProjectSeasons(const ProjectRecord& record, const Calcula
     return seasons;
 }
 
-ProjectSeasons EvaluateProjectSeasons(const ProjectRecord& record, const ProjectSeasonInputs& inputs) {
+ProjectSeasons EvaluateProjectSeasons(const ProjectRecord& record, const ProjectSeasonInputs& inputs,
+                                      ActionLoads* loads) {
     ProjectRecord copy = record;
-    const CalculationData data = LoadCalculationData(copy);
+    const CalculationData data = loads ? loads->For(copy) : LoadCalculationData(copy);
     return EvaluateProjectSeasons(copy, data, inputs);
 }
 

@@ -102,8 +102,9 @@ struct ProjectSeasons {
 // its texts), then the design-point calculation on that copy at every bin. `data` as loaded for the record.
 ProjectSeasons EvaluateProjectSeasons(const ProjectRecord& record, const CalculationData& data,
                                       const ProjectSeasonInputs& inputs);
-// The same with the data loaded for the record.
-ProjectSeasons EvaluateProjectSeasons(const ProjectRecord& record, const ProjectSeasonInputs& inputs);
+// The same with the data loaded for the record, or taken from the loads of the action it is part of.
+ProjectSeasons EvaluateProjectSeasons(const ProjectRecord& record, const ProjectSeasonInputs& inputs,
+                                      ActionLoads* loads = nullptr);
 
 // The seasonal COP shown for the project (no off-mode figures exist for a cycle): SCOP_on with the electric
 // back-up counted at COP 1, SCOP_net where the boiler covers what the heat pump cannot.

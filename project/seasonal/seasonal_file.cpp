@@ -180,9 +180,9 @@ std::string ProjectSeasonsJson(const ProjectSeasons& s, bool inputsFileDamaged) 
     return json.dump();
 }
 
-std::string ProjectSeasonsMember(const ProjectRecord& record) {
+std::string ProjectSeasonsMember(const ProjectRecord& record, ActionLoads* loads) {
     const SeasonalFileRead read = LoadSeasonalFile();
-    return ProjectSeasonsJson(EvaluateProjectSeasons(record, read.project), read.damaged);
+    return ProjectSeasonsJson(EvaluateProjectSeasons(record, read.project, loads), read.damaged);
 }
 
 std::vector<SeasonalFigure> SeasonalFigures(std::string_view memberJson) {

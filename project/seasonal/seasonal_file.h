@@ -44,8 +44,8 @@ bool SaveSeasonalFile(const ProjectSeasonInputs& project, const std::optional<st
 std::string ProjectSeasonsJson(const ProjectSeasons& seasons, bool inputsFileDamaged);
 
 // The `seasonal` object of the project as it stands, with the inputs of Seasonal.json in the current
-// directory.
-std::string ProjectSeasonsMember(const ProjectRecord& record);
+// directory; its calculations take the loads of the action that forms the document.
+std::string ProjectSeasonsMember(const ProjectRecord& record, ActionLoads* loads = nullptr);
 
 // The figures of a `seasonal` object without its bins, each under a dotted name ("Seasonal.cd",
 // "Seasonal.average.scop", "Seasonal.colder.annual.break_even.fuel_price") in the object's order, its text as

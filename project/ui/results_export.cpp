@@ -28,12 +28,14 @@ enum class ExportFormat { Csv, CsvForPeople, Json };
 
 // The file's bytes: the figures only where the window shows them, so that the file says what the window says.
 std::string ExportBytes(const ProjectRecord& record, ExportFormat format, const FeatureTexts& texts) {
-    const decision::DecisionRun run = decision::ShownFigures(
-        decision::EvaluateDecision(record, format == ExportFormat::Json, format == ExportFormat::Json));
+    // The export is one action: its decision, lifetime and seasonal figures share one load.
+    ActionLoads loads;
+    const decision::DecisionRun run = decision::ShownFigures(decision::EvaluateDecision(
+        record, format == ExportFormat::Json, format == ExportFormat::Json, &loads));
     const int codePage = CodePageOf(Settings.LanguageCode);
     const std::string currency = CodePageToUtf8(Settings.CurrencyCode, codePage);
     // The seasonal figures as tervalo-calc writes them: the `seasonal` object, or its figures as columns.
-    const std::string seasons = seasonal::ProjectSeasonsMember(record);
+    const std::string seasons = seasonal::ProjectSeasonsMember(record, &loads);
     if (format == ExportFormat::Csv) {
         std::vector<std::string> header = decision::ResultsCsvHeader(record, codePage, currency);
         std::vector<std::string> row = decision::ResultsCsvRow(1, record, run, codePage, currency);
@@ -50,7 +52,7 @@ std::string ExportBytes(const ProjectRecord& record, ExportFormat format, const 
     auto document = nlohmann::ordered_json::parse(
         lifetime::WithLifetimeMember(decision::ResultsJson(record, decision::FiguresOf(run, true),
                                                            {codePage, Settings.LanguageCode, currency}),
-                                     record, currency));
+                                     record, currency, &loads));
     document["seasonal"] = nlohmann::ordered_json::parse(seasons);
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }

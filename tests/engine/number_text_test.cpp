@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <random>
-#include <vector>
 #include <string>
+#include <vector>
 
 namespace tervalo {
 namespace {
@@ -72,6 +78,102 @@ TEST(PointFormat, FifteenDigitsJustBelowAPowerOfTen) {
         {999999999999999.6, " 1E+15"},  // rounds up to 16 digits: the exponent form
     };
     for (const Row& row : rows) EXPECT_EQ(PointFormat(row.value), row.text) << row.value;
+}
+
+// The texts as two conversions form them, the reference of the one-conversion writer: the exponent of the
+// value rounded to 15 digits from the scientific form, then the fixed form with 14 − exponent decimals (or
+// the scientific form beyond ±15), trailing zeros cut.
+std::string TwoConversionText(double value, char separator) {
+    if (!std::isfinite(value) || value == 0) return "0";
+    char buffer[64];
+    const auto scientific =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const int exponent = std::atoi(std::find(buffer, scientific.ptr, 'e') + 1);
+    std::string text(buffer, scientific.ptr);
+    if (exponent < 15 && exponent >= -15)
+        text = std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                 std::chars_format::fixed, 14 - exponent)
+                                       .ptr);
+    std::string tail;
+    if (const auto e = text.find('e'); e != std::string::npos) {
+        tail = "E" + text.substr(e + 1);
+        text.erase(e);
+    }
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
+    text += tail;
+    std::replace(text.begin(), text.end(), '.', separator);
+    return text;
+}
+
+TEST(GeneralNumberText, OneConversionWritesWhatTwoConversionsWrite) {
+    std::mt19937_64 random(27);
+    std::vector<double> values{0.1 + 0.2,
+                               999.9999999999996,
+                               999.9999999999994,
+                               999999999999999.6,
+                               99999999999999.94,
+                               9.999999999999994e-7,
+                               1e-15,
+                               9.9999999999999995e-16,
+                               1e15,
+                               1e14,
+                               5e-324,
+                               1.7e308,
+                               0.5,
+                               123456789012345.0,
+                               -0.000123,
+                               2.5,
+                               20,
+                               17181.818181818182};
+    for (int i = 0; i < 20000; ++i) {
+        // Any bit pattern, and decimal-looking values of every magnitude near the forms' borders.
+        const double bits = std::bit_cast<double>(random());
+        if (std::isfinite(bits)) values.push_back(bits);
+        const int exponent = static_cast<int>(random() % 40) - 20;
+        const double mantissa = static_cast<double>(random() % 10000000000000000ull) / 1e15;
+        values.push_back((i % 2 ? -1 : 1) * mantissa * std::pow(10.0, exponent));
+    }
+    for (double value : values) {
+        for (char separator : {'.', ','})
+            ASSERT_EQ(GeneralNumberText(value, separator), TwoConversionText(value, separator)) << value;
+        const std::string digits = TwoConversionText(value, '.');
+        ASSERT_EQ(PointFormat(value), digits.front() == '-' ? digits : " " + digits) << value;
+    }
+}
+
+// Plain decimals of every length around the quick path's limits (2^53, 22 decimals, 19 digits) read as the
+// correctly rounding conversion reads them, bit for bit, and with the sign it gives to zero.
+TEST(LeadingNumber, PlainDecimalsReadAsTheCorrectlyRoundingConversionReadsThem) {
+    std::mt19937_64 random(27);
+    std::vector<std::string> texts{"-0",
+                                   "0",
+                                   "0.",
+                                   "9007199254740992",
+                                   "9007199254740993",
+                                   "-9007199254740993.5",
+                                   "0.0000000000000000000001",
+                                   "1.00000000000000000000001",
+                                   "1234567890123456789",
+                                   "12345678901234567890",
+                                   "183.15",
+                                   "0.0481302829",
+                                   "-101.317735"};
+    for (int i = 0; i < 100000; ++i) {
+        std::string digits = std::to_string(random() >> (random() % 64));
+        const std::size_t point = random() % (digits.size() + 1);
+        if (i % 3) digits.insert(point, ".");
+        if (i % 5 == 0) digits.insert(0, std::string(random() % 20, '0'));
+        texts.push_back(i % 2 ? "-" + digits : digits);
+    }
+    for (const std::string& text : texts) {
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        const double read = LeadingNumber(text);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(read), std::bit_cast<std::uint64_t>(expected)) << text;
+    }
 }
 
 TEST(LocaleFormat, UsesTheGivenSeparatorWithoutLeadingBlank) {

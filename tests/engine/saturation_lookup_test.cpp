@@ -7,8 +7,11 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "saturation_records.h"
 
@@ -163,6 +166,58 @@ TEST(SaturationBracket, DegenerateTables) {
         {SmallTable().records[2], SmallTable().records[1], SmallTable().records[0]}};
     for (double value : {240.0, 255.0, 265.0, 280.0})
         EXPECT_TRUE(BracketSaturation(descending, value, LookupKey::ByTemperature).has_value());
+}
+
+// The reading the cycle makes (the records in place, one fraction for all columns) gives the number of the
+// copied bracket's interpolation bit for bit, and fails where it fails: every key, every column, values
+// inside, at and outside the keys, on tables with equal keys, gaps and falling keys.
+TEST(SaturationBracket, ReadingInPlaceIsTheInterpolationBitForBit) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    std::mt19937 random(27);
+    std::uniform_real_distribution<double> spread(-1, 1);
+    std::vector<SaturationTable> tables{SmallTable()};
+    tables.push_back(
+        {{{250, 1, 1, 150, 380, 1300, 5}, {250, 1, 1, 151, 380, 1300, 5}, {260, 2, 2.5, 160, 385, 1280, 9}}});
+    tables.push_back(
+        {{{nan, 0, 0, 0, 0, 0, 0}, {250, 1, 1.5, 150, 380, 1300, 5}, {260, 2, 2.2, 160, 385, 1280, 9}}});
+    tables.push_back({{SmallTable().records[2], SmallTable().records[0], SmallTable().records[1]}});
+    SaturationTable fine;
+    for (int i = 0; i < 80; ++i) {
+        const double t = 200 + 2 * i;
+        fine.records.push_back({t, std::exp(10 - 2400 / t), std::exp(10.1 - 2400 / t), 100 + 1.1 * i,
+                                400 + 0.2 * i, 1400 - 3.3 * i, std::exp(i * 0.05)});
+    }
+    tables.push_back(fine);
+    for (SaturationTable& table : tables) FindAscendingKeys(table);
+    tables.push_back(fine);  // searched record by record
+
+    const SaturationColumn columns[] = {&SaturationRecord::t,        &SaturationRecord::pDew,
+                                        &SaturationRecord::pBubble,  &SaturationRecord::hLiquid,
+                                        &SaturationRecord::hVapour,  &SaturationRecord::rhoLiquid,
+                                        &SaturationRecord::rhoVapour};
+    for (const SaturationTable& table : tables)
+        for (LookupKey mode :
+             {LookupKey::ByTemperature, LookupKey::ByDewPressure, LookupKey::ByBubblePressure})
+            for (int trial = 0; trial < 300; ++trial) {
+                const SaturationRecord& near =
+                    table.records[static_cast<std::size_t>(trial) % table.records.size()];
+                const double key = SaturationKey(near, mode);
+                const double value = trial % 5 == 0 ? key : key * (1 + 0.2 * spread(random));
+                const auto copied = BracketSaturation(table, value, mode);
+                const auto inPlace = FindSaturationBracket(table, value, mode);
+                ASSERT_EQ(copied.has_value(), inPlace.has_value());
+                if (!copied) continue;
+                EXPECT_EQ(copied->found, inPlace->found);
+                const auto point = PointInBracket(*inPlace, value, mode);
+                for (SaturationColumn column : columns) {
+                    const auto expected = InterpolateBracket(*copied, value, column);
+                    const auto read = point ? ReadAtPoint(*point, column) : std::nullopt;
+                    ASSERT_EQ(expected.has_value(), read.has_value()) << value;
+                    if (expected) {
+                        EXPECT_EQ(std::memcmp(&*expected, &*read, sizeof(double)), 0) << value;
+                    }
+                }
+            }
 }
 
 TEST(SaturationLookup, LooksUpTheLoadedTable) {

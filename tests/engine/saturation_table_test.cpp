@@ -5,10 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <clocale>
+#include <cstring>
 #include <filesystem>
+#include <random>
 #include <string>
+#include <vector>
 
+#include "engine/file_access.h"
+#include "engine/refrigerant_registry.h"
+#include "engine/text_record.h"
 #include "saturation_records.h"
 #include "support/system_traits.h"
 
@@ -211,6 +218,65 @@ TEST(SaturationTableFile, LoadFollowsTheCurrentDirectory) {
         EXPECT_EQ(LoadSaturationTable("R22.DAT").table->records[0].t, 260);
     }
     EXPECT_EQ(LoadSaturationTable("R22.DAT").table->records[0].t, 250);
+}
+
+// The reference of the table parser: the fields read one after another by the text-record reader, seven to a
+// record, from the bytes without their trailing blanks, line ends and end mark (a file of no conversion).
+EngineStatus ReadThroughTextRecords(std::string_view bytes, std::vector<SaturationRecord>& records) {
+    while (!bytes.empty() && std::string_view(" \t\r\n\x1a").find(bytes.back()) != std::string_view::npos)
+        bytes.remove_suffix(1);
+    TextRecordReader reader(bytes);
+    while (!reader.AtEnd()) {
+        std::array<double, 7> f{};
+        for (double& field : f)
+            if (!reader.ReadDouble(field)) return EngineStatus::DamagedTable;
+        records.push_back({f[0], f[1], f[2], f[3], f[4], f[5], f[6]});
+    }
+    return records.empty() ? EngineStatus::DamagedTable : EngineStatus::Ok;
+}
+
+// The same records bit for bit (a NaN compares as itself), or the same failure.
+void ExpectParsedAsTheReaderReads(std::string_view bytes) {
+    std::vector<SaturationRecord> expected;
+    const EngineStatus expectedStatus = ReadThroughTextRecords(bytes, expected);
+    SaturationTable table;
+    ASSERT_EQ(ParseSaturationTable(bytes, "PLAIN.DAT", table), expectedStatus);
+    if (expectedStatus != EngineStatus::Ok) return;
+    ASSERT_EQ(table.records.size(), expected.size());
+    EXPECT_EQ(std::memcmp(table.records.data(), expected.data(), expected.size() * sizeof expected[0]), 0);
+}
+
+// Files put together from the pieces the reader treats in a special way: quotes, blanks around and inside
+// fields, each form of line end, empty fields, prefixed and exponent numbers, the end mark and NUL bytes.
+TEST(SaturationTableParse, ScannerReadsEveryFileAsTheTextRecordReaderDoes) {
+    const std::array<std::string_view, 30> pieces{
+        "250",    "-1.5",  "+3",    ".5",       "1e3",
+        "2.5D-2", "&H1F",  "&O17",  "12abc",    "1 2",
+        "- 4",    "1e999", "\"7\"", "\"8,9\"x", "\"",
+        ",",      ",",     ",",     "\r\n",     "\n",
+        "\r",     " ",     "\t",    "\x1a",     std::string_view("\0", 1),
+        "E5",     "0x10",  "-",     ",,",       "\r\r\n"};
+    std::mt19937 random(27);
+    std::uniform_int_distribution<std::size_t> piece(0, pieces.size() - 1);
+    for (int trial = 0; trial < 4000; ++trial) {
+        std::string bytes;
+        const int count = std::uniform_int_distribution<int>(1, 60)(random);
+        for (int i = 0; i < count; ++i) bytes += pieces[piece(random)];
+        SCOPED_TRACE(::testing::PrintToString(bytes));
+        ExpectParsedAsTheReaderReads(bytes);
+    }
+}
+
+TEST(SaturationTableParse, ScannerReadsTheGeneratedTablesAsTheTextRecordReaderDoes) {
+    int read = 0;
+    for (const RefrigerantRow& row : RefrigerantRegistry()) {
+        const auto bytes = ReadFileBytes(std::filesystem::path(TERVALO_DIST_DIR) / row.tableFile, 1u << 24);
+        if (!bytes) continue;
+        SCOPED_TRACE(row.tableFile);
+        ExpectParsedAsTheReaderReads(*bytes);
+        ++read;
+    }
+    if (read == 0) GTEST_SKIP() << "no generated table in " << TERVALO_DIST_DIR;
 }
 
 }  // namespace

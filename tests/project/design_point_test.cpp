@@ -258,6 +258,57 @@ TEST_F(DesignPoint, ResultsTheRunDidNotWriteAreMarkedWithTheReason) {
     EXPECT_EQ(StaleResultsLine(r, FeatureTexts(items, 1252)), "");
 }
 
+// What one calculation run leaves in the record that a shared load could change: the factors read, the
+// state points, the result texts and their marks.
+void ExpectSameRun(const ProjectRecord& shared, const ProjectRecord& alone) {
+    EXPECT_EQ(shared.EnergyFactors, alone.EnergyFactors);
+    EXPECT_EQ(shared.CycleState, alone.CycleState);
+    EXPECT_EQ(shared.LeistZahlK, alone.LeistZahlK);
+    EXPECT_EQ(shared.LeistZahlH, alone.LeistZahlH);
+    for (int i = 0; i < kResultFieldCount; ++i) {
+        const auto field = static_cast<ResultField>(i);
+        EXPECT_EQ(shared.*ResultText(field), alone.*ResultText(field)) << i;
+        EXPECT_EQ(shared.Results[field], alone.Results[field]) << i;
+    }
+}
+
+// The calculations of one action on its shared loads give what each would give loading for itself, for every
+// state of the factor file; they reach for the files once, so a change of a file counts from the next action.
+TEST_F(DesignPoint, AnActionsCalculationsShareOneLoadWithTheSameResults) {
+    const char* const factorFiles[] = {"",      "10,20\r\n", "2000,7,0.3,1,0.6\r\n", "2000,7,0.3,1,0\r\n",
+                                       "x\r\n", nullptr};
+    for (const char* factors : factorFiles) {
+        SCOPED_TRACE(factors ? factors : "no file");
+        if (factors)
+            WriteBytes("energk.dat", factors);
+        else
+            std::filesystem::remove("energk.dat");
+        r.EnergyFactors = {1, 2, 3, 4, 0.5};
+        ProjectRecord alone = r;
+        ActionLoads loads;
+        for (const char* area : {"150", "90"}) {
+            r.WohnFL = alone.WohnFL = area;
+            OnEnter(alone, &ProjectRecord::WohnFL);
+            OnEnter(r, &ProjectRecord::WohnFL, &loads);
+            ExpectSameRun(r, alone);
+        }
+    }
+
+    WriteBytes("energk.dat", "2000,7,0.3,1,0.6\r\n");
+    ActionLoads loads;
+    const CalculationData& first = loads.For(r);
+    const auto table = first.refrigerantTable.table;
+    ASSERT_TRUE(table);
+    WriteBytes("R22.DAT", "garbage");
+    WriteBytes("energk.dat", "1,1,1,1,9\r\n");
+    EXPECT_EQ(loads.For(r).refrigerantTable.table, table) << "one load per action";
+    EXPECT_EQ(r.EnergyFactors[4], 0.6);
+    EXPECT_EQ(ActionLoads().For(r).refrigerantTable.status, EngineStatus::DamagedTable) << "the next action";
+    EXPECT_EQ(r.EnergyFactors[4], 9);
+    r.RefrigerantName = "R134A";
+    EXPECT_EQ(loads.For(r).refrigerantTable.status, EngineStatus::MissingTable) << "another refrigerant";
+}
+
 // The running cost is the result only once the electricity and its CO2 after it are written; the fuel's CO2
 // takes the mark of a missing factor file only where the fuel is the grid's electricity.
 TEST_F(DesignPoint, RunningCostAndCo2MarksFollowWhatTheRunWrote) {

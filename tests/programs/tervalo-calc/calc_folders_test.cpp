@@ -31,6 +31,9 @@ class CalcFolders : public CalcProgram {
             if (entry.is_regular_file()) fs::copy_file(entry.path(), program_ / entry.path().filename());
         // The program file itself, so that the program finds this folder as its own.
         fs::copy_file(TERVALO_CALC_PROGRAM, program_ / "tervalo-calc");
+        // and the one it hands the runs that draw to, where the build has one.
+        const fs::path draw = fs::path(TERVALO_CALC_PROGRAM).parent_path() / "tervalo-calc-draw";
+        if (fs::exists(draw)) fs::copy_file(draw, program_ / "tervalo-calc-draw");
         // Shared with a group: no user works in it.
         fs::permissions(program_, fs::perms::group_write, fs::perm_options::add);
     }

@@ -317,6 +317,34 @@ TEST_F(CalcProgram, TracePrintsTheWorkingOfTheProjectAsComputedThen) {
     EXPECT_EQ(run.lines.at("GesHBDHeiz"), " 22000") << "the window's fields follow as before";
 }
 
+// The libraries the dynamic loader maps for the program, as it lists them without running it.
+std::string LoadedLibraries() {
+    FILE* pipe = ::popen(("LD_TRACE_LOADED_OBJECTS=1 " + std::string(TERVALO_CALC_PROGRAM)).c_str(), "r");
+    if (!pipe) return {};
+    std::string listed;
+    std::array<char, 4096> buffer;
+    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        listed.append(buffer.data(), n);
+    ::pclose(pipe);
+    return listed;
+}
+
+// A run that only calculates starts without the graphics libraries; a run that draws gets the drawing (from
+// the program beside it where the build splits them) and otherwise runs as the same run without it.
+TEST_F(CalcProgram, OnlyARunThatDrawsLoadsTheGraphicsLibraries) {
+    const std::string libraries = LoadedLibraries();
+    if (libraries.find("libc.so") == std::string::npos) GTEST_SKIP() << "no glibc loader listing";
+    EXPECT_EQ(libraries.find("libQt"), std::string::npos) << libraries;
+
+    const CalcRun plain = RunCalc(std::string(kExample) + " t0=-5");
+    const CalcRun drawing = RunCalc(std::string(kExample) + " --diagram cycle.svg t0=-5");
+    if (drawing.errors.find("this build draws no diagrams") != std::string::npos)
+        GTEST_SKIP() << "a build without the windows";
+    EXPECT_EQ(drawing.status, plain.status);
+    EXPECT_EQ(drawing.output, plain.output);
+    EXPECT_NE(ReadBytes("cycle.svg").find("<svg"), std::string::npos);
+}
+
 // An input set without its action leaves the last run's results: those it affects get a warning, the
 // figures formed from the typed text (saving, break-even, lifetime) are dashes or null until a run.
 TEST_F(CalcProgram, InputsSetWithoutTheirActionLeaveTheFiguresTheyChangeAsDashes) {

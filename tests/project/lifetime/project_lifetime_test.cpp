@@ -104,6 +104,35 @@ TEST_F(ProjectLifetimeTest, NoFigureIsCurrentUnlessTheWindowShowsThisBalance) {
     EXPECT_FALSE(stopped.current);
 }
 
+// Within an action (the document of a run) the comparison takes its one load: the same figures as a load of
+// its own, with each state of the factor file, and a table spoilt after that load no longer reaches it.
+TEST_F(ProjectLifetimeTest, OnTheActionsLoadTheComparisonIsTheSame) {
+    const auto same = [](const ProjectLifetime& a, const ProjectLifetime& b) {
+        ASSERT_EQ(a.first.has_value(), b.first.has_value());
+        ASSERT_EQ(a.result.has_value(), b.result.has_value());
+        EXPECT_EQ(a.current, b.current);
+        if (!a.result) return;
+        EXPECT_EQ(a.first->electricityCo2_kg, b.first->electricityCo2_kg);
+        EXPECT_EQ(a.first->gridFactorToday, b.first->gridFactorToday);
+        EXPECT_EQ(a.result->netPresentValue, b.result->netPresentValue);
+        EXPECT_EQ(a.result->co2SavingGrid_kg, b.result->co2SavingGrid_kg);
+    };
+    const LifetimeInputs in = DefaultLifetimeInputs(2026);
+    for (const char* factors : {"2000,1,0.3,1,0.6\r\n", "2000,1\r\n", "2000,1,0.3,1,0\r\n"}) {
+        SCOPED_TRACE(factors);
+        WriteBytes("energk.dat", factors);
+        CalculationRun(r);
+        ActionLoads loads;
+        same(EvaluateProjectLifetime(r, in, &loads), EvaluateProjectLifetime(r, in));
+    }
+    ActionLoads loads;
+    const ProjectLifetime before = EvaluateProjectLifetime(r, in, &loads);
+    ASSERT_TRUE(before.result);
+    WriteBytes("R22.DAT", "damaged");
+    same(EvaluateProjectLifetime(r, in, &loads), before);
+    EXPECT_FALSE(EvaluateProjectLifetime(r, in).current) << "the next action loads again";
+}
+
 TEST_F(ProjectLifetimeTest, ElectricHeatingFollowsTheGridAsTheHeatPumpDoes) {
     r.HeizArt = hp(kHeatElectricity);
     CalculationRun(r);

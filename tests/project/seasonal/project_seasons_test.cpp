@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "project/field_numbers.h"
+#include "project/seasonal/seasonal_file.h"
 #include "project_fixture.h"
 
 namespace tervalo::seasonal {
@@ -153,6 +154,25 @@ TEST_F(ProjectSeasonsTest, FlowTemperatureFollowsTheVariableOutletLine) {
     // Never rising as the load falls.
     for (double pl = 1; pl > 0; pl -= 0.01)
         EXPECT_GE(FlowTemperature(pl, 45), FlowTemperature(pl - 0.01, 45));
+}
+
+// Within an action (the document of a run) the seasons take its one load: the same document as a load of
+// their own for every operating point, and a table spoilt after that load no longer reaches them.
+TEST_F(ProjectSeasonsTest, OnTheActionsLoadTheSeasonsAreTheSame) {
+    for (const char* t0 : {"-15", "-5", "2"})
+        for (const char* tc : {"35", "55"}) {
+            r.t0 = t0;
+            r.Tc = tc;
+            ActionLoads loads;
+            EXPECT_EQ(ProjectSeasonsMember(r, &loads), ProjectSeasonsMember(r)) << t0 << "/" << tc;
+        }
+    ActionLoads loads;
+    const std::string before = ProjectSeasonsMember(r, &loads);
+    test::WriteBytes("R22.DAT", "damaged");
+    EXPECT_EQ(ProjectSeasonsMember(r, &loads), before) << "one load per action";
+    EXPECT_TRUE(EvaluateProjectSeasons(r, {}).seasons.empty() ||
+                !EvaluateProjectSeasons(r, {}).seasons[0].result)
+        << "the next action loads again";
 }
 
 TEST_F(ProjectSeasonsTest, NoSeasonsWithoutAHeatDemand) {

@@ -64,10 +64,8 @@ std::string TextOf(const ProjectRecord& record, std::string_view name) {
 
 // The result field whose text is this input's, if the input is one of the results.
 const ResultField* ResultOf(std::string_view name) {
-    static constexpr ResultField kTypable[] = {F::GesHBDGeB, F::GesHBDHeiz, F::BrennStV, F::GesEnergWP};
-    for (const ResultField& field : kTypable)
-        if (FindProjectField(name)->text == ResultText(field)) return &field;
-    return nullptr;
+    const ProjectFieldInfo& field = *FindProjectField(name);
+    return field.result && field.role != FieldRole::Result ? &*field.result : nullptr;
 }
 
 }  // namespace

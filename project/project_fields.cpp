@@ -1,94 +1,96 @@
 #include "project/project_fields.h"
 
-#include <array>
-
-#include "project/project_lists.h"
-
 namespace tervalo {
 
 namespace {
 
-using R = ProjectRecord;
-using K = FieldKind;
-using L = ProjectList;
+// Every result the run writes has one field, the run writes no field twice, and each field's facts agree
+// with its kind.
+constexpr bool ResultsHaveOneFieldEach() {
+    for (int i = 0; i < kResultFieldCount; ++i) {
+        int fields = 0;
+        for (const ProjectFieldInfo& field : ProjectFields())
+            if (field.result == static_cast<ResultField>(i)) ++fields;
+        if (fields != 1) return false;
+    }
+    return true;
+}
+static_assert(ResultsHaveOneFieldEach());
 
-ProjectFieldInfo Text(std::string_view name, std::string R::*text) {
-    return {name, K::Text, text, {}, -1};
+constexpr bool KindsAndRolesAgree() {
+    for (const ProjectFieldInfo& field : ProjectFields()) {
+        if ((field.kind == FieldKind::ResultLabel) != (field.role == FieldRole::Result)) return false;
+        if ((field.kind == FieldKind::UnitLabel) != (field.role == FieldRole::UnitLabel)) return false;
+        if (field.list.has_value() != (field.kind == FieldKind::List)) return false;
+        if ((field.kind == FieldKind::PriceBox) != (field.priceBox >= 0)) return false;
+        if (field.role == FieldRole::Result && !field.result) return false;
+        if (field.needsCop && !field.result) return false;
+        if (field.meaning.empty()) return false;
+        for (const ProjectFieldInfo& other : ProjectFields())
+            if (&other != &field && other.name == field.name) return false;
+    }
+    return true;
 }
-ProjectFieldInfo List(std::string_view name, std::string R::*text, L list) {
-    return {name, K::List, text, list, -1};
-}
-ProjectFieldInfo Label(std::string_view name, K kind, std::string R::*text) {
-    return {name, kind, text, {}, -1};
-}
-ProjectFieldInfo Price(std::string_view name, int box) {
-    return {name, K::PriceBox, nullptr, std::nullopt, box};
-}
-
-const std::array<ProjectFieldInfo, 41> kFields = {
-    Text("WohnFL", &R::WohnFL),
-    List("HausTyp", &R::HausTyp, L::HausTyp),
-    List("Klimazone", &R::Klimazone, L::Klimazone),
-    List("AmbientT", &R::AmbientT, L::AmbientT),
-    Text("SpezHeizLeist", &R::SpezHeizLeist),
-    Text("GesHBDGeB", &R::GesHBDGeB),
-    List("HeizArt", &R::HeizArt, L::HeizArt),
-    List("KesselWirk", &R::KesselWirk, L::KesselWirk),
-    Text("WirkGKessel", &R::WirkGKessel),
-    List("Bereitstell", &R::Bereitstell, L::Bereitstell),
-    Text("BereitStV", &R::BereitStV),
-    Text("BrennK", &R::BrennK),
-    Text("BrennStV", &R::BrennStV),
-    Text("GesHBDHeiz", &R::GesHBDHeiz),
-    List("AnwendBereich", &R::AnwendBereich, L::AnwendBereich),
-    List("VFlsize", &R::VFlsize, L::VFlsize),
-    Text("t0", &R::t0),
-    Text("Tc", &R::Tc),
-    Text("EnergKost", &R::EnergKost),
-    ProjectFieldInfo{"EinbindCheck", K::CheckBox, nullptr, {}, -1},
-    Text("GesEnergWP", &R::GesEnergWP),
-    List("Leitungsdimension", &R::Leitungsdimension, L::Leitungsdimension),
-    List("Verdichterbauart", &R::Verdichterbauart, L::Verdichterbauart),
-    List("WartungI", &R::WartungI, L::WartungI),
-    List("Tempbereich", &R::Tempbereich, L::Tempbereich),
-    Label("BrennStKeinh", K::UnitLabel, &R::BrennStKeinh),
-    Label("BrennstVUnit", K::UnitLabel, &R::BrennstVUnit),
-    Label("Label21", K::UnitLabel, &R::Label21),
-    Label("Label39", K::UnitLabel, &R::Label39),
-    Label("pn32", K::ResultLabel, &R::pn32),
-    Label("LeistZahlK", K::ResultLabel, &R::LeistZahlK),
-    Label("LeistZahlH", K::ResultLabel, &R::LeistZahlH),
-    Label("LeistZ", K::ResultLabel, &R::LeistZ),
-    Label("Label27", K::ResultLabel, &R::Label27),
-    Label("Label38", K::ResultLabel, &R::Label38),
-    Label("BetrKo", K::ResultLabel, &R::BetrKo),
-    Label("co2consum", K::ResultLabel, &R::co2consum),
-    Price("BK50", 0),
-    Price("BK51", 1),
-    Price("BK52", 2),
-    Price("BK53", 3),
-};
+static_assert(KindsAndRolesAgree());
 
 }  // namespace
 
-std::span<const ProjectFieldInfo> ProjectFields() {
-    return kFields;
+std::string FixedUnitText(FieldUnit unit, std::string_view currency) {
+    switch (unit) {
+        case FieldUnit::None:
+        case FieldUnit::CurrencyPerFuelUnit:
+        case FieldUnit::FuelUnitsPerYear:
+            return {};
+        case FieldUnit::CurrencyPerKWh:
+            return std::string(currency) + "/kWh";
+        case FieldUnit::CurrencyPerYear:
+            return std::string(currency) + "/a";
+        default:
+            return std::string(UnitName(unit));
+    }
 }
 
-const ProjectFieldInfo* FindProjectField(std::string_view name) {
-    for (const ProjectFieldInfo& field : ProjectFields())
-        if (field.name == name) return &field;
-    return nullptr;
+std::string_view RoleName(FieldRole role) {
+    switch (role) {
+        case FieldRole::Typed:
+            return "typed";
+        case FieldRole::Chosen:
+            return "chosen";
+        case FieldRole::FilledByRules:
+            return "filled by the rules";
+        case FieldRole::Result:
+            return "result";
+        case FieldRole::UnitLabel:
+            break;
+    }
+    return "unit label";
+}
+
+std::string FieldGlossary() {
+    std::string text = "# NAME\tUNIT\tROLE\tMEANING\n";
+    for (const ProjectFieldInfo& field : ProjectFields()) {
+        text += field.name;
+        text += '\t';
+        text += UnitName(field.unit);
+        text += '\t';
+        text += RoleName(field.role);
+        if (field.result && field.role != FieldRole::Result) text += ", written by the calculation";
+        if (field.needsCop) text += ", needs the COP";
+        text += '\t';
+        text += field.meaning;
+        text += '\n';
+    }
+    return text;
 }
 
 std::string FieldDisplayText(const ProjectRecord& record, const ProjectFieldInfo& field) {
-    if (field.kind == K::CheckBox) return record.EinbindCheck ? "1" : "0";
-    if (field.kind == K::PriceBox) return record.BK[static_cast<std::size_t>(field.priceBox)];
+    if (field.kind == FieldKind::CheckBox) return record.EinbindCheck ? "1" : "0";
+    if (field.kind == FieldKind::PriceBox) return record.BK[static_cast<std::size_t>(field.priceBox)];
     return record.*field.text;
 }
 
 std::string& EditableText(ProjectRecord& record, const ProjectFieldInfo& field) {
-    if (field.kind == K::PriceBox) return record.BK[static_cast<std::size_t>(field.priceBox)];
+    if (field.kind == FieldKind::PriceBox) return record.BK[static_cast<std::size_t>(field.priceBox)];
     return record.*field.text;
 }
 

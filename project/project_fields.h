@@ -1,9 +1,15 @@
 #pragma once
 
-// The record's fields by the names of the window's controls, in the order the calculator prints them.
+// The record's fields by the names of the window's controls, in the order the calculator prints them, with
+// everything the program knows about each: its kind of control, who fills it, its unit, whether it needs the
+// cycle's COP, and what it means. The lists of fields elsewhere (units, typed and derived inputs, the results
+// a run writes) are drawn from this table, and a name looked up at compile time that is not in it stops the
+// build.
 
+#include <array>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -20,16 +26,205 @@ enum class FieldKind {
     ResultLabel,  // written by the calculation run
 };
 
+// Who fills a field.
+enum class FieldRole {
+    Typed,          // the user types it
+    Chosen,         // the user chooses an entry or ticks the box
+    FilledByRules,  // a rule fills it from other inputs; the user may type over it
+    Result,         // the calculation run writes it
+    UnitLabel,      // the heating-type rule writes it beside another field
+};
+
+// The unit a field's number is in. The currency and the fuel's units are the run's.
+enum class FieldUnit {
+    None,
+    SquareMetre,
+    KWhPerSquareMetreYear,
+    KWhPerYear,
+    Percent,
+    Celsius,
+    CurrencyPerKWh,
+    CurrencyPerYear,
+    TonnesPerYear,
+    CurrencyPerFuelUnit,  // the heating type's price unit (BrennStKeinh)
+    FuelUnitsPerYear,     // the heating type's quantity unit (BrennstVUnit)
+};
+
 struct ProjectFieldInfo {
     std::string_view name;
     FieldKind kind;
     std::string ProjectRecord::*text = nullptr;  // the text fields, lists and labels
     std::optional<ProjectList> list;             // the lists
     int priceBox = -1;                           // 0 to 3 for BK50 to BK53
+    FieldRole role = FieldRole::Typed;
+    FieldUnit unit = FieldUnit::None;
+    std::optional<ResultField> result;  // the run writes this field (results, and inputs it fills)
+    bool needsCop = false;              // the run writes it only once the cycle's COP is formed
+    std::string_view meaning;           // in words, with the unit
 };
 
-std::span<const ProjectFieldInfo> ProjectFields();
-const ProjectFieldInfo* FindProjectField(std::string_view name);
+namespace field_table {
+
+using R = ProjectRecord;
+using K = FieldKind;
+using L = ProjectList;
+using O = FieldRole;
+using U = FieldUnit;
+using F = ResultField;
+
+constexpr ProjectFieldInfo Typed(std::string_view name, std::string R::*text, U unit,
+                                 std::string_view meaning) {
+    return {name, K::Text, text, {}, -1, O::Typed, unit, {}, false, meaning};
+}
+constexpr ProjectFieldInfo Filled(std::string_view name, std::string R::*text, U unit,
+                                  std::string_view meaning, std::optional<F> result = {},
+                                  bool needsCop = false) {
+    return {name, K::Text, text, {}, -1, O::FilledByRules, unit, result, needsCop, meaning};
+}
+constexpr ProjectFieldInfo Chosen(std::string_view name, std::string R::*text, L list,
+                                  std::string_view meaning) {
+    return {name, K::List, text, list, -1, O::Chosen, U::None, {}, false, meaning};
+}
+constexpr ProjectFieldInfo Unit(std::string_view name, std::string R::*text, std::string_view meaning) {
+    return {name, K::UnitLabel, text, {}, -1, O::UnitLabel, U::None, {}, false, meaning};
+}
+constexpr ProjectFieldInfo Result(std::string_view name, std::string R::*text, U unit, F result,
+                                  bool needsCop, std::string_view meaning) {
+    return {name, K::ResultLabel, text, {}, -1, O::Result, unit, result, needsCop, meaning};
+}
+constexpr ProjectFieldInfo Price(std::string_view name, int box, std::string_view meaning) {
+    return {name, K::PriceBox, nullptr, std::nullopt, box, O::Typed, U::CurrencyPerFuelUnit,
+            {},   false,       meaning};
+}
+
+inline constexpr std::array<ProjectFieldInfo, 41> kFields = {
+    Typed("WohnFL", &R::WohnFL, U::SquareMetre, "heated living area, m\u00B2"),
+    Chosen("HausTyp", &R::HausTyp, L::HausTyp, "house type (building age class)"),
+    Chosen("Klimazone", &R::Klimazone, L::Klimazone, "climate zone"),
+    Chosen("AmbientT", &R::AmbientT, L::AmbientT, "ambient level of the location"),
+    Filled("SpezHeizLeist", &R::SpezHeizLeist, U::KWhPerSquareMetreYear,
+           "specific annual heat demand, kWh/(m\u00B2\u00B7a)"),
+    Filled("GesHBDGeB", &R::GesHBDGeB, U::KWhPerYear, "annual heat demand of the building, kWh/a",
+           F::GesHBDGeB),
+    Chosen("HeizArt", &R::HeizArt, L::HeizArt, "heating type of the existing heating (its fuel)"),
+    Chosen("KesselWirk", &R::KesselWirk, L::KesselWirk, "boiler type"),
+    Filled("WirkGKessel", &R::WirkGKessel, U::Percent, "annual efficiency of the boiler, %"),
+    Chosen("Bereitstell", &R::Bereitstell, L::Bereitstell, "stand-by situation of the boiler"),
+    Filled("BereitStV", &R::BereitStV, U::Percent, "stand-by and distribution losses, %"),
+    Typed("BrennK", &R::BrennK, U::CurrencyPerFuelUnit, "fuel price per fuel unit"),
+    Filled("BrennStV", &R::BrennStV, U::FuelUnitsPerYear, "annual fuel quantity, fuel units per year",
+           F::BrennStV),
+    Filled("GesHBDHeiz", &R::GesHBDHeiz, U::KWhPerYear, "annual fuel energy, kWh/a", F::GesHBDHeiz),
+    Chosen("AnwendBereich", &R::AnwendBereich, L::AnwendBereich,
+           "application range: the heat pump's heat source"),
+    Chosen("VFlsize", &R::VFlsize, L::VFlsize, "heat-distribution type with its supply temperature"),
+    Filled("t0", &R::t0, U::Celsius, "evaporating temperature of the design point, \u00B0C"),
+    Filled("Tc", &R::Tc, U::Celsius, "condensing temperature of the design point, \u00B0C"),
+    Typed("EnergKost", &R::EnergKost, U::CurrencyPerKWh, "electricity price per kWh"),
+    ProjectFieldInfo{"EinbindCheck",
+                     K::CheckBox,
+                     nullptr,
+                     {},
+                     -1,
+                     O::Chosen,
+                     U::None,
+                     {},
+                     false,
+                     "heat pump integrated into the existing system (stand-by losses apply), 0 or 1"},
+    Filled("GesEnergWP", &R::GesEnergWP, U::KWhPerYear, "annual electricity of the heat pump, kWh/a",
+           F::GesEnergWP, true),
+    Chosen("Leitungsdimension", &R::Leitungsdimension, L::Leitungsdimension,
+           "pipe dimension (saved with the project, enters no calculation)"),
+    Chosen("Verdichterbauart", &R::Verdichterbauart, L::Verdichterbauart,
+           "compressor type (saved with the project, enters no calculation)"),
+    Chosen("WartungI", &R::WartungI, L::WartungI,
+           "maintenance interval (saved with the project, enters no calculation)"),
+    Chosen("Tempbereich", &R::Tempbereich, L::Tempbereich, "temperature range (a list that stays empty)"),
+    Unit("BrennStKeinh", &R::BrennStKeinh, "price unit beside the fuel price BrennK"),
+    Unit("BrennstVUnit", &R::BrennstVUnit, "quantity unit beside the annual fuel quantity BrennStV"),
+    Unit("Label21", &R::Label21, "caption of the annual fuel quantity, by heating type"),
+    Unit("Label39", &R::Label39, "caption of the annual fuel energy, by heating type"),
+    Result("pn32", &R::pn32, U::Celsius, F::pn32, false, "suction gas temperature, \u00B0C"),
+    Result("LeistZahlK", &R::LeistZahlK, U::None, F::LeistZahlK, true,
+           "\"COP = \" and the refrigerating COP"),
+    Result("LeistZahlH", &R::LeistZahlH, U::None, F::LeistZahlH, true, "heating COP with its caption"),
+    Result("LeistZ", &R::LeistZ, U::None, F::LeistZ, true, "refrigerating COP in the cost section"),
+    Result("Label27", &R::Label27, U::CurrencyPerYear, F::Label27, false,
+           "annual fuel cost of the existing heating"),
+    Result("Label38", &R::Label38, U::TonnesPerYear, F::Label38, false,
+           "annual CO2 of the existing heating, t/a"),
+    Result("BetrKo", &R::BetrKo, U::CurrencyPerYear, F::BetrKo, true,
+           "annual electricity cost of the heat pump"),
+    Result("co2consum", &R::co2consum, U::TonnesPerYear, F::co2consum, true,
+           "annual CO2 of the heat pump, t/a"),
+    Price("BK50", 0, "default price of heating oil (fuel-price panel)"),
+    Price("BK51", 1, "default price of natural gas (fuel-price panel)"),
+    Price("BK52", 2, "default price of wood pellets (fuel-price panel)"),
+    Price("BK53", 3, "default price of electricity for heating (fuel-price panel)"),
+};
+
+}  // namespace field_table
+
+constexpr std::span<const ProjectFieldInfo> ProjectFields() {
+    return field_table::kFields;
+}
+
+// The field of that name, or nullptr.
+constexpr const ProjectFieldInfo* FindProjectField(std::string_view name) {
+    for (const ProjectFieldInfo& field : ProjectFields())
+        if (field.name == name) return &field;
+    return nullptr;
+}
+
+// The field of a name known when the program is built: a name not in the table stops the build.
+consteval const ProjectFieldInfo& Field(std::string_view name) {
+    const ProjectFieldInfo* field = FindProjectField(name);
+    if (!field) throw std::logic_error("no field of that name");
+    return *field;
+}
+
+// The field the run writes as `result`.
+constexpr const ProjectFieldInfo& FieldOf(ResultField result) {
+    for (const ProjectFieldInfo& field : ProjectFields())
+        if (field.result == result) return field;
+    throw std::logic_error("a result without field");
+}
+
+// The unit in UTF-8 where it is fixed or follows the currency; empty for none and for the fuel's units,
+// which the heating-type rule writes into the unit labels.
+std::string FixedUnitText(FieldUnit unit, std::string_view currency);
+// The unit as the glossary names it, in UTF-8 ("kWh/a", "currency/a", "fuel units/a", "-" for none).
+constexpr std::string_view UnitName(FieldUnit unit) {
+    switch (unit) {
+        case FieldUnit::None:
+            return "-";
+        case FieldUnit::SquareMetre:
+            return "m\u00B2";
+        case FieldUnit::KWhPerSquareMetreYear:
+            return "kWh/(m\u00B2\u00B7a)";
+        case FieldUnit::KWhPerYear:
+            return "kWh/a";
+        case FieldUnit::Percent:
+            return "%";
+        case FieldUnit::Celsius:
+            return "\u00B0C";
+        case FieldUnit::CurrencyPerKWh:
+            return "currency/kWh";
+        case FieldUnit::CurrencyPerYear:
+            return "currency/a";
+        case FieldUnit::TonnesPerYear:
+            return "t/a";
+        case FieldUnit::CurrencyPerFuelUnit:
+            return "currency/fuel unit";
+        case FieldUnit::FuelUnitsPerYear:
+            break;
+    }
+    return "fuel units/a";
+}
+std::string_view RoleName(FieldRole role);
+
+// The glossary of the fields for --fields: per field its name, unit, role and meaning, in UTF-8.
+std::string FieldGlossary();
 
 // The text the window shows for the field ("0" or "1" for the check box).
 std::string FieldDisplayText(const ProjectRecord& record, const ProjectFieldInfo& field);

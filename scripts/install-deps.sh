@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ccache pkg-config python3
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-liberation
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-format
     g++-mingw-w64-x86-64-posix googletest wine64
     xvfb xauth xdotool x11-xkb-utils poppler-utils strace locales
     desktop-file-utils appstream lintian

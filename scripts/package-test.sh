@@ -5,6 +5,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$root/build}" && pwd)"
+# The version project() in CMakeLists.txt gives; nothing else names it.
+version=$(sed -n 's/^project(Tervalo VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
 
 cd "$build"
 rm -f tervalo_*.deb
@@ -70,8 +72,8 @@ as_user() {
         env -i HOME="$scratch/home" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen "$@")
 }
 bin="$scratch/root/usr/bin"
-as_user "$bin/tervalo" --version | grep -q "^tervalo 2.12$"
-as_user "$bin/tervalo-calc" --version | grep -q "^tervalo-calc 2.12$"
+as_user "$bin/tervalo" --version | grep -qx "tervalo $version"
+as_user "$bin/tervalo-calc" --version | grep -qx "tervalo-calc $version"
 output=$(as_user "$bin/tervalo-calc" WohnFL=150 --save)
 grep -q "^WohnFL=150$" <<<"$output"
 grep -q "^Klimazone=..*" <<<"$output"
@@ -113,9 +115,9 @@ as_user sh -c 'printf "my note" >>"$HOME/.local/share/Tervalo/Kelvhelp.ENG"'
 edited=$(cat "$user_folder/Kelvhelp.ENG")
 next="$scratch/next"
 dpkg-deb -R "$package" "$next"
-sed -i 's/^Version: .*/Version: 2.12-2/' "$next/DEBIAN/control"
+sed -i "s/^Version: .*/Version: $version-2/" "$next/DEBIAN/control"
 for name in Kelvhelp.ENG Kelvhelp.GER katalg.lst; do
-    printf '"changed in 2.12-2"\r\n' >>"$next/usr/lib/tervalo/$name"
+    printf '"changed in %s-2"\r\n' "$version" >>"$next/usr/lib/tervalo/$name"
 done
 (cd "$next" && find usr -type f -exec md5sum {} + >DEBIAN/md5sums)
 dpkg-deb --root-owner-group -b "$next" "$scratch/next.deb" >/dev/null

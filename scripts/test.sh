@@ -14,6 +14,9 @@ export TERVALO_CI=1
 # and the build directory's own path is left out, so a fresh clone reuses what another checkout compiled.
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 
+echo "== formatting"
+scripts/format-check.sh
+
 echo "== build and test"
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j"$jobs"

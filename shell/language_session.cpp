@@ -11,11 +11,11 @@
 
 namespace tervalo {
 
-void LoadLanguageTexts() {
+void LoadLanguageTexts(const std::string& languageCode) {
     CheckParameterFile();
-    LoadCaptionFile(Settings.LanguageCode);
-    LoadComponentCaptions(Settings.LanguageCode);
-    LoadHeatCaptions(Settings.LanguageCode);
+    LoadCaptionFile(languageCode);
+    LoadComponentCaptions(languageCode);
+    LoadHeatCaptions(languageCode);
 }
 
 std::optional<RefusalMessage> SwitchLanguage(const std::string& newCode, const LanguageSwitchSteps& steps) {
@@ -27,7 +27,7 @@ std::optional<RefusalMessage> SwitchLanguage(const std::string& newCode, const L
         Settings.LanguageCode = previousCode;
         return std::nullopt;
     }
-    LoadLanguageTexts();
+    LoadLanguageTexts(newCode);
     if (steps.refreshWindow) steps.refreshWindow();
     LoadInfoTexts(Settings.LanguageCode);
     return std::nullopt;
@@ -41,7 +41,7 @@ StartupNotes StartupLoad(HandOverFile handOver) {
     StartupReadSettings(KnownLanguage);
     Settings.LineBreak = "\r\n";
     Settings.LabelSeparator = " :";
-    LoadLanguageTexts();
+    LoadLanguageTexts(Settings.LanguageCode);
     StartupNotes notes;
     notes.brandingDamaged = !ReadBranding();
     LoadInfoTexts(Settings.LanguageCode);

@@ -9,8 +9,8 @@
 
 namespace tervalo {
 
-// Caption file (after the parameter-file check), component captions and heat-pump captions of LanguageCode.
-void LoadLanguageTexts();
+// Caption file (after the parameter-file check), component captions and heat-pump captions of the language.
+void LoadLanguageTexts(const std::string& languageCode);
 
 // A message box the window shows: exclamation icon, title and text, in code-page bytes.
 struct RefusalMessage {

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include "widgets/twips.h"
+
 namespace tervalo {
 
 namespace {
@@ -19,6 +21,13 @@ bool IsLeftButton(QEvent* event) {
 }
 
 }  // namespace
+
+CommandPicture* NewCommandPicture(const QString& name, double sizeTwips, QWidget* parent) {
+    auto* button = new CommandPicture(CommandPicture::PressLook::Sunken,
+                                      TwipsScale::Of(parent).Pixels(sizeTwips, sizeTwips), parent);
+    button->setObjectName(name);
+    return button;
+}
 
 CommandPicture::CommandPicture(PressLook look, QSize boxSize, QWidget* parent)
     : QWidget(parent), look_(look), boxSize_(boxSize) {

@@ -54,8 +54,7 @@ void ClearStaleCells(const ProjectRecord& record, const std::vector<std::string>
     for (int i = 0; i < kResultFieldCount; ++i) {
         const auto field = static_cast<ResultField>(i);
         if (ResultCurrent(record, field)) continue;
-        for (const ProjectFieldInfo& info : ProjectFields())
-            if (info.text == ResultText(field)) stale.insert(std::string(info.name));
+        stale.insert(std::string(FieldOf(field).name));
     }
     if (stale.empty()) return;
     for (std::size_t c = 1; c < header.size() && c < cells.size(); ++c) {

@@ -76,6 +76,10 @@ CalcParse ParseCalcArguments(const std::vector<std::string>& arguments) {
             parse.options.help = true;
             continue;
         }
+        if (argument == "--fields") {
+            parse.options.fields = true;
+            continue;
+        }
         if (argument == "--strict") {
             parse.options.strict = true;
             continue;
@@ -225,6 +229,8 @@ std::string CalcUsage() {
            "                         project is neither read nor written; with --json as one object\n"
            "  --strict               end with exit status 3 at the first warning; no file is written after "
            "it\n"
+           "  --fields               list the fields: name, unit, role (typed, chosen, filled by the rules,\n"
+           "                         result, unit label) and meaning, and end\n"
            "  --help, --version      show this help or the version and end\n"
            "\n"
            "The working folder is the current directory when it holds the program's data and only you may\n"

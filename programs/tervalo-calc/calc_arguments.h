@@ -40,6 +40,7 @@ struct CalcOptions {
     std::vector<CalcCommand> commands;
     std::optional<char> decimalSeparator;  // --decimal-separator=C, else the system locale's
     bool help = false;
+    bool fields = false;       // --fields: the glossary of the fields (name, unit, role, meaning)
     bool json = false;         // --json: one JSON document instead of NAME=TEXT lines
     bool whatIf = false;       // --what-if: the table of heat sources by distributions as well
     bool sensitivity = false;  // --sensitivity: the saving with each input moved by up to ±30 % (JSON)

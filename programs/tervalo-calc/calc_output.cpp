@@ -39,10 +39,7 @@ std::vector<std::string> ProjectWarnings(const ProjectRecord& record, const Feat
         const std::string& text = record.*ResultText(field);
         const StaleReason reason = ResultMark(record, field);
         if (reason == StaleReason::Current || reason == StaleReason::NoCalculation) continue;
-        const auto info =
-            std::find_if(ProjectFields().begin(), ProjectFields().end(),
-                         [&](const ProjectFieldInfo& f) { return f.text == ResultText(field); });
-        const std::string_view name = info != ProjectFields().end() ? info->name : "result";
+        const std::string_view name = FieldOf(field).name;
         const std::string why = StaleReasonText(record, reason, texts);
         warnings.push_back(std::string(name) + (text.empty() ? " is empty: " : " is not current: ") +
                            (why.empty() ? "not computed by the last calculation" : why));

@@ -107,6 +107,10 @@ int main(int argc, char** argv) {
         std::cout << CalcUsage();
         return 0;
     }
+    if (parse.options.fields) {
+        std::cout << FieldGlossary();
+        return 0;
+    }
 #ifdef TERVALO_CALC_DRAW_PROGRAM
     DrawingRunsElsewhere(parse.options, argv);
 #endif

@@ -12,21 +12,12 @@ namespace tervalo::decision {
 
 namespace {
 
-bool IsTypedInput(std::string_view name) {
-    return name == "WohnFL" || name == "BrennK" || name == "EnergKost";
-}
-
-// Units in UTF-8 of the fields that have a fixed one.
-std::string FixedUnit(std::string_view name, std::string_view currency) {
-    if (name == "WohnFL") return "m\u00B2";
-    if (name == "SpezHeizLeist") return "kWh/(m\u00B2\u00B7a)";
-    if (name == "GesHBDGeB" || name == "GesHBDHeiz" || name == "GesEnergWP") return "kWh/a";
-    if (name == "WirkGKessel" || name == "BereitStV") return "%";
-    if (name == "t0" || name == "Tc" || name == "pn32") return "\u00B0C";
-    if (name == "EnergKost") return std::string(currency) + "/kWh";
-    if (name == "Label27" || name == "BetrKo") return std::string(currency) + "/a";
-    if (name == "Label38" || name == "co2consum") return "t/a";
-    return {};
+// The unit in UTF-8: fixed, the currency's, or the heating type's unit label.
+std::string UnitOf(const ProjectRecord& record, const ProjectFieldInfo& field, int codePage,
+                   std::string_view currency) {
+    if (field.unit == FieldUnit::CurrencyPerFuelUnit) return CodePageToUtf8(record.BrennStKeinh, codePage);
+    if (field.unit == FieldUnit::FuelUnitsPerYear) return CodePageToUtf8(record.BrennstVUnit, codePage);
+    return FixedUnitText(field.unit, currency);
 }
 
 std::optional<int> EntryOf(const ProjectRecord& record, ProjectList list, const std::string& text) {
@@ -66,7 +57,7 @@ std::vector<FieldValue> ProjectFieldValues(const ProjectRecord& record, int code
                 value.value = record.EinbindCheck ? 1 : 0;
                 break;
             case FieldKind::Text:
-                value.section = IsTypedInput(field.name) ? FieldSection::Input : FieldSection::Derived;
+                value.section = field.role == FieldRole::Typed ? FieldSection::Input : FieldSection::Derived;
                 value.value = ShownNumber(shown);
                 break;
             default:
@@ -74,9 +65,7 @@ std::vector<FieldValue> ProjectFieldValues(const ProjectRecord& record, int code
                 value.value = ShownNumber(shown);
                 break;
         }
-        value.unit = FixedUnit(field.name, currency);
-        if (field.name == "BrennK") value.unit = CodePageToUtf8(record.BrennStKeinh, codePage);
-        if (field.name == "BrennStV") value.unit = CodePageToUtf8(record.BrennstVUnit, codePage);
+        value.unit = UnitOf(record, field, codePage, currency);
         values.push_back(std::move(value));
     }
     return values;

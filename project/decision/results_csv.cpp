@@ -37,7 +37,7 @@ std::vector<NamedFigure> Figures(const DecisionRun& run) {
 
 // The fields a person reads, in the report's order, each under the caption the report gives it.
 struct PeopleColumn {
-    const char* field;
+    std::string_view field;
     std::string caption;  // code page
 };
 
@@ -46,32 +46,32 @@ std::vector<PeopleColumn> PeopleColumns(const ProjectRecord& p) {
     const auto cap = [](int item) { return Caption(item); };
     const std::string heatPump = hp(kHeatHeatPump);
     return {
-        {"WohnFL", hp(kHeatLivingArea)},
-        {"HausTyp", hp(kHeatBuildingType)},
-        {"Klimazone", hp(kHeatClimateZone)},
-        {"AmbientT", hp(kHeatSiteExposure)},
-        {"SpezHeizLeist", hp(kHeatSpecificHeatDemand)},
-        {"GesHBDGeB", hp(kHeatAnnualHeatDemand) + " " + hp(kHeatBuilding)},
-        {"HeizArt", hp(kHeatFuelType)},
-        {"KesselWirk", hp(kHeatBoilerType)},
-        {"WirkGKessel", hp(kHeatBoilerType)},
-        {"Bereitstell", hp(kHeatStandbyLosses)},
-        {"BereitStV", hp(kHeatStandbyLosses)},
-        {"BrennK", hp(kHeatFuelPrice)},
-        {"BrennStV", hp(kHeatAnnualFuel)},
-        {"GesHBDHeiz", hp(kHeatAnnualEnergy) + " " + p.HeizArt},
-        {"AnwendBereich", hp(kHeatHeatSource)},
-        {"VFlsize", cap(kCaptionHeatDistribution)},
-        {"t0", hp(kHeatEvaporating) + " " + cap(kCaptionTemperature)},
-        {"Tc", cap(kCaptionCondensingTemperature)},
-        {"EnergKost", cap(kCaptionEnergyCosts)},
-        {"EinbindCheck", hp(kHeatIntegrated)},
-        {"LeistZahlH", hp(kHeatHeatingCop)},
-        {"GesEnergWP", hp(kHeatElectricityDemand) + " " + heatPump},
-        {"Label27", cap(kCaptionEnergyCosts) + " " + p.HeizArt},
-        {"Label38", cap(kCaptionEmission) + " CO2 " + p.HeizArt},
-        {"BetrKo", cap(kCaptionEnergyCosts) + " " + heatPump},
-        {"co2consum", cap(kCaptionEmission) + " CO2 " + heatPump},
+        {Field("WohnFL").name, hp(kHeatLivingArea)},
+        {Field("HausTyp").name, hp(kHeatBuildingType)},
+        {Field("Klimazone").name, hp(kHeatClimateZone)},
+        {Field("AmbientT").name, hp(kHeatSiteExposure)},
+        {Field("SpezHeizLeist").name, hp(kHeatSpecificHeatDemand)},
+        {Field("GesHBDGeB").name, hp(kHeatAnnualHeatDemand) + " " + hp(kHeatBuilding)},
+        {Field("HeizArt").name, hp(kHeatFuelType)},
+        {Field("KesselWirk").name, hp(kHeatBoilerType)},
+        {Field("WirkGKessel").name, hp(kHeatBoilerType)},
+        {Field("Bereitstell").name, hp(kHeatStandbyLosses)},
+        {Field("BereitStV").name, hp(kHeatStandbyLosses)},
+        {Field("BrennK").name, hp(kHeatFuelPrice)},
+        {Field("BrennStV").name, hp(kHeatAnnualFuel)},
+        {Field("GesHBDHeiz").name, hp(kHeatAnnualEnergy) + " " + p.HeizArt},
+        {Field("AnwendBereich").name, hp(kHeatHeatSource)},
+        {Field("VFlsize").name, cap(kCaptionHeatDistribution)},
+        {Field("t0").name, hp(kHeatEvaporating) + " " + cap(kCaptionTemperature)},
+        {Field("Tc").name, cap(kCaptionCondensingTemperature)},
+        {Field("EnergKost").name, cap(kCaptionEnergyCosts)},
+        {Field("EinbindCheck").name, hp(kHeatIntegrated)},
+        {Field("LeistZahlH").name, hp(kHeatHeatingCop)},
+        {Field("GesEnergWP").name, hp(kHeatElectricityDemand) + " " + heatPump},
+        {Field("Label27").name, cap(kCaptionEnergyCosts) + " " + p.HeizArt},
+        {Field("Label38").name, cap(kCaptionEmission) + " CO2 " + p.HeizArt},
+        {Field("BetrKo").name, cap(kCaptionEnergyCosts) + " " + heatPump},
+        {Field("co2consum").name, cap(kCaptionEmission) + " CO2 " + heatPump},
     };
 }
 
@@ -88,13 +88,10 @@ std::string Headed(const std::string& caption, const std::string& unit) {
 
 // Whether the record shows this field as a result of the last calculation; a stale result is left out.
 bool Reported(const ProjectRecord& record, std::string_view field) {
-    for (int i = 0; i < kResultFieldCount; ++i) {
-        const auto result = static_cast<ResultField>(i);
-        if (FindProjectField(field)->text != ResultText(result)) continue;
-        const StaleReason reason = ResultMark(record, result);
-        return reason == StaleReason::Current || reason == StaleReason::NoCalculation;
-    }
-    return true;
+    const std::optional<ResultField> result = FindProjectField(field)->result;
+    if (!result) return true;
+    const StaleReason reason = ResultMark(record, *result);
+    return reason == StaleReason::Current || reason == StaleReason::NoCalculation;
 }
 
 }  // namespace

@@ -63,6 +63,11 @@ Json SavingJson(const AnnualSaving& saving, const Units& units) {
     return {{"money", FigureJson(saving.money, units.perYear)}, {"co2", FigureJson(saving.co2, "t/a")}};
 }
 
+// A fixed unit of the field table.
+std::string UnitText(const ProjectFieldInfo& field) {
+    return FixedUnitText(field.unit, {});
+}
+
 Json WhatIfJson(const std::vector<WhatIfCell>& cells, const Units& units, int codePage) {
     const auto utf8 = [codePage](const std::string& text) { return CodePageToUtf8(text, codePage); };
     Json list = Json::array();
@@ -72,12 +77,14 @@ Json WhatIfJson(const std::vector<WhatIfCell>& cells, const Units& units, int co
         list.push_back({
             {"heat_source", {{"entry", cell.heatSource}, {"text", utf8(cell.heatSourceText)}}},
             {"distribution", {{"entry", cell.distribution}, {"text", utf8(cell.distributionText)}}},
-            {"t0", Shown(utf8(cell.t0), ShownNumber(cell.t0), "\u00B0C")},
-            {"Tc", Shown(utf8(cell.Tc), ShownNumber(cell.Tc), "\u00B0C")},
+            {"t0", Shown(utf8(cell.t0), ShownNumber(cell.t0), UnitText(Field("t0")))},
+            {"Tc", Shown(utf8(cell.Tc), ShownNumber(cell.Tc), UnitText(Field("Tc")))},
             {"LeistZahlH", Shown(utf8(cell.LeistZahlH), cop, {})},
-            {"GesEnergWP", Shown(utf8(cell.GesEnergWP), ShownNumber(cell.GesEnergWP), "kWh/a")},
+            {"GesEnergWP",
+             Shown(utf8(cell.GesEnergWP), ShownNumber(cell.GesEnergWP), UnitText(Field("GesEnergWP")))},
             {"BetrKo", Shown(utf8(cell.BetrKo), ShownNumber(cell.BetrKo), units.perYear)},
-            {"co2consum", Shown(utf8(cell.co2consum), ShownNumber(cell.co2consum), "t/a")},
+            {"co2consum",
+             Shown(utf8(cell.co2consum), ShownNumber(cell.co2consum), UnitText(Field("co2consum")))},
             {"saving", SavingJson(cell.saving, units)},
         });
     }
@@ -113,9 +120,8 @@ Json SensitivityJson(const Sensitivity& sensitivity, const Units& units) {
 void MarkCurrency(const ProjectRecord& record, const JsonSettings& settings, Json& derived, Json& results) {
     for (int i = 0; i < kResultFieldCount; ++i) {
         const auto field = static_cast<ResultField>(i);
-        for (const ProjectFieldInfo& info : ProjectFields()) {
-            if (info.text != ResultText(field)) continue;
-            const std::string name(info.name);
+        {
+            const std::string name(FieldOf(field).name);
             Json* entry = results.contains(name)   ? &results[name]
                           : derived.contains(name) ? &derived[name]
                                                    : nullptr;

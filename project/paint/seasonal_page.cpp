@@ -11,9 +11,9 @@
 #include "localisation/code_page.h"
 #include "localisation/languages.h"
 #include "localisation/seasonal_texts.h"
-#include "project/seasonal/seasonal_file.h"
 #include "project/paint/fitted_text.h"
 #include "project/paint/page_table.h"
+#include "project/seasonal/seasonal_file.h"
 
 namespace tervalo {
 

@@ -14,8 +14,8 @@
 #include "localisation/feature_texts.h"
 #include "project/decision/sensitivity.h"
 #include "project/decision/what_if.h"
-#include "project/project_record.h"
 #include "project/paint/sensitivity_chart.h"
+#include "project/project_record.h"
 
 class QLabel;
 class QPushButton;

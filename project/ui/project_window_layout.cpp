@@ -98,9 +98,7 @@ QLabel* Projektdaten::UnitLabel(const std::string& text) {
 
 CommandPicture* Projektdaten::AddCommand(const char* name, const char* twinName, const char* pictureFile,
                                          void (Projektdaten::*command)(), QWidget* parent, double size) {
-    auto* button = new CommandPicture(CommandPicture::PressLook::Sunken,
-                                      TwipsScale::Of(this).Pixels(size, size), parent);
-    button->setObjectName(QLatin1String(name));
+    auto* button = NewCommandPicture(QLatin1String(name), size, parent);
     button->SetPicture(LoadPicture(pictureFile));
     QLabel* twin = Caption(twinName);
     twin->setParent(parent);
@@ -221,10 +219,7 @@ QWidget* Projektdaten::BuildBuildingSection() {
     grid->addWidget(Field("HausTyp"), 1, kListColumn, 1, 3);
     grid->addWidget(Caption("Label15"), 2, kLabelColumn);
     grid->addWidget(Field("Klimazone"), 2, kListColumn, 1, 2);
-    const double mapButton = kMapButtonSize;
-    auto* map = new CommandPicture(CommandPicture::PressLook::Sunken,
-                                   TwipsScale::Of(this).Pixels(mapButton, mapButton), section);
-    map->setObjectName(QStringLiteral("KlimaZButt"));
+    auto* map = NewCommandPicture(QStringLiteral("KlimaZButt"), kMapButtonSize, section);
     map->SetPicture(LoadPicture("z_maxcap.bmp"));
     map->setToolTip(DisplayText(HeatCaption(kHeatClimateMap)));
     connect(map, &CommandPicture::Released, this, &Projektdaten::ClimateMapShow);

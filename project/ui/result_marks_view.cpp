@@ -22,11 +22,7 @@ void ShowResultMarks(const ProjectRecord& record, const FeatureTexts& texts,
                      const std::function<QWidget*(std::string_view)>& widgetOf, QLabel* line) {
     for (int i = 0; i < kResultFieldCount; ++i) {
         const auto field = static_cast<ResultField>(i);
-        const auto info =
-            std::find_if(ProjectFields().begin(), ProjectFields().end(),
-                         [&](const ProjectFieldInfo& f) { return f.text == ResultText(field); });
-        if (info == ProjectFields().end()) continue;
-        QWidget* widget = widgetOf(info->name);
+        QWidget* widget = widgetOf(FieldOf(field).name);
         if (!widget) continue;
         const bool stale = !ResultCurrent(record, field) && !(record.*ResultText(field)).empty();
         // Greyed as a disabled widget looks, while it keeps taking the focus and showing its text.

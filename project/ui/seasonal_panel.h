@@ -11,8 +11,8 @@
 #include <string>
 
 #include "localisation/feature_texts.h"
-#include "project/project_record.h"
 #include "project/paint/seasonal_page.h"
+#include "project/project_record.h"
 
 class QCheckBox;
 class QComboBox;

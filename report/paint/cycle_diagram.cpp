@@ -20,8 +20,9 @@
 #include "localisation/code_page.h"
 #include "localisation/cycle_texts.h"
 #include "localisation/languages.h"
-#include "report/paint/cycle_page.h"
+#include "project/paint/chart_axis.h"
 #include "project/paint/fitted_text.h"
+#include "report/paint/cycle_page.h"
 #include "report/paint/gui_application.h"
 
 namespace tervalo {
@@ -57,14 +58,6 @@ double Round125(double value, bool up) {
     for (const double s : steps)
         if (s * power <= value * (1 + 1e-12)) result = s * power;
     return result;
-}
-
-double NiceStep(double span, int count) {
-    const double rough = span / count;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double factor : {1.0, 2.0, 2.5, 5.0})
-        if (factor * power >= rough) return factor * power;
-    return 10 * power;
 }
 
 int DecimalsOf(double value) {

@@ -9,8 +9,8 @@
 #include "localisation/languages.h"
 #include "localisation/shown_numbers.h"
 #include "project/decision/decision_rows.h"
-#include "project/project_lists.h"
 #include "project/paint/sensitivity_chart.h"
+#include "project/project_lists.h"
 
 namespace tervalo {
 

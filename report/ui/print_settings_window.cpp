@@ -45,10 +45,7 @@ QLabel* Twin(const QString& name, QWidget* parent) {
 constexpr double kButtonTwips = 600;
 
 CommandPicture* Button(const QString& name, QWidget* parent) {
-    auto* button = new CommandPicture(CommandPicture::PressLook::Sunken,
-                                      TwipsScale::Of(parent).Pixels(kButtonTwips, kButtonTwips), parent);
-    button->setObjectName(name);
-    return button;
+    return NewCommandPicture(name, kButtonTwips, parent);
 }
 
 QHBoxLayout* ButtonRow(CommandPicture* button, QLabel* twin) {
@@ -191,6 +188,11 @@ void PrintSettingsWindow::ShowSample(const QString& name) {
     FonttestPN->setFont(font);
     // Named by the family that draws it: an alias such as "Arial" shows the font that really prints.
     FonttestPN->setText(SampleText(QFontInfo(font).family()));
+}
+
+PrintSettingsWindow::ChosenPages PrintSettingsWindow::FurtherPages() const {
+    return {CyclePage->isChecked(), DecisionPage->isChecked(), LifetimePage->isChecked(),
+            SeasonalPage->isChecked()};
 }
 
 void PrintSettingsWindow::Printer_I() {

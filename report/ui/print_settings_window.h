@@ -23,6 +23,24 @@ class PrintSettingsWindow : public QDialog {
     // shown (unchecked).
     explicit PrintSettingsWindow(QWidget* parent = nullptr, bool offerProjectPages = false);
 
+    // The pages the user chose to print after the report page; none where they were not offered.
+    struct ChosenPages {
+        bool cycle = false;
+        bool decision = false;
+        bool lifetime = false;
+        bool seasonal = false;
+    };
+    ChosenPages FurtherPages() const;
+
+    // Fills the four size labels and shows the panel.
+    void Printer_I();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // The parts, named as their objects are (the tests find them by these names).
     QComboBox* fontlist;
     QLabel* FonttestPN;
     CommandPicture* drbutt;
@@ -45,14 +63,6 @@ class PrintSettingsWindow : public QDialog {
     QCheckBox* LifetimePage;  // the lifetime page follows them
     QCheckBox* SeasonalPage;  // the seasonal page, after the lifetime page
 
-    // Fills the four size labels and shows the panel.
-    void Printer_I();
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-  private:
     void Activate();
     void ChooseFont(const QString& name);
     void ShowSample(const QString& name);

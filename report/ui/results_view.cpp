@@ -13,11 +13,11 @@
 #include "config/run_settings.h"
 #include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
+#include "project/paint/seasonal_page.h"
 #include "report/paint/cycle_page.h"
 #include "report/paint/decision_page.h"
 #include "report/paint/lifetime_page.h"
 #include "report/paint/results_page.h"
-#include "project/paint/seasonal_page.h"
 #include "report/report_title.h"
 #include "report/ui/current_printer.h"
 #include "report/ui/print_settings_window.h"
@@ -36,10 +36,7 @@ constexpr double kPanelWidthTwips = 2900;
 constexpr double kButtonTwips = 540;
 
 CommandPicture* Button(const QString& name, QWidget* parent) {
-    auto* button = new CommandPicture(CommandPicture::PressLook::Sunken,
-                                      TwipsScale::Of(parent).Pixels(kButtonTwips, kButtonTwips), parent);
-    button->setObjectName(name);
-    return button;
+    return NewCommandPicture(name, kButtonTwips, parent);
 }
 
 QLabel* Twin(const QString& name, CommandPicture* button, QWidget* parent) {
@@ -155,23 +152,24 @@ void ResultsView::PrintHeadClicked() {
 void ResultsView::Print() {
     PrintSettingsWindow settings(this, project_ != nullptr);
     if (settings.exec() != QDialog::Accepted) return;
+    const PrintSettingsWindow::ChosenPages chosen = settings.FurtherPages();
     std::vector<FurtherPage> pages;
-    if (project_ && settings.CyclePage->isChecked())
+    if (project_ && chosen.cycle)
         pages.push_back([view = CycleViewOf(*project_), texts = CycleDiagramTextsOf(*project_)](
                             QPainter& painter, const QRectF& sheet) {
             DrawCyclePage(painter, sheet, view, texts, PrinterFontName());
         });
-    if (project_ && settings.DecisionPage->isChecked())
+    if (project_ && chosen.decision)
         pages.push_back([decision = DecisionPageOf(
                              *project_, LoadFeatureTexts(decision_texts::kFile, Settings.LanguageCode),
                              Settings.CurrencyCode)](QPainter& painter, const QRectF& sheet) {
             DrawDecisionPage(painter, sheet, decision, PrinterFontName());
         });
-    if (project_ && settings.LifetimePage->isChecked())
+    if (project_ && chosen.lifetime)
         pages.push_back([page = LifetimePageOf(*project_)](QPainter& painter, const QRectF& sheet) {
             DrawLifetimePage(painter, sheet, page, PrinterFontName());
         });
-    if (project_ && settings.SeasonalPage->isChecked())
+    if (project_ && chosen.seasonal)
         pages.push_back([page = SeasonalPageOf(*project_)](QPainter& painter, const QRectF& sheet) {
             DrawSeasonalPage(painter, sheet, page, PrinterFontName());
         });

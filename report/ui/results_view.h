@@ -23,18 +23,6 @@ class ResultsView : public QDialog {
     // With `project`, printing offers the cycle page of the project as computed.
     explicit ResultsView(QWidget* parent = nullptr, const ProjectRecord* project = nullptr);
 
-    QCheckBox* PrintHead;
-    QScrollBar* VScroll1;
-    QFrame* Frame3D2;
-    QLabel* Label3;
-    QLabel* Label4;
-    CommandPicture* Command3D1;  // close
-    QLabel* Command3D1_l;
-    CommandPicture* Command3D2;  // print
-    QLabel* Command3D2_l;
-    CommandPicture* Command3D3;  // cancel
-    QLabel* Command3D3_l;
-
     // Where the page (0, 0)-(W, H) of `page`'s proportions stands in the window: the surface spans at most
     // -0.1 W to 1.5 W across and -0.045 H to 0.99 H down, so the page takes the left part and the button
     // panel the rest. The page keeps the paper's proportions when the window has others.
@@ -49,6 +37,19 @@ class ResultsView : public QDialog {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // The parts, named as their objects are (the tests find them by these names).
+    QCheckBox* PrintHead;
+    QScrollBar* VScroll1;
+    QFrame* Frame3D2;
+    QLabel* Label3;
+    QLabel* Label4;
+    CommandPicture* Command3D1;  // close
+    QLabel* Command3D1_l;
+    CommandPicture* Command3D2;  // print
+    QLabel* Command3D2_l;
+    CommandPicture* Command3D3;  // cancel
+    QLabel* Command3D3_l;
+
     void Activate();
     void PrintHeadClicked();
     void Print();

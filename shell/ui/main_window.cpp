@@ -18,11 +18,11 @@
 #include "localisation/feature_texts.h"
 #include "localisation/language_tables.h"
 #include "localisation/seasonal_texts.h"
-#include "shell/ui/welcome_window.h"
 #include "project/seasonal/project_seasons.h"
 #include "shell/language_session.h"
 #include "shell/project_notes.h"
 #include "shell/ui/about_text.h"
+#include "shell/ui/welcome_window.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/command_picture.h"
 #include "widgets/message_box.h"
@@ -237,10 +237,7 @@ void Start::BuildForm() {
 
 Start::ButtonWithLabel Start::AddCommandPicture(const char* name, const char* labelName,
                                                 void (Start::*command)()) {
-    const TwipsScale twips = TwipsScale::Of(this);
-    auto* button = new CommandPicture(CommandPicture::PressLook::Sunken,
-                                      twips.Pixels(kCommandPictureSize, kCommandPictureSize), infoG_);
-    button->setObjectName(QLatin1String(name));
+    auto* button = NewCommandPicture(QLatin1String(name), kCommandPictureSize, infoG_);
     auto* label = new QLabel(infoG_);
     label->setObjectName(QLatin1String(labelName));
     label->setAlignment(Qt::AlignHCenter);
@@ -318,7 +315,7 @@ void Start::Activate() {
                          [this, &previousCode] { StoreWelcomeChoice(previousCode); });
         welcome.exec();
         BusyPointer busy;
-        LoadLanguageTexts();
+        LoadLanguageTexts(Settings.LanguageCode);
         RefreshTexts();
         LoadInfoTexts(Settings.LanguageCode);
     }

@@ -77,24 +77,24 @@ TEST_F(ReportWindowsKeyboard, PrintSettingsTabDownTheLeftColumnThenOkAndCancelAn
     PrintSettingsWindow window(nullptr, true);
     Open(&window);
     if (std::filesystem::exists(staged)) {
-        EXPECT_EQ(window.fontlist->accessibleName(), QStringLiteral("Druckerschriftart"));
+        EXPECT_EQ(test::Part<QComboBox>(&window, "fontlist")->accessibleName(), QStringLiteral("Druckerschriftart"));
     }
-    EXPECT_EQ(TabRound(&window, window.fontlist),
+    EXPECT_EQ(TabRound(&window, test::Part<QComboBox>(&window, "fontlist")),
               (QStringList{"fontlist", "drbutt", "prevButt", "CyclePage", "DecisionPage", "LifetimePage", "SeasonalPage",
                            "OKbutt", "Abbutt"}));
 
     // Enter on the font list, which does not take it, confirms the window.
-    window.fontlist->setFocus();
-    QTest::keyClick(window.fontlist, Qt::Key_Return);
+    test::Part<QComboBox>(&window, "fontlist")->setFocus();
+    QTest::keyClick(test::Part<QComboBox>(&window, "fontlist"), Qt::Key_Return);
     EXPECT_EQ(window.result(), QDialog::Accepted);
 }
 
 TEST_F(ReportWindowsKeyboard, PrintSettingsCommandsRunOnTheirOwnAltLetters) {
     PrintSettingsWindow window(nullptr, true);
-    window.CyclePage->setText(QStringLiteral("Kreisprozess"));
+    test::Part<QCheckBox>(&window, "CyclePage")->setText(QStringLiteral("Kreisprozess"));
     Open(&window);
-    const QString captions[] = {window.Okbutt_l->text(), window.Abbutt_l->text(), window.drbutt_l->text(),
-                                window.prevButt_l->text(), window.CyclePage->text()};
+    const QString captions[] = {test::Part<QLabel>(&window, "Okbutt_l")->text(), test::Part<QLabel>(&window, "Abbutt_l")->text(), test::Part<QLabel>(&window, "drbutt_l")->text(),
+                                test::Part<QLabel>(&window, "prevButt_l")->text(), test::Part<QCheckBox>(&window, "CyclePage")->text()};
     QString letters;
     for (const QString& caption : captions) {
         EXPECT_EQ(caption.count(QLatin1Char('&')), 1) << caption.toStdString();
@@ -103,16 +103,16 @@ TEST_F(ReportWindowsKeyboard, PrintSettingsCommandsRunOnTheirOwnAltLetters) {
     EXPECT_EQ(letters, QStringLiteral("oadsk")) << "OK and cancel keep their first letters";
 
     // The page-size panel opens on its letter, the check box toggles on its own.
-    QTest::keyClick(&window, Mnemonic(window.prevButt_l->text()), Qt::AltModifier);
-    EXPECT_TRUE(window.Panel3D1->isVisible());
-    QTest::keyClick(&window, Mnemonic(window.CyclePage->text()), Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.CyclePage->isChecked(); }));
+    QTest::keyClick(&window, Mnemonic(test::Part<QLabel>(&window, "prevButt_l")->text()), Qt::AltModifier);
+    EXPECT_TRUE(test::Part<QFrame>(&window, "Panel3D1")->isVisible());
+    QTest::keyClick(&window, Mnemonic(test::Part<QCheckBox>(&window, "CyclePage")->text()), Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return test::Part<QCheckBox>(&window, "CyclePage")->isChecked(); }));
     EXPECT_EQ(window.result(), 0) << "neither closed the window";
 
     // Shown again, the captions keep one mark each.
     window.hide();
     Open(&window);
-    EXPECT_EQ(window.Abbutt_l->text(), QStringLiteral("&Abbrechen"));
+    EXPECT_EQ(test::Part<QLabel>(&window, "Abbutt_l")->text(), QStringLiteral("&Abbrechen"));
     QTest::keyClick(&window, 'a', Qt::AltModifier);
     EXPECT_EQ(window.result(), QDialog::Rejected);
 }
@@ -120,12 +120,12 @@ TEST_F(ReportWindowsKeyboard, PrintSettingsCommandsRunOnTheirOwnAltLetters) {
 TEST_F(ReportWindowsKeyboard, ResultsViewTabDownThePanelAndEnterIsOk) {
     ResultsView view;
     Open(&view);
-    EXPECT_EQ(view.VScroll1->focusPolicy(), Qt::NoFocus) << "the scroll bar only redraws the one page";
-    EXPECT_EQ(TabRound(&view, view.PrintHead),
+    EXPECT_EQ(test::Part<QScrollBar>(&view, "VScroll1")->focusPolicy(), Qt::NoFocus) << "the scroll bar only redraws the one page";
+    EXPECT_EQ(TabRound(&view, test::Part<QCheckBox>(&view, "PrintHead")),
               (QStringList{"PrintHead", "Command3D2", "Command3D3", "Command3D1"}))
         << "the option, then print, cancel and OK as they stand from the top";
-    view.PrintHead->setFocus();
-    QTest::keyClick(view.PrintHead, Qt::Key_Return);
+    test::Part<QCheckBox>(&view, "PrintHead")->setFocus();
+    QTest::keyClick(test::Part<QCheckBox>(&view, "PrintHead"), Qt::Key_Return);
     EXPECT_EQ(view.result(), QDialog::Accepted);
 }
 
@@ -133,10 +133,10 @@ TEST_F(ReportWindowsKeyboard, ResultsViewCommandsAndTheHeaderOptionRunOnTheirAlt
     Settings.carried.PrintHeaderOption = 0;
     ResultsView view;
     Open(&view);
-    EXPECT_EQ(view.Command3D1_l->text(), QStringLiteral("&OK"));
-    EXPECT_EQ(view.Command3D2_l->text(), QStringLiteral("&Drucken"));
-    EXPECT_EQ(view.Command3D3_l->text(), QStringLiteral("&Abbrechen"));
-    EXPECT_EQ(view.PrintHead->text(), QStringLiteral("D&rucken Kopfzeile")) << "the next free letter";
+    EXPECT_EQ(test::Part<QLabel>(&view, "Command3D1_l")->text(), QStringLiteral("&OK"));
+    EXPECT_EQ(test::Part<QLabel>(&view, "Command3D2_l")->text(), QStringLiteral("&Drucken"));
+    EXPECT_EQ(test::Part<QLabel>(&view, "Command3D3_l")->text(), QStringLiteral("&Abbrechen"));
+    EXPECT_EQ(test::Part<QCheckBox>(&view, "PrintHead")->text(), QStringLiteral("D&rucken Kopfzeile")) << "the next free letter";
 
     QTest::keyClick(&view, 'r', Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([] { return Settings.carried.PrintHeaderOption == 1; }))

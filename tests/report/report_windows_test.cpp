@@ -60,7 +60,7 @@ void CloseOnceBackAt(QWidget* view) {
     QTimer::singleShot(10, [view] {
         QWidget* top = QApplication::activeModalWidget();
         if (top == view) {
-            test::ClickOn(qobject_cast<ResultsView*>(view)->Command3D1);
+            test::ClickOn(test::Part<CommandPicture>(view, "Command3D1"));
             return;
         }
         if (auto* box = qobject_cast<QMessageBox*>(top)) {
@@ -117,23 +117,26 @@ class ReportWindowsTest : public ::testing::Test {
                 [ok, cyclePage, decisionPage, view](QWidget* settings) {
                     auto* window = qobject_cast<PrintSettingsWindow*>(settings);
                     ASSERT_NE(window, nullptr);
-                    for (QCheckBox* page : {window->CyclePage, window->DecisionPage, window->LifetimePage,
-                                            window->SeasonalPage}) {
+                    for (QCheckBox* page : {test::Part<QCheckBox>(window, "CyclePage"),
+                                            test::Part<QCheckBox>(window, "DecisionPage"),
+                                            test::Part<QCheckBox>(window, "LifetimePage"),
+                                            test::Part<QCheckBox>(window, "SeasonalPage")}) {
                         EXPECT_TRUE(page->isVisibleTo(window));
                         EXPECT_FALSE(page->isChecked()) << "the optional pages are off by default";
                     }
                     test::SaveScreenshot(window, QStringLiteral("print_settings"));
-                    if (cyclePage) window->CyclePage->click();
+                    if (cyclePage) test::Part<QCheckBox>(window, "CyclePage")->click();
                     if (decisionPage) {
-                        window->DecisionPage->setFocus();
-                        QTest::keyClick(window->DecisionPage, Qt::Key_Space);
-                        EXPECT_TRUE(window->DecisionPage->isChecked());
+                        test::Part<QCheckBox>(window, "DecisionPage")->setFocus();
+                        QTest::keyClick(test::Part<QCheckBox>(window, "DecisionPage"), Qt::Key_Space);
+                        EXPECT_TRUE(test::Part<QCheckBox>(window, "DecisionPage")->isChecked());
                     }
-                    test::ClickOn(ok ? window->OKbutt : window->Abbutt);
+                    test::ClickOn(ok ? test::Part<CommandPicture>(window, "OKbutt")
+                                     : test::Part<CommandPicture>(window, "Abbutt"));
                     CloseOnceBackAt(view);
                 },
                 view);
-            test::ClickOn(qobject_cast<ResultsView*>(view)->Command3D2);
+            test::ClickOn(test::Part<CommandPicture>(view, "Command3D2"));
         });
         return PrintProject(project_, nullptr);
     }
@@ -179,7 +182,7 @@ TEST_F(ReportWindowsTest, ViewOfAMissingFileOpensAndClosesWithTheFrameAlone) {
         for (int y = inside.top(); y <= inside.bottom(); ++y)
             for (int x = inside.left(); x <= inside.right(); ++x)
                 darkInsideFrame += qGray(image.pixel(x, y)) < 128;
-        test::ClickOn(view->Command3D3);
+        test::ClickOn(test::Part<CommandPicture>(view, "Command3D3"));
     });
     ShowResultsView(nullptr);
     EXPECT_EQ(darkInsideFrame, 0);
@@ -193,9 +196,10 @@ TEST_F(ReportWindowsTest, PrintHeadFollowsAndSetsThePrintHeaderOption) {
         WhenModalOpens([&](QWidget* top) {
             auto* view = qobject_cast<ResultsView*>(top);
             ASSERT_NE(view, nullptr);
-            checked = view->PrintHead->isChecked();
-            EXPECT_EQ(view->PrintHead->text().remove(QLatin1Char('&')), "Drucken Kopfzeile");
-            view->PrintHead->click();
+            checked = test::Part<QCheckBox>(view, "PrintHead")->isChecked();
+            EXPECT_EQ(test::Part<QCheckBox>(view, "PrintHead")->text().remove(QLatin1Char('&')),
+                      "Drucken Kopfzeile");
+            test::Part<QCheckBox>(view, "PrintHead")->click();
             view->close();
         });
         ShowResultsView(nullptr);
@@ -283,18 +287,19 @@ TEST_F(ReportWindowsTest, ResizeKeepsPanelButtonsAndScrollBarInTheirPlaces) {
         const int w = view.width(), h = view.height();
         const TwipsScale twips = TwipsScale::Of(&view);
         SCOPED_TRACE(w);
-        EXPECT_EQ(view.Frame3D2->geometry().right(), w - 1);
-        EXPECT_EQ(view.Frame3D2->height(), h + twips.Pixels(100));
-        EXPECT_EQ(view.Command3D1->y(), h - twips.Pixels(1000));
-        EXPECT_EQ(view.Command3D3->y(), h - twips.Pixels(1600));
-        EXPECT_EQ(view.Command3D2->y(), h - twips.Pixels(2200));
-        EXPECT_EQ(view.VScroll1->x(), static_cast<int>(0.72 * w));
-        EXPECT_EQ(view.VScroll1->height(), h - twips.Pixels(200));
+        EXPECT_EQ(test::Part<QFrame>(&view, "Frame3D2")->geometry().right(), w - 1);
+        EXPECT_EQ(test::Part<QFrame>(&view, "Frame3D2")->height(), h + twips.Pixels(100));
+        EXPECT_EQ(test::Part<CommandPicture>(&view, "Command3D1")->y(), h - twips.Pixels(1000));
+        EXPECT_EQ(test::Part<CommandPicture>(&view, "Command3D3")->y(), h - twips.Pixels(1600));
+        EXPECT_EQ(test::Part<CommandPicture>(&view, "Command3D2")->y(), h - twips.Pixels(2200));
+        EXPECT_EQ(test::Part<QScrollBar>(&view, "VScroll1")->x(), static_cast<int>(0.72 * w));
+        EXPECT_EQ(test::Part<QScrollBar>(&view, "VScroll1")->height(), h - twips.Pixels(200));
         // The scroll bar stays clear of the panel.
-        EXPECT_LT(view.VScroll1->geometry().right(), view.Frame3D2->x());
+        EXPECT_LT(test::Part<QScrollBar>(&view, "VScroll1")->geometry().right(),
+                  test::Part<QFrame>(&view, "Frame3D2")->x());
     }
-    EXPECT_EQ(view.VScroll1->maximum(), 1);
-    EXPECT_EQ(view.VScroll1->value(), 1);
+    EXPECT_EQ(test::Part<QScrollBar>(&view, "VScroll1")->maximum(), 1);
+    EXPECT_EQ(test::Part<QScrollBar>(&view, "VScroll1")->value(), 1);
 }
 
 // Every picture button of both windows keeps its size and has its label twin: pressing the twin presses the
@@ -314,16 +319,18 @@ TEST_F(ReportWindowsTest, EveryPictureButtonHasItsSizeAndTakesThePressOfItsLabel
         window.hide();
     };
     PrintSettingsWindow settings;
-    expectButtons(settings, 600,
-                  {{settings.drbutt, settings.drbutt_l},
-                   {settings.prevButt, settings.prevButt_l},
-                   {settings.OKbutt, settings.Okbutt_l},
-                   {settings.Abbutt, settings.Abbutt_l}});
+    expectButtons(
+        settings, 600,
+        {{test::Part<CommandPicture>(&settings, "drbutt"), test::Part<QLabel>(&settings, "drbutt_l")},
+         {test::Part<CommandPicture>(&settings, "prevButt"), test::Part<QLabel>(&settings, "prevButt_l")},
+         {test::Part<CommandPicture>(&settings, "OKbutt"), test::Part<QLabel>(&settings, "Okbutt_l")},
+         {test::Part<CommandPicture>(&settings, "Abbutt"), test::Part<QLabel>(&settings, "Abbutt_l")}});
     ResultsView view;
-    expectButtons(view, 540,
-                  {{view.Command3D1, view.Command3D1_l},
-                   {view.Command3D2, view.Command3D2_l},
-                   {view.Command3D3, view.Command3D3_l}});
+    expectButtons(
+        view, 540,
+        {{test::Part<CommandPicture>(&view, "Command3D1"), test::Part<QLabel>(&view, "Command3D1_l")},
+         {test::Part<CommandPicture>(&view, "Command3D2"), test::Part<QLabel>(&view, "Command3D2_l")},
+         {test::Part<CommandPicture>(&view, "Command3D3"), test::Part<QLabel>(&view, "Command3D3_l")}});
 }
 
 // The command runs on the release, not on the press, on the button and on its twin.
@@ -343,36 +350,39 @@ TEST_F(ReportWindowsTest, PictureCommandRunsOnRelease) {
         }
     };
     PrintSettingsWindow settings;
-    expectRunsOnRelease(settings, settings.prevButt, settings.prevButt_l, [&] {
-        const bool shown = settings.Panel3D1->isVisible();
-        settings.Panel3D1->hide();
-        return shown;
-    });
+    expectRunsOnRelease(settings, test::Part<CommandPicture>(&settings, "prevButt"),
+                        test::Part<QLabel>(&settings, "prevButt_l"), [&] {
+                            const bool shown = test::Part<QFrame>(&settings, "Panel3D1")->isVisible();
+                            test::Part<QFrame>(&settings, "Panel3D1")->hide();
+                            return shown;
+                        });
     ResultsView view;
-    expectRunsOnRelease(view, view.Command3D1, view.Command3D1_l, [&] { return !view.isVisible(); });
+    expectRunsOnRelease(view, test::Part<CommandPicture>(&view, "Command3D1"),
+                        test::Part<QLabel>(&view, "Command3D1_l"), [&] { return !view.isVisible(); });
 }
 
 TEST_F(ReportWindowsTest, StoredFontThePrinterLacksLeavesThePrintersOwnInTheList) {
     Settings.PrintFontName = "No Such Font Family";
     PrintSettingsWindow window;
     window.show();
-    EXPECT_EQ(window.fontlist->currentText(), PrinterFontName());
+    EXPECT_EQ(test::Part<QComboBox>(&window, "fontlist")->currentText(), PrinterFontName());
     EXPECT_FALSE(PrinterFontName().isEmpty());
     EXPECT_EQ(Settings.PrintFontName, "No Such Font Family");
     EXPECT_EQ(window.windowTitle(), "Quelmo - Einstellungen Drucker");
 
     // A family of its own, not an alias of the font configuration (which stands for the family it resolves
     // to).
-    int last = window.fontlist->count() - 1;
+    int last = test::Part<QComboBox>(&window, "fontlist")->count() - 1;
     while (last > 0 &&
-           QFontInfo(QFont(window.fontlist->itemText(last))).family() != window.fontlist->itemText(last))
+           QFontInfo(QFont(test::Part<QComboBox>(&window, "fontlist")->itemText(last))).family() !=
+               test::Part<QComboBox>(&window, "fontlist")->itemText(last))
         --last;
-    const QString chosen = window.fontlist->itemText(last);
-    window.fontlist->setCurrentIndex(last);
-    emit window.fontlist->textActivated(chosen);
+    const QString chosen = test::Part<QComboBox>(&window, "fontlist")->itemText(last);
+    test::Part<QComboBox>(&window, "fontlist")->setCurrentIndex(last);
+    emit test::Part<QComboBox>(&window, "fontlist")->textActivated(chosen);
     EXPECT_EQ(QString::fromStdString(Settings.PrintFontName), chosen);
     EXPECT_EQ(PrinterFontName(), chosen);
-    EXPECT_EQ(window.FonttestPN->font().family(), chosen);
+    EXPECT_EQ(test::Part<QLabel>(&window, "FonttestPN")->font().family(), chosen);
 }
 
 TEST_F(ReportWindowsTest, AnAliasedFontIsNamedAndPrintedAsTheFamilyItResolvesTo) {
@@ -380,9 +390,9 @@ TEST_F(ReportWindowsTest, AnAliasedFontIsNamedAndPrintedAsTheFamilyItResolvesTo)
     const QString family = QFontInfo(QFont(QStringLiteral("Arial"))).family();
     PrintSettingsWindow window;
     window.show();
-    EXPECT_EQ(window.fontlist->currentText(), family);
-    EXPECT_GE(window.fontlist->currentIndex(), 0);
-    EXPECT_TRUE(window.FonttestPN->text().startsWith(family + QLatin1Char('\n')));
+    EXPECT_EQ(test::Part<QComboBox>(&window, "fontlist")->currentText(), family);
+    EXPECT_GE(test::Part<QComboBox>(&window, "fontlist")->currentIndex(), 0);
+    EXPECT_TRUE(test::Part<QLabel>(&window, "FonttestPN")->text().startsWith(family + QLatin1Char('\n')));
     EXPECT_EQ(Settings.PrintFontName, "Arial");
     window.close();
 
@@ -402,19 +412,22 @@ TEST_F(ReportWindowsTest, SizePanelShowsPrinterAndScreen) {
     PrintToPdf(dir_.path() / "size.pdf");
     PrintSettingsWindow window;
     window.show();
-    EXPECT_FALSE(window.Panel3D1->isVisible());
-    test::ClickOn(window.prevButt);
-    EXPECT_TRUE(window.Panel3D1->isVisible());
+    EXPECT_FALSE(test::Part<QFrame>(&window, "Panel3D1")->isVisible());
+    test::ClickOn(test::Part<CommandPicture>(&window, "prevButt"));
+    EXPECT_TRUE(test::Part<QFrame>(&window, "Panel3D1")->isVisible());
     const QSize page = PrinterPageSize();
     EXPECT_GT(page.height(), page.width());
-    EXPECT_EQ(window.Pwidth->text(), "Printer Width = " + QString::number(page.width()) + " dots (210 mm)");
-    EXPECT_EQ(window.Pheight->text(),
+    EXPECT_EQ(test::Part<QLabel>(&window, "Pwidth")->text(),
+              "Printer Width = " + QString::number(page.width()) + " dots (210 mm)");
+    EXPECT_EQ(test::Part<QLabel>(&window, "Pheight")->text(),
               "Printer Height = " + QString::number(page.height()) + " dots (297 mm)");
-    EXPECT_TRUE(window.Swidth->text().startsWith("Screen Width = ")) << "the figure in twips and in pixels";
-    EXPECT_TRUE(window.Swidth->text().contains(QRegularExpression(" twips \\(\\d+ px\\)$")))
-        << window.Swidth->text().toStdString();
-    window.Command3D1->click();
-    EXPECT_FALSE(window.Panel3D1->isVisible());
+    EXPECT_TRUE(test::Part<QLabel>(&window, "Swidth")->text().startsWith("Screen Width = "))
+        << "the figure in twips and in pixels";
+    EXPECT_TRUE(
+        test::Part<QLabel>(&window, "Swidth")->text().contains(QRegularExpression(" twips \\(\\d+ px\\)$")))
+        << test::Part<QLabel>(&window, "Swidth")->text().toStdString();
+    test::Part<QPushButton>(&window, "Command3D1")->click();
+    EXPECT_FALSE(test::Part<QFrame>(&window, "Panel3D1")->isVisible());
 }
 
 TEST_F(ReportWindowsTest, PrintingIntoAnExistingFileAsksAndNoProposesAFreeName) {

@@ -30,7 +30,7 @@ class LanguageSession : public ::testing::Test {
         WriteBytes("infoTXT.GER", "\"Info\"\r\n");
         Settings.LanguageCode = "ENG";
         Settings.ProductName = "Quelmo";
-        LoadLanguageTexts();
+        LoadLanguageTexts(Settings.LanguageCode);
     }
     void TearDown() override {
         ResetRunSettings();

@@ -3,6 +3,8 @@
 // What the window tests share: answered message boxes, language files written on the spot, mouse clicks on
 // picture buttons, and a copy of the staged program directory.
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -54,6 +56,15 @@ inline std::string NumberedItems(const std::string& prefix, int count) {
     std::string bytes;
     for (int item = 1; item <= count; ++item) bytes += "\"" + prefix + std::to_string(item) + "\"\r\n";
     return bytes;
+}
+
+// The part of a window by its object name, as a screen reader finds it: the windows keep their parts
+// private. A window without that part fails the test.
+template <class Widget>
+Widget* Part(const QWidget* window, const char* name) {
+    Widget* part = window->findChild<Widget*>(QLatin1String(name));
+    if (!part) ADD_FAILURE() << "no part " << name << " in " << window->objectName().toStdString();
+    return part;
 }
 
 // Press and release of the left mouse button on a widget, as the user clicks it.

@@ -18,6 +18,7 @@
 #include "calc_program_fixture.h"
 #include "config/settings_file.h"
 #include "engine/file_access.h"
+#include "project/project_fields.h"
 #include "support/system_traits.h"
 
 namespace tervalo {
@@ -61,6 +62,14 @@ TEST_F(CalcProgram, PrintsTheWindowAfterApplyingTheArgumentsInOrder) {
     EXPECT_EQ(run.lines.at("Label30.Caption"), "m\u00B2") << "converted to UTF-8";
     EXPECT_EQ(run.lines.at("Projektdaten.Caption"), "Quelmo : c81 c66 - Simulation c222 CO2");
     EXPECT_FALSE(std::filesystem::exists("TempPart.dat")) << "nothing saved without --save";
+}
+
+TEST_F(CalcProgram, FieldsPrintsTheGlossaryAndTouchesNoProject) {
+    const CalcRun run = RunCalc("--fields");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.output, FieldGlossary());
+    EXPECT_NE(run.output.find("\nWohnFL\tm\u00B2\ttyped\theated living area, m\u00B2\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists("TempPart.dat"));
 }
 
 TEST_F(CalcProgram, BackCalculationAndIntegrationFromTheCommandLine) {

@@ -207,7 +207,7 @@ TEST_F(LifetimePanelTest, TextsFitInGermanEnglishAndRussian) {
         Settings.LanguageCode = code;
         Settings.CurrencyCode = "EUR";
         Settings.ProductName = "Quelmo";
-        LoadLanguageTexts();
+        LoadLanguageTexts(Settings.LanguageCode);
         OpenPanel();
         // The smallest screen the program is made for, less a task bar.
         window_->resize(1024, 720);
@@ -222,7 +222,7 @@ TEST_F(LifetimePanelTest, TextsFitInGermanEnglishAndRussian) {
         PrintSettingsWindow settings(nullptr, true);
         settings.show();
         QApplication::processEvents();
-        EXPECT_FALSE(settings.LifetimePage->text().isEmpty());
+        EXPECT_FALSE(test::Part<QCheckBox>(&settings, "LifetimePage")->text().isEmpty());
         EXPECT_EQ(test::ClippedTexts(&settings), QStringList());
         test::SaveScreenshot(&settings, QStringLiteral("print_settings_") + QLatin1String(code));
     }

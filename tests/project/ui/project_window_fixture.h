@@ -39,7 +39,7 @@ class ProjectWindow : public ::testing::Test {
         Settings.LanguageCode = "ENG";
         Settings.CurrencyCode = "EUR";
         Settings.ProductName = "Quelmo";
-        LoadLanguageTexts();
+        LoadLanguageTexts(Settings.LanguageCode);
     }
     void TearDown() override { ResetAll(); }
 

@@ -15,7 +15,7 @@ class ProjectWindowNumbers : public test::ProjectWindow {
   protected:
     void OpenIn(const std::string& code) {
         Settings.LanguageCode = code;
-        LoadLanguageTexts();
+        LoadLanguageTexts(Settings.LanguageCode);
         Open();
         Choose("AnwendBereich", 1);
         Choose("HausTyp", 3);

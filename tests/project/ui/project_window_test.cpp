@@ -205,7 +205,7 @@ TEST_F(ProjectWindow, ResultsTheLastRunDidNotWriteAreGreyedWithTheReason) {
     for (const char* code : {"ENG", "GER"}) {
         SCOPED_TRACE(code);
         Settings.LanguageCode = code;
-        LoadLanguageTexts();
+        LoadLanguageTexts(Settings.LanguageCode);
         Open();
         Choose("HeizArt", 0);
         Choose("KesselWirk", 1);

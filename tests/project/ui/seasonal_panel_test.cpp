@@ -12,11 +12,11 @@
 #include <QTableWidget>
 
 #include "localisation/seasonal_texts.h"
+#include "project/paint/seasonal_page.h"
 #include "project/seasonal/seasonal_file.h"
 #include "project/seasonal/unit_file.h"
 #include "project/ui/seasonal_panel.h"
 #include "project_window_fixture.h"
-#include "project/paint/seasonal_page.h"
 #include "widgets/window_text.h"
 
 namespace tervalo {
@@ -144,7 +144,7 @@ TEST_F(SeasonalPanelTest, PanelAndPageInThreeLanguages) {
         SCOPED_TRACE(code);
         window_.reset();
         Settings.LanguageCode = code;
-        LoadLanguageTexts();
+        LoadLanguageTexts(Settings.LanguageCode);
         project_ = ProjectRecord{};
         OpenPanel();
         const FeatureTexts texts = LoadFeatureTexts(seasonal_texts::kFile, code);

@@ -17,13 +17,13 @@
 #include "help/ui/help_box.h"
 #include "localisation/language_tables.h"
 #include "localisation/languages.h"
-#include "shell/ui/welcome_window.h"
 #include "project/project_record.h"
 #include "project/ui/project_window.h"
 #include "report/ui/cycle_window.h"
 #include "report/ui/print_settings_window.h"
 #include "report/ui/results_view.h"
 #include "shell/ui/main_window.h"
+#include "shell/ui/welcome_window.h"
 #include "support/language_printer.h"
 #include "support/system_traits.h"
 #include "widgets/command_picture.h"
@@ -100,7 +100,7 @@ TEST_P(WindowLook, PrintSettings) {
     Start main({});
     PrintSettingsWindow window(&main, true);
     Check(&window, "print-settings");
-    test::ClickOn(window.prevButt);
+    test::ClickOn(test::Part<CommandPicture>(&window, "prevButt"));
     Check(&window, "print-settings-sizes");
 }
 

@@ -167,10 +167,13 @@ void ResultsView::Print() {
                              Settings.CurrencyCode)](QPainter& painter, const QRectF& sheet) {
             DrawDecisionPage(painter, sheet, decision, PrinterFontName());
         });
-    if (project_ && settings.LifetimePage->isChecked())
-        pages.push_back([page = LifetimePageOf(*project_)](QPainter& painter, const QRectF& sheet) {
-            DrawLifetimePage(painter, sheet, page, PrinterFontName());
-        });
+    if (project_ && settings.LifetimePage->isChecked()) {
+        const LifetimePage lifetime = LifetimePageOf(*project_);
+        for (int sheet = 0; sheet < kLifetimeSheets; ++sheet)
+            pages.push_back([lifetime, sheet](QPainter& painter, const QRectF& page) {
+                DrawLifetimePage(painter, page, lifetime, PrinterFontName(), sheet);
+            });
+    }
     if (project_ && settings.SeasonalPage->isChecked())
         pages.push_back([page = SeasonalPageOf(*project_)](QPainter& painter, const QRectF& sheet) {
             DrawSeasonalPage(painter, sheet, page, PrinterFontName());

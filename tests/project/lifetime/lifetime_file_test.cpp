@@ -69,14 +69,16 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
         LifetimeInputs expected;
         bool damaged = true;
     };
-    LifetimeInputs cheaper = defaults;
+    // A file that says nothing of the later inputs was written before they existed: it means none of them.
+    const LifetimeInputs before = WithoutExtensions(defaults);
+    LifetimeInputs cheaper = before;
     cheaper.heatPumpCost = 12000;
     LifetimeInputs wholePrice = cheaper;
     wholePrice.subsidy = 100;
-    LifetimeInputs fourYears = defaults;
+    LifetimeInputs fourYears = before;
     fourYears.yearsOfUse = 4;
     fourYears.gridFactorEdits = {0.3, 0.2, 0.1, 0.05};
-    LifetimeInputs twoEdits = defaults;
+    LifetimeInputs twoEdits = before;
     twoEdits.gridFactorEdits = {0.3, 0.2};
     const Row rows[] = {
         {"empty file", "", defaults},

@@ -30,7 +30,7 @@ std::vector<double> Investments(const LifetimeInputs& in, double cost, int life,
     int last = 0;
     double lastCost = cost;
     for (int year = life; year < years; year += life) {
-        lastCost = cost * PriceGrowth(in, in.investmentPriceChange_pct, year);
+        lastCost = cost * std::pow(1 + in.investmentPriceChange_pct / 100, year) * Inflation(in, year);
         flows[static_cast<std::size_t>(year)] += lastCost;
         system.replacementYears.push_back(year);
         last = year;
@@ -97,7 +97,7 @@ void Loan(const LifetimeInputs& in, LifetimeResult& result, double rate) {
         if (y.year == years && y.year < in.loanTerm) nominal += balance;
         paid += nominal;
         // Fixed payments in the money of their year: on a real basis inflation shrinks them.
-        y.loanPayment = in.nominal ? nominal : nominal / std::pow(1 + in.inflation_pct / 100, y.year - 1);
+        y.loanPayment = in.nominal ? nominal : nominal / std::pow(1 + in.inflation_pct / 100, y.year);
         y.householdSaving -= y.loanPayment;
     }
     loan.totalInterest = loan.amount > 0 ? paid - loan.amount : 0;
@@ -139,13 +139,18 @@ LifetimeResult Evaluate(const LifetimeInputs& inputs, const AnnualFigures& first
         y.year = year;
         y.calendarYear = inputs.firstYear + year - 1;
         y.gridFactor = grid[index - 1];
-        const double fuelGrowth = PriceGrowth(inputs, fuelChange_pct, year - 1);
-        const double electricityGrowth = PriceGrowth(inputs, inputs.electricityPriceChange_pct, year - 1);
-        const double maintenanceGrowth = PriceGrowth(inputs, inputs.maintenancePriceChange_pct, year - 1);
+        // Year 1 pays the first year's prices; on a nominal basis grown by a year's inflation, as they are
+        // paid at its end.
+        const double inflation = Inflation(inputs, year);
+        const double fuelGrowth = std::pow(1 + fuelChange_pct / 100, year - 1) * inflation;
+        const double electricityGrowth =
+            std::pow(1 + inputs.electricityPriceChange_pct / 100, year - 1) * inflation;
+        const double maintenanceGrowth =
+            std::pow(1 + inputs.maintenancePriceChange_pct / 100, year - 1) * inflation;
         const double fuelStanding = inputs.fuelStandingCharge * fuelGrowth;
         y.boilerCo2_kg = first.fuelIsGridElectricity ? first.fuel_kWh * y.gridFactor : first.fuelCo2_kg;
         y.heatPumpCo2_kg = first.electricity_kWh * y.gridFactor;
-        y.co2Price = co2Prices[index - 1] * PriceGrowth(inputs, 0, year - 1);
+        y.co2Price = co2Prices[index - 1] * inflation;
         y.boilerCo2Cost = y.boilerCo2_kg / 1000 * y.co2Price;
         y.heatPumpCo2Cost = y.heatPumpCo2_kg / 1000 * y.co2Price;
         y.boilerInvestment = boilerInvestments[index];
@@ -201,9 +206,8 @@ LifetimeResult Evaluate(const LifetimeInputs& inputs, const AnnualFigures& first
 
 }  // namespace
 
-double PriceGrowth(const LifetimeInputs& inputs, double change_pct, int years) {
-    const double own = std::pow(1 + change_pct / 100, years);
-    return inputs.nominal ? own * std::pow(1 + inputs.inflation_pct / 100, years) : own;
+double Inflation(const LifetimeInputs& inputs, int years) {
+    return inputs.nominal ? std::pow(1 + inputs.inflation_pct / 100, years) : 1.0;
 }
 
 LifetimeResult EvaluateLifetime(const LifetimeInputs& inputs, const AnnualFigures& first) {

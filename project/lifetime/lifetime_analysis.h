@@ -5,11 +5,13 @@
 // is worth (payback, net present value, internal rate of return, levelised cost of heat, CO2 saved).
 //
 // Year 0 holds the investments (the heat pump's less the subsidy); years 1 to N the running costs at the end
-// of each year. Year t pays the first year's prices grown t - 1 times: energy costs and standing charges by
-// their supply's price change, maintenance by its own, and on a nominal basis each also by the general
-// inflation. A system whose service life ends within the years of use is bought again at the end of that
-// year, at its cost grown by the investment price change (and inflation); the linear remainder of its last
-// purchase is credited in year N. The heat pump's CO2 follows the grid's factor of each year, the fuel's CO2
+// of each year. Year t pays the first year's prices grown t - 1 times by their own change (energy costs and
+// standing charges by their supply's price change, maintenance by its own) and, on a nominal basis, t times
+// by the general inflation, as year t's bills are paid at its end: a nominal discount rate of
+// (1 + real)(1 + inflation) - 1 then gives the real basis's present values. A system whose service life ends
+// within the years of use is bought again at the end of that year, at its cost grown by the investment price
+// change (and inflation); the linear remainder of its last purchase, at that purchase's price, is credited in
+// year N. The heat pump's CO2 follows the grid's factor of each year, the fuel's CO2
 // stays (or follows the grid too when the "fuel" is grid electricity); its cost at the CO2 price is added
 // where the inputs say the energy price lacks it.
 
@@ -109,8 +111,8 @@ inline constexpr int kSensitivityLifeShift = 4;
 // 0 to kMaxYearsOfUse.
 LifetimeResult EvaluateLifetime(const LifetimeInputs& inputs, const AnnualFigures& first);
 
-// The growth of a price from today to `years` years on: its own change and, on a nominal basis, inflation.
-double PriceGrowth(const LifetimeInputs& inputs, double change_pct, int years);
+// The general price level `years` years on, today's as 1: grown by inflation on a nominal basis, 1 on a real.
+double Inflation(const LifetimeInputs& inputs, int years);
 
 // The yearly savings of choosing the heat pump, year 0 (the boiler's investment less the heat pump's) to N.
 std::vector<double> SavingFlows(const LifetimeResult& result);

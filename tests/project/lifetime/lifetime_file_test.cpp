@@ -31,6 +31,15 @@ LifetimeInputs Typed() {
     in.fuelConnectionGivenUp = false;
     in.gridTargetYear = 2040;
     in.gridFactorEdits = {0.38, 1.0 / 3, 0};
+    in.replacementCounted = false;
+    in.heatPumpServiceLife = 15;
+    in.nominal = true;
+    in.inflation_pct = 2.5;
+    in.subsidyEligibleCap = 25000;
+    in.co2PriceEdits = {60, 70.5};
+    in.co2AddedToFuel = true;
+    in.loanShare_pct = 50;
+    in.loanTerm = 12;
     return in;
 }
 
@@ -73,6 +82,9 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
     const LifetimeInputs before = WithoutExtensions(defaults);
     LifetimeInputs cheaper = before;
     cheaper.heatPumpCost = 12000;
+    LifetimeInputs laterRead = cheaper;
+    laterRead.heatPumpServiceLife = 15;
+    laterRead.co2PriceEdits = {60, 70.5};
     LifetimeInputs wholePrice = cheaper;
     wholePrice.subsidy = 100;
     LifetimeInputs fourYears = before;
@@ -108,6 +120,10 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
         {"edits stop at damage", header + "\"GridFactorEdits\",0.3,0.2,x,0.1\r\n", twoEdits},
         {"negative factor", header + "\"GridFactorEdits\",0.3,0.2,-1,0.1\r\n", twoEdits},
         {"binary bytes", std::string("\0\xff\"\x01,\r\n\"\"\"", 10), defaults},
+        {"later input out of range", header + "\"HeatPumpCost\",12000\r\n\"LoanShare\",150\r\n", cheaper},
+        {"later inputs read",
+         header + "\"HeatPumpCost\",12000\r\n\"HeatPumpServiceLife\",15\r\n\"Co2PriceEdits\",60,70.5\r\n",
+         laterRead, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -150,6 +150,7 @@ LifetimeResult Evaluate(const LifetimeInputs& inputs, const AnnualFigures& first
         const double fuelStanding = inputs.fuelStandingCharge * fuelGrowth;
         y.boilerCo2_kg = first.fuelIsGridElectricity ? first.fuel_kWh * y.gridFactor : first.fuelCo2_kg;
         y.heatPumpCo2_kg = first.electricity_kWh * y.gridFactor;
+        if (first.heatPumpFuelCo2_kg != 0) y.heatPumpCo2_kg += first.heatPumpFuelCo2_kg;
         y.co2Price = co2Prices[index - 1] * inflation;
         y.boilerCo2Cost = y.boilerCo2_kg / 1000 * y.co2Price;
         y.heatPumpCo2Cost = y.heatPumpCo2_kg / 1000 * y.co2Price;
@@ -161,6 +162,7 @@ LifetimeResult Evaluate(const LifetimeInputs& inputs, const AnnualFigures& first
                          inputs.heatPumpMaintenance * maintenanceGrowth +
                          (inputs.fuelConnectionGivenUp ? 0 : fuelStanding);
         // Added only where there is something to add, so that results without these stay as they were.
+        if (first.heatPumpFuelCost != 0) y.heatPumpCost += first.heatPumpFuelCost * fuelGrowth;
         if (co2InBoilerCost) y.boilerCost += y.boilerCo2Cost;
         if (inputs.co2AddedToElectricity) y.heatPumpCost += y.heatPumpCo2Cost;
         if (y.boilerInvestment != 0) y.boilerCost += y.boilerInvestment;
@@ -198,7 +200,7 @@ LifetimeResult Evaluate(const LifetimeInputs& inputs, const AnnualFigures& first
     // electricity times the factor, as in every year of the path.
     const double boilerCo2Today =
         first.fuelIsGridElectricity ? first.fuel_kWh * first.gridFactorToday : first.fuelCo2_kg;
-    result.co2SavingToday_kg = years * (boilerCo2Today - first.electricityCo2_kg);
+    result.co2SavingToday_kg = years * (boilerCo2Today - first.electricityCo2_kg - first.heatPumpFuelCo2_kg);
     Loan(inputs, result, rate);
     if (withSensitivity) result.sensitivity = Sensitivity(inputs, first);
     return result;

@@ -34,6 +34,10 @@ struct AnnualFigures {
     double electricityCost = 0;          // of the heat pump, per year
     double electricityCo2_kg = 0;        // of the heat pump, per year at today's grid factor
     double gridFactorToday = 0;          // kg CO2 per kWh (energk.dat field 5)
+    // The back-up boiler's fuel where the heat pump is integrated into the existing system (seasonal basis):
+    // its cost follows the fuel price, its CO2 stays.
+    double heatPumpFuelCost = 0;
+    double heatPumpFuelCo2_kg = 0;
 };
 
 struct YearFigures {

@@ -79,6 +79,7 @@ constexpr FlagEntry kLaterFlags[] = {
     {"Nominal", &LifetimeInputs::nominal},
     {"Co2AddedToFuel", &LifetimeInputs::co2AddedToFuel},
     {"Co2AddedToElectricity", &LifetimeInputs::co2AddedToElectricity},
+    {"SeasonalElectricity", &LifetimeInputs::seasonalElectricity},
 };
 constexpr const char* kCo2PriceEdits = "Co2PriceEdits";
 

@@ -62,6 +62,9 @@ struct LifetimeInputs {
     double loanShare_pct = 0;
     double loanRate_pct = 4;
     int loanTerm = 10;  // years, 1 to kMaxYearsOfUse
+    // The heat pump's first year from the seasonal view's average season (bin method) rather than from the
+    // design point's balance.
+    bool seasonalElectricity = false;
 
     bool operator==(const LifetimeInputs&) const = default;
 };

@@ -51,7 +51,8 @@ Json InputsJson(const LifetimeInputs& in, double gridFactorToday) {
             {"co2_added_to_electricity", in.co2AddedToElectricity},
             {"loan_share_percent", in.loanShare_pct},
             {"loan_rate_percent", in.loanRate_pct},
-            {"loan_term_years", in.loanTerm}};
+            {"loan_term_years", in.loanTerm},
+            {"seasonal_electricity", in.seasonalElectricity}};
 }
 
 Json SystemJson(const SystemLife& system) {
@@ -95,7 +96,9 @@ Json FirstYearJson(const AnnualFigures& first) {
             {"fuel_is_grid_electricity", first.fuelIsGridElectricity},
             {"electricity_kwh", first.electricity_kWh},
             {"electricity_cost", first.electricityCost},
-            {"electricity_co2_kg", first.electricityCo2_kg}};
+            {"electricity_co2_kg", first.electricityCo2_kg},
+            {"heat_pump_fuel_cost", first.heatPumpFuelCost},
+            {"heat_pump_fuel_co2_kg", first.heatPumpFuelCo2_kg}};
 }
 
 Json InternalRateJson(const InternalRate& rate) {
@@ -146,7 +149,8 @@ std::string LifetimeJson(const ProjectLifetime& lifetime, const std::string& cur
     Json json = {{"current", lifetime.current},
                  {"currency", currency},
                  {"inputs", InputsJson(lifetime.inputs, today)},
-                 {"first_year", lifetime.first && shown ? FirstYearJson(*lifetime.first) : Json(nullptr)}};
+                 {"first_year", lifetime.first && shown ? FirstYearJson(*lifetime.first) : Json(nullptr)},
+                 {"first_year_basis", lifetime.seasonal ? "seasonal_average" : "design_point"}};
     if (!lifetime.result || !shown) {
         json["results"] = nullptr;
         json["years"] = Json::array();

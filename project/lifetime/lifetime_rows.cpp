@@ -158,6 +158,7 @@ std::vector<LifetimeRow> LifetimeInputRows(const LifetimeInputs& in, double grid
         {t[kLoanShare], rate(in.loanShare_pct), "%"},
         {t[kLoanRate], rate(in.loanRate_pct), "%/a"},
         {t[kLoanTerm], std::to_string(in.loanTerm), t[kYears]},
+        {t[kSeasonalBasis], box(in.seasonalElectricity), ""},
     };
 }
 

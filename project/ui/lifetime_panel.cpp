@@ -234,6 +234,7 @@ QWidget* LifetimePanel::BuildInputs() {
     number("LoanShare", kLoanShare, QStringLiteral("%"), &L::loanShare_pct);
     number("LoanRate", kLoanRate, QStringLiteral("%/a"), &L::loanRate_pct);
     whole("LoanTerm", kLoanTerm, years, &L::loanTerm);
+    AddFlag(grid, "SeasonalElectricity", kSeasonalBasis, &L::seasonalElectricity);
 
     const int tableRow = grid->rowCount();
     QLabel* byYear = Label(kGridFactorByYear);
@@ -329,6 +330,7 @@ void LifetimePanel::Open(const ProjectRecord& record) {
 
 void LifetimePanel::ShowProject(const ProjectRecord& record) {
     separator_ = ShownSeparator();
+    record_ = record;
     project_ = lifetime::EvaluateProjectLifetime(record, inputs_);
     gridFactorToday_->setText(project_.first
                                   ? DisplayText(LocaleFormat(project_.first->gridFactorToday, separator_))
@@ -372,6 +374,7 @@ void LifetimePanel::FlagChanged() {
     for (const FlagInput& flag : flags_) inputs_.*flag.member = flag.box->isChecked();
     // A percentage above 100 is no percentage: the subsidy then keeps what it was as an amount, capped.
     if (inputs_.subsidyIsPercentage && inputs_.subsidy > 100) inputs_.subsidy = 100;
+    if (inputs_.seasonalElectricity != project_.inputs.seasonalElectricity) ShowProject(record_);
     ShowInputs();
     ShowResults();
     Save();

@@ -100,6 +100,7 @@ class LifetimePanel : public QFrame {
     lifetime::LifetimeInputs inputs_;
     lifetime::LifetimeInputs saved_;  // as Lifetime.dat holds them
     lifetime::ProjectLifetime project_;
+    ProjectRecord record_;  // as last shown: the seasonal basis is evaluated again when it is switched
     bool fileDamaged_ = false;
     bool saveFailed_ = false;
     bool filling_ = false;  // widgets are being filled from the inputs, not typed into

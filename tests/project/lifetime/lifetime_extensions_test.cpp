@@ -278,7 +278,7 @@ TEST(LifetimeExtensions, RandomProjectsAgreeWithAnIndependentEvaluation) {
         for (std::size_t t = 0; t < ref.boiler.size(); ++t)
             size = std::max(
                 {size, std::fabs(ref.boiler[t]), std::fabs(ref.heatPump[t]), std::fabs(ref.household[t])});
-        const double tolerance = 1e-9 * size * ref.boiler.size();
+        const double tolerance = 1e-9 * size * static_cast<double>(ref.boiler.size());
         ASSERT_EQ(r.years.size(), ref.boiler.size());
         for (std::size_t t = 0; t < ref.boiler.size(); ++t) {
             ASSERT_NEAR(r.years[t].boilerCost, ref.boiler[t], 1e-9 * size) << "year " << t;

@@ -178,13 +178,18 @@ TEST_F(LifetimePanelTest, LifetimePageFollowsTheReportPageWithThePanelsFigures) 
     TypeKeys("YearsOfUse", QStringLiteral("25"));
     QTest::keyClick(Child<QLineEdit>("YearsOfUse"), Qt::Key_Return);
     const LifetimePage page = LifetimePageOf(project_);
-    ASSERT_TRUE(PrintResultsPdf(QStringLiteral("lifetime.pdf"), QStringLiteral("DejaVu Sans"),
-                                QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()),
-                                300, FurtherPages({[&page](QPainter& painter, const QRectF& sheet) {
-                                    DrawLifetimePage(painter, sheet, page, QStringLiteral("DejaVu Sans"));
-                                }})));
-    EXPECT_NE(test::CommandOutput("pdfinfo lifetime.pdf").find("Pages:           2\n"), std::string::npos);
-    const std::string second = test::CommandOutput("pdftotext -f 2 -l 2 -enc UTF-8 lifetime.pdf -");
+    ASSERT_TRUE(PrintResultsPdf(
+        QStringLiteral("lifetime.pdf"), QStringLiteral("DejaVu Sans"),
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()), 300,
+        FurtherPages({[&page](QPainter& painter, const QRectF& sheet) {
+                          DrawLifetimePage(painter, sheet, page, QStringLiteral("DejaVu Sans"), 0);
+                      },
+                      [&page](QPainter& painter, const QRectF& sheet) {
+                          DrawLifetimePage(painter, sheet, page, QStringLiteral("DejaVu Sans"), 1);
+                      }})));
+    EXPECT_NE(test::CommandOutput("pdfinfo lifetime.pdf").find("Pages:           3\n"), std::string::npos);
+    // The results on the first sheet of the lifetime pages, the inputs and cash flows on the second.
+    const std::string second = test::CommandOutput("pdftotext -f 2 -l 3 -enc UTF-8 lifetime.pdf -");
     // (Headings with "fl" come out of the PDF as a ligature.)
     for (const QString& expected :
          {Item(lifetime_texts::kTitle), Item(lifetime_texts::kResultsHeading), Result(2), Result(0),
@@ -194,7 +199,7 @@ TEST_F(LifetimePanelTest, LifetimePageFollowsTheReportPageWithThePanelsFigures) 
     EXPECT_EQ(first.find(Item(lifetime_texts::kTitle).toStdString()), std::string::npos)
         << "the report page stays as it is";
     if (!qEnvironmentVariable("TERVALO_SCREENSHOT_DIR").isEmpty())
-        test::CommandOutput("pdftoppm -r 80 -f 2 -l 2 -png lifetime.pdf " +
+        test::CommandOutput("pdftoppm -r 80 -f 2 -l 3 -png lifetime.pdf " +
                             qEnvironmentVariable("TERVALO_SCREENSHOT_DIR").toStdString() + "/lifetime_page");
 }
 

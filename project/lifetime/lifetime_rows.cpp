@@ -96,20 +96,22 @@ std::vector<std::vector<std::string>> SensitivityRows(const LifetimeResult& resu
     const FeatureTexts& t = style.texts;
     const char s = style.decimalSeparator;
     std::vector<std::vector<std::string>> rows = {
-        {"", "", t[kLower], t[kHigher], t[kLower], t[kHigher]},
+        {"", "", t[kNpvShort] + ", " + style.currency, t[kPaybackShort] + ", " + t[kYears]},
     };
     const auto payback = [&](const std::optional<double>& years) {
-        return years ? FixedText(*years, 1, s) : std::string(kNoFigure);
+        return years ? FixedText(*years, 1, s) : t[kNotWithinYears];
     };
     for (const SensitivityCase& c : result.sensitivity) {
         const bool life = c.input == SensitivityInput::ServiceLife;
         const int caption = c.input == SensitivityInput::DiscountRate        ? kDiscountRate
                             : c.input == SensitivityInput::EnergyPriceChange ? kEnergyPriceChanges
                                                                              : kServiceLives;
-        const std::string shift = FixedText(c.lowShift, life ? 0 : 1, s) + " / +" +
-                                  FixedText(c.highShift, life ? 0 : 1, s) + " " + (life ? t[kYears] : "%/a");
-        rows.push_back({t[caption], shift, FixedText(c.lowNpv, 0, s), FixedText(c.highNpv, 0, s),
-                        payback(c.lowPayback_years), payback(c.highPayback_years)});
+        const auto shift = [&](double by) {
+            return (by > 0 ? "+" : "") + FixedText(by, life ? 0 : 1, s) + " " + (life ? t[kYears] : "%/a");
+        };
+        rows.push_back(
+            {t[caption], shift(c.lowShift), FixedText(c.lowNpv, 0, s), payback(c.lowPayback_years)});
+        rows.push_back({"", shift(c.highShift), FixedText(c.highNpv, 0, s), payback(c.highPayback_years)});
     }
     return rows;
 }

@@ -34,9 +34,9 @@ std::vector<LifetimeRow> LifetimeResultRows(const LifetimeResult& result, const 
 // The rate basis as a sentence: real (today's money) or nominal (as paid).
 std::string RateBasisText(const LifetimeInputs& inputs, const FeatureTexts& texts);
 
-// How NPV and discounted payback move: a heading row (lower, higher under each), then per input its caption,
-// the shifts and the four figures.
-inline constexpr int kSensitivityColumns = 6;
+// How NPV and discounted payback move: a heading row, then per input two rows (moved down, moved up), each
+// with the caption (on the first), the shift, the net present value and the discounted payback.
+inline constexpr int kSensitivityColumns = 4;
 std::vector<std::vector<std::string>> SensitivityRows(const LifetimeResult& result, const RowStyle& style);
 
 // Every input, with today's grid factor (kg per kWh) after the standing charges and maintenance.

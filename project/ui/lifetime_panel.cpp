@@ -307,8 +307,9 @@ QWidget* LifetimePanel::BuildResults() {
     sensitivity_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sensitivity_->setTabKeyNavigation(false);
     sensitivity_->verticalHeader()->hide();
-    sensitivity_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    sensitivity_->horizontalHeader()->setStretchLastSection(true);
+    sensitivity_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    sensitivity_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    sensitivity_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     sensitivity_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     sensitivityHeading->setBuddy(sensitivity_);
     layout->addWidget(sensitivity_);
@@ -495,13 +496,9 @@ void LifetimePanel::ShowSensitivity(const lifetime::LifetimeResult* result, cons
     none.sensitivity.resize(3);
     const std::vector<std::vector<std::string>> rows =
         lifetime::SensitivityRows(result ? *result : none, style);
-    const QString npv =
-        DisplayText(texts_[kNpvShort]) + QStringLiteral(", ") + DisplayText(Settings.CurrencyCode);
-    const QString payback =
-        DisplayText(texts_[kPaybackShort]) + QStringLiteral(", ") + DisplayText(texts_[kYears]);
-    QStringList headers = {QString(), QString()};
-    for (std::size_t c = 2; c < rows[0].size(); ++c)
-        headers << (c < 4 ? npv : payback) + QLatin1Char('\n') + DisplayText(rows[0][c]);
+    QStringList headers;
+    for (const std::string& heading : rows[0])
+        headers << DisplayText(heading).replace(QStringLiteral(", "), QStringLiteral("\n"));
     sensitivity_->setHorizontalHeaderLabels(headers);
     sensitivity_->setRowCount(static_cast<int>(rows.size()) - 1);
     for (std::size_t r = 1; r < rows.size(); ++r)
@@ -514,7 +511,6 @@ void LifetimePanel::ShowSensitivity(const lifetime::LifetimeResult* result, cons
             if (!project_.current) item->setForeground(palette().color(QPalette::Mid));
             sensitivity_->setItem(static_cast<int>(r) - 1, static_cast<int>(c), item);
         }
-    sensitivity_->resizeColumnsToContents();
     sensitivity_->setFixedHeight(
         sensitivity_->horizontalHeader()->sizeHint().height() +
         sensitivity_->rowCount() * sensitivity_->verticalHeader()->defaultSectionSize() + 4);

@@ -157,18 +157,15 @@ void DrawLifetimePage(QPainter& painter, const QRectF& page, const LifetimePage&
     y += SubHeading(painter, text(t[kSensitivity]), body.left(), y, fontFamily);
     painter.setFont(PageFont(fontFamily, 7));
     const std::vector<std::vector<std::string>> sensitivity = lifetime::SensitivityRows(result, style);
-    std::vector<std::vector<QString>> cells = {{QString(), QString(),
-                                                text(t[kNpvShort]) + ", " + text(content.currency), QString(),
-                                                text(t[kPaybackShort]) + ", " + text(t[kYears]), QString()}};
+    std::vector<std::vector<QString>> cells;
     for (const std::vector<std::string>& row : sensitivity) {
         std::vector<QString> cellRow;
         for (std::size_t c = 0; c < row.size(); ++c)
-            cellRow.push_back(shown || c < 2 || cells.size() == 1 ? text(row[c]) : QString(kNoFigure));
+            cellRow.push_back(shown || c < 2 || cells.empty() ? text(row[c]) : QString(kNoFigure));
         cells.push_back(std::move(cellRow));
     }
-    y += DrawGroupedTable(
-        painter, body.left(), y, body.width(),
-        {{0.3, false}, {0.18, true}, {0.13, true}, {0.13, true}, {0.13, true}, {0.13, true}}, cells);
+    y += DrawPageTable(painter, body.left(), y, tableWidth,
+                       {{0.4, false}, {0.16, true}, {0.22, true}, {0.22, true}}, cells, true);
     y += noteMetrics.height();
     if (shown && body.bottom() - y > body.height() * 0.15) {
         painter.setFont(PageFont(fontFamily, 7));

@@ -203,6 +203,30 @@ TEST_F(LifetimePanelTest, LifetimePageFollowsTheReportPageWithThePanelsFigures) 
                             qEnvironmentVariable("TERVALO_SCREENSHOT_DIR").toStdString() + "/lifetime_page");
 }
 
+TEST_F(LifetimePanelTest, StaleFiguresArePrintedAsDashesAsThePanelShowsThem) {
+    TERVALO_SKIP_UNLESS(test::HavePoppler(), "poppler tools are not installed");
+    OpenPanel();
+    const std::string npv = Result(2).toStdString();
+    LifetimePage page = LifetimePageOf(project_);
+    ASSERT_TRUE(page.lifetime.current);
+    page.lifetime.current = false;  // as when the window shows results of an earlier run
+    std::vector<FurtherPage> sheets;
+    for (int sheet = 0; sheet < kLifetimeSheets; ++sheet)
+        sheets.push_back([&page, sheet](QPainter& painter, const QRectF& area) {
+            DrawLifetimePage(painter, area, page, QStringLiteral("DejaVu Sans"), sheet);
+        });
+    ASSERT_TRUE(PrintResultsPdf(QStringLiteral("stale.pdf"), QStringLiteral("DejaVu Sans"),
+                                QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()),
+                                300, FurtherPages(std::move(sheets))));
+    const std::string text = test::CommandOutput("pdftotext -f 2 -l 3 -enc UTF-8 stale.pdf -");
+    // (The note may be wrapped: its start is enough.)
+    EXPECT_NE(text.find(Item(lifetime_texts::kNotCurrent).left(30).toStdString()), std::string::npos) << text;
+    EXPECT_EQ(text.find(npv), std::string::npos) << "no stale net present value: " << text;
+    EXPECT_EQ(text.find(Item(lifetime_texts::kCashFlows).toStdString()), std::string::npos);
+    EXPECT_NE(text.find(Item(lifetime_texts::kHeatPumpCost).toStdString()), std::string::npos)
+        << "the inputs are no figures of a balance: they stay";
+}
+
 // The panel and the print settings in three languages and scripts: every text fits, and a picture of each
 // for a look by eye.
 TEST_F(LifetimePanelTest, TextsFitInGermanEnglishAndRussian) {

@@ -103,11 +103,29 @@ LifetimePanel::LifetimePanel(QWidget* parent)
 
     // Inputs beside results; a window too small for both scrolls them rather than crowding them.
     auto* content = new QWidget(this);
-    auto* columns = new QHBoxLayout(content);
-    columns->setContentsMargins(0, 0, 0, 0);
+    auto* stack = new QVBoxLayout(content);
+    stack->setContentsMargins(0, 0, 0, 0);
+    auto* columns = new QHBoxLayout;
+    stack->addLayout(columns, 1);
     columns->addWidget(BuildInputs(), 2);
     columns->addSpacing(fontMetrics().height());
     columns->addWidget(BuildResults(), 3);
+    // The sensitivity below both, across the width its figures need.
+    QLabel* sensitivityHeading = Label(kSensitivity);
+    sensitivityHeading->setFont(Bold(sensitivityHeading->font()));
+    sensitivityHeading->setWordWrap(true);
+    stack->addWidget(sensitivityHeading);
+    sensitivity_ = new QTableWidget(0, lifetime::kSensitivityColumns, content);
+    sensitivity_->setObjectName(QStringLiteral("LifetimeSensitivity"));
+    sensitivity_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sensitivity_->setTabKeyNavigation(false);
+    sensitivity_->verticalHeader()->hide();
+    sensitivity_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    sensitivity_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    sensitivity_->setWordWrap(true);
+    sensitivity_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sensitivityHeading->setBuddy(sensitivity_);
+    stack->addWidget(sensitivity_);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("LifetimeScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
@@ -298,21 +316,6 @@ QWidget* LifetimePanel::BuildResults() {
     }
     grid->setColumnStretch(0, 1);
     layout->addWidget(results_);
-    QLabel* sensitivityHeading = Label(kSensitivity);
-    sensitivityHeading->setFont(Bold(sensitivityHeading->font()));
-    sensitivityHeading->setWordWrap(true);
-    layout->addWidget(sensitivityHeading);
-    sensitivity_ = new QTableWidget(0, lifetime::kSensitivityColumns, column);
-    sensitivity_->setObjectName(QStringLiteral("LifetimeSensitivity"));
-    sensitivity_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sensitivity_->setTabKeyNavigation(false);
-    sensitivity_->verticalHeader()->hide();
-    sensitivity_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    sensitivity_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    sensitivity_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    sensitivity_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    sensitivityHeading->setBuddy(sensitivity_);
-    layout->addWidget(sensitivity_);
     chart_ = new LifetimeChartView(column);
     chart_->setObjectName(QStringLiteral("LifetimeChart"));
     layout->addWidget(chart_, 1);
@@ -496,9 +499,23 @@ void LifetimePanel::ShowSensitivity(const lifetime::LifetimeResult* result, cons
     none.sensitivity.resize(3);
     const std::vector<std::vector<std::string>> rows =
         lifetime::SensitivityRows(result ? *result : none, style);
+    // Headings over narrow figures: the unit on a line of its own, a long name broken at its middle blank.
     QStringList headers;
-    for (const std::string& heading : rows[0])
-        headers << DisplayText(heading).replace(QStringLiteral(", "), QStringLiteral("\n"));
+    for (const std::string& heading : rows[0]) {
+        QString text = DisplayText(heading);
+        const qsizetype comma = text.lastIndexOf(QStringLiteral(", "));
+        QString unit = comma < 0 ? QString() : text.mid(comma + 2);
+        if (comma >= 0) text.truncate(comma);
+        if (text.size() > 14) {
+            qsizetype best = -1;
+            for (qsizetype i = 0; i < text.size(); ++i)
+                if (text[i] == QLatin1Char(' ') &&
+                    (best < 0 || std::abs(i - text.size() / 2) < std::abs(best - text.size() / 2)))
+                    best = i;
+            if (best > 0) text[best] = QLatin1Char('\n');
+        }
+        headers << (unit.isEmpty() ? text : text + QLatin1Char('\n') + unit);
+    }
     sensitivity_->setHorizontalHeaderLabels(headers);
     sensitivity_->setRowCount(static_cast<int>(rows.size()) - 1);
     for (std::size_t r = 1; r < rows.size(); ++r)

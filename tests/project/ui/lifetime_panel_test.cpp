@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
 
 #include "localisation/lifetime_texts.h"
 #include "project/lifetime/lifetime_file.h"
@@ -246,6 +248,21 @@ TEST_F(LifetimePanelTest, TextsFitInGermanEnglishAndRussian) {
         EXPECT_LE(scroll->widget()->minimumSizeHint().width(), scroll->viewport()->width())
             << "inputs and results side by side without scrolling";
         test::SaveScreenshot(window_.get(), QStringLiteral("lifetime_panel_") + QLatin1String(code));
+        // The end of the results (sensitivity, chart) and of the inputs (CO2 price, loan, year by year).
+        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+        QApplication::processEvents();
+        EXPECT_EQ(test::ClippedTexts(Panel()), QStringList());
+        test::SaveScreenshot(window_.get(), QStringLiteral("lifetime_panel_end_") + QLatin1String(code));
+        const LifetimePage page = LifetimePageOf(project_);
+        for (int sheet = 0; sheet < kLifetimeSheets; ++sheet) {
+            QImage image(827, 1169, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            DrawLifetimePage(painter, QRectF(image.rect()), page, QStringLiteral("DejaVu Sans"), sheet);
+            painter.end();
+            if (const QString folder = qEnvironmentVariable("TERVALO_SCREENSHOT_DIR"); !folder.isEmpty())
+                image.save(QStringLiteral("%1/lifetime_page_%2_%3.png").arg(folder, QLatin1String(code)).arg(sheet));
+        }
         window_.reset();
 
         PrintSettingsWindow settings(nullptr, true);

@@ -14,7 +14,8 @@ namespace {
 
 constexpr std::string_view kHeader = "Tervalo lifetime inputs";
 constexpr int kVersion = 1;
-// The largest file has fifty grid factors; anything near this limit is not a lifetime file.
+// The largest file has fifty grid factors and fifty CO2 prices; anything near this limit is not a lifetime
+// file.
 constexpr std::size_t kFileLimit = 64 * 1024;
 
 struct NumberEntry {
@@ -53,6 +54,34 @@ constexpr FlagEntry kFlags[] = {
     {"FuelConnectionGivenUp", &LifetimeInputs::fuelConnectionGivenUp},
 };
 constexpr const char* kGridFactorEdits = "GridFactorEdits";
+
+// Statements after the grid factors, written after them: files without them read as before
+// (WithoutExtensions).
+constexpr NumberEntry kLaterNumbers[] = {
+    {"InvestmentPriceChange", &LifetimeInputs::investmentPriceChange_pct},
+    {"MaintenancePriceChange", &LifetimeInputs::maintenancePriceChange_pct},
+    {"Inflation", &LifetimeInputs::inflation_pct},
+    {"SubsidyEligibleCap", &LifetimeInputs::subsidyEligibleCap},
+    {"SubsidyExtraAmount", &LifetimeInputs::subsidyExtraAmount},
+    {"Co2PriceToday", &LifetimeInputs::co2PriceToday},
+    {"Co2PriceTarget", &LifetimeInputs::co2PriceTarget},
+    {"LoanShare", &LifetimeInputs::loanShare_pct},
+    {"LoanRate", &LifetimeInputs::loanRate_pct},
+};
+constexpr IntEntry kLaterInts[] = {
+    {"HeatPumpServiceLife", &LifetimeInputs::heatPumpServiceLife},
+    {"BoilerServiceLife", &LifetimeInputs::boilerServiceLife},
+    {"Co2PriceTargetYear", &LifetimeInputs::co2PriceTargetYear},
+    {"LoanTerm", &LifetimeInputs::loanTerm},
+};
+constexpr FlagEntry kLaterFlags[] = {
+    {"ReplacementCounted", &LifetimeInputs::replacementCounted},
+    {"Nominal", &LifetimeInputs::nominal},
+    {"Co2AddedToFuel", &LifetimeInputs::co2AddedToFuel},
+    {"Co2AddedToElectricity", &LifetimeInputs::co2AddedToElectricity},
+    {"SeasonalElectricity", &LifetimeInputs::seasonalElectricity},
+};
+constexpr const char* kCo2PriceEdits = "Co2PriceEdits";
 
 // A whole field as a number, "." as decimal point; nothing for anything else.
 template <typename T>
@@ -93,33 +122,45 @@ bool Apply(const Statement& statement, LifetimeInputs& inputs) {
     const auto single = [&]() -> std::string_view {
         return statement.values.size() == 1 ? std::string_view(statement.values[0]) : std::string_view();
     };
-    for (const NumberEntry& entry : kNumbers)
-        if (statement.name == entry.name) {
-            const auto value = Number<double>(single());
-            if (value) inputs.*entry.member = *value;
-            return value.has_value();
-        }
-    for (const IntEntry& entry : kInts)
-        if (statement.name == entry.name) {
-            const auto value = Number<int>(single());
-            if (value) inputs.*entry.member = *value;
-            return value.has_value();
-        }
-    for (const FlagEntry& entry : kFlags)
-        if (statement.name == entry.name) {
-            const auto value = Number<int>(single());
-            const bool usable = value && (*value == 0 || *value == 1);
-            if (usable) inputs.*entry.member = *value == 1;
-            return usable;
-        }
-    if (statement.name == kGridFactorEdits) {
-        inputs.gridFactorEdits.clear();
+    const auto number = [&](const NumberEntry& entry) {
+        const auto value = Number<double>(single());
+        if (value) inputs.*entry.member = *value;
+        return value.has_value();
+    };
+    const auto whole = [&](const IntEntry& entry) {
+        const auto value = Number<int>(single());
+        if (value) inputs.*entry.member = *value;
+        return value.has_value();
+    };
+    const auto flag = [&](const FlagEntry& entry) {
+        const auto value = Number<int>(single());
+        const bool usable = value && (*value == 0 || *value == 1);
+        if (usable) inputs.*entry.member = *value == 1;
+        return usable;
+    };
+    const auto list = [&](std::vector<double>& edits) {
+        edits.clear();
         for (const std::string& text : statement.values) {
             const auto value = Number<double>(text);
             if (!value) return false;
-            inputs.gridFactorEdits.push_back(*value);
+            edits.push_back(*value);
         }
-    }
+        return true;
+    };
+    for (const NumberEntry& entry : kNumbers)
+        if (statement.name == entry.name) return number(entry);
+    for (const NumberEntry& entry : kLaterNumbers)
+        if (statement.name == entry.name) return number(entry);
+    for (const IntEntry& entry : kInts)
+        if (statement.name == entry.name) return whole(entry);
+    for (const IntEntry& entry : kLaterInts)
+        if (statement.name == entry.name) return whole(entry);
+    for (const FlagEntry& entry : kFlags)
+        if (statement.name == entry.name) return flag(entry);
+    for (const FlagEntry& entry : kLaterFlags)
+        if (statement.name == entry.name) return flag(entry);
+    if (statement.name == kGridFactorEdits) return list(inputs.gridFactorEdits);
+    if (statement.name == kCo2PriceEdits) return list(inputs.co2PriceEdits);
     return true;
 }
 
@@ -130,7 +171,8 @@ LifetimeFileRead ParseLifetimeInputs(std::string_view bytes, const LifetimeInput
     if (statements.empty() || statements[0].name != kHeader || statements[0].values.size() != 1 ||
         Number<int>(statements[0].values[0]) != kVersion)
         return {defaults, true};
-    LifetimeInputs inputs = defaults;
+    // What a file written before an input existed did not say is what it meant: the comparison without it.
+    LifetimeInputs inputs = WithoutExtensions(defaults);
     bool damaged = false;
     for (std::size_t i = 1; i < statements.size(); ++i) damaged = !Apply(statements[i], inputs) || damaged;
     LifetimeFileRead read{Sanitised(inputs, defaults), damaged};
@@ -146,9 +188,18 @@ std::string LifetimeInputsBytes(const LifetimeInputs& inputs) {
     for (const IntEntry& entry : kInts) writer.Text(entry.name).Int(inputs.*entry.member).EndStatement();
     for (const FlagEntry& entry : kFlags)
         writer.Text(entry.name).Int(inputs.*entry.member ? 1 : 0).EndStatement();
-    writer.Text(kGridFactorEdits);
-    for (const double factor : inputs.gridFactorEdits) writer.Raw(NumberText(factor));
-    writer.EndStatement();
+    const auto list = [&writer](const char* name, const std::vector<double>& values) {
+        writer.Text(name);
+        for (const double value : values) writer.Raw(NumberText(value));
+        writer.EndStatement();
+    };
+    list(kGridFactorEdits, inputs.gridFactorEdits);
+    for (const NumberEntry& entry : kLaterNumbers)
+        writer.Text(entry.name).Raw(NumberText(inputs.*entry.member)).EndStatement();
+    for (const IntEntry& entry : kLaterInts) writer.Text(entry.name).Int(inputs.*entry.member).EndStatement();
+    for (const FlagEntry& entry : kLaterFlags)
+        writer.Text(entry.name).Int(inputs.*entry.member ? 1 : 0).EndStatement();
+    list(kCo2PriceEdits, inputs.co2PriceEdits);
     return writer.bytes();
 }
 

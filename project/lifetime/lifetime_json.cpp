@@ -33,7 +33,59 @@ Json InputsJson(const LifetimeInputs& in, double gridFactorToday) {
             {"grid_factor_today", gridFactorToday},
             {"grid_target_factor", in.gridTargetFactor},
             {"grid_target_year", in.gridTargetYear},
-            {"grid_factor_edits", in.gridFactorEdits}};
+            {"grid_factor_edits", in.gridFactorEdits},
+            {"replacement_counted", in.replacementCounted},
+            {"heat_pump_service_life", in.heatPumpServiceLife},
+            {"boiler_service_life", in.boilerServiceLife},
+            {"investment_price_change_percent", in.investmentPriceChange_pct},
+            {"maintenance_price_change_percent", in.maintenancePriceChange_pct},
+            {"rate_basis", in.nominal ? "nominal" : "real"},
+            {"inflation_percent", in.inflation_pct},
+            {"subsidy_eligible_cap", in.subsidyEligibleCap},
+            {"subsidy_extra_amount", in.subsidyExtraAmount},
+            {"co2_price_today", in.co2PriceToday},
+            {"co2_price_target", in.co2PriceTarget},
+            {"co2_price_target_year", in.co2PriceTargetYear},
+            {"co2_price_edits", in.co2PriceEdits},
+            {"co2_added_to_fuel", in.co2AddedToFuel},
+            {"co2_added_to_electricity", in.co2AddedToElectricity},
+            {"loan_share_percent", in.loanShare_pct},
+            {"loan_rate_percent", in.loanRate_pct},
+            {"loan_term_years", in.loanTerm},
+            {"seasonal_electricity", in.seasonalElectricity}};
+}
+
+Json SystemJson(const SystemLife& system) {
+    return {{"replacement_years", system.replacementYears},
+            {"residual_value", system.residualValue},
+            {"co2_cost", system.co2Cost},
+            {"annual_equivalent_cost", system.annualCost}};
+}
+
+Json LoanJson(const LoanFigures& loan) {
+    return {{"amount", loan.amount},
+            {"yearly_payment", loan.payment},
+            {"total_interest", loan.totalInterest},
+            {"household_net_present_value", loan.householdNpv},
+            {"household_simple_payback_years", OptionalNumber(loan.householdSimplePayback_years)},
+            {"household_discounted_payback_years", OptionalNumber(loan.householdDiscountedPayback_years)}};
+}
+
+Json SensitivityJson(const std::vector<SensitivityCase>& cases) {
+    Json list = Json::array();
+    for (const SensitivityCase& c : cases) {
+        const char* name = c.input == SensitivityInput::DiscountRate        ? "discount_rate"
+                           : c.input == SensitivityInput::EnergyPriceChange ? "energy_price_change"
+                                                                            : "service_life";
+        list.push_back({{"input", name},
+                        {"low_shift", c.lowShift},
+                        {"high_shift", c.highShift},
+                        {"low_net_present_value", c.lowNpv},
+                        {"high_net_present_value", c.highNpv},
+                        {"low_discounted_payback_years", OptionalNumber(c.lowPayback_years)},
+                        {"high_discounted_payback_years", OptionalNumber(c.highPayback_years)}});
+    }
+    return list;
 }
 
 Json FirstYearJson(const AnnualFigures& first) {
@@ -44,7 +96,9 @@ Json FirstYearJson(const AnnualFigures& first) {
             {"fuel_is_grid_electricity", first.fuelIsGridElectricity},
             {"electricity_kwh", first.electricity_kWh},
             {"electricity_cost", first.electricityCost},
-            {"electricity_co2_kg", first.electricityCo2_kg}};
+            {"electricity_co2_kg", first.electricityCo2_kg},
+            {"heat_pump_fuel_cost", first.heatPumpFuelCost},
+            {"heat_pump_fuel_co2_kg", first.heatPumpFuelCo2_kg}};
 }
 
 Json InternalRateJson(const InternalRate& rate) {
@@ -74,7 +128,14 @@ Json YearsJson(const std::vector<YearFigures>& years) {
                         {"boiler_co2_kg", y.boilerCo2_kg},
                         {"heat_pump_co2_kg", y.heatPumpCo2_kg},
                         {"cumulative_boiler_co2_kg", y.cumulativeBoilerCo2_kg},
-                        {"cumulative_heat_pump_co2_kg", y.cumulativeHeatPumpCo2_kg}});
+                        {"cumulative_heat_pump_co2_kg", y.cumulativeHeatPumpCo2_kg},
+                        {"boiler_investment", y.boilerInvestment},
+                        {"heat_pump_investment", y.heatPumpInvestment},
+                        {"co2_price", y.co2Price},
+                        {"boiler_co2_cost", y.boilerCo2Cost},
+                        {"heat_pump_co2_cost", y.heatPumpCo2Cost},
+                        {"loan_payment", y.loanPayment},
+                        {"household_saving", y.householdSaving}});
     return list;
 }
 
@@ -88,7 +149,8 @@ std::string LifetimeJson(const ProjectLifetime& lifetime, const std::string& cur
     Json json = {{"current", lifetime.current},
                  {"currency", currency},
                  {"inputs", InputsJson(lifetime.inputs, today)},
-                 {"first_year", lifetime.first && shown ? FirstYearJson(*lifetime.first) : Json(nullptr)}};
+                 {"first_year", lifetime.first && shown ? FirstYearJson(*lifetime.first) : Json(nullptr)},
+                 {"first_year_basis", lifetime.seasonal ? "seasonal_average" : "design_point"}};
     if (!lifetime.result || !shown) {
         json["results"] = nullptr;
         json["years"] = Json::array();
@@ -105,6 +167,12 @@ std::string LifetimeJson(const ProjectLifetime& lifetime, const std::string& cur
           {"boiler", OptionalNumber(r.boilerLevelisedCost)}}},
         {"co2_saving_t",
          {{"decarbonising_grid", r.co2SavingGrid_kg / 1000}, {"today_factor", r.co2SavingToday_kg / 1000}}},
+        {"rate_basis", lifetime.inputs.nominal ? "nominal" : "real"},
+        {"annuity_factor", r.annuityFactor},
+        {"heat_pump", SystemJson(r.heatPump)},
+        {"boiler", SystemJson(r.boiler)},
+        {"loan", LoanJson(r.loan)},
+        {"sensitivity", SensitivityJson(r.sensitivity)},
     };
     json["years"] = YearsJson(r.years);
     return json.dump();

@@ -27,8 +27,17 @@ struct RowStyle {
 std::string FixedText(double value, int decimals, char decimalSeparator);
 
 // Paybacks, net present value, internal rate of return, levelised costs of heat (a heading row, then one
-// row per system), CO2 savings.
+// row per system), CO2 savings, the annuity factor, per system (under headings) the annual equivalent cost,
+// the replacements, the residual value and the CO2 cost, then the loan and the household's figures with it.
 std::vector<LifetimeRow> LifetimeResultRows(const LifetimeResult& result, const RowStyle& style);
+
+// The rate basis as a sentence: real (today's money) or nominal (as paid).
+std::string RateBasisText(const LifetimeInputs& inputs, const FeatureTexts& texts);
+
+// How NPV and discounted payback move: a heading row, then per input two rows (moved down, moved up), each
+// with the caption (on the first), the shift, the net present value and the discounted payback.
+inline constexpr int kSensitivityColumns = 4;
+std::vector<std::vector<std::string>> SensitivityRows(const LifetimeResult& result, const RowStyle& style);
 
 // Every input, with today's grid factor (kg per kWh) after the standing charges and maintenance.
 std::vector<LifetimeRow> LifetimeInputRows(const LifetimeInputs& inputs, double gridFactorToday,

@@ -4,6 +4,8 @@
 
 #include "project/calculation.h"
 #include "project/input_edits.h"
+#include "project/seasonal/project_seasons.h"
+#include "project/seasonal/seasonal_file.h"
 
 namespace tervalo::lifetime {
 
@@ -46,6 +48,17 @@ std::optional<AnnualFigures> AnnualFiguresOf(const AnnualBalance& balance) {
     return first;
 }
 
+AnnualFigures WithSeasonalElectricity(AnnualFigures first, double electricity_kWh, double cost, double co2_kg,
+                                      double backupFuel_kWh) {
+    const double share = first.fuel_kWh > 0 ? backupFuel_kWh / first.fuel_kWh : 0;
+    first.heatPumpFuelCost = first.fuelCost * share;
+    first.heatPumpFuelCo2_kg = first.fuelCo2_kg * share;
+    first.electricity_kWh = electricity_kWh;
+    first.electricityCost = cost - first.heatPumpFuelCost;
+    first.electricityCo2_kg = co2_kg - first.heatPumpFuelCo2_kg;
+    return first;
+}
+
 ProjectLifetime EvaluateProjectLifetime(const ProjectRecord& record, const LifetimeInputs& inputs,
                                         ActionLoads* loads) {
     ProjectLifetime lifetime;
@@ -53,6 +66,16 @@ ProjectLifetime EvaluateProjectLifetime(const ProjectRecord& record, const Lifet
     ProjectRecord copy = record;
     lifetime.first = AnnualFiguresOf(CalculationRun(copy, loads).balance);
     if (!lifetime.first) return lifetime;
+    if (lifetime.inputs.seasonalElectricity) {
+        const seasonal::ProjectSeasons seasons =
+            seasonal::EvaluateProjectSeasons(record, seasonal::LoadSeasonalFile().project, loads);
+        if (!seasons.seasons.empty() && seasons.seasons[0].annual) {
+            const seasonal::SeasonAnnual& a = *seasons.seasons[0].annual;
+            lifetime.first = WithSeasonalElectricity(*lifetime.first, a.electricity_kWh, a.cost, a.co2_kg,
+                                                     a.backupFuel_kWh);
+            lifetime.seasonal = true;
+        }
+    }
     lifetime.result = EvaluateLifetime(lifetime.inputs, *lifetime.first);
     lifetime.current = AllCurrent(record) && AllCurrent(copy) && SameTexts(record, copy);
     return lifetime;

@@ -22,13 +22,6 @@ namespace {
 using namespace seasonal_texts;
 using seasonal::ProjectSeason;
 
-QFont PageFont(const QString& family, double points, bool bold = false) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 // A figure with `decimals` decimals and the run's separator; "–" for none.
 std::string Figure(std::optional<double> value, int decimals, char separator) {
     if (!value || !std::isfinite(*value)) return "\x96";  // en dash in every Windows code page
@@ -57,14 +50,9 @@ double AxisStep(double range, int ticks) {
 }  // namespace
 
 SeasonalPage SeasonalPageOf(const ProjectRecord& record) {
-    SeasonalPage page;
     const seasonal::SeasonalFileRead read = seasonal::LoadSeasonalFile();
-    page.seasons = seasonal::EvaluateProjectSeasons(record, read.project);
-    page.fileDamaged = read.damaged;
-    page.texts = LoadFeatureTexts(seasonal_texts::kFile, Settings.LanguageCode);
-    page.currency = Settings.CurrencyCode;
-    page.decimalSeparator = ShownDecimalSeparator(Settings.LanguageCode);
-    return page;
+    return {FeaturePageOptionsOf(seasonal_texts::kFile, read.damaged),
+            seasonal::EvaluateProjectSeasons(record, read.project)};
 }
 
 std::vector<std::vector<std::string>> SeasonRows(const SeasonalPage& content) {
@@ -332,13 +320,11 @@ void DrawSeasonalPage(QPainter& painter, const QRectF& page, const SeasonalPage&
     const FeatureTexts& t = content.texts;
     painter.save();
     painter.setPen(Qt::black);
-    const double margin = page.width() * 0.07;
-    const QRectF body = page.adjusted(margin, margin * 0.8, -margin, -margin * 0.8);
-    painter.setFont(PageFont(fontFamily, 13, true));
-    const QFontMetricsF heading(painter.font(), painter.device());
-    painter.drawText(QPointF(body.left(), body.top() + heading.ascent()),
-                     QString::fromStdString(CodePageToUtf8(t[kTitle], t.codePage())));
-    const double top = body.top() + heading.height() * 1.4;
+    const QRectF body = PageBody(page);
+    const double top =
+        body.top() + DrawPageTitle(painter, body,
+                                   QString::fromStdString(CodePageToUtf8(t[kTitle], t.codePage())),
+                                   fontFamily);
     DrawSeasonalView(painter,
                      QRectF(body.left(), top, body.width(), std::min(body.bottom() - top, body.width())),
                      content, 0, fontFamily);

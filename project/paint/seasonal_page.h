@@ -12,17 +12,15 @@
 
 #include "localisation/feature_texts.h"
 #include "project/seasonal/project_seasons.h"
+#include "project/paint/feature_page.h"
 
 class QPainter;
 
 namespace tervalo {
 
-struct SeasonalPage {
+// With the seasonal caption file; fileDamaged: Seasonal.json was damaged.
+struct SeasonalPage : FeaturePageOptions {
     seasonal::ProjectSeasons seasons;
-    bool fileDamaged = false;  // Seasonal.json was damaged: defaults stand in
-    FeatureTexts texts;        // the seasonal caption file of the run's language
-    std::string currency;      // code-page bytes
-    char decimalSeparator = '.';
 };
 
 // The project as it stands with the inputs of Seasonal.json in the current directory, in the run's language

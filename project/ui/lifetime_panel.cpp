@@ -19,6 +19,7 @@
 #include "project/lifetime/lifetime_file.h"
 #include "project/lifetime/lifetime_rows.h"
 #include "project/project_record.h"
+#include "project/ui/panel_header.h"
 #include "widgets/focus_chain.h"
 #include "widgets/window_text.h"
 
@@ -91,16 +92,8 @@ LifetimePanel::LifetimePanel(QWidget* parent)
     setAutoFillBackground(true);
 
     auto* layout = new QVBoxLayout(this);
-    auto* header = new QHBoxLayout;
-    QLabel* title = Label(kTitle);
-    title->setFont(Bold(title->font()));
-    header->addWidget(title, 1);
-    close_ = new QPushButton(DisplayText(texts_[kClose]), this);
-    close_->setObjectName(QStringLiteral("LifetimeClose"));
-    // Enter confirms the input it is typed in; it neither closes the panel nor puts back the defaults.
-    close_->setAutoDefault(false);
-    header->addWidget(close_);
-    layout->addLayout(header);
+    close_ = AddPanelHeader(this, layout, DisplayText(texts_[kTitle]), DisplayText(texts_[kClose]),
+                            QStringLiteral("LifetimeClose"));
     notice_ = new QLabel(this);
     notice_->setObjectName(QStringLiteral("LifetimeNotice"));
     notice_->setWordWrap(true);
@@ -110,11 +103,29 @@ LifetimePanel::LifetimePanel(QWidget* parent)
 
     // Inputs beside results; a window too small for both scrolls them rather than crowding them.
     auto* content = new QWidget(this);
-    auto* columns = new QHBoxLayout(content);
-    columns->setContentsMargins(0, 0, 0, 0);
+    auto* stack = new QVBoxLayout(content);
+    stack->setContentsMargins(0, 0, 0, 0);
+    auto* columns = new QHBoxLayout;
+    stack->addLayout(columns, 1);
     columns->addWidget(BuildInputs(), 2);
     columns->addSpacing(fontMetrics().height());
     columns->addWidget(BuildResults(), 3);
+    // The sensitivity below both, across the width its figures need.
+    QLabel* sensitivityHeading = Label(kSensitivity);
+    sensitivityHeading->setFont(Bold(sensitivityHeading->font()));
+    sensitivityHeading->setWordWrap(true);
+    stack->addWidget(sensitivityHeading);
+    sensitivity_ = new QTableWidget(0, lifetime::kSensitivityColumns, content);
+    sensitivity_->setObjectName(QStringLiteral("LifetimeSensitivity"));
+    sensitivity_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sensitivity_->setTabKeyNavigation(false);
+    sensitivity_->verticalHeader()->hide();
+    sensitivity_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    sensitivity_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    sensitivity_->setWordWrap(true);
+    sensitivity_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sensitivityHeading->setBuddy(sensitivity_);
+    stack->addWidget(sensitivity_);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("LifetimeScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
@@ -162,6 +173,17 @@ void LifetimePanel::AddNumber(QGridLayout* grid, const char* name, int caption, 
         subsidy_ = edit;
         subsidyUnit_ = unitLabel;
     }
+    if (caption == kDiscountRate) discountUnit_ = unitLabel;
+}
+
+QCheckBox* LifetimePanel::AddFlag(QGridLayout* grid, const char* name, int caption,
+                                  bool LifetimeInputs::*member) {
+    auto* box = new QCheckBox(DisplayText(texts_[caption]), this);
+    box->setObjectName(QLatin1String(name));
+    grid->addWidget(box, grid->rowCount(), 0, 1, 3);
+    flags_.push_back({box, member});
+    connect(box, &QCheckBox::clicked, this, &LifetimePanel::FlagChanged);
+    return box;
 }
 
 QWidget* LifetimePanel::BuildInputs() {
@@ -189,20 +211,27 @@ QWidget* LifetimePanel::BuildInputs() {
     number("HeatPumpCost", kHeatPumpCost, currency, &L::heatPumpCost);
     number("BoilerCost", kBoilerCost, currency, &L::boilerCost);
     number("Subsidy", kSubsidy, QString(), &L::subsidy);
-    subsidyIsPercentage_ = new QCheckBox(DisplayText(texts_[kSubsidyAsPercentage]), this);
-    subsidyIsPercentage_->setObjectName(QStringLiteral("SubsidyIsPercentage"));
-    grid->addWidget(subsidyIsPercentage_, grid->rowCount(), 0, 1, 3);
+    AddFlag(grid, "SubsidyIsPercentage", kSubsidyAsPercentage, &L::subsidyIsPercentage);
+    number("SubsidyEligibleCap", kSubsidyEligibleCap, currency, &L::subsidyEligibleCap);
+    number("SubsidyExtraAmount", kSubsidyExtraAmount, currency, &L::subsidyExtraAmount);
     whole("YearsOfUse", kYearsOfUse, years, &L::yearsOfUse);
     whole("FirstYear", kFirstYear, QString(), &L::firstYear);
+    AddFlag(grid, "ReplacementCounted", kReplacementCounted, &L::replacementCounted);
+    whole("HeatPumpServiceLife", kHeatPumpServiceLife, years, &L::heatPumpServiceLife);
+    whole("BoilerServiceLife", kBoilerServiceLife, years, &L::boilerServiceLife);
+    AddFlag(grid, "Nominal", kNominalBasis, &L::nominal);
+    number("Inflation", kInflation, QStringLiteral("%/a"), &L::inflation_pct);
     number("DiscountRate", kDiscountRate, QStringLiteral("%/a"), &L::discountRate_pct);
     number("FuelPriceChange", kFuelPriceChange, QStringLiteral("%/a"), &L::fuelPriceChange_pct);
     number("ElectricityPriceChange", kElectricityPriceChange, QStringLiteral("%/a"),
            &L::electricityPriceChange_pct);
+    number("InvestmentPriceChange", kInvestmentPriceChange, QStringLiteral("%/a"),
+           &L::investmentPriceChange_pct);
+    number("MaintenancePriceChange", kMaintenancePriceChange, QStringLiteral("%/a"),
+           &L::maintenancePriceChange_pct);
     number("FuelStandingCharge", kFuelStandingCharge, perYear, &L::fuelStandingCharge);
     number("ElectricityStandingCharge", kElectricityStandingCharge, perYear, &L::electricityStandingCharge);
-    fuelConnectionGivenUp_ = new QCheckBox(DisplayText(texts_[kFuelConnectionGivenUp]), this);
-    fuelConnectionGivenUp_->setObjectName(QStringLiteral("FuelConnectionGivenUp"));
-    grid->addWidget(fuelConnectionGivenUp_, grid->rowCount(), 0, 1, 3);
+    AddFlag(grid, "FuelConnectionGivenUp", kFuelConnectionGivenUp, &L::fuelConnectionGivenUp);
     number("HeatPumpMaintenance", kHeatPumpMaintenance, perYear, &L::heatPumpMaintenance);
     number("BoilerMaintenance", kBoilerMaintenance, perYear, &L::boilerMaintenance);
     const int todayRow = grid->rowCount();
@@ -214,13 +243,25 @@ QWidget* LifetimePanel::BuildInputs() {
     grid->addWidget(new QLabel(QStringLiteral("kg/kWh"), this), todayRow, 2);
     number("GridTargetFactor", kGridTargetFactor, QStringLiteral("kg/kWh"), &L::gridTargetFactor);
     whole("GridTargetYear", kGridTargetYear, QString(), &L::gridTargetYear);
+    const QString perTonne = currency + QStringLiteral("/t");
+    number("Co2PriceToday", kCo2PriceToday, perTonne, &L::co2PriceToday);
+    number("Co2PriceTarget", kCo2PriceTarget, perTonne, &L::co2PriceTarget);
+    whole("Co2PriceTargetYear", kCo2PriceTargetYear, QString(), &L::co2PriceTargetYear);
+    AddFlag(grid, "Co2AddedToFuel", kCo2AddedToFuel, &L::co2AddedToFuel);
+    AddFlag(grid, "Co2AddedToElectricity", kCo2AddedToElectricity, &L::co2AddedToElectricity);
+    number("LoanShare", kLoanShare, QStringLiteral("%"), &L::loanShare_pct);
+    number("LoanRate", kLoanRate, QStringLiteral("%/a"), &L::loanRate_pct);
+    whole("LoanTerm", kLoanTerm, years, &L::loanTerm);
+    AddFlag(grid, "SeasonalElectricity", kSeasonalBasis, &L::seasonalElectricity);
 
     const int tableRow = grid->rowCount();
     QLabel* byYear = Label(kGridFactorByYear);
     grid->addWidget(byYear, tableRow, 0, 1, 3);
-    gridFactors_ = new QTableWidget(0, 2, this);
+    gridFactors_ = new QTableWidget(0, 3, this);
     gridFactors_->setObjectName(QStringLiteral("GridFactors"));
-    gridFactors_->setHorizontalHeaderLabels({DisplayText(texts_[kYear]), QStringLiteral("kg/kWh")});
+    gridFactors_->setHorizontalHeaderLabels(
+        {DisplayText(texts_[kYear]), QStringLiteral("kg/kWh"),
+         DisplayText(texts_[kCo2Price]) + QStringLiteral(", ") + perTonne});
     gridFactors_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     gridFactors_->setToolTip(DisplayText(texts_[kGridEditHint]));
     gridFactors_->setMinimumHeight(fontMetrics().height() * 8);
@@ -234,8 +275,6 @@ QWidget* LifetimePanel::BuildInputs() {
     grid->setRowStretch(tableRow + 1, 1);
 
     for (const NumberInput& input : numbers_) LinkInputToCaption(input.edit);
-    connect(subsidyIsPercentage_, &QCheckBox::clicked, this, &LifetimePanel::FlagChanged);
-    connect(fuelConnectionGivenUp_, &QCheckBox::clicked, this, &LifetimePanel::FlagChanged);
     connect(gridFactors_, &QTableWidget::cellChanged, this, &LifetimePanel::GridCellChanged);
     connect(defaults, &QPushButton::clicked, this, &LifetimePanel::PutDefaults);
     return column;
@@ -248,6 +287,11 @@ QWidget* LifetimePanel::BuildResults() {
     QLabel* heading = Label(kResultsHeading);
     heading->setFont(Bold(heading->font()));
     layout->addWidget(heading);
+    // Whether the figures are in today's money or as paid.
+    basis_ = new QLabel(column);
+    basis_->setObjectName(QStringLiteral("LifetimeBasis"));
+    basis_->setWordWrap(true);
+    layout->addWidget(basis_);
     results_ = new QWidget(column);
     results_->setObjectName(QStringLiteral("LifetimeResults"));
     auto* grid = new QGridLayout(results_);
@@ -290,6 +334,7 @@ void LifetimePanel::Open(const ProjectRecord& record) {
 
 void LifetimePanel::ShowProject(const ProjectRecord& record) {
     separator_ = ShownSeparator();
+    record_ = record;
     project_ = lifetime::EvaluateProjectLifetime(record, inputs_);
     gridFactorToday_->setText(project_.first
                                   ? DisplayText(LocaleFormat(project_.first->gridFactorToday, separator_))
@@ -304,10 +349,10 @@ void LifetimePanel::ShowInputs() {
         input.edit->setText(DisplayText(LocaleFormat(input.get(inputs_), separator_)));
         Mark(input.edit, false, {});
     }
-    subsidyIsPercentage_->setChecked(inputs_.subsidyIsPercentage);
+    for (const FlagInput& flag : flags_) flag.box->setChecked(inputs_.*flag.member);
     subsidyUnit_->setText(inputs_.subsidyIsPercentage ? QStringLiteral("%")
                                                       : DisplayText(Settings.CurrencyCode));
-    fuelConnectionGivenUp_->setChecked(inputs_.fuelConnectionGivenUp);
+    discountUnit_->setText(QStringLiteral("%/a ") + DisplayText(texts_[inputs_.nominal ? kNominal : kReal]));
     filling_ = false;
     ShowGridFactors();
 }
@@ -330,10 +375,10 @@ void LifetimePanel::NumberTyped(const NumberInput& input) {
 }
 
 void LifetimePanel::FlagChanged() {
-    inputs_.subsidyIsPercentage = subsidyIsPercentage_->isChecked();
-    inputs_.fuelConnectionGivenUp = fuelConnectionGivenUp_->isChecked();
+    for (const FlagInput& flag : flags_) inputs_.*flag.member = flag.box->isChecked();
     // A percentage above 100 is no percentage: the subsidy then keeps what it was as an amount, capped.
     if (inputs_.subsidyIsPercentage && inputs_.subsidy > 100) inputs_.subsidy = 100;
+    if (inputs_.seasonalElectricity != project_.inputs.seasonalElectricity) ShowProject(record_);
     ShowInputs();
     ShowResults();
     Save();
@@ -343,49 +388,64 @@ void LifetimePanel::ShowGridFactors() {
     const LifetimeInputs used = lifetime::Sanitised(inputs_, defaults_);
     const double today = project_.first ? project_.first->gridFactorToday : 0;
     const std::vector<double> path = lifetime::GridFactorPath(used, today);
+    const std::vector<double> prices = lifetime::Co2PricePath(used);
     filling_ = true;
     gridFactors_->setRowCount(static_cast<int>(path.size()));
+    // A typed year stands out from the path in bold.
+    const auto cell = [this](const std::string& text, bool typed) {
+        auto* item = new QTableWidgetItem(DisplayText(text));
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QFont font = gridFactors_->font();
+        font.setBold(typed);
+        item->setFont(font);
+        return item;
+    };
     for (int row = 0; row < gridFactors_->rowCount(); ++row) {
+        const auto index = static_cast<std::size_t>(row);
         auto* year = new QTableWidgetItem(QString::number(used.firstYear + row));
         year->setFlags(Qt::ItemIsEnabled);
         gridFactors_->setItem(row, 0, year);
-        auto* factor = new QTableWidgetItem(
-            DisplayText(project_.first || static_cast<std::size_t>(row) < used.gridFactorEdits.size()
-                            ? lifetime::FixedText(path[static_cast<std::size_t>(row)], 3, separator_)
-                            : std::string()));
-        factor->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // Years typed over stand out from the path.
-        QFont font = gridFactors_->font();
-        font.setBold(static_cast<std::size_t>(row) < used.gridFactorEdits.size());
-        factor->setFont(font);
-        gridFactors_->setItem(row, 1, factor);
+        const bool factorTyped = index < used.gridFactorEdits.size();
+        gridFactors_->setItem(
+            row, 1,
+            cell(project_.first || factorTyped ? lifetime::FixedText(path[index], 3, separator_)
+                                               : std::string(),
+                 factorTyped));
+        gridFactors_->setItem(
+            row, 2,
+            cell(lifetime::FixedText(prices[index], 0, separator_), index < used.co2PriceEdits.size()));
         gridFactors_->setVerticalHeaderItem(row, new QTableWidgetItem(QString::number(row + 1)));
     }
     filling_ = false;
 }
 
 void LifetimePanel::GridCellChanged(int row, int column) {
-    if (filling_ || column != 1) return;
+    if (filling_ || (column != 1 && column != 2)) return;
     const QString text = gridFactors_->item(row, column)->text();
     const auto index = static_cast<std::size_t>(row);
-    std::vector<double>& edits = inputs_.gridFactorEdits;
+    const auto editsOf = [column](LifetimeInputs& in) -> std::vector<double>& {
+        return column == 1 ? in.gridFactorEdits : in.co2PriceEdits;
+    };
+    std::vector<double>& edits = editsOf(inputs_);
     if (text.trimmed().isEmpty()) {
         if (edits.size() > index) edits.resize(index);
     } else {
-        const std::optional<double> factor = TypedNumber(text);
+        const std::optional<double> value = TypedNumber(text);
         LifetimeInputs candidate = inputs_;
-        if (factor) {
+        if (value) {
             // The years before keep what they show now.
+            const LifetimeInputs used = lifetime::Sanitised(inputs_, defaults_);
             const std::vector<double> path =
-                lifetime::GridFactorPath(lifetime::Sanitised(inputs_, defaults_),
-                                         project_.first ? project_.first->gridFactorToday : 0);
-            std::vector<double>& typed = candidate.gridFactorEdits;
+                column == 1
+                    ? lifetime::GridFactorPath(used, project_.first ? project_.first->gridFactorToday : 0)
+                    : lifetime::Co2PricePath(used);
+            std::vector<double>& typed = editsOf(candidate);
             if (typed.size() <= index)
                 typed.assign(path.begin(), path.begin() + static_cast<long>(index) + 1);
-            typed[index] = *factor;
+            typed[index] = *value;
         }
-        if (factor && lifetime::Sanitised(candidate, defaults_).gridFactorEdits.size() > index)
-            inputs_ = candidate;
+        LifetimeInputs sanitised = lifetime::Sanitised(candidate, defaults_);
+        if (value && editsOf(sanitised).size() > index) inputs_ = candidate;
     }
     ShowResults();
     ShowGridFactors();
@@ -427,9 +487,50 @@ void LifetimePanel::ShowResults() {
         resultValues_[i]->setStyleSheet(look);
         resultUnits_[i]->setStyleSheet(look);
     }
+    basis_->setText(DisplayText(lifetime::RateBasisText(lifetime::Sanitised(inputs_, defaults_), texts_)));
+    ShowSensitivity(result ? &*result : nullptr, style);
     chart_->Show(result ? LifetimeChartDataOf(*result) : LifetimeChartData{},
                  LifetimeChartTextsOf(texts_, Settings.CurrencyCode, separator_), project_.current);
     ShowNotice();
+}
+
+void LifetimePanel::ShowSensitivity(const lifetime::LifetimeResult* result, const lifetime::RowStyle& style) {
+    lifetime::LifetimeResult none;
+    none.sensitivity.resize(3);
+    const std::vector<std::vector<std::string>> rows =
+        lifetime::SensitivityRows(result ? *result : none, style);
+    // Headings over narrow figures: the unit on a line of its own, a long name broken at its middle blank.
+    QStringList headers;
+    for (const std::string& heading : rows[0]) {
+        QString text = DisplayText(heading);
+        const qsizetype comma = text.lastIndexOf(QStringLiteral(", "));
+        QString unit = comma < 0 ? QString() : text.mid(comma + 2);
+        if (comma >= 0) text.truncate(comma);
+        if (text.size() > 14) {
+            qsizetype best = -1;
+            for (qsizetype i = 0; i < text.size(); ++i)
+                if (text[i] == QLatin1Char(' ') &&
+                    (best < 0 || std::abs(i - text.size() / 2) < std::abs(best - text.size() / 2)))
+                    best = i;
+            if (best > 0) text[best] = QLatin1Char('\n');
+        }
+        headers << (unit.isEmpty() ? text : text + QLatin1Char('\n') + unit);
+    }
+    sensitivity_->setHorizontalHeaderLabels(headers);
+    sensitivity_->setRowCount(static_cast<int>(rows.size()) - 1);
+    for (std::size_t r = 1; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            // Figures of other inputs than those of the results shown are dashes.
+            const bool figure = c >= 2;
+            auto* item =
+                new QTableWidgetItem(figure && !result ? QStringLiteral("-") : DisplayText(rows[r][c]));
+            if (figure) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (!project_.current) item->setForeground(palette().color(QPalette::Mid));
+            sensitivity_->setItem(static_cast<int>(r) - 1, static_cast<int>(c), item);
+        }
+    sensitivity_->setFixedHeight(
+        sensitivity_->horizontalHeader()->sizeHint().height() +
+        sensitivity_->rowCount() * sensitivity_->verticalHeader()->defaultSectionSize() + 4);
 }
 
 void LifetimePanel::ShowNotice() {

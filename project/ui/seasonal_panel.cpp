@@ -30,6 +30,7 @@
 #include "project/project_record.h"
 #include "project/seasonal/seasonal_file.h"
 #include "project/seasonal/unit_file.h"
+#include "project/ui/panel_header.h"
 #include "widgets/message_box.h"
 #include "widgets/window_text.h"
 
@@ -140,23 +141,11 @@ SeasonalPanel::SeasonalPanel(QWidget* parent)
     hide();
 
     auto* layout = new QVBoxLayout(this);
-    auto* header = new QHBoxLayout;
-    auto* title = new QLabel(DisplayText(texts_[kTitle]), this);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    header->addWidget(title, 1);
     export_ = new QPushButton(DisplayText(texts_[kExport]), this);
     export_->setObjectName(QStringLiteral("SeasonalExport"));
-    // Enter in an input confirms that input; it never presses a button of the panel.
-    export_->setAutoDefault(false);
     connect(export_, &QPushButton::clicked, this, &SeasonalPanel::Export);
-    header->addWidget(export_);
-    close_ = new QPushButton(DisplayText(texts_[kClose]), this);
-    close_->setObjectName(QStringLiteral("SeasonalClose"));
-    close_->setAutoDefault(false);
-    header->addWidget(close_);
-    layout->addLayout(header);
+    close_ = AddPanelHeader(this, layout, DisplayText(texts_[kTitle]), DisplayText(texts_[kClose]),
+                            QStringLiteral("SeasonalClose"), {export_});
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SeasonalTabs"));

@@ -1,8 +1,8 @@
 #pragma once
 
-// The optional report page of the lifetime comparison: the results and the inputs used, the chart of
-// cumulative cost and CO2, and the cash flows year by year. One drawing for the printer and PDF
-// files. Links Qt Gui only.
+// The optional report pages of the lifetime comparison: the results with their rate basis, the sensitivity
+// and the chart of cumulative cost and CO2 on the first sheet; the inputs used and the cash flows year by
+// year on the second. One drawing for the printer and PDF files. Links Qt Gui only.
 
 #include <QRectF>
 #include <QString>
@@ -10,26 +10,27 @@
 
 #include "localisation/feature_texts.h"
 #include "project/lifetime/project_lifetime.h"
+#include "project/paint/feature_page.h"
 
 class QPainter;
 
 namespace tervalo {
 
-struct LifetimePage {
+// With the lifetime caption file; fileDamaged: Lifetime.dat was damaged.
+struct LifetimePage : FeaturePageOptions {
     lifetime::ProjectLifetime lifetime;
-    bool fileDamaged = false;  // Lifetime.dat was damaged: defaults stand in
-    FeatureTexts texts;        // the lifetime caption file of the run's language
-    std::string currency;      // code-page bytes
-    char decimalSeparator = '.';
 };
+
+inline constexpr int kLifetimeSheets = 2;
 
 // The page of the project as it stands, with the inputs of Lifetime.dat in the current directory and the
 // run's language and currency.
 LifetimePage LifetimePageOf(const ProjectRecord& record);
 
-// Draws the page into `page` (the sheet in the painter's coordinates) with fonts of `fontFamily` sized in
-// points of the painter's device.
+// Draws sheet `sheet` (0 or 1) into `page` (the sheet in the painter's coordinates) with fonts of
+// `fontFamily` sized in points of the painter's device. Figures that are not current are dashes, as in the
+// panel; the chart and the cash flows are then left out.
 void DrawLifetimePage(QPainter& painter, const QRectF& page, const LifetimePage& content,
-                      const QString& fontFamily);
+                      const QString& fontFamily, int sheet = 0);
 
 }  // namespace tervalo

@@ -165,10 +165,13 @@ void ResultsView::Print() {
                              Settings.CurrencyCode)](QPainter& painter, const QRectF& sheet) {
             DrawDecisionPage(painter, sheet, decision, PrinterFontName());
         });
-    if (project_ && chosen.lifetime)
-        pages.push_back([page = LifetimePageOf(*project_)](QPainter& painter, const QRectF& sheet) {
-            DrawLifetimePage(painter, sheet, page, PrinterFontName());
-        });
+    if (project_ && chosen.lifetime) {
+        const LifetimePage lifetime = LifetimePageOf(*project_);
+        for (int sheet = 0; sheet < kLifetimeSheets; ++sheet)
+            pages.push_back([lifetime, sheet](QPainter& painter, const QRectF& page) {
+                DrawLifetimePage(painter, page, lifetime, PrinterFontName(), sheet);
+            });
+    }
     if (project_ && chosen.seasonal)
         pages.push_back([page = SeasonalPageOf(*project_)](QPainter& painter, const QRectF& sheet) {
             DrawSeasonalPage(painter, sheet, page, PrinterFontName());

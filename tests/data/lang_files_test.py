@@ -191,9 +191,10 @@ class GeneratorTest(unittest.TestCase):
         self.assertEqual(lang_files.main(["--sources", str(self.sources), "--headers", str(headers)]), 0)
         header = headers / "lifetime_texts.h"
         text = header.read_text(encoding="utf-8")
-        self.assertIn('inline constexpr FeatureFile kFile{"Lifetime", 48};', text)
+        self.assertIn('inline constexpr FeatureFile kFile{"Lifetime", 89};', text)
         self.assertIn("inline constexpr int kTitle = 1;", text)
         self.assertIn("inline constexpr int kOutsideRange = 48;", text)
+        self.assertIn("inline constexpr int kSeasonalBasis = 89;", text)
         stamp = header.stat().st_mtime_ns
         set_feature_text(self.sources, "Boiler", "GER", "Heizkessel")
         self.assertEqual(lang_files.write_headers(self.sources, headers), [])

@@ -82,7 +82,8 @@ TEST_F(FeatureTextsTest, FileNameIsMatchedWithoutRegardToCase) {
 TEST(FeatureTextNames, LifetimeItemsAreNamedFromTheirSource) {
     EXPECT_EQ(lifetime_texts::kFile.name, "Lifetime");
     EXPECT_EQ(lifetime_texts::kTitle, 1);
-    EXPECT_EQ(lifetime_texts::kOutsideRange, lifetime_texts::kFile.itemCount);
+    EXPECT_EQ(lifetime_texts::kOutsideRange, 48);
+    EXPECT_EQ(lifetime_texts::kSeasonalBasis, lifetime_texts::kFile.itemCount);
 }
 
 }  // namespace

@@ -31,6 +31,12 @@ lifetime::LifetimeInputs Typed() {
     in.fuelConnectionGivenUp = false;
     in.gridTargetYear = 2038;
     in.gridFactorEdits = {0.55, 0.5};
+    in.boilerServiceLife = 8;  // bought again after 8 years, 4 of 8 left at the end
+    in.nominal = true;
+    in.inflation_pct = 2;
+    in.co2AddedToFuel = true;
+    in.loanShare_pct = 60;
+    in.loanTerm = 8;
     return in;
 }
 
@@ -90,6 +96,18 @@ TEST_F(CalcProgram, LifetimeObjectParsesAndHoldsTheComparisonOfTheSavedInputs) {
     same(r["levelised_cost_of_heat"]["boiler"], *expected.boilerLevelisedCost);
     same(r["co2_saving_t"]["decarbonising_grid"], expected.co2SavingGrid_kg / 1000);
     same(r["co2_saving_t"]["today_factor"], expected.co2SavingToday_kg / 1000);
+    EXPECT_EQ(r["rate_basis"], "nominal");
+    same(r["annuity_factor"], expected.annuityFactor);
+    EXPECT_EQ(r["boiler"]["replacement_years"], Json::array({8}));
+    same(r["heat_pump"]["residual_value"], expected.heatPump.residualValue);
+    same(r["heat_pump"]["annual_equivalent_cost"], expected.heatPump.annualCost);
+    same(r["boiler"]["co2_cost"], expected.boiler.co2Cost);
+    same(r["loan"]["yearly_payment"], expected.loan.payment);
+    same(r["loan"]["total_interest"], expected.loan.totalInterest);
+    same(r["loan"]["household_net_present_value"], expected.loan.householdNpv);
+    ASSERT_EQ(r["sensitivity"].size(), 3u);
+    EXPECT_EQ(r["sensitivity"][2]["input"], "service_life");
+    same(r["sensitivity"][0]["high_net_present_value"], expected.sensitivity[0].highNpv);
     ASSERT_EQ(l["years"].size(), expected.years.size());
     for (std::size_t y = 0; y < expected.years.size(); ++y) {
         SCOPED_TRACE(y);
@@ -99,6 +117,9 @@ TEST_F(CalcProgram, LifetimeObjectParsesAndHoldsTheComparisonOfTheSavedInputs) {
         same(year["saving"], expected.years[y].saving);
         same(year["discounted_saving"], expected.years[y].discountedSaving);
         same(year["cumulative_heat_pump_co2_kg"], expected.years[y].cumulativeHeatPumpCo2_kg);
+        same(year["heat_pump_investment"], expected.years[y].heatPumpInvestment);
+        same(year["boiler_co2_cost"], expected.years[y].boilerCo2Cost);
+        same(year["household_saving"], expected.years[y].householdSaving);
     }
 }
 

@@ -10,9 +10,10 @@
 namespace tervalo::lifetime {
 namespace {
 
-// Round figures: no price changes, no standing charges, no discounting unless a test sets them.
+// Round figures: no price changes, no standing charges, no discounting unless a test sets them; each system
+// bought once, no CO2 price, no loan.
 LifetimeInputs Plain() {
-    LifetimeInputs in = DefaultLifetimeInputs(2026);
+    LifetimeInputs in = WithoutExtensions(DefaultLifetimeInputs(2026));
     in.heatPumpCost = 20000;
     in.boilerCost = 8000;
     in.subsidy = 0;

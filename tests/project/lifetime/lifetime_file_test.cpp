@@ -31,6 +31,15 @@ LifetimeInputs Typed() {
     in.fuelConnectionGivenUp = false;
     in.gridTargetYear = 2040;
     in.gridFactorEdits = {0.38, 1.0 / 3, 0};
+    in.replacementCounted = false;
+    in.heatPumpServiceLife = 15;
+    in.nominal = true;
+    in.inflation_pct = 2.5;
+    in.subsidyEligibleCap = 25000;
+    in.co2PriceEdits = {60, 70.5};
+    in.co2AddedToFuel = true;
+    in.loanShare_pct = 50;
+    in.loanTerm = 12;
     return in;
 }
 
@@ -69,14 +78,19 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
         LifetimeInputs expected;
         bool damaged = true;
     };
-    LifetimeInputs cheaper = defaults;
+    // A file that says nothing of the later inputs was written before they existed: it means none of them.
+    const LifetimeInputs before = WithoutExtensions(defaults);
+    LifetimeInputs cheaper = before;
     cheaper.heatPumpCost = 12000;
+    LifetimeInputs laterRead = cheaper;
+    laterRead.heatPumpServiceLife = 15;
+    laterRead.co2PriceEdits = {60, 70.5};
     LifetimeInputs wholePrice = cheaper;
     wholePrice.subsidy = 100;
-    LifetimeInputs fourYears = defaults;
+    LifetimeInputs fourYears = before;
     fourYears.yearsOfUse = 4;
     fourYears.gridFactorEdits = {0.3, 0.2, 0.1, 0.05};
-    LifetimeInputs twoEdits = defaults;
+    LifetimeInputs twoEdits = before;
     twoEdits.gridFactorEdits = {0.3, 0.2};
     const Row rows[] = {
         {"empty file", "", defaults},
@@ -106,6 +120,10 @@ TEST(LifetimeFile, DamageCostsOnlyWhatIsDamaged) {
         {"edits stop at damage", header + "\"GridFactorEdits\",0.3,0.2,x,0.1\r\n", twoEdits},
         {"negative factor", header + "\"GridFactorEdits\",0.3,0.2,-1,0.1\r\n", twoEdits},
         {"binary bytes", std::string("\0\xff\"\x01,\r\n\"\"\"", 10), defaults},
+        {"later input out of range", header + "\"HeatPumpCost\",12000\r\n\"LoanShare\",150\r\n", cheaper},
+        {"later inputs read",
+         header + "\"HeatPumpCost\",12000\r\n\"HeatPumpServiceLife\",15\r\n\"Co2PriceEdits\",60,70.5\r\n",
+         laterRead, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -12,6 +12,8 @@
 #include "project/heating_kind.h"
 #include "project/lifetime/lifetime_rows.h"
 #include "project/round_down.h"
+#include "project/seasonal/project_seasons.h"
+#include "project/seasonal/seasonal_file.h"
 #include "project_fixture.h"
 
 namespace tervalo::lifetime {
@@ -39,6 +41,36 @@ class ProjectLifetimeTest : public test::ProjectFixture {
     }
     ProjectRecord& r = record_;
 };
+
+TEST_F(ProjectLifetimeTest, SeasonalBasisTakesTheAverageSeasonsElectricity) {
+    LifetimeInputs in = EnergyOnly();
+    const ProjectLifetime designPoint = EvaluateProjectLifetime(r, in);
+    ASSERT_TRUE(designPoint.first);
+    EXPECT_FALSE(designPoint.seasonal);
+    in.seasonalElectricity = true;
+    const ProjectLifetime seasonal = EvaluateProjectLifetime(r, in);
+    const seasonal::ProjectSeasons seasons =
+        seasonal::EvaluateProjectSeasons(r, seasonal::LoadSeasonalFile().project);
+    ASSERT_TRUE(seasonal.first && seasonal.seasonal && seasons.seasons.at(0).annual);
+    const seasonal::SeasonAnnual& average = *seasons.seasons[0].annual;
+    EXPECT_EQ(seasonal.first->electricity_kWh, average.electricity_kWh);
+    EXPECT_DOUBLE_EQ(seasonal.first->electricityCost + seasonal.first->heatPumpFuelCost, average.cost);
+    EXPECT_DOUBLE_EQ(seasonal.first->electricityCo2_kg + seasonal.first->heatPumpFuelCo2_kg, average.co2_kg);
+    EXPECT_EQ(seasonal.first->fuelCost, designPoint.first->fuelCost) << "the boiler's side stays";
+    EXPECT_EQ(seasonal.result->years[1].heatPumpCost,
+              seasonal.first->electricityCost + seasonal.first->heatPumpFuelCost);
+
+    // A back-up boiler's fuel: at the fuel's price and CO2 per kWh, apart from the electricity.
+    AnnualFigures first;
+    first.fuel_kWh = 20000;
+    first.fuelCost = 2000;
+    first.fuelCo2_kg = 4000;
+    const AnnualFigures split = WithSeasonalElectricity(first, 5000, 1900, 2600, 2000);
+    EXPECT_DOUBLE_EQ(split.heatPumpFuelCost, 200);
+    EXPECT_DOUBLE_EQ(split.heatPumpFuelCo2_kg, 400);
+    EXPECT_DOUBLE_EQ(split.electricityCost, 1700);
+    EXPECT_DOUBLE_EQ(split.electricityCo2_kg, 2200);
+}
 
 TEST_F(ProjectLifetimeTest, FirstYearOfRandomProjectsIsTheBalanceTheWindowShows) {
     std::mt19937 random(20261207);

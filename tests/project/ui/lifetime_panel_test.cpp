@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPainter>
 #include <QScrollArea>
+#include <QScrollBar>
 
 #include "localisation/lifetime_texts.h"
 #include "project/lifetime/lifetime_file.h"
@@ -178,13 +180,18 @@ TEST_F(LifetimePanelTest, LifetimePageFollowsTheReportPageWithThePanelsFigures) 
     TypeKeys("YearsOfUse", QStringLiteral("25"));
     QTest::keyClick(Child<QLineEdit>("YearsOfUse"), Qt::Key_Return);
     const LifetimePage page = LifetimePageOf(project_);
-    ASSERT_TRUE(PrintResultsPdf(QStringLiteral("lifetime.pdf"), QStringLiteral("DejaVu Sans"),
-                                QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()),
-                                300, FurtherPages({[&page](QPainter& painter, const QRectF& sheet) {
-                                    DrawLifetimePage(painter, sheet, page, QStringLiteral("DejaVu Sans"));
-                                }})));
-    EXPECT_NE(test::CommandOutput("pdfinfo lifetime.pdf").find("Pages:           2\n"), std::string::npos);
-    const std::string second = test::CommandOutput("pdftotext -f 2 -l 2 -enc UTF-8 lifetime.pdf -");
+    ASSERT_TRUE(PrintResultsPdf(
+        QStringLiteral("lifetime.pdf"), QStringLiteral("DejaVu Sans"),
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()), 300,
+        FurtherPages({[&page](QPainter& painter, const QRectF& sheet) {
+                          DrawLifetimePage(painter, sheet, page, QStringLiteral("DejaVu Sans"), 0);
+                      },
+                      [&page](QPainter& painter, const QRectF& sheet) {
+                          DrawLifetimePage(painter, sheet, page, QStringLiteral("DejaVu Sans"), 1);
+                      }})));
+    EXPECT_NE(test::CommandOutput("pdfinfo lifetime.pdf").find("Pages:           3\n"), std::string::npos);
+    // The results on the first sheet of the lifetime pages, the inputs and cash flows on the second.
+    const std::string second = test::CommandOutput("pdftotext -f 2 -l 3 -enc UTF-8 lifetime.pdf -");
     // (Headings with "fl" come out of the PDF as a ligature.)
     for (const QString& expected :
          {Item(lifetime_texts::kTitle), Item(lifetime_texts::kResultsHeading), Result(2), Result(0),
@@ -194,8 +201,32 @@ TEST_F(LifetimePanelTest, LifetimePageFollowsTheReportPageWithThePanelsFigures) 
     EXPECT_EQ(first.find(Item(lifetime_texts::kTitle).toStdString()), std::string::npos)
         << "the report page stays as it is";
     if (!qEnvironmentVariable("TERVALO_SCREENSHOT_DIR").isEmpty())
-        test::CommandOutput("pdftoppm -r 80 -f 2 -l 2 -png lifetime.pdf " +
+        test::CommandOutput("pdftoppm -r 80 -f 2 -l 3 -png lifetime.pdf " +
                             qEnvironmentVariable("TERVALO_SCREENSHOT_DIR").toStdString() + "/lifetime_page");
+}
+
+TEST_F(LifetimePanelTest, StaleFiguresArePrintedAsDashesAsThePanelShowsThem) {
+    TERVALO_SKIP_UNLESS(test::HavePoppler(), "poppler tools are not installed");
+    OpenPanel();
+    const std::string npv = Result(2).toStdString();
+    LifetimePage page = LifetimePageOf(project_);
+    ASSERT_TRUE(page.lifetime.current);
+    page.lifetime.current = false;  // as when the window shows results of an earlier run
+    std::vector<FurtherPage> sheets;
+    for (int sheet = 0; sheet < kLifetimeSheets; ++sheet)
+        sheets.push_back([&page, sheet](QPainter& painter, const QRectF& area) {
+            DrawLifetimePage(painter, area, page, QStringLiteral("DejaVu Sans"), sheet);
+        });
+    ASSERT_TRUE(PrintResultsPdf(QStringLiteral("stale.pdf"), QStringLiteral("DejaVu Sans"),
+                                QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()),
+                                300, FurtherPages(std::move(sheets))));
+    const std::string text = test::CommandOutput("pdftotext -f 2 -l 3 -enc UTF-8 stale.pdf -");
+    // (The note may be wrapped: its start is enough.)
+    EXPECT_NE(text.find(Item(lifetime_texts::kNotCurrent).left(30).toStdString()), std::string::npos) << text;
+    EXPECT_EQ(text.find(npv), std::string::npos) << "no stale net present value: " << text;
+    EXPECT_EQ(text.find(Item(lifetime_texts::kCashFlows).toStdString()), std::string::npos);
+    EXPECT_NE(text.find(Item(lifetime_texts::kHeatPumpCost).toStdString()), std::string::npos)
+        << "the inputs are no figures of a balance: they stay";
 }
 
 // The panel and the print settings in three languages and scripts: every text fits, and a picture of each
@@ -217,6 +248,21 @@ TEST_F(LifetimePanelTest, TextsFitInGermanEnglishAndRussian) {
         EXPECT_LE(scroll->widget()->minimumSizeHint().width(), scroll->viewport()->width())
             << "inputs and results side by side without scrolling";
         test::SaveScreenshot(window_.get(), QStringLiteral("lifetime_panel_") + QLatin1String(code));
+        // The end of the results (sensitivity, chart) and of the inputs (CO2 price, loan, year by year).
+        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+        QApplication::processEvents();
+        EXPECT_EQ(test::ClippedTexts(Panel()), QStringList());
+        test::SaveScreenshot(window_.get(), QStringLiteral("lifetime_panel_end_") + QLatin1String(code));
+        const LifetimePage page = LifetimePageOf(project_);
+        for (int sheet = 0; sheet < kLifetimeSheets; ++sheet) {
+            QImage image(827, 1169, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            DrawLifetimePage(painter, QRectF(image.rect()), page, QStringLiteral("DejaVu Sans"), sheet);
+            painter.end();
+            if (const QString folder = qEnvironmentVariable("TERVALO_SCREENSHOT_DIR"); !folder.isEmpty())
+                image.save(QStringLiteral("%1/lifetime_page_%2_%3.png").arg(folder, QLatin1String(code)).arg(sheet));
+        }
         window_.reset();
 
         PrintSettingsWindow settings(nullptr, true);

@@ -88,7 +88,11 @@ std::string TwoConversionText(double value, char separator) {
     char buffer[64];
     const auto scientific =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    const int exponent = std::atoi(std::find(buffer, scientific.ptr, 'e') + 1);
+    // The buffer holds no terminating zero: the exponent is read up to the conversion's end only.
+    const char* exponentText = std::find(buffer, scientific.ptr, 'e') + 1;
+    if (*exponentText == '+') ++exponentText;
+    int exponent = 0;
+    std::from_chars(exponentText, scientific.ptr, exponent);
     std::string text(buffer, scientific.ptr);
     if (exponent < 15 && exponent >= -15)
         text = std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value,

@@ -44,8 +44,11 @@ class Dice {
     std::string Typed(double low, double high, char separator) {
         static const char* const odd[] = {"", "0", "abc", "1e3", "1e200", "-0.5", "12abc"};
         if (Chance(0.06)) return odd[Pick(std::size(odd))];
+        // Drawn one by one: the order of a call's arguments is the compiler's choice.
+        const double value = Between(low, high);
+        const int decimals = static_cast<int>(Pick(3));
         char text[64];
-        std::snprintf(text, sizeof text, "%.*f", static_cast<int>(Pick(3)), Between(low, high));
+        std::snprintf(text, sizeof text, "%.*f", decimals, value);
         std::string typed = text;
         if (separator == ',' && typed.find('.') != std::string::npos) typed[typed.find('.')] = ',';
         return typed;

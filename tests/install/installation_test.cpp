@@ -356,7 +356,10 @@ TEST_F(InstallationTest, AFileInTheWayOrAPathTooLongIsNamedWithoutTheRightsQuest
          ":  Is a file, not a folder."},
         {temp_.path() / std::string(300, 'n'), TargetProblem::PathTooLong,
          temp_.path() / std::string(300, 'n'), ":  Path longer than this system allows."},
+#ifndef _WIN32
+        // Windows takes a path of this length where the process declares long paths; wine's answer differs.
         {longPath, TargetProblem::PathTooLong, longPath, ":  Path longer than this system allows."},
+#endif
     };
     for (const auto& run : cases) {
         SCOPED_TRACE(run.target.string().substr(0, 80));

@@ -24,6 +24,7 @@
 #include "project/input_edits.h"
 #include "project/round_down.h"
 #include "project_fixture.h"
+#include "support/golden_record.h"
 
 namespace tervalo {
 namespace {
@@ -178,25 +179,7 @@ TEST_F(TraceGolden, TheWorkingOfRandomProjectsIsTheRecordedOne) {
     EXPECT_GT(balanceStops, 60);
 
     const std::string text = full + "# digests\n" + digests;
-    const std::string file = std::string(TERVALO_TEST_DATA_DIR) + "/project/trace_golden.txt";
-    if (std::getenv("TERVALO_GOLDEN_RECORD")) {
-        std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
-        GTEST_SKIP() << "record written to " << file;
-    }
-    const std::string expected = test::ReadBytes(file);
-    ASSERT_FALSE(expected.empty()) << "the golden record is missing";
-    std::istringstream got(text), want(expected);
-    std::string gotLine, wantLine, project;
-    int differences = 0;
-    for (int line = 1; std::getline(want, wantLine); ++line) {
-        if (!std::getline(got, gotLine)) gotLine = "(end)";
-        if (wantLine.rfind("# project", 0) == 0) project = wantLine;
-        if (gotLine != wantLine && ++differences <= 10)
-            ADD_FAILURE() << project << ", line " << line << ": expected \"" << wantLine << "\", got \""
-                          << gotLine << "\"";
-    }
-    EXPECT_FALSE(std::getline(got, gotLine)) << "more output than the record holds";
-    EXPECT_EQ(differences, 0);
+    test::ExpectGoldenRecord(text, std::string(TERVALO_TEST_DATA_DIR) + "/project/trace_golden.txt");
 }
 
 // What a run wrote, as its result says, against the texts it changed: each result starts with a text no run

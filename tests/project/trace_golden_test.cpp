@@ -152,7 +152,8 @@ class TraceGolden : public test::ProjectFixture {
 
 TEST_F(TraceGolden, TheWorkingOfRandomProjectsIsTheRecordedOne) {
 #ifdef _WIN32
-    GTEST_SKIP() << "the record holds every value to the last bit, and MinGW-w64's pow differs from glibc's there";
+    GTEST_SKIP()
+        << "the record holds every value to the last bit, and MinGW-w64's pow differs from glibc's there";
 #endif
     Dice dice;
     std::string full, digests;

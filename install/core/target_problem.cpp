@@ -24,6 +24,11 @@ TargetCheck CheckTarget(const fs::path& target, std::error_code error) {
         if (entry == entry.parent_path()) break;
     }
     if (!error) return {TargetProblem::None, {}};
+    // Systems differ in what they answer for a name no file system takes (wine: "not found"), so its length
+    // decides. 255 is the limit of the common file systems: bytes on Linux, UTF-16 units on Windows.
+    constexpr std::size_t kLongestName = 255;
+    for (const fs::path& name : target.relative_path())
+        if (name.native().size() > kLongestName) return {TargetProblem::PathTooLong, target};
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted ||
         error == std::errc::read_only_file_system)
         return {TargetProblem::NoRights, target};

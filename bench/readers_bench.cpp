@@ -50,7 +50,8 @@ std::string SampleResultsFile() {
     for (int section = 0; section < 5; ++section) {
         bytes += "\"&$$Section " + std::to_string(section) + " :\"\r\n\"\"\r\n";
         for (int field = 0; field < 12; ++field)
-            bytes += "\"        Annual energy of item " + std::to_string(field) + " :\xA7$& 12345 kWh/a\"\r\n";
+            bytes +=
+                "\"        Annual energy of item " + std::to_string(field) + " :\xA7$& 12345 kWh/a\"\r\n";
         bytes += "\"" + std::string(151, '-') + "\"\r\n";
     }
     return bytes;

@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "config/run_settings.h"
 #include "engine/file_access.h"
 #include "engine/number_text.h"
-#include "engine/text_util.h"
 #include "engine/text_record.h"
-#include "config/run_settings.h"
+#include "engine/text_util.h"
 
 namespace tervalo {
 
@@ -15,15 +15,15 @@ namespace {
 
 // Reads the settings file field by field; a missing or oversized file reads as no fields at all.
 class SettingsReader {
-public:
-  SettingsReader()
-      : bytes_(ReadFileBytes(kSettingsFileName, kSettingsFileByteLimit).value_or(std::string())) {}
-  TextRecordReader& operator*() { return reader_; }
-  TextRecordReader* operator->() { return &reader_; }
+  public:
+    SettingsReader()
+        : bytes_(ReadFileBytes(kSettingsFileName, kSettingsFileByteLimit).value_or(std::string())) {}
+    TextRecordReader& operator*() { return reader_; }
+    TextRecordReader* operator->() { return &reader_; }
 
-private:
-  std::string bytes_;
-  TextRecordReader reader_{bytes_};
+  private:
+    std::string bytes_;
+    TextRecordReader reader_{bytes_};
 };
 
 // Line 1 fields 1 to 11; false once the file has run out.
@@ -49,8 +49,8 @@ void ReadLine2(TextRecordReader& in) {
     if (!in.ReadText(number)) return;
     carried.line2Field3 = ParseNumberText(number);
     if (carried.line2Field3 <= 0) carried.line2Field3 = 2.5;
-    in.ReadText(carried.line2Field4) && in.ReadText(carried.line2Field5) && in.ReadInt16(carried.line2Field6) &&
-        in.ReadText(carried.line2Field7);
+    in.ReadText(carried.line2Field4) && in.ReadText(carried.line2Field5) &&
+        in.ReadInt16(carried.line2Field6) && in.ReadText(carried.line2Field7);
 }
 
 // Fields 12 to 14 of line 1 into the carried record, then line 2.
@@ -72,8 +72,10 @@ void ApplyCommonDefaults(const char* languageDefault, LanguageFilter known) {
 
 void StartupReadSettings(LanguageFilter known) {
     SettingsReader in;
-    if (ReadLine1UpToField11(*in)) ReadCarriedRest(*in);
-    else ReadLine2(*in);  // sets the defaults of line 2
+    if (ReadLine1UpToField11(*in))
+        ReadCarriedRest(*in);
+    else
+        ReadLine2(*in);  // sets the defaults of line 2
     ApplyCommonDefaults("GER", known);
 }
 
@@ -121,19 +123,33 @@ StoredChoice ReadStoredChoice(LanguageFilter known) {
 std::string SettingsFileBytes(char decimalSeparator) {
     const RunSettings& s = Settings;
     const CarriedSettings& carried = s.carried;
-    const std::string& directory = s.parameterDirectoryRead ? s.ParameterDirectory : carried.storedParameterDirectory;
+    const std::string& directory =
+        s.parameterDirectoryRead ? s.ParameterDirectory : carried.storedParameterDirectory;
     const std::int16_t mode =
         s.parameterDirectoryRead ? s.ParameterDirectoryMode : carried.storedParameterDirectoryMode;
 
     TextRecordWriter out;
-    out.Text("").Text("").Text("").Text(s.LanguageCode).Text(s.CurrencyCode).Text(s.PrintFontName).Text(s.UserName);
-    out.Int(carried.welcomeOption).Text(carried.line1Field9).Text(carried.line1Field10).Text(carried.line1Field11);
+    out.Text("")
+        .Text("")
+        .Text("")
+        .Text(s.LanguageCode)
+        .Text(s.CurrencyCode)
+        .Text(s.PrintFontName)
+        .Text(s.UserName);
+    out.Int(carried.welcomeOption)
+        .Text(carried.line1Field9)
+        .Text(carried.line1Field10)
+        .Text(carried.line1Field11);
     out.Int(carried.PrintHeaderOption).Text(directory).Int(mode);
     out.EndStatement();
     out.Int(carried.line2Field1);
-    if (carried.line2Field2Quoted) out.Text(carried.line2Field2);
-    else out.Raw(carried.line2Field2);
-    out.Text(LocaleFormat(carried.line2Field3, decimalSeparator)).Text(carried.line2Field4).Text(carried.line2Field5);
+    if (carried.line2Field2Quoted)
+        out.Text(carried.line2Field2);
+    else
+        out.Raw(carried.line2Field2);
+    out.Text(LocaleFormat(carried.line2Field3, decimalSeparator))
+        .Text(carried.line2Field4)
+        .Text(carried.line2Field5);
     out.Int(carried.line2Field6).Text(carried.line2Field7);
     out.EndStatement();
     return out.bytes();

@@ -1,7 +1,7 @@
 #pragma once
 
-// The state points of one refrigeration-cycle run, as the cycle, the vapour correlations, the compressor model
-// and the design-point calculation hand them to each other.
+// The state points of one refrigeration-cycle run, as the cycle, the vapour correlations, the compressor
+// model and the design-point calculation hand them to each other.
 
 namespace tervalo {
 

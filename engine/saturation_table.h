@@ -54,7 +54,8 @@ struct SaturationTable {
 };
 
 // Parses the bytes of a table file: seven numbers per record, fields separated by commas or line breaks, "."
-// as decimal point, no header. Each record is converted from the layout the refrigerant registry gives the file
+// as decimal point, no header. Each record is converted from the layout the refrigerant registry gives the
+// file
 // (`tableFile` is the name the catalogue gives, such as "PROPAN.DAT"; any other name is read as it stands).
 // Blanks and line ends after the last record are ignored. Fails with DamagedTable when the data ends inside a
 // record, holds no record, or a conversion divides by zero.

@@ -11,8 +11,12 @@ namespace {
 
 constexpr int kEnd = std::char_traits<char>::eof();
 
-bool IsBlank(int c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
+bool IsBlank(int c) {
+    return c == ' ' || c == '\t';
+}
+bool IsLineEnd(int c) {
+    return c == '\r' || c == '\n';
+}
 
 void TrimTrailingBlanks(std::string& text) {
     while (!text.empty() && IsBlank(static_cast<unsigned char>(text.back()))) text.pop_back();
@@ -40,15 +44,21 @@ TextRecordReader::TextRecordReader(std::string_view bytes)
 
 TextRecordReader::~TextRecordReader() = default;
 
-int TextRecordReader::Peek() { return in_->rdbuf() ? in_->rdbuf()->sgetc() : kEnd; }
+int TextRecordReader::Peek() {
+    return in_->rdbuf() ? in_->rdbuf()->sgetc() : kEnd;
+}
 
-int TextRecordReader::Take() { return in_->rdbuf() ? in_->rdbuf()->sbumpc() : kEnd; }
+int TextRecordReader::Take() {
+    return in_->rdbuf() ? in_->rdbuf()->sbumpc() : kEnd;
+}
 
 void TextRecordReader::SkipLineEnd(int taken) {
     if (taken == '\r' && Peek() == '\n') Take();
 }
 
-bool TextRecordReader::AtEnd() { return Peek() == kEnd; }
+bool TextRecordReader::AtEnd() {
+    return Peek() == kEnd;
+}
 
 bool TextRecordReader::ReadText(std::string& field) {
     int c = Peek();
@@ -79,9 +89,13 @@ bool TextRecordReader::ReadText(std::string& field) {
     return true;
 }
 
-bool TextRecordReader::ReadInt16(std::int16_t& value) { return ReadInteger(*this, value); }
+bool TextRecordReader::ReadInt16(std::int16_t& value) {
+    return ReadInteger(*this, value);
+}
 
-bool TextRecordReader::ReadInt32(std::int32_t& value) { return ReadInteger(*this, value); }
+bool TextRecordReader::ReadInt32(std::int32_t& value) {
+    return ReadInteger(*this, value);
+}
 
 bool TextRecordReader::ReadDouble(double& value) {
     std::string field;

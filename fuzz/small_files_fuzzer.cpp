@@ -2,10 +2,10 @@
 // hand-over file, read and emptied) and the about file of the language.
 #include <array>
 
+#include "config/run_settings.h"
 #include "fuzz_input.h"
 #include "project/energy_factors.h"
 #include "shell/handover_file.h"
-#include "config/run_settings.h"
 #include "shell/ui/about_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

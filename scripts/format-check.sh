@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Checks the tracked C++ files against the committed .clang-format. With TERVALO_FORMAT_CHECK=1 a file that
-# clang-format would change fails the check; without it the check names those files and passes, until the
-# tree has been formatted once.
+# Checks the tracked C++ files against the committed .clang-format: a file that clang-format would change fails
+# the check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mapfile -d '' files < <(git ls-files -z '*.cpp' '*.h')
@@ -15,5 +14,4 @@ if [ ${#unformatted[@]} -eq 0 ]; then
 fi
 printf '%s\n' "${unformatted[@]}" | sed 's/^/not formatted: /'
 echo "${#unformatted[@]} of ${#files[@]} C++ files differ from .clang-format (clang-format -i FILE formats one)"
-[ "${TERVALO_FORMAT_CHECK:-0}" = 1 ] && exit 1
-exit 0
+exit 1

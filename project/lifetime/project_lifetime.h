@@ -33,7 +33,8 @@ struct ProjectLifetime {
 // A calculation run over a copy of the record (the record keeps its texts) and the comparison over its
 // balance with `inputs` (sanitised against the defaults of their first year). With seasonalElectricity the
 // heat pump's first year is the average season's of the seasonal view (inputs of Seasonal.json), where the
-// seasons could be computed. Within a larger action (the document of a run) the runs take that action's loads.
+// seasons could be computed. Within a larger action (the document of a run) the runs take that action's
+// loads.
 ProjectLifetime EvaluateProjectLifetime(const ProjectRecord& record, const LifetimeInputs& inputs,
                                         ActionLoads* loads = nullptr);
 

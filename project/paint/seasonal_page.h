@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "localisation/feature_texts.h"
-#include "project/seasonal/project_seasons.h"
 #include "project/paint/feature_page.h"
+#include "project/seasonal/project_seasons.h"
 
 class QPainter;
 

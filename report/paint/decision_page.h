@@ -17,10 +17,10 @@ class QPainter;
 namespace tervalo {
 
 struct DecisionPage {
-    ProjectRecord record;       // as shown: its choices and units
-    decision::DecisionRun run;  // with the table and the sensitivity
-    FeatureTexts texts;         // the decision caption file's
-    std::string currency;       // currency code, code-page bytes
+    ProjectRecord record;         // as shown: its choices and units
+    decision::DecisionRun run;    // with the table and the sensitivity
+    FeatureTexts texts;           // the decision caption file's
+    std::string currency;         // currency code, code-page bytes
     char decimalSeparator = '.';  // of the numbers on the page: the language's
 };
 

@@ -17,7 +17,7 @@ using test::ScopedTempDir;
 using test::WriteBytes;
 
 class SettingsFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetRunSettings(); }
     void TearDown() override { ResetRunSettings(); }
     ScopedTempDir dir_;
@@ -28,7 +28,9 @@ constexpr const char* kTypical =
     "4,\"x\",\"3,5\",\"d\",\"e\",6,\"f\"\r\n";
 
 TEST_F(SettingsFile, EmptyLanguageIsGermanAtStartupButEnglishInTheFullRead) {
-    WriteBytes("kparam.dat", "\"\",\"\",\"\",\"\",\"\",\"\",\"\",0,\"\",\"\",\"\",0,\"\",0\r\n0,35,\"2.5\",\"\",\"\",0,\"\"\r\n");
+    WriteBytes(
+        "kparam.dat",
+        "\"\",\"\",\"\",\"\",\"\",\"\",\"\",0,\"\",\"\",\"\",0,\"\",0\r\n0,35,\"2.5\",\"\",\"\",0,\"\"\r\n");
     StartupReadSettings(KnownLanguage);
     EXPECT_EQ(Settings.LanguageCode, "GER");
     EXPECT_EQ(Settings.CurrencyCode, "EUR");
@@ -64,32 +66,39 @@ struct DirectoryRow {
     const char* expected;
 };
 
-void PrintTo(const DirectoryRow& row, std::ostream* out) { *out << row.name; }
-
+void PrintTo(const DirectoryRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class ParameterDirectoryRule : public SettingsFile, public ::testing::WithParamInterface<DirectoryRow> {};
 
 TEST_P(ParameterDirectoryRule, ReducesToADriveRootOrEmpty) {
     const DirectoryRow& row = GetParam();
-    WriteBytes("kparam.dat", std::string("\"\",\"\",\"\",\"ENG\",\"EUR\",\"Arial\",\"u\",0,\"\",\"\",\"\",0,\"") +
-                                 row.field13 + "\"," + std::to_string(row.field14) + "\r\n");
+    WriteBytes("kparam.dat",
+               std::string("\"\",\"\",\"\",\"ENG\",\"EUR\",\"Arial\",\"u\",0,\"\",\"\",\"\",0,\"") +
+                   row.field13 + "\"," + std::to_string(row.field14) + "\r\n");
     FullReadSettings(KnownLanguage);
     EXPECT_EQ(Settings.ParameterDirectory, row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ParameterDirectoryRule,
-    ::testing::Values(DirectoryRow{"folderBelowRoot", "D:\\Kelv\\", 0, "C:\\"},
-                      DirectoryRow{"otherDriveRoot", "D:\\", 0, "D:\\"}, DirectoryRow{"zero", "0", 0, "C:\\"},
-                      DirectoryRow{"bareDriveUpper", "C:", 0, "C:\\"}, DirectoryRow{"bareDriveLower", "c:", 0, "C:\\"},
-                      DirectoryRow{"blanks", "   ", 0, "C:\\"}, DirectoryRow{"trimmedRoot", " E:\\ ", 0, "E:\\"},
-                      DirectoryRow{"mode77", "D:\\", 77, ""}, DirectoryRow{"mode77Long", "D:\\x\\y", 77, ""}),
-    [](const auto& row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(Rows, ParameterDirectoryRule,
+                         ::testing::Values(DirectoryRow{"folderBelowRoot", "D:\\Kelv\\", 0, "C:\\"},
+                                           DirectoryRow{"otherDriveRoot", "D:\\", 0, "D:\\"},
+                                           DirectoryRow{"zero", "0", 0, "C:\\"},
+                                           DirectoryRow{"bareDriveUpper", "C:", 0, "C:\\"},
+                                           DirectoryRow{"bareDriveLower", "c:", 0, "C:\\"},
+                                           DirectoryRow{"blanks", "   ", 0, "C:\\"},
+                                           DirectoryRow{"trimmedRoot", " E:\\ ", 0, "E:\\"},
+                                           DirectoryRow{"mode77", "D:\\", 77, ""},
+                                           DirectoryRow{"mode77Long", "D:\\x\\y", 77, ""}),
+                         [](const auto& row) { return row.param.name; });
 
 TEST_F(SettingsFile, ZeroOrNegativeLine2Field3IsWrittenBackAs2Point5) {
     for (const char* stored : {"0", "-1"}) {
-        WriteBytes("kparam.dat", std::string("\"\",\"\",\"\",\"ENG\",\"EUR\",\"Arial\",\"u\",0,\"\",\"\",\"\",0,\"\",0\r\n"
-                                             "0,35,\"") + stored + "\",\"\",\"\",0,\"\"\r\n");
+        WriteBytes("kparam.dat",
+                   std::string("\"\",\"\",\"\",\"ENG\",\"EUR\",\"Arial\",\"u\",0,\"\",\"\",\"\",0,\"\",0\r\n"
+                               "0,35,\"") +
+                       stored + "\",\"\",\"\",0,\"\"\r\n");
         FullReadSettings(KnownLanguage);
         ASSERT_TRUE(SaveSettings(','));
         const std::string saved = ReadBytes("kparam.dat");

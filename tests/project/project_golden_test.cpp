@@ -112,7 +112,8 @@ class ProjectGolden : public test::ProjectFixture {
         r.EnergKost = draw.NumberText(0.05, 0.5);
         Messages(out, OnEnter(Project(), &ProjectRecord::EnergKost));
         const auto heatings = ListEntries(ProjectList::HeizArt);
-        OnListChosen(Project(), ProjectList::HeizArt, heatings[static_cast<std::size_t>(number) % heatings.size()]);
+        OnListChosen(Project(), ProjectList::HeizArt,
+                     heatings[static_cast<std::size_t>(number) % heatings.size()]);
         const bool integrated = (number / 4) % 2 == 1;
         OnEinbindCheckClicked(Project(), integrated);
         out += "> " + r.HausTyp + ", " + r.Klimazone + ", " + r.AmbientT + ", " + r.AnwendBereich + ", " +

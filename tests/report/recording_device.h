@@ -35,7 +35,8 @@ class RecordingEngine : public QPaintEngine {
     // A path's straight pieces count as lines.
     void drawPath(const QPainterPath& path) override {
         for (const QPolygonF& polygon : path.toSubpathPolygons())
-            for (qsizetype i = 1; i < polygon.size(); ++i) lines.push_back(QLineF(polygon[i - 1], polygon[i]));
+            for (qsizetype i = 1; i < polygon.size(); ++i)
+                lines.push_back(QLineF(polygon[i - 1], polygon[i]));
     }
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
         texts.push_back({transform.map(p), item.text(), item.font()});

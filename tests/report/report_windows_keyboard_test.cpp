@@ -77,11 +77,12 @@ TEST_F(ReportWindowsKeyboard, PrintSettingsTabDownTheLeftColumnThenOkAndCancelAn
     PrintSettingsWindow window(nullptr, true);
     Open(&window);
     if (std::filesystem::exists(staged)) {
-        EXPECT_EQ(test::Part<QComboBox>(&window, "fontlist")->accessibleName(), QStringLiteral("Druckerschriftart"));
+        EXPECT_EQ(test::Part<QComboBox>(&window, "fontlist")->accessibleName(),
+                  QStringLiteral("Druckerschriftart"));
     }
     EXPECT_EQ(TabRound(&window, test::Part<QComboBox>(&window, "fontlist")),
-              (QStringList{"fontlist", "drbutt", "prevButt", "CyclePage", "DecisionPage", "LifetimePage", "SeasonalPage",
-                           "OKbutt", "Abbutt"}));
+              (QStringList{"fontlist", "drbutt", "prevButt", "CyclePage", "DecisionPage", "LifetimePage",
+                           "SeasonalPage", "OKbutt", "Abbutt"}));
 
     // Enter on the font list, which does not take it, confirms the window.
     test::Part<QComboBox>(&window, "fontlist")->setFocus();
@@ -93,8 +94,10 @@ TEST_F(ReportWindowsKeyboard, PrintSettingsCommandsRunOnTheirOwnAltLetters) {
     PrintSettingsWindow window(nullptr, true);
     test::Part<QCheckBox>(&window, "CyclePage")->setText(QStringLiteral("Kreisprozess"));
     Open(&window);
-    const QString captions[] = {test::Part<QLabel>(&window, "Okbutt_l")->text(), test::Part<QLabel>(&window, "Abbutt_l")->text(), test::Part<QLabel>(&window, "drbutt_l")->text(),
-                                test::Part<QLabel>(&window, "prevButt_l")->text(), test::Part<QCheckBox>(&window, "CyclePage")->text()};
+    const QString captions[] = {
+        test::Part<QLabel>(&window, "Okbutt_l")->text(), test::Part<QLabel>(&window, "Abbutt_l")->text(),
+        test::Part<QLabel>(&window, "drbutt_l")->text(), test::Part<QLabel>(&window, "prevButt_l")->text(),
+        test::Part<QCheckBox>(&window, "CyclePage")->text()};
     QString letters;
     for (const QString& caption : captions) {
         EXPECT_EQ(caption.count(QLatin1Char('&')), 1) << caption.toStdString();
@@ -120,7 +123,8 @@ TEST_F(ReportWindowsKeyboard, PrintSettingsCommandsRunOnTheirOwnAltLetters) {
 TEST_F(ReportWindowsKeyboard, ResultsViewTabDownThePanelAndEnterIsOk) {
     ResultsView view;
     Open(&view);
-    EXPECT_EQ(test::Part<QScrollBar>(&view, "VScroll1")->focusPolicy(), Qt::NoFocus) << "the scroll bar only redraws the one page";
+    EXPECT_EQ(test::Part<QScrollBar>(&view, "VScroll1")->focusPolicy(), Qt::NoFocus)
+        << "the scroll bar only redraws the one page";
     EXPECT_EQ(TabRound(&view, test::Part<QCheckBox>(&view, "PrintHead")),
               (QStringList{"PrintHead", "Command3D2", "Command3D3", "Command3D1"}))
         << "the option, then print, cancel and OK as they stand from the top";
@@ -136,7 +140,8 @@ TEST_F(ReportWindowsKeyboard, ResultsViewCommandsAndTheHeaderOptionRunOnTheirAlt
     EXPECT_EQ(test::Part<QLabel>(&view, "Command3D1_l")->text(), QStringLiteral("&OK"));
     EXPECT_EQ(test::Part<QLabel>(&view, "Command3D2_l")->text(), QStringLiteral("&Drucken"));
     EXPECT_EQ(test::Part<QLabel>(&view, "Command3D3_l")->text(), QStringLiteral("&Abbrechen"));
-    EXPECT_EQ(test::Part<QCheckBox>(&view, "PrintHead")->text(), QStringLiteral("D&rucken Kopfzeile")) << "the next free letter";
+    EXPECT_EQ(test::Part<QCheckBox>(&view, "PrintHead")->text(), QStringLiteral("D&rucken Kopfzeile"))
+        << "the next free letter";
 
     QTest::keyClick(&view, 'r', Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([] { return Settings.carried.PrintHeaderOption == 1; }))

@@ -118,8 +118,8 @@ inline QStringList ClippedTexts(QWidget* window) {
 }
 
 // Pairs of widgets of a window that cover each other: siblings, both visible, that overlap. Qt's own parts
-// (size grips among them) and empty labels (placeholders) are left out, and so are the widgets in `overlays`, panels meant to lie
-// over the window's content.
+// (size grips among them) and empty labels (placeholders) are left out, and so are the widgets in `overlays`,
+// panels meant to lie over the window's content.
 inline QStringList OverlappingWidgets(QWidget* window, const QList<QWidget*>& overlays = {}) {
     const auto counts = [window, &overlays](const QWidget* widget) {
         if (!widget->isVisibleTo(window) || widget->isWindow() || widget->size().isEmpty()) return false;

@@ -205,8 +205,8 @@ TEST_F(CalcProgram, BatchRowsTellWhichResultsAreNotTheirOwn) {
         SCOPED_TRACE(r);
         const auto& cells = rows[r].cells;
         EXPECT_NE(cells[column("warnings")].find("is not current"), std::string::npos);
-        for (const char* name :
-             {"BrennStV", "BrennStV.value", "Label27", "saving.money", "saving.money.value", "break_even.fuel_price"})
+        for (const char* name : {"BrennStV", "BrennStV.value", "Label27", "saving.money",
+                                 "saving.money.value", "break_even.fuel_price"})
             EXPECT_EQ(cells[column(name)], "") << name << " left from the loaded project";
     }
     EXPECT_EQ(rows[4].cells[column("warnings")], "");

@@ -3,8 +3,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -261,7 +261,8 @@ TEST_F(LifetimePanelTest, TextsFitInGermanEnglishAndRussian) {
             DrawLifetimePage(painter, QRectF(image.rect()), page, QStringLiteral("DejaVu Sans"), sheet);
             painter.end();
             if (const QString folder = qEnvironmentVariable("TERVALO_SCREENSHOT_DIR"); !folder.isEmpty())
-                image.save(QStringLiteral("%1/lifetime_page_%2_%3.png").arg(folder, QLatin1String(code)).arg(sheet));
+                image.save(
+                    QStringLiteral("%1/lifetime_page_%2_%3.png").arg(folder, QLatin1String(code)).arg(sheet));
         }
         window_.reset();
 

@@ -151,10 +151,13 @@ std::string SeasonalFileBytes(const ProjectSeasonInputs& project,
 }
 
 SeasonalFileRead LoadSeasonalFile() {
-    if (const std::optional<std::string> bytes = ReadFileBytes(kSeasonalFileName, kFileLimit))
-        return ParseSeasonalFile(*bytes);
+    // Found once: a search for a name in another letter case reads the whole folder.
+    const std::optional<std::filesystem::path> found = FindFileNoCase(kSeasonalFileName);
+    if (found)
+        if (const std::optional<std::string> bytes = ReadFileBytes(*found, kFileLimit))
+            return ParseSeasonalFile(*bytes);
     SeasonalFileRead read;
-    read.damaged = FindFileNoCase(kSeasonalFileName).has_value();
+    read.damaged = found.has_value();
     return read;
 }
 

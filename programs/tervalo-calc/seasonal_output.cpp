@@ -84,7 +84,7 @@ int RunSeasonalUnit(const std::string& path, bool json) {
 
 std::string SeasonalLines(const ProjectRecord& record, ActionLoads* loads) {
     std::string lines;
-    for (const SeasonalFigure& figure : SeasonalFigures(ProjectSeasonsMemberObject(record, loads)))
+    for (const SeasonalFigure& figure : SeasonalFiguresOf(ProjectSeasonsMemberObject(record, loads)))
         lines += figure.name + '=' + figure.text.value_or("\u2013") + '\n';
     return lines;
 }

@@ -197,10 +197,10 @@ Json ProjectSeasonsMemberObject(const ProjectRecord& record, ActionLoads* loads)
 }
 
 std::vector<SeasonalFigure> SeasonalFigures(std::string_view memberJson) {
-    return SeasonalFigures(Json::parse(memberJson, nullptr, false));
+    return SeasonalFiguresOf(Json::parse(memberJson, nullptr, false));
 }
 
-std::vector<SeasonalFigure> SeasonalFigures(const Json& json) {
+std::vector<SeasonalFigure> SeasonalFiguresOf(const Json& json) {
     std::vector<SeasonalFigure> figures;
     if (!json.is_object()) return figures;
     Flatten(json, "Seasonal", figures);

@@ -61,7 +61,7 @@ struct SeasonalFigure {
 };
 std::vector<SeasonalFigure> SeasonalFigures(std::string_view memberJson);
 // The same of the object as a value: a number that is not finite, which the JSON writes as null, is nothing.
-std::vector<SeasonalFigure> SeasonalFigures(const nlohmann::ordered_json& member);
+std::vector<SeasonalFigure> SeasonalFiguresOf(const nlohmann::ordered_json& member);
 
 // The bins of the three seasons as CSV (one row per season and bin, "." as decimal point), with the season's
 // seasonal COP on each row; a header of the JSON member names.

@@ -39,7 +39,7 @@ std::string ExportBytes(const ProjectRecord& record, ExportFormat format, const 
     if (format == ExportFormat::Csv) {
         std::vector<std::string> header = decision::ResultsCsvHeader(record, codePage, currency);
         std::vector<std::string> row = decision::ResultsCsvRow(1, record, run, codePage, currency);
-        for (seasonal::SeasonalFigure& figure : seasonal::SeasonalFigures(seasons)) {
+        for (seasonal::SeasonalFigure& figure : seasonal::SeasonalFiguresOf(seasons)) {
             header.push_back(std::move(figure.name));
             row.push_back(figure.text.value_or(std::string()));
         }

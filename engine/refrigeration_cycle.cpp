@@ -26,8 +26,9 @@ EngineStatus LookupAndRead(const SaturationTableLoad& table, double value, Looku
                            std::initializer_list<ColumnRead> reads) {
     if (table.status != EngineStatus::Ok) return table.status;
     // The records stay in the table and the fraction between them is formed once for all the columns.
-    const auto bracket = table.table ? FindSaturationBracket(*table.table, value, mode)
-                                     : std::optional<SaturationBracket>(SaturationBracket{});
+    auto bracket = table.table ? InsideAscendingBracket(*table.table, value, mode)
+                               : std::optional<SaturationBracket>(SaturationBracket{});
+    if (!bracket) bracket = FindSaturationBracket(*table.table, value, mode);
     if (!bracket) return EngineStatus::InvalidArithmetic;
     if (!bracket->found) {
         outside = {of, mode, value};
@@ -144,8 +145,8 @@ EngineStatus RunCycleSteps(const RefrigerantRow* refrigerant, const SaturationTa
     // suction state alone, so the discharge temperature found with it holds for the finished state too.
     VapourProperties(refrigerant, conditions.superheat, tSuction, tSuction, s.TCond, s);
     run.tDischarge = DischargeTemperature(s.pEvap, s.pCond, tSuctionK, s.CompressionExponent, s);
-    VapourProperties(refrigerant, conditions.superheat, tSuction, run.tDischarge,
-                     s.TCond - conditions.dTLiquid, s);
+    DischargeVapourProperties(refrigerant, conditions.superheat, tSuction, run.tDischarge,
+                              s.TCond - conditions.dTLiquid, s);
     return EngineStatus::Ok;
 }
 

@@ -21,6 +21,7 @@ SaturationRecord Exchanged(SaturationRecord record, LookupKey mode) {
 
 std::optional<SaturationBracket> FindSaturationBracket(const SaturationTable& table, double value,
                                                        LookupKey mode) {
+    if (const auto inside = InsideAscendingBracket(table, value, mode)) return inside;
     const auto& records = table.records;
     const std::size_t none = records.size();
     // A partner for an edge record: a record whose key is a number other than the edge record's.

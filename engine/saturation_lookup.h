@@ -3,6 +3,7 @@
 // Finding the two records of a saturation table that bracket a temperature or a pressure, and interpolating
 // linearly between them. The cycle makes a lookup and then reads several columns at the looked-up value.
 
+#include <cstddef>
 #include <optional>
 
 #include "engine/checked_math.h"
@@ -52,6 +53,36 @@ struct SaturationBracket {
 std::optional<SaturationBracket> FindSaturationBracket(const SaturationTable& table, double value,
                                                        LookupKey mode);
 
+// The column a lookup searches, as a member.
+inline SaturationColumn KeyColumn(LookupKey mode) {
+    return mode == LookupKey::ByDewPressure      ? &SaturationRecord::pDew
+           : mode == LookupKey::ByBubblePressure ? &SaturationRecord::pBubble
+                                                 : &SaturationRecord::t;
+}
+
+// The bracket of a value that lies above the first key and at most at the last one of an ascending key
+// column: FindSaturationBracket's bracket for it, found by halving without a branch on the comparisons (the
+// values of a run or a table of variants follow no pattern a branch predictor could learn). Nothing for any
+// other value or table, which FindSaturationBracket then decides.
+inline std::optional<SaturationBracket> InsideAscendingBracket(const SaturationTable& table, double value,
+                                                               LookupKey mode) {
+    const auto& records = table.records;
+    if (records.size() < 2 || !table.keyAscending[static_cast<std::size_t>(mode)]) return std::nullopt;
+    const SaturationColumn key = KeyColumn(mode);
+    const SaturationRecord* base = records.data();
+    // Also false for a value that is not a number.
+    if (!(base->*key < value && value <= records.back().*key)) return std::nullopt;
+    // The first record whose key reaches the value lies in [base, base + length].
+    std::size_t length = records.size();
+    while (length > 1) {
+        const std::size_t half = length / 2;
+        base += base[half - 1].*key < value ? half : 0;
+        length -= half;
+    }
+    const SaturationRecord* upper = base + (base->*key < value ? 1 : 0);
+    return SaturationBracket{upper - 1, upper, true};
+}
+
 // A looked-up value between the two records of its bracket: the fraction of the way from the lower key to the
 // upper one, formed once for every column read there.
 struct SaturationPoint {
@@ -76,9 +107,7 @@ inline std::optional<SaturationPoint> PointInBracket(const SaturationBracket& br
 inline std::optional<double> ReadAtPoint(const SaturationPoint& point, SaturationColumn column) {
     // The exchanged slot: after a lookup by pressure, `t` names the pressure column and that column the
     // temperature.
-    const SaturationColumn key = point.mode == LookupKey::ByDewPressure      ? &SaturationRecord::pDew
-                                 : point.mode == LookupKey::ByBubblePressure ? &SaturationRecord::pBubble
-                                                                             : &SaturationRecord::t;
+    const SaturationColumn key = KeyColumn(point.mode);
     if (column == key)
         column = &SaturationRecord::t;
     else if (column == &SaturationRecord::t)

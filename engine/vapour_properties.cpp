@@ -29,8 +29,13 @@ void VapourProperties(std::string_view name, double superheat, double tSuction, 
     VapourProperties(FindRefrigerant(name), superheat, tSuction, tDischarge, tLiquid, state);
 }
 
-void VapourProperties(const RefrigerantRow* refrigerant, double superheat, double tSuction, double tDischarge,
-                      double tLiquid, CycleStateRecord& state) {
+namespace {
+
+// The fields of VapourProperties; `dischargeOnly` leaves those that depend on neither the discharge nor the
+// liquid temperature (cpVapourEvap, cpVapourSuction and the exponent), which a run on the same state with the
+// same superheat and suction temperature has already written, and would write again bit for bit.
+void StoreVapourProperties(const RefrigerantRow* refrigerant, double superheat, double tSuction,
+                           double tDischarge, double tLiquid, CycleStateRecord& state, bool dischargeOnly) {
     if (!refrigerant) return;
     const VapourCorrelation& vapour = refrigerant->vapour;
 
@@ -54,15 +59,19 @@ void VapourProperties(const RefrigerantRow* refrigerant, double superheat, doubl
         case VapourForm::CurveG:
         case VapourForm::CurveG1: {
             const bool g1 = vapour.form == VapourForm::CurveG1;
-            Store(state.cpVapourEvap, CurveHeatCapacity(kEvap, trEvap, g1));
-            Store(state.cpVapourSuction, CurveHeatCapacity(kSuct, trSuct, g1));
+            if (!dischargeOnly) {
+                Store(state.cpVapourEvap, CurveHeatCapacity(kEvap, trEvap, g1));
+                Store(state.cpVapourSuction, CurveHeatCapacity(kSuct, trSuct, g1));
+            }
             Store(state.cpVapourDischarge, CurveHeatCapacity(kDis, trDis, g1));
             break;
         }
         case VapourForm::Poly:
         case VapourForm::R23Poly:
-            Store(state.cpVapourEvap, kEvap * vapour.cubic(tEvapK));
-            Store(state.cpVapourSuction, kSuct * vapour.cubic(tSuctK));
+            if (!dischargeOnly) {
+                Store(state.cpVapourEvap, kEvap * vapour.cubic(tEvapK));
+                Store(state.cpVapourSuction, kSuct * vapour.cubic(tSuctK));
+            }
             Store(state.cpVapourDischarge, kDis * vapour.cubic(tDisK));
             if (vapour.form == VapourForm::R23Poly && tDischarge > 280)
                 Store(state.cpVapourDischarge, 1.945 + (tDischarge - 280) * 0.025);
@@ -87,6 +96,7 @@ void VapourProperties(const RefrigerantRow* refrigerant, double superheat, doubl
             break;
     }
 
+    if (dischargeOnly) return;
     // Isentropic exponent of the suction gas as an ideal gas, times f0 and a correction that falls by 1/1800
     // per kelvin of suction superheat above 10 K.
     double gasConstant = 0;  // kJ/(kg·K)
@@ -94,6 +104,18 @@ void VapourProperties(const RefrigerantRow* refrigerant, double superheat, doubl
     const double cv = state.cpVapourSuction - gasConstant;
     const double f = f0 * (0.99 - (dTs - 10) / 1800);
     if (const auto ratio = Divide(state.cpVapourSuction, cv)) Store(state.CompressionExponent, *ratio * f);
+}
+
+}  // namespace
+
+void VapourProperties(const RefrigerantRow* refrigerant, double superheat, double tSuction, double tDischarge,
+                      double tLiquid, CycleStateRecord& state) {
+    StoreVapourProperties(refrigerant, superheat, tSuction, tDischarge, tLiquid, state, false);
+}
+
+void DischargeVapourProperties(const RefrigerantRow* refrigerant, double superheat, double tSuction,
+                               double tDischarge, double tLiquid, CycleStateRecord& state) {
+    StoreVapourProperties(refrigerant, superheat, tSuction, tDischarge, tLiquid, state, true);
 }
 
 }  // namespace tervalo

@@ -21,5 +21,10 @@ void VapourProperties(std::string_view name, double superheat, double tSuction, 
 // The same for a registry row found beforehand (null: no correlations).
 void VapourProperties(const RefrigerantRow* refrigerant, double superheat, double tSuction, double tDischarge,
                       double tLiquid, CycleStateRecord& state);
+// The second call of a run on a state that VapourProperties has written with the same superheat and suction
+// temperature: the same fields as that call would leave, bit for bit, without forming again those that depend
+// on neither tDischarge nor tLiquid.
+void DischargeVapourProperties(const RefrigerantRow* refrigerant, double superheat, double tSuction,
+                               double tDischarge, double tLiquid, CycleStateRecord& state);
 
 }  // namespace tervalo

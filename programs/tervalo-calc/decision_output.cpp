@@ -53,11 +53,11 @@ std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bo
                          ActionLoads* loads) {
     const std::string currency = Utf8(Settings.CurrencyCode);
     const FeatureTexts reasons = WarningReasonTexts();
-    auto document = nlohmann::ordered_json::parse(lifetime::WithLifetimeMember(
-        decision::ResultsJson(record, decision::FiguresOf(run, withWhatIf),
-                              {CodePage(), Settings.LanguageCode, currency, &reasons}),
-        record, currency, loads));
-    document["seasonal"] = nlohmann::ordered_json::parse(seasonal::ProjectSeasonsMember(record, loads));
+    // Built as one value and written once.
+    auto document = decision::ResultsDocument(record, decision::FiguresOf(run, withWhatIf),
+                                              {CodePage(), Settings.LanguageCode, currency, &reasons});
+    lifetime::AddLifetimeMember(document, record, currency, loads);
+    document["seasonal"] = seasonal::ProjectSeasonsMemberObject(record, loads);
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 

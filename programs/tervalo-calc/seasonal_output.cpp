@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "project/seasonal/seasonal_file.h"
@@ -83,7 +84,7 @@ int RunSeasonalUnit(const std::string& path, bool json) {
 
 std::string SeasonalLines(const ProjectRecord& record, ActionLoads* loads) {
     std::string lines;
-    for (const SeasonalFigure& figure : SeasonalFigures(ProjectSeasonsMember(record, loads)))
+    for (const SeasonalFigure& figure : SeasonalFiguresOf(ProjectSeasonsMemberObject(record, loads)))
         lines += figure.name + '=' + figure.text.value_or("\u2013") + '\n';
     return lines;
 }

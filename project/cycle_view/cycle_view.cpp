@@ -143,8 +143,9 @@ CycleView CycleViewOf(const ProjectRecord& record, const CalculationData& data) 
     return view;
 }
 
-CycleView CycleViewOf(const ProjectRecord& record) {
+CycleView CycleViewOf(const ProjectRecord& record, ActionLoads* loads) {
     ProjectRecord loaded = record;
+    if (loads) return CycleViewOf(loaded, loads->For(loaded));
     const CalculationData data = LoadCalculationData(loaded);
     return CycleViewOf(loaded, data);
 }

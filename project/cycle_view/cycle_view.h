@@ -97,7 +97,8 @@ inline constexpr int kVapourSamples = 48;
 // Runs the calculation on a copy of `record` with `data` and gathers the view from its result.
 CycleView CycleViewOf(const ProjectRecord& record, const CalculationData& data);
 
-// The same with the data loaded as a calculation run loads it (energk.dat and the refrigerant's table).
-CycleView CycleViewOf(const ProjectRecord& record);
+// The same with the data loaded as a calculation run loads it (energk.dat and the refrigerant's table), or
+// taken from the loads of the action it is part of.
+CycleView CycleViewOf(const ProjectRecord& record, ActionLoads* loads = nullptr);
 
 }  // namespace tervalo

@@ -146,6 +146,12 @@ DecisionFigures FiguresOf(const DecisionRun& run, bool withWhatIf) {
 
 std::string ResultsJson(const ProjectRecord& record, const DecisionFigures& figures,
                         const JsonSettings& settings) {
+    return ResultsDocument(record, figures, settings).dump(2, ' ', false, Json::error_handler_t::replace) +
+           "\n";
+}
+
+Json ResultsDocument(const ProjectRecord& record, const DecisionFigures& figures,
+                     const JsonSettings& settings) {
     const Units units{settings.currency + "/kWh", CodePageToUtf8(record.BrennStKeinh, settings.codePage),
                       settings.currency + "/a"};
     Json document;
@@ -171,7 +177,7 @@ std::string ResultsJson(const ProjectRecord& record, const DecisionFigures& figu
     document["saving"] = SavingJson(figures.saving, units);
     if (figures.whatIf) document["what_if"] = WhatIfJson(*figures.whatIf, units, settings.codePage);
     if (figures.sensitivity) document["sensitivity"] = SensitivityJson(*figures.sensitivity, units);
-    return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    return document;
 }
 
 }  // namespace tervalo::decision

@@ -5,6 +5,7 @@
 // and optionally the table of heat sources by distributions and the sensitivity of the saving. The format is
 // described in the README.
 
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <vector>
 
@@ -38,5 +39,8 @@ DecisionFigures FiguresOf(const DecisionRun& run, bool withWhatIf);
 
 std::string ResultsJson(const ProjectRecord& record, const DecisionFigures& figures,
                         const JsonSettings& settings);
+// The same document as a value, for a caller that adds its members before writing it once.
+nlohmann::ordered_json ResultsDocument(const ProjectRecord& record, const DecisionFigures& figures,
+                                       const JsonSettings& settings);
 
 }  // namespace tervalo::decision

@@ -204,11 +204,14 @@ std::string LifetimeInputsBytes(const LifetimeInputs& inputs) {
 }
 
 LifetimeFileRead LoadLifetimeInputs(const LifetimeInputs& defaults) {
-    if (const std::optional<std::string> bytes = ReadFileBytes(kLifetimeFileName, kFileLimit))
-        return ParseLifetimeInputs(*bytes, defaults);
+    // Found once: a search for a name in another letter case reads the whole folder.
+    const std::optional<std::filesystem::path> found = FindFileNoCase(kLifetimeFileName);
+    if (found)
+        if (const std::optional<std::string> bytes = ReadFileBytes(*found, kFileLimit))
+            return ParseLifetimeInputs(*bytes, defaults);
     // Too large, unreadable or a folder in the way: there, but not a file of inputs.
     std::error_code error;
-    return {defaults, FindFileNoCase(kLifetimeFileName).has_value() ||
+    return {defaults, found.has_value() ||
                           std::filesystem::exists(std::filesystem::symlink_status(kLifetimeFileName, error))};
 }
 

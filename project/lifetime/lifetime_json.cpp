@@ -142,6 +142,10 @@ Json YearsJson(const std::vector<YearFigures>& years) {
 }  // namespace
 
 std::string LifetimeJson(const ProjectLifetime& lifetime, const std::string& currency) {
+    return LifetimeObject(lifetime, currency).dump();
+}
+
+Json LifetimeObject(const ProjectLifetime& lifetime, const std::string& currency) {
     const double today = lifetime.first ? lifetime.first->gridFactorToday : 0;
     // Figures of inputs other than those the shown results follow from are left out, as the window shows
     // them as dashes.
@@ -154,7 +158,7 @@ std::string LifetimeJson(const ProjectLifetime& lifetime, const std::string& cur
     if (!lifetime.result || !shown) {
         json["results"] = nullptr;
         json["years"] = Json::array();
-        return json.dump();
+        return json;
     }
     const LifetimeResult& r = *lifetime.result;
     json["results"] = {
@@ -175,17 +179,22 @@ std::string LifetimeJson(const ProjectLifetime& lifetime, const std::string& cur
         {"sensitivity", SensitivityJson(r.sensitivity)},
     };
     json["years"] = YearsJson(r.years);
-    return json.dump();
+    return json;
 }
 
 std::string WithLifetimeMember(const std::string& document, const ProjectRecord& record,
                                const std::string& currency, ActionLoads* loads) {
     auto json = Json::parse(document);
-    const LifetimeFileRead read = LoadLifetimeInputs(DefaultLifetimeInputs(CurrentCalendarYear()));
-    auto member = Json::parse(LifetimeJson(EvaluateProjectLifetime(record, read.inputs, loads), currency));
-    member["inputs_file_damaged"] = read.damaged;
-    json["lifetime"] = std::move(member);
+    AddLifetimeMember(json, record, currency, loads);
     return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+void AddLifetimeMember(Json& document, const ProjectRecord& record, const std::string& currency,
+                       ActionLoads* loads) {
+    const LifetimeFileRead read = LoadLifetimeInputs(DefaultLifetimeInputs(CurrentCalendarYear()));
+    Json member = LifetimeObject(EvaluateProjectLifetime(record, read.inputs, loads), currency);
+    member["inputs_file_damaged"] = read.damaged;
+    document["lifetime"] = std::move(member);
 }
 
 }  // namespace tervalo::lifetime

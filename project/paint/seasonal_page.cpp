@@ -49,10 +49,10 @@ double AxisStep(double range, int ticks) {
 
 }  // namespace
 
-SeasonalPage SeasonalPageOf(const ProjectRecord& record) {
+SeasonalPage SeasonalPageOf(const ProjectRecord& record, ActionLoads* loads) {
     const seasonal::SeasonalFileRead read = seasonal::LoadSeasonalFile();
     return {FeaturePageOptionsOf(seasonal_texts::kFile, read.damaged),
-            seasonal::EvaluateProjectSeasons(record, read.project)};
+            seasonal::EvaluateProjectSeasons(record, read.project, loads)};
 }
 
 std::vector<std::vector<std::string>> SeasonRows(const SeasonalPage& content) {

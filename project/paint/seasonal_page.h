@@ -24,8 +24,8 @@ struct SeasonalPage : FeaturePageOptions {
 };
 
 // The project as it stands with the inputs of Seasonal.json in the current directory, in the run's language
-// and currency.
-SeasonalPage SeasonalPageOf(const ProjectRecord& record);
+// and currency; its calculations take the loads of the action that prints it.
+SeasonalPage SeasonalPageOf(const ProjectRecord& record, ActionLoads* loads = nullptr);
 
 // The rows of the seasons table: a heading row, then one row per figure with a column per season (texts as
 // code-page bytes of the caption file).

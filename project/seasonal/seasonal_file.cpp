@@ -80,7 +80,7 @@ void Flatten(const Json& json, const std::string& prefix, std::vector<SeasonalFi
         const std::string name = prefix + '.' + key;
         if (value.is_object())
             Flatten(value, name, into);
-        else if (value.is_null())
+        else if (value.is_null() || (value.is_number_float() && !std::isfinite(value.get<double>())))
             into.push_back({name, std::nullopt});
         else
             into.push_back({name, value.is_string() ? value.get<std::string>() : value.dump()});
@@ -151,10 +151,13 @@ std::string SeasonalFileBytes(const ProjectSeasonInputs& project,
 }
 
 SeasonalFileRead LoadSeasonalFile() {
-    if (const std::optional<std::string> bytes = ReadFileBytes(kSeasonalFileName, kFileLimit))
-        return ParseSeasonalFile(*bytes);
+    // Found once: a search for a name in another letter case reads the whole folder.
+    const std::optional<std::filesystem::path> found = FindFileNoCase(kSeasonalFileName);
+    if (found)
+        if (const std::optional<std::string> bytes = ReadFileBytes(*found, kFileLimit))
+            return ParseSeasonalFile(*bytes);
     SeasonalFileRead read;
-    read.damaged = FindFileNoCase(kSeasonalFileName).has_value();
+    read.damaged = found.has_value();
     return read;
 }
 
@@ -163,6 +166,10 @@ bool SaveSeasonalFile(const ProjectSeasonInputs& project, const std::optional<st
 }
 
 std::string ProjectSeasonsJson(const ProjectSeasons& s, bool inputsFileDamaged) {
+    return ProjectSeasonsObject(s, inputsFileDamaged).dump();
+}
+
+Json ProjectSeasonsObject(const ProjectSeasons& s, bool inputsFileDamaged) {
     Json json = {{"label", "refrigeration cycle only: no fans, pumps or defrost"},
                  {"source", SourceName(s.source)},
                  {"design_flow_temperature", s.designFlow_C},
@@ -177,16 +184,23 @@ std::string ProjectSeasonsJson(const ProjectSeasons& s, bool inputsFileDamaged) 
     Json seasons = Json::array();
     for (const ProjectSeason& season : s.seasons) seasons.push_back(SeasonJson(season, s.backup));
     json["seasons"] = std::move(seasons);
-    return json.dump();
+    return json;
 }
 
 std::string ProjectSeasonsMember(const ProjectRecord& record, ActionLoads* loads) {
+    return ProjectSeasonsMemberObject(record, loads).dump();
+}
+
+Json ProjectSeasonsMemberObject(const ProjectRecord& record, ActionLoads* loads) {
     const SeasonalFileRead read = LoadSeasonalFile();
-    return ProjectSeasonsJson(EvaluateProjectSeasons(record, read.project, loads), read.damaged);
+    return ProjectSeasonsObject(EvaluateProjectSeasons(record, read.project, loads), read.damaged);
 }
 
 std::vector<SeasonalFigure> SeasonalFigures(std::string_view memberJson) {
-    const Json json = Json::parse(memberJson, nullptr, false);
+    return SeasonalFiguresOf(Json::parse(memberJson, nullptr, false));
+}
+
+std::vector<SeasonalFigure> SeasonalFiguresOf(const Json& json) {
     std::vector<SeasonalFigure> figures;
     if (!json.is_object()) return figures;
     Flatten(json, "Seasonal", figures);

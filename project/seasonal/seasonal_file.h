@@ -11,6 +11,7 @@
 // not hold and is reported, so that the view can say so. The unit is kept as its JSON text and parsed where
 // it is shown.
 
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,10 +43,13 @@ bool SaveSeasonalFile(const ProjectSeasonInputs& project, const std::optional<st
 
 // The `seasonal` object of the project's JSON document: the three seasons with their bins.
 std::string ProjectSeasonsJson(const ProjectSeasons& seasons, bool inputsFileDamaged);
+nlohmann::ordered_json ProjectSeasonsObject(const ProjectSeasons& seasons, bool inputsFileDamaged);
 
 // The `seasonal` object of the project as it stands, with the inputs of Seasonal.json in the current
 // directory; its calculations take the loads of the action that forms the document.
 std::string ProjectSeasonsMember(const ProjectRecord& record, ActionLoads* loads = nullptr);
+// The same as a value, for a caller that adds it to its document or reads its figures without writing it.
+nlohmann::ordered_json ProjectSeasonsMemberObject(const ProjectRecord& record, ActionLoads* loads = nullptr);
 
 // The figures of a `seasonal` object without its bins, each under a dotted name ("Seasonal.cd",
 // "Seasonal.average.scop", "Seasonal.colder.annual.break_even.fuel_price") in the object's order, its text as
@@ -56,6 +60,8 @@ struct SeasonalFigure {
     std::optional<std::string> text;
 };
 std::vector<SeasonalFigure> SeasonalFigures(std::string_view memberJson);
+// The same of the object as a value: a number that is not finite, which the JSON writes as null, is nothing.
+std::vector<SeasonalFigure> SeasonalFiguresOf(const nlohmann::ordered_json& member);
 
 // The bins of the three seasons as CSV (one row per season and bin, "." as decimal point), with the season's
 // seasonal COP on each row; a header of the JSON member names.

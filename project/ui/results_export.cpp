@@ -35,11 +35,11 @@ std::string ExportBytes(const ProjectRecord& record, ExportFormat format, const 
     const int codePage = CodePageOf(Settings.LanguageCode);
     const std::string currency = CodePageToUtf8(Settings.CurrencyCode, codePage);
     // The seasonal figures as tervalo-calc writes them: the `seasonal` object, or its figures as columns.
-    const std::string seasons = seasonal::ProjectSeasonsMember(record, &loads);
+    const nlohmann::ordered_json seasons = seasonal::ProjectSeasonsMemberObject(record, &loads);
     if (format == ExportFormat::Csv) {
         std::vector<std::string> header = decision::ResultsCsvHeader(record, codePage, currency);
         std::vector<std::string> row = decision::ResultsCsvRow(1, record, run, codePage, currency);
-        for (seasonal::SeasonalFigure& figure : seasonal::SeasonalFigures(seasons)) {
+        for (seasonal::SeasonalFigure& figure : seasonal::SeasonalFiguresOf(seasons)) {
             header.push_back(std::move(figure.name));
             row.push_back(figure.text.value_or(std::string()));
         }
@@ -49,11 +49,10 @@ std::string ExportBytes(const ProjectRecord& record, ExportFormat format, const 
         return decision::ResultsCsvForPeople(record, run, codePage, currency, record.DecimalSeparator, texts);
     // The document of tervalo-calc --json --what-if --sensitivity, its lifetime and seasonal members
     // included.
-    auto document = nlohmann::ordered_json::parse(
-        lifetime::WithLifetimeMember(decision::ResultsJson(record, decision::FiguresOf(run, true),
-                                                           {codePage, Settings.LanguageCode, currency}),
-                                     record, currency, &loads));
-    document["seasonal"] = nlohmann::ordered_json::parse(seasons);
+    auto document = decision::ResultsDocument(record, decision::FiguresOf(run, true),
+                                              {codePage, Settings.LanguageCode, currency});
+    lifetime::AddLifetimeMember(document, record, currency, &loads);
+    document["seasonal"] = seasons;
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 

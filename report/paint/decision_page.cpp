@@ -140,8 +140,8 @@ double DrawWhatIf(QPainter& painter, const QRectF& area, const DecisionPage& dec
 }  // namespace
 
 DecisionPage DecisionPageOf(const ProjectRecord& record, const FeatureTexts& texts,
-                            const std::string& currency) {
-    return {record, decision::EvaluateDecision(record, true, true), texts, currency,
+                            const std::string& currency, ActionLoads* loads) {
+    return {record, decision::EvaluateDecision(record, true, true, loads), texts, currency,
             ShownDecimalSeparator(Settings.LanguageCode)};
 }
 

@@ -25,8 +25,9 @@ struct DecisionPage {
 };
 
 // The page of the record: its figures evaluated on copies of it, its numbers in the language's separator.
+// Its calculations take the loads of the action that prints it.
 DecisionPage DecisionPageOf(const ProjectRecord& record, const FeatureTexts& texts,
-                            const std::string& currency);
+                            const std::string& currency, ActionLoads* loads = nullptr);
 
 // Draws the page into `page` (the sheet in the painter's coordinates) with fonts of `fontFamily` sized in
 // points of the painter's device.

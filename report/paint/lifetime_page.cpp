@@ -54,11 +54,11 @@ double DrawGroupedTable(QPainter& painter, double left, double y, double width,
 
 }  // namespace
 
-LifetimePage LifetimePageOf(const ProjectRecord& record) {
+LifetimePage LifetimePageOf(const ProjectRecord& record, ActionLoads* loads) {
     const lifetime::LifetimeFileRead read =
         lifetime::LoadLifetimeInputs(lifetime::DefaultLifetimeInputs(lifetime::CurrentCalendarYear()));
     return {FeaturePageOptionsOf(lifetime_texts::kFile, read.damaged),
-            lifetime::EvaluateProjectLifetime(record, read.inputs)};
+            lifetime::EvaluateProjectLifetime(record, read.inputs, loads)};
 }
 
 void DrawLifetimePage(QPainter& painter, const QRectF& page, const LifetimePage& content,

@@ -24,8 +24,8 @@ struct LifetimePage : FeaturePageOptions {
 inline constexpr int kLifetimeSheets = 2;
 
 // The page of the project as it stands, with the inputs of Lifetime.dat in the current directory and the
-// run's language and currency.
-LifetimePage LifetimePageOf(const ProjectRecord& record);
+// run's language and currency; its calculations take the loads of the action that prints it.
+LifetimePage LifetimePageOf(const ProjectRecord& record, ActionLoads* loads = nullptr);
 
 // Draws sheet `sheet` (0 or 1) into `page` (the sheet in the painter's coordinates) with fonts of
 // `fontFamily` sized in points of the painter's device. Figures that are not current are dashes, as in the

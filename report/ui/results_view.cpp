@@ -154,26 +154,28 @@ void ResultsView::Print() {
     if (settings.exec() != QDialog::Accepted) return;
     const PrintSettingsWindow::ChosenPages chosen = settings.FurtherPages();
     std::vector<FurtherPage> pages;
+    // The print is one action: its pages' calculations share one load of the table and the energy factors.
+    ActionLoads loads;
     if (project_ && chosen.cycle)
-        pages.push_back([view = CycleViewOf(*project_), texts = CycleDiagramTextsOf(*project_)](
+        pages.push_back([view = CycleViewOf(*project_, &loads), texts = CycleDiagramTextsOf(*project_)](
                             QPainter& painter, const QRectF& sheet) {
             DrawCyclePage(painter, sheet, view, texts, PrinterFontName());
         });
     if (project_ && chosen.decision)
         pages.push_back([decision = DecisionPageOf(
                              *project_, LoadFeatureTexts(decision_texts::kFile, Settings.LanguageCode),
-                             Settings.CurrencyCode)](QPainter& painter, const QRectF& sheet) {
+                             Settings.CurrencyCode, &loads)](QPainter& painter, const QRectF& sheet) {
             DrawDecisionPage(painter, sheet, decision, PrinterFontName());
         });
     if (project_ && chosen.lifetime) {
-        const LifetimePage lifetime = LifetimePageOf(*project_);
+        const LifetimePage lifetime = LifetimePageOf(*project_, &loads);
         for (int sheet = 0; sheet < kLifetimeSheets; ++sheet)
             pages.push_back([lifetime, sheet](QPainter& painter, const QRectF& page) {
                 DrawLifetimePage(painter, page, lifetime, PrinterFontName(), sheet);
             });
     }
     if (project_ && chosen.seasonal)
-        pages.push_back([page = SeasonalPageOf(*project_)](QPainter& painter, const QRectF& sheet) {
+        pages.push_back([page = SeasonalPageOf(*project_, &loads)](QPainter& painter, const QRectF& sheet) {
             DrawSeasonalPage(painter, sheet, page, PrinterFontName());
         });
     if (PrintOnCurrentPrinter(this, FurtherPages(std::move(pages))) == PrintOutcome::Failed)

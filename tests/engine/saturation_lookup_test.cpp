@@ -311,6 +311,10 @@ TEST(SaturationLookup, HalvingFindsTheBracketsOfTheRecordByRecordScan) {
                                   std::numeric_limits<double>::infinity(),
                                   -std::numeric_limits<double>::infinity(),
                                   std::numeric_limits<double>::quiet_NaN()};
+    // And values anywhere, which the halving without branches must place as the scan does.
+    std::mt19937_64 random(27);
+    std::uniform_real_distribution<double> anywhere(-5, 405);
+    for (int i = 0; i < 2000; ++i) values.push_back(anywhere(random));
     for (const SaturationRecord& record : records)
         for (double key : {record.t, record.pDew, record.pBubble}) {
             values.push_back(key);

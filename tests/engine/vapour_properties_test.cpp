@@ -5,8 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "engine/cycle_state.h"
+#include "engine/refrigerant_registry.h"
 
 namespace tervalo {
 namespace {
@@ -199,6 +204,35 @@ TEST(VapourProperties, NameAndSuperheatChooseTheCurveAndItsPoint) {
     ExpectNear(state.CompressionExponent, 1.1530260624287);
     VapourProperties("R290", 5, 8, 340, 318.15, state);
     EXPECT_GT(state.cpVapourEvap, 1.66219536535007);
+}
+
+// A run's second call forms only the discharge side; what it leaves must be what the full call leaves, bit
+// for bit, for every correlation, on states whose fields start anywhere (including where a statement fails).
+TEST(VapourProperties, DischargeCallLeavesWhatTheFullCallLeaves) {
+    std::mt19937_64 random(27);
+    std::uniform_real_distribution<double> kelvin(100, 450), celsius(-90, 120), superheats(0, 20), any(-5, 5);
+    const auto bits = [](const CycleStateRecord& s) {
+        return std::vector<double>{s.cpLiquid, s.cpVapourEvap, s.cpVapourSuction, s.cpVapourDischarge,
+                                   s.CompressionExponent};
+    };
+    for (const RefrigerantRow& row : RefrigerantRegistry())
+        for (int i = 0; i < 200; ++i) {
+            SCOPED_TRACE(std::string(row.name) + " #" + std::to_string(i));
+            CycleStateRecord start;
+            start.TEvap = i == 0 ? 0 : kelvin(random);
+            start.cpLiquid = any(random);
+            start.cpVapourDischarge = any(random);
+            const double superheat = superheats(random), tSuction = i == 1 ? -273.15 : celsius(random);
+            const double tLiquid = i % 3 == 0 ? 150 : kelvin(random);
+            const double tDischarge = i == 2 ? 0 : kelvin(random);
+            VapourProperties(&row, superheat, tSuction, tSuction, kelvin(random), start);
+            CycleStateRecord full = start, discharge = start;
+            VapourProperties(&row, superheat, tSuction, tDischarge, tLiquid, full);
+            DischargeVapourProperties(&row, superheat, tSuction, tDischarge, tLiquid, discharge);
+            const auto expected = bits(full), actual = bits(discharge);
+            for (std::size_t f = 0; f < expected.size(); ++f)
+                EXPECT_EQ(std::memcmp(&expected[f], &actual[f], sizeof(double)), 0) << "field " << f;
+        }
 }
 
 }  // namespace

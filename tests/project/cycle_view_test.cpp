@@ -139,5 +139,19 @@ TEST_F(CycleViewOfProject, WithoutATableThereAreNoPointsButStillTheFuelBalance) 
     EXPECT_TRUE(view.trace.Find(TraceQuantity::FuelEnergy)->value);
 }
 
+// Within an action (a print and its pages) the view takes the action's one load: the same view as a load of
+// its own, and a table removed after that load no longer reaches it; the next action loads again.
+TEST_F(CycleViewOfProject, OnTheActionsLoadTheViewIsTheSame) {
+    ActionLoads loads;
+    const CycleView own = CycleViewOf(r), shared = CycleViewOf(r, &loads);
+    ASSERT_FALSE(own.points.empty());
+    EXPECT_EQ(shared.heatingCop, own.heatingCop);
+    EXPECT_EQ(shared.dischargeTemperature, own.dischargeTemperature);
+    EXPECT_EQ(shared.dome.size(), own.dome.size());
+    std::filesystem::remove("R22.DAT");
+    EXPECT_EQ(CycleViewOf(r, &loads).heatingCop, own.heatingCop) << "one load per action";
+    EXPECT_TRUE(CycleViewOf(r).points.empty()) << "the next action loads again";
+}
+
 }  // namespace
 }  // namespace tervalo

@@ -9,51 +9,45 @@ namespace tervalo {
 
 namespace {
 
-using F = ResultField;
 using Results = std::uint32_t;  // one bit per ResultField
 
-constexpr Results Bits(std::initializer_list<F> fields) {
+constexpr Results Bits(std::initializer_list<ResultField> fields) {
     Results bits = 0;
-    for (const F field : fields) bits |= Results{1} << static_cast<int>(field);
+    for (const ResultField field : fields) bits |= Results{1} << static_cast<int>(field);
     return bits;
 }
 
-// What the cycle gives: the suction gas, the COPs and everything of the heat pump's column.
-constexpr Results kCycle =
-    Bits({F::pn32, F::LeistZahlK, F::LeistZahlH, F::LeistZ, F::BetrKo, F::GesEnergWP, F::co2consum});
-// What follows from the boiler's efficiency and stand-by losses: the fuel side and the heat pump's energy.
-constexpr Results kFuelSide =
-    Bits({F::GesHBDHeiz, F::BrennStV, F::Label27, F::Label38, F::BetrKo, F::GesEnergWP, F::co2consum});
-// What follows from the building's heat demand.
-constexpr Results kDemand = kFuelSide | Bits({F::GesHBDGeB});
-
 // Each input the calculation or a rule before it reads, with the results a change of it moves (directly, or
-// through the rule or back-calculation its Enter or choice starts).
+// through the rule or back-calculation its Enter or choice starts): those that follow from its groups.
 struct TrackedInput {
     std::string_view name;
     Results affects;
 };
+constexpr TrackedInput Tracked(std::string_view name, unsigned groups) {
+    return {name, ResultsFollowingFrom(groups)};
+}
+using namespace inputs;
 constexpr std::array<TrackedInput, 20> kInputs = {{
-    {"WohnFL", kDemand},
-    {"HausTyp", kDemand},
-    {"Klimazone", kDemand | kCycle},
-    {"AmbientT", kDemand | kCycle},
-    {"SpezHeizLeist", kDemand},
-    {"GesHBDGeB", kDemand},
-    {"HeizArt", kFuelSide},
-    {"KesselWirk", kFuelSide},
-    {"WirkGKessel", kFuelSide},
-    {"Bereitstell", kFuelSide},
-    {"BereitStV", kFuelSide},
-    {"BrennK", Bits({F::Label27})},
-    {"BrennStV", kDemand},
-    {"GesHBDHeiz", kDemand},
-    {"AnwendBereich", kCycle},
-    {"VFlsize", kCycle},
-    {"t0", kCycle},
-    {"Tc", kCycle},
-    {"EnergKost", Bits({F::BetrKo})},
-    {"EinbindCheck", Bits({F::BetrKo, F::GesEnergWP, F::co2consum})},
+    Tracked("WohnFL", Demand),
+    Tracked("HausTyp", Demand),
+    Tracked("Klimazone", Demand | Cycle),
+    Tracked("AmbientT", Demand | Cycle),
+    Tracked("SpezHeizLeist", Demand),
+    Tracked("GesHBDGeB", Demand),
+    Tracked("HeizArt", FuelSide),
+    Tracked("KesselWirk", FuelSide),
+    Tracked("WirkGKessel", FuelSide),
+    Tracked("Bereitstell", FuelSide),
+    Tracked("BereitStV", FuelSide),
+    Tracked("BrennK", FuelPrice),
+    Tracked("BrennStV", Demand),
+    Tracked("GesHBDHeiz", Demand),
+    Tracked("AnwendBereich", Cycle),
+    Tracked("VFlsize", Cycle),
+    Tracked("t0", Cycle),
+    Tracked("Tc", Cycle),
+    Tracked("EnergKost", ElectricityPrice),
+    Tracked("EinbindCheck", Integration),
 }};
 // GesEnergWP is a result a user may type over; Enter in it starts nothing, so only its own text is
 // concerned, and that shows what was typed.

@@ -25,6 +25,9 @@ constexpr bool KindsAndRolesAgree() {
         if ((field.kind == FieldKind::PriceBox) != (field.priceBox >= 0)) return false;
         if (field.role == FieldRole::Result && !field.result) return false;
         if (field.needsCop && !field.result) return false;
+        // A result says what it follows from and how a run tells it wrote it; nothing else does.
+        if (field.result.has_value() != (field.written != nullptr)) return false;
+        if (field.result.has_value() != (field.followsFrom != 0)) return false;
         if (field.meaning.empty()) return false;
         for (const ProjectFieldInfo& other : ProjectFields())
             if (&other != &field && other.name == field.name) return false;

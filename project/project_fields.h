@@ -2,11 +2,14 @@
 
 // The record's fields by the names of the window's controls, in the order the calculator prints them, with
 // everything the program knows about each: its kind of control, who fills it, its unit, whether it needs the
-// cycle's COP, and what it means. The lists of fields elsewhere (units, typed and derived inputs, the results
-// a run writes) are drawn from this table, and a name looked up at compile time that is not in it stops the
-// build.
+// cycle's COP, what it means, and for a result which inputs it follows from and how a run's result tells
+// that the run wrote it. The lists of fields elsewhere (units, typed and derived inputs, the results a run
+// writes, their record texts, marks, JSON and CSV columns) are drawn from this table, and a name looked up at
+// compile time that is not in it stops the build.
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -50,6 +53,17 @@ enum class FieldUnit {
     FuelUnitsPerYear,     // the heating type's quantity unit (BrennstVUnit)
 };
 
+// The groups of inputs a result follows from (bits): a typed change of an input marks every result that
+// follows from one of the input's groups (input_edits.cpp).
+namespace inputs {
+inline constexpr unsigned Cycle = 1;      // the design point: location, heat source, distribution, t0, Tc
+inline constexpr unsigned Demand = 2;     // the building's heat demand
+inline constexpr unsigned FuelSide = 4;   // the existing heating: fuel, boiler, stand-by losses
+inline constexpr unsigned FuelPrice = 8;  // BrennK
+inline constexpr unsigned ElectricityPrice = 16;  // EnergKost
+inline constexpr unsigned Integration = 32;       // EinbindCheck
+}  // namespace inputs
+
 struct ProjectFieldInfo {
     std::string_view name;
     FieldKind kind;
@@ -61,6 +75,8 @@ struct ProjectFieldInfo {
     std::optional<ResultField> result;  // the run writes this field (results, and inputs it fills)
     bool needsCop = false;              // the run writes it only once the cycle's COP is formed
     std::string_view meaning;           // in words, with the unit
+    unsigned followsFrom = 0;           // of a result: the groups of inputs (inputs::) it follows from
+    bool (*written)(const CalculationResult&) = nullptr;  // of a result: whether that run wrote its text
 };
 
 namespace field_table {
@@ -72,14 +88,29 @@ using O = FieldRole;
 using U = FieldUnit;
 using F = ResultField;
 
+using Written = bool (*)(const CalculationResult&);
+// Written by the balance's step.
+template <BalanceStep step>
+bool Wrote(const CalculationResult& run) {
+    return run.balance.wrote(step);
+}
+using S = BalanceStep;
+using namespace inputs;
+
 constexpr ProjectFieldInfo Typed(std::string_view name, std::string R::*text, U unit,
                                  std::string_view meaning) {
     return {name, K::Text, text, {}, -1, O::Typed, unit, {}, false, meaning};
 }
 constexpr ProjectFieldInfo Filled(std::string_view name, std::string R::*text, U unit,
-                                  std::string_view meaning, std::optional<F> result = {},
-                                  bool needsCop = false) {
-    return {name, K::Text, text, {}, -1, O::FilledByRules, unit, result, needsCop, meaning};
+                                  std::string_view meaning) {
+    return {name, K::Text, text, {}, -1, O::FilledByRules, unit, {}, false, meaning};
+}
+// Filled by the rules, and written by the run too.
+constexpr ProjectFieldInfo FilledResult(std::string_view name, std::string R::*text, U unit, F result,
+                                        bool needsCop, unsigned followsFrom, Written written,
+                                        std::string_view meaning) {
+    return {name, K::Text, text,     {},      -1,          O::FilledByRules,
+            unit, result,  needsCop, meaning, followsFrom, written};
 }
 constexpr ProjectFieldInfo Chosen(std::string_view name, std::string R::*text, L list,
                                   std::string_view meaning) {
@@ -89,8 +120,10 @@ constexpr ProjectFieldInfo Unit(std::string_view name, std::string R::*text, std
     return {name, K::UnitLabel, text, {}, -1, O::UnitLabel, U::None, {}, false, meaning};
 }
 constexpr ProjectFieldInfo Result(std::string_view name, std::string R::*text, U unit, F result,
-                                  bool needsCop, std::string_view meaning) {
-    return {name, K::ResultLabel, text, {}, -1, O::Result, unit, result, needsCop, meaning};
+                                  bool needsCop, unsigned followsFrom, Written written,
+                                  std::string_view meaning) {
+    return {name, K::ResultLabel, text,     {},      -1,          O::Result,
+            unit, result,         needsCop, meaning, followsFrom, written};
 }
 constexpr ProjectFieldInfo Price(std::string_view name, int box, std::string_view meaning) {
     return {name, K::PriceBox, nullptr, std::nullopt, box, O::Typed, U::CurrencyPerFuelUnit,
@@ -104,17 +137,18 @@ inline constexpr std::array<ProjectFieldInfo, 41> kFields = {
     Chosen("AmbientT", &R::AmbientT, L::AmbientT, "ambient level of the location"),
     Filled("SpezHeizLeist", &R::SpezHeizLeist, U::KWhPerSquareMetreYear,
            "specific annual heat demand, kWh/(m\u00B2\u00B7a)"),
-    Filled("GesHBDGeB", &R::GesHBDGeB, U::KWhPerYear, "annual heat demand of the building, kWh/a",
-           F::GesHBDGeB),
+    FilledResult("GesHBDGeB", &R::GesHBDGeB, U::KWhPerYear, F::GesHBDGeB, false, Demand,
+                 Wrote<S::BuildingDemand>, "annual heat demand of the building, kWh/a"),
     Chosen("HeizArt", &R::HeizArt, L::HeizArt, "heating type of the existing heating (its fuel)"),
     Chosen("KesselWirk", &R::KesselWirk, L::KesselWirk, "boiler type"),
     Filled("WirkGKessel", &R::WirkGKessel, U::Percent, "annual efficiency of the boiler, %"),
     Chosen("Bereitstell", &R::Bereitstell, L::Bereitstell, "stand-by situation of the boiler"),
     Filled("BereitStV", &R::BereitStV, U::Percent, "stand-by and distribution losses, %"),
     Typed("BrennK", &R::BrennK, U::CurrencyPerFuelUnit, "fuel price per fuel unit"),
-    Filled("BrennStV", &R::BrennStV, U::FuelUnitsPerYear, "annual fuel quantity, fuel units per year",
-           F::BrennStV),
-    Filled("GesHBDHeiz", &R::GesHBDHeiz, U::KWhPerYear, "annual fuel energy, kWh/a", F::GesHBDHeiz),
+    FilledResult("BrennStV", &R::BrennStV, U::FuelUnitsPerYear, F::BrennStV, false, Demand | FuelSide,
+                 Wrote<S::FuelQuantity>, "annual fuel quantity, fuel units per year"),
+    FilledResult("GesHBDHeiz", &R::GesHBDHeiz, U::KWhPerYear, F::GesHBDHeiz, false, Demand | FuelSide,
+                 Wrote<S::FuelEnergy>, "annual fuel energy, kWh/a"),
     Chosen("AnwendBereich", &R::AnwendBereich, L::AnwendBereich,
            "application range: the heat pump's heat source"),
     Chosen("VFlsize", &R::VFlsize, L::VFlsize, "heat-distribution type with its supply temperature"),
@@ -131,8 +165,9 @@ inline constexpr std::array<ProjectFieldInfo, 41> kFields = {
                      {},
                      false,
                      "heat pump integrated into the existing system (stand-by losses apply), 0 or 1"},
-    Filled("GesEnergWP", &R::GesEnergWP, U::KWhPerYear, "annual electricity of the heat pump, kWh/a",
-           F::GesEnergWP, true),
+    FilledResult("GesEnergWP", &R::GesEnergWP, U::KWhPerYear, F::GesEnergWP, true,
+                 Cycle | Demand | FuelSide | Integration, Wrote<S::Electricity>,
+                 "annual electricity of the heat pump, kWh/a"),
     Chosen("Leitungsdimension", &R::Leitungsdimension, L::Leitungsdimension,
            "pipe dimension (saved with the project, enters no calculation)"),
     Chosen("Verdichterbauart", &R::Verdichterbauart, L::Verdichterbauart,
@@ -144,18 +179,34 @@ inline constexpr std::array<ProjectFieldInfo, 41> kFields = {
     Unit("BrennstVUnit", &R::BrennstVUnit, "quantity unit beside the annual fuel quantity BrennStV"),
     Unit("Label21", &R::Label21, "caption of the annual fuel quantity, by heating type"),
     Unit("Label39", &R::Label39, "caption of the annual fuel energy, by heating type"),
-    Result("pn32", &R::pn32, U::Celsius, F::pn32, false, "suction gas temperature, \u00B0C"),
-    Result("LeistZahlK", &R::LeistZahlK, U::None, F::LeistZahlK, true,
-           "\"COP = \" and the refrigerating COP"),
-    Result("LeistZahlH", &R::LeistZahlH, U::None, F::LeistZahlH, true, "heating COP with its caption"),
-    Result("LeistZ", &R::LeistZ, U::None, F::LeistZ, true, "refrigerating COP in the cost section"),
-    Result("Label27", &R::Label27, U::CurrencyPerYear, F::Label27, false,
-           "annual fuel cost of the existing heating"),
-    Result("Label38", &R::Label38, U::TonnesPerYear, F::Label38, false,
+    Result(
+        "pn32", &R::pn32, U::Celsius, F::pn32, false, Cycle,
+        [](const CalculationResult& run) { return run.designPoint.suctionGasWritten; },
+        "suction gas temperature, \u00B0C"),
+    Result(
+        "LeistZahlK", &R::LeistZahlK, U::None, F::LeistZahlK, true, Cycle,
+        [](const CalculationResult& run) { return run.designPoint.refrigerationCopWritten; },
+        "\"COP = \" and the refrigerating COP"),
+    Result(
+        "LeistZahlH", &R::LeistZahlH, U::None, F::LeistZahlH, true, Cycle,
+        [](const CalculationResult& run) { return run.designPoint.heatingCopWritten; },
+        "heating COP with its caption"),
+    Result("LeistZ", &R::LeistZ, U::None, F::LeistZ, true, Cycle, Wrote<S::CostSectionCop>,
+           "refrigerating COP in the cost section"),
+    Result("Label27", &R::Label27, U::CurrencyPerYear, F::Label27, false, Demand | FuelSide | FuelPrice,
+           Wrote<S::FuelCost>, "annual fuel cost of the existing heating"),
+    Result("Label38", &R::Label38, U::TonnesPerYear, F::Label38, false, Demand | FuelSide, Wrote<S::FuelCo2>,
            "annual CO2 of the existing heating, t/a"),
-    Result("BetrKo", &R::BetrKo, U::CurrencyPerYear, F::BetrKo, true,
-           "annual electricity cost of the heat pump"),
+    // First written as a provisional figure from the compressor power (result_currency.cpp).
+    Result(
+        "BetrKo", &R::BetrKo, U::CurrencyPerYear, F::BetrKo, true,
+        Cycle | Demand | FuelSide | ElectricityPrice | Integration,
+        [](const CalculationResult& run) {
+            return run.balance.wrote(S::ProvisionalRunningCost) || run.balance.wrote(S::RunningCost);
+        },
+        "annual electricity cost of the heat pump"),
     Result("co2consum", &R::co2consum, U::TonnesPerYear, F::co2consum, true,
+           Cycle | Demand | FuelSide | Integration, Wrote<S::ElectricityCo2>,
            "annual CO2 of the heat pump, t/a"),
     Price("BK50", 0, "default price of heating oil (fuel-price panel)"),
     Price("BK51", 1, "default price of natural gas (fuel-price panel)"),
@@ -188,6 +239,26 @@ constexpr const ProjectFieldInfo& FieldOf(ResultField result) {
     for (const ProjectFieldInfo& field : ProjectFields())
         if (field.result == result) return field;
     throw std::logic_error("a result without field");
+}
+
+// The results a run writes, drawn from the table, in the order of ResultField.
+inline constexpr std::array<ResultField, kResultFieldCount> kResultFields = [] {
+    std::array<ResultField, kResultFieldCount> all{};
+    std::size_t count = 0;
+    for (const ProjectFieldInfo& field : ProjectFields())
+        if (field.result)
+            all.at(count++) = *field.result;  // more results than ResultField has stop the build
+    std::sort(all.begin(), all.end());
+    return all;
+}();
+
+// The results that follow from any of `groups` (inputs::), one bit per ResultField.
+constexpr std::uint32_t ResultsFollowingFrom(unsigned groups) {
+    std::uint32_t results = 0;
+    for (const ProjectFieldInfo& field : ProjectFields())
+        if (field.result && (field.followsFrom & groups))
+            results |= std::uint32_t{1} << static_cast<int>(*field.result);
+    return results;
 }
 
 // The unit in UTF-8 where it is fixed or follows the currency; empty for none and for the fuel's units,

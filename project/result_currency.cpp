@@ -4,31 +4,12 @@
 
 #include "project/field_numbers.h"
 #include "project/heating_kind.h"
+#include "project/project_fields.h"
 #include "project/project_record.h"
 
 namespace tervalo {
 
 namespace {
-
-constexpr ResultField kAllResults[] = {
-    ResultField::pn32,    ResultField::LeistZahlK, ResultField::LeistZahlH, ResultField::LeistZ,
-    ResultField::BetrKo,  ResultField::GesHBDGeB,  ResultField::GesHBDHeiz, ResultField::BrennStV,
-    ResultField::Label27, ResultField::Label38,    ResultField::GesEnergWP, ResultField::co2consum,
-};
-
-bool NeedsCop(ResultField field) {
-    switch (field) {
-        case ResultField::LeistZahlK:
-        case ResultField::LeistZahlH:
-        case ResultField::LeistZ:
-        case ResultField::BetrKo:
-        case ResultField::GesEnergWP:
-        case ResultField::co2consum:
-            return true;
-        default:
-            return false;
-    }
-}
 
 StaleReason CycleReason(EngineStatus status) {
     switch (status) {
@@ -59,53 +40,13 @@ StaleReason BalanceReason(const ProjectRecord& record) {
 }  // namespace
 
 std::string ProjectRecord::*ResultText(ResultField field) {
-    switch (field) {
-        case ResultField::pn32:
-            return &ProjectRecord::pn32;
-        case ResultField::LeistZahlK:
-            return &ProjectRecord::LeistZahlK;
-        case ResultField::LeistZahlH:
-            return &ProjectRecord::LeistZahlH;
-        case ResultField::LeistZ:
-            return &ProjectRecord::LeistZ;
-        case ResultField::BetrKo:
-            return &ProjectRecord::BetrKo;
-        case ResultField::GesHBDGeB:
-            return &ProjectRecord::GesHBDGeB;
-        case ResultField::GesHBDHeiz:
-            return &ProjectRecord::GesHBDHeiz;
-        case ResultField::BrennStV:
-            return &ProjectRecord::BrennStV;
-        case ResultField::Label27:
-            return &ProjectRecord::Label27;
-        case ResultField::Label38:
-            return &ProjectRecord::Label38;
-        case ResultField::GesEnergWP:
-            return &ProjectRecord::GesEnergWP;
-        case ResultField::co2consum:
-            break;
-    }
-    return &ProjectRecord::co2consum;
+    return FieldOf(field).text;
 }
 
 std::array<bool, kResultFieldCount> WrittenResults(const CalculationResult& result) {
-    const DesignPointResult& d = result.designPoint;
-    const AnnualBalance& b = result.balance;
-    using S = BalanceStep;
     std::array<bool, kResultFieldCount> written{};
-    const auto set = [&](ResultField field, bool wrote) { written[static_cast<std::size_t>(field)] = wrote; };
-    set(ResultField::pn32, d.suctionGasWritten);
-    set(ResultField::LeistZahlK, d.refrigerationCopWritten);
-    set(ResultField::LeistZahlH, d.heatingCopWritten);
-    set(ResultField::LeistZ, b.wrote(S::CostSectionCop));
-    set(ResultField::BetrKo, b.wrote(S::ProvisionalRunningCost) || b.wrote(S::RunningCost));
-    set(ResultField::GesHBDGeB, b.wrote(S::BuildingDemand));
-    set(ResultField::GesHBDHeiz, b.wrote(S::FuelEnergy));
-    set(ResultField::BrennStV, b.wrote(S::FuelQuantity));
-    set(ResultField::Label27, b.wrote(S::FuelCost));
-    set(ResultField::Label38, b.wrote(S::FuelCo2));
-    set(ResultField::GesEnergWP, b.wrote(S::Electricity));
-    set(ResultField::co2consum, b.wrote(S::ElectricityCo2));
+    for (const ResultField field : kResultFields)
+        written[static_cast<std::size_t>(field)] = FieldOf(field).written(result);
     return written;
 }
 
@@ -118,9 +59,10 @@ void MarkResults(ProjectRecord& record, const CalculationResult& result, EnergyF
     currency.outside = result.designPoint.outside;
     const StaleReason cycleReason =
         copFormed ? StaleReason::Current : CycleReason(result.designPoint.cycle.status);
-    for (ResultField field : kAllResults) {
+    for (const ResultField field : kResultFields) {
         StaleReason reason = StaleReason::Current;
-        if (!wrote(field)) reason = NeedsCop(field) && !copFormed ? cycleReason : BalanceReason(record);
+        if (!wrote(field))
+            reason = FieldOf(field).needsCop && !copFormed ? cycleReason : BalanceReason(record);
         currency.byRun[static_cast<std::size_t>(field)] = reason;
     }
 

@@ -33,6 +33,21 @@ std::optional<RefusalMessage> SwitchLanguage(const std::string& newCode, const L
     return std::nullopt;
 }
 
+void TakeWelcomeChoice(
+    const std::optional<std::string>& confirmed, char decimalSeparator,
+    const std::function<bool(const std::string& fromCode, const std::string& toCode)>& rewriteProject) {
+    const std::string previousCode = Settings.LanguageCode;
+    FullReadSettings(KnownLanguage);
+    if (!confirmed) return;
+    Settings.LanguageCode = *confirmed;
+    if (*confirmed == previousCode || !rewriteProject) {
+        SaveSettings(decimalSeparator);
+        return;
+    }
+    // A start killed between the project's and the settings file's writes leaves both in one language.
+    if (!rewriteProject(previousCode, *confirmed)) Settings.LanguageCode = previousCode;
+}
+
 StartupNotes StartupLoad(HandOverFile handOver) {
     // Rewrites killed midway in an earlier run leave their temporaries; the files themselves are whole. A
     // language switch killed between its two files is completed before the settings are read.

@@ -31,6 +31,16 @@ struct LanguageSwitchSteps {
 // the run stays in its language too, as the stored files do.
 std::optional<RefusalMessage> SwitchLanguage(const std::string& newCode, const LanguageSwitchSteps& steps);
 
+// Takes the welcome window's answer: the full read of kparam.dat first resets the run's language to the
+// stored one; a confirmed language (nullopt when the window refused the selected one) then takes its place. A
+// language other than the run's is stored with the project by `rewriteProject` (from, to), which replaces the
+// project and the settings file together, or, where that fails, the run keeps its language; otherwise
+// kparam.dat is saved with `decimalSeparator`. A refused choice leaves the stored language and the file as
+// they were.
+void TakeWelcomeChoice(
+    const std::optional<std::string>& confirmed, char decimalSeparator,
+    const std::function<bool(const std::string& fromCode, const std::string& toCode)>& rewriteProject = {});
+
 // What start-up does with the hand-over file KELVData.dat: Tervalo takes it over; a tool run beside Tervalo
 // (tervalo-calc) leaves it unread for Tervalo.
 enum class HandOverFile { Consume, LeaveUnread };

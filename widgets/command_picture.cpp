@@ -22,9 +22,9 @@ bool IsLeftButton(QEvent* event) {
 
 }  // namespace
 
-CommandPicture* NewCommandPicture(const QString& name, double sizeTwips, QWidget* parent) {
-    auto* button = new CommandPicture(CommandPicture::PressLook::Sunken,
-                                      TwipsScale::Of(parent).Pixels(sizeTwips, sizeTwips), parent);
+CommandPicture* NewCommandPicture(const QString& name, double sizeTwips, QWidget* parent,
+                                  CommandPicture::PressLook look) {
+    auto* button = new CommandPicture(look, TwipsScale::Of(parent).Pixels(sizeTwips, sizeTwips), parent);
     button->setObjectName(name);
     return button;
 }

@@ -70,9 +70,10 @@ class CommandPicture : public QWidget {
     QWidget* defaultArea_ = nullptr;
 };
 
-// A picture button of the program's windows, sunken while pressed, `sizeTwips` twips square in `parent`,
-// named `name` (the name its texts and the tests find it by).
-CommandPicture* NewCommandPicture(const QString& name, double sizeTwips, QWidget* parent);
+// A picture button of the program's windows, sunken (or raised) while pressed, `sizeTwips` twips square in
+// `parent`, named `name` (the name its texts and the tests find it by).
+CommandPicture* NewCommandPicture(const QString& name, double sizeTwips, QWidget* parent,
+                                  CommandPicture::PressLook look = CommandPicture::PressLook::Sunken);
 
 // Gives each label an Alt shortcut: the first letter of its caption no earlier label and no letter of
 // `reserved` took (then any later letter, then none), shown underlined. Labels are taken in the order given,

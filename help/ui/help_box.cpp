@@ -60,22 +60,21 @@ Hilfebox::Hilfebox(std::string topic, QWidget* parent) : QDialog(parent), topic_
     setObjectName(QStringLiteral("Hilfebox"));
     setModal(true);
     const TwipsScale twips = TwipsScale::Of(this);
-    const QSize buttonSize = twips.Pixels(kButtonSize, kButtonSize);
 
     infoText_ = new QPlainTextEdit(this);
     infoText_->setObjectName(QStringLiteral("InfoText"));
     infoText_->setMinimumSize(twips.Pixels(kTextWidth, kTextHeight));
 
-    closeButton_ = new CommandPicture(CommandPicture::PressLook::Raised, buttonSize, this);
-    closeButton_->setObjectName(QStringLiteral("Command3D1"));
+    closeButton_ =
+        NewCommandPicture(QStringLiteral("Command3D1"), kButtonSize, this, CommandPicture::PressLook::Raised);
     closeButton_->SetPicture(LoadPicture("OKcap.bmp"));
     connect(closeButton_, &CommandPicture::Released, this, &QDialog::accept);
     closeButton_->setAccessibleName(QStringLiteral("OK"));
     closeButton_->MakeDefaultIn(this);
     infoText_->setTabChangesFocus(true);  // Tab leads on to the buttons
 
-    storeButton_ = new CommandPicture(CommandPicture::PressLook::Raised, buttonSize, this);
-    storeButton_->setObjectName(QStringLiteral("Command3D2"));
+    storeButton_ =
+        NewCommandPicture(QStringLiteral("Command3D2"), kButtonSize, this, CommandPicture::PressLook::Raised);
     storeButton_->SetPicture(LoadPicture("pscap.bmp"));
     storeLabel_ = new QLabel(DisplayText("      " + Caption(kCaptionSave)), this);
     storeLabel_->setObjectName(QStringLiteral("Command3D2_l"));

@@ -310,10 +310,10 @@ void Start::Activate() {
     activating_ = true;
     if (!Settings.WelcomeShown && Settings.SkipWelcome == 0) {
         Settings.WelcomeShown = true;
-        const std::string previousCode = Settings.LanguageCode;
-        Begruess welcome(Begruess::kStartUpPicture, this,
-                         [this, &previousCode] { StoreWelcomeChoice(previousCode); });
-        welcome.exec();
+        Begruess welcome(Begruess::kStartUpPicture, Settings.LanguageCode, this);
+        const bool confirmed = welcome.exec() == QDialog::Accepted;
+        TakeWelcomeChoice(confirmed ? std::optional(welcome.LanguageCode()) : std::nullopt,
+                          SystemDecimalSeparator(), commands_.rewriteProject);
         BusyPointer busy;
         LoadLanguageTexts(Settings.LanguageCode);
         RefreshTexts();
@@ -326,16 +326,6 @@ void Start::Activate() {
         infoPn2_->setText(DisplayText(Message(kMessageGreeting)));
     }
     activating_ = false;
-}
-
-void Start::StoreWelcomeChoice(const std::string& previousCode) {
-    if (Settings.LanguageCode == previousCode || !commands_.rewriteProject) {
-        SaveSettings(SystemDecimalSeparator());
-        return;
-    }
-    // A new language: the project and the settings file are replaced together, so that a start killed between
-    // the two writes leaves both in one language. Where they could not be, the old language stays.
-    if (!commands_.rewriteProject(previousCode, Settings.LanguageCode)) Settings.LanguageCode = previousCode;
 }
 
 bool Start::event(QEvent* event) {

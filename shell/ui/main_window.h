@@ -85,8 +85,6 @@ class Start : public QMainWindow {
     void SaveNotes();
     void InfoCommand();
     void LanguageCommand(const std::string& code, bool saveSettings);
-    // The welcome window's confirmed language, stored with the project when it changed.
-    void StoreWelcomeChoice(const std::string& previousCode);
 
     StartCommands commands_;
     std::string helpTopic_;  // empty until the help menu sets the product topic

@@ -70,8 +70,8 @@ const char* Begruess::StartPictureFile(int startPicture) {
     }
 }
 
-Begruess::Begruess(int startPicture, QWidget* parent, StoreChoice storeChoice)
-    : QDialog(parent), storeChoice_(std::move(storeChoice)) {
+Begruess::Begruess(int startPicture, std::string runLanguage, QWidget* parent)
+    : QDialog(parent), runLanguage_(std::move(runLanguage)), languageCode_(runLanguage_) {
     setObjectName(QStringLiteral("Begruess"));
     setWindowTitle(DisplayText(Settings.ProductName));
     setModal(true);
@@ -82,9 +82,8 @@ Begruess::Begruess(int startPicture, QWidget* parent, StoreChoice storeChoice)
                            twips.Pixels(kStartPictureWidth, kStartPictureHeight), this);
     picture1_->setFrameShape(QFrame::StyledPanel);
 
-    okButton_ = new CommandPicture(CommandPicture::PressLook::Raised,
-                                   twips.Pixels(kOkButtonSize, kOkButtonSize), this);
-    okButton_->setObjectName(QStringLiteral("OKbutt"));
+    okButton_ =
+        NewCommandPicture(QStringLiteral("OKbutt"), kOkButtonSize, this, CommandPicture::PressLook::Raised);
     okButton_->SetPicture(LoadPicture("OKcap.bmp"));
     auto* okLabel = new QLabel(QStringLiteral("OK"), this);
     okLabel->setObjectName(QStringLiteral("Label21"));
@@ -150,7 +149,7 @@ QWidget* Begruess::BuildLanguageChoice() {
         button->setObjectName(QLatin1String(language.optionObject.data(),
                                             static_cast<qsizetype>(language.optionObject.size())));
         const std::string code(language.code);
-        connect(button, &QRadioButton::clicked, this, [code] { Settings.LanguageCode = code; });
+        connect(button, &QRadioButton::clicked, this, [this, code] { languageCode_ = code; });
         const int row = 1 + index / kColumns;
         const int column = 2 * (index % kColumns);
         grid->addWidget(flag, row, column);
@@ -202,7 +201,7 @@ void Begruess::SelectStoredLanguage() {
     // Without a settings file the language of this run stands for the stored one. The code must equal an
     // option's code as it stands; "ger" or " GER" selects nothing, and confirming then refuses the empty
     // choice.
-    const std::string code = stored.languageCode.value_or(Settings.LanguageCode);
+    const std::string code = stored.languageCode.value_or(runLanguage_);
     for (const Option& option : options_) {
         if (option.code == code) option.button->setChecked(true);
     }
@@ -218,18 +217,14 @@ std::string Begruess::SelectedCode() const {
 void Begruess::ConfirmLanguage() {
     if (confirmed_) return;
     confirmed_ = true;
-    FullReadSettings(KnownLanguage);
     const std::string code = SelectedCode();
     if (CaptionFileUsable(code)) {
-        Settings.LanguageCode = code;
-        if (storeChoice_)
-            storeChoice_();
-        else
-            SaveSettings(SystemDecimalSeparator());
-    } else {
-        ShowMessage(this, MessageKind::Exclamation, Settings.ProductName, RefusedLanguageText(code));
+        languageCode_ = code;
+        done(QDialog::Accepted);
+        return;
     }
-    done(QDialog::Accepted);
+    ShowMessage(this, MessageKind::Exclamation, Settings.ProductName, RefusedLanguageText(code));
+    done(QDialog::Rejected);
 }
 
 void Begruess::reject() {

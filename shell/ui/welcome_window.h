@@ -2,11 +2,12 @@
 
 // The welcome window: greets the user at start-up and lets them choose the language of the program from
 // sixteen flags. A language whose caption file is missing or empty cannot be chosen. Confirming (the OK
-// button, its label, or closing the window in any way) stores the choice in kparam.dat, or has the owner
-// store it; the main window then reloads its texts.
+// button, its label, or closing the window in any way) closes it and answers through exec(): Accepted with
+// the confirmed language in LanguageCode(), Rejected when the selected language was refused (the window has
+// shown why). The window changes no run settings; its owner takes the answer (TakeWelcomeChoice) and reloads
+// its texts.
 
 #include <QDialog>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,11 @@ class Begruess : public QDialog {
   public:
     // The main window opens it at start-up with kStartUpPicture.
     static constexpr int kStartUpPicture = 3;
-    // Stores the confirmed choice, which stands in the run settings; without it the settings file is saved.
-    using StoreChoice = std::function<void()>;
-    explicit Begruess(int startPicture, QWidget* parent = nullptr, StoreChoice storeChoice = {});
+    // `runLanguage`: the language of the run, selected when kparam.dat names none.
+    Begruess(int startPicture, std::string runLanguage, QWidget* parent = nullptr);
+
+    // The language the window stands at: the run's at load, an option's code as soon as it is clicked.
+    const std::string& LanguageCode() const { return languageCode_; }
 
     // The file of a start picture: 3 "start04.bmp", 2 "start03.bmp", 1 "start02.bmp", others "start01.bmp".
     static const char* StartPictureFile(int startPicture);
@@ -59,7 +62,8 @@ class Begruess : public QDialog {
     QWidget* componentStrip_ = nullptr;
     CommandPicture* okButton_ = nullptr;
     bool confirmed_ = false;
-    StoreChoice storeChoice_;
+    std::string runLanguage_;
+    std::string languageCode_;
 };
 
 }  // namespace tervalo

@@ -109,6 +109,61 @@ TEST_F(InputEdits, EachInputMarksWhatItAffectsAndNothingElse) {
     EXPECT_EQ(ResultMark(cycle, F::GesHBDHeiz), StaleReason::Current);
 }
 
+// Every tracked input against the results it marks, written out by hand from what the balance and the cycle
+// read: the marks are derived from what the field table says each result follows from, and a result given a
+// group too few or too many fails here.
+TEST_F(InputEdits, EveryInputMarksTheResultsThatFollowFromIt) {
+    const std::string cycle = "pn32 LeistZahlK LeistZahlH LeistZ BetrKo GesEnergWP co2consum";
+    const std::string fuelSide = "BetrKo GesHBDHeiz BrennStV Label27 Label38 GesEnergWP co2consum";
+    const std::string demand = "BetrKo GesHBDGeB GesHBDHeiz BrennStV Label27 Label38 GesEnergWP co2consum";
+    const std::string both = "pn32 LeistZahlK LeistZahlH LeistZ " + demand;
+    const struct {
+        const char* input;
+        std::string marked;  // in the order of ResultField; the input's own text is never marked
+    } rows[] = {
+        {"WohnFL", demand},
+        {"HausTyp", demand},
+        {"Klimazone", both},
+        {"AmbientT", both},
+        {"SpezHeizLeist", demand},
+        {"GesHBDGeB", "BetrKo GesHBDHeiz BrennStV Label27 Label38 GesEnergWP co2consum"},
+        {"HeizArt", fuelSide},
+        {"KesselWirk", fuelSide},
+        {"WirkGKessel", fuelSide},
+        {"Bereitstell", fuelSide},
+        {"BereitStV", fuelSide},
+        {"BrennK", "Label27"},
+        {"BrennStV", "BetrKo GesHBDGeB GesHBDHeiz Label27 Label38 GesEnergWP co2consum"},
+        {"GesHBDHeiz", "BetrKo GesHBDGeB BrennStV Label27 Label38 GesEnergWP co2consum"},
+        {"AnwendBereich", cycle},
+        {"VFlsize", cycle},
+        {"t0", cycle},
+        {"Tc", cycle},
+        {"EnergKost", "BetrKo"},
+        {"EinbindCheck", "BetrKo GesEnergWP co2consum"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.input);
+        ProjectRecord edited = Project();
+        const ProjectFieldInfo& field = *FindProjectField(row.input);
+        if (field.kind == FieldKind::CheckBox)
+            edited.EinbindCheck = !edited.EinbindCheck;
+        else
+            EditableText(edited, field) += "1";
+        std::string marked;
+        for (const ResultField result : kResultFields)
+            if (ResultMark(edited, result) == StaleReason::InputsEdited)
+                marked += (marked.empty() ? "" : " ") + std::string(FieldOf(result).name);
+        std::string expected;
+        for (const ResultField result : kResultFields) {
+            const std::string name(FieldOf(result).name);
+            if ((" " + row.marked + " ").find(" " + name + " ") != std::string::npos)
+                expected += (expected.empty() ? "" : " ") + name;
+        }
+        EXPECT_EQ(marked, expected);
+    }
+}
+
 // Enter in a consumption field puts the typed figure back after its run: that text is what was calculated.
 TEST_F(InputEdits, BackCalculationLeavesNothingMarked) {
     ProjectRecord& r = Project();

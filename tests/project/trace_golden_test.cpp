@@ -22,6 +22,7 @@
 #include "project/field_numbers.h"
 #include "project/heating_kind.h"
 #include "project/input_edits.h"
+#include "project/project_fields.h"
 #include "project/round_down.h"
 #include "project_fixture.h"
 #include "support/golden_record.h"
@@ -62,14 +63,17 @@ class Dice {
 const char* const kRefrigerants[] = {"R22",   "R22",  "R22", "R22", "R407C", "R134A",
                                      "R404A", "R123", "CO2", "R14", "R12",   "R99"};
 
-// The result texts a run writes, by field.
+// The results this record was made with; a result added since has a test of its own and leaves the record
+// as it is.
+constexpr std::string_view kRecordedResults[] = {"pn32",    "LeistZahlK", "LeistZahlH", "LeistZ",
+                                                 "BetrKo",  "GesHBDGeB",  "GesHBDHeiz", "BrennStV",
+                                                 "Label27", "Label38",    "GesEnergWP", "co2consum"};
+
+// The name of the result whose text this is.
 std::string ResultName(std::string ProjectRecord::*field) {
-    static const char* const names[kResultFieldCount] = {"pn32",    "LeistZahlK", "LeistZahlH", "LeistZ",
-                                                         "BetrKo",  "GesHBDGeB",  "GesHBDHeiz", "BrennStV",
-                                                         "Label27", "Label38",    "GesEnergWP", "co2consum"};
     if (!field) return "-";
-    for (int i = 0; i < kResultFieldCount; ++i)
-        if (ResultText(static_cast<ResultField>(i)) == field) return names[i];
+    for (const ResultField result : kResultFields)
+        if (ResultText(result) == field) return std::string(FieldOf(result).name);
     return "?";
 }
 
@@ -87,8 +91,8 @@ std::string Record(const CalculationTrace& trace, const ProjectRecord& after) {
         out += std::to_string(static_cast<int>(step.quantity)) + "|" +
                std::to_string(static_cast<int>(step.skip)) + "|" + step.formula + "|" + step.numbers + "|" +
                Exact(step.value) + "|" + step.shown + "|" + ResultName(step.field) + "\n";
-    for (int i = 0; i < kResultFieldCount; ++i) {
-        const auto field = static_cast<ResultField>(i);
+    for (const std::string_view name : kRecordedResults) {
+        const ResultField field = *FindProjectField(name)->result;
         out += ResultName(ResultText(field)) + "=" + after.*ResultText(field) + " (" +
                std::to_string(static_cast<int>(ResultMark(after, field))) + ")\n";
     }

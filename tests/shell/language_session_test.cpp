@@ -72,6 +72,48 @@ TEST_F(LanguageSession, SwitchRewritesTheProjectThenReloadsAndRefreshes) {
     EXPECT_TRUE(std::filesystem::exists("rechPar.dat")) << "every caption load checks the parameter file";
 }
 
+// The welcome window's answer, taken after a full read of kparam.dat, whose stored language "FRA" stands for
+// the run's "ENG" until a confirmed language replaces it.
+TEST_F(LanguageSession, TheWelcomeAnswerReplacesTheStoredLanguageAndStoresItOnce) {
+    const std::string stored =
+        "\"\",\"\",\"\",\"FRA\",\"EUR\",\"Arial\",\"User\",0,\"\",\"\",\"\",0,\"C:\\\",0\r\n0,35,\"2.5\","
+        "\"\",\"\",0,\"\"\r\n";
+    const struct {
+        const char* name;
+        std::optional<std::string> confirmed;
+        int rewrite;  // -1 none given, 0 fails, 1 succeeds
+        const char* language;
+        const char* rewrites;
+        bool saved;
+    } rows[] = {
+        {"refused: the stored language, no write", std::nullopt, 1, "FRA", "", false},
+        {"the run's language: saved alone", "ENG", 1, "ENG", "", true},
+        {"a new language with the project", "GER", 1, "GER", "ENG>GER", false},
+        {"the project not rewritten: the run's stays", "GER", 0, "ENG", "ENG>GER", false},
+        {"no project to rewrite: saved", "GER", -1, "GER", "", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteBytes("kparam.dat", stored);
+        Settings.LanguageCode = "ENG";
+        std::string rewrites;
+        std::function<bool(const std::string&, const std::string&)> rewrite;
+        if (row.rewrite >= 0)
+            rewrite = [&](const std::string& from, const std::string& to) {
+                rewrites += from + ">" + to;
+                return row.rewrite == 1;
+            };
+        TakeWelcomeChoice(row.confirmed, ',', rewrite);
+        EXPECT_EQ(Settings.LanguageCode, row.language);
+        EXPECT_EQ(rewrites, row.rewrites);
+        const std::string file = ReadBytes("kparam.dat");
+        EXPECT_EQ(file != stored, row.saved) << file;
+        if (row.saved) {
+            EXPECT_TRUE(file.starts_with("\"\",\"\",\"\",\"" + *row.confirmed + "\"")) << file;
+        }
+    }
+}
+
 // Tervalo and tervalo-calc start the same way; only Tervalo takes over the hand-over file.
 TEST_F(LanguageSession, StartupLoadsTheTextsAndConsumesTheHandOverFileOnlyWhenAsked) {
     const std::string handOver = "1,1,\"from the sister program\"\r\n";

@@ -7,6 +7,7 @@
 
 #include "config/run_settings.h"
 #include "localisation/language_tables.h"
+#include "shell/language_session.h"
 #include "widgets/command_picture.h"
 #include "widgets/window_test_support.h"
 
@@ -44,6 +45,16 @@ class WelcomeWindow : public ::testing::Test {
     static QRadioButton* Option(Begruess& window, const char* name) {
         return window.findChild<QRadioButton*>(QLatin1String(name));
     }
+    // A click where the option's round box is: a mouse click counts only on the box and its text.
+    static void ClickOption(Begruess& window, const char* name) {
+        QRadioButton* option = Option(window, name);
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->height() / 2, option->height() / 2));
+    }
+    // What the main window does once the window has closed.
+    static void TakeAnswer(const Begruess& window) {
+        TakeWelcomeChoice(
+            window.result() == QDialog::Accepted ? std::optional(window.LanguageCode()) : std::nullopt, '.');
+    }
 
     test::ScopedTempDir dir_;
     test::MessageRecorder messages_;
@@ -53,7 +64,7 @@ TEST_F(WelcomeWindow, OffersOnlyLanguagesWithACaptionFileButAlwaysEnglishAndGerm
     std::filesystem::remove("Caption.ENG");
     WriteBytes("CAPTION.fra", "\"x\"");
     WriteBytes("Caption.RUS", "");
-    Begruess window(Begruess::kStartUpPicture);
+    Begruess window(Begruess::kStartUpPicture, Settings.LanguageCode);
     for (const char* name : kOptionNames) {
         const std::string option = name;
         const bool expected = option == "Engopt" || option == "GERopt" || option == "FRAopt";
@@ -65,7 +76,7 @@ TEST_F(WelcomeWindow, OffersOnlyLanguagesWithACaptionFileButAlwaysEnglishAndGerm
 TEST_F(WelcomeWindow, SelectsTheStoredLanguageAndReadsTheWelcomeField) {
     WriteBytes("kparam.dat", SettingsFile("FRA", 7));
     WriteBytes("Caption.FRA", "\"x\"");
-    Begruess window(Begruess::kStartUpPicture);
+    Begruess window(Begruess::kStartUpPicture, Settings.LanguageCode);
     EXPECT_TRUE(Option(window, "FRAopt")->isChecked());
     EXPECT_EQ(Settings.carried.welcomeOption, 7);
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("pn1"))->text(), QStringLiteral("E91"));
@@ -79,11 +90,13 @@ TEST_F(WelcomeWindow, AStoredCodeOfNoOptionLeavesNoneSelectedAndConfirmingRefuse
         messages_.shown.clear();
         WriteBytes("kparam.dat", SettingsFile(stored));
         const std::string before = ReadBytes("kparam.dat");
-        Begruess window(Begruess::kStartUpPicture);
+        Begruess window(Begruess::kStartUpPicture, Settings.LanguageCode);
         for (const char* name : kOptionNames) EXPECT_FALSE(Option(window, name)->isChecked()) << name;
 
         window.show();
         window.close();
+        EXPECT_EQ(window.result(), QDialog::Rejected);
+        TakeAnswer(window);
         ASSERT_EQ(messages_.shown.size(), 1u);
         EXPECT_EQ(messages_.shown[0].kind, MessageKind::Exclamation);
         EXPECT_EQ(messages_.shown[0].title, QStringLiteral("Quelmo"));
@@ -94,12 +107,34 @@ TEST_F(WelcomeWindow, AStoredCodeOfNoOptionLeavesNoneSelectedAndConfirmingRefuse
     }
 }
 
+// A click on an option or its flag, or Space or an arrow key among the options, moves the window's language
+// at once; the run's language changes only when the owner takes the answer.
 TEST_F(WelcomeWindow, AnOptionClickTakesEffectAtOnce) {
     WriteBytes("kparam.dat", SettingsFile("ENG"));
-    Begruess window(Begruess::kStartUpPicture);
+    WriteBytes("Caption.GER", test::NumberedItems("G", 273));
+    WriteBytes("Caption.FRA", "\"x\"");
+    Begruess window(Begruess::kStartUpPicture, Settings.LanguageCode);
     window.show();
-    Option(window, "GERopt")->click();
-    EXPECT_EQ(Settings.LanguageCode, "GER");
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(window.LanguageCode(), "ENG");
+
+    ClickOption(window, "GERopt");
+    EXPECT_EQ(window.LanguageCode(), "GER");
+    QTest::mouseClick(window.findChild<QLabel*>(QStringLiteral("PICFRA")), Qt::LeftButton);
+    EXPECT_EQ(window.LanguageCode(), "FRA");
+    EXPECT_TRUE(Option(window, "FRAopt")->isChecked());
+    QTest::mouseClick(window.findChild<QLabel*>(QStringLiteral("PICITA")), Qt::LeftButton);
+    EXPECT_EQ(window.LanguageCode(), "FRA") << "the flag of a language without caption file chooses nothing";
+    EXPECT_FALSE(Option(window, "ITAOpt")->isChecked());
+
+    Option(window, "Engopt")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(window.LanguageCode(), "ENG");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(window.LanguageCode(), "GER") << "an arrow key checks the next option";
+    EXPECT_EQ(Settings.LanguageCode, "ENG");
+    EXPECT_TRUE(window.isVisible());
 }
 
 // Each way of confirming stores the chosen language.
@@ -110,7 +145,7 @@ class WelcomeConfirmation : public WelcomeWindow, public ::testing::WithParamInt
 TEST_P(WelcomeConfirmation, StoresTheChosenLanguageAndCloses) {
     WriteBytes("kparam.dat", SettingsFile("ENG", 3));
     WriteBytes("Caption.GER", test::NumberedItems("G", 273));
-    Begruess window(Begruess::kStartUpPicture);
+    Begruess window(Begruess::kStartUpPicture, Settings.LanguageCode);
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -145,6 +180,9 @@ TEST_P(WelcomeConfirmation, StoresTheChosenLanguageAndCloses) {
             break;
     }
     EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_EQ(Settings.LanguageCode, "ENG") << "the window leaves the run settings to its owner";
+    TakeAnswer(window);
     EXPECT_TRUE(messages_.shown.empty());
     EXPECT_EQ(Settings.LanguageCode, "GER");
     const std::string saved = ReadBytes("kparam.dat");
@@ -161,13 +199,43 @@ INSTANTIATE_TEST_SUITE_P(Ways, WelcomeConfirmation,
 TEST_F(WelcomeWindow, ACaptionFileRemovedWhileOpenIsRefusedOnConfirming) {
     WriteBytes("kparam.dat", SettingsFile("ENG"));
     WriteBytes("Caption.ITA", "\"x\"");
-    Begruess window(Begruess::kStartUpPicture);
+    Begruess window(Begruess::kStartUpPicture, Settings.LanguageCode);
     window.show();
     Option(window, "ITAOpt")->click();
     std::filesystem::remove("Caption.ITA");
     window.close();
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+    TakeAnswer(window);
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(Settings.LanguageCode, "ENG");
+}
+
+// Keys in odd places: Esc on OK, Shift+Tab back from OK, Space on OK after Esc closed the window, a second
+// confirmation: the window confirms once, with one message at most.
+TEST_F(WelcomeWindow, KeysAfterConfirmingOrFromOkConfirmOnce) {
+    WriteBytes("kparam.dat", SettingsFile("ENG"));
+    WriteBytes("Caption.SWE", "\"x\"");
+    Begruess window(Begruess::kStartUpPicture, Settings.LanguageCode);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* ok = window.findChild<CommandPicture*>(QStringLiteral("OKbutt"));
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_NE(qobject_cast<QRadioButton*>(QApplication::focusWidget()), nullptr) << "back to the languages";
+    EXPECT_EQ(window.LanguageCode(), "ENG") << "moving the focus chooses nothing";
+    ClickOption(window, "SWEOpt");
+    ASSERT_EQ(window.LanguageCode(), "SWE");
+    std::filesystem::remove("Caption.SWE");
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+    QTest::keyClick(ok, Qt::Key_Space);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    window.close();
+    EXPECT_EQ(messages_.shown.size(), 1u) << "confirmed once";
+    EXPECT_EQ(window.result(), QDialog::Rejected);
 }
 
 TEST_F(WelcomeWindow, TheStartPictureFollowsItsSelectorAndMissingPicturesLeaveEmptyBoxes) {
@@ -181,7 +249,7 @@ TEST_F(WelcomeWindow, TheStartPictureFollowsItsSelectorAndMissingPicturesLeaveEm
     picture.fill(Qt::blue);
     picture.save(QStringLiteral("START04.BMP"), "BMP");
     WriteBytes("Germany.bmp", "not a picture");
-    Begruess window(Begruess::kStartUpPicture);
+    Begruess window(Begruess::kStartUpPicture, Settings.LanguageCode);
     EXPECT_FALSE(window.findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().isNull());
     EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("PICGER"))->pixmap().isNull());
     EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("Picture2"))->pixmap().isNull());

@@ -86,7 +86,7 @@ TEST_P(WindowLook, MainWindow) {
 
 TEST_P(WindowLook, WelcomeWindow) {
     Start main({});
-    Begruess window(Begruess::kStartUpPicture);
+    Begruess window(Begruess::kStartUpPicture, Settings.LanguageCode);
     Check(&window, "welcome");
 }
 

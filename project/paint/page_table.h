@@ -17,10 +17,11 @@ struct PageColumn {
 
 // A table of text rows in the given columns from `top`, in the painter's font, the first row as heading (a
 // line below it) when `headed`. A text too wide for its cell is drawn smaller, and only then cut with an
-// ellipsis (in the middle in right-aligned columns, so that a figure keeps its end). Returns the height used.
+// ellipsis (in the middle in right-aligned columns, so that a figure keeps its end); a heading that would be
+// cut is first broken at blanks into up to `headingLines` lines. Returns the height used.
 double DrawPageTable(QPainter& painter, double left, double top, double width,
                      const std::vector<PageColumn>& columns, const std::vector<std::vector<QString>>& rows,
-                     bool headed);
+                     bool headed, int headingLines = 1);
 
 // The height of one row of such a table in the painter's font.
 double PageTableLineHeight(const QPainter& painter);

@@ -165,7 +165,7 @@ void DrawLifetimePage(QPainter& painter, const QRectF& page, const LifetimePage&
         cells.push_back(std::move(cellRow));
     }
     y += DrawPageTable(painter, body.left(), y, tableWidth,
-                       {{0.4, false}, {0.16, true}, {0.22, true}, {0.22, true}}, cells, true);
+                       {{0.4, false}, {0.16, true}, {0.22, true}, {0.22, true}}, cells, true, 3);
     y += noteMetrics.height();
     if (shown && body.bottom() - y > body.height() * 0.15) {
         painter.setFont(PageFont(fontFamily, 7));

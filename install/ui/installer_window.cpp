@@ -16,8 +16,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTreeView>
+#include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 
 #include "install/core/install_plan.h"
 #include "install/core/installer_texts.h"
@@ -32,9 +37,38 @@ constexpr int kProgressBarLeftTwips = 2500;  // the percentage label then stands
 constexpr int kActivityBarLeftTwips = 2600;
 constexpr int kPicture2BottomMarginTwips = 500;
 
-int Pixels(int twips) {
+constexpr int Pixels(int twips) {
     return twips / installer::kTwipsPerPixel;
 }
+
+// The window's size where the screen has room for it; on a smaller screen it takes the room there is and the
+// pages scroll, down to the backdrop's least size: a page with the bottom picture below it.
+constexpr QSize kWindowSize(960, 720);
+constexpr int kPicture2Height = 48;
+constexpr int kPageGap = 8;
+constexpr QSize kLeastBackdrop(kPageSize.width() + 2 * kPageGap, kPageSize.height() + 2 * kPageGap +
+                                                                     kPicture2Height +
+                                                                     Pixels(kPicture2BottomMarginTwips));
+// What the window system adds around the window: frame and title bar.
+constexpr QSize kFrameAllowance(20, 40);
+
+// The backdrop the pages stand on; it tells the window when its size changes.
+class Backdrop : public QWidget {
+  public:
+    explicit Backdrop(std::function<void()> resized) : resized_(std::move(resized)) {
+        setObjectName("Backdrop");
+        setMinimumSize(kLeastBackdrop);
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        resized_();
+    }
+
+  private:
+    std::function<void()> resized_;
+};
 
 QString Shown(const std::string& text) {
     // Labels break lines at LF; the stored texts end their lines with CR LF.
@@ -123,9 +157,22 @@ InstallerWindow::InstallerWindow(installer::InstallerPlatform& platform,
     : QWidget(parent), platform_(platform), installation_(platform, *this, distributionFolder) {
     setObjectName("InstallerWindow");
     setWindowTitle(QString::fromStdString(installer::WindowCaption()));
-    resize(960, 720);
+    // The pages stand on a backdrop that scrolls where the screen is smaller than it (1024 x 768 at scale
+    // factor 2 leaves 512 x 384); the window paints the backdrop's colours behind it.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("InstallerScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    backdrop_ = new Backdrop([this] { PlacePages(); });
+    scroll->setWidget(backdrop_);
+    scroll->viewport()->setAutoFillBackground(false);
+    backdrop_->setAutoFillBackground(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    FitScreen();
 
-    picture2_ = MakeLabel(this, "Picture2", QRect(16, 0, 420, 48));
+    picture2_ = MakeLabel(backdrop_, "Picture2", QRect(16, 0, 420, kPicture2Height));
     picture2_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     BuildWelcomePage();
     BuildDirectoryPage();
@@ -145,7 +192,7 @@ InstallerWindow::~InstallerWindow() {
 }
 
 void InstallerWindow::BuildWelcomePage() {
-    frame3_ = MakePage(this, "Frame3");
+    frame3_ = MakePage(backdrop_, "Frame3");
     picture1_ = MakeLabel(frame3_, "Picture1", QRect(16, 16, 64, 64));
     label4_ = MakeTitle(frame3_, "Label4", QRect(136, 16, 488, 36));
     label7_ = MakeLabel(frame3_, "Label7", QRect(136, 60, 488, 350));
@@ -171,7 +218,7 @@ void InstallerWindow::BuildWelcomePage() {
 }
 
 void InstallerWindow::BuildDirectoryPage() {
-    frame1_ = MakePage(this, "Frame1");
+    frame1_ = MakePage(backdrop_, "Frame1");
     picture6_ = MakeLabel(frame1_, "Picture6", QRect(184, 12, 440, 200));
     picture4_ = MakeLabel(frame1_, "Picture4", QRect(16, 12, 160, 120));
     label1_ = MakeLabel(frame1_, "Label1", QRect(16, 224, 608, 22));
@@ -223,7 +270,7 @@ void InstallerWindow::BuildDirectoryPage() {
 }
 
 void InstallerWindow::BuildFinalPage() {
-    frame2_ = MakePage(this, "Frame2");
+    frame2_ = MakePage(backdrop_, "Frame2");
     picture3_ = MakeLabel(frame2_, "Picture3", QRect(16, 16, 64, 64));
     label9_ = MakeTitle(frame2_, "Label9", QRect(136, 16, 488, 36));
     label6_ = MakeLabel(frame2_, "label6", QRect(136, 60, 488, 110));
@@ -270,7 +317,26 @@ void InstallerWindow::paintEvent(QPaintEvent*) {
 
 void InstallerWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!activated_) Activate();
+    if (!activated_) {
+        // Now the window knows the screen it opens on.
+        FitScreen();
+        Activate();
+    }
+}
+
+// The window's size, within the room its screen leaves, centred there.
+void InstallerWindow::FitScreen() {
+    const QScreen* display = screen();
+    if (!display) {
+        resize(kWindowSize);
+        return;
+    }
+    const QRect available = display->availableGeometry();
+    const QSize size = kWindowSize.boundedTo(available.size() - kFrameAllowance);
+    QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, available);
+    placed.moveTop(
+        std::max(available.top() + kFrameAllowance.height() - kFrameAllowance.width() / 2, placed.top()));
+    setGeometry(placed);
 }
 
 // What the first activation sets: the default target and the empty progress display.
@@ -281,21 +347,23 @@ void InstallerWindow::Activate() {
     ShowProgress(installation_.Display());
 }
 
-void InstallerWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    PlacePages();
-}
-
 void InstallerWindow::PlacePages() {
-    const auto place = [this](QFrame* page, double divisor) {
-        const int x = (width() - page->width()) / 2;
-        const int y = static_cast<int>((height() - page->height()) / divisor);
-        page->move(std::max(0, x), std::max(0, y));
+    if (!frame1_ || !frame2_ || !frame3_ || !picture2_)
+        return;  // the backdrop is sized before the pages exist
+    const int width = backdrop_->width();
+    const int height = backdrop_->height();
+    const int picture2Top = height - Pixels(kPicture2BottomMarginTwips) - picture2_->height();
+    // Above the bottom picture, wherever the room is short.
+    const auto place = [&](QFrame* page, double divisor) {
+        const int x = (width - page->width()) / 2;
+        const int y = std::min(static_cast<int>((height - page->height()) / divisor),
+                               picture2Top - kPageGap - page->height());
+        page->move(std::max(kPageGap, x), std::max(kPageGap, y));
     };
     place(frame1_, 2.0);
     place(frame3_, 2.2);
     place(frame2_, 1.7);
-    picture2_->move(picture2_->x(), height() - Pixels(kPicture2BottomMarginTwips) - picture2_->height());
+    picture2_->move(picture2_->x(), picture2Top);
 }
 
 void InstallerWindow::closeEvent(QCloseEvent* event) {

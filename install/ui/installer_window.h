@@ -35,7 +35,6 @@ class InstallerWindow : public QWidget, private installer::InstallerView {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -54,6 +53,7 @@ class InstallerWindow : public QWidget, private installer::InstallerView {
     void LoadPictures();
     void Activate();
     void PlacePages();
+    void FitScreen();
 
     // `path` as the final page's headline names it.
     std::string FinalPagePath(const QString& path) const;
@@ -76,7 +76,8 @@ class InstallerWindow : public QWidget, private installer::InstallerView {
     bool closeAfterRun_ = false;
     bool busy_ = false;
 
-    QFrame* frame3_ = nullptr;  // welcome page
+    QWidget* backdrop_ = nullptr;  // the pages' parent, in a scroll area
+    QFrame* frame3_ = nullptr;     // welcome page
     QRadioButton* options_[4] = {};
     QLabel* label4_ = nullptr;
     QLabel* label7_ = nullptr;

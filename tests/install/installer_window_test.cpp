@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <memory>
 
@@ -135,6 +137,43 @@ TEST_F(InstallerWindowTest, RunEndsOnTheFinalPageInTheStartLanguage) {
     Find<QPushButton>(window, "Command3")->click();
     EXPECT_EQ(platform_.started, (std::vector<fs::path>{target_ / "Tervalo.EXE"}));
     EXPECT_FALSE(window.isVisible());
+}
+
+// The window opens within its screen, at its full size where there is room; on a small screen the pages
+// scroll, so that every command of every page can be brought into view, and no page covers the bottom
+// picture.
+TEST_F(InstallerWindowTest, TheWindowFitsItsScreenAndEveryCommandCanBeReached) {
+    InstallerWindow window(platform_, dist_);
+    window.show();
+    QApplication::processEvents();
+    const QRect available = window.screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(window.geometry()))
+        << window.geometry().width() << "x" << window.geometry().height() << " on " << available.width()
+        << "x" << available.height();
+    if (available.width() >= 1024 && available.height() >= 768) {
+        EXPECT_EQ(window.size(), QSize(960, 720));
+    }
+    SaveScreenshot(window, "installer_on_its_screen");
+
+    auto* scroll = Find<QScrollArea>(window, "InstallerScroll");
+    const auto reachable = [&](const char* name) {
+        auto* command = Find<QWidget>(window, name);
+        const QPoint centre = command->mapTo(scroll->widget(), command->rect().center());
+        scroll->ensureVisible(centre.x(), centre.y(), command->width() / 2 + 1, command->height() / 2 + 1);
+        QApplication::processEvents();
+        // A field wider than the screen shows as much of it as the screen's width holds.
+        const QRect view = scroll->viewport()->rect();
+        const QRect shown = view & QRect(command->mapTo(scroll->viewport(), QPoint(0, 0)), command->size());
+        return shown.width() == std::min(view.width(), command->width()) &&
+               shown.height() == std::min(view.height(), command->height());
+    };
+    const int picture2Top = Find<QWidget>(window, "Picture2")->geometry().top();
+    for (const char* page : {"Frame1", "Frame2", "Frame3"})
+        EXPECT_LE(Find<QWidget>(window, page)->geometry().bottom(), picture2Top) << page;
+    for (const char* name : {"Command5", "Command6", "Option1", "Option4"})
+        EXPECT_TRUE(reachable(name)) << name;
+    Find<QPushButton>(window, "Command5")->click();
+    for (const char* name : {"Command1", "Command2", "Command7"}) EXPECT_TRUE(reachable(name)) << name;
 }
 
 // Answers the next message box with `button` and keeps its title and text.

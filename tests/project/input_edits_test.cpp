@@ -76,10 +76,11 @@ TEST_F(InputEdits, EveryResultAnEditChangesIsMarkedUntilTheEditIsTakenBack) {
                 EXPECT_NE(ResultMark(marked, field), StaleReason::InputsEdited) << "the field typed into";
                 continue;
             }
-            if (entered.*text != unedited.*text)
+            if (entered.*text != unedited.*text) {
                 EXPECT_EQ(ResultMark(marked, field), StaleReason::InputsEdited)
                     << input.name << " " << before << " -> " << typed << ": result " << i << " changes from "
                     << unedited.*text << " to " << entered.*text;
+            }
         }
         EXPECT_EQ(EditedInputs(entered).size(), 0u) << input.name << ": Enter recalculates";
         for (const StaleReason reason : Reasons(entered)) EXPECT_NE(reason, StaleReason::InputsEdited);

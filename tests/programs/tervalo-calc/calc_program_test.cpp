@@ -339,11 +339,16 @@ TEST_F(CalcProgram, OnlyARunThatDrawsLoadsTheGraphicsLibraries) {
 
     const CalcRun plain = RunCalc(std::string(kExample) + " t0=-5");
     const CalcRun drawing = RunCalc(std::string(kExample) + " --diagram cycle.svg t0=-5");
-    if (drawing.errors.find("this build draws no diagrams") != std::string::npos)
-        GTEST_SKIP() << "a build without the windows";
+#ifdef TERVALO_CALC_DRAWS
     EXPECT_EQ(drawing.status, plain.status);
     EXPECT_EQ(drawing.output, plain.output);
     EXPECT_NE(ReadBytes("cycle.svg").find("<svg"), std::string::npos);
+#else
+    // A build without the windows says so and fails, rather than leaving no picture without a word.
+    EXPECT_NE(drawing.status, 0);
+    EXPECT_NE(drawing.errors.find("this build draws no diagrams"), std::string::npos) << drawing.errors;
+    EXPECT_FALSE(std::filesystem::exists("cycle.svg"));
+#endif
 }
 
 // An input set without its action leaves the last run's results: those it affects get a warning, the

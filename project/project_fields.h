@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "localisation/result_captions_texts.h"
 #include "project/project_record.h"
 #include "project/result_fields.h"
 
@@ -70,7 +71,7 @@ struct ProjectFieldInfo {
     std::string_view name;
     FieldKind kind;
     std::string ProjectRecord::*text = nullptr;  // the text fields, lists and labels
-    std::optional<ProjectList> list;             // the lists
+    std::optional<ProjectList> list = {};        // the lists
     int priceBox = -1;                           // 0 to 3 for BK50 to BK53
     FieldRole role = FieldRole::Typed;
     FieldUnit unit = FieldUnit::None;
@@ -79,6 +80,7 @@ struct ProjectFieldInfo {
     std::string_view meaning;           // in words, with the unit
     unsigned followsFrom = 0;           // of a result: the groups of inputs (inputs::) it follows from
     bool (*written)(const CalculationResult&) = nullptr;  // of a result: whether that run wrote its text
+    int caption = 0;  // of a result the window's layout does not place: its item of ResultCaptions
 };
 
 namespace field_table {
@@ -132,20 +134,25 @@ constexpr ProjectFieldInfo Price(std::string_view name, int box, std::string_vie
 }
 // A result, from its line of result_fields.h: a label, or a text box when the rules fill it too.
 constexpr ProjectFieldInfo ResultEntry(std::string_view name, std::string R::*text, O role, U unit, F result,
-                                       bool needsCop, unsigned followsFrom, Written written,
+                                       bool needsCop, unsigned followsFrom, Written written, int caption,
                                        std::string_view meaning) {
-    return {name,        role == O::Result ? K::ResultLabel : K::Text,
-            text,        {},
-            -1,          role,
-            unit,        result,
-            needsCop,    meaning,
-            followsFrom, written};
+    return {.name = name,
+            .kind = role == O::Result ? K::ResultLabel : K::Text,
+            .text = text,
+            .role = role,
+            .unit = unit,
+            .result = result,
+            .needsCop = needsCop,
+            .meaning = meaning,
+            .followsFrom = followsFrom,
+            .written = written,
+            .caption = caption};
 }
 
 // Every result's entry, in the order of ResultField.
 inline constexpr std::array<ProjectFieldInfo, kResultFieldCount> kResultEntries = {
-#define TERVALO_RESULT_ENTRY(name, role, unit, needsCop, followsFrom, written, meaning) \
-    ResultEntry(#name, &R::name, O::role, U::unit, F::name, needsCop, followsFrom, written, meaning),
+#define TERVALO_RESULT_ENTRY(name, role, unit, needsCop, followsFrom, written, caption, meaning) \
+    ResultEntry(#name, &R::name, O::role, U::unit, F::name, needsCop, followsFrom, written, caption, meaning),
     TERVALO_RESULT_FIELDS(TERVALO_RESULT_ENTRY)
 #undef TERVALO_RESULT_ENTRY
 };

@@ -3,9 +3,10 @@
 // The record's fields by the names of the window's controls, in the order the calculator prints them, with
 // everything the program knows about each: its kind of control, who fills it, its unit, whether it needs the
 // cycle's COP, what it means, and for a result which inputs it follows from and how a run's result tells
-// that the run wrote it. The lists of fields elsewhere (units, typed and derived inputs, the results a run
-// writes, their record texts, marks, JSON and CSV columns) are drawn from this table, and a name looked up at
-// compile time that is not in it stops the build.
+// that the run wrote it. The results' facts come from their list (result_fields.h). The lists of fields
+// elsewhere (units, typed and derived inputs, the results a run writes, their record texts, marks, JSON and
+// CSV columns) are drawn from this table, and a name looked up at compile time that is not in it stops the
+// build.
 
 #include <algorithm>
 #include <array>
@@ -16,7 +17,9 @@
 #include <string>
 #include <string_view>
 
+#include "localisation/result_captions_texts.h"
 #include "project/project_record.h"
+#include "project/result_fields.h"
 
 namespace tervalo {
 
@@ -68,7 +71,7 @@ struct ProjectFieldInfo {
     std::string_view name;
     FieldKind kind;
     std::string ProjectRecord::*text = nullptr;  // the text fields, lists and labels
-    std::optional<ProjectList> list;             // the lists
+    std::optional<ProjectList> list = {};        // the lists
     int priceBox = -1;                           // 0 to 3 for BK50 to BK53
     FieldRole role = FieldRole::Typed;
     FieldUnit unit = FieldUnit::None;
@@ -77,6 +80,7 @@ struct ProjectFieldInfo {
     std::string_view meaning;           // in words, with the unit
     unsigned followsFrom = 0;           // of a result: the groups of inputs (inputs::) it follows from
     bool (*written)(const CalculationResult&) = nullptr;  // of a result: whether that run wrote its text
+    int caption = 0;  // of a result the window's layout does not place: its item of ResultCaptions
 };
 
 namespace field_table {
@@ -89,13 +93,25 @@ using U = FieldUnit;
 using F = ResultField;
 
 using Written = bool (*)(const CalculationResult&);
+using S = BalanceStep;
+using namespace inputs;
+
+// The tests of whether a run wrote a result (the `written` column of result_fields.h).
 // Written by the balance's step.
 template <BalanceStep step>
 bool Wrote(const CalculationResult& run) {
     return run.balance.wrote(step);
 }
-using S = BalanceStep;
-using namespace inputs;
+// Written by the design point.
+template <bool DesignPointResult::*written>
+bool DesignPointWrote(const CalculationResult& run) {
+    return run.designPoint.*written;
+}
+// First written as a provisional figure from the compressor power (result_currency.cpp), then from the
+// electricity.
+inline bool RunningCostWrote(const CalculationResult& run) {
+    return run.balance.wrote(S::ProvisionalRunningCost) || run.balance.wrote(S::RunningCost);
+}
 
 constexpr ProjectFieldInfo Typed(std::string_view name, std::string R::*text, U unit,
                                  std::string_view meaning) {
@@ -105,13 +121,6 @@ constexpr ProjectFieldInfo Filled(std::string_view name, std::string R::*text, U
                                   std::string_view meaning) {
     return {name, K::Text, text, {}, -1, O::FilledByRules, unit, {}, false, meaning};
 }
-// Filled by the rules, and written by the run too.
-constexpr ProjectFieldInfo FilledResult(std::string_view name, std::string R::*text, U unit, F result,
-                                        bool needsCop, unsigned followsFrom, Written written,
-                                        std::string_view meaning) {
-    return {name, K::Text, text,     {},      -1,          O::FilledByRules,
-            unit, result,  needsCop, meaning, followsFrom, written};
-}
 constexpr ProjectFieldInfo Chosen(std::string_view name, std::string R::*text, L list,
                                   std::string_view meaning) {
     return {name, K::List, text, list, -1, O::Chosen, U::None, {}, false, meaning};
@@ -119,36 +128,56 @@ constexpr ProjectFieldInfo Chosen(std::string_view name, std::string R::*text, L
 constexpr ProjectFieldInfo Unit(std::string_view name, std::string R::*text, std::string_view meaning) {
     return {name, K::UnitLabel, text, {}, -1, O::UnitLabel, U::None, {}, false, meaning};
 }
-constexpr ProjectFieldInfo Result(std::string_view name, std::string R::*text, U unit, F result,
-                                  bool needsCop, unsigned followsFrom, Written written,
-                                  std::string_view meaning) {
-    return {name, K::ResultLabel, text,     {},      -1,          O::Result,
-            unit, result,         needsCop, meaning, followsFrom, written};
-}
 constexpr ProjectFieldInfo Price(std::string_view name, int box, std::string_view meaning) {
     return {name, K::PriceBox, nullptr, std::nullopt, box, O::Typed, U::CurrencyPerFuelUnit,
             {},   false,       meaning};
 }
+// A result, from its line of result_fields.h: a label, or a text box when the rules fill it too.
+constexpr ProjectFieldInfo ResultEntry(std::string_view name, std::string R::*text, O role, U unit, F result,
+                                       bool needsCop, unsigned followsFrom, Written written, int caption,
+                                       std::string_view meaning) {
+    return {.name = name,
+            .kind = role == O::Result ? K::ResultLabel : K::Text,
+            .text = text,
+            .role = role,
+            .unit = unit,
+            .result = result,
+            .needsCop = needsCop,
+            .meaning = meaning,
+            .followsFrom = followsFrom,
+            .written = written,
+            .caption = caption};
+}
 
-inline constexpr std::array<ProjectFieldInfo, 41> kFields = {
+// Every result's entry, in the order of ResultField.
+inline constexpr std::array<ProjectFieldInfo, kResultFieldCount> kResultEntries = {
+#define TERVALO_RESULT_ENTRY(name, role, unit, needsCop, followsFrom, written, caption, meaning) \
+    ResultEntry(#name, &R::name, O::role, U::unit, F::name, needsCop, followsFrom, written, caption, meaning),
+    TERVALO_RESULT_FIELDS(TERVALO_RESULT_ENTRY)
+#undef TERVALO_RESULT_ENTRY
+};
+// A result where it stands among the fields.
+constexpr ProjectFieldInfo Placed(F result) {
+    return kResultEntries.at(static_cast<std::size_t>(result));
+}
+
+// The fields in the order the calculator prints them. A result not placed here follows them (kFields).
+inline constexpr ProjectFieldInfo kPlacedFields[] = {
     Typed("WohnFL", &R::WohnFL, U::SquareMetre, "heated living area, m\u00B2"),
     Chosen("HausTyp", &R::HausTyp, L::HausTyp, "house type (building age class)"),
     Chosen("Klimazone", &R::Klimazone, L::Klimazone, "climate zone"),
     Chosen("AmbientT", &R::AmbientT, L::AmbientT, "ambient level of the location"),
     Filled("SpezHeizLeist", &R::SpezHeizLeist, U::KWhPerSquareMetreYear,
            "specific annual heat demand, kWh/(m\u00B2\u00B7a)"),
-    FilledResult("GesHBDGeB", &R::GesHBDGeB, U::KWhPerYear, F::GesHBDGeB, false, Demand,
-                 Wrote<S::BuildingDemand>, "annual heat demand of the building, kWh/a"),
+    Placed(F::GesHBDGeB),
     Chosen("HeizArt", &R::HeizArt, L::HeizArt, "heating type of the existing heating (its fuel)"),
     Chosen("KesselWirk", &R::KesselWirk, L::KesselWirk, "boiler type"),
     Filled("WirkGKessel", &R::WirkGKessel, U::Percent, "annual efficiency of the boiler, %"),
     Chosen("Bereitstell", &R::Bereitstell, L::Bereitstell, "stand-by situation of the boiler"),
     Filled("BereitStV", &R::BereitStV, U::Percent, "stand-by and distribution losses, %"),
     Typed("BrennK", &R::BrennK, U::CurrencyPerFuelUnit, "fuel price per fuel unit"),
-    FilledResult("BrennStV", &R::BrennStV, U::FuelUnitsPerYear, F::BrennStV, false, Demand | FuelSide,
-                 Wrote<S::FuelQuantity>, "annual fuel quantity, fuel units per year"),
-    FilledResult("GesHBDHeiz", &R::GesHBDHeiz, U::KWhPerYear, F::GesHBDHeiz, false, Demand | FuelSide,
-                 Wrote<S::FuelEnergy>, "annual fuel energy, kWh/a"),
+    Placed(F::BrennStV),
+    Placed(F::GesHBDHeiz),
     Chosen("AnwendBereich", &R::AnwendBereich, L::AnwendBereich,
            "application range: the heat pump's heat source"),
     Chosen("VFlsize", &R::VFlsize, L::VFlsize, "heat-distribution type with its supply temperature"),
@@ -165,9 +194,7 @@ inline constexpr std::array<ProjectFieldInfo, 41> kFields = {
                      {},
                      false,
                      "heat pump integrated into the existing system (stand-by losses apply), 0 or 1"},
-    FilledResult("GesEnergWP", &R::GesEnergWP, U::KWhPerYear, F::GesEnergWP, true,
-                 Cycle | Demand | FuelSide | Integration, Wrote<S::Electricity>,
-                 "annual electricity of the heat pump, kWh/a"),
+    Placed(F::GesEnergWP),
     Chosen("Leitungsdimension", &R::Leitungsdimension, L::Leitungsdimension,
            "pipe dimension (saved with the project, enters no calculation)"),
     Chosen("Verdichterbauart", &R::Verdichterbauart, L::Verdichterbauart,
@@ -179,40 +206,40 @@ inline constexpr std::array<ProjectFieldInfo, 41> kFields = {
     Unit("BrennstVUnit", &R::BrennstVUnit, "quantity unit beside the annual fuel quantity BrennStV"),
     Unit("Label21", &R::Label21, "caption of the annual fuel quantity, by heating type"),
     Unit("Label39", &R::Label39, "caption of the annual fuel energy, by heating type"),
-    Result(
-        "pn32", &R::pn32, U::Celsius, F::pn32, false, Cycle,
-        [](const CalculationResult& run) { return run.designPoint.suctionGasWritten; },
-        "suction gas temperature, \u00B0C"),
-    Result(
-        "LeistZahlK", &R::LeistZahlK, U::None, F::LeistZahlK, true, Cycle,
-        [](const CalculationResult& run) { return run.designPoint.refrigerationCopWritten; },
-        "\"COP = \" and the refrigerating COP"),
-    Result(
-        "LeistZahlH", &R::LeistZahlH, U::None, F::LeistZahlH, true, Cycle,
-        [](const CalculationResult& run) { return run.designPoint.heatingCopWritten; },
-        "heating COP with its caption"),
-    Result("LeistZ", &R::LeistZ, U::None, F::LeistZ, true, Cycle, Wrote<S::CostSectionCop>,
-           "refrigerating COP in the cost section"),
-    Result("Label27", &R::Label27, U::CurrencyPerYear, F::Label27, false, Demand | FuelSide | FuelPrice,
-           Wrote<S::FuelCost>, "annual fuel cost of the existing heating"),
-    Result("Label38", &R::Label38, U::TonnesPerYear, F::Label38, false, Demand | FuelSide, Wrote<S::FuelCo2>,
-           "annual CO2 of the existing heating, t/a"),
-    // First written as a provisional figure from the compressor power (result_currency.cpp).
-    Result(
-        "BetrKo", &R::BetrKo, U::CurrencyPerYear, F::BetrKo, true,
-        Cycle | Demand | FuelSide | ElectricityPrice | Integration,
-        [](const CalculationResult& run) {
-            return run.balance.wrote(S::ProvisionalRunningCost) || run.balance.wrote(S::RunningCost);
-        },
-        "annual electricity cost of the heat pump"),
-    Result("co2consum", &R::co2consum, U::TonnesPerYear, F::co2consum, true,
-           Cycle | Demand | FuelSide | Integration, Wrote<S::ElectricityCo2>,
-           "annual CO2 of the heat pump, t/a"),
+    Placed(F::pn32),
+    Placed(F::LeistZahlK),
+    Placed(F::LeistZahlH),
+    Placed(F::LeistZ),
+    Placed(F::Label27),
+    Placed(F::Label38),
+    Placed(F::BetrKo),
+    Placed(F::co2consum),
     Price("BK50", 0, "default price of heating oil (fuel-price panel)"),
     Price("BK51", 1, "default price of natural gas (fuel-price panel)"),
     Price("BK52", 2, "default price of wood pellets (fuel-price panel)"),
     Price("BK53", 3, "default price of electricity for heating (fuel-price panel)"),
 };
+
+constexpr bool IsPlaced(F result) {
+    for (const ProjectFieldInfo& field : kPlacedFields)
+        if (field.result == result) return true;
+    return false;
+}
+constexpr std::size_t UnplacedCount() {
+    std::size_t count = 0;
+    for (const ProjectFieldInfo& result : kResultEntries) count += !IsPlaced(*result.result);
+    return count;
+}
+
+// The placed fields, then the results not placed in the order of ResultField.
+inline constexpr std::array<ProjectFieldInfo, std::size(kPlacedFields) + UnplacedCount()> kFields = [] {
+    std::array<ProjectFieldInfo, std::size(kPlacedFields) + UnplacedCount()> fields{};
+    std::size_t count = 0;
+    for (const ProjectFieldInfo& field : kPlacedFields) fields.at(count++) = field;
+    for (const ProjectFieldInfo& result : kResultEntries)
+        if (!IsPlaced(*result.result)) fields.at(count++) = result;
+    return fields;
+}();
 
 }  // namespace field_table
 
@@ -241,16 +268,12 @@ constexpr const ProjectFieldInfo& FieldOf(ResultField result) {
     throw std::logic_error("a result without field");
 }
 
-// The results a run writes, drawn from the table, in the order of ResultField.
-inline constexpr std::array<ResultField, kResultFieldCount> kResultFields = [] {
-    std::array<ResultField, kResultFieldCount> all{};
-    std::size_t count = 0;
-    for (const ProjectFieldInfo& field : ProjectFields())
-        if (field.result)
-            all.at(count++) = *field.result;  // more results than ResultField has stop the build
-    std::sort(all.begin(), all.end());
-    return all;
-}();
+// The results a run writes, in the order of ResultField.
+inline constexpr std::array<ResultField, kResultFieldCount> kResultFields = {
+#define TERVALO_RESULT_VALUE(name, ...) ResultField::name,
+    TERVALO_RESULT_FIELDS(TERVALO_RESULT_VALUE)
+#undef TERVALO_RESULT_VALUE
+};
 
 // The results that follow from any of `groups` (inputs::), one bit per ResultField.
 constexpr std::uint32_t ResultsFollowingFrom(unsigned groups) {

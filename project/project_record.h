@@ -15,6 +15,7 @@
 #include "engine/cycle_state.h"
 #include "engine/refrigerant_catalogue.h"
 #include "project/result_currency.h"
+#include "project/result_fields.h"
 
 namespace tervalo {
 
@@ -48,7 +49,7 @@ struct ProjectRecord {
     std::string Klimazone;      // list: climate zone
     std::string AmbientT;       // list: ambient level of the location
     std::string SpezHeizLeist;  // specific annual heat demand, kWh/(m²·a)
-    std::string GesHBDGeB;      // annual heat demand of the building, kWh/a
+    // GesHBDGeB, the building's annual heat demand: a result (below).
 
     // Existing heating.
     std::string HeizArt;      // list: heating type (selects the HeatingKind)
@@ -57,8 +58,7 @@ struct ProjectRecord {
     std::string Bereitstell;  // list: stand-by situation
     std::string BereitStV;    // stand-by and distribution losses, %
     std::string BrennK;       // fuel price per fuel unit
-    std::string BrennStV;     // annual fuel quantity, fuel units per year
-    std::string GesHBDHeiz;   // annual fuel energy, kWh/a
+    // BrennStV and GesHBDHeiz, the annual fuel quantity and energy: results (below).
 
     // Heat pump.
     std::string AnwendBereich;  // list: application range
@@ -67,7 +67,7 @@ struct ProjectRecord {
     std::string Tc;             // condensing temperature of the design point, °C
     std::string EnergKost;      // electricity price per kWh
     bool EinbindCheck = false;  // integrated into the existing system (stand-by losses apply)
-    std::string GesEnergWP;     // annual electricity of the heat pump, kWh/a
+    // GesEnergWP, the heat pump's annual electricity: a result (below).
 
     // Saved with the project; enter no calculation.
     std::string Leitungsdimension;
@@ -75,15 +75,11 @@ struct ProjectRecord {
     std::string WartungI;
     std::string Tempbereich;
 
-    // Result labels (not saved).
-    std::string LeistZahlK;  // "COP = " and the refrigerating COP
-    std::string LeistZahlH;  // heating COP with its caption
-    std::string pn32;        // suction gas temperature, °C
-    std::string LeistZ;      // refrigerating COP in the cost section
-    std::string Label27;     // annual fuel cost
-    std::string Label38;     // annual CO2 of the existing heating, t/a
-    std::string BetrKo;      // annual electricity cost of the heat pump
-    std::string co2consum;   // annual CO2 of the heat pump, t/a
+    // The results a calculation run writes, one text each, declared from their list (result_fields.h): the
+    // result labels (not saved) and the four inputs the rules fill that the run overwrites (saved).
+#define TERVALO_RESULT_MEMBER(name, ...) std::string name;
+    TERVALO_RESULT_FIELDS(TERVALO_RESULT_MEMBER)
+#undef TERVALO_RESULT_MEMBER
 
     // Unit labels and heating-type captions written by the heating-type rule.
     std::string BrennStKeinh;  // price unit beside BrennK

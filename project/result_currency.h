@@ -10,27 +10,11 @@
 #include <vector>
 
 #include "project/calculation_result.h"
+#include "project/result_fields.h"
 
 namespace tervalo {
 
 struct ProjectRecord;
-
-// The texts a calculation run writes, in the order it writes them.
-enum class ResultField {
-    pn32,
-    LeistZahlK,
-    LeistZahlH,
-    LeistZ,
-    BetrKo,
-    GesHBDGeB,
-    GesHBDHeiz,
-    BrennStV,
-    Label27,
-    Label38,
-    GesEnergWP,
-    co2consum,
-};
-inline constexpr int kResultFieldCount = 12;
 
 // The record's text of a result.
 std::string ProjectRecord::*ResultText(ResultField field);

@@ -97,6 +97,7 @@ class Projektdaten : public QDialog {
     void BuildClimateMapPanel();
     void BuildLifetimePanel();
     void BuildSeasonalPanel();
+    void PlaceFurtherResults();
     QString CaptionText(std::string_view control) const;
     QLabel* Caption(const char* control);
     QLabel* UnitLabel(const std::string& text);
@@ -161,6 +162,8 @@ class Projektdaten : public QDialog {
     ProjectWindowCommands commands_;
     std::map<std::string, QWidget*, std::less<>> fields_;  // by control name
     std::map<std::string, QLabel*, std::less<>> captions_;
+    QGridLayout* heatPumpGrid_ = nullptr;
+    int furtherResultsRow_ = 0;  // of heatPumpGrid_: the results the layout does not place
     QLineEdit* t0_ = nullptr;
     QFrame* fuelPricePanel_ = nullptr;
     QFrame* climateMapPanel_ = nullptr;

@@ -15,9 +15,11 @@
 #include <QVBoxLayout>
 
 #include "config/run_settings.h"
+#include "localisation/code_page.h"
 #include "localisation/cycle_texts.h"
 #include "localisation/decision_texts.h"
 #include "localisation/language_tables.h"
+#include "localisation/result_captions_texts.h"
 #include "project/project_actions.h"
 #include "project/project_fields.h"
 #include "project/project_lists.h"
@@ -205,6 +207,7 @@ void Projektdaten::CreateFieldWidgets() {
     BuildClimateMapPanel();
     BuildLifetimePanel();
     BuildSeasonalPanel();
+    PlaceFurtherResults();
 }
 
 QWidget* Projektdaten::BuildBuildingSection() {
@@ -307,6 +310,8 @@ QWidget* Projektdaten::BuildHeatPumpSection() {
     grid->addWidget(Caption("Label28"), row++, kUnitColumn);
     grid->addWidget(Field("LeistZahlK"), row, kLabelColumn);
     grid->addWidget(Field("LeistZahlH"), row++, kListColumn, 1, 3);
+    heatPumpGrid_ = grid;
+    furtherResultsRow_ = row++;  // stays empty, and takes no room, until a result is placed there
 
     // Kept with the project; they enter no calculation.
     grid->addWidget(Separator(section), row++, kLabelColumn, 1, 4);
@@ -320,6 +325,39 @@ QWidget* Projektdaten::BuildHeatPumpSection() {
     }
     grid->setRowStretch(row, 1);
     return section;
+}
+
+// A result the sections above do not place (one added to result_fields.h since) is shown below the design
+// point, under a heading, with its caption of ResultCaptions and its unit.
+void Projektdaten::PlaceFurtherResults() {
+    QWidget* block = nullptr;
+    QGridLayout* grid = nullptr;
+    int row = 0;
+    const int codePage = CodePageOf(Settings.LanguageCode);
+    const FeatureTexts texts = LoadFeatureTexts(result_captions_texts::kFile, Settings.LanguageCode);
+    for (const ProjectFieldInfo& field : ProjectFields()) {
+        QWidget* widget = fields_.at(std::string(field.name));
+        if (!field.result || widget->parentWidget() != this) continue;  // placed in a section
+        if (!block) {
+            block = new QWidget;
+            block->setObjectName(QStringLiteral("FurtherResults"));
+            grid = new QGridLayout(block);
+            grid->setContentsMargins(0, 0, 0, 0);
+            grid->setColumnStretch(0, 1);
+            auto* heading = new QLabel(DisplayText(texts[result_captions_texts::kFurtherResults]), block);
+            heading->setFont(Bold(heading->font()));
+            grid->addWidget(heading, row++, 0, 1, 3);
+            heatPumpGrid_->addWidget(block, furtherResultsRow_, kLabelColumn, 1, 4);
+        }
+        auto* caption = new QLabel(DisplayText(texts[field.caption]), block);
+        caption->setObjectName(
+            QString::fromLatin1(field.name.data(), static_cast<qsizetype>(field.name.size())) +
+            QStringLiteral("_L"));
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(widget, row, 1);
+        const std::string unit = FixedUnitText(field.unit, CodePageToUtf8(Settings.CurrencyCode, codePage));
+        grid->addWidget(new QLabel(QString::fromStdString(unit), block), row++, 2);
+    }
 }
 
 QWidget* Projektdaten::BuildComparisonSection() {

@@ -5,10 +5,14 @@
 #include <set>
 #include <sstream>
 
+#include "project/calculation.h"
 #include "project/decision/field_values.h"
+#include "project_fixture.h"
 
 namespace tervalo {
 namespace {
+
+using ProjectFieldsRun = test::ProjectFixture;
 
 // The units the field lists named by hand before the table held them: the reference the table must give.
 std::string HandWrittenUnit(std::string_view name, std::string_view currency) {
@@ -41,12 +45,13 @@ TEST(ProjectFields, UnitsRolesAndResultsAgreeWithTheRecordAndTheRun) {
     EXPECT_EQ(FieldOf(ResultField::GesHBDHeiz).name, "GesHBDHeiz");
     EXPECT_EQ(FindProjectField("wohnfl"), nullptr) << "names are exact";
 
-    // The results written only once the COP is formed: the cycle's COPs and the heat pump's column.
-    std::set<std::string_view> needsCop;
-    for (const ProjectFieldInfo& field : ProjectFields())
-        if (field.needsCop) needsCop.insert(field.name);
-    EXPECT_EQ(needsCop, (std::set<std::string_view>{"LeistZahlK", "LeistZahlH", "LeistZ", "BetrKo",
-                                                    "GesEnergWP", "co2consum"}));
+    // The results written only once the COP is formed: the cycle's COPs and the heat pump's column (and any
+    // result added since that says so; the run below holds every result to it).
+    for (const std::string_view name :
+         {"LeistZahlK", "LeistZahlH", "LeistZ", "BetrKo", "GesEnergWP", "co2consum"})
+        EXPECT_TRUE(FindProjectField(name)->needsCop) << name;
+    for (const std::string_view name : {"pn32", "GesHBDGeB", "GesHBDHeiz", "BrennStV", "Label27", "Label38"})
+        EXPECT_FALSE(FindProjectField(name)->needsCop) << name;
 
     // A result a user may type over is an input the rules fill.
     for (int i = 0; i < kResultFieldCount; ++i) {
@@ -55,6 +60,21 @@ TEST(ProjectFields, UnitsRolesAndResultsAgreeWithTheRecordAndTheRun) {
     }
     static_assert(Field("WohnFL").unit == FieldUnit::SquareMetre);
     static_assert(Field("BrennStV").result == ResultField::BrennStV);
+}
+
+// A result needs the COP exactly when a run that forms none leaves it: the refrigerant's table is missing,
+// the fuel side is written all the same.
+TEST_F(ProjectFieldsRun, AResultNeedsTheCopExactlyWhenARunWithoutOneLeavesIt) {
+    ProjectRecord& r = Project();
+    EnterWorkedExample();
+    r.RefrigerantName = "R99";
+    const CalculationResult run = CalculationRun(r);
+    ASSERT_FALSE(run.designPoint.refrigerationCop);
+    for (const ProjectFieldInfo& field : ProjectFields()) {
+        if (field.result) {
+            EXPECT_EQ(field.needsCop, !field.written(run)) << field.name;
+        }
+    }
 }
 
 TEST(ProjectFields, TheUnitLabelsGiveTheFuelUnitsAndTheCurrencyTheOthers) {

@@ -47,6 +47,10 @@ class Draw {
     std::mt19937_64 engine_{20261207u};
 };
 
+// The fields this record was made with: the first of the field table. A result added since follows them and
+// has a test of its own, so that it leaves the record as it is.
+constexpr std::size_t kRecordedFields = 41;
+
 struct TypedField {
     const char* name;
     std::string ProjectRecord::*field;
@@ -150,7 +154,7 @@ class ProjectGolden : public test::ProjectFixture {
                 OnCalculateCommand(Project());
             }
         }
-        for (const ProjectFieldInfo& field : ProjectFields())
+        for (const ProjectFieldInfo& field : ProjectFields().first(kRecordedFields))
             out += std::string(field.name) + "=" + FieldDisplayText(r, field) + "\n";
         return out;
     }

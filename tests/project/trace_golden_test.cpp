@@ -12,6 +12,8 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "engine/checked_math.h"
 #include "engine/compressor.h"
@@ -188,24 +190,79 @@ TEST_F(TraceGolden, TheWorkingOfRandomProjectsIsTheRecordedOne) {
 }
 
 // What a run wrote, as its result says, against the texts it changed: each result starts with a text no run
-// writes.
+// writes. Random projects, then projects that stop the balance at each step that can fail, since the random
+// ones seldom stop between two neighbouring results and a result tested by its neighbour's step would pass.
 TEST_F(TraceGolden, TheResultSaysWhichTextsTheRunWrote) {
+    const auto expectWrittenAsChanged = [](ProjectRecord& r, const std::string& summary) {
+        const ProjectRecord before = r;
+        const CalculationResult result = CalculationRun(r);
+        const std::array<bool, kResultFieldCount> written = WrittenResults(result);
+        for (const ResultField field : kResultFields) {
+            const auto text = ResultText(field);
+            EXPECT_EQ(written[static_cast<std::size_t>(field)], r.*text != before.*text)
+                << summary << FieldOf(field).name << " \"" << r.*text << "\"";
+        }
+        return result;
+    };
     Dice dice;
     int partial = 0;
     for (int number = 0; number < 300; ++number) {
         std::string summary;
         ProjectRecord r = Draw(dice, number, summary);
-        const ProjectRecord before = r;
-        const CalculationResult result = CalculationRun(r);
-        const std::array<bool, kResultFieldCount> written = WrittenResults(result);
-        for (int i = 0; i < kResultFieldCount; ++i) {
-            const auto text = ResultText(static_cast<ResultField>(i));
-            EXPECT_EQ(written[static_cast<std::size_t>(i)], r.*text != before.*text)
-                << summary << "result " << i;
-        }
+        const std::array<bool, kResultFieldCount> written =
+            WrittenResults(expectWrittenAsChanged(r, summary));
         partial += std::count(written.begin(), written.end(), false) > 0;
     }
     EXPECT_GT(partial, 50) << "runs that leave some texts";
+
+    struct Stop {
+        BalanceStep at;
+        const char* factors;  // energk.dat
+        std::vector<std::pair<std::string ProjectRecord::*, const char*>> inputs;
+    };
+    using R = ProjectRecord;
+    const char* const factors = "2000,1,0.3,1,0.6\r\n";
+    const Stop stops[] = {
+        {BalanceStep::ProvisionalRunningCost, "1e200,1,1e200,1,0.6\r\n", {}},
+        {BalanceStep::BuildingDemand, factors, {{&R::WohnFL, "1e300"}, {&R::SpezHeizLeist, "1e300"}}},
+        {BalanceStep::FuelEnergy, factors, {{&R::WirkGKessel, "1e-305"}}},
+        {BalanceStep::FuelQuantity, factors, {{&R::HeizArt, "other"}}},
+        {BalanceStep::FuelCost, factors, {{&R::BrennK, "1e306"}}},
+        {BalanceStep::FuelCo2,
+         factors,
+         {{&R::WohnFL, "1e154"},
+          {&R::SpezHeizLeist, "1e154"},
+          {&R::WirkGKessel, "100"},
+          {&R::BereitStV, "0"},
+          {&R::BrennK, "0.001"}}},
+        {BalanceStep::Electricity, factors, {{&R::RefrigerantName, "R99"}}},  // no COP
+        {BalanceStep::Electricity, factors, {{&R::BereitStV, "-100"}}},
+        {BalanceStep::RunningCost, factors, {{&R::EnergKost, "1e306"}}},
+        {BalanceStep::ElectricityCo2, "2000,1,0.3,1,1e308\r\n", {}},
+        {BalanceStep::Done, factors, {}},
+    };
+    for (const Stop& stop : stops) {
+        WriteBytes("energk.dat", stop.factors);
+        ProjectRecord r = Project();
+        r.RefrigerantName = "R22";
+        r.t0 = "-5";
+        r.Tc = "45";
+        r.SuctionAllowance = 5;
+        r.WohnFL = "150";
+        r.SpezHeizLeist = "100";
+        r.HeizArt = hp(kHeatingKindItems[0]);
+        r.WirkGKessel = "90";
+        r.BereitStV = "10";
+        r.BrennK = "0.8";
+        r.EnergKost = "0.2";
+        std::string summary = "stop at " + std::to_string(static_cast<int>(stop.at)) + ":";
+        for (const auto& [field, text] : stop.inputs) {
+            r.*field = text;
+            summary += std::string(" ") + text;
+        }
+        for (const ResultField field : kResultFields) r.*ResultText(field) = "before";
+        EXPECT_EQ(expectWrittenAsChanged(r, summary + "\n").balance.stop.at, stop.at) << summary;
+    }
 }
 
 }  // namespace

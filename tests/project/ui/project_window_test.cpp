@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "localisation/language_tables.h"
+#include "project/project_fields.h"
 #include "project/window_texts.h"
 #include "widgets/command_picture.h"
 
@@ -35,6 +36,28 @@ TEST_F(ProjectWindow, OpensWithListsAndCaptionsOfTheLanguageAndTheRulesOfAFirstS
     EXPECT_TRUE(Text("LeistZahlK").startsWith(QStringLiteral("COP = "))) << "calculated at load";
     EXPECT_FALSE(Child<QFrame>("BrennstoffKPN")->isVisible());
     EXPECT_FALSE(Child<QFrame>("KlimaPN")->isVisible());
+}
+
+// Every field stands in a section or a panel, none loose on the dialog. A result the sections do not place
+// stands below the design point under its caption and the heading of such results, exactly when the list of
+// results gives it a caption.
+TEST_F(ProjectWindow, EveryFieldStandsInASectionAndEveryFurtherResultUnderItsCaption) {
+    Open();
+    QWidget* further = window_->findChild<QWidget*>(QStringLiteral("FurtherResults"));
+    int captioned = 0;
+    for (const ProjectFieldInfo& field : ProjectFields()) {
+        const std::string name(field.name);
+        SCOPED_TRACE(name);
+        QWidget* widget = Child<QWidget>(name.c_str());
+        ASSERT_NE(widget, nullptr);
+        EXPECT_NE(widget->parentWidget(), window_.get());
+        EXPECT_EQ(further && further->isAncestorOf(widget), field.caption != 0);
+        if (field.caption == 0) continue;
+        ++captioned;
+        EXPECT_TRUE(Child<QWidget>("Panel3D1")->isAncestorOf(further));
+        EXPECT_FALSE(Text((name + "_L").c_str()).isEmpty());
+    }
+    EXPECT_EQ(further != nullptr, captioned > 0);
 }
 
 // The cycle command is offered only when wired; it hands over the record with what the window shows, and

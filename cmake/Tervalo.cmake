@@ -71,7 +71,8 @@ function(tervalo_test target)
     if(CMAKE_CROSSCOMPILING)
         # One run per program: a start of the emulator costs more than a whole program's tests.
         add_test(NAME ${target} COMMAND ${target})
-        set_tests_properties(${target} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+        set_tests_properties(${target} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+                                                   TIMEOUT ${TERVALO_WINE_TEST_TIMEOUT})
     else()
         gtest_discover_tests(${target} DISCOVERY_TIMEOUT 30
                              PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

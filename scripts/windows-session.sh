@@ -52,6 +52,17 @@ gone() {  # TITLE_REGEX
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.3; }
 keys() { xdotool key --delay 120 "$@"; sleep 0.5; }
 typed() { xdotool type --delay 60 "$1"; sleep 0.3; }
+# A click into the middle of one of the installer's buttons, by its place in the window (640x480 on this
+# screen; the places are those of install/ui/installer_window.cpp).
+click() {  # WINDOW_ID BUTTON
+    local x y
+    case "$2" in
+        Command5) x=463 y=448 ;;
+        *) fail "no place known for $2" ;;
+    esac
+    xdotool mousemove --window "$1" "$x" "$y" click 1
+    sleep 0.5
+}
 shot() { sleep 1; python3 "$root/scripts/screenshot.py" "$out/$1.png"; }
 
 # Sets the language code of a kparam.dat (its fourth field).
@@ -81,8 +92,9 @@ install() {  # LANGUAGE TARGET_FOLDER_WINDOWS TARGET_FOLDER_UNIX TAG
     id="$(window 'Tervalo')" || fail "no installer window"
     focus "$id"
     shot "installer-$tag-welcome"
-    # The language option has the focus; the next button follows it.
-    keys Tab space
+    # The next button, clicked: each language option is a stop of its own in the focus chain, so the number
+    # of Tab presses to it depends on the option chosen.
+    click "$id" Command5
     shot "installer-$tag-folder"
     keys ctrl+a
     typed "$target"

@@ -29,7 +29,8 @@ cmake --build build-mingw -j"$jobs"
 # The engine's golden record is left to the Linux builds (tests/engine/CMakeLists.txt); the programs' results
 # are compared below. A test that cannot run under wine (a locale or tool wine lacks) skips there as it says,
 # rather than failing as a missing tool does in the Linux builds' CI runs.
-env -u TERVALO_CI ctest --test-dir build-mingw -j"$jobs" --output-on-failure
+# A test without a time limit of its own (TERVALO_WINE_TEST_TIMEOUT) fails after ten minutes instead of hanging.
+env -u TERVALO_CI ctest --test-dir build-mingw -j"$jobs" --output-on-failure --timeout 600
 scripts/windows-compare.sh "$linux" build-mingw
 if [ $gui = ON ]; then
     cmake --build build-mingw --target tervalo_windows_zip

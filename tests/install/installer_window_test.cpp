@@ -17,6 +17,7 @@
 
 #include "install/ui/uninstall_box.h"
 #include "installer_fakes.h"
+#include "support/system_traits.h"
 
 namespace {
 
@@ -190,6 +191,7 @@ TEST_F(InstallerWindowTest, ContinuingWithoutRightsToATargetThatCannotBeWrittenE
     platform_.admin = false;
     // The process file system takes no new folders, not even from the superuser, and gives no reason that
     // rights could not help with.
+    TERVALO_SKIP_UNLESS_POSIX("a folder refused to everyone for a reason rights cannot help with is /proc's");
     target_ = "/proc/self/Tervalo";
     InstallerWindow window(platform_, dist_);
     window.show();

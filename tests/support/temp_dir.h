@@ -23,8 +23,12 @@ class ScopedTempDir {
         std::error_code ignored;
         std::filesystem::current_path(previous_, ignored);
         // Read-only files inside would stop remove_all on some systems.
-        for (auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored))
-            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+        // Stepped with an error code: the range-for's step throws, and a destructor that throws ends the
+        // program (wine's file system refuses to step into a path of thousands of characters).
+        std::error_code walk;
+        for (std::filesystem::recursive_directory_iterator entry(path_, walk), end; !walk && entry != end;
+             entry.increment(walk))
+            std::filesystem::permissions(entry->path(), std::filesystem::perms::owner_all,
                                          std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(path_, ignored);
     }

@@ -57,6 +57,13 @@ function(tervalo_static_qt_plugins target)
 endfunction()
 
 # A GoogleTest executable of GUI-free code.
+# A screen for Qt's offscreen platform of WIDTH x HEIGHT device pixels at 96 dpi, described in FILE, which
+# QT_QPA_PLATFORM=offscreen:configfile=FILE then gives the windows under test.
+function(tervalo_offscreen_screen file width height)
+    file(WRITE ${file} "{ \"screens\": [ { \"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": ${width}, "
+                       "\"height\": ${height}, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }\n")
+endfunction()
+
 function(tervalo_test target)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${target} ${ARG_SOURCES})

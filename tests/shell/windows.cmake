@@ -21,8 +21,7 @@ foreach(screen IN ITEMS "1024x768:1:1024:768" "1024x768:1.5:1536:1152" "1024x768
     list(GET screen 2 width)
     list(GET screen 3 height)
     set(screen_file ${CMAKE_CURRENT_BINARY_DIR}/screen_${logical}_${factor}.json)
-    file(WRITE ${screen_file} "{ \"screens\": [ { \"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": ${width}, "
-                              "\"height\": ${height}, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }\n")
+    tervalo_offscreen_screen(${screen_file} ${width} ${height})
     # At 1024x768 unscaled every language; scaled, one language of each script and the Latin ones with the
     # longest words.
     set(languages "*")

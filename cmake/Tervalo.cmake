@@ -57,11 +57,24 @@ function(tervalo_static_qt_plugins target)
 endfunction()
 
 # A GoogleTest executable of GUI-free code.
-# A screen for Qt's offscreen platform of WIDTH x HEIGHT device pixels at 96 dpi, described in FILE, which
-# QT_QPA_PLATFORM=offscreen:configfile=FILE then gives the windows under test.
-function(tervalo_offscreen_screen file width height)
+# A screen for Qt's offscreen platform from SPEC, "LOGICAL:FACTOR:WIDTH:HEIGHT" (the screen in the program's
+# pixels, the scale factor, and the device pixels at 96 dpi), described in PREFIX_LOGICAL_FACTOR.json in the
+# current build folder. Gives the caller screen_name (LOGICAL_scale_FACTOR), screen_factor and
+# screen_environment, the variables that put a test on that screen.
+function(tervalo_offscreen_screen spec prefix)
+    string(REPLACE ":" ";" parts ${spec})
+    list(GET parts 0 logical)
+    list(GET parts 1 factor)
+    list(GET parts 2 width)
+    list(GET parts 3 height)
+    set(file ${CMAKE_CURRENT_BINARY_DIR}/${prefix}_${logical}_${factor}.json)
     file(WRITE ${file} "{ \"screens\": [ { \"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": ${width}, "
                        "\"height\": ${height}, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }\n")
+    set(screen_name ${logical}_scale_${factor} PARENT_SCOPE)
+    set(screen_factor ${factor} PARENT_SCOPE)
+    set(screen_environment
+        "QT_QPA_PLATFORM=offscreen:configfile=${TERVALO_HOST_PATH_PREFIX}${file};QT_SCALE_FACTOR=${factor}"
+        PARENT_SCOPE)
 endfunction()
 
 function(tervalo_test target)

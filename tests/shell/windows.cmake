@@ -15,20 +15,13 @@ add_dependencies(window_look_tests tervalo_data)
 # 1600x1000 display at scale factor 2, 800x500 in the program's pixels.
 foreach(screen IN ITEMS "1024x768:1:1024:768" "1024x768:1.5:1536:1152" "1024x768:2:2048:1536"
                         "800x500:2:1600:1000")
-    string(REPLACE ":" ";" screen ${screen})
-    list(GET screen 0 logical)
-    list(GET screen 1 factor)
-    list(GET screen 2 width)
-    list(GET screen 3 height)
-    set(screen_file ${CMAKE_CURRENT_BINARY_DIR}/screen_${logical}_${factor}.json)
-    tervalo_offscreen_screen(${screen_file} ${width} ${height})
+    tervalo_offscreen_screen(${screen} screen)
     # At 1024x768 unscaled every language; scaled, one language of each script and the Latin ones with the
     # longest words.
     set(languages "*")
-    if(NOT factor STREQUAL "1")
+    if(NOT screen_factor STREQUAL "1")
         set(languages "${look_languages}")
     endif()
-    add_test(NAME window_look_${logical}_scale_${factor} COMMAND window_look_tests --gtest_filter=${languages})
-    set_tests_properties(window_look_${logical}_scale_${factor} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${TERVALO_HOST_PATH_PREFIX}${screen_file};QT_SCALE_FACTOR=${factor};TERVALO_FIT_SCREEN=1")
+    add_test(NAME window_look_${screen_name} COMMAND window_look_tests --gtest_filter=${languages})
+    set_tests_properties(window_look_${screen_name} PROPERTIES ENVIRONMENT "${screen_environment};TERVALO_FIT_SCREEN=1")
 endforeach()

@@ -333,12 +333,12 @@ void Projektdaten::PlaceFurtherResults() {
     QWidget* block = nullptr;
     QGridLayout* grid = nullptr;
     int row = 0;
-    const int codePage = CodePageOf(Settings.LanguageCode);
-    const FeatureTexts texts = LoadFeatureTexts(result_captions_texts::kFile, Settings.LanguageCode);
+    FeatureTexts texts;  // read with the first such result: the window's opening reads no file for none
     for (const ProjectFieldInfo& field : ProjectFields()) {
         QWidget* widget = fields_.at(std::string(field.name));
         if (!field.result || widget->parentWidget() != this) continue;  // placed in a section
         if (!block) {
+            texts = LoadFeatureTexts(result_captions_texts::kFile, Settings.LanguageCode);
             block = new QWidget;
             block->setObjectName(QStringLiteral("FurtherResults"));
             grid = new QGridLayout(block);
@@ -355,7 +355,8 @@ void Projektdaten::PlaceFurtherResults() {
             QStringLiteral("_L"));
         grid->addWidget(caption, row, 0);
         grid->addWidget(widget, row, 1);
-        const std::string unit = FixedUnitText(field.unit, CodePageToUtf8(Settings.CurrencyCode, codePage));
+        const std::string unit = FixedUnitText(
+            field.unit, CodePageToUtf8(Settings.CurrencyCode, CodePageOf(Settings.LanguageCode)));
         grid->addWidget(new QLabel(QString::fromStdString(unit), block), row++, 2);
     }
 }

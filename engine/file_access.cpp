@@ -16,7 +16,7 @@ namespace {
 // More links in a row than this are a loop.
 constexpr int kMaxLinkHops = 40;
 
-bool SameNameNoCase(const std::string& a, const std::string& b) {
+bool SameNameNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
@@ -82,16 +82,15 @@ std::optional<fs::path> FindFileNoCase(const fs::path& name) {
     if (IsRegularFile(name)) return StoredSpelling(name);
     const fs::path directory = name.has_parent_path() ? name.parent_path() : fs::path(".");
     const std::string wanted = name.filename().string();
-    std::error_code error;
-    fs::directory_iterator entries(directory, error);
-    if (error) return std::nullopt;
+    const auto entries = DirectoryEntriesWhere(
+        directory, [&wanted](std::string_view entry) { return SameNameNoCase(entry, wanted); });
+    if (!entries) return std::nullopt;
     // Alphabetical among several matches, so the choice does not depend on the directory's order.
     std::optional<fs::path> found;
-    for (const auto& entry : entries) {
-        if (!SameNameNoCase(entry.path().filename().string(), wanted) || !IsRegularFile(entry.path()))
-            continue;
-        const fs::path candidate =
-            name.has_parent_path() ? directory / entry.path().filename() : entry.path().filename();
+    for (const fs::path& entry : *entries) {
+        const fs::path path = directory / entry;
+        if (!IsRegularFile(path)) continue;
+        const fs::path candidate = name.has_parent_path() ? path : entry;
         if (!found || candidate < *found) found = candidate;
     }
     return found;
@@ -253,12 +252,11 @@ bool ReplacementInProgress(const fs::path& name) {
 }
 
 void RemoveAbandonedTemporaries(const fs::path& directory) {
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(directory, error)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() > std::strlen(kTemporarySuffix) && name.ends_with(kTemporarySuffix))
-            RemoveAbandonedTemporary(entry.path());
-    }
+    const auto temporaries = DirectoryEntriesWhere(directory, [](std::string_view name) {
+        return name.size() > std::strlen(kTemporarySuffix) && name.ends_with(kTemporarySuffix);
+    });
+    if (!temporaries) return;
+    for (const fs::path& temporary : *temporaries) RemoveAbandonedTemporary(directory / temporary);
 }
 
 }  // namespace tervalo

@@ -45,6 +45,13 @@ void RemoveAbandonedTemporary(const std::filesystem::path& temporary);
 // file under any spelling.
 std::filesystem::path StoredSpelling(const std::filesystem::path& path);
 
+// The names of the entries of `directory` that `accept` takes (given each name as the system's narrow text),
+// in the directory's order; nothing when the directory cannot be read. The programs search their folder of a
+// few hundred files several times per start: std::filesystem's iterator forms a path for every entry, this
+// only for those taken.
+std::optional<std::vector<std::filesystem::path>> DirectoryEntriesWhere(
+    const std::filesystem::path& directory, const std::function<bool(std::string_view name)>& accept);
+
 // The root of the drive that `directory` names ("D:\" or "D:"), where the system has drive letters.
 std::optional<std::filesystem::path> DriveRoot(std::string_view directory);
 

@@ -1,3 +1,4 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -112,6 +113,19 @@ void RemoveAbandonedTemporary(const std::filesystem::path& temporary) {
 
 std::filesystem::path StoredSpelling(const std::filesystem::path& path) {
     return path;
+}
+
+std::optional<std::vector<std::filesystem::path>> DirectoryEntriesWhere(
+    const std::filesystem::path& directory, const std::function<bool(std::string_view name)>& accept) {
+    DIR* const entries = ::opendir(directory.c_str());
+    if (!entries) return std::nullopt;
+    std::vector<std::filesystem::path> taken;
+    while (const dirent* entry = ::readdir(entries)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != ".." && accept(name)) taken.emplace_back(name);
+    }
+    ::closedir(entries);
+    return taken;
 }
 
 std::optional<std::filesystem::path> DriveRoot(std::string_view) {

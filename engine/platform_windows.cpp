@@ -124,6 +124,17 @@ std::filesystem::path StoredSpelling(const std::filesystem::path& path) {
                                   : std::filesystem::path(found.cFileName);
 }
 
+std::optional<std::vector<std::filesystem::path>> DirectoryEntriesWhere(
+    const std::filesystem::path& directory, const std::function<bool(std::string_view name)>& accept) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries(directory, error);
+    if (error) return std::nullopt;
+    std::vector<std::filesystem::path> taken;
+    for (const auto& entry : entries)
+        if (accept(entry.path().filename().string())) taken.push_back(entry.path().filename());
+    return taken;
+}
+
 std::optional<std::filesystem::path> DriveRoot(std::string_view directory) {
     const bool letter = !directory.empty() && ((directory[0] >= 'A' && directory[0] <= 'Z') ||
                                                (directory[0] >= 'a' && directory[0] <= 'z'));

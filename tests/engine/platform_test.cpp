@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "support/system_traits.h"
@@ -24,6 +25,31 @@ TEST(Platform, StoredSpellingOfAFileFoundUnderAnother) {
     if (!fs::exists("kparam.dat")) return;  // a system that tells case apart
     EXPECT_EQ(StoredSpelling("kparam.dat"), "KParam.DAT");
     EXPECT_EQ(StoredSpelling(fs::path(".") / "kparam.dat"), fs::path(".") / "KParam.DAT");
+}
+
+// The entries as std::filesystem lists them, without "." and "..", a directory among them; the names
+// `accept` is given are the ones it takes.
+TEST(Platform, DirectoryEntriesAreThoseTheStandardLibraryLists) {
+    test::ScopedTempDir dir;
+    for (const char* name : {"Caption.ENG", "caption.eng.tervalo-tmp", "a", ".hidden", "..x", "R22.DAT"})
+        test::WriteBytes(name, "x");
+    fs::create_directory("sub");
+    std::set<fs::path> listed;
+    for (const auto& entry : fs::directory_iterator(".")) listed.insert(entry.path().filename());
+    const auto all = DirectoryEntriesWhere(".", [](std::string_view) { return true; });
+    ASSERT_TRUE(all);
+    EXPECT_EQ(std::set<fs::path>(all->begin(), all->end()), listed);
+    EXPECT_EQ(all->size(), listed.size()) << "each entry once";
+
+    std::set<std::string> offered;
+    const auto dotted = DirectoryEntriesWhere(".", [&offered](std::string_view name) {
+        offered.insert(std::string(name));
+        return name.starts_with('.');
+    });
+    ASSERT_TRUE(dotted);
+    EXPECT_EQ(std::set<fs::path>(dotted->begin(), dotted->end()), (std::set<fs::path>{".hidden", "..x"}));
+    EXPECT_EQ(offered.size(), listed.size());
+    EXPECT_FALSE(DirectoryEntriesWhere("missing", [](std::string_view) { return true; }));
 }
 
 TEST(Platform, DriveRootsOnlyWhereTheSystemHasDrives) {

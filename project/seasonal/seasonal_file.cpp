@@ -60,7 +60,7 @@ Json SeasonJson(const ProjectSeason& s, Backup backup) {
     json["backup_kwh"] = r.backupHeat_kWh;
     json["backup_share"] = r.backupShare;
     json["annual"] = s.annual ? AnnualJson(*s.annual) : Json(nullptr);
-    auto bins = Json::parse(BinsJson(r.bins));
+    Json bins = BinsArray(r.bins);
     for (std::size_t i = 0; i < bins.size() && i < s.cycle.size(); ++i) {
         const CycleBin& c = s.cycle[i];
         bins[i]["t0"] = c.t0_C;

@@ -88,22 +88,6 @@ nlohmann::ordered_json NumberOrNull(double value) {
     return std::isfinite(value) ? nlohmann::ordered_json(value) : nlohmann::ordered_json(nullptr);
 }
 
-nlohmann::ordered_json BinsArray(const std::vector<BinResult>& bins) {
-    auto list = nlohmann::ordered_json::array();
-    for (const BinResult& b : bins)
-        list.push_back({{"t", b.t_C},
-                        {"hours", b.hours},
-                        {"part_load", b.partLoad},
-                        {"load_kw", b.load_kW},
-                        {"capacity_kw", b.capacity_kW},
-                        {"cop", b.cop},
-                        {"backup_kw", b.backup_kW},
-                        {"heat_pump_heat_kwh", b.heatPumpHeat_kWh},
-                        {"backup_heat_kwh", b.backupHeat_kWh},
-                        {"electricity_kwh", b.heatPumpElectricity_kWh + b.backupHeat_kWh}});
-    return list;
-}
-
 }  // namespace
 
 std::string_view ClimateName(Climate climate) {
@@ -172,8 +156,20 @@ std::variant<UnitFile, std::string> ParseUnitFile(std::string_view text) {
     }
 }
 
-std::string BinsJson(const std::vector<BinResult>& bins) {
-    return BinsArray(bins).dump();
+nlohmann::ordered_json BinsArray(const std::vector<BinResult>& bins) {
+    auto list = nlohmann::ordered_json::array();
+    for (const BinResult& b : bins)
+        list.push_back({{"t", b.t_C},
+                        {"hours", b.hours},
+                        {"part_load", b.partLoad},
+                        {"load_kw", b.load_kW},
+                        {"capacity_kw", b.capacity_kW},
+                        {"cop", b.cop},
+                        {"backup_kw", b.backup_kW},
+                        {"heat_pump_heat_kwh", b.heatPumpHeat_kWh},
+                        {"backup_heat_kwh", b.backupHeat_kWh},
+                        {"electricity_kwh", b.heatPumpElectricity_kWh + b.backupHeat_kWh}});
+    return list;
 }
 
 std::string SeasonalUnitJson(const SeasonalResult& r) {

@@ -11,6 +11,7 @@
 // `cd` may be left out (0.9). A temperature given twice with the same values counts once. Brine and water
 // units are evaluated without cycling losses (C_d 1), as their certified declarations are.
 
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -38,6 +39,6 @@ std::string SeasonalUnitJson(const SeasonalResult& result);
 
 // The bins as a JSON array: t, hours, part_load, load_kw, capacity_kw, cop, backup_kw, heat_pump_heat_kwh,
 // backup_heat_kwh, electricity_kwh (heat pump and back-up).
-std::string BinsJson(const std::vector<BinResult>& bins);
+nlohmann::ordered_json BinsArray(const std::vector<BinResult>& bins);
 
 }  // namespace tervalo::seasonal

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "project/json_members.h"
 #include "project/lifetime/lifetime_file.h"
 
 namespace tervalo::lifetime {
@@ -15,44 +16,44 @@ Json OptionalNumber(const std::optional<double>& value) {
 }
 
 Json InputsJson(const LifetimeInputs& in, double gridFactorToday) {
-    return {{"heat_pump_cost", in.heatPumpCost},
-            {"boiler_cost", in.boilerCost},
-            {"subsidy", in.subsidy},
-            {"subsidy_is_percentage", in.subsidyIsPercentage},
-            {"subsidy_amount", SubsidyAmount(in)},
-            {"years_of_use", in.yearsOfUse},
-            {"first_year", in.firstYear},
-            {"discount_rate_percent", in.discountRate_pct},
-            {"fuel_price_change_percent", in.fuelPriceChange_pct},
-            {"electricity_price_change_percent", in.electricityPriceChange_pct},
-            {"fuel_standing_charge", in.fuelStandingCharge},
-            {"electricity_standing_charge", in.electricityStandingCharge},
-            {"fuel_connection_given_up", in.fuelConnectionGivenUp},
-            {"heat_pump_maintenance", in.heatPumpMaintenance},
-            {"boiler_maintenance", in.boilerMaintenance},
-            {"grid_factor_today", gridFactorToday},
-            {"grid_target_factor", in.gridTargetFactor},
-            {"grid_target_year", in.gridTargetYear},
-            {"grid_factor_edits", in.gridFactorEdits},
-            {"replacement_counted", in.replacementCounted},
-            {"heat_pump_service_life", in.heatPumpServiceLife},
-            {"boiler_service_life", in.boilerServiceLife},
-            {"investment_price_change_percent", in.investmentPriceChange_pct},
-            {"maintenance_price_change_percent", in.maintenancePriceChange_pct},
-            {"rate_basis", in.nominal ? "nominal" : "real"},
-            {"inflation_percent", in.inflation_pct},
-            {"subsidy_eligible_cap", in.subsidyEligibleCap},
-            {"subsidy_extra_amount", in.subsidyExtraAmount},
-            {"co2_price_today", in.co2PriceToday},
-            {"co2_price_target", in.co2PriceTarget},
-            {"co2_price_target_year", in.co2PriceTargetYear},
-            {"co2_price_edits", in.co2PriceEdits},
-            {"co2_added_to_fuel", in.co2AddedToFuel},
-            {"co2_added_to_electricity", in.co2AddedToElectricity},
-            {"loan_share_percent", in.loanShare_pct},
-            {"loan_rate_percent", in.loanRate_pct},
-            {"loan_term_years", in.loanTerm},
-            {"seasonal_electricity", in.seasonalElectricity}};
+    return JsonObject({{"heat_pump_cost", in.heatPumpCost},
+                       {"boiler_cost", in.boilerCost},
+                       {"subsidy", in.subsidy},
+                       {"subsidy_is_percentage", in.subsidyIsPercentage},
+                       {"subsidy_amount", SubsidyAmount(in)},
+                       {"years_of_use", in.yearsOfUse},
+                       {"first_year", in.firstYear},
+                       {"discount_rate_percent", in.discountRate_pct},
+                       {"fuel_price_change_percent", in.fuelPriceChange_pct},
+                       {"electricity_price_change_percent", in.electricityPriceChange_pct},
+                       {"fuel_standing_charge", in.fuelStandingCharge},
+                       {"electricity_standing_charge", in.electricityStandingCharge},
+                       {"fuel_connection_given_up", in.fuelConnectionGivenUp},
+                       {"heat_pump_maintenance", in.heatPumpMaintenance},
+                       {"boiler_maintenance", in.boilerMaintenance},
+                       {"grid_factor_today", gridFactorToday},
+                       {"grid_target_factor", in.gridTargetFactor},
+                       {"grid_target_year", in.gridTargetYear},
+                       {"grid_factor_edits", in.gridFactorEdits},
+                       {"replacement_counted", in.replacementCounted},
+                       {"heat_pump_service_life", in.heatPumpServiceLife},
+                       {"boiler_service_life", in.boilerServiceLife},
+                       {"investment_price_change_percent", in.investmentPriceChange_pct},
+                       {"maintenance_price_change_percent", in.maintenancePriceChange_pct},
+                       {"rate_basis", in.nominal ? "nominal" : "real"},
+                       {"inflation_percent", in.inflation_pct},
+                       {"subsidy_eligible_cap", in.subsidyEligibleCap},
+                       {"subsidy_extra_amount", in.subsidyExtraAmount},
+                       {"co2_price_today", in.co2PriceToday},
+                       {"co2_price_target", in.co2PriceTarget},
+                       {"co2_price_target_year", in.co2PriceTargetYear},
+                       {"co2_price_edits", in.co2PriceEdits},
+                       {"co2_added_to_fuel", in.co2AddedToFuel},
+                       {"co2_added_to_electricity", in.co2AddedToElectricity},
+                       {"loan_share_percent", in.loanShare_pct},
+                       {"loan_rate_percent", in.loanRate_pct},
+                       {"loan_term_years", in.loanTerm},
+                       {"seasonal_electricity", in.seasonalElectricity}});
 }
 
 Json SystemJson(const SystemLife& system) {
@@ -115,27 +116,28 @@ Json InternalRateJson(const InternalRate& rate) {
 
 Json YearsJson(const std::vector<YearFigures>& years) {
     Json list = Json::array();
+    list.get_ref<Json::array_t&>().reserve(years.size());
     for (const YearFigures& y : years)
-        list.push_back({{"year", y.year},
-                        {"calendar_year", y.calendarYear},
-                        {"grid_factor", y.gridFactor},
-                        {"boiler_cost", y.boilerCost},
-                        {"heat_pump_cost", y.heatPumpCost},
-                        {"saving", y.saving},
-                        {"discounted_saving", y.discountedSaving},
-                        {"cumulative_boiler_cost", y.cumulativeBoilerCost},
-                        {"cumulative_heat_pump_cost", y.cumulativeHeatPumpCost},
-                        {"boiler_co2_kg", y.boilerCo2_kg},
-                        {"heat_pump_co2_kg", y.heatPumpCo2_kg},
-                        {"cumulative_boiler_co2_kg", y.cumulativeBoilerCo2_kg},
-                        {"cumulative_heat_pump_co2_kg", y.cumulativeHeatPumpCo2_kg},
-                        {"boiler_investment", y.boilerInvestment},
-                        {"heat_pump_investment", y.heatPumpInvestment},
-                        {"co2_price", y.co2Price},
-                        {"boiler_co2_cost", y.boilerCo2Cost},
-                        {"heat_pump_co2_cost", y.heatPumpCo2Cost},
-                        {"loan_payment", y.loanPayment},
-                        {"household_saving", y.householdSaving}});
+        list.push_back(JsonObject({{"year", y.year},
+                                   {"calendar_year", y.calendarYear},
+                                   {"grid_factor", y.gridFactor},
+                                   {"boiler_cost", y.boilerCost},
+                                   {"heat_pump_cost", y.heatPumpCost},
+                                   {"saving", y.saving},
+                                   {"discounted_saving", y.discountedSaving},
+                                   {"cumulative_boiler_cost", y.cumulativeBoilerCost},
+                                   {"cumulative_heat_pump_cost", y.cumulativeHeatPumpCost},
+                                   {"boiler_co2_kg", y.boilerCo2_kg},
+                                   {"heat_pump_co2_kg", y.heatPumpCo2_kg},
+                                   {"cumulative_boiler_co2_kg", y.cumulativeBoilerCo2_kg},
+                                   {"cumulative_heat_pump_co2_kg", y.cumulativeHeatPumpCo2_kg},
+                                   {"boiler_investment", y.boilerInvestment},
+                                   {"heat_pump_investment", y.heatPumpInvestment},
+                                   {"co2_price", y.co2Price},
+                                   {"boiler_co2_cost", y.boilerCo2Cost},
+                                   {"heat_pump_co2_cost", y.heatPumpCo2Cost},
+                                   {"loan_payment", y.loanPayment},
+                                   {"household_saving", y.householdSaving}}));
     return list;
 }
 

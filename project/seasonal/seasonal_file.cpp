@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/file_access.h"
+#include "project/json_members.h"
 #include "project/seasonal/unit_file.h"
 
 namespace tervalo::seasonal {
@@ -63,11 +64,11 @@ Json SeasonJson(const ProjectSeason& s, Backup backup) {
     Json bins = BinsArray(r.bins);
     for (std::size_t i = 0; i < bins.size() && i < s.cycle.size(); ++i) {
         const CycleBin& c = s.cycle[i];
-        bins[i]["t0"] = c.t0_C;
-        bins[i]["flow_temperature"] = c.flow_C;
-        bins[i]["tc"] = c.tc_C;
-        bins[i]["cycle_cop"] = c.heatingCop;
-        bins[i]["carnot_cop"] = c.carnotCop;
+        AppendMembers(bins[i], {{"t0", c.t0_C},
+                                {"flow_temperature", c.flow_C},
+                                {"tc", c.tc_C},
+                                {"cycle_cop", c.heatingCop},
+                                {"carnot_cop", c.carnotCop}});
     }
     json["bins"] = std::move(bins);
     return json;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "project/json_members.h"
+
 namespace tervalo::seasonal {
 
 namespace {
@@ -158,17 +160,18 @@ std::variant<UnitFile, std::string> ParseUnitFile(std::string_view text) {
 
 nlohmann::ordered_json BinsArray(const std::vector<BinResult>& bins) {
     auto list = nlohmann::ordered_json::array();
+    list.get_ref<nlohmann::ordered_json::array_t&>().reserve(bins.size());
     for (const BinResult& b : bins)
-        list.push_back({{"t", b.t_C},
-                        {"hours", b.hours},
-                        {"part_load", b.partLoad},
-                        {"load_kw", b.load_kW},
-                        {"capacity_kw", b.capacity_kW},
-                        {"cop", b.cop},
-                        {"backup_kw", b.backup_kW},
-                        {"heat_pump_heat_kwh", b.heatPumpHeat_kWh},
-                        {"backup_heat_kwh", b.backupHeat_kWh},
-                        {"electricity_kwh", b.heatPumpElectricity_kWh + b.backupHeat_kWh}});
+        list.push_back(JsonObject({{"t", b.t_C},
+                                   {"hours", b.hours},
+                                   {"part_load", b.partLoad},
+                                   {"load_kw", b.load_kW},
+                                   {"capacity_kw", b.capacity_kW},
+                                   {"cop", b.cop},
+                                   {"backup_kw", b.backup_kW},
+                                   {"heat_pump_heat_kwh", b.heatPumpHeat_kWh},
+                                   {"backup_heat_kwh", b.backupHeat_kWh},
+                                   {"electricity_kwh", b.heatPumpElectricity_kWh + b.backupHeat_kWh}}));
     return list;
 }
 

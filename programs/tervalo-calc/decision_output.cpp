@@ -50,9 +50,8 @@ std::string DecisionLines(const DecisionRun& run, bool withWhatIf) {
 }
 
 std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf,
-                         ActionLoads* loads) {
+                         const FeatureTexts& reasons, ActionLoads* loads) {
     const std::string currency = Utf8(Settings.CurrencyCode);
-    const FeatureTexts reasons = WarningReasonTexts();
     // Built as one value and written once.
     auto document = decision::ResultsDocument(record, decision::FiguresOf(run, withWhatIf),
                                               {CodePage(), Settings.LanguageCode, currency, &reasons});

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "localisation/feature_texts.h"
 #include "project/decision/decision_run.h"
 #include "project/project_record.h"
 
@@ -17,9 +18,9 @@ using decision::EvaluateDecision;
 // The figures as NAME=TEXT lines (UTF-8), "–" for a figure that cannot be formed.
 std::string DecisionLines(const DecisionRun& run, bool withWhatIf);
 
-// The whole JSON document of the record and the figures; its lifetime and seasonal members calculate on the
-// loads of the run's output.
+// The whole JSON document of the record and the figures, the results' marks with `reasons`
+// (WarningReasonTexts); its lifetime and seasonal members calculate on the loads of the run's output.
 std::string DecisionJson(const ProjectRecord& record, const DecisionRun& run, bool withWhatIf,
-                         ActionLoads* loads = nullptr);
+                         const FeatureTexts& reasons, ActionLoads* loads = nullptr);
 
 }  // namespace tervalo

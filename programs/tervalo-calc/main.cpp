@@ -47,10 +47,10 @@ void PrintWindow(const ProjectRecord& record) {
 }
 
 // Prints a warning for each result that does not follow from the inputs shown and each list text that
-// matches no entry, and `withLifetime` for a damaged Lifetime.dat; the reasons in English. True when there
-// was one.
-bool ReportWarnings(const ProjectRecord& record, bool withLifetime) {
-    auto warnings = Warnings(record, WarningReasonTexts());
+// matches no entry, and `withLifetime` for a damaged Lifetime.dat; the reasons in English
+// (WarningReasonTexts). True when there was one.
+bool ReportWarnings(const ProjectRecord& record, const FeatureTexts& reasons, bool withLifetime) {
+    auto warnings = Warnings(record, reasons);
     using namespace lifetime;
     if (withLifetime && LoadLifetimeInputs(DefaultLifetimeInputs(CurrentCalendarYear())).damaged)
         warnings.emplace_back(std::string(kLifetimeFileName) +
@@ -142,20 +142,24 @@ int main(int argc, char** argv) {
     // Under --strict a warning stops the run before the next write.
     bool saved = true;
     for (const CalcCommand& command : options.commands) {
-        if (options.strict && WritesFiles(command) && ReportWarnings(record, options.json)) {
+        if (options.strict && WritesFiles(command) &&
+            ReportWarnings(record, WarningReasonTexts(), options.json)) {
             PrintWindow(record);
             return 3;
         }
         saved = Apply(record, command, "") && saved;
     }
-    const bool warned = ReportWarnings(record, options.json);
+    // The reasons' texts serve the warnings and the document alike: the commands that change the language
+    // are done.
+    const FeatureTexts reasons = WarningReasonTexts();
+    const bool warned = ReportWarnings(record, reasons, options.json);
     // The figures of the results shown: a dash (null) where inputs typed since change them.
     // The output is one action: its decision, lifetime and seasonal figures share one load.
     ActionLoads loads;
     const DecisionRun decision =
         decision::ShownFigures(EvaluateDecision(record, options.whatIf, options.sensitivity, &loads));
     if (options.json) {
-        std::cout << DecisionJson(record, decision, options.whatIf, &loads);
+        std::cout << DecisionJson(record, decision, options.whatIf, reasons, &loads);
     } else {
         PrintWindow(record);
         std::cout << DecisionLines(decision, options.whatIf) << SeasonalLines(record, &loads);

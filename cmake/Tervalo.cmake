@@ -72,9 +72,9 @@ function(tervalo_offscreen_screen spec prefix)
                        "\"height\": ${height}, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }\n")
     set(screen_name ${logical}_scale_${factor} PARENT_SCOPE)
     set(screen_factor ${factor} PARENT_SCOPE)
-    set(screen_environment
-        "QT_QPA_PLATFORM=offscreen:configfile=${TERVALO_HOST_PATH_PREFIX}${file};QT_SCALE_FACTOR=${factor}"
-        PARENT_SCOPE)
+    # The platform's options are separated by colons, so the file is named without a drive letter: under wine
+    # the tests run in the build folder, on the drive that shows the build machine's root.
+    set(screen_environment "QT_QPA_PLATFORM=offscreen:configfile=${file};QT_SCALE_FACTOR=${factor}" PARENT_SCOPE)
 endfunction()
 
 function(tervalo_test target)

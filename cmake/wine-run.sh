@@ -18,6 +18,14 @@ if [ -z "$wine" ]; then
     exit 127
 fi
 
+# Wine keeps the build machine's QT_ variables from Windows programs (they would steer a Windows Qt by the Linux
+# desktop's settings) and passes WINEQT_X on as QT_X instead. The tests' own choices (the offscreen platform,
+# its screens, the scale factor) are meant for the Windows program: without them it ran on the windows
+# platform with no display, where a window never closes and a message box's answer never returns.
+for name in $(env | sed -n 's/^\(QT_[A-Za-z0-9_]*\)=.*/\1/p'); do
+    eval "export WINE$name=\"\$$name\""
+done
+
 # A new prefix has none of Windows' own fonts: "MS Shell Dlg", Qt's font for the windows, falls through to
 # whatever family comes first, here DejaVu Math TeX Gyre, whose line box is four times the font's height, and
 # a line edit, which centres that box in its frame, draws its text above it. Windows' names are given the
@@ -38,4 +46,26 @@ if [ ! -f "$marker" ]; then
         fi
     ) 9>"$WINEPREFIX/.tervalo-fonts.lock"
 fi
+
+# Qt's offscreen platform on Windows draws with the fonts of one folder (QT_QPA_FONTDIR), not the system's; with
+# none it draws every character as a box as wide as the font is high. The window tests get the DejaVu Sans
+# that the Linux build's offscreen runs resolve their default font to, and no other family that a name it
+# lacks could fall back to (the folder's first family in alphabetical order).
+fonts="$WINEPREFIX/offscreen-fonts"
+if [ ! -d "$fonts" ]; then
+    (
+        flock 9
+        if [ ! -d "$fonts" ]; then
+            rm -rf "$fonts.new"
+            mkdir -p "$fonts.new"
+            for file in DejaVuSans.ttf DejaVuSans-Bold.ttf DejaVuSans-Oblique.ttf DejaVuSans-BoldOblique.ttf \
+                DejaVuSansMono.ttf DejaVuSansMono-Bold.ttf; do
+                [ -f "/usr/share/fonts/truetype/dejavu/$file" ] &&
+                    ln -s "/usr/share/fonts/truetype/dejavu/$file" "$fonts.new/$file"
+            done
+            mv "$fonts.new" "$fonts"
+        fi
+    ) 9>"$WINEPREFIX/.tervalo-fonts.lock"
+fi
+export WINEQT_QPA_FONTDIR="${WINEQT_QPA_FONTDIR:-Z:$fonts}"
 exec "$wine" "$@"

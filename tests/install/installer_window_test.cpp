@@ -327,7 +327,8 @@ TEST(UninstallReport, FitsTheScreenWithThePathsInScrollableDetails) {
     result.kept.push_back("/home/anna/Programs/Tervalo/TempPart.dat");
     const auto box = UninstallReportBox(result, "/home/anna/Programs/Tervalo", "Tervalo - Install");
     EXPECT_EQ(box->text(), "Tervalo in /home/anna/Programs/Tervalo: 300 removed, 1 kept.");
-    EXPECT_NE(box->detailedText().indexOf("removed  /home/anna/Programs/Tervalo/file299.dat"), -1);
+    const fs::path last = fs::path("/home/anna/Programs/Tervalo") / "file299.dat";
+    EXPECT_NE(box->detailedText().indexOf(QString::fromStdString("removed  " + last.string())), -1);
     box->show();
     QApplication::processEvents();
     SaveScreenshot(*box, "uninstall_report");
@@ -355,6 +356,7 @@ TEST_F(InstallerWindowTest, NoEndsTheInstallerAndBlankTargetIsRefused) {
     EXPECT_TRUE(Find<QWidget>(window, "Frame1")->isVisible());
     EXPECT_TRUE(window.isVisible());
 
+    TERVALO_SKIP_UNLESS_POSIX("a folder no one may create, whatever the rights, is one in /proc");
     QTimer::singleShot(0, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
             box->button(QMessageBox::No)->click();

@@ -18,9 +18,10 @@ inline std::string CommandOutput(const std::string& command) {
     return output;
 }
 
-// Whether poppler's command-line tools (pdfinfo, pdftoppm, pdftotext) are installed.
+// Whether poppler's command-line tools (pdfinfo, pdftoppm, pdftotext) are installed. (Not from the echo of a
+// shell that names the command it does not know, as Windows' does under wine.)
 inline bool HavePoppler() {
-    return CommandOutput("pdfinfo -v 2>&1").find("pdfinfo") != std::string::npos;
+    return CommandOutput("pdfinfo -v 2>&1").find("pdfinfo version") != std::string::npos;
 }
 
 }  // namespace tervalo::test

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
@@ -446,7 +447,9 @@ TEST_F(ReportWindowsTest, PrintingIntoAnExistingFileAsksAndNoProposesAFreeName) 
     EXPECT_TRUE(messages_.shown[0].defaultNo);
     EXPECT_TRUE(
         messages_.shown[0].text.startsWith(QString::fromStdString((dir_.path() / "report.pdf").string())));
-    EXPECT_EQ(proposed, QString::fromStdString((dir_.path() / "report (3).pdf").string()));
+    // (The printer holds the name in Qt's form; the set-up dialog shows it in the system's.)
+    EXPECT_EQ(QDir::toNativeSeparators(proposed),
+              QString::fromStdString((dir_.path() / "report (3).pdf").string()));
     EXPECT_EQ(test::ReadBytes("report.pdf"), "earlier");
     EXPECT_TRUE(test::ReadBytes("report (3).pdf").starts_with("%PDF"));
     EXPECT_EQ(CurrentPrinter().docName(),

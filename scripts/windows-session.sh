@@ -52,17 +52,6 @@ gone() {  # TITLE_REGEX
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.3; }
 keys() { xdotool key --delay 120 "$@"; sleep 0.5; }
 typed() { xdotool type --delay 60 "$1"; sleep 0.3; }
-# A click into the middle of one of the installer's buttons, by its place in the window (640x480 on this
-# screen; the places are those of install/ui/installer_window.cpp).
-click() {  # WINDOW_ID BUTTON
-    local x y
-    case "$2" in
-        Command5) x=463 y=448 ;;
-        *) fail "no place known for $2" ;;
-    esac
-    xdotool mousemove --window "$1" "$x" "$y" click 1
-    sleep 0.5
-}
 shot() { sleep 1; python3 "$root/scripts/screenshot.py" "$out/$1.png"; }
 
 # Sets the language code of a kparam.dat (its fourth field).
@@ -89,12 +78,11 @@ install() {  # LANGUAGE TARGET_FOLDER_WINDOWS TARGET_FOLDER_UNIX TAG
     set_language "$dist/kparam.dat" "$language"
     (cd "$dist" && "${wine[@]}" install.exe >"$out/install-$tag.log" 2>&1 &)
     local id
-    id="$(window 'Tervalo')" || fail "no installer window"
+    id="$(window 'Tervalo - Install')" || fail "no installer window"
     focus "$id"
     shot "installer-$tag-welcome"
-    # The next button, clicked: each language option is a stop of its own in the focus chain, so the number
-    # of Tab presses to it depends on the option chosen.
-    click "$id" Command5
+    # The window opens with its forward command in focus.
+    keys Return
     shot "installer-$tag-folder"
     keys ctrl+a
     typed "$target"
@@ -108,7 +96,7 @@ install() {  # LANGUAGE TARGET_FOLDER_WINDOWS TARGET_FOLDER_UNIX TAG
     shot "installer-$tag-done"
     # The final page: the end button closes the installer.
     xdotool key --delay 120 alt+F4 || true
-    gone "Tervalo" || fail "$tag: the installer did not close"
+    gone 'Tervalo - Install' || fail "$tag: the installer did not close"
 }
 
 # Tervalo started in the installed folder up to its main window, past the welcome window.
@@ -124,25 +112,100 @@ start_tervalo() {  # FOLDER_UNIX TAG
     sleep 1
 }
 
-# Tervalo's project window opened from the main window, a field typed, and its screenshot.
-project_window() {  # TAG
+# Tervalo's project window opened from the main window, and its screenshot; the living area holds the focus.
+project_window() {  # TAG [KEY]
     local id
     id="$(xdotool search --onlyvisible --name . | tail -1)"
     focus "$id"
-    # The project command is the main window's first command picture and holds the focus.
-    keys space
+    # The project command is the main window's first command picture and holds the focus when the window
+    # opens; later its Alt letter reaches it.
+    keys "${2:-space}"
     sleep 2
-    id="$(xdotool search --onlyvisible --name . | tail -1)"
+    id="$(window "$project_title")" || fail "$1: no project window"
     focus "$id"
     shot "tervalo-$1-project"
 }
 
+# The saved project's living area (the second line of TempPart.dat), once it is there.
+saved_area() {  # FOLDER_UNIX AREA
+    for _ in $(seq 1 40); do
+        [ "$(sed -n 2p "$1/TempPart.dat" 2>/dev/null | tr -d '\r')" = "\"$2\"" ] && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
+# A project typed in the project window, saved by its OK command, opened again and printed to a PDF file from
+# the results view through the printer set-up, which offers a file where there is no printer.
+project_session() {  # FOLDER_UNIX TAG PDF_WINDOWS PDF_UNIX
+    project_window "$2"
+    keys ctrl+a
+    typed 135
+    keys Return
+    shot "tervalo-$2-typed"
+    keys alt+o
+    saved_area "$1" 135 || fail "$2: OK saved no project with the living area typed"
+    gone "$project_title" || fail "$2: the project window stayed open after OK"
+    project_window "$2-reopened" alt+b  # "Berechnung"
+    keys alt+d  # "Drucken"
+    sleep 2
+    shot "tervalo-$2-results"
+    keys alt+d  # the results view's "Drucken"
+    # Without a printer chosen yet, the print settings come first; their OK goes on to the printer set-up.
+    local id
+    id="$(window 'Vorgaben Drucker')" || fail "$2: no print settings"
+    focus "$id"
+    shot "tervalo-$2-print-settings"
+    keys alt+o
+    id="$(window 'Printer Setup')" || fail "$2: the printer set-up did not offer a file"
+    focus "$id"
+    shot "tervalo-$2-print-file"
+    keys Home shift+End
+    typed "$3"
+    keys Return
+    for _ in $(seq 1 60); do
+        [ -s "$4" ] && break
+        sleep 0.5
+    done
+    [ -s "$4" ] || fail "$2: no PDF file printed"
+    shot "tervalo-$2-printed"
+}
+
+# A PDF's text one word a line, with the ligatures of a font that has them (wine gives Arial's name DejaVu Sans,
+# whose "fl" is one glyph; Linux Liberation Sans) written out.
+words() {  # TEXT_FILE
+    tr -s ' \n\f' '\n\n\n' <"$1" | sed 's/ﬀ/ff/g; s/ﬁ/fi/g; s/ﬂ/fl/g; s/ﬃ/ffi/g; s/ﬄ/ffl/g'
+}
+
+# The PDF's text against that of the Linux build's tervalo-calc printing the project saved in FOLDER (with
+# the settings and prices saved beside it), in words, as the fonts of the two systems differ in width.
+compare_pdf() {  # FOLDER_UNIX PDF_UNIX
+    local scratch
+    scratch="$(mktemp -d)"
+    cp -r "$linux/dist/." "$scratch/"
+    find "$1" -maxdepth 1 -type f ! -iname '*.exe' -exec cp {} "$scratch/" \;
+    (cd "$scratch" && ./tervalo-calc --pdf linux.pdf >"$out/linux-print.log" 2>&1) || fail "tervalo-calc --pdf failed"
+    pdftotext -enc UTF-8 "$2" "$out/windows.txt"
+    pdftotext -enc UTF-8 "$scratch/linux.pdf" "$out/linux.txt"
+    rm -rf "$scratch"
+    if ! diff <(words "$out/windows.txt") <(words "$out/linux.txt") >"$out/pdf-text.diff"; then
+        cat "$out/pdf-text.diff" >&2
+        fail "the Windows PDF's text differs from the Linux build's"
+    fi
+    echo "windows-session: the PDF's text equals the Linux build's ($(wc -w <"$out/windows.txt") words)"
+}
+
+# The project window's title begins with the product's name and a colon (the main window's with a dash).
+project_title='Tervalo :'
 echo "windows-session: German"
 german_unix="$drive/Program Files/Tervalo Wärme"
 install GER 'C:\Program Files\Tervalo Wärme' "$german_unix" german
 start_tervalo "$german_unix" german
 shot "tervalo-german-main"
-project_window german
+project_session "$german_unix" german 'C:\users\Public\Bericht.pdf' "$drive/users/Public/Bericht.pdf"
+compare_pdf "$german_unix" "$drive/users/Public/Bericht.pdf"
+# The German windows end with the wine session, which the Russian installation starts anew.
+"${wine[@]}" wineboot --kill >/dev/null 2>&1 || true
 echo "windows-session: Russian"
 russian_unix="$drive/Program Files/Tervalo Wärme RU"
 install RUS 'C:\Program Files\Tervalo Wärme RU' "$russian_unix" russian

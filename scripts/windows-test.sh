@@ -3,19 +3,19 @@
 # tests, tervalo-calc and the installer's core and Windows layer, and with Qt for MinGW (scripts/build-qt-mingw.sh:
 # the archive beside the checkout, or the cache it fills) tervalo.exe, install.exe and the window tests too. The
 # tests run under wine; the generated data files and tervalo-calc's runs are compared with the Linux build; with
-# the windows, the distribution is packed as a zip file.
+# the windows, the distribution is packed as a zip file and a user's session is played with it
+# (scripts/windows-session.sh).
 # Usage: windows-test.sh [LINUX_BUILD]   (default build, from the dev preset, which draws the pictures and the icon)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 linux="$(cd "${1:-build}" && pwd)"
 jobs=$(nproc)
 
-# The windows are built where TERVALO_WINDOWS_GUI=1 asks for them: their tests under wine are not yet part of
-# every run.
+# The windows are built wherever Qt for MinGW is at hand (TERVALO_WINDOWS_GUI=0 leaves them out).
 gui=OFF
 qt_option=()
-if [ "${TERVALO_WINDOWS_GUI:-0}" != 1 ]; then
-    echo "windows: tervalo.exe and install.exe (the Windows windows) were not built: TERVALO_WINDOWS_GUI=1 builds them"
+if [ "${TERVALO_WINDOWS_GUI:-1}" = 0 ]; then
+    echo "windows: tervalo.exe and install.exe (the Windows windows) were not built: TERVALO_WINDOWS_GUI=0"
 elif qt="$(scripts/build-qt-mingw.sh --find)"; then
     gui=ON
     qt_option=(-DTERVALO_QT_MINGW="$qt")
@@ -34,4 +34,6 @@ env -u TERVALO_CI ctest --test-dir build-mingw -j"$jobs" --output-on-failure --t
 scripts/windows-compare.sh "$linux" build-mingw
 if [ $gui = ON ]; then
     cmake --build build-mingw --target tervalo_windows_zip
+    # A user's session with the Windows windows on a virtual screen, its PDF compared with the Linux build's.
+    scripts/windows-session.sh "$linux" build-mingw
 fi

@@ -185,6 +185,10 @@ InstallerWindow::InstallerWindow(installer::InstallerPlatform& platform,
     // The texts follow the code exactly as read, so a code in lower case shows English texts.
     ApplyLanguageTexts(installation_.LanguageCode());
     PlacePages();
+    // The window opens with its forward command in focus, as installers do: Enter or Space continues, and
+    // Shift+Tab leads back to the language options.
+    command5_->setAutoDefault(true);
+    command5_->setFocus();
 }
 
 InstallerWindow::~InstallerWindow() {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -138,6 +139,20 @@ TEST_F(InstallerWindowTest, RunEndsOnTheFinalPageInTheStartLanguage) {
     Find<QPushButton>(window, "Command3")->click();
     EXPECT_EQ(platform_.started, (std::vector<fs::path>{target_ / "Tervalo.EXE"}));
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(InstallerWindowTest, EnterOnTheWelcomePageLeadsToTheFolder) {
+    InstallerWindow window(platform_, dist_);
+    window.show();
+    window.activateWindow();
+    for (int i = 0; i < 100 && !window.isActiveWindow(); ++i) QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), Find<QWidget>(window, "Command5"));
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &key);
+    }
+    EXPECT_TRUE(Find<QWidget>(window, "Frame1")->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>(window, "Text1")) << "the folder can be typed at once";
 }
 
 // The window opens within its screen, at its full size where there is room; on a small screen the pages

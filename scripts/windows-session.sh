@@ -72,11 +72,12 @@ install() {  # LANGUAGE TARGET_FOLDER_WINDOWS TARGET_FOLDER_UNIX TAG
     local language="$1" target="$2" target_unix="$3" tag="$4" download="$drive/users/Public/Downloads/$1"
     rm -rf "$download"
     mkdir -p "$download"
-    unzip -q "$zip" -d "$download"
+    (cd "$download" && cmake -E tar xf "$zip")  # as the build packed it, without an unzip program
     local dist
     dist="$(ls -d "$download"/Tervalo-*)"
     set_language "$dist/kparam.dat" "$language"
-    (cd "$dist" && "${wine[@]}" install.exe >"$out/install-$tag.log" 2>&1 &)
+    (cd "$dist" && exec "${wine[@]}" install.exe >"$out/install-$tag.log" 2>&1) &
+    disown
     local id
     id="$(window 'Tervalo - Install')" || fail "no installer window"
     focus "$id"
@@ -101,7 +102,8 @@ install() {  # LANGUAGE TARGET_FOLDER_WINDOWS TARGET_FOLDER_UNIX TAG
 
 # Tervalo started in the installed folder up to its main window, past the welcome window.
 start_tervalo() {  # FOLDER_UNIX TAG
-    (cd "$1" && "${wine[@]}" tervalo.exe >"$out/tervalo-$2.log" 2>&1 &)
+    (cd "$1" && exec "${wine[@]}" tervalo.exe >"$out/tervalo-$2.log" 2>&1) &
+    disown
     local id
     id="$(window '.')" || fail "$2: no window of Tervalo"
     sleep 2
@@ -124,6 +126,16 @@ project_window() {  # TAG [KEY]
     id="$(window "$project_title")" || fail "$1: no project window"
     focus "$id"
     shot "tervalo-$1-project"
+    on_screen "$id" "$1: the project window"
+}
+
+# Whether the window lies whole on the 1024 x 768 screen.
+on_screen() {  # WINDOW_ID WHAT
+    local x y width height
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | tr 'A-Z' 'a-z')"
+    echo "windows-session: $2 at $x,$y, ${width}x$height"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + width)) -le 1024 ] && [ $((y + height)) -le 768 ] ||
+        fail "$2 reaches beyond the screen"
 }
 
 # The saved project's living area (the second line of TempPart.dat), once it is there.
@@ -148,14 +160,18 @@ project_session() {  # FOLDER_UNIX TAG PDF_WINDOWS PDF_UNIX
     gone "$project_title" || fail "$2: the project window stayed open after OK"
     project_window "$2-reopened" alt+b  # "Berechnung"
     keys alt+d  # "Drucken"
-    sleep 2
+    local id
+    # The results view's title ends as the report's, "CO2 Emission" (the project window's "Emission CO2").
+    id="$(window 'CO2 Emission$')" || fail "$2: no results view"
+    focus "$id"
     shot "tervalo-$2-results"
+    on_screen "$id" "$2: the results view"
     keys alt+d  # the results view's "Drucken"
     # Without a printer chosen yet, the print settings come first; their OK goes on to the printer set-up.
-    local id
     id="$(window 'Vorgaben Drucker')" || fail "$2: no print settings"
     focus "$id"
     shot "tervalo-$2-print-settings"
+    on_screen "$id" "$2: the print settings"
     keys alt+o
     id="$(window 'Printer Setup')" || fail "$2: the printer set-up did not offer a file"
     focus "$id"

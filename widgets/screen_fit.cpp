@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QWidget>
+#include <algorithm>
 
 namespace tervalo {
 
@@ -29,6 +30,16 @@ QScrollArea* ScrollingPart(QWidget* content, QWidget* parent) {
 
 void ResizeWithinScreen(QWidget* window, const QSize& wanted) {
     window->resize(wanted.boundedTo(ScreenRoom(window)));
+}
+
+void KeepWithinScreen(QWidget* window) {
+    const QScreen* display = window->screen();
+    if (!display) return;
+    const QRect room = display->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const int x = std::max(room.left(), std::min(frame.left(), room.right() + 1 - frame.width()));
+    const int y = std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height()));
+    if (x != frame.left() || y != frame.top()) window->move(x, y);
 }
 
 }  // namespace tervalo

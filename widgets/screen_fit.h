@@ -21,4 +21,9 @@ QScrollArea* ScrollingPart(QWidget* content, QWidget* parent);
 // Resizes `window` to `wanted` within ScreenRoom.
 void ResizeWithinScreen(QWidget* window, const QSize& wanted);
 
+// Moves the shown `window` as little as needed for its frame to lie on its screen's available area (its top
+// left corner first where it is larger). A dialog is placed before it is shown, for the size it had then; one
+// that grows while it is shown would otherwise reach beyond the screen, its commands out of reach.
+void KeepWithinScreen(QWidget* window);
+
 }  // namespace tervalo

@@ -23,6 +23,8 @@
 #include "project/ui/result_marks_view.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/message_box.h"
+#include "widgets/screen_fit.h"
+#include "widgets/screen_fit.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
 
@@ -182,6 +184,8 @@ void Projektdaten::showEvent(QShowEvent* event) {
     SizeForScreen();
     if (TwipsScale::ScreenHeightTwips(this) < kLowScreen && screen())
         move(screen()->availableGeometry().topLeft());
+    else
+        KeepWithinScreen(this);
     PlaceOverlays();
     // The first activation follows the load, once the window stands.
     QMetaObject::invokeMethod(this, &Projektdaten::Activate, Qt::QueuedConnection);

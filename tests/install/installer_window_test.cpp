@@ -152,7 +152,8 @@ TEST_F(InstallerWindowTest, EnterOnTheWelcomePageLeadsToTheFolder) {
         QApplication::sendEvent(QApplication::focusWidget(), &key);
     }
     EXPECT_TRUE(Find<QWidget>(window, "Frame1")->isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>(window, "Text1")) << "the folder can be typed at once";
+    EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>(window, "Text1"))
+        << "the folder can be typed at once";
 }
 
 // The window opens within its screen, at its full size where there is room; on a small screen the pages

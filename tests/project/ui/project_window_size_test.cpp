@@ -29,6 +29,20 @@ TEST_F(ProjectWindowSize, OpensWithinTheScreenAndShowsAllThatFits) {
     }
 }
 
+// The window is placed before it is shown, for the size it had then, and grows to its content on showing:
+// it must still lie whole on the screen, its commands in reach.
+TEST_F(ProjectWindowSize, GrowingAsItOpensKeepsTheWindowWholeOnTheScreen) {
+    QSize remembered;
+    window_ = std::make_unique<Projektdaten>(project_, ProjectWindowCommands{{}, {}, {}, {}, &remembered});
+    const QRect screen = window_->screen()->availableGeometry();
+    window_->move(screen.center());
+    window_->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(screen.contains(window_->frameGeometry()))
+        << window_->frameGeometry().x() << "," << window_->frameGeometry().y() << " "
+        << window_->frameGeometry().width() << "x" << window_->frameGeometry().height();
+}
+
 TEST_F(ProjectWindowSize, TheSizeTheUserGaveIsKeptForTheNextOpening) {
     QSize remembered(600, 420);
     OpenWith(&remembered);

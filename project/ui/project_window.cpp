@@ -24,7 +24,6 @@
 #include "widgets/busy_pointer.h"
 #include "widgets/message_box.h"
 #include "widgets/screen_fit.h"
-#include "widgets/screen_fit.h"
 #include "widgets/twips.h"
 #include "widgets/window_text.h"
 

@@ -54,11 +54,6 @@ keys() { xdotool key --delay 120 "$@"; sleep 0.5; }
 typed() { xdotool type --delay 60 "$1"; sleep 0.3; }
 shot() { sleep 1; python3 "$root/scripts/screenshot.py" "$out/$1.png"; }
 
-# Sets the language code of a kparam.dat (its fourth field).
-set_language() {  # FILE CODE
-    sed -i -E "1s/^(\"[^\"]*\",\"[^\"]*\",\"[^\"]*\",)\"[A-Za-z]*\"/\1\"$2\"/" "$1"
-}
-
 # A German keyboard: wine reads the key map when a program starts and misses the keys that xdotool maps on
 # the fly, so the umlaut must have a key of its own.
 setxkbmap de 2>/dev/null || echo "windows-session: setxkbmap missing (x11-xkb-utils): umlauts cannot be typed" >&2
@@ -67,22 +62,28 @@ echo "windows-session: wine prefix"
 rm -rf "$WINEPREFIX"
 "${wine[@]}" wineboot --init >/dev/null 2>&1 || true  # with the fonts wine-run.sh maps
 
-# One installation: the zip unpacked as a user would, in the given language, installed through the window.
-install() {  # LANGUAGE TARGET_FOLDER_WINDOWS TARGET_FOLDER_UNIX TAG
-    local language="$1" target="$2" target_unix="$3" tag="$4" download="$drive/users/Public/Downloads/$1"
+# One installation: the zip unpacked as a user would and installed through the window, its texts in the
+# language of the installer's option (1 English, 2 Deutsch, 3 Italiano, 4 Français).
+install() {  # OPTION TARGET_FOLDER_WINDOWS TARGET_FOLDER_UNIX TAG
+    local option="$1" target="$2" target_unix="$3" tag="$4" download="$drive/users/Public/Downloads/$4"
     rm -rf "$download"
     mkdir -p "$download"
     (cd "$download" && cmake -E tar xf "$zip")  # as the build packed it, without an unzip program
     local dist
     dist="$(ls -d "$download"/Tervalo-*)"
-    set_language "$dist/kparam.dat" "$language"
     (cd "$dist" && exec "${wine[@]}" install.exe >"$out/install-$tag.log" 2>&1) &
     disown
     local id
     id="$(window 'Tervalo - Install')" || fail "no installer window"
     focus "$id"
+    # The window opens with its forward command in focus; Shift+Tab leads back to the options, the arrow keys
+    # and Space choose among them, and Enter continues from there as from the forward command.
+    if [ "$option" != 1 ]; then
+        keys shift+Tab Up Up Up
+        for _ in $(seq 2 "$option"); do keys Down; done
+        keys space
+    fi
     shot "installer-$tag-welcome"
-    # The window opens with its forward command in focus.
     keys Return
     shot "installer-$tag-folder"
     keys ctrl+a
@@ -100,8 +101,12 @@ install() {  # LANGUAGE TARGET_FOLDER_WINDOWS TARGET_FOLDER_UNIX TAG
     gone 'Tervalo - Install' || fail "$tag: the installer did not close"
 }
 
-# Tervalo started in the installed folder up to its main window, past the welcome window.
-start_tervalo() {  # FOLDER_UNIX TAG
+# Tervalo started in the installed folder up to its main window, its language chosen in the welcome window as
+# a first start offers it (the distribution comes in English): the project saved with it is translated.
+# The options stand in two columns, Arabic and Bulgarian on top; from OK, Shift+Tab reaches one of them, eight
+# times Up the top of its column, Right (or Left) the top of the column wanted, Down the language, and Space
+# checks it (the arrows check only when they leave a checked option).
+start_tervalo() {  # FOLDER_UNIX TAG CODE COLUMN_KEY DOWN_STEPS
     (cd "$1" && exec "${wine[@]}" tervalo.exe >"$out/tervalo-$2.log" 2>&1) &
     disown
     local id
@@ -109,8 +114,18 @@ start_tervalo() {  # FOLDER_UNIX TAG
     sleep 2
     id="$(xdotool search --onlyvisible --name . | tail -1)"
     focus "$id"
+    keys shift+Tab Up Up Up Up Up Up Up Up "$4"
+    for _ in $(seq 1 "$5"); do keys Down; done
+    keys space
     shot "tervalo-$2-welcome"
+    # Enter confirms the window wherever the focus stands.
     keys Return
+    for _ in $(seq 1 40); do
+        head -1 "$1/kparam.dat" | grep -q "^\"[^\"]*\",\"[^\"]*\",\"[^\"]*\",\"$3\"" && break
+        sleep 0.5
+    done
+    head -1 "$1/kparam.dat" | grep -q "^\"[^\"]*\",\"[^\"]*\",\"[^\"]*\",\"$3\"" ||
+        fail "$2: the welcome window did not store the language $3"
     sleep 1
 }
 
@@ -215,8 +230,8 @@ compare_pdf() {  # FOLDER_UNIX PDF_UNIX
 project_title='Tervalo :'
 echo "windows-session: German"
 german_unix="$drive/Program Files/Tervalo Wärme"
-install GER 'C:\Program Files\Tervalo Wärme' "$german_unix" german
-start_tervalo "$german_unix" german
+install 2 'C:\Program Files\Tervalo Wärme' "$german_unix" german
+start_tervalo "$german_unix" german GER Right 1
 shot "tervalo-german-main"
 project_session "$german_unix" german 'C:\users\Public\Bericht.pdf' "$drive/users/Public/Bericht.pdf"
 compare_pdf "$german_unix" "$drive/users/Public/Bericht.pdf"
@@ -224,8 +239,8 @@ compare_pdf "$german_unix" "$drive/users/Public/Bericht.pdf"
 "${wine[@]}" wineboot --kill >/dev/null 2>&1 || true
 echo "windows-session: Russian"
 russian_unix="$drive/Program Files/Tervalo Wärme RU"
-install RUS 'C:\Program Files\Tervalo Wärme RU' "$russian_unix" russian
-start_tervalo "$russian_unix" russian
+install 1 'C:\Program Files\Tervalo Wärme RU' "$russian_unix" russian
+start_tervalo "$russian_unix" russian RUS Left 6
 shot "tervalo-russian-main"
 project_window russian
 "${wine[@]}" wineboot --kill >/dev/null 2>&1 || true

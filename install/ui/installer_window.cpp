@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -386,6 +387,17 @@ void InstallerWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     QWidget::closeEvent(event);
+}
+
+void InstallerWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter on the welcome page continues, as a dialog's default button does, from the language options,
+    // which the arrow keys choose among and which take no Enter of their own (not from the cancel button).
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && frame3_->isVisible() && !qobject_cast<QPushButton*>(QApplication::focusWidget())) {
+        command5_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void InstallerWindow::SelectOption(int option) {

@@ -36,6 +36,7 @@ class InstallerWindow : public QWidget, private installer::InstallerView {
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     bool ContinueWithoutRights(const std::string& title, const std::string& question) override;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A user's session with the Windows build under wine, with Qt's windows platform on a virtual display, driven
 # by key strokes (xdotool): the distribution's zip file is unpacked, install.exe installs it into a folder with a
-# blank and an umlaut, Tervalo starts from there, the welcome window and the project window come up, a project
-# is typed, saved, opened again and printed to a PDF file. The PDF's text must equal that of the Linux build's
-# tervalo-calc printing the same saved project. Then the same in Russian as far as the project window.
+# blank and an umlaut, Tervalo starts from there, German is chosen in the welcome window, the project window
+# comes up, a project is typed, saved, opened again and printed to a PDF file. The PDF's text must equal that of
+# the Linux build's tervalo-calc printing the same saved project. Then the same in Russian as far as the project
+# window.
 # Screenshots of every window land in WINDOWS_BUILD/session/.
 # Usage: windows-session.sh LINUX_BUILD WINDOWS_BUILD
 set -euo pipefail

@@ -56,7 +56,6 @@ function(tervalo_static_qt_plugins target)
     endif()
 endfunction()
 
-# A GoogleTest executable of GUI-free code.
 # A screen for Qt's offscreen platform from SPEC, "LOGICAL:FACTOR:WIDTH:HEIGHT" (the screen in the program's
 # pixels, the scale factor, and the device pixels at 96 dpi), described in PREFIX_LOGICAL_FACTOR.json in the
 # current build folder. Gives the caller screen_name (LOGICAL_scale_FACTOR), screen_factor and
@@ -77,6 +76,7 @@ function(tervalo_offscreen_screen spec prefix)
     set(screen_environment "QT_QPA_PLATFORM=offscreen:configfile=${file};QT_SCALE_FACTOR=${factor}" PARENT_SCOPE)
 endfunction()
 
+# A GoogleTest executable of GUI-free code.
 function(tervalo_test target)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${target} ${ARG_SOURCES})

@@ -53,6 +53,16 @@ gone() {  # TITLE_REGEX
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.3; }
 keys() { xdotool key --delay 120 "$@"; sleep 0.5; }
 typed() { xdotool type --delay 60 "$1"; sleep 0.3; }
+# Whether COMMAND succeeds within TRIES half-second tries.
+eventually() {  # TRIES COMMAND [ARGUMENT...]
+    local tries="$1"
+    shift
+    for _ in $(seq 1 "$tries"); do
+        "$@" && return 0
+        sleep 0.5
+    done
+    return 1
+}
 shot() { sleep 1; python3 "$root/scripts/screenshot.py" "$out/$1.png"; }
 
 # A German keyboard: wine reads the key map when a program starts and misses the keys that xdotool maps on
@@ -102,6 +112,11 @@ install() {  # OPTION TARGET_FOLDER_WINDOWS TARGET_FOLDER_UNIX TAG
     gone 'Tervalo - Install' || fail "$tag: the installer did not close"
 }
 
+# Whether the settings file in FOLDER names the language CODE (its fourth field).
+stored_language() {  # FOLDER_UNIX CODE
+    head -1 "$1/kparam.dat" | grep -q "^\"[^\"]*\",\"[^\"]*\",\"[^\"]*\",\"$2\""
+}
+
 # Tervalo started in the installed folder up to its main window, its language chosen in the welcome window as
 # a first start offers it (the distribution comes in English): the project saved with it is translated.
 # The options stand in two columns, Arabic and Bulgarian on top; from OK, Shift+Tab reaches one of them, eight
@@ -121,12 +136,7 @@ start_tervalo() {  # FOLDER_UNIX TAG CODE COLUMN_KEY DOWN_STEPS
     shot "tervalo-$2-welcome"
     # Enter confirms the window wherever the focus stands.
     keys Return
-    for _ in $(seq 1 40); do
-        head -1 "$1/kparam.dat" | grep -q "^\"[^\"]*\",\"[^\"]*\",\"[^\"]*\",\"$3\"" && break
-        sleep 0.5
-    done
-    head -1 "$1/kparam.dat" | grep -q "^\"[^\"]*\",\"[^\"]*\",\"[^\"]*\",\"$3\"" ||
-        fail "$2: the welcome window did not store the language $3"
+    eventually 40 stored_language "$1" "$3" || fail "$2: the welcome window did not store the language $3"
     sleep 1
 }
 
@@ -154,13 +164,9 @@ on_screen() {  # WINDOW_ID WHAT
         fail "$2 reaches beyond the screen"
 }
 
-# The saved project's living area (the second line of TempPart.dat), once it is there.
+# Whether the saved project's living area (the second line of TempPart.dat) is AREA.
 saved_area() {  # FOLDER_UNIX AREA
-    for _ in $(seq 1 40); do
-        [ "$(sed -n 2p "$1/TempPart.dat" 2>/dev/null | tr -d '\r')" = "\"$2\"" ] && return 0
-        sleep 0.5
-    done
-    return 1
+    [ "$(sed -n 2p "$1/TempPart.dat" 2>/dev/null | tr -d '\r')" = "\"$2\"" ]
 }
 
 # A project typed in the project window, saved by its OK command, opened again and printed to a PDF file from
@@ -172,7 +178,7 @@ project_session() {  # FOLDER_UNIX TAG PDF_WINDOWS PDF_UNIX
     keys Return
     shot "tervalo-$2-typed"
     keys alt+o
-    saved_area "$1" 135 || fail "$2: OK saved no project with the living area typed"
+    eventually 40 saved_area "$1" 135 || fail "$2: OK saved no project with the living area typed"
     gone "$project_title" || fail "$2: the project window stayed open after OK"
     project_window "$2-reopened" alt+b  # "Berechnung"
     keys alt+d  # "Drucken"
@@ -195,11 +201,7 @@ project_session() {  # FOLDER_UNIX TAG PDF_WINDOWS PDF_UNIX
     keys Home shift+End
     typed "$3"
     keys Return
-    for _ in $(seq 1 60); do
-        [ -s "$4" ] && break
-        sleep 0.5
-    done
-    [ -s "$4" ] || fail "$2: no PDF file printed"
+    eventually 60 test -s "$4" || fail "$2: no PDF file printed"
     shot "tervalo-$2-printed"
 }
 
